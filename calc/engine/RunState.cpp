@@ -1,0 +1,3 @@
+#include "RunState.h"
+
+RunState runState;

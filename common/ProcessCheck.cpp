@@ -1,0 +1,199 @@
+#include "ProcessCheck.h"
+
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace {
+
+bool isBlank(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n';
+}
+
+// A cursor over the file text that hands out white-space separated words.
+class HeadScanner {
+public:
+    explicit HeadScanner(std::string_view text) : text_(text) {}
+
+    std::string_view word() {
+        while (pos_ < text_.size() && isBlank(text_[pos_]))
+            ++pos_;
+        const std::size_t start = pos_;
+        while (pos_ < text_.size() && !isBlank(text_[pos_]))
+            ++pos_;
+        return text_.substr(start, pos_ - start);
+    }
+
+    // The rest of the line after skipping white space (line ends included), without its end.
+    std::string_view line() {
+        while (pos_ < text_.size() && isBlank(text_[pos_]))
+            ++pos_;
+        const std::size_t start = pos_;
+        while (pos_ < text_.size() && text_[pos_] != '\n')
+            ++pos_;
+        return text_.substr(start, pos_ - start);
+    }
+
+    // Position just past the end of the current line.
+    std::size_t endOfLine() {
+        while (pos_ < text_.size() && text_[pos_] != '\n')
+            ++pos_;
+        return pos_ < text_.size() ? pos_ + 1 : pos_;
+    }
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+std::optional<double> parseNumber(std::string_view word) {
+    if (word.empty())
+        return std::nullopt;
+    if (word.front() == '+')
+        word.remove_prefix(1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (error != std::errc() || end != word.data() + word.size())
+        return std::nullopt;
+    return value;
+}
+
+ProcessProblem problem(std::string field, std::string rule) {
+    return ProcessProblem{std::move(field), std::move(rule)};
+}
+
+HeadReading refused(std::string field, std::string rule) {
+    return HeadReading{std::nullopt, problem(std::move(field), std::move(rule))};
+}
+
+bool isFilled(double value) {
+    return std::isfinite(value) && value != emptyCell;
+}
+
+std::string stageField(std::size_t row, const char* column) {
+    return "stage " + std::to_string(row + 1) + " " + column;
+}
+
+constexpr const char* alloyNames[] = {"Cr", "Mo", "Mn", "Si", "Ni"};
+
+} // namespace
+
+HeadReading readProcessHead(std::string_view text) {
+    HeadScanner scanner(text);
+    ProcessHead head;
+    auto number = [&](double& value) {
+        const auto parsed = parseNumber(scanner.word());
+        if (parsed)
+            value = *parsed;
+        return parsed.has_value();
+    };
+    const std::string numberRule = "must be a number";
+    if (!number(head.data.steelCarbon))
+        return refused("steel carbon content (line 1)", numberRule);
+    if (!number(head.data.transferCoefficient))
+        return refused("carbon transfer coefficient (line 2)", numberRule);
+    for (std::size_t k = 0; k < head.data.alloy.size(); ++k)
+        if (!number(head.data.alloy[k]))
+            return refused(std::string(alloyNames[k]) + " content", numberRule);
+
+    const std::string_view countWord = scanner.word();
+    int count = 0;
+    const auto [end, error] =
+        std::from_chars(countWord.data(), countWord.data() + countWord.size(), count);
+    if (countWord.empty() || error != std::errc() || end != countWord.data() + countWord.size())
+        return refused("stage count", "must be a whole number from 1 to 10");
+    if (count < 1 || count > maxStages)
+        return refused("stage count", "must be from 1 to 10, not " + std::to_string(count));
+
+    for (int row = 0; row < count; ++row) {
+        double time = 0, temperature = 0, potential = 0;
+        const auto rowIndex = static_cast<std::size_t>(row);
+        const std::string rowRule = "must be a number (the file has fewer stage rows than its "
+                                    "count says, or a row is not three numbers)";
+        if (!number(time))
+            return refused(stageField(rowIndex, "time"), rowRule);
+        if (!number(temperature))
+            return refused(stageField(rowIndex, "temperature"), rowRule);
+        if (!number(potential))
+            return refused(stageField(rowIndex, "potential"), rowRule);
+        head.data.times.push_back(time);
+        head.data.temperatures.push_back(temperature);
+        head.data.potentials.push_back(potential);
+    }
+
+    const auto shape = shapeFromLine(scanner.line());
+    if (!shape)
+        return refused("sample shape (the line after the stages)",
+                       "must be \"Semi-infinitive sample\", \"Plate\", \"Foil\" or \"Cylinder\"");
+    head.shape = *shape;
+    if (head.shape != SampleShape::SemiInfinite && !number(head.thickness))
+        return refused("thickness (the line after the shape)", numberRule);
+    head.length = scanner.endOfLine();
+    return HeadReading{std::move(head), {}};
+}
+
+std::optional<ProcessProblem> checkProcessValues(const TDane& data, SampleShape shape,
+                                                 double thickness) {
+    const std::string filledRule = "must be filled with a finite number";
+    const std::string carbonRule = "must be from 0 to 4.3 % C";
+    auto carbonOk = [](double c) { return c >= 0.0 && c <= maxCarbon; };
+
+    if (!isFilled(data.steelCarbon))
+        return problem("steel carbon content", filledRule);
+    if (!carbonOk(data.steelCarbon))
+        return problem("steel carbon content", carbonRule);
+    if (!isFilled(data.transferCoefficient))
+        return problem("carbon transfer coefficient", filledRule);
+    if (!(data.transferCoefficient > 0.0))
+        return problem("carbon transfer coefficient", "must be greater than 0 cm/s");
+    for (std::size_t k = 0; k < data.alloy.size(); ++k) {
+        const std::string field = std::string(alloyNames[k]) + " content";
+        if (!isFilled(data.alloy[k]))
+            return problem(field, filledRule);
+        if (data.alloy[k] < 0.0 || data.alloy[k] > maxAlloy)
+            return problem(field, "must be from 0 to 5 %");
+    }
+
+    const std::size_t rows = data.times.size();
+    if (rows < 1 || rows > static_cast<std::size_t>(maxStages) ||
+        data.temperatures.size() != rows || data.potentials.size() != rows)
+        return problem("stage count", "must be from 1 to 10");
+    for (std::size_t row = 0; row < rows; ++row) {
+        const double time = data.times[row];
+        const double temperature = data.temperatures[row];
+        const double potential = data.potentials[row];
+        if (!isFilled(time))
+            return problem(stageField(row, "time"), filledRule);
+        if (row == 0 && time != 0.0)
+            return problem(stageField(row, "time"), "must be 0");
+        if (row > 0 && !(time > data.times[row - 1]))
+            return problem(stageField(row, "time"), "must be greater than the time before it");
+        if (!isFilled(temperature))
+            return problem(stageField(row, "temperature"), filledRule);
+        if (temperature < minTemperatureC || temperature > maxTemperatureC)
+            return problem(stageField(row, "temperature"), "must be from 700 to 1200 °C");
+        if (!isFilled(potential))
+            return problem(stageField(row, "potential"), filledRule);
+        if (!carbonOk(potential))
+            return problem(stageField(row, "potential"), carbonRule);
+    }
+
+    if (shape != SampleShape::SemiInfinite) {
+        const char* field = shape == SampleShape::Cylinder ? "diameter" : "thickness";
+        if (!isFilled(thickness))
+            return problem(field, filledRule);
+        if (!(thickness > 0.0))
+            return problem(field, "must be greater than 0 mm");
+    }
+    return std::nullopt;
+}
+
+HeadReading readCheckedProcessHead(std::string_view text) {
+    HeadReading reading = readProcessHead(text);
+    if (!reading.head)
+        return reading;
+    if (auto refusal =
+            checkProcessValues(reading.head->data, reading.head->shape, reading.head->thickness))
+        return HeadReading{std::nullopt, std::move(*refusal)};
+    return reading;
+}

@@ -1,0 +1,161 @@
+#include "ProcessData.h"
+
+#include <fstream>
+#include <istream>
+#include <locale>
+#include <sstream>
+
+namespace {
+
+struct PolishLetter {
+    unsigned char cp1250;
+    const char* utf8;
+};
+
+constexpr PolishLetter polishLetters[] = {
+    {0xB9, "ą"}, {0xE6, "ć"}, {0xEA, "ę"}, {0xB3, "ł"}, {0xF1, "ń"}, {0xF3, "ó"},
+    {0x9C, "ś"}, {0x9F, "ź"}, {0xBF, "ż"}, {0xA5, "Ą"}, {0xC6, "Ć"}, {0xCA, "Ę"},
+    {0xA3, "Ł"}, {0xD1, "Ń"}, {0xD3, "Ó"}, {0x8C, "Ś"}, {0x8F, "Ź"}, {0xAF, "Ż"},
+};
+
+bool isValidUtf8(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t length = 1;
+        if (lead >= 0xF0 && lead <= 0xF4)
+            length = 4;
+        else if (lead >= 0xE0)
+            length = 3;
+        else if (lead >= 0xC2 && lead <= 0xDF)
+            length = 2;
+        else if (lead >= 0x80)
+            return false;
+        if (i + length > text.size())
+            return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+                return false;
+        i += length;
+    }
+    return true;
+}
+
+std::string fromWindows1250(std::string_view text) {
+    std::string converted;
+    for (char ch : text) {
+        const auto byte = static_cast<unsigned char>(ch);
+        const char* letter = nullptr;
+        for (const PolishLetter& polish : polishLetters)
+            if (polish.cp1250 == byte)
+                letter = polish.utf8;
+        if (letter)
+            converted += letter;
+        else if (byte < 0x80)
+            converted += ch;
+        else
+            converted += "\xEF\xBF\xBD"; // replacement character
+    }
+    return converted;
+}
+
+void writeNumber(std::ostream& out, double value) {
+    out << value << "\r\n";
+}
+
+} // namespace
+
+std::string_view shapeName(SampleShape shape) {
+    switch (shape) {
+    case SampleShape::SemiInfinite:
+        return semiInfiniteShapeName;
+    case SampleShape::Plate:
+        return plateShapeName;
+    case SampleShape::Foil:
+        return foilShapeName;
+    case SampleShape::Cylinder:
+        return cylinderShapeName;
+    }
+    return {};
+}
+
+std::optional<SampleShape> shapeFromName(std::string_view name) {
+    for (SampleShape shape :
+         {SampleShape::SemiInfinite, SampleShape::Plate, SampleShape::Foil, SampleShape::Cylinder})
+        if (shapeName(shape) == name)
+            return shape;
+    return std::nullopt;
+}
+
+std::optional<SampleShape> shapeFromLine(std::string_view line) {
+    const std::string text = normalizedLine(line);
+    if (auto shape = shapeFromName(text))
+        return shape;
+    if (text == "Próbka półnieskończona" || text == "Gruba")
+        return SampleShape::SemiInfinite;
+    if (text == "Płyta")
+        return SampleShape::Plate;
+    if (text == "Folia")
+        return SampleShape::Foil;
+    if (text == "Walec")
+        return SampleShape::Cylinder;
+    return std::nullopt;
+}
+
+std::string normalizedLine(std::string_view line) {
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
+        line.remove_suffix(1);
+    if (isValidUtf8(line))
+        return std::string(line);
+    return fromWindows1250(line);
+}
+
+std::istream& operator>>(std::istream& in, TDane& data) {
+    in >> data.steelCarbon >> data.transferCoefficient;
+    for (double& content : data.alloy)
+        in >> content;
+    int count = 0;
+    in >> count;
+    for (int row = 0; row < count && in; ++row) {
+        double time = 0, temperature = 0, potential = 0;
+        if (!(in >> time >> temperature >> potential))
+            break;
+        data.times.push_back(time);
+        data.temperatures.push_back(temperature);
+        data.potentials.push_back(potential);
+    }
+    return in;
+}
+
+std::string processDataText(const ProcessForm& form, std::string_view shape) {
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    writeNumber(out, form.steelCarbon);
+    writeNumber(out, form.transferCoefficient);
+    out << "\r\n";
+    for (double content : {form.cr, form.mo, form.mn, form.si, form.ni})
+        writeNumber(out, content);
+    out << "\r\n";
+    int count = 0;
+    for (double time : form.time)
+        if (time != emptyCell)
+            ++count;
+    out << count << "\r\n";
+    for (std::size_t row = 0; row < form.time.size(); ++row)
+        if (row == 0 || form.time[row] != emptyCell)
+            out << form.time[row] << ' ' << form.temperature[row] << ' ' << form.potential[row]
+                << "\r\n";
+    out << shape << "\r\n";
+    if (shape != semiInfiniteShapeName)
+        writeNumber(out, form.thickness);
+    return out.str();
+}
+
+bool writeProcessData(const std::string& path, const ProcessForm& form, std::string_view shape) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (!file)
+        return false;
+    file << processDataText(form, shape);
+    file.close();
+    return static_cast<bool>(file);
+}

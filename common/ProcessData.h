@@ -1,0 +1,75 @@
+#pragma once
+// The process-data file: what defines one carburizing run, and the head of every result set.
+//
+// Layout (CR LF line ends): steel carbon; transfer coefficient (cm/s); empty line; Cr, Mo, Mn,
+// Si, Ni (one per line); empty line; the stage count n; n rows "time temperature potential";
+// the shape name; for every shape but the semi-infinite sample, the thickness (or diameter) in
+// mm. A run appends its carbon profiles after that head, so every reader stops there.
+
+#include <array>
+#include <cstddef>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// An empty box of the process-data dialog travels as this value.
+inline constexpr double emptyCell = 2009990.0;
+
+inline constexpr int maxStages = 10;
+
+enum class SampleShape { SemiInfinite, Plate, Foil, Cylinder };
+
+// The four names passed on the command line and stored in the file.
+inline constexpr std::string_view semiInfiniteShapeName = "Semi-infinitive sample";
+inline constexpr std::string_view plateShapeName = "Plate";
+inline constexpr std::string_view foilShapeName = "Foil";
+inline constexpr std::string_view cylinderShapeName = "Cylinder";
+
+std::string_view shapeName(SampleShape shape);
+// The English names exactly (case-sensitive), as the command line and the dialog use them.
+std::optional<SampleShape> shapeFromName(std::string_view name);
+// A shape line read from a file: the English names and the Polish ones (UTF-8 or Windows-1250).
+std::optional<SampleShape> shapeFromLine(std::string_view line);
+
+// A line as read from a file: trailing CR and blanks removed; text that is not valid UTF-8 is
+// taken as Windows-1250 and converted.
+std::string normalizedLine(std::string_view line);
+
+// The process-data record; the viewer reads the head of a file into it.
+struct TDane {
+    double steelCarbon = 0;           // % C
+    double transferCoefficient = 0;   // cm/s
+    std::array<double, 5> alloy{};    // %: Cr, Mo, Mn, Si, Ni (file order)
+    std::vector<double> times;        // h (s for a foil)
+    std::vector<double> temperatures; // °C
+    std::vector<double> potentials;   // % C
+};
+
+// Reads two doubles, the five alloy contents, the stage count and that many rows; stops there.
+std::istream& operator>>(std::istream& in, TDane& data);
+
+// The values of the process-data dialog, each box as a double (emptyCell when empty).
+struct ProcessForm {
+    double steelCarbon = emptyCell;         // % C
+    double transferCoefficient = emptyCell; // cm/s
+    double thickness = emptyCell;           // mm: plate or foil thickness, cylinder diameter
+    double cr = emptyCell, mo = emptyCell, mn = emptyCell, si = emptyCell, ni = emptyCell; // %
+    std::array<double, maxStages> time = filled();        // h (s for a foil)
+    std::array<double, maxStages> temperature = filled(); // °C
+    std::array<double, maxStages> potential = filled();   // % C
+
+private:
+    static constexpr std::array<double, maxStages> filled() {
+        std::array<double, maxStages> cells{};
+        cells.fill(emptyCell);
+        return cells;
+    }
+};
+
+// The file text for a form: row 1 always, rows 2 to 10 where their time is filled.
+std::string processDataText(const ProcessForm& form, std::string_view shape);
+
+// Writes the file at `path` (already completed), replacing it; false when it cannot be written.
+bool writeProcessData(const std::string& path, const ProcessForm& form, std::string_view shape);

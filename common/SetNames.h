@@ -1,0 +1,29 @@
+#pragma once
+// Names of a result set and of the files that belong to it.
+//
+// A set is named by the full path of its process-data file. A name is complete when it is an
+// absolute path; any other name is taken relative to the program folder, the folder of the
+// running executable (so both programs, installed side by side, agree on where a set lives).
+
+#include <string>
+#include <string_view>
+
+// Folder of the running executable, ending in "/"; read once from the system.
+const std::string& programFolder();
+
+// Path of the in-use list "pliki.lst" in the program folder.
+std::string listFilePath();
+
+bool isCompleteName(std::string_view name);
+
+// `name` unchanged when complete, otherwise `folder` followed by `name`.
+std::string completeName(std::string_view name, std::string_view folder);
+std::string completeName(std::string_view name);
+
+// The name of the set's file with the given three-letter extension: the (at most three)
+// characters after the last "." of the file name are replaced; a file name without "." gets
+// "." and the extension appended.
+std::string resultFileName(std::string_view setName, std::string_view extension);
+
+// ASCII upper case; other bytes (UTF-8 sequences) pass unchanged.
+std::string upperCased(std::string_view text);
