@@ -1,0 +1,66 @@
+#include "MessageBox.h"
+
+#include <QFileDialog>
+
+namespace {
+
+MessageCapture* activeCapture = nullptr;
+
+QMessageBox::Icon boxIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::None:
+        return QMessageBox::NoIcon;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Stop:
+        return QMessageBox::Critical;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
+                                        const QString& caption, MessageIcon icon,
+                                        QMessageBox::StandardButtons buttons) {
+    if (activeCapture) {
+        activeCapture->messages_.append(MessageRecord{text, caption, icon});
+        return activeCapture->answer_;
+    }
+    QMessageBox box(boxIcon(icon), caption, text, buttons, parent);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+QString chooseFile(QWidget* parent, FileChoice kind, const QString& title, const QString& filter) {
+    if (activeCapture) {
+        activeCapture->fileDialogTitles_.append(title);
+        return activeCapture->fileAnswers_.isEmpty() ? QString()
+                                                     : activeCapture->fileAnswers_.takeFirst();
+    }
+    switch (kind) {
+    case FileChoice::Open:
+        return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+    case FileChoice::Save:
+        return QFileDialog::getSaveFileName(parent, title, QString(), filter);
+    }
+    return {};
+}
+
+MessageCapture::MessageCapture(QMessageBox::StandardButton answer) : answer_(answer) {
+    activeCapture = this;
+}
+
+MessageCapture::~MessageCapture() {
+    activeCapture = nullptr;
+}
+
+QStringList MessageCapture::texts() const {
+    QStringList texts;
+    for (const MessageRecord& message : messages_)
+        texts.append(message.text);
+    return texts;
+}

@@ -1,0 +1,58 @@
+#pragma once
+// Every message box and file dialog of both programs goes through these functions, so that a
+// test can answer them instead of a person (a modal box would block a headless test forever).
+
+#include <QList>
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+enum class MessageIcon { None, Exclamation, Stop, Information, Question };
+
+struct MessageRecord {
+    QString text;
+    QString caption;
+    MessageIcon icon = MessageIcon::None;
+};
+
+// Shows a modal message box and returns the button pressed.
+QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
+                                        const QString& caption, MessageIcon icon,
+                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+
+enum class FileChoice { Open, Save };
+
+// A modal file dialog; the filter is in Qt's form ("Files from Tavrix! (*.tav)").
+// Returns the chosen path, or an empty text when the user cancelled.
+QString chooseFile(QWidget* parent, FileChoice kind, const QString& title, const QString& filter);
+
+// While alive, records every message instead of showing it and answers with `answer`; file
+// dialogs are answered from the queue of paths given to answerFileDialogs (empty: cancel).
+class MessageCapture {
+public:
+    explicit MessageCapture(QMessageBox::StandardButton answer = QMessageBox::Ok);
+    ~MessageCapture();
+    MessageCapture(const MessageCapture&) = delete;
+    MessageCapture& operator=(const MessageCapture&) = delete;
+
+    const QList<MessageRecord>& messages() const { return messages_; }
+    QStringList texts() const;
+    void clear() { messages_.clear(); }
+    void setAnswer(QMessageBox::StandardButton answer) { answer_ = answer; }
+    void answerFileDialogs(const QStringList& paths) { fileAnswers_ = paths; }
+    // The titles the file dialogs were shown with, in order.
+    const QStringList& fileDialogTitles() const { return fileDialogTitles_; }
+
+private:
+    friend QMessageBox::StandardButton showMessage(QWidget*, const QString&, const QString&,
+                                                   MessageIcon, QMessageBox::StandardButtons);
+    friend QString chooseFile(QWidget*, FileChoice, const QString&, const QString&);
+
+    QList<MessageRecord> messages_;
+    QMessageBox::StandardButton answer_;
+    QStringList fileAnswers_;
+    QStringList fileDialogTitles_;
+};

@@ -1,0 +1,7 @@
+#include "NumericLocale.h"
+
+#include <clocale>
+
+void useClassicNumericLocale() {
+    std::setlocale(LC_NUMERIC, "C");
+}
