@@ -1,0 +1,82 @@
+#include "ChartPoints.h"
+
+#include "SeriesQueries.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+std::optional<double> interpolateAt(std::span<const double> x, std::span<const double> y,
+                                    double at) {
+    const std::size_t count = std::min(x.size(), y.size());
+    x = x.first(count);
+    const int before = lastAtOrBefore(x, at);
+    const int beyond = firstAtOrBeyond(x, at);
+    if (before < 0 || beyond < 0)
+        return std::nullopt;
+    const auto b = static_cast<std::size_t>(before);
+    const auto e = static_cast<std::size_t>(beyond);
+    // Rows repeating a time (the computation writes a last row at the end of the run) would
+    // divide by zero; the later of them stands for that time.
+    if (x[b] == x[e])
+        return y[b];
+    return y[b] + (at - x[b]) * (y[e] - y[b]) / (x[e] - x[b]);
+}
+
+std::vector<ChartPoint> timeChartPoints(std::span<const double> x, std::span<const double> y,
+                                        double xStart, double xEnd) {
+    const std::size_t count = std::min(x.size(), y.size());
+    x = x.first(count);
+    y = y.first(count);
+    std::vector<ChartPoint> points;
+    if (const auto start = interpolateAt(x, y, xStart))
+        points.push_back({xStart, *start});
+    if (const int first = firstAtOrBeyond(x, xStart); first >= 0)
+        for (auto i = static_cast<std::size_t>(first); i < count && x[i] < xEnd; ++i)
+            points.push_back({x[i], y[i]});
+    if (const auto end = interpolateAt(x, y, xEnd))
+        points.push_back({xEnd, *end});
+    return points;
+}
+
+namespace {
+
+// Distances come from decimal text, so a quotient that should be whole may fall just short of
+// it; the tolerance keeps such an axis from losing its last point.
+constexpr double wholeTolerance = 1e-6;
+
+int axisPointCount(double span, double step) {
+    const double count = std::floor(span / step + 1 + wholeTolerance);
+    // A grid that is not equally spaced and ascending (a damaged file) still gets a usable axis.
+    if (!std::isfinite(count) || count < 1)
+        return 1;
+    return count >= INT_MAX ? INT_MAX : static_cast<int>(count);
+}
+
+} // namespace
+
+std::optional<NodeRange> nodeRange(std::span<const double> grid, double xStart, double xEnd) {
+    const std::size_t count = grid.size();
+    if (count < 2)
+        return std::nullopt;
+    std::size_t first = 0;
+    if (xStart <= grid[0])
+        first = 0;
+    else if (xStart >= grid[count - 2])
+        first = count - 2;
+    else
+        first = static_cast<std::size_t>(std::max(lastAtOrBefore(grid, xStart), 0));
+    std::size_t last = count - 1;
+    if (xEnd <= grid[1])
+        last = 1;
+    else if (xEnd >= grid[count - 1])
+        last = count - 1;
+    else
+        last = static_cast<std::size_t>(std::max(firstAtOrBeyond(grid, xEnd), 0));
+    NodeRange range;
+    range.first = static_cast<int>(first);
+    range.last = static_cast<int>(last);
+    range.step = grid[1] - grid[0];
+    range.pointCount = axisPointCount(grid[last] - grid[first], range.step);
+    return range;
+}

@@ -1,0 +1,40 @@
+#pragma once
+// Profiles over a node grid: carbon profiles of the main file or hardness profiles of "twa".
+//
+// Owns the node grid (distances, mm), one series of values per profile and the profile times.
+// Invariant: there are as many profile times as series. A series may be shorter than the grid
+// (its block had fewer rows); it then answers with its last value.
+
+#include "ChartPoints.h"
+#include "TDblsArr.h"
+
+#include <optional>
+#include <vector>
+
+class TWyniki {
+public:
+    // One profile block. A block with rows replaces the node grid by its distances; an empty
+    // block keeps the grid, so the profiles read before it stay drawable.
+    void addProfile(double time, const TDblsArr& distances, const TDblsArr& values);
+
+    int profileCount() const;
+    double profileTime(int profile) const; // 0 when there is no such profile
+    int gridSize() const;
+    double gridValue(int i) const; // 0 when i is beyond the grid
+    std::span<const double> grid() const { return grid_.values(); }
+
+    // The value of the cursor's series at node i, then the cursor moves to the next series.
+    // `restart` (set for the first line of a node) moves the cursor back to the first series.
+    // Beyond a series' end its last value; 0 for an empty series and when no series is left.
+    double valueAt(int node, bool restart);
+
+    double largestValue() const; // over all series; 0 when there are none
+    // The drawn nodes of the X axis from xStart to xEnd (mm).
+    std::optional<NodeRange> nodeRange(double xStart, double xEnd) const;
+
+private:
+    TDblsArr grid_;
+    std::vector<TDblsArr> series_;
+    TDblsArr times_;
+    std::size_t cursor_ = 0;
+};
