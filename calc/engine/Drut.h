@@ -1,0 +1,25 @@
+#pragma once
+// A wire: a cylinder thin enough to be gridded whole, axis included, from the first step. Its
+// programme is given in seconds, it has no case depth and it reports the mean carbon increase
+// of its cross-section.
+
+#include "Walec.h"
+
+class Drut : public Walec {
+public:
+    Drut(std::string fileName, const Parametry& parametry, ResultStreams& streams);
+
+    void obl() override;
+    double oblGrub(double level) const override;
+    void writeSurface(double t) override;
+    void writeDepths(double t) override;
+    short checkMassDepth(double t) override;
+    void writeProfile(double t) override;
+    double meanCarbon() const override;
+    void writeMass(double t) override;
+    void writeMean(double t) override;
+    void openResults(double t) override;
+
+protected:
+    void writeMassTitle() override;
+};

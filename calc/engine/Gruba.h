@@ -1,0 +1,105 @@
+#pragma once
+// The semi-infinite sample, and the base of every solver the run controller drives.
+//
+// Carbon enters through the surface and diffuses inwards; the profile is advanced by an
+// explicit finite-difference scheme on cells whose widths grow by the ratio q with depth. The
+// grid starts short and gains one node at its far end whenever carbon arrives there.
+//
+// Grid: node 0 is a ghost node outside the surface, node 1 lies on the surface (depth 0) and
+// the last node is the far node. Cell i is centred on node i with width h[i] = q·h[i−1]. The
+// vectors c, h, d and s always have one entry per node; nodes are never removed.
+
+#include "Material.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct Parametry;
+class ResultStreams;
+
+class Gruba : public Material {
+public:
+    Gruba(std::string fileName, const Parametry& parametry, ResultStreams& streams);
+
+    // The operations the run controller calls, in the order every solver declares them.
+    virtual void obl();                         // one explicit time step
+    virtual void c0();                          // surface condition into the ghost node
+    virtual void oblKr();                       // time step from the surface cell
+    virtual void oblD();                        // diffusivity of every node
+    virtual double oblGrub(double level) const; // µm, depth at which carbon falls to `level`
+    virtual void writeSurface(double t);
+    virtual short checkSurface(double t); // returns the step counter's new value
+    virtual void writeDepths(double t);
+    virtual short checkMassDepth(double t); // returns the step counter's new value
+    virtual void writeProfile(double t);
+    virtual double meanCarbon() const;
+    virtual double massGain() const; // g/m² (cylinders: g per metre of length)
+    virtual void writeMass(double t);
+    virtual void writeMean(double t);
+    virtual void openResults(double t);
+
+    void setLastMass(double mass) { lastMass = mass; }
+
+    // For tests and benchmarks: the state between steps.
+    const std::vector<double>& carbon() const { return c; }
+    const std::vector<double>& depths() const { return s; }
+    const std::vector<double>& widths() const { return h; }
+
+protected:
+    // Net carbon flux into interior cell i over a step, divided by its width, with
+    // k = fluxFactor·timeStep. Face diffusivities (q·d[i+1] + d[i])/(1 + q) inwards and
+    // (q·d[i] + d[i−1])/(1 + q) outwards; node spacings (1 + q)·h[i]/2 and (1 + q)·h[i]/(2q):
+    //   Δc_i = k/h_i² · [(q·d_{i+1} + d_i)(c_{i+1} − c_i) − q·(q·d_i + d_{i−1})(c_i − c_{i−1})]
+    double balance(std::size_t i, double k) const {
+        return k / (h[i] * h[i]) *
+               ((q * d[i + 1] + d[i]) * (c[i + 1] - c[i]) -
+                q * (q * d[i] + d[i - 1]) * (c[i] - c[i - 1]));
+    }
+
+    // Balance of the centre node with its mirror image beyond a plane of symmetry: the flux
+    // from node m − 1 counted twice.
+    double mirroredBalance(std::size_t m, double k) const {
+        return 2 * k / (h[m] * h[m]) * (q * d[m] + d[m - 1]) * (c[m - 1] - c[m]) * q;
+    }
+
+    // The semi-infinite step: interior balances, no flux through the far node, and growth.
+    void semiInfiniteStep();
+
+    // Lengthens the grid by one node beyond far node m of the new profile `cn`.
+    void appendNode(std::size_t m);
+
+    // Thick samples' result files: headers and first rows.
+    void openThickResults(double t, const char* hardnessHeader, bool emptyMassLine);
+    virtual void writeMassTitle();
+
+    // The profile resampled on equally spaced depths X (µm) with contents C, ghost point first.
+    void resampleProfile(std::vector<double>& X, std::vector<double>& C) const;
+    // A profile block on the main file: the time line, then the points from the surface on
+    // whose carbon exceeds `threshold` (all of them without one).
+    void writeProfileBlock(double time, std::optional<double> threshold,
+                           const std::vector<double>& X, const std::vector<double>& C);
+    void writeThinProfile(double t);
+    void writeSurfaceRow(double time, int precision);
+    void writeMeanRow(double t);
+    void writeMeanHeader();
+
+    std::vector<double> c; // % C, carbon content of each node
+    std::vector<double> h; // µm, cell widths
+    std::vector<double> d; // µm²/s, diffusivity of each node (filled by oblD)
+    std::vector<double> s; // µm, depth below the surface (s[1] = 0, s[0] < 0)
+    std::string fileName;  // the process-data file, base name of the result files
+    std::string rodzProb;
+    double ck;                 // % C, carbon content of the steel
+    double growthLimit;        // % C, a far node above this makes the grid grow
+    double grub;               // µm, half-thickness of plate or foil, radius of cylinder or wire
+    double lastDepth;          // µm, depth at 0.4 % C when it last changed by more than 1 %
+    double lastSurfaceC;       // % C, surface carbon when last written
+    double lastMass;           // mass gain when last written
+    double q;                  // ratio of successive cell widths
+    double fluxFactor;         // 2 / (1 + q)²
+    std::vector<double> sklad; // %: Cr, Mo, Mn, Si, Ni (hardness model only)
+
+    ResultStreams& streams;
+    std::vector<double> cn; // the profile being built by a step; kept to avoid reallocating
+};

@@ -1,0 +1,48 @@
+#pragma once
+// The steel as the solvers see it: its density and the diffusion coefficient of carbon in
+// austenite, which depends on the local carbon content and the current process temperature.
+//
+// Units inside the computation: µm, s, K, mass-% C, µm²/s, µm/s, g/m³.
+
+#include <cmath>
+#include <vector>
+
+// D(C, T) = exp(a·0.00242·C − 19900/T) · (1 − 0.232·C) · 1.43 · 1e8 µm²/s, with a = exp(6790/T):
+// the carbon diffusivity in austenite (1.43 cm²/s pre-factor, 1e8 converts cm²/s to µm²/s).
+// The terms that depend on T alone are evaluated once per temperature; the result is the same,
+// bit for bit, as evaluating the whole law at every node.
+class DiffusivityLaw {
+public:
+    explicit DiffusivityLaw(double temperatureK)
+        : a_(std::exp(6790.0 / temperatureK)), activation_(-19900.0 / temperatureK) {}
+
+    double operator()(double carbon) const {
+        const double b = a_ * (0.00242 * carbon) + activation_;
+        return std::exp(b) * ((1.0 - 0.232 * carbon) * 1.43) * 1e8;
+    }
+
+private:
+    double a_;
+    double activation_;
+};
+
+class Material {
+public:
+    Material() = default;
+    virtual ~Material() = default;
+
+    // Diffusion coefficient (µm²/s) at carbon content `carbon` (% C) and runState.temperatureK.
+    virtual double D(double carbon) const;
+
+protected:
+    double density = 7.8e6; // g/m³
+};
+
+// The simpler law used only to size the grid: D_est(T) = 0.23 · exp(−32900 / (1.987·T)) cm²/s,
+// returned in µm²/s.
+double estimatedDiffusivity(double temperatureK);
+
+// Width of the surface cell (µm) for a programme ending at czas.back() (s) whose hottest stage
+// is at max(temperatura) (K): sqrt(2 · t_end/5000 · D_est(T_max)). The quotient, the temperature
+// and D_est are held in single precision, as the grid of every stored result was sized that way.
+double firstCellWidth(const std::vector<double>& czas, const std::vector<double>& temperatura);

@@ -1,0 +1,115 @@
+#include "Parametry.h"
+
+#include "Material.h"
+
+#include <cmath>
+#include <fstream>
+#include <istream>
+#include <locale>
+
+namespace {
+
+constexpr short maxCentreNode = 100;
+
+// Surface cell width that puts node `centre` exactly at depth `grub` on a grid growing by q.
+double refittedCellWidth(double grub, short centre, double q) {
+    return grub / ((std::pow(q, centre) - 1.0) / (q - 1.0) - 0.5 - 0.5 * std::pow(q, centre - 1));
+}
+
+// Index of the centre node for a grid starting with cells of width h1, clamped to [n, 100].
+// A programme of one stage row has no duration and so no diffusion length (h1 = 0): such a
+// grid is sized as small as the clamp allows.
+short centreNode(double grub, double h1, double q, short n) {
+    if (!(h1 > 0.0))
+        return n;
+    const double nodes = std::trunc(std::log((q - 1.0) * grub / h1 + 1.0) / std::log(q));
+    if (!(nodes < maxCentreNode))
+        return maxCentreNode;
+    if (nodes < n)
+        return n;
+    return static_cast<short>(nodes);
+}
+
+std::string kindFromShapeLine(std::string line) {
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
+        line.pop_back();
+    // Files written on older systems carry the Polish names in Windows-1250.
+    if (line == "Pr\xF3"
+                "bka p\xF3\xB3niesko\xF1"
+                "czona")
+        return "Gruba";
+    if (line == "P\xB3yta")
+        return "Płyta";
+    if (line == "Próbka półnieskończona" || line == "Semi-infinitive sample")
+        return "Gruba";
+    if (line == "Plate")
+        return "Płyta";
+    if (line == "Foil")
+        return "Folia";
+    if (line == "Cylinder")
+        return "Walec";
+    return line;
+}
+
+} // namespace
+
+Parametry::Parametry(const std::string& name) : fileName(name) {
+    std::ifstream in(name, std::ios::binary);
+    in.imbue(std::locale::classic());
+    double transferCmPerS = 0;
+    in >> ck >> transferCmPerS;
+    be = transferCmPerS * 10000;
+    sklad.assign(5, 0.0);
+    for (double& content : sklad)
+        in >> content;
+    short count = 0;
+    in >> count;
+    for (short row = 0; row < count; ++row) {
+        double hours = 0, celsius = 0, potential = 0;
+        if (!(in >> hours >> celsius >> potential))
+            break;
+        czas.push_back(hours * 3600);
+        temperatura.push_back(celsius + 273);
+        potencjal.push_back(potential);
+    }
+    std::string shapeLine;
+    in >> std::ws;
+    std::getline(in, shapeLine);
+    rodzProb = kindFromShapeLine(shapeLine);
+    grub = 10.0;
+    if (rodzProb != "Gruba")
+        in >> grub;
+    grub = grub * 1000 * 0.5;
+
+    const std::optional<SampleKind> known = kind();
+    if (!known || czas.empty())
+        return;
+    if (*known == SampleKind::Folia || *known == SampleKind::Drut)
+        for (double& time : czas)
+            time = time * (1.0 / 3600);
+    sizeGrid(*this, *known);
+}
+
+void sizeGrid(Parametry& p, SampleKind kind) {
+    p.h1 = firstCellWidth(p.czas, p.temperatura);
+    switch (kind) {
+    case SampleKind::Gruba:
+        break;
+    case SampleKind::Plyta:
+    case SampleKind::Walec:
+        p.N = centreNode(p.grub, p.h1, p.q, p.n);
+        p.h1 = refittedCellWidth(p.grub, p.N, p.q);
+        break;
+    case SampleKind::Folia:
+    case SampleKind::Drut:
+        p.h1Limit = p.h1;
+        p.h1 = refittedCellWidth(p.grub, p.N, p.q);
+        if (p.h1 > p.h1Limit) {
+            p.h1 = p.h1Limit;
+            p.N = centreNode(p.grub, p.h1, p.q, p.n);
+            p.h1 = refittedCellWidth(p.grub, p.N, p.q);
+            p.n = p.N;
+        }
+        break;
+    }
+}

@@ -1,0 +1,27 @@
+#include "Plyta.h"
+
+#include "Parametry.h"
+#include "RunState.h"
+
+#include <utility>
+
+Plyta::Plyta(std::string name, const Parametry& p, ResultStreams& resultStreams)
+    : Gruba(std::move(name), p, resultStreams), N(p.N) {}
+
+void Plyta::obl() {
+    if (c.size() - 1 < static_cast<std::size_t>(N))
+        semiInfiniteStep();
+    else
+        symmetricStep();
+}
+
+void Plyta::symmetricStep() {
+    c0();
+    cn = c;
+    const double k = fluxFactor * runState.timeStep;
+    const auto m = static_cast<std::size_t>(N);
+    for (std::size_t i = 1; i < m; ++i)
+        cn[i] = cn[i] + balance(i, k);
+    cn[m] = cn[m] + mirroredBalance(m, k);
+    c.swap(cn);
+}

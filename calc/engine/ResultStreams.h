@@ -1,0 +1,52 @@
+#pragma once
+// The output streams of the result files. A calculation window keeps one set for the whole
+// process: number precision and the show-point flag persist on a stream across runs, which
+// shapes how later runs print (the format of the stored files depends on it).
+//
+// A run opens the main file (the process-data file, appended to) and the result files of its
+// kind (truncated). A stream that cannot be opened takes no output and the run goes on. A
+// non-finite value is never written: the streams are marked failed instead, and the run ends.
+
+#include <fstream>
+#include <initializer_list>
+#include <iosfwd>
+#include <string>
+
+class ResultStreams {
+public:
+    ResultStreams();
+
+    // Main file, "pow", "twa", "mas" and "gru": semi-infinite samples, plates and cylinders.
+    void openThick(const std::string& fileName);
+    // Main file, "pow", "mas" and "sre": foils and wires.
+    void openThin(const std::string& fileName);
+    void closeAll();
+
+    // ", " then each value right-aligned in `width` characters with `precision` digits.
+    void row(std::ostream& out, int width, int precision, std::initializer_list<double> values);
+    // True when every value is finite; otherwise marks the streams failed.
+    bool finite(std::initializer_list<double> values);
+
+    bool failed() const { return failed_; }
+    void clearFailure() { failed_ = false; }
+
+    std::ofstream main; // the process-data file: carbon profiles
+    std::ofstream pow;  // surface carbon
+    std::ofstream twa;  // hardness profiles
+    std::ofstream mas;  // mass gain
+    std::ofstream gru;  // case depths
+    std::ofstream sre;  // mean carbon increase
+
+private:
+    bool failed_ = false;
+};
+
+inline constexpr const char* lineEnd = "\r\n";
+
+// The set's result files of an earlier run: every extension a set may have, but the main file.
+void deleteResultFiles(const std::string& fileName);
+// A cancelled run's whole set, the process data included.
+void deleteSet(const std::string& fileName);
+
+// The streams of this process (calculation window).
+ResultStreams& processResultStreams();

@@ -1,0 +1,121 @@
+#include "Steruj.h"
+
+#include "Drut.h"
+#include "Folia.h"
+#include "Gruba.h"
+#include "Parametry.h"
+#include "Plyta.h"
+#include "ResultStreams.h"
+#include "RunState.h"
+#include "Walec.h"
+
+#include <cmath>
+
+namespace {
+
+std::unique_ptr<Gruba> makeSolver(SampleKind kind, const std::string& fileName, const Parametry& p,
+                                  ResultStreams& streams) {
+    switch (kind) {
+    case SampleKind::Gruba:
+        return std::make_unique<Gruba>(fileName, p, streams);
+    case SampleKind::Plyta:
+        return std::make_unique<Plyta>(fileName, p, streams);
+    case SampleKind::Folia:
+        return std::make_unique<Folia>(fileName, p, streams);
+    case SampleKind::Walec:
+        return std::make_unique<Walec>(fileName, p, streams);
+    case SampleKind::Drut:
+        return std::make_unique<Drut>(fileName, p, streams);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+Steruj::Steruj(const Parametry& p, const std::string& name, ResultStreams& resultStreams)
+    : solver(makeSolver(*p.kind(), name, p, resultStreams)), czas(p.czas),
+      temperatura(p.temperatura), potencjal(p.potencjal), outputInterval(0.01 * p.czas.back()),
+      fileName(name), streams(resultStreams) {}
+
+Steruj::~Steruj() = default;
+
+RunOutcome Steruj::run(RunObserver& progress) {
+    t = 0;
+    runState.temperatureK = temperatura[0];
+    runState.potentialC = potencjal[0];
+    solver->oblD();
+    solver->oblKr();
+    nextOutput = outputInterval;
+    deleteResultFiles(fileName);
+    solver->setLastMass(solver->massGain());
+    solver->openResults(t);
+
+    const double end = czas.back();
+    for (std::size_t stage = 0; stage + 1 < czas.size(); ++stage) {
+        const double t1 = czas[stage + 1];
+        short j = 0;
+        short k = 0;
+        while (t < t1) {
+            if (!advance(stage, t1))
+                return fail("the time step is no longer a positive finite number");
+            solver->obl();
+            if (++j > 10)
+                j = solver->checkSurface(t);
+            if (++k > 20)
+                k = solver->checkMassDepth(t);
+            if (t > nextOutput) {
+                solver->writeDepths(t);
+                nextOutput = t + outputInterval;
+                progress.setProgress(static_cast<int>(t / end * 100));
+            }
+            if (streams.failed())
+                return fail("the carbon profile is no longer finite");
+            progress.betweenSteps();
+            if (runState.cancelRequested != 0) {
+                streams.closeAll();
+                deleteSet(fileName);
+                return RunOutcome{RunStatus::Cancelled, {}};
+            }
+        }
+        solver->writeProfile(t);
+    }
+    solver->writeDepths(t);
+    solver->writeSurface(t);
+    solver->setLastMass(solver->massGain());
+    solver->writeMean(t);
+    solver->writeMass(t);
+    streams.closeAll();
+    if (streams.failed())
+        return fail("the carbon profile is no longer finite");
+    return RunOutcome{RunStatus::Finished, {}};
+}
+
+bool Steruj::advance(std::size_t stage, double t1) {
+    solver->oblD();
+    solver->oblKr();
+    const double step = runState.timeStep;
+    if (!(step > 0) || !std::isfinite(step))
+        return false;
+    if (t + step >= t1) {
+        runState.timeStep = t1 - t;
+        t = t1;
+        runState.temperatureK = temperatura[stage + 1];
+        runState.potentialC = potencjal[stage + 1];
+        return true;
+    }
+    if (t + step == t)
+        return false;
+    t = t + step;
+    const double t0 = czas[stage];
+    const double slopeT = (temperatura[stage + 1] - temperatura[stage]) / (t1 - t0);
+    const double slopeP = (potencjal[stage + 1] - potencjal[stage]) / (t1 - t0);
+    runState.temperatureK = (t - t0) * slopeT + temperatura[stage];
+    runState.potentialC = (t - t0) * slopeP + potencjal[stage];
+    return true;
+}
+
+RunOutcome Steruj::fail(const char* reason) {
+    streams.closeAll();
+    deleteResultFiles(fileName);
+    return RunOutcome{RunStatus::Failed, std::string("The computation stopped: ") + reason + "."};
+}

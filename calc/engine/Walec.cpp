@@ -1,0 +1,73 @@
+#include "Walec.h"
+
+#include "Parametry.h"
+#include "RunState.h"
+
+#include <cmath>
+#include <numbers>
+#include <utility>
+
+Walec::Walec(std::string name, const Parametry& p, ResultStreams& resultStreams)
+    : Gruba(std::move(name), p, resultStreams), N(p.N), r(c.size() + 1) {
+    r[0] = grub + h[0] + h[1] / 2;
+    r[1] = grub + h[1] / 2;
+    for (std::size_t i = 2; i < r.size(); ++i)
+        r[i] = r[i - 1] - h[i - 1];
+    if (c.size() - 1 == static_cast<std::size_t>(N))
+        r[r.size() - 1] = 0;
+}
+
+void Walec::obl() {
+    const std::size_t m = c.size() - 1;
+    if (m == static_cast<std::size_t>(N)) {
+        axisStep();
+        return;
+    }
+    c0();
+    cn = c;
+    const double k2 = 2 * (2 / ((1 + q) * (1 + q))) * runState.timeStep;
+    for (std::size_t i = 1; i < m; ++i)
+        cn[i] = cn[i] + annulusBalance(i, k2);
+    cn[m] = cn[m - 1];
+    if (cn[m] > growthLimit) {
+        const double innerFace = m + 1 < static_cast<std::size_t>(N) ? r[m + 1] - q * h[m] : 0.0;
+        appendNode(m);
+        r.push_back(innerFace);
+    }
+    c.swap(cn);
+}
+
+void Walec::axisStep() {
+    c0();
+    cn = c;
+    const double k2 = 2 * fluxFactor * runState.timeStep;
+    const auto m = static_cast<std::size_t>(N);
+    for (std::size_t i = 1; i < m; ++i)
+        cn[i] = cn[i] + annulusBalance(i, k2);
+    // The axis cell is a disc: no inner face.
+    cn[m] =
+        cn[m] + k2 / h[m] * q * (q * d[m] + d[m - 1]) * (c[m - 1] - c[m]) * r[m] / (r[m] * r[m]);
+    c.swap(cn);
+}
+
+// Carbon taken up per metre of length: the carbon of every annulus less the steel's own over
+// the modelled cross-section; π·S·density·1e-12·0.01 with S in %·µm².
+double Walec::massGain() const {
+    const std::size_t m = c.size() - 1;
+    const double surface = surfaceRadius();
+    double sum = c[1] * (std::pow(surface, 2.0) - std::pow(r[2], 2.0));
+    for (std::size_t i = 2; i < m; ++i)
+        sum = sum + c[i] * (std::pow(r[i], 2.0) - std::pow(r[i + 1], 2.0));
+    if (m < static_cast<std::size_t>(N)) {
+        const double inner = r[m + 1] - h[m] / 2;
+        sum = sum + c[m] * (std::pow(r[m], 2.0) - std::pow(inner, 2.0)) -
+              ck * (std::pow(surface, 2.0) - std::pow(inner, 2.0));
+    } else {
+        sum = sum + c[m] * std::pow(r[m], 2.0) - ck * std::pow(surface, 2.0);
+    }
+    return std::numbers::pi * sum * density * 1e-12 * 0.01;
+}
+
+double Walec::perSurface(double massPerLength) const {
+    return massPerLength / (2 * std::numbers::pi * surfaceRadius() * 1e-6);
+}
