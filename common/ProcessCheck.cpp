@@ -124,7 +124,8 @@ HeadReading readProcessHead(std::string_view text) {
     const auto shape = shapeFromLine(scanner.line());
     if (!shape)
         return refused("sample shape (the line after the stages)",
-                       "must be \"Semi-infinitive sample\", \"Plate\", \"Foil\" or \"Cylinder\"");
+                       "must be \"Semi-infinitive sample\", \"Plate\", \"Foil\", \"Cylinder\" or "
+                       "\"Drut\" (wire)");
     head.shape = *shape;
     if (head.shape != SampleShape::SemiInfinite && !number(head.thickness))
         return refused("thickness (the line after the shape)", numberRule);
@@ -179,7 +180,8 @@ std::optional<ProcessProblem> checkProcessValues(const TDane& data, SampleShape 
     }
 
     if (shape != SampleShape::SemiInfinite) {
-        const char* field = shape == SampleShape::Cylinder ? "diameter" : "thickness";
+        const bool round = shape == SampleShape::Cylinder || shape == SampleShape::Wire;
+        const char* field = round ? "diameter" : "thickness";
         if (!isFilled(thickness))
             return problem(field, filledRule);
         if (!(thickness > 0.0))

@@ -75,6 +75,8 @@ std::string_view shapeName(SampleShape shape) {
         return foilShapeName;
     case SampleShape::Cylinder:
         return cylinderShapeName;
+    case SampleShape::Wire:
+        return wireShapeName;
     }
     return {};
 }
@@ -99,6 +101,8 @@ std::optional<SampleShape> shapeFromLine(std::string_view line) {
         return SampleShape::Foil;
     if (text == "Walec")
         return SampleShape::Cylinder;
+    if (text == wireShapeName)
+        return SampleShape::Wire;
     return std::nullopt;
 }
 

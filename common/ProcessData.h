@@ -19,18 +19,22 @@ inline constexpr double emptyCell = 2009990.0;
 
 inline constexpr int maxStages = 10;
 
-enum class SampleShape { SemiInfinite, Plate, Foil, Cylinder };
+// The four shapes of the dialog, and the wire, which only the computation knows (its files
+// name it "Drut").
+enum class SampleShape { SemiInfinite, Plate, Foil, Cylinder, Wire };
 
 // The four names passed on the command line and stored in the file.
 inline constexpr std::string_view semiInfiniteShapeName = "Semi-infinitive sample";
 inline constexpr std::string_view plateShapeName = "Plate";
 inline constexpr std::string_view foilShapeName = "Foil";
 inline constexpr std::string_view cylinderShapeName = "Cylinder";
+inline constexpr std::string_view wireShapeName = "Drut";
 
 std::string_view shapeName(SampleShape shape);
 // The English names exactly (case-sensitive), as the command line and the dialog use them.
 std::optional<SampleShape> shapeFromName(std::string_view name);
-// A shape line read from a file: the English names and the Polish ones (UTF-8 or Windows-1250).
+// A shape line read from a file: the English names and the Polish ones (UTF-8 or Windows-1250),
+// "Drut" (wire) among them.
 std::optional<SampleShape> shapeFromLine(std::string_view line);
 
 // A line as read from a file: trailing CR and blanks removed; text that is not valid UTF-8 is

@@ -73,7 +73,7 @@ bool clashesWithResults(const std::string& path) {
 
 void listResults(const std::string& path, SampleShape shape) {
     std::printf("%s: finished; results:\n  %s\n", path.c_str(), path.c_str());
-    const bool thin = shape == SampleShape::Foil;
+    const bool thin = shape == SampleShape::Foil || shape == SampleShape::Wire;
     auto list = [&](auto& extensions) {
         for (const char* extension : extensions)
             std::printf("  %s\n", resultFileName(path, extension).c_str());

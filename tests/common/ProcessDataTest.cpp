@@ -53,6 +53,8 @@ TEST(ProcessData, ShapeLinesAcceptPolishNamesInBothEncodings) {
               SampleShape::SemiInfinite);
     EXPECT_EQ(shapeFromLine("P\xB3yta"), SampleShape::Plate);
     EXPECT_EQ(shapeFromLine("Walec"), SampleShape::Cylinder);
+    EXPECT_EQ(shapeFromLine("Drut"), SampleShape::Wire);
+    EXPECT_EQ(shapeFromName("Drut"), std::nullopt);
     EXPECT_EQ(shapeFromLine("foil"), std::nullopt);
     EXPECT_EQ(shapeFromName("Próbka półnieskończona"), std::nullopt);
 }
