@@ -1,0 +1,68 @@
+#pragma once
+// The chart control of a chart window: a line chart that is described piece by piece (lines,
+// axes, captions, legends, points) and shown when the window asks it to draw. The description
+// is kept, so the same picture can be rendered again for the clipboard, a printer or a file,
+// and a test can read back what a window asked for.
+
+#include <QChartView>
+#include <QImage>
+#include <QList>
+#include <QPointF>
+#include <QString>
+#include <QStringList>
+
+class QPainter;
+
+// One axis: `divisions` labelled divisions of `step` each, from `start`.
+struct ChartAxis {
+    double start = 0;
+    double step = 1;
+    int divisions = 1;
+
+    double end() const { return start + step * divisions; }
+
+    // From start to end in `divisions` equal steps. A count below 1 (a hand-edited file, an
+    // old record) is taken as 1, so that no window ever divides by it.
+    static ChartAxis spanning(double start, double end, int divisions);
+
+    friend bool operator==(const ChartAxis&, const ChartAxis&) = default;
+};
+
+struct ChartDescription {
+    ChartAxis xAxis;
+    ChartAxis yAxis;
+    QString xCaption;
+    QString middleCaption; // shown as the chart's title when not empty
+    QString yCaption;
+    QStringList legends; // one per line, or none at all: no legend is shown
+    QList<QList<QPointF>> lines;
+};
+
+class LineChart : public QChartView {
+    Q_OBJECT
+public:
+    explicit LineChart(QWidget* parent = nullptr);
+
+    // Starts a new description with `count` empty lines and no legends.
+    void setLineCount(int count);
+    void setXAxis(const ChartAxis& axis);
+    void setYAxis(const ChartAxis& axis);
+    void setCaptions(const QString& xCaption, const QString& middleCaption,
+                     const QString& yCaption);
+    void setLegend(int line, const QString& text);
+    void addPoint(int line, QPointF point);
+
+    // Shows the chart as described so far.
+    void draw();
+
+    void copyToClipboard() const;
+    // The described chart laid out for `size`, at `pixelRatio` image pixels per unit of size.
+    QImage image(QSize size, qreal pixelRatio = 1) const;
+    // The described chart laid out for `target` (printers).
+    void renderTo(QPainter& painter, const QRectF& target) const;
+
+    const ChartDescription& description() const { return description_; }
+
+private:
+    ChartDescription description_;
+};

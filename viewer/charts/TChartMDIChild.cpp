@@ -1,0 +1,110 @@
+#include "TChartMDIChild.h"
+
+#include "ChartExport.h"
+#include "LineChart.h"
+#include "MessageBox.h"
+#include "SetNames.h"
+#include "TAxisSetup.h"
+
+#include <QFile>
+#include <QIcon>
+#include <QPainter>
+#include <QPrinter>
+
+#include <fstream>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString kindFileName(const QString& setName, const QString& extension) {
+    if (setName.isEmpty() || extension.isEmpty())
+        return setName;
+    return QString::fromStdString(resultFileName(setName.toStdString(), extension.toStdString()));
+}
+
+QIcon chartIcon(const QString& name) {
+    QIcon icon;
+    icon.addFile(u":/charts/%1_16.png"_s.arg(name), QSize(16, 16));
+    icon.addFile(u":/charts/%1_20.png"_s.arg(name), QSize(20, 20));
+    return icon;
+}
+
+// Printers have many times the screen's resolution; a picture at this multiple of the drawn
+// size keeps lines and text sharp on paper.
+constexpr qreal printPixelRatio = 4;
+
+} // namespace
+
+TChartMDIChild::TChartMDIChild(ChartContext& context, const QString& title,
+                               const QString& extension, const QString& icon, QWidget* parent)
+    : QMdiSubWindow(parent), context_(context),
+      fileName_(kindFileName(context.openFileName(), extension)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(title);
+    setWindowIcon(chartIcon(icon));
+    auto* area = new QWidget;
+    chart_ = new LineChart(area);
+    setWidget(area);
+}
+
+TChartMDIChild::~TChartMDIChild() = default;
+
+bool TChartMDIChild::readFile(const std::function<ReadStatus(std::istream&)>& read) {
+    std::ifstream in;
+    if (!fileName_.isEmpty())
+        in.open(QFile::encodeName(fileName_).toStdString(), std::ios::binary);
+    const bool opened = in.is_open();
+    if (!opened || read(in) == ReadStatus::Malformed)
+        showMessage(this, u"Cannot open file"_s, u"File error"_s, MessageIcon::Exclamation);
+    return opened;
+}
+
+void TChartMDIChild::draw() {
+    if (isMinimized())
+        return;
+    chart_->setGeometry(widget()->rect());
+    describe(*chart_);
+    chart_->draw();
+    emit drawn();
+}
+
+void TChartMDIChild::copyToClipboard() const {
+    chart_->copyToClipboard();
+}
+
+void TChartMDIChild::scaleAxes() {
+    const std::unique_ptr<TAxisSetup> dialog = scaleDialog();
+    dialog->exec();
+    draw();
+}
+
+void TChartMDIChild::print(QPrinter& printer) const {
+    QPainter painter(&printer);
+    if (!painter.isActive())
+        return;
+    const QImage picture = chart_->image(chart_->size(), printPixelRatio);
+    const QRect page = painter.viewport();
+    const QSize fitted = chart_->size().scaled(page.size(), Qt::KeepAspectRatio);
+    painter.drawImage(QRect(page.topLeft(), fitted), picture);
+}
+
+bool TChartMDIChild::exportTo(const QString& pngPath, const QString& csvPath, QSize size) const {
+    if (!chart_->image(size).save(pngPath, "PNG"))
+        return false;
+    QFile csv(csvPath);
+    if (!csv.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    return csv.write(csvText(chart_->description()).toUtf8()) >= 0;
+}
+
+void TChartMDIChild::showEvent(QShowEvent* event) {
+    QMdiSubWindow::showEvent(event);
+    draw();
+}
+
+void TChartMDIChild::resizeEvent(QResizeEvent* event) {
+    QMdiSubWindow::resizeEvent(event);
+    if (context_.autoFit() && isVisible())
+        draw();
+}

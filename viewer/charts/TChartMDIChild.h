@@ -1,0 +1,74 @@
+#pragma once
+// An MDI child window that shows one file of a result set as a line chart.
+//
+// The window owns its series (in the kind's class), its `TSkala` and its chart; it reads its
+// file once, at construction, and rebuilds the chart from the series and the `TSkala` at every
+// drawing: when it is shown, when it is resized while the client fits charts automatically, on
+// the fit command and after the scale dialog. Between drawings the chart keeps the size it was
+// drawn at.
+
+#include "ChartContext.h"
+#include "SeriesReaders.h"
+#include "TSkala.h"
+
+#include <QMdiSubWindow>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <iosfwd>
+#include <memory>
+
+class LineChart;
+class QPrinter;
+class TAxisSetup;
+
+class TChartMDIChild : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    ~TChartMDIChild() override;
+
+    // Rebuilds the chart at the window's current size; a minimised window does not draw.
+    void draw();
+    void copyToClipboard() const;
+    // The kind's scale dialog on this window's `TSkala`, then a drawing whichever button
+    // closed it.
+    void scaleAxes();
+    void print(QPrinter& printer) const;
+    // The chart as drawn, laid out for `size`, as a PNG file, and its lines' points as CSV.
+    bool exportTo(const QString& pngPath, const QString& csvPath, QSize size) const;
+
+    // The file this window reads (empty when no set was being opened).
+    const QString& fileName() const { return fileName_; }
+    const TSkala& scale() const { return scale_; }
+    const LineChart& chart() const { return *chart_; }
+
+signals:
+    void drawn();
+
+protected:
+    // `extension` names the set's file this kind reads; empty for the main file. `icon` is the
+    // name of the window's icon among the chart icons.
+    TChartMDIChild(ChartContext& context, const QString& title, const QString& extension,
+                   const QString& icon, QWidget* parent);
+
+    ChartContext& context() const { return context_; }
+    TSkala& scaleRecord() { return scale_; }
+
+    // Gives the window's file to `read`. A file that cannot be opened or is damaged is
+    // reported; the window keeps whatever was read. False when the file could not be opened.
+    bool readFile(const std::function<ReadStatus(std::istream&)>& read);
+
+    // Describes the kind's chart, from the series and the `TSkala`, to a chart about to draw.
+    virtual void describe(LineChart& chart) = 0;
+    virtual std::unique_ptr<TAxisSetup> scaleDialog() = 0;
+
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    ChartContext& context_;
+    QString fileName_;
+    TSkala scale_;
+    LineChart* chart_; // a child of the window's widget, placed by hand so it keeps its size
+};

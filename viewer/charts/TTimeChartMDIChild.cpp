@@ -1,0 +1,32 @@
+#include "TTimeChartMDIChild.h"
+
+#include "ChartPoints.h"
+#include "LineChart.h"
+#include "TAxisSetup.h"
+
+using namespace Qt::StringLiterals;
+
+QString TTimeChartMDIChild::timeCaption(bool foil) {
+    return foil ? u"     Carburizing time, s"_s : u"     Carburizing time, h"_s;
+}
+
+void TTimeChartMDIChild::setTimeAxis(bool foil) {
+    scaleRecord().xDivisions = foil ? 10 : 6;
+    scaleRecord().xEnd = foil ? 2000 : 12;
+}
+
+void TTimeChartMDIChild::describe(LineChart& chart) {
+    const TSkala& axes = scale();
+    const TimeLine shown = line();
+    chart.setLineCount(1);
+    chart.setYAxis(ChartAxis::spanning(axes.yStart, axes.yEnd, axes.yDivisions));
+    chart.setXAxis(ChartAxis::spanning(axes.xStart, axes.xEnd, axes.xDivisions));
+    chart.setCaptions(shown.xCaption, shown.middleCaption, shown.yCaption);
+    for (const ChartPoint& point :
+         timeChartPoints(shown.times, shown.values, axes.xStart, axes.xEnd))
+        chart.addPoint(0, QPointF(point.x, point.y));
+}
+
+std::unique_ptr<TAxisSetup> TTimeChartMDIChild::scaleDialog() {
+    return std::make_unique<TAxisSetup2>(this, scaleRecord());
+}

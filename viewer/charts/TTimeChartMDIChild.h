@@ -1,0 +1,35 @@
+#pragma once
+// A chart window that shows one quantity over process time as a single line, drawn on the
+// axes of its `TSkala` from the axis start to the axis end, with the line's ends interpolated
+// at both.
+
+#include "TChartMDIChild.h"
+
+#include <QString>
+
+#include <span>
+
+class TTimeChartMDIChild : public TChartMDIChild {
+    Q_OBJECT
+protected:
+    struct TimeLine {
+        std::span<const double> times; // h (s for a foil)
+        std::span<const double> values;
+        QString xCaption;
+        QString middleCaption;
+        QString yCaption;
+    };
+
+    using TChartMDIChild::TChartMDIChild;
+
+    static QString timeCaption(bool foil);
+    // The time axis before the user rescales it: a foil's programme is seconds long, any other
+    // sample's hours.
+    void setTimeAxis(bool foil);
+
+    virtual TimeLine line() const = 0;
+
+private:
+    void describe(LineChart& chart) final;
+    std::unique_ptr<TAxisSetup> scaleDialog() final;
+};
