@@ -1,0 +1,40 @@
+#pragma once
+// Loading a process-data file into the boxes of the process-data dialog ("Załaduj...").
+//
+// The file is read as the formatted stream of numbers it was written as. Every value found is
+// shown with six decimals; a box whose value lies beyond the end of the file stays empty; a
+// value that is not a number shows 0 and leaves the stream failed, so every value after it
+// shows 0 too. A file whose stage count the table cannot hold, or whose rows are fewer than
+// its count, is refused as a whole so that the boxes keep what they had.
+
+#include "ProcessData.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+// One text per box; an empty text empties the box.
+struct LoadedBoxes {
+    std::string steelCarbon, transferCoefficient;
+    std::string cr, mo, mn, si, ni;
+    struct Row {
+        std::string time, temperature, potential;
+    };
+    std::array<Row, maxStages> rows;
+    // The file is for the shape of the running program; when it is not, the thickness is not
+    // read and its box keeps its text.
+    bool shapeMatches = false;
+    std::string thickness;
+};
+
+struct ProcessFileLoad {
+    enum class Result { Loaded, CannotOpen, Refused };
+    Result result = Result::Loaded;
+    LoadedBoxes boxes;   // Loaded
+    std::string problem; // Refused: why, for the user
+};
+
+ProcessFileLoad loadProcessFile(const std::string& path, std::string_view shape);
+
+// The same for the file's text (what loadProcessFile does once the file is open).
+ProcessFileLoad loadProcessText(std::string_view text, std::string_view shape);

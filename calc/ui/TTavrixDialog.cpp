@@ -1,0 +1,316 @@
+#include "TTavrixDialog.h"
+
+#include "BoxNumbers.h"
+#include "CharacterFilter.h"
+#include "FileTable.h"
+#include "FormCheck.h"
+#include "MessageBox.h"
+#include "ProcessFileLoad.h"
+#include "SetNames.h"
+#include "TWskDialog.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr std::array<int, maxStages> timeIds = {236, 235, 234, 233, 232, 231, 230, 229, 202, 121};
+constexpr std::array<int, maxStages> temperatureIds = {204, 227, 226, 225, 224,
+                                                       223, 222, 221, 220, 219};
+constexpr std::array<int, maxStages> potentialIds = {218, 217, 216, 215, 214,
+                                                     213, 212, 211, 210, 209};
+
+const QString fileFilter = QStringLiteral("Files from Tavrix! (*.tav)");
+
+// Wide enough for a loaded temperature ("925.000000") to show whole.
+constexpr int numberBoxWidth = 84;
+
+QLabel* label(const QString& text, const QString& name, QWidget* parent) {
+    auto* created = new QLabel(text, parent);
+    created->setObjectName(name);
+    return created;
+}
+
+QPushButton* button(const QString& text, int id, QWidget* parent) {
+    auto* created = new QPushButton(text, parent);
+    created->setObjectName(QStringLiteral("button%1").arg(id));
+    return created;
+}
+
+QString pathText(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+std::string pathBytes(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+double boxValue(const QLineEdit* box) {
+    return boxNumber(box->text().toStdString());
+}
+
+void showText(QLineEdit* box, const std::string& text) {
+    box->setText(QString::fromStdString(text));
+}
+
+} // namespace
+
+TTavrixDialog::TTavrixDialog(SampleShape shape, QWidget* parent) : QDialog(parent), shape_(shape) {
+    // A client of the frame, not a window of its own.
+    setWindowFlags(Qt::Widget);
+    setObjectName(QStringLiteral("dialog101"));
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(stageTable());
+    columns->addSpacing(16);
+    columns->addLayout(compositionColumn());
+    columns->addStretch();
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(10, 8, 10, 8);
+    page->addLayout(steelRows());
+    page->addSpacing(6);
+    page->addLayout(columns);
+    page->addStretch();
+    page->addLayout(fileRows());
+
+    const bool hasSize = shape != SampleShape::SemiInfinite;
+    for (QWidget* sizeControl :
+         {static_cast<QWidget*>(thickness_), static_cast<QWidget*>(thicknessLabel_),
+          static_cast<QWidget*>(thicknessUnit_)}) {
+        sizeControl->setEnabled(hasSize);
+        sizeControl->setVisible(hasSize);
+    }
+    // The computation halves the size for every shape, so a cylinder's size is its diameter.
+    thicknessLabel_->setText(shape == SampleShape::Cylinder ? QStringLiteral("Diameter: ")
+                                                            : QStringLiteral("Thick: "));
+    // Foil runs last seconds, the others hours.
+    timeHeading_->setText(shape == SampleShape::Foil ? QStringLiteral("Time, s")
+                                                     : QStringLiteral("Czas, h"));
+    stages_[0].time->setText(QStringLiteral("0"));
+}
+
+QLineEdit* TTavrixDialog::numberBox(int id) {
+    auto* box = new QLineEdit(this);
+    box->setObjectName(QStringLiteral("edit%1").arg(id));
+    box->setValidator(new CharacterFilter(
+        QString::fromLatin1(numberCharacters.data(), qsizetype(numberCharacters.size())), box));
+    box->setFixedWidth(numberBoxWidth);
+    return box;
+}
+
+QLayout* TTavrixDialog::steelRows() {
+    auto* rows = new QGridLayout;
+    steelCarbon_ = numberBox(208);
+    transferCoefficient_ = numberBox(207);
+    rows->addWidget(
+        label(QStringLiteral("Zawartość węgla w stali, % :"), QStringLiteral("label208"), this), 0,
+        0);
+    rows->addWidget(steelCarbon_, 0, 1);
+    rows->addWidget(label(QStringLiteral("Współczynnik przenoszenia węgla, cm/s: "),
+                          QStringLiteral("label207"), this),
+                    1, 0);
+    rows->addWidget(transferCoefficient_, 1, 1);
+    rows->setColumnStretch(2, 1);
+    return rows;
+}
+
+QLayout* TTavrixDialog::stageTable() {
+    auto* table = new QGridLayout;
+    table->setVerticalSpacing(3);
+    timeHeading_ = label(QString(), QStringLiteral("static118"), this);
+    table->addWidget(timeHeading_, 0, 1);
+    table->addWidget(
+        label(QStringLiteral("Temperatura, C"), QStringLiteral("labelTemperature"), this), 0, 2);
+    table->addWidget(
+        label(QStringLiteral("Potencjał węglowy, %"), QStringLiteral("labelPotential"), this), 0,
+        3);
+    for (std::size_t row = 0; row < stages_.size(); ++row) {
+        const int line = int(row) + 1;
+        const QString number = QStringLiteral("%1.").arg(line);
+        table->addWidget(label(number,
+                               line == maxStages ? QStringLiteral("static122")
+                                                 : QStringLiteral("labelRow%1").arg(line),
+                               this),
+                         line, 0, Qt::AlignRight);
+        stages_[row] = {numberBox(timeIds[row]), numberBox(temperatureIds[row]),
+                        numberBox(potentialIds[row])};
+        table->addWidget(stages_[row].time, line, 1);
+        table->addWidget(stages_[row].temperature, line, 2);
+        table->addWidget(stages_[row].potential, line, 3);
+    }
+    return table;
+}
+
+QLayout* TTavrixDialog::compositionColumn() {
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("picture120"));
+    picture->setPixmap(QPixmap(QStringLiteral(":/calc/sample.png")));
+
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(3);
+    grid->addWidget(picture, 0, 0, 1, 3, Qt::AlignLeft);
+    grid->setRowMinimumHeight(1, 8);
+    struct Alloy {
+        QLineEdit*& box;
+        int id;
+        const char16_t* name;
+    };
+    const Alloy alloys[] = {{cr_, 203, u"Cr:"},
+                            {mo_, 206, u"Mo:"},
+                            {mn_, 237, u"Mn:"},
+                            {si_, 238, u"Si:"},
+                            {ni_, 239, u"Ni:"}};
+    int line = 2;
+    for (const Alloy& alloy : alloys) {
+        alloy.box = numberBox(alloy.id);
+        grid->addWidget(
+            label(QString::fromUtf16(alloy.name), QStringLiteral("label%1").arg(alloy.id), this),
+            line, 0, Qt::AlignRight);
+        grid->addWidget(alloy.box, line, 1);
+        grid->addWidget(label(QStringLiteral("%"), QStringLiteral("unit%1").arg(alloy.id), this),
+                        line, 2);
+        ++line;
+    }
+    grid->setRowMinimumHeight(line++, 8);
+    thicknessLabel_ = label(QString(), QStringLiteral("static124"), this);
+    thickness_ = numberBox(243);
+    thicknessUnit_ = label(QStringLiteral("mm"), QStringLiteral("static119"), this);
+    grid->addWidget(thicknessLabel_, line, 0, Qt::AlignRight);
+    grid->addWidget(thickness_, line, 1);
+    grid->addWidget(thicknessUnit_, line, 2);
+    grid->setRowStretch(line + 1, 1);
+    return grid;
+}
+
+QLayout* TTavrixDialog::fileRows() {
+    outputName_ = new QLineEdit(QStringLiteral("default.tav"), this);
+    outputName_->setObjectName(QStringLiteral("edit241"));
+    auto* browseButton = button(QStringLiteral("Przeglądaj..."), 242, this);
+    auto* loadButton = button(QStringLiteral("Załaduj..."), 240, this);
+    auto* computeButton = button(QStringLiteral("Obliczaj..."), 201, this);
+    auto* endButton = button(QStringLiteral("Koniec"), 205, this);
+    computeButton->setDefault(true);
+    connect(computeButton, &QPushButton::clicked, this, &TTavrixDialog::compute);
+    connect(loadButton, &QPushButton::clicked, this, &TTavrixDialog::load);
+    connect(browseButton, &QPushButton::clicked, this, &TTavrixDialog::browse);
+    connect(endButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* rows = new QGridLayout;
+    rows->addWidget(label(QStringLiteral("Plik:"), QStringLiteral("static123"), this), 0, 0);
+    rows->addWidget(outputName_, 0, 1, 1, 4);
+    rows->addWidget(browseButton, 0, 5);
+    rows->addWidget(label(QStringLiteral("Załaduj dane z:"), QStringLiteral("label240"), this), 1,
+                    0, 1, 2);
+    rows->addWidget(loadButton, 1, 2);
+    rows->setColumnStretch(3, 1);
+    rows->addWidget(computeButton, 1, 4);
+    rows->addWidget(endButton, 1, 5);
+    return rows;
+}
+
+QString TTavrixDialog::shapeText() const {
+    const std::string_view name = shapeName(shape_);
+    return QString::fromUtf8(name.data(), qsizetype(name.size()));
+}
+
+ProcessForm TTavrixDialog::readForm() const {
+    ProcessForm form;
+    form.steelCarbon = boxValue(steelCarbon_);
+    form.transferCoefficient = boxValue(transferCoefficient_);
+    form.thickness = boxValue(thickness_);
+    form.cr = boxValue(cr_);
+    form.mo = boxValue(mo_);
+    form.mn = boxValue(mn_);
+    form.si = boxValue(si_);
+    form.ni = boxValue(ni_);
+    for (std::size_t row = 0; row < stages_.size(); ++row) {
+        form.time[row] = boxValue(stages_[row].time);
+        form.temperature[row] = boxValue(stages_[row].temperature);
+        form.potential[row] = boxValue(stages_[row].potential);
+    }
+    return form;
+}
+
+void TTavrixDialog::compute() {
+    const ProcessForm form = readForm();
+    const std::string outputName = pathBytes(outputName_->text());
+    TFileTable inUse;
+    readFileTable(listFilePath(), inUse);
+    const QList<MessageRecord> problems = checkForm(form, shape_, outputName, inUse);
+    for (const MessageRecord& problem : problems)
+        showMessage(this, problem.text, problem.caption, problem.icon);
+    if (!problems.isEmpty())
+        return;
+
+    const std::string setName = completeName(outputName);
+    {
+        TWskDialog progress(form, shape_, pathText(setName), this);
+        progress.exec();
+    }
+    window()->setWindowTitle(shapeText());
+    // Whatever became of the run, the set is no longer being computed.
+    updateFileTable(listFilePath(), ListChange::Remove, setName);
+}
+
+void TTavrixDialog::load() {
+    const QString path = chooseFile(this, FileChoice::Open, QString(), fileFilter);
+    if (path.isEmpty())
+        return;
+    const std::string_view shape = shapeName(shape_);
+    const ProcessFileLoad loaded = loadProcessFile(pathBytes(path), shape);
+    switch (loaded.result) {
+    case ProcessFileLoad::Result::CannotOpen:
+        showMessage(this, QStringLiteral("Can't open file"), QStringLiteral("Error!"),
+                    MessageIcon::Stop);
+        return;
+    case ProcessFileLoad::Result::Refused:
+        showMessage(this, QString::fromStdString(loaded.problem), QStringLiteral("Error!"),
+                    MessageIcon::Exclamation);
+        return;
+    case ProcessFileLoad::Result::Loaded:
+        showLoaded(loaded.boxes);
+        if (!loaded.boxes.shapeMatches)
+            showMessage(this, QStringLiteral("You want to load improper type of file"),
+                        QStringLiteral("Error!"), MessageIcon::Exclamation);
+        return;
+    }
+}
+
+void TTavrixDialog::showLoaded(const LoadedBoxes& boxes) {
+    showText(steelCarbon_, boxes.steelCarbon);
+    showText(transferCoefficient_, boxes.transferCoefficient);
+    showText(cr_, boxes.cr);
+    showText(mo_, boxes.mo);
+    showText(mn_, boxes.mn);
+    showText(si_, boxes.si);
+    showText(ni_, boxes.ni);
+    for (std::size_t row = 0; row < stages_.size(); ++row) {
+        showText(stages_[row].time, boxes.rows[row].time);
+        showText(stages_[row].temperature, boxes.rows[row].temperature);
+        showText(stages_[row].potential, boxes.rows[row].potential);
+    }
+    if (boxes.shapeMatches && shape_ != SampleShape::SemiInfinite)
+        showText(thickness_, boxes.thickness);
+}
+
+void TTavrixDialog::browse() {
+    const QString path =
+        chooseFile(this, FileChoice::Save, QStringLiteral("Output file"), fileFilter);
+    if (!path.isEmpty())
+        outputName_->setText(path);
+}
+
+void TTavrixDialog::help() {
+    const QString page = pathText(programFolder()) + QStringLiteral("help/calchelp.html");
+    if (!QFile::exists(page) || !QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
+        showMessage(this, QStringLiteral("Can't open file\n") + page, QStringLiteral("Error!"),
+                    MessageIcon::Stop);
+}

@@ -1,0 +1,60 @@
+#pragma once
+// The process-data dialog: the one working window of tavcalc, the client of its frame.
+//
+// The user types or loads the process data for the shape the program was started with,
+// chooses the output name and starts a run. The dialog keeps no state between commands but its
+// boxes: every "Obliczaj..." reads them afresh. Each control carries its resource id in its
+// object name ("edit208", "button201", "static124").
+
+#include "ProcessData.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QGridLayout;
+class QLabel;
+class QLayout;
+class QLineEdit;
+struct LoadedBoxes;
+
+class TTavrixDialog : public QDialog {
+    Q_OBJECT
+public:
+    TTavrixDialog(SampleShape shape, QWidget* parent);
+
+    // Command 110 ("Pomo&c"): the program's help page.
+    void help();
+
+private:
+    struct StageRow {
+        QLineEdit* time;
+        QLineEdit* temperature;
+        QLineEdit* potential;
+    };
+
+    void compute(); // 201 "Obliczaj..."
+    void load();    // 240 "Załaduj..."
+    void browse();  // 242 "Przeglądaj..."
+
+    ProcessForm readForm() const;
+    void showLoaded(const LoadedBoxes& boxes);
+    QString shapeText() const;
+
+    QLineEdit* numberBox(int id);
+    QLayout* steelRows();
+    QLayout* stageTable();
+    QLayout* compositionColumn();
+    QLayout* fileRows();
+
+    SampleShape shape_;
+    QLineEdit* steelCarbon_ = nullptr;
+    QLineEdit* transferCoefficient_ = nullptr;
+    QLineEdit *cr_ = nullptr, *mo_ = nullptr, *mn_ = nullptr, *si_ = nullptr, *ni_ = nullptr;
+    QLineEdit* thickness_ = nullptr;
+    QLabel* thicknessLabel_ = nullptr;
+    QLabel* thicknessUnit_ = nullptr;
+    QLabel* timeHeading_ = nullptr;
+    std::array<StageRow, maxStages> stages_{};
+    QLineEdit* outputName_ = nullptr;
+};

@@ -1,0 +1,42 @@
+#include "TTavrixFrame.h"
+
+#include "TTavrixDialog.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+
+namespace {
+
+constexpr QSize windowSize(590, 512);
+constexpr int frameTop = 20; // pixels below the top of the screen
+
+QAction* command(QMenuBar* menu, const QString& text, const QString& hint, int id) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QStringLiteral("command%1").arg(id));
+    action->setStatusTip(hint);
+    return action;
+}
+
+} // namespace
+
+TTavrixFrame::TTavrixFrame(SampleShape shape) : client_(new TTavrixDialog(shape, this)) {
+    const std::string_view name = shapeName(shape);
+    setWindowTitle(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    setWindowIcon(QIcon(QStringLiteral(":/calc/tavcalc.png")));
+    setCentralWidget(client_);
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+
+    QAction* quit = command(menuBar(), QStringLiteral("&Koniec"),
+                            QStringLiteral("Zamyka okno dialogowe"), 24310);
+    QAction* help =
+        command(menuBar(), QStringLiteral("Pomo&c"), QStringLiteral("Informacje o programie"), 110);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+    connect(help, &QAction::triggered, client_, &TTavrixDialog::help);
+    connect(client_, &QDialog::finished, this, &QWidget::close);
+
+    resize(windowSize);
+    const QRect screenArea = screen()->availableGeometry();
+    move(screenArea.x() + (screenArea.width() - windowSize.width()) / 2, screenArea.y() + frameTop);
+}

@@ -1,0 +1,127 @@
+#include "TWskDialog.h"
+
+#include "Computation.h"
+#include "FileTable.h"
+#include "MessageBox.h"
+#include "RunState.h"
+#include "SetNames.h"
+#include "WindowRunObserver.h"
+
+#include <QFile>
+#include <QGridLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+TWskDialog::TWskDialog(const ProcessForm& form, SampleShape shape, const QString& setName,
+                       QWidget* parent)
+    : QDialog(parent), form_(form), shape_(shape), setName_(setName),
+      gauge_(new QProgressBar(this)), stateText_(new QLabel(this)),
+      actionButton_(new QPushButton(this)) {
+    setObjectName(QStringLiteral("dialog115"));
+    setWindowTitle(QStringLiteral("Obliczenia"));
+
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("picture102"));
+    picture->setPixmap(QPixmap(QStringLiteral(":/calc/sample.png")));
+    auto* nameText = new QLabel(setName, this);
+    nameText->setObjectName(QStringLiteral("static116"));
+    nameText->setAlignment(Qt::AlignCenter);
+    stateText_->setObjectName(QStringLiteral("static117"));
+    gauge_->setObjectName(QStringLiteral("gauge101"));
+    gauge_->setRange(0, 100);
+    gauge_->setValue(0);
+    connect(actionButton_, &QPushButton::clicked, this, &TWskDialog::act);
+    showAction(Action::Start);
+
+    auto* grid = new QGridLayout(this);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    grid->setHorizontalSpacing(14);
+    grid->addWidget(picture, 0, 0, 3, 1, Qt::AlignTop);
+    grid->addWidget(nameText, 0, 1, 1, 2);
+    grid->addWidget(gauge_, 1, 1, 1, 2);
+    grid->addWidget(stateText_, 2, 1);
+    grid->addWidget(actionButton_, 2, 2, Qt::AlignRight);
+    grid->setColumnMinimumWidth(1, 260);
+}
+
+void TWskDialog::showAction(Action action) {
+    action_ = action;
+    switch (action) {
+    case Action::Start:
+        actionButton_->setText(QStringLiteral("Start!"));
+        actionButton_->setObjectName(QStringLiteral("button900"));
+        actionButton_->setDefault(false);
+        actionButton_->setAutoDefault(false);
+        return;
+    case Action::Cancel:
+        actionButton_->setText(QStringLiteral("Cancel"));
+        actionButton_->setObjectName(QStringLiteral("button902"));
+        actionButton_->setDefault(true);
+        return;
+    case Action::Ok:
+        actionButton_->setText(QStringLiteral("OK"));
+        actionButton_->setObjectName(QStringLiteral("button1"));
+        actionButton_->setDefault(true);
+        return;
+    }
+}
+
+void TWskDialog::act() {
+    switch (action_) {
+    case Action::Start:
+        start();
+        return;
+    case Action::Cancel:
+        reject();
+        return;
+    case Action::Ok:
+        accept();
+        return;
+    }
+}
+
+void TWskDialog::reject() {
+    if (running_)
+        runState.cancelRequested = 1;
+    QDialog::reject();
+}
+
+QWidget* TWskDialog::mainWindow() const {
+    return parentWidget() ? parentWidget()->window() : nullptr;
+}
+
+void TWskDialog::start() {
+    showAction(Action::Cancel);
+    const std::string path = QFile::encodeName(setName_).toStdString();
+    if (!writeProcessData(path, form_, shapeName(shape_))) {
+        showMessage(this, QStringLiteral("Can't open file"), QStringLiteral("Error!"),
+                    MessageIcon::Stop);
+        QDialog::reject();
+        return;
+    }
+    stateText_->setText(QStringLiteral("Counting..."));
+    if (QWidget* window = mainWindow())
+        window->setWindowTitle(QStringLiteral("Tavrix! - %1").arg(setName_));
+    updateFileTable(listFilePath(), ListChange::Add, path);
+
+    WindowRunObserver observer(*gauge_);
+    running_ = true;
+    const RunOutcome outcome = runComputation(path, observer);
+    running_ = false;
+
+    switch (outcome.status) {
+    case RunStatus::Finished:
+        stateText_->setText(QStringLiteral("Finished"));
+        showAction(Action::Ok);
+        return;
+    case RunStatus::Cancelled:
+        // Cancel has ended the dialog already.
+        return;
+    case RunStatus::Failed:
+        showMessage(this, QString::fromStdString(outcome.error), QStringLiteral("Error!"),
+                    MessageIcon::Stop);
+        QDialog::reject();
+        return;
+    }
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The progress dialog ("Obliczenia") through which one computation is started, watched and,
+// if need be, cancelled.
+//
+// "Start!" writes the process-data file, marks the set as in use and runs the computation to
+// its end inside the button's handler; the one action button then reads "Cancel" and finally
+// "OK". While the run lasts, every way of ending the dialog (Cancel, Esc, the close box) asks
+// the run to stop, so no run goes on behind a closed dialog. The owner takes the set off the
+// in-use list when the dialog has ended.
+
+#include "ProcessData.h"
+
+#include <QDialog>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+class TWskDialog : public QDialog {
+    Q_OBJECT
+public:
+    // `form` and `shape` are the owner's; `setName` is the completed output name.
+    TWskDialog(const ProcessForm& form, SampleShape shape, const QString& setName, QWidget* parent);
+
+    void reject() override;
+
+private:
+    enum class Action { Start, Cancel, Ok };
+
+    void act();
+    void start();
+    void showAction(Action action);
+    QWidget* mainWindow() const;
+
+    ProcessForm form_;
+    SampleShape shape_;
+    QString setName_;
+    QProgressBar* gauge_;
+    QLabel* stateText_;
+    QPushButton* actionButton_;
+    Action action_ = Action::Start;
+    bool running_ = false;
+};
