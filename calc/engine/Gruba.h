@@ -45,6 +45,7 @@ public:
     const std::vector<double>& carbon() const { return c; }
     const std::vector<double>& depths() const { return s; }
     const std::vector<double>& widths() const { return h; }
+    const std::vector<double>& diffusivities() const { return d; }
 
 protected:
     // Net carbon flux into interior cell i over a step, divided by its width, with

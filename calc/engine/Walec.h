@@ -17,6 +17,8 @@ public:
 
     void obl() override;
     double massGain() const override; // g per metre of cylinder length
+
+    const std::vector<double>& faceRadii() const { return r; }
     void writeMass(double t) override;
     void openResults(double t) override;
 

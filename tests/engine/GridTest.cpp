@@ -1,0 +1,131 @@
+#include "Drut.h"
+#include "Parametry.h"
+#include "Plyta.h"
+#include "ResultStreams.h"
+#include "RunFixture.h"
+#include "RunState.h"
+#include "Walec.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+// Widths and radii are sums of a few dozen products: rounding stays far below this.
+constexpr double lengthTolerance = 1e-9; // µm
+
+Parametry parametersFor(const TempFolder& folder, const ProcessForm& form, std::string_view shape) {
+    const auto path = folder.file("grid.tav");
+    EXPECT_TRUE(writeProcessData(path.string(), form, shape));
+    return Parametry(path.string());
+}
+
+// Steps a solver at constant furnace conditions for `seconds`, as the run controller would.
+void runFor(Gruba& solver, double seconds, double temperatureK, double potential) {
+    runState.temperatureK = temperatureK;
+    runState.potentialC = potential;
+    for (double t = 0; t < seconds;) {
+        solver.oblD();
+        solver.oblKr();
+        t += runState.timeStep;
+        solver.obl();
+    }
+}
+
+} // namespace
+
+TEST(Grid, SemiInfiniteSampleStartsWithThirteenNodesAtTheSteelsCarbon) {
+    TempFolder folder;
+    const Parametry p = parametersFor(folder, constantStage(4, 900, 1.0), "Semi-infinitive sample");
+    EXPECT_DOUBLE_EQ(p.grub, 5000);
+    EXPECT_NEAR(p.h1, 9.906, 0.0005);
+    ResultStreams streams;
+    const Gruba solver("grid.tav", p, streams);
+    ASSERT_EQ(solver.carbon().size(), 13u);
+    for (double carbon : solver.carbon())
+        EXPECT_EQ(carbon, 0.2);
+    const auto& s = solver.depths();
+    EXPECT_NEAR(s[1], 0, lengthTolerance);
+    EXPECT_NEAR(s[2], 1.05 * p.h1, lengthTolerance);
+    EXPECT_NEAR(s[0], -(p.h1 / 1.1 + p.h1) / 2, lengthTolerance);
+}
+
+TEST(Grid, PlateCentreNodeAndRefittedSurfaceCell) {
+    TempFolder folder;
+    ProcessForm form = constantStage(4, 900, 1.0);
+    form.thickness = 4;
+    const Parametry p = parametersFor(folder, form, "Plate");
+    EXPECT_DOUBLE_EQ(p.grub, 2000);
+    EXPECT_EQ(p.N, 32);
+    EXPECT_EQ(p.n, 12);
+    EXPECT_NEAR(p.h1, 10.469, 0.0005);
+
+    ResultStreams streams;
+    Plyta plate("grid.tav", p, streams);
+    EXPECT_EQ(plate.carbon().size(), 13u);
+    runFor(plate, 4 * 3600, 1173, 1.0);
+    ASSERT_EQ(plate.carbon().size(), 33u);
+    EXPECT_NEAR(plate.depths()[32], p.grub, lengthTolerance);
+}
+
+TEST(Grid, ThinSamplesAreGriddedWholeFromTheStart) {
+    TempFolder folder;
+    for (const char* shape : {"Foil", "Drut"}) {
+        ProcessForm form = constantStage(600, 920, 1.0);
+        form.thickness = 0.05;
+        const Parametry p = parametersFor(folder, form, shape);
+        EXPECT_EQ(p.n, p.N) << shape;
+        EXPECT_LE(p.h1, p.h1Limit) << shape;
+        EXPECT_DOUBLE_EQ(p.czas.back(), 600) << "times of thin samples stay in seconds";
+    }
+}
+
+TEST(Grid, OneStageRowSizesTheSmallestGrid) {
+    TempFolder folder;
+    for (const char* shape : {"Plate", "Foil", "Cylinder", "Drut"}) {
+        ProcessForm form = constantStage(1, 900, 1.0);
+        form.time[1] = emptyCell;
+        form.thickness = 2;
+        const Parametry p = parametersFor(folder, form, shape);
+        ASSERT_EQ(p.czas.size(), 1u);
+        EXPECT_EQ(p.N, 12) << shape;
+        EXPECT_EQ(p.n, 12) << shape;
+        EXPECT_TRUE(std::isfinite(p.h1) && p.h1 > 0) << shape;
+    }
+}
+
+TEST(Grid, WireFacesCloseOnTheAxis) {
+    TempFolder folder;
+    ProcessForm form = constantStage(3600, 920, 1.0);
+    form.thickness = 0.01;
+    const Parametry p = parametersFor(folder, form, "Drut");
+    ASSERT_EQ(p.N, 12);
+    ResultStreams streams;
+    const Drut wire("grid.tav", p, streams);
+    const auto& r = wire.faceRadii();
+    const auto& h = wire.widths();
+    ASSERT_EQ(wire.carbon().size(), 13u);
+    ASSERT_EQ(r.size(), 14u);
+    EXPECT_EQ(r[13], 0);
+    EXPECT_NEAR(r[1], p.grub + h[1] / 2, lengthTolerance);
+    EXPECT_NEAR(r[12], h[12] / 2, lengthTolerance);
+}
+
+TEST(Grid, CylinderGrowthKeepsFaceWidthsAndClosesOnTheAxis) {
+    TempFolder folder;
+    ProcessForm form = constantStage(8, 950, 1.2);
+    form.thickness = 2;
+    const Parametry p = parametersFor(folder, form, "Cylinder");
+    ResultStreams streams;
+    Walec cylinder("grid.tav", p, streams);
+    ASSERT_LT(cylinder.carbon().size(), static_cast<std::size_t>(p.N) + 1);
+    runFor(cylinder, 8 * 3600, 1223, 1.2);
+    const auto& r = cylinder.faceRadii();
+    const auto& h = cylinder.widths();
+    ASSERT_EQ(cylinder.carbon().size(), static_cast<std::size_t>(p.N) + 1);
+    ASSERT_EQ(r.size(), cylinder.carbon().size() + 1);
+    for (std::size_t i = 1; i + 1 < cylinder.carbon().size(); ++i)
+        EXPECT_NEAR(r[i] - r[i + 1], h[i], 1e-6) << "cell " << i;
+    EXPECT_EQ(r.back(), 0);
+}

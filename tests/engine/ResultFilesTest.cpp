@@ -1,0 +1,242 @@
+#include "ResultStreams.h"
+#include "RunFixture.h"
+#include "RunState.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+struct KindCase {
+    const char* name;
+    const char* shape;
+    double duration; // h, or s for foil and wire
+    double thickness;
+    std::vector<std::pair<const char*, std::string>> heads; // extension, expected start
+    std::vector<const char*> absent;                        // extensions never written
+};
+
+const std::string thickPow = "-\"Stężenie  węgla na powierzchni w funkcji czasu, h  %\r\n"
+                             ",            0         0.2\r\n";
+const std::string thickGru = "-\"Grubość warstwy w funkcji czasu, t[h], gr40, gr35, gr30, mm \r\n"
+                             " 3 \r\n, 0     0   0   0\r\n";
+const std::string thickAxes = ",0\r\n,12\r\n,12 \r\n,0\r\n,100\r\n,10\r\n";
+const std::string meanHead = "Carbon concentration, %\r\nCarburizing time, s\r\n\r\n"
+                             ",0\r\n,2000\r\n,10 \r\n,0\r\n,1.2\r\n,12\r\n";
+
+const KindCase kinds[] = {
+    {"SemiInfinite",
+     "Semi-infinitive sample",
+     2,
+     emptyCell,
+     {{"pow", thickPow},
+      {"mas", "Weight gain, g/m^2 Semi-infinitive sample, be=2e-05cm/s\r\n Carburizing time, h "
+              "\r\n\r\n" +
+                  thickAxes + ",            0           0\r\n"},
+      {"gru", thickGru},
+      {"twa", "-\"Rozklad twardosci na przekroju warstwy,  mm  HV\r\n\"  2\r\n, 0.00000"},
+      {"tav", "Semi-infinitive sample\r\n-\"Rozmieszczenie węgla na przekroju warstwy,  mm  %\r\n"
+              "\"  2\r\n, 0.00000     "}},
+     {"sre"}},
+    {"Plate",
+     "Plate",
+     2,
+     4,
+     {{"pow", thickPow},
+      {"mas", "Weight gain, g/m^2 Plate, thickness=4mm,  be=2e-05 cm/s\r\n Carburizing time, h "
+              "\r\n\r\n" +
+                  thickAxes + ",            0           0\r\n"},
+      {"gru", thickGru},
+      {"twa", "-\"Rozklad twardosci na przekroju warstwy,  mm  HV\r\n"},
+      {"tav", "Plate\r\n4\r\n-\"Rozmieszczenie węgla na przekroju warstwy,  mm  %\r\n\"  2\r\n"}},
+     {"sre"}},
+    {"Cylinder",
+     "Cylinder",
+     2,
+     10,
+     {{"pow", thickPow},
+      {"mas", "Weight gain, g/m^2 Cylinder, Diameter=10mm, be=2e-05cm/s\r\n Carburizing time, h "
+              "\r\n" +
+                  thickAxes + ",            0 "},
+      {"gru", thickGru},
+      {"twa", "-\"Rozklad twardości na przekroju warstwy,  mm  %ste\r\n"},
+      {"tav", "Cylinder\r\n10\r\n-\"Rozmieszczenie węgla na przekroju warstwy,  mm  %\r\n"}},
+     {"sre"}},
+    {"Foil",
+     "Foil",
+     60,
+     0.05,
+     {{"pow", "-\"Stężenie węgla na powierzchni w funkcji czasu, s  %\r\n"
+              ",            0         0.2\r\n"},
+      {"mas", "Weight gain, g/m^2  Foil, thickness=0.05mm, be=2e-05cm/s\r\nCarburizing time, s  "
+              "\r\n,0\r\n,2000\r\n,10 \r\n,0\r\n,10\r\n,5\r\n,            0           0\r\n"},
+      {"sre", meanHead + ",            0           0\r\n"},
+      {"tav", "Foil\r\n0.05\r\n-\"Rozmieszczenie węgla na przekroju warstwy, mm %\r\n\"  60\r\n"}},
+     {"gru", "twa"}},
+    {"Wire",
+     "Drut",
+     60,
+     0.01,
+     {{"pow", thickPow},
+      {"mas", "Weight gain, g/m^2 Wire, Diameter=0.01mm, be=2e-05cm/s\r\n Carburizing time, s "
+              "\r\n,0\r\n,2000\r\n,10 \r\n,0\r\n,5\r\n,10\r\n,            0 "},
+      {"sre", meanHead},
+      {"tav",
+       "Drut\r\n0.01\r\n-\"Rozmieszczenie węgla na przekroju warstwy,  mm  %\r\n\"  60\r\n"}},
+     {"gru", "twa"}},
+};
+
+class ResultFiles : public testing::TestWithParam<KindCase> {};
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> all;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        all.push_back(line);
+    return all;
+}
+
+bool isNumber(const std::string& field) {
+    char* end = nullptr;
+    const double value = std::strtod(field.c_str(), &end);
+    return end != field.c_str() && *end == '\0' && std::isfinite(value);
+}
+
+} // namespace
+
+TEST_P(ResultFiles, HeadersAndFirstRows) {
+    const KindCase& kind = GetParam();
+    TempFolder folder;
+    ProcessForm form = constantStage(kind.duration, 920, 1.0);
+    form.thickness = kind.thickness;
+    ResultStreams streams;
+    const auto set = folder.file("stal20.tav");
+    ASSERT_EQ(writeAndRun(set, form, kind.shape, streams).status, RunStatus::Finished);
+    for (const auto& [extension, head] : kind.heads) {
+        const std::string text = readText(folder.file(std::string("stal20.") + extension));
+        if (std::string(extension) == "tav")
+            EXPECT_NE(text.find(head), std::string::npos) << text.substr(0, 400);
+        else
+            EXPECT_EQ(text.substr(0, head.size()), head) << extension;
+    }
+    for (const char* extension : kind.absent)
+        EXPECT_FALSE(std::filesystem::exists(folder.file(std::string("stal20.") + extension)));
+}
+
+// Every data row: ", " then fields of exactly twelve characters, each a finite number.
+TEST_P(ResultFiles, RowsHaveTwelveCharacterFields) {
+    const KindCase& kind = GetParam();
+    TempFolder folder;
+    ProcessForm form = constantStage(kind.duration, 920, 1.0);
+    form.thickness = kind.thickness;
+    ResultStreams streams;
+    ASSERT_EQ(writeAndRun(folder.file("a.tav"), form, kind.shape, streams).status,
+              RunStatus::Finished);
+    for (const char* extension : {"pow", "mas", "gru", "sre"}) {
+        const auto path = folder.file(std::string("a.") + extension);
+        if (!std::filesystem::exists(path))
+            continue;
+        int rows = 0;
+        for (const std::string& line : lines(readText(path))) {
+            ASSERT_FALSE(line.empty() || line.back() != '\r') << "CR LF line ends";
+            if (line.rfind(", ", 0) != 0 || line == ", 0     0   0   0\r")
+                continue;
+            const std::string fields = line.substr(2, line.size() - 3);
+            ASSERT_EQ(fields.size() % 12, 0u) << extension << ": " << line;
+            for (std::size_t at = 0; at < fields.size(); at += 12)
+                EXPECT_TRUE(isNumber(fields.substr(at, 12))) << extension << ": " << line;
+            ++rows;
+        }
+        EXPECT_GE(rows, 2) << extension << ": first and last rows at least";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Engine, ResultFiles, testing::ValuesIn(kinds),
+                         [](const testing::TestParamInfo<KindCase>& row) {
+                             return std::string(row.param.name);
+                         });
+
+TEST(ResultFiles, StreamsKeepTheirFormatAcrossRunsOfOneProcess) {
+    TempFolder folder;
+    ResultStreams streams;
+    const ProcessForm form = constantStage(2, 920, 1.0);
+    ASSERT_EQ(writeAndRun(folder.file("a.tav"), form, "Semi-infinitive sample", streams).status,
+              RunStatus::Finished);
+    ASSERT_EQ(writeAndRun(folder.file("b.tav"), form, "Semi-infinitive sample", streams).status,
+              RunStatus::Finished);
+    // The first run's time line precedes show-point; the second run inherits show-point and
+    // the precision of the last carbon value (5) or hardness value (3).
+    EXPECT_NE(readText(folder.file("a.tav")).find("\"  2\r\n, 0.00000 "), std::string::npos);
+    EXPECT_NE(readText(folder.file("b.tav")).find("\"  2.0000\r\n, 0.0000 "), std::string::npos);
+    EXPECT_NE(readText(folder.file("b.twa")).find("\"  2.00\r\n, 0.00 "), std::string::npos);
+}
+
+TEST(ResultFiles, OneStageRowWritesHeadsFirstAndLastRowsButNoProfile) {
+    TempFolder folder;
+    for (const char* shape : {"Semi-infinitive sample", "Plate", "Foil", "Cylinder", "Drut"}) {
+        ProcessForm form = constantStage(1, 920, 1.0);
+        form.time[1] = emptyCell;
+        form.thickness = 0.05;
+        ResultStreams streams;
+        ASSERT_EQ(writeAndRun(folder.file("one.tav"), form, shape, streams).status,
+                  RunStatus::Finished)
+            << shape;
+        const std::string main = readText(folder.file("one.tav"));
+        EXPECT_EQ(main.find("\"  "), std::string::npos) << shape;
+        EXPECT_EQ(lines(readText(folder.file("one.pow"))).size(), 3u) << shape;
+        EXPECT_EQ(readText(folder.file("one.mas")).find("nan"), std::string::npos) << shape;
+    }
+}
+
+TEST(ResultFiles, OldFilesOfTheSetAreDeletedAtRunStart) {
+    TempFolder folder;
+    for (const char* extension : {"ste", "grx", "roz", "sre"})
+        std::ofstream(folder.file(std::string("old.") + extension)) << "stale";
+    ResultStreams streams;
+    ASSERT_EQ(writeAndRun(folder.file("old.tav"), constantStage(1, 920, 1.0),
+                          "Semi-infinitive sample", streams)
+                  .status,
+              RunStatus::Finished);
+    for (const char* extension : {"ste", "grx", "roz", "sre"})
+        EXPECT_FALSE(std::filesystem::exists(folder.file(std::string("old.") + extension)));
+}
+
+namespace {
+
+// Presses Cancel once the run is under way.
+class CancelAtPercent : public RunObserver {
+public:
+    void setProgress(int percent) override {
+        if (percent >= 30)
+            runState.cancelRequested = 1;
+    }
+};
+
+} // namespace
+
+TEST(ResultFiles, CancelDeletesTheWholeSetAndClearsTheFlag) {
+    TempFolder folder;
+    const auto set = folder.file("gone.tav");
+    ASSERT_TRUE(writeProcessData(set.string(), constantStage(4, 920, 1.0), "Plate"));
+    ResultStreams streams;
+    CancelAtPercent cancel;
+    EXPECT_EQ(runComputation(set.string(), cancel, streams).status, RunStatus::Cancelled);
+    EXPECT_EQ(runState.cancelRequested, 0);
+    EXPECT_TRUE(std::filesystem::is_empty(std::filesystem::path(set).parent_path()));
+}
+
+TEST(ResultFiles, ProgressReachesTheLastOutputInstant) {
+    TempFolder folder;
+    ResultStreams streams;
+    const auto set = folder.file("p.tav");
+    ASSERT_TRUE(
+        writeProcessData(set.string(), constantStage(1, 920, 1.0), "Semi-infinitive sample"));
+    NoProgress progress;
+    ASSERT_EQ(runComputation(set.string(), progress, streams).status, RunStatus::Finished);
+    EXPECT_GE(progress.last, 98);
+    EXPECT_LE(progress.last, 100);
+}

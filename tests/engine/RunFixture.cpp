@@ -1,0 +1,46 @@
+#include "RunFixture.h"
+
+#include "ResultStreams.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+ProcessForm constantStage(double hours, double celsius, double potential, double ck,
+                          double transferCmPerS) {
+    ProcessForm form;
+    form.steelCarbon = ck;
+    form.transferCoefficient = transferCmPerS;
+    form.cr = form.mo = form.mn = form.si = form.ni = 0;
+    form.time[0] = 0, form.temperature[0] = celsius, form.potential[0] = potential;
+    form.time[1] = hours, form.temperature[1] = celsius, form.potential[1] = potential;
+    return form;
+}
+
+std::string readText(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+TempFolder::TempFolder() {
+    static std::atomic<int> counter{0};
+    path_ = std::filesystem::temp_directory_path() /
+            ("tavrix-engine-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::create_directories(path_);
+}
+
+TempFolder::~TempFolder() {
+    std::filesystem::remove_all(path_);
+}
+
+RunOutcome writeAndRun(const std::filesystem::path& path, const ProcessForm& form,
+                       std::string_view shape, ResultStreams& streams) {
+    EXPECT_TRUE(writeProcessData(path.string(), form, shape));
+    NoProgress progress;
+    return runComputation(path.string(), progress, streams);
+}

@@ -1,0 +1,51 @@
+#include "SteelGrades.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+struct GradeCase {
+    double mn, ni, cr, mo;
+    const char* grade;
+};
+
+class Classifier : public testing::TestWithParam<GradeCase> {};
+
+std::vector<double> sklad(double cr, double mo, double mn, double ni) {
+    return {cr, mo, mn, 0.3, ni};
+}
+
+} // namespace
+
+TEST_P(Classifier, TakesTheFirstGradeWhoseWindowsAllHold) {
+    const GradeCase& row = GetParam();
+    EXPECT_EQ(steelGrade(sklad(row.cr, row.mo, row.mn, row.ni)), row.grade);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SteelGrades, Classifier,
+    testing::Values(GradeCase{0, 0, 0, 0, " stal węglowa "}, GradeCase{0.9, 0.3, 0.3, 0, " Mn0.9 "},
+                    GradeCase{0.9, 0.4, 0.3, 0, " stal węglowa "},    // Ni window is strict
+                    GradeCase{0.8, 0.8, 0.6, 0.05, " stal węglowa "}, // lower Mo bound strict
+                    GradeCase{0.6, 1.8, 1.2, 0.1, " Mn0.6Ni2.0Cr1.6Mo0.2 "},
+                    GradeCase{0.7, 0.1, 0.5, 0.3, " Mn0.7Cr0.5Mo0.4 "},
+                    GradeCase{0.2, 2.0, 0.2, 0.0, " Ni2.0 "}));
+
+TEST(SteelGrades, CarbonSteelCurve) {
+    EXPECT_NEAR(hardness(" stal węglowa ", 0.8), 890.9, 0.05);
+}
+
+// Every curve must give a hardness that is positive and, up to the eutectoid carbon where the
+// case is hardest, rising with carbon, as martensite does.
+TEST(SteelGrades, CurvesAreSoundOverTheCase) {
+    const char* names[] = {" stal węglowa ", " Mn1.1Cr1.0 ", " Mn0.7Cr0.5Mo0.4 ",
+                           " Mn0.8Ni0.8Cr0.6Mo0.1 ", " Mn0.4Ni4.0Cr1.2Mo0.2 "};
+    for (const char* name : names)
+        for (double carbon = 0.1; carbon < 0.65; carbon += 0.05) {
+            EXPECT_GT(hardness(name, carbon), 0) << name << carbon;
+            EXPECT_LT(hardness(name, carbon), hardness(name, carbon + 0.05)) << name << carbon;
+        }
+}
