@@ -47,8 +47,9 @@ constexpr double wholeTolerance = 1e-6;
 
 int axisPointCount(double span, double step) {
     const double count = std::floor(span / step + 1 + wholeTolerance);
-    // A grid that is not equally spaced and ascending (a damaged file) still gets a usable axis.
-    if (!std::isfinite(count) || count < 1)
+    // A grid that is not equally spaced and ascending (a damaged file) still gets an axis that
+    // converts to int.
+    if (std::isnan(count) || count < 1)
         return 1;
     return count >= INT_MAX ? INT_MAX : static_cast<int>(count);
 }

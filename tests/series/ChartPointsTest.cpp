@@ -1,0 +1,128 @@
+#include "ChartPoints.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <vector>
+
+namespace {
+
+struct TimeChartCase {
+    const char* name;
+    std::vector<double> x;
+    std::vector<double> y;
+    double xStart;
+    double xEnd;
+    std::vector<ChartPoint> points;
+};
+
+class TimeChartTest : public testing::TestWithParam<TimeChartCase> {};
+
+TEST_P(TimeChartTest, PointsOfTheLine) {
+    const TimeChartCase& c = GetParam();
+    const std::vector<ChartPoint> points = timeChartPoints(c.x, c.y, c.xStart, c.xEnd);
+    ASSERT_EQ(points.size(), c.points.size());
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        // Interpolation of a few decimal values: a handful of ulps.
+        EXPECT_DOUBLE_EQ(points[i].x, c.points[i].x) << i;
+        EXPECT_DOUBLE_EQ(points[i].y, c.points[i].y) << i;
+    }
+}
+
+const std::vector<double> ramp{0, 1, 2, 3};
+const std::vector<double> rampY{0, 10, 20, 30};
+
+INSTANTIATE_TEST_SUITE_P(
+    Rule, TimeChartTest,
+    testing::Values(
+        TimeChartCase{"StartAndEndInterpolated",
+                      ramp,
+                      rampY,
+                      0.5,
+                      2.5,
+                      {{0.5, 5}, {1, 10}, {2, 20}, {2.5, 25}}},
+        // A start on a data point repeats it; the point at xEnd is the end point only.
+        TimeChartCase{"RangeOnDataPoints", ramp, rampY, 1, 3, {{1, 10}, {1, 10}, {2, 20}, {3, 30}}},
+        TimeChartCase{"EndBeyondTheLastPointAddsNoEndPoint",
+                      ramp,
+                      rampY,
+                      1.5,
+                      12,
+                      {{1.5, 15}, {2, 20}, {3, 30}}},
+        TimeChartCase{"StartBeforeTheFirstPointAddsNoStartPoint",
+                      ramp,
+                      rampY,
+                      -1,
+                      1.5,
+                      {{0, 0}, {1, 10}, {1.5, 15}}},
+        TimeChartCase{"NothingBeyondXEnd", ramp, rampY, 0.25, 0.75, {{0.25, 2.5}, {0.75, 7.5}}},
+        TimeChartCase{"RangeBeyondTheData", ramp, rampY, 4, 5, {}},
+        TimeChartCase{"NoData", {}, {}, 0, 12, {}},
+        TimeChartCase{"RepeatedTimeTakesTheLaterRow",
+                      {0, 1, 1, 2},
+                      {0, 10, 12, 14},
+                      1,
+                      1.5,
+                      {{1, 12}, {1, 10}, {1, 12}, {1.5, 13}}},
+        TimeChartCase{
+            "UnequalArraysPairUpToTheShorter", ramp, {0, 10}, 0, 12, {{0, 0}, {0, 0}, {1, 10}}}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(Interpolation, NoValueOutsideTheData) {
+    EXPECT_FALSE(interpolateAt(ramp, rampY, -0.1));
+    EXPECT_FALSE(interpolateAt(ramp, rampY, 3.1));
+    EXPECT_EQ(interpolateAt(ramp, rampY, 3), 30);
+    EXPECT_EQ(interpolateAt(ramp, rampY, 0), 0);
+}
+
+struct NodeCase {
+    const char* name;
+    std::vector<double> grid;
+    double xStart;
+    double xEnd;
+    NodeRange range;
+};
+
+class NodeRangeTest : public testing::TestWithParam<NodeCase> {};
+
+TEST_P(NodeRangeTest, FirstAndLastNode) {
+    const NodeCase& c = GetParam();
+    const std::optional<NodeRange> range = nodeRange(c.grid, c.xStart, c.xEnd);
+    ASSERT_TRUE(range);
+    EXPECT_EQ(range->first, c.range.first);
+    EXPECT_EQ(range->last, c.range.last);
+    EXPECT_DOUBLE_EQ(range->step, c.range.step);
+    EXPECT_EQ(range->pointCount, c.range.pointCount);
+}
+
+const std::vector<double> grid{0, 0.1, 0.2, 0.3, 0.4, 0.5};
+
+INSTANTIATE_TEST_SUITE_P(
+    Rule, NodeRangeTest,
+    testing::Values(NodeCase{"WholeGrid", grid, 0, 2, {0, 5, 0.1, 6}},
+                    NodeCase{"StartBeforeTheGrid", grid, -1, 0.5, {0, 5, 0.1, 6}},
+                    NodeCase{"BetweenNodes", grid, 0.25, 0.35, {2, 4, 0.1, 3}},
+                    NodeCase{"OnNodes", grid, 0.2, 0.3, {2, 3, 0.1, 2}},
+                    NodeCase{"StartAtTheSecondToLast", grid, 0.4, 2, {4, 5, 0.1, 2}},
+                    NodeCase{"StartBeyondTheGrid", grid, 7, 9, {4, 5, 0.1, 2}},
+                    NodeCase{"EndAtOrBeforeNodeOne", grid, 0, 0.05, {0, 1, 0.1, 2}},
+                    NodeCase{"TwoNodes", {0, 0.5}, 0.2, 0.3, {0, 1, 0.5, 2}},
+                    // 0.3 / 0.1 is a hair below 3 in binary: the axis keeps its fourth point.
+                    NodeCase{
+                        "DecimalStepKeepsTheLastPoint", {0, 0.1, 0.2, 0.3}, 0, 1, {0, 3, 0.1, 4}},
+                    NodeCase{"RepeatedNodesGiveOnePoint", {1, 1, 1}, 0, 2, {0, 2, 0, 1}},
+                    NodeCase{"DescendingGridStaysInTheGrid", {3, 2, 1}, 0, 5, {0, 2, -1, 3}}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(NodeRange, NoRangeForFewerThanTwoNodes) {
+    EXPECT_FALSE(nodeRange({}, 0, 1));
+    const std::vector<double> one{0};
+    EXPECT_FALSE(nodeRange(one, 0, 1));
+}
+
+TEST(NodeRange, HugeSpanIsCapped) {
+    const std::vector<double> wide{0, 1e-300, 1e300};
+    EXPECT_EQ(nodeRange(wide, 0, 1e300)->pointCount, INT_MAX);
+}
+
+} // namespace
