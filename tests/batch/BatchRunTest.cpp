@@ -1,0 +1,150 @@
+#include "BatchRun.h"
+#include "FileTable.h"
+#include "RunFixture.h"
+#include "RunState.h"
+#include "SetNames.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <optional>
+#include <vector>
+
+namespace {
+
+int runFiles(std::vector<std::string> files) {
+    std::vector<std::string> words{"tavcalc", "--run"};
+    words.insert(words.end(), files.begin(), files.end());
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    return runBatch(static_cast<int>(argv.size()), argv.data());
+}
+
+void writeText(const std::filesystem::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+const std::string plate = "0.2\r\n2e-05\r\n\r\n1\r\n0\r\n0.5\r\n0.3\r\n0\r\n\r\n2\r\n"
+                          "0 920 1\r\n1 920 0.8\r\nPlate\r\n4\r\n";
+
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    text.replace(text.find(from), from.size(), to);
+    return text;
+}
+
+// Keeps the program folder's in-use list as it was before the test.
+class BatchRun : public testing::Test {
+protected:
+    void SetUp() override {
+        if (std::filesystem::exists(listFilePath()))
+            savedList_ = readText(listFilePath());
+        resetFileTable(listFilePath());
+    }
+    void TearDown() override {
+        if (savedList_)
+            writeText(listFilePath(), *savedList_);
+        else
+            std::filesystem::remove(listFilePath());
+        runState.cancelRequested = 0;
+    }
+
+    std::vector<std::filesystem::path> filesIn() const {
+        std::vector<std::filesystem::path> files;
+        for (const auto& entry : std::filesystem::directory_iterator(folder_.file("")))
+            files.push_back(entry.path().filename());
+        std::sort(files.begin(), files.end());
+        return files;
+    }
+
+    TempFolder folder_;
+    std::optional<std::string> savedList_;
+};
+
+struct MalformedCase {
+    const char* name;
+    std::string text;
+    const char* named; // what the message must name
+};
+
+class MalformedFile : public BatchRun, public testing::WithParamInterface<MalformedCase> {};
+
+} // namespace
+
+TEST_P(MalformedFile, IsRefusedAndLeftUntouched) {
+    const auto path = folder_.file("bad.tav");
+    writeText(path, GetParam().text);
+    testing::internal::CaptureStderr();
+    EXPECT_NE(runFiles({path.string()}), 0);
+    const std::string message = testing::internal::GetCapturedStderr();
+    EXPECT_NE(message.find(path.string()), std::string::npos) << message;
+    EXPECT_NE(message.find(GetParam().named), std::string::npos) << message;
+    EXPECT_EQ(readText(path), GetParam().text);
+    EXPECT_EQ(filesIn(), std::vector<std::filesystem::path>{"bad.tav"});
+    EXPECT_EQ(readText(listFilePath()), "0");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Batch, MalformedFile,
+    testing::Values(
+        MalformedCase{"Empty", "", "steel carbon"},
+        MalformedCase{"Binary", std::string("\0\x01\x02\xff\xfe", 5), "steel carbon"},
+        MalformedCase{"Truncated", plate.substr(0, 50), "stage 2"},
+        MalformedCase{"NonNumeric", replaced(plate, "920 0.8", "920 x"), "potential"},
+        MalformedCase{"HugeCount", replaced(plate, "\r\n2\r\n", "\r\n99999\r\n"), "stage count"},
+        MalformedCase{"RoomTemperature", replaced(plate, "0 920", "0 20"), "temperature"},
+        MalformedCase{"NoTransfer", replaced(plate, "2e-05", "0"), "transfer"}),
+    [](const testing::TestParamInfo<MalformedCase>& row) { return std::string(row.param.name); });
+
+TEST_F(BatchRun, ASecondRunGivesTheSameSet) {
+    const auto path = folder_.file("twice.tav");
+    writeText(path, plate);
+    ASSERT_EQ(runFiles({path.string()}), 0);
+    const std::string first = readText(path);
+    const std::string firstMass = readText(folder_.file("twice.mas"));
+    EXPECT_GT(first.size(), plate.size());
+    ASSERT_EQ(runFiles({path.string()}), 0);
+    EXPECT_EQ(readText(path), first);
+    EXPECT_EQ(readText(folder_.file("twice.mas")), firstMass);
+    EXPECT_EQ(readText(listFilePath()), "0\r\n") << "the set is listed only while it runs";
+}
+
+TEST_F(BatchRun, EveryFileOfOneCallStartsWithFreshStreams) {
+    const auto a = folder_.file("a.tav");
+    const auto b = folder_.file("b.tav");
+    writeText(a, plate);
+    writeText(b, plate);
+    ASSERT_EQ(runFiles({a.string(), b.string()}), 0);
+    EXPECT_EQ(readText(a), readText(b));
+    EXPECT_EQ(readText(folder_.file("a.twa")), readText(folder_.file("b.twa")));
+}
+
+TEST_F(BatchRun, ASetInUseIsRefusedInAnyLetterCase) {
+    const auto path = folder_.file("busy.tav");
+    writeText(path, plate);
+    updateFileTable(listFilePath(), ListChange::Add, upperCased(path.string()));
+    testing::internal::CaptureStderr();
+    EXPECT_NE(runFiles({path.string()}), 0);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("Filename is already in use"),
+              std::string::npos);
+    EXPECT_EQ(readText(path), plate);
+}
+
+TEST_F(BatchRun, CancelKeepsTheProcessDataAndDeletesTheResults) {
+    const auto path = folder_.file("stop.tav");
+    writeText(path, plate + "-\"stale profile of an earlier run\r\n");
+    runState.cancelRequested = 1; // as if Ctrl-C came during the first step
+    testing::internal::CaptureStderr();
+    EXPECT_NE(runFiles({path.string()}), 0);
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(readText(path), plate);
+    EXPECT_EQ(filesIn(), std::vector<std::filesystem::path>{"stop.tav"});
+    EXPECT_EQ(runState.cancelRequested, 0);
+}
+
+TEST_F(BatchRun, PolishShapeNamesInWindows1250AreAccepted) {
+    const auto path = folder_.file("old.tav");
+    writeText(path, replaced(plate, "Plate", "P\xB3yta"));
+    EXPECT_EQ(runFiles({path.string()}), 0);
+    EXPECT_TRUE(std::filesystem::exists(folder_.file("old.gru")));
+}
