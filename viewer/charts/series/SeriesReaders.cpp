@@ -1,6 +1,5 @@
 #include "SeriesReaders.h"
 
-#include <array>
 #include <istream>
 #include <limits>
 #include <locale>

@@ -1,6 +1,7 @@
 #pragma once
 // Readers of the result files of a set, one per kind of chart window. Each takes a stream
-// opened on the file and positioned at its start, and fills the series it is given.
+// opened on the file and positioned at its start, and appends to the series it is given (a
+// window passes them empty).
 //
 // The files are scanned for the marks the computation writes at line starts ("-" a header,
 // a double quote a profile block, "," a data row); blanks, line ends (CR LF or LF) and column
