@@ -1,0 +1,191 @@
+#include "ChartTestSupport.h"
+
+#include "SetNames.h"
+#include "TChartMDIChild.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The process data of a three-stage run, then the shape line.
+constexpr char semiInfiniteMain[] = "0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n3\r\n"
+                                    "0 900 1\r\n4 920 1.1\r\n8 880 0.8\r\n"
+                                    "Semi-infinitive sample\r\n"
+                                    "-\"Rozmieszczenie węgla na przekroju warstwy,  mm  %\n"
+                                    "\"  1.125\n"
+                                    ",    0      1.0000\n"
+                                    ",  0.5     0.60000\n"
+                                    ",    1     0.30000\n"
+                                    "\"  2.50000\n"
+                                    ", 0.00000      1.0500\n"
+                                    ", 0.500000     0.80000\n"
+                                    ", 1.00000      0.50000\n"
+                                    ", 1.50000      0.25000\n";
+
+constexpr char semiInfiniteHardness[] = "-\"Rozklad twardosci na przekroju warstwy,  mm  HV\n"
+                                        "\"  1.125\n"
+                                        ",    0      820\n"
+                                        ",  0.5      700\n"
+                                        "\"  2.50000\n"
+                                        ", 0.00000      800.000\n"
+                                        ", 0.500000     750.000\n"
+                                        ", 1.00000      500.000\n";
+
+constexpr char semiInfiniteDepths[] =
+    "-\"Grubość warstwy w funkcji czasu, t[h], gr40, gr35, gr30, mm \n"
+    " 3 \n"
+    ", 0     0   0   0\n"
+    ",         1      0.30      0.40      0.50\n"
+    ",         2      0.50      0.60      0.70\n"
+    ",         3      0.60      0.70      0.80\n";
+
+constexpr char semiInfiniteSurface[] = "-\"Stężenie  węgla na powierzchni w funkcji czasu, h  %\n"
+                                       ",            0      0.2000\n"
+                                       ",       0.5000      0.8000\n"
+                                       ",            2       1.000\n";
+
+constexpr char semiInfiniteMass[] = "Weight gain, g/m^2 Semi-infinitive sample, be=2e-05cm/s\n"
+                                    " Carburizing time, h \n"
+                                    "\n"
+                                    ",0\n,12\n,12 \n,0\n,100\n,10\n"
+                                    ",            0           0\n"
+                                    ",            1          20\n"
+                                    ",            5          60\n";
+
+constexpr char foilMain[] = "0.1\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n2\r\n"
+                            "0 900 1\r\n2000 900 1\r\n"
+                            "Foil\r\n0.2\r\n"
+                            "-\"Rozmieszczenie węgla na przekroju warstwy, mm %\n"
+                            "\"  2000\n"
+                            ",    0     0.90000\n"
+                            ", 0.05     0.70000\n"
+                            ",  0.1     0.60000\n";
+
+constexpr char foilSurface[] = "-\"Stężenie węgla na powierzchni w funkcji czasu, s  %\n"
+                               ",            0     0.10000\n"
+                               ",          500     0.70000\n"
+                               ",         2000     0.90000\n";
+
+constexpr char foilMass[] = "Weight gain, g/m^2  Foil, thickness=0.2mm, be=2e-05cm/s\n"
+                            "Carburizing time, s  \n"
+                            ",0\n,2000\n,10 \n,0\n,10\n,5\n"
+                            ",            0           0\n"
+                            ",         1000           3\n"
+                            ",         2000           4\n";
+
+constexpr char foilMean[] = "Carbon concentration, %\n"
+                            "Carburizing time, s\n"
+                            "\n"
+                            ",0\n,2000\n,10 \n,0\n,1.2\n,12\n"
+                            ",            0           0\n"
+                            ",          100        0.05\n"
+                            ",         2000         0.4\n";
+
+QString pointsText(const QList<QPointF>& points) {
+    QStringList texts;
+    for (const QPointF& point : points)
+        texts.append(u"(%1, %2)"_s.arg(point.x()).arg(point.y()));
+    return texts.join(u' ');
+}
+
+// Values computed from decimal text differ from the expected literals in the last bits only.
+constexpr double pointTolerance = 1e-9;
+
+bool near(double actual, double expected) {
+    return std::abs(actual - expected) <= pointTolerance * std::max(1.0, std::abs(expected));
+}
+
+} // namespace
+
+SampleSet::SampleSet(Shape shape) {
+    if (shape == SemiInfinite) {
+        write(QString(), semiInfiniteMain);
+        write(u"twa"_s, semiInfiniteHardness);
+        write(u"gru"_s, semiInfiniteDepths);
+        write(u"pow"_s, semiInfiniteSurface);
+        write(u"mas"_s, semiInfiniteMass);
+    } else {
+        write(QString(), foilMain);
+        write(u"pow"_s, foilSurface);
+        write(u"mas"_s, foilMass);
+        write(u"sre"_s, foilMean);
+    }
+}
+
+QString SampleSet::mainFile() const {
+    return folder_.filePath(u"stal20.tav"_s);
+}
+
+QString SampleSet::path(const QString& extension) const {
+    if (extension.isEmpty())
+        return mainFile();
+    return QString::fromStdString(
+        resultFileName(mainFile().toStdString(), extension.toStdString()));
+}
+
+void SampleSet::write(const QString& extension, const QByteArray& text) const {
+    QFile file(path(extension));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size())
+        qFatal("cannot write a sample file");
+}
+
+void SampleSet::remove(const QString& extension) const {
+    QFile::remove(path(extension));
+}
+
+void showIn(QMdiArea& area, TChartMDIChild& window) {
+    area.resize(800, 600);
+    area.show();
+    area.addSubWindow(&window);
+    window.resize(640, 480);
+    window.show();
+}
+
+bool rescale(TChartMDIChild& window, const ScaleTexts& texts, bool ok) {
+    bool taken = false;
+    QTimer::singleShot(0, &window, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            qFatal("no scale dialog to answer");
+        for (auto field = texts.cbegin(); field != texts.cend(); ++field)
+            dialog->findChild<QLineEdit*>(field.key())->setText(field.value());
+        const QString button = ok ? u"ok"_s : u"cancel"_s;
+        QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
+        taken = ok && !dialog->isVisible();
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    window.scaleAxes();
+    return taken;
+}
+
+bool samePoints(const QList<QPointF>& actual, const QList<QPointF>& expected, QString& message) {
+    bool same = actual.size() == expected.size();
+    for (qsizetype i = 0; same && i < actual.size(); ++i)
+        same = near(actual[i].x(), expected[i].x()) && near(actual[i].y(), expected[i].y());
+    if (!same)
+        message = u"points\n  %1\nexpected\n  %2"_s.arg(pointsText(actual), pointsText(expected));
+    return same;
+}
+
+bool sameAxis(const ChartAxis& actual, const ChartAxis& expected) {
+    return near(actual.start, expected.start) && near(actual.step, expected.step) &&
+           actual.divisions == expected.divisions;
+}
+
+QString axisText(const ChartAxis& axis) {
+    return u"{start %1, step %2, %3 divisions}"_s.arg(axis.start)
+        .arg(axis.step)
+        .arg(axis.divisions);
+}
