@@ -30,25 +30,24 @@ short centreNode(double grub, double h1, double q, short n) {
     return static_cast<short>(nodes);
 }
 
-std::string kindFromShapeLine(std::string line) {
-    while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
-        line.pop_back();
-    // Files written on older systems carry the Polish names in Windows-1250.
-    if (line == "Pr\xF3"
-                "bka p\xF3\xB3niesko\xF1"
-                "czona")
+// The kind under its Polish name, whichever name or encoding the file used.
+std::string kindName(const std::string& shapeLine) {
+    const std::optional<SampleShape> shape = shapeFromLine(shapeLine);
+    if (!shape)
+        return shapeLine;
+    switch (*shape) {
+    case SampleShape::SemiInfinite:
         return "Gruba";
-    if (line == "P\xB3yta")
+    case SampleShape::Plate:
         return "Płyta";
-    if (line == "Próbka półnieskończona" || line == "Semi-infinitive sample")
-        return "Gruba";
-    if (line == "Plate")
-        return "Płyta";
-    if (line == "Foil")
+    case SampleShape::Foil:
         return "Folia";
-    if (line == "Cylinder")
+    case SampleShape::Cylinder:
         return "Walec";
-    return line;
+    case SampleShape::Wire:
+        return "Drut";
+    }
+    return shapeLine;
 }
 
 } // namespace
@@ -75,33 +74,33 @@ Parametry::Parametry(const std::string& name) : fileName(name) {
     std::string shapeLine;
     in >> std::ws;
     std::getline(in, shapeLine);
-    rodzProb = kindFromShapeLine(shapeLine);
+    rodzProb = kindName(shapeLine);
     grub = 10.0;
     if (rodzProb != "Gruba")
         in >> grub;
     grub = grub * 1000 * 0.5;
 
-    const std::optional<SampleKind> known = kind();
+    const std::optional<SampleShape> known = kind();
     if (!known || czas.empty())
         return;
-    if (*known == SampleKind::Folia || *known == SampleKind::Drut)
+    if (*known == SampleShape::Foil || *known == SampleShape::Wire)
         for (double& time : czas)
             time = time * (1.0 / 3600);
     sizeGrid(*this, *known);
 }
 
-void sizeGrid(Parametry& p, SampleKind kind) {
+void sizeGrid(Parametry& p, SampleShape kind) {
     p.h1 = firstCellWidth(p.czas, p.temperatura);
     switch (kind) {
-    case SampleKind::Gruba:
+    case SampleShape::SemiInfinite:
         break;
-    case SampleKind::Plyta:
-    case SampleKind::Walec:
+    case SampleShape::Plate:
+    case SampleShape::Cylinder:
         p.N = centreNode(p.grub, p.h1, p.q, p.n);
         p.h1 = refittedCellWidth(p.grub, p.N, p.q);
         break;
-    case SampleKind::Folia:
-    case SampleKind::Drut:
+    case SampleShape::Foil:
+    case SampleShape::Wire:
         p.h1Limit = p.h1;
         p.h1 = refittedCellWidth(p.grub, p.N, p.q);
         if (p.h1 > p.h1Limit) {

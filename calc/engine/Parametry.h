@@ -2,7 +2,7 @@
 // The process parameters of one run, read from a process-data file and converted to the units
 // of the computation. Lives only until the run controller has been built from it.
 
-#include "SampleKind.h"
+#include "ProcessData.h"
 
 #include <optional>
 #include <string>
@@ -27,10 +27,10 @@ struct Parametry {
     double q = 1.1;                  // ratio of successive cell widths
 
     // Empty when the kind is none the computation knows.
-    std::optional<SampleKind> kind() const { return sampleKindFromName(rodzProb); }
+    std::optional<SampleShape> kind() const { return shapeFromLine(rodzProb); }
 };
 
 // Grid sizing, run while the record is built: the surface cell from the diffusion length; for
 // the finite shapes the centre node N and the surface cell refitted so that node N lies at the
 // centre; foil and wire grids complete from the start (n = N).
-void sizeGrid(Parametry& parametry, SampleKind kind);
+void sizeGrid(Parametry& parametry, SampleShape kind);

@@ -13,18 +13,18 @@
 
 namespace {
 
-std::unique_ptr<Gruba> makeSolver(SampleKind kind, const std::string& fileName, const Parametry& p,
+std::unique_ptr<Gruba> makeSolver(SampleShape kind, const std::string& fileName, const Parametry& p,
                                   ResultStreams& streams) {
     switch (kind) {
-    case SampleKind::Gruba:
+    case SampleShape::SemiInfinite:
         return std::make_unique<Gruba>(fileName, p, streams);
-    case SampleKind::Plyta:
+    case SampleShape::Plate:
         return std::make_unique<Plyta>(fileName, p, streams);
-    case SampleKind::Folia:
+    case SampleShape::Foil:
         return std::make_unique<Folia>(fileName, p, streams);
-    case SampleKind::Walec:
+    case SampleShape::Cylinder:
         return std::make_unique<Walec>(fileName, p, streams);
-    case SampleKind::Drut:
+    case SampleShape::Wire:
         return std::make_unique<Drut>(fileName, p, streams);
     }
     return nullptr;
