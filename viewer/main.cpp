@@ -1,1 +1,44 @@
-int main() { return 0; }
+// tavrix: the result viewer, and the program the user starts.
+
+#include "CommandLine.h"
+#include "ExportSet.h"
+#include "GuardedApplication.h"
+#include "NumericLocale.h"
+#include "RestartLoop.h"
+#include "TavApp.h"
+
+#include <QTextStream>
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const ViewerCommandLine command = parseCommandLine(arguments);
+
+    switch (command.mode) {
+    case ViewerCommandLine::Mode::Version:
+        QTextStream(stdout) << versionLine() << Qt::endl;
+        return 0;
+    case ViewerCommandLine::Mode::Usage:
+        QTextStream(stderr) << usageText();
+        return 2;
+    case ViewerCommandLine::Mode::Export:
+        preferOffscreenPlatform(arguments);
+        break;
+    case ViewerCommandLine::Mode::Frame:
+        break;
+    }
+
+    GuardedApplication application(argc, argv);
+    useClassicNumericLocale();
+    if (command.mode == ViewerCommandLine::Mode::Export) {
+        QTextStream errors(stderr);
+        return exportSet(command.exportFolder, command.setName, errors);
+    }
+    return runWithRestart([] {
+        TTavApp tavrix;
+        return tavrix.run();
+    });
+}

@@ -1,0 +1,64 @@
+#include "ExportSet.h"
+
+#include "ChartWindows.h"
+#include "MessageBox.h"
+#include "ProcessData.h"
+#include "SetWindows.h"
+#include "TavMDIClient.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <fstream>
+
+namespace {
+
+// A set is readable when its main file opens and begins with process data for a known shape.
+bool isReadableSet(const QString& setName) {
+    std::ifstream in(setName.toStdString(), std::ios::binary);
+    TDane head;
+    std::string shapeLine;
+    return in >> head && std::getline(in >> std::ws, shapeLine) && shapeFromLine(shapeLine);
+}
+
+} // namespace
+
+int exportSet(const QString& folder, const QString& setName, QTextStream& errors) {
+    const QString fullName = QFileInfo(setName).absoluteFilePath();
+    if (!isReadableSet(fullName)) {
+        errors << "tavrix: cannot read the result set " << setName << Qt::endl;
+        return 2;
+    }
+    const QDir target(folder);
+    if (!target.mkpath(QStringLiteral("."))) {
+        errors << "tavrix: cannot make the folder " << folder << Qt::endl;
+        return 2;
+    }
+
+    // The windows report unreadable files in message boxes; here nobody could answer them.
+    MessageCapture reports;
+    TTavMDIClient client(QString{});
+    const auto windows = client.openSet(fullName);
+    int failures = 0;
+    for (const MessageRecord& report : reports.messages()) {
+        errors << "tavrix: " << report.caption << ": " << report.text << Qt::endl;
+        ++failures;
+    }
+
+    const QString base = QFileInfo(fullName).completeBaseName();
+    for (const auto& [kind, window] : windows) {
+        const QString source = chartSourceFile(fullName, kind);
+        if (!QFileInfo(source).isReadable()) {
+            errors << "tavrix: cannot read " << source << Qt::endl;
+            ++failures;
+        }
+        const QString stem = target.filePath(base + u'-' + chartFileStem(kind));
+        if (!window->exportTo(stem + QStringLiteral(".png"), stem + QStringLiteral(".csv"),
+                              exportSize)) {
+            errors << "tavrix: cannot write " << stem << ".png or .csv" << Qt::endl;
+            ++failures;
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The chart windows of one result set: which kinds a set has, what each is called, which file
+// each reads, and in what order they are built and shown.
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class ChartContext;
+class TChartMDIChild;
+
+enum class ChartKind { Temperature, Potential, Carbon, CaseDepth, Surface, Hardness, Mass, Mean };
+
+struct SetWindow {
+    ChartKind kind;
+    std::unique_ptr<TChartMDIChild> window;
+};
+
+// Builds the windows of a set; each reads its file while it is built, so `context` must name
+// the set meanwhile. A foil set has no case-depth and no hardness window but a mean-carbon one.
+// The windows come back in the order they are to be shown: the temperature window last, so
+// that it is the active one when the set is open.
+std::vector<SetWindow> buildSetWindows(ChartContext& context, const QString& setName, bool foil);
+
+// A name of the kind fit for a file name: "T", "Pot", "C", "G", "Pow", "HV", "Masa", "Srednia".
+QString chartFileStem(ChartKind kind);
+
+// The file of the set that the kind's window reads.
+QString chartSourceFile(const QString& setName, ChartKind kind);

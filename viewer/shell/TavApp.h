@@ -1,0 +1,31 @@
+#pragma once
+// One start of the viewer: a fresh `TTavApp` is made for every start and every restart, so each
+// begins with an empty in-use list, a new frame and no chart windows.
+
+#include "ProgramPlace.h"
+
+#include <memory>
+
+class TTavFrame;
+
+class TTavApp {
+public:
+    explicit TTavApp(ProgramPlace place = ProgramPlace::ofRunningProgram());
+    ~TTavApp();
+    TTavApp(const TTavApp&) = delete;
+    TTavApp& operator=(const TTavApp&) = delete;
+
+    // Empties the in-use list, builds and shows the frame, and runs the event loop; returns the
+    // loop's result code.
+    int run();
+
+    // The frame of the last run; null before it.
+    TTavFrame* frame() const { return frame_.get(); }
+
+private:
+    void initApplication();
+    void initMainWindow();
+
+    ProgramPlace place_;
+    std::unique_ptr<TTavFrame> frame_;
+};

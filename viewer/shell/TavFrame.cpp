@@ -1,0 +1,147 @@
+#include "TavFrame.h"
+
+#include "AboutDlg.h"
+#include "ChartWindows.h"
+#include "Companions.h"
+#include "MessageBox.h"
+#include "Pictures.h"
+#include "ProcessData.h"
+#include "TavMDIClient.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <functional>
+
+TTavFrame::TTavFrame(const ProgramPlace& place, QWidget* parent)
+    : QMainWindow(parent), place_(place), client_(new TTavMDIClient(place.ListFilePath)),
+      commands_(this) {
+    setObjectName(QStringLiteral("frame"));
+    setWindowTitle(QStringLiteral("Tavrix!"));
+    setWindowIcon(frameIcon());
+    setCentralWidget(client_);
+    buildMenu();
+    buildControlBar();
+    statusBar()->setSizeGripEnabled(true);
+    connectCommands();
+    updateCommandEnabling();
+    resize(1024, 720);
+}
+
+void TTavFrame::buildMenu() {
+    QMenuBar* bar = menuBar();
+
+    QMenu* file = bar->addMenu(QStringLiteral("&Plik"));
+    file->addAction(command(Command::Open));
+    file->addSeparator();
+    file->addAction(command(Command::Delete));
+    file->addSeparator();
+    file->addAction(command(Command::Print));
+    file->addSeparator();
+    file->addAction(command(Command::Exit));
+
+    bar->addMenu(QStringLiteral("&Edycja"))->addAction(command(Command::Copy));
+    bar->addAction(command(Command::Scale));
+    bar->addAction(command(Command::Fit));
+
+    QMenu* shapes =
+        bar->addMenu(QStringLiteral("&Obliczenia"))->addMenu(QStringLiteral("&Kształt próbki"));
+    for (Command shape : {Command::SemiInfinite, Command::Plate, Command::Foil, Command::Cylinder})
+        shapes->addAction(command(shape));
+
+    QAction* autoFit = command(Command::AutoFit);
+    autoFit->setCheckable(true);
+    autoFit->setChecked(client_->autoFit());
+    bar->addMenu(QStringLiteral("O&pcje"))->addAction(autoFit);
+
+    QMenu* windows = bar->addMenu(QStringLiteral("O&kno"));
+    for (Command arrange :
+         {Command::Cascade, Command::Tile, Command::ArrangeIcons, Command::CloseAll})
+        windows->addAction(command(arrange));
+
+    QMenu* help = bar->addMenu(QStringLiteral("Pomo&c"));
+    help->addAction(command(Command::ApplicationHelp));
+    help->addSeparator();
+    help->addAction(command(Command::ProcessHelp));
+    help->addSeparator();
+    help->addAction(command(Command::About));
+}
+
+void TTavFrame::buildControlBar() {
+    QToolBar* bar = addToolBar(QStringLiteral("Control bar"));
+    bar->setObjectName(QStringLiteral("controlBar"));
+    bar->setMovable(false);
+    bar->setIconSize(QSize(20, 20));
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    auto addButton = [this, bar](Command id) {
+        QAction* action = command(id);
+        action->setIcon(buttonIcon(static_cast<int>(id)));
+        bar->addAction(action);
+    };
+    addButton(Command::Open);
+    bar->addSeparator();
+    bar->addSeparator();
+    addButton(Command::Fit);
+    bar->addSeparator();
+    addButton(Command::Scale);
+    bar->addSeparator();
+    bar->addSeparator();
+    addButton(Command::Copy);
+    bar->addSeparator();
+    bar->addSeparator();
+    addButton(Command::About);
+}
+
+void TTavFrame::connectCommands() {
+    auto on = [this](Command id, auto handler) {
+        connect(command(id), &QAction::triggered, this, handler);
+    };
+    // Chart commands go to the active chart window; with none they are disabled anyway.
+    auto onChart = [this, &on](Command id, auto handler) {
+        on(id, [this, handler] {
+            if (TChartMDIChild* chart = client_->activeChart())
+                std::invoke(handler, chart);
+        });
+    };
+
+    on(Command::Open, [this] { client_->openResults(); });
+    on(Command::Delete, [this] { client_->deleteResults(); });
+    on(Command::Print, [this] { client_->printActiveChart(); });
+    on(Command::Exit, &QWidget::close);
+    onChart(Command::Copy, &TChartMDIChild::copyToClipboard);
+    onChart(Command::Scale, &TChartMDIChild::scaleAxes);
+    onChart(Command::Fit, &TChartMDIChild::draw);
+    on(Command::SemiInfinite, [this] { startCalculationFor(semiInfiniteShapeName); });
+    on(Command::Plate, [this] { startCalculationFor(plateShapeName); });
+    on(Command::Foil, [this] { startCalculationFor(foilShapeName); });
+    on(Command::Cylinder, [this] { startCalculationFor(cylinderShapeName); });
+    connect(command(Command::AutoFit), &QAction::toggled, client_, &TTavMDIClient::setAutoFit);
+    on(Command::Cascade, [this] { client_->cascadeSubWindows(); });
+    on(Command::Tile, [this] { client_->tileSubWindows(); });
+    on(Command::ArrangeIcons, [this] { client_->arrangeIcons(); });
+    on(Command::CloseAll, [this] { client_->closeAllSubWindows(); });
+    on(Command::ApplicationHelp, [this] { openHelpPage(place_, applicationHelpPage); });
+    on(Command::ProcessHelp, [this] { openHelpPage(place_, processHelpPage); });
+    on(Command::About, &TTavFrame::showAbout);
+
+    connect(client_, &QMdiArea::subWindowActivated, this, &TTavFrame::updateCommandEnabling);
+}
+
+void TTavFrame::updateCommandEnabling() {
+    const bool chart = client_->activeChart() != nullptr;
+    for (Command id : {Command::Print, Command::Copy, Command::Scale, Command::Fit})
+        command(id)->setEnabled(chart);
+}
+
+void TTavFrame::startCalculationFor(std::string_view shape) {
+    if (!startCalculation(place_, shape))
+        showMessage(this, QStringLiteral("Can't run subprogram"), QStringLiteral("Error!"),
+                    MessageIcon::Stop);
+}
+
+void TTavFrame::showAbout() {
+    AboutDlg dialog(this);
+    dialog.exec();
+}

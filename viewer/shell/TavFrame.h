@@ -1,0 +1,34 @@
+#pragma once
+// The viewer's main window, "Tavrix!": the menu, the control bar and the status bar around the
+// MDI client. It routes each command to the active chart window, the client, or a companion
+// program, and keeps the commands that need a chart window disabled while there is none.
+
+#include "CommandTable.h"
+#include "ProgramPlace.h"
+
+#include <QMainWindow>
+
+#include <string_view>
+
+class TTavMDIClient;
+
+class TTavFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TTavFrame(const ProgramPlace& place, QWidget* parent = nullptr);
+
+    TTavMDIClient& client() const { return *client_; }
+    QAction* command(Command id) const { return commands_[id]; }
+
+private:
+    void buildMenu();
+    void buildControlBar();
+    void connectCommands();
+    void updateCommandEnabling();
+    void startCalculationFor(std::string_view shape);
+    void showAbout();
+
+    ProgramPlace place_;
+    TTavMDIClient* client_;
+    CommandTable commands_;
+};

@@ -1,0 +1,100 @@
+#include "TavMDIClient.h"
+
+#include "ChartWindows.h"
+#include "MessageBox.h"
+#include "ResultSet.h"
+
+#include <QMdiSubWindow>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+bool askPrinter(QPrinter& printer, QWidget* parent) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace
+
+TTavMDIClient::TTavMDIClient(const QString& listFilePath, QWidget* parent)
+    : QMdiArea(parent), listFilePath_(listFilePath), choosePrinter_(askPrinter) {
+    setObjectName(QStringLiteral("client"));
+}
+
+TChartMDIChild* TTavMDIClient::activeChart() const {
+    // The current window, not the active one: it stays current while a dialog has the focus.
+    return qobject_cast<TChartMDIChild*>(currentSubWindow());
+}
+
+QString TTavMDIClient::chooseUnusedSet(const QString& title, const QString& refusalCaption) {
+    for (;;) {
+        const QString setName = chooseFile(this, FileChoice::Open, title, resultSetFilter());
+        if (setName.isEmpty() || !isSetInUse(listFilePath_, setName, this))
+            return setName;
+        showMessage(this, QStringLiteral("File name already exist and is in use"), refusalCaption,
+                    MessageIcon::Exclamation);
+    }
+}
+
+void TTavMDIClient::openResults() {
+    const QString setName = chooseUnusedSet(QString(), QStringLiteral("Choose another file"));
+    if (!setName.isEmpty())
+        openSet(setName);
+}
+
+void TTavMDIClient::deleteResults() {
+    const QString setName =
+        chooseUnusedSet(QStringLiteral("Choose file with data to remove"),
+                        QStringLiteral("That file cannot be removed - choose another"));
+    if (!setName.isEmpty())
+        deleteResultSet(setName);
+}
+
+std::vector<std::pair<ChartKind, TChartMDIChild*>> TTavMDIClient::openSet(const QString& setName) {
+    // An unreadable main file keeps the flag of the last set; its windows report the file.
+    if (const std::optional<bool> foil = readFoilFlag(setName))
+        FoilSample = *foil;
+    OpenData = setName;
+    std::vector<SetWindow> built = buildSetWindows(*this, setName, FoilSample);
+    OpenData.clear();
+
+    std::vector<std::pair<ChartKind, TChartMDIChild*>> shown;
+    for (SetWindow& set : built) {
+        TChartMDIChild* window = set.window.release();
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        addSubWindow(window);
+        window->show();
+        shown.emplace_back(set.kind, window);
+    }
+    return shown;
+}
+
+void TTavMDIClient::printActiveChart() {
+    TChartMDIChild* chart = activeChart();
+    if (!chart)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(chart->windowTitle());
+    if (choosePrinter_(printer, this))
+        chart->print(printer);
+}
+
+void TTavMDIClient::arrangeIcons() {
+    int x = 0;
+    int y = viewport()->height();
+    int rowHeight = 0;
+    for (QMdiSubWindow* window : subWindowList(QMdiArea::CreationOrder)) {
+        if (!window->isMinimized())
+            continue;
+        const QSize size = window->size();
+        if (x > 0 && x + size.width() > viewport()->width()) {
+            x = 0;
+            y -= rowHeight;
+            rowHeight = 0;
+        }
+        rowHeight = std::max(rowHeight, size.height());
+        window->move(x, y - size.height());
+        x += size.width();
+    }
+}

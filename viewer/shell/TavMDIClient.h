@@ -1,0 +1,56 @@
+#pragma once
+// The frame's MDI client: it holds the chart windows of the opened result sets and the two
+// flags they read when they draw, and carries the commands that open and delete sets.
+//
+// `OpenData` names the set only while its windows are being built: each window takes its file
+// name from it at construction.
+
+#include "ChartContext.h"
+#include "SetWindows.h"
+
+#include <QMdiArea>
+
+#include <functional>
+
+class QPrinter;
+class TChartMDIChild;
+
+class TTavMDIClient : public QMdiArea, public ChartContext {
+    Q_OBJECT
+public:
+    // Asks where to print; false when the user declined.
+    using PrinterChoice = std::function<bool(QPrinter& printer, QWidget* parent)>;
+
+    explicit TTavMDIClient(const QString& listFilePath, QWidget* parent = nullptr);
+
+    bool autoFit() const override { return AutoFit; }
+    void setAutoFit(bool on) { AutoFit = on; }
+    bool foilSample() const override { return FoilSample; }
+    void setFoilSample(bool foil) override { FoilSample = foil; }
+    QString openFileName() const override { return OpenData; }
+
+    // The chart window commands go to; null when there is none.
+    TChartMDIChild* activeChart() const;
+
+    // "&Otwórz wyniki...": a set chosen in the file dialog, unless a calculation writes it.
+    void openResults();
+    // "&Skasuj wyniki...": the files of a set chosen in the file dialog, unless in use.
+    void deleteResults();
+    // Builds and shows the windows of a set; they come back in the order they were shown.
+    std::vector<std::pair<ChartKind, TChartMDIChild*>> openSet(const QString& setName);
+
+    void printActiveChart();
+    void setPrinterChoice(PrinterChoice choice) { choosePrinter_ = std::move(choice); }
+
+    // Lines the minimised windows up along the bottom edge, left to right.
+    void arrangeIcons();
+
+private:
+    QString chooseUnusedSet(const QString& title, const QString& refusalCaption);
+
+    bool AutoFit = true;
+    bool FoilSample = false;
+    QString OpenData;
+    QString listFilePath_;
+    PrinterChoice choosePrinter_;
+};
