@@ -1,0 +1,143 @@
+// Whole runs of the computation, one per sample kind, with the cost of one step of one node
+// set beside the cost of one call of exp measured in the same process: the diffusivity law
+// calls exp once per node and step, so a step that costs little more than that exp spends
+// its time where it must.
+
+#include "Computation.h"
+#include "DrivenSample.h"
+#include "Drut.h"
+#include "Folia.h"
+#include "Plyta.h"
+#include "ResultStreams.h"
+#include "Walec.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string_view>
+#include <time.h>
+#include <vector>
+
+namespace {
+
+// Seconds of processor time spent by this thread: the machine is shared, and wall-clock time
+// would charge the run for other programs' work.
+double cpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// Counts the steps of a run as the run controller takes them.
+class StepCounter : public RunObserver {
+public:
+    void setProgress(int /*percent*/) override {}
+    void betweenSteps() override { ++steps; }
+    std::int64_t steps = 0;
+};
+
+// Nanoseconds per call of exp over the range of exponents the diffusivity law meets at
+// carburizing temperatures (about −17 to −15), the best of several passes.
+double nanosecondsPerExp() {
+    static const double nanoseconds = [] {
+        std::vector<double> exponents(4096);
+        for (std::size_t i = 0; i < exponents.size(); ++i)
+            exponents[i] = -17 + 2 * static_cast<double>(i) / static_cast<double>(exponents.size());
+        double best = std::numeric_limits<double>::infinity();
+        for (int pass = 0; pass < 50; ++pass) {
+            const double start = cpuSeconds();
+            for (double exponent : exponents)
+                benchmark::DoNotOptimize(std::exp(exponent));
+            const double spent = cpuSeconds() - start;
+            best = std::min(best, spent * 1e9 / static_cast<double>(exponents.size()));
+        }
+        return best;
+    }();
+    return nanoseconds;
+}
+
+struct Work {
+    std::int64_t steps = 0;
+    std::int64_t nodeSteps = 0; // nodes stepped over, the ghost node included, summed over steps
+    std::size_t nodes = 0;      // at the end
+};
+
+// The run's work, counted by driving its solver as the run controller does.
+Work countWork(const std::string& fileName, SolverFactory make) {
+    DrivenSample run(fileName, make);
+    Work work;
+    while (run.step()) {
+        ++work.steps;
+        work.nodeSteps += static_cast<std::int64_t>(run.nodesBefore());
+    }
+    work.nodes = run.solver().carbon().size();
+    return work;
+}
+
+// One constant stage at 920 °C and potential 1.0 % C, steel of 0.2 % C, β = 2e-5 cm/s.
+void fullRun(benchmark::State& state, std::string_view shape, double thickness, double duration,
+             SolverFactory make) {
+    const ProcessForm form =
+        processForm(0.2, 2e-5, thickness, {{0, 920, 1.0}, {duration, 920, 1.0}});
+    const ScratchSet set(form, shape);
+    const Work work = countWork(set.file(), make);
+    ResultStreams streams;
+    double engineSeconds = 0;
+    std::int64_t runs = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        // A run appends its profiles to the process-data file: start each from the same file.
+        writeProcessData(set.file(), form, shape);
+        StepCounter counter;
+        state.ResumeTiming();
+        const double start = cpuSeconds();
+        const RunOutcome outcome = runComputation(set.file(), counter, streams);
+        engineSeconds += cpuSeconds() - start;
+        ++runs;
+        if (outcome.status != RunStatus::Finished) {
+            state.SkipWithError("the run did not finish");
+            return;
+        }
+        if (counter.steps != work.steps) {
+            state.SkipWithError("the counted steps differ from the run's");
+            return;
+        }
+    }
+    const double perRun = engineSeconds / static_cast<double>(runs);
+    const double perNodeStep = perRun * 1e9 / static_cast<double>(work.nodeSteps);
+    state.counters["steps"] = static_cast<double>(work.steps);
+    state.counters["nodes"] = static_cast<double>(work.nodes);
+    state.counters["engine_ms"] = perRun * 1e3;
+    state.counters["ns_per_node_step"] = perNodeStep;
+    state.counters["ns_per_exp"] = nanosecondsPerExp();
+    state.counters["node_step_in_exps"] = perNodeStep / nanosecondsPerExp();
+}
+
+void semiInfinite12h(benchmark::State& state) {
+    fullRun(state, semiInfiniteShapeName, 0, 12, makeSolver<Gruba>);
+}
+void plate4mm8h(benchmark::State& state) {
+    fullRun(state, plateShapeName, 4, 8, makeSolver<Plyta>);
+}
+void cylinder10mm8h(benchmark::State& state) {
+    fullRun(state, cylinderShapeName, 10, 8, makeSolver<Walec>);
+}
+void foil005mm3600s(benchmark::State& state) {
+    fullRun(state, foilShapeName, 0.05, 3600, makeSolver<Folia>);
+}
+void wire001mm3600s(benchmark::State& state) {
+    fullRun(state, wireShapeName, 0.01, 3600, makeSolver<Drut>);
+}
+
+BENCHMARK(semiInfinite12h)->Unit(benchmark::kMillisecond);
+BENCHMARK(plate4mm8h)->Unit(benchmark::kMillisecond);
+BENCHMARK(cylinder10mm8h)->Unit(benchmark::kMillisecond);
+BENCHMARK(foil005mm3600s)->Unit(benchmark::kMillisecond);
+BENCHMARK(wire001mm3600s)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
