@@ -11,17 +11,16 @@ constexpr qint64 inputInterval = 40; // ms
 
 } // namespace
 
-WindowRunObserver::WindowRunObserver(QProgressBar& gauge) : gauge_(gauge) {
-    sinceInput_.start();
-}
+WindowRunObserver::WindowRunObserver(QProgressBar& gauge) : gauge_(gauge) {}
 
 void WindowRunObserver::setProgress(int percent) {
     gauge_.setValue(percent);
 }
 
 void WindowRunObserver::betweenSteps() {
-    if (!sinceInput_.hasExpired(inputInterval))
+    // The first step lets input through at once, so the dialog shows its running state now.
+    if (sinceInput_.isValid() && !sinceInput_.hasExpired(inputInterval))
         return;
     QCoreApplication::processEvents();
-    sinceInput_.restart();
+    sinceInput_.start();
 }

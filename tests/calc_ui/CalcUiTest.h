@@ -1,0 +1,69 @@
+#pragma once
+// What the window tests of tavcalc share: the application they run under, finding and driving
+// controls by object name, and keeping the in-use list as it was.
+
+#include "TTavrixApp.h"
+
+#include <QByteArray>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <optional>
+
+// The tests run under the program's own application object, so its start-up (the numeric
+// locale above all) holds for them as for the program.
+#define TAVCALC_TEST_MAIN(TestObject)                                                              \
+    int main(int argc, char** argv) {                                                              \
+        TTavrixApp app(argc, argv);                                                                \
+        TestObject test;                                                                           \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
+
+template <class Control = QWidget> Control* control(const QObject* root, const QString& name) {
+    return root->findChild<Control*>(name);
+}
+
+// Replaces a box's text by typing, so that its character filter applies.
+void typeInto(const QObject* root, const QString& box, const QString& text);
+// Each entry "edit208=0.2" types the text after "=" into the box named before it.
+void typeAll(const QObject* root, const QStringList& entries);
+void clickButton(const QObject* root, const QString& button);
+// Compares each box named in an entry "edit208=0.200000" with the text after "=".
+void compareBoxes(const QObject* root, const QStringList& entries);
+
+// Does `action` at the next turn of an event loop: inside a modal dialog that is about to
+// open, or where a run lets input through. Nothing happens once this has gone out of scope.
+class AtNextTurn {
+public:
+    explicit AtNextTurn(std::function<void()> action);
+
+private:
+    QTimer timer_;
+};
+
+// "Caption|text" for each message the capture recorded, in order.
+class MessageCapture;
+QStringList captionsAndTexts(const MessageCapture& capture);
+
+// Restores "pliki.lst" (or its absence) when it goes out of scope.
+class InUseListKeeper {
+public:
+    InUseListKeeper();
+    ~InUseListKeeper();
+    InUseListKeeper(const InUseListKeeper&) = delete;
+    InUseListKeeper& operator=(const InUseListKeeper&) = delete;
+
+    // The content the list had, or nothing when there was no list file.
+    const std::optional<QByteArray>& saved() const { return saved_; }
+    static std::optional<QByteArray> current();
+
+private:
+    std::optional<QByteArray> saved_;
+};
+
+QByteArray fileBytes(const QString& path);
+void writeFile(const QString& path, const QByteArray& bytes);

@@ -1,0 +1,477 @@
+// The process-data dialog: the checks of "Obliczaj...", loading and choosing files, a whole run
+// and its files, and the same files on a desktop with a decimal comma.
+
+#include "CalcUiTest.h"
+
+#include "FileTable.h"
+#include "MessageBox.h"
+#include "SetNames.h"
+#include "TTavrixDialog.h"
+#include "TWskDialog.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <clocale>
+#include <locale.h> // newlocale (POSIX)
+
+namespace {
+
+const QString checkData = QStringLiteral("Check data!|");
+const QString nameMessage =
+    QStringLiteral("Error!|Output file must have ending 'tav' for instance: \n   1)   stal20.tav "
+                   "\n   2)   c:\\tavrix\\20HMN.tav");
+const QString sizeMessage =
+    checkData +
+    QStringLiteral("You must enter radius for cylinder and thickness for plate or foil");
+const QString foilMessage =
+    checkData + QStringLiteral(" Thickess for foil must be less then 0.07 mm");
+const QString inUseMessage = checkData + QStringLiteral("Filename is already in use");
+const QString firstTimeMessage = checkData + QStringLiteral("First time must be set to zero");
+const QString secondLineMessage = checkData + QStringLiteral("Enter data to the second line");
+const QString allDataMessage =
+    checkData + QStringLiteral("You have to provide all data:\ntime, temperature and potencjał");
+const QString timesMessage = checkData + QStringLiteral("You have entered the same values of "
+                                                        "time,\nthey don't grow or you haven't "
+                                                        "filled a cell");
+const QString alloyMessage = checkData + QStringLiteral("The contents of Cr, Ni, Mo, Mn and Si "
+                                                        "must all be entered, and none may exceed "
+                                                        "5.0 %");
+const QString improperFile = QStringLiteral("Error!|You want to load improper type of file");
+
+// Steel data that pass every check; row 1's time is 0 from the start.
+const QStringList steel = {QStringLiteral("edit208=0.2"), QStringLiteral("edit207=2e-5"),
+                           QStringLiteral("edit203=0"),   QStringLiteral("edit206=0"),
+                           QStringLiteral("edit237=0"),   QStringLiteral("edit238=0"),
+                           QStringLiteral("edit239=0")};
+const QStringList firstRow = {QStringLiteral("edit204=920"), QStringLiteral("edit218=1")};
+QStringList secondRow(const QString& time) {
+    return {QStringLiteral("edit235=") + time, QStringLiteral("edit227=920"),
+            QStringLiteral("edit217=1")};
+}
+QStringList thirdRow(const QString& time) {
+    return {QStringLiteral("edit234=") + time, QStringLiteral("edit226=920"),
+            QStringLiteral("edit216=1")};
+}
+QStringList fourthRow(const QString& time) {
+    return {QStringLiteral("edit233=") + time, QStringLiteral("edit225=920"),
+            QStringLiteral("edit215=1")};
+}
+const QStringList valid = steel + firstRow + secondRow(QStringLiteral("1"));
+
+// A foil of 0.05 mm for 60 s, typed partly with decimal commas.
+const QStringList shortFoil = {
+    QStringLiteral("edit208=0,2"), QStringLiteral("edit207=2e-5"), QStringLiteral("edit203=0"),
+    QStringLiteral("edit206=0"),   QStringLiteral("edit237=0"),    QStringLiteral("edit238=0"),
+    QStringLiteral("edit239=0"),   QStringLiteral("edit204=920"),  QStringLiteral("edit218=1"),
+    QStringLiteral("edit235=60"),  QStringLiteral("edit227=920"),  QStringLiteral("edit217=1,0"),
+    QStringLiteral("edit243=0,05")};
+const QByteArray shortFoilHead = "0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n2\r\n"
+                                 "0 920 1\r\n60 920 1\r\nFoil\r\n0.05\r\n";
+
+const QByteArray plateFile = "0.2\r\n2e-05\r\n\r\n1\r\n0.2\r\n0.6\r\n0.3\r\n1\r\n\r\n2\r\n"
+                             "0 930 1.1\r\n10 930 1.1\r\nPlate\r\n4\r\n";
+
+SampleShape shapeNamed(const QString& name) {
+    return shapeFromName(name.toStdString()).value_or(SampleShape::SemiInfinite);
+}
+
+QString setFile(const QString& setName, const char* extension) {
+    return QString::fromStdString(resultFileName(setName.toStdString(), extension));
+}
+
+// The C library's locale for as long as it lives, then the one before.
+class DesktopLocale {
+public:
+    explicit DesktopLocale(const char* name) : before_(std::setlocale(LC_ALL, nullptr)) {
+        std::setlocale(LC_ALL, name);
+    }
+    ~DesktopLocale() { std::setlocale(LC_ALL, before_.constData()); }
+    DesktopLocale(const DesktopLocale&) = delete;
+    DesktopLocale& operator=(const DesktopLocale&) = delete;
+
+private:
+    QByteArray before_;
+};
+
+constexpr const char* polishLocale = "pl_PL.UTF-8";
+
+bool localeExists(const char* name) {
+    const locale_t locale = newlocale(LC_ALL_MASK, name, locale_t{});
+    if (locale)
+        freelocale(locale);
+    return locale != locale_t{};
+}
+
+} // namespace
+
+class TTavrixDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void checksReportInOrder_data();
+    void checksReportInOrder();
+    void loadFillsBoxes_data();
+    void loadFillsBoxes();
+    void loadReportsUnreadableFile();
+    void browseChoosesOutputName();
+    void runWritesSetAndFreesName();
+    void sameFilesOnPolishDesktop();
+
+private:
+    // Types the form, starts the run and ends its dialog with OK; the state text at the end.
+    QString runThrough(TTavrixDialog& dialog, const QStringList& form, const QString& setName);
+
+    QTemporaryDir folder_;
+    InUseListKeeper list_;
+    MessageCapture messages_;
+};
+
+void TTavrixDialogTest::initTestCase() {
+    QVERIFY(folder_.isValid());
+    // Asked of another process: the C library remembers a locale it once failed to find. The
+    // new locale goes outside the archive, which this process has mapped already.
+    QProcess locales;
+    locales.start(QStringLiteral("locale"), {QStringLiteral("-a")});
+    QVERIFY(locales.waitForFinished());
+    if (!locales.readAllStandardOutput().toLower().contains("pl_pl.utf8"))
+        QProcess::execute(QStringLiteral("localedef"),
+                          {QStringLiteral("--no-archive"), QStringLiteral("-i"),
+                           QStringLiteral("pl_PL"), QStringLiteral("-f"), QStringLiteral("UTF-8"),
+                           QString::fromLatin1(polishLocale)});
+    QVERIFY2(localeExists(polishLocale), "the Polish locale could not be generated");
+}
+
+void TTavrixDialogTest::cleanup() {
+    messages_.clear();
+    QVERIFY(QApplication::topLevelWindows().isEmpty());
+}
+
+void TTavrixDialogTest::checksReportInOrder_data() {
+    QTest::addColumn<QString>("shape");
+    QTest::addColumn<QString>("name");   // typed into the output-name box; empty: "default.tav"
+    QTest::addColumn<QString>("listed"); // a name put on the in-use list first
+    QTest::addColumn<QStringList>("form");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<bool>("runOffered");
+
+    const QString semi = QStringLiteral("Semi-infinitive sample");
+    const QString plate = QStringLiteral("Plate");
+    const QString foil = QStringLiteral("Foil");
+    const QString cylinder = QStringLiteral("Cylinder");
+    const QStringList none;
+    const QString keep;
+
+    QTest::newRow("fresh form") << semi << keep << keep << none << QStringList{secondLineMessage}
+                                << false;
+    QTest::newRow("valid form") << semi << keep << keep << valid << none << true;
+    QTest::newRow("equal times") << semi << keep << keep
+                                 << steel + firstRow + secondRow(QStringLiteral("0"))
+                                 << QStringList{timesMessage} << false;
+    QTest::newRow("times not growing")
+        << semi << keep << keep
+        << steel + firstRow + secondRow(QStringLiteral("2")) + thirdRow(QStringLiteral("1"))
+        << QStringList{timesMessage} << false;
+    QTest::newRow("gap at row 3") << semi << keep << keep
+                                  << steel + firstRow + secondRow(QStringLiteral("1")) +
+                                         fourthRow(QStringLiteral("2"))
+                                  << QStringList{timesMessage} << false;
+    QTest::newRow("row filled in part")
+        << semi << keep << keep << valid + QStringList{QStringLiteral("edit234=2")}
+        << QStringList{allDataMessage} << false;
+    QTest::newRow("first time not zero")
+        << semi << keep << keep << valid + QStringList{QStringLiteral("edit236=0.5")}
+        << QStringList{firstTimeMessage} << false;
+    QTest::newRow("first time empty")
+        << semi << keep << keep << valid + QStringList{QStringLiteral("edit236=")}
+        << QStringList{firstTimeMessage} << false;
+    QTest::newRow("foil of 0.07 mm")
+        << foil << keep << keep << valid + QStringList{QStringLiteral("edit243=0.07")} << none
+        << true;
+    QTest::newRow("foil of 0.071 mm")
+        << foil << keep << keep << valid + QStringList{QStringLiteral("edit243=0.071")}
+        << QStringList{foilMessage} << false;
+    QTest::newRow("plate without thickness")
+        << plate << keep << keep << valid << QStringList{sizeMessage} << false;
+    QTest::newRow("cylinder without diameter")
+        << cylinder << keep << keep << valid << QStringList{sizeMessage} << false;
+    QTest::newRow("name ending .TAV")
+        << semi << QStringLiteral("WYNIK.TAV") << keep << valid << none << true;
+    QTest::newRow("name holding tav")
+        << semi << QStringLiteral("octavia.dat") << keep << valid << none << true;
+    QTest::newRow("name without tav") << semi << QStringLiteral("wynik.txt") << keep << valid
+                                      << QStringList{nameMessage} << false;
+    QTest::newRow("name in use, other letter case")
+        << semi << QStringLiteral("Stal20.TAV") << QStringLiteral("STAL20.tav") << valid
+        << QStringList{inUseMessage} << false;
+    QTest::newRow("several at once")
+        << plate << QStringLiteral("wynik.txt") << keep << QStringList{QStringLiteral("edit236=")}
+        << QStringList{nameMessage, sizeMessage, firstTimeMessage, secondLineMessage} << false;
+    QTest::newRow("times checked after a failure")
+        << plate << keep << keep << steel + firstRow + secondRow(QStringLiteral("0"))
+        << QStringList{sizeMessage, timesMessage} << false;
+    QTest::newRow("alloy missing")
+        << semi << keep << keep << valid + QStringList{QStringLiteral("edit239=")}
+        << QStringList{alloyMessage} << false;
+    QTest::newRow("alloy above 5 %")
+        << semi << keep << keep << valid + QStringList{QStringLiteral("edit203=5.1")}
+        << QStringList{alloyMessage} << false;
+    QTest::newRow("alloy of 5 %") << semi << keep << keep
+                                  << valid + QStringList{QStringLiteral("edit203=5")} << none
+                                  << true;
+    QTest::newRow("steel carbon empty")
+        << semi << keep << keep << valid + QStringList{QStringLiteral("edit208=")}
+        << QStringList{checkData +
+                       QStringLiteral("Steel carbon content must be entered, from 0 to 4.3 % C.")}
+        << false;
+    QTest::newRow("transfer coefficient empty")
+        << semi << keep << keep << valid + QStringList{QStringLiteral("edit207=")}
+        << QStringList{checkData + QStringLiteral("Carbon transfer coefficient must be entered, "
+                                                  "greater than 0 cm/s.")}
+        << false;
+    QTest::newRow("temperature below 700")
+        << semi << keep << keep << valid + QStringList{QStringLiteral("edit227=650")}
+        << QStringList{checkData +
+                       QStringLiteral("Stage 2 temperature must be from 700 to 1200 °C.")}
+        << false;
+    QTest::newRow("decimal comma counts")
+        << semi << keep << keep << valid + QStringList{QStringLiteral("edit218=4,4")}
+        << QStringList{checkData + QStringLiteral("Stage 1 potential must be from 0 to 4.3 % C.")}
+        << false;
+    QTest::newRow("only nine characters count")
+        << semi << keep << keep << valid + QStringList{QStringLiteral("edit204=1200.00001")} << none
+        << true;
+    QTest::newRow("plate thickness below 0")
+        << plate << keep << keep << valid + QStringList{QStringLiteral("edit243=-1")}
+        << QStringList{checkData + QStringLiteral("Thickness must be greater than 0 mm.")} << false;
+}
+
+void TTavrixDialogTest::checksReportInOrder() {
+    QFETCH(QString, shape);
+    QFETCH(QString, name);
+    QFETCH(QString, listed);
+    QFETCH(QStringList, form);
+    QFETCH(QStringList, expected);
+    QFETCH(bool, runOffered);
+
+    TTavrixDialog dialog(shapeNamed(shape), nullptr);
+    dialog.show();
+    typeAll(&dialog, form);
+    if (!name.isEmpty())
+        typeInto(&dialog, QStringLiteral("edit241"), name);
+    const std::string listedName = completeName(listed.toStdString());
+    if (!listed.isEmpty())
+        updateFileTable(listFilePath(), ListChange::Add, listedName);
+
+    bool offered = false;
+    AtNextTurn answer([&] {
+        if (auto* progress = qobject_cast<TWskDialog*>(QApplication::activeModalWidget())) {
+            offered = true;
+            progress->reject();
+        }
+    });
+    clickButton(&dialog, QStringLiteral("button201"));
+    if (!listed.isEmpty())
+        updateFileTable(listFilePath(), ListChange::Remove, listedName);
+
+    QCOMPARE(captionsAndTexts(messages_), expected);
+    for (const MessageRecord& message : messages_.messages())
+        QCOMPARE(message.icon, message.caption == QStringLiteral("Check data!")
+                                   ? MessageIcon::Exclamation
+                                   : MessageIcon::None);
+    QCOMPARE(offered, runOffered);
+}
+
+void TTavrixDialogTest::loadFillsBoxes_data() {
+    QTest::addColumn<QString>("shape");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("boxes"); // "box=text" after loading; every box held "7"
+    QTest::addColumn<QStringList>("expected");
+
+    const QStringList plateHead = {
+        QStringLiteral("edit208=0.200000"),   QStringLiteral("edit207=0.000020"),
+        QStringLiteral("edit203=1.000000"),   QStringLiteral("edit206=0.200000"),
+        QStringLiteral("edit237=0.600000"),   QStringLiteral("edit238=0.300000"),
+        QStringLiteral("edit239=1.000000"),   QStringLiteral("edit236=0.000000"),
+        QStringLiteral("edit204=930.000000"), QStringLiteral("edit218=1.100000"),
+        QStringLiteral("edit235=10.000000"),  QStringLiteral("edit227=930.000000"),
+        QStringLiteral("edit217=1.100000"),   QStringLiteral("edit234="),
+        QStringLiteral("edit121="),           QStringLiteral("edit209=")};
+    const QStringList untouched = {QStringLiteral("edit208=7"), QStringLiteral("edit236=7"),
+                                   QStringLiteral("edit233=7"), QStringLiteral("edit243=7")};
+
+    QTest::newRow("plate file") << QStringLiteral("Plate") << plateFile
+                                << plateHead + QStringList{QStringLiteral("edit243=4.000000")}
+                                << QStringList();
+    QTest::newRow("plate file into cylinder")
+        << QStringLiteral("Cylinder") << plateFile
+        << plateHead + QStringList{QStringLiteral("edit243=7")} << QStringList{improperFile};
+    QTest::newRow("count 3 of 4 rows")
+        << QStringLiteral("Plate")
+        << QByteArray("0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n3\r\n0 900 1\r\n1 900 1\r\n"
+                      "2 900 1\r\n3 900 1\r\nPlate\r\n4\r\n")
+        << QStringList{QStringLiteral("edit234=2.000000"), QStringLiteral("edit233="),
+                       QStringLiteral("edit225="), QStringLiteral("edit243=7")}
+        << QStringList{improperFile};
+    QTest::newRow("file ending after Cr")
+        << QStringLiteral("Plate") << QByteArray("0.2\r\n2e-05\r\n\r\n1\r\n")
+        << QStringList{QStringLiteral("edit203=1.000000"), QStringLiteral("edit206="),
+                       QStringLiteral("edit239="), QStringLiteral("edit236="),
+                       QStringLiteral("edit243=7")}
+        << QStringList{improperFile};
+    QTest::newRow("value not a number")
+        << QStringLiteral("Plate")
+        << QByteArray("0.2\r\n2e-05\r\n\r\n1\r\nx\r\n0.6\r\n0.3\r\n1\r\n\r\n2\r\n0 930 1.1\r\n"
+                      "10 930 1.1\r\nPlate\r\n4\r\n")
+        << QStringList{QStringLiteral("edit203=1.000000"), QStringLiteral("edit206=0.000000"),
+                       QStringLiteral("edit239=0.000000"), QStringLiteral("edit236="),
+                       QStringLiteral("edit243=7")}
+        << QStringList{improperFile};
+    QTest::newRow("six decimals")
+        << QStringLiteral("Semi-infinitive sample")
+        << QByteArray("0.2\r\n1.23e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n2\r\n0 925 1\r\n"
+                      "1 925 1\r\nSemi-infinitive sample\r\n")
+        << QStringList{QStringLiteral("edit207=0.000012"), QStringLiteral("edit204=925.000000"),
+                       QStringLiteral("edit243=7")}
+        << QStringList();
+    QTest::newRow("count above 10")
+        << QStringLiteral("Plate") << QByteArray(plateFile).replace("\r\n2\r\n", "\r\n11\r\n")
+        << untouched
+        << QStringList{QStringLiteral("Error!|The file lists 11 process stages; the table holds "
+                                      "at most 10.\nNothing was loaded.")};
+    QTest::newRow("fewer rows than the count")
+        << QStringLiteral("Plate") << QByteArray(plateFile).replace("\r\n2\r\n", "\r\n5\r\n")
+        << untouched
+        << QStringList{QStringLiteral("Error!|The file lists 5 process stages but holds only "
+                                      "2.\nNothing was loaded.")};
+}
+
+void TTavrixDialogTest::loadFillsBoxes() {
+    QFETCH(QString, shape);
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, boxes);
+    QFETCH(QStringList, expected);
+
+    const QString path = folder_.filePath(QStringLiteral("load.tav"));
+    writeFile(path, file);
+    TTavrixDialog dialog(shapeNamed(shape), nullptr);
+    for (QLineEdit* box : dialog.findChildren<QLineEdit*>())
+        box->setText(QStringLiteral("7"));
+    messages_.answerFileDialogs({path});
+    clickButton(&dialog, QStringLiteral("button240"));
+
+    QCOMPARE(captionsAndTexts(messages_), expected);
+    compareBoxes(&dialog, boxes);
+}
+
+void TTavrixDialogTest::loadReportsUnreadableFile() {
+    TTavrixDialog dialog(SampleShape::Plate, nullptr);
+    const qsizetype earlierDialogs = messages_.fileDialogTitles().size();
+    typeInto(&dialog, QStringLiteral("edit208"), QStringLiteral("0.3"));
+    messages_.answerFileDialogs({folder_.filePath(QStringLiteral("missing.tav"))});
+    clickButton(&dialog, QStringLiteral("button240"));
+    QCOMPARE(captionsAndTexts(messages_), QStringList{QStringLiteral("Error!|Can't open file")});
+    QCOMPARE(messages_.messages().at(0).icon, MessageIcon::Stop);
+    // A cancelled file dialog changes nothing either.
+    clickButton(&dialog, QStringLiteral("button240"));
+    QCOMPARE(messages_.messages().size(), 1);
+    QCOMPARE(messages_.fileDialogTitles().mid(earlierDialogs), (QStringList{QString(), QString()}));
+    QCOMPARE(control<QLineEdit>(&dialog, QStringLiteral("edit208"))->text(), QStringLiteral("0.3"));
+}
+
+void TTavrixDialogTest::browseChoosesOutputName() {
+    TTavrixDialog dialog(SampleShape::Plate, nullptr);
+    const qsizetype earlierDialogs = messages_.fileDialogTitles().size();
+    const QString chosen = folder_.filePath(QStringLiteral("wybrany.tav"));
+    messages_.answerFileDialogs({chosen});
+    clickButton(&dialog, QStringLiteral("button242"));
+    clickButton(&dialog, QStringLiteral("button242"));
+    QCOMPARE(messages_.fileDialogTitles().mid(earlierDialogs),
+             (QStringList{QStringLiteral("Output file"), QStringLiteral("Output file")}));
+    QCOMPARE(control<QLineEdit>(&dialog, QStringLiteral("edit241"))->text(), chosen);
+    QVERIFY(!QFile::exists(chosen));
+}
+
+QString TTavrixDialogTest::runThrough(TTavrixDialog& dialog, const QStringList& form,
+                                      const QString& setName) {
+    typeAll(&dialog, form);
+    typeInto(&dialog, QStringLiteral("edit241"), setName);
+    QString stateAtEnd;
+    AtNextTurn answer([&] {
+        auto* progress = qobject_cast<TWskDialog*>(QApplication::activeModalWidget());
+        if (!progress)
+            return;
+        clickButton(progress, QStringLiteral("button900"));
+        stateAtEnd = control<QLabel>(progress, QStringLiteral("static117"))->text();
+        if (progress->isVisible())
+            progress->accept();
+    });
+    clickButton(&dialog, QStringLiteral("button201"));
+    return stateAtEnd;
+}
+
+void TTavrixDialogTest::runWritesSetAndFreesName() {
+    const auto listBefore = InUseListKeeper::current();
+    const QString set = folder_.filePath(QStringLiteral("przebieg.tav"));
+    TTavrixDialog dialog(SampleShape::Foil, nullptr);
+    dialog.show();
+
+    QCOMPARE(runThrough(dialog, shortFoil, set), QStringLiteral("Finished"));
+    QCOMPARE(messages_.texts(), QStringList());
+    for (const char* extension : {"tav", "pow", "mas", "sre"})
+        QVERIFY2(QFile::exists(setFile(set, extension)), extension);
+    QVERIFY(fileBytes(set).startsWith(shortFoilHead));
+    QCOMPARE(InUseListKeeper::current(), listBefore);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Foil"));
+
+    // The set's file, profiles and all, loads back into the form.
+    for (QLineEdit* box : dialog.findChildren<QLineEdit*>())
+        box->clear();
+    messages_.answerFileDialogs({set});
+    clickButton(&dialog, QStringLiteral("button240"));
+    QCOMPARE(messages_.texts(), QStringList());
+    const QStringList loaded = {
+        QStringLiteral("edit208=0.200000"),   QStringLiteral("edit207=0.000020"),
+        QStringLiteral("edit239=0.000000"),   QStringLiteral("edit235=60.000000"),
+        QStringLiteral("edit204=920.000000"), QStringLiteral("edit217=1.000000"),
+        QStringLiteral("edit243=0.050000"),   QStringLiteral("edit234=")};
+    compareBoxes(&dialog, loaded);
+}
+
+void TTavrixDialogTest::sameFilesOnPolishDesktop() {
+    const QString plain = folder_.filePath(QStringLiteral("kropka.tav"));
+    const QString polish = folder_.filePath(QStringLiteral("przecinek.tav"));
+    {
+        TTavrixDialog dialog(SampleShape::Foil, nullptr);
+        QCOMPARE(runThrough(dialog, shortFoil, plain), QStringLiteral("Finished"));
+    }
+    QString loadedThickness;
+    {
+        const QLocale qtLocale;
+        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+        DesktopLocale desktop(polishLocale);
+        QCOMPARE(QByteArray(localeconv()->decimal_point), QByteArray(","));
+        TTavrixDialog dialog(SampleShape::Foil, nullptr);
+        const QString state = runThrough(dialog, shortFoil, polish);
+        messages_.answerFileDialogs({polish});
+        clickButton(&dialog, QStringLiteral("button240"));
+        loadedThickness = control<QLineEdit>(&dialog, QStringLiteral("edit243"))->text();
+        QLocale::setDefault(qtLocale);
+        QCOMPARE(state, QStringLiteral("Finished"));
+    }
+    QCOMPARE(messages_.texts(), QStringList());
+    QCOMPARE(loadedThickness, QStringLiteral("0.050000"));
+    QVERIFY(fileBytes(polish).startsWith(shortFoilHead));
+    for (const char* extension : {"tav", "pow", "mas", "sre"}) {
+        const QByteArray expected = fileBytes(setFile(plain, extension));
+        QVERIFY(!expected.isEmpty());
+        QVERIFY2(fileBytes(setFile(polish, extension)) == expected, extension);
+    }
+}
+
+TAVCALC_TEST_MAIN(TTavrixDialogTest)
+#include "tst_TTavrixDialog.moc"

@@ -1,0 +1,212 @@
+// The main window: caption, size, menu and hints, the client for each shape, closing, help,
+// and the refusal of a start without a known shape.
+
+#include "CalcUiTest.h"
+
+#include "MessageBox.h"
+#include "SetNames.h"
+#include "TTavrixDialog.h"
+#include "TTavrixFrame.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QStatusBar>
+#include <QUrl>
+
+Q_DECLARE_METATYPE(SampleShape)
+
+class TTavrixFrameTest : public QObject {
+    Q_OBJECT
+
+public slots:
+    // Stands in for the desktop's browser.
+    void openPage(const QUrl& url) { openedPages_.append(url); }
+
+private slots:
+    void cleanup();
+    void frameFitsItsShape_data();
+    void frameFitsItsShape();
+    void numberBoxesAdmitOnlyNumberCharacters();
+    void menuHintsShowInStatusBar();
+    void endingClosesTheFrame_data();
+    void endingClosesTheFrame();
+    void helpOpensTheShippedPage();
+    void startNeedsAKnownShape_data();
+    void startNeedsAKnownShape();
+
+private:
+    QList<QUrl> openedPages_;
+    MessageCapture messages_;
+};
+
+void TTavrixFrameTest::cleanup() {
+    messages_.clear();
+    QVERIFY(QApplication::topLevelWindows().isEmpty());
+}
+
+void TTavrixFrameTest::frameFitsItsShape_data() {
+    QTest::addColumn<SampleShape>("shape");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("sizeLabel"); // empty: no size box
+    QTest::addColumn<QString>("timeHeading");
+    QTest::newRow("semi-infinite")
+        << SampleShape::SemiInfinite << QStringLiteral("Semi-infinitive sample") << QString()
+        << QStringLiteral("Czas, h");
+    QTest::newRow("plate") << SampleShape::Plate << QStringLiteral("Plate")
+                           << QStringLiteral("Thick: ") << QStringLiteral("Czas, h");
+    QTest::newRow("foil") << SampleShape::Foil << QStringLiteral("Foil")
+                          << QStringLiteral("Thick: ") << QStringLiteral("Time, s");
+    QTest::newRow("cylinder") << SampleShape::Cylinder << QStringLiteral("Cylinder")
+                              << QStringLiteral("Diameter: ") << QStringLiteral("Czas, h");
+}
+
+void TTavrixFrameTest::frameFitsItsShape() {
+    QFETCH(SampleShape, shape);
+    QFETCH(QString, caption);
+    QFETCH(QString, sizeLabel);
+    QFETCH(QString, timeHeading);
+    TTavrixFrame frame(shape);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+
+    QCOMPARE(frame.windowTitle(), caption);
+    QCOMPARE(frame.size(), QSize(590, 512));
+    QCOMPARE(frame.centralWidget(), frame.client());
+    QVERIFY(!frame.client()->isWindow());
+
+    const bool hasSize = !sizeLabel.isEmpty();
+    for (const QString& sizeControl :
+         {QStringLiteral("edit243"), QStringLiteral("static124"), QStringLiteral("static119")}) {
+        QWidget* widget = control(&frame, sizeControl);
+        QVERIFY(widget);
+        QCOMPARE(widget->isVisible(), hasSize);
+        QCOMPARE(widget->isEnabled(), hasSize);
+    }
+    if (hasSize)
+        QCOMPARE(control<QLabel>(&frame, QStringLiteral("static124"))->text(), sizeLabel);
+    QCOMPARE(control<QLabel>(&frame, QStringLiteral("static118"))->text(), timeHeading);
+
+    // Every box of the form, empty but the first time and the output name.
+    int numberBoxes = 0;
+    for (const QLineEdit* box : frame.findChildren<QLineEdit*>()) {
+        if (box->objectName() == QStringLiteral("edit241"))
+            QCOMPARE(box->text(), QStringLiteral("default.tav"));
+        else if (box->objectName() == QStringLiteral("edit236"))
+            QCOMPARE(box->text(), QStringLiteral("0"));
+        else
+            QCOMPARE(box->text(), QString());
+        ++numberBoxes;
+    }
+    QCOMPARE(numberBoxes, 30 + 2 + 5 + 1 + 1);
+    const QStringList buttons = {
+        QStringLiteral("button201|Obliczaj..."), QStringLiteral("button240|Załaduj..."),
+        QStringLiteral("button242|Przeglądaj..."), QStringLiteral("button205|Koniec")};
+    for (const QString& entry : buttons) {
+        const QStringList nameAndText = entry.split(u'|');
+        auto* button = control<QPushButton>(&frame, nameAndText.at(0));
+        QVERIFY(button);
+        QCOMPARE(button->text(), nameAndText.at(1));
+    }
+    QCOMPARE(control<QLabel>(&frame, QStringLiteral("static122"))->text(), QStringLiteral("10."));
+    QVERIFY(!control<QLabel>(&frame, QStringLiteral("picture120"))->pixmap().isNull());
+}
+
+void TTavrixFrameTest::numberBoxesAdmitOnlyNumberCharacters() {
+    TTavrixFrame frame(SampleShape::Plate);
+    frame.show();
+    for (const QLineEdit* box : frame.findChildren<QLineEdit*>()) {
+        const QString name = box->objectName();
+        typeInto(&frame, name, QStringLiteral("x1,5 e-3.Ea+"));
+        const QString expected = name == QStringLiteral("edit241") ? QStringLiteral("x1,5 e-3.Ea+")
+                                                                   : QStringLiteral("1,5e-3.E");
+        QCOMPARE(box->text(), expected);
+    }
+}
+
+void TTavrixFrameTest::menuHintsShowInStatusBar() {
+    TTavrixFrame frame(SampleShape::Plate);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    const QStringList commands = {QStringLiteral("command24310|&Koniec|Zamyka okno dialogowe"),
+                                  QStringLiteral("command110|Pomo&c|Informacje o programie")};
+    for (const QString& entry : commands) {
+        const QStringList parts = entry.split(u'|');
+        auto* action = frame.findChild<QAction*>(parts.at(0));
+        QVERIFY(action);
+        QCOMPARE(action->text(), parts.at(1));
+        QVERIFY(frame.menuBar()->actions().contains(action));
+        // The pointer resting over the menu command, as the window system reports it.
+        const QPointF over = frame.menuBar()->actionGeometry(action).center();
+        QMouseEvent move(QEvent::MouseMove, over, frame.menuBar()->mapToGlobal(over), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(frame.menuBar(), &move);
+        QCOMPARE(frame.statusBar()->currentMessage(), parts.at(2));
+    }
+}
+
+void TTavrixFrameTest::endingClosesTheFrame_data() {
+    QTest::addColumn<QString>("way");
+    QTest::newRow("menu &Koniec") << QStringLiteral("menu");
+    QTest::newRow("button Koniec") << QStringLiteral("button");
+}
+
+void TTavrixFrameTest::endingClosesTheFrame() {
+    QFETCH(QString, way);
+    TTavrixFrame frame(SampleShape::Foil);
+    frame.show();
+    if (way == QStringLiteral("menu"))
+        frame.findChild<QAction*>(QStringLiteral("command24310"))->trigger();
+    else
+        clickButton(&frame, QStringLiteral("button205"));
+    QVERIFY(!frame.isVisible());
+}
+
+void TTavrixFrameTest::helpOpensTheShippedPage() {
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openPage");
+    TTavrixFrame frame(SampleShape::Cylinder);
+    frame.show();
+    frame.findChild<QAction*>(QStringLiteral("command110"))->trigger();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+
+    QCOMPARE(messages_.texts(), QStringList());
+    QCOMPARE(openedPages_.size(), 1);
+    const QString page = openedPages_.at(0).toLocalFile();
+    QCOMPARE(page, QString::fromStdString(programFolder()) + QStringLiteral("help/calchelp.html"));
+    // The page explains what the form asks for a cylinder.
+    QVERIFY(fileBytes(page).contains("Diameter:"));
+}
+
+void TTavrixFrameTest::startNeedsAKnownShape_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("none") << QString() << false;
+    QTest::newRow("unknown") << QStringLiteral("Sphere") << false;
+    QTest::newRow("other letter case") << QStringLiteral("plate") << false;
+    QTest::newRow("Polish name") << QStringLiteral("Płyta") << false;
+    QTest::newRow("Semi-infinitive sample") << QStringLiteral("Semi-infinitive sample") << true;
+    QTest::newRow("Cylinder") << QStringLiteral("Cylinder") << true;
+}
+
+void TTavrixFrameTest::startNeedsAKnownShape() {
+    QFETCH(QString, name);
+    QFETCH(bool, accepted);
+    QCOMPARE(acceptedShape(name).has_value(), accepted);
+    if (accepted) {
+        QCOMPARE(messages_.texts(), QStringList());
+        return;
+    }
+    QCOMPARE(messages_.messages().size(), 1);
+    const QString text = messages_.messages().at(0).text;
+    for (const char16_t* shape :
+         {u"\"Semi-infinitive sample\"", u"\"Plate\"", u"\"Foil\"", u"\"Cylinder\""})
+        QVERIFY2(text.contains(QString::fromUtf16(shape)), qPrintable(text));
+    if (!name.isEmpty())
+        QVERIFY(text.contains(name));
+}
+
+TAVCALC_TEST_MAIN(TTavrixFrameTest)
+#include "tst_TTavrixFrame.moc"

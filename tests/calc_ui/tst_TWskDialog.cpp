@@ -1,0 +1,227 @@
+// The progress dialog: the states of a run, its files, the in-use list, and cancelling.
+
+#include "CalcUiTest.h"
+
+#include "FileTable.h"
+#include "MessageBox.h"
+#include "RunState.h"
+#include "SetNames.h"
+#include "TWskDialog.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <functional>
+
+namespace {
+
+// A foil of 0.05 mm for 60 s: a whole run takes a fraction of a second.
+ProcessForm shortFoil() {
+    ProcessForm form;
+    form.steelCarbon = 0.2;
+    form.transferCoefficient = 2e-5;
+    form.thickness = 0.05;
+    form.cr = form.mo = form.mn = form.si = form.ni = 0;
+    form.time[0] = 0;
+    form.temperature[0] = 920;
+    form.potential[0] = 1.0;
+    form.time[1] = 60;
+    form.temperature[1] = 920;
+    form.potential[1] = 1.0;
+    return form;
+}
+
+const QStringList everyExtension = {
+    QStringLiteral("tav"), QStringLiteral("pow"), QStringLiteral("mas"),
+    QStringLiteral("sre"), QStringLiteral("gru"), QStringLiteral("twa"),
+    QStringLiteral("ste"), QStringLiteral("grx"), QStringLiteral("roz")};
+
+QString setFile(const QString& setName, const QString& extension) {
+    return QString::fromStdString(resultFileName(setName.toStdString(), extension.toStdString()));
+}
+
+QStringList existingFiles(const QString& setName) {
+    QStringList found;
+    for (const QString& extension : everyExtension)
+        if (QFile::exists(setFile(setName, extension)))
+            found.append(extension);
+    return found;
+}
+
+bool listed(const QString& setName) {
+    TFileTable table;
+    readFileTable(listFilePath(), table);
+    return table.contains(setName.toStdString());
+}
+
+// Runs the dialog modally with `action` done from inside its event loop; a dialog the action
+// leaves open is ended with -1, so that a failed check never blocks the test.
+int execWith(QDialog& dialog, const std::function<void()>& action) {
+    AtNextTurn answer([&] {
+        action();
+        if (dialog.isVisible())
+            dialog.done(-1);
+    });
+    return dialog.exec();
+}
+
+} // namespace
+
+class TWskDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void endingBeforeStartRunsNothing();
+    void runShowsItsStatesAndFinishes();
+    void cancelledRunLeavesNothingAndNextRunFinishes_data();
+    void cancelledRunLeavesNothingAndNextRunFinishes();
+    void unwritableSetDoesNotRun();
+
+private:
+    QString setName(const QString& file) const { return folder_.filePath(file); }
+
+    QTemporaryDir folder_;
+    InUseListKeeper list_;
+    MessageCapture messages_;
+};
+
+void TWskDialogTest::cleanup() {
+    messages_.clear();
+    QVERIFY(QApplication::topLevelWindows().isEmpty());
+}
+
+void TWskDialogTest::endingBeforeStartRunsNothing() {
+    const QString set = setName(QStringLiteral("closed.tav"));
+    const auto listBefore = InUseListKeeper::current();
+    QWidget main;
+    main.setWindowTitle(QStringLiteral("Foil"));
+    TWskDialog dialog(shortFoil(), SampleShape::Foil, set, &main);
+    auto* start = control<QPushButton>(&dialog, QStringLiteral("button900"));
+    QVERIFY(start);
+    QCOMPARE(start->text(), QStringLiteral("Start!"));
+    QVERIFY(!start->isDefault());
+    QCOMPARE(control<QLabel>(&dialog, QStringLiteral("static116"))->text(), set);
+    QCOMPARE(control<QLabel>(&dialog, QStringLiteral("static117"))->text(), QString());
+
+    const int result = execWith(dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Escape); });
+
+    QCOMPARE(result, int(QDialog::Rejected));
+    QCOMPARE(existingFiles(set), QStringList());
+    QCOMPARE(InUseListKeeper::current(), listBefore);
+    QCOMPARE(main.windowTitle(), QStringLiteral("Foil"));
+}
+
+void TWskDialogTest::runShowsItsStatesAndFinishes() {
+    const QString set = setName(QStringLiteral("finished.tav"));
+    QWidget main;
+    TWskDialog dialog(shortFoil(), SampleShape::Foil, set, &main);
+    auto* gauge = control<QProgressBar>(&dialog, QStringLiteral("gauge101"));
+    auto* state = control<QLabel>(&dialog, QStringLiteral("static117"));
+    QSignalSpy gaugeMoves(gauge, &QProgressBar::valueChanged);
+    QString captionWhileRunning, stateWhileRunning, buttonWhileRunning;
+    bool cancelIsDefault = false, listedWhileRunning = false;
+    QString stateAtEnd;
+
+    const int result = execWith(dialog, [&] {
+        AtNextTurn look([&] {
+            captionWhileRunning = main.windowTitle();
+            stateWhileRunning = state->text();
+            auto* cancel = control<QPushButton>(&dialog, QStringLiteral("button902"));
+            buttonWhileRunning = cancel ? cancel->text() : QString();
+            cancelIsDefault = cancel && cancel->isDefault();
+            listedWhileRunning = listed(set);
+        });
+        clickButton(&dialog, QStringLiteral("button900"));
+        stateAtEnd = state->text();
+        auto* ok = control<QPushButton>(&dialog, QStringLiteral("button1"));
+        QVERIFY(ok);
+        QCOMPARE(ok->text(), QStringLiteral("OK"));
+        QVERIFY(ok->isDefault());
+        QTest::mouseClick(ok, Qt::LeftButton);
+    });
+
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(messages_.texts(), QStringList());
+    QCOMPARE(captionWhileRunning, QStringLiteral("Tavrix! - ") + set);
+    QCOMPARE(stateWhileRunning, QStringLiteral("Counting..."));
+    QCOMPARE(buttonWhileRunning, QStringLiteral("Cancel"));
+    QVERIFY(cancelIsDefault);
+    QVERIFY(listedWhileRunning);
+    QCOMPARE(stateAtEnd, QStringLiteral("Finished"));
+    // The gauge follows the run upwards.
+    QVERIFY(gaugeMoves.count() >= 2);
+    for (qsizetype k = 1; k < gaugeMoves.count(); ++k)
+        QVERIFY(gaugeMoves.at(k).at(0).toInt() > gaugeMoves.at(k - 1).at(0).toInt());
+    QVERIFY(gauge->value() >= 90);
+    QCOMPARE(existingFiles(set), (QStringList{QStringLiteral("tav"), QStringLiteral("pow"),
+                                              QStringLiteral("mas"), QStringLiteral("sre")}));
+}
+
+void TWskDialogTest::cancelledRunLeavesNothingAndNextRunFinishes_data() {
+    QTest::addColumn<QString>("way");
+    QTest::newRow("Cancel") << QStringLiteral("button");
+    QTest::newRow("Esc") << QStringLiteral("escape");
+    QTest::newRow("close box") << QStringLiteral("close");
+}
+
+void TWskDialogTest::cancelledRunLeavesNothingAndNextRunFinishes() {
+    QFETCH(QString, way);
+    const QString set = setName(QStringLiteral("cancelled-%1.tav").arg(way));
+    QWidget main;
+    QStringList filesWhileRunning;
+    {
+        TWskDialog dialog(shortFoil(), SampleShape::Foil, set, &main);
+        const int result = execWith(dialog, [&] {
+            AtNextTurn cancel([&] {
+                filesWhileRunning = existingFiles(set);
+                if (way == QStringLiteral("button"))
+                    clickButton(&dialog, QStringLiteral("button902"));
+                else if (way == QStringLiteral("escape"))
+                    QTest::keyClick(&dialog, Qt::Key_Escape);
+                else
+                    dialog.close();
+            });
+            clickButton(&dialog, QStringLiteral("button900"));
+        });
+        QCOMPARE(result, int(QDialog::Rejected));
+    }
+    // The run had begun writing its set when it was stopped.
+    QVERIFY(filesWhileRunning.contains(QStringLiteral("pow")));
+    QCOMPARE(existingFiles(set), QStringList());
+    QCOMPARE(int(runState.cancelRequested), 0);
+
+    TWskDialog next(shortFoil(), SampleShape::Foil, set, &main);
+    QString stateAtEnd;
+    const int result = execWith(next, [&] {
+        clickButton(&next, QStringLiteral("button900"));
+        stateAtEnd = control<QLabel>(&next, QStringLiteral("static117"))->text();
+        next.accept();
+    });
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(stateAtEnd, QStringLiteral("Finished"));
+    QVERIFY(existingFiles(set).contains(QStringLiteral("sre")));
+}
+
+void TWskDialogTest::unwritableSetDoesNotRun() {
+    const QString set = setName(QStringLiteral("no-such-folder/set.tav"));
+    const auto listBefore = InUseListKeeper::current();
+    QWidget main;
+    main.setWindowTitle(QStringLiteral("Foil"));
+    TWskDialog dialog(shortFoil(), SampleShape::Foil, set, &main);
+
+    const int result = execWith(dialog, [&] { clickButton(&dialog, QStringLiteral("button900")); });
+
+    QCOMPARE(result, int(QDialog::Rejected));
+    QCOMPARE(captionsAndTexts(messages_), QStringList{QStringLiteral("Error!|Can't open file")});
+    QCOMPARE(messages_.messages().at(0).icon, MessageIcon::Stop);
+    QCOMPARE(InUseListKeeper::current(), listBefore);
+    QCOMPARE(main.windowTitle(), QStringLiteral("Foil"));
+    QCOMPARE(int(runState.cancelRequested), 0);
+}
+
+TAVCALC_TEST_MAIN(TWskDialogTest)
+#include "tst_TWskDialog.moc"
