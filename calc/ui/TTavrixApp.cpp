@@ -2,6 +2,7 @@
 
 #include "MessageBox.h"
 #include "NumericLocale.h"
+#include "TTavrixDialog.h"
 #include "TTavrixFrame.h"
 
 #include <QStringList>
@@ -13,11 +14,9 @@ constexpr int refusedStart = 2;
 
 QString quotedShapeNames() {
     QStringList names;
-    for (SampleShape shape : {SampleShape::SemiInfinite, SampleShape::Plate, SampleShape::Foil,
-                              SampleShape::Cylinder}) {
-        const std::string_view name = shapeName(shape);
-        names.append(u'"' + QString::fromUtf8(name.data(), qsizetype(name.size())) + u'"');
-    }
+    for (SampleShape shape :
+         {SampleShape::SemiInfinite, SampleShape::Plate, SampleShape::Foil, SampleShape::Cylinder})
+        names.append(u'"' + shapeText(shape) + u'"');
     return names.join(QStringLiteral("\n   "));
 }
 

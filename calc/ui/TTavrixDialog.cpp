@@ -11,6 +11,7 @@
 
 #include <QDesktopServices>
 #include <QFile>
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -79,6 +80,10 @@ TTavrixDialog::TTavrixDialog(SampleShape shape, QWidget* parent) : QDialog(paren
     page->addSpacing(6);
     page->addLayout(columns);
     page->addStretch();
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    page->addWidget(rule);
     page->addLayout(fileRows());
 
     const bool hasSize = shape != SampleShape::SemiInfinite;
@@ -124,7 +129,7 @@ QLayout* TTavrixDialog::steelRows() {
 
 QLayout* TTavrixDialog::stageTable() {
     auto* table = new QGridLayout;
-    table->setVerticalSpacing(3);
+    table->setVerticalSpacing(5);
     timeHeading_ = label(QString(), QStringLiteral("static118"), this);
     table->addWidget(timeHeading_, 0, 1);
     table->addWidget(
@@ -155,7 +160,7 @@ QLayout* TTavrixDialog::compositionColumn() {
     picture->setPixmap(QPixmap(QStringLiteral(":/calc/sample.png")));
 
     auto* grid = new QGridLayout;
-    grid->setVerticalSpacing(3);
+    grid->setVerticalSpacing(5);
     grid->addWidget(picture, 0, 0, 1, 3, Qt::AlignLeft);
     grid->setRowMinimumHeight(1, 8);
     struct Alloy {
@@ -216,8 +221,8 @@ QLayout* TTavrixDialog::fileRows() {
     return rows;
 }
 
-QString TTavrixDialog::shapeText() const {
-    const std::string_view name = shapeName(shape_);
+QString shapeText(SampleShape shape) {
+    const std::string_view name = shapeName(shape);
     return QString::fromUtf8(name.data(), qsizetype(name.size()));
 }
 
@@ -255,7 +260,7 @@ void TTavrixDialog::compute() {
         TWskDialog progress(form, shape_, pathText(setName), this);
         progress.exec();
     }
-    window()->setWindowTitle(shapeText());
+    window()->setWindowTitle(shapeText(shape_));
     // Whatever became of the run, the set is no longer being computed.
     updateFileTable(listFilePath(), ListChange::Remove, setName);
 }

@@ -12,11 +12,13 @@
 
 #include <array>
 
-class QGridLayout;
 class QLabel;
 class QLayout;
 class QLineEdit;
 struct LoadedBoxes;
+
+// The shape's name as the windows show it (the main window's caption).
+QString shapeText(SampleShape shape);
 
 class TTavrixDialog : public QDialog {
     Q_OBJECT
@@ -39,7 +41,6 @@ private:
 
     ProcessForm readForm() const;
     void showLoaded(const LoadedBoxes& boxes);
-    QString shapeText() const;
 
     QLineEdit* numberBox(int id);
     QLayout* steelRows();

@@ -22,8 +22,7 @@ QAction* command(QMenuBar* menu, const QString& text, const QString& hint, int i
 } // namespace
 
 TTavrixFrame::TTavrixFrame(SampleShape shape) : client_(new TTavrixDialog(shape, this)) {
-    const std::string_view name = shapeName(shape);
-    setWindowTitle(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    setWindowTitle(shapeText(shape));
     setWindowIcon(QIcon(QStringLiteral(":/calc/tavcalc.png")));
     setCentralWidget(client_);
     statusBar()->setObjectName(QStringLiteral("statusBar"));

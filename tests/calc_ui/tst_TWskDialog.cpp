@@ -80,6 +80,7 @@ private slots:
     void cancelledRunLeavesNothingAndNextRunFinishes_data();
     void cancelledRunLeavesNothingAndNextRunFinishes();
     void unwritableSetDoesNotRun();
+    void failedRunIsReported();
 
 private:
     QString setName(const QString& file) const { return folder_.filePath(file); }
@@ -220,6 +221,26 @@ void TWskDialogTest::unwritableSetDoesNotRun() {
     QCOMPARE(messages_.messages().at(0).icon, MessageIcon::Stop);
     QCOMPARE(InUseListKeeper::current(), listBefore);
     QCOMPARE(main.windowTitle(), QStringLiteral("Foil"));
+    QCOMPARE(int(runState.cancelRequested), 0);
+}
+
+void TWskDialogTest::failedRunIsReported() {
+    // A negative potential leaves the computation no positive time step. The process-data
+    // dialog refuses it, so only a form given directly can reach the computation with it.
+    ProcessForm form = shortFoil();
+    form.potential[0] = form.potential[1] = -1.0;
+    const QString set = setName(QStringLiteral("failed.tav"));
+    QWidget main;
+    TWskDialog dialog(form, SampleShape::Foil, set, &main);
+
+    const int result = execWith(dialog, [&] { clickButton(&dialog, QStringLiteral("button900")); });
+
+    QCOMPARE(result, int(QDialog::Rejected));
+    QCOMPARE(messages_.messages().size(), 1);
+    QCOMPARE(messages_.messages().at(0).caption, QStringLiteral("Error!"));
+    QCOMPARE(messages_.messages().at(0).icon, MessageIcon::Stop);
+    QVERIFY2(messages_.messages().at(0).text.startsWith(QStringLiteral("The computation")),
+             qPrintable(messages_.messages().at(0).text));
     QCOMPARE(int(runState.cancelRequested), 0);
 }
 
