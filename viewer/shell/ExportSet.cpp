@@ -53,6 +53,8 @@ int exportSet(const QString& folder, const QString& setName, QTextStream& errors
             errors << "tavrix: cannot read " << source << Qt::endl;
             ++failures;
         }
+        // The client is never shown, so nothing has drawn the chart yet.
+        window->draw();
         const QString stem = target.filePath(base + u'-' + chartFileStem(kind));
         if (!window->exportTo(stem + QStringLiteral(".png"), stem + QStringLiteral(".csv"),
                               exportSize)) {

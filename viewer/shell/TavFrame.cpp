@@ -30,6 +30,11 @@ TTavFrame::TTavFrame(const ProgramPlace& place, QWidget* parent)
     resize(1024, 720);
 }
 
+TTavFrame::~TTavFrame() {
+    // The client closes its windows while QWidget destroys it, after the commands are gone.
+    disconnect(client_, nullptr, this, nullptr);
+}
+
 void TTavFrame::buildMenu() {
     QMenuBar* bar = menuBar();
 

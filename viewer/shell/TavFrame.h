@@ -16,6 +16,7 @@ class TTavFrame : public QMainWindow {
     Q_OBJECT
 public:
     explicit TTavFrame(const ProgramPlace& place, QWidget* parent = nullptr);
+    ~TTavFrame() override;
 
     TTavMDIClient& client() const { return *client_; }
     QAction* command(Command id) const { return commands_[id]; }

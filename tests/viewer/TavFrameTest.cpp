@@ -1,0 +1,283 @@
+// The frame: its menu, control bar and status-bar hints, and where its commands go.
+
+#include "TavFrame.h"
+#include "AboutDlg.h"
+#include "ChartWindows.h"
+#include "MessageBox.h"
+#include "TavMDIClient.h"
+#include "TestSets.h"
+
+#include <QDesktopServices>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Stands in for the desktop's browser.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void openUrl(const QUrl& url) { urls.append(url); }
+};
+
+// "caption|hint" for every item, "-" for a separator, submenus as "caption>" before their
+// items and "<" after them.
+QStringList menuLines(const QList<QAction*>& actions) {
+    QStringList lines;
+    for (const QAction* action : actions) {
+        if (action->isSeparator())
+            lines.append(u"-"_s);
+        else if (action->menu()) {
+            lines.append(action->text() + u'>');
+            lines += menuLines(action->menu()->actions());
+            lines.append(u"<"_s);
+        } else
+            lines.append(action->text() + u'|' + action->statusTip());
+    }
+    return lines;
+}
+
+} // namespace
+
+class TavFrameTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void menuCaptionsHintsAndOrder();
+    void controlBarButtons();
+    void chartCommandsNeedAChartWindow();
+    void autoFitToggles();
+    void shapeCommandsWithoutTheCalculationProgram_data();
+    void shapeCommandsWithoutTheCalculationProgram();
+    void helpCommandsOpenTheirPages();
+    void aboutIsModal();
+    void printCommandPrintsTheActiveChart();
+    void windowCommands();
+    void exitClosesTheFrame();
+
+private:
+    ProgramPlace place() const { return ProgramPlace::at(folder_.path()); }
+    QTemporaryDir folder_;
+    QString set_;
+};
+
+void TavFrameTest::initTestCase() {
+    set_ = computeSet(folder_.path(), u"stal.tav"_s, SampleShape::SemiInfinite);
+    writeTestFile(place().ListFilePath, "0");
+}
+
+void TavFrameTest::cleanup() {
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void TavFrameTest::menuCaptionsHintsAndOrder() {
+    TTavFrame frame(place());
+    const QStringList expected{
+        u"&Plik>"_s,
+        u"&Otwórz wyniki...|Otwiera plik z wynikami"_s,
+        u"-"_s,
+        u"&Skasuj wyniki...|Kasuje plik z wynikami"_s,
+        u"-"_s,
+        u"&Drukuj...|Drukuje zawartość aktywnego okna"_s,
+        u"-"_s,
+        u"&Koniec|Kończy działanie programu Tavrix!"_s,
+        u"<"_s,
+        u"&Edycja>"_s,
+        u"&Kopiuj Ctrl+Ins|Kopiuje zawartość aktywnego okna do Clipboardu"_s,
+        u"<"_s,
+        u"&Skala...|Skaluje osie"_s,
+        u"&Dopasuj|Dopasowywuje rozmiar rysunku do rozmiaru okna"_s,
+        u"&Obliczenia>"_s,
+        u"&Kształt próbki>"_s,
+        u"&Próbka półnieskończona...|Obliczenia dla próbki półnieskończonej"_s,
+        u"Pły&ta...|Obliczenia dla płyty"_s,
+        u"&Folia...|Obliczenia dla folii"_s,
+        u"&Walec...|Obliczenia dla walca"_s,
+        u"<"_s,
+        u"<"_s,
+        u"O&pcje>"_s,
+        u"&Dopasuj automatycznie|Dopasowywuje rozmiar rysunku do rozmiaru okna automatycznie"_s,
+        u"<"_s,
+        u"O&kno>"_s,
+        u"&Kaskada|Kaskada"_s,
+        u"&Sąsiadująco|Sasiadująco"_s,
+        u"&Uporządkuj ikony|Uporządkuj ikony"_s,
+        u"Zamknij &wszystkie|Zamyka wszystkie okna"_s,
+        u"<"_s,
+        u"Pomo&c>"_s,
+        u"Opis &aplikacji...|Opis aplikacji"_s,
+        u"-"_s,
+        u"Opis &procesu nawęglania...|Opis procesu nawęglania"_s,
+        u"-"_s,
+        u"&O...|Informacje o programie"_s,
+        u"<"_s,
+    };
+    QCOMPARE(menuLines(frame.menuBar()->actions()), expected);
+    QCOMPARE(frame.windowTitle(), u"Tavrix!"_s);
+}
+
+void TavFrameTest::controlBarButtons() {
+    TTavFrame frame(place());
+    const auto* bar = frame.findChild<QToolBar*>(u"controlBar"_s);
+    QVERIFY(bar);
+    QStringList layout;
+    for (QAction* action : bar->actions()) {
+        if (action->isSeparator()) {
+            layout.append(u"|"_s);
+            continue;
+        }
+        layout.append(action->objectName());
+        QVERIFY(!action->icon().pixmap(QSize(20, 20)).isNull());
+    }
+    QCOMPARE(layout,
+             (QStringList{u"command206"_s, u"|"_s, u"|"_s, u"command208"_s, u"|"_s, u"command203"_s,
+                          u"|"_s, u"|"_s, u"command200"_s, u"|"_s, u"|"_s, u"command207"_s}));
+}
+
+void TavFrameTest::chartCommandsNeedAChartWindow() {
+    TTavFrame frame(place());
+    frame.show();
+    const auto* bar = frame.findChild<QToolBar*>(u"controlBar"_s);
+    const Command chartCommands[] = {Command::Print, Command::Copy, Command::Scale, Command::Fit};
+    auto expectEnabled = [&](bool enabled) {
+        for (Command id : chartCommands) {
+            QCOMPARE(frame.command(id)->isEnabled(), enabled);
+            if (QWidget* button = bar->widgetForAction(frame.command(id)))
+                QCOMPARE(button->isEnabled(), enabled);
+        }
+        for (Command id : {Command::Open, Command::Delete, Command::About, Command::AutoFit})
+            QVERIFY(frame.command(id)->isEnabled());
+    };
+
+    expectEnabled(false);
+    frame.client().openSet(set_);
+    expectEnabled(true);
+    // With a chart window active, printing needs a printer to be chosen; declining does nothing.
+    frame.client().setPrinterChoice([](QPrinter&, QWidget*) { return false; });
+    frame.command(Command::Print)->trigger();
+    QCOMPARE(frame.client().subWindowList().size(), 7);
+
+    frame.command(Command::CloseAll)->trigger();
+    QTRY_VERIFY(frame.client().subWindowList().isEmpty());
+    expectEnabled(false);
+}
+
+void TavFrameTest::autoFitToggles() {
+    TTavFrame frame(place());
+    QAction* autoFit = frame.command(Command::AutoFit);
+    QVERIFY(autoFit->isCheckable());
+    QVERIFY(autoFit->isChecked());
+    QVERIFY(frame.client().autoFit());
+
+    autoFit->trigger();
+    QVERIFY(!autoFit->isChecked());
+    QVERIFY(!frame.client().autoFit());
+
+    autoFit->trigger();
+    QVERIFY(autoFit->isChecked());
+    QVERIFY(frame.client().autoFit());
+}
+
+void TavFrameTest::shapeCommandsWithoutTheCalculationProgram_data() {
+    QTest::addColumn<Command>("shape");
+    QTest::newRow("semi-infinite") << Command::SemiInfinite;
+    QTest::newRow("plate") << Command::Plate;
+    QTest::newRow("foil") << Command::Foil;
+    QTest::newRow("cylinder") << Command::Cylinder;
+}
+
+void TavFrameTest::shapeCommandsWithoutTheCalculationProgram() {
+    QFETCH(Command, shape);
+    // The test's folder has no tavcalc in it.
+    TTavFrame frame(place());
+    MessageCapture capture;
+    frame.command(shape)->trigger();
+    QCOMPARE(capture.messages().size(), 1);
+    const MessageRecord& message = capture.messages().first();
+    QCOMPARE(message.text, u"Can't run subprogram"_s);
+    QCOMPARE(message.caption, u"Error!"_s);
+    QCOMPARE(message.icon, MessageIcon::Stop);
+}
+
+void TavFrameTest::helpCommandsOpenTheirPages() {
+    TTavFrame frame(place());
+    UrlRecorder browser;
+    QDesktopServices::setUrlHandler(u"file"_s, &browser, "openUrl");
+    frame.command(Command::ApplicationHelp)->trigger();
+    frame.command(Command::ProcessHelp)->trigger();
+    QDesktopServices::unsetUrlHandler(u"file"_s);
+
+    QCOMPARE(browser.urls,
+             (QList<QUrl>{QUrl::fromLocalFile(folder_.filePath(u"help/prog.html"_s)),
+                          QUrl::fromLocalFile(folder_.filePath(u"help/prochelp.html"_s))}));
+}
+
+void TavFrameTest::aboutIsModal() {
+    TTavFrame frame(place());
+    frame.show();
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* about = qobject_cast<AboutDlg*>(QApplication::activeModalWidget());
+        seen = about && about->isVisible() && about->parentWidget() == &frame;
+        if (about)
+            about->accept();
+    });
+    frame.command(Command::About)->trigger();
+    QVERIFY(seen);
+}
+
+void TavFrameTest::printCommandPrintsTheActiveChart() {
+    TTavFrame frame(place());
+    frame.show();
+    frame.client().openSet(set_);
+    const QString pdf = folder_.filePath(u"frame.pdf"_s);
+    frame.client().setPrinterChoice([&](QPrinter& printer, QWidget*) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+    frame.command(Command::Print)->trigger();
+    QVERIFY(QFileInfo(pdf).size() > 1000);
+}
+
+void TavFrameTest::windowCommands() {
+    TTavFrame frame(place());
+    frame.resize(1000, 800);
+    frame.show();
+    frame.client().openSet(set_);
+    const QList<QMdiSubWindow*> windows = frame.client().subWindowList();
+
+    frame.command(Command::Tile)->trigger();
+    // Tiled windows fill the client without overlapping.
+    for (const QMdiSubWindow* one : windows)
+        for (const QMdiSubWindow* other : windows)
+            QVERIFY(one == other || !one->geometry().intersects(other->geometry()));
+
+    frame.command(Command::Cascade)->trigger();
+    QCOMPARE(windows.first()->geometry().topLeft(), QPoint(0, 0));
+    QVERIFY(windows.last()->geometry().top() > windows.first()->geometry().top());
+
+    frame.command(Command::CloseAll)->trigger();
+    QTRY_VERIFY(frame.client().subWindowList().isEmpty());
+}
+
+void TavFrameTest::exitClosesTheFrame() {
+    TTavFrame frame(place());
+    frame.show();
+    frame.command(Command::Exit)->trigger();
+    QVERIFY(!frame.isVisible());
+}
+
+QTEST_MAIN(TavFrameTest)
+#include "TavFrameTest.moc"

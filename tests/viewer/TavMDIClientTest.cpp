@@ -1,0 +1,306 @@
+// The MDI client: opening and deleting result sets, the in-use refusals, printing and icons.
+
+#include "TavMDIClient.h"
+#include "ChartWindows.h"
+#include "MessageBox.h"
+#include "ResultSet.h"
+#include "TestSets.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMdiSubWindow>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+class TavMDIClientTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void opensTheWindowsOfASet_data();
+    void opensTheWindowsOfASet();
+    void eachWindowReadsItsOwnFile();
+    void cancelOpensNothing();
+    void refusesASetInUse_data();
+    void refusesASetInUse();
+    void opensASetOnceItIsNoLongerInUse();
+    void unreadableSetStillOpensItsWindows();
+    void openingTwiceGivesASecondGroup();
+    void deleteRemovesTheSetAndLeavesItsWindows();
+    void cancelDeletesNothing();
+    void printsTheActiveChart();
+    void printDeclinedPrintsNothing();
+    void arrangesMinimisedWindowsAlongTheBottom();
+
+private:
+    QString listFile() const { return folder_.filePath(u"pliki.lst"_s); }
+    QStringList titles(const TTavMDIClient& client) const;
+    // A copy of a computed set under another name, for tests that delete it.
+    QString copyOfSet(const QString& setName, const QString& copyName);
+
+    QTemporaryDir folder_;
+    QString plate_;
+    QString foil_;
+};
+
+void TavMDIClientTest::initTestCase() {
+    QVERIFY(folder_.isValid());
+    plate_ = computeSet(folder_.path(), u"stal20.tav"_s, SampleShape::Plate);
+    foil_ = computeSet(folder_.path(), u"folia.tav"_s, SampleShape::Foil);
+}
+
+void TavMDIClientTest::init() {
+    writeTestFile(listFile(), "0");
+}
+
+void TavMDIClientTest::cleanup() {
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+QStringList TavMDIClientTest::titles(const TTavMDIClient& client) const {
+    QStringList titles;
+    for (const QMdiSubWindow* window : client.subWindowList(QMdiArea::CreationOrder))
+        titles.append(window->windowTitle());
+    return titles;
+}
+
+QString TavMDIClientTest::copyOfSet(const QString& setName, const QString& copyName) {
+    const QString copy = folder_.filePath(copyName);
+    for (std::string_view extension : {"tav", "pow", "mas", "gru", "twa", "sre"}) {
+        const QString from = setFileName(setName, extension);
+        QFile::remove(setFileName(copy, extension));
+        if (QFile::exists(from) && !QFile::copy(from, setFileName(copy, extension)))
+            qFatal("cannot copy a test set");
+    }
+    return copy;
+}
+
+void TavMDIClientTest::opensTheWindowsOfASet_data() {
+    QTest::addColumn<QString>("setName");
+    QTest::addColumn<bool>("foil");
+    QTest::addColumn<QStringList>("kinds");
+
+    // In the order the windows are shown: the temperature window last.
+    QTest::newRow("plate") << plate_ << false << QStringList{u"HV"_s,  u"G"_s,    u"C"_s, u"Pow"_s,
+                                                             u"Pot"_s, u"Masa"_s, u"T"_s};
+    QTest::newRow("foil") << foil_ << true << QStringList{u"C"_s,    u"Pow"_s,     u"Pot"_s,
+                                                          u"Masa"_s, u"Średnia"_s, u"T"_s};
+}
+
+void TavMDIClientTest::opensTheWindowsOfASet() {
+    QFETCH(QString, setName);
+    QFETCH(bool, foil);
+    QFETCH(QStringList, kinds);
+
+    TTavMDIClient client(listFile());
+    client.setFoilSample(!foil);
+    client.resize(900, 700);
+    client.show();
+    QVERIFY(QTest::qWaitForWindowActive(&client));
+    MessageCapture capture;
+    capture.answerFileDialogs({setName});
+
+    client.openResults();
+
+    QStringList expected;
+    for (const QString& kind : kinds)
+        expected.append(setName + u" - "_s + kind);
+    QCOMPARE(titles(client), expected);
+    QCOMPARE(client.activeSubWindow()->windowTitle(), setName + u" - T"_s);
+    QCOMPARE(client.foilSample(), foil);
+    QVERIFY(client.openFileName().isEmpty());
+    // The open dialog has the system's own title.
+    QCOMPARE(capture.fileDialogTitles(), QStringList{QString()});
+    QCOMPARE(capture.messages().size(), 0);
+}
+
+void TavMDIClientTest::eachWindowReadsItsOwnFile() {
+    TTavMDIClient client(listFile());
+    const auto windows = client.openSet(plate_);
+    QStringList read;
+    for (const auto& [kind, window] : windows)
+        read.append(QFileInfo(window->fileName()).fileName());
+    QCOMPARE(read, (QStringList{u"stal20.twa"_s, u"stal20.gru"_s, u"stal20.tav"_s, u"stal20.pow"_s,
+                                u"stal20.tav"_s, u"stal20.mas"_s, u"stal20.tav"_s}));
+}
+
+void TavMDIClientTest::cancelOpensNothing() {
+    TTavMDIClient client(listFile());
+    MessageCapture capture;
+    client.openResults();
+    QVERIFY(client.subWindowList().isEmpty());
+    QCOMPARE(capture.fileDialogTitles().size(), 1);
+}
+
+void TavMDIClientTest::refusesASetInUse_data() {
+    QTest::addColumn<bool>("deleting");
+    QTest::addColumn<QByteArray>("listedAs");
+    QTest::addColumn<QString>("caption");
+
+    const QString openCaption = u"Choose another file"_s;
+    const QString deleteCaption = u"That file cannot be removed - choose another"_s;
+    const QByteArray upper = plate_.toUpper().toUtf8();
+    const QByteArray lower = plate_.toLower().toUtf8();
+    QTest::newRow("open, listed upper-cased") << false << upper << openCaption;
+    QTest::newRow("open, listed lower-cased") << false << lower << openCaption;
+    QTest::newRow("delete, listed upper-cased") << true << upper << deleteCaption;
+    QTest::newRow("delete, listed lower-cased") << true << lower << deleteCaption;
+}
+
+void TavMDIClientTest::refusesASetInUse() {
+    QFETCH(bool, deleting);
+    QFETCH(QByteArray, listedAs);
+    QFETCH(QString, caption);
+
+    writeTestFile(listFile(), "1\r\n" + listedAs + "\r\n");
+    TTavMDIClient client(listFile());
+    MessageCapture capture;
+    // Refused, then the dialog comes again and the user cancels it.
+    capture.answerFileDialogs({plate_});
+    deleting ? client.deleteResults() : client.openResults();
+
+    QCOMPARE(capture.messages().size(), 1);
+    const MessageRecord& refusal = capture.messages().first();
+    QCOMPARE(refusal.text, u"File name already exist and is in use"_s);
+    QCOMPARE(refusal.caption, caption);
+    QCOMPARE(refusal.icon, MessageIcon::Exclamation);
+    QCOMPARE(capture.fileDialogTitles().size(), 2);
+    QVERIFY(client.subWindowList().isEmpty());
+    QVERIFY(QFile::exists(plate_));
+}
+
+void TavMDIClientTest::opensASetOnceItIsNoLongerInUse() {
+    writeTestFile(listFile(), "1\r\n" + plate_.toUpper().toUtf8() + "\r\n");
+    TTavMDIClient client(listFile());
+    MessageCapture capture;
+    // The user tries the set in use, then another one.
+    capture.answerFileDialogs({plate_, foil_});
+    client.openResults();
+    QCOMPARE(capture.messages().size(), 1);
+    QCOMPARE(client.subWindowList().size(), 6);
+
+    // The calculation has ended and taken the set off the list.
+    writeTestFile(listFile(), "0");
+    capture.answerFileDialogs({plate_});
+    client.openResults();
+    QCOMPARE(client.subWindowList().size(), 6 + 7);
+}
+
+void TavMDIClientTest::unreadableSetStillOpensItsWindows() {
+    TTavMDIClient client(listFile());
+    MessageCapture capture;
+    client.openSet(foil_);
+    const QString missing = folder_.filePath(u"missing.tav"_s);
+
+    // The shape of an unreadable set is unknown: the flag of the last set stays.
+    const auto windows = client.openSet(missing);
+    QCOMPARE(windows.size(), 6u);
+    QVERIFY(client.foilSample());
+    QVERIFY(!capture.messages().isEmpty());
+    for (const MessageRecord& message : capture.messages()) {
+        QCOMPARE(message.text, u"Cannot open file"_s);
+        QCOMPARE(message.caption, u"File error"_s);
+    }
+    // The viewer goes on: the windows draw, empty.
+    client.resize(600, 400);
+    client.show();
+    for (const auto& [kind, window] : windows)
+        window->draw();
+    QCOMPARE(client.subWindowList().size(), 12);
+}
+
+void TavMDIClientTest::openingTwiceGivesASecondGroup() {
+    TTavMDIClient client(listFile());
+    client.openSet(plate_);
+    const QStringList first = titles(client);
+    client.openSet(plate_);
+    QCOMPARE(titles(client), first + first);
+}
+
+void TavMDIClientTest::deleteRemovesTheSetAndLeavesItsWindows() {
+    const QString doomed = copyOfSet(plate_, u"doomed.tav"_s);
+    TTavMDIClient client(listFile());
+    client.openSet(doomed);
+    MessageCapture capture;
+    capture.answerFileDialogs({doomed});
+
+    client.deleteResults();
+
+    QCOMPARE(capture.fileDialogTitles(), QStringList{u"Choose file with data to remove"_s});
+    QVERIFY(capture.messages().isEmpty());
+    for (std::string_view extension : {"tav", "pow", "mas", "gru", "twa"})
+        QVERIFY(!QFile::exists(setFileName(doomed, extension)));
+    QVERIFY(QFile::exists(plate_));
+    QCOMPARE(client.subWindowList().size(), 7);
+}
+
+void TavMDIClientTest::cancelDeletesNothing() {
+    TTavMDIClient client(listFile());
+    MessageCapture capture;
+    const QStringList before = QDir(folder_.path()).entryList(QDir::Files);
+    client.deleteResults();
+    QCOMPARE(capture.fileDialogTitles().size(), 1);
+    QCOMPARE(QDir(folder_.path()).entryList(QDir::Files), before);
+}
+
+void TavMDIClientTest::printsTheActiveChart() {
+    TTavMDIClient client(listFile());
+    client.resize(800, 600);
+    client.show();
+    client.openSet(plate_);
+    const QString pdf = folder_.filePath(u"chart.pdf"_s);
+    QString printedTitle;
+    client.setPrinterChoice([&](QPrinter& printer, QWidget*) {
+        printedTitle = printer.docName();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+
+    client.printActiveChart();
+
+    QCOMPARE(printedTitle, plate_ + u" - T"_s);
+    QVERIFY(QFileInfo(pdf).size() > 1000);
+}
+
+void TavMDIClientTest::printDeclinedPrintsNothing() {
+    TTavMDIClient client(listFile());
+    client.show();
+    client.openSet(plate_);
+    const QString pdf = folder_.filePath(u"declined.pdf"_s);
+    client.setPrinterChoice([&](QPrinter& printer, QWidget*) {
+        printer.setOutputFileName(pdf);
+        return false;
+    });
+    client.printActiveChart();
+    QVERIFY(!QFile::exists(pdf));
+}
+
+void TavMDIClientTest::arrangesMinimisedWindowsAlongTheBottom() {
+    TTavMDIClient client(listFile());
+    client.resize(900, 700);
+    client.show();
+    const auto windows = client.openSet(plate_);
+    QList<QMdiSubWindow*> minimised;
+    for (int i : {1, 3, 4}) {
+        windows[i].second->showMinimized();
+        minimised.append(windows[i].second);
+    }
+
+    client.arrangeIcons();
+
+    int left = 0;
+    for (const QMdiSubWindow* window : minimised) {
+        QCOMPARE(window->geometry().bottom() + 1, client.viewport()->height());
+        QCOMPARE(window->geometry().left(), left);
+        left = window->geometry().right() + 1;
+    }
+}
+
+QTEST_MAIN(TavMDIClientTest)
+#include "TavMDIClientTest.moc"

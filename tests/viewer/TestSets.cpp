@@ -1,0 +1,50 @@
+#include "TestSets.h"
+
+#include "Computation.h"
+
+#include <QFile>
+
+namespace {
+
+class NoProgress : public RunObserver {
+public:
+    void setProgress(int) override {}
+};
+
+// Two stages, short enough to compute in a moment: hours for the thick shapes, seconds for a foil.
+ProcessForm shortProgramme(SampleShape shape) {
+    ProcessForm form;
+    form.steelCarbon = 0.2;
+    form.transferCoefficient = 2e-5;
+    form.cr = form.mo = form.mn = form.si = form.ni = 0;
+    const bool foil = shape == SampleShape::Foil;
+    const double stageEnds[] = {0, foil ? 60.0 : 1.0, foil ? 120.0 : 2.0};
+    const double potentials[] = {1.1, 1.1, 0.8};
+    for (int row = 0; row < 3; ++row) {
+        form.time[row] = stageEnds[row];
+        form.temperature[row] = 925;
+        form.potential[row] = potentials[row];
+    }
+    form.thickness = foil ? 0.1 : 10;
+    return form;
+}
+
+} // namespace
+
+QString computeSet(const QString& folder, const QString& name, SampleShape shape) {
+    const QString setName = folder + u'/' + name;
+    const std::string path = setName.toStdString();
+    if (!writeProcessData(path, shortProgramme(shape), shapeName(shape)))
+        qFatal("cannot write the process data of a test set");
+    NoProgress progress;
+    if (runComputation(path, progress).status != RunStatus::Finished)
+        qFatal("the test set was not computed");
+    return setName;
+}
+
+void writeTestFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(content) != content.size())
+        qFatal("cannot write a test file");
+}
