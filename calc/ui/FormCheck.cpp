@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr double maxFoilThickness = 0.07; // mm
+
 bool isFilled(double cell) {
     return cell != emptyCell;
 }
@@ -99,7 +101,7 @@ QList<MessageRecord> checkForm(const ProcessForm& form, SampleShape shape,
     if (shape != SampleShape::SemiInfinite && !isFilled(form.thickness))
         messages.append(checkData(
             QStringLiteral("You must enter radius for cylinder and thickness for plate or foil")));
-    if (shape == SampleShape::Foil && isFilled(form.thickness) && form.thickness > 0.07)
+    if (shape == SampleShape::Foil && isFilled(form.thickness) && form.thickness > maxFoilThickness)
         messages.append(checkData(QStringLiteral(" Thickess for foil must be less then 0.07 mm")));
     if (inUse.contains(completeName(outputName)))
         messages.append(checkData(QStringLiteral("Filename is already in use")));
