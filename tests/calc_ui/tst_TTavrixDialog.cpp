@@ -186,9 +186,6 @@ void TTavrixDialogTest::checksReportInOrder_data() {
     QTest::newRow("first time not zero")
         << semi << keep << keep << valid + QStringList{QStringLiteral("edit236=0.5")}
         << QStringList{firstTimeMessage} << false;
-    QTest::newRow("first time empty")
-        << semi << keep << keep << valid + QStringList{QStringLiteral("edit236=")}
-        << QStringList{firstTimeMessage} << false;
     QTest::newRow("foil of 0.07 mm")
         << foil << keep << keep << valid + QStringList{QStringLiteral("edit243=0.07")} << none
         << true;
@@ -197,12 +194,8 @@ void TTavrixDialogTest::checksReportInOrder_data() {
         << QStringList{foilMessage} << false;
     QTest::newRow("plate without thickness")
         << plate << keep << keep << valid << QStringList{sizeMessage} << false;
-    QTest::newRow("cylinder without diameter")
-        << cylinder << keep << keep << valid << QStringList{sizeMessage} << false;
     QTest::newRow("name ending .TAV")
         << semi << QStringLiteral("WYNIK.TAV") << keep << valid << none << true;
-    QTest::newRow("name holding tav")
-        << semi << QStringLiteral("octavia.dat") << keep << valid << none << true;
     QTest::newRow("name without tav") << semi << QStringLiteral("wynik.txt") << keep << valid
                                       << QStringList{nameMessage} << false;
     QTest::newRow("name in use, other letter case")
@@ -245,9 +238,9 @@ void TTavrixDialogTest::checksReportInOrder_data() {
     QTest::newRow("only nine characters count")
         << semi << keep << keep << valid + QStringList{QStringLiteral("edit204=1200.00001")} << none
         << true;
-    QTest::newRow("plate thickness below 0")
-        << plate << keep << keep << valid + QStringList{QStringLiteral("edit243=-1")}
-        << QStringList{checkData + QStringLiteral("Thickness must be greater than 0 mm.")} << false;
+    QTest::newRow("cylinder diameter below 0")
+        << cylinder << keep << keep << valid + QStringList{QStringLiteral("edit243=-1")}
+        << QStringList{checkData + QStringLiteral("Diameter must be greater than 0 mm.")} << false;
 }
 
 void TTavrixDialogTest::checksReportInOrder() {
