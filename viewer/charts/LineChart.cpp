@@ -2,6 +2,8 @@
 
 #include <QChart>
 #include <QClipboard>
+#include <QFontMetricsF>
+#include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QGuiApplication>
 #include <QLegend>
@@ -13,12 +15,17 @@
 #include <cmath>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-// More labels than this run into each other on a window of ordinary size; a node axis asks
-// for one division per node, so beyond it only every few divisions is labelled.
-constexpr int maxLabelledDivisions = 20;
+// Room left between neighbouring labels: average character widths along the X axis, line
+// heights along the Y axis.
+constexpr qreal labelGapX = 2;
+constexpr qreal labelGapY = 0.4;
 constexpr int maxDecimals = 6;
+// A chart at least this wide has room for the legend beside the plot.
+constexpr qreal wideChart = 560;
 
 bool isWhole(double value) {
     return std::abs(value - std::round(value)) <= 1e-6 * std::max(1.0, std::abs(value));
@@ -37,6 +44,15 @@ int labelDecimals(double start, double step) {
     return cap;
 }
 
+// The smallest of 1, 2, 2.5 and 5 times a power of ten that is at least `least`.
+double roundStep(double least) {
+    const double power = std::pow(10.0, std::floor(std::log10(least)));
+    for (const double factor : {1.0, 2.0, 2.5, 5.0})
+        if (factor * power >= least)
+            return factor * power;
+    return 10 * power;
+}
+
 // The axis as it can be shown: a record may hold an empty or inverted range, and the
 // description keeps what the window asked for.
 ChartAxis shownAxis(ChartAxis axis) {
@@ -48,51 +64,139 @@ ChartAxis shownAxis(ChartAxis axis) {
     return axis;
 }
 
-void setUpAxis(QValueAxis& valueAxis, const ChartAxis& asked, const QString& caption) {
-    const ChartAxis axis = shownAxis(asked);
-    valueAxis.setTitleText(caption);
-    valueAxis.setRange(axis.start, axis.end());
-    valueAxis.setMinorTickCount(0);
-    double labelledStep = axis.step;
-    if (axis.divisions <= maxLabelledDivisions) {
-        valueAxis.setTickType(QValueAxis::TicksFixed);
-        valueAxis.setTickCount(axis.divisions + 1);
-    } else {
-        const int every = (axis.divisions + maxLabelledDivisions - 1) / maxLabelledDivisions;
-        labelledStep = axis.step * every;
-        valueAxis.setTickType(QValueAxis::TicksDynamic);
-        valueAxis.setTickAnchor(axis.start);
-        valueAxis.setTickInterval(labelledStep);
-    }
-    valueAxis.setLabelFormat(QStringLiteral("%.%1f").arg(labelDecimals(axis.start, labelledStep)));
+qreal axisLength(const QRectF& plot, Qt::Orientation orientation) {
+    return orientation == Qt::Horizontal ? plot.width() : plot.height();
 }
 
-std::unique_ptr<QChart> buildChart(const ChartDescription& description) {
+// Axis titles are HTML. A caption longer than its axis (a Y caption in a tiled window, the
+// long captions a mass file brings) is broken into lines between words.
+QString axisTitle(const QString& caption, const QFont& font, qreal length) {
+    const QFontMetricsF metrics(font);
+    // The title's text item keeps a margin of its own round the text.
+    const qreal room = length - metrics.height();
+    QStringList lines;
+    for (const QString& word : caption.split(u' ', Qt::SkipEmptyParts)) {
+        if (!lines.isEmpty() && metrics.horizontalAdvance(lines.last() + u' ' + word) <= room)
+            lines.last() += u' ' + word;
+        else
+            lines.append(word);
+    }
+    for (QString& line : lines)
+        line = line.toHtmlEscaped();
+    return lines.join(u"<br>"_s);
+}
+
+QString labelText(double value, int decimals) {
+    return QString::asprintf("%.*f", decimals, value);
+}
+
+// Whether labels `step` apart from `firstLabel` fit along `length` pixels of the axis.
+bool labelsFit(const QValueAxis& valueAxis, const ChartAxis& axis, double firstLabel, double step,
+               Qt::Orientation orientation, qreal length) {
+    const QFontMetricsF metrics(valueAxis.labelsFont());
+    qreal extent = metrics.height() * (1 + labelGapY);
+    if (orientation == Qt::Horizontal) {
+        const int decimals = labelDecimals(firstLabel, step);
+        extent = labelGapX * metrics.averageCharWidth() +
+                 std::max(metrics.horizontalAdvance(labelText(axis.start, decimals)),
+                          metrics.horizontalAdvance(labelText(axis.end(), decimals)));
+    }
+    return (axis.end() - firstLabel) / step * extent <= length;
+}
+
+// A label at every division where the labels fit along the axis; where they would run into
+// each other (a node axis has a division per node) labels at round values, as close together
+// as fits.
+void labelAxis(QValueAxis& valueAxis, const ChartAxis& axis, Qt::Orientation orientation,
+               qreal length) {
+    if (labelsFit(valueAxis, axis, axis.start, axis.step, orientation, length)) {
+        valueAxis.setTickType(QValueAxis::TicksFixed);
+        valueAxis.setTickCount(axis.divisions + 1);
+        valueAxis.setLabelFormat(u"%.%1f"_s.arg(labelDecimals(axis.start, axis.step)));
+        return;
+    }
+    const auto firstLabel = [&axis](double step) { return std::ceil(axis.start / step) * step; };
+    double step = roundStep(axis.step);
+    // The next round value up, until the labels fit: there is room for one label at least.
+    while (!labelsFit(valueAxis, axis, firstLabel(step), step, orientation, length) &&
+           step < axis.end() - axis.start)
+        step = roundStep(step * (1 + 1e-9));
+    valueAxis.setTickType(QValueAxis::TicksDynamic);
+    valueAxis.setTickAnchor(firstLabel(step));
+    valueAxis.setTickInterval(step);
+    valueAxis.setLabelFormat(u"%.%1f"_s.arg(labelDecimals(firstLabel(step), step)));
+}
+
+// Lays the chart out again after a change the next layout depends on; a picture is rendered
+// before any event would do it.
+QRectF plotAreaLaidOut(QChart& chart) {
+    chart.layout()->invalidate();
+    chart.layout()->activate();
+    return chart.plotArea();
+}
+
+struct ShownAxis {
+    QValueAxis* valueAxis;
+    ChartAxis axis;
+    QString caption;
+    Qt::Orientation orientation;
+};
+
+// Captions and labels depend on the room the axes get, and each takes room from the other
+// axis; two rounds settle them.
+void layOutAxes(QChart& chart, const QList<ShownAxis>& axes) {
+    for (int round = 0; round < 2; ++round) {
+        QRectF plot = plotAreaLaidOut(chart);
+        for (const ShownAxis& shown : axes)
+            shown.valueAxis->setTitleText(axisTitle(shown.caption, shown.valueAxis->titleFont(),
+                                                    axisLength(plot, shown.orientation)));
+        plot = plotAreaLaidOut(chart);
+        for (const ShownAxis& shown : axes)
+            labelAxis(*shown.valueAxis, shown.axis, shown.orientation,
+                      axisLength(plot, shown.orientation));
+    }
+    plotAreaLaidOut(chart);
+}
+
+// The chart laid out for `size`: how captions break and how densely the axes can be labelled
+// depend on it.
+std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF size) {
     auto chart = std::make_unique<QChart>();
     // Every drawing builds the chart anew; an animation would replay at each resize.
     chart->setAnimationOptions(QChart::NoAnimation);
-    chart->setTitle(description.middleCaption);
+    chart->setTitle(description.middleCaption.toHtmlEscaped());
+    chart->legend()->setVisible(!description.legends.isEmpty());
+    // Beside the plot where there is room to spare, else below it.
+    chart->legend()->setAlignment(size.width() >= wideChart ? Qt::AlignRight : Qt::AlignBottom);
 
     auto* xAxis = new QValueAxis;
     auto* yAxis = new QValueAxis;
     chart->addAxis(xAxis, Qt::AlignBottom);
     chart->addAxis(yAxis, Qt::AlignLeft);
+    QList<QLineSeries*> lines;
     for (qsizetype line = 0; line < description.lines.size(); ++line) {
-        auto* series = new QLineSeries;
-        // One replace, not an append per point: a long file would redraw per point.
-        series->replace(description.lines[line]);
+        lines.append(new QLineSeries);
         if (line < description.legends.size())
-            series->setName(description.legends[line]);
-        chart->addSeries(series);
-        series->attachAxis(xAxis);
-        series->attachAxis(yAxis);
+            lines.last()->setName(description.legends[line]);
+        chart->addSeries(lines.last());
+        lines.last()->attachAxis(xAxis);
+        lines.last()->attachAxis(yAxis);
     }
-    // Attaching a series fits the axes to its data; the window's ranges are set after it.
-    setUpAxis(*xAxis, description.xAxis, description.xCaption);
-    setUpAxis(*yAxis, description.yAxis, description.yCaption);
 
-    chart->legend()->setVisible(!description.legends.isEmpty());
-    chart->legend()->setAlignment(Qt::AlignRight);
+    const QList<ShownAxis> axes{
+        {xAxis, shownAxis(description.xAxis), description.xCaption, Qt::Horizontal},
+        {yAxis, shownAxis(description.yAxis), description.yCaption, Qt::Vertical}};
+    for (const ShownAxis& shown : axes) {
+        shown.valueAxis->setRange(shown.axis.start, shown.axis.end());
+        shown.valueAxis->setMinorTickCount(0);
+    }
+    chart->resize(size);
+    layOutAxes(*chart, axes);
+
+    // The points go in last, so that the layouts above do not trace a long line each; one
+    // replace per line, not a redraw per point.
+    for (qsizetype line = 0; line < lines.size(); ++line)
+        lines[line]->replace(description.lines[line]);
     return chart;
 }
 
@@ -142,7 +246,7 @@ void LineChart::addPoint(int line, QPointF point) {
 
 void LineChart::draw() {
     QChart* old = chart();
-    setChart(buildChart(description_).release());
+    setChart(buildChart(description_, size()).release());
     delete old;
 }
 
@@ -161,9 +265,8 @@ QImage LineChart::image(QSize size, qreal pixelRatio) const {
 
 void LineChart::renderTo(QPainter& painter, const QRectF& target) const {
     QGraphicsScene scene;
-    QChart* chart = buildChart(description_).release();
+    QChart* chart = buildChart(description_, target.size()).release();
     scene.addItem(chart); // the scene owns the chart from here
-    chart->setGeometry(QRectF(QPointF(0, 0), target.size()));
     painter.setRenderHint(QPainter::Antialiasing);
     scene.render(&painter, target, chart->geometry());
 }
