@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <QTextStream>
 
 #include <fstream>
@@ -36,20 +37,23 @@ int exportSet(const QString& folder, const QString& setName, QTextStream& errors
         return 2;
     }
 
-    // The windows report unreadable files in message boxes; here nobody could answer them.
+    // The windows report unreadable files in message boxes, which nobody could answer here;
+    // each report is put down to the window being built, to name the file.
     MessageCapture reports;
+    QSet<ChartKind> reported;
     TTavMDIClient client(QString{});
-    const auto windows = client.openSet(fullName);
-    int failures = 0;
-    for (const MessageRecord& report : reports.messages()) {
-        errors << "tavrix: " << report.caption << ": " << report.text << Qt::endl;
-        ++failures;
-    }
+    const auto windows = client.openSet(fullName, [&](ChartKind kind) {
+        if (!reports.messages().isEmpty())
+            reported.insert(kind);
+        reports.clear();
+    });
 
     const QString base = QFileInfo(fullName).completeBaseName();
+    int failures = 0;
     for (const auto& [kind, window] : windows) {
+        // The mass and mean-carbon windows take a missing file silently.
         const QString source = chartSourceFile(fullName, kind);
-        if (!QFileInfo(source).isReadable()) {
+        if (reported.contains(kind) || !QFileInfo(source).isReadable()) {
             errors << "tavrix: cannot read " << source << Qt::endl;
             ++failures;
         }

@@ -37,36 +37,54 @@ QString titleOf(const QString& setName, ChartKind kind) {
     return setName + QStringLiteral(" - ") + QString::fromUtf16(namesOf(kind).title);
 }
 
-template <class Window>
-std::unique_ptr<TChartMDIChild> build(ChartContext& context, const QString& setName,
-                                      ChartKind kind) {
-    return std::make_unique<Window>(context, titleOf(setName, kind));
-}
+// Builds the windows one by one, telling `built` of each.
+class Builder {
+public:
+    Builder(ChartContext& context, const QString& setName, const BuiltWindow& built)
+        : context_(context), setName_(setName), built_(built) {}
 
-std::unique_ptr<TChartMDIChild> buildXY(ChartContext& context, const QString& setName,
-                                        ChartKind kind) {
-    return std::make_unique<TXYMDIChild>(context, titleOf(setName, kind),
-                                         QString::fromLatin1(namesOf(kind).extension));
-}
+    template <class Window> std::unique_ptr<TChartMDIChild> build(ChartKind kind) {
+        return told(kind, std::make_unique<Window>(context_, titleOf(setName_, kind)));
+    }
+
+    std::unique_ptr<TChartMDIChild> buildXY(ChartKind kind) {
+        return told(kind,
+                    std::make_unique<TXYMDIChild>(context_, titleOf(setName_, kind),
+                                                  QString::fromLatin1(namesOf(kind).extension)));
+    }
+
+private:
+    std::unique_ptr<TChartMDIChild> told(ChartKind kind, std::unique_ptr<TChartMDIChild> window) {
+        if (built_)
+            built_(kind);
+        return window;
+    }
+
+    ChartContext& context_;
+    const QString& setName_;
+    const BuiltWindow& built_;
+};
 
 } // namespace
 
-std::vector<SetWindow> buildSetWindows(ChartContext& context, const QString& setName, bool foil) {
+std::vector<SetWindow> buildSetWindows(ChartContext& context, const QString& setName, bool foil,
+                                       const BuiltWindow& built) {
     // Built in this order, so an unreadable file is reported in it.
-    auto temperature = build<TTempMDIChild>(context, setName, ChartKind::Temperature);
-    auto potential = build<TPotMDIChild>(context, setName, ChartKind::Potential);
-    auto carbon = build<TWynikiMDIChild>(context, setName, ChartKind::Carbon);
+    Builder builder(context, setName, built);
+    auto temperature = builder.build<TTempMDIChild>(ChartKind::Temperature);
+    auto potential = builder.build<TPotMDIChild>(ChartKind::Potential);
+    auto carbon = builder.build<TWynikiMDIChild>(ChartKind::Carbon);
     std::unique_ptr<TChartMDIChild> depth;
     if (!foil)
-        depth = build<TGruboscMDIChild>(context, setName, ChartKind::CaseDepth);
-    auto surface = build<TPowMDIChild>(context, setName, ChartKind::Surface);
+        depth = builder.build<TGruboscMDIChild>(ChartKind::CaseDepth);
+    auto surface = builder.build<TPowMDIChild>(ChartKind::Surface);
     std::unique_ptr<TChartMDIChild> hardness;
     if (!foil)
-        hardness = build<TTwardoscMDIChild>(context, setName, ChartKind::Hardness);
-    auto mass = buildXY(context, setName, ChartKind::Mass);
+        hardness = builder.build<TTwardoscMDIChild>(ChartKind::Hardness);
+    auto mass = builder.buildXY(ChartKind::Mass);
     std::unique_ptr<TChartMDIChild> mean;
     if (foil)
-        mean = buildXY(context, setName, ChartKind::Mean);
+        mean = builder.buildXY(ChartKind::Mean);
 
     std::vector<SetWindow> windows;
     auto show = [&windows](ChartKind kind, std::unique_ptr<TChartMDIChild> window) {

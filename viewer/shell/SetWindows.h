@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -20,8 +21,11 @@ struct SetWindow {
 // Builds the windows of a set; each reads its file while it is built, so `context` must name
 // the set meanwhile. A foil set has no case-depth and no hardness window but a mean-carbon one.
 // The windows come back in the order they are to be shown: the temperature window last, so
-// that it is the active one when the set is open.
-std::vector<SetWindow> buildSetWindows(ChartContext& context, const QString& setName, bool foil);
+// that it is the active one when the set is open. `built` hears of each window as soon as it
+// has read its file.
+using BuiltWindow = std::function<void(ChartKind)>;
+std::vector<SetWindow> buildSetWindows(ChartContext& context, const QString& setName, bool foil,
+                                       const BuiltWindow& built = {});
 
 // A name of the kind fit for a file name: "T", "Pot", "C", "G", "Pow", "HV", "Masa", "Srednia".
 QString chartFileStem(ChartKind kind);

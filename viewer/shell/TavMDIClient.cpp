@@ -51,16 +51,17 @@ void TTavMDIClient::deleteResults() {
         deleteResultSet(setName);
 }
 
-std::vector<std::pair<ChartKind, TChartMDIChild*>> TTavMDIClient::openSet(const QString& setName) {
+std::vector<std::pair<ChartKind, TChartMDIChild*>>
+TTavMDIClient::openSet(const QString& setName, const BuiltWindow& built) {
     // An unreadable main file keeps the flag of the last set; its windows report the file.
     if (const std::optional<bool> foil = readFoilFlag(setName))
         FoilSample = *foil;
     OpenData = setName;
-    std::vector<SetWindow> built = buildSetWindows(*this, setName, FoilSample);
+    std::vector<SetWindow> windows = buildSetWindows(*this, setName, FoilSample, built);
     OpenData.clear();
 
     std::vector<std::pair<ChartKind, TChartMDIChild*>> shown;
-    for (SetWindow& set : built) {
+    for (SetWindow& set : windows) {
         TChartMDIChild* window = set.window.release();
         window->setAttribute(Qt::WA_DeleteOnClose);
         addSubWindow(window);

@@ -37,7 +37,8 @@ public:
     // "&Skasuj wyniki...": the files of a set chosen in the file dialog, unless in use.
     void deleteResults();
     // Builds and shows the windows of a set; they come back in the order they were shown.
-    std::vector<std::pair<ChartKind, TChartMDIChild*>> openSet(const QString& setName);
+    std::vector<std::pair<ChartKind, TChartMDIChild*>> openSet(const QString& setName,
+                                                               const BuiltWindow& built = {});
 
     void printActiveChart();
     void setPrinterChoice(PrinterChoice choice) { choosePrinter_ = std::move(choice); }
