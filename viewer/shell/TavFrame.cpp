@@ -80,10 +80,16 @@ void TTavFrame::buildControlBar() {
     bar->setMovable(false);
     bar->setIconSize(QSize(20, 20));
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    // Buttons are actions of their own that stand for a command: a menu bar would show a
+    // command's icon in place of its caption.
     auto addButton = [this, bar](Command id) {
-        QAction* action = command(id);
-        action->setIcon(buttonIcon(static_cast<int>(id)));
-        bar->addAction(action);
+        QAction* command = this->command(id);
+        QAction* button = bar->addAction(buttonIcon(static_cast<int>(id)), command->iconText());
+        button->setObjectName(QStringLiteral("button%1").arg(static_cast<int>(id)));
+        button->setStatusTip(command->statusTip());
+        button->setEnabled(command->isEnabled());
+        connect(button, &QAction::triggered, command, &QAction::trigger);
+        connect(command, &QAction::enabledChanged, button, &QAction::setEnabled);
     };
     addButton(Command::Open);
     bar->addSeparator();
