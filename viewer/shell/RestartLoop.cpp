@@ -8,6 +8,7 @@
 
 namespace {
 
+// The end of a program that the user let go after an escaped exception.
 constexpr int exceptionResult = 1;
 
 // The report of an abnormal end; true when the user wants the viewer started again.

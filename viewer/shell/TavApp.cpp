@@ -9,12 +9,11 @@
 
 namespace {
 
-// Keeps the splash up for a moment of work rather than a timed wait, as long on any display.
+// The splash stands for a fixed amount of work rather than a timed wait.
 void busyDelay() {
-    volatile double sink = 0;
+    [[maybe_unused]] volatile double sink = 0;
     for (int i = 0; i < 320'000; ++i)
         sink = std::sin(static_cast<double>(i));
-    (void)sink;
 }
 
 } // namespace
@@ -39,6 +38,7 @@ void TTavApp::initMainWindow() {
     auto frame = std::make_unique<TTavFrame>(place_);
     TSplashWindow splash;
     splash.show();
+    // Painted now: the work below keeps the event loop from doing it.
     QCoreApplication::processEvents();
     busyDelay();
     frame_ = std::move(frame);
