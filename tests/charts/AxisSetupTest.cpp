@@ -1,5 +1,6 @@
 // The scale dialogs: what they show, what OK stores and what it refuses.
 
+#include "ChartTestSupport.h"
 #include "MessageBox.h"
 #include "TAxisSetup.h"
 
@@ -66,8 +67,7 @@ private slots:
 };
 
 void AxisSetupTest::cleanup() {
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
-    QVERIFY(QGuiApplication::topLevelWindows().isEmpty());
+    QVERIFY(noWindowLeft());
 }
 
 void AxisSetupTest::setUpShowsTheRecord_data() {
@@ -171,10 +171,7 @@ void AxisSetupTest::ok() {
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QVERIFY(messages.messages().isEmpty());
     } else {
-        QCOMPARE(messages.messages().size(), 1);
-        QCOMPARE(messages.messages().first().text, u"You have provided incorrect data"_s);
-        QCOMPARE(messages.messages().first().caption, u"Error!"_s);
-        QCOMPARE(messages.messages().first().icon, MessageIcon::Exclamation);
+        VERIFY_ONE_MESSAGE(messages, u"You have provided incorrect data"_s, u"Error!"_s);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "ChartTestSupport.h"
 
+#include "ChartWindows.h"
+#include "MessageBox.h"
 #include "SetNames.h"
 #include "TChartMDIChild.h"
 
@@ -144,6 +146,75 @@ void SampleSet::remove(const QString& extension) const {
     QFile::remove(path(extension));
 }
 
+OpenSet::OpenSet(SampleSet::Shape shape) : files(shape) {
+    context.openFile = files.mainFile();
+}
+
+bool noWindowLeft() {
+    return QApplication::topLevelWidgets().isEmpty() &&
+           QGuiApplication::topLevelWindows().isEmpty();
+}
+
+QIcon chartIcon(const QString& name) {
+    return QIcon(u":/charts/%1_16.png"_s.arg(name));
+}
+
+QImage iconPicture(const QIcon& icon) {
+    return icon.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+std::unique_ptr<TChartMDIChild> makeWindow(ChartKind kind, ChartContext& context,
+                                           const QString& title) {
+    switch (kind) {
+    case ChartKind::Temp:
+        return std::make_unique<TTempMDIChild>(context, title);
+    case ChartKind::Pot:
+        return std::make_unique<TPotMDIChild>(context, title);
+    case ChartKind::Wyniki:
+        return std::make_unique<TWynikiMDIChild>(context, title);
+    case ChartKind::Grubosc:
+        return std::make_unique<TGruboscMDIChild>(context, title);
+    case ChartKind::Pow:
+        return std::make_unique<TPowMDIChild>(context, title);
+    case ChartKind::Twardosc:
+        return std::make_unique<TTwardoscMDIChild>(context, title);
+    case ChartKind::Masa:
+        return std::make_unique<TXYMDIChild>(context, title, u"mas"_s);
+    case ChartKind::Srednia:
+        return std::make_unique<TXYMDIChild>(context, title, u"sre"_s);
+    }
+    return nullptr;
+}
+
+void addFreshWindowColumns() {
+    QTest::addColumn<QString>("icon");
+    QTest::addColumn<QString>("extension");
+    QTest::addColumn<ChartAxis>("xAxis");
+    QTest::addColumn<ChartAxis>("yAxis");
+    QTest::addColumn<QString>("xCaption");
+    QTest::addColumn<QString>("yCaption");
+}
+
+void verifyFreshWindow(const TChartMDIChild& window, const QString& title) {
+    QFETCH(QString, icon);
+    QFETCH(QString, extension);
+    QFETCH(ChartAxis, xAxis);
+    QFETCH(ChartAxis, yAxis);
+    QFETCH(QString, xCaption);
+    QFETCH(QString, yCaption);
+
+    QCOMPARE(window.windowTitle(), title);
+    QVERIFY(!window.windowIcon().isNull());
+    QCOMPARE(iconPicture(window.windowIcon()), iconPicture(chartIcon(icon)));
+    QVERIFY(window.fileName().endsWith(u"stal20."_s + extension));
+    const ChartDescription& chart = window.chart().description();
+    COMPARE_AXIS(chart.xAxis, xAxis);
+    COMPARE_AXIS(chart.yAxis, yAxis);
+    QCOMPARE(chart.xCaption, xCaption);
+    QCOMPARE(chart.middleCaption, QString());
+    QCOMPARE(chart.yCaption, yCaption);
+}
+
 void showIn(QMdiArea& area, TChartMDIChild& window) {
     area.resize(800, 600);
     area.show();
@@ -177,6 +248,29 @@ bool samePoints(const QList<QPointF>& actual, const QList<QPointF>& expected, QS
     if (!same)
         message = u"points\n  %1\nexpected\n  %2"_s.arg(pointsText(actual), pointsText(expected));
     return same;
+}
+
+bool sameLines(const ChartLines& actual, const ChartLines& expected, QString& message) {
+    if (actual.size() != expected.size()) {
+        message = u"%1 lines, expected %2"_s.arg(actual.size()).arg(expected.size());
+        return false;
+    }
+    for (qsizetype line = 0; line < actual.size(); ++line)
+        if (!samePoints(actual[line], expected[line], message)) {
+            message = u"line %1: "_s.arg(line) + message;
+            return false;
+        }
+    return true;
+}
+
+bool oneMessage(const MessageCapture& messages, const QString& text, const QString& caption,
+                QString& message) {
+    const bool one = messages.messages().size() == 1 && messages.messages().first().text == text &&
+                     messages.messages().first().caption == caption &&
+                     messages.messages().first().icon == MessageIcon::Exclamation;
+    if (!one)
+        message = u"shown: "_s + messages.texts().join(u" | "_s);
+    return one;
 }
 
 bool sameAxis(const ChartAxis& actual, const ChartAxis& expected) {

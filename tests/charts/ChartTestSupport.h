@@ -5,13 +5,18 @@
 #include "ChartContext.h"
 #include "LineChart.h"
 
+#include <QIcon>
+#include <QImage>
 #include <QList>
 #include <QMap>
+#include <QMdiArea>
 #include <QPointF>
 #include <QString>
 #include <QTemporaryDir>
 
-class QMdiArea;
+#include <memory>
+
+class MessageCapture;
 class TChartMDIChild;
 
 class FakeChartContext : public ChartContext {
@@ -45,6 +50,35 @@ private:
     QTemporaryDir folder_;
 };
 
+// A set being opened in a client: its files, the client's flags naming it, and the client's
+// area, where the windows are shown.
+struct OpenSet {
+    explicit OpenSet(SampleSet::Shape shape);
+
+    SampleSet files;
+    FakeChartContext context;
+    QMdiArea area;
+};
+
+// No window of a test is left over for the next one.
+bool noWindowLeft();
+
+// A chart icon by its resource name ("TEMP") and the picture of an icon at 16 px, to compare.
+QIcon chartIcon(const QString& name);
+QImage iconPicture(const QIcon& icon);
+
+// The columns of a data-driven test of a fresh window of each kind: its icon, the extension of
+// the file it reads, and the axes and captions it gives its chart.
+void addFreshWindowColumns();
+// Checks `window`, opened with `title`, against the current row of those columns.
+void verifyFreshWindow(const TChartMDIChild& window, const QString& title);
+
+// The seven kinds of chart window, and one of a kind reading the set being opened.
+enum class ChartKind { Temp, Pot, Wyniki, Grubosc, Pow, Twardosc, Masa, Srednia };
+Q_DECLARE_METATYPE(ChartKind)
+std::unique_ptr<TChartMDIChild> makeWindow(ChartKind kind, ChartContext& context,
+                                           const QString& title);
+
 // Puts `window` into `area` and shows it, as the client does with the windows of a set.
 void showIn(QMdiArea& area, TChartMDIChild& window);
 
@@ -65,8 +99,30 @@ bool samePoints(const QList<QPointF>& actual, const QList<QPointF>& expected, QS
         QVERIFY2(samePoints((actual), (expected), pointsMessage), qPrintable(pointsMessage));      \
     } while (false)
 
+using ChartLines = QList<QList<QPointF>>;
+bool sameLines(const ChartLines& actual, const ChartLines& expected, QString& message);
+
+#define COMPARE_LINES(actual, expected)                                                            \
+    do {                                                                                           \
+        QString linesMessage;                                                                      \
+        QVERIFY2(sameLines((actual), (expected), linesMessage), qPrintable(linesMessage));         \
+    } while (false)
+
+// Exactly one message was shown, with this text and caption and the exclamation icon.
+bool oneMessage(const MessageCapture& messages, const QString& text, const QString& caption,
+                QString& message);
+
+#define VERIFY_ONE_MESSAGE(messages, text, caption)                                                \
+    do {                                                                                           \
+        QString whatWasShown;                                                                      \
+        QVERIFY2(oneMessage((messages), (text), (caption), whatWasShown),                          \
+                 qPrintable(whatWasShown));                                                        \
+    } while (false)
+
 bool sameAxis(const ChartAxis& actual, const ChartAxis& expected);
 QString axisText(const ChartAxis& axis);
+
+Q_DECLARE_METATYPE(ChartAxis)
 
 #define COMPARE_AXIS(actual, expected)                                                             \
     QVERIFY2(sameAxis((actual), (expected)),                                                       \

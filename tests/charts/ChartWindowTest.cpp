@@ -38,32 +38,26 @@ private slots:
     void exportWritesPictureAndPoints();
     void print();
     void noSetBeingOpened();
+    void unreadableFile_data();
+    void unreadableFile();
 
 private:
-    std::unique_ptr<SampleSet> set_;
-    std::unique_ptr<FakeChartContext> context_;
-    std::unique_ptr<QMdiArea> area_;
+    std::unique_ptr<OpenSet> set_;
 };
 
 void ChartWindowTest::init() {
-    set_ = std::make_unique<SampleSet>(SampleSet::SemiInfinite);
-    context_ = std::make_unique<FakeChartContext>();
-    context_->openFile = set_->mainFile();
-    area_ = std::make_unique<QMdiArea>();
+    set_ = std::make_unique<OpenSet>(SampleSet::SemiInfinite);
 }
 
 void ChartWindowTest::cleanup() {
-    area_.reset();
-    context_.reset();
     set_.reset();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
-    QVERIFY(QGuiApplication::topLevelWindows().isEmpty());
+    QVERIFY(noWindowLeft());
 }
 
 void ChartWindowTest::drawsWhenShownAtItsSize() {
-    auto* window = new TPowMDIChild(*context_, u"pow"_s);
+    auto* window = new TPowMDIChild(set_->context, u"pow"_s);
     QSignalSpy drawn(window, &TChartMDIChild::drawn);
-    showIn(*area_, *window);
+    showIn(set_->area, *window);
     QCOMPARE(drawn.count(), 1);
     QCOMPARE(window->chart().geometry(), window->widget()->rect());
     QVERIFY(window->chart().size().width() > 500);
@@ -77,9 +71,9 @@ void ChartWindowTest::resize_data() {
 
 void ChartWindowTest::resize() {
     QFETCH(bool, autoFit);
-    context_->autoFitOn = autoFit;
-    auto* window = new TWynikiMDIChild(*context_, u"C"_s);
-    showIn(*area_, *window);
+    set_->context.autoFitOn = autoFit;
+    auto* window = new TWynikiMDIChild(set_->context, u"C"_s);
+    showIn(set_->area, *window);
     const QSize drawnSize = window->chart().size();
     QSignalSpy drawn(window, &TChartMDIChild::drawn);
 
@@ -91,9 +85,9 @@ void ChartWindowTest::resize() {
 }
 
 void ChartWindowTest::fitCommandDrawsAtTheCurrentSize() {
-    context_->autoFitOn = false;
-    auto* window = new TTempMDIChild(*context_, u"T"_s);
-    showIn(*area_, *window);
+    set_->context.autoFitOn = false;
+    auto* window = new TTempMDIChild(set_->context, u"T"_s);
+    showIn(set_->area, *window);
     window->resize(350, 250);
     QVERIFY(window->chart().size() != window->widget()->size());
 
@@ -102,8 +96,8 @@ void ChartWindowTest::fitCommandDrawsAtTheCurrentSize() {
 }
 
 void ChartWindowTest::minimisedWindowDoesNotDraw() {
-    auto* window = new TPotMDIChild(*context_, u"Pot"_s);
-    showIn(*area_, *window);
+    auto* window = new TPotMDIChild(set_->context, u"Pot"_s);
+    showIn(set_->area, *window);
     window->showMinimized();
     QSignalSpy drawn(window, &TChartMDIChild::drawn);
     window->draw();
@@ -128,20 +122,20 @@ void ChartWindowTest::scaleDialogOfTheKind() {
     QFETCH(bool, withXDivisions);
     TChartMDIChild* window = nullptr;
     if (kind == u"T"_s)
-        window = new TTempMDIChild(*context_, kind);
+        window = new TTempMDIChild(set_->context, kind);
     else if (kind == u"Pot"_s)
-        window = new TPotMDIChild(*context_, kind);
+        window = new TPotMDIChild(set_->context, kind);
     else if (kind == u"Pow"_s)
-        window = new TPowMDIChild(*context_, kind);
+        window = new TPowMDIChild(set_->context, kind);
     else if (kind == u"Masa"_s)
-        window = new TXYMDIChild(*context_, kind, u"mas"_s);
+        window = new TXYMDIChild(set_->context, kind, u"mas"_s);
     else if (kind == u"C"_s)
-        window = new TWynikiMDIChild(*context_, kind);
+        window = new TWynikiMDIChild(set_->context, kind);
     else if (kind == u"G"_s)
-        window = new TGruboscMDIChild(*context_, kind);
+        window = new TGruboscMDIChild(set_->context, kind);
     else
-        window = new TTwardoscMDIChild(*context_, kind);
-    showIn(*area_, *window);
+        window = new TTwardoscMDIChild(set_->context, kind);
+    showIn(set_->area, *window);
 
     bool asked = false;
     bool hasXDivisions = false;
@@ -162,8 +156,8 @@ void ChartWindowTest::scaleDialogOfTheKind() {
 }
 
 void ChartWindowTest::cancelledScaleStillRedraws() {
-    auto* window = new TPowMDIChild(*context_, u"pow"_s);
-    showIn(*area_, *window);
+    auto* window = new TPowMDIChild(set_->context, u"pow"_s);
+    showIn(set_->area, *window);
     const TSkala before = window->scale();
     QSignalSpy drawn(window, &TChartMDIChild::drawn);
 
@@ -182,8 +176,8 @@ void ChartWindowTest::refusedScaleKeepsTheRecord_data() {
 
 void ChartWindowTest::refusedScaleKeepsTheRecord() {
     QFETCH(ScaleTexts, texts);
-    auto* window = new TTempMDIChild(*context_, u"T"_s);
-    showIn(*area_, *window);
+    auto* window = new TTempMDIChild(set_->context, u"T"_s);
+    showIn(set_->area, *window);
     MessageCapture messages;
 
     QVERIFY(!rescale(*window, texts));
@@ -194,8 +188,8 @@ void ChartWindowTest::refusedScaleKeepsTheRecord() {
 }
 
 void ChartWindowTest::copyToClipboard() {
-    auto* window = new TGruboscMDIChild(*context_, u"G"_s);
-    showIn(*area_, *window);
+    auto* window = new TGruboscMDIChild(set_->context, u"G"_s);
+    showIn(set_->area, *window);
     QGuiApplication::clipboard()->clear();
     window->copyToClipboard();
     const QImage copied = QGuiApplication::clipboard()->image();
@@ -203,8 +197,8 @@ void ChartWindowTest::copyToClipboard() {
 }
 
 void ChartWindowTest::exportWritesPictureAndPoints() {
-    auto* window = new TPowMDIChild(*context_, u"pow"_s);
-    showIn(*area_, *window);
+    auto* window = new TPowMDIChild(set_->context, u"pow"_s);
+    showIn(set_->area, *window);
     QTemporaryDir folder;
     const QString png = folder.filePath(u"pow.png"_s);
     const QString csv = folder.filePath(u"pow.csv"_s);
@@ -221,8 +215,8 @@ void ChartWindowTest::exportWritesPictureAndPoints() {
 }
 
 void ChartWindowTest::print() {
-    auto* window = new TTwardoscMDIChild(*context_, u"HV"_s);
-    showIn(*area_, *window);
+    auto* window = new TTwardoscMDIChild(set_->context, u"HV"_s);
+    showIn(set_->area, *window);
     QTemporaryDir folder;
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -234,12 +228,70 @@ void ChartWindowTest::print() {
 }
 
 void ChartWindowTest::noSetBeingOpened() {
-    context_->openFile.clear();
+    set_->context.openFile.clear();
     MessageCapture messages;
-    auto* window = new TPowMDIChild(*context_, u"pow"_s);
-    showIn(*area_, *window);
+    auto* window = new TPowMDIChild(set_->context, u"pow"_s);
+    showIn(set_->area, *window);
     QCOMPARE(window->fileName(), QString());
     QCOMPARE(messages.texts(), QStringList{u"Cannot open file"_s});
+}
+
+void ChartWindowTest::unreadableFile_data() {
+    QTest::addColumn<ChartKind>("kind");
+    QTest::addColumn<QString>("extension");
+    QTest::addColumn<QByteArray>("content"); // empty: the file is missing
+
+    QTest::newRow("T missing") << ChartKind::Temp << QString() << QByteArray();
+    QTest::newRow("Pot missing") << ChartKind::Pot << QString() << QByteArray();
+    QTest::newRow("Pow missing") << ChartKind::Pow << u"pow"_s << QByteArray();
+    QTest::newRow("Masa missing") << ChartKind::Masa << u"mas"_s << QByteArray();
+    QTest::newRow("Srednia missing") << ChartKind::Srednia << u"sre"_s << QByteArray();
+    QTest::newRow("T without shape line")
+        << ChartKind::Temp << QString() << QByteArray("0.2\n2e-05\n0\n0\n0\n0\n0\n1\n0 900 1\n");
+    QTest::newRow("Pot truncated head")
+        << ChartKind::Pot << QString() << QByteArray("0.2\n2e-05\n");
+    QTest::newRow("Pow without header")
+        << ChartKind::Pow << u"pow"_s << QByteArray(", 0 0.2\n, 1 0.5\n");
+    QTest::newRow("Masa without axes")
+        << ChartKind::Masa << u"mas"_s
+        << QByteArray("Weight gain\nCarburizing time, h\n\n,0\n,12\n");
+    QTest::newRow("C missing") << ChartKind::Wyniki << QString() << QByteArray();
+    QTest::newRow("HV missing") << ChartKind::Twardosc << u"twa"_s << QByteArray();
+    QTest::newRow("G missing") << ChartKind::Grubosc << u"gru"_s << QByteArray();
+    QTest::newRow("C without results")
+        << ChartKind::Wyniki << QString()
+        << QByteArray("0.2\n2e-05\n\n0\n0\n0\n0\n0\n\n2\n0 900 1\n4 900 1\nSemi-infinitive "
+                      "sample\n");
+    QTest::newRow("HV with text after a block")
+        << ChartKind::Twardosc << u"twa"_s
+        << QByteArray("-\"Rozklad\n\"  1\n, 0 800\n, 0.5 700\nend of file\n");
+    QTest::newRow("G without header")
+        << ChartKind::Grubosc << u"gru"_s << QByteArray(" 3\n, 0 0 0 0\n");
+}
+
+void ChartWindowTest::unreadableFile() {
+    QFETCH(ChartKind, kind);
+    QFETCH(QString, extension);
+    QFETCH(QByteArray, content);
+
+    if (content.isEmpty())
+        set_->files.remove(extension);
+    else
+        set_->files.write(extension, content);
+    MessageCapture messages;
+    std::unique_ptr<TChartMDIChild> window = makeWindow(kind, set_->context, u"damaged"_s);
+    showIn(set_->area, *window);
+
+    VERIFY_ONE_MESSAGE(messages, u"Cannot open file"_s, u"File error"_s);
+    QVERIFY(window->isVisible());
+    if (content.isEmpty()) {
+        // Nothing read: the record as constructed, nothing drawn.
+        QCOMPARE(window->scale().xDivisions, 4);
+        QCOMPARE(window->scale().yDivisions, 4);
+        QVERIFY(window->scale().xEnd == 0 && window->scale().yEnd == 0);
+        for (const QList<QPointF>& line : window->chart().description().lines)
+            QVERIFY(line.isEmpty());
+    }
 }
 
 QTEST_MAIN(ChartWindowTest)

@@ -2,6 +2,7 @@
 
 #include "LineChart.h"
 #include "ChartExport.h"
+#include "ChartTestSupport.h"
 
 #include <QApplication>
 #include <QChart>
@@ -22,9 +23,16 @@ QValueAxis* shownAxis(const LineChart& chart, Qt::Orientation orientation) {
     return qobject_cast<QValueAxis*>(chart.chart()->axes(orientation).value(0));
 }
 
-} // namespace
+// An empty line drawn at `size` with `axis` for both axes.
+void drawOnBothAxes(LineChart& chart, const ChartAxis& axis, QSize size) {
+    chart.resize(size);
+    chart.setLineCount(1);
+    chart.setXAxis(axis);
+    chart.setYAxis(axis);
+    chart.draw();
+}
 
-Q_DECLARE_METATYPE(ChartAxis)
+} // namespace
 
 class LineChartTest : public QObject {
     Q_OBJECT
@@ -49,8 +57,7 @@ private slots:
 };
 
 void LineChartTest::cleanup() {
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
-    QVERIFY(QGuiApplication::topLevelWindows().isEmpty());
+    QVERIFY(noWindowLeft());
 }
 
 void LineChartTest::spanningNeverDividesByZero_data() {
@@ -123,11 +130,7 @@ void LineChartTest::labelsAtEveryDivision() {
     QFETCH(QString, format);
 
     LineChart chart;
-    chart.resize(1600, 1200);
-    chart.setLineCount(1);
-    chart.setXAxis(axis);
-    chart.setYAxis(axis);
-    chart.draw();
+    drawOnBothAxes(chart, axis, QSize(1600, 1200));
     for (const Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {
         const QValueAxis* shown = shownAxis(chart, orientation);
         QVERIFY(shown);
@@ -155,11 +158,7 @@ void LineChartTest::crowdedLabelsAtRoundValues() {
     QFETCH(QSize, size);
 
     LineChart chart;
-    chart.resize(size);
-    chart.setLineCount(1);
-    chart.setXAxis(axis);
-    chart.setYAxis(axis);
-    chart.draw();
+    drawOnBothAxes(chart, axis, size);
     for (const Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {
         const QValueAxis* shown = shownAxis(chart, orientation);
         QCOMPARE(shown->tickType(), QValueAxis::TicksDynamic);

@@ -11,10 +11,7 @@ TTempMDIChild::TTempMDIChild(ChartContext& context, const QString& title, QWidge
     });
     if (!opened)
         return;
-    setTimeAxis(foil_);
-    scaleRecord().yDivisions = 15;
-    scaleRecord().yStart = 800;
-    scaleRecord().yEnd = 950;
+    setInitialScale(foil_, 15, 800, 950);
 }
 
 TTimeChartMDIChild::TimeLine TTempMDIChild::line() const {
@@ -25,9 +22,7 @@ TPotMDIChild::TPotMDIChild(ChartContext& context, const QString& title, QWidget*
     : TTimeChartMDIChild(context, title, QString(), u"POT"_s, parent) {
     if (!readFile([this](std::istream& in) { return readPotentialFile(in, data_); }))
         return;
-    setTimeAxis(context.foilSample());
-    scaleRecord().yDivisions = 12;
-    scaleRecord().yEnd = 1.2;
+    setInitialScale(context.foilSample(), 12, 0, 1.2);
 }
 
 TTimeChartMDIChild::TimeLine TPotMDIChild::line() const {
@@ -46,9 +41,7 @@ TWynikiMDIChild::TWynikiMDIChild(ChartContext& context, const QString& title, QW
     });
     if (!opened)
         return;
-    scaleRecord().yDivisions = 6;
-    scaleRecord().xEnd = 2;
-    scaleRecord().yEnd = 1.2;
+    setInitialScale(2, 6, 1.2);
 }
 
 QString TWynikiMDIChild::timeUnit() const {
@@ -63,9 +56,8 @@ TGruboscMDIChild::TGruboscMDIChild(ChartContext& context, const QString& title, 
     : TNodeChartMDIChild(context, title, u"gru"_s, u"GRUB"_s, parent) {
     if (!readFile([this](std::istream& in) { return readDepthFile(in, depths_); }))
         return;
-    scaleRecord().yDivisions = 16;
-    scaleRecord().xEnd = depths_.timeCount() > 0 ? depths_.time(depths_.timeCount() - 1) : 0;
-    scaleRecord().yEnd = 1.6;
+    // The axis ends at the time of the last row.
+    setInitialScale(depths_.timeCount() > 0 ? depths_.time(depths_.timeCount() - 1) : 0, 16, 1.6);
 }
 
 int TGruboscMDIChild::lineCount() const {
@@ -97,9 +89,7 @@ TPowMDIChild::TPowMDIChild(ChartContext& context, const QString& title, QWidget*
     : TTimeChartMDIChild(context, title, u"pow"_s, u"POW"_s, parent) {
     if (!readFile([this](std::istream& in) { return readSurfaceFile(in, series_); }))
         return;
-    setTimeAxis(context.foilSample());
-    scaleRecord().yDivisions = 12;
-    scaleRecord().yEnd = 1.2;
+    setInitialScale(context.foilSample(), 12, 0, 1.2);
 }
 
 TTimeChartMDIChild::TimeLine TPowMDIChild::line() const {
@@ -111,9 +101,7 @@ TTwardoscMDIChild::TTwardoscMDIChild(ChartContext& context, const QString& title
     : TProfileMDIChild(context, title, u"twa"_s, u"TWARD"_s, parent) {
     if (!readFile([this](std::istream& in) { return readHardnessFile(in, profiles()); }))
         return;
-    scaleRecord().yDivisions = 9;
-    scaleRecord().xEnd = 2;
-    scaleRecord().yEnd = 900;
+    setInitialScale(2, 9, 900);
 }
 
 QString TTwardoscMDIChild::timeUnit() const {

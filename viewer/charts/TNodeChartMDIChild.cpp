@@ -4,6 +4,12 @@
 #include "LineChart.h"
 #include "TAxisSetup.h"
 
+void TNodeChartMDIChild::setInitialScale(double xEnd, int yDivisions, double yEnd) {
+    scaleRecord().xEnd = xEnd;
+    scaleRecord().yDivisions = yDivisions;
+    scaleRecord().yEnd = yEnd;
+}
+
 void TNodeChartMDIChild::describe(LineChart& chart) {
     const TSkala& axes = scale();
     const int lines = lineCount();

@@ -14,6 +14,9 @@ class TNodeChartMDIChild : public TChartMDIChild {
 protected:
     using TChartMDIChild::TChartMDIChild;
 
+    // The axes before the user rescales them; the X axis starts at 0.
+    void setInitialScale(double xEnd, int yDivisions, double yEnd);
+
     virtual int lineCount() const = 0;
     // Empty: the line has no legend.
     virtual QString legend(int line) const = 0;

@@ -10,9 +10,12 @@ QString TTimeChartMDIChild::timeCaption(bool foil) {
     return foil ? u"     Carburizing time, s"_s : u"     Carburizing time, h"_s;
 }
 
-void TTimeChartMDIChild::setTimeAxis(bool foil) {
+void TTimeChartMDIChild::setInitialScale(bool foil, int yDivisions, double yStart, double yEnd) {
     scaleRecord().xDivisions = foil ? 10 : 6;
     scaleRecord().xEnd = foil ? 2000 : 12;
+    scaleRecord().yDivisions = yDivisions;
+    scaleRecord().yStart = yStart;
+    scaleRecord().yEnd = yEnd;
 }
 
 void TTimeChartMDIChild::describe(LineChart& chart) {

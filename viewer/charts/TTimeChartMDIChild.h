@@ -23,9 +23,9 @@ protected:
     using TChartMDIChild::TChartMDIChild;
 
     static QString timeCaption(bool foil);
-    // The time axis before the user rescales it: a foil's programme is seconds long, any other
-    // sample's hours.
-    void setTimeAxis(bool foil);
+    // The axes before the user rescales them. The time axis is the same for every kind: a
+    // foil's programme is seconds long, any other sample's hours.
+    void setInitialScale(bool foil, int yDivisions, double yStart, double yEnd);
 
     virtual TimeLine line() const = 0;
 
