@@ -2,9 +2,7 @@
 
 #include "AboutDlg.h"
 
-#include <QDialogButtonBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -14,7 +12,6 @@ class AboutDlgTest : public QObject {
 private slots:
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
     void showsPictureNameAndCredits();
-    void okCloses();
 };
 
 void AboutDlgTest::showsPictureNameAndCredits() {
@@ -36,17 +33,6 @@ void AboutDlgTest::showsPictureNameAndCredits() {
     // The product line, the label and six credit lines.
     QCOMPARE(texts.size(), 8);
     QVERIFY(!texts.contains(QString()));
-}
-
-void AboutDlgTest::okCloses() {
-    AboutDlg about;
-    about.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&about));
-    QPushButton* ok = about.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
-    QVERIFY(ok);
-    QTest::mouseClick(ok, Qt::LeftButton);
-    QCOMPARE(about.result(), int(QDialog::Accepted));
-    QVERIFY(!about.isVisible());
 }
 
 QTEST_MAIN(AboutDlgTest)

@@ -1,39 +1,21 @@
-// Starting the calculation program beside the viewer, and the help pages.
+// Starting the calculation program beside the viewer.
 
 #include "Companions.h"
 #include "ProcessData.h"
 #include "ProgramPlace.h"
 
-#include <QDesktopServices>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QUrl>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
 
-// Stands in for the desktop's browser: records the pages it was asked to show.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void openUrl(const QUrl& url) { urls.append(url); }
-};
-
 class CompanionsTest : public QObject {
     Q_OBJECT
 private slots:
-    void noCalculationProgramBesideTheViewer();
     void calculationProgramGetsTheShape_data();
     void calculationProgramGetsTheShape();
-    void helpPagesLieBesideTheViewer();
 };
-
-void CompanionsTest::noCalculationProgramBesideTheViewer() {
-    QTemporaryDir folder;
-    QVERIFY(!startCalculation(ProgramPlace::at(folder.path()), plateShapeName));
-}
 
 void CompanionsTest::calculationProgramGetsTheShape_data() {
     QTest::addColumn<QString>("shape");
@@ -62,18 +44,6 @@ void CompanionsTest::calculationProgramGetsTheShape() {
     QFile arguments(received);
     QVERIFY(arguments.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(arguments.readAll()), shape + u'\n');
-}
-
-void CompanionsTest::helpPagesLieBesideTheViewer() {
-    UrlRecorder browser;
-    QDesktopServices::setUrlHandler(u"file"_s, &browser, "openUrl");
-    const ProgramPlace place = ProgramPlace::at(u"/opt/tavrix"_s);
-    openHelpPage(place, applicationHelpPage);
-    openHelpPage(place, processHelpPage);
-    QDesktopServices::unsetUrlHandler(u"file"_s);
-
-    QCOMPARE(browser.urls, (QList<QUrl>{QUrl::fromLocalFile(u"/opt/tavrix/help/prog.html"_s),
-                                        QUrl::fromLocalFile(u"/opt/tavrix/help/prochelp.html"_s)}));
 }
 
 QTEST_MAIN(CompanionsTest)

@@ -1,6 +1,5 @@
 // The viewer's command line: --version and the headless export, run as the real program.
 
-#include "CommandLine.h"
 #include "ResultSet.h"
 #include "TestSets.h"
 
@@ -50,8 +49,6 @@ class ExportTest : public QObject {
 private slots:
     void initTestCase();
 
-    void parsesTheCommandLine_data();
-    void parsesTheCommandLine();
     void versionNeedsNoDisplay();
     void exportsEveryChartOfASet_data();
     void exportsEveryChartOfASet();
@@ -68,36 +65,6 @@ private:
 void ExportTest::initTestCase() {
     semiInfinite_ = computeSet(folder_.path(), u"stal.tav"_s, SampleShape::SemiInfinite);
     foil_ = computeSet(folder_.path(), u"folia.tav"_s, SampleShape::Foil);
-}
-
-void ExportTest::parsesTheCommandLine_data() {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("set");
-
-    using Mode = ViewerCommandLine::Mode;
-    QTest::newRow("none") << QStringList{} << int(Mode::Frame) << QString() << QString();
-    QTest::newRow("a platform for Qt")
-        << QStringList{u"-platform"_s, u"xcb"_s} << int(Mode::Frame) << QString() << QString();
-    QTest::newRow("version") << QStringList{u"--version"_s} << int(Mode::Version) << QString()
-                             << QString();
-    QTest::newRow("export") << QStringList{u"--export"_s, u"out"_s, u"a.tav"_s} << int(Mode::Export)
-                            << u"out"_s << u"a.tav"_s;
-    QTest::newRow("export without a set")
-        << QStringList{u"--export"_s, u"out"_s} << int(Mode::Usage) << QString() << QString();
-}
-
-void ExportTest::parsesTheCommandLine() {
-    QFETCH(QStringList, arguments);
-    QFETCH(int, mode);
-    QFETCH(QString, folder);
-    QFETCH(QString, set);
-
-    const ViewerCommandLine command = parseCommandLine(arguments);
-    QCOMPARE(int(command.mode), mode);
-    QCOMPARE(command.exportFolder, folder);
-    QCOMPARE(command.setName, set);
 }
 
 void ExportTest::versionNeedsNoDisplay() {

@@ -34,7 +34,6 @@ private slots:
     void deleteRemovesTheSetAndLeavesItsWindows();
     void cancelDeletesNothing();
     void printsTheActiveChart();
-    void printDeclinedPrintsNothing();
     void arrangesMinimisedWindowsAlongTheBottom();
 
 private:
@@ -266,19 +265,6 @@ void TavMDIClientTest::printsTheActiveChart() {
 
     QCOMPARE(printedTitle, plate_ + u" - T"_s);
     QVERIFY(QFileInfo(pdf).size() > 1000);
-}
-
-void TavMDIClientTest::printDeclinedPrintsNothing() {
-    TTavMDIClient client(listFile());
-    client.show();
-    client.openSet(plate_);
-    const QString pdf = folder_.filePath(u"declined.pdf"_s);
-    client.setPrinterChoice([&](QPrinter& printer, QWidget*) {
-        printer.setOutputFileName(pdf);
-        return false;
-    });
-    client.printActiveChart();
-    QVERIFY(!QFile::exists(pdf));
 }
 
 void TavMDIClientTest::arrangesMinimisedWindowsAlongTheBottom() {
