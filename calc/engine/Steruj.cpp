@@ -52,11 +52,15 @@ RunOutcome Steruj::run(RunObserver& progress) {
 
     const double end = czas.back();
     for (std::size_t stage = 0; stage + 1 < czas.size(); ++stage) {
+        const double t0 = czas[stage];
         const double t1 = czas[stage + 1];
+        const StageRamp ramp{stage, t0, t1,
+                             (temperatura[stage + 1] - temperatura[stage]) / (t1 - t0),
+                             (potencjal[stage + 1] - potencjal[stage]) / (t1 - t0)};
         short j = 0;
         short k = 0;
         while (t < t1) {
-            if (!advance(stage, t1))
+            if (!advance(ramp))
                 return fail("the time step is no longer a positive finite number");
             solver->obl();
             if (++j > 10)
@@ -90,27 +94,24 @@ RunOutcome Steruj::run(RunObserver& progress) {
     return RunOutcome{RunStatus::Finished, {}};
 }
 
-bool Steruj::advance(std::size_t stage, double t1) {
+bool Steruj::advance(const StageRamp& ramp) {
     solver->oblD();
     solver->oblKr();
     const double step = runState.timeStep;
     if (!(step > 0) || !std::isfinite(step))
         return false;
-    if (t + step >= t1) {
-        runState.timeStep = t1 - t;
-        t = t1;
-        runState.temperatureK = temperatura[stage + 1];
-        runState.potentialC = potencjal[stage + 1];
+    if (t + step >= ramp.t1) {
+        runState.timeStep = ramp.t1 - t;
+        t = ramp.t1;
+        runState.temperatureK = temperatura[ramp.stage + 1];
+        runState.potentialC = potencjal[ramp.stage + 1];
         return true;
     }
     if (t + step == t)
         return false;
     t = t + step;
-    const double t0 = czas[stage];
-    const double slopeT = (temperatura[stage + 1] - temperatura[stage]) / (t1 - t0);
-    const double slopeP = (potencjal[stage + 1] - potencjal[stage]) / (t1 - t0);
-    runState.temperatureK = (t - t0) * slopeT + temperatura[stage];
-    runState.potentialC = (t - t0) * slopeP + potencjal[stage];
+    runState.temperatureK = (t - ramp.t0) * ramp.slopeT + temperatura[ramp.stage];
+    runState.potentialC = (t - ramp.t0) * ramp.slopeP + potencjal[ramp.stage];
     return true;
 }
 

@@ -27,9 +27,16 @@ public:
     RunOutcome run(RunObserver& progress);
 
 private:
-    // One time step from t, ending no later than the stage end t1; false when the step cannot
+    // The furnace between two stage rows: linear in time from the row `stage`.
+    struct StageRamp {
+        std::size_t stage;
+        double t0, t1;         // s
+        double slopeT, slopeP; // K/s, % C/s
+    };
+
+    // One time step from t, ending no later than the stage end; false when the step cannot
     // advance time (a step that is not a positive finite number, or lost against t).
-    bool advance(std::size_t stage, double t1);
+    bool advance(const StageRamp& ramp);
     RunOutcome fail(const char* reason);
 
     std::unique_ptr<Gruba> solver;
