@@ -18,4 +18,5 @@ public:
 private:
     QProgressBar& gauge_;
     QElapsedTimer sinceInput_;
+    unsigned stepsSinceClock_ = 0;
 };
