@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <fstream>
 #include <optional>
 #include <vector>
@@ -66,6 +68,10 @@ struct MalformedCase {
     std::string text;
     const char* named; // what the message must name
 };
+
+void PrintTo(const MalformedCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class MalformedFile : public BatchRun, public testing::WithParamInterface<MalformedCase> {};
 

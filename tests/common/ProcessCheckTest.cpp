@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 const std::string plateFile = "0.2\r\n2e-05\r\n\r\n1\r\n0\r\n0.5\r\n0.3\r\n0\r\n\r\n2\r\n"
@@ -12,6 +14,10 @@ struct RefusalCase {
     std::string text;
     const char* field; // a word the refusal must name
 };
+
+void PrintTo(const RefusalCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
     text.replace(text.find(from), from.size(), to);

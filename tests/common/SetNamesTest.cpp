@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 TEST(SetNames, RelativeNamesGoIntoTheProgramFolder) {
     EXPECT_EQ(completeName("stal20.tav", "/opt/tavrix/"), "/opt/tavrix/stal20.tav");
     EXPECT_EQ(completeName("/data/20HMN.tav", "/opt/tavrix/"), "/data/20HMN.tav");
@@ -14,6 +16,10 @@ struct ResultNameCase {
     const char* extension;
     const char* expected;
 };
+
+void PrintTo(const ResultNameCase& row, std::ostream* out) {
+    *out << row.set << " " << row.extension;
+}
 
 class ResultNames : public testing::TestWithParam<ResultNameCase> {};
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct DiffusivityCase {
@@ -10,6 +12,10 @@ struct DiffusivityCase {
     double temperatureK;
     double expected; // µm²/s, to the digits given
 };
+
+void PrintTo(const DiffusivityCase& row, std::ostream* out) {
+    *out << row.carbon << " %C, " << row.temperatureK << " K";
+}
 
 class Diffusivity : public testing::TestWithParam<DiffusivityCase> {};
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <fstream>
 #include <sstream>
@@ -19,6 +21,10 @@ struct KindCase {
     std::vector<std::pair<const char*, std::string>> heads; // extension, expected start
     std::vector<const char*> absent;                        // extensions never written
 };
+
+void PrintTo(const KindCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 const std::string thickPow = "-\"Stężenie  węgla na powierzchni w funkcji czasu, h  %\r\n"
                              ",            0         0.2\r\n";

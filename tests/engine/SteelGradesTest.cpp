@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <vector>
 
@@ -11,6 +13,10 @@ struct GradeCase {
     double mn, ni, cr, mo;
     const char* grade;
 };
+
+void PrintTo(const GradeCase& row, std::ostream* out) {
+    *out << "Mn " << row.mn << " Ni " << row.ni << " Cr " << row.cr << " Mo " << row.mo;
+}
 
 class Classifier : public testing::TestWithParam<GradeCase> {};
 
