@@ -408,6 +408,7 @@ QString TTavrixDialogTest::runThrough(TTavrixDialog& dialog, const QStringList& 
 }
 
 void TTavrixDialogTest::runWritesSetAndFreesName() {
+    writeFile(QString::fromStdString(listFilePath()), "1\r\n/ANOTHER/RUNNING.TAV\r\n");
     const auto listBefore = InUseListKeeper::current();
     const QString set = folder_.filePath(QStringLiteral("przebieg.tav"));
     TTavrixDialog dialog(SampleShape::Foil, nullptr);
