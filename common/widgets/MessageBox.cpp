@@ -35,7 +35,8 @@ QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-QString chooseFile(QWidget* parent, FileChoice kind, const QString& title, const QString& filter) {
+QString chooseFile(QWidget* parent, FileChoice kind, const QString& title, const QString& filter,
+                   const QString& start) {
     if (activeCapture) {
         activeCapture->fileDialogTitles_.append(title);
         return activeCapture->fileAnswers_.isEmpty() ? QString()
@@ -43,9 +44,9 @@ QString chooseFile(QWidget* parent, FileChoice kind, const QString& title, const
     }
     switch (kind) {
     case FileChoice::Open:
-        return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+        return QFileDialog::getOpenFileName(parent, title, start, filter);
     case FileChoice::Save:
-        return QFileDialog::getSaveFileName(parent, title, QString(), filter);
+        return QFileDialog::getSaveFileName(parent, title, start, filter);
     }
     return {};
 }

@@ -28,10 +28,14 @@ TChartMDIChild* TTavMDIClient::activeChart() const {
 }
 
 QString TTavMDIClient::chooseUnusedSet(const QString& title, const QString& refusalCaption) {
+    // After a refusal the dialog opens again at the file just refused.
+    QString lastChoice;
     for (;;) {
-        const QString setName = chooseFile(this, FileChoice::Open, title, resultSetFilter());
+        const QString setName =
+            chooseFile(this, FileChoice::Open, title, resultSetFilter(), lastChoice);
         if (setName.isEmpty() || !isSetInUse(listFilePath_, setName, this))
             return setName;
+        lastChoice = setName;
         showMessage(this, QStringLiteral("File name already exist and is in use"), refusalCaption,
                     MessageIcon::Exclamation);
     }
