@@ -23,9 +23,14 @@ namespace {
 // heights along the Y axis.
 constexpr qreal labelGapX = 2;
 constexpr qreal labelGapY = 0.4;
+// The chart draws every label inside a margin of this many pixels on each side, and cuts a
+// label to "..." when label and margins do not fit between two ticks.
+constexpr qreal labelTextMargin = 4;
 constexpr int maxDecimals = 6;
-// A chart at least this wide has room for the legend beside the plot.
+// A chart at least this wide, or this much wider than tall, has room for the legend beside the
+// plot; a flat chart needs all its height for the plot, the labels and the caption.
 constexpr qreal wideChart = 560;
+constexpr qreal flatChart = 1.6; // width / height
 
 bool isWhole(double value) {
     return std::abs(value - std::round(value)) <= 1e-6 * std::max(1.0, std::abs(value));
@@ -94,10 +99,10 @@ QString labelText(double value, int decimals) {
 bool labelsFit(const QValueAxis& valueAxis, const ChartAxis& axis, double firstLabel, double step,
                Qt::Orientation orientation, qreal length) {
     const QFontMetricsF metrics(valueAxis.labelsFont());
-    qreal extent = metrics.height() * (1 + labelGapY);
+    qreal extent = 2 * labelTextMargin + metrics.height() * (1 + labelGapY);
     if (orientation == Qt::Horizontal) {
         const int decimals = labelDecimals(firstLabel, step);
-        extent = labelGapX * metrics.averageCharWidth() +
+        extent = 2 * labelTextMargin + labelGapX * metrics.averageCharWidth() +
                  std::max(metrics.horizontalAdvance(labelText(axis.start, decimals)),
                           metrics.horizontalAdvance(labelText(axis.end(), decimals)));
     }
@@ -167,7 +172,8 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
     chart->setTitle(description.middleCaption.toHtmlEscaped());
     chart->legend()->setVisible(!description.legends.isEmpty());
     // Beside the plot where there is room to spare, else below it.
-    chart->legend()->setAlignment(size.width() >= wideChart ? Qt::AlignRight : Qt::AlignBottom);
+    const bool roomBeside = size.width() >= wideChart || size.width() >= flatChart * size.height();
+    chart->legend()->setAlignment(roomBeside ? Qt::AlignRight : Qt::AlignBottom);
 
     auto* xAxis = new QValueAxis;
     auto* yAxis = new QValueAxis;
