@@ -30,6 +30,10 @@ QIcon chartIcon(const QString& name) {
     return icon;
 }
 
+// The chart area has no size of its own to suggest (the chart is placed in it by hand, so that
+// it keeps its size while automatic fitting is off): a new window opens at this size.
+constexpr QSize openingSize(520, 400);
+
 // Printers have many times the screen's resolution; a picture at this multiple of the drawn
 // size keeps lines and text sharp on paper.
 constexpr qreal printPixelRatio = 4;
@@ -46,6 +50,7 @@ TChartMDIChild::TChartMDIChild(ChartContext& context, const QString& title,
     auto* area = new QWidget;
     chart_ = new LineChart(area);
     setWidget(area);
+    resize(openingSize);
 }
 
 TChartMDIChild::~TChartMDIChild() = default;
