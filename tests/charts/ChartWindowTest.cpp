@@ -25,6 +25,7 @@ private slots:
     void init();
     void cleanup();
     void drawsWhenShownAtItsSize();
+    void opensWithRoomForItsChart();
     void resize_data();
     void resize();
     void fitCommandDrawsAtTheCurrentSize();
@@ -61,6 +62,17 @@ void ChartWindowTest::drawsWhenShownAtItsSize() {
     QCOMPARE(drawn.count(), 1);
     QCOMPARE(window->chart().geometry(), window->widget()->rect());
     QVERIFY(window->chart().size().width() > 500);
+}
+
+// The chart is placed in its window by hand, so the window cannot take its size from it.
+void ChartWindowTest::opensWithRoomForItsChart() {
+    auto* window = new TTempMDIChild(set_->context, u"T"_s);
+    set_->area.resize(1000, 800);
+    set_->area.show();
+    set_->area.addSubWindow(window);
+    window->show();
+    QVERIFY(window->chart().height() > 200);
+    QVERIFY(window->chart().width() > 300);
 }
 
 void ChartWindowTest::resize_data() {
