@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <climits>
 #include <vector>
 
@@ -15,6 +17,10 @@ struct TimeChartCase {
     double xEnd;
     std::vector<ChartPoint> points;
 };
+
+void PrintTo(const TimeChartCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class TimeChartTest : public testing::TestWithParam<TimeChartCase> {};
 
@@ -82,6 +88,10 @@ struct NodeCase {
     double xEnd;
     NodeRange range;
 };
+
+void PrintTo(const NodeCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class NodeRangeTest : public testing::TestWithParam<NodeCase> {};
 

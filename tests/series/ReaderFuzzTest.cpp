@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 #include <random>
 #include <sstream>
@@ -25,6 +27,10 @@ struct ReaderCase {
     std::string_view soundFile;
     std::function<Outcome(std::istream&)> read;
 };
+
+void PrintTo(const ReaderCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 Outcome readProfilesChecked(std::istream& in, bool carbon) {
     TWyniki profiles;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <limits>
 #include <vector>
 
@@ -42,6 +44,10 @@ struct SearchCase {
     int firstAtOrBeyond;
     int lastAtOrBefore;
 };
+
+void PrintTo(const SearchCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class SearchTest : public testing::TestWithParam<SearchCase> {};
 
