@@ -148,6 +148,16 @@ TEST_F(BatchRun, CancelKeepsTheProcessDataAndDeletesTheResults) {
     EXPECT_EQ(runState.cancelRequested, 0);
 }
 
+TEST_F(BatchRun, RelativeNamesComeFromTheProgramFolderElseTheCurrentOne) {
+    const auto here = folder_.file("here.tav");
+    writeText(here, plate);
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder_.file(""));
+    EXPECT_EQ(runFiles({"here.tav"}), 0);
+    std::filesystem::current_path(previous);
+    EXPECT_TRUE(std::filesystem::exists(folder_.file("here.pow")));
+}
+
 TEST_F(BatchRun, PolishShapeNamesInWindows1250AreAccepted) {
     const auto path = folder_.file("old.tav");
     writeText(path, replaced(plate, "Plate", "P\xB3yta"));
