@@ -151,8 +151,9 @@ std::optional<ProcessProblem> checkProcessValues(const TDane& data, SampleShape 
         const std::string field = std::string(alloyNames[k]) + " content";
         if (!isFilled(data.alloy[k]))
             return problem(field, filledRule);
-        if (data.alloy[k] < 0.0 || data.alloy[k] > maxAlloy)
-            return problem(field, "must be from 0 to 5 %");
+        // Only the steel-grade classifier reads them; any content it can compare will do.
+        if (data.alloy[k] < 0.0)
+            return problem(field, "must not be negative");
     }
 
     const std::size_t rows = data.times.size();

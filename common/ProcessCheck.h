@@ -16,7 +16,7 @@
 inline constexpr double minTemperatureC = 700.0;
 inline constexpr double maxTemperatureC = 1200.0;
 inline constexpr double maxCarbon = 4.3; // % C; D(C) > 0 needs 1 - 0.232 C > 0
-inline constexpr double maxAlloy = 5.0;  // % of each alloying element
+inline constexpr double maxAlloy = 5.0;  // % of each alloying element the form accepts
 
 // Why data were refused: the field and the rule it broke.
 struct ProcessProblem {
