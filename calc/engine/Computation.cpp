@@ -1,11 +1,13 @@
 #include "Computation.h"
 
+#include "Gruba.h"
 #include "Parametry.h"
 #include "ResultStreams.h"
 #include "RunState.h"
 #include "Steruj.h"
 
 #include <memory>
+#include <sstream>
 
 namespace {
 
@@ -14,22 +16,48 @@ struct CancelFlagReset {
     ~CancelFlagReset() { runState.cancelRequested = 0; }
 };
 
+// The controller for the record, or why its data cannot be run.
+std::unique_ptr<Steruj> makeController(const Parametry& parametry, const std::string& fileName,
+                                       ResultStreams& streams, RunOutcome& refusal) {
+    if (!parametry.kind()) {
+        refusal = RunOutcome{
+            RunStatus::Failed, "The process data name no sample shape the computation knows.", {}};
+        return nullptr;
+    }
+    if (parametry.czas.empty()) {
+        refusal = RunOutcome{RunStatus::Failed, "The process data hold no stage.", {}};
+        return nullptr;
+    }
+    return std::make_unique<Steruj>(parametry, fileName, streams);
+}
+
 } // namespace
 
 RunOutcome runComputation(const std::string& fileName, RunObserver& progress,
                           ResultStreams& streams) {
     CancelFlagReset reset;
-    std::unique_ptr<Steruj> controller;
-    {
-        const Parametry parametry(fileName);
-        if (!parametry.kind())
-            return RunOutcome{RunStatus::Failed,
-                              "The process data name no sample shape the computation knows."};
-        if (parametry.czas.empty())
-            return RunOutcome{RunStatus::Failed, "The process data hold no stage."};
-        controller = std::make_unique<Steruj>(parametry, fileName, streams);
-    }
+    RunOutcome refusal;
+    const std::unique_ptr<Steruj> controller =
+        makeController(Parametry(fileName), fileName, streams, refusal);
+    if (!controller)
+        return refusal;
     return controller->run(progress);
+}
+
+TrialResult runTrial(const std::string& processText, double level, RunObserver& progress) {
+    std::istringstream in(processText);
+    TrialStreams streams;
+    TrialResult result;
+    const std::unique_ptr<Steruj> controller =
+        makeController(Parametry(in, {}), {}, streams, result.outcome);
+    if (!controller)
+        return result;
+    result.outcome = controller->run(progress);
+    const Gruba& sample = controller->sample();
+    result.surfaceCarbon = sample.carbon()[1];
+    result.meanIncrease = sample.meanCarbon();
+    result.caseDepth = sample.oblGrub(level) * 0.001;
+    return result;
 }
 
 RunOutcome runComputation(const std::string& fileName, RunObserver& progress) {

@@ -4,6 +4,7 @@
 #include "RunObserver.h"
 
 #include <string>
+#include <vector>
 
 class ResultStreams;
 
@@ -16,6 +17,8 @@ enum class RunStatus {
 struct RunOutcome {
     RunStatus status = RunStatus::Finished;
     std::string error; // why a run failed, for the user
+    // % C, the surface carbon when the programme reached each stage row (as far as it ran).
+    std::vector<double> surfaceAtRows;
 };
 
 // Runs the process-data file `fileName` (a full path) and writes its result files through
@@ -24,3 +27,16 @@ RunOutcome runComputation(const std::string& fileName, RunObserver& progress,
                           ResultStreams& streams);
 // The same with the streams that live for the whole process, as the calculation window uses.
 RunOutcome runComputation(const std::string& fileName, RunObserver& progress);
+
+// What a trial run leaves: the sample at the end of its programme.
+struct TrialResult {
+    RunOutcome outcome;
+    double surfaceCarbon = 0; // % C
+    double meanIncrease = 0;  // % C, mean carbon increase of a foil or wire
+    double caseDepth = 0;     // mm, depth at the level asked for (0 for a foil or wire)
+};
+
+// Runs the text of a process-data file as a normal run would, through the same solvers, but
+// opens, writes and deletes no file. Leaves runState.cancelRequested as it found it unless a
+// cancel was seen (then the caller, which may run many trials, clears it).
+TrialResult runTrial(const std::string& processText, double level, RunObserver& progress);

@@ -54,6 +54,14 @@ std::string kindName(const std::string& shapeLine) {
 
 Parametry::Parametry(const std::string& name) : fileName(name) {
     std::ifstream in(name, std::ios::binary);
+    read(in);
+}
+
+Parametry::Parametry(std::istream& in, const std::string& name) : fileName(name) {
+    read(in);
+}
+
+void Parametry::read(std::istream& in) {
     in.imbue(std::locale::classic());
     double transferCmPerS = 0;
     in >> ck >> transferCmPerS;

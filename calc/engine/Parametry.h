@@ -4,12 +4,15 @@
 
 #include "ProcessData.h"
 
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
 
 struct Parametry {
     explicit Parametry(const std::string& fileName);
+    // The same from the text of a process-data file; `fileName` only names the result files.
+    Parametry(std::istream& in, const std::string& fileName);
 
     std::vector<double> sklad;       // %: Cr, Mo, Mn, Si, Ni
     std::vector<double> czas;        // s, stage times (the first is 0)
@@ -28,6 +31,9 @@ struct Parametry {
 
     // Empty when the kind is none the computation knows.
     std::optional<SampleShape> kind() const { return shapeFromLine(rodzProb); }
+
+private:
+    void read(std::istream& in);
 };
 
 // Grid sizing, run while the record is built: the surface cell from the diffusion length; for

@@ -65,6 +65,14 @@ void ResultStreams::row(std::ostream& out, int width, int precision,
     out << lineEnd;
 }
 
+void ResultStreams::removeEarlierResults(const std::string& fileName) {
+    deleteResultFiles(fileName);
+}
+
+void ResultStreams::removeSet(const std::string& fileName) {
+    deleteSet(fileName);
+}
+
 void deleteResultFiles(const std::string& fileName) {
     for (const char* extension : resultExtensions)
         std::remove(resultFileName(fileName, extension).c_str());

@@ -6,6 +6,9 @@
 // A run opens the main file (the process-data file, appended to) and the result files of its
 // kind (truncated). A stream that cannot be opened takes no output and the run goes on. A
 // non-finite value is never written: the streams are marked failed instead, and the run ends.
+//
+// The run reaches the folder only through the virtual operations here, so a trial run (see
+// TrialStreams) computes exactly as a normal one while no file is opened, written or deleted.
 
 #include <fstream>
 #include <initializer_list>
@@ -15,12 +18,19 @@
 class ResultStreams {
 public:
     ResultStreams();
+    virtual ~ResultStreams() = default;
+    ResultStreams(const ResultStreams&) = delete;
+    ResultStreams& operator=(const ResultStreams&) = delete;
 
     // Main file, "pow", "twa", "mas" and "gru": semi-infinite samples, plates and cylinders.
-    void openThick(const std::string& fileName);
+    virtual void openThick(const std::string& fileName);
     // Main file, "pow", "mas" and "sre": foils and wires.
-    void openThin(const std::string& fileName);
+    virtual void openThin(const std::string& fileName);
     void closeAll();
+    // The set's result files of an earlier run, before a run starts (or when it fails).
+    virtual void removeEarlierResults(const std::string& fileName);
+    // A cancelled run's whole set.
+    virtual void removeSet(const std::string& fileName);
 
     // ", " then each value right-aligned in `width` characters with `precision` digits.
     void row(std::ostream& out, int width, int precision, std::initializer_list<double> values);
@@ -39,6 +49,16 @@ public:
 
 private:
     bool failed_ = false;
+};
+
+// Streams of a trial run: never opened, so every row is dropped unformatted, and nothing is
+// deleted. The values a row would carry are still judged, so a trial fails where a run would.
+class TrialStreams : public ResultStreams {
+public:
+    void openThick(const std::string& /*fileName*/) override { clearFailure(); }
+    void openThin(const std::string& /*fileName*/) override { clearFailure(); }
+    void removeEarlierResults(const std::string& /*fileName*/) override {}
+    void removeSet(const std::string& /*fileName*/) override {}
 };
 
 inline constexpr const char* lineEnd = "\r\n";

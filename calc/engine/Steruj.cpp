@@ -46,9 +46,10 @@ RunOutcome Steruj::run(RunObserver& progress) {
     solver->oblD();
     solver->oblKr();
     nextOutput = outputInterval;
-    deleteResultFiles(fileName);
+    streams.removeEarlierResults(fileName);
     solver->setLastMass(solver->massGain());
     solver->openResults(t);
+    surfaceAtRows.assign(1, solver->carbon()[1]);
 
     const double end = czas.back();
     for (std::size_t stage = 0; stage + 1 < czas.size(); ++stage) {
@@ -77,11 +78,12 @@ RunOutcome Steruj::run(RunObserver& progress) {
             progress.betweenSteps();
             if (runState.cancelRequested != 0) {
                 streams.closeAll();
-                deleteSet(fileName);
-                return RunOutcome{RunStatus::Cancelled, {}};
+                streams.removeSet(fileName);
+                return RunOutcome{RunStatus::Cancelled, {}, surfaceAtRows};
             }
         }
         solver->writeProfile(t);
+        surfaceAtRows.push_back(solver->carbon()[1]);
     }
     solver->writeDepths(t);
     solver->writeSurface(t);
@@ -91,7 +93,7 @@ RunOutcome Steruj::run(RunObserver& progress) {
     streams.closeAll();
     if (streams.failed())
         return fail("the carbon profile is no longer finite");
-    return RunOutcome{RunStatus::Finished, {}};
+    return RunOutcome{RunStatus::Finished, {}, surfaceAtRows};
 }
 
 bool Steruj::advance(const StageRamp& ramp) {
@@ -117,6 +119,7 @@ bool Steruj::advance(const StageRamp& ramp) {
 
 RunOutcome Steruj::fail(const char* reason) {
     streams.closeAll();
-    deleteResultFiles(fileName);
-    return RunOutcome{RunStatus::Failed, std::string("The computation stopped: ") + reason + "."};
+    streams.removeEarlierResults(fileName);
+    return RunOutcome{RunStatus::Failed, std::string("The computation stopped: ") + reason + ".",
+                      surfaceAtRows};
 }

@@ -25,6 +25,8 @@ public:
     Steruj& operator=(const Steruj&) = delete;
 
     RunOutcome run(RunObserver& progress);
+    // The solver as the run left it.
+    const Gruba& sample() const { return *solver; }
 
 private:
     // The furnace between two stage rows: linear in time from the row `stage`.
@@ -48,4 +50,5 @@ private:
     double t = 0;                    // s, process time
     std::string fileName;
     ResultStreams& streams;
+    std::vector<double> surfaceAtRows; // % C
 };

@@ -1,0 +1,103 @@
+// A trial run computes what a normal run computes, and leaves the folder alone.
+
+#include "Computation.h"
+#include "ProcessData.h"
+#include "ResultStreams.h"
+#include "RunFixture.h"
+#include "RunState.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <ostream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct TrialCase {
+    const char* name;
+    const char* shape;
+    double duration; // h, s for foil and wire
+    double thickness;
+};
+
+void PrintTo(const TrialCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+const TrialCase trialCases[] = {
+    {"SemiInfinite", "Semi-infinitive sample", 3, emptyCell},
+    {"Plate", "Plate", 2, 1.5},
+    {"Cylinder", "Cylinder", 2, 3},
+    {"Foil", "Foil", 600, 0.05},
+    {"Wire", "Drut", 300, 0.05},
+};
+
+// The last row's values of a result file.
+std::vector<double> lastRow(const std::filesystem::path& path) {
+    std::istringstream lines(readText(path));
+    std::string line, last;
+    while (std::getline(lines, line))
+        if (line.rfind(", ", 0) == 0)
+            last = line;
+    std::istringstream row(last.substr(1));
+    std::vector<double> values;
+    for (double value = 0; row >> value;)
+        values.push_back(value);
+    return values;
+}
+
+std::map<std::filesystem::path, std::string> contents(const TempFolder& folder) {
+    std::map<std::filesystem::path, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.file("")))
+        files[entry.path()] = readText(entry.path());
+    return files;
+}
+
+class TrialRun : public testing::TestWithParam<TrialCase> {};
+
+} // namespace
+
+TEST_P(TrialRun, EndsWhereTheWrittenRunEnds) {
+    const TrialCase& row = GetParam();
+    ProcessForm form = constantStage(row.duration, 920, 1.0);
+    form.thickness = row.thickness;
+    TempFolder folder;
+    ResultStreams streams;
+    ASSERT_EQ(writeAndRun(folder.file("set.tav"), form, row.shape, streams).status,
+              RunStatus::Finished);
+    const auto before = contents(folder);
+
+    NoProgress progress;
+    const TrialResult trial = runTrial(processDataText(form, row.shape), 0.35, progress);
+    ASSERT_EQ(trial.outcome.status, RunStatus::Finished);
+    EXPECT_EQ(contents(folder), before);
+
+    EXPECT_NEAR(trial.surfaceCarbon, lastRow(folder.file("set.pow"))[1], 5e-4);
+    const bool thin = row.shape == std::string("Foil") || row.shape == std::string("Drut");
+    if (thin)
+        EXPECT_NEAR(trial.meanIncrease, lastRow(folder.file("set.sre"))[1], 5e-4);
+    else
+        EXPECT_NEAR(trial.caseDepth, lastRow(folder.file("set.gru"))[2], 5e-4);
+    ASSERT_EQ(trial.outcome.surfaceAtRows.size(), 2u);
+    EXPECT_EQ(trial.outcome.surfaceAtRows[0], 0.2);
+    EXPECT_EQ(trial.outcome.surfaceAtRows[1], trial.surfaceCarbon);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, TrialRun, testing::ValuesIn(trialCases),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+TEST(TrialRunCancel, StopsWithoutTouchingAnyFile) {
+    TempFolder folder;
+    const std::string text = processDataText(constantStage(4, 920, 1.0), semiInfiniteShapeName);
+    struct CancelAtOnce : RunObserver {
+        void setProgress(int) override {}
+        void betweenSteps() override { runState.cancelRequested = 1; }
+    } cancel;
+    const TrialResult trial = runTrial(text, 0.35, cancel);
+    runState.cancelRequested = 0;
+    EXPECT_EQ(trial.outcome.status, RunStatus::Cancelled);
+    EXPECT_TRUE(std::filesystem::is_empty(folder.file("")));
+}
