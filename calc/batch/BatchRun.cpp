@@ -5,6 +5,7 @@
 #include "ProcessCheck.h"
 #include "ResultStreams.h"
 #include "RunState.h"
+#include "Saturation.h"
 #include "SetNames.h"
 #include "TerminalProgress.h"
 
@@ -133,6 +134,8 @@ FileResult runFile(const std::string& argument) {
     const RunOutcome outcome = runComputation(path, progress, streams);
     progress.finish();
     updateFileTable(listFilePath(), ListChange::Remove, path);
+    for (const std::string& warning : saturationWarnings(reading.head->data, outcome.surfaceAtRows))
+        complain(path, "warning: " + warning);
 
     switch (outcome.status) {
     case RunStatus::Finished:

@@ -164,3 +164,48 @@ TEST_F(BatchRun, PolishShapeNamesInWindows1250AreAccepted) {
     EXPECT_EQ(runFiles({path.string()}), 0);
     EXPECT_TRUE(std::filesystem::exists(folder_.file("old.gru")));
 }
+
+struct SaturationCase {
+    const char* name;
+    std::string text;
+    std::vector<std::string> warnings; // each must appear once, and nothing else is warned of
+};
+
+void PrintTo(const SaturationCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class SaturationWarning : public BatchRun, public testing::WithParamInterface<SaturationCase> {};
+
+TEST_P(SaturationWarning, IsPrintedAndTheRunGoesOn) {
+    const auto path = folder_.file("soot.tav");
+    writeText(path, GetParam().text);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(runFiles({path.string()}), 0);
+    const std::string message = testing::internal::GetCapturedStderr();
+    std::size_t count = 0;
+    for (std::size_t at = message.find("warning: "); at != std::string::npos;
+         at = message.find("warning: ", at + 1))
+        ++count;
+    EXPECT_EQ(count, GetParam().warnings.size()) << message;
+    for (const std::string& warning : GetParam().warnings)
+        EXPECT_NE(message.find(warning), std::string::npos) << message;
+    EXPECT_TRUE(std::filesystem::exists(folder_.file("soot.gru")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Batch, SaturationWarning,
+    testing::Values(
+        SaturationCase{"BelowTheLimit", plate, {}},
+        SaturationCase{"PotentialAndSurfaceAbove",
+                       replaced(replaced(plate, "0 920 1\r\n1 920 0.8", "0 900 1.35\r\n3 900 1.35"),
+                                "\r\n1\r\n0\r\n0.5\r\n0.3\r\n", "\r\n0\r\n0\r\n0\r\n0\r\n"),
+                       {"stage 1: the potential 1.35 % C", "stage 2: the potential 1.35 % C",
+                        "stage 2: the computed surface carbon"}},
+        SaturationCase{"AlloyLowersTheLimit",
+                       replaced(replaced(plate, "0 920 1\r\n1 920 0.8", "0 920 1.2\r\n1 920 1.2"),
+                                "\r\n1\r\n0\r\n0.5\r\n", "\r\n1.1\r\n0\r\n1.2\r\n"),
+                       {"stage 1: the potential 1.20 % C exceeds the saturation limit of "
+                        "austenite, 1.17 % C",
+                        "stage 2: the potential 1.20 % C"}}),
+    [](const testing::TestParamInfo<SaturationCase>& row) { return std::string(row.param.name); });

@@ -1,0 +1,20 @@
+#pragma once
+// The saturation limit of austenite (the Acm line): above it the furnace deposits soot and the
+// case forms carbides, of which the diffusion law knows nothing. The computation goes on
+// regardless; the limit only lets the programs warn.
+
+#include "ProcessData.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+// % C that austenite of a steel with `alloy` (%: Cr, Mo, Mn, Si, Ni) dissolves at `celsius`, on
+// the scale of the carbon potential.
+double saturationCarbon(double celsius, const std::array<double, 5>& alloy);
+
+// One warning per stage row whose potential exceeds the limit at its temperature, and one per
+// row at which the computed surface carbon (`surfaceAtRows`, as a run reports it; may be empty
+// or shorter) exceeds it.
+std::vector<std::string> saturationWarnings(const TDane& data,
+                                            const std::vector<double>& surfaceAtRows);
