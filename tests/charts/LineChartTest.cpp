@@ -301,14 +301,14 @@ void LineChartTest::csv() {
     ChartDescription time;
     time.xCaption = u"     Carburizing time, h"_s;
     time.yCaption = u"Temperature, C"_s;
-    time.lines = {{{0, 900}, {2.5, 910.25}}};
+    time.series = {{{0, 900}, {2.5, 910.25}}};
     QCOMPARE(csvText(time), u"\"Carburizing time, h\",\"Temperature, C\"\n0,900\n2.5,910.25\n"_s);
 
     ChartDescription nodes;
     nodes.xCaption = u"Distance from the surface, mm"_s;
     nodes.yCaption = u"Carbon concentration, %"_s;
     nodes.legends = {u"1.125h"_s, u"say \"2\""_s};
-    nodes.lines = {{{0, 1}, {0.5, 0.6}}, {{0, 1.05}, {0.5, 0.8}}};
+    nodes.series = {{{0, 1}, {0.5, 0.6}}, {{0, 1.05}, {0.5, 0.8}}};
     QCOMPARE(
         csvText(nodes),
         u"\"Distance from the surface, mm\",1.125h,\"say \"\"2\"\"\"\n0,1,1.05\n0.5,0.6,0.8\n"_s);

@@ -136,3 +136,52 @@ TEST(NodeRange, HugeSpanIsCapped) {
 }
 
 } // namespace
+
+namespace {
+
+struct WideningCase {
+    const char* name;
+    AxisSpan initial;
+    std::vector<double> values;
+    AxisSpan widened;
+};
+
+void PrintTo(const WideningCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class InitialAxisTest : public testing::TestWithParam<WideningCase> {};
+
+TEST_P(InitialAxisTest, HoldsEveryValue) {
+    const WideningCase& c = GetParam();
+    ValueRange range;
+    range.include(c.values);
+    const AxisSpan axis = widenedToHold(c.initial, range);
+    // Multiples of round steps: a few ulps at most.
+    EXPECT_DOUBLE_EQ(axis.start, c.widened.start);
+    EXPECT_DOUBLE_EQ(axis.end, c.widened.end);
+    EXPECT_EQ(axis.divisions, c.widened.divisions);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rule, InitialAxisTest,
+    testing::Values(
+        WideningCase{"DataInsideKeepTheAxis", {0, 12, 6}, {0, 4, 12}, {0, 12, 6}},
+        WideningCase{"NoDataKeepTheAxis", {800, 950, 15}, {}, {800, 950, 15}},
+        // A plate programme of 40 h on the 12 h axis: steps of 10 h instead of 2 h.
+        WideningCase{"StagesPastTheTimeAxis", {0, 12, 6}, {0, 20, 40}, {0, 40, 4}},
+        WideningCase{"JustPastTheEnd", {0, 12, 6}, {0, 13}, {0, 15, 6}},
+        WideningCase{"FoilRunOf5000s", {0, 2000, 10}, {0, 1000, 5000}, {0, 5000, 10}},
+        WideningCase{"CaseDepthsPastTheDepthAxis", {0, 1.6, 16}, {0, 2.1, 2.6}, {0, 2.6, 13}},
+        // A stage at 700 °C under the 800 °C start: the start moves down to a round value.
+        WideningCase{"TemperatureBelowTheStart", {800, 950, 15}, {700, 920}, {700, 960, 13}},
+        WideningCase{"BothSides", {0, 1, 4}, {-0.3, 1.7}, {-0.5, 2, 5}},
+        // Values read as 2.6000000000000001 still end on 2.6.
+        WideningCase{"RoundingErrorCostsNoDivision", {0, 1.6, 16}, {0.1 + 2.5}, {0, 2.6, 13}},
+        WideningCase{
+            "NonFiniteValuesAreNotData",
+            {0, 12, 6},
+            {0, std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()},
+            {0, 12, 6}}));
+
+} // namespace

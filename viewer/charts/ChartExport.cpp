@@ -24,14 +24,14 @@ QString csvNumber(double value) {
 
 QString csvText(const ChartDescription& description) {
     QStringList header{csvField(description.xCaption)};
-    for (qsizetype line = 0; line < description.lines.size(); ++line)
+    for (qsizetype line = 0; line < description.series.size(); ++line)
         header.append(csvField(line < description.legends.size() ? description.legends[line]
                                                                  : description.yCaption));
     QString text = header.join(u',') + u'\n';
-    const qsizetype rows = description.lines.isEmpty() ? 0 : description.lines.first().size();
+    const qsizetype rows = description.series.isEmpty() ? 0 : description.series.first().size();
     for (qsizetype row = 0; row < rows; ++row) {
-        QStringList fields{csvNumber(description.lines.first()[row].x())};
-        for (const QList<QPointF>& line : description.lines)
+        QStringList fields{csvNumber(description.series.first()[row].x())};
+        for (const QList<QPointF>& line : description.series)
             fields.append(row < line.size() ? csvNumber(line[row].y()) : QString());
         text += fields.join(u',') + u'\n';
     }

@@ -1,7 +1,8 @@
 #pragma once
-// The points of a chart as comma-separated text, for other programs to read: a header row of
-// the X caption and one column title per line (its legend, else the Y caption), then a row per
-// point of the first line with the X value and every line's Y value at that point.
+// The series of a chart as comma-separated text, for other programs to read, every point
+// whatever the axes show: a header row of the X caption and one column title per line (its
+// legend, else the Y caption), then a row per point of the first line with the X value and
+// every line's Y value at that point.
 
 #include "LineChart.h"
 

@@ -126,6 +126,7 @@ TXYMDIChild::TXYMDIChild(ChartContext& context, const QString& title, const QStr
     // The file brings its axes; a file that cannot be read leaves the window empty.
     readFile(
         [this](std::istream& in) { return readXYFile(in, captions_, scaleRecord(), series_); });
+    widenScaleToHoldLine();
 }
 
 TTimeChartMDIChild::TimeLine TXYMDIChild::line() const {

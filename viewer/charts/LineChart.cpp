@@ -1,5 +1,7 @@
 #include "LineChart.h"
 
+#include "ChartPoints.h"
+
 #include <QChart>
 #include <QClipboard>
 #include <QFontMetricsF>
@@ -47,15 +49,6 @@ int labelDecimals(double start, double step) {
             return decimals;
     }
     return cap;
-}
-
-// The smallest of 1, 2, 2.5 and 5 times a power of ten that is at least `least`.
-double roundStep(double least) {
-    const double power = std::pow(10.0, std::floor(std::log10(least)));
-    for (const double factor : {1.0, 2.0, 2.5, 5.0})
-        if (factor * power >= least)
-            return factor * power;
-    return 10 * power;
 }
 
 // The axis as it can be shown: a record may hold an empty or inverted range, and the
@@ -219,6 +212,7 @@ LineChart::LineChart(QWidget* parent) : QChartView(parent) {
 
 void LineChart::setLineCount(int count) {
     description_.lines = QList<QList<QPointF>>(std::max(count, 0));
+    description_.series = description_.lines;
     description_.legends.clear();
 }
 
@@ -248,6 +242,11 @@ void LineChart::setLegend(int line, const QString& text) {
 void LineChart::addPoint(int line, QPointF point) {
     if (line >= 0 && line < description_.lines.size())
         description_.lines[line].append(point);
+}
+
+void LineChart::setSeries(int line, QList<QPointF> points) {
+    if (line >= 0 && line < description_.series.size())
+        description_.series[line] = std::move(points);
 }
 
 void LineChart::draw() {

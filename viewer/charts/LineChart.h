@@ -34,8 +34,9 @@ struct ChartDescription {
     QString xCaption;
     QString middleCaption; // shown as the chart's title when not empty
     QString yCaption;
-    QStringList legends; // one per line, or none at all: no legend is shown
-    QList<QList<QPointF>> lines;
+    QStringList legends;          // one per line, or none at all: no legend is shown
+    QList<QList<QPointF>> lines;  // the points drawn, within the axes
+    QList<QList<QPointF>> series; // every point of each line's data, whatever the axes show
 };
 
 class LineChart : public QChartView {
@@ -43,7 +44,7 @@ class LineChart : public QChartView {
 public:
     explicit LineChart(QWidget* parent = nullptr);
 
-    // Starts a new description with `count` empty lines and no legends.
+    // Starts a new description with `count` empty lines, empty series and no legends.
     void setLineCount(int count);
     void setXAxis(const ChartAxis& axis);
     void setYAxis(const ChartAxis& axis);
@@ -51,6 +52,8 @@ public:
                      const QString& yCaption);
     void setLegend(int line, const QString& text);
     void addPoint(int line, QPointF point);
+    // What a line stands for, drawn or not: exports hold all of it.
+    void setSeries(int line, QList<QPointF> points);
 
     // Shows the chart as described so far.
     void draw();

@@ -65,6 +65,17 @@ bool TChartMDIChild::readFile(const std::function<ReadStatus(std::istream&)>& re
     return opened;
 }
 
+void TChartMDIChild::widenScaleToHold(const ValueRange& xValues, const ValueRange& yValues) {
+    const AxisSpan x = widenedToHold({scale_.xStart, scale_.xEnd, scale_.xDivisions}, xValues);
+    const AxisSpan y = widenedToHold({scale_.yStart, scale_.yEnd, scale_.yDivisions}, yValues);
+    scale_.xStart = x.start;
+    scale_.xEnd = x.end;
+    scale_.xDivisions = x.divisions;
+    scale_.yStart = y.start;
+    scale_.yEnd = y.end;
+    scale_.yDivisions = y.divisions;
+}
+
 void TChartMDIChild::draw() {
     if (isMinimized())
         return;

@@ -8,6 +8,7 @@
 // drawn at.
 
 #include "ChartContext.h"
+#include "ChartPoints.h"
 #include "SeriesReaders.h"
 #include "TSkala.h"
 
@@ -58,6 +59,9 @@ protected:
     // Gives the window's file to `read`. A file that cannot be opened or is damaged is
     // reported; the window keeps whatever was read. False when the file could not be opened.
     bool readFile(const std::function<ReadStatus(std::istream&)>& read);
+    // Widens the axes of the `TSkala` where the data run past them, so that a fresh window
+    // hides none of its results; axes that hold the data stay as they are.
+    void widenScaleToHold(const ValueRange& xValues, const ValueRange& yValues);
 
     // Describes the kind's chart, from the series and the `TSkala`, to a chart about to draw.
     virtual void describe(LineChart& chart) = 0;

@@ -8,34 +8,54 @@ void TNodeChartMDIChild::setInitialScale(double xEnd, int yDivisions, double yEn
     scaleRecord().xEnd = xEnd;
     scaleRecord().yDivisions = yDivisions;
     scaleRecord().yEnd = yEnd;
+    ValueRange nodes;
+    nodes.include(grid());
+    ValueRange values;
+    for (const QList<QPointF>& line : allPoints())
+        for (const QPointF& point : line)
+            values.include(point.y());
+    widenScaleToHold(nodes, values);
+}
+
+QList<QList<QPointF>> TNodeChartMDIChild::allPoints() {
+    const std::span<const double> nodes = grid();
+    QList<QList<QPointF>> lines(lineCount());
+    for (std::size_t node = 0; node < nodes.size(); ++node)
+        for (qsizetype line = 0; line < lines.size(); ++line)
+            lines[line].append(
+                QPointF(nodes[node], value(static_cast<int>(node), static_cast<int>(line))));
+    return lines;
 }
 
 void TNodeChartMDIChild::describe(LineChart& chart) {
     const TSkala& axes = scale();
-    const int lines = lineCount();
-    chart.setLineCount(lines);
+    const QList<QList<QPointF>> points = allPoints();
+    chart.setLineCount(static_cast<int>(points.size()));
     chart.setYAxis(ChartAxis::spanning(axes.yStart, axes.yEnd, axes.yDivisions));
-    for (int line = 0; line < lines; ++line)
+    for (int line = 0; line < points.size(); ++line)
         if (const QString text = legend(line); !text.isEmpty())
             chart.setLegend(line, text);
 
     const std::span<const double> nodes = grid();
-    auto first = std::size_t{0};
-    std::size_t end = nodes.size();
+    qsizetype first = 0;
+    auto end = static_cast<qsizetype>(nodes.size());
     if (const std::optional<NodeRange> range = nodeRange(nodes, axes.xStart, axes.xEnd)) {
-        first = static_cast<std::size_t>(range->first);
+        first = range->first;
         if (!drawsToGridEnd())
-            end = static_cast<std::size_t>(range->last) + 1;
-        chart.setXAxis(ChartAxis{nodes[first], range->step, range->pointCount - 1});
+            end = range->last + 1;
+        chart.setXAxis(
+            ChartAxis{nodes[static_cast<std::size_t>(first)], range->step, range->pointCount - 1});
     } else {
         // A grid of one node has no step to lay the axis out by.
         chart.setXAxis(ChartAxis::spanning(axes.xStart, axes.xEnd, axes.xDivisions));
     }
     chart.setCaptions(xCaption(), QString(), yCaption());
 
-    for (std::size_t node = first; node < end; ++node)
-        for (int line = 0; line < lines; ++line)
-            chart.addPoint(line, QPointF(nodes[node], value(static_cast<int>(node), line)));
+    for (int line = 0; line < points.size(); ++line) {
+        chart.setSeries(line, points[line]);
+        for (qsizetype node = first; node < end; ++node)
+            chart.addPoint(line, points[line][node]);
+    }
 }
 
 std::unique_ptr<TAxisSetup> TNodeChartMDIChild::scaleDialog() {

@@ -14,7 +14,8 @@ class TNodeChartMDIChild : public TChartMDIChild {
 protected:
     using TChartMDIChild::TChartMDIChild;
 
-    // The axes before the user rescales them; the X axis starts at 0.
+    // The axes before the user rescales them, widened where the lines run past them; the X
+    // axis starts at 0.
     void setInitialScale(double xEnd, int yDivisions, double yEnd);
 
     virtual int lineCount() const = 0;
@@ -29,6 +30,9 @@ protected:
     virtual bool drawsToGridEnd() const { return false; }
 
 private:
+    // Every line's value at every node of the grid.
+    QList<QList<QPointF>> allPoints();
+
     void describe(LineChart& chart) final;
     std::unique_ptr<TAxisSetup> scaleDialog() final;
 };

@@ -16,6 +16,17 @@ void TTimeChartMDIChild::setInitialScale(bool foil, int yDivisions, double yStar
     scaleRecord().yDivisions = yDivisions;
     scaleRecord().yStart = yStart;
     scaleRecord().yEnd = yEnd;
+    widenScaleToHoldLine();
+}
+
+void TTimeChartMDIChild::widenScaleToHoldLine() {
+    const TimeLine shown = line();
+    const std::size_t count = std::min(shown.times.size(), shown.values.size());
+    ValueRange times;
+    times.include(shown.times.first(count));
+    ValueRange values;
+    values.include(shown.values.first(count));
+    widenScaleToHold(times, values);
 }
 
 void TTimeChartMDIChild::describe(LineChart& chart) {
@@ -28,6 +39,10 @@ void TTimeChartMDIChild::describe(LineChart& chart) {
     for (const ChartPoint& point :
          timeChartPoints(shown.times, shown.values, axes.xStart, axes.xEnd))
         chart.addPoint(0, QPointF(point.x, point.y));
+    QList<QPointF> series;
+    for (std::size_t row = 0; row < std::min(shown.times.size(), shown.values.size()); ++row)
+        series.append(QPointF(shown.times[row], shown.values[row]));
+    chart.setSeries(0, std::move(series));
 }
 
 std::unique_ptr<TAxisSetup> TTimeChartMDIChild::scaleDialog() {

@@ -23,9 +23,12 @@ protected:
     using TChartMDIChild::TChartMDIChild;
 
     static QString timeCaption(bool foil);
-    // The axes before the user rescales them. The time axis is the same for every kind: a
-    // foil's programme is seconds long, any other sample's hours.
+    // The axes before the user rescales them, widened where the line runs past them. The time
+    // axis is the same for every kind: a foil's programme is seconds long, any other sample's
+    // hours.
     void setInitialScale(bool foil, int yDivisions, double yStart, double yEnd);
+    // Widens the axes read from the file where the line runs past them.
+    void widenScaleToHoldLine();
 
     virtual TimeLine line() const = 0;
 

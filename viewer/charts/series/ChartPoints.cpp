@@ -81,3 +81,38 @@ std::optional<NodeRange> nodeRange(std::span<const double> grid, double xStart, 
     range.pointCount = axisPointCount(grid[last] - grid[first], range.step);
     return range;
 }
+
+double roundStep(double least) {
+    const double power = std::pow(10.0, std::floor(std::log10(least)));
+    for (const double factor : {1.0, 2.0, 2.5, 5.0})
+        if (factor * power >= least)
+            return factor * power;
+    return 10 * power;
+}
+
+void ValueRange::include(double value) {
+    if (!std::isfinite(value))
+        return;
+    lowest_ = std::min(lowest_, value);
+    highest_ = std::max(highest_, value);
+}
+
+void ValueRange::include(std::span<const double> values) {
+    for (const double value : values)
+        include(value);
+}
+
+AxisSpan widenedToHold(const AxisSpan& initial, const ValueRange& values) {
+    if (values.empty() || (values.lowest() >= initial.start && values.highest() <= initial.end))
+        return initial;
+    const double lowest = std::min(initial.start, values.lowest());
+    const double highest = std::max(initial.end, values.highest());
+    const double step = roundStep((highest - lowest) / std::max(initial.divisions, 1));
+    // A value on a multiple of the step, computed from decimal text, may lie a rounding error
+    // beside it: it must not cost a division.
+    const double start = values.lowest() < initial.start
+                             ? std::floor(lowest / step + wholeTolerance) * step
+                             : initial.start;
+    const double divisions = std::ceil((highest - start) / step - wholeTolerance);
+    return {start, start + divisions * step, static_cast<int>(divisions)};
+}

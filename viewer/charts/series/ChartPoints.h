@@ -2,6 +2,7 @@
 // The arithmetic of drawing, kept apart from the windows so that it can be tested without a
 // display.
 
+#include <limits>
 #include <optional>
 #include <span>
 #include <vector>
@@ -35,3 +36,36 @@ struct NodeRange {
 // at or before it, the last node when xEnd is at or beyond it, otherwise the first node at or
 // beyond xEnd. No range for a grid of fewer than two nodes, which has no step.
 std::optional<NodeRange> nodeRange(std::span<const double> grid, double xStart, double xEnd);
+
+// The smallest of 1, 2, 2.5 and 5 times a power of ten that is at least `least` (> 0).
+double roundStep(double least);
+
+// The lowest and the highest of the finite values seen so far.
+class ValueRange {
+public:
+    void include(double value);
+    void include(std::span<const double> values);
+
+    bool empty() const { return lowest_ > highest_; }
+    double lowest() const { return lowest_; }
+    double highest() const { return highest_; }
+
+private:
+    double lowest_ = std::numeric_limits<double>::infinity();
+    double highest_ = -std::numeric_limits<double>::infinity();
+};
+
+// An axis of a window's `TSkala`: from `start` to `end` in `divisions` equal steps.
+struct AxisSpan {
+    double start = 0;
+    double end = 0;
+    int divisions = 1;
+
+    friend bool operator==(const AxisSpan&, const AxisSpan&) = default;
+};
+
+// `initial` itself when every value lies inside it. Otherwise the axis grows on the side (or
+// sides) the values run past, to the next round value that holds them all: its step is the
+// round step (above) that keeps about as many divisions as `initial` has, and a widened end
+// lies on a multiple of that step from the start, so that the labels stay round numbers.
+AxisSpan widenedToHold(const AxisSpan& initial, const ValueRange& values);
