@@ -41,6 +41,24 @@ std::string completeName(std::string_view name) {
     return completeName(name, programFolder());
 }
 
+std::string commandLineName(std::string_view name) {
+    std::error_code error;
+    const std::filesystem::path here = std::filesystem::current_path(error);
+    return commandLineName(name, error ? std::filesystem::path("/") : here, programFolder());
+}
+
+std::string commandLineName(std::string_view name, const std::filesystem::path& currentFolder,
+                            std::string_view fallbackFolder) {
+    if (isCompleteName(name))
+        return std::string(name);
+    const std::string here = (currentFolder / name).lexically_normal().string();
+    const std::string fallback = completeName(name, fallbackFolder);
+    std::error_code error;
+    if (!std::filesystem::exists(here, error) && std::filesystem::exists(fallback, error))
+        return fallback;
+    return here;
+}
+
 std::string resultFileName(std::string_view setName, std::string_view extension) {
     const std::size_t slash = setName.rfind('/');
     const std::size_t dot = setName.rfind('.');

@@ -18,6 +18,9 @@ int main(int argc, char* argv[]) {
     const ViewerCommandLine command = parseCommandLine(arguments);
 
     switch (command.mode) {
+    case ViewerCommandLine::Mode::Help:
+        QTextStream(stdout) << usageText();
+        return 0;
     case ViewerCommandLine::Mode::Version:
         QTextStream(stdout) << versionLine() << Qt::endl;
         return 0;
@@ -28,6 +31,10 @@ int main(int argc, char* argv[]) {
         preferOffscreenPlatform(arguments);
         break;
     case ViewerCommandLine::Mode::Frame:
+        if (!displayNamed(arguments)) {
+            QTextStream(stderr) << noDisplayLine();
+            return 1;
+        }
         break;
     }
 

@@ -1,5 +1,6 @@
 #include "BatchRun.h"
 
+#include "CalcCommandLine.h"
 #include "Computation.h"
 #include "FileTable.h"
 #include "ProcessCheck.h"
@@ -85,24 +86,11 @@ void listResults(const std::string& path, SampleShape shape) {
         list(thickExtensions);
 }
 
-// A set's name is completed with the program folder, as everywhere in the system; a name typed
-// on the command line that names no file there but one in the current folder means that one.
-std::string setName(const std::string& argument) {
-    const std::string inProgramFolder = completeName(argument);
-    std::error_code error;
-    if (isCompleteName(argument) || std::filesystem::exists(inProgramFolder, error))
-        return inProgramFolder;
-    const std::filesystem::path here = std::filesystem::absolute(argument, error);
-    if (!error && std::filesystem::exists(here, error))
-        return here.lexically_normal().string();
-    return inProgramFolder;
-}
-
 enum class FileResult { Finished, Refused, Failed, Cancelled };
 
 // Validates, registers, runs and unregisters one process-data file.
 FileResult runFile(const std::string& argument) {
-    const std::string path = setName(argument);
+    const std::string path = commandLineName(argument);
     const std::optional<std::string> text = fileText(path);
     if (!text) {
         complain(path, "cannot be opened");
@@ -155,18 +143,15 @@ FileResult runFile(const std::string& argument) {
 
 } // namespace
 
-int runBatch(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: tavcalc --run FILE.tav [FILE.tav ...]\n"
-                             "  A name that is not an absolute path is taken from the program "
-                             "folder,\n  or from the current folder when the program folder has "
-                             "no such file.\n");
+int runBatch(const std::vector<std::string>& files) {
+    if (files.empty()) {
+        std::fputs(calcUsage().c_str(), stderr);
         return 2;
     }
     catchInterrupt();
     bool allRan = true;
-    for (int i = 2; i < argc; ++i) {
-        const FileResult result = runFile(argv[i]);
+    for (const std::string& file : files) {
+        const FileResult result = runFile(file);
         allRan = allRan && result == FileResult::Finished;
         if (result == FileResult::Cancelled)
             break;

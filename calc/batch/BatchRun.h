@@ -1,4 +1,9 @@
 #pragma once
 // `tavcalc --run FILE.tav [FILE.tav ...]`: computes process-data files without a window.
-// Returns the process exit status: 0 only when every file ran to its end.
-int runBatch(int argc, char** argv);
+// `files` are the words after "--run". Returns the process exit status: 0 only when every file
+// ran to its end, 2 when no file is named.
+
+#include <string>
+#include <vector>
+
+int runBatch(const std::vector<std::string>& files);

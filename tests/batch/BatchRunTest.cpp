@@ -8,19 +8,16 @@
 
 #include <ostream>
 
+#include <unistd.h> // getpid
+
 #include <fstream>
 #include <optional>
 #include <vector>
 
 namespace {
 
-int runFiles(std::vector<std::string> files) {
-    std::vector<std::string> words{"tavcalc", "--run"};
-    words.insert(words.end(), files.begin(), files.end());
-    std::vector<char*> argv;
-    for (std::string& word : words)
-        argv.push_back(word.data());
-    return runBatch(static_cast<int>(argv.size()), argv.data());
+int runFiles(const std::vector<std::string>& files) {
+    return runBatch(files);
 }
 
 void writeText(const std::filesystem::path& path, const std::string& text) {
@@ -148,14 +145,19 @@ TEST_F(BatchRun, CancelKeepsTheProcessDataAndDeletesTheResults) {
     EXPECT_EQ(runState.cancelRequested, 0);
 }
 
-TEST_F(BatchRun, RelativeNamesComeFromTheProgramFolderElseTheCurrentOne) {
-    const auto here = folder_.file("here.tav");
-    writeText(here, plate);
+TEST_F(BatchRun, RelativeNamesComeFromTheCurrentFolderBeforeTheProgramFolder) {
+    const std::string name = "relative-" + std::to_string(::getpid()) + ".tav";
+    writeText(folder_.file(name), plate);
+    const std::filesystem::path inProgramFolder = programFolder() + name;
+    writeText(inProgramFolder, plate);
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(folder_.file(""));
-    EXPECT_EQ(runFiles({"here.tav"}), 0);
+    EXPECT_EQ(runFiles({name}), 0);
     std::filesystem::current_path(previous);
-    EXPECT_TRUE(std::filesystem::exists(folder_.file("here.pow")));
+    EXPECT_TRUE(std::filesystem::exists(resultFileName(folder_.file(name).string(), "pow")));
+    EXPECT_EQ(readText(inProgramFolder), plate);
+    EXPECT_FALSE(std::filesystem::exists(resultFileName(inProgramFolder.string(), "pow")));
+    std::filesystem::remove(inProgramFolder);
 }
 
 TEST_F(BatchRun, PolishShapeNamesInWindows1250AreAccepted) {

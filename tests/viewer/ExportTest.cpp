@@ -1,12 +1,12 @@
 // The viewer's command line: --version and the headless export, run as the real program.
 
+#include "ProgramRun.h"
 #include "ResultSet.h"
 #include "TestSets.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -14,32 +14,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Finished {
-    int exitCode = -1;
-    QString out;
-    QString err;
-
-    // What tavrix itself told, without the warnings Qt may add about the environment.
-    QStringList told() const {
-        QStringList lines = err.split(u'\n', Qt::SkipEmptyParts);
-        lines.removeIf([](const QString& line) { return !line.startsWith(u"tavrix: "_s); });
-        return lines;
-    }
-};
-
-// Runs tavrix where no display can be reached, as on a build server.
-Finished runTavrix(const QStringList& arguments) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(u"QT_QPA_PLATFORM"_s);
-    environment.remove(u"DISPLAY"_s);
-    environment.remove(u"WAYLAND_DISPLAY"_s);
-    QProcess tavrix;
-    tavrix.setProcessEnvironment(environment);
-    tavrix.start(QStringLiteral(TAVRIX_PROGRAM), arguments);
-    if (!tavrix.waitForFinished(60'000) || tavrix.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {tavrix.exitCode(), QString::fromLocal8Bit(tavrix.readAllStandardOutput()),
-            QString::fromLocal8Bit(tavrix.readAllStandardError())};
+ProgramRun runTavrix(const QStringList& arguments, const QString& workingFolder = {}) {
+    return runProgram(QStringLiteral(TAVRIX_PROGRAM), arguments, workingFolder);
 }
 
 } // namespace
@@ -55,6 +31,7 @@ private slots:
     void unreadableSetIsRefused();
     void missingResultFileIsTold();
     void incompleteExportIsAUsageError();
+    void relativeNamesComeFromTheCurrentFolderElseTheProgramFolder();
 
 private:
     QTemporaryDir folder_;
@@ -68,7 +45,7 @@ void ExportTest::initTestCase() {
 }
 
 void ExportTest::versionNeedsNoDisplay() {
-    const Finished run = runTavrix({u"--version"_s});
+    const ProgramRun run = runTavrix({u"--version"_s});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, u"tavrix 1.0.0\n"_s);
 }
@@ -90,7 +67,7 @@ void ExportTest::exportsEveryChartOfASet() {
     QTemporaryDir out;
     const QString target = out.filePath(u"charts"_s);
 
-    const Finished run = runTavrix({u"--export"_s, target, setName});
+    const ProgramRun run = runTavrix({u"--export"_s, target, setName});
 
     QCOMPARE(run.told(), QStringList());
     QCOMPARE(run.exitCode, 0);
@@ -112,7 +89,7 @@ void ExportTest::exportsEveryChartOfASet() {
 void ExportTest::unreadableSetIsRefused() {
     QTemporaryDir out;
     const QString missing = folder_.filePath(u"missing.tav"_s);
-    const Finished run = runTavrix({u"--export"_s, out.path(), missing});
+    const ProgramRun run = runTavrix({u"--export"_s, out.path(), missing});
     QCOMPARE(run.exitCode, 2);
     QCOMPARE(run.told(), QStringList{u"tavrix: cannot read the result set "_s + missing});
     QVERIFY(QDir(out.path()).isEmpty());
@@ -125,7 +102,7 @@ void ExportTest::missingResultFileIsTold() {
         QVERIFY(
             QFile::copy(setFileName(semiInfinite_, extension), setFileName(setName, extension)));
 
-    const Finished run = runTavrix({u"--export"_s, copy.path(), setName});
+    const ProgramRun run = runTavrix({u"--export"_s, copy.path(), setName});
 
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.told(), QStringList{u"tavrix: cannot read "_s + setFileName(setName, "pow")});
@@ -134,9 +111,25 @@ void ExportTest::missingResultFileIsTold() {
 }
 
 void ExportTest::incompleteExportIsAUsageError() {
-    const Finished run = runTavrix({u"--export"_s, folder_.path()});
+    const ProgramRun run = runTavrix({u"--export"_s, folder_.path()});
     QCOMPARE(run.exitCode, 2);
-    QVERIFY(run.err.contains(u"Usage: tavrix"_s));
+    QVERIFY(run.err.contains(u"  tavrix --export FOLDER SET.tav"_s));
+}
+
+void ExportTest::relativeNamesComeFromTheCurrentFolderElseTheProgramFolder() {
+    QTemporaryDir here;
+    // A set only the current folder holds.
+    const QString local = here.filePath(u"lokalny.tav"_s);
+    for (std::string_view extension : {"tav", "pow", "mas", "gru", "twa"})
+        QVERIFY(QFile::copy(setFileName(semiInfinite_, extension), setFileName(local, extension)));
+    ProgramRun run = runTavrix({u"--export"_s, u"out"_s, u"lokalny.tav"_s}, here.path());
+    QCOMPARE(run.told(), QStringList());
+    QVERIFY(QFile::exists(here.filePath(u"out/lokalny-HV.png"_s)));
+
+    // A bundled example, which lies in the program folder only; it may not have been computed.
+    run = runTavrix({u"--export"_s, u"out"_s, u"examples/plate.tav"_s}, here.path());
+    QVERIFY2(run.exitCode != 2, qPrintable(run.err));
+    QVERIFY(QFile::exists(here.filePath(u"out/plate-T.png"_s)));
 }
 
 QTEST_GUILESS_MAIN(ExportTest)

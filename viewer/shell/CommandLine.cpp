@@ -1,14 +1,44 @@
 #include "CommandLine.h"
 
+#include "CommandUsage.h"
+#include "WindowSystem.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr UsageLine viewerUsageLines[] = {
+    {"tavrix", "the viewer's window"},
+    {"tavrix --export FOLDER SET.tav",
+     "draws every chart of the result set to FOLDER as PNG files, with their points as CSV files"},
+    {"tavrix --help", "prints this text"},
+    {"tavrix --version", "prints the program's version"},
+    {"-platform NAME", "the window system for the window, for instance offscreen"},
+};
+
+std::vector<std::string> words(const QStringList& arguments) {
+    std::vector<std::string> list;
+    for (const QString& argument : arguments)
+        list.push_back(argument.toStdString());
+    return list;
+}
+
+} // namespace
+
 ViewerCommandLine parseCommandLine(const QStringList& arguments) {
-    if (arguments.contains(u"--version"))
-        return {ViewerCommandLine::Mode::Version, {}, {}};
-    const qsizetype exportAt = arguments.indexOf(u"--export");
-    if (exportAt < 0)
+    const std::vector<std::string> own = programArguments(words(arguments));
+    if (own.empty())
         return {};
-    if (exportAt + 2 >= arguments.size())
-        return {ViewerCommandLine::Mode::Usage, {}, {}};
-    return {ViewerCommandLine::Mode::Export, arguments[exportAt + 1], arguments[exportAt + 2]};
+    const std::string& first = own.front();
+    if (first == "--help" || first == "-h")
+        return {ViewerCommandLine::Mode::Help, {}, {}};
+    if (first == "--version")
+        return {ViewerCommandLine::Mode::Version, {}, {}};
+    if (first == "--export" && own.size() == 3)
+        return {ViewerCommandLine::Mode::Export, QString::fromStdString(own[1]),
+                QString::fromStdString(own[2])};
+    return {ViewerCommandLine::Mode::Usage, {}, {}};
 }
 
 QString versionLine() {
@@ -16,9 +46,16 @@ QString versionLine() {
 }
 
 QString usageText() {
-    return QStringLiteral("Usage: tavrix [--version | --export FOLDER SET.tav]\n"
-                          "  --export  draws every chart of the result set to FOLDER as PNG "
-                          "files, with their points as CSV files\n");
+    return QString::fromStdString(usageText(viewerUsageLines));
+}
+
+QString noDisplayLine() {
+    return QStringLiteral("tavrix: no display to show the viewer on; "
+                          "tavrix --export FOLDER SET.tav draws a set's charts without one\n");
+}
+
+bool displayNamed(const QStringList& arguments) {
+    return displayNamed(words(arguments));
 }
 
 void preferOffscreenPlatform(const QStringList& arguments) {

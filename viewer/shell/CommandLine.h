@@ -1,12 +1,12 @@
 #pragma once
-// What the viewer was asked to do by its command line. Options the viewer does not know are
-// left to Qt (such as -platform).
+// What the viewer was asked to do by its command line. The window toolkit's own options (such
+// as -platform) are left to Qt; any other option is a usage error.
 
 #include <QString>
 #include <QStringList>
 
 struct ViewerCommandLine {
-    enum class Mode { Frame, Version, Export, Usage } mode = Mode::Frame;
+    enum class Mode { Frame, Help, Version, Export, Usage } mode = Mode::Frame;
     QString exportFolder;
     QString setName;
 };
@@ -15,7 +15,13 @@ struct ViewerCommandLine {
 ViewerCommandLine parseCommandLine(const QStringList& arguments);
 
 QString versionLine();
+// One line per mode and option, then where relative names are taken from.
 QString usageText();
+// The one line said, instead of an abort, when the frame is asked for where none can be shown.
+QString noDisplayLine();
+
+// Whether the frame can be shown (see displayNamed).
+bool displayNamed(const QStringList& arguments);
 
 // An export draws without a display: the offscreen platform, unless one was chosen.
 void preferOffscreenPlatform(const QStringList& arguments);

@@ -3,6 +3,7 @@
 #include "ChartWindows.h"
 #include "MessageBox.h"
 #include "ProcessData.h"
+#include "SetNames.h"
 #include "SetWindows.h"
 #include "TavMDIClient.h"
 
@@ -26,7 +27,7 @@ bool isReadableSet(const QString& setName) {
 } // namespace
 
 int exportSet(const QString& folder, const QString& setName, QTextStream& errors) {
-    const QString fullName = QFileInfo(setName).absoluteFilePath();
+    const QString fullName = QString::fromStdString(commandLineName(setName.toStdString()));
     if (!isReadableSet(fullName)) {
         errors << "tavrix: cannot read the result set " << setName << Qt::endl;
         return 2;
