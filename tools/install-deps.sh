@@ -8,6 +8,8 @@ packages=(
     # Qt 6.4's Charts package asks for Qt6OpenGL's CMake files, which only libqt6opengl6-dev ships.
     qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
     libgtest-dev libbenchmark-dev
+    # The Debian package: its dependencies (dpkg-shlibdeps), and the checks its test makes.
+    dpkg-dev lintian desktop-file-utils
     # A locale to test a decimal-comma desktop with; fonts for charts drawn without a display.
     locales fonts-dejavu-core
 )

@@ -1,0 +1,69 @@
+# Two ways to install the programs.
+#
+# A portable copy (cmake --install build/release --prefix ~/tavrix) is one folder, as the build
+# folder is: the programs, their help pages, the examples and the marker "tavrix.portable",
+# which tells the programs to keep the in-use list and relative set names beside themselves, so
+# the folder must be writable by their users.
+#
+# The Debian package (cpack -G DEB in a build folder) installs under /usr, read-only for its
+# users: programs in bin, help pages and examples in share/tavrix, and no marker, so each user's
+# lists and sets go to the XDG data folder. Its rules are the component "Package", which a plain
+# cmake --install leaves out.
+
+set(TAVRIX_MARKER ${PROJECT_SOURCE_DIR}/resources/linux/tavrix.portable)
+configure_file(${TAVRIX_MARKER} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/tavrix.portable COPYONLY)
+
+# Qt comes from the system's libraries: the programs need no run-time search path of their own.
+set_target_properties(tavcalc tavrix PROPERTIES INSTALL_RPATH "")
+
+install(TARGETS tavcalc tavrix RUNTIME DESTINATION . COMPONENT Portable)
+install(DIRECTORY ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/help DESTINATION . COMPONENT Portable)
+install(DIRECTORY examples DESTINATION . COMPONENT Portable)
+install(FILES ${TAVRIX_MARKER} DESTINATION . COMPONENT Portable)
+
+set(linux_resources ${PROJECT_SOURCE_DIR}/resources/linux)
+set(shared_files share/tavrix)
+install(TARGETS tavcalc tavrix RUNTIME DESTINATION bin COMPONENT Package EXCLUDE_FROM_ALL)
+install(DIRECTORY ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/help DESTINATION ${shared_files}
+    COMPONENT Package EXCLUDE_FROM_ALL)
+install(DIRECTORY examples DESTINATION ${shared_files} COMPONENT Package EXCLUDE_FROM_ALL)
+install(FILES ${linux_resources}/tavrix.desktop DESTINATION share/applications
+    COMPONENT Package EXCLUDE_FROM_ALL)
+install(FILES ${linux_resources}/tavrix-mime.xml DESTINATION share/mime/packages
+    RENAME tavrix.xml COMPONENT Package EXCLUDE_FROM_ALL)
+install(FILES ${linux_resources}/tavrix.svg DESTINATION share/icons/hicolor/scalable/apps
+    COMPONENT Package EXCLUDE_FROM_ALL)
+foreach(size 16 24 32 48 64 128 256)
+    install(FILES ${linux_resources}/icons/${size}x${size}/tavrix.png
+        DESTINATION share/icons/hicolor/${size}x${size}/apps COMPONENT Package EXCLUDE_FROM_ALL)
+endforeach()
+
+# Debian wants the changelog and manual pages compressed, reproducibly (no name, no time stamp).
+find_program(GZIP gzip REQUIRED)
+set(package_folder ${CMAKE_BINARY_DIR}/package)
+add_custom_command(OUTPUT ${package_folder}/changelog.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${package_folder}
+    COMMAND ${GZIP} -9nc ${linux_resources}/changelog > ${package_folder}/changelog.gz
+    DEPENDS ${linux_resources}/changelog VERBATIM)
+add_custom_target(tavrix_package_files ALL DEPENDS ${package_folder}/changelog.gz)
+install(FILES ${linux_resources}/copyright ${package_folder}/changelog.gz
+    DESTINATION share/doc/tavrix COMPONENT Package EXCLUDE_FROM_ALL)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tavrix)
+set(CPACK_PACKAGE_CONTACT "Tavrix developers <tavrix@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "simulator of the gas carburizing of steel")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [[
+For a semi-infinite sample, a plate, a foil or a cylinder and a programme of up
+to ten stages of time, temperature and carbon potential, the calculation
+program tavcalc computes the carbon profile, surface carbon, mass gain, case
+depth and hardness of the steel; the viewer tavrix shows every result file of
+a set as a chart.]])
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};Tavrix;Package;/")
+set(CPACK_PACKAGE_DIRECTORY ${package_folder})
+include(CPack)
