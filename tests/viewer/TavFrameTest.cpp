@@ -7,6 +7,7 @@
 #include "TavMDIClient.h"
 #include "TestSets.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -58,6 +59,8 @@ private slots:
     void controlBarButtons();
     void chartCommandsNeedAChartWindow();
     void autoFitToggles();
+    void copyKeysCopyTheActiveChart_data();
+    void copyKeysCopyTheActiveChart();
     void shapeCommandsWithoutTheCalculationProgram_data();
     void shapeCommandsWithoutTheCalculationProgram();
     void helpCommandsOpenTheirPages();
@@ -201,6 +204,31 @@ void TavFrameTest::autoFitToggles() {
     autoFit->trigger();
     QVERIFY(autoFit->isChecked());
     QVERIFY(frame.client().autoFit());
+}
+
+void TavFrameTest::copyKeysCopyTheActiveChart_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Ctrl+Ins") << int(Qt::Key_Insert);
+    QTest::newRow("Ctrl+C") << int(Qt::Key_C);
+}
+
+void TavFrameTest::copyKeysCopyTheActiveChart() {
+    QFETCH(int, key);
+    TTavFrame frame(place());
+    frame.show();
+    frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    QClipboard* clipboard = QGuiApplication::clipboard();
+
+    clipboard->clear();
+    QTest::keyClick(&frame, Qt::Key(key), Qt::ControlModifier);
+    QVERIFY(clipboard->image().isNull()); // no chart window, nothing to copy
+
+    frame.client().openSet(set_);
+    QTest::keyClick(frame.client().activeSubWindow(), Qt::Key(key), Qt::ControlModifier);
+    QVERIFY(!clipboard->image().isNull());
+    // The menu shows the keys once, in the caption.
+    QCOMPARE(frame.command(Command::Copy)->shortcut(), QKeySequence());
 }
 
 void TavFrameTest::shapeCommandsWithoutTheCalculationProgram_data() {

@@ -10,7 +10,7 @@ struct CommandText {
     const char16_t* hint;
 };
 
-// "Ctrl+Ins" is part of the caption only; the viewer has no accelerator for it.
+// "Ctrl+Ins" is part of the caption; the frame binds the keys.
 constexpr CommandText commandTexts[] = {
     {Command::Open, u"&Otwórz wyniki...", u"Otwiera plik z wynikami"},
     {Command::Delete, u"&Skasuj wyniki...", u"Kasuje plik z wynikami"},

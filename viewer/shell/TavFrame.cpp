@@ -122,6 +122,13 @@ void TTavFrame::connectCommands() {
     on(Command::Print, [this] { client_->printActiveChart(); });
     on(Command::Exit, &QWidget::close);
     onChart(Command::Copy, &TChartMDIChild::copyToClipboard);
+    // The caption names "Ctrl+Ins" itself, so its keys are bound apart from the menu item, which
+    // would show them a second time; Ctrl+C is what today's desktops copy with.
+    auto* copyKeys = new QAction(this);
+    copyKeys->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Insert), QKeySequence(Qt::CTRL | Qt::Key_C)});
+    addAction(copyKeys);
+    connect(copyKeys, &QAction::triggered, command(Command::Copy), &QAction::trigger);
     onChart(Command::Scale, &TChartMDIChild::scaleAxes);
     onChart(Command::Fit, &TChartMDIChild::draw);
     on(Command::SemiInfinite, [this] { startCalculationFor(semiInfiniteShapeName); });
