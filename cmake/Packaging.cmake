@@ -49,6 +49,32 @@ add_custom_target(tavrix_package_files ALL DEPENDS ${package_folder}/changelog.g
 install(FILES ${linux_resources}/copyright ${package_folder}/changelog.gz
     DESTINATION share/doc/tavrix COMPONENT Package EXCLUDE_FROM_ALL)
 
+# A manual page for each program, made from its "--help" (cmake/ManPage.cmake).
+set(tavcalc_summary "calculation program of the Tavrix carburizing simulator")
+set(tavcalc_description "tavcalc computes the gas carburizing of a steel sample from a \
+process-data file (*.tav): the carbon profile, surface carbon, mass gain, case depth and \
+hardness, written as result files beside it. The viewer tavrix starts it for a sample shape, \
+and tavcalc --run computes files without a window.")
+set(tavcalc_see tavrix)
+set(tavrix_summary "viewer of the results of the Tavrix carburizing simulator")
+set(tavrix_description "tavrix shows each result file of a set that tavcalc computed as a \
+chart in a window of its own, starts tavcalc for a sample shape from its menu, and deletes sets.")
+set(tavrix_see tavcalc)
+set(manual_pages)
+foreach(program tavcalc tavrix)
+    set(page ${package_folder}/man/${program}.1)
+    add_custom_command(OUTPUT ${page}.gz
+        COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:${program}> -DNAME=${program}
+            -DSUMMARY=${${program}_summary} -DDESCRIPTION=${${program}_description}
+            -DSEE=${${program}_see} -DVERSION=${PROJECT_VERSION} -DOUTPUT=${page}
+            -P ${PROJECT_SOURCE_DIR}/cmake/ManPage.cmake
+        COMMAND ${GZIP} -9nf ${page}
+        DEPENDS ${program} ${PROJECT_SOURCE_DIR}/cmake/ManPage.cmake VERBATIM)
+    list(APPEND manual_pages ${page}.gz)
+endforeach()
+add_custom_target(tavrix_manual_pages ALL DEPENDS ${manual_pages})
+install(FILES ${manual_pages} DESTINATION share/man/man1 COMPONENT Package EXCLUDE_FROM_ALL)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tavrix)
 set(CPACK_PACKAGE_CONTACT "Tavrix developers <tavrix@example.org>")
