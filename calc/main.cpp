@@ -1,8 +1,10 @@
 // tavcalc: the calculation program. Started with a sample shape it shows the process-data
-// window; "--run" computes files without any window (and so without a display).
+// window; "--run", "--design" and "--fit-beta" work without any window (and so without a
+// display).
 
 #include "BatchRun.h"
 #include "CalcCommandLine.h"
+#include "DesignCommands.h"
 #include "TTavrixApp.h"
 #include "WindowSystem.h"
 
@@ -10,14 +12,26 @@
 #include <string>
 #include <vector>
 
+namespace {
+
+// The words after the mode's own.
+std::vector<std::string> modeWords(const std::vector<std::string>& arguments) {
+    std::vector<std::string> words = programArguments(arguments);
+    words.erase(words.begin());
+    return words;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     switch (calcMode(arguments)) {
-    case CalcMode::Run: {
-        std::vector<std::string> files = programArguments(arguments);
-        files.erase(files.begin());
-        return runBatch(files);
-    }
+    case CalcMode::Run:
+        return runBatch(modeWords(arguments));
+    case CalcMode::Design:
+        return runDesignCommand(modeWords(arguments));
+    case CalcMode::FitBeta:
+        return runFitCommand(modeWords(arguments));
     case CalcMode::Help:
         std::fputs(calcUsage().c_str(), stdout);
         return 0;

@@ -131,6 +131,20 @@ std::istream& operator>>(std::istream& in, TDane& data) {
     return in;
 }
 
+TDane processRecord(const ProcessForm& form) {
+    TDane data;
+    data.steelCarbon = form.steelCarbon;
+    data.transferCoefficient = form.transferCoefficient;
+    data.alloy = {form.cr, form.mo, form.mn, form.si, form.ni};
+    for (std::size_t row = 0; row < form.time.size(); ++row)
+        if (row == 0 || form.time[row] != emptyCell) {
+            data.times.push_back(form.time[row]);
+            data.temperatures.push_back(form.temperature[row]);
+            data.potentials.push_back(form.potential[row]);
+        }
+    return data;
+}
+
 std::string processDataText(const ProcessForm& form, std::string_view shape) {
     std::ostringstream out;
     out.imbue(std::locale::classic());

@@ -72,6 +72,9 @@ private:
     }
 };
 
+// The record a form's file would hold: row 1 always, rows 2 to 10 where their time is filled.
+TDane processRecord(const ProcessForm& form);
+
 // The file text for a form: row 1 always, rows 2 to 10 where their time is filled.
 std::string processDataText(const ProcessForm& form, std::string_view shape);
 

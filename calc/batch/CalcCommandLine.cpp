@@ -10,6 +10,16 @@ constexpr UsageLine calcUsageLines[] = {
                       "\"Foil\" or \"Cylinder\""},
     {"tavcalc --run SET.tav ...",
      "computes process-data files without a window; Ctrl-C cancels; status 0 only when all ran"},
+    {"tavcalc --design SET.tav --depth MM",
+     "designs the furnace programme for a case depth on SET's steel, shape and size"},
+    {"  --level PCT  --surface PCT", "carbon that defines the depth (0.35); surface at the end"},
+    {"  --diffuse PCT  --boost PCT", "diffuse potential (the surface); boost (SET's first row)"},
+    {"  --temperature DEGC  --step H", "carburizing (SET's first row); furnace timer (0.01 h)"},
+    {"  --hardening DEGC --hardening-time H", "a last stage down to the hardening temperature"},
+    {"  -o OUT.tav", "the programme's file (SET-design.tav); status 2: a target cannot be met"},
+    {"tavcalc --fit-beta SET.tav --carbon PCT",
+     "transfer coefficient of the foil or wire test SET from the carbon measured after it"},
+    {"  -o OUT.tav", "writes a copy of SET with that coefficient"},
     {"tavcalc --help", "prints this text"},
     {"tavcalc --version", "prints the program's version"},
     {"-platform NAME", "the window system for the window, for instance offscreen"},
@@ -24,6 +34,10 @@ CalcMode calcMode(const std::vector<std::string>& arguments) {
     const std::string& first = own.front();
     if (first == "--run")
         return CalcMode::Run;
+    if (first == "--design")
+        return CalcMode::Design;
+    if (first == "--fit-beta")
+        return CalcMode::FitBeta;
     if (first == "--help" || first == "-h")
         return CalcMode::Help;
     if (first == "--version")

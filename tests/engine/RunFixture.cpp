@@ -27,6 +27,19 @@ std::string readText(const std::filesystem::path& path) {
     return text.str();
 }
 
+std::vector<double> lastRow(const std::filesystem::path& path) {
+    std::istringstream lines(readText(path));
+    std::string line, last;
+    while (std::getline(lines, line))
+        if (line.rfind(", ", 0) == 0)
+            last = line;
+    std::istringstream row(last.substr(1));
+    std::vector<double> values;
+    for (double value = 0; row >> value;)
+        values.push_back(value);
+    return values;
+}
+
 TempFolder::TempFolder() {
     static std::atomic<int> counter{0};
     path_ = std::filesystem::temp_directory_path() /

@@ -6,12 +6,16 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 // A programme of one constant stage, `hours` long (seconds for foil and wire).
 ProcessForm constantStage(double hours, double celsius, double potential, double ck = 0.2,
                           double transferCmPerS = 2e-5);
 
 std::string readText(const std::filesystem::path& path);
+
+// The values of the last row (", " and numbers) of a result file.
+std::vector<double> lastRow(const std::filesystem::path& path);
 
 class NoProgress : public RunObserver {
 public:

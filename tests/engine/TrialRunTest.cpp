@@ -35,20 +35,6 @@ const TrialCase trialCases[] = {
     {"Wire", "Drut", 300, 0.05},
 };
 
-// The last row's values of a result file.
-std::vector<double> lastRow(const std::filesystem::path& path) {
-    std::istringstream lines(readText(path));
-    std::string line, last;
-    while (std::getline(lines, line))
-        if (line.rfind(", ", 0) == 0)
-            last = line;
-    std::istringstream row(last.substr(1));
-    std::vector<double> values;
-    for (double value = 0; row >> value;)
-        values.push_back(value);
-    return values;
-}
-
 std::map<std::filesystem::path, std::string> contents(const TempFolder& folder) {
     std::map<std::filesystem::path, std::string> files;
     for (const auto& entry : std::filesystem::directory_iterator(folder.file("")))

@@ -1,0 +1,274 @@
+#include "DesignCommands.h"
+
+#include "CalcCommandLine.h"
+#include "FoilFit.h"
+#include "ProcessCheck.h"
+#include "ProgrammeDesign.h"
+#include "RunState.h"
+#include "SetNames.h"
+#include "TerminalProgress.h"
+
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+namespace {
+
+constexpr int refusedStatus = 2;
+constexpr int unusableStatus = 1;
+
+// The words after the file name: options with one value each.
+struct Options {
+    std::string file;
+    std::map<std::string, std::string> values;
+    std::string problem; // set when the words do not parse
+};
+
+Options parseOptions(const std::vector<std::string>& words,
+                     std::initializer_list<std::string_view> known) {
+    Options options;
+    if (words.empty() || words[0].starts_with("-")) {
+        options.problem = "the process-data file must follow the command";
+        return options;
+    }
+    options.file = words[0];
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        bool isKnown = false;
+        for (std::string_view name : known)
+            isKnown = isKnown || word == name;
+        if (!isKnown) {
+            options.problem = "unknown option " + word;
+            return options;
+        }
+        if (i + 1 >= words.size()) {
+            options.problem = word + " needs a value";
+            return options;
+        }
+        options.values[word] = words[++i];
+    }
+    return options;
+}
+
+std::optional<double> parsedNumber(const std::string& text) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+// The value of an option as a number: absent options give nothing, malformed ones a problem.
+bool numberOption(const Options& options, const std::string& name, std::optional<double>& value,
+                  std::string& problem) {
+    const auto found = options.values.find(name);
+    if (found == options.values.end())
+        return true;
+    value = parsedNumber(found->second);
+    if (!value)
+        problem = name + " " + found->second + ": must be a number";
+    return value.has_value();
+}
+
+int usageError(const std::string& problem) {
+    std::fprintf(stderr, "tavcalc: %s\n%s", problem.c_str(), calcUsage().c_str());
+    return refusedStatus;
+}
+
+struct ReadFile {
+    std::string path;
+    std::optional<ProcessHead> head;
+};
+
+ReadFile readHead(const std::string& argument) {
+    ReadFile file{commandLineName(argument), std::nullopt};
+    std::ifstream in(file.path, std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "tavcalc: %s: cannot be opened\n", file.path.c_str());
+        return file;
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    HeadReading reading = readCheckedProcessHead(text.str());
+    if (!reading.head)
+        std::fprintf(stderr, "tavcalc: %s: %s %s\n", file.path.c_str(),
+                     reading.problem.field.c_str(), reading.problem.rule.c_str());
+    file.head = std::move(reading.head);
+    return file;
+}
+
+ProcessForm formOf(const ProcessHead& head) {
+    ProcessForm form;
+    const TDane& data = head.data;
+    form.steelCarbon = data.steelCarbon;
+    form.transferCoefficient = data.transferCoefficient;
+    form.cr = data.alloy[0], form.mo = data.alloy[1], form.mn = data.alloy[2];
+    form.si = data.alloy[3], form.ni = data.alloy[4];
+    for (std::size_t row = 0; row < data.times.size(); ++row) {
+        form.time[row] = data.times[row];
+        form.temperature[row] = data.temperatures[row];
+        form.potential[row] = data.potentials[row];
+    }
+    form.thickness = head.thickness;
+    return form;
+}
+
+// FILE's name with "-design" before its extension, beside it.
+std::string designedName(const std::string& path) {
+    const std::filesystem::path file(path);
+    return (file.parent_path() / (file.stem().string() + "-design" + file.extension().string()))
+        .string();
+}
+
+std::string outputName(const Options& options, const std::string& fallback) {
+    const auto found = options.values.find("-o");
+    if (found == options.values.end())
+        return fallback;
+    return std::filesystem::absolute(found->second).lexically_normal().string();
+}
+
+bool written(const std::string& path, const ProcessForm& form, SampleShape shape) {
+    if (writeProcessData(path, form, shapeName(shape))) {
+        std::printf("written: %s\n", path.c_str());
+        return true;
+    }
+    std::fprintf(stderr, "tavcalc: %s: cannot be written\n", path.c_str());
+    return false;
+}
+
+void printProgramme(const DesignResult& result) {
+    std::printf("      time, h  temperature, °C  potential, %% C\n");
+    for (std::size_t row = 0; row < static_cast<std::size_t>(result.rows); ++row)
+        std::printf("%13g%17g%16g\n", result.form.time[row], result.form.temperature[row],
+                    result.form.potential[row]);
+}
+
+} // namespace
+
+int runDesignCommand(const std::vector<std::string>& words) {
+    const Options options =
+        parseOptions(words, {"--depth", "--level", "--surface", "--diffuse", "--boost",
+                             "--temperature", "--hardening", "--hardening-time", "--step", "-o"});
+    if (!options.problem.empty())
+        return usageError(options.problem);
+    std::optional<double> depth, level, surface, diffuse, boost, temperature, hardening,
+        hardeningTime, step;
+    std::string problem;
+    if (!numberOption(options, "--depth", depth, problem) ||
+        !numberOption(options, "--level", level, problem) ||
+        !numberOption(options, "--surface", surface, problem) ||
+        !numberOption(options, "--diffuse", diffuse, problem) ||
+        !numberOption(options, "--boost", boost, problem) ||
+        !numberOption(options, "--temperature", temperature, problem) ||
+        !numberOption(options, "--hardening", hardening, problem) ||
+        !numberOption(options, "--hardening-time", hardeningTime, problem) ||
+        !numberOption(options, "--step", step, problem))
+        return usageError(problem);
+    if (!depth)
+        return usageError("--depth is required");
+    if (hardening.has_value() != hardeningTime.has_value())
+        return usageError("--hardening and --hardening-time go together");
+    if (diffuse && !surface)
+        return usageError("--diffuse needs --surface");
+
+    const ReadFile file = readHead(options.file);
+    if (!file.head)
+        return unusableStatus;
+    DesignRequest request;
+    request.steel = formOf(*file.head);
+    request.shape = file.head->shape;
+    request.celsius = temperature.value_or(file.head->data.temperatures[0]);
+    request.boost = boost.value_or(file.head->data.potentials[0]);
+    request.depth = *depth;
+    request.level = level.value_or(request.level);
+    request.surface = surface;
+    request.diffuse = diffuse;
+    if (hardening)
+        request.hardening = HardeningStage{*hardening, *hardeningTime};
+    request.step = step.value_or(request.step);
+
+    TerminalProgress progress(stdout, "design");
+    const DesignResult result = designProgramme(request, progress);
+    progress.finish();
+    switch (result.status) {
+    case DesignResult::Status::Designed:
+        break;
+    case DesignResult::Status::Refused:
+        std::fprintf(stderr, "tavcalc: %s: refused: %s\n", file.path.c_str(),
+                     result.reason.c_str());
+        return refusedStatus;
+    case DesignResult::Status::Cancelled:
+        std::fprintf(stderr, "tavcalc: %s: design cancelled; nothing written\n", file.path.c_str());
+        return unusableStatus;
+    case DesignResult::Status::Failed:
+        std::fprintf(stderr, "tavcalc: %s: %s\n", file.path.c_str(), result.reason.c_str());
+        return unusableStatus;
+    }
+    std::printf("%s: programme designed in %d trial runs\n", file.path.c_str(), result.trials);
+    printProgramme(result);
+    std::printf("achieved: case depth %.3f mm at %g %% C (target %g mm)", result.depth,
+                request.level, request.depth);
+    if (surface)
+        std::printf(", surface %.3f %% C (target %g %% C)", result.surface, *surface);
+    std::printf("\n");
+    for (const std::string& warning : result.warnings)
+        std::fprintf(stderr, "tavcalc: warning: %s\n", warning.c_str());
+    if (!result.depthMet || !result.surfaceMet) {
+        std::fprintf(
+            stderr, "tavcalc: %s: refused: %s: the timer step of %g h is too coarse for it\n",
+            file.path.c_str(), result.depthMet ? "surface target" : "case depth", request.step);
+        return refusedStatus;
+    }
+    return written(outputName(options, designedName(file.path)), result.form, request.shape)
+               ? 0
+               : unusableStatus;
+}
+
+int runFitCommand(const std::vector<std::string>& words) {
+    const Options options = parseOptions(words, {"--carbon", "-o"});
+    if (!options.problem.empty())
+        return usageError(options.problem);
+    std::optional<double> carbon;
+    std::string problem;
+    if (!numberOption(options, "--carbon", carbon, problem))
+        return usageError(problem);
+    if (!carbon)
+        return usageError("--carbon is required");
+    const ReadFile file = readHead(options.file);
+    if (!file.head)
+        return unusableStatus;
+    ProcessForm test = formOf(*file.head);
+    TerminalProgress progress(stdout, "fit");
+    const FoilFitResult result = fitTransferCoefficient(test, file.head->shape, *carbon, progress);
+    progress.finish();
+    switch (result.status) {
+    case FoilFitResult::Status::Fitted:
+        break;
+    case FoilFitResult::Status::Refused:
+        std::fprintf(stderr, "tavcalc: %s: refused: %s\n", file.path.c_str(),
+                     result.reason.c_str());
+        return refusedStatus;
+    case FoilFitResult::Status::Cancelled:
+    case FoilFitResult::Status::Failed:
+        std::fprintf(stderr, "tavcalc: %s: fit stopped %s\n", file.path.c_str(),
+                     result.reason.c_str());
+        return unusableStatus;
+    }
+    std::printf("%s: transfer coefficient %.4g cm/s (%d trial runs; computed mean carbon "
+                "%.4f %% C)\n  the uniform-foil formula would give %.4g cm/s\n",
+                file.path.c_str(), result.beta, result.trials, result.meanCarbon,
+                result.uniformBeta);
+    if (result.nearSaturation)
+        std::printf("  the foil came within 0.02 %% C of the potential: a shorter test would "
+                    "determine the coefficient more sharply\n");
+    if (options.values.count("-o") == 0)
+        return 0;
+    test.transferCoefficient = result.beta;
+    return written(outputName(options, {}), test, file.head->shape) ? 0 : unusableStatus;
+}

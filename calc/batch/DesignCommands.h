@@ -1,0 +1,16 @@
+#pragma once
+// `tavcalc --design` and `tavcalc --fit-beta`: process design and the foil test from the
+// command line. Each takes the words after its mode and returns the process exit status.
+
+#include <string>
+#include <vector>
+
+// tavcalc --design FILE.tav --depth MM [--level PCT] [--surface PCT] [--diffuse PCT]
+//         [--boost PCT] [--temperature DEGC] [--hardening DEGC --hardening-time H] [--step H]
+//         [-o OUT.tav]
+// 0: the programme is written; 2: a target cannot be met (nothing written); 1: FILE unusable.
+int runDesignCommand(const std::vector<std::string>& words);
+
+// tavcalc --fit-beta FILE.tav --carbon PCT [-o OUT.tav]
+// 0: the coefficient is printed (and the copy written); 2: the measurement is refused.
+int runFitCommand(const std::vector<std::string>& words);

@@ -1,0 +1,147 @@
+#include "FoilFit.h"
+
+#include "Computation.h"
+#include "ProcessCheck.h"
+#include "RootFinding.h"
+#include "RunState.h"
+#include "TrialSupport.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// cm/s: far beyond any furnace; the surface is then held at the potential (the diffusion inside
+// a test foil is the slower path by two orders of magnitude).
+constexpr double unboundedBeta = 1e-2;
+constexpr double smallestBeta = 1e-9;
+constexpr double defaultBeta = 2e-5;
+// % C: a foil this close to the potential hardly tells one coefficient from another.
+constexpr double nearSaturationGap = 0.02;
+
+// Mean carbon at the end of a uniform section with surface rate k = β / (volume per surface):
+// dC/dt = k·(P(t) − C), exact over each stage with its linear potential.
+double uniformMean(const TDane& data, double k) {
+    double carbon = data.steelCarbon;
+    for (std::size_t row = 1; row < data.times.size(); ++row) {
+        const double span = data.times[row] - data.times[row - 1];
+        const double p0 = data.potentials[row - 1];
+        const double slope = (data.potentials[row] - p0) / span;
+        carbon = p0 + slope * span - slope / k + (carbon - p0 + slope / k) * std::exp(-k * span);
+    }
+    return carbon;
+}
+
+} // namespace
+
+double uniformTransferCoefficient(const ProcessForm& test, SampleShape shape, double measured) {
+    // Volume per surface, cm: half the thickness of a foil, a quarter of a wire's diameter.
+    const double thicknessCm = test.thickness * 0.1;
+    const double depth = shape == SampleShape::Wire ? thicknessCm / 4 : thicknessCm / 2;
+    const TDane data = processRecord(test);
+    double low = std::log(1e-12), high = std::log(1e3);
+    for (int i = 0; i < 200; ++i) {
+        const double middle = 0.5 * (low + high);
+        (uniformMean(data, std::exp(middle)) < measured ? low : high) = middle;
+    }
+    return std::exp(0.5 * (low + high)) * depth;
+}
+
+FoilFitResult fitTransferCoefficient(const ProcessForm& test, SampleShape shape, double measured,
+                                     RunObserver& progress) {
+    FoilFitResult result;
+    auto refuse = [&](std::string reason) {
+        result.status = FoilFitResult::Status::Refused;
+        result.reason = std::move(reason);
+        return result;
+    };
+    if (shape != SampleShape::Foil && shape != SampleShape::Wire)
+        return refuse("sample shape " + std::string(shapeName(shape)) +
+                      ": the foil test needs a foil or a wire");
+    TDane data = processRecord(test);
+    // The coefficient is what the fit finds: the file's is only where the search starts.
+    if (!(data.transferCoefficient > 0))
+        data.transferCoefficient = defaultBeta;
+    if (auto problem = checkProcessValues(data, shape, test.thickness))
+        return refuse(problem->field + " " + problem->rule);
+    const double ck = test.steelCarbon;
+    if (!(measured > ck))
+        return refuse("measured carbon " + numberText(measured) + " % C: at or below the steel's " +
+                      numberText(ck) + " % C, so the test shows no carbon taken up");
+    const double highest = *std::max_element(data.potentials.begin(), data.potentials.end());
+    const std::string unbounded = "measured carbon " + numberText(measured) +
+                                  " % C: above what an unbounded transfer coefficient gives";
+    if (measured >= highest)
+        return refuse(unbounded + " (no foil takes up more than the potential, " +
+                      numberText(highest) + " % C)");
+
+    TrialObserver trialObserver(progress);
+    bool stopped = false;
+    double lastMean = 0;
+    std::vector<std::pair<double, double>> means; // log β, computed mean carbon
+    // Computed minus measured mean carbon for the coefficient e^x cm/s.
+    auto excess = [&](double logBeta) -> std::optional<double> {
+        ProcessForm trial = test;
+        trial.transferCoefficient = std::exp(logBeta);
+        ++result.trials;
+        progress.setProgress(std::min(99, result.trials * 100 / 12));
+        const TrialResult run =
+            runTrial(processDataText(trial, shapeName(shape)), 0.35, trialObserver);
+        if (run.outcome.status != RunStatus::Finished) {
+            stopped = true;
+            result.status = run.outcome.status == RunStatus::Cancelled
+                                ? FoilFitResult::Status::Cancelled
+                                : FoilFitResult::Status::Failed;
+            result.reason = run.outcome.error;
+            return std::nullopt;
+        }
+        lastMean = ck + run.meanIncrease;
+        means.emplace_back(logBeta, lastMean);
+        return lastMean - measured;
+    };
+
+    // Bracket: from where the file's coefficient lies, by factors of four.
+    const double factor = std::log(4.0);
+    double x = std::log(test.transferCoefficient > 0 ? test.transferCoefficient : defaultBeta);
+    auto fx = excess(x);
+    Bracket bracket{};
+    for (;;) {
+        if (!fx)
+            break;
+        const double next = *fx < 0 ? std::min(x + factor, std::log(unboundedBeta))
+                                    : std::max(x - factor, std::log(smallestBeta));
+        if (next == x) {
+            runState.cancelRequested = 0;
+            return refuse(*fx < 0 ? unbounded + " (" + numberText(lastMean) + " % C)"
+                                  : "measured carbon " + numberText(measured) +
+                                        " % C: below what any transfer coefficient gives");
+        }
+        const auto fnext = excess(next);
+        if (!fnext) {
+            fx = fnext;
+            break;
+        }
+        if ((*fnext < 0) != (*fx < 0)) {
+            bracket = {x, *fx, next, *fnext};
+            break;
+        }
+        x = next, fx = fnext;
+    }
+    std::optional<double> root;
+    if (!stopped)
+        root = solveBracketed(excess, bracket, 1e-4, 1e-4 * (measured - ck));
+    runState.cancelRequested = 0;
+    if (stopped || !root)
+        return result;
+    result.beta = std::exp(*root);
+    result.uniformBeta = uniformTransferCoefficient(test, shape, measured);
+    result.nearSaturation = highest - measured < nearSaturationGap;
+    for (const auto& [logBeta, mean] : means)
+        if (logBeta == *root)
+            result.meanCarbon = mean;
+    progress.setProgress(100);
+    return result;
+}

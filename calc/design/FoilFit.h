@@ -1,0 +1,32 @@
+#pragma once
+// The carbon transfer coefficient from a foil test: a thin foil (or wire) carburized with a
+// known programme, then weighed or analysed. The coefficient is the one for which the computed
+// mean carbon at the end equals the measurement. The usual formula takes the foil as carburized
+// uniformly across its thickness and so reads the coefficient low; it is given for comparison.
+
+#include "ProcessData.h"
+#include "RunObserver.h"
+
+#include <string>
+
+struct FoilFitResult {
+    enum class Status { Fitted, Refused, Cancelled, Failed };
+    Status status = Status::Fitted;
+    std::string reason;     // Refused or Failed, for the user
+    double beta = 0;        // cm/s
+    double uniformBeta = 0; // cm/s, by the uniform-foil formula
+    double meanCarbon = 0;  // % C, computed with `beta`
+    int trials = 0;         // trial runs the fit needed
+    // The measurement lies so close to the potential that the coefficient is poorly determined.
+    bool nearSaturation = false;
+};
+
+// `test` is the process data of the test as it was run (a foil or a wire; its transfer
+// coefficient is only where the search starts); `measured` the carbon content after it, % C.
+// Cancelling (runState.cancelRequested) stops the fit, and is cleared.
+FoilFitResult fitTransferCoefficient(const ProcessForm& test, SampleShape shape, double measured,
+                                     RunObserver& progress);
+
+// The coefficient (cm/s) by which a section that stays uniform, of `thickness` mm (a foil's
+// thickness, a wire's diameter), reaches `measured` % C over the test's programme.
+double uniformTransferCoefficient(const ProcessForm& test, SampleShape shape, double measured);

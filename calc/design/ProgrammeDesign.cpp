@@ -1,0 +1,415 @@
+#include "ProgrammeDesign.h"
+
+#include "Computation.h"
+#include "ProcessCheck.h"
+#include "RootFinding.h"
+#include "RunState.h"
+#include "Saturation.h"
+#include "TrialSupport.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Stage lengths, h.
+struct Lengths {
+    double boost = 0;
+    double diffuse = 0; // 0 for a one-stage programme
+};
+
+// A trial programme and what it gave.
+struct Evaluation {
+    Lengths lengths;
+    TrialResult result;
+    double depth() const { return result.caseDepth; }
+    double surface() const { return result.surfaceCarbon; }
+};
+
+double square(double x) {
+    return x * x;
+}
+
+class ProgrammeSearch {
+public:
+    ProgrammeSearch(const DesignRequest& request, RunObserver& progress)
+        : request_(request), progress_(progress), trialObserver_(progress) {}
+
+    DesignResult run();
+
+private:
+    bool twoStage() const { return request_.surface.has_value(); }
+    double diffusePotential() const { return request_.diffuse.value_or(*request_.surface); }
+    // The diffuse potential equals the surface target: the surface only approaches it.
+    bool approaching() const { return diffusePotential() >= *request_.surface; }
+    double surfaceAim() const {
+        return approaching() ? *request_.surface + surfaceTolerance : *request_.surface;
+    }
+    double step() const { return request_.step; }
+
+    std::optional<std::string> refusal() const;
+    ProcessForm programme(Lengths lengths, int& rows) const;
+    std::optional<Evaluation> trial(Lengths lengths);
+    // The programme with this boost, and in two stages the diffusion that brings the surface to
+    // its aim.
+    std::optional<Evaluation> withBoost(double boostHours);
+    std::optional<Evaluation> diffusionAfter(double boostHours);
+    std::optional<double> boostLength();
+    std::optional<Evaluation> rounded(double boostHours);
+    std::optional<Evaluation> roundedDiffusion(double boostHours, double diffuseHours);
+    bool better(const Evaluation& a, const Evaluation& b) const;
+
+    void stop(DesignResult::Status status, std::string reason) {
+        if (stopped_)
+            return;
+        stopped_ = true;
+        status_ = status;
+        reason_ = std::move(reason);
+    }
+
+    DesignRequest request_;
+    RunObserver& progress_;
+    TrialObserver trialObserver_;
+    int trials_ = 0;
+    bool stopped_ = false;
+    DesignResult::Status status_ = DesignResult::Status::Designed;
+    std::string reason_;
+    double diffuseGuess_ = 0; // h, the last diffusion found: where the next search starts
+};
+
+std::optional<std::string> ProgrammeSearch::refusal() const {
+    const DesignRequest& r = request_;
+    const double ck = r.steel.steelCarbon;
+    if (auto shape = designRefusesShape(r.shape))
+        return shape;
+    if (!(r.step > 0 && r.step <= 1))
+        return "timer step " + numberText(r.step) + " h: must be greater than 0 and at most 1 h";
+    if (!(r.celsius >= minTemperatureC && r.celsius <= maxTemperatureC))
+        return "carburizing temperature " + numberText(r.celsius) +
+               " °C: must be from 700 to 1200 °C";
+    if (!(r.boost > ck && r.boost <= maxCarbon))
+        return "boost potential " + numberText(r.boost) +
+               " % C: must be above the steel's carbon " + numberText(ck) +
+               " % C and at most 4.3 % C";
+    if (!(r.level > ck && r.level < r.boost))
+        return "case depth level " + numberText(r.level) +
+               " % C: must lie between the steel's carbon " + numberText(ck) +
+               " % C and the boost potential " + numberText(r.boost) + " % C";
+    if (!(r.depth > 0))
+        return "case depth " + numberText(r.depth) + " mm: must be greater than 0 mm";
+    if (r.shape != SampleShape::SemiInfinite && r.depth >= r.steel.thickness / 2) {
+        const bool plate = r.shape == SampleShape::Plate;
+        return "case depth " + numberText(r.depth) + " mm: beyond the " +
+               (plate ? "half-thickness " : "radius ") + numberText(r.steel.thickness / 2) +
+               " mm of the " + (plate ? "plate" : "cylinder");
+    }
+    if (r.surface) {
+        const double surface = *r.surface;
+        const double diffuse = diffusePotential();
+        if (surface >= r.boost)
+            return "surface target " + numberText(surface) +
+                   " % C: at or above the boost potential " + numberText(r.boost) +
+                   " % C, so no diffusion could bring the surface down to it";
+        if (!(diffuse >= 0 && diffuse <= maxCarbon))
+            return "diffuse potential " + numberText(diffuse) + " % C: must be from 0 to 4.3 % C";
+        if (surface < diffuse)
+            return "surface target " + numberText(surface) + " % C: below the diffuse potential " +
+                   numberText(diffuse) + " % C, which the surface never falls under";
+        if (surface <= r.level)
+            return "surface target " + numberText(surface) +
+                   " % C: not above the case depth level " + numberText(r.level) +
+                   " % C, so the case would vanish";
+    }
+    if (r.hardening) {
+        if (!(r.hardening->celsius >= minTemperatureC && r.hardening->celsius <= maxTemperatureC))
+            return "hardening temperature " + numberText(r.hardening->celsius) +
+                   " °C: must be from 700 to 1200 °C";
+        if (!(r.hardening->hours > 0))
+            return "hardening time " + numberText(r.hardening->hours) +
+                   " h: must be greater than 0";
+    }
+    int rows = 0;
+    const ProcessForm provisional = programme({1, 1}, rows);
+    if (auto problem =
+            checkProcessValues(processRecord(provisional), r.shape, provisional.thickness))
+        return problem->field + " " + problem->rule;
+    return std::nullopt;
+}
+
+ProcessForm ProgrammeSearch::programme(Lengths lengths, int& rows) const {
+    ProcessForm form = request_.steel;
+    form.time.fill(emptyCell);
+    form.temperature.fill(emptyCell);
+    form.potential.fill(emptyCell);
+    rows = 0;
+    auto add = [&](double time, double celsius, double potential) {
+        const auto row = static_cast<std::size_t>(rows++);
+        form.time[row] = time;
+        form.temperature[row] = celsius;
+        form.potential[row] = potential;
+    };
+    const double t = request_.celsius;
+    double time = lengths.boost;
+    double last = request_.boost;
+    add(0, t, last);
+    add(time, t, last);
+    if (twoStage()) {
+        last = diffusePotential();
+        add(time += step(), t, last);
+        add(time += lengths.diffuse, t, last);
+    }
+    if (request_.hardening)
+        add(time + request_.hardening->hours, request_.hardening->celsius, last);
+    return form;
+}
+
+std::optional<Evaluation> ProgrammeSearch::trial(Lengths lengths) {
+    if (stopped_)
+        return std::nullopt;
+    int rows = 0;
+    const ProcessForm form = programme(lengths, rows);
+    ++trials_;
+    const int expected = twoStage() ? 40 : 10;
+    progress_.setProgress(std::min(99, trials_ * 100 / expected));
+    Evaluation evaluation{lengths, runTrial(processDataText(form, shapeName(request_.shape)),
+                                            request_.level, trialObserver_)};
+    switch (evaluation.result.outcome.status) {
+    case RunStatus::Finished:
+        return evaluation;
+    case RunStatus::Cancelled:
+        stop(DesignResult::Status::Cancelled, {});
+        return std::nullopt;
+    case RunStatus::Failed:
+        stop(DesignResult::Status::Failed, evaluation.result.outcome.error);
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::optional<Evaluation> ProgrammeSearch::withBoost(double boostHours) {
+    return twoStage() ? diffusionAfter(boostHours) : trial({boostHours, 0});
+}
+
+std::optional<Evaluation> ProgrammeSearch::diffusionAfter(double boostHours) {
+    const double aim = surfaceAim();
+    std::vector<Evaluation> tried;
+    auto surfaceExcess = [&](double diffuseHours) -> std::optional<double> {
+        const auto evaluation = trial({boostHours, diffuseHours});
+        if (!evaluation)
+            return std::nullopt;
+        tried.push_back(*evaluation);
+        return evaluation->surface() - aim;
+    };
+    const double shortest = step();
+    double guess = diffuseGuess_ > shortest ? diffuseGuess_ : std::max(2 * shortest, boostHours);
+    auto atGuess = surfaceExcess(guess);
+    if (!atGuess)
+        return std::nullopt;
+    Bracket bracket{};
+    if (*atGuess <= 0) {
+        const auto atShortest = surfaceExcess(shortest);
+        if (!atShortest)
+            return std::nullopt;
+        if (*atShortest <= 0)
+            return tried.back(); // the boost never lifted the surface above its aim
+        bracket = {shortest, *atShortest, guess, *atGuess};
+    } else {
+        double below = guess, excess = *atGuess;
+        for (;;) {
+            if (boostHours + below >= maxCarburizingHours) {
+                stop(DesignResult::Status::Refused,
+                     "surface target " + numberText(*request_.surface) +
+                         " % C: not reached within " + numberText(maxCarburizingHours) +
+                         " h of carburizing (" + numberText(tried.back().surface()) +
+                         " % C at the end)");
+                return std::nullopt;
+            }
+            const double next = std::min(below * 3, maxCarburizingHours - boostHours);
+            const auto atNext = surfaceExcess(next);
+            if (!atNext)
+                return std::nullopt;
+            if (*atNext <= 0) {
+                bracket = {below, excess, next, *atNext};
+                break;
+            }
+            below = next, excess = *atNext;
+        }
+    }
+    const auto root = solveBracketed(surfaceExcess, bracket, 0.2 * step(), 0.001);
+    if (!root)
+        return std::nullopt;
+    diffuseGuess_ = *root;
+    for (const Evaluation& evaluation : tried)
+        if (evaluation.lengths.diffuse == *root)
+            return evaluation;
+    return tried.back();
+}
+
+// The boost length (continuous) whose programme ends with the case depth on its target.
+std::optional<double> ProgrammeSearch::boostLength() {
+    const double target = request_.depth;
+    auto depthError = [&](double rootOfHours) -> std::optional<double> {
+        const auto evaluation = withBoost(rootOfHours * rootOfHours);
+        if (!evaluation)
+            return std::nullopt;
+        return evaluation->depth() - target;
+    };
+    const double shortest = step();
+    const auto atShortest = withBoost(shortest);
+    if (!atShortest)
+        return std::nullopt;
+    if (atShortest->depth() >= target) {
+        stop(DesignResult::Status::Refused,
+             "case depth " + numberText(target) + " mm: " +
+                 (request_.hardening ? "the hardening stage alone already gives "
+                                     : "one timer step of boost already gives ") +
+                 numberText(atShortest->depth()) + " mm");
+        return std::nullopt;
+    }
+    // Depth grows about as the root of time: each guess scales the last by that law.
+    double below = shortest, belowDepth = atShortest->depth();
+    for (;;) {
+        double next = belowDepth > 0 ? below * square(target / belowDepth) * 1.1 : below * 16;
+        next = std::min(std::max(next, below * 1.2), maxCarburizingHours);
+        const auto atNext = withBoost(next);
+        if (!atNext)
+            return std::nullopt;
+        if (atNext->depth() >= target) {
+            const auto root = solveBracketed(
+                depthError,
+                {std::sqrt(below), belowDepth - target, std::sqrt(next), atNext->depth() - target},
+                0.1 * step() / std::sqrt(next), 0.002 * target);
+            if (!root)
+                return std::nullopt;
+            return *root * *root;
+        }
+        if (next >= maxCarburizingHours ||
+            atNext->lengths.boost + atNext->lengths.diffuse >= maxCarburizingHours) {
+            stop(DesignResult::Status::Refused,
+                 "case depth " + numberText(target) + " mm: not reached within " +
+                     numberText(maxCarburizingHours) + " h of carburizing (" +
+                     numberText(atNext->depth()) + " mm at the end)");
+            return std::nullopt;
+        }
+        below = next, belowDepth = atNext->depth();
+    }
+}
+
+bool ProgrammeSearch::better(const Evaluation& a, const Evaluation& b) const {
+    return std::fabs(a.depth() - request_.depth) < std::fabs(b.depth() - request_.depth);
+}
+
+// The boost rounded to the timer step, the nearer of the two neighbouring steps by depth.
+std::optional<Evaluation> ProgrammeSearch::rounded(double boostHours) {
+    const double steps = boostHours / step();
+    const double lower = std::max(1.0, std::floor(steps));
+    std::optional<Evaluation> best;
+    for (double count : {std::round(steps) == lower ? lower : lower + 1,
+                         std::round(steps) == lower ? lower + 1 : lower}) {
+        const double hours = std::max(1.0, count) * step();
+        std::optional<Evaluation> evaluation;
+        if (twoStage()) {
+            const auto continuous = diffusionAfter(hours);
+            if (!continuous)
+                return std::nullopt;
+            evaluation = roundedDiffusion(hours, continuous->lengths.diffuse);
+        } else {
+            evaluation = trial({hours, 0});
+        }
+        if (!evaluation)
+            return std::nullopt;
+        if (!best || better(*evaluation, *best))
+            best = evaluation;
+        const double tolerance = std::max(depthTolerance * request_.depth, minDepthTolerance);
+        if (std::fabs(best->depth() - request_.depth) <= 0.5 * tolerance)
+            break; // the nearer step already meets the target well
+    }
+    return best;
+}
+
+// The diffusion rounded to the timer step: the first step at which the surface is within its
+// aim when it only approaches the target, otherwise the nearer step.
+std::optional<Evaluation> ProgrammeSearch::roundedDiffusion(double boostHours,
+                                                            double diffuseHours) {
+    const double aim = surfaceAim();
+    auto at = [&](double count) { return trial({boostHours, std::max(1.0, count) * step()}); };
+    const double steps = diffuseHours / step();
+    if (approaching()) {
+        double count = std::max(1.0, std::ceil(steps - 1e-9));
+        auto evaluation = at(count);
+        while (evaluation && evaluation->surface() > aim &&
+               boostHours + count * step() < maxCarburizingHours)
+            evaluation = at(++count);
+        while (evaluation && count > 1) {
+            auto earlier = at(count - 1);
+            if (!earlier || earlier->surface() > aim)
+                break;
+            evaluation = earlier, --count;
+        }
+        return evaluation;
+    }
+    const double nearest = std::max(1.0, std::round(steps));
+    auto evaluation = at(nearest);
+    if (!evaluation || std::fabs(evaluation->surface() - aim) <= 0.5 * surfaceTolerance)
+        return evaluation;
+    const double other = evaluation->surface() > aim ? nearest + 1 : nearest - 1;
+    if (other < 1)
+        return evaluation;
+    auto neighbour = at(other);
+    if (neighbour && std::fabs(neighbour->surface() - aim) < std::fabs(evaluation->surface() - aim))
+        return neighbour;
+    return evaluation;
+}
+
+DesignResult ProgrammeSearch::run() {
+    DesignResult result;
+    if (auto refused = refusal()) {
+        result.status = DesignResult::Status::Refused;
+        result.reason = *refused;
+        return result;
+    }
+    std::optional<Evaluation> chosen;
+    if (const auto boost = boostLength())
+        chosen = rounded(*boost);
+    result.trials = trials_;
+    if (chosen && chosen->lengths.boost + chosen->lengths.diffuse > maxCarburizingHours + 1e-9)
+        stop(DesignResult::Status::Refused,
+             "case depth " + numberText(request_.depth) + " mm: not reached within " +
+                 numberText(maxCarburizingHours) + " h of carburizing");
+    if (stopped_ || !chosen) {
+        result.status = stopped_ ? status_ : DesignResult::Status::Failed;
+        result.reason = reason_;
+        return result;
+    }
+    result.form = programme(chosen->lengths, result.rows);
+    result.depth = chosen->depth();
+    result.surface = chosen->surface();
+    result.depthMet = std::fabs(result.depth - request_.depth) <=
+                      std::max(depthTolerance * request_.depth, minDepthTolerance);
+    result.surfaceMet =
+        !twoStage() ||
+        (approaching() ? result.surface <= *request_.surface + surfaceTolerance &&
+                             result.surface >= *request_.surface - surfaceTolerance
+                       : std::fabs(result.surface - *request_.surface) <= surfaceTolerance);
+    result.warnings =
+        saturationWarnings(processRecord(result.form), chosen->result.outcome.surfaceAtRows);
+    progress_.setProgress(100);
+    return result;
+}
+
+} // namespace
+
+std::optional<std::string> designRefusesShape(SampleShape shape) {
+    if (shape == SampleShape::Foil || shape == SampleShape::Wire)
+        return std::string("sample shape ") + std::string(shapeName(shape)) +
+               ": design is for thick shapes (a semi-infinite sample, a plate or a cylinder); "
+               "a foil or wire takes up carbon through its whole section";
+    return std::nullopt;
+}
+
+DesignResult designProgramme(const DesignRequest& request, RunObserver& progress) {
+    ProgrammeSearch search(request, progress);
+    DesignResult result = search.run();
+    runState.cancelRequested = 0;
+    return result;
+}

@@ -1,0 +1,145 @@
+// tavcalc --design and --fit-beta: what they write, and what they refuse.
+
+#include "BatchRun.h"
+#include "DesignCommands.h"
+#include "FileTable.h"
+#include "ProcessCheck.h"
+#include "RunFixture.h"
+#include "SetNames.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <vector>
+
+namespace {
+
+using Command = int (*)(const std::vector<std::string>&);
+
+std::string lastMessage; // what the last command printed on stderr
+
+// `words` as typed after the program's name: the mode's word is dropped, as main does.
+int call(Command command, std::vector<std::string> words) {
+    words.erase(words.begin());
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    const int status = command(words);
+    testing::internal::GetCapturedStdout();
+    lastMessage = testing::internal::GetCapturedStderr();
+    return status;
+}
+
+void writeText(const std::filesystem::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::map<std::filesystem::path, std::string> contents(const TempFolder& folder) {
+    std::map<std::filesystem::path, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.file("")))
+        files[entry.path().filename()] = readText(entry.path());
+    return files;
+}
+
+const std::string semiInfinite = "0.2\r\n2e-05\r\n\r\n1.1\r\n0\r\n1.2\r\n0.25\r\n0\r\n\r\n2\r\n"
+                                 "0 920 1.15\r\n1 920 1.15\r\nSemi-infinitive sample\r\n";
+const std::string plate = "0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n2\r\n"
+                          "0 920 1.1\r\n1 920 1.1\r\nPlate\r\n2\r\n";
+const std::string foil = "0.1\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n2\r\n"
+                         "0 920 1\r\n120 920 1\r\nFoil\r\n0.05\r\n";
+
+// Keeps the program folder's in-use list as it was: the designed file is run as a set.
+class DesignCommand : public testing::Test {
+protected:
+    void SetUp() override {
+        if (std::filesystem::exists(listFilePath()))
+            savedList_ = readText(listFilePath());
+    }
+    void TearDown() override {
+        if (savedList_)
+            writeText(listFilePath(), *savedList_);
+    }
+    TempFolder folder_;
+    std::optional<std::string> savedList_;
+};
+
+} // namespace
+
+TEST_F(DesignCommand, WritesAProgrammeTheBatchRunTakesAsAnyOther) {
+    const auto path = folder_.file("part.tav");
+    writeText(path, semiInfinite);
+    ASSERT_EQ(call(runDesignCommand, {"--design", path.string(), "--depth", "0.6", "--surface",
+                                      "0.8", "--hardening", "850", "--hardening-time", "0.5"}),
+              0)
+        << lastMessage;
+    const auto designed = folder_.file("part-design.tav");
+    EXPECT_EQ(readText(path), semiInfinite) << "the file designed from is left alone";
+    EXPECT_EQ(contents(folder_).size(), 2u) << "only the programme is written";
+    const HeadReading reading = readCheckedProcessHead(readText(designed));
+    ASSERT_TRUE(reading.head) << reading.problem.rule;
+    EXPECT_EQ(reading.head->data.times.size(), 5u);
+    EXPECT_EQ(reading.head->data.temperatures.back(), 850);
+    EXPECT_EQ(reading.head->data.alloy, (std::array<double, 5>{1.1, 0, 1.2, 0.25, 0}));
+    EXPECT_EQ(call(runBatch, {"--run", designed.string()}), 0) << lastMessage;
+}
+
+struct RefusedCase {
+    const char* name;
+    const std::string* file;
+    std::vector<std::string> options;
+    const char* named;
+};
+
+void PrintTo(const RefusedCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class RefusedDesign : public DesignCommand, public testing::WithParamInterface<RefusedCase> {};
+
+TEST_P(RefusedDesign, ExitsTwoAndWritesNothing) {
+    const auto path = folder_.file("part.tav");
+    writeText(path, *GetParam().file);
+    const auto before = contents(folder_);
+    std::vector<std::string> words{"--design", path.string()};
+    words.insert(words.end(), GetParam().options.begin(), GetParam().options.end());
+    EXPECT_EQ(call(runDesignCommand, words), 2);
+    EXPECT_NE(lastMessage.find(GetParam().named), std::string::npos) << lastMessage;
+    EXPECT_EQ(contents(folder_), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Unreachable, RefusedDesign,
+    testing::Values(
+        RefusedCase{"Foil", &foil, {"--depth", "0.01"}, "design is for thick shapes"},
+        RefusedCase{"SurfaceAboveBoost",
+                    &semiInfinite,
+                    {"--depth", "1", "--surface", "1.2"},
+                    "surface target 1.2 % C: at or above the boost potential 1.15"},
+        RefusedCase{"DeeperThanHalfThePlate", &plate, {"--depth", "1"}, "beyond the half"},
+        RefusedCase{"HardeningWithoutTime",
+                    &semiInfinite,
+                    {"--depth", "1", "--hardening", "850"},
+                    "--hardening and --hardening-time go together"},
+        RefusedCase{"Slow", &semiInfinite, {"--depth", "4", "--temperature", "800"}, "100 h"}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(DesignCommand, FitBetaWritesACopyWithTheCoefficient) {
+    const auto path = folder_.file("test.tav");
+    writeText(path, foil);
+    const auto copy = folder_.file("fitted.tav");
+    ASSERT_EQ(
+        call(runFitCommand, {"--fit-beta", path.string(), "--carbon", "0.7", "-o", copy.string()}),
+        0)
+        << lastMessage;
+    const HeadReading reading = readCheckedProcessHead(readText(copy));
+    ASSERT_TRUE(reading.head);
+    EXPECT_GT(reading.head->data.transferCoefficient, 2e-5) << "0.7 % C needs a faster furnace";
+    EXPECT_EQ(reading.head->data.times, (std::vector<double>{0, 120}));
+    EXPECT_EQ(readText(path), foil);
+
+    EXPECT_EQ(call(runFitCommand, {"--fit-beta", path.string(), "--carbon", "0.05"}), 2);
+    EXPECT_NE(lastMessage.find("at or below the steel's"), std::string::npos) << lastMessage;
+}
