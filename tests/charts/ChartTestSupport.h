@@ -4,6 +4,7 @@
 
 #include "ChartContext.h"
 #include "LineChart.h"
+#include "LoadedSet.h"
 
 #include <QIcon>
 #include <QImage>
@@ -25,10 +26,18 @@ public:
     bool foilSample() const override { return foil; }
     void setFoilSample(bool value) override { foil = value; }
     QString openFileName() const override { return openFile; }
+    // Read again for every window, so that a test can change the files between windows.
+    const LoadedSet* openSet() const override {
+        if (openFile.isEmpty())
+            return nullptr;
+        loaded = loadSet(openFile.toStdString());
+        return &loaded;
+    }
 
     bool autoFitOn = true;
     bool foil = false;
     QString openFile;
+    mutable LoadedSet loaded;
 };
 
 // The files of one small result set, as the computation writes them (times in hours, or in

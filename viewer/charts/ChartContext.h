@@ -3,6 +3,8 @@
 
 #include <QString>
 
+struct LoadedSet;
+
 class ChartContext {
 public:
     virtual ~ChartContext() = default;
@@ -13,4 +15,6 @@ public:
     virtual void setFoilSample(bool foil) = 0;
     // Full name of the set's main file while a set is being opened; empty otherwise.
     virtual QString openFileName() const = 0;
+    // The set being opened, read once for all its windows; null when none is.
+    virtual const LoadedSet* openSet() const = 0;
 };

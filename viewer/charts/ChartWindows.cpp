@@ -4,12 +4,10 @@ using namespace Qt::StringLiterals;
 
 TTempMDIChild::TTempMDIChild(ChartContext& context, const QString& title, QWidget* parent)
     : TTimeChartMDIChild(context, title, QString(), u"TEMP"_s, parent) {
-    const bool opened = readFile([this](std::istream& in) {
-        const ShapeRead read = readTemperatureFile(in, data_);
-        foil_ = read.foil;
-        return read.status;
-    });
-    if (!opened)
+    const LoadedSet& set = openedSet();
+    data_ = set.process.series;
+    foil_ = set.shape == SampleShape::Foil;
+    if (!takeFile(set.shapeStatus))
         return;
     setInitialScale(foil_, 15, 800, 950);
 }
@@ -20,7 +18,8 @@ TTimeChartMDIChild::TimeLine TTempMDIChild::line() const {
 
 TPotMDIChild::TPotMDIChild(ChartContext& context, const QString& title, QWidget* parent)
     : TTimeChartMDIChild(context, title, QString(), u"POT"_s, parent) {
-    if (!readFile([this](std::istream& in) { return readPotentialFile(in, data_); }))
+    data_ = openedSet().process.series;
+    if (!takeFile(openedSet().process.status))
         return;
     setInitialScale(context.foilSample(), 12, 0, 1.2);
 }
@@ -32,14 +31,12 @@ TTimeChartMDIChild::TimeLine TPotMDIChild::line() const {
 
 TWynikiMDIChild::TWynikiMDIChild(ChartContext& context, const QString& title, QWidget* parent)
     : TProfileMDIChild(context, title, QString(), u"WEGIEL"_s, parent) {
-    const bool opened = readFile([this](std::istream& in) {
-        const ShapeRead read = readCarbonFile(in, profiles());
-        // Only a foil set changes the flag: the open command has already reset it.
-        if (read.foil)
-            this->context().setFoilSample(true);
-        return read.status;
-    });
-    if (!opened)
+    const LoadedSet& set = openedSet();
+    profiles() = set.carbon.series;
+    // Only a foil set changes the flag: the open command has already reset it.
+    if (set.shape == SampleShape::Foil)
+        this->context().setFoilSample(true);
+    if (!takeFile(set.carbon.status))
         return;
     setInitialScale(2, 6, 1.2);
 }
@@ -54,7 +51,8 @@ QString TWynikiMDIChild::yCaption() const {
 
 TGruboscMDIChild::TGruboscMDIChild(ChartContext& context, const QString& title, QWidget* parent)
     : TNodeChartMDIChild(context, title, u"gru"_s, u"GRUB"_s, parent) {
-    if (!readFile([this](std::istream& in) { return readDepthFile(in, depths_); }))
+    depths_ = openedSet().depths.series;
+    if (!takeFile(openedSet().depths.status))
         return;
     // The axis ends at the time of the last row.
     setInitialScale(depths_.timeCount() > 0 ? depths_.time(depths_.timeCount() - 1) : 0, 16, 1.6);
@@ -87,7 +85,8 @@ QString TGruboscMDIChild::yCaption() const {
 
 TPowMDIChild::TPowMDIChild(ChartContext& context, const QString& title, QWidget* parent)
     : TTimeChartMDIChild(context, title, u"pow"_s, u"POW"_s, parent) {
-    if (!readFile([this](std::istream& in) { return readSurfaceFile(in, series_); }))
+    series_ = openedSet().surface.series;
+    if (!takeFile(openedSet().surface.status))
         return;
     setInitialScale(context.foilSample(), 12, 0, 1.2);
 }
@@ -99,7 +98,8 @@ TTimeChartMDIChild::TimeLine TPowMDIChild::line() const {
 
 TTwardoscMDIChild::TTwardoscMDIChild(ChartContext& context, const QString& title, QWidget* parent)
     : TProfileMDIChild(context, title, u"twa"_s, u"TWARD"_s, parent) {
-    if (!readFile([this](std::istream& in) { return readHardnessFile(in, profiles()); }))
+    profiles() = openedSet().hardness.series;
+    if (!takeFile(openedSet().hardness.status))
         return;
     setInitialScale(2, 9, 900);
 }
@@ -114,8 +114,12 @@ QString TTwardoscMDIChild::yCaption() const {
 
 namespace {
 
+bool isMeanFile(const QString& extension) {
+    return extension.compare(u"sre"_s, Qt::CaseInsensitive) == 0;
+}
+
 QString xyIcon(const QString& extension) {
-    return extension.compare(u"sre"_s, Qt::CaseInsensitive) == 0 ? u"SREDNIA"_s : u"MASA"_s;
+    return isMeanFile(extension) ? u"SREDNIA"_s : u"MASA"_s;
 }
 
 } // namespace
@@ -124,8 +128,11 @@ TXYMDIChild::TXYMDIChild(ChartContext& context, const QString& title, const QStr
                          QWidget* parent)
     : TTimeChartMDIChild(context, title, extension, xyIcon(extension), parent) {
     // The file brings its axes; a file that cannot be read leaves the window empty.
-    readFile(
-        [this](std::istream& in) { return readXYFile(in, captions_, scaleRecord(), series_); });
+    const FileSeries<XYFile>& file = isMeanFile(extension) ? openedSet().mean : openedSet().mass;
+    captions_ = file.series.captions;
+    scaleRecord() = file.series.scale;
+    series_ = file.series.series;
+    takeFile(file.status);
     widenScaleToHoldLine();
 }
 

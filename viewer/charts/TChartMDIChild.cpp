@@ -11,8 +11,6 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include <fstream>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -55,14 +53,16 @@ TChartMDIChild::TChartMDIChild(ChartContext& context, const QString& title,
 
 TChartMDIChild::~TChartMDIChild() = default;
 
-bool TChartMDIChild::readFile(const std::function<ReadStatus(std::istream&)>& read) {
-    std::ifstream in;
-    if (!fileName_.isEmpty())
-        in.open(QFile::encodeName(fileName_).toStdString(), std::ios::binary);
-    const bool opened = in.is_open();
-    if (!opened || read(in) == ReadStatus::Malformed)
+const LoadedSet& TChartMDIChild::openedSet() const {
+    static const LoadedSet none;
+    const LoadedSet* set = context_.openSet();
+    return set ? *set : none;
+}
+
+bool TChartMDIChild::takeFile(FileStatus status) {
+    if (status != FileStatus::Whole)
         showMessage(this, u"Cannot open file"_s, u"File error"_s, MessageIcon::Exclamation);
-    return opened;
+    return status != FileStatus::Missing;
 }
 
 void TChartMDIChild::widenScaleToHold(const ValueRange& xValues, const ValueRange& yValues) {

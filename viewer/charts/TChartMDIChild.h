@@ -9,15 +9,13 @@
 
 #include "ChartContext.h"
 #include "ChartPoints.h"
-#include "SeriesReaders.h"
+#include "LoadedSet.h"
 #include "TSkala.h"
 
 #include <QMdiSubWindow>
 #include <QSize>
 #include <QString>
 
-#include <functional>
-#include <iosfwd>
 #include <memory>
 
 class LineChart;
@@ -56,9 +54,11 @@ protected:
     ChartContext& context() const { return context_; }
     TSkala& scaleRecord() { return scale_; }
 
-    // Gives the window's file to `read`. A file that cannot be opened or is damaged is
-    // reported; the window keeps whatever was read. False when the file could not be opened.
-    bool readFile(const std::function<ReadStatus(std::istream&)>& read);
+    // The set being opened, as it was read; a set of missing files when none is.
+    const LoadedSet& openedSet() const;
+    // Reports the window's file when it could not be opened or is damaged; the window keeps
+    // whatever was read. False when the file could not be opened.
+    bool takeFile(FileStatus status);
     // Widens the axes of the `TSkala` where the data run past them, so that a fresh window
     // hides none of its results; axes that hold the data stay as they are.
     void widenScaleToHold(const ValueRange& xValues, const ValueRange& yValues);

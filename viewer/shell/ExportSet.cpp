@@ -1,34 +1,43 @@
 #include "ExportSet.h"
 
 #include "ChartWindows.h"
+#include "LoadedSet.h"
 #include "MessageBox.h"
-#include "ProcessData.h"
 #include "SetNames.h"
 #include "SetWindows.h"
-#include "TavMDIClient.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSet>
 #include <QTextStream>
-
-#include <fstream>
 
 namespace {
 
-// A set is readable when its main file opens and begins with process data for a known shape.
-bool isReadableSet(const QString& setName) {
-    std::ifstream in(setName.toStdString(), std::ios::binary);
-    TDane head;
-    std::string shapeLine;
-    return in >> head && std::getline(in >> std::ws, shapeLine) && shapeFromLine(shapeLine);
-}
+// The windows of a set drawn without a client: they read only the set, never the screen.
+class ExportContext : public ChartContext {
+public:
+    explicit ExportContext(const LoadedSet& set)
+        : set_(set), name_(QString::fromStdString(set.name)),
+          foil_(set.shape == SampleShape::Foil) {}
+
+    bool autoFit() const override { return false; }
+    bool foilSample() const override { return foil_; }
+    void setFoilSample(bool foil) override { foil_ = foil; }
+    QString openFileName() const override { return name_; }
+    const LoadedSet* openSet() const override { return &set_; }
+
+private:
+    const LoadedSet& set_;
+    QString name_;
+    bool foil_;
+};
 
 } // namespace
 
 int exportSet(const QString& folder, const QString& setName, QTextStream& errors) {
     const QString fullName = QString::fromStdString(commandLineName(setName.toStdString()));
-    if (!isReadableSet(fullName)) {
+    // A set is readable when its main file opens and begins with process data for a known shape.
+    const LoadedSet set = loadSet(fullName.toStdString());
+    if (!set.shape) {
         errors << "tavrix: cannot read the result set " << setName << Qt::endl;
         return 2;
     }
@@ -39,26 +48,18 @@ int exportSet(const QString& folder, const QString& setName, QTextStream& errors
     }
 
     // The windows report unreadable files in message boxes, which nobody could answer here;
-    // each report is put down to the window being built, to name the file.
-    MessageCapture reports;
-    QSet<ChartKind> reported;
-    TTavMDIClient client(QString{});
-    const auto windows = client.openSet(fullName, [&](ChartKind kind) {
-        if (!reports.messages().isEmpty())
-            reported.insert(kind);
-        reports.clear();
-    });
+    // the set's read status names the files instead.
+    const MessageCapture reports;
+    ExportContext context(set);
+    const std::vector<SetWindow> windows = buildSetWindows(context, fullName, context.foilSample());
 
     const QString base = QFileInfo(fullName).completeBaseName();
     int failures = 0;
     for (const auto& [kind, window] : windows) {
-        // The mass and mean-carbon windows take a missing file silently.
-        const QString source = chartSourceFile(fullName, kind);
-        if (reported.contains(kind) || !QFileInfo(source).isReadable()) {
-            errors << "tavrix: cannot read " << source << Qt::endl;
+        if (chartFileStatus(set, kind) != FileStatus::Whole) {
+            errors << "tavrix: cannot read " << chartSourceFile(fullName, kind) << Qt::endl;
             ++failures;
         }
-        // The client is never shown, so nothing has drawn the chart yet.
         window->draw();
         const QString stem = target.filePath(base + u'-' + chartFileStem(kind));
         if (!window->exportTo(stem + QStringLiteral(".png"), stem + QStringLiteral(".csv"),

@@ -110,3 +110,25 @@ QString chartSourceFile(const QString& setName, ChartKind kind) {
     const std::string_view extension = namesOf(kind).extension;
     return extension.empty() ? setName : setFileName(setName, extension);
 }
+
+FileStatus chartFileStatus(const LoadedSet& set, ChartKind kind) {
+    switch (kind) {
+    case ChartKind::Temperature:
+        return set.shapeStatus;
+    case ChartKind::Potential:
+        return set.process.status;
+    case ChartKind::Carbon:
+        return set.carbon.status;
+    case ChartKind::CaseDepth:
+        return set.depths.status;
+    case ChartKind::Surface:
+        return set.surface.status;
+    case ChartKind::Hardness:
+        return set.hardness.status;
+    case ChartKind::Mass:
+        return set.mass.status;
+    case ChartKind::Mean:
+        return set.mean.status;
+    }
+    return FileStatus::Missing;
+}

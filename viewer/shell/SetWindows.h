@@ -2,6 +2,8 @@
 // The chart windows of one result set: which kinds a set has, what each is called, which file
 // each reads, and in what order they are built and shown.
 
+#include "LoadedSet.h"
+
 #include <QString>
 
 #include <functional>
@@ -32,3 +34,6 @@ QString chartFileStem(ChartKind kind);
 
 // The file of the set that the kind's window reads.
 QString chartSourceFile(const QString& setName, ChartKind kind);
+
+// How the file the kind's window shows was read.
+FileStatus chartFileStatus(const LoadedSet& set, ChartKind kind);

@@ -57,20 +57,27 @@ void TTavMDIClient::deleteResults() {
 
 std::vector<std::pair<ChartKind, TChartMDIChild*>>
 TTavMDIClient::openSet(const QString& setName, const BuiltWindow& built) {
+    return showSet(loadSet(setName.toStdString()), built);
+}
+
+std::vector<std::pair<ChartKind, TChartMDIChild*>>
+TTavMDIClient::showSet(const LoadedSet& set, const BuiltWindow& built) {
     // An unreadable main file keeps the flag of the last set; its windows report the file.
-    if (const std::optional<bool> foil = readFoilFlag(setName))
-        FoilSample = *foil;
-    OpenData = setName;
-    std::vector<SetWindow> windows = buildSetWindows(*this, setName, FoilSample, built);
+    if (set.mainFileOpened())
+        FoilSample = set.shape == SampleShape::Foil;
+    OpenData = QString::fromStdString(set.name);
+    openSet_ = &set;
+    std::vector<SetWindow> windows = buildSetWindows(*this, OpenData, FoilSample, built);
+    openSet_ = nullptr;
     OpenData.clear();
 
     std::vector<std::pair<ChartKind, TChartMDIChild*>> shown;
-    for (SetWindow& set : windows) {
-        TChartMDIChild* window = set.window.release();
+    for (SetWindow& made : windows) {
+        TChartMDIChild* window = made.window.release();
         window->setAttribute(Qt::WA_DeleteOnClose);
         addSubWindow(window);
         window->show();
-        shown.emplace_back(set.kind, window);
+        shown.emplace_back(made.kind, window);
     }
     return shown;
 }

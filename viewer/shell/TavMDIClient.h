@@ -6,6 +6,7 @@
 // name from it at construction.
 
 #include "ChartContext.h"
+#include "LoadedSet.h"
 #include "SetWindows.h"
 
 #include <QMdiArea>
@@ -28,6 +29,7 @@ public:
     bool foilSample() const override { return FoilSample; }
     void setFoilSample(bool foil) override { FoilSample = foil; }
     QString openFileName() const override { return OpenData; }
+    const LoadedSet* openSet() const override { return openSet_; }
 
     // The chart window commands go to; null when there is none.
     TChartMDIChild* activeChart() const;
@@ -36,8 +38,12 @@ public:
     void openResults();
     // "&Skasuj wyniki...": the files of a set chosen in the file dialog, unless in use.
     void deleteResults();
-    // Builds and shows the windows of a set; they come back in the order they were shown.
+    // Reads a set and builds and shows its windows; they come back in the order they were
+    // shown.
     std::vector<std::pair<ChartKind, TChartMDIChild*>> openSet(const QString& setName,
+                                                               const BuiltWindow& built = {});
+    // The same for a set already read.
+    std::vector<std::pair<ChartKind, TChartMDIChild*>> showSet(const LoadedSet& set,
                                                                const BuiltWindow& built = {});
 
     void printActiveChart();
@@ -52,6 +58,7 @@ private:
     bool AutoFit = true;
     bool FoilSample = false;
     QString OpenData;
+    const LoadedSet* openSet_ = nullptr; // the set of `OpenData`
     QString listFilePath_;
     PrinterChoice choosePrinter_;
 };

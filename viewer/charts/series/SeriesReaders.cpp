@@ -61,9 +61,11 @@ std::optional<SampleShape> readHead(std::istream& in, TDane& data) {
 }
 
 ShapeRead shapeRead(std::optional<SampleShape> shape) {
-    if (!shape)
-        return {ReadStatus::Malformed, false};
-    return {ReadStatus::Whole, *shape == SampleShape::Foil};
+    ShapeRead read;
+    read.status = shape ? ReadStatus::Whole : ReadStatus::Malformed;
+    read.foil = shape == SampleShape::Foil;
+    read.shape = shape;
+    return read;
 }
 
 // Profile blocks: a double quote and the profile's time, then rows of "," distance value.
@@ -171,9 +173,8 @@ ShapeRead readCarbonFile(std::istream& in, TWyniki& profiles) {
     TDane head;
     const std::optional<SampleShape> shape = readHead(in, head);
     ShapeRead read = shapeRead(shape);
-    double thickness = 0; // mm
     if (read.status == ReadStatus::Whole && *shape != SampleShape::SemiInfinite &&
-        !(in >> thickness))
+        !(in >> read.thickness))
         read.status = ReadStatus::Malformed;
     if (read.status == ReadStatus::Whole)
         read.status = readProfiles(in, profiles);

@@ -16,6 +16,7 @@
 #include "T_XY.h"
 
 #include <iostream>
+#include <optional>
 
 enum class ReadStatus {
     Whole,     // the file was read to its end
@@ -25,6 +26,8 @@ enum class ReadStatus {
 struct ShapeRead {
     ReadStatus status = ReadStatus::Whole;
     bool foil = false; // the set's shape line reads "Foil": time is in seconds
+    std::optional<SampleShape> shape;
+    double thickness = 0; // mm, read by the carbon-profile reader; 0 for a semi-infinite sample
 };
 
 // Temperature chart: the process-data head and the shape line of the main file.

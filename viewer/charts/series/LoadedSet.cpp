@@ -1,0 +1,68 @@
+#include "LoadedSet.h"
+
+#include "SeriesReaders.h"
+#include "SetNames.h"
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace {
+
+FileStatus statusOf(ReadStatus read) {
+    return read == ReadStatus::Whole ? FileStatus::Whole : FileStatus::Damaged;
+}
+
+std::optional<std::string> fileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Reads the file `path` into `file` with `read`, which takes a stream and the series.
+template <class Series, class Reader>
+void loadFile(const std::string& path, FileSeries<Series>& file, Reader read) {
+    const std::optional<std::string> text = fileText(path);
+    if (!text)
+        return;
+    std::istringstream in(*text);
+    file.status = statusOf(read(in, file.series));
+}
+
+} // namespace
+
+bool LoadedSet::thin() const {
+    return shape == SampleShape::Foil || shape == SampleShape::Wire;
+}
+
+LoadedSet loadSet(const std::string& setName) {
+    LoadedSet set;
+    set.name = setName;
+    if (const std::optional<std::string> main = fileText(setName)) {
+        std::istringstream potential(*main);
+        set.process.status = statusOf(readPotentialFile(potential, set.process.series));
+        std::istringstream temperature(*main);
+        TDane head;
+        const ShapeRead shapeRead = readTemperatureFile(temperature, head);
+        set.shapeStatus = statusOf(shapeRead.status);
+        set.shape = shapeRead.shape;
+        std::istringstream carbon(*main);
+        const ShapeRead carbonRead = readCarbonFile(carbon, set.carbon.series);
+        set.carbon.status = statusOf(carbonRead.status);
+        set.thickness = carbonRead.thickness;
+    }
+    const auto file = [&setName](const char* extension) {
+        return resultFileName(setName, extension);
+    };
+    loadFile(file("gru"), set.depths,
+             [](std::istream& in, TGrubosc& depths) { return readDepthFile(in, depths); });
+    loadFile(file("pow"), set.surface, readSurfaceFile);
+    loadFile(file("twa"), set.hardness, readHardnessFile);
+    const auto readXY = [](std::istream& in, XYFile& xy) {
+        return readXYFile(in, xy.captions, xy.scale, xy.series);
+    };
+    loadFile(file("mas"), set.mass, readXY);
+    loadFile(file("sre"), set.mean, readXY);
+    return set;
+}

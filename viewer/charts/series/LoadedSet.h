@@ -1,0 +1,58 @@
+#pragma once
+// A result set read once from its files: the process data and shape of its main file and the
+// series of every result file, each with how it read. The set's chart windows, the export and
+// the comparison of sets are all views of one of these; none of them opens a file again.
+
+#include "ProcessData.h"
+#include "TGrubosc.h"
+#include "TOpis_XY.h"
+#include "TSkala.h"
+#include "TWyniki.h"
+#include "T_XY.h"
+
+#include <optional>
+#include <string>
+
+enum class FileStatus {
+    Whole,   // read to its end
+    Damaged, // opened, but damaged, truncated or not this kind of file: what precedes is kept
+    Missing, // could not be opened
+};
+
+template <class Series> struct FileSeries {
+    FileStatus status = FileStatus::Missing;
+    Series series;
+};
+
+// A "mas" or "sre" file: its captions, the initial axes it brings and its rows.
+struct XYFile {
+    TOpis_XY captions;
+    TSkala scale;
+    T_New_XY series;
+};
+
+struct LoadedSet {
+    std::string name; // the full path of the main file
+
+    // The main file, read three ways: the process-data head alone (potential chart), the head
+    // and the shape line (temperature chart), and the carbon profiles after them.
+    FileSeries<TDane> process;
+    FileStatus shapeStatus = FileStatus::Missing;
+    std::optional<SampleShape> shape; // none when the shape line is missing or unknown
+    double thickness = 0;             // mm: thickness or diameter; 0 for a semi-infinite sample
+    FileSeries<TWyniki> carbon;
+
+    FileSeries<TGrubosc> depths;  // "gru"
+    FileSeries<T_XY> surface;     // "pow"
+    FileSeries<TWyniki> hardness; // "twa"
+    FileSeries<XYFile> mass;      // "mas"
+    FileSeries<XYFile> mean;      // "sre"
+
+    bool mainFileOpened() const { return process.status != FileStatus::Missing; }
+    // Time in seconds (foil, wire) rather than hours.
+    bool thin() const;
+};
+
+// Reads every file the set can have. Unreadable files are kept as their status says; a "gru"
+// file's faults are told on the standard output as its reader does.
+LoadedSet loadSet(const std::string& setName);
