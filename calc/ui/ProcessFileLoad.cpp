@@ -18,7 +18,7 @@ std::string nextValue(std::istream& in) {
         return {};
     double value = 0;
     in >> value;
-    return fixedText(value);
+    return loadedText(value);
 }
 
 std::string countText(double count) {

@@ -3,6 +3,8 @@
 
 #include "CalcUiTest.h"
 
+#include "BoxNumbers.h"
+
 #include "FileTable.h"
 #include "MessageBox.h"
 #include "SetNames.h"
@@ -116,6 +118,8 @@ private slots:
     void checksReportInOrder();
     void loadFillsBoxes_data();
     void loadFillsBoxes();
+    void loadedValuesReadBackTheSame_data();
+    void loadedValuesReadBackTheSame();
     void loadReportsUnreadableFile();
     void browseChoosesOutputName();
     void runWritesSetAndFreesName();
@@ -225,9 +229,11 @@ void TTavrixDialogTest::checksReportInOrder_data() {
         << semi << keep << keep << valid + QStringList{QStringLiteral("edit218=4,4")}
         << QStringList{checkData + QStringLiteral("Stage 1 potential must be from 0 to 4.3 % C.")}
         << false;
-    QTest::newRow("only nine characters count")
-        << semi << keep << keep << valid + QStringList{QStringLiteral("edit204=1200.00001")} << none
-        << true;
+    QTest::newRow("every character counts")
+        << semi << keep << keep << valid + QStringList{QStringLiteral("edit204=1200.00001")}
+        << QStringList{checkData +
+                       QStringLiteral("Stage 1 temperature must be from 700 to 1200 °C.")}
+        << false;
     QTest::newRow("cylinder diameter below 0")
         << cylinder << keep << keep << valid + QStringList{QStringLiteral("edit243=-1")}
         << QStringList{checkData + QStringLiteral("Diameter must be greater than 0 mm.")} << false;
@@ -314,11 +320,12 @@ void TTavrixDialogTest::loadFillsBoxes_data() {
                        QStringLiteral("edit239=0.000000"), QStringLiteral("edit236="),
                        QStringLiteral("edit243=7")}
         << QStringList{improperFile};
-    QTest::newRow("six decimals")
+    QTest::newRow("six decimals where they are exact")
         << QStringLiteral("Semi-infinitive sample")
-        << QByteArray("0.2\r\n1.23e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n2\r\n0 925 1\r\n"
-                      "1 925 1\r\nSemi-infinitive sample\r\n")
-        << QStringList{QStringLiteral("edit207=0.000012"), QStringLiteral("edit204=925.000000"),
+        << QByteArray("0.2\r\n1.25e-06\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n2\r\n0 925 1\r\n"
+                      "1 925 1.2345678\r\nSemi-infinitive sample\r\n")
+        << QStringList{QStringLiteral("edit207=1.25e-06"), QStringLiteral("edit204=925.000000"),
+                       QStringLiteral("edit217=1.2345678"), QStringLiteral("edit208=0.200000"),
                        QStringLiteral("edit243=7")}
         << QStringList();
     QTest::newRow("count above 10")
@@ -349,6 +356,28 @@ void TTavrixDialogTest::loadFillsBoxes() {
 
     QCOMPARE(captionsAndTexts(messages_), expected);
     compareBoxes(&dialog, boxes);
+}
+
+void TTavrixDialogTest::loadedValuesReadBackTheSame_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("temperature") << 925.0 << QStringLiteral("925.000000");
+    QTest::newRow("coefficient of six decimals") << 2e-05 << QStringLiteral("0.000020");
+    QTest::newRow("coefficient below six decimals") << 1.25e-06 << QStringLiteral("1.25e-06");
+    QTest::newRow("typical coefficient") << 1.25e-05 << QStringLiteral("1.25e-05");
+    QTest::newRow("six significant digits") << 1.23457e-05 << QStringLiteral("1.23457e-05");
+    QTest::newRow("more than six decimals") << 1200.0000001 << QStringLiteral("1200.0000001");
+    QTest::newRow("a third") << 1.0 / 3 << QStringLiteral("0.3333333333333333");
+    QTest::newRow("negative") << -0.5 << QStringLiteral("-0.500000");
+    QTest::newRow("smallest") << 5e-324 << QStringLiteral("5e-324");
+}
+
+void TTavrixDialogTest::loadedValuesReadBackTheSame() {
+    QFETCH(double, value);
+    QFETCH(QString, shown);
+    const std::string text = loadedText(value);
+    QCOMPARE(QString::fromStdString(text), shown);
+    QVERIFY(boxNumber(text) == value);
 }
 
 void TTavrixDialogTest::loadReportsUnreadableFile() {
