@@ -5,6 +5,7 @@
 // writing the result files; the solver's alone is reported beside it.
 
 #include "Computation.h"
+#include "CpuTime.h"
 #include "DrivenSample.h"
 #include "Drut.h"
 #include "Folia.h"
@@ -17,18 +18,9 @@
 #include <cmath>
 #include <cstdint>
 #include <string_view>
-#include <time.h>
 #include <vector>
 
 namespace {
-
-// Seconds of processor time spent by this thread: the machine is shared, and wall-clock time
-// would charge the run for other programs' work.
-double cpuSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
 
 // Counts the steps of a run as the run controller takes them.
 class StepCounter : public RunObserver {

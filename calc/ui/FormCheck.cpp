@@ -55,19 +55,6 @@ bool alloysWithinLimit(const ProcessForm& form) {
                        [](double content) { return isFilled(content) && content <= maxAlloy; });
 }
 
-TDane processData(const ProcessForm& form) {
-    TDane data;
-    data.steelCarbon = form.steelCarbon;
-    data.transferCoefficient = form.transferCoefficient;
-    data.alloy = {form.cr, form.mo, form.mn, form.si, form.ni};
-    for (std::size_t row = 0; row < form.time.size() && isFilled(form.time[row]); ++row) {
-        data.times.push_back(form.time[row]);
-        data.temperatures.push_back(form.temperature[row]);
-        data.potentials.push_back(form.potential[row]);
-    }
-    return data;
-}
-
 // What the computation cannot serve; the earlier checks leave the two steel boxes unchecked.
 std::optional<QString> computationProblem(const ProcessForm& form, SampleShape shape) {
     if (!isFilled(form.steelCarbon))
@@ -75,7 +62,7 @@ std::optional<QString> computationProblem(const ProcessForm& form, SampleShape s
             .arg(maxCarbon);
     if (!isFilled(form.transferCoefficient))
         return QStringLiteral("Carbon transfer coefficient must be entered, greater than 0 cm/s.");
-    const auto problem = checkProcessValues(processData(form), shape, form.thickness);
+    const auto problem = checkProcessValues(processRecord(form), shape, form.thickness);
     if (!problem)
         return std::nullopt;
     QString field = QString::fromStdString(problem->field);

@@ -6,7 +6,10 @@
 #include "FormCheck.h"
 #include "MessageBox.h"
 #include "ProcessFileLoad.h"
+#include "Saturation.h"
 #include "SetNames.h"
+#include "TDesignDialog.h"
+#include "TFoilTestDialog.h"
 #include "TWskDialog.h"
 
 #include <QDesktopServices>
@@ -252,7 +255,7 @@ void TTavrixDialog::compute() {
     const QList<MessageRecord> problems = checkForm(form, shape_, outputName, inUse);
     for (const MessageRecord& problem : problems)
         showMessage(this, problem.text, problem.caption, problem.icon);
-    if (!problems.isEmpty())
+    if (!problems.isEmpty() || !goesOnDespiteSaturation(form))
         return;
 
     const std::string setName = completeName(outputName);
@@ -318,4 +321,74 @@ void TTavrixDialog::help() {
     if (!QFile::exists(page) || !QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
         showMessage(this, QStringLiteral("Can't open file\n") + page, QStringLiteral("Error!"),
                     MessageIcon::Stop);
+}
+
+bool TTavrixDialog::goesOnDespiteSaturation(const ProcessForm& form) {
+    const std::vector<std::string> warnings = saturationWarnings(processRecord(form), {});
+    if (warnings.empty())
+        return true;
+    QString text;
+    for (const std::string& warning : warnings)
+        text += QString::fromStdString(warning) + u'\n';
+    text += QStringLiteral("\nThe computation knows nothing of soot and carbides. Compute anyway?");
+    return showMessage(this, text, QStringLiteral("Warning!"), MessageIcon::Exclamation,
+                       QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Cancel;
+}
+
+bool TTavrixDialog::steelPassesChecks(const ProcessForm& form) {
+    ProcessForm steel = form;
+    steel.time.fill(emptyCell);
+    steel.temperature.fill(emptyCell);
+    steel.potential.fill(emptyCell);
+    for (std::size_t row : {0, 1}) {
+        steel.time[row] = double(row);
+        steel.temperature[row] = 920;
+        steel.potential[row] = 1.0;
+    }
+    const QList<MessageRecord> problems = checkForm(steel, shape_, "default.tav", TFileTable());
+    for (const MessageRecord& problem : problems)
+        showMessage(this, problem.text, problem.caption, problem.icon);
+    return problems.isEmpty();
+}
+
+void TTavrixDialog::designProcess() {
+    const ProcessForm form = readForm();
+    if (!steelPassesChecks(form))
+        return;
+    TDesignDialog dialog(form, shape_, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const DesignResult& design = dialog.result();
+    for (std::size_t row = 0; row < stages_.size(); ++row) {
+        const bool used = row < static_cast<std::size_t>(design.rows);
+        auto cell = [&](double value) { return used ? loadedText(value) : std::string(); };
+        showText(stages_[row].time, cell(design.form.time[row]));
+        showText(stages_[row].temperature, cell(design.form.temperature[row]));
+        showText(stages_[row].potential, cell(design.form.potential[row]));
+    }
+}
+
+void TTavrixDialog::fitTransferCoefficient() {
+    ProcessForm test = readForm();
+    // The coefficient is what the test finds: an empty box only means the search starts at a
+    // usual furnace's value.
+    if (test.transferCoefficient == emptyCell)
+        test.transferCoefficient = 2e-5;
+    const QList<MessageRecord> problems = checkForm(test, shape_, "default.tav", TFileTable());
+    for (const MessageRecord& problem : problems)
+        showMessage(this, problem.text, problem.caption, problem.icon);
+    if (!problems.isEmpty())
+        return;
+    TFoilTestDialog dialog(test, shape_, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const FoilFitResult& fit = dialog.result();
+    // The six significant digits the process-data file keeps.
+    const QString beta = QString::number(fit.beta, 'g', 6);
+    transferCoefficient_->setText(beta);
+    showMessage(this,
+                QStringLiteral("Transfer coefficient %1 cm/s, written into the form.\n"
+                               "The uniform-foil formula would give %2 cm/s.")
+                    .arg(beta, QString::number(fit.uniformBeta, 'g', 4)),
+                QStringLiteral("Foil test"), MessageIcon::Information);
 }

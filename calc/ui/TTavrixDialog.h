@@ -27,6 +27,10 @@ public:
 
     // Command 110 ("Pomo&c"): the program's help page.
     void help();
+    // "&Projekt procesu..." (thick shapes): designs a programme into the stage rows.
+    void designProcess();
+    // "&Współczynnik z próby..." (foil): the transfer coefficient from the test in the form.
+    void fitTransferCoefficient();
 
 private:
     struct StageRow {
@@ -41,6 +45,10 @@ private:
 
     ProcessForm readForm() const;
     void showLoaded(const LoadedBoxes& boxes);
+    // The form's own messages for its steel and size, with a stand-in programme.
+    bool steelPassesChecks(const ProcessForm& form);
+    // Whether the user goes on despite potentials above the saturation limit.
+    bool goesOnDespiteSaturation(const ProcessForm& form);
 
     QLineEdit* numberBox(int id);
     QLayout* steelRows();

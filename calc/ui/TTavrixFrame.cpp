@@ -1,5 +1,6 @@
 #include "TTavrixFrame.h"
 
+#include "ProgrammeDesign.h"
 #include "TTavrixDialog.h"
 
 #include <QAction>
@@ -31,6 +32,17 @@ TTavrixFrame::TTavrixFrame(SampleShape shape) : client_(new TTavrixDialog(shape,
                             QStringLiteral("Zamyka okno dialogowe"), 24310);
     QAction* help =
         command(menuBar(), QStringLiteral("Pomo&c"), QStringLiteral("Informacje o programie"), 110);
+    if (shape == SampleShape::Foil) {
+        QAction* foilTest = command(
+            menuBar(), QStringLiteral("&Współczynnik z próby..."),
+            QStringLiteral("Wyznacza współczynnik przenoszenia węgla z próby foliowej"), 251);
+        connect(foilTest, &QAction::triggered, client_, &TTavrixDialog::fitTransferCoefficient);
+    } else if (!designRefusesShape(shape)) {
+        QAction* design =
+            command(menuBar(), QStringLiteral("&Projekt procesu..."),
+                    QStringLiteral("Projektuje program pieca dla zadanej warstwy"), 250);
+        connect(design, &QAction::triggered, client_, &TTavrixDialog::designProcess);
+    }
     connect(quit, &QAction::triggered, this, &QWidget::close);
     connect(help, &QAction::triggered, client_, &TTavrixDialog::help);
     connect(client_, &QDialog::finished, this, &QWidget::close);

@@ -207,9 +207,18 @@ void TTavrixDialogTest::checksReportInOrder_data() {
     QTest::newRow("alloy above 5 %")
         << semi << keep << keep << valid + QStringList{QStringLiteral("edit203=5.1")}
         << QStringList{alloyMessage} << false;
-    QTest::newRow("alloy of 5 %") << semi << keep << keep
-                                  << valid + QStringList{QStringLiteral("edit203=5")} << none
-                                  << true;
+    // Accepted; but 5 % Cr lowers the saturation limit below the potential: a warning, and
+    // the run goes on when the user does.
+    const QString stageAbove = QStringLiteral("the potential 1.00 % C exceeds the saturation "
+                                              "limit of austenite, 0.81 % C at 920 °C: soot and "
+                                              "carbides are to be expected\n");
+    QTest::newRow("alloy of 5 %")
+        << semi << keep << keep << valid + QStringList{QStringLiteral("edit203=5")}
+        << QStringList{QStringLiteral("Warning!|stage 1: ") + stageAbove +
+                       QStringLiteral("stage 2: ") + stageAbove +
+                       QStringLiteral("\nThe computation knows nothing of soot and carbides. "
+                                      "Compute anyway?")}
+        << true;
     QTest::newRow("steel carbon empty")
         << semi << keep << keep << valid + QStringList{QStringLiteral("edit208=")}
         << QStringList{checkData +
@@ -269,7 +278,8 @@ void TTavrixDialogTest::checksReportInOrder() {
 
     QCOMPARE(captionsAndTexts(messages_), expected);
     for (const MessageRecord& message : messages_.messages())
-        QCOMPARE(message.icon, message.caption == QStringLiteral("Check data!")
+        QCOMPARE(message.icon, message.caption == QStringLiteral("Check data!") ||
+                                       message.caption == QStringLiteral("Warning!")
                                    ? MessageIcon::Exclamation
                                    : MessageIcon::None);
     QCOMPARE(offered, runOffered);

@@ -1,0 +1,100 @@
+// Process design and the foil test, each a search over whole trial runs: the time of one
+// search and the number of trial runs it needed.
+
+#include "Computation.h"
+#include "CpuTime.h"
+#include "FoilFit.h"
+#include "ProgrammeDesign.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class Quiet : public RunObserver {
+public:
+    void setProgress(int /*percent*/) override {}
+};
+
+ProcessForm steel(double thickness) {
+    ProcessForm form;
+    form.steelCarbon = 0.2;
+    form.transferCoefficient = 2e-5;
+    form.cr = 1.1, form.mo = 0, form.mn = 1.2, form.si = 0.25, form.ni = 0;
+    form.thickness = thickness;
+    return form;
+}
+
+// Boost and diffusion for 1.0 mm at 0.35 % C with 0.8 % C at the surface, at 920 °C, ending with
+// half an hour down to 850 °C.
+void boostDiffuseDesign(benchmark::State& state, SampleShape shape, double thickness) {
+    DesignRequest request;
+    request.steel = steel(thickness);
+    request.shape = shape;
+    request.celsius = 920;
+    request.boost = 1.15;
+    request.depth = 1.0;
+    request.surface = 0.8;
+    request.hardening = HardeningStage{850, 0.5};
+    Quiet quiet;
+    double seconds = 0;
+    std::int64_t searches = 0;
+    int trials = 0;
+    for (auto _ : state) {
+        const double start = cpuSeconds();
+        const DesignResult result = designProgramme(request, quiet);
+        seconds += cpuSeconds() - start;
+        ++searches;
+        trials = result.trials;
+        if (result.status != DesignResult::Status::Designed) {
+            state.SkipWithError(result.reason.c_str());
+            return;
+        }
+    }
+    state.counters["cpu_ms"] = seconds * 1e3 / static_cast<double>(searches);
+    state.counters["trial_runs"] = trials;
+}
+
+void designSemiInfinite(benchmark::State& state) {
+    boostDiffuseDesign(state, SampleShape::SemiInfinite, emptyCell);
+}
+void designCylinder30mm(benchmark::State& state) {
+    boostDiffuseDesign(state, SampleShape::Cylinder, 30);
+}
+
+// A foil of 0.05 mm, 3600 s at 920 °C and 1.0 % C, measured at what β = 1e-6 cm/s gives; the
+// search starts from the file's 2e-5 cm/s.
+void foilFit(benchmark::State& state) {
+    ProcessForm test = steel(0.05);
+    test.cr = test.mn = test.si = 0;
+    test.steelCarbon = 0.1;
+    test.time[0] = 0, test.temperature[0] = 920, test.potential[0] = 1.0;
+    test.time[1] = 3600, test.temperature[1] = 920, test.potential[1] = 1.0;
+    Quiet quiet;
+    ProcessForm measuredWith = test;
+    measuredWith.transferCoefficient = 1e-6;
+    const double measured =
+        0.1 + runTrial(processDataText(measuredWith, foilShapeName), 0.35, quiet).meanIncrease;
+    double seconds = 0;
+    std::int64_t fits = 0;
+    int trials = 0;
+    for (auto _ : state) {
+        const double start = cpuSeconds();
+        const FoilFitResult result =
+            fitTransferCoefficient(test, SampleShape::Foil, measured, quiet);
+        seconds += cpuSeconds() - start;
+        ++fits;
+        trials = result.trials;
+        if (result.status != FoilFitResult::Status::Fitted) {
+            state.SkipWithError(result.reason.c_str());
+            return;
+        }
+    }
+    state.counters["cpu_ms"] = seconds * 1e3 / static_cast<double>(fits);
+    state.counters["trial_runs"] = trials;
+}
+
+BENCHMARK(designSemiInfinite)->Unit(benchmark::kMillisecond);
+BENCHMARK(designCylinder30mm)->Unit(benchmark::kMillisecond);
+BENCHMARK(foilFit)->Unit(benchmark::kMillisecond);
+
+} // namespace

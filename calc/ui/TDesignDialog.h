@@ -1,0 +1,47 @@
+#pragma once
+// "Projekt procesu": the furnace programme for a case the user asks for, on the steel, alloy,
+// transfer coefficient and size of the form. "Oblicz" runs the design with a gauge and Cancel
+// and shows the programme with what it achieves beside the targets; "Wstaw" ends the dialog
+// with the programme ready for the form's stage rows.
+
+#include "ProcessData.h"
+#include "ProgrammeDesign.h"
+#include "TTrialDialog.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+class TDesignDialog : public TTrialDialog {
+    Q_OBJECT
+public:
+    // `form` has passed the form's checks of steel and size; its first stage row gives the
+    // temperature and boost potential to start with.
+    TDesignDialog(const ProcessForm& form, SampleShape shape, QWidget* parent);
+
+    // After "Wstaw": the form with the designed programme in its stage rows.
+    const DesignResult& result() const { return result_; }
+
+private:
+    void design(); // "Oblicz"
+    std::optional<DesignRequest> request();
+    void showResult(const DesignRequest& request);
+
+    ProcessForm form_;
+    SampleShape shape_;
+    QLineEdit* temperature_;
+    QLineEdit* boost_;
+    QLineEdit* depth_;
+    QLineEdit* level_;
+    QCheckBox* surfaceWanted_;
+    QLineEdit* surface_;
+    QLineEdit* diffuse_;
+    QCheckBox* hardeningWanted_;
+    QLineEdit* hardening_;
+    QLineEdit* hardeningTime_;
+    QLineEdit* step_;
+    QLabel* programme_;
+    QLabel* warnings_;
+    QPushButton* insert_;
+    DesignResult result_;
+};

@@ -1,0 +1,65 @@
+#include "TFoilTestDialog.h"
+
+#include "MessageBox.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TFoilTestDialog::TFoilTestDialog(const ProcessForm& test, SampleShape shape, QWidget* parent)
+    : TTrialDialog(parent), test_(test), shape_(shape),
+      measured_(numberBox(QStringLiteral("foilMeasured"))) {
+    setObjectName(QStringLiteral("foilTestDialog"));
+    setWindowTitle(QStringLiteral("Współczynnik z próby"));
+    auto* note = new QLabel(QStringLiteral("Próba: program, stal i grubość z formularza."), this);
+    auto* fields = new QFormLayout;
+    fields->addRow(QStringLiteral("Zawartość węgla po próbie, %:"), measured_);
+
+    auto* compute = new QPushButton(QStringLiteral("Oblicz"), this);
+    compute->setObjectName(QStringLiteral("foilCompute"));
+    compute->setDefault(true);
+    auto* close = new QPushButton(QStringLiteral("Zamknij"), this);
+    close->setObjectName(QStringLiteral("foilClose"));
+    connect(compute, &QPushButton::clicked, this, &TFoilTestDialog::fit);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(compute);
+    buttons->addWidget(close);
+
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(note);
+    page->addLayout(fields);
+    page->addLayout(gaugeRow());
+    page->addLayout(buttons);
+}
+
+void TFoilTestDialog::fit() {
+    const std::optional<double> measured = filledBoxValue(measured_);
+    if (!measured) {
+        showMessage(this, QStringLiteral("Enter the carbon content measured after the test"),
+                    QStringLiteral("Check data!"), MessageIcon::Exclamation);
+        return;
+    }
+    runSearch([&](RunObserver& observer) {
+        result_ = fitTransferCoefficient(test_, shape_, *measured, observer);
+    });
+    switch (result_.status) {
+    case FoilFitResult::Status::Fitted:
+        accept();
+        return;
+    case FoilFitResult::Status::Cancelled:
+        return;
+    case FoilFitResult::Status::Refused:
+        showMessage(this, QString::fromStdString(result_.reason), QStringLiteral("Check data!"),
+                    MessageIcon::Exclamation);
+        return;
+    case FoilFitResult::Status::Failed:
+        showMessage(this, QString::fromStdString(result_.reason), QStringLiteral("Error!"),
+                    MessageIcon::Stop);
+        return;
+    }
+}

@@ -1,0 +1,40 @@
+#pragma once
+// The common part of the dialogs that search over trial runs (process design, foil test): a
+// gauge, and a Cancel that stops the search while it runs. Esc and the close box stop a running
+// search too, but leave the dialog open until the search has returned.
+
+#include <QDialog>
+
+#include <functional>
+#include <optional>
+
+class QBoxLayout;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class RunObserver;
+
+class TTrialDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit TTrialDialog(QWidget* parent);
+
+    void reject() override;
+
+protected:
+    // A numeric box with the form's filter, named `name`, optionally starting with `text`.
+    QLineEdit* numberBox(const QString& name, const QString& text = QString());
+    // The gauge and the Cancel button, for the dialog's layout.
+    QBoxLayout* gaugeRow();
+    // Runs `search` with the gauge; the dialog's other buttons are disabled meanwhile.
+    void runSearch(const std::function<void(RunObserver&)>& search);
+    bool running() const { return running_; }
+
+private:
+    QProgressBar* gauge_;
+    QPushButton* cancel_;
+    bool running_ = false;
+};
+
+// A box's number as the form reads it; empty when the box is empty.
+std::optional<double> filledBoxValue(const QLineEdit* box);

@@ -1,0 +1,242 @@
+// Process design and the foil test in the calculation window: the commands per shape, a design
+// inserted into the stage rows, refusals and Cancel, the fitted coefficient in its box, and the
+// form's saturation warning.
+
+#include "CalcUiTest.h"
+
+#include "FileTable.h"
+#include "FormCheck.h"
+#include "MessageBox.h"
+#include "TDesignDialog.h"
+#include "TFoilTestDialog.h"
+#include "TTavrixDialog.h"
+#include "TTavrixFrame.h"
+#include "TWskDialog.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+
+Q_DECLARE_METATYPE(SampleShape)
+
+namespace {
+
+// Steel data that pass every check, for a part of 20 mm where a size is asked for.
+const QStringList steel = {QStringLiteral("edit208=0.2"), QStringLiteral("edit207=2e-5"),
+                           QStringLiteral("edit203=1.1"), QStringLiteral("edit206=0"),
+                           QStringLiteral("edit237=1.2"), QStringLiteral("edit238=0.25"),
+                           QStringLiteral("edit239=0"),   QStringLiteral("edit243=20")};
+
+ProcessForm steelForm(double thickness) {
+    ProcessForm form;
+    form.steelCarbon = 0.2;
+    form.transferCoefficient = 2e-5;
+    form.cr = 1.1, form.mo = 0, form.mn = 1.2, form.si = 0.25, form.ni = 0;
+    form.thickness = thickness;
+    form.time[0] = 0, form.temperature[0] = 920, form.potential[0] = 1.15;
+    return form;
+}
+
+template <class Dialog> Dialog* openModal() {
+    return qobject_cast<Dialog*>(QApplication::activeModalWidget());
+}
+
+} // namespace
+
+class TDesignDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void commandsFitTheShape_data();
+    void commandsFitTheShape();
+    void designIsInsertedIntoTheStageRows();
+    void refusedTargetsKeepInsertShut_data();
+    void refusedTargetsKeepInsertShut();
+    void cancelStopsTheDesign();
+    void foilTestFillsTheTransferCoefficient();
+    void formWarnsOfSaturationAndMayGoOn_data();
+    void formWarnsOfSaturationAndMayGoOn();
+
+private:
+    MessageCapture messages_;
+    InUseListKeeper keeper_;
+};
+
+void TDesignDialogTest::cleanup() {
+    messages_.clear();
+    messages_.setAnswer(QMessageBox::Ok);
+}
+
+void TDesignDialogTest::commandsFitTheShape_data() {
+    QTest::addColumn<SampleShape>("shape");
+    QTest::addColumn<QString>("command"); // the one of the two the menu holds
+    QTest::newRow("semi-infinite") << SampleShape::SemiInfinite << QStringLiteral("command250");
+    QTest::newRow("plate") << SampleShape::Plate << QStringLiteral("command250");
+    QTest::newRow("cylinder") << SampleShape::Cylinder << QStringLiteral("command250");
+    QTest::newRow("foil") << SampleShape::Foil << QStringLiteral("command251");
+}
+
+void TDesignDialogTest::commandsFitTheShape() {
+    QFETCH(SampleShape, shape);
+    QFETCH(QString, command);
+    TTavrixFrame frame(shape);
+    int found = 0;
+    for (const QString& name : {QStringLiteral("command250"), QStringLiteral("command251")})
+        if (auto* action = frame.findChild<QAction*>(name)) {
+            QCOMPARE(name, command);
+            QVERIFY(!action->statusTip().isEmpty());
+            ++found;
+        }
+    QCOMPARE(found, 1);
+}
+
+void TDesignDialogTest::designIsInsertedIntoTheStageRows() {
+    TTavrixDialog form(SampleShape::SemiInfinite, nullptr);
+    form.show();
+    typeAll(&form, steel);
+    typeAll(&form, {QStringLiteral("edit204=920"), QStringLiteral("edit218=1.15"),
+                    QStringLiteral("edit231=7"), QStringLiteral("edit223=900"),
+                    QStringLiteral("edit213=1")}); // a row 6 the programme must clear
+    QString programme;
+    AtNextTurn operate([&] {
+        auto* design = openModal<TDesignDialog>();
+        QVERIFY(design);
+        typeInto(design, QStringLiteral("designDepth"), QStringLiteral("0.6"));
+        control<QCheckBox>(design, QStringLiteral("designSurfaceWanted"))->setChecked(true);
+        control<QCheckBox>(design, QStringLiteral("designHardeningWanted"))->setChecked(true);
+        clickButton(design, QStringLiteral("designCompute"));
+        programme = control<QLabel>(design, QStringLiteral("designProgramme"))->text();
+        if (!control<QPushButton>(design, QStringLiteral("designInsert"))->isEnabled()) {
+            design->reject();
+            return;
+        }
+        QCOMPARE(design->result().rows, 5);
+        // The programme passes the form's checks as it stands.
+        QVERIFY(checkForm(design->result().form, SampleShape::SemiInfinite, "x.tav", TFileTable())
+                    .isEmpty());
+        clickButton(design, QStringLiteral("designInsert"));
+    });
+    form.designProcess();
+    QVERIFY2(messages_.messages().isEmpty(), qPrintable(captionsAndTexts(messages_).join(u'\n')));
+    QVERIFY2(programme.contains(QStringLiteral("(cel 0.6 mm)")), qPrintable(programme));
+    compareBoxes(&form, {QStringLiteral("edit236=0.000000"), QStringLiteral("edit204=920.000000"),
+                         QStringLiteral("edit218=1.150000"), QStringLiteral("edit217=1.150000"),
+                         QStringLiteral("edit216=0.800000"), QStringLiteral("edit224=850.000000"),
+                         QStringLiteral("edit231="), QStringLiteral("edit223="),
+                         QStringLiteral("edit213=")});
+}
+
+void TDesignDialogTest::refusedTargetsKeepInsertShut_data() {
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty depth") << QStringList{}
+                                 << QStringLiteral("Check data!|Enter the case depth");
+    QTest::newRow("surface above boost")
+        << QStringList{QStringLiteral("designDepth=1"), QStringLiteral("designSurface=1.2")}
+        << QStringLiteral("Check data!|The targets cannot be met: surface target 1.2 % C: at or "
+                          "above the boost potential 1.15 % C");
+    QTest::newRow("beyond the radius")
+        << QStringList{QStringLiteral("designDepth=11")}
+        << QStringLiteral("Check data!|The targets cannot be met: case depth 11 mm: beyond the "
+                          "radius 10 mm of the cylinder");
+}
+
+void TDesignDialogTest::refusedTargetsKeepInsertShut() {
+    QFETCH(QStringList, boxes);
+    QFETCH(QString, message);
+    TDesignDialog design(steelForm(20), SampleShape::Cylinder, nullptr);
+    design.show();
+    control<QCheckBox>(&design, QStringLiteral("designSurfaceWanted"))
+        ->setChecked(boxes.size() > 1);
+    typeAll(&design, boxes);
+    clickButton(&design, QStringLiteral("designCompute"));
+    QCOMPARE(captionsAndTexts(messages_).value(0).left(message.size()), message);
+    QVERIFY(!control<QPushButton>(&design, QStringLiteral("designInsert"))->isEnabled());
+}
+
+void TDesignDialogTest::cancelStopsTheDesign() {
+    TDesignDialog design(steelForm(20), SampleShape::Cylinder, nullptr);
+    design.show();
+    typeInto(&design, QStringLiteral("designDepth"), QStringLiteral("1.5"));
+    bool cancelWasOffered = false;
+    AtNextTurn cancel([&] {
+        auto* button = control<QPushButton>(&design, QStringLiteral("cancel"));
+        cancelWasOffered = button->isEnabled();
+        button->click();
+    });
+    clickButton(&design, QStringLiteral("designCompute"));
+    QVERIFY(cancelWasOffered);
+    QCOMPARE(design.result().status, DesignResult::Status::Cancelled);
+    QVERIFY(messages_.messages().isEmpty());
+    QVERIFY(!control<QPushButton>(&design, QStringLiteral("designInsert"))->isEnabled());
+    QVERIFY(control<QPushButton>(&design, QStringLiteral("designCompute"))->isEnabled());
+    QVERIFY(design.isVisible());
+}
+
+void TDesignDialogTest::foilTestFillsTheTransferCoefficient() {
+    TTavrixDialog form(SampleShape::Foil, nullptr);
+    form.show();
+    typeAll(&form, {QStringLiteral("edit208=0.1"), QStringLiteral("edit203=0"),
+                    QStringLiteral("edit206=0"), QStringLiteral("edit237=0"),
+                    QStringLiteral("edit238=0"), QStringLiteral("edit239=0"),
+                    QStringLiteral("edit243=0.07"), QStringLiteral("edit204=920"),
+                    QStringLiteral("edit218=1"), QStringLiteral("edit235=120"),
+                    QStringLiteral("edit227=920"), QStringLiteral("edit217=1")});
+    control<QLineEdit>(&form, QStringLiteral("edit207"))->clear(); // unknown before the test
+    AtNextTurn operate([&] {
+        auto* test = openModal<TFoilTestDialog>();
+        QVERIFY(test);
+        typeInto(test, QStringLiteral("foilMeasured"), QStringLiteral("0.6"));
+        clickButton(test, QStringLiteral("foilCompute"));
+    });
+    form.fitTransferCoefficient();
+    const double beta = control<QLineEdit>(&form, QStringLiteral("edit207"))->text().toDouble();
+    QVERIFY2(std::abs(beta - 3.239e-5) < 0.005 * 3.239e-5, qPrintable(QString::number(beta)));
+    QCOMPARE(captionsAndTexts(messages_).size(), 1);
+    QVERIFY(captionsAndTexts(messages_)[0].startsWith(u"Foil test|Transfer coefficient 3.239"));
+}
+
+void TDesignDialogTest::formWarnsOfSaturationAndMayGoOn_data() {
+    QTest::addColumn<QString>("potential");
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<int>("warnings");
+    QTest::addColumn<bool>("runOffered");
+    QTest::newRow("below the limit") << QStringLiteral("1.1") << QMessageBox::Cancel << 0 << true;
+    QTest::newRow("above, go on") << QStringLiteral("1.3") << QMessageBox::Ok << 1 << true;
+    QTest::newRow("above, stop") << QStringLiteral("1.3") << QMessageBox::Cancel << 1 << false;
+}
+
+void TDesignDialogTest::formWarnsOfSaturationAndMayGoOn() {
+    QFETCH(QString, potential);
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(int, warnings);
+    QFETCH(bool, runOffered);
+    messages_.setAnswer(answer);
+    TTavrixDialog form(SampleShape::SemiInfinite, nullptr);
+    form.show();
+    typeAll(&form, steel);
+    typeAll(&form, {QStringLiteral("edit204=920"), QStringLiteral("edit218=") + potential,
+                    QStringLiteral("edit235=1"), QStringLiteral("edit227=920"),
+                    QStringLiteral("edit217=") + potential});
+    bool offered = false;
+    AtNextTurn answerProgress([&] {
+        if (auto* progress = openModal<TWskDialog>()) {
+            offered = true;
+            progress->reject();
+        }
+    });
+    clickButton(&form, QStringLiteral("button201"));
+    QCOMPARE(messages_.messages().size(), warnings);
+    if (warnings > 0) {
+        const QString text = captionsAndTexts(messages_)[0];
+        QVERIFY2(text.startsWith(u"Warning!|stage 1: the potential 1.30 % C exceeds the saturation "
+                                 u"limit of austenite, 1.16 % C at 920 °C"),
+                 qPrintable(text));
+        QVERIFY(text.contains(u"stage 2: the potential 1.30 % C"));
+    }
+    QCOMPARE(offered, runOffered);
+}
+
+TAVCALC_TEST_MAIN(TDesignDialogTest)
+#include "tst_TDesignDialog.moc"
