@@ -10,9 +10,9 @@
 #include "SetNames.h"
 #include "TDesignDialog.h"
 #include "TFoilTestDialog.h"
+#include "THelpWindow.h"
 #include "TWskDialog.h"
 
-#include <QDesktopServices>
 #include <QFile>
 #include <QFrame>
 #include <QGridLayout>
@@ -20,7 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -318,7 +317,9 @@ void TTavrixDialog::browse() {
 
 void TTavrixDialog::help() {
     const QString page = pathText(programFolder()) + QStringLiteral("help/calchelp.html");
-    if (!QFile::exists(page) || !QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
+    if (!helpWindow_)
+        helpWindow_ = new THelpWindow(this);
+    if (!helpWindow_->showPage(page))
         showMessage(this, QStringLiteral("Can't open file\n") + page, QStringLiteral("Error!"),
                     MessageIcon::Stop);
 }

@@ -15,6 +15,7 @@
 class QLabel;
 class QLayout;
 class QLineEdit;
+class THelpWindow;
 struct LoadedBoxes;
 
 // The shape's name as the windows show it (the main window's caption).
@@ -25,7 +26,7 @@ class TTavrixDialog : public QDialog {
 public:
     TTavrixDialog(SampleShape shape, QWidget* parent);
 
-    // Command 110 ("Pomo&c"): the program's help page.
+    // Command 110 ("Pomo&c"): the program's help page, in the help window.
     void help();
     // "&Projekt procesu..." (thick shapes): designs a programme into the stage rows.
     void designProcess();
@@ -66,4 +67,5 @@ private:
     QLabel* timeHeading_ = nullptr;
     std::array<StageRow, maxStages> stages_{};
     QLineEdit* outputName_ = nullptr;
+    THelpWindow* helpWindow_ = nullptr; // once help was asked for
 };

@@ -4,15 +4,17 @@
 #include "AboutDlg.h"
 #include "ChartWindows.h"
 #include "MessageBox.h"
+#include "THelpWindow.h"
 #include "TavMDIClient.h"
 #include "TestSets.h"
 
 #include <QClipboard>
-#include <QDesktopServices>
+#include <QDir>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
 #include <QtTest>
@@ -20,15 +22,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Stands in for the desktop's browser.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void openUrl(const QUrl& url) { urls.append(url); }
-};
 
 // "caption|hint" for every item, "-" for a separator, submenus as "caption>" before their
 // items and "<" after them.
@@ -253,16 +246,55 @@ void TavFrameTest::shapeCommandsWithoutTheCalculationProgram() {
 }
 
 void TavFrameTest::helpCommandsOpenTheirPages() {
+    QDir(folder_.path()).mkpath(u"help"_s);
+    writeTestFile(folder_.filePath(u"help/prog.html"_s),
+                  "<html><head><title>Opis aplikacji</title></head><body>"
+                  "<img src=\"pictures/okno.png\"><p><a href=\"prochelp.html\">Proces</a></p>"
+                  "</body></html>");
+    writeTestFile(folder_.filePath(u"help/prochelp.html"_s),
+                  "<html><head><title>Opis procesu</title></head><body>Nawęglanie</body></html>");
+    QDir(folder_.path()).mkpath(u"help/pictures"_s);
+    QImage picture(16, 8, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(folder_.filePath(u"help/pictures/okno.png"_s)));
+    const QUrl application = QUrl::fromLocalFile(folder_.filePath(u"help/prog.html"_s));
+    const QUrl process = QUrl::fromLocalFile(folder_.filePath(u"help/prochelp.html"_s));
+
     TTavFrame frame(place());
-    UrlRecorder browser;
-    QDesktopServices::setUrlHandler(u"file"_s, &browser, "openUrl");
+    frame.show();
+    QCOMPARE(frame.helpWindow(), nullptr);
+    frame.command(Command::ApplicationHelp)->trigger();
+    THelpWindow* help = frame.helpWindow();
+    QVERIFY(help && help->isVisible() && help->isWindow());
+    QTextBrowser* browser = help->browser();
+    QCOMPARE(browser->source(), application);
+    QCOMPARE(help->windowTitle(), u"Opis aplikacji"_s);
+    const QImage shown = browser->document()
+                             ->resource(QTextDocument::ImageResource, QUrl(u"pictures/okno.png"_s))
+                             .value<QImage>();
+    QCOMPARE(shown.size(), QSize(16, 8));
+
+    // The link, as the keyboard follows it; then back and forward.
+    browser->setFocus();
+    QTest::keyClick(browser, Qt::Key_Tab);
+    QTest::keyClick(browser, Qt::Key_Return);
+    QCOMPARE(browser->source(), process);
+    QAction* back = help->findChild<QAction*>(u"helpBack"_s);
+    QAction* forward = help->findChild<QAction*>(u"helpForward"_s);
+    QVERIFY(back->isEnabled() && !forward->isEnabled());
+    back->trigger();
+    QCOMPARE(browser->source(), application);
+    QVERIFY(forward->isEnabled());
+    forward->trigger();
+    QCOMPARE(browser->source(), process);
+
+    // The other command shows its page in the same window.
+    help->close();
     frame.command(Command::ApplicationHelp)->trigger();
     frame.command(Command::ProcessHelp)->trigger();
-    QDesktopServices::unsetUrlHandler(u"file"_s);
-
-    QCOMPARE(browser.urls,
-             (QList<QUrl>{QUrl::fromLocalFile(folder_.filePath(u"help/prog.html"_s)),
-                          QUrl::fromLocalFile(folder_.filePath(u"help/prochelp.html"_s))}));
+    QCOMPARE(frame.helpWindow(), help);
+    QVERIFY(help->isVisible());
+    QCOMPARE(browser->source(), process);
 }
 
 void TavFrameTest::aboutIsModal() {

@@ -1,6 +1,6 @@
 #pragma once
 // What the viewer starts beside itself and never waits for: the calculation program, which
-// registers its runs in the in-use list on its own, and the help pages.
+// registers its runs in the in-use list on its own. And the help pages its commands show.
 
 #include <QString>
 
@@ -14,6 +14,3 @@ bool startCalculation(const ProgramPlace& place, std::string_view shape);
 // The page the two help commands open.
 inline const QString applicationHelpPage = QStringLiteral("prog.html");
 inline const QString processHelpPage = QStringLiteral("prochelp.html");
-
-// Shows a help page in the desktop's browser; a page that cannot be shown is passed over.
-void openHelpPage(const ProgramPlace& place, const QString& page);

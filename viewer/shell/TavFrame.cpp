@@ -6,6 +6,7 @@
 #include "MessageBox.h"
 #include "Pictures.h"
 #include "ProcessData.h"
+#include "THelpWindow.h"
 #include "TavMDIClient.h"
 
 #include <QAction>
@@ -140,8 +141,8 @@ void TTavFrame::connectCommands() {
     on(Command::Tile, [this] { client_->tileSubWindows(); });
     on(Command::ArrangeIcons, [this] { client_->arrangeIcons(); });
     on(Command::CloseAll, [this] { client_->closeAllSubWindows(); });
-    on(Command::ApplicationHelp, [this] { openHelpPage(place_, applicationHelpPage); });
-    on(Command::ProcessHelp, [this] { openHelpPage(place_, processHelpPage); });
+    on(Command::ApplicationHelp, [this] { showHelp(applicationHelpPage); });
+    on(Command::ProcessHelp, [this] { showHelp(processHelpPage); });
     on(Command::About, &TTavFrame::showAbout);
 
     connect(client_, &QMdiArea::subWindowActivated, this, &TTavFrame::updateCommandEnabling);
@@ -157,6 +158,13 @@ void TTavFrame::startCalculationFor(std::string_view shape) {
     if (!startCalculation(place_, shape))
         showMessage(this, QStringLiteral("Can't run subprogram"), QStringLiteral("Error!"),
                     MessageIcon::Stop);
+}
+
+void TTavFrame::showHelp(const QString& page) {
+    if (!helpWindow_)
+        helpWindow_ = new THelpWindow(this);
+    // A page that is not there is passed over, as the help commands always have.
+    helpWindow_->showPage(place_.helpPage(page));
 }
 
 void TTavFrame::showAbout() {

@@ -11,6 +11,7 @@
 #include <string_view>
 
 class TTavMDIClient;
+class THelpWindow;
 
 class TTavFrame : public QMainWindow {
     Q_OBJECT
@@ -20,6 +21,8 @@ public:
 
     TTavMDIClient& client() const { return *client_; }
     QAction* command(Command id) const { return commands_[id]; }
+    // The help window, once a help command has opened it.
+    THelpWindow* helpWindow() const { return helpWindow_; }
 
 private:
     void buildMenu();
@@ -28,8 +31,10 @@ private:
     void updateCommandEnabling();
     void startCalculationFor(std::string_view shape);
     void showAbout();
+    void showHelp(const QString& page);
 
     ProgramPlace place_;
     TTavMDIClient* client_;
     CommandTable commands_;
+    THelpWindow* helpWindow_ = nullptr;
 };

@@ -1,0 +1,46 @@
+#include "THelpWindow.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QUrl>
+
+THelpWindow::THelpWindow(QWidget* parent)
+    : QMainWindow(parent, Qt::Window), browser_(new QTextBrowser(this)) {
+    setObjectName(QStringLiteral("helpWindow"));
+    browser_->setObjectName(QStringLiteral("helpBrowser"));
+    browser_->setOpenExternalLinks(true);
+    setCentralWidget(browser_);
+
+    QToolBar* bar = addToolBar(QStringLiteral("Nawigacja"));
+    bar->setMovable(false);
+    QAction* back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
+                                   QStringLiteral("Wstecz"), browser_, &QTextBrowser::backward);
+    back->setObjectName(QStringLiteral("helpBack"));
+    back->setShortcut(QKeySequence::Back);
+    back->setEnabled(false);
+    QAction* forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
+                                      QStringLiteral("Dalej"), browser_, &QTextBrowser::forward);
+    forward->setObjectName(QStringLiteral("helpForward"));
+    forward->setShortcut(QKeySequence::Forward);
+    forward->setEnabled(false);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+    connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
+        const QString title = browser_->documentTitle();
+        setWindowTitle(title.isEmpty() ? QStringLiteral("Pomoc") : title);
+    });
+    resize(760, 640);
+}
+
+bool THelpWindow::showPage(const QString& path) {
+    if (!QFileInfo(path).isFile())
+        return false;
+    browser_->setSource(QUrl::fromLocalFile(path));
+    show();
+    raise();
+    activateWindow();
+    return true;
+}
