@@ -29,6 +29,7 @@ QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
                                         QMessageBox::StandardButtons buttons) {
     if (activeCapture) {
         activeCapture->messages_.append(MessageRecord{text, caption, icon});
+        activeCapture->parents_.append(parent);
         return activeCapture->answer_;
     }
     QMessageBox box(boxIcon(icon), caption, text, buttons, parent);

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QMessageBox>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -41,8 +42,13 @@ public:
     MessageCapture& operator=(const MessageCapture&) = delete;
 
     const QList<MessageRecord>& messages() const { return messages_; }
+    // The parent each message was shown with, in order: a box is centred on its parent's window.
+    const QList<QPointer<QWidget>>& parents() const { return parents_; }
     QStringList texts() const;
-    void clear() { messages_.clear(); }
+    void clear() {
+        messages_.clear();
+        parents_.clear();
+    }
     void setAnswer(QMessageBox::StandardButton answer) { answer_ = answer; }
     void answerFileDialogs(const QStringList& paths) { fileAnswers_ = paths; }
     // The titles the file dialogs were shown with, in order.
@@ -54,6 +60,7 @@ private:
     friend QString chooseFile(QWidget*, FileChoice, const QString&, const QString&, const QString&);
 
     QList<MessageRecord> messages_;
+    QList<QPointer<QWidget>> parents_;
     QMessageBox::StandardButton answer_;
     QStringList fileAnswers_;
     QStringList fileDialogTitles_;

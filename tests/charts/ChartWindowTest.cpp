@@ -352,7 +352,7 @@ void ChartWindowTest::unreadableFile() {
     std::unique_ptr<TChartMDIChild> window = makeWindow(kind, set_->context, u"damaged"_s);
     showIn(set_->area, *window);
 
-    VERIFY_ONE_MESSAGE(messages, u"Cannot open file"_s, u"File error"_s);
+    VERIFY_ONE_MESSAGE(messages, u"Cannot open file "_s + window->fileName(), u"File error"_s);
     QVERIFY(window->isVisible());
     if (content.isEmpty()) {
         // Nothing read: the record as constructed, nothing drawn.

@@ -30,6 +30,9 @@ private slots:
     void refusesASetInUse();
     void opensASetOnceItIsNoLongerInUse();
     void unreadableSetStillOpensItsWindows();
+    void refusesAFileThatIsNoSet_data();
+    void refusesAFileThatIsNoSet();
+    void missingFileIsNamedOnTheClientsWindow();
     void openingTwiceGivesASecondGroup();
     void deleteRemovesTheSetAndLeavesItsWindows();
     void cancelDeletesNothing();
@@ -202,7 +205,7 @@ void TavMDIClientTest::unreadableSetStillOpensItsWindows() {
     QVERIFY(client.foilSample());
     QVERIFY(!capture.messages().isEmpty());
     for (const MessageRecord& message : capture.messages()) {
-        QCOMPARE(message.text, u"Cannot open file"_s);
+        QVERIFY(message.text.startsWith(u"Cannot open file "_s + missing.chopped(3)));
         QCOMPARE(message.caption, u"File error"_s);
     }
     // The viewer goes on: the windows draw, empty.
@@ -211,6 +214,66 @@ void TavMDIClientTest::unreadableSetStillOpensItsWindows() {
     for (const auto& [kind, window] : windows)
         window->draw();
     QCOMPARE(client.subWindowList().size(), 12);
+}
+
+void TavMDIClientTest::refusesAFileThatIsNoSet_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("why");
+
+    QTest::newRow("text file") << QByteArray("Notes on the furnace\r\nrun at 920 C\r\n")
+                               << u"not a file of process data"_s;
+    QTest::newRow("empty file") << QByteArray() << u"not a file of process data"_s;
+    QTest::newRow("unknown shape")
+        << QByteArray("0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n2\r\n0 900 1\r\n4 900 1\r\n"
+                      "Sphere\r\n")
+        << u"not a file of process data"_s;
+    QTest::newRow("never computed")
+        << QByteArray("0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n2\r\n0 900 1\r\n4 900 1\r\n"
+                      "Plate\r\n10\r\n")
+        << u"no results yet: compute the set first"_s;
+}
+
+void TavMDIClientTest::refusesAFileThatIsNoSet() {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, why);
+    const QString file = folder_.filePath(u"wrong.tav"_s);
+    writeTestFile(file, content);
+    TTavMDIClient client(listFile());
+    client.resize(900, 700);
+    client.show();
+    MessageCapture capture;
+    capture.answerFileDialogs({file});
+
+    client.openResults();
+
+    QCOMPARE(capture.messages().size(), 1);
+    const MessageRecord& refusal = capture.messages().first();
+    QVERIFY2(refusal.text.contains(file) && refusal.text.contains(why), qPrintable(refusal.text));
+    QCOMPARE(refusal.caption, u"Error!"_s);
+    QCOMPARE(refusal.icon, MessageIcon::Exclamation);
+    QVERIFY(client.subWindowList().isEmpty());
+    QCOMPARE(QFile(file).size(), qint64(content.size()));
+}
+
+void TavMDIClientTest::missingFileIsNamedOnTheClientsWindow() {
+    const QString partial = copyOfSet(plate_, u"partial.tav"_s);
+    QVERIFY(QFile::remove(setFileName(partial, "pow")));
+    TTavMDIClient client(listFile());
+    client.resize(900, 700);
+    client.show();
+    MessageCapture capture;
+    capture.answerFileDialogs({partial});
+
+    client.openResults();
+
+    QCOMPARE(client.subWindowList().size(), 7);
+    QCOMPARE(capture.messages().size(), 1);
+    const MessageRecord& report = capture.messages().first();
+    QCOMPARE(report.text, u"Cannot open file "_s + setFileName(partial, "pow"));
+    QCOMPARE(report.caption, u"File error"_s);
+    // Centred on the window the set opens in, not on a window not yet shown.
+    QVERIFY(capture.parents().first());
+    QCOMPARE(capture.parents().first()->window(), &client);
 }
 
 void TavMDIClientTest::openingTwiceGivesASecondGroup() {

@@ -61,7 +61,8 @@ const LoadedSet& TChartMDIChild::openedSet() const {
 
 bool TChartMDIChild::takeFile(FileStatus status) {
     if (status != FileStatus::Whole)
-        showMessage(this, u"Cannot open file"_s, u"File error"_s, MessageIcon::Exclamation);
+        showMessage(this, (u"Cannot open file "_s + fileName_).trimmed(), u"File error"_s,
+                    MessageIcon::Exclamation);
     return status != FileStatus::Missing;
 }
 

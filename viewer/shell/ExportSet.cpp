@@ -3,6 +3,7 @@
 #include "ChartWindows.h"
 #include "LoadedSet.h"
 #include "MessageBox.h"
+#include "ResultSet.h"
 #include "SetNames.h"
 #include "SetWindows.h"
 
@@ -35,10 +36,14 @@ private:
 
 int exportSet(const QString& folder, const QString& setName, QTextStream& errors) {
     const QString fullName = QString::fromStdString(commandLineName(setName.toStdString()));
-    // A set is readable when its main file opens and begins with process data for a known shape.
     const LoadedSet set = loadSet(fullName.toStdString());
-    if (!set.shape) {
-        errors << "tavrix: cannot read the result set " << setName << Qt::endl;
+    // A set never computed still has its programme's charts; each missing file is told below.
+    if (const SetProblem problem = resultSetProblem(set);
+        problem != SetProblem::None && problem != SetProblem::NoResults) {
+        errors << "tavrix: cannot read the result set " << setName;
+        if (problem != SetProblem::Unreadable)
+            errors << ": " << setProblemReason(problem);
+        errors << Qt::endl;
         return 2;
     }
     const QDir target(folder);
@@ -51,7 +56,8 @@ int exportSet(const QString& folder, const QString& setName, QTextStream& errors
     // the set's read status names the files instead.
     const MessageCapture reports;
     ExportContext context(set);
-    const std::vector<SetWindow> windows = buildSetWindows(context, fullName, context.foilSample());
+    const std::vector<SetWindow> windows =
+        buildSetWindows(context, nullptr, fullName, context.foilSample());
 
     const QString base = QFileInfo(fullName).completeBaseName();
     int failures = 0;

@@ -1,6 +1,7 @@
 #include "ResultSet.h"
 
 #include "FileTable.h"
+#include "LoadedSet.h"
 #include "MessageBox.h"
 #include "ProcessData.h"
 #include "SetNames.h"
@@ -32,6 +33,33 @@ bool isSetInUse(const QString& listFilePath, const QString& setName, QWidget* pa
     return std::ranges::any_of(table.names(), [&](const std::string& entry) {
         return QString::fromStdString(entry).compare(setName, Qt::CaseInsensitive) == 0;
     });
+}
+
+SetProblem resultSetProblem(const LoadedSet& set) {
+    if (!set.mainFileOpened())
+        return SetProblem::Unreadable;
+    if (!set.shape)
+        return SetProblem::NotProcessData;
+    return set.carbon.series.profileCount() > 0 ? SetProblem::None : SetProblem::NoResults;
+}
+
+QString setProblemReason(SetProblem problem) {
+    switch (problem) {
+    case SetProblem::None:
+        break;
+    case SetProblem::Unreadable:
+        return QStringLiteral("it cannot be opened");
+    case SetProblem::NotProcessData:
+        return QStringLiteral("it is not a file of process data: it does not begin with the "
+                              "process data and the shape of a sample");
+    case SetProblem::NoResults:
+        return QStringLiteral("it has no results yet: compute the set first");
+    }
+    return {};
+}
+
+QString setProblemText(const QString& setName, SetProblem problem) {
+    return QStringLiteral("%1\n%2.").arg(setName, setProblemReason(problem));
 }
 
 std::optional<bool> readFoilFlag(const QString& setName) {

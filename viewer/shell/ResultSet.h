@@ -8,6 +8,7 @@
 #include <string_view>
 
 class QWidget;
+struct LoadedSet;
 
 // The filter of both file dialogs that choose a set by its main file.
 QString resultSetFilter();
@@ -19,6 +20,20 @@ QString setFileName(const QString& setName, std::string_view extension);
 // holds its name. An unreadable list is reported and then taken as empty, so that a damaged list
 // never locks every set away.
 bool isSetInUse(const QString& listFilePath, const QString& setName, QWidget* parent);
+
+enum class SetProblem {
+    None,
+    Unreadable,     // the main file cannot be opened
+    NotProcessData, // it does not begin with process data and a sample shape
+    NoResults,      // process data that were never computed
+};
+
+// What keeps the file from opening as a result set.
+SetProblem resultSetProblem(const LoadedSet& set);
+// What is wrong with the file, as "it has no results yet: compute the set first".
+QString setProblemReason(SetProblem problem);
+// The refusal of a set for the user: the file's name and what is wrong with it.
+QString setProblemText(const QString& setName, SetProblem problem);
 
 // Whether the set's process data name the foil shape; nothing when the main file cannot be opened.
 std::optional<bool> readFoilFlag(const QString& setName);

@@ -40,17 +40,18 @@ QString titleOf(const QString& setName, ChartKind kind) {
 // Builds the windows one by one, telling `built` of each.
 class Builder {
 public:
-    Builder(ChartContext& context, const QString& setName, const BuiltWindow& built)
-        : context_(context), setName_(setName), built_(built) {}
+    Builder(ChartContext& context, QWidget* client, const QString& setName,
+            const BuiltWindow& built)
+        : context_(context), client_(client), setName_(setName), built_(built) {}
 
     template <class Window> std::unique_ptr<TChartMDIChild> build(ChartKind kind) {
-        return told(kind, std::make_unique<Window>(context_, titleOf(setName_, kind)));
+        return told(kind, std::make_unique<Window>(context_, titleOf(setName_, kind), client_));
     }
 
     std::unique_ptr<TChartMDIChild> buildXY(ChartKind kind) {
-        return told(kind,
-                    std::make_unique<TXYMDIChild>(context_, titleOf(setName_, kind),
-                                                  QString::fromLatin1(namesOf(kind).extension)));
+        return told(kind, std::make_unique<TXYMDIChild>(
+                              context_, titleOf(setName_, kind),
+                              QString::fromLatin1(namesOf(kind).extension), client_));
     }
 
 private:
@@ -61,16 +62,18 @@ private:
     }
 
     ChartContext& context_;
+    QWidget* client_;
     const QString& setName_;
     const BuiltWindow& built_;
 };
 
 } // namespace
 
-std::vector<SetWindow> buildSetWindows(ChartContext& context, const QString& setName, bool foil,
+std::vector<SetWindow> buildSetWindows(ChartContext& context, QWidget* client,
+                                       const QString& setName, bool foil,
                                        const BuiltWindow& built) {
     // Built in this order, so an unreadable file is reported in it.
-    Builder builder(context, setName, built);
+    Builder builder(context, client, setName, built);
     auto temperature = builder.build<TTempMDIChild>(ChartKind::Temperature);
     auto potential = builder.build<TPotMDIChild>(ChartKind::Potential);
     auto carbon = builder.build<TWynikiMDIChild>(ChartKind::Carbon);

@@ -11,6 +11,7 @@
 #include <vector>
 
 class ChartContext;
+class QWidget;
 class TChartMDIChild;
 
 enum class ChartKind { Temperature, Potential, Carbon, CaseDepth, Surface, Hardness, Mass, Mean };
@@ -24,9 +25,11 @@ struct SetWindow {
 // the set meanwhile. A foil set has no case-depth and no hardness window but a mean-carbon one.
 // The windows come back in the order they are to be shown: the temperature window last, so
 // that it is the active one when the set is open. `built` hears of each window as soon as it
-// has read its file.
+// has read its file. The windows are built as children of `client` (which is to hold them), so
+// that a file a window reports is reported on the client's window.
 using BuiltWindow = std::function<void(ChartKind)>;
-std::vector<SetWindow> buildSetWindows(ChartContext& context, const QString& setName, bool foil,
+std::vector<SetWindow> buildSetWindows(ChartContext& context, QWidget* client,
+                                       const QString& setName, bool foil,
                                        const BuiltWindow& built = {});
 
 // A name of the kind fit for a file name: "T", "Pot", "C", "G", "Pow", "HV", "Masa", "Srednia".

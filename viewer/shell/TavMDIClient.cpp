@@ -43,8 +43,16 @@ QString TTavMDIClient::chooseUnusedSet(const QString& title, const QString& refu
 
 void TTavMDIClient::openResults() {
     const QString setName = chooseUnusedSet(QString(), QStringLiteral("Choose another file"));
-    if (!setName.isEmpty())
-        openSet(setName);
+    if (setName.isEmpty())
+        return;
+    const LoadedSet set = loadSet(setName.toStdString());
+    // One message for a file that is no set at all, not one from each of its windows.
+    if (const SetProblem problem = resultSetProblem(set); problem != SetProblem::None) {
+        showMessage(this, setProblemText(setName, problem), QStringLiteral("Error!"),
+                    MessageIcon::Exclamation);
+        return;
+    }
+    showSet(set);
 }
 
 void TTavMDIClient::deleteResults() {
@@ -67,7 +75,7 @@ TTavMDIClient::showSet(const LoadedSet& set, const BuiltWindow& built) {
         FoilSample = set.shape == SampleShape::Foil;
     OpenData = QString::fromStdString(set.name);
     openSet_ = &set;
-    std::vector<SetWindow> windows = buildSetWindows(*this, OpenData, FoilSample, built);
+    std::vector<SetWindow> windows = buildSetWindows(*this, this, OpenData, FoilSample, built);
     openSet_ = nullptr;
     OpenData.clear();
 
