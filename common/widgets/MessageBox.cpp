@@ -37,19 +37,21 @@ QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
 }
 
 QString chooseFile(QWidget* parent, FileChoice kind, const QString& title, const QString& filter,
-                   const QString& start) {
+                   const QString& start, const QString& acceptLabel) {
     if (activeCapture) {
         activeCapture->fileDialogTitles_.append(title);
         return activeCapture->fileAnswers_.isEmpty() ? QString()
                                                      : activeCapture->fileAnswers_.takeFirst();
     }
-    switch (kind) {
-    case FileChoice::Open:
-        return QFileDialog::getOpenFileName(parent, title, start, filter);
-    case FileChoice::Save:
-        return QFileDialog::getSaveFileName(parent, title, start, filter);
-    }
-    return {};
+    QFileDialog dialog(parent, title, start, filter);
+    dialog.setAcceptMode(kind == FileChoice::Open ? QFileDialog::AcceptOpen
+                                                  : QFileDialog::AcceptSave);
+    dialog.setFileMode(kind == FileChoice::Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (!acceptLabel.isEmpty())
+        dialog.setLabelText(QFileDialog::Accept, acceptLabel);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
 }
 
 MessageCapture::MessageCapture(QMessageBox::StandardButton answer) : answer_(answer) {

@@ -27,10 +27,11 @@ QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
 enum class FileChoice { Open, Save };
 
 // A modal file dialog; the filter is in Qt's form ("Files from Tavrix! (*.tav)"). It starts at
-// `start` (a file or folder) when one is given. Returns the chosen path, or an empty text when
+// `start` (a file or folder) when one is given; `acceptLabel` names its accept button when the
+// dialog does something else than open or save. Returns the chosen path, or an empty text when
 // the user cancelled.
 QString chooseFile(QWidget* parent, FileChoice kind, const QString& title, const QString& filter,
-                   const QString& start = QString());
+                   const QString& start = QString(), const QString& acceptLabel = QString());
 
 // While alive, records every message instead of showing it and answers with `answer`; file
 // dialogs are answered from the queue of paths given to answerFileDialogs (empty: cancel).
@@ -57,7 +58,8 @@ public:
 private:
     friend QMessageBox::StandardButton showMessage(QWidget*, const QString&, const QString&,
                                                    MessageIcon, QMessageBox::StandardButtons);
-    friend QString chooseFile(QWidget*, FileChoice, const QString&, const QString&, const QString&);
+    friend QString chooseFile(QWidget*, FileChoice, const QString&, const QString&, const QString&,
+                              const QString&);
 
     QList<MessageRecord> messages_;
     QList<QPointer<QWidget>> parents_;

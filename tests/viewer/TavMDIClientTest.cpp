@@ -6,10 +6,13 @@
 #include "ResultSet.h"
 #include "TestSets.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QMdiSubWindow>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -36,6 +39,9 @@ private slots:
     void openingTwiceGivesASecondGroup();
     void deleteRemovesTheSetAndLeavesItsWindows();
     void cancelDeletesNothing();
+    void deleteAsksNamingTheFiles_data();
+    void deleteAsksNamingTheFiles();
+    void deleteDialogSaysWhatItDoes();
     void printsTheActiveChart();
     void arrangesMinimisedWindowsAlongTheBottom();
 
@@ -288,13 +294,13 @@ void TavMDIClientTest::deleteRemovesTheSetAndLeavesItsWindows() {
     const QString doomed = copyOfSet(plate_, u"doomed.tav"_s);
     TTavMDIClient client(listFile());
     client.openSet(doomed);
-    MessageCapture capture;
+    MessageCapture capture(QMessageBox::Yes);
     capture.answerFileDialogs({doomed});
 
     client.deleteResults();
 
     QCOMPARE(capture.fileDialogTitles(), QStringList{u"Choose file with data to remove"_s});
-    QVERIFY(capture.messages().isEmpty());
+    QCOMPARE(capture.messages().size(), 1);
     for (std::string_view extension : {"tav", "pow", "mas", "gru", "twa"})
         QVERIFY(!QFile::exists(setFileName(doomed, extension)));
     QVERIFY(QFile::exists(plate_));
@@ -308,6 +314,57 @@ void TavMDIClientTest::cancelDeletesNothing() {
     client.deleteResults();
     QCOMPARE(capture.fileDialogTitles().size(), 1);
     QCOMPARE(QDir(folder_.path()).entryList(QDir::Files), before);
+}
+
+void TavMDIClientTest::deleteAsksNamingTheFiles_data() {
+    QTest::addColumn<int>("answer");
+    QTest::newRow("yes") << int(QMessageBox::Yes);
+    QTest::newRow("no") << int(QMessageBox::No);
+}
+
+void TavMDIClientTest::deleteAsksNamingTheFiles() {
+    QFETCH(int, answer);
+    const QString doomed = copyOfSet(foil_, u"asked.tav"_s);
+    const QStringList setFiles{u"asked.tav"_s, u"asked.pow"_s, u"asked.mas"_s, u"asked.sre"_s};
+    const QStringList before = QDir(folder_.path()).entryList(QDir::Files, QDir::Name);
+    TTavMDIClient client(listFile());
+    MessageCapture capture(static_cast<QMessageBox::StandardButton>(answer));
+    capture.answerFileDialogs({doomed});
+
+    client.deleteResults();
+
+    QCOMPARE(capture.messages().size(), 1);
+    const MessageRecord& question = capture.messages().first();
+    QCOMPARE(question.icon, MessageIcon::Question);
+    QVERIFY(question.text.contains(doomed));
+    for (const QString& file : setFiles)
+        QVERIFY2(question.text.contains(file), qPrintable(file));
+    QVERIFY(!question.text.contains(u"asked.gru"_s));
+    QStringList left = before;
+    if (answer == QMessageBox::Yes)
+        left.removeIf([&](const QString& file) { return setFiles.contains(file); });
+    QCOMPARE(QDir(folder_.path()).entryList(QDir::Files, QDir::Name), left);
+}
+
+void TavMDIClientTest::deleteDialogSaysWhatItDoes() {
+    TTavMDIClient client(listFile());
+    QString acceptText;
+    // Answers the real file dialog as soon as it is up, so that the test never blocks on it.
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        answer.stop();
+        if (auto* buttons = dialog->findChild<QDialogButtonBox*>())
+            acceptText = buttons->button(QDialogButtonBox::Open)->text();
+        dialog->reject();
+    });
+    answer.start(0);
+
+    client.deleteResults();
+
+    QCOMPARE(acceptText, u"Skasuj"_s);
 }
 
 void TavMDIClientTest::printsTheActiveChart() {

@@ -74,8 +74,15 @@ std::optional<bool> readFoilFlag(const QString& setName) {
     return shapeFromLine(shapeLine) == SampleShape::Foil;
 }
 
-void deleteResultSet(const QString& setName) {
-    QFile::remove(setName);
+QStringList resultSetFiles(const QString& setName) {
+    QStringList files{setName};
     for (std::string_view extension : {"ste", "twa", "pow", "gru", "mas", "sre"})
-        QFile::remove(setFileName(setName, extension));
+        files.append(setFileName(setName, extension));
+    files.removeIf([](const QString& file) { return !QFile::exists(file); });
+    return files;
+}
+
+void deleteResultSet(const QString& setName) {
+    for (const QString& file : resultSetFiles(setName))
+        QFile::remove(file);
 }

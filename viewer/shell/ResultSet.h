@@ -3,6 +3,7 @@
 // process data followed by the carbon profiles) and the result files named after it.
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <string_view>
@@ -37,6 +38,9 @@ QString setProblemText(const QString& setName, SetProblem problem);
 
 // Whether the set's process data name the foil shape; nothing when the main file cannot be opened.
 std::optional<bool> readFoilFlag(const QString& setName);
+
+// The files of the set that exist: the main file first, then the result files.
+QStringList resultSetFiles(const QString& setName);
 
 // Removes the main file and the result files; a file that is missing or cannot be removed is
 // passed over, so that a half-deleted set can be deleted again.

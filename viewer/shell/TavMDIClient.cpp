@@ -4,6 +4,7 @@
 #include "MessageBox.h"
 #include "ResultSet.h"
 
+#include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -27,12 +28,13 @@ TChartMDIChild* TTavMDIClient::activeChart() const {
     return qobject_cast<TChartMDIChild*>(currentSubWindow());
 }
 
-QString TTavMDIClient::chooseUnusedSet(const QString& title, const QString& refusalCaption) {
+QString TTavMDIClient::chooseUnusedSet(const QString& title, const QString& refusalCaption,
+                                       const QString& acceptLabel) {
     // After a refusal the dialog opens again at the file just refused.
     QString lastChoice;
     for (;;) {
         const QString setName =
-            chooseFile(this, FileChoice::Open, title, resultSetFilter(), lastChoice);
+            chooseFile(this, FileChoice::Open, title, resultSetFilter(), lastChoice, acceptLabel);
         if (setName.isEmpty() || !isSetInUse(listFilePath_, setName, this))
             return setName;
         lastChoice = setName;
@@ -56,11 +58,23 @@ void TTavMDIClient::openResults() {
 }
 
 void TTavMDIClient::deleteResults() {
-    const QString setName =
-        chooseUnusedSet(QStringLiteral("Choose file with data to remove"),
-                        QStringLiteral("That file cannot be removed - choose another"));
-    if (!setName.isEmpty())
+    const QString setName = chooseUnusedSet(
+        QStringLiteral("Choose file with data to remove"),
+        QStringLiteral("That file cannot be removed - choose another"), QStringLiteral("Skasuj"));
+    if (!setName.isEmpty() && confirmDeleting(setName))
         deleteResultSet(setName);
+}
+
+bool TTavMDIClient::confirmDeleting(const QString& setName) {
+    // The main file may be a programme never computed, the user's only copy of it.
+    QStringList names;
+    for (const QString& file : resultSetFiles(setName))
+        names.append(QStringLiteral("    ") + QFileInfo(file).fileName());
+    const QString text = QStringLiteral("Remove the result set %1?\n\nThese files will be "
+                                        "deleted:\n%2")
+                             .arg(setName, names.join(u'\n'));
+    return showMessage(this, text, QStringLiteral("Remove result set"), MessageIcon::Question,
+                       QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 std::vector<std::pair<ChartKind, TChartMDIChild*>>

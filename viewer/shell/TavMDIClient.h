@@ -53,7 +53,9 @@ public:
     void arrangeIcons();
 
 private:
-    QString chooseUnusedSet(const QString& title, const QString& refusalCaption);
+    QString chooseUnusedSet(const QString& title, const QString& refusalCaption,
+                            const QString& acceptLabel = QString());
+    bool confirmDeleting(const QString& setName);
 
     bool AutoFit = true;
     bool FoilSample = false;
