@@ -2,8 +2,10 @@
 
 #include "SetNames.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <iomanip>
 #include <locale>
 
@@ -71,6 +73,12 @@ void ResultStreams::removeEarlierResults(const std::string& fileName) {
 
 void ResultStreams::removeSet(const std::string& fileName) {
     deleteSet(fileName);
+}
+
+bool hasResultFiles(const std::string& fileName) {
+    return std::ranges::any_of(resultExtensions, [&fileName](const char* extension) {
+        return std::filesystem::exists(resultFileName(fileName, extension));
+    });
 }
 
 void deleteResultFiles(const std::string& fileName) {

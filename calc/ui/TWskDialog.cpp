@@ -3,6 +3,7 @@
 #include "Computation.h"
 #include "FileTable.h"
 #include "MessageBox.h"
+#include "ResultStreams.h"
 #include "RunState.h"
 #include "SetNames.h"
 #include "WindowRunObserver.h"
@@ -91,7 +92,24 @@ QWidget* TWskDialog::mainWindow() const {
     return parentWidget() ? parentWidget()->window() : nullptr;
 }
 
+// A run replaces the results of an earlier one at once, and a cancelled run leaves no file of
+// the set: neither goes without the user's word.
+bool TWskDialog::mayReplaceResults() {
+    if (!hasResultFiles(QFile::encodeName(setName_).toStdString()))
+        return true;
+    const QString question =
+        QStringLiteral("The set %1 already holds results.\nA new run replaces them, and a "
+                       "cancelled run leaves no file of the set.\n\nReplace them?")
+            .arg(setName_);
+    return showMessage(this, question, QStringLiteral("Replace results?"), MessageIcon::Question,
+                       QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
 void TWskDialog::start() {
+    if (!mayReplaceResults()) {
+        QDialog::reject();
+        return;
+    }
     showAction(Action::Cancel);
     const std::string path = QFile::encodeName(setName_).toStdString();
     if (!writeProcessData(path, form_, shapeName(shape_))) {

@@ -29,6 +29,7 @@ private:
 
     void act();
     void start();
+    bool mayReplaceResults();
     void showAction(Action action);
     QWidget* mainWindow() const;
 

@@ -81,6 +81,8 @@ private slots:
     void cancelledRunLeavesNothingAndNextRunFinishes();
     void unwritableSetDoesNotRun();
     void failedRunIsReported();
+    void earlierResultsGoOnlyWhenTheUserSays_data();
+    void earlierResultsGoOnlyWhenTheUserSays();
 
 private:
     QString setName(const QString& file) const { return folder_.filePath(file); }
@@ -92,6 +94,7 @@ private:
 
 void TWskDialogTest::cleanup() {
     messages_.clear();
+    messages_.setAnswer(QMessageBox::Ok);
     QVERIFY(QApplication::topLevelWindows().isEmpty());
 }
 
@@ -242,6 +245,46 @@ void TWskDialogTest::failedRunIsReported() {
     QVERIFY2(messages_.messages().at(0).text.startsWith(QStringLiteral("The computation")),
              qPrintable(messages_.messages().at(0).text));
     QCOMPARE(int(runState.cancelRequested), 0);
+}
+
+void TWskDialogTest::earlierResultsGoOnlyWhenTheUserSays_data() {
+    QTest::addColumn<int>("answer");
+    QTest::newRow("yes") << int(QMessageBox::Yes);
+    QTest::newRow("no") << int(QMessageBox::No);
+}
+
+void TWskDialogTest::earlierResultsGoOnlyWhenTheUserSays() {
+    QFETCH(int, answer);
+    const QString set =
+        setName(QStringLiteral("earlier-%1.tav").arg(QString::fromLatin1(QTest::currentDataTag())));
+    const QByteArray earlierMain = "process data of the earlier run\r\n";
+    const QByteArray earlierSurface = "-\"surface carbon of the earlier run\r\n, 0 0.2\r\n";
+    writeFile(set, earlierMain);
+    writeFile(setFile(set, QStringLiteral("pow")), earlierSurface);
+    messages_.setAnswer(static_cast<QMessageBox::StandardButton>(answer));
+    QWidget main;
+    TWskDialog dialog(shortFoil(), SampleShape::Foil, set, &main);
+
+    const int result = execWith(dialog, [&] {
+        clickButton(&dialog, QStringLiteral("button900"));
+        if (dialog.isVisible())
+            dialog.accept();
+    });
+
+    QCOMPARE(messages_.messages().size(), 1);
+    QCOMPARE(messages_.messages().first().icon, MessageIcon::Question);
+    QVERIFY(messages_.messages().first().text.contains(set));
+    if (answer == QMessageBox::No) {
+        QCOMPARE(result, int(QDialog::Rejected));
+        QCOMPARE(existingFiles(set), (QStringList{QStringLiteral("tav"), QStringLiteral("pow")}));
+        QCOMPARE(fileBytes(set), earlierMain);
+        QCOMPARE(fileBytes(setFile(set, QStringLiteral("pow"))), earlierSurface);
+        QVERIFY(!listed(set));
+    } else {
+        QCOMPARE(result, int(QDialog::Accepted));
+        QVERIFY(existingFiles(set).contains(QStringLiteral("sre")));
+        QVERIFY(fileBytes(setFile(set, QStringLiteral("pow"))) != earlierSurface);
+    }
 }
 
 TAVCALC_TEST_MAIN(TWskDialogTest)
