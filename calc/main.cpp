@@ -7,8 +7,10 @@
 #include "DesignCommands.h"
 #include "TTavrixApp.h"
 #include "WindowSystem.h"
+#include "WindowSystemStart.h"
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -48,6 +50,9 @@ int main(int argc, char** argv) {
         std::fputs(noDisplayLine().c_str(), stderr);
         return 1;
     }
-    TTavrixApp app(argc, argv);
-    return app.run();
+    auto app = [&] {
+        WindowSystemStart start(noDisplayLine());
+        return std::make_unique<TTavrixApp>(argc, argv);
+    }();
+    return app->run();
 }

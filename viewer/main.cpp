@@ -6,10 +6,12 @@
 #include "NumericLocale.h"
 #include "RestartLoop.h"
 #include "TavApp.h"
+#include "WindowSystemStart.h"
 
 #include <QTextStream>
 
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char* argv[]) {
     QStringList arguments;
@@ -38,7 +40,10 @@ int main(int argc, char* argv[]) {
         break;
     }
 
-    GuardedApplication application(argc, argv);
+    const auto application = [&] {
+        WindowSystemStart start(noDisplayLine().toStdString());
+        return std::make_unique<GuardedApplication>(argc, argv);
+    }();
     useClassicNumericLocale();
     if (command.mode == ViewerCommandLine::Mode::Export) {
         QTextStream errors(stderr);
