@@ -9,9 +9,9 @@
 
 Gruba::Gruba(std::string name, const Parametry& p, ResultStreams& resultStreams)
     : c(static_cast<std::size_t>(p.n) + 1, p.ck), h(c.size()), d(c.size()), s(c.size()),
-      fileName(std::move(name)), rodzProb(p.rodzProb), ck(p.ck), growthLimit(p.ck + 0.0001),
-      grub(p.grub), lastDepth(0), lastSurfaceC(p.ck), lastMass(0), q(p.q),
-      fluxFactor(2 / ((1 + p.q) * (1 + p.q))), sklad(p.sklad), streams(resultStreams) {
+      fileName(std::move(name)), rodzProb(p.rodzProb), kind(*p.kind()), ck(p.ck),
+      growthLimit(p.ck + 0.0001), grub(p.grub), lastDepth(0), lastSurfaceC(p.ck), lastMass(0),
+      q(p.q), fluxFactor(2 / ((1 + p.q) * (1 + p.q))), sklad(p.sklad), streams(resultStreams) {
     h[0] = p.h1 / q;
     for (std::size_t i = 1; i < h.size(); ++i)
         h[i] = h[i - 1] * q;

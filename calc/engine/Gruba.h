@@ -10,6 +10,7 @@
 // vectors c, h, d and s always have one entry per node; nodes are never removed.
 
 #include "Material.h"
+#include "ProcessData.h"
 
 #include <optional>
 #include <string>
@@ -91,6 +92,7 @@ protected:
     std::vector<double> s; // µm, depth below the surface (s[1] = 0, s[0] < 0)
     std::string fileName;  // the process-data file, base name of the result files
     std::string rodzProb;
+    SampleShape kind;
     double ck;                 // % C, carbon content of the steel
     double growthLimit;        // % C, a far node above this makes the grid grow
     double grub;               // µm, half-thickness of plate or foil, radius of cylinder or wire

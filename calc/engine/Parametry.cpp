@@ -1,5 +1,6 @@
 #include "Parametry.h"
 
+#include "KindTraits.h"
 #include "Material.h"
 
 #include <cmath>
@@ -30,24 +31,10 @@ short centreNode(double grub, double h1, double q, short n) {
     return static_cast<short>(nodes);
 }
 
-// The kind under its Polish name, whichever name or encoding the file used.
+// The kind under the computation's name, whichever name or encoding the file used.
 std::string kindName(const std::string& shapeLine) {
     const std::optional<SampleShape> shape = shapeFromLine(shapeLine);
-    if (!shape)
-        return shapeLine;
-    switch (*shape) {
-    case SampleShape::SemiInfinite:
-        return "Gruba";
-    case SampleShape::Plate:
-        return "Płyta";
-    case SampleShape::Foil:
-        return "Folia";
-    case SampleShape::Cylinder:
-        return "Walec";
-    case SampleShape::Wire:
-        return "Drut";
-    }
-    return shapeLine;
+    return shape ? std::string(kindTraits(*shape).computationName) : shapeLine;
 }
 
 } // namespace
@@ -91,7 +78,7 @@ void Parametry::read(std::istream& in) {
     const std::optional<SampleShape> known = kind();
     if (!known || czas.empty())
         return;
-    if (*known == SampleShape::Foil || *known == SampleShape::Wire)
+    if (kindTraits(*known).timeUnit == TimeUnit::Seconds)
         for (double& time : czas)
             time = time * (1.0 / 3600);
     sizeGrid(*this, *known);

@@ -1,5 +1,6 @@
 #include "ResultStreams.h"
 
+#include "KindTraits.h"
 #include "SetNames.h"
 
 #include <algorithm>
@@ -10,8 +11,6 @@
 #include <locale>
 
 namespace {
-
-constexpr const char* resultExtensions[] = {"ste", "twa", "pow", "gru", "mas", "sre", "grx", "roz"};
 
 void reopen(std::ofstream& stream, const std::string& path, std::ios::openmode mode) {
     if (stream.is_open())
@@ -27,21 +26,28 @@ ResultStreams::ResultStreams() {
         stream->imbue(std::locale::classic());
 }
 
-void ResultStreams::openThick(const std::string& fileName) {
+void ResultStreams::open(const std::string& fileName, SampleShape kind) {
     failed_ = false;
     reopen(main, fileName, std::ios::out | std::ios::app);
-    reopen(pow, resultFileName(fileName, "pow"), std::ios::out | std::ios::trunc);
-    reopen(twa, resultFileName(fileName, "twa"), std::ios::out | std::ios::trunc);
-    reopen(mas, resultFileName(fileName, "mas"), std::ios::out | std::ios::trunc);
-    reopen(gru, resultFileName(fileName, "gru"), std::ios::out | std::ios::trunc);
+    for (ResultFile file : kindTraits(kind).resultFiles)
+        reopen(resultStream(file), resultFileName(fileName, extension(file)),
+               std::ios::out | std::ios::trunc);
 }
 
-void ResultStreams::openThin(const std::string& fileName) {
-    failed_ = false;
-    reopen(main, fileName, std::ios::out | std::ios::app);
-    reopen(pow, resultFileName(fileName, "pow"), std::ios::out | std::ios::trunc);
-    reopen(mas, resultFileName(fileName, "mas"), std::ios::out | std::ios::trunc);
-    reopen(sre, resultFileName(fileName, "sre"), std::ios::out | std::ios::trunc);
+std::ofstream& ResultStreams::resultStream(ResultFile file) {
+    switch (file) {
+    case ResultFile::Surface:
+        return pow;
+    case ResultFile::Hardness:
+        return twa;
+    case ResultFile::Mass:
+        return mas;
+    case ResultFile::CaseDepth:
+        return gru;
+    case ResultFile::Mean:
+        break;
+    }
+    return sre;
 }
 
 void ResultStreams::closeAll() {
@@ -82,7 +88,7 @@ bool hasResultFiles(const std::string& fileName) {
 }
 
 void deleteResultFiles(const std::string& fileName) {
-    for (const char* extension : resultExtensions)
+    for (std::string_view extension : setFileExtensions)
         std::remove(resultFileName(fileName, extension).c_str());
 }
 

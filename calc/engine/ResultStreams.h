@@ -15,6 +15,9 @@
 #include <iosfwd>
 #include <string>
 
+enum class ResultFile;
+enum class SampleShape;
+
 class ResultStreams {
 public:
     ResultStreams();
@@ -22,10 +25,8 @@ public:
     ResultStreams(const ResultStreams&) = delete;
     ResultStreams& operator=(const ResultStreams&) = delete;
 
-    // Main file, "pow", "twa", "mas" and "gru": semi-infinite samples, plates and cylinders.
-    virtual void openThick(const std::string& fileName);
-    // Main file, "pow", "mas" and "sre": foils and wires.
-    virtual void openThin(const std::string& fileName);
+    // The main file and the result files of the kind.
+    virtual void open(const std::string& fileName, SampleShape kind);
     void closeAll();
     // The set's result files of an earlier run, before a run starts (or when it fails).
     virtual void removeEarlierResults(const std::string& fileName);
@@ -48,6 +49,8 @@ public:
     std::ofstream sre;  // mean carbon increase
 
 private:
+    std::ofstream& resultStream(ResultFile file);
+
     bool failed_ = false;
 };
 
@@ -55,15 +58,14 @@ private:
 // deleted. The values a row would carry are still judged, so a trial fails where a run would.
 class TrialStreams : public ResultStreams {
 public:
-    void openThick(const std::string& /*fileName*/) override { clearFailure(); }
-    void openThin(const std::string& /*fileName*/) override { clearFailure(); }
+    void open(const std::string& /*fileName*/, SampleShape /*kind*/) override { clearFailure(); }
     void removeEarlierResults(const std::string& /*fileName*/) override {}
     void removeSet(const std::string& /*fileName*/) override {}
 };
 
 inline constexpr const char* lineEnd = "\r\n";
 
-// The set's result files of an earlier run: every extension a set may have, but the main file.
+// The set's files of an earlier run: every extension a set may have, but the main file.
 void deleteResultFiles(const std::string& fileName);
 // Whether any of those files exists: a new run of the set would replace it.
 bool hasResultFiles(const std::string& fileName);

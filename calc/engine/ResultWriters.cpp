@@ -43,7 +43,7 @@ void Gruba::openResults(double t) {
 }
 
 void Gruba::openThickResults(double t, const char* hardnessHeader, bool emptyMassLine) {
-    streams.openThick(fileName);
+    streams.open(fileName, kind);
     line(streams.main, "-\"Rozmieszczenie węgla na przekroju warstwy,  mm  %");
     line(streams.twa, hardnessHeader);
     line(streams.pow, "-\"Stężenie  węgla na powierzchni w funkcji czasu, h  %");
@@ -188,7 +188,7 @@ void Walec::writeMass(double t) {
 // ---- foil ----
 
 void Folia::openResults(double t) {
-    streams.openThin(fileName);
+    streams.open(fileName, kind);
     line(streams.main, "-\"Rozmieszczenie węgla na przekroju warstwy, mm %");
     line(streams.pow, "-\"Stężenie węgla na powierzchni w funkcji czasu, s  %");
     writeSurface(t);
@@ -227,7 +227,7 @@ void Folia::writeProfile(double t) {
 // ---- wire ----
 
 void Drut::openResults(double t) {
-    streams.openThin(fileName);
+    streams.open(fileName, kind);
     line(streams.main, "-\"Rozmieszczenie węgla na przekroju warstwy,  mm  %");
     writeMassTitle();
     line(streams.mas, " Carburizing time, s ");

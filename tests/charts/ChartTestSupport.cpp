@@ -166,21 +166,21 @@ QImage iconPicture(const QIcon& icon) {
 std::unique_ptr<TChartMDIChild> makeWindow(ChartKind kind, ChartContext& context,
                                            const QString& title) {
     switch (kind) {
-    case ChartKind::Temp:
+    case ChartKind::Temperature:
         return std::make_unique<TTempMDIChild>(context, title);
-    case ChartKind::Pot:
+    case ChartKind::Potential:
         return std::make_unique<TPotMDIChild>(context, title);
-    case ChartKind::Wyniki:
+    case ChartKind::Carbon:
         return std::make_unique<TWynikiMDIChild>(context, title);
-    case ChartKind::Grubosc:
+    case ChartKind::CaseDepth:
         return std::make_unique<TGruboscMDIChild>(context, title);
-    case ChartKind::Pow:
+    case ChartKind::Surface:
         return std::make_unique<TPowMDIChild>(context, title);
-    case ChartKind::Twardosc:
+    case ChartKind::Hardness:
         return std::make_unique<TTwardoscMDIChild>(context, title);
-    case ChartKind::Masa:
+    case ChartKind::Mass:
         return std::make_unique<TXYMDIChild>(context, title, u"mas"_s);
-    case ChartKind::Srednia:
+    case ChartKind::Mean:
         return std::make_unique<TXYMDIChild>(context, title, u"sre"_s);
     }
     return nullptr;

@@ -3,6 +3,7 @@
 // temporary folder, a scale dialog answered without a person, and point comparison.
 
 #include "ChartContext.h"
+#include "KindTraits.h"
 #include "LineChart.h"
 #include "LoadedSet.h"
 
@@ -82,8 +83,7 @@ void addFreshWindowColumns();
 // Checks `window`, opened with `title`, against the current row of those columns.
 void verifyFreshWindow(const TChartMDIChild& window, const QString& title);
 
-// The seven kinds of chart window, and one of a kind reading the set being opened.
-enum class ChartKind { Temp, Pot, Wyniki, Grubosc, Pow, Twardosc, Masa, Srednia };
+// A chart window of a kind, reading the set being opened.
 Q_DECLARE_METATYPE(ChartKind)
 std::unique_ptr<TChartMDIChild> makeWindow(ChartKind kind, ChartContext& context,
                                            const QString& title);

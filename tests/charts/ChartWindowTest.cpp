@@ -311,32 +311,32 @@ void ChartWindowTest::unreadableFile_data() {
     QTest::addColumn<QString>("extension");
     QTest::addColumn<QByteArray>("content"); // empty: the file is missing
 
-    QTest::newRow("T missing") << ChartKind::Temp << QString() << QByteArray();
-    QTest::newRow("Pot missing") << ChartKind::Pot << QString() << QByteArray();
-    QTest::newRow("Pow missing") << ChartKind::Pow << u"pow"_s << QByteArray();
-    QTest::newRow("Masa missing") << ChartKind::Masa << u"mas"_s << QByteArray();
-    QTest::newRow("Srednia missing") << ChartKind::Srednia << u"sre"_s << QByteArray();
-    QTest::newRow("T without shape line")
-        << ChartKind::Temp << QString() << QByteArray("0.2\n2e-05\n0\n0\n0\n0\n0\n1\n0 900 1\n");
+    QTest::newRow("T missing") << ChartKind::Temperature << QString() << QByteArray();
+    QTest::newRow("Pot missing") << ChartKind::Potential << QString() << QByteArray();
+    QTest::newRow("Pow missing") << ChartKind::Surface << u"pow"_s << QByteArray();
+    QTest::newRow("Masa missing") << ChartKind::Mass << u"mas"_s << QByteArray();
+    QTest::newRow("Srednia missing") << ChartKind::Mean << u"sre"_s << QByteArray();
+    QTest::newRow("T without shape line") << ChartKind::Temperature << QString()
+                                          << QByteArray("0.2\n2e-05\n0\n0\n0\n0\n0\n1\n0 900 1\n");
     QTest::newRow("Pot truncated head")
-        << ChartKind::Pot << QString() << QByteArray("0.2\n2e-05\n");
+        << ChartKind::Potential << QString() << QByteArray("0.2\n2e-05\n");
     QTest::newRow("Pow without header")
-        << ChartKind::Pow << u"pow"_s << QByteArray(", 0 0.2\n, 1 0.5\n");
+        << ChartKind::Surface << u"pow"_s << QByteArray(", 0 0.2\n, 1 0.5\n");
     QTest::newRow("Masa without axes")
-        << ChartKind::Masa << u"mas"_s
+        << ChartKind::Mass << u"mas"_s
         << QByteArray("Weight gain\nCarburizing time, h\n\n,0\n,12\n");
-    QTest::newRow("C missing") << ChartKind::Wyniki << QString() << QByteArray();
-    QTest::newRow("HV missing") << ChartKind::Twardosc << u"twa"_s << QByteArray();
-    QTest::newRow("G missing") << ChartKind::Grubosc << u"gru"_s << QByteArray();
+    QTest::newRow("C missing") << ChartKind::Carbon << QString() << QByteArray();
+    QTest::newRow("HV missing") << ChartKind::Hardness << u"twa"_s << QByteArray();
+    QTest::newRow("G missing") << ChartKind::CaseDepth << u"gru"_s << QByteArray();
     QTest::newRow("C without results")
-        << ChartKind::Wyniki << QString()
+        << ChartKind::Carbon << QString()
         << QByteArray("0.2\n2e-05\n\n0\n0\n0\n0\n0\n\n2\n0 900 1\n4 900 1\nSemi-infinitive "
                       "sample\n");
     QTest::newRow("HV with text after a block")
-        << ChartKind::Twardosc << u"twa"_s
+        << ChartKind::Hardness << u"twa"_s
         << QByteArray("-\"Rozklad\n\"  1\n, 0 800\n, 0.5 700\nend of file\n");
     QTest::newRow("G without header")
-        << ChartKind::Grubosc << u"gru"_s << QByteArray(" 3\n, 0 0 0 0\n");
+        << ChartKind::CaseDepth << u"gru"_s << QByteArray(" 3\n, 0 0 0 0\n");
 }
 
 void ChartWindowTest::unreadableFile() {

@@ -24,11 +24,11 @@ public:
 
 using Kinds = QList<ChartKind>;
 
-const Kinds thickSetKinds{ChartKind::Temp,    ChartKind::Pot, ChartKind::Wyniki,
-                          ChartKind::Grubosc, ChartKind::Pow, ChartKind::Twardosc,
-                          ChartKind::Masa};
-const Kinds foilSetKinds{ChartKind::Temp, ChartKind::Pot,  ChartKind::Wyniki,
-                         ChartKind::Pow,  ChartKind::Masa, ChartKind::Srednia};
+const Kinds thickSetKinds{ChartKind::Temperature, ChartKind::Potential, ChartKind::Carbon,
+                          ChartKind::CaseDepth,   ChartKind::Surface,   ChartKind::Hardness,
+                          ChartKind::Mass};
+const Kinds foilSetKinds{ChartKind::Temperature, ChartKind::Potential, ChartKind::Carbon,
+                         ChartKind::Surface,     ChartKind::Mass,      ChartKind::Mean};
 
 } // namespace
 
@@ -93,10 +93,10 @@ void ComputedSetTest::everyWindowReadsItsFile() {
         QVERIFY(!chart.lines.isEmpty());
         for (const QList<QPointF>& line : chart.lines)
             QVERIFY2(line.size() > 1, qPrintable(window->fileName()));
-        if (kind == ChartKind::Wyniki)
+        if (kind == ChartKind::Carbon)
             QCOMPARE(chart.legends.size(), profiles);
-        const bool timeChart =
-            kind != ChartKind::Wyniki && kind != ChartKind::Grubosc && kind != ChartKind::Twardosc;
+        const bool timeChart = kind != ChartKind::Carbon && kind != ChartKind::CaseDepth &&
+                               kind != ChartKind::Hardness;
         if (!timeChart)
             continue;
         // The time axis as the set's unit asks, and no point beyond it.

@@ -44,18 +44,18 @@ void NodeChartTest::freshWindow_data() {
     const QString distance = u"Distance from the surface, mm"_s;
     // Profiles of 3 and 4 rows: the grid is the longer one's, the shorter answers with its last
     // value beyond its end.
-    QTest::newRow("C") << ChartKind::Wyniki << u"WEGIEL"_s << u"tav"_s << ChartAxis{0, 0.5, 3}
+    QTest::newRow("C") << ChartKind::Carbon << u"WEGIEL"_s << u"tav"_s << ChartAxis{0, 0.5, 3}
                        << ChartAxis{0, 0.2, 6} << distance << u"Carbon concentration, %"_s
                        << QStringList{u"1.125h"_s, u"2.50h"_s}
                        << Lines{{{0, 1}, {0.5, 0.6}, {1, 0.3}, {1.5, 0.3}},
                                 {{0, 1.05}, {0.5, 0.8}, {1, 0.5}, {1.5, 0.25}}};
-    QTest::newRow("HV") << ChartKind::Twardosc << u"TWARD"_s << u"twa"_s << ChartAxis{0, 0.5, 2}
+    QTest::newRow("HV") << ChartKind::Hardness << u"TWARD"_s << u"twa"_s << ChartAxis{0, 0.5, 2}
                         << ChartAxis{0, 100, 9} << distance << u"Hardness, HV"_s
                         << QStringList{u"1.125 h"_s, u"2.50 h"_s}
                         << Lines{{{0, 820}, {0.5, 700}, {1, 700}},
                                  {{0, 800}, {0.5, 750}, {1, 500}}};
     // The axis ends at the time of the last row.
-    QTest::newRow("G") << ChartKind::Grubosc << u"GRUB"_s << u"gru"_s << ChartAxis{0, 1, 3}
+    QTest::newRow("G") << ChartKind::CaseDepth << u"GRUB"_s << u"gru"_s << ChartAxis{0, 1, 3}
                        << ChartAxis{0, 0.1, 16} << u"     Carburizing time, h"_s
                        << u"Thickness of the case, mm"_s
                        << QStringList{u"g - 0.40% C"_s, u"g - 0.35% C"_s, u"g - 0.30% C"_s}

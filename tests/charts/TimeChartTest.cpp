@@ -39,19 +39,19 @@ void TimeChartTest::freshWindow_data() {
     QTest::addColumn<Points>("points");
 
     const QString hours = u"     Carburizing time, h"_s;
-    QTest::newRow("T") << ChartKind::Temp << u"TEMP"_s << u"tav"_s << ChartAxis{0, 2, 6}
+    QTest::newRow("T") << ChartKind::Temperature << u"TEMP"_s << u"tav"_s << ChartAxis{0, 2, 6}
                        << ChartAxis{800, 10, 15} << hours << u"Temperature, C"_s
                        << Points{{0, 900}, {0, 900}, {4, 920}, {8, 880}};
-    QTest::newRow("Pot") << ChartKind::Pot << u"POT"_s << u"tav"_s << ChartAxis{0, 2, 6}
+    QTest::newRow("Pot") << ChartKind::Potential << u"POT"_s << u"tav"_s << ChartAxis{0, 2, 6}
                          << ChartAxis{0, 0.1, 12} << hours
                          << u"Carbon potential of the atmosphere, %"_s
                          << Points{{0, 1}, {0, 1}, {4, 1.1}, {8, 0.8}};
-    QTest::newRow("Pow") << ChartKind::Pow << u"POW"_s << u"pow"_s << ChartAxis{0, 2, 6}
+    QTest::newRow("Pow") << ChartKind::Surface << u"POW"_s << u"pow"_s << ChartAxis{0, 2, 6}
                          << ChartAxis{0, 0.1, 12} << hours
                          << u"Carbon concentration on the surface, %"_s
                          << Points{{0, 0.2}, {0, 0.2}, {0.5, 0.8}, {2, 1}};
     // The file's own axes (0..12 h in 12, 0..100 in 10) and captions.
-    QTest::newRow("Masa") << ChartKind::Masa << u"MASA"_s << u"mas"_s << ChartAxis{0, 1, 12}
+    QTest::newRow("Masa") << ChartKind::Mass << u"MASA"_s << u"mas"_s << ChartAxis{0, 1, 12}
                           << ChartAxis{0, 10, 10} << u"Carburizing time, h"_s
                           << u"Weight gain, g/m^2 Semi-infinitive sample, be=2e-05cm/s"_s
                           << Points{{0, 0}, {0, 0}, {1, 20}, {5, 60}};
@@ -87,16 +87,16 @@ void TimeChartTest::foilSet_data() {
 
     const QString seconds = u"     Carburizing time, s"_s;
     // 0 to 2000 s in 10 divisions; the end point falls on the last row.
-    QTest::newRow("T") << ChartKind::Temp << u"TEMP"_s << ChartAxis{0, 200, 10} << seconds
+    QTest::newRow("T") << ChartKind::Temperature << u"TEMP"_s << ChartAxis{0, 200, 10} << seconds
                        << Points{{0, 900}, {0, 900}, {2000, 900}};
-    QTest::newRow("Pot") << ChartKind::Pot << u"POT"_s << ChartAxis{0, 200, 10} << seconds
+    QTest::newRow("Pot") << ChartKind::Potential << u"POT"_s << ChartAxis{0, 200, 10} << seconds
                          << Points{{0, 1}, {0, 1}, {2000, 1}};
-    QTest::newRow("Pow") << ChartKind::Pow << u"POW"_s << ChartAxis{0, 200, 10} << seconds
+    QTest::newRow("Pow") << ChartKind::Surface << u"POW"_s << ChartAxis{0, 200, 10} << seconds
                          << Points{{0, 0.1}, {0, 0.1}, {500, 0.7}, {2000, 0.9}};
-    QTest::newRow("Masa") << ChartKind::Masa << u"MASA"_s << ChartAxis{0, 200, 10}
+    QTest::newRow("Masa") << ChartKind::Mass << u"MASA"_s << ChartAxis{0, 200, 10}
                           << u"Carburizing time, s"_s
                           << Points{{0, 0}, {0, 0}, {1000, 3}, {2000, 4}};
-    QTest::newRow("Srednia") << ChartKind::Srednia << u"SREDNIA"_s << ChartAxis{0, 200, 10}
+    QTest::newRow("Srednia") << ChartKind::Mean << u"SREDNIA"_s << ChartAxis{0, 200, 10}
                              << u"Carburizing time, s"_s
                              << Points{{0, 0}, {0, 0}, {100, 0.05}, {2000, 0.4}};
 }
@@ -130,16 +130,16 @@ void TimeChartTest::pointsForAxisRange_data() {
 
     // Stages of the temperature chart: 0 h 900, 4 h 920, 8 h 880.
     QTest::newRow("inside the programme")
-        << ChartKind::Temp << u"2"_s << u"6"_s << Points{{2, 910}, {4, 920}, {6, 900}};
+        << ChartKind::Temperature << u"2"_s << u"6"_s << Points{{2, 910}, {4, 920}, {6, 900}};
     QTest::newRow("ends on stage times")
-        << ChartKind::Temp << u"4"_s << u"8"_s << Points{{4, 920}, {4, 920}, {8, 880}};
+        << ChartKind::Temperature << u"4"_s << u"8"_s << Points{{4, 920}, {4, 920}, {8, 880}};
     QTest::newRow("end beyond the last row adds no end point")
-        << ChartKind::Temp << u"6"_s << u"20"_s << Points{{6, 900}, {8, 880}};
+        << ChartKind::Temperature << u"6"_s << u"20"_s << Points{{6, 900}, {8, 880}};
     QTest::newRow("start on the first row")
-        << ChartKind::Pot << u"0"_s << u"5"_s << Points{{0, 1}, {0, 1}, {4, 1.1}, {5, 1.025}};
-    QTest::newRow("between two rows")
-        << ChartKind::Pow << u"0.25"_s << u"1.25"_s << Points{{0.25, 0.5}, {0.5, 0.8}, {1.25, 0.9}};
-    QTest::newRow("wholly beyond the data") << ChartKind::Pow << u"3"_s << u"9"_s << Points{};
+        << ChartKind::Potential << u"0"_s << u"5"_s << Points{{0, 1}, {0, 1}, {4, 1.1}, {5, 1.025}};
+    QTest::newRow("between two rows") << ChartKind::Surface << u"0.25"_s << u"1.25"_s
+                                      << Points{{0.25, 0.5}, {0.5, 0.8}, {1.25, 0.9}};
+    QTest::newRow("wholly beyond the data") << ChartKind::Surface << u"3"_s << u"9"_s << Points{};
 }
 
 void TimeChartTest::pointsForAxisRange() {

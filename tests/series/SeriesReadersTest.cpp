@@ -62,13 +62,13 @@ TEST_P(ResultFileTest, TemperatureReaderTakesTheStagesAndTheFoilFlag) {
     std::istringstream in = file(samples::plateMain);
     const ShapeRead read = readTemperatureFile(in, plate);
     EXPECT_EQ(read.status, ReadStatus::Whole);
-    EXPECT_FALSE(read.foil);
+    EXPECT_FALSE(read.seconds);
     EXPECT_EQ(plate.times, (std::vector<double>{0, 4}));
     EXPECT_EQ(plate.temperatures, (std::vector<double>{925, 925}));
 
     TDane foil;
     std::istringstream foilIn = file(foilHead);
-    EXPECT_TRUE(readTemperatureFile(foilIn, foil).foil);
+    EXPECT_TRUE(readTemperatureFile(foilIn, foil).seconds);
     EXPECT_DOUBLE_EQ(largestTime(foil), 2000);
 }
 
@@ -84,7 +84,7 @@ TEST_P(ResultFileTest, PotentialReaderTakesTheHeadOnly) {
 TEST_P(ResultFileTest, CarbonReaderSkipsTheHeadShapeAndThickness) {
     auto [read, profiles] = readCarbon(samples::plateMain);
     EXPECT_EQ(read.status, ReadStatus::Whole);
-    EXPECT_FALSE(read.foil);
+    EXPECT_FALSE(read.seconds);
     ASSERT_EQ(profiles.profileCount(), 2);
     EXPECT_DOUBLE_EQ(profiles.profileTime(0), 2);
     EXPECT_DOUBLE_EQ(profiles.profileTime(1), 4);
@@ -110,7 +110,7 @@ TEST_P(ResultFileTest, FoilMainFileSetsTheFoilFlag) {
                              "\"  2000\n, 0 0.9\n, 0.05 0.9\n";
     const CarbonRead carbon = readCarbon(text);
     EXPECT_EQ(carbon.read.status, ReadStatus::Whole);
-    EXPECT_TRUE(carbon.read.foil);
+    EXPECT_TRUE(carbon.read.seconds);
     EXPECT_EQ(carbon.profiles.profileCount(), 1);
 }
 
@@ -322,7 +322,7 @@ TEST(CarbonReader, MainFileWithoutResultsIsMalformedButReadsItsShape) {
     std::istringstream in{std::string(foilHead)};
     const ShapeRead read = readCarbonFile(in, profiles);
     EXPECT_EQ(read.status, ReadStatus::Malformed);
-    EXPECT_TRUE(read.foil);
+    EXPECT_TRUE(read.seconds);
     EXPECT_EQ(profiles.profileCount(), 0);
 }
 

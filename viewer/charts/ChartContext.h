@@ -10,7 +10,7 @@ public:
     virtual ~ChartContext() = default;
     // Charts are rebuilt whenever their window is resized.
     virtual bool autoFit() const = 0;
-    // The last opened set is a foil: time axes in seconds.
+    // The last opened set is a foil or a wire: time axes in seconds.
     virtual bool foilSample() const = 0;
     virtual void setFoilSample(bool foil) = 0;
     // Full name of the set's main file while a set is being opened; empty otherwise.

@@ -6,7 +6,7 @@ TTempMDIChild::TTempMDIChild(ChartContext& context, const QString& title, QWidge
     : TTimeChartMDIChild(context, title, QString(), u"TEMP"_s, parent) {
     const LoadedSet& set = openedSet();
     data_ = set.process.series;
-    foil_ = set.shape == SampleShape::Foil;
+    foil_ = set.thin();
     if (!takeFile(set.shapeStatus))
         return;
     setInitialScale(foil_, 15, 800, 950);
@@ -33,8 +33,8 @@ TWynikiMDIChild::TWynikiMDIChild(ChartContext& context, const QString& title, QW
     : TProfileMDIChild(context, title, QString(), u"WEGIEL"_s, parent) {
     const LoadedSet& set = openedSet();
     profiles() = set.carbon.series;
-    // Only a foil set changes the flag: the open command has already reset it.
-    if (set.shape == SampleShape::Foil)
+    // Only a set timed in seconds changes the flag: the open command has already reset it.
+    if (set.thin())
         this->context().setFoilSample(true);
     if (!takeFile(set.carbon.status))
         return;

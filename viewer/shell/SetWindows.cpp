@@ -37,72 +37,53 @@ QString titleOf(const QString& setName, ChartKind kind) {
     return setName + QStringLiteral(" - ") + QString::fromUtf16(namesOf(kind).title);
 }
 
-// Builds the windows one by one, telling `built` of each.
-class Builder {
-public:
-    Builder(ChartContext& context, QWidget* client, const QString& setName,
-            const BuiltWindow& built)
-        : context_(context), client_(client), setName_(setName), built_(built) {}
-
-    template <class Window> std::unique_ptr<TChartMDIChild> build(ChartKind kind) {
-        return told(kind, std::make_unique<Window>(context_, titleOf(setName_, kind), client_));
+std::unique_ptr<TChartMDIChild> buildWindow(ChartContext& context, QWidget* client,
+                                            const QString& setName, ChartKind kind) {
+    const QString title = titleOf(setName, kind);
+    switch (kind) {
+    case ChartKind::Temperature:
+        return std::make_unique<TTempMDIChild>(context, title, client);
+    case ChartKind::Potential:
+        return std::make_unique<TPotMDIChild>(context, title, client);
+    case ChartKind::Carbon:
+        return std::make_unique<TWynikiMDIChild>(context, title, client);
+    case ChartKind::CaseDepth:
+        return std::make_unique<TGruboscMDIChild>(context, title, client);
+    case ChartKind::Surface:
+        return std::make_unique<TPowMDIChild>(context, title, client);
+    case ChartKind::Hardness:
+        return std::make_unique<TTwardoscMDIChild>(context, title, client);
+    case ChartKind::Mass:
+    case ChartKind::Mean:
+        break;
     }
+    return std::make_unique<TXYMDIChild>(context, title,
+                                         QString::fromLatin1(namesOf(kind).extension), client);
+}
 
-    std::unique_ptr<TChartMDIChild> buildXY(ChartKind kind) {
-        return told(kind, std::make_unique<TXYMDIChild>(
-                              context_, titleOf(setName_, kind),
-                              QString::fromLatin1(namesOf(kind).extension), client_));
-    }
-
-private:
-    std::unique_ptr<TChartMDIChild> told(ChartKind kind, std::unique_ptr<TChartMDIChild> window) {
-        if (built_)
-            built_(kind);
-        return window;
-    }
-
-    ChartContext& context_;
-    QWidget* client_;
-    const QString& setName_;
-    const BuiltWindow& built_;
-};
+// The order in which the windows of a set are shown, whichever of them it has.
+constexpr ChartKind showOrder[] = {ChartKind::Hardness, ChartKind::CaseDepth,  ChartKind::Carbon,
+                                   ChartKind::Surface,  ChartKind::Potential,  ChartKind::Mass,
+                                   ChartKind::Mean,     ChartKind::Temperature};
 
 } // namespace
 
 std::vector<SetWindow> buildSetWindows(ChartContext& context, QWidget* client,
-                                       const QString& setName, bool foil,
+                                       const QString& setName, std::span<const ChartKind> charts,
                                        const BuiltWindow& built) {
-    // Built in this order, so an unreadable file is reported in it.
-    Builder builder(context, client, setName, built);
-    auto temperature = builder.build<TTempMDIChild>(ChartKind::Temperature);
-    auto potential = builder.build<TPotMDIChild>(ChartKind::Potential);
-    auto carbon = builder.build<TWynikiMDIChild>(ChartKind::Carbon);
-    std::unique_ptr<TChartMDIChild> depth;
-    if (!foil)
-        depth = builder.build<TGruboscMDIChild>(ChartKind::CaseDepth);
-    auto surface = builder.build<TPowMDIChild>(ChartKind::Surface);
-    std::unique_ptr<TChartMDIChild> hardness;
-    if (!foil)
-        hardness = builder.build<TTwardoscMDIChild>(ChartKind::Hardness);
-    auto mass = builder.buildXY(ChartKind::Mass);
-    std::unique_ptr<TChartMDIChild> mean;
-    if (foil)
-        mean = builder.buildXY(ChartKind::Mean);
-
+    // Built in the kind's order, so an unreadable file is reported in it.
     std::vector<SetWindow> windows;
-    auto show = [&windows](ChartKind kind, std::unique_ptr<TChartMDIChild> window) {
-        if (window)
-            windows.push_back({kind, std::move(window)});
-    };
-    show(ChartKind::Hardness, std::move(hardness));
-    show(ChartKind::CaseDepth, std::move(depth));
-    show(ChartKind::Carbon, std::move(carbon));
-    show(ChartKind::Surface, std::move(surface));
-    show(ChartKind::Potential, std::move(potential));
-    show(ChartKind::Mass, std::move(mass));
-    show(ChartKind::Mean, std::move(mean));
-    show(ChartKind::Temperature, std::move(temperature));
-    return windows;
+    for (ChartKind kind : charts) {
+        windows.push_back({kind, buildWindow(context, client, setName, kind)});
+        if (built)
+            built(kind);
+    }
+    std::vector<SetWindow> shown;
+    for (ChartKind kind : showOrder)
+        for (SetWindow& window : windows)
+            if (window.kind == kind)
+                shown.push_back(std::move(window));
+    return shown;
 }
 
 QString chartFileStem(ChartKind kind) {

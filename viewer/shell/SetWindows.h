@@ -2,34 +2,34 @@
 // The chart windows of one result set: which kinds a set has, what each is called, which file
 // each reads, and in what order they are built and shown.
 
+#include "KindTraits.h"
 #include "LoadedSet.h"
 
 #include <QString>
 
 #include <functional>
 #include <memory>
+#include <span>
 #include <vector>
 
 class ChartContext;
 class QWidget;
 class TChartMDIChild;
 
-enum class ChartKind { Temperature, Potential, Carbon, CaseDepth, Surface, Hardness, Mass, Mean };
-
 struct SetWindow {
     ChartKind kind;
     std::unique_ptr<TChartMDIChild> window;
 };
 
-// Builds the windows of a set; each reads its file while it is built, so `context` must name
-// the set meanwhile. A foil set has no case-depth and no hardness window but a mean-carbon one.
-// The windows come back in the order they are to be shown: the temperature window last, so
-// that it is the active one when the set is open. `built` hears of each window as soon as it
-// has read its file. The windows are built as children of `client` (which is to hold them), so
-// that a file a window reports is reported on the client's window.
+// Builds the windows `charts` names (the set's kind's, kindTraits), in that order; each reads
+// its file while it is built, so `context` must name the set meanwhile. The windows come back
+// in the order they are to be shown: the temperature window last, so that it is the active one
+// when the set is open. `built` hears of each window as soon as it has read its file. The
+// windows are built as children of `client` (which is to hold them), so that a file a window
+// reports is reported on the client's window.
 using BuiltWindow = std::function<void(ChartKind)>;
 std::vector<SetWindow> buildSetWindows(ChartContext& context, QWidget* client,
-                                       const QString& setName, bool foil,
+                                       const QString& setName, std::span<const ChartKind> charts,
                                        const BuiltWindow& built = {});
 
 // A name of the kind fit for a file name: "T", "Pot", "C", "G", "Pow", "HV", "Masa", "Srednia".

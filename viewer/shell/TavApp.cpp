@@ -2,6 +2,7 @@
 
 #include "FileTable.h"
 #include "GuardedApplication.h"
+#include "MessageBox.h"
 #include "SplashWindow.h"
 #include "TavFrame.h"
 
@@ -30,8 +31,13 @@ int TTavApp::run() {
 }
 
 void TTavApp::initApplication() {
-    // Calculations still running from before this start are no longer listed.
-    resetFileTable(place_.ListFilePath.toStdString());
+    // Entries of calculations that crashed would keep their sets locked away for ever; those
+    // of calculations running now stay.
+    if (const auto problem = removeStaleEntries(place_.ListFilePath.toStdString()))
+        showMessage(nullptr,
+                    QStringLiteral("The list of sets in use (pliki.lst) cannot be updated: %1")
+                        .arg(QString::fromLocal8Bit(*problem)),
+                    QStringLiteral("Error!"), MessageIcon::Stop);
 }
 
 void TTavApp::initMainWindow() {

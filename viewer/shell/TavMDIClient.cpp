@@ -84,12 +84,14 @@ TTavMDIClient::openSet(const QString& setName, const BuiltWindow& built) {
 
 std::vector<std::pair<ChartKind, TChartMDIChild*>>
 TTavMDIClient::showSet(const LoadedSet& set, const BuiltWindow& built) {
-    // An unreadable main file keeps the flag of the last set; its windows report the file.
+    // An unreadable main file keeps the kind of the last set; its windows report the file.
     if (set.mainFileOpened())
-        FoilSample = set.shape == SampleShape::Foil;
+        openedShape_ = set.shape.value_or(SampleShape::SemiInfinite);
+    const KindTraits& kind = kindTraits(openedShape_);
+    FoilSample = kind.timeUnit == TimeUnit::Seconds;
     OpenData = QString::fromStdString(set.name);
     openSet_ = &set;
-    std::vector<SetWindow> windows = buildSetWindows(*this, this, OpenData, FoilSample, built);
+    std::vector<SetWindow> windows = buildSetWindows(*this, this, OpenData, kind.charts, built);
     openSet_ = nullptr;
     OpenData.clear();
 

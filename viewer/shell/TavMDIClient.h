@@ -58,7 +58,8 @@ private:
     bool confirmDeleting(const QString& setName);
 
     bool AutoFit = true;
-    bool FoilSample = false;
+    bool FoilSample = false; // the set is timed in seconds: a foil or a wire
+    SampleShape openedShape_ = SampleShape::SemiInfinite;
     QString OpenData;
     const LoadedSet* openSet_ = nullptr; // the set of `OpenData`
     QString listFilePath_;

@@ -1,5 +1,6 @@
 #include "LoadedSet.h"
 
+#include "KindTraits.h"
 #include "SeriesReaders.h"
 #include "SetNames.h"
 
@@ -33,7 +34,7 @@ void loadFile(const std::string& path, FileSeries<Series>& file, Reader read) {
 } // namespace
 
 bool LoadedSet::thin() const {
-    return shape == SampleShape::Foil || shape == SampleShape::Wire;
+    return shape && kindTraits(*shape).timeUnit == TimeUnit::Seconds;
 }
 
 LoadedSet loadSet(const std::string& setName) {

@@ -1,5 +1,7 @@
 #include "SeriesReaders.h"
 
+#include "KindTraits.h"
+
 #include <istream>
 #include <limits>
 #include <locale>
@@ -63,7 +65,7 @@ std::optional<SampleShape> readHead(std::istream& in, TDane& data) {
 ShapeRead shapeRead(std::optional<SampleShape> shape) {
     ShapeRead read;
     read.status = shape ? ReadStatus::Whole : ReadStatus::Malformed;
-    read.foil = shape == SampleShape::Foil;
+    read.seconds = shape && kindTraits(*shape).timeUnit == TimeUnit::Seconds;
     read.shape = shape;
     return read;
 }

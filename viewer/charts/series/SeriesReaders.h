@@ -25,7 +25,7 @@ enum class ReadStatus {
 
 struct ShapeRead {
     ReadStatus status = ReadStatus::Whole;
-    bool foil = false; // the set's shape line reads "Foil": time is in seconds
+    bool seconds = false; // the set's kind is timed in seconds (a foil, a wire)
     std::optional<SampleShape> shape;
     double thickness = 0; // mm, read by the carbon-profile reader; 0 for a semi-infinite sample
 };
