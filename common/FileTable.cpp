@@ -3,39 +3,85 @@
 #include "SetNames.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <istream>
 #include <ostream>
 #include <sstream>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+std::string systemError(const std::string& what, const std::string& path) {
+    return what + " " + path + ": " + std::strerror(errno);
+}
 
 // Holds an exclusive lock on "<list>.lock" for its lifetime; the list file itself is replaced
 // by rename, so it cannot carry the lock.
 class ListLock {
 public:
-    explicit ListLock(const std::string& listPath)
-        : fd_(::open((listPath + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)) {
-        if (fd_ >= 0)
-            ::flock(fd_, LOCK_EX);
+    explicit ListLock(const std::string& listPath) {
+        const std::string path = listPath + ".lock";
+        fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (fd_ < 0) {
+            problem_ = systemError("cannot open the lock file", path);
+            return;
+        }
+        while (::flock(fd_, LOCK_EX) != 0)
+            if (errno != EINTR) {
+                problem_ = systemError("cannot lock", path);
+                ::close(std::exchange(fd_, -1));
+                return;
+            }
     }
     ~ListLock() {
-        if (fd_ >= 0) {
-            ::flock(fd_, LOCK_UN);
-            ::close(fd_);
-        }
+        if (fd_ >= 0)
+            ::close(fd_); // drops the lock
     }
     ListLock(const ListLock&) = delete;
     ListLock& operator=(const ListLock&) = delete;
 
+    bool held() const { return fd_ >= 0; }
+    const std::string& problem() const { return problem_; }
+
 private:
-    int fd_;
+    int fd_ = -1;
+    std::string problem_;
 };
+
+// The file whose lock shows that the computation of set `name` runs: named by a hash of the
+// name, as a full path does not fit into a file name.
+std::string runningLockPath(const std::string& listPath, std::string_view name) {
+    std::uint64_t hash = 14695981039346656037ull; // FNV-1a
+    for (const char byte : upperCased(name)) {
+        hash ^= static_cast<unsigned char>(byte);
+        hash *= 1099511628211ull;
+    }
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+    return listPath + ".running/" + hex + ".lock";
+}
+
+// True while some process holds the lock of set `name`.
+bool computationRuns(const std::string& listPath, std::string_view name) {
+    const std::string path = runningLockPath(listPath, name);
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return errno != ENOENT;
+    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+    if (!held)
+        ::unlink(path.c_str()); // under the list's lock, so no claimer is opening it now
+    ::close(fd);
+    return held;
+}
 
 // Writes `content` beside `path` and renames it over `path`.
 bool replaceFile(const std::string& path, const std::string& content) {
@@ -117,8 +163,20 @@ bool readFileTable(const std::string& listPath, TFileTable& table) {
     return true;
 }
 
+namespace {
+
+std::string tableText(const TFileTable& table) {
+    std::ostringstream out;
+    table.write(out);
+    return out.str();
+}
+
+} // namespace
+
 bool updateFileTable(const std::string& listPath, ListChange change, std::string_view name) {
-    ListLock lock(listPath);
+    const ListLock lock(listPath);
+    if (!lock.held())
+        return false;
     TFileTable table;
     readFileTable(listPath, table);
     switch (change) {
@@ -129,12 +187,95 @@ bool updateFileTable(const std::string& listPath, ListChange change, std::string
         table.remove(name);
         break;
     }
-    std::ostringstream out;
-    table.write(out);
-    return replaceFile(listPath, out.str());
+    return replaceFile(listPath, tableText(table));
 }
 
-bool resetFileTable(const std::string& listPath) {
-    ListLock lock(listPath);
-    return replaceFile(listPath, "0");
+std::optional<std::string> removeStaleEntries(const std::string& listPath) {
+    const ListLock lock(listPath);
+    if (!lock.held())
+        return lock.problem();
+    TFileTable table;
+    readFileTable(listPath, table);
+    TFileTable running;
+    for (const std::string& name : table.names())
+        if (computationRuns(listPath, name))
+            running.add(name);
+    if (!replaceFile(listPath, running.names().empty() ? std::string("0") : tableText(running)))
+        return systemError("cannot write", listPath);
+    return std::nullopt;
+}
+
+SetClaim SetClaim::claim(const std::string& listPath, std::string_view name) {
+    const ListLock lock(listPath);
+    if (!lock.held())
+        return SetClaim(Status::Failed, lock.problem());
+    TFileTable table;
+    readFileTable(listPath, table);
+    if (table.contains(name))
+        return SetClaim(Status::InUse, {});
+
+    const std::string lockPath = runningLockPath(listPath, name);
+    ::mkdir((listPath + ".running").c_str(), 0755);
+    const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return SetClaim(Status::Failed, systemError("cannot open the lock file", lockPath));
+    // Held but not listed: a computation whose entry was dropped from the list by hand.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return SetClaim(Status::InUse, {});
+    }
+    table.add(name);
+    if (!replaceFile(listPath, tableText(table))) {
+        ::unlink(lockPath.c_str());
+        ::close(fd);
+        return SetClaim(Status::Failed, systemError("cannot write", listPath));
+    }
+    SetClaim claim(Status::Claimed, {});
+    claim.listPath_ = listPath;
+    claim.name_ = name;
+    claim.lockFd_ = fd;
+    return claim;
+}
+
+SetClaim::SetClaim(SetClaim&& other) noexcept
+    : status_(other.status_), problem_(std::move(other.problem_)),
+      listPath_(std::move(other.listPath_)), name_(std::move(other.name_)),
+      lockFd_(std::exchange(other.lockFd_, -1)) {}
+
+SetClaim& SetClaim::operator=(SetClaim&& other) noexcept {
+    if (this != &other) {
+        release();
+        status_ = other.status_;
+        problem_ = std::move(other.problem_);
+        listPath_ = std::move(other.listPath_);
+        name_ = std::move(other.name_);
+        lockFd_ = std::exchange(other.lockFd_, -1);
+    }
+    return *this;
+}
+
+SetClaim::~SetClaim() {
+    release();
+}
+
+bool SetClaim::release() {
+    if (lockFd_ < 0)
+        return true;
+    bool removed = false;
+    {
+        const ListLock lock(listPath_);
+        if (lock.held()) {
+            TFileTable table;
+            readFileTable(listPath_, table);
+            table.remove(name_);
+            removed = replaceFile(listPath_, tableText(table));
+            if (!removed)
+                problem_ = systemError("cannot write", listPath_);
+            ::unlink(runningLockPath(listPath_, name_).c_str());
+        } else {
+            problem_ = lock.problem();
+        }
+        ::close(std::exchange(lockFd_, -1));
+    }
+    return removed;
 }

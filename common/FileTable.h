@@ -4,12 +4,19 @@
 // File format: the number of names on the first line, then one name a line (CR LF). Names are
 // full paths, held upper-cased, so the comparison ignores letter case. Whole lines are read,
 // since paths may contain blanks. Every change is a read, change and rewrite of the whole file,
-// done under a lock and finished by an atomic rename, so programs that update the list at the
-// same moment lose no entry and a crash never leaves the file half written.
+// done under a lock ("<list>.lock") and finished by an atomic rename, so programs that update
+// the list at the same moment lose no entry and a crash never leaves the file half written. A
+// lock that cannot be taken fails the change: the list is never rewritten unlocked.
+//
+// A computation shows that it is alive by holding a lock on a file of its set's own in the
+// folder "<list>.running" beside the list; the lock dies with its process, so an entry whose
+// file nobody holds is left over from a computation that crashed.
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class TFileTable {
@@ -35,8 +42,47 @@ bool readFileTable(const std::string& listPath, TFileTable& table);
 
 enum class ListChange { Add, Remove };
 
-// Read, change, rewrite, under the lock; false when the file could not be written.
+// Read, change, rewrite, under the lock; false when the lock could not be taken or the file
+// could not be written.
 bool updateFileTable(const std::string& listPath, ListChange change, std::string_view name);
 
-// Empties the list: the file then holds the single character "0".
-bool resetFileTable(const std::string& listPath);
+// Drops the entries whose computation no longer runs; a list left empty is the single
+// character "0". The problem, for the user, when the list could not be updated.
+std::optional<std::string> removeStaleEntries(const std::string& listPath);
+
+// A result set claimed for one computation: its name is in the list and its lock is held for
+// as long as the claim lasts. Releasing it, or destroying it, takes the name off the list.
+class SetClaim {
+public:
+    enum class Status {
+        Claimed,
+        InUse,  // listed already, or being computed: the claimer must not touch the set
+        Failed, // the list could not be read, locked or written; problem() says why
+    };
+
+    // One step under the list's lock: lists `name` only when no computation has it.
+    static SetClaim claim(const std::string& listPath, std::string_view name);
+
+    SetClaim(SetClaim&& other) noexcept;
+    SetClaim& operator=(SetClaim&& other) noexcept;
+    SetClaim(const SetClaim&) = delete;
+    SetClaim& operator=(const SetClaim&) = delete;
+    ~SetClaim();
+
+    Status status() const { return status_; }
+    bool claimed() const { return status_ == Status::Claimed && lockFd_ >= 0; }
+    const std::string& problem() const { return problem_; }
+
+    // Takes the name off the list; false (problem() says why) when the list could not be
+    // updated. The set's lock goes in any case, so the next viewer start drops the entry.
+    bool release();
+
+private:
+    SetClaim(Status status, std::string problem) : status_(status), problem_(std::move(problem)) {}
+
+    Status status_;
+    std::string problem_;
+    std::string listPath_;
+    std::string name_;
+    int lockFd_ = -1;
+};

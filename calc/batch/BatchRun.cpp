@@ -3,6 +3,7 @@
 #include "CalcCommandLine.h"
 #include "Computation.h"
 #include "FileTable.h"
+#include "KindTraits.h"
 #include "ProcessCheck.h"
 #include "ResultStreams.h"
 #include "RunState.h"
@@ -20,11 +21,6 @@
 #include <vector>
 
 namespace {
-
-constexpr const char* thickExtensions[] = {"pow", "twa", "mas", "gru"};
-constexpr const char* thinExtensions[] = {"pow", "mas", "sre"};
-constexpr const char* allResultExtensions[] = {"ste", "twa", "pow", "gru",
-                                               "mas", "sre", "grx", "roz"};
 
 // Ctrl-C acts as Cancel at the next step boundary; a second one ends the program at once.
 extern "C" void requestCancel(int) {
@@ -67,7 +63,7 @@ void complain(const std::string& path, const std::string& what) {
 
 // A set whose name ends in a result file's extension would overwrite its own process data.
 bool clashesWithResults(const std::string& path) {
-    for (const char* extension : allResultExtensions)
+    for (std::string_view extension : setFileExtensions)
         if (resultFileName(path, extension) == path)
             return true;
     return false;
@@ -75,18 +71,32 @@ bool clashesWithResults(const std::string& path) {
 
 void listResults(const std::string& path, SampleShape shape) {
     std::printf("%s: finished; results:\n  %s\n", path.c_str(), path.c_str());
-    const bool thin = shape == SampleShape::Foil || shape == SampleShape::Wire;
-    auto list = [&](auto& extensions) {
-        for (const char* extension : extensions)
-            std::printf("  %s\n", resultFileName(path, extension).c_str());
-    };
-    if (thin)
-        list(thinExtensions);
-    else
-        list(thickExtensions);
+    for (ResultFile file : kindTraits(shape).resultFiles)
+        std::printf("  %s\n", resultFileName(path, extension(file)).c_str());
 }
 
 enum class FileResult { Finished, Refused, Failed, Cancelled };
+
+// Reports the outcome of a run and leaves the main file as it says: a failed or cancelled run
+// keeps the process data only.
+FileResult settle(const std::string& path, const std::string& head, const RunOutcome& outcome,
+                  SampleShape shape) {
+    switch (outcome.status) {
+    case RunStatus::Finished:
+        listResults(path, shape);
+        return FileResult::Finished;
+    case RunStatus::Cancelled:
+        restoreHead(path, head);
+        complain(path, "cancelled; its result files are deleted");
+        return FileResult::Cancelled;
+    case RunStatus::Failed:
+        break;
+    }
+    std::error_code error;
+    std::filesystem::resize_file(path, head.size(), error);
+    complain(path, outcome.error);
+    return FileResult::Failed;
+}
 
 // Validates, registers, runs and unregisters one process-data file.
 FileResult runFile(const std::string& argument) {
@@ -105,15 +115,19 @@ FileResult runFile(const std::string& argument) {
         complain(path, "the name must not end in the extension of a result file");
         return FileResult::Refused;
     }
-    TFileTable inUse;
-    readFileTable(listFilePath(), inUse);
-    if (inUse.contains(path)) {
+    SetClaim claim = SetClaim::claim(listFilePath(), path);
+    switch (claim.status()) {
+    case SetClaim::Status::Claimed:
+        break;
+    case SetClaim::Status::InUse:
         complain(path, "Filename is already in use");
+        return FileResult::Refused;
+    case SetClaim::Status::Failed:
+        complain(path, "the in-use list cannot be updated: " + claim.problem());
         return FileResult::Refused;
     }
 
     const std::string head = text->substr(0, reading.head->length);
-    updateFileTable(listFilePath(), ListChange::Add, path);
     std::error_code error;
     std::filesystem::resize_file(path, head.size(), error);
 
@@ -121,24 +135,13 @@ FileResult runFile(const std::string& argument) {
     TerminalProgress progress(stdout, std::filesystem::path(path).filename().string());
     const RunOutcome outcome = runComputation(path, progress, streams);
     progress.finish();
-    updateFileTable(listFilePath(), ListChange::Remove, path);
     for (const std::string& warning : saturationWarnings(reading.head->data, outcome.surfaceAtRows))
         complain(path, "warning: " + warning);
-
-    switch (outcome.status) {
-    case RunStatus::Finished:
-        listResults(path, reading.head->shape);
-        return FileResult::Finished;
-    case RunStatus::Cancelled:
-        restoreHead(path, head);
-        complain(path, "cancelled; its result files are deleted");
-        return FileResult::Cancelled;
-    case RunStatus::Failed:
-        std::filesystem::resize_file(path, head.size(), error);
-        complain(path, outcome.error);
-        return FileResult::Failed;
-    }
-    return FileResult::Failed;
+    // The set stays claimed until its files are as the outcome leaves them.
+    const FileResult result = settle(path, head, outcome, reading.head->shape);
+    if (!claim.release())
+        complain(path, "the in-use list cannot be updated: " + claim.problem());
+    return result;
 }
 
 } // namespace

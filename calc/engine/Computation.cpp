@@ -6,7 +6,9 @@
 #include "RunState.h"
 #include "Steruj.h"
 
+#include <exception>
 #include <memory>
+#include <new>
 #include <sstream>
 
 namespace {
@@ -31,17 +33,35 @@ std::unique_ptr<Steruj> makeController(const Parametry& parametry, const std::st
     return std::make_unique<Steruj>(parametry, fileName, streams);
 }
 
+// A run that threw: ended as a failed run ends.
+RunOutcome stoppedRun(ResultStreams& streams, const std::string& fileName, const char* reason) {
+    streams.closeAll();
+    streams.removeEarlierResults(fileName);
+    return RunOutcome{RunStatus::Failed, std::string("The computation stopped: ") + reason + ".",
+                      {}};
+}
+
 } // namespace
 
 RunOutcome runComputation(const std::string& fileName, RunObserver& progress,
                           ResultStreams& streams) {
     CancelFlagReset reset;
-    RunOutcome refusal;
-    const std::unique_ptr<Steruj> controller =
-        makeController(Parametry(fileName), fileName, streams, refusal);
-    if (!controller)
-        return refusal;
-    return controller->run(progress);
+    // Nothing of the computation throws on purpose; what does (memory running out, or an
+    // observer's window) ends the run as a failure instead of unwinding through the caller.
+    try {
+        RunOutcome refusal;
+        const std::unique_ptr<Steruj> controller =
+            makeController(Parametry(fileName), fileName, streams, refusal);
+        if (!controller)
+            return refusal;
+        return controller->run(progress);
+    } catch (const std::bad_alloc&) {
+        return stoppedRun(streams, fileName, "the memory ran out");
+    } catch (const std::exception& error) {
+        return stoppedRun(streams, fileName, error.what());
+    } catch (...) {
+        return stoppedRun(streams, fileName, "an unexpected error");
+    }
 }
 
 TrialResult runTrial(const std::string& processText, double level, RunObserver& progress) {

@@ -11,7 +11,8 @@ class ResultStreams;
 enum class RunStatus {
     Finished,  // every result file written
     Cancelled, // cancelRequested was seen: the whole set, process data included, is deleted
-    Failed,    // the data could not be computed (see `error`); the result files are deleted
+    Failed,    // the data could not be computed, or the run threw (see `error`); the result
+               // files are deleted
 };
 
 struct RunOutcome {

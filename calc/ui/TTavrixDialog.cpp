@@ -261,10 +261,10 @@ void TTavrixDialog::compute() {
     {
         TWskDialog progress(form, shape_, pathText(setName), this);
         progress.exec();
+        // Whatever became of the run, the set is no longer being computed.
+        progress.releaseSet();
     }
     window()->setWindowTitle(shapeText(shape_));
-    // Whatever became of the run, the set is no longer being computed.
-    updateFileTable(listFilePath(), ListChange::Remove, setName);
 }
 
 void TTavrixDialog::load() {

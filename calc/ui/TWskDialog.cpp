@@ -14,6 +14,17 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include <filesystem>
+
+namespace {
+
+QString listProblem(const SetClaim& claim) {
+    return QStringLiteral("The list of sets in use (pliki.lst) cannot be updated: %1")
+        .arg(QString::fromLocal8Bit(claim.problem()));
+}
+
+} // namespace
+
 TWskDialog::TWskDialog(const ProcessForm& form, SampleShape shape, const QString& setName,
                        QWidget* parent)
     : QDialog(parent), form_(form), shape_(shape), setName_(setName),
@@ -112,7 +123,24 @@ void TWskDialog::start() {
     }
     showAction(Action::Cancel);
     const std::string path = QFile::encodeName(setName_).toStdString();
+    // Claimed before anything of the set is written: a set another run has is left alone.
+    claim_ = SetClaim::claim(listFilePath(), path);
+    switch (claim_->status()) {
+    case SetClaim::Status::Claimed:
+        break;
+    case SetClaim::Status::InUse:
+        showMessage(this, QStringLiteral("Filename is already in use"),
+                    QStringLiteral("Check data!"), MessageIcon::Exclamation);
+        QDialog::reject();
+        return;
+    case SetClaim::Status::Failed:
+        showMessage(this, listProblem(*claim_), QStringLiteral("Error!"), MessageIcon::Stop);
+        QDialog::reject();
+        return;
+    }
+    const std::string processData = processDataText(form_, shapeName(shape_));
     if (!writeProcessData(path, form_, shapeName(shape_))) {
+        releaseSet();
         showMessage(this, QStringLiteral("Can't open file"), QStringLiteral("Error!"),
                     MessageIcon::Stop);
         QDialog::reject();
@@ -121,7 +149,6 @@ void TWskDialog::start() {
     stateText_->setText(QStringLiteral("Counting..."));
     if (QWidget* window = mainWindow())
         window->setWindowTitle(QStringLiteral("Tavrix! - %1").arg(setName_));
-    updateFileTable(listFilePath(), ListChange::Add, path);
 
     WindowRunObserver observer(*gauge_);
     running_ = true;
@@ -137,9 +164,19 @@ void TWskDialog::start() {
         // Cancel has ended the dialog already.
         return;
     case RunStatus::Failed:
+        // As after a failed batch run: the process data stay, the profiles of the run go.
+        std::error_code error;
+        std::filesystem::resize_file(path, processData.size(), error);
         showMessage(this, QString::fromStdString(outcome.error), QStringLiteral("Error!"),
                     MessageIcon::Stop);
         QDialog::reject();
         return;
     }
+}
+
+void TWskDialog::releaseSet() {
+    if (claim_ && !claim_->release())
+        showMessage(parentWidget(), listProblem(*claim_), QStringLiteral("Error!"),
+                    MessageIcon::Stop);
+    claim_.reset();
 }

@@ -2,15 +2,19 @@
 // The progress dialog ("Obliczenia") through which one computation is started, watched and,
 // if need be, cancelled.
 //
-// "Start!" writes the process-data file, marks the set as in use and runs the computation to
-// its end inside the button's handler; the one action button then reads "Cancel" and finally
-// "OK". While the run lasts, every way of ending the dialog (Cancel, Esc, the close box) asks
-// the run to stop, so no run goes on behind a closed dialog. The owner takes the set off the
-// in-use list when the dialog has ended.
+// "Start!" claims the set in the in-use list, writes the process-data file and runs the
+// computation to its end inside the button's handler; the one action button then reads
+// "Cancel" and finally "OK". A set that another run has claimed is refused before anything of
+// it is written. While the run lasts, every way of ending the dialog (Cancel, Esc, the close
+// box) asks the run to stop, so no run goes on behind a closed dialog. The owner releases the
+// set when the dialog has ended.
 
+#include "FileTable.h"
 #include "ProcessData.h"
 
 #include <QDialog>
+
+#include <optional>
 
 class QLabel;
 class QProgressBar;
@@ -23,6 +27,8 @@ public:
     TWskDialog(const ProcessForm& form, SampleShape shape, const QString& setName, QWidget* parent);
 
     void reject() override;
+    // Takes the set off the in-use list, reporting a list that cannot be updated.
+    void releaseSet();
 
 private:
     enum class Action { Start, Cancel, Ok };
@@ -41,4 +47,5 @@ private:
     QPushButton* actionButton_;
     Action action_ = Action::Start;
     bool running_ = false;
+    std::optional<SetClaim> claim_;
 };

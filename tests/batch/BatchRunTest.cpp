@@ -38,7 +38,7 @@ protected:
     void SetUp() override {
         if (std::filesystem::exists(listFilePath()))
             savedList_ = readText(listFilePath());
-        resetFileTable(listFilePath());
+        removeStaleEntries(listFilePath());
     }
     void TearDown() override {
         if (savedList_)
