@@ -240,24 +240,24 @@ void ChartWindowTest::dataPastTheInitialAxes_data() {
     // A plate programme of 40 h on the 12 h time axis, below the 800 °C start.
     const QByteArray longProgramme = "0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n3\r\n"
                                      "0 920 1.3\r\n20 920 1.3\r\n40 780 0.8\r\nPlate\r\n20\r\n";
-    QTest::newRow("T") << ChartKind::Temp << QString() << longProgramme << ChartAxis{0, 10, 4}
-                       << ChartAxis{780, 20, 9} << 3;
-    QTest::newRow("Pot") << ChartKind::Pot << QString() << longProgramme << ChartAxis{0, 10, 4}
-                         << ChartAxis{0, 0.2, 7} << 3;
-    QTest::newRow("Pow") << ChartKind::Pow << u"pow"_s
+    QTest::newRow("T") << ChartKind::Temperature << QString() << longProgramme
+                       << ChartAxis{0, 10, 4} << ChartAxis{780, 20, 9} << 3;
+    QTest::newRow("Pot") << ChartKind::Potential << QString() << longProgramme
+                         << ChartAxis{0, 10, 4} << ChartAxis{0, 0.2, 7} << 3;
+    QTest::newRow("Pow") << ChartKind::Surface << u"pow"_s
                          << QByteArray("-\"Stężenie\n, 0 0.2\n, 10 0.9\n, 40 1.1\n")
                          << ChartAxis{0, 10, 4} << ChartAxis{0, 0.1, 12} << 3;
     // The mass file's own axes (12 h in 12, 100 g/m^2 in 10) are the initial ones.
-    QTest::newRow("Masa") << ChartKind::Masa << u"mas"_s
+    QTest::newRow("Masa") << ChartKind::Mass << u"mas"_s
                           << QByteArray("Weight gain\nCarburizing time, h\n\n"
                                         ",0\n,12\n,12 \n,0\n,100\n,10\n"
                                         ", 0 0\n, 12 90\n, 40 230\n")
                           << ChartAxis{0, 5, 8} << ChartAxis{0, 25, 10} << 3;
     // The grid runs to the plate's core at 10 mm, the profile above 1.2 % C.
-    QTest::newRow("C") << ChartKind::Wyniki << QString()
+    QTest::newRow("C") << ChartKind::Carbon << QString()
                        << longProgramme + "-\"Rozmieszczenie\n\"  40\n, 0 1.3\n, 5 0.6\n, 10 0.2\n"
                        << ChartAxis{0, 5, 2} << ChartAxis{0, 0.25, 6} << 3;
-    QTest::newRow("G") << ChartKind::Grubosc << u"gru"_s
+    QTest::newRow("G") << ChartKind::CaseDepth << u"gru"_s
                        << QByteArray("-\"Grubość\n 3\n, 0 0 0 0\n, 20 2.1 2.3 2.6\n")
                        << ChartAxis{0, 20, 1} << ChartAxis{0, 0.2, 13} << 2;
 }
