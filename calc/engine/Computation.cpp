@@ -37,8 +37,8 @@ std::unique_ptr<Steruj> makeController(const Parametry& parametry, const std::st
 RunOutcome stoppedRun(ResultStreams& streams, const std::string& fileName, const char* reason) {
     streams.closeAll();
     streams.removeEarlierResults(fileName);
-    return RunOutcome{RunStatus::Failed, std::string("The computation stopped: ") + reason + ".",
-                      {}};
+    return RunOutcome{
+        RunStatus::Failed, std::string("The computation stopped: ") + reason + ".", {}};
 }
 
 } // namespace

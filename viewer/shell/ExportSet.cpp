@@ -17,8 +17,7 @@ namespace {
 class ExportContext : public ChartContext {
 public:
     explicit ExportContext(const LoadedSet& set)
-        : set_(set), name_(QString::fromStdString(set.name)),
-          foil_(set.shape == SampleShape::Foil) {}
+        : set_(set), name_(QString::fromStdString(set.name)), foil_(set.thin()) {}
 
     bool autoFit() const override { return false; }
     bool foilSample() const override { return foil_; }
@@ -57,7 +56,7 @@ int exportSet(const QString& folder, const QString& setName, QTextStream& errors
     const MessageCapture reports;
     ExportContext context(set);
     const std::vector<SetWindow> windows =
-        buildSetWindows(context, nullptr, fullName, context.foilSample());
+        buildSetWindows(context, nullptr, fullName, kindTraits(*set.shape).charts);
 
     const QString base = QFileInfo(fullName).completeBaseName();
     int failures = 0;
