@@ -82,7 +82,7 @@ void ResultStreams::removeSet(const std::string& fileName) {
 }
 
 bool hasResultFiles(const std::string& fileName) {
-    return std::ranges::any_of(resultExtensions, [&fileName](const char* extension) {
+    return std::ranges::any_of(setFileExtensions, [&fileName](std::string_view extension) {
         return std::filesystem::exists(resultFileName(fileName, extension));
     });
 }
