@@ -8,8 +8,10 @@
 
 #include <ostream>
 
-#include <unistd.h> // getpid
+#include <sys/wait.h>
+#include <unistd.h> // getpid, fork, pipe
 
+#include <algorithm>
 #include <fstream>
 #include <optional>
 #include <vector>
@@ -131,6 +133,56 @@ TEST_F(BatchRun, ASetInUseIsRefusedInAnyLetterCase) {
     EXPECT_NE(testing::internal::GetCapturedStderr().find("Filename is already in use"),
               std::string::npos);
     EXPECT_EQ(readText(path), plate);
+}
+
+// Two processes started at the same moment on one set: the claim gives it to exactly one,
+// and the set's files are those of a single run. The foil's programme is long enough (a few
+// tenths of a second) for the two runs to overlap whatever the order they start in.
+TEST_F(BatchRun, TwoRunsOfOneSetAtOnceComputeItOnce) {
+    const std::string longFoil = "0.2\r\n2e-05\r\n\r\n1\r\n0\r\n0.5\r\n0.3\r\n0\r\n\r\n2\r\n"
+                                 "0 920 1\r\n8000 920 0.8\r\nFoil\r\n0.05\r\n";
+    const auto path = folder_.file("contested.tav");
+    const auto setFiles = [&] {
+        std::vector<std::string> texts;
+        for (const std::filesystem::path& file : filesIn())
+            texts.push_back(file.string() + ":" + readText(folder_.file(file.string())));
+        return texts;
+    };
+    writeText(path, longFoil);
+    ASSERT_EQ(runFiles({path.string()}), 0);
+    const std::vector<std::string> singleRun = setFiles();
+
+    for (int round = 0; round < 3; ++round) {
+        writeText(path, longFoil);
+        int start[2];
+        ASSERT_EQ(::pipe(start), 0);
+        pid_t runs[2];
+        for (pid_t& run : runs) {
+            run = ::fork();
+            if (run == 0) {
+                ::close(start[1]);
+                char go = 0;
+                (void)!::read(start[0], &go, 1); // returns when the test closes its end
+                testing::internal::CaptureStdout();
+                testing::internal::CaptureStderr();
+                ::_exit(runFiles({path.string()}));
+            }
+        }
+        ::close(start[0]);
+        ::close(start[1]);
+        std::vector<int> exits;
+        for (pid_t run : runs) {
+            int status = 0;
+            ::waitpid(run, &status, 0);
+            exits.push_back(WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+        }
+        std::sort(exits.begin(), exits.end());
+        EXPECT_EQ(exits, (std::vector<int>{0, 1})) << "round " << round;
+        EXPECT_EQ(setFiles(), singleRun) << "round " << round;
+    }
+    TFileTable list;
+    ASSERT_TRUE(readFileTable(listFilePath(), list));
+    EXPECT_FALSE(list.contains(path.string()));
 }
 
 TEST_F(BatchRun, CancelKeepsTheProcessDataAndDeletesTheResults) {
