@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <new>
 
 namespace {
 
@@ -87,6 +88,8 @@ private slots:
     void cancelledRunLeavesNothingAndNextRunFinishes();
     void unwritableSetDoesNotRun();
     void failedRunIsReported();
+    void setClaimedByAnotherRunIsLeftAlone();
+    void exceptionInTheRunIsReportedAsAFailedRun();
     void earlierResultsGoOnlyWhenTheUserSays_data();
     void earlierResultsGoOnlyWhenTheUserSays();
 
@@ -291,6 +294,54 @@ void TWskDialogTest::earlierResultsGoOnlyWhenTheUserSays() {
         QVERIFY(existingFiles(set).contains(QStringLiteral("sre")));
         QVERIFY(fileBytes(setFile(set, QStringLiteral("pow"))) != earlierSurface);
     }
+}
+
+void TWskDialogTest::setClaimedByAnotherRunIsLeftAlone() {
+    const QString set = setName(QStringLiteral("claimed.tav"));
+    const QByteArray earlier = "process data of another run\r\n";
+    writeFile(set, earlier);
+    SetClaim other = SetClaim::claim(listFilePath(), set.toStdString());
+    QVERIFY(other.claimed());
+    QWidget main;
+    {
+        TWskDialog dialog(shortFoil(), SampleShape::Foil, set, &main);
+        const int result =
+            execWith(dialog, [&] { clickButton(&dialog, QStringLiteral("button900")); });
+        dialog.releaseSet();
+        QCOMPARE(result, int(QDialog::Rejected));
+    }
+    QCOMPARE(captionsAndTexts(messages_),
+             QStringList{QStringLiteral("Check data!|Filename is already in use")});
+    QCOMPARE(fileBytes(set), earlier);
+    QCOMPARE(existingFiles(set), QStringList{QStringLiteral("tav")});
+    // The other run's claim is its own to release.
+    QVERIFY(listed(set));
+}
+
+void TWskDialogTest::exceptionInTheRunIsReportedAsAFailedRun() {
+    const QString set = setName(QStringLiteral("thrown.tav"));
+    const std::string processData = processDataText(shortFoil(), shapeName(SampleShape::Foil));
+    QWidget main;
+    {
+        TWskDialog dialog(shortFoil(), SampleShape::Foil, set, &main);
+        // The gauge is fed from inside the computation: memory running out there.
+        connect(control<QProgressBar>(&dialog, QStringLiteral("gauge101")),
+                &QProgressBar::valueChanged, [](int percent) {
+                    if (percent >= 50)
+                        throw std::bad_alloc();
+                });
+        const int result =
+            execWith(dialog, [&] { clickButton(&dialog, QStringLiteral("button900")); });
+        dialog.releaseSet();
+        QCOMPARE(result, int(QDialog::Rejected));
+    }
+    QCOMPARE(captionsAndTexts(messages_),
+             QStringList{QStringLiteral("Error!|The computation stopped: the memory ran out.")});
+    // As a failed batch run leaves it: the process data alone.
+    QCOMPARE(fileBytes(set), QByteArray::fromStdString(processData));
+    QCOMPARE(existingFiles(set), QStringList{QStringLiteral("tav")});
+    QVERIFY(!listed(set));
+    QCOMPARE(int(runState.cancelRequested), 0);
 }
 
 TAVCALC_TEST_MAIN(TWskDialogTest)
