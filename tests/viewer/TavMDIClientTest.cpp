@@ -2,6 +2,7 @@
 
 #include "TavMDIClient.h"
 #include "ChartWindows.h"
+#include "LineChart.h"
 #include "MessageBox.h"
 #include "ResultSet.h"
 #include "TestSets.h"
@@ -16,6 +17,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+Q_DECLARE_METATYPE(SampleShape)
+Q_DECLARE_METATYPE(ChartKind)
+
 using namespace Qt::StringLiterals;
 
 class TavMDIClientTest : public QObject {
@@ -28,6 +32,8 @@ private slots:
     void opensTheWindowsOfASet_data();
     void opensTheWindowsOfASet();
     void eachWindowReadsItsOwnFile();
+    void everyKindOpensItsWindowsAndEachReadsItsFile_data();
+    void everyKindOpensItsWindowsAndEachReadsItsFile();
     void cancelOpensNothing();
     void refusesASetInUse_data();
     void refusesASetInUse();
@@ -135,6 +141,51 @@ void TavMDIClientTest::eachWindowReadsItsOwnFile() {
         read.append(QFileInfo(window->fileName()).fileName());
     QCOMPARE(read, (QStringList{u"stal20.twa"_s, u"stal20.gru"_s, u"stal20.tav"_s, u"stal20.pow"_s,
                                 u"stal20.tav"_s, u"stal20.mas"_s, u"stal20.tav"_s}));
+}
+
+void TavMDIClientTest::everyKindOpensItsWindowsAndEachReadsItsFile_data() {
+    QTest::addColumn<SampleShape>("shape");
+    QTest::addColumn<QList<ChartKind>>("kinds"); // in the order the windows are shown
+    QTest::addColumn<bool>("seconds");
+
+    const QList<ChartKind> thick{ChartKind::Hardness,   ChartKind::CaseDepth, ChartKind::Carbon,
+                                 ChartKind::Surface,    ChartKind::Potential, ChartKind::Mass,
+                                 ChartKind::Temperature};
+    const QList<ChartKind> thin{ChartKind::Carbon, ChartKind::Surface, ChartKind::Potential,
+                                ChartKind::Mass,   ChartKind::Mean,    ChartKind::Temperature};
+    QTest::newRow("semi-infinite") << SampleShape::SemiInfinite << thick << false;
+    QTest::newRow("plate") << SampleShape::Plate << thick << false;
+    QTest::newRow("foil") << SampleShape::Foil << thin << true;
+    QTest::newRow("cylinder") << SampleShape::Cylinder << thick << false;
+    QTest::newRow("wire") << SampleShape::Wire << thin << true;
+}
+
+void TavMDIClientTest::everyKindOpensItsWindowsAndEachReadsItsFile() {
+    QFETCH(SampleShape, shape);
+    QFETCH(QList<ChartKind>, kinds);
+    QFETCH(bool, seconds);
+    const QString setName = computeSet(folder_.path(), u"kind-%1.tav"_s.arg(int(shape)), shape);
+
+    TTavMDIClient client(listFile());
+    client.resize(900, 700);
+    MessageCapture capture;
+    const auto windows = client.openSet(setName);
+
+    QList<ChartKind> opened;
+    for (const auto& [kind, window] : windows) {
+        opened.append(kind);
+        window->draw();
+        const ChartDescription& chart = window->chart().description();
+        QVERIFY2(!chart.series.isEmpty(), qPrintable(window->windowTitle()));
+        for (const QList<QPointF>& line : chart.series)
+            QVERIFY2(line.size() > 1, qPrintable(window->windowTitle()));
+    }
+    QCOMPARE(opened, kinds);
+    QCOMPARE(capture.messages().size(), 0);
+    QCOMPARE(client.foilSample(), seconds);
+    const TChartMDIChild* temperature = windows.back().second;
+    QCOMPARE(temperature->chart().description().xCaption,
+             seconds ? u"     Carburizing time, s"_s : u"     Carburizing time, h"_s);
 }
 
 void TavMDIClientTest::cancelOpensNothing() {

@@ -1,6 +1,7 @@
 #include "TestSets.h"
 
 #include "Computation.h"
+#include "KindTraits.h"
 
 #include <QFile>
 
@@ -11,13 +12,14 @@ public:
     void setProgress(int) override {}
 };
 
-// Two stages, short enough to compute in a moment: hours for the thick shapes, seconds for a foil.
+// Two stages, short enough to compute in a moment: hours for the thick shapes, seconds for a
+// foil or a wire.
 ProcessForm shortProgramme(SampleShape shape) {
     ProcessForm form;
     form.steelCarbon = 0.2;
     form.transferCoefficient = 2e-5;
     form.cr = form.mo = form.mn = form.si = form.ni = 0;
-    const bool foil = shape == SampleShape::Foil;
+    const bool foil = kindTraits(shape).thin;
     const double stageEnds[] = {0, foil ? 60.0 : 1.0, foil ? 120.0 : 2.0};
     const double potentials[] = {1.1, 1.1, 0.8};
     for (int row = 0; row < 3; ++row) {
