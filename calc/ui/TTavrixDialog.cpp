@@ -76,17 +76,26 @@ TTavrixDialog::TTavrixDialog(SampleShape shape, QWidget* parent) : QDialog(paren
     columns->addLayout(compositionColumn());
     columns->addStretch();
 
-    auto* page = new QVBoxLayout(this);
+    auto* page = new QVBoxLayout;
     page->setContentsMargins(10, 8, 10, 8);
     page->addLayout(steelRows());
     page->addSpacing(6);
     page->addLayout(columns);
-    page->addStretch();
+    page->addSpacing(12);
     auto* rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
     page->addWidget(rule);
     page->addLayout(fileRows());
+    // A larger window gives the form room around it, not between its rows and columns: the
+    // table's headings stay on their boxes.
+    auto* centred = new QGridLayout(this);
+    centred->setContentsMargins(0, 0, 0, 0);
+    centred->addLayout(page, 1, 1);
+    centred->setRowStretch(0, 1);
+    centred->setRowStretch(2, 1);
+    centred->setColumnStretch(0, 1);
+    centred->setColumnStretch(2, 1);
 
     const bool hasSize = shape != SampleShape::SemiInfinite;
     for (QWidget* sizeControl :

@@ -27,6 +27,7 @@ private slots:
     void frameFitsItsShape_data();
     void frameFitsItsShape();
     void numberBoxesAdmitOnlyNumberCharacters();
+    void formKeepsItsArrangementWhenTheWindowGrows();
     void menuHintsShowInStatusBar();
     void endingClosesTheFrame_data();
     void endingClosesTheFrame();
@@ -120,6 +121,36 @@ void TTavrixFrameTest::numberBoxesAdmitOnlyNumberCharacters() {
                                                                    : QStringLiteral("1,5e-3.E");
         QCOMPARE(box->text(), expected);
     }
+}
+
+void TTavrixFrameTest::formKeepsItsArrangementWhenTheWindowGrows() {
+    TTavrixFrame frame(SampleShape::Plate);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    // Each control's place and size, measured from the first time box.
+    const auto arrangement = [&frame] {
+        const QWidget* anchor = control(&frame, QStringLiteral("edit236"));
+        QStringList places;
+        for (const QWidget* widget : frame.client()->findChildren<QWidget*>()) {
+            if (widget->objectName().isEmpty() || !widget->isVisible())
+                continue;
+            const QPoint at = widget->mapTo(&frame, QPoint()) - anchor->mapTo(&frame, QPoint());
+            places.append(QStringLiteral("%1 at %2,%3 size %4x%5")
+                              .arg(widget->objectName())
+                              .arg(at.x())
+                              .arg(at.y())
+                              .arg(widget->width())
+                              .arg(widget->height()));
+        }
+        return places;
+    };
+    const QStringList normal = arrangement();
+    QVERIFY(normal.size() > 40);
+
+    frame.resize(1800, 1300);
+    QTRY_COMPARE(frame.client()->size().height() > 1100, true);
+
+    QCOMPARE(arrangement(), normal);
 }
 
 void TTavrixFrameTest::menuHintsShowInStatusBar() {

@@ -50,6 +50,8 @@ private slots:
     void deleteDialogSaysWhatItDoes();
     void printsTheActiveChart();
     void arrangesMinimisedWindowsAlongTheBottom();
+    void newSetShowsEveryTitleBar();
+    void cascadeKeepsTheOpeningSize();
 
 private:
     QString listFile() const { return folder_.filePath(u"pliki.lst"_s); }
@@ -456,6 +458,56 @@ void TavMDIClientTest::arrangesMinimisedWindowsAlongTheBottom() {
         QCOMPARE(window->geometry().bottom() + 1, client.viewport()->height());
         QCOMPARE(window->geometry().left(), left);
         left = window->geometry().right() + 1;
+    }
+}
+
+namespace {
+
+// The title bar of a chart window: the strip above the window's own widget.
+QRect titleBar(const QMdiSubWindow& window) {
+    return QRect(window.geometry().topLeft(), QSize(window.width(), window.widget()->y()));
+}
+
+} // namespace
+
+void TavMDIClientTest::newSetShowsEveryTitleBar() {
+    TTavMDIClient client(listFile());
+    client.resize(1000, 760);
+    client.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&client));
+
+    // A second set goes over the first; its own title bars must all show.
+    for (const QString& setName : {plate_, foil_}) {
+        const auto windows = client.openSet(setName);
+        const QList<QMdiSubWindow*> stacked = client.subWindowList(QMdiArea::StackingOrder);
+        for (const auto& [kind, window] : windows) {
+            const QRect bar = titleBar(*window);
+            QVERIFY(bar.height() > 10);
+            QVERIFY2(client.viewport()->rect().contains(bar), qPrintable(window->windowTitle()));
+            for (qsizetype above = stacked.indexOf(window) + 1; above < stacked.size(); ++above)
+                QVERIFY2(!stacked[above]->geometry().intersects(bar),
+                         qPrintable(window->windowTitle() + u" under "_s +
+                                    stacked[above]->windowTitle()));
+        }
+        QCOMPARE(client.activeSubWindow()->windowTitle(), setName + u" - T"_s);
+    }
+}
+
+void TavMDIClientTest::cascadeKeepsTheOpeningSize() {
+    TTavMDIClient client(listFile());
+    client.resize(1000, 760);
+    client.show();
+    const auto windows = client.openSet(plate_);
+    QList<QSize> opened;
+    for (const auto& [kind, window] : windows)
+        opened.append(window->size());
+
+    windows.front().second->resize(300, 200);
+    client.cascadeSubWindows();
+
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        QCOMPARE(windows[i].second->size(), opened[static_cast<qsizetype>(i)]);
+        QVERIFY(windows[i].second->chart().height() > 200);
     }
 }
 

@@ -53,6 +53,10 @@ TChartMDIChild::TChartMDIChild(ChartContext& context, const QString& title,
 
 TChartMDIChild::~TChartMDIChild() = default;
 
+QSize TChartMDIChild::sizeHint() const {
+    return openingSize;
+}
+
 const LoadedSet& TChartMDIChild::openedSet() const {
     static const LoadedSet none;
     const LoadedSet* set = context_.openSet();

@@ -42,6 +42,10 @@ public:
     const TSkala& scale() const { return scale_; }
     const LineChart& chart() const { return *chart_; }
 
+    // The size the window opens at. Cascading lays the windows out at their size hint: without
+    // this one, the hand-placed chart would leave a window a bare title bar.
+    QSize sizeHint() const override;
+
 signals:
     void drawn();
 

@@ -8,6 +8,8 @@
 #include <QMdiSubWindow>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 
 namespace {
 
@@ -103,7 +105,41 @@ TTavMDIClient::showSet(const LoadedSet& set, const BuiltWindow& built) {
         window->show();
         shown.emplace_back(made.kind, window);
     }
+    placeInCascade(shown);
     return shown;
+}
+
+void TTavMDIClient::placeInCascade(
+    const std::vector<std::pair<ChartKind, TChartMDIChild*>>& windows) {
+    if (windows.empty())
+        return;
+    QMdiSubWindow& first = *windows.front().second;
+    // The title bar is the strip above the shown window's widget; the style's metric leaves out
+    // its border.
+    QStyleOptionTitleBar options;
+    options.initFrom(&first);
+    const int titleBar =
+        std::max(first.widget()->y(),
+                 first.style()->pixelMetric(QStyle::PM_TitleBarHeight, &options, &first) + 4);
+    const int step = titleBar + 2;
+    const int steps = static_cast<int>(windows.size()) - 1;
+    const QSize room = viewport()->size();
+    // At its opening size where the client has room for the whole cascade, smaller where not.
+    const QSize opening = first.sizeHint();
+    const QSize size(
+        std::max(std::min(opening.width(), room.width() - steps * step), opening.width() / 2),
+        std::max(std::min(opening.height(), room.height() - steps * step), opening.height() / 2));
+    // After the windows already open, or from the corner when the cascade would leave the client.
+    const int lastStart =
+        std::min((room.width() - size.width()) / step, (room.height() - size.height()) / step) -
+        steps;
+    const auto others = subWindowList().size() - static_cast<qsizetype>(windows.size());
+    const int start = lastStart > 0 ? static_cast<int>(others % (lastStart + 1)) : 0;
+    int place = start;
+    for (const auto& [kind, window] : windows) {
+        window->setGeometry(QRect(QPoint(place * step, place * step), size));
+        ++place;
+    }
 }
 
 void TTavMDIClient::printActiveChart() {

@@ -53,6 +53,9 @@ public:
     void arrangeIcons();
 
 private:
+    // Lays `windows` out one title bar below and to the right of each other, after the windows
+    // already open, so that every title bar and its buttons stay in view.
+    void placeInCascade(const std::vector<std::pair<ChartKind, TChartMDIChild*>>& windows);
     QString chooseUnusedSet(const QString& title, const QString& refusalCaption,
                             const QString& acceptLabel = QString());
     bool confirmDeleting(const QString& setName);
