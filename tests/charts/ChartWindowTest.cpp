@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QPainter>
+#include <QPicture>
 #include <QPrinter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -41,6 +43,7 @@ private slots:
     void dataPastTheInitialAxes_data();
     void dataPastTheInitialAxes();
     void print();
+    void printedPageNamesTheSetAboveTheChart();
     void noSetBeingOpened();
     void unreadableFile_data();
     void unreadableFile();
@@ -291,10 +294,35 @@ void ChartWindowTest::print() {
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(folder.filePath(u"hv.pdf"_s));
-    window->print(printer);
+    window->print(printer, {u"stal20.tav"_s, u"HV: Hardness, HV"_s});
     QFile pdf(printer.outputFileName());
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.readAll().startsWith("%PDF"));
+}
+
+void ChartWindowTest::printedPageNamesTheSetAboveTheChart() {
+    auto* window = new TTwardoscMDIChild(set_->context, u"HV"_s);
+    showIn(set_->area, *window);
+    // A picture records the text drawn as text, so that the test can find it.
+    QPicture page;
+    QPainter painter(&page);
+    window->paintPage(painter, QRectF(0, 0, 800, 1100), {u"walk1.tav"_s, u"HV: Hardness, HV"_s});
+    painter.end();
+
+    const auto recorded = [&page](const QString& text) {
+        QByteArray utf16;
+        for (const QChar character : text)
+            utf16.append(char(character.unicode() >> 8)).append(char(character.unicode() & 0xff));
+        return QByteArray(page.data(), page.size()).indexOf(utf16);
+    };
+    const qsizetype setName = recorded(u"walk1.tav"_s);
+    const qsizetype title = recorded(u"HV: Hardness, HV"_s);
+    QVERIFY(setName >= 0);
+    QVERIFY(title > setName);
+    // The chart follows the heading: its axis caption is painted after it.
+    QVERIFY(recorded(u"Distance from the surface, mm"_s) > title);
+    // Scaled to the width of the page.
+    QVERIFY(page.boundingRect().width() > 700);
 }
 
 void ChartWindowTest::noSetBeingOpened() {

@@ -264,13 +264,13 @@ QImage LineChart::image(QSize size, qreal pixelRatio) const {
     picture.setDevicePixelRatio(pixelRatio);
     picture.fill(Qt::white);
     QPainter painter(&picture);
-    renderTo(painter, QRectF(QPointF(0, 0), size));
+    renderTo(painter, QRectF(QPointF(0, 0), size), size);
     return picture;
 }
 
-void LineChart::renderTo(QPainter& painter, const QRectF& target) const {
+void LineChart::renderTo(QPainter& painter, const QRectF& target, QSizeF layoutSize) const {
     QGraphicsScene scene;
-    QChart* chart = buildChart(description_, target.size()).release();
+    QChart* chart = buildChart(description_, layoutSize).release();
     scene.addItem(chart); // the scene owns the chart from here
     painter.setRenderHint(QPainter::Antialiasing);
     scene.render(&painter, target, chart->geometry());

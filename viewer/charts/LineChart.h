@@ -61,8 +61,9 @@ public:
     void copyToClipboard() const;
     // The described chart laid out for `size`, at `pixelRatio` image pixels per unit of size.
     QImage image(QSize size, qreal pixelRatio = 1) const;
-    // The described chart laid out for `target` (printers).
-    void renderTo(QPainter& painter, const QRectF& target) const;
+    // The described chart laid out for `layoutSize` and drawn into `target` as the painter's
+    // own lines and text (vectors on a printer or in a PDF file).
+    void renderTo(QPainter& painter, const QRectF& target, QSizeF layoutSize) const;
 
     const ChartDescription& description() const { return description_; }
 

@@ -7,6 +7,7 @@
 #include "TAxisSetup.h"
 
 #include <QFile>
+#include <QFontMetricsF>
 #include <QIcon>
 #include <QPainter>
 #include <QPrinter>
@@ -32,9 +33,9 @@ QIcon chartIcon(const QString& name) {
 // it keeps its size while automatic fitting is off): a new window opens at this size.
 constexpr QSize openingSize(520, 400);
 
-// Printers have many times the screen's resolution; a picture at this multiple of the drawn
-// size keeps lines and text sharp on paper.
-constexpr qreal printPixelRatio = 4;
+// A printed chart is laid out as on a screen of this resolution and scaled onto the paper,
+// so that its text keeps the proportions it has on screen.
+constexpr qreal screenDpi = 96;
 
 } // namespace
 
@@ -100,14 +101,36 @@ void TChartMDIChild::scaleAxes() {
     draw();
 }
 
-void TChartMDIChild::print(QPrinter& printer) const {
+void TChartMDIChild::print(QPrinter& printer, const QStringList& heading) const {
     QPainter painter(&printer);
-    if (!painter.isActive())
-        return;
-    const QImage picture = chart_->image(chart_->size(), printPixelRatio);
-    const QRect page = painter.viewport();
-    const QSize fitted = chart_->size().scaled(page.size(), Qt::KeepAspectRatio);
-    painter.drawImage(QRect(page.topLeft(), fitted), picture);
+    if (painter.isActive())
+        paintPage(painter, painter.viewport(), heading);
+}
+
+void TChartMDIChild::paintPage(QPainter& painter, const QRectF& page,
+                               const QStringList& heading) const {
+    QFont font = painter.font();
+    font.setPointSizeF(11);
+    font.setBold(true); // the first line, the set's name
+    qreal top = page.top();
+    for (const QString& line : heading) {
+        painter.setFont(font);
+        const QFontMetricsF metrics(font, painter.device());
+        painter.drawText(QRectF(page.left(), top, page.width(), metrics.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter,
+                         metrics.elidedText(line, Qt::ElideMiddle, page.width()));
+        top += metrics.height() * 1.2;
+        font.setBold(false);
+    }
+    top += QFontMetricsF(font, painter.device()).height();
+
+    // The chart at its size on screen, scaled to the room under the heading.
+    const QRectF room(page.left(), top, page.width(), page.bottom() - top);
+    const qreal toScreen = screenDpi / painter.device()->logicalDpiX();
+    const QSizeF screenSize =
+        chart_->size().isEmpty() ? QSizeF(openingSize) : QSizeF(chart_->size());
+    const QSizeF fitted = screenSize.scaled(room.size(), Qt::KeepAspectRatio);
+    chart_->renderTo(painter, QRectF(room.topLeft(), fitted), fitted * toScreen);
 }
 
 bool TChartMDIChild::exportTo(const QString& pngPath, const QString& csvPath, QSize size) const {

@@ -19,7 +19,9 @@
 #include <memory>
 
 class LineChart;
+class QPainter;
 class QPrinter;
+class QRectF;
 class TAxisSetup;
 
 class TChartMDIChild : public QMdiSubWindow {
@@ -33,7 +35,11 @@ public:
     // The kind's scale dialog on this window's `TSkala`, then a drawing whichever button
     // closed it.
     void scaleAxes();
-    void print(QPrinter& printer) const;
+    // One page: the `heading` lines (the set's name, the chart's title) above the chart, which
+    // is drawn as lines and text, not as a picture, so that it stays sharp at any zoom.
+    void print(QPrinter& printer, const QStringList& heading) const;
+    // That page, painted within `page` of the painter's device.
+    void paintPage(QPainter& painter, const QRectF& page, const QStringList& heading) const;
     // The chart as drawn, laid out for `size`, as a PNG file, and its lines' points as CSV.
     bool exportTo(const QString& pngPath, const QString& csvPath, QSize size) const;
 

@@ -58,7 +58,6 @@ int exportSet(const QString& folder, const QString& setName, QTextStream& errors
     const std::vector<SetWindow> windows =
         buildSetWindows(context, nullptr, fullName, kindTraits(*set.shape).charts);
 
-    const QString base = QFileInfo(fullName).completeBaseName();
     int failures = 0;
     for (const auto& [kind, window] : windows) {
         if (chartFileStatus(set, kind) != FileStatus::Whole) {
@@ -66,7 +65,7 @@ int exportSet(const QString& folder, const QString& setName, QTextStream& errors
             ++failures;
         }
         window->draw();
-        const QString stem = target.filePath(base + u'-' + chartFileStem(kind));
+        const QString stem = chartFileBase(target.path(), fullName, kind);
         if (!window->exportTo(stem + QStringLiteral(".png"), stem + QStringLiteral(".csv"),
                               exportSize)) {
             errors << "tavrix: cannot write " << stem << ".png or .csv" << Qt::endl;

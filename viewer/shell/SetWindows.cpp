@@ -3,6 +3,9 @@
 #include "ChartWindows.h"
 #include "ResultSet.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace {
 
 struct KindNames {
@@ -34,7 +37,7 @@ KindNames namesOf(ChartKind kind) {
 }
 
 QString titleOf(const QString& setName, ChartKind kind) {
-    return setName + QStringLiteral(" - ") + QString::fromUtf16(namesOf(kind).title);
+    return setName + QStringLiteral(" - ") + chartTitle(kind);
 }
 
 std::unique_ptr<TChartMDIChild> buildWindow(ChartContext& context, QWidget* client,
@@ -88,6 +91,15 @@ std::vector<SetWindow> buildSetWindows(ChartContext& context, QWidget* client,
 
 QString chartFileStem(ChartKind kind) {
     return QString::fromUtf16(namesOf(kind).fileStem);
+}
+
+QString chartTitle(ChartKind kind) {
+    return QString::fromUtf16(namesOf(kind).title);
+}
+
+QString chartFileBase(const QString& folder, const QString& setName, ChartKind kind) {
+    return QDir(folder).filePath(QFileInfo(setName).completeBaseName() + u'-' +
+                                 chartFileStem(kind));
 }
 
 QString chartSourceFile(const QString& setName, ChartKind kind) {

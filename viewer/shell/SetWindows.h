@@ -34,6 +34,11 @@ std::vector<SetWindow> buildSetWindows(ChartContext& context, QWidget* client,
 
 // A name of the kind fit for a file name: "T", "Pot", "C", "G", "Pow", "HV", "Masa", "Srednia".
 QString chartFileStem(ChartKind kind);
+// The name the kind's window has after the set's: "T", ..., "Średnia".
+QString chartTitle(ChartKind kind);
+// A file for the kind's chart of the set, without its extension: the set's base name, "-" and
+// the kind's stem ("walk1-T"), in `folder`.
+QString chartFileBase(const QString& folder, const QString& setName, ChartKind kind);
 
 // The file of the set that the kind's window reads.
 QString chartSourceFile(const QString& setName, ChartKind kind);

@@ -1,6 +1,7 @@
 #include "TavMDIClient.h"
 
 #include "ChartWindows.h"
+#include "LineChart.h"
 #include "MessageBox.h"
 #include "ResultSet.h"
 
@@ -97,11 +98,15 @@ TTavMDIClient::showSet(const LoadedSet& set, const BuiltWindow& built) {
     openSet_ = nullptr;
     OpenData.clear();
 
+    // Closed windows leave the table here; a new window at a closed one's address replaces it.
+    const QList<QMdiSubWindow*> open = subWindowList();
+    shownCharts_.removeIf([&open](const auto& entry) { return !open.contains(entry.key()); });
     std::vector<std::pair<ChartKind, TChartMDIChild*>> shown;
     for (SetWindow& made : windows) {
         TChartMDIChild* window = made.window.release();
         window->setAttribute(Qt::WA_DeleteOnClose);
         addSubWindow(window);
+        shownCharts_.insert(window, {QString::fromStdString(set.name), made.kind});
         window->show();
         shown.emplace_back(made.kind, window);
     }
@@ -148,8 +153,17 @@ void TTavMDIClient::printActiveChart() {
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(chart->windowTitle());
+    QStringList heading{chart->windowTitle()};
+    if (const auto shown = shownCharts_.constFind(chart); shown != shownCharts_.cend()) {
+        // A PDF file beside the set, named after it and the chart, is what the dialog offers.
+        const QString setFolder = QFileInfo(shown->setName).absolutePath();
+        printer.setOutputFileName(chartFileBase(setFolder, shown->setName, shown->kind) +
+                                  QStringLiteral(".pdf"));
+        heading = QStringList{shown->setName, chartTitle(shown->kind) + QStringLiteral(": ") +
+                                                  chart->chart().description().yCaption};
+    }
     if (choosePrinter_(printer, this))
-        chart->print(printer);
+        chart->print(printer, heading);
 }
 
 void TTavMDIClient::arrangeIcons() {

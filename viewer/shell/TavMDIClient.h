@@ -9,6 +9,7 @@
 #include "LoadedSet.h"
 #include "SetWindows.h"
 
+#include <QHash>
 #include <QMdiArea>
 
 #include <functional>
@@ -59,6 +60,14 @@ private:
     QString chooseUnusedSet(const QString& title, const QString& refusalCaption,
                             const QString& acceptLabel = QString());
     bool confirmDeleting(const QString& setName);
+
+    // What each chart window of an opened set shows, for printing. The keys are never
+    // dereferenced: a window may have closed since.
+    struct ShownChart {
+        QString setName;
+        ChartKind kind;
+    };
+    QHash<const QMdiSubWindow*, ShownChart> shownCharts_;
 
     bool AutoFit = true;
     bool FoilSample = false; // the set is timed in seconds: a foil or a wire
