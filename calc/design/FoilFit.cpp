@@ -1,6 +1,7 @@
 #include "FoilFit.h"
 
 #include "Computation.h"
+#include "KindTraits.h"
 #include "ProcessCheck.h"
 #include "RootFinding.h"
 #include "RunState.h"
@@ -58,7 +59,7 @@ FoilFitResult fitTransferCoefficient(const ProcessForm& test, SampleShape shape,
         result.reason = std::move(reason);
         return result;
     };
-    if (shape != SampleShape::Foil && shape != SampleShape::Wire)
+    if (!kindTraits(shape).thin)
         return refuse("sample shape " + std::string(shapeName(shape)) +
                       ": the foil test needs a foil or a wire");
     TDane data = processRecord(test);

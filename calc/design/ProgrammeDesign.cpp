@@ -1,6 +1,7 @@
 #include "ProgrammeDesign.h"
 
 #include "Computation.h"
+#include "KindTraits.h"
 #include "ProcessCheck.h"
 #include "RootFinding.h"
 #include "RunState.h"
@@ -400,7 +401,7 @@ DesignResult ProgrammeSearch::run() {
 } // namespace
 
 std::optional<std::string> designRefusesShape(SampleShape shape) {
-    if (shape == SampleShape::Foil || shape == SampleShape::Wire)
+    if (kindTraits(shape).thin)
         return std::string("sample shape ") + std::string(shapeName(shape)) +
                ": design is for thick shapes (a semi-infinite sample, a plate or a cylinder); "
                "a foil or wire takes up carbon through its whole section";
