@@ -5,6 +5,7 @@
 #include "BatchRun.h"
 #include "CalcCommandLine.h"
 #include "DesignCommands.h"
+#include "SetNames.h"
 #include "TTavrixApp.h"
 #include "WindowSystem.h"
 #include "WindowSystemStart.h"
@@ -23,16 +24,26 @@ std::vector<std::string> modeWords(const std::vector<std::string>& arguments) {
     return words;
 }
 
+// An installed copy makes the user's data folder at its first use, where set names without a
+// folder lead. Going on without it, the in-use list reports what it cannot do.
+void prepareData() {
+    if (const std::optional<std::string> problem = prepareDataFolder())
+        std::fprintf(stderr, "tavcalc: %s\n", problem->c_str());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     switch (calcMode(arguments)) {
     case CalcMode::Run:
+        prepareData();
         return runBatch(modeWords(arguments));
     case CalcMode::Design:
+        prepareData();
         return runDesignCommand(modeWords(arguments));
     case CalcMode::FitBeta:
+        prepareData();
         return runFitCommand(modeWords(arguments));
     case CalcMode::Help:
         std::fputs(calcUsage().c_str(), stdout);
@@ -50,6 +61,7 @@ int main(int argc, char** argv) {
         std::fputs(noDisplayLine().c_str(), stderr);
         return 1;
     }
+    prepareData();
     auto app = [&] {
         WindowSystemStart start(noDisplayLine());
         return std::make_unique<TTavrixApp>(argc, argv);

@@ -20,7 +20,13 @@ std::string usageText(std::span<const UsageLine> lines) {
 }
 
 std::string setNameNotes() {
-    return "A relative SET.tav is taken from the current folder, else from the program folder.\n"
-           "Program folder (examples, help pages, the in-use list pliki.lst): " +
-           programFolder() + "\n";
+    const ProgramFolders& folders = programFolders();
+    std::string notes =
+        "A relative SET.tav is taken from the current folder, else from the data folder.\n";
+    if (folders.portable)
+        return notes + "Data folder of this portable copy (the in-use list pliki.lst, sets named " +
+               "without a folder, examples, help pages): " + folders.data + "\n";
+    return notes + "Data folder of this user (the in-use list pliki.lst, sets named without a " +
+           "folder, examples): " + folders.data +
+           "\nHelp pages and examples as installed: " + folders.shipped + "\n";
 }

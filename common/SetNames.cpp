@@ -1,30 +1,95 @@
 #include "SetNames.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
 namespace {
+
+std::string asFolder(const std::filesystem::path& path) {
+    std::string folder = path.string();
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
+    return folder;
+}
 
 std::string readProgramFolder() {
     std::error_code error;
     const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error)
         return "./";
-    std::string folder = exe.parent_path().string();
-    if (folder.empty() || folder.back() != '/')
-        folder += '/';
-    return folder;
+    return asFolder(exe.parent_path());
+}
+
+std::string_view environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
+// $HOME, or the account's home folder where the environment has none.
+std::string homeFolder() {
+    const std::string_view home = environment("HOME");
+    if (!home.empty())
+        return std::string(home);
+    const passwd* account = getpwuid(getuid());
+    return account != nullptr && account->pw_dir != nullptr ? account->pw_dir : "/";
 }
 
 } // namespace
 
+ProgramFolders programFoldersAt(std::string program, std::string_view xdgDataHome,
+                                std::string_view home) {
+    std::error_code error;
+    if (std::filesystem::exists(program + "tavrix.portable", error))
+        return {program, program, program, true};
+    const std::filesystem::path prefix = std::filesystem::path(program).parent_path().parent_path();
+    // The XDG rule: a data home that is not an absolute path is ignored.
+    const std::filesystem::path dataHome = !xdgDataHome.empty() && xdgDataHome.front() == '/'
+                                               ? std::filesystem::path(xdgDataHome)
+                                               : std::filesystem::path(home) / ".local/share";
+    return {std::move(program), asFolder(prefix / "share/tavrix"), asFolder(dataHome / "Tavrix"),
+            false};
+}
+
+const ProgramFolders& programFolders() {
+    static const ProgramFolders folders =
+        programFoldersAt(readProgramFolder(), environment("XDG_DATA_HOME"), homeFolder());
+    return folders;
+}
+
 const std::string& programFolder() {
-    static const std::string folder = readProgramFolder();
-    return folder;
+    return programFolders().program;
+}
+
+const std::string& dataFolder() {
+    return programFolders().data;
+}
+
+std::optional<std::string> prepareDataFolder(const ProgramFolders& folders) {
+    if (folders.portable)
+        return std::nullopt;
+    std::error_code error;
+    if (!std::filesystem::create_directories(folders.data, error)) {
+        if (error)
+            return "Cannot make the data folder " + folders.data + ": " + error.message();
+        return std::nullopt; // made at an earlier start
+    }
+    std::filesystem::copy(folders.shipped + "examples", folders.data + "examples",
+                          std::filesystem::copy_options::recursive, error);
+    if (error)
+        return "Cannot copy the examples into " + folders.data + ": " + error.message();
+    return std::nullopt;
+}
+
+std::optional<std::string> prepareDataFolder() {
+    return prepareDataFolder(programFolders());
 }
 
 std::string listFilePath() {
-    return programFolder() + "pliki.lst";
+    return dataFolder() + "pliki.lst";
 }
 
 bool isCompleteName(std::string_view name) {
@@ -38,13 +103,13 @@ std::string completeName(std::string_view name, std::string_view folder) {
 }
 
 std::string completeName(std::string_view name) {
-    return completeName(name, programFolder());
+    return completeName(name, dataFolder());
 }
 
 std::string commandLineName(std::string_view name) {
     std::error_code error;
     const std::filesystem::path here = std::filesystem::current_path(error);
-    return commandLineName(name, error ? std::filesystem::path("/") : here, programFolder());
+    return commandLineName(name, error ? std::filesystem::path("/") : here, dataFolder());
 }
 
 std::string commandLineName(std::string_view name, const std::filesystem::path& currentFolder,

@@ -2,17 +2,43 @@
 // Names of a result set and of the files that belong to it.
 //
 // A set is named by the full path of its process-data file. A name is complete when it is an
-// absolute path; any other name is taken relative to the program folder, the folder of the
-// running executable (so both programs, installed side by side, agree on where a set lives).
+// absolute path; any other name is taken relative to the data folder (below), which both
+// programs, installed side by side, work out alike, so they agree on where a set lives.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
-// Folder of the running executable, ending in "/"; read once from the system.
-const std::string& programFolder();
+// Where a copy of the programs keeps its files. A portable copy, marked by the file
+// "tavrix.portable" beside the programs (the build folder, a folder filled by cmake --install),
+// keeps everything in the program folder. An installed copy, read-only for its users with the
+// programs in <prefix>/bin, ships its help pages and examples in <prefix>/share/tavrix/ and
+// keeps what each user makes in the user's data folder: $XDG_DATA_HOME/Tavrix/, by default
+// ~/.local/share/Tavrix/. Every folder ends in "/".
+struct ProgramFolders {
+    std::string program; // the running executable's
+    std::string shipped; // help pages, and the examples as shipped
+    std::string data;    // the in-use list and the sets named without a folder
+    bool portable = true;
+};
 
-// Path of the in-use list "pliki.lst" in the program folder.
+// The folders of a copy whose programs lie in `program`; `xdgDataHome` and `home` as the
+// environment gives them (either may be empty).
+ProgramFolders programFoldersAt(std::string program, std::string_view xdgDataHome,
+                                std::string_view home);
+// The running program's, read once from the system.
+const ProgramFolders& programFolders();
+
+const std::string& programFolder();
+const std::string& dataFolder();
+
+// Makes an installed copy's data folder at its first use and copies the shipped examples into
+// it; nothing to do for a portable copy. The problem, for the user, when that failed.
+std::optional<std::string> prepareDataFolder(const ProgramFolders& folders);
+std::optional<std::string> prepareDataFolder();
+
+// Path of the in-use list "pliki.lst" in the data folder.
 std::string listFilePath();
 
 bool isCompleteName(std::string_view name);
@@ -23,7 +49,7 @@ std::string completeName(std::string_view name);
 
 // A set named on a command line (every command-line mode of both programs asks this): a complete
 // name as it is; a relative one from the current folder when a file of that name is there, as
-// command-line programs do, else from the program folder, where the bundled examples lie. A name
+// command-line programs do, else from the data folder, where the bundled examples lie. A name
 // found in neither place is the current folder's, so that a message names what the user typed.
 std::string commandLineName(std::string_view name);
 std::string commandLineName(std::string_view name, const std::filesystem::path& currentFolder,

@@ -5,6 +5,7 @@
 #include "GuardedApplication.h"
 #include "NumericLocale.h"
 #include "RestartLoop.h"
+#include "SetNames.h"
 #include "TavApp.h"
 #include "WindowSystemStart.h"
 
@@ -39,6 +40,11 @@ int main(int argc, char* argv[]) {
         }
         break;
     }
+
+    // An installed copy makes the user's data folder at its first start. Going on without it,
+    // the in-use list reports what it cannot do.
+    if (const std::optional<std::string> problem = prepareDataFolder())
+        QTextStream(stderr) << "tavrix: " << QString::fromStdString(*problem) << Qt::endl;
 
     const auto application = [&] {
         WindowSystemStart start(noDisplayLine().toStdString());

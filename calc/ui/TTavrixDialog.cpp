@@ -325,7 +325,7 @@ void TTavrixDialog::browse() {
 }
 
 void TTavrixDialog::help() {
-    const QString page = pathText(programFolder()) + QStringLiteral("help/calchelp.html");
+    const QString page = pathText(programFolders().shipped) + QStringLiteral("help/calchelp.html");
     if (!helpWindow_)
         helpWindow_ = new THelpWindow(this);
     if (!helpWindow_->showPage(page))

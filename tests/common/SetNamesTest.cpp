@@ -94,3 +94,92 @@ INSTANTIATE_TEST_SUITE_P(
                     CommandLineNameCase{"./sub/x.tav", true, false, "here/sub/x.tav"},
                     CommandLineNameCase{"sub/x.tav", false, true, "program/sub/x.tav"},
                     CommandLineNameCase{"/data/20HMN.tav", false, false, "/data/20HMN.tav"}));
+
+// A copy of the programs in "<root>/usr/bin/", with or without the portable marker, and the
+// environment its user has.
+struct FolderRuleCase {
+    const char* label;
+    bool marked;
+    const char* xdgDataHome; // "@" stands for the test's folder
+    const char* expectedData;
+};
+
+void PrintTo(const FolderRuleCase& row, std::ostream* out) {
+    *out << row.label;
+}
+
+class ProgramFolderRule : public testing::TestWithParam<FolderRuleCase> {
+protected:
+    void SetUp() override {
+        root_ = std::filesystem::temp_directory_path() /
+                ("tavrix-folders-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(root_ / "usr/bin");
+        std::filesystem::create_directories(root_ / "usr/share/tavrix/examples");
+        std::ofstream(root_ / "usr/share/tavrix/examples/plate.tav") << "0.2\n";
+    }
+    void TearDown() override { std::filesystem::remove_all(root_); }
+
+    std::string at(std::string_view path) const {
+        std::string text(path);
+        if (const std::size_t marker = text.find('@'); marker != std::string::npos)
+            text.replace(marker, 1, root_.string());
+        return text;
+    }
+    ProgramFolders folders(const FolderRuleCase& row) const {
+        const std::string program = (root_ / "usr/bin/").string();
+        if (row.marked)
+            std::ofstream(program + "tavrix.portable") << "portable\n";
+        return programFoldersAt(program, at(row.xdgDataHome), at("@/home"));
+    }
+
+    std::filesystem::path root_;
+};
+
+TEST_P(ProgramFolderRule, PortableCopiesKeepEverythingBesideThemInstalledOnesUseTheUsersFolder) {
+    const FolderRuleCase& row = GetParam();
+    const ProgramFolders result = folders(row);
+
+    const std::string program = (root_ / "usr/bin/").string();
+    EXPECT_EQ(result.program, program);
+    EXPECT_EQ(result.portable, row.marked);
+    EXPECT_EQ(result.data, at(row.expectedData));
+    EXPECT_EQ(result.shipped, row.marked ? program : (root_ / "usr/share/tavrix/").string());
+}
+
+TEST_P(ProgramFolderRule, TheFirstUseOfAnInstalledCopyGetsTheExamplesOnce) {
+    const FolderRuleCase& row = GetParam();
+    const ProgramFolders result = folders(row);
+
+    EXPECT_EQ(prepareDataFolder(result), std::nullopt);
+    const std::filesystem::path copied = result.data + "examples/plate.tav";
+    EXPECT_EQ(std::filesystem::exists(copied), !row.marked);
+    if (row.marked)
+        return;
+    // The user's own changes stay: the examples are copied when the folder is made, not later.
+    std::filesystem::remove(copied);
+    EXPECT_EQ(prepareDataFolder(result), std::nullopt);
+    EXPECT_FALSE(std::filesystem::exists(copied));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SetNames, ProgramFolderRule,
+    testing::Values(FolderRuleCase{"PortableIgnoresXdg", true, "@/xdg", "@/usr/bin/"},
+                    FolderRuleCase{"InstalledHome", false, "", "@/home/.local/share/Tavrix/"},
+                    FolderRuleCase{"InstalledXdg", false, "@/xdg", "@/xdg/Tavrix/"},
+                    FolderRuleCase{"RelativeXdgIgnored", false, "xdg",
+                                   "@/home/.local/share/Tavrix/"}),
+    [](const testing::TestParamInfo<FolderRuleCase>& rule) {
+        return std::string(rule.param.label);
+    });
+
+TEST(SetNames, ADataFolderThatCannotBeMadeIsReported) {
+    const std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                       ("tavrix-not-a-folder-" + std::to_string(::getpid()));
+    std::ofstream(file) << "x";
+    const ProgramFolders folders{"/usr/bin/", "/usr/share/tavrix/", file.string() + "/Tavrix/",
+                                 false};
+    const std::optional<std::string> problem = prepareDataFolder(folders);
+    std::filesystem::remove(file);
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_NE(problem->find(folders.data), std::string::npos) << *problem;
+}

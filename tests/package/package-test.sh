@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds the Debian package of a build folder, checks it as Debian's tools do, unpacks it into a
 # temporary root and runs the programs from there as a user with an empty home folder would.
-# Usage: package-test.sh BUILD_FOLDER CPACK
+# Usage: package-test.sh BUILD_FOLDER CPACK CMAKE
 set -euo pipefail
 build=$1
 cpack=$2
+cmake=$3
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -37,4 +38,49 @@ for program in tavcalc tavrix; do
             grep -qF -- "$form" <<<"$rendered" || fail "$page lacks \"$form\""
         done
 done
+# An installed copy keeps what the user makes in the user's data folder, never beside itself.
+snapshot() { find "$root" -printf '%P %s %T@\n' | sort; }
+before=$(snapshot)
+home=$work/home
+mkdir "$home" "$work/elsewhere"
+data=$home/.local/share/Tavrix/
+as_user() { (cd "$work/elsewhere" && env -u XDG_DATA_HOME HOME="$home" "$@"); }
+
+for program in tavcalc tavrix; do
+    as_user "$root/usr/bin/$program" --help | grep -qF "Data folder of this user (" ||
+        fail "$program --help does not name the data folder"
+    as_user "$root/usr/bin/$program" --help | grep -qF "): $data" ||
+        fail "$program --help names another data folder than $data"
+done
+as_user "$root/usr/bin/tavcalc" --run examples/case-hardening.tav >"$work/run.log" 2>&1 || {
+    cat "$work/run.log"
+    fail "tavcalc --run of an example by its relative name"
+}
+for extension in tav pow mas gru twa; do
+    [ -s "$data/examples/case-hardening.$extension" ] ||
+        fail "case-hardening.$extension is not in the data folder"
+done
+[ -f "$data/examples/plate.tav" ] || fail "the other examples were not copied"
+[ -f "$data/pliki.lst" ] || fail "pliki.lst is not in the data folder"
+
+as_user "$root/usr/bin/tavrix" --export "$work/charts" examples/case-hardening.tav >"$work/export.log" 2>&1 || {
+    cat "$work/export.log"
+    fail "tavrix --export of the computed set"
+}
+[ "$(ls "$work"/charts/*.png | wc -l)" -eq 7 ] || fail "the export did not draw seven charts"
+
+[ "$before" = "$(snapshot)" ] || fail "something was written under the unpacked root"
+
+# A portable copy keeps everything beside its programs.
+portable=$work/portable
+"$cmake" --install "$build" --prefix "$portable" >/dev/null
+before_home=$(find "$home" | sort)
+as_user "$portable/tavcalc" --run examples/plate.tav >"$work/run.log" 2>&1 || {
+    cat "$work/run.log"
+    fail "tavcalc --run in a portable copy"
+}
+[ -s "$portable/examples/plate.pow" ] || fail "the portable copy did not compute beside itself"
+[ -f "$portable/pliki.lst" ] || fail "the portable copy has no pliki.lst beside itself"
+[ "$before_home" = "$(find "$home" | sort)" ] || fail "the portable copy wrote into the home folder"
+
 echo "debian package: all checks passed"

@@ -59,7 +59,7 @@ void CommandLineTest::helpListsEveryMode() {
             QRegularExpression(u"^  "_s + QRegularExpression::escape(mode) + u"( |$).*"_s));
         QVERIFY2(found > 0, qPrintable(mode));
     }
-    QVERIFY(run.out.contains(u"taken from the current folder, else from the program folder"_s));
+    QVERIFY(run.out.contains(u"taken from the current folder, else from the data folder"_s));
 }
 
 void CommandLineTest::unknownOptionIsAUsageError_data() {

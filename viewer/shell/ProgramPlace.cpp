@@ -4,9 +4,11 @@
 
 ProgramPlace ProgramPlace::at(const QString& folder) {
     const QString withSlash = folder.endsWith(u'/') ? folder : folder + u'/';
-    return {withSlash, withSlash + QStringLiteral("pliki.lst")};
+    return {withSlash, withSlash, withSlash + QStringLiteral("pliki.lst")};
 }
 
 ProgramPlace ProgramPlace::ofRunningProgram() {
-    return {QString::fromStdString(programFolder()), QString::fromStdString(listFilePath())};
+    const ProgramFolders& folders = programFolders();
+    return {QString::fromStdString(folders.program), QString::fromStdString(folders.shipped),
+            QString::fromStdString(listFilePath())};
 }
