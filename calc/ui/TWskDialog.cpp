@@ -16,15 +16,6 @@
 
 #include <filesystem>
 
-namespace {
-
-QString listProblem(const SetClaim& claim) {
-    return QStringLiteral("The list of sets in use (pliki.lst) cannot be updated: %1")
-        .arg(QString::fromLocal8Bit(claim.problem()));
-}
-
-} // namespace
-
 TWskDialog::TWskDialog(const ProcessForm& form, SampleShape shape, const QString& setName,
                        QWidget* parent)
     : QDialog(parent), form_(form), shape_(shape), setName_(setName),
@@ -134,7 +125,7 @@ void TWskDialog::start() {
         QDialog::reject();
         return;
     case SetClaim::Status::Failed:
-        showMessage(this, listProblem(*claim_), QStringLiteral("Error!"), MessageIcon::Stop);
+        showListProblem(this, claim_->problem());
         QDialog::reject();
         return;
     }
@@ -176,7 +167,6 @@ void TWskDialog::start() {
 
 void TWskDialog::releaseSet() {
     if (claim_ && !claim_->release())
-        showMessage(parentWidget(), listProblem(*claim_), QStringLiteral("Error!"),
-                    MessageIcon::Stop);
+        showListProblem(parentWidget(), claim_->problem());
     claim_.reset();
 }

@@ -36,6 +36,13 @@ QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+void showListProblem(QWidget* parent, const std::string& problem) {
+    showMessage(parent,
+                QStringLiteral("The list of sets in use (pliki.lst) cannot be updated: %1")
+                    .arg(QString::fromLocal8Bit(problem)),
+                QStringLiteral("Error!"), MessageIcon::Stop);
+}
+
 QString chooseFile(QWidget* parent, FileChoice kind, const QString& title, const QString& filter,
                    const QString& start, const QString& acceptLabel) {
     if (activeCapture) {

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 
 class QWidget;
 
@@ -23,6 +24,9 @@ struct MessageRecord {
 QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
                                         const QString& caption, MessageIcon icon,
                                         QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+
+// "Error!" for an in-use list that could not be updated, with the system's reason.
+void showListProblem(QWidget* parent, const std::string& problem);
 
 enum class FileChoice { Open, Save };
 

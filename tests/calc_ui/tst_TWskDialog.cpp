@@ -8,6 +8,7 @@
 #include "SetNames.h"
 #include "TWskDialog.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QProgressBar>
@@ -16,6 +17,7 @@
 
 #include <functional>
 #include <new>
+#include <optional>
 
 namespace {
 
@@ -88,7 +90,8 @@ private slots:
     void cancelledRunLeavesNothingAndNextRunFinishes();
     void unwritableSetDoesNotRun();
     void failedRunIsReported();
-    void setClaimedByAnotherRunIsLeftAlone();
+    void setNotClaimedIsLeftAlone_data();
+    void setNotClaimedIsLeftAlone();
     void exceptionInTheRunIsReportedAsAFailedRun();
     void earlierResultsGoOnlyWhenTheUserSays_data();
     void earlierResultsGoOnlyWhenTheUserSays();
@@ -296,12 +299,30 @@ void TWskDialogTest::earlierResultsGoOnlyWhenTheUserSays() {
     }
 }
 
-void TWskDialogTest::setClaimedByAnotherRunIsLeftAlone() {
+void TWskDialogTest::setNotClaimedIsLeftAlone_data() {
+    QTest::addColumn<bool>("claimedElsewhere"); // else the list's lock cannot be taken
+    QTest::addColumn<QString>("message");
+    QTest::newRow("claimed by another run")
+        << true << QStringLiteral("Check data!|Filename is already in use");
+    QTest::newRow("list cannot be locked")
+        << false << QStringLiteral("Error!|The list of sets in use (pliki.lst) cannot be updated");
+}
+
+void TWskDialogTest::setNotClaimedIsLeftAlone() {
+    QFETCH(bool, claimedElsewhere);
+    QFETCH(QString, message);
     const QString set = setName(QStringLiteral("claimed.tav"));
     const QByteArray earlier = "process data of another run\r\n";
     writeFile(set, earlier);
-    SetClaim other = SetClaim::claim(listFilePath(), set.toStdString());
-    QVERIFY(other.claimed());
+    std::optional<SetClaim> other;
+    const QString lockFile = QString::fromStdString(listFilePath() + ".lock");
+    if (claimedElsewhere) {
+        other = SetClaim::claim(listFilePath(), set.toStdString());
+        QVERIFY(other->claimed());
+    } else {
+        QFile::remove(lockFile);
+        QVERIFY(QDir().mkdir(lockFile));
+    }
     QWidget main;
     {
         TWskDialog dialog(shortFoil(), SampleShape::Foil, set, &main);
@@ -310,12 +331,14 @@ void TWskDialogTest::setClaimedByAnotherRunIsLeftAlone() {
         dialog.releaseSet();
         QCOMPARE(result, int(QDialog::Rejected));
     }
-    QCOMPARE(captionsAndTexts(messages_),
-             QStringList{QStringLiteral("Check data!|Filename is already in use")});
+    QDir().rmdir(lockFile);
+    QCOMPARE(messages_.messages().size(), 1);
+    const QString shown = captionsAndTexts(messages_).first();
+    QVERIFY2(shown.startsWith(message), qPrintable(shown));
     QCOMPARE(fileBytes(set), earlier);
     QCOMPARE(existingFiles(set), QStringList{QStringLiteral("tav")});
-    // The other run's claim is its own to release.
-    QVERIFY(listed(set));
+    // Another run's claim is its own to release.
+    QCOMPARE(listed(set), claimedElsewhere);
 }
 
 void TWskDialogTest::exceptionInTheRunIsReportedAsAFailedRun() {

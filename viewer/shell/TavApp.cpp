@@ -34,10 +34,7 @@ void TTavApp::initApplication() {
     // Entries of calculations that crashed would keep their sets locked away for ever; those
     // of calculations running now stay.
     if (const auto problem = removeStaleEntries(place_.ListFilePath.toStdString()))
-        showMessage(nullptr,
-                    QStringLiteral("The list of sets in use (pliki.lst) cannot be updated: %1")
-                        .arg(QString::fromLocal8Bit(*problem)),
-                    QStringLiteral("Error!"), MessageIcon::Stop);
+        showListProblem(nullptr, *problem);
 }
 
 void TTavApp::initMainWindow() {
