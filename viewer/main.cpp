@@ -13,6 +13,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 int main(int argc, char* argv[]) {
     QStringList arguments;
@@ -55,8 +56,12 @@ int main(int argc, char* argv[]) {
         QTextStream errors(stderr);
         return exportSet(command.exportFolder, command.setName, errors);
     }
-    return runWithRestart([] {
-        TTavApp tavrix;
+    // The set named at start opens in the first frame only, not again after a restart.
+    QString startSet = command.setName.isEmpty()
+                           ? QString()
+                           : QString::fromStdString(commandLineName(command.setName.toStdString()));
+    return runWithRestart([&startSet] {
+        TTavApp tavrix(ProgramPlace::ofRunningProgram(), std::exchange(startSet, QString()));
         return tavrix.run();
     });
 }

@@ -31,8 +31,9 @@ void CommandLineTest::helpListsEveryMode_data() {
     QTest::addColumn<QStringList>("modes");
     const QStringList calcModes = {u"tavcalc SHAPE"_s, u"tavcalc --run SET.tav"_s,
                                    u"tavcalc --help"_s, u"tavcalc --version"_s};
-    const QStringList viewerModes = {u"tavrix "_s, u"tavrix --export FOLDER SET.tav"_s,
-                                     u"tavrix --help"_s, u"tavrix --version"_s};
+    const QStringList viewerModes = {u"tavrix "_s, u"tavrix SET.tav"_s,
+                                     u"tavrix --export FOLDER SET.tav"_s, u"tavrix --help"_s,
+                                     u"tavrix --version"_s};
     QTest::newRow("tavcalc --help") << tavcalc << QStringList{u"--help"_s} << calcModes;
     QTest::newRow("tavcalc -h") << tavcalc << QStringList{u"-h"_s} << calcModes;
     QTest::newRow("tavcalc after a toolkit option")
@@ -101,6 +102,8 @@ void CommandLineTest::windowWithoutDisplayIsRefusedInOneLine_data() {
         << u"tavcalc --run"_s << false;
     QTest::newRow("tavrix") << tavrix << QStringList() << QStringList() << u"tavrix --export"_s
                             << true;
+    QTest::newRow("tavrix SET.tav")
+        << tavrix << QStringList{u"stal20.tav"_s} << QStringList() << u"tavrix --export"_s << true;
     QTest::newRow("tavrix with a display that is gone")
         << tavrix << QStringList() << QStringList{u"DISPLAY=:4093"_s} << u"tavrix --export"_s
         << false;

@@ -1,6 +1,7 @@
 // One start of the viewer, and the restart loop around it.
 
 #include "TavApp.h"
+#include "FileTable.h"
 #include "GuardedApplication.h"
 #include "MessageBox.h"
 #include "RestartLoop.h"
@@ -15,6 +16,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <optional>
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;
@@ -57,6 +59,8 @@ private slots:
     void startEmptiesTheInUseList();
     void abnormalEndStartsAFreshFrame();
     void exceptionInAHandlerIsReported();
+    void setNamedAtStartOpensUnlessInUse_data();
+    void setNamedAtStartOpensUnlessInUse();
 
 private:
     ProgramPlace place() const { return ProgramPlace::at(folder_.path()); }
@@ -133,6 +137,48 @@ void TavAppTest::exceptionInAHandlerIsReported() {
     QCOMPARE(capture.messages().first().caption, u"Niezwykłe zakończenie, uncaught xmsg"_s);
     QCOMPARE(capture.messages().first().text,
              u"window creation failed\n\nUruchomić jeszcze raz?"_s);
+}
+
+void TavAppTest::setNamedAtStartOpensUnlessInUse_data() {
+    QTest::addColumn<bool>("beingComputed");
+    QTest::addColumn<int>("windows");
+    QTest::addColumn<QStringList>("captions");
+    QTest::newRow("free set") << false << 7 << QStringList();
+    QTest::newRow("set being computed") << true << 0 << QStringList{u"Choose another file"_s};
+}
+
+void TavAppTest::setNamedAtStartOpensUnlessInUse() {
+    QFETCH(bool, beingComputed);
+    QFETCH(int, windows);
+    QFETCH(QStringList, captions);
+    // A computation that runs holds its claim, so the viewer's start keeps the set listed.
+    std::optional<SetClaim> claim;
+    if (beingComputed) {
+        claim = SetClaim::claim(place().ListFilePath.toStdString(), set_.toUpper().toStdString());
+        QVERIFY(claim->claimed());
+    }
+    int shown = -1;
+    QString active;
+    OnFrameShown look([&](TTavFrame& frame) {
+        shown = int(frame.client().subWindowList().size());
+        if (frame.client().activeSubWindow())
+            active = frame.client().activeSubWindow()->windowTitle();
+        QCoreApplication::exit(0);
+    });
+    MessageCapture capture;
+
+    TTavApp tavrix(place(), set_);
+    QCOMPARE(tavrix.run(), 0);
+
+    QCOMPARE(shown, windows);
+    QStringList shownCaptions;
+    for (const MessageRecord& message : capture.messages())
+        shownCaptions.append(message.caption);
+    QCOMPARE(shownCaptions, captions);
+    if (beingComputed)
+        QCOMPARE(capture.texts(), QStringList{u"File name already exist and is in use"_s});
+    else
+        QCOMPARE(active, set_ + u" - T"_s);
 }
 
 int main(int argc, char* argv[]) {

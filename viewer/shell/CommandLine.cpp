@@ -10,6 +10,7 @@ namespace {
 
 constexpr UsageLine viewerUsageLines[] = {
     {"tavrix", "the viewer's window"},
+    {"tavrix SET.tav", "the viewer's window with the result set open, as its menu would open it"},
     {"tavrix --export FOLDER SET.tav",
      "draws every chart of the result set to FOLDER as PNG files, with their points as CSV files"},
     {"tavrix --help", "prints this text"},
@@ -35,6 +36,8 @@ ViewerCommandLine parseCommandLine(const QStringList& arguments) {
         return {ViewerCommandLine::Mode::Help, {}, {}};
     if (first == "--version")
         return {ViewerCommandLine::Mode::Version, {}, {}};
+    if (own.size() == 1 && !first.starts_with("-"))
+        return {ViewerCommandLine::Mode::Frame, {}, QString::fromStdString(first)};
     if (first == "--export" && own.size() == 3)
         return {ViewerCommandLine::Mode::Export, QString::fromStdString(own[1]),
                 QString::fromStdString(own[2])};

@@ -5,6 +5,7 @@
 #include "MessageBox.h"
 #include "SplashWindow.h"
 #include "TavFrame.h"
+#include "TavMDIClient.h"
 
 #include <cmath>
 
@@ -19,7 +20,8 @@ void busyDelay() {
 
 } // namespace
 
-TTavApp::TTavApp(ProgramPlace place) : place_(std::move(place)) {}
+TTavApp::TTavApp(ProgramPlace place, QString startSet)
+    : place_(std::move(place)), startSet_(std::move(startSet)) {}
 
 TTavApp::~TTavApp() = default;
 
@@ -27,6 +29,8 @@ int TTavApp::run() {
     initApplication();
     initMainWindow();
     frame_->show();
+    if (!startSet_.isEmpty())
+        frame_->client().openResults(startSet_);
     return GuardedApplication::runEventLoop();
 }
 

@@ -4,19 +4,23 @@
 
 #include "ProgramPlace.h"
 
+#include <QString>
+
 #include <memory>
 
 class TTavFrame;
 
 class TTavApp {
 public:
-    explicit TTavApp(ProgramPlace place = ProgramPlace::ofRunningProgram());
+    // `startSet`, when given, is opened as soon as the frame shows.
+    explicit TTavApp(ProgramPlace place = ProgramPlace::ofRunningProgram(),
+                     QString startSet = QString());
     ~TTavApp();
     TTavApp(const TTavApp&) = delete;
     TTavApp& operator=(const TTavApp&) = delete;
 
-    // Empties the in-use list, builds and shows the frame, and runs the event loop; returns the
-    // loop's result code.
+    // Empties the in-use list, builds and shows the frame, opens the start set, and runs the
+    // event loop; returns the loop's result code.
     int run();
 
     // The frame of the last run; null before it.
@@ -27,5 +31,6 @@ private:
     void initMainWindow();
 
     ProgramPlace place_;
+    QString startSet_;
     std::unique_ptr<TTavFrame> frame_;
 };

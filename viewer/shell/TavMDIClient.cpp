@@ -41,15 +41,29 @@ QString TTavMDIClient::chooseUnusedSet(const QString& title, const QString& refu
         if (setName.isEmpty() || !isSetInUse(listFilePath_, setName, this))
             return setName;
         lastChoice = setName;
-        showMessage(this, QStringLiteral("File name already exist and is in use"), refusalCaption,
-                    MessageIcon::Exclamation);
+        showSetRefusal(refusalCaption);
     }
+}
+
+void TTavMDIClient::showSetRefusal(const QString& refusalCaption) {
+    showMessage(this, QStringLiteral("File name already exist and is in use"), refusalCaption,
+                MessageIcon::Exclamation);
 }
 
 void TTavMDIClient::openResults() {
     const QString setName = chooseUnusedSet(QString(), QStringLiteral("Choose another file"));
-    if (setName.isEmpty())
-        return;
+    if (!setName.isEmpty())
+        openChosenSet(setName);
+}
+
+void TTavMDIClient::openResults(const QString& setName) {
+    if (isSetInUse(listFilePath_, setName, this))
+        showSetRefusal(QStringLiteral("Choose another file"));
+    else
+        openChosenSet(setName);
+}
+
+void TTavMDIClient::openChosenSet(const QString& setName) {
     const LoadedSet set = loadSet(setName.toStdString());
     // One message for a file that is no set at all, not one from each of its windows.
     if (const SetProblem problem = resultSetProblem(set); problem != SetProblem::None) {

@@ -37,6 +37,9 @@ public:
 
     // "&Otwórz wyniki...": a set chosen in the file dialog, unless a calculation writes it.
     void openResults();
+    // The same for a set named when the viewer starts ("tavrix SET.tav"): opened unless a
+    // calculation writes it, which the usual message says.
+    void openResults(const QString& setName);
     // "&Skasuj wyniki...": the files of a set chosen in the file dialog, unless in use.
     void deleteResults();
     // Reads a set and builds and shows its windows; they come back in the order they were
@@ -60,6 +63,9 @@ private:
     QString chooseUnusedSet(const QString& title, const QString& refusalCaption,
                             const QString& acceptLabel = QString());
     bool confirmDeleting(const QString& setName);
+    void showSetRefusal(const QString& refusalCaption);
+    // Reads a set chosen to be opened and shows its windows, or says why it cannot.
+    void openChosenSet(const QString& setName);
 
     // What each chart window of an opened set shows, for printing. The keys are never
     // dereferenced: a window may have closed since.
