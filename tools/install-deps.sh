@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
     libgtest-dev libbenchmark-dev
     # The Debian package: its dependencies (dpkg-shlibdeps), and the checks its test makes.
-    dpkg-dev lintian desktop-file-utils
+    dpkg-dev lintian desktop-file-utils man-db
     # A locale to test a decimal-comma desktop with; fonts for charts drawn without a display.
     locales fonts-dejavu-core
 )
