@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ clang-format
     # Qt 6.4's Charts package asks for Qt6OpenGL's CMake files, which only libqt6opengl6-dev ships.
-    qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
+    qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
     libgtest-dev libbenchmark-dev
     # The Debian package: its dependencies (dpkg-shlibdeps), and the checks its test makes.
     dpkg-dev lintian desktop-file-utils man-db

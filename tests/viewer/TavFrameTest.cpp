@@ -86,6 +86,7 @@ void TavFrameTest::menuCaptionsHintsAndOrder() {
         u"&Skasuj wyniki...|Kasuje plik z wynikami"_s,
         u"-"_s,
         u"&Drukuj...|Drukuje zawartość aktywnego okna"_s,
+        u"Zapisz wykres...|Zapisuje aktywny wykres do pliku PNG, PDF, SVG lub CSV"_s,
         u"-"_s,
         u"&Koniec|Kończy działanie programu Tavrix!"_s,
         u"<"_s,

@@ -6,6 +6,24 @@
 
 #include "LineChart.h"
 
+#include <QSize>
 #include <QString>
 
+#include <optional>
+
 QString csvText(const ChartDescription& description);
+
+// Every point of every line for lines that do not share their x values (a comparison of sets):
+// each line in an x and a y column of its own, titled "<legend>: <caption>", then rows up to
+// the longest line, the shorter lines' columns left empty.
+QString pairedCsvText(const ChartDescription& description);
+
+enum class ChartFileFormat { Png, Pdf, Svg, Csv };
+
+// The format a file name asks for by its suffix, in any letter case; none for another suffix.
+std::optional<ChartFileFormat> chartFileFormat(const QString& path);
+
+// The chart as shown into `path`: a picture of `size` (PNG), a page or a drawing of vector
+// graphics (PDF, SVG), or `csv`. False when the file could not be written.
+bool writeChartFile(const LineChart& chart, const QString& csv, const QString& path,
+                    ChartFileFormat format, QSize size);

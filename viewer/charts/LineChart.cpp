@@ -1,5 +1,7 @@
 #include "LineChart.h"
 
+#include "NearestPoint.h"
+
 #include "ChartPoints.h"
 
 #include <QChart>
@@ -9,8 +11,12 @@
 #include <QGraphicsScene>
 #include <QGuiApplication>
 #include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QRubberBand>
+#include <QToolTip>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -156,9 +162,19 @@ void layOutAxes(QChart& chart, const QList<ShownAxis>& axes) {
     plotAreaLaidOut(chart);
 }
 
+void hideLine(QChart& chart, QLineSeries& line) {
+    line.setVisible(false);
+    // Hiding a series hides its legend entry too; the entry stays, greyed, to show it again.
+    for (QLegendMarker* marker : chart.legend()->markers(&line)) {
+        marker->setVisible(true);
+        marker->setLabelBrush(QBrush(Qt::gray));
+    }
+}
+
 // The chart laid out for `size`: how captions break and how densely the axes can be labelled
 // depend on it.
-std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF size) {
+std::unique_ptr<QChart> buildChart(const ChartDescription& description, const ChartAxis& xShown,
+                                   const ChartAxis& yShown, QSizeF size) {
     auto chart = std::make_unique<QChart>();
     // Every drawing builds the chart anew; an animation would replay at each resize.
     chart->setAnimationOptions(QChart::NoAnimation);
@@ -177,14 +193,15 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
         lines.append(new QLineSeries);
         if (line < description.legends.size())
             lines.last()->setName(description.legends[line]);
+        if (line < description.colours.size() && description.colours[line].isValid())
+            lines.last()->setColor(description.colours[line]);
         chart->addSeries(lines.last());
         lines.last()->attachAxis(xAxis);
         lines.last()->attachAxis(yAxis);
     }
 
-    const QList<ShownAxis> axes{
-        {xAxis, shownAxis(description.xAxis), description.xCaption, Qt::Horizontal},
-        {yAxis, shownAxis(description.yAxis), description.yCaption, Qt::Vertical}};
+    const QList<ShownAxis> axes{{xAxis, shownAxis(xShown), description.xCaption, Qt::Horizontal},
+                                {yAxis, shownAxis(yShown), description.yCaption, Qt::Vertical}};
     for (const ShownAxis& shown : axes) {
         shown.valueAxis->setRange(shown.axis.start, shown.axis.end());
         shown.valueAxis->setMinorTickCount(0);
@@ -194,10 +211,39 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
 
     // The points go in last, so that the layouts above do not trace a long line each; one
     // replace per line, not a redraw per point.
-    for (qsizetype line = 0; line < lines.size(); ++line)
+    for (qsizetype line = 0; line < lines.size(); ++line) {
         lines[line]->replace(description.lines[line]);
+        if (description.hiddenLines.contains(static_cast<int>(line)))
+            hideLine(*chart, *lines[line]);
+    }
     return chart;
 }
+
+// The first word after the first ", " of a caption: "     Carburizing time, h" gives "h",
+// "Weight gain, g/m^2 Plate, ..." gives "g/m^2".
+QString captionUnit(const QString& caption) {
+    const qsizetype comma = caption.indexOf(u", "_s);
+    if (comma < 0)
+        return QString();
+    return caption.mid(comma + 2).section(u' ', 0, 0, QString::SectionSkipEmpty);
+}
+
+// What a line is called in the read-out: its legend, else the quantity of the Y caption.
+QString lineName(const ChartDescription& description, qsizetype line) {
+    if (line < description.legends.size() && !description.legends[line].isEmpty())
+        return description.legends[line];
+    return description.yCaption.section(u',', 0, 0).trimmed();
+}
+
+QString valueText(double value, const QString& unit) {
+    const QString number = QString::number(value, 'g', 6);
+    return unit.isEmpty() ? number : number + u' ' + unit;
+}
+
+// A read-out farther from every line than this is no read-out.
+constexpr double readOutReach = 20; // px
+// A drag shorter than this either way is a click, not a rectangle to zoom into.
+constexpr int leastDrag = 4; // px
 
 } // namespace
 
@@ -208,12 +254,15 @@ ChartAxis ChartAxis::spanning(double start, double end, int divisions) {
 
 LineChart::LineChart(QWidget* parent) : QChartView(parent) {
     setRenderHint(QPainter::Antialiasing);
+    // The read-out follows the mouse without a button held.
+    setMouseTracking(true);
 }
 
 void LineChart::setLineCount(int count) {
     description_.lines = QList<QList<QPointF>>(std::max(count, 0));
     description_.series = description_.lines;
     description_.legends.clear();
+    description_.colours.clear();
 }
 
 void LineChart::setXAxis(const ChartAxis& axis) {
@@ -249,10 +298,166 @@ void LineChart::setSeries(int line, QList<QPointF> points) {
         description_.series[line] = std::move(points);
 }
 
+void LineChart::setLineColour(int line, const QColor& colour) {
+    if (line < 0 || line >= description_.lines.size())
+        return;
+    if (description_.colours.size() <= line)
+        description_.colours.resize(description_.lines.size());
+    description_.colours[line] = colour;
+}
+
+void LineChart::setLineVisible(int line, bool visible) {
+    if (visible)
+        description_.hiddenLines.remove(line);
+    else
+        description_.hiddenLines.insert(line);
+}
+
+bool LineChart::isLineVisible(int line) const {
+    return !description_.hiddenLines.contains(line);
+}
+
 void LineChart::draw() {
+    ascending_.clear();
+    for (const QList<QPointF>& line : description_.lines)
+        ascending_.append(std::is_sorted(line.begin(), line.end(),
+                                         [](QPointF a, QPointF b) { return a.x() < b.x(); }));
+    rebuild();
+}
+
+void LineChart::rebuild() {
     QChart* old = chart();
-    setChart(buildChart(description_, size()).release());
+    setChart(buildChart(description_, shownXAxis(), shownYAxis(), size()).release());
     delete old;
+    connectLegend();
+}
+
+void LineChart::connectLegend() {
+    const QList<QAbstractSeries*> lines = chart()->series();
+    for (qsizetype line = 0; line < lines.size(); ++line)
+        for (QLegendMarker* marker : chart()->legend()->markers(lines[line]))
+            connect(marker, &QLegendMarker::clicked, this, [this, line] {
+                const int index = static_cast<int>(line);
+                const bool visible = !isLineVisible(index);
+                setLineVisible(index, visible);
+                rebuild();
+                emit lineToggled(index, visible);
+            });
+}
+
+ChartAxis LineChart::shownXAxis() const {
+    return zoom_ ? zoom_->x : description_.xAxis;
+}
+
+ChartAxis LineChart::shownYAxis() const {
+    return zoom_ ? zoom_->y : description_.yAxis;
+}
+
+QPointF LineChart::valueAt(QPoint at) const {
+    const QRectF plot = chart()->plotArea();
+    const QPointF inChart = chart()->mapFromScene(mapToScene(at));
+    const ChartAxis x = shownAxis(shownXAxis());
+    const ChartAxis y = shownAxis(shownYAxis());
+    return {x.start + (inChart.x() - plot.left()) / plot.width() * (x.end() - x.start),
+            y.start + (plot.bottom() - inChart.y()) / plot.height() * (y.end() - y.start)};
+}
+
+void LineChart::zoomTo(QPoint from, QPoint to) {
+    const QPointF a = valueAt(from);
+    const QPointF b = valueAt(to);
+    Zoom zoom{ChartAxis::spanning(std::min(a.x(), b.x()), std::max(a.x(), b.x()),
+                                  shownAxis(shownXAxis()).divisions),
+              ChartAxis::spanning(std::min(a.y(), b.y()), std::max(a.y(), b.y()),
+                                  shownAxis(shownYAxis()).divisions)};
+    if (!(zoom.x.step > 0) || !(zoom.y.step > 0))
+        return;
+    zoom_ = zoom;
+    rebuild();
+}
+
+void LineChart::forgetZoom() {
+    zoom_.reset();
+}
+
+void LineChart::resetZoom() {
+    if (!zoom_)
+        return;
+    zoom_.reset();
+    rebuild();
+}
+
+QString LineChart::readOutAt(QPoint at) const {
+    const QRectF plot = chart()->plotArea();
+    if (plot.isEmpty())
+        return QString();
+    const ChartAxis x = shownAxis(shownXAxis());
+    const ChartAxis y = shownAxis(shownYAxis());
+    const double xScale = plot.width() / (x.end() - x.start);
+    const double yScale = plot.height() / (y.end() - y.start);
+    const QPointF value = valueAt(at);
+    qsizetype bestLine = -1;
+    NearestPoint best;
+    for (qsizetype line = 0; line < description_.lines.size(); ++line) {
+        if (!isLineVisible(static_cast<int>(line)))
+            continue;
+        const bool ascending = line < ascending_.size() && ascending_[line];
+        const NearestPoint found =
+            nearestPoint(description_.lines[line], ascending, value, xScale, yScale);
+        if (found.distance < best.distance) {
+            best = found;
+            bestLine = line;
+        }
+    }
+    if (bestLine < 0 || best.distance > readOutReach)
+        return QString();
+    const QPointF point = description_.lines[bestLine][best.index];
+    return lineName(description_, bestLine) + u'\n' + u"x = "_s +
+           valueText(point.x(), captionUnit(description_.xCaption)) + u'\n' + u"y = "_s +
+           valueText(point.y(), captionUnit(description_.yCaption));
+}
+
+void LineChart::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QChartView::mousePressEvent(event);
+        return;
+    }
+    dragStart_ = event->position().toPoint();
+    if (!rubberBand_)
+        rubberBand_ = new QRubberBand(QRubberBand::Rectangle, viewport());
+    rubberBand_->setGeometry(QRect(dragStart_, QSize()));
+    rubberBand_->show();
+}
+
+void LineChart::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (rubberBand_ && rubberBand_->isVisible()) {
+        rubberBand_->setGeometry(QRect(dragStart_, at).normalized());
+        return;
+    }
+    const QString text = readOutAt(at);
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(event->globalPosition().toPoint(), text, this);
+}
+
+void LineChart::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !rubberBand_ || !rubberBand_->isVisible()) {
+        QChartView::mouseReleaseEvent(event);
+        return;
+    }
+    rubberBand_->hide();
+    const QPoint end = event->position().toPoint();
+    if (std::abs(end.x() - dragStart_.x()) >= leastDrag &&
+        std::abs(end.y() - dragStart_.y()) >= leastDrag)
+        zoomTo(dragStart_, end);
+}
+
+void LineChart::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        resetZoom();
+    else
+        QChartView::mouseDoubleClickEvent(event);
 }
 
 void LineChart::copyToClipboard() const {
@@ -270,7 +475,7 @@ QImage LineChart::image(QSize size, qreal pixelRatio) const {
 
 void LineChart::renderTo(QPainter& painter, const QRectF& target, QSizeF layoutSize) const {
     QGraphicsScene scene;
-    QChart* chart = buildChart(description_, layoutSize).release();
+    QChart* chart = buildChart(description_, shownXAxis(), shownYAxis(), layoutSize).release();
     scene.addItem(chart); // the scene owns the chart from here
     painter.setRenderHint(QPainter::Antialiasing);
     scene.render(&painter, target, chart->geometry());

@@ -5,13 +5,18 @@
 // and a test can read back what a window asked for.
 
 #include <QChartView>
+#include <QColor>
 #include <QImage>
 #include <QList>
 #include <QPointF>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class QPainter;
+class QRubberBand;
 
 // One axis: `divisions` labelled divisions of `step` each, from `start`.
 struct ChartAxis {
@@ -37,6 +42,8 @@ struct ChartDescription {
     QStringList legends;          // one per line, or none at all: no legend is shown
     QList<QList<QPointF>> lines;  // the points drawn, within the axes
     QList<QList<QPointF>> series; // every point of each line's data, whatever the axes show
+    QList<QColor> colours;        // one per line, or none: the chart's own colours
+    QSet<int> hiddenLines;        // lines left out of the picture; their legends stay
 };
 
 class LineChart : public QChartView {
@@ -55,18 +62,63 @@ public:
     // What a line stands for, drawn or not: exports hold all of it.
     void setSeries(int line, QList<QPointF> points);
 
-    // Shows the chart as described so far.
+    // The lines keep these colours until the next description.
+    void setLineColour(int line, const QColor& colour);
+    // Hidden lines stay hidden across descriptions, until shown again here or by a click on
+    // their legend.
+    void setLineVisible(int line, bool visible);
+    bool isLineVisible(int line) const;
+
+    // Shows the chart as described so far, zoomed as it was.
     void draw();
 
+    // The axes the chart shows: the described ones, or those of the rectangle last dragged.
+    ChartAxis shownXAxis() const;
+    ChartAxis shownYAxis() const;
+    bool isZoomed() const { return zoom_.has_value(); }
+    // Zooms into the rectangle between two points of the view (as a drag does).
+    void zoomTo(QPoint from, QPoint to);
+    // Back to the described axes, at once or at the next drawing.
+    void resetZoom();
+    void forgetZoom();
+
+    // The name of the line nearest to `at` (a point of the view) and the x and y of its nearest
+    // drawn point with their units; empty when no line passes within reach.
+    QString readOutAt(QPoint at) const;
+
     void copyToClipboard() const;
-    // The described chart laid out for `size`, at `pixelRatio` image pixels per unit of size.
+    // The chart as shown laid out for `size`, at `pixelRatio` image pixels per unit of size.
     QImage image(QSize size, qreal pixelRatio = 1) const;
-    // The described chart laid out for `layoutSize` and drawn into `target` as the painter's
+    // The chart as shown laid out for `layoutSize` and drawn into `target` as the painter's
     // own lines and text (vectors on a printer or in a PDF file).
     void renderTo(QPainter& painter, const QRectF& target, QSizeF layoutSize) const;
 
     const ChartDescription& description() const { return description_; }
 
+signals:
+    void lineToggled(int line, bool visible);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
 private:
+    struct Zoom {
+        ChartAxis x;
+        ChartAxis y;
+    };
+
+    // Builds the shown chart again, keeping the zoom.
+    void rebuild();
+    void connectLegend();
+    // A point of the view in the values of the shown axes.
+    QPointF valueAt(QPoint at) const;
+
     ChartDescription description_;
+    std::optional<Zoom> zoom_;
+    QList<bool> ascending_; // per line: x never falls, so the read-out can bisect
+    QRubberBand* rubberBand_ = nullptr;
+    QPoint dragStart_;
 };

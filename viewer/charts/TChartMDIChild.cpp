@@ -91,6 +91,11 @@ void TChartMDIChild::draw() {
     emit drawn();
 }
 
+void TChartMDIChild::fit() {
+    chart_->forgetZoom();
+    draw();
+}
+
 void TChartMDIChild::copyToClipboard() const {
     chart_->copyToClipboard();
 }
@@ -98,7 +103,7 @@ void TChartMDIChild::copyToClipboard() const {
 void TChartMDIChild::scaleAxes() {
     const std::unique_ptr<TAxisSetup> dialog = scaleDialog();
     dialog->exec();
-    draw();
+    fit();
 }
 
 void TChartMDIChild::print(QPrinter& printer, const QStringList& heading) const {
@@ -134,12 +139,16 @@ void TChartMDIChild::paintPage(QPainter& painter, const QRectF& page,
 }
 
 bool TChartMDIChild::exportTo(const QString& pngPath, const QString& csvPath, QSize size) const {
-    if (!chart_->image(size).save(pngPath, "PNG"))
-        return false;
-    QFile csv(csvPath);
-    if (!csv.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    return csv.write(csvText(chart_->description()).toUtf8()) >= 0;
+    return saveTo(pngPath, ChartFileFormat::Png, size) &&
+           saveTo(csvPath, ChartFileFormat::Csv, size);
+}
+
+bool TChartMDIChild::saveTo(const QString& path, ChartFileFormat format, QSize size) const {
+    return writeChartFile(*chart_, csv(), path, format, size);
+}
+
+QString TChartMDIChild::csv() const {
+    return csvText(chart_->description());
 }
 
 void TChartMDIChild::showEvent(QShowEvent* event) {

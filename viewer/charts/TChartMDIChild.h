@@ -8,6 +8,7 @@
 // drawn at.
 
 #include "ChartContext.h"
+#include "ChartExport.h"
 #include "ChartPoints.h"
 #include "LoadedSet.h"
 #include "TSkala.h"
@@ -29,8 +30,11 @@ class TChartMDIChild : public QMdiSubWindow {
 public:
     ~TChartMDIChild() override;
 
-    // Rebuilds the chart at the window's current size; a minimised window does not draw.
+    // Rebuilds the chart at the window's current size, zoomed as it was; a minimised window
+    // does not draw.
     void draw();
+    // The fit command: the chart drawn again on the window's own axes.
+    void fit();
     void copyToClipboard() const;
     // The kind's scale dialog on this window's `TSkala`, then a drawing whichever button
     // closed it.
@@ -42,6 +46,10 @@ public:
     void paintPage(QPainter& painter, const QRectF& page, const QStringList& heading) const;
     // The chart as drawn, laid out for `size`, as a PNG file, and its lines' points as CSV.
     bool exportTo(const QString& pngPath, const QString& csvPath, QSize size) const;
+    // The chart as shown into a file of the format; `size` is that of a PNG picture.
+    bool saveTo(const QString& path, ChartFileFormat format, QSize size) const;
+    // The chart's series as comma-separated text.
+    virtual QString csv() const;
 
     // The file this window reads (empty when no set was being opened).
     const QString& fileName() const { return fileName_; }

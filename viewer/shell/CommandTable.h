@@ -22,6 +22,8 @@ enum class Command {
     Plate = 212,
     Print = 213,
     AutoFit = 214,
+    SaveChart = 216,
+    Compare = 217,
     Exit = 24310,
     Cascade = 24361,
     Tile = 24362,

@@ -45,6 +45,7 @@ void TTavFrame::buildMenu() {
     file->addAction(command(Command::Delete));
     file->addSeparator();
     file->addAction(command(Command::Print));
+    file->addAction(command(Command::SaveChart));
     file->addSeparator();
     file->addAction(command(Command::Exit));
 
@@ -121,6 +122,7 @@ void TTavFrame::connectCommands() {
     on(Command::Open, [this] { client_->openResults(); });
     on(Command::Delete, [this] { client_->deleteResults(); });
     on(Command::Print, [this] { client_->printActiveChart(); });
+    on(Command::SaveChart, [this] { client_->saveActiveChart(); });
     on(Command::Exit, &QWidget::close);
     onChart(Command::Copy, &TChartMDIChild::copyToClipboard);
     // The caption names "Ctrl+Ins" itself, so its keys are bound apart from the menu item, which
@@ -131,7 +133,7 @@ void TTavFrame::connectCommands() {
     addAction(copyKeys);
     connect(copyKeys, &QAction::triggered, command(Command::Copy), &QAction::trigger);
     onChart(Command::Scale, &TChartMDIChild::scaleAxes);
-    onChart(Command::Fit, &TChartMDIChild::draw);
+    onChart(Command::Fit, &TChartMDIChild::fit);
     on(Command::SemiInfinite, [this] { startCalculationFor(semiInfiniteShapeName); });
     on(Command::Plate, [this] { startCalculationFor(plateShapeName); });
     on(Command::Foil, [this] { startCalculationFor(foilShapeName); });
@@ -150,7 +152,8 @@ void TTavFrame::connectCommands() {
 
 void TTavFrame::updateCommandEnabling() {
     const bool chart = client_->activeChart() != nullptr;
-    for (Command id : {Command::Print, Command::Copy, Command::Scale, Command::Fit})
+    for (Command id :
+         {Command::Print, Command::SaveChart, Command::Copy, Command::Scale, Command::Fit})
         command(id)->setEnabled(chart);
 }
 

@@ -5,10 +5,15 @@
 #include "MessageBox.h"
 #include "ResultSet.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QMdiSubWindow>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSpinBox>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
 
@@ -19,10 +24,44 @@ bool askPrinter(QPrinter& printer, QWidget* parent) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+std::optional<QSize> askImageSize(QSize proposed, QWidget* parent) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("Rozmiar obrazu"));
+    auto* form = new QFormLayout(&dialog);
+    auto sizeBox = [form](const QString& label, int value) {
+        auto* box = new QSpinBox;
+        box->setRange(16, 10000);
+        box->setSuffix(QStringLiteral(" px"));
+        box->setValue(value);
+        form->addRow(label, box);
+        return box;
+    };
+    QSpinBox* width = sizeBox(QStringLiteral("Szerokość:"), proposed.width());
+    QSpinBox* height = sizeBox(QStringLiteral("Wysokość:"), proposed.height());
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return QSize(width->value(), height->value());
+}
+
+// Where a chart's file is proposed: beside the set, named after the window's title.
+QString proposedChartFile(const TChartMDIChild& chart) {
+    const QString title = chart.windowTitle();
+    const QString kind = title.section(QStringLiteral(" - "), -1);
+    const QFileInfo set(chart.fileName());
+    if (chart.fileName().isEmpty())
+        return kind + QStringLiteral(".png");
+    return set.dir().filePath(set.completeBaseName() + u'-' + kind + QStringLiteral(".png"));
+}
+
 } // namespace
 
 TTavMDIClient::TTavMDIClient(const QString& listFilePath, QWidget* parent)
-    : QMdiArea(parent), listFilePath_(listFilePath), choosePrinter_(askPrinter) {
+    : QMdiArea(parent), listFilePath_(listFilePath), choosePrinter_(askPrinter),
+      chooseImageSize_(askImageSize) {
     setObjectName(QStringLiteral("client"));
 }
 
@@ -178,6 +217,32 @@ void TTavMDIClient::printActiveChart() {
     }
     if (choosePrinter_(printer, this))
         chart->print(printer, heading);
+}
+
+void TTavMDIClient::saveActiveChart() {
+    TChartMDIChild* chart = activeChart();
+    if (!chart)
+        return;
+    QString path = chooseFile(this, FileChoice::Save, QStringLiteral("Zapisz wykres"),
+                              QStringLiteral("PNG (*.png);;PDF (*.pdf);;SVG (*.svg);;CSV (*.csv)"),
+                              proposedChartFile(*chart));
+    if (path.isEmpty())
+        return;
+    std::optional<ChartFileFormat> format = chartFileFormat(path);
+    if (!format) {
+        path += QStringLiteral(".png");
+        format = ChartFileFormat::Png;
+    }
+    QSize size = chart->chart().size();
+    if (*format == ChartFileFormat::Png) {
+        const std::optional<QSize> chosen = chooseImageSize_(size, this);
+        if (!chosen)
+            return;
+        size = *chosen;
+    }
+    if (!chart->saveTo(path, *format, size))
+        showMessage(this, QStringLiteral("Cannot write file ") + path, QStringLiteral("Error!"),
+                    MessageIcon::Stop);
 }
 
 void TTavMDIClient::arrangeIcons() {

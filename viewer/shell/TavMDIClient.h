@@ -13,6 +13,7 @@
 #include <QMdiArea>
 
 #include <functional>
+#include <optional>
 
 class QPrinter;
 class TChartMDIChild;
@@ -53,6 +54,12 @@ public:
     void printActiveChart();
     void setPrinterChoice(PrinterChoice choice) { choosePrinter_ = std::move(choice); }
 
+    // Asks the size of a PNG picture, proposing the chart's; none when the user declined.
+    using ImageSizeChoice = std::function<std::optional<QSize>(QSize proposed, QWidget* parent)>;
+    // "Zapisz wykres...": the active chart into a file of the format its name ends in.
+    void saveActiveChart();
+    void setImageSizeChoice(ImageSizeChoice choice) { chooseImageSize_ = std::move(choice); }
+
     // Lines the minimised windows up along the bottom edge, left to right.
     void arrangeIcons();
 
@@ -82,4 +89,5 @@ private:
     const LoadedSet* openSet_ = nullptr; // the set of `OpenData`
     QString listFilePath_;
     PrinterChoice choosePrinter_;
+    ImageSizeChoice chooseImageSize_;
 };

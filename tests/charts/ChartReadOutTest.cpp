@@ -1,0 +1,286 @@
+// What a user does on a drawn chart: reads values off it with the mouse, drags a rectangle to
+// zoom and returns, hides a line through its legend, and saves the chart in each format.
+
+#include "ChartExport.h"
+#include "ChartTestSupport.h"
+#include "LineChart.h"
+#include "NearestPoint.h"
+#include "TChartMDIChild.h"
+
+#include <QChart>
+#include <QFile>
+#include <QImage>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// y = x² at x = 0..4 on axes 0..4 and 0..16, and a flat line at y = 12 named "flat".
+void drawParabola(LineChart& chart) {
+    chart.resize(600, 450);
+    chart.setLineCount(2);
+    chart.setXAxis(ChartAxis::spanning(0, 4, 4));
+    chart.setYAxis(ChartAxis::spanning(0, 16, 8));
+    chart.setCaptions(u"     Carburizing time, h"_s, QString(), u"Carbon concentration, %"_s);
+    for (int x = 0; x <= 4; ++x) {
+        chart.addPoint(0, QPointF(x, x * x));
+        chart.addPoint(1, QPointF(x, 12));
+    }
+    chart.setLegend(0, u"parabola"_s);
+    chart.setLegend(1, u"flat"_s);
+    chart.draw();
+}
+
+// Where a value lies in the view, by the chart's own mapping.
+QPoint viewPoint(const LineChart& chart, QPointF value) {
+    QAbstractSeries* series = chart.chart()->series().first();
+    const QPointF inChart = chart.chart()->mapToPosition(value, series);
+    return chart.mapFromScene(chart.chart()->mapToScene(inChart));
+}
+
+// Fields of comma-separated text, with quoted fields and doubled quotes, as a spreadsheet reads
+// them.
+QList<QStringList> csvRecords(const QString& text) {
+    QList<QStringList> records;
+    QStringList record;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"')
+                field += text[++i];
+            else if (c == u'"')
+                quoted = false;
+            else
+                field += c;
+        } else if (c == u'"') {
+            quoted = true;
+        } else if (c == u',') {
+            record.append(field);
+            field.clear();
+        } else if (c == u'\n') {
+            if (field.endsWith(u'\r'))
+                field.chop(1);
+            record.append(field);
+            records.append(record);
+            record.clear();
+            field.clear();
+        } else {
+            field += c;
+        }
+    }
+    return records;
+}
+
+} // namespace
+
+class ChartReadOutTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup();
+    void readOutNamesTheNearestPoint_data();
+    void readOutNamesTheNearestPoint();
+    void hoverShowsTheReadOut();
+    void bisectingFindsWhatAScanFinds_data();
+    void bisectingFindsWhatAScanFinds();
+    void dragZoomsAndReturns_data();
+    void dragZoomsAndReturns();
+    void legendClickHidesAndShowsALine();
+    void savedFilesOpen_data();
+    void savedFilesOpen();
+};
+
+void ChartReadOutTest::cleanup() {
+    QVERIFY(noWindowLeft());
+}
+
+void ChartReadOutTest::readOutNamesTheNearestPoint_data() {
+    QTest::addColumn<QPointF>("mouse");
+    QTest::addColumn<QString>("readOut");
+
+    QTest::newRow("beside a point") << QPointF(1.05, 1.3) << u"parabola\nx = 1 h\ny = 1 %"_s;
+    QTest::newRow("between points, nearer the later")
+        << QPointF(2.95, 8.7) << u"parabola\nx = 3 h\ny = 9 %"_s;
+    QTest::newRow("the other line") << QPointF(2.1, 11.8) << u"flat\nx = 2 h\ny = 12 %"_s;
+    QTest::newRow("far from every point") << QPointF(0.5, 15) << QString();
+}
+
+void ChartReadOutTest::readOutNamesTheNearestPoint() {
+    QFETCH(QPointF, mouse);
+    QFETCH(QString, readOut);
+    LineChart chart;
+    drawParabola(chart);
+    QCOMPARE(chart.readOutAt(viewPoint(chart, mouse)), readOut);
+}
+
+void ChartReadOutTest::hoverShowsTheReadOut() {
+    LineChart chart;
+    drawParabola(chart);
+    chart.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+    // A line without a legend is named by its Y caption's quantity.
+    chart.setLegend(0, QString());
+    chart.setLineVisible(1, false);
+    chart.draw();
+    QTest::mouseMove(chart.viewport(), viewPoint(chart, QPointF(4, 16)));
+    QTRY_COMPARE(chart.readOutAt(viewPoint(chart, QPointF(4, 16))),
+                 u"Carbon concentration\nx = 4 h\ny = 16 %"_s);
+    // A hidden line is not read.
+    QCOMPARE(chart.readOutAt(viewPoint(chart, QPointF(2, 12))), QString());
+}
+
+void ChartReadOutTest::bisectingFindsWhatAScanFinds_data() {
+    QTest::addColumn<double>("xScale");
+    QTest::addColumn<double>("yScale");
+    QTest::newRow("even scales") << 1.0 << 1.0;
+    QTest::newRow("steep") << 0.001 << 50.0;
+    QTest::newRow("flat") << 80.0 << 0.01;
+}
+
+void ChartReadOutTest::bisectingFindsWhatAScanFinds() {
+    QFETCH(double, xScale);
+    QFETCH(double, yScale);
+    QRandomGenerator random(7);
+    QList<QPointF> points;
+    double x = 0;
+    for (int i = 0; i < 100000; ++i) {
+        x += random.bounded(1.0) < 0.1 ? 0 : random.bounded(0.01); // repeated times too
+        points.append(QPointF(x, random.bounded(100.0)));
+    }
+    for (int query = 0; query < 200; ++query) {
+        const QPointF at(random.bounded(x * 1.1) - x * 0.05, random.bounded(120.0) - 10);
+        const NearestPoint bisected = nearestPoint(points, true, at, xScale, yScale);
+        const NearestPoint scanned = nearestPoint(points, false, at, xScale, yScale);
+        QCOMPARE(bisected.distance, scanned.distance);
+    }
+    QCOMPARE(nearestPoint({}, true, QPointF(1, 1), 1, 1).index, -1);
+}
+
+void ChartReadOutTest::dragZoomsAndReturns_data() {
+    QTest::addColumn<bool>("byDoubleClick"); // else by the fit command
+    QTest::newRow("double-click") << true;
+    QTest::newRow("fit command") << false;
+}
+
+void ChartReadOutTest::dragZoomsAndReturns() {
+    QFETCH(bool, byDoubleClick);
+    OpenSet set(SampleSet::SemiInfinite);
+    const std::unique_ptr<TChartMDIChild> window =
+        makeWindow(ChartKind::Pow, set.context, u"set - Pow"_s);
+    showIn(set.area, *window);
+    set.area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&set.area));
+    const LineChart& chart = window->chart();
+    const ChartAxis xOwn = chart.shownXAxis();
+    const ChartAxis yOwn = chart.shownYAxis();
+
+    const QPoint from = viewPoint(chart, QPointF(2, 0.3));
+    const QPoint to = viewPoint(chart, QPointF(6, 0.9));
+    QTest::mousePress(chart.viewport(), Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(chart.viewport(), to);
+    QTest::mouseRelease(chart.viewport(), Qt::LeftButton, Qt::NoModifier, to);
+    QVERIFY(chart.isZoomed());
+    // Within a pixel's worth of the dragged values.
+    QVERIFY(std::abs(chart.shownXAxis().start - 2) < 0.05);
+    QVERIFY(std::abs(chart.shownXAxis().end() - 6) < 0.05);
+    QVERIFY(std::abs(chart.shownYAxis().start - 0.3) < 0.01);
+    QVERIFY(std::abs(chart.shownYAxis().end() - 0.9) < 0.01);
+    // A resize redraws the zoomed chart.
+    window->draw();
+    QVERIFY(chart.isZoomed());
+
+    if (byDoubleClick)
+        QTest::mouseDClick(chart.viewport(), Qt::LeftButton, Qt::NoModifier, from);
+    else
+        window->fit();
+    QVERIFY(!chart.isZoomed());
+    COMPARE_AXIS(chart.shownXAxis(), xOwn);
+    COMPARE_AXIS(chart.shownYAxis(), yOwn);
+}
+
+void ChartReadOutTest::legendClickHidesAndShowsALine() {
+    LineChart chart;
+    drawParabola(chart);
+    QSignalSpy toggled(&chart, &LineChart::lineToggled);
+    const auto marker = [&chart](int line) {
+        return chart.chart()->legend()->markers(chart.chart()->series()[line]).first();
+    };
+    emit marker(1)->clicked();
+    QCOMPARE(toggled.size(), 1);
+    QVERIFY(!chart.isLineVisible(1));
+    QVERIFY(!chart.chart()->series()[1]->isVisible());
+    QVERIFY(chart.chart()->series()[0]->isVisible());
+    // The entry stays, to show the line again; a new description keeps it hidden.
+    QVERIFY(marker(1)->isVisible());
+    chart.draw();
+    QVERIFY(!chart.chart()->series()[1]->isVisible());
+    emit marker(1)->clicked();
+    QVERIFY(chart.isLineVisible(1));
+    QVERIFY(chart.chart()->series()[1]->isVisible());
+}
+
+void ChartReadOutTest::savedFilesOpen_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("PNG") << u"chart.png"_s;
+    QTest::newRow("PDF") << u"chart.PDF"_s;
+    QTest::newRow("SVG") << u"chart.svg"_s;
+    QTest::newRow("CSV") << u"chart.csv"_s;
+}
+
+void ChartReadOutTest::savedFilesOpen() {
+    QFETCH(QString, name);
+    OpenSet set(SampleSet::SemiInfinite);
+    const std::unique_ptr<TChartMDIChild> window =
+        makeWindow(ChartKind::Pow, set.context, u"set - Pow"_s);
+    showIn(set.area, *window);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(name);
+    const std::optional<ChartFileFormat> format = chartFileFormat(path);
+    QVERIFY(format);
+    const QSize size(1234, 567);
+    QVERIFY(window->saveTo(path, *format, size));
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    switch (*format) {
+    case ChartFileFormat::Png:
+        QCOMPARE(QImage(path).size(), size);
+        break;
+    case ChartFileFormat::Svg: {
+        QVERIFY(QSvgRenderer(path).isValid());
+        QCOMPARE(QSvgRenderer(path).viewBox().size(), size);
+        QVERIFY(!QImage(path).isNull());
+        break;
+    }
+    case ChartFileFormat::Pdf:
+        QVERIFY(bytes.startsWith("%PDF-"));
+        // Vector graphics: the page holds drawing operators, not one picture.
+        QVERIFY(!bytes.contains("/Subtype /Image"));
+        break;
+    case ChartFileFormat::Csv: {
+        const QList<QStringList> records = csvRecords(QString::fromUtf8(bytes));
+        const ChartDescription& shown = window->chart().description();
+        QCOMPARE(records.size(), shown.series.first().size() + 1);
+        QCOMPARE(records.first(), (QStringList{u"Carburizing time, h"_s,
+                                               u"Carbon concentration on the surface, %"_s}));
+        for (qsizetype row = 0; row < shown.series.first().size(); ++row) {
+            QCOMPARE(records[row + 1][0].toDouble(), shown.series.first()[row].x());
+            QCOMPARE(records[row + 1][1].toDouble(), shown.series.first()[row].y());
+        }
+        break;
+    }
+    }
+}
+
+QTEST_MAIN(ChartReadOutTest)
+#include "ChartReadOutTest.moc"
