@@ -175,7 +175,7 @@ void ChartReadOutTest::dragZoomsAndReturns() {
     QFETCH(bool, byDoubleClick);
     OpenSet set(SampleSet::SemiInfinite);
     const std::unique_ptr<TChartMDIChild> window =
-        makeWindow(ChartKind::Pow, set.context, u"set - Pow"_s);
+        makeWindow(ChartKind::Surface, set.context, u"set - Pow"_s);
     showIn(set.area, *window);
     set.area.show();
     QVERIFY(QTest::qWaitForWindowExposed(&set.area));
@@ -240,7 +240,7 @@ void ChartReadOutTest::savedFilesOpen() {
     QFETCH(QString, name);
     OpenSet set(SampleSet::SemiInfinite);
     const std::unique_ptr<TChartMDIChild> window =
-        makeWindow(ChartKind::Pow, set.context, u"set - Pow"_s);
+        makeWindow(ChartKind::Surface, set.context, u"set - Pow"_s);
     showIn(set.area, *window);
     QTemporaryDir folder;
     const QString path = folder.filePath(name);
