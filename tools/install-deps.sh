@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ clang-format
+    # git: the format check asks it which files are the project's.
+    git cmake ninja-build g++ clang-format
     # Qt 6.4's Charts package asks for Qt6OpenGL's CMake files, which only libqt6opengl6-dev ships.
     qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
     libgtest-dev libbenchmark-dev
