@@ -1,6 +1,7 @@
 // tavrix: the result viewer, and the program the user starts.
 
 #include "CommandLine.h"
+#include "CompareSets.h"
 #include "ExportSet.h"
 #include "GuardedApplication.h"
 #include "NumericLocale.h"
@@ -32,6 +33,7 @@ int main(int argc, char* argv[]) {
         QTextStream(stderr) << usageText();
         return 2;
     case ViewerCommandLine::Mode::Export:
+    case ViewerCommandLine::Mode::Compare:
         preferOffscreenPlatform(arguments);
         break;
     case ViewerCommandLine::Mode::Frame:
@@ -55,6 +57,10 @@ int main(int argc, char* argv[]) {
     if (command.mode == ViewerCommandLine::Mode::Export) {
         QTextStream errors(stderr);
         return exportSet(command.exportFolder, command.setName, errors);
+    }
+    if (command.mode == ViewerCommandLine::Mode::Compare) {
+        QTextStream errors(stderr);
+        return compareSets(command.exportFolder, command.compareSets, errors);
     }
     // The set named at start opens in the first frame only, not again after a restart.
     QString startSet = command.setName.isEmpty()

@@ -13,6 +13,9 @@ constexpr UsageLine viewerUsageLines[] = {
     {"tavrix SET.tav", "the viewer's window with the result set open, as its menu would open it"},
     {"tavrix --export FOLDER SET.tav",
      "draws every chart of the result set to FOLDER as PNG files, with their points as CSV files"},
+    {"tavrix --compare FOLDER SET.tav SET.tav...",
+     "draws the charts the result sets share, one line per set, to FOLDER as PNG files with their "
+     "points as CSV files, and summary.csv with one row per set"},
     {"tavrix --help", "prints this text"},
     {"tavrix --version", "prints the program's version"},
     {"-platform NAME", "the window system for the window, for instance offscreen"},
@@ -33,15 +36,24 @@ ViewerCommandLine parseCommandLine(const QStringList& arguments) {
         return {};
     const std::string& first = own.front();
     if (first == "--help" || first == "-h")
-        return {ViewerCommandLine::Mode::Help, {}, {}};
+        return {ViewerCommandLine::Mode::Help, {}, {}, {}};
     if (first == "--version")
-        return {ViewerCommandLine::Mode::Version, {}, {}};
+        return {ViewerCommandLine::Mode::Version, {}, {}, {}};
     if (own.size() == 1 && !first.starts_with("-"))
-        return {ViewerCommandLine::Mode::Frame, {}, QString::fromStdString(first)};
+        return {ViewerCommandLine::Mode::Frame, {}, QString::fromStdString(first), {}};
     if (first == "--export" && own.size() == 3)
-        return {ViewerCommandLine::Mode::Export, QString::fromStdString(own[1]),
-                QString::fromStdString(own[2])};
-    return {ViewerCommandLine::Mode::Usage, {}, {}};
+        return {ViewerCommandLine::Mode::Export,
+                QString::fromStdString(own[1]),
+                QString::fromStdString(own[2]),
+                {}};
+    if (first == "--compare" && own.size() >= 4) {
+        ViewerCommandLine command{
+            ViewerCommandLine::Mode::Compare, QString::fromStdString(own[1]), {}, {}};
+        for (std::size_t i = 2; i < own.size(); ++i)
+            command.compareSets.append(QString::fromStdString(own[i]));
+        return command;
+    }
+    return {ViewerCommandLine::Mode::Usage, {}, {}, {}};
 }
 
 QString versionLine() {

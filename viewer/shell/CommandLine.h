@@ -6,9 +6,10 @@
 #include <QStringList>
 
 struct ViewerCommandLine {
-    enum class Mode { Frame, Help, Version, Export, Usage } mode = Mode::Frame;
+    enum class Mode { Frame, Help, Version, Export, Compare, Usage } mode = Mode::Frame;
     QString exportFolder;
     QString setName;
+    QStringList compareSets; // --compare: two or more
 };
 
 // `arguments` without the program's name.

@@ -43,6 +43,12 @@ double TWyniki::valueAt(int node, bool restart) {
     return i < series.size() ? series[i] : series.back();
 }
 
+std::span<const double> TWyniki::profile(int profile) const {
+    if (profile < 0 || static_cast<std::size_t>(profile) >= series_.size())
+        return {};
+    return series_[static_cast<std::size_t>(profile)].values();
+}
+
 double TWyniki::largestValue() const {
     std::optional<double> result;
     for (const TDblsArr& series : series_)

@@ -28,6 +28,9 @@ public:
     // Beyond a series' end its last value; 0 for an empty series and when no series is left.
     double valueAt(int node, bool restart);
 
+    // The values of one profile as its block gave them; empty when there is no such profile.
+    std::span<const double> profile(int profile) const;
+
     double largestValue() const; // over all series; 0 when there are none
     // The drawn nodes of the X axis from xStart to xEnd (mm).
     std::optional<NodeRange> nodeRange(double xStart, double xEnd) const;

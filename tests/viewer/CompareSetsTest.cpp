@@ -1,0 +1,144 @@
+// Computed sets compared: one line per set in each shared chart, the same series as the set's own
+// windows, a summary that equals the last rows of the files, and no mixing of thick and thin sets.
+
+#include "CompareSets.h"
+#include "ChartWindows.h"
+#include "ComparisonChart.h"
+#include "MessageBox.h"
+#include "SetNames.h"
+#include "TavMDIClient.h"
+#include "TestSets.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The last data row of a result file: the numbers after its last ",".
+QList<double> lastRow(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QString text = QString::fromUtf8(file.readAll());
+    QList<double> numbers;
+    for (const QString& word : text.mid(text.lastIndexOf(u',') + 1).split(u' ', Qt::SkipEmptyParts))
+        numbers.append(word.trimmed().toDouble());
+    return numbers;
+}
+
+bool near(double a, double b) {
+    return std::abs(a - b) <= 1e-9 * std::max(1.0, std::abs(b));
+}
+
+} // namespace
+
+class CompareSetsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void oneLinePerSetInEverySharedChart();
+    void comparedLinesAreTheWindowsSeries();
+    void summaryHoldsTheLastRows();
+    void thickAndThinAreNotMixed();
+
+private:
+    QTemporaryDir folder_;
+    QStringList thick_;
+    QString foil_;
+};
+
+void CompareSetsTest::initTestCase() {
+    thick_ = {computeSet(folder_.path(), u"semi.tav"_s, SampleShape::SemiInfinite),
+              computeSet(folder_.path(), u"plate.tav"_s, SampleShape::Plate),
+              computeSet(folder_.path(), u"cylinder.tav"_s, SampleShape::Cylinder)};
+    foil_ = computeSet(folder_.path(), u"foil.tav"_s, SampleShape::Foil);
+}
+
+void CompareSetsTest::oneLinePerSetInEverySharedChart() {
+    const QString out = folder_.filePath(u"out"_s);
+    QString log;
+    QTextStream errors(&log);
+    QCOMPARE(compareSets(out, thick_, errors), 0);
+    QVERIFY2(log.isEmpty(), qPrintable(log));
+    // Every thick quantity, the case depth at each level.
+    for (const QString& stem :
+         {u"T"_s, u"Pot"_s, u"Pow"_s, u"Masa"_s, u"G40"_s, u"G35"_s, u"G30"_s, u"C"_s, u"HV"_s}) {
+        const QString base = out + u"/compare-"_s + stem;
+        QVERIFY2(!QImage(base + u".png"_s).isNull(), qPrintable(stem));
+        QFile csv(base + u".csv"_s);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        // An x and a y column per set, named by the set's file; the captions hold commas, so
+        // every title is quoted.
+        const QString header = QString::fromUtf8(csv.readLine()).trimmed();
+        QCOMPARE(header.count(u"\",\""_s), 5);
+        QVERIFY(header.startsWith(u"\"semi.tav: "_s));
+        QCOMPARE(header.count(u"\"plate.tav: "_s), 2);
+        QCOMPARE(header.count(u"\"cylinder.tav: "_s), 2);
+    }
+    QVERIFY(!QFile::exists(out + u"/compare-Srednia.csv"_s));
+    QFile summary(out + u"/summary.csv"_s);
+    QVERIFY(summary.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(summary.readAll()).count(u"\r\n"_s), 4);
+}
+
+void CompareSetsTest::comparedLinesAreTheWindowsSeries() {
+    // One model, three views: the set's window, its export and the comparison.
+    const LoadedSet set = loadSet(thick_[1].toStdString());
+    TTavMDIClient client(QString{});
+    const auto windows = client.showSet(set);
+    const ComparedSet compared[] = {{&set, comparisonColour(0)}};
+    const std::pair<ChartKind, ComparedQuantity> pairs[] = {
+        {ChartKind::Surface, ComparedQuantity::SurfaceCarbon},
+        {ChartKind::Mass, ComparedQuantity::MassGain}};
+    for (const auto& [kind, quantity] : pairs) {
+        LineChart chart;
+        describeComparison(chart, compared, quantity, 0);
+        const auto window = std::ranges::find(windows, kind, [](const auto& w) { return w.first; });
+        QVERIFY(window != windows.end());
+        window->second->draw();
+        QCOMPARE(chart.description().series.first(),
+                 window->second->chart().description().series.first());
+        QCOMPARE(chart.description().colours.first(), comparisonColour(0));
+    }
+}
+
+void CompareSetsTest::summaryHoldsTheLastRows() {
+    for (const QString& name : thick_ + QStringList{foil_}) {
+        const LoadedSet set = loadSet(name.toStdString());
+        const SetSummary row = summarize(set);
+        const auto file = [&name](const char* extension) {
+            return QString::fromStdString(resultFileName(name.toStdString(), extension));
+        };
+        QVERIFY(row.surfaceCarbon && near(*row.surfaceCarbon, lastRow(file("pow")).value(1)));
+        QVERIFY(row.massGain && near(*row.massGain, lastRow(file("mas")).value(1)));
+        if (set.shape == SampleShape::Foil) {
+            QVERIFY(row.meanCarbon && near(*row.meanCarbon, lastRow(file("sre")).value(1)));
+            QVERIFY(!row.caseDepth[0] && !row.highestHardness);
+            continue;
+        }
+        const QList<double> depths = lastRow(file("gru"));
+        for (int level = 0; level < 3; ++level)
+            QVERIFY(row.caseDepth[level] && near(*row.caseDepth[level], depths.value(level + 1)));
+        QVERIFY(row.highestHardness && *row.highestHardness > 100);
+        QVERIFY(!row.meanCarbon);
+        QCOMPARE(row.programmeLength, 2.0);
+    }
+}
+
+void CompareSetsTest::thickAndThinAreNotMixed() {
+    const QString out = folder_.filePath(u"mixed"_s);
+    QString log;
+    QTextStream errors(&log);
+    QCOMPARE(compareSets(out, {thick_[0], foil_}, errors), 2);
+    QVERIFY(log.contains(u"cannot be compared"_s));
+    QVERIFY(!QDir(out).exists());
+}
+
+QTEST_MAIN(CompareSetsTest)
+#include "CompareSetsTest.moc"

@@ -1,0 +1,130 @@
+#include "ComparisonChart.h"
+
+#include "KindTraits.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString yCaption(ComparedQuantity quantity, int depthLevel) {
+    switch (quantity) {
+    case ComparedQuantity::Temperature:
+        return u"Temperature, C"_s;
+    case ComparedQuantity::Potential:
+        return u"Carbon potential of the atmosphere, %"_s;
+    case ComparedQuantity::SurfaceCarbon:
+        return u"Carbon concentration on the surface, %"_s;
+    case ComparedQuantity::MassGain:
+        return u"Weight gain, g/m^2"_s;
+    case ComparedQuantity::CaseDepth:
+        return u"Thickness of the case at %1% C, mm"_s.arg(
+            depthLevels[static_cast<std::size_t>(std::clamp(depthLevel, 0, 2))], 0, 'f', 2);
+    case ComparedQuantity::CarbonProfile:
+        return u"Carbon concentration, %"_s;
+    case ComparedQuantity::HardnessProfile:
+        return u"Hardness, HV"_s;
+    case ComparedQuantity::MeanCarbon:
+        return u"Mean carbon concentration, %"_s;
+    }
+    return QString();
+}
+
+bool isProfile(ComparedQuantity quantity) {
+    return quantity == ComparedQuantity::CarbonProfile ||
+           quantity == ComparedQuantity::HardnessProfile;
+}
+
+// The axis from `low` to `high` in `divisions` steps of a round size.
+ChartAxis roundAxis(double low, double high, int divisions) {
+    if (!(high > low))
+        high = low + 1;
+    const double least = (high - low) / divisions;
+    const double power = std::pow(10.0, std::floor(std::log10(least)));
+    double step = 10 * power;
+    for (const double factor : {1.0, 2.0, 2.5, 5.0})
+        if (factor * power >= least * (1 - 1e-9)) {
+            step = factor * power;
+            break;
+        }
+    const double start = std::floor(low / step) * step;
+    return ChartAxis{start, step, static_cast<int>(std::ceil((high - start) / step - 1e-9))};
+}
+
+} // namespace
+
+QColor comparisonColour(int index) {
+    static const QColor colours[] = {QColor(0x1f77b4), QColor(0xd62728), QColor(0x2ca02c),
+                                     QColor(0xff7f0e), QColor(0x9467bd), QColor(0x8c564b),
+                                     QColor(0xe377c2), QColor(0x17becf)};
+    return colours[static_cast<std::size_t>(index) % std::size(colours)];
+}
+
+QString comparisonStem(ComparedQuantity quantity, int depthLevel) {
+    switch (quantity) {
+    case ComparedQuantity::Temperature:
+        return u"T"_s;
+    case ComparedQuantity::Potential:
+        return u"Pot"_s;
+    case ComparedQuantity::SurfaceCarbon:
+        return u"Pow"_s;
+    case ComparedQuantity::MassGain:
+        return u"Masa"_s;
+    case ComparedQuantity::CaseDepth:
+        return u"G"_s +
+               QString::number(std::lround(
+                   depthLevels[static_cast<std::size_t>(std::clamp(depthLevel, 0, 2))] * 100));
+    case ComparedQuantity::CarbonProfile:
+        return u"C"_s;
+    case ComparedQuantity::HardnessProfile:
+        return u"HV"_s;
+    case ComparedQuantity::MeanCarbon:
+        return u"Srednia"_s;
+    }
+    return QString();
+}
+
+void describeComparison(LineChart& chart, std::span<const ComparedSet> sets,
+                        ComparedQuantity quantity, int depthLevel) {
+    std::vector<std::pair<const ComparedSet*, ComparedLine>> lines;
+    for (const ComparedSet& compared : sets)
+        if (std::optional<ComparedLine> line = comparedLine(*compared.set, quantity, depthLevel))
+            lines.emplace_back(&compared, std::move(*line));
+
+    chart.setLineCount(static_cast<int>(lines.size()));
+    double xLow = 0, xHigh = 0, yLow = 0, yHigh = 0;
+    bool first = true;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const auto& [compared, line] = lines[i];
+        const int index = static_cast<int>(i);
+        chart.setLegend(index, QFileInfo(QString::fromStdString(compared->set->name)).fileName());
+        chart.setLineColour(index, compared->colour);
+        QList<QPointF> points;
+        for (std::size_t p = 0; p < line.x.size(); ++p) {
+            points.append(QPointF(line.x[p], line.y[p]));
+            xLow = first ? line.x[p] : std::min(xLow, line.x[p]);
+            xHigh = first ? line.x[p] : std::max(xHigh, line.x[p]);
+            yLow = first ? line.y[p] : std::min(yLow, line.y[p]);
+            yHigh = first ? line.y[p] : std::max(yHigh, line.y[p]);
+            first = false;
+        }
+        for (const QPointF& point : points)
+            chart.addPoint(index, point);
+        chart.setSeries(index, points);
+    }
+    // Times and depths start at 0; the programme's temperatures start near their lowest.
+    chart.setXAxis(roundAxis(std::min(xLow, 0.0), xHigh, 6));
+    chart.setYAxis(quantity == ComparedQuantity::Temperature
+                       ? roundAxis(yLow, yHigh, 6)
+                       : roundAxis(std::min(yLow, 0.0), yHigh, 6));
+    const bool seconds =
+        !sets.empty() && sets.front().set->shape && kindTraits(*sets.front().set->shape).thin;
+    const QString xCaption = isProfile(quantity) ? u"Distance from the surface, mm"_s
+                             : seconds           ? u"     Carburizing time, s"_s
+                                                 : u"     Carburizing time, h"_s;
+    chart.setCaptions(xCaption, QString(), yCaption(quantity, depthLevel));
+}

@@ -1,0 +1,27 @@
+#pragma once
+// A chart of one quantity of several result sets, one line per set, each set named by its file
+// name and drawn in its own colour.
+
+#include "Comparison.h"
+#include "LineChart.h"
+
+#include <QColor>
+#include <QString>
+
+#include <span>
+
+struct ComparedSet {
+    const LoadedSet* set;
+    QColor colour;
+};
+
+// The colour of the set at `index` of a comparison: distinct for the first eight sets.
+QColor comparisonColour(int index);
+
+// What the chart is called, as in a file name: "T", "Pot", "Pow", "Masa", "G40", "C", ...
+QString comparisonStem(ComparedQuantity quantity, int depthLevel);
+
+// Describes the chart to `chart`: the lines of the sets that have the quantity, on axes that
+// hold all of them. Every point goes in, so the CSV holds the whole of each line.
+void describeComparison(LineChart& chart, std::span<const ComparedSet> sets,
+                        ComparedQuantity quantity, int depthLevel);

@@ -1,0 +1,103 @@
+#include "CompareSets.h"
+
+#include "ChartExport.h"
+#include "ComparisonChart.h"
+#include "ExportSet.h"
+#include "SetNames.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString csvField(const QString& text) {
+    if (!text.contains(u',') && !text.contains(u'"'))
+        return text;
+    return u'"' + QString(text).replace(u"\""_s, u"\"\""_s) + u'"';
+}
+
+QString number(const std::optional<double>& value) {
+    return value ? QString::number(*value, 'g', 10) : QString();
+}
+
+} // namespace
+
+QString summaryCsv(std::span<const LoadedSet* const> sets) {
+    QString text = u"Set,Shape,Size (mm),Steel grade,Programme length,Surface carbon (% C),"
+                   u"Case depth 0.40% C (mm),Case depth 0.35% C (mm),Case depth 0.30% C (mm),"
+                   u"Mass gain (g/m^2),Mean carbon (% C),Highest hardness (HV)\r\n"_s;
+    for (const LoadedSet* set : sets) {
+        const SetSummary row = summarize(*set);
+        QStringList fields{csvField(QFileInfo(QString::fromStdString(set->name)).fileName()),
+                           csvField(QString::fromStdString(row.shape)),
+                           number(row.size),
+                           csvField(QString::fromStdString(row.steelGrade)),
+                           number(row.programmeLength),
+                           number(row.surfaceCarbon)};
+        for (const std::optional<double>& depth : row.caseDepth)
+            fields.append(number(depth));
+        fields << number(row.massGain) << number(row.meanCarbon) << number(row.highestHardness);
+        text += fields.join(u',') + u"\r\n"_s;
+    }
+    return text;
+}
+
+int compareSets(const QString& folder, const QStringList& setNames, QTextStream& errors) {
+    std::vector<LoadedSet> loaded;
+    int failures = 0;
+    for (const QString& name : setNames) {
+        loaded.push_back(
+            loadSet(QString::fromStdString(commandLineName(name.toStdString())).toStdString()));
+        if (!loaded.back().shape) {
+            errors << "tavrix: cannot read the result set " << name << Qt::endl;
+            return 2;
+        }
+        if (!readWhole(loaded.back())) {
+            errors << "tavrix: not every file of " << name << " could be read" << Qt::endl;
+            ++failures;
+        }
+    }
+    std::vector<const LoadedSet*> sets;
+    std::vector<ComparedSet> compared;
+    for (const LoadedSet& set : loaded) {
+        sets.push_back(&set);
+        compared.push_back({&set, comparisonColour(static_cast<int>(compared.size()))});
+    }
+    if (mixesThickAndThin(sets)) {
+        errors << "tavrix: thick samples (hours) and thin ones (seconds) cannot be compared"
+               << Qt::endl;
+        return 2;
+    }
+    const QDir target(folder);
+    if (!target.mkpath(u"."_s)) {
+        errors << "tavrix: cannot make the folder " << folder << Qt::endl;
+        return 2;
+    }
+
+    for (ComparedQuantity quantity : sharedQuantities(sets)) {
+        const int levels = quantity == ComparedQuantity::CaseDepth ? 3 : 1;
+        for (int level = 0; level < levels; ++level) {
+            LineChart chart;
+            chart.resize(exportSize);
+            describeComparison(chart, compared, quantity, level);
+            const QString stem = target.filePath(u"compare-"_s + comparisonStem(quantity, level));
+            if (!writeChartFile(chart, QString(), stem + u".png"_s, ChartFileFormat::Png,
+                                exportSize) ||
+                !writeChartFile(chart, pairedCsvText(chart.description()), stem + u".csv"_s,
+                                ChartFileFormat::Csv, exportSize)) {
+                errors << "tavrix: cannot write " << stem << ".png or .csv" << Qt::endl;
+                ++failures;
+            }
+        }
+    }
+    QFile summary(target.filePath(u"summary.csv"_s));
+    if (!summary.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        summary.write(summaryCsv(sets).toUtf8()) < 0) {
+        errors << "tavrix: cannot write " << summary.fileName() << Qt::endl;
+        ++failures;
+    }
+    return failures == 0 ? 0 : 1;
+}
