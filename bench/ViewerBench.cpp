@@ -1,0 +1,116 @@
+// The viewer's costs a user waits for: a set opened (read once, seven windows drawn), eight sets
+// compared (read and every shared chart drawn), and the read-out's search for the nearest of
+// 100 000 points, which runs at every mouse move.
+
+#include "ComparisonChart.h"
+#include "Computation.h"
+#include "NearestPoint.h"
+#include "TChartMDIChild.h"
+#include "TavMDIClient.h"
+
+#include <QApplication>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class NoProgress : public RunObserver {
+public:
+    void setProgress(int /*percent*/) override {}
+};
+
+// A thick set of the examples' size: twelve hours in three stages.
+QString computedSet(const QTemporaryDir& folder, int index) {
+    ProcessForm form;
+    form.steelCarbon = 0.2;
+    form.transferCoefficient = 2e-5;
+    form.cr = 1.1;
+    form.mo = form.ni = 0;
+    form.mn = 1.2;
+    form.si = 0.25;
+    const double ends[] = {0, 6, 10 + index * 0.25, 12 + index * 0.5};
+    const double potentials[] = {1.15, 1.15, 0.8, 0.8};
+    for (int row = 0; row < 4; ++row) {
+        form.time[row] = ends[row];
+        form.temperature[row] = row < 3 ? 920 : 850;
+        form.potential[row] = potentials[row];
+    }
+    const QString name = folder.filePath(QStringLiteral("set%1.tav").arg(index));
+    NoProgress progress;
+    if (!writeProcessData(name.toStdString(), form, semiInfiniteShapeName) ||
+        runComputation(name.toStdString(), progress).status != RunStatus::Finished)
+        qFatal("the benchmark's set was not computed");
+    return name;
+}
+
+const QTemporaryDir& setFolder() {
+    static const QTemporaryDir folder;
+    return folder;
+}
+
+void BM_OpenSet(benchmark::State& state) {
+    const QString name = computedSet(setFolder(), 0);
+    TTavMDIClient client(QString{});
+    client.resize(1024, 720);
+    client.show();
+    for (auto _ : state) {
+        client.openSet(name);
+        QApplication::processEvents();
+        state.PauseTiming();
+        client.closeAllSubWindows();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenSet)->Unit(benchmark::kMillisecond);
+
+void BM_CompareEightSets(benchmark::State& state) {
+    std::vector<QString> names;
+    for (int i = 0; i < 8; ++i)
+        names.push_back(computedSet(setFolder(), i));
+    for (auto _ : state) {
+        std::vector<LoadedSet> loaded;
+        for (const QString& name : names)
+            loaded.push_back(loadSet(name.toStdString()));
+        std::vector<const LoadedSet*> sets;
+        std::vector<ComparedSet> compared;
+        for (const LoadedSet& set : loaded) {
+            sets.push_back(&set);
+            compared.push_back({&set, comparisonColour(static_cast<int>(compared.size()))});
+        }
+        for (ComparedQuantity quantity : sharedQuantities(sets)) {
+            LineChart chart;
+            chart.resize(640, 480);
+            describeComparison(chart, compared, quantity, 0);
+            chart.draw();
+        }
+    }
+}
+BENCHMARK(BM_CompareEightSets)->Unit(benchmark::kMillisecond);
+
+void BM_NearestOf100000Points(benchmark::State& state) {
+    QRandomGenerator random(3);
+    QList<QPointF> points;
+    for (int i = 0; i < 100000; ++i)
+        points.append(QPointF(i * 0.001, random.bounded(1.0)));
+    for (auto _ : state) {
+        const QPointF at(random.bounded(100.0), random.bounded(1.0));
+        benchmark::DoNotOptimize(nearestPoint(points, true, at, 6.4, 400));
+    }
+}
+BENCHMARK(BM_NearestOf100000Points)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // The windows draw as they would on a screen, without one.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
