@@ -61,6 +61,20 @@ QString chooseFile(QWidget* parent, FileChoice kind, const QString& title, const
     return dialog.selectedFiles().first();
 }
 
+QStringList chooseFiles(QWidget* parent, const QString& title, const QString& filter) {
+    if (activeCapture) {
+        activeCapture->fileDialogTitles_.append(title);
+        if (activeCapture->fileAnswers_.isEmpty())
+            return {};
+        return activeCapture->fileAnswers_.takeFirst().split(u'\n', Qt::SkipEmptyParts);
+    }
+    QFileDialog dialog(parent, title, QString(), filter);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
 MessageCapture::MessageCapture(QMessageBox::StandardButton answer) : answer_(answer) {
     activeCapture = this;
 }

@@ -37,6 +37,10 @@ enum class FileChoice { Open, Save };
 QString chooseFile(QWidget* parent, FileChoice kind, const QString& title, const QString& filter,
                    const QString& start = QString(), const QString& acceptLabel = QString());
 
+// A modal file dialog choosing several existing files at once; none when the user cancelled.
+// A capture answers it with one of its queued paths holding the names one a line.
+QStringList chooseFiles(QWidget* parent, const QString& title, const QString& filter);
+
 // While alive, records every message instead of showing it and answers with `answer`; file
 // dialogs are answered from the queue of paths given to answerFileDialogs (empty: cancel).
 class MessageCapture {
@@ -62,6 +66,7 @@ public:
 private:
     friend QMessageBox::StandardButton showMessage(QWidget*, const QString&, const QString&,
                                                    MessageIcon, QMessageBox::StandardButtons);
+    friend QStringList chooseFiles(QWidget*, const QString&, const QString&);
     friend QString chooseFile(QWidget*, FileChoice, const QString&, const QString&, const QString&,
                               const QString&);
 

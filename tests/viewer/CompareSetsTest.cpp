@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -46,6 +47,8 @@ private slots:
     void comparedLinesAreTheWindowsSeries();
     void summaryHoldsTheLastRows();
     void thickAndThinAreNotMixed();
+    void compareCommandOpensAWindowPerSharedQuantity();
+    void compareCommandRefusesAMixture();
 
 private:
     QTemporaryDir folder_;
@@ -138,6 +141,38 @@ void CompareSetsTest::thickAndThinAreNotMixed() {
     QCOMPARE(compareSets(out, {thick_[0], foil_}, errors), 2);
     QVERIFY(log.contains(u"cannot be compared"_s));
     QVERIFY(!QDir(out).exists());
+}
+
+void CompareSetsTest::compareCommandOpensAWindowPerSharedQuantity() {
+    TTavMDIClient client(folder_.filePath(u"no-list.lst"_s));
+    MessageCapture messages;
+    messages.answerFileDialogs({thick_.join(u'\n')});
+    client.resize(1000, 700);
+    client.show();
+    client.compareResults();
+    // T, Pot, Pow, Masa, G, C, HV. The in-use list is missing: reported, and taken as empty.
+    QCOMPARE(client.subWindowList().size(), 7);
+    for (QMdiSubWindow* window : client.subWindowList()) {
+        const auto* chart = qobject_cast<TChartMDIChild*>(window);
+        QVERIFY(chart);
+        const ChartDescription& shown = chart->chart().description();
+        QCOMPARE(shown.lines.size(), 3);
+        QCOMPARE(shown.legends, (QStringList{u"semi.tav"_s, u"plate.tav"_s, u"cylinder.tav"_s}));
+        // One colour per set in every window.
+        QCOMPARE(shown.colours,
+                 (QList<QColor>{comparisonColour(0), comparisonColour(1), comparisonColour(2)}));
+    }
+    client.closeAllSubWindows();
+    QTRY_VERIFY(client.subWindowList().isEmpty());
+}
+
+void CompareSetsTest::compareCommandRefusesAMixture() {
+    TTavMDIClient client(QString{});
+    MessageCapture messages;
+    QVERIFY(client.compareSets({thick_[0], foil_}).empty());
+    QCOMPARE(messages.messages().size(), 1);
+    QCOMPARE(messages.messages().first().caption, u"Error!"_s);
+    QVERIFY(client.subWindowList().isEmpty());
 }
 
 QTEST_MAIN(CompareSetsTest)

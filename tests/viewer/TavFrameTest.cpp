@@ -82,6 +82,7 @@ void TavFrameTest::menuCaptionsHintsAndOrder() {
     const QStringList expected{
         u"&Plik>"_s,
         u"&Otwórz wyniki...|Otwiera plik z wynikami"_s,
+        u"&Porównaj wyniki...|Porównuje kilka zestawów wyników"_s,
         u"-"_s,
         u"&Skasuj wyniki...|Kasuje plik z wynikami"_s,
         u"-"_s,

@@ -41,6 +41,7 @@ void TTavFrame::buildMenu() {
 
     QMenu* file = bar->addMenu(QStringLiteral("&Plik"));
     file->addAction(command(Command::Open));
+    file->addAction(command(Command::Compare));
     file->addSeparator();
     file->addAction(command(Command::Delete));
     file->addSeparator();
@@ -120,6 +121,7 @@ void TTavFrame::connectCommands() {
     };
 
     on(Command::Open, [this] { client_->openResults(); });
+    on(Command::Compare, [this] { client_->compareResults(); });
     on(Command::Delete, [this] { client_->deleteResults(); });
     on(Command::Print, [this] { client_->printActiveChart(); });
     on(Command::SaveChart, [this] { client_->saveActiveChart(); });

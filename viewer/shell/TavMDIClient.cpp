@@ -4,6 +4,7 @@
 #include "LineChart.h"
 #include "MessageBox.h"
 #include "ResultSet.h"
+#include "TCompareMDIChild.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -111,6 +112,52 @@ void TTavMDIClient::openChosenSet(const QString& setName) {
         return;
     }
     showSet(set);
+}
+
+void TTavMDIClient::compareResults() {
+    const QStringList setNames =
+        chooseFiles(this, QStringLiteral("Porównaj wyniki"), resultSetFilter());
+    for (const QString& setName : setNames)
+        if (isSetInUse(listFilePath_, setName, this)) {
+            showMessage(this, QStringLiteral("File name already exist and is in use"),
+                        QStringLiteral("Choose another file"), MessageIcon::Exclamation);
+            return;
+        }
+    if (!setNames.isEmpty())
+        compareSets(setNames);
+}
+
+std::vector<TChartMDIChild*> TTavMDIClient::compareSets(const QStringList& setNames) {
+    // The windows of the comparison share the sets; the last window to close frees them.
+    struct Comparison {
+        std::vector<LoadedSet> loaded;
+        std::vector<ComparedSet> compared;
+    };
+    auto comparison = std::make_shared<Comparison>();
+    for (const QString& setName : setNames)
+        comparison->loaded.push_back(loadSet(setName.toStdString()));
+    std::vector<const LoadedSet*> sets;
+    for (const LoadedSet& set : comparison->loaded) {
+        sets.push_back(&set);
+        comparison->compared.push_back(
+            {&set, comparisonColour(static_cast<int>(comparison->compared.size()))});
+    }
+    if (mixesThickAndThin(sets)) {
+        showMessage(this,
+                    QStringLiteral("Thick samples (times in hours) and thin samples (times in "
+                                   "seconds) cannot be compared"),
+                    QStringLiteral("Error!"), MessageIcon::Exclamation);
+        return {};
+    }
+    const TCompareMDIChild::Sets shared(comparison, &comparison->compared);
+    std::vector<TChartMDIChild*> shown;
+    for (ComparedQuantity quantity : sharedQuantities(sets)) {
+        auto* window = new TCompareMDIChild(*this, shared, quantity);
+        addSubWindow(window);
+        window->show();
+        shown.push_back(window);
+    }
+    return shown;
 }
 
 void TTavMDIClient::deleteResults() {

@@ -41,6 +41,11 @@ public:
     // The same for a set named when the viewer starts ("tavrix SET.tav"): opened unless a
     // calculation writes it, which the usual message says.
     void openResults(const QString& setName);
+    // "&Porównaj wyniki...": several sets chosen at once, unless a calculation writes one.
+    void compareResults();
+    // A window per quantity the sets share, unless thick and thin sets are mixed; the windows
+    // come back in the order they were shown.
+    std::vector<TChartMDIChild*> compareSets(const QStringList& setNames);
     // "&Skasuj wyniki...": the files of a set chosen in the file dialog, unless in use.
     void deleteResults();
     // Reads a set and builds and shows its windows; they come back in the order they were
