@@ -11,6 +11,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Classic notation whatever the locale, with the digits the result files carry and more.
+QString csvNumber(double value) {
+    return QString::number(value, 'g', 10);
+}
+
+} // namespace
+
 QString csvField(const QString& text) {
     const QString field = text.trimmed();
     if (!field.contains(u',') && !field.contains(u'"') && !field.contains(u'\n'))
@@ -19,13 +26,6 @@ QString csvField(const QString& text) {
     quoted.replace(u"\""_s, u"\"\""_s);
     return u'"' + quoted + u'"';
 }
-
-// Classic notation whatever the locale, with the digits the result files carry and more.
-QString csvNumber(double value) {
-    return QString::number(value, 'g', 10);
-}
-
-} // namespace
 
 QString csvText(const ChartDescription& description) {
     QStringList header{csvField(description.xCaption)};

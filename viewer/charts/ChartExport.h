@@ -11,6 +11,9 @@
 
 #include <optional>
 
+// A field of comma-separated text: trimmed, and quoted when it holds a comma, quote or line end.
+QString csvField(const QString& text);
+
 QString csvText(const ChartDescription& description);
 
 // Every point of every line for lines that do not share their x values (a comparison of sets):

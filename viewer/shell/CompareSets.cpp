@@ -13,12 +13,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString csvField(const QString& text) {
-    if (!text.contains(u',') && !text.contains(u'"'))
-        return text;
-    return u'"' + QString(text).replace(u"\""_s, u"\"\""_s) + u'"';
-}
-
 QString number(const std::optional<double>& value) {
     return value ? QString::number(*value, 'g', 10) : QString();
 }
