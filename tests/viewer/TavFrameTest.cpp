@@ -138,9 +138,9 @@ void TavFrameTest::controlBarButtons() {
         layout.append(action->objectName());
         QVERIFY(!action->icon().pixmap(QSize(20, 20)).isNull());
     }
-    QCOMPARE(layout,
-             (QStringList{u"button206"_s, u"|"_s, u"|"_s, u"button208"_s, u"|"_s, u"button203"_s,
-                          u"|"_s, u"|"_s, u"button200"_s, u"|"_s, u"|"_s, u"button207"_s}));
+    QCOMPARE(layout, (QStringList{u"button206"_s, u"button217"_s, u"|"_s, u"|"_s, u"button208"_s,
+                                  u"|"_s, u"button203"_s, u"|"_s, u"|"_s, u"button200"_s, u"|"_s,
+                                  u"|"_s, u"button207"_s}));
     // A button says what its command says, and gives the command.
     QAction* openButton = bar->findChild<QAction*>(u"button206"_s);
     QCOMPARE(openButton->statusTip(), u"Otwiera plik z wynikami"_s);

@@ -95,6 +95,7 @@ void TTavFrame::buildControlBar() {
         connect(command, &QAction::enabledChanged, button, &QAction::setEnabled);
     };
     addButton(Command::Open);
+    addButton(Command::Compare);
     bar->addSeparator();
     bar->addSeparator();
     addButton(Command::Fit);
