@@ -46,41 +46,6 @@ QPoint viewPoint(const LineChart& chart, QPointF value) {
     return chart.mapFromScene(chart.chart()->mapToScene(inChart));
 }
 
-// Fields of comma-separated text, with quoted fields and doubled quotes, as a spreadsheet reads
-// them.
-QList<QStringList> csvRecords(const QString& text) {
-    QList<QStringList> records;
-    QStringList record;
-    QString field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (quoted) {
-            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"')
-                field += text[++i];
-            else if (c == u'"')
-                quoted = false;
-            else
-                field += c;
-        } else if (c == u'"') {
-            quoted = true;
-        } else if (c == u',') {
-            record.append(field);
-            field.clear();
-        } else if (c == u'\n') {
-            if (field.endsWith(u'\r'))
-                field.chop(1);
-            record.append(field);
-            records.append(record);
-            record.clear();
-            field.clear();
-        } else {
-            field += c;
-        }
-    }
-    return records;
-}
-
 } // namespace
 
 class ChartReadOutTest : public QObject {

@@ -283,3 +283,36 @@ QString axisText(const ChartAxis& axis) {
         .arg(axis.step)
         .arg(axis.divisions);
 }
+
+QList<QStringList> csvRecords(const QString& text) {
+    QList<QStringList> records;
+    QStringList record;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"')
+                field += text[++i];
+            else if (c == u'"')
+                quoted = false;
+            else
+                field += c;
+        } else if (c == u'"') {
+            quoted = true;
+        } else if (c == u',') {
+            record.append(field);
+            field.clear();
+        } else if (c == u'\n') {
+            if (field.endsWith(u'\r'))
+                field.chop(1);
+            record.append(field);
+            records.append(record);
+            record.clear();
+            field.clear();
+        } else {
+            field += c;
+        }
+    }
+    return records;
+}

@@ -14,6 +14,7 @@
 #include <QMdiArea>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -136,3 +137,7 @@ Q_DECLARE_METATYPE(ChartAxis)
 #define COMPARE_AXIS(actual, expected)                                                             \
     QVERIFY2(sameAxis((actual), (expected)),                                                       \
              qPrintable(axisText(actual) + QStringLiteral(" != ") + axisText(expected)))
+
+// Fields of comma-separated text, with quoted fields and doubled quotes, as a spreadsheet reads
+// them.
+QList<QStringList> csvRecords(const QString& text);

@@ -19,24 +19,42 @@ QString number(const std::optional<double>& value) {
 
 } // namespace
 
-QString summaryCsv(std::span<const LoadedSet* const> sets) {
-    QString text = u"Set,Shape,Size (mm),Steel grade,Programme length,Surface carbon (% C),"
-                   u"Case depth 0.40% C (mm),Case depth 0.35% C (mm),Case depth 0.30% C (mm),"
-                   u"Mass gain (g/m^2),Mean carbon (% C),Highest hardness (HV)\r\n"_s;
+std::vector<QStringList> summaryTable(std::span<const LoadedSet* const> sets) {
+    std::vector<QStringList> rows{{u"Set"_s, u"Shape"_s, u"Size (mm)"_s, u"Steel grade"_s,
+                                   u"Programme length"_s, u"Surface carbon (% C)"_s,
+                                   u"Case depth 0.40% C (mm)"_s, u"Case depth 0.35% C (mm)"_s,
+                                   u"Case depth 0.30% C (mm)"_s, u"Mass gain (g/m^2)"_s,
+                                   u"Mean carbon (% C)"_s, u"Highest hardness (HV)"_s}};
     for (const LoadedSet* set : sets) {
-        const SetSummary row = summarize(*set);
-        QStringList fields{csvField(QFileInfo(QString::fromStdString(set->name)).fileName()),
-                           csvField(QString::fromStdString(row.shape)),
-                           number(row.size),
-                           csvField(QString::fromStdString(row.steelGrade)),
-                           number(row.programmeLength),
-                           number(row.surfaceCarbon)};
-        for (const std::optional<double>& depth : row.caseDepth)
-            fields.append(number(depth));
-        fields << number(row.massGain) << number(row.meanCarbon) << number(row.highestHardness);
+        const SetSummary summary = summarize(*set);
+        QStringList row{QFileInfo(QString::fromStdString(set->name)).fileName(),
+                        QString::fromStdString(summary.shape),
+                        number(summary.size),
+                        QString::fromStdString(summary.steelGrade),
+                        number(summary.programmeLength),
+                        number(summary.surfaceCarbon)};
+        for (const std::optional<double>& depth : summary.caseDepth)
+            row.append(number(depth));
+        row << number(summary.massGain) << number(summary.meanCarbon)
+            << number(summary.highestHardness);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+QString csvTable(const std::vector<QStringList>& rows) {
+    QString text;
+    for (const QStringList& row : rows) {
+        QStringList fields;
+        for (const QString& field : row)
+            fields.append(csvField(field));
         text += fields.join(u',') + u"\r\n"_s;
     }
     return text;
+}
+
+QString summaryCsv(std::span<const LoadedSet* const> sets) {
+    return csvTable(summaryTable(sets));
 }
 
 int compareSets(const QString& folder, const QStringList& setNames, QTextStream& errors) {

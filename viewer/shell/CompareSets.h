@@ -9,7 +9,15 @@
 
 class QTextStream;
 
-// The summary as comma-separated text (CR LF), one row per set after a header row.
+#include <vector>
+
+// The summary as a table: a header row, then one row per set; a field with no value is empty.
+std::vector<QStringList> summaryTable(std::span<const LoadedSet* const> sets);
+
+// A table as comma-separated text (CR LF), its fields quoted as chart CSV quotes them.
+QString csvTable(const std::vector<QStringList>& rows);
+
+// The summary as comma-separated text, one row per set after a header row.
 QString summaryCsv(std::span<const LoadedSet* const> sets);
 
 // Writes DIR/compare-<chart>.png and .csv for each shared quantity (each depth level) and

@@ -7,6 +7,7 @@
 #include "Pictures.h"
 #include "ProcessData.h"
 #include "THelpWindow.h"
+#include "TSummaryMDIChild.h"
 #include "TavMDIClient.h"
 
 #include <QAction>
@@ -127,7 +128,12 @@ void TTavFrame::connectCommands() {
     on(Command::Print, [this] { client_->printActiveChart(); });
     on(Command::SaveChart, [this] { client_->saveActiveChart(); });
     on(Command::Exit, &QWidget::close);
-    onChart(Command::Copy, &TChartMDIChild::copyToClipboard);
+    on(Command::Copy, [this] {
+        if (TChartMDIChild* chart = client_->activeChart())
+            chart->copyToClipboard();
+        else if (TSummaryMDIChild* summary = client_->activeSummary())
+            summary->copyToClipboard();
+    });
     // The caption names "Ctrl+Ins" itself, so its keys are bound apart from the menu item, which
     // would show them a second time; Ctrl+C is what today's desktops copy with.
     auto* copyKeys = new QAction(this);
@@ -155,9 +161,12 @@ void TTavFrame::connectCommands() {
 
 void TTavFrame::updateCommandEnabling() {
     const bool chart = client_->activeChart() != nullptr;
-    for (Command id :
-         {Command::Print, Command::SaveChart, Command::Copy, Command::Scale, Command::Fit})
+    for (Command id : {Command::Print, Command::Scale, Command::Fit})
         command(id)->setEnabled(chart);
+    // A comparison's summary is copied and saved as a table.
+    const bool table = chart || client_->activeSummary() != nullptr;
+    for (Command id : {Command::SaveChart, Command::Copy})
+        command(id)->setEnabled(table);
 }
 
 void TTavFrame::startCalculationFor(std::string_view shape) {

@@ -5,10 +5,12 @@
 #include "MessageBox.h"
 #include "ResultSet.h"
 #include "TCompareMDIChild.h"
+#include "TSummaryMDIChild.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QMdiSubWindow>
@@ -69,6 +71,10 @@ TTavMDIClient::TTavMDIClient(const QString& listFilePath, QWidget* parent)
 TChartMDIChild* TTavMDIClient::activeChart() const {
     // The current window, not the active one: it stays current while a dialog has the focus.
     return qobject_cast<TChartMDIChild*>(currentSubWindow());
+}
+
+TSummaryMDIChild* TTavMDIClient::activeSummary() const {
+    return qobject_cast<TSummaryMDIChild*>(currentSubWindow());
 }
 
 QString TTavMDIClient::chooseUnusedSet(const QString& title, const QString& refusalCaption,
@@ -157,6 +163,9 @@ std::vector<TChartMDIChild*> TTavMDIClient::compareSets(const QStringList& setNa
         window->show();
         shown.push_back(window);
     }
+    auto* summary = new TSummaryMDIChild(sets);
+    addSubWindow(summary);
+    summary->show();
     return shown;
 }
 
@@ -267,6 +276,10 @@ void TTavMDIClient::printActiveChart() {
 }
 
 void TTavMDIClient::saveActiveChart() {
+    if (TSummaryMDIChild* summary = activeSummary()) {
+        saveSummary(*summary);
+        return;
+    }
     TChartMDIChild* chart = activeChart();
     if (!chart)
         return;
@@ -288,6 +301,20 @@ void TTavMDIClient::saveActiveChart() {
         size = *chosen;
     }
     if (!chart->saveTo(path, *format, size))
+        showMessage(this, QStringLiteral("Cannot write file ") + path, QStringLiteral("Error!"),
+                    MessageIcon::Stop);
+}
+
+void TTavMDIClient::saveSummary(const TSummaryMDIChild& summary) {
+    QString path = chooseFile(this, FileChoice::Save, QStringLiteral("Zapisz wykres"),
+                              QStringLiteral("CSV (*.csv)"), QStringLiteral("summary.csv"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(summary.csv().toUtf8()) < 0)
         showMessage(this, QStringLiteral("Cannot write file ") + path, QStringLiteral("Error!"),
                     MessageIcon::Stop);
 }

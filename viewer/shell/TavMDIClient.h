@@ -17,6 +17,7 @@
 
 class QPrinter;
 class TChartMDIChild;
+class TSummaryMDIChild;
 
 class TTavMDIClient : public QMdiArea, public ChartContext {
     Q_OBJECT
@@ -35,6 +36,8 @@ public:
 
     // The chart window commands go to; null when there is none.
     TChartMDIChild* activeChart() const;
+    // The current window when it is a comparison's summary.
+    TSummaryMDIChild* activeSummary() const;
 
     // "&Otwórz wyniki...": a set chosen in the file dialog, unless a calculation writes it.
     void openResults();
@@ -69,6 +72,8 @@ public:
     void arrangeIcons();
 
 private:
+    // The summary's comma-separated text into a file chosen in the file dialog.
+    void saveSummary(const TSummaryMDIChild& summary);
     // Lays `windows` out one title bar below and to the right of each other, after the windows
     // already open, so that every title bar and its buttons stay in view.
     void placeInCascade(const std::vector<std::pair<ChartKind, TChartMDIChild*>>& windows);

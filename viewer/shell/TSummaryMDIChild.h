@@ -1,0 +1,26 @@
+#pragma once
+// The summary window of a comparison: a row per set of its final results, as `summaryTable`
+// gives them. It copies to the clipboard as tab-separated text, for a spreadsheet to paste, and
+// saves as the comma-separated text of `tavrix --compare`'s summary.csv.
+
+#include "Comparison.h"
+
+#include <QMdiSubWindow>
+#include <QStringList>
+
+class QTableWidget;
+
+class TSummaryMDIChild : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    explicit TSummaryMDIChild(std::span<const LoadedSet* const> sets, QWidget* parent = nullptr);
+
+    const QTableWidget& table() const { return *table_; }
+    QString tabSeparatedText() const;
+    QString csv() const;
+    void copyToClipboard() const;
+
+private:
+    std::vector<QStringList> rows_; // the header row first
+    QTableWidget* table_;
+};
