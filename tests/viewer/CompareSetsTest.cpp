@@ -6,13 +6,19 @@
 #include "ComparisonChart.h"
 #include "MessageBox.h"
 #include "SetNames.h"
+#include "TCompareMDIChild.h"
 #include "TavMDIClient.h"
 #include "TestSets.h"
 
+#include <QAction>
+#include <QChart>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -33,6 +39,22 @@ QList<double> lastRow(const QString& path) {
     return numbers;
 }
 
+std::vector<TCompareMDIChild*> comparisonWindows(const TTavMDIClient& client) {
+    std::vector<TCompareMDIChild*> windows;
+    for (QMdiSubWindow* window : client.subWindowList())
+        if (auto* compared = qobject_cast<TCompareMDIChild*>(window))
+            windows.push_back(compared);
+    return windows;
+}
+
+// The command of the window's context menu named `text`.
+QAction* command(const TCompareMDIChild& window, const QString& text) {
+    for (QAction* action : window.widget()->actions())
+        if (action->text() == text)
+            return action;
+    return nullptr;
+}
+
 bool near(double a, double b) {
     return std::abs(a - b) <= 1e-9 * std::max(1.0, std::abs(b));
 }
@@ -49,11 +71,17 @@ private slots:
     void thickAndThinAreNotMixed();
     void compareCommandOpensAWindowPerSharedQuantity();
     void compareCommandRefusesAMixture();
+    void addedSetIsDrawnInEveryWindowAndDroppedFromEvery();
+    void addingAMixtureChangesNothing();
+    void depthWindowShowsTheChosenLevel_data();
+    void depthWindowShowsTheChosenLevel();
+    void legendClickHidesTheSetInEveryWindow();
 
 private:
     QTemporaryDir folder_;
     QStringList thick_;
     QString foil_;
+    QString emptyList_; // no set in use
 };
 
 void CompareSetsTest::initTestCase() {
@@ -61,6 +89,9 @@ void CompareSetsTest::initTestCase() {
               computeSet(folder_.path(), u"plate.tav"_s, SampleShape::Plate),
               computeSet(folder_.path(), u"cylinder.tav"_s, SampleShape::Cylinder)};
     foil_ = computeSet(folder_.path(), u"foil.tav"_s, SampleShape::Foil);
+    emptyList_ = folder_.filePath(u"empty.lst"_s);
+    QFile list(emptyList_);
+    QVERIFY(list.open(QIODevice::WriteOnly));
 }
 
 void CompareSetsTest::oneLinePerSetInEverySharedChart() {
@@ -176,6 +207,118 @@ void CompareSetsTest::compareCommandRefusesAMixture() {
     QCOMPARE(messages.messages().size(), 1);
     QCOMPARE(messages.messages().first().caption, u"Error!"_s);
     QVERIFY(client.subWindowList().isEmpty());
+}
+
+void CompareSetsTest::addedSetIsDrawnInEveryWindowAndDroppedFromEvery() {
+    TTavMDIClient client(emptyList_);
+    MessageCapture messages;
+    client.compareSets({thick_[0], thick_[1]});
+    const std::vector<TCompareMDIChild*> windows = comparisonWindows(client);
+    QCOMPARE(windows.size(), 7u);
+    messages.answerFileDialogs({thick_[2]});
+    command(*windows.back(), u"Dodaj zestaw..."_s)->trigger();
+    for (const TCompareMDIChild* window : windows) {
+        const ChartDescription& shown = window->chart().description();
+        QCOMPARE(shown.legends, (QStringList{u"semi.tav"_s, u"plate.tav"_s, u"cylinder.tav"_s}));
+        QCOMPARE(shown.colours.value(2), comparisonColour(2));
+    }
+
+    QMenu* drop = command(*windows.front(), u"Usuń zestaw"_s)->menu();
+    emit drop->aboutToShow();
+    drop->actions().first()->trigger();
+    for (const TCompareMDIChild* window : windows) {
+        const ChartDescription& shown = window->chart().description();
+        QCOMPARE(shown.legends, (QStringList{u"plate.tav"_s, u"cylinder.tav"_s}));
+        // The sets left keep their colours.
+        QCOMPARE(shown.colours, (QList<QColor>{comparisonColour(1), comparisonColour(2)}));
+    }
+    // The last set cannot be dropped.
+    drop->actions().first()->trigger();
+    emit drop->aboutToShow();
+    QVERIFY(!drop->actions().first()->isEnabled());
+    QVERIFY(messages.messages().isEmpty());
+}
+
+void CompareSetsTest::addingAMixtureChangesNothing() {
+    TTavMDIClient client(emptyList_);
+    MessageCapture messages;
+    client.resize(1000, 700);
+    client.show();
+    client.compareSets({thick_[0], thick_[1]});
+    const std::vector<TCompareMDIChild*> windows = comparisonWindows(client);
+    messages.answerFileDialogs({QStringList{thick_[2], foil_}.join(u'\n')});
+    command(*windows.front(), u"Dodaj zestaw..."_s)->trigger();
+    QCOMPARE(messages.messages().size(), 1);
+    QCOMPARE(messages.messages().first().caption, u"Error!"_s);
+    QCOMPARE(windows.front()->group().sets().size(), 2u);
+    for (const TCompareMDIChild* window : windows)
+        QCOMPARE(window->chart().description().lines.size(), 2);
+}
+
+void CompareSetsTest::depthWindowShowsTheChosenLevel_data() {
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("0.35") << 1 << u"Głębokość przy 0.35% C"_s << u"Porównanie - G35"_s;
+    QTest::newRow("0.30") << 2 << u"Głębokość przy 0.30% C"_s << u"Porównanie - G30"_s;
+    QTest::newRow("back to 0.40") << 0 << u"Głębokość przy 0.40% C"_s << u"Porównanie - G40"_s;
+}
+
+void CompareSetsTest::depthWindowShowsTheChosenLevel() {
+    QFETCH(int, level);
+    QFETCH(QString, choice);
+    QFETCH(QString, title);
+    TTavMDIClient client(emptyList_);
+    MessageCapture messages;
+    client.compareSets({thick_[1], thick_[2]});
+    TCompareMDIChild* depth = nullptr;
+    for (TCompareMDIChild* window : comparisonWindows(client))
+        if (window->quantity() == ComparedQuantity::CaseDepth)
+            depth = window;
+    QVERIFY(depth);
+    if (level == 0)
+        command(*depth, u"Głębokość przy 0.30% C"_s)->trigger();
+    command(*depth, choice)->trigger();
+    QCOMPARE(depth->depthLevel(), level);
+    QCOMPARE(depth->windowTitle(), title);
+    const ChartDescription& shown = depth->chart().description();
+    for (qsizetype s = 0; s < shown.lines.size(); ++s) {
+        const std::optional<ComparedLine> expected =
+            comparedLine(*depth->group().sets()[static_cast<std::size_t>(s)].set,
+                         ComparedQuantity::CaseDepth, level);
+        QVERIFY(expected);
+        QCOMPARE(shown.lines[s].size(), static_cast<qsizetype>(expected->y.size()));
+        for (qsizetype p = 0; p < shown.lines[s].size(); ++p)
+            QVERIFY(near(shown.lines[s][p].y(), expected->y[static_cast<std::size_t>(p)]));
+    }
+    // Every level's line stays within the axes the window fitted to it.
+    QVERIFY(
+        shown.yAxis.end() >=
+        *std::ranges::max_element(
+            comparedLine(*depth->group().sets()[0].set, ComparedQuantity::CaseDepth, level)->y));
+}
+
+void CompareSetsTest::legendClickHidesTheSetInEveryWindow() {
+    TTavMDIClient client(emptyList_);
+    MessageCapture messages;
+    client.resize(1000, 700);
+    client.show();
+    client.compareSets(thick_);
+    const std::vector<TCompareMDIChild*> windows = comparisonWindows(client);
+    const auto marker = [](const TCompareMDIChild& window, int line) {
+        const QChart* chart = window.chart().chart();
+        return chart->legend()->markers(chart->series()[line]).first();
+    };
+    emit marker(*windows.front(), 1)->clicked();
+    for (const TCompareMDIChild* window : windows) {
+        QVERIFY(!window->chart().isLineVisible(1));
+        QVERIFY(window->chart().isLineVisible(0));
+        QVERIFY(window->chart().isLineVisible(2));
+    }
+    // Shown again from another window.
+    emit marker(*windows.back(), 1)->clicked();
+    for (const TCompareMDIChild* window : windows)
+        QVERIFY(window->chart().isLineVisible(1));
 }
 
 QTEST_MAIN(CompareSetsTest)

@@ -88,12 +88,15 @@ QString comparisonStem(ComparedQuantity quantity, int depthLevel) {
     return QString();
 }
 
-void describeComparison(LineChart& chart, std::span<const ComparedSet> sets,
-                        ComparedQuantity quantity, int depthLevel) {
+std::vector<std::size_t> describeComparison(LineChart& chart, std::span<const ComparedSet> sets,
+                                            ComparedQuantity quantity, int depthLevel) {
     std::vector<std::pair<const ComparedSet*, ComparedLine>> lines;
-    for (const ComparedSet& compared : sets)
-        if (std::optional<ComparedLine> line = comparedLine(*compared.set, quantity, depthLevel))
-            lines.emplace_back(&compared, std::move(*line));
+    std::vector<std::size_t> setOfLine;
+    for (std::size_t s = 0; s < sets.size(); ++s)
+        if (std::optional<ComparedLine> line = comparedLine(*sets[s].set, quantity, depthLevel)) {
+            lines.emplace_back(&sets[s], std::move(*line));
+            setOfLine.push_back(s);
+        }
 
     chart.setLineCount(static_cast<int>(lines.size()));
     double xLow = 0, xHigh = 0, yLow = 0, yHigh = 0;
@@ -103,6 +106,7 @@ void describeComparison(LineChart& chart, std::span<const ComparedSet> sets,
         const int index = static_cast<int>(i);
         chart.setLegend(index, QFileInfo(QString::fromStdString(compared->set->name)).fileName());
         chart.setLineColour(index, compared->colour);
+        chart.setLineVisible(index, !compared->hidden);
         QList<QPointF> points;
         for (std::size_t p = 0; p < line.x.size(); ++p) {
             points.append(QPointF(line.x[p], line.y[p]));
@@ -127,4 +131,5 @@ void describeComparison(LineChart& chart, std::span<const ComparedSet> sets,
                              : seconds           ? u"     Carburizing time, s"_s
                                                  : u"     Carburizing time, h"_s;
     chart.setCaptions(xCaption, QString(), yCaption(quantity, depthLevel));
+    return setOfLine;
 }

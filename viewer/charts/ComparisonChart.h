@@ -9,10 +9,12 @@
 #include <QString>
 
 #include <span>
+#include <vector>
 
 struct ComparedSet {
     const LoadedSet* set;
     QColor colour;
+    bool hidden = false;
 };
 
 // The colour of the set at `index` of a comparison: distinct for the first eight sets.
@@ -22,6 +24,7 @@ QColor comparisonColour(int index);
 QString comparisonStem(ComparedQuantity quantity, int depthLevel);
 
 // Describes the chart to `chart`: the lines of the sets that have the quantity, on axes that
-// hold all of them. Every point goes in, so the CSV holds the whole of each line.
-void describeComparison(LineChart& chart, std::span<const ComparedSet> sets,
-                        ComparedQuantity quantity, int depthLevel);
+// hold all of them. Every point goes in, so the CSV holds the whole of each line; the lines of
+// hidden sets are described but not drawn. Returns the index in `sets` of each line's set.
+std::vector<std::size_t> describeComparison(LineChart& chart, std::span<const ComparedSet> sets,
+                                            ComparedQuantity quantity, int depthLevel);

@@ -4,29 +4,46 @@
 #include "LineChart.h"
 #include "TAxisSetup.h"
 
+#include <QAction>
+#include <QActionGroup>
+#include <QFileInfo>
+#include <QMenu>
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
-QString comparisonTitle(ComparedQuantity quantity) {
-    return u"Porównanie - "_s + comparisonStem(quantity, 0);
+QString comparisonTitle(ComparedQuantity quantity, int depthLevel) {
+    return u"Porównanie - "_s + comparisonStem(quantity, depthLevel);
 }
 
 } // namespace
 
-TCompareMDIChild::TCompareMDIChild(ChartContext& context, Sets sets, ComparedQuantity quantity,
+TCompareMDIChild::TCompareMDIChild(ChartContext& context, Group group, ComparedQuantity quantity,
                                    QWidget* parent)
-    : TChartMDIChild(context, comparisonTitle(quantity), QString(), u"POW"_s, parent),
-      sets_(std::move(sets)), quantity_(quantity) {
-    LineChart initial;
-    describeComparison(initial, *sets_, quantity_, 0);
-    const ChartAxis x = initial.description().xAxis;
-    const ChartAxis y = initial.description().yAxis;
-    scaleRecord() = TSkala{x.divisions, y.divisions, x.start, x.end(), y.start, y.end()};
+    : TChartMDIChild(context, comparisonTitle(quantity, 0), QString(), u"POW"_s, parent),
+      group_(std::move(group)), quantity_(quantity) {
+    fitScaleToLines();
+    addCommands();
+    connect(group_.get(), &ComparisonGroup::changed, this, [this] {
+        fitScaleToLines();
+        draw();
+    });
+    connect(&chart(), &LineChart::lineToggled, this, &TCompareMDIChild::toggleSet);
+}
+
+void TCompareMDIChild::showDepthLevel(int level) {
+    if (quantity_ != ComparedQuantity::CaseDepth || level < 0 ||
+        level >= static_cast<int>(depthLevels.size()) || level == depthLevel_)
+        return;
+    depthLevel_ = level;
+    setWindowTitle(comparisonTitle(quantity_, level));
+    fitScaleToLines();
+    draw();
 }
 
 void TCompareMDIChild::describe(LineChart& chart) {
-    describeComparison(chart, *sets_, quantity_, 0);
+    setOfLine_ = describeComparison(chart, group_->sets(), quantity_, depthLevel_);
     chart.setXAxis(ChartAxis::spanning(scale().xStart, scale().xEnd, scale().xDivisions));
     chart.setYAxis(ChartAxis::spanning(scale().yStart, scale().yEnd, scale().yDivisions));
 }
@@ -37,4 +54,60 @@ std::unique_ptr<TAxisSetup> TCompareMDIChild::scaleDialog() {
 
 QString TCompareMDIChild::csv() const {
     return pairedCsvText(chart().description());
+}
+
+void TCompareMDIChild::fitScaleToLines() {
+    LineChart lines;
+    (void)describeComparison(lines, group_->sets(), quantity_, depthLevel_);
+    const ChartAxis x = lines.description().xAxis;
+    const ChartAxis y = lines.description().yAxis;
+    scaleRecord() = TSkala{x.divisions, y.divisions, x.start, x.end(), y.start, y.end()};
+}
+
+void TCompareMDIChild::addCommands() {
+    QWidget* area = widget();
+    area->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* add = new QAction(u"Dodaj zestaw..."_s, this);
+    connect(add, &QAction::triggered, this, &TCompareMDIChild::addRequested);
+    area->addAction(add);
+
+    auto* drop = new QAction(u"Usuń zestaw"_s, this);
+    auto* dropMenu = new QMenu(this);
+    drop->setMenu(dropMenu);
+    connect(dropMenu, &QMenu::aboutToShow, this, [this, dropMenu] { fillDropMenu(*dropMenu); });
+    area->addAction(drop);
+
+    if (quantity_ != ComparedQuantity::CaseDepth)
+        return;
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    area->addAction(separator);
+    auto* levels = new QActionGroup(this);
+    for (int level = 0; level < static_cast<int>(depthLevels.size()); ++level) {
+        auto* choice = new QAction(
+            u"Głębokość przy %1% C"_s.arg(depthLevels[static_cast<std::size_t>(level)], 0, 'f', 2),
+            levels);
+        choice->setCheckable(true);
+        choice->setChecked(level == depthLevel_);
+        connect(choice, &QAction::triggered, this, [this, level] { showDepthLevel(level); });
+        area->addAction(choice);
+    }
+}
+
+void TCompareMDIChild::fillDropMenu(QMenu& menu) {
+    menu.clear();
+    const std::span<const ComparedSet> sets = group_->sets();
+    for (std::size_t index = 0; index < sets.size(); ++index) {
+        QAction* drop =
+            menu.addAction(QFileInfo(QString::fromStdString(sets[index].set->name)).fileName());
+        // A comparison keeps at least one set.
+        drop->setEnabled(sets.size() > 1);
+        connect(drop, &QAction::triggered, group_.get(),
+                [group = group_.get(), index] { group->drop(index); });
+    }
+}
+
+void TCompareMDIChild::toggleSet(int line, bool visible) {
+    if (line >= 0 && static_cast<std::size_t>(line) < setOfLine_.size())
+        group_->setHidden(setOfLine_[static_cast<std::size_t>(line)], !visible);
 }

@@ -1,29 +1,48 @@
 #pragma once
 // A chart window of one quantity of several result sets, a line per set in the set's colour.
-// The sets are shared by the windows of one comparison; the window's `TSkala` starts at axes
-// that hold every line, and the scale dialog changes them as in any time chart.
+// The windows of one comparison share a `ComparisonGroup`: a set added to it or dropped from it,
+// hidden or shown by a click on its legend, changes every window of the group. The window's
+// `TSkala` starts at axes that hold every line and is fitted again when the sets change; the
+// scale dialog changes it as in any time chart. The case-depth window shows one carbon level at
+// a time, chosen from the window's context menu.
 
-#include "ComparisonChart.h"
+#include "ComparisonGroup.h"
 #include "TChartMDIChild.h"
 
 #include <memory>
 #include <vector>
 
+class QActionGroup;
+
 class TCompareMDIChild : public TChartMDIChild {
     Q_OBJECT
 public:
-    using Sets = std::shared_ptr<const std::vector<ComparedSet>>;
+    using Group = std::shared_ptr<ComparisonGroup>;
 
-    TCompareMDIChild(ChartContext& context, Sets sets, ComparedQuantity quantity,
+    TCompareMDIChild(ChartContext& context, Group group, ComparedQuantity quantity,
                      QWidget* parent = nullptr);
 
     ComparedQuantity quantity() const { return quantity_; }
+    ComparisonGroup& group() const { return *group_; }
+    // The index in `depthLevels` of the level shown.
+    int depthLevel() const { return depthLevel_; }
+    void showDepthLevel(int level);
     QString csv() const override;
+
+signals:
+    // "Dodaj zestaw...": the user wants more sets in the group.
+    void addRequested();
 
 private:
     void describe(LineChart& chart) override;
     std::unique_ptr<TAxisSetup> scaleDialog() override;
+    void fitScaleToLines();
+    void addCommands();
+    void fillDropMenu(QMenu& menu);
+    void toggleSet(int line, bool visible);
 
-    Sets sets_;
+    Group group_;
     ComparedQuantity quantity_;
+    int depthLevel_ = 0;
+    std::vector<std::size_t> setOfLine_;
 };

@@ -120,53 +120,59 @@ void TTavMDIClient::openChosenSet(const QString& setName) {
     showSet(set);
 }
 
-void TTavMDIClient::compareResults() {
+QStringList TTavMDIClient::chooseSetsToCompare() {
     const QStringList setNames =
         chooseFiles(this, QStringLiteral("Porównaj wyniki"), resultSetFilter());
     for (const QString& setName : setNames)
         if (isSetInUse(listFilePath_, setName, this)) {
             showMessage(this, QStringLiteral("File name already exist and is in use"),
                         QStringLiteral("Choose another file"), MessageIcon::Exclamation);
-            return;
+            return {};
         }
-    if (!setNames.isEmpty())
+    return setNames;
+}
+
+void TTavMDIClient::compareResults() {
+    if (const QStringList setNames = chooseSetsToCompare(); !setNames.isEmpty())
         compareSets(setNames);
 }
 
 std::vector<TChartMDIChild*> TTavMDIClient::compareSets(const QStringList& setNames) {
-    // The windows of the comparison share the sets; the last window to close frees them.
-    struct Comparison {
-        std::vector<LoadedSet> loaded;
-        std::vector<ComparedSet> compared;
-    };
-    auto comparison = std::make_shared<Comparison>();
-    for (const QString& setName : setNames)
-        comparison->loaded.push_back(loadSet(setName.toStdString()));
-    std::vector<const LoadedSet*> sets;
-    for (const LoadedSet& set : comparison->loaded) {
-        sets.push_back(&set);
-        comparison->compared.push_back(
-            {&set, comparisonColour(static_cast<int>(comparison->compared.size()))});
-    }
-    if (mixesThickAndThin(sets)) {
-        showMessage(this,
-                    QStringLiteral("Thick samples (times in hours) and thin samples (times in "
-                                   "seconds) cannot be compared"),
-                    QStringLiteral("Error!"), MessageIcon::Exclamation);
+    // The windows of the comparison share the group; the last window to close frees it.
+    auto group = std::make_shared<ComparisonGroup>();
+    if (!addToComparison(*group, setNames))
         return {};
-    }
-    const TCompareMDIChild::Sets shared(comparison, &comparison->compared);
     std::vector<TChartMDIChild*> shown;
-    for (ComparedQuantity quantity : sharedQuantities(sets)) {
-        auto* window = new TCompareMDIChild(*this, shared, quantity);
+    for (ComparedQuantity quantity : sharedQuantities(group->loaded())) {
+        auto* window = new TCompareMDIChild(*this, group, quantity);
+        connect(window, &TCompareMDIChild::addRequested, this,
+                [this, window] { addToComparison(window->group()); });
         addSubWindow(window);
         window->show();
         shown.push_back(window);
     }
-    auto* summary = new TSummaryMDIChild(sets);
+    auto* summary = new TSummaryMDIChild(group->loaded());
     addSubWindow(summary);
     summary->show();
     return shown;
+}
+
+void TTavMDIClient::addToComparison(ComparisonGroup& group) {
+    if (const QStringList setNames = chooseSetsToCompare(); !setNames.isEmpty())
+        addToComparison(group, setNames);
+}
+
+bool TTavMDIClient::addToComparison(ComparisonGroup& group, const QStringList& setNames) {
+    std::vector<LoadedSet> sets;
+    for (const QString& setName : setNames)
+        sets.push_back(loadSet(setName.toStdString()));
+    if (group.add(std::move(sets)))
+        return true;
+    showMessage(this,
+                QStringLiteral("Thick samples (times in hours) and thin samples (times in "
+                               "seconds) cannot be compared"),
+                QStringLiteral("Error!"), MessageIcon::Exclamation);
+    return false;
 }
 
 void TTavMDIClient::deleteResults() {

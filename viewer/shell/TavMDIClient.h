@@ -16,6 +16,7 @@
 #include <optional>
 
 class QPrinter;
+class ComparisonGroup;
 class TChartMDIChild;
 class TSummaryMDIChild;
 
@@ -49,6 +50,10 @@ public:
     // A window per quantity the sets share, unless thick and thin sets are mixed; the windows
     // come back in the order they were shown.
     std::vector<TChartMDIChild*> compareSets(const QStringList& setNames);
+    // "Dodaj zestaw..." of a comparison window: sets chosen as for "&Porównaj wyniki...",
+    // added to every window of its comparison unless refused as the opening ones would be.
+    void addToComparison(ComparisonGroup& group);
+    bool addToComparison(ComparisonGroup& group, const QStringList& setNames);
     // "&Skasuj wyniki...": the files of a set chosen in the file dialog, unless in use.
     void deleteResults();
     // Reads a set and builds and shows its windows; they come back in the order they were
@@ -74,6 +79,8 @@ public:
 private:
     // The summary's comma-separated text into a file chosen in the file dialog.
     void saveSummary(const TSummaryMDIChild& summary);
+    // Sets chosen together in the file dialog; none when one of them is in use (said so).
+    QStringList chooseSetsToCompare();
     // Lays `windows` out one title bar below and to the right of each other, after the windows
     // already open, so that every title bar and its buttons stay in view.
     void placeInCascade(const std::vector<std::pair<ChartKind, TChartMDIChild*>>& windows);
