@@ -9,14 +9,15 @@ cmake --preset release
 cmake --build --preset release
 
 bin=build/release/bin
-# Names that are not absolute are taken from the program folder, where the build put examples/.
-"$bin/tavcalc" --run examples/case-hardening.tav examples/plate.tav examples/cylinder.tav \
-    examples/foil.tav
+# The build put the examples beside the programs. Full paths: a relative name on the command line
+# would be taken from the current folder first, and this one holds the sources' examples/.
+examples="$PWD/$bin/examples"
+"$bin/tavcalc" --run "$examples/case-hardening.tav" "$examples/plate.tav" \
+    "$examples/cylinder.tav" "$examples/foil.tav"
 
 if [ -n "${DISPLAY:-}" ]; then
-    echo "Opening the viewer: choose \"&Plik\" > \"&Otwórz wyniki...\" and $bin/examples/case-hardening.tav"
-    exec "$bin/tavrix"
+    exec "$bin/tavrix" "$examples/case-hardening.tav"
 fi
 charts=build/release/example-charts
-"$bin/tavrix" --export "$charts" "$PWD/$bin/examples/case-hardening.tav"
+"$bin/tavrix" --export "$charts" "$examples/case-hardening.tav"
 echo "No display: the charts of the case-hardening set are in $charts/"
