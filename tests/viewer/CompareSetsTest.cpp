@@ -7,6 +7,7 @@
 #include "MessageBox.h"
 #include "SetNames.h"
 #include "TCompareMDIChild.h"
+#include "TSummaryMDIChild.h"
 #include "TavMDIClient.h"
 #include "TestSets.h"
 
@@ -19,6 +20,7 @@
 #include <QLegendMarker>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -47,6 +49,14 @@ std::vector<TCompareMDIChild*> comparisonWindows(const TTavMDIClient& client) {
     return windows;
 }
 
+// The rows of the comparison's summary window, one per set.
+int summaryRows(const TTavMDIClient& client) {
+    for (QMdiSubWindow* window : client.subWindowList())
+        if (auto* summary = qobject_cast<TSummaryMDIChild*>(window))
+            return summary->table().rowCount();
+    return -1;
+}
+
 // The command of the window's context menu named `text`.
 QAction* command(const TCompareMDIChild& window, const QString& text) {
     for (QAction* action : window.widget()->actions())
@@ -72,7 +82,8 @@ private slots:
     void compareCommandOpensAWindowPerSharedQuantity();
     void compareCommandRefusesAMixture();
     void addedSetIsDrawnInEveryWindowAndDroppedFromEvery();
-    void addingAMixtureChangesNothing();
+    void refusedAdditionChangesNothing_data();
+    void refusedAdditionChangesNothing();
     void depthWindowShowsTheChosenLevel_data();
     void depthWindowShowsTheChosenLevel();
     void legendClickHidesTheSetInEveryWindow();
@@ -222,6 +233,7 @@ void CompareSetsTest::addedSetIsDrawnInEveryWindowAndDroppedFromEvery() {
         QCOMPARE(shown.legends, (QStringList{u"semi.tav"_s, u"plate.tav"_s, u"cylinder.tav"_s}));
         QCOMPARE(shown.colours.value(2), comparisonColour(2));
     }
+    QCOMPARE(summaryRows(client), 3);
 
     QMenu* drop = command(*windows.front(), u"Usuń zestaw"_s)->menu();
     emit drop->aboutToShow();
@@ -232,6 +244,7 @@ void CompareSetsTest::addedSetIsDrawnInEveryWindowAndDroppedFromEvery() {
         // The sets left keep their colours.
         QCOMPARE(shown.colours, (QList<QColor>{comparisonColour(1), comparisonColour(2)}));
     }
+    QCOMPARE(summaryRows(client), 2);
     // The last set cannot be dropped.
     drop->actions().first()->trigger();
     emit drop->aboutToShow();
@@ -239,20 +252,28 @@ void CompareSetsTest::addedSetIsDrawnInEveryWindowAndDroppedFromEvery() {
     QVERIFY(messages.messages().isEmpty());
 }
 
-void CompareSetsTest::addingAMixtureChangesNothing() {
+void CompareSetsTest::refusedAdditionChangesNothing_data() {
+    QTest::addColumn<QStringList>("added");
+    QTest::newRow("thick and thin") << QStringList{thick_[2], foil_};
+    QTest::newRow("a set compared already") << QStringList{thick_[2], thick_[0]};
+}
+
+void CompareSetsTest::refusedAdditionChangesNothing() {
+    QFETCH(QStringList, added);
     TTavMDIClient client(emptyList_);
     MessageCapture messages;
     client.resize(1000, 700);
     client.show();
     client.compareSets({thick_[0], thick_[1]});
     const std::vector<TCompareMDIChild*> windows = comparisonWindows(client);
-    messages.answerFileDialogs({QStringList{thick_[2], foil_}.join(u'\n')});
+    messages.answerFileDialogs({added.join(u'\n')});
     command(*windows.front(), u"Dodaj zestaw..."_s)->trigger();
     QCOMPARE(messages.messages().size(), 1);
     QCOMPARE(messages.messages().first().caption, u"Error!"_s);
     QCOMPARE(windows.front()->group().sets().size(), 2u);
     for (const TCompareMDIChild* window : windows)
         QCOMPARE(window->chart().description().lines.size(), 2);
+    QCOMPARE(summaryRows(client), 2);
 }
 
 void CompareSetsTest::depthWindowShowsTheChosenLevel_data() {

@@ -15,6 +15,9 @@ class TSummaryMDIChild : public QMdiSubWindow {
 public:
     explicit TSummaryMDIChild(std::span<const LoadedSet* const> sets, QWidget* parent = nullptr);
 
+    // Rows for these sets in place of the ones shown: a comparison gains and loses sets.
+    void showSets(std::span<const LoadedSet* const> sets);
+
     const QTableWidget& table() const { return *table_; }
     QString tabSeparatedText() const;
     QString csv() const;

@@ -152,6 +152,8 @@ std::vector<TChartMDIChild*> TTavMDIClient::compareSets(const QStringList& setNa
         shown.push_back(window);
     }
     auto* summary = new TSummaryMDIChild(group->loaded());
+    connect(group.get(), &ComparisonGroup::changed, summary,
+            [summary, sets = group.get()] { summary->showSets(sets->loaded()); });
     addSubWindow(summary);
     summary->show();
     return shown;
@@ -163,6 +165,12 @@ void TTavMDIClient::addToComparison(ComparisonGroup& group) {
 }
 
 bool TTavMDIClient::addToComparison(ComparisonGroup& group, const QStringList& setNames) {
+    for (const LoadedSet* compared : group.loaded())
+        if (const QString name = QString::fromStdString(compared->name); setNames.contains(name)) {
+            showMessage(this, QStringLiteral("%1 is in the comparison already").arg(name),
+                        QStringLiteral("Error!"), MessageIcon::Exclamation);
+            return false;
+        }
     std::vector<LoadedSet> sets;
     for (const QString& setName : setNames)
         sets.push_back(loadSet(setName.toStdString()));

@@ -51,7 +51,8 @@ public:
     // come back in the order they were shown.
     std::vector<TChartMDIChild*> compareSets(const QStringList& setNames);
     // "Dodaj zestaw..." of a comparison window: sets chosen as for "&Porównaj wyniki...",
-    // added to every window of its comparison unless refused as the opening ones would be.
+    // added to every window of its comparison unless refused as the opening ones would be, or
+    // because one of them is compared already.
     void addToComparison(ComparisonGroup& group);
     bool addToComparison(ComparisonGroup& group, const QStringList& setNames);
     // "&Skasuj wyniki...": the files of a set chosen in the file dialog, unless in use.
