@@ -1,5 +1,6 @@
 #include "ComparisonChart.h"
 
+#include "ChartPoints.h"
 #include "KindTraits.h"
 
 #include <QFileInfo>
@@ -39,18 +40,12 @@ bool isProfile(ComparedQuantity quantity) {
            quantity == ComparedQuantity::HardnessProfile;
 }
 
-// The axis from `low` to `high` in `divisions` steps of a round size.
+// The axis from `low` to `high` in `divisions` steps of a round size; a step that is round but
+// for rounding error counts as round.
 ChartAxis roundAxis(double low, double high, int divisions) {
     if (!(high > low))
         high = low + 1;
-    const double least = (high - low) / divisions;
-    const double power = std::pow(10.0, std::floor(std::log10(least)));
-    double step = 10 * power;
-    for (const double factor : {1.0, 2.0, 2.5, 5.0})
-        if (factor * power >= least * (1 - 1e-9)) {
-            step = factor * power;
-            break;
-        }
+    const double step = roundStep((high - low) / divisions * (1 - 1e-9));
     const double start = std::floor(low / step) * step;
     return ChartAxis{start, step, static_cast<int>(std::ceil((high - start) / step - 1e-9))};
 }
