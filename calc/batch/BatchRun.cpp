@@ -6,11 +6,11 @@
 #include "KindTraits.h"
 #include "ProcessCheck.h"
 #include "ResultStreams.h"
-#include "RunState.h"
 #include "Saturation.h"
 #include "SetNames.h"
 #include "TerminalProgress.h"
 
+#include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -22,10 +22,20 @@
 
 namespace {
 
+std::atomic<bool> interrupted{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "set by a signal handler");
+
 // Ctrl-C acts as Cancel at the next step boundary; a second one ends the program at once.
 extern "C" void requestCancel(int) {
-    runState.cancelRequested = 1;
+    requestBatchCancel();
 }
+
+// The gauge on the terminal; a run asks it whether Ctrl-C was pressed.
+class BatchProgress : public TerminalProgress {
+public:
+    using TerminalProgress::TerminalProgress;
+    bool cancelRequested() override { return interrupted; }
+};
 
 void catchInterrupt() {
     struct sigaction action {};
@@ -132,7 +142,7 @@ FileResult runFile(const std::string& argument) {
     std::filesystem::resize_file(path, head.size(), error);
 
     ResultStreams streams; // every file starts as a fresh program would
-    TerminalProgress progress(stdout, std::filesystem::path(path).filename().string());
+    BatchProgress progress(stdout, std::filesystem::path(path).filename().string());
     const RunOutcome outcome = runComputation(path, progress, streams);
     progress.finish();
     for (const std::string& warning : saturationWarnings(reading.head->data, outcome.surfaceAtRows))
@@ -145,6 +155,10 @@ FileResult runFile(const std::string& argument) {
 }
 
 } // namespace
+
+void requestBatchCancel() {
+    interrupted = true;
+}
 
 int runBatch(const std::vector<std::string>& files) {
     if (files.empty()) {
@@ -159,5 +173,6 @@ int runBatch(const std::vector<std::string>& files) {
         if (result == FileResult::Cancelled)
             break;
     }
+    interrupted = false;
     return allRan ? 0 : 1;
 }

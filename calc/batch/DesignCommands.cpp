@@ -4,7 +4,6 @@
 #include "FoilFit.h"
 #include "ProcessCheck.h"
 #include "ProgrammeDesign.h"
-#include "RunState.h"
 #include "SetNames.h"
 #include "TerminalProgress.h"
 

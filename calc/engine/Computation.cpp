@@ -3,7 +3,6 @@
 #include "Gruba.h"
 #include "Parametry.h"
 #include "ResultStreams.h"
-#include "RunState.h"
 #include "Steruj.h"
 
 #include <exception>
@@ -12,11 +11,6 @@
 #include <sstream>
 
 namespace {
-
-// Whatever the outcome, the next run starts with the flag clear.
-struct CancelFlagReset {
-    ~CancelFlagReset() { runState.cancelRequested = 0; }
-};
 
 // The controller for the record, or why its data cannot be run.
 std::unique_ptr<Steruj> makeController(const Parametry& parametry, const std::string& fileName,
@@ -45,7 +39,6 @@ RunOutcome stoppedRun(ResultStreams& streams, const std::string& fileName, const
 
 RunOutcome runComputation(const std::string& fileName, RunObserver& progress,
                           ResultStreams& streams) {
-    CancelFlagReset reset;
     // Nothing of the computation throws on purpose; what does (memory running out, or an
     // observer's window) ends the run as a failure instead of unwinding through the caller.
     try {

@@ -10,7 +10,7 @@ class ResultStreams;
 
 enum class RunStatus {
     Finished,  // every result file written
-    Cancelled, // cancelRequested was seen: the whole set, process data included, is deleted
+    Cancelled, // the observer asked to cancel: the whole set, process data included, is deleted
     Failed,    // the data could not be computed, or the run threw (see `error`); the result
                // files are deleted
 };
@@ -23,7 +23,7 @@ struct RunOutcome {
 };
 
 // Runs the process-data file `fileName` (a full path) and writes its result files through
-// `streams`. Leaves runState.cancelRequested at 0.
+// `streams`.
 RunOutcome runComputation(const std::string& fileName, RunObserver& progress,
                           ResultStreams& streams);
 // The same with the streams that live for the whole process, as the calculation window uses.
@@ -38,6 +38,5 @@ struct TrialResult {
 };
 
 // Runs the text of a process-data file as a normal run would, through the same solvers, but
-// opens, writes and deletes no file. Leaves runState.cancelRequested as it found it unless a
-// cancel was seen (then the caller, which may run many trials, clears it).
+// opens, writes and deletes no file.
 TrialResult runTrial(const std::string& processText, double level, RunObserver& progress);

@@ -7,8 +7,8 @@
 Drut::Drut(std::string name, const Parametry& p, ResultStreams& resultStreams)
     : Walec(std::move(name), p, resultStreams) {}
 
-void Drut::obl() {
-    axisStep();
+void Drut::obl(const Furnace& furnace) {
+    axisStep(furnace);
 }
 
 double Drut::oblGrub(double /*level*/) const {

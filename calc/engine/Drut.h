@@ -9,7 +9,7 @@ class Drut : public Walec {
 public:
     Drut(std::string fileName, const Parametry& parametry, ResultStreams& streams);
 
-    void obl() override;
+    void obl(const Furnace& furnace) override;
     double oblGrub(double level) const override;
     void writeSurface(double t) override;
     void writeDepths(double t) override;

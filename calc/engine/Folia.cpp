@@ -8,8 +8,8 @@
 Folia::Folia(std::string name, const Parametry& p, ResultStreams& resultStreams)
     : Plyta(std::move(name), p, resultStreams) {}
 
-void Folia::obl() {
-    symmetricStep();
+void Folia::obl(const Furnace& furnace) {
+    symmetricStep(furnace);
 }
 
 double Folia::oblGrub(double /*level*/) const {

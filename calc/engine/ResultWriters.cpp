@@ -9,7 +9,6 @@
 #include "Gruba.h"
 #include "Plyta.h"
 #include "ResultStreams.h"
-#include "RunState.h"
 #include "SteelGrades.h"
 #include "Walec.h"
 
@@ -28,10 +27,6 @@ void line(std::ostream& out, const char* text) {
 void axisLines(std::ostream& out, std::initializer_list<const char*> items) {
     for (const char* item : items)
         line(out, item);
-}
-
-double transferCmPerS() {
-    return runState.beta * 1e-4;
 }
 
 } // namespace

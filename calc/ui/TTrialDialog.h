@@ -34,6 +34,7 @@ private:
     QProgressBar* gauge_;
     QPushButton* cancel_;
     bool running_ = false;
+    bool cancelled_ = false; // Cancel was pressed during the running search
 };
 
 // A box's number as the form reads it; empty when the box is empty.

@@ -4,7 +4,6 @@
 #include "FileTable.h"
 #include "MessageBox.h"
 #include "ResultStreams.h"
-#include "RunState.h"
 #include "SetNames.h"
 #include "WindowRunObserver.h"
 
@@ -86,7 +85,7 @@ void TWskDialog::act() {
 
 void TWskDialog::reject() {
     if (running_)
-        runState.cancelRequested = 1;
+        cancelled_ = true;
     QDialog::reject();
 }
 
@@ -141,7 +140,8 @@ void TWskDialog::start() {
     if (QWidget* window = mainWindow())
         window->setWindowTitle(QStringLiteral("Tavrix! - %1").arg(setName_));
 
-    WindowRunObserver observer(*gauge_);
+    WindowRunObserver observer(*gauge_, cancelled_);
+    cancelled_ = false;
     running_ = true;
     const RunOutcome outcome = runComputation(path, observer);
     running_ = false;

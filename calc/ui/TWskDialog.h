@@ -47,5 +47,6 @@ private:
     QPushButton* actionButton_;
     Action action_ = Action::Start;
     bool running_ = false;
+    bool cancelled_ = false; // Cancel was pressed while the run went on
     std::optional<SetClaim> claim_;
 };

@@ -4,7 +4,6 @@
 #include "ProcessData.h"
 #include "ResultStreams.h"
 #include "RunFixture.h"
-#include "RunState.h"
 
 #include <gtest/gtest.h>
 
@@ -80,10 +79,9 @@ TEST(TrialRunCancel, StopsWithoutTouchingAnyFile) {
     const std::string text = processDataText(constantStage(4, 920, 1.0), semiInfiniteShapeName);
     struct CancelAtOnce : RunObserver {
         void setProgress(int) override {}
-        void betweenSteps() override { runState.cancelRequested = 1; }
+        bool cancelRequested() override { return true; }
     } cancel;
     const TrialResult trial = runTrial(text, 0.35, cancel);
-    runState.cancelRequested = 0;
     EXPECT_EQ(trial.outcome.status, RunStatus::Cancelled);
     EXPECT_TRUE(std::filesystem::is_empty(folder.file("")));
 }
