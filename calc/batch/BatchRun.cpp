@@ -16,7 +16,6 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -43,15 +42,6 @@ void catchInterrupt() {
     action.sa_flags = SA_RESETHAND;
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
-}
-
-std::optional<std::string> fileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 // Puts the process data back as they were before the run: written beside and renamed over,
@@ -111,7 +101,7 @@ FileResult settle(const std::string& path, const std::string& head, const RunOut
 // Validates, registers, runs and unregisters one process-data file.
 FileResult runFile(const std::string& argument) {
     const std::string path = commandLineName(argument);
-    const std::optional<std::string> text = fileText(path);
+    const std::optional<std::string> text = wholeFile(path);
     if (!text) {
         complain(path, "cannot be opened");
         return FileResult::Refused;

@@ -10,10 +10,8 @@
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -87,14 +85,12 @@ struct ReadFile {
 
 ReadFile readHead(const std::string& argument) {
     ReadFile file{commandLineName(argument), std::nullopt};
-    std::ifstream in(file.path, std::ios::binary);
-    if (!in) {
+    const std::optional<std::string> text = wholeFile(file.path);
+    if (!text) {
         std::fprintf(stderr, "tavcalc: %s: cannot be opened\n", file.path.c_str());
         return file;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
-    HeadReading reading = readCheckedProcessHead(text.str());
+    HeadReading reading = readCheckedProcessHead(*text);
     if (!reading.head)
         std::fprintf(stderr, "tavcalc: %s: %s %s\n", file.path.c_str(),
                      reading.problem.field.c_str(), reading.problem.rule.c_str());

@@ -88,8 +88,7 @@ FoilFitResult fitTransferCoefficient(const ProcessForm& test, SampleShape shape,
         trial.transferCoefficient = std::exp(logBeta);
         ++result.trials;
         progress.setProgress(std::min(99, result.trials * 100 / 12));
-        const TrialResult run =
-            runTrial(processDataText(trial, shapeName(shape)), 0.35, trialObserver);
+        const TrialResult run = runTrial(writtenRecord(trial, shape), 0.35, trialObserver);
         if (run.outcome.status != RunStatus::Finished) {
             result.status = run.outcome.status == RunStatus::Cancelled
                                 ? FoilFitResult::Status::Cancelled

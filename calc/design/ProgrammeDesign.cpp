@@ -176,8 +176,8 @@ std::optional<Evaluation> ProgrammeSearch::trial(Lengths lengths) {
     ++trials_;
     const int expected = twoStage() ? 40 : 10;
     progress_.setProgress(std::min(99, trials_ * 100 / expected));
-    Evaluation evaluation{lengths, runTrial(processDataText(form, shapeName(request_.shape)),
-                                            request_.level, trialObserver_)};
+    Evaluation evaluation{
+        lengths, runTrial(writtenRecord(form, request_.shape), request_.level, trialObserver_)};
     switch (evaluation.result.outcome.status) {
     case RunStatus::Finished:
         return evaluation;

@@ -8,7 +8,6 @@
 #include <exception>
 #include <memory>
 #include <new>
-#include <sstream>
 
 namespace {
 
@@ -57,18 +56,17 @@ RunOutcome runComputation(const std::string& fileName, RunObserver& progress,
     }
 }
 
-TrialResult runTrial(const std::string& processText, double level, RunObserver& progress) {
-    std::istringstream in(processText);
+TrialResult runTrial(const ProcessRecord& process, double level, RunObserver& progress) {
     TrialStreams streams;
     TrialResult result;
     const std::unique_ptr<Steruj> controller =
-        makeController(Parametry(in, {}), {}, streams, result.outcome);
+        makeController(Parametry(process, {}), {}, streams, result.outcome);
     if (!controller)
         return result;
     result.outcome = controller->run(progress);
     const Gruba& sample = controller->sample();
     result.surfaceCarbon = sample.carbon()[1];
-    result.meanIncrease = sample.meanCarbon();
+    result.meanIncrease = sample.meanCarbon().value_or(0);
     result.caseDepth = sample.oblGrub(level) * 0.001;
     return result;
 }

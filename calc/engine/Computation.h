@@ -1,6 +1,7 @@
 #pragma once
 // Entry point of the computation: a process-data file in, a finished result set out.
 
+#include "ProcessData.h"
 #include "RunObserver.h"
 
 #include <string>
@@ -37,6 +38,7 @@ struct TrialResult {
     double caseDepth = 0;     // mm, depth at the level asked for (0 for a foil or wire)
 };
 
-// Runs the text of a process-data file as a normal run would, through the same solvers, but
-// opens, writes and deletes no file.
-TrialResult runTrial(const std::string& processText, double level, RunObserver& progress);
+// Runs a process as a normal run would, through the same solvers, but opens, writes and
+// deletes no file. To compute what a written file will, pass the record as written
+// (writtenRecord).
+TrialResult runTrial(const ProcessRecord& process, double level, RunObserver& progress);

@@ -17,7 +17,7 @@ double Folia::oblGrub(double /*level*/) const {
 }
 
 // Mean carbon increase over the half-thickness (%), from the mass last written.
-double Folia::meanCarbon() const {
+std::optional<double> Folia::meanCarbon() const {
     return lastMass / (density * grub * 1e-6) * 100;
 }
 

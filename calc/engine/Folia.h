@@ -14,7 +14,7 @@ public:
     void writeDepths(double t) override;
     short checkMassDepth(double t) override;
     void writeProfile(double t) override;
-    double meanCarbon() const override;
+    std::optional<double> meanCarbon() const override;
     void writeMass(double t) override;
     void writeMean(double t) override;
     void openResults(double t) override;

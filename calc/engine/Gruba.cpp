@@ -105,10 +105,6 @@ short Gruba::checkMassDepth(double t) {
     return result;
 }
 
-double Gruba::meanCarbon() const {
-    return 1.0;
-}
-
 // Carbon taken up per unit of surface: the excess over the steel's carbon, cell by cell, with
 // the surface and far nodes counting half their cells. 0.01 turns % into a mass fraction,
 // 1e-6 µm into m.

@@ -35,7 +35,8 @@ public:
     virtual void writeDepths(double t);
     virtual short checkMassDepth(double t); // returns the step counter's new value
     virtual void writeProfile(double t);
-    virtual double meanCarbon() const;
+    // % C, mean carbon increase of the section: foils and wires only, a thick sample has none.
+    virtual std::optional<double> meanCarbon() const { return std::nullopt; }
     virtual double massGain() const; // g/m² (cylinders: g per metre of length)
     virtual void writeMass(double t);
     virtual void writeMean(double t);
@@ -86,7 +87,7 @@ protected:
                            const std::vector<double>& X, const std::vector<double>& C);
     void writeThinProfile(double t);
     void writeSurfaceRow(double time, int precision);
-    void writeMeanRow(double t);
+    void writeMeanRow(double t, double mean);
     void writeMeanHeader();
 
     std::vector<double> c; // % C, carbon content of each node

@@ -96,8 +96,8 @@ void Gruba::writeThinProfile(double t) {
     writeProfileBlock(t, std::nullopt, X, C);
 }
 
-void Gruba::writeMeanRow(double t) {
-    streams.row(streams.sre, 12, 4, {t, meanCarbon()});
+void Gruba::writeMeanRow(double t, double mean) {
+    streams.row(streams.sre, 12, 4, {t, mean});
 }
 
 void Gruba::writeMeanHeader() {
@@ -210,7 +210,7 @@ void Folia::writeMass(double t) {
 }
 
 void Folia::writeMean(double t) {
-    writeMeanRow(t);
+    writeMeanRow(t, *meanCarbon());
 }
 
 void Folia::writeDepths(double /*t*/) {}
@@ -247,7 +247,7 @@ void Drut::writeMass(double t) {
 }
 
 void Drut::writeMean(double t) {
-    writeMeanRow(t);
+    writeMeanRow(t, *meanCarbon());
 }
 
 void Drut::writeDepths(double /*t*/) {}
