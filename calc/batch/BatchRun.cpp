@@ -9,12 +9,12 @@
 #include "Saturation.h"
 #include "SetNames.h"
 #include "TerminalProgress.h"
+#include "UnfinishedRun.h"
 
 #include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,19 +44,6 @@ void catchInterrupt() {
     sigaction(SIGINT, &action, nullptr);
 }
 
-// Puts the process data back as they were before the run: written beside and renamed over,
-// so the user's input is never half written.
-bool restoreHead(const std::string& path, const std::string& head) {
-    const std::string temporary = path + ".restore";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << head;
-        if (!out.flush())
-            return false;
-    }
-    return std::rename(temporary.c_str(), path.c_str()) == 0;
-}
-
 void complain(const std::string& path, const std::string& what) {
     std::fprintf(stderr, "tavcalc: %s: %s\n", path.c_str(), what.c_str());
 }
@@ -81,19 +68,17 @@ enum class FileResult { Finished, Refused, Failed, Cancelled };
 // keeps the process data only.
 FileResult settle(const std::string& path, const std::string& head, const RunOutcome& outcome,
                   SampleShape shape) {
+    leaveUnfinishedRun(path, outcome.status, head, CancelledInput::Kept);
     switch (outcome.status) {
     case RunStatus::Finished:
         listResults(path, shape);
         return FileResult::Finished;
     case RunStatus::Cancelled:
-        restoreHead(path, head);
         complain(path, "cancelled; its result files are deleted");
         return FileResult::Cancelled;
     case RunStatus::Failed:
         break;
     }
-    std::error_code error;
-    std::filesystem::resize_file(path, head.size(), error);
     complain(path, outcome.error);
     return FileResult::Failed;
 }

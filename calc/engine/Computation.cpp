@@ -27,9 +27,8 @@ std::unique_ptr<Steruj> makeController(const Parametry& parametry, const std::st
 }
 
 // A run that threw: ended as a failed run ends.
-RunOutcome stoppedRun(ResultStreams& streams, const std::string& fileName, const char* reason) {
+RunOutcome stoppedRun(ResultStreams& streams, const char* reason) {
     streams.closeAll();
-    streams.removeEarlierResults(fileName);
     return RunOutcome{
         RunStatus::Failed, std::string("The computation stopped: ") + reason + ".", {}};
 }
@@ -48,11 +47,11 @@ RunOutcome runComputation(const std::string& fileName, RunObserver& progress,
             return refusal;
         return controller->run(progress);
     } catch (const std::bad_alloc&) {
-        return stoppedRun(streams, fileName, "the memory ran out");
+        return stoppedRun(streams, "the memory ran out");
     } catch (const std::exception& error) {
-        return stoppedRun(streams, fileName, error.what());
+        return stoppedRun(streams, error.what());
     } catch (...) {
-        return stoppedRun(streams, fileName, "an unexpected error");
+        return stoppedRun(streams, "an unexpected error");
     }
 }
 

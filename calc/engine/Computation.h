@@ -11,10 +11,11 @@ class ResultStreams;
 
 enum class RunStatus {
     Finished,  // every result file written
-    Cancelled, // the observer asked to cancel: the whole set, process data included, is deleted
-    Failed,    // the data could not be computed, or the run threw (see `error`); the result
-               // files are deleted
+    Cancelled, // the observer asked to cancel
+    Failed,    // the data could not be computed, or the run threw (see `error`)
 };
+// A cancelled or failed run leaves its files as they were when it stopped, closed: what is
+// left of the set is leaveUnfinishedRun's to decide (UnfinishedRun.h).
 
 struct RunOutcome {
     RunStatus status = RunStatus::Finished;

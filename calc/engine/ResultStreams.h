@@ -28,10 +28,8 @@ public:
     // The main file and the result files of the kind.
     virtual void open(const std::string& fileName, SampleShape kind);
     void closeAll();
-    // The set's result files of an earlier run, before a run starts (or when it fails).
+    // The set's result files of an earlier run, before a run starts.
     virtual void removeEarlierResults(const std::string& fileName);
-    // A cancelled run's whole set.
-    virtual void removeSet(const std::string& fileName);
 
     // ", " then each value right-aligned in `width` characters with `precision` digits.
     void row(std::ostream& out, int width, int precision, std::initializer_list<double> values);
@@ -60,7 +58,6 @@ class TrialStreams : public ResultStreams {
 public:
     void open(const std::string& /*fileName*/, SampleShape /*kind*/) override { clearFailure(); }
     void removeEarlierResults(const std::string& /*fileName*/) override {}
-    void removeSet(const std::string& /*fileName*/) override {}
 };
 
 inline constexpr const char* lineEnd = "\r\n";

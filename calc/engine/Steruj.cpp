@@ -50,10 +50,7 @@ RunOutcome Steruj::run(RunObserver& progress) {
         if (streams.failed())
             return fail("the carbon profile is no longer finite");
         if (progress.cancelRequested()) {
-            // Intended, kept for users who rely on it: a cancelled run leaves no file of its
-            // set, its process data included.
             streams.closeAll();
-            streams.removeSet(fileName);
             return RunOutcome{RunStatus::Cancelled, {}, surfaceAtRows};
         }
     }
@@ -142,7 +139,6 @@ bool Steruj::advance() {
 
 RunOutcome Steruj::fail(const char* reason) {
     streams.closeAll();
-    streams.removeEarlierResults(fileName);
     return RunOutcome{RunStatus::Failed, std::string("The computation stopped: ") + reason + ".",
                       surfaceAtRows};
 }

@@ -5,6 +5,7 @@
 #include "MessageBox.h"
 #include "ResultStreams.h"
 #include "SetNames.h"
+#include "UnfinishedRun.h"
 #include "WindowRunObserver.h"
 
 #include <QFile>
@@ -12,8 +13,6 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-
-#include <filesystem>
 
 TWskDialog::TWskDialog(const ProcessForm& form, SampleShape shape, const QString& setName,
                        QWidget* parent)
@@ -145,6 +144,7 @@ void TWskDialog::start() {
     running_ = true;
     const RunOutcome outcome = runComputation(path, observer);
     running_ = false;
+    leaveUnfinishedRun(path, outcome.status, processData, CancelledInput::Deleted);
 
     switch (outcome.status) {
     case RunStatus::Finished:
@@ -155,9 +155,6 @@ void TWskDialog::start() {
         // Cancel has ended the dialog already.
         return;
     case RunStatus::Failed:
-        // As after a failed batch run: the process data stay, the profiles of the run go.
-        std::error_code error;
-        std::filesystem::resize_file(path, processData.size(), error);
         showMessage(this, QString::fromStdString(outcome.error), QStringLiteral("Error!"),
                     MessageIcon::Stop);
         QDialog::reject();

@@ -1,5 +1,6 @@
 #include "ResultStreams.h"
 #include "RunFixture.h"
+#include "UnfinishedRun.h"
 
 #include <gtest/gtest.h>
 
@@ -224,15 +225,52 @@ private:
 
 } // namespace
 
-TEST(ResultFiles, CancelDeletesTheWholeSet) {
+struct UnfinishedCase {
+    const char* name;
+    bool cancel;          // else the run fails: a negative potential leaves no time step
+    CancelledInput input; // what a cancel does with the process data
+    bool processDataLeft; // the main file, cut back to the process data; else nothing at all
+};
+
+void PrintTo(const UnfinishedCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class UnfinishedRun : public testing::TestWithParam<UnfinishedCase> {};
+
+TEST_P(UnfinishedRun, LeavesTheProcessDataOrNothing) {
+    const UnfinishedCase& row = GetParam();
     TempFolder folder;
     const auto set = folder.file("gone.tav");
-    ASSERT_TRUE(writeProcessData(set.string(), constantStage(4, 920, 1.0), "Plate"));
+    ProcessForm form = constantStage(4, 920, 1.0);
+    if (!row.cancel)
+        form.potential[0] = form.potential[1] = -1.0;
+    const std::string processData = processDataText(form, "Plate");
+    ASSERT_TRUE(writeProcessData(set.string(), form, "Plate"));
     ResultStreams streams;
     CancelAtPercent cancel;
-    EXPECT_EQ(runComputation(set.string(), cancel, streams).status, RunStatus::Cancelled);
-    EXPECT_TRUE(std::filesystem::is_empty(std::filesystem::path(set).parent_path()));
+    NoProgress goOn;
+    const RunOutcome outcome = runComputation(
+        set.string(), row.cancel ? static_cast<RunObserver&>(cancel) : goOn, streams);
+    ASSERT_EQ(outcome.status, row.cancel ? RunStatus::Cancelled : RunStatus::Failed);
+    EXPECT_TRUE(leaveUnfinishedRun(set.string(), outcome.status, processData, row.input));
+    std::vector<std::filesystem::path> left;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.file("")))
+        left.push_back(entry.path().filename());
+    if (row.processDataLeft) {
+        EXPECT_EQ(left, std::vector<std::filesystem::path>{"gone.tav"});
+        EXPECT_EQ(readText(set), processData);
+    } else {
+        EXPECT_TRUE(left.empty());
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    ResultFiles, UnfinishedRun,
+    testing::Values(UnfinishedCase{"WindowCancel", true, CancelledInput::Deleted, false},
+                    UnfinishedCase{"BatchCancel", true, CancelledInput::Kept, true},
+                    UnfinishedCase{"Failure", false, CancelledInput::Deleted, true}),
+    [](const testing::TestParamInfo<UnfinishedCase>& row) { return std::string(row.param.name); });
 
 TEST(ResultFiles, ProgressReachesTheLastOutputInstant) {
     TempFolder folder;
