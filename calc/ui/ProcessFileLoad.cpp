@@ -86,7 +86,8 @@ ProcessFileLoad loadProcessText(std::string_view text, std::string_view shape) {
     }
 
     boxes.shapeMatches = shapeLine(in) == shape;
-    if (boxes.shapeMatches && shape != semiInfiniteShapeName)
+    const std::optional<SampleShape> kind = shapeFromLine(shape);
+    if (boxes.shapeMatches && (!kind || kindTraits(*kind).size != SampleSize::None))
         boxes.thickness = nextValue(in);
     return load;
 }

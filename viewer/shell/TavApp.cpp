@@ -30,7 +30,7 @@ int TTavApp::run() {
     initMainWindow();
     frame_->show();
     if (!startSet_.isEmpty())
-        frame_->client().openResults(startSet_);
+        frame_->sets().openResults(startSet_);
     return GuardedApplication::runEventLoop();
 }
 
