@@ -293,9 +293,14 @@ void TTavrixDialog::load() {
         return;
     case ProcessFileLoad::Result::Loaded:
         showLoaded(loaded.boxes);
-        if (!loaded.boxes.shapeMatches)
+        if (!loaded.boxes.shapeMatches) {
             showMessage(this, QStringLiteral("You want to load improper type of file"),
                         QStringLiteral("Error!"), MessageIcon::Exclamation);
+            return;
+        }
+        // A run then computes the loaded set (asking before it replaces results), instead of
+        // overwriting whatever the box named before.
+        outputName_->setText(path);
         return;
     }
 }
