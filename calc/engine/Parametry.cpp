@@ -56,7 +56,7 @@ void Parametry::convert(const ProcessRecord& process) {
     }
     shape = process.shape;
     // The semi-infinite sample is modelled 10 mm deep; every size in a file is halved.
-    grub = process.shape == SampleShape::SemiInfinite ? 10.0 : process.thickness;
+    grub = kindTraits(process.shape).size == SampleSize::None ? 10.0 : process.thickness;
     grub = grub * 1000 * 0.5;
     if (czas.empty())
         return;
@@ -68,24 +68,21 @@ void Parametry::convert(const ProcessRecord& process) {
 
 void sizeGrid(Parametry& p, SampleShape kind) {
     p.h1 = firstCellWidth(p.czas, p.temperatura);
-    switch (kind) {
-    case SampleShape::SemiInfinite:
-        break;
-    case SampleShape::Plate:
-    case SampleShape::Cylinder:
+    const KindTraits& traits = kindTraits(kind);
+    if (traits.size == SampleSize::None)
+        return;
+    if (!traits.thin) {
         p.N = centreNode(p.grub, p.h1, p.q, p.n);
         p.h1 = refittedCellWidth(p.grub, p.N, p.q);
-        break;
-    case SampleShape::Foil:
-    case SampleShape::Wire:
-        p.h1Limit = p.h1;
+        return;
+    }
+    // A thin sample is gridded whole from the first step.
+    p.h1Limit = p.h1;
+    p.h1 = refittedCellWidth(p.grub, p.N, p.q);
+    if (p.h1 > p.h1Limit) {
+        p.h1 = p.h1Limit;
+        p.N = centreNode(p.grub, p.h1, p.q, p.n);
         p.h1 = refittedCellWidth(p.grub, p.N, p.q);
-        if (p.h1 > p.h1Limit) {
-            p.h1 = p.h1Limit;
-            p.N = centreNode(p.grub, p.h1, p.q, p.n);
-            p.h1 = refittedCellWidth(p.grub, p.N, p.q);
-            p.n = p.N;
-        }
-        break;
+        p.n = p.N;
     }
 }
