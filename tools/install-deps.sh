@@ -9,6 +9,8 @@ packages=(
     # Qt 6.4's Charts package asks for Qt6OpenGL's CMake files, which only libqt6opengl6-dev ships.
     qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
     libgtest-dev libbenchmark-dev
+    # The Python module: built with pybind11 for Debian's own Python 3, tested with its pytest.
+    pybind11-dev python3-dev python3-numpy python3-pytest
     # The Debian package: its dependencies (dpkg-shlibdeps), and the checks its test makes.
     dpkg-dev lintian desktop-file-utils man-db
     # A locale to test a decimal-comma desktop with; fonts for charts drawn without a display.

@@ -35,35 +35,46 @@ RunOutcome stoppedRun(ResultStreams& streams, const char* reason) {
 
 } // namespace
 
-RunOutcome runComputation(const std::string& fileName, RunObserver& progress,
-                          ResultStreams& streams) {
+KeptRun::KeptRun() = default;
+KeptRun::KeptRun(KeptRun&&) noexcept = default;
+KeptRun& KeptRun::operator=(KeptRun&&) noexcept = default;
+KeptRun::~KeptRun() = default;
+
+KeptRun runKept(const Parametry& parametry, RunObserver& progress, ResultStreams& streams) {
     // Nothing of the computation throws on purpose; what does (memory running out, or an
     // observer's window) ends the run as a failure instead of unwinding through the caller.
+    KeptRun kept;
     try {
-        RunOutcome refusal;
-        const std::unique_ptr<Steruj> controller =
-            makeController(Parametry(fileName), fileName, streams, refusal);
-        if (!controller)
-            return refusal;
-        return controller->run(progress);
+        kept.controller = makeController(parametry, parametry.fileName, streams, kept.outcome);
+        if (kept.controller)
+            kept.outcome = kept.controller->run(progress);
+    } catch (const std::bad_alloc&) {
+        kept.outcome = stoppedRun(streams, "the memory ran out");
+    } catch (const std::exception& error) {
+        kept.outcome = stoppedRun(streams, error.what());
+    } catch (...) {
+        kept.outcome = stoppedRun(streams, "an unexpected error");
+    }
+    return kept;
+}
+
+RunOutcome runComputation(const std::string& fileName, RunObserver& progress,
+                          ResultStreams& streams) {
+    try {
+        return runKept(Parametry(fileName), progress, streams).outcome;
     } catch (const std::bad_alloc&) {
         return stoppedRun(streams, "the memory ran out");
-    } catch (const std::exception& error) {
-        return stoppedRun(streams, error.what());
-    } catch (...) {
-        return stoppedRun(streams, "an unexpected error");
     }
 }
 
 TrialResult runTrial(const ProcessRecord& process, double level, RunObserver& progress) {
     TrialStreams streams;
     TrialResult result;
-    const std::unique_ptr<Steruj> controller =
-        makeController(Parametry(process, {}), {}, streams, result.outcome);
-    if (!controller)
+    const KeptRun kept = runKept(Parametry(process, {}), progress, streams);
+    result.outcome = kept.outcome;
+    if (!kept.controller)
         return result;
-    result.outcome = controller->run(progress);
-    const Gruba& sample = controller->sample();
+    const Gruba& sample = kept.controller->sample();
     result.surfaceCarbon = sample.carbon()[1];
     result.meanIncrease = sample.meanCarbon().value_or(0);
     result.caseDepth = sample.oblGrub(level) * 0.001;

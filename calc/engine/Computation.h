@@ -4,10 +4,13 @@
 #include "ProcessData.h"
 #include "RunObserver.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
 class ResultStreams;
+class Steruj;
+struct Parametry;
 
 enum class RunStatus {
     Finished,  // every result file written
@@ -30,6 +33,21 @@ RunOutcome runComputation(const std::string& fileName, RunObserver& progress,
                           ResultStreams& streams);
 // The same with the streams that live for the whole process, as the calculation window uses.
 RunOutcome runComputation(const std::string& fileName, RunObserver& progress);
+
+// A run whose sample can still be asked about after its end: the controller is empty when the
+// data could not be run.
+struct KeptRun {
+    KeptRun();
+    KeptRun(KeptRun&&) noexcept;
+    KeptRun& operator=(KeptRun&&) noexcept;
+    ~KeptRun();
+
+    RunOutcome outcome;
+    std::unique_ptr<Steruj> controller;
+};
+
+// Runs `parametry` through `streams`, as runComputation does, and keeps the controller.
+KeptRun runKept(const Parametry& parametry, RunObserver& progress, ResultStreams& streams);
 
 // What a trial run leaves: the sample at the end of its programme.
 struct TrialResult {

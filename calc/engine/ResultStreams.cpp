@@ -77,6 +77,41 @@ void ResultStreams::removeEarlierResults(const std::string& fileName) {
     deleteResultFiles(fileName);
 }
 
+void MemoryStreams::open(const std::string& /*fileName*/, SampleShape /*kind*/) {
+    clearFailure();
+    // The streams write through the base's buffer pointer: set to a string, the file buffer
+    // they own stays closed.
+    const auto keep = [](std::ostream& stream, std::stringbuf& text) {
+        text.str({});
+        stream.rdbuf(&text);
+        stream.clear();
+    };
+    keep(main, mainText);
+    keep(pow, powText);
+    keep(twa, twaText);
+    keep(mas, masText);
+    keep(gru, gruText);
+    keep(sre, sreText);
+}
+
+std::string MemoryStreams::text(std::optional<ResultFile> file) const {
+    if (!file)
+        return mainText.str();
+    switch (*file) {
+    case ResultFile::Surface:
+        return powText.str();
+    case ResultFile::Hardness:
+        return twaText.str();
+    case ResultFile::Mass:
+        return masText.str();
+    case ResultFile::CaseDepth:
+        return gruText.str();
+    case ResultFile::Mean:
+        break;
+    }
+    return sreText.str();
+}
+
 bool hasResultFiles(const std::string& fileName) {
     return std::ranges::any_of(setFileExtensions, [&fileName](std::string_view extension) {
         return std::filesystem::exists(resultFileName(fileName, extension));

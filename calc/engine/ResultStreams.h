@@ -13,6 +13,8 @@
 #include <fstream>
 #include <initializer_list>
 #include <iosfwd>
+#include <optional>
+#include <sstream>
 #include <string>
 
 enum class ResultFile;
@@ -58,6 +60,20 @@ class TrialStreams : public ResultStreams {
 public:
     void open(const std::string& /*fileName*/, SampleShape /*kind*/) override { clearFailure(); }
     void removeEarlierResults(const std::string& /*fileName*/) override {}
+};
+
+// Streams that keep each result file's text in memory: a run of a process that has no file.
+// The main file holds the carbon profiles only, without the head a file would start with.
+class MemoryStreams : public ResultStreams {
+public:
+    void open(const std::string& /*fileName*/, SampleShape /*kind*/) override;
+    void removeEarlierResults(const std::string& /*fileName*/) override {}
+
+    // The text the run wrote for `file`; the main file's profiles when empty.
+    std::string text(std::optional<ResultFile> file = std::nullopt) const;
+
+private:
+    std::stringbuf mainText, powText, twaText, masText, gruText, sreText;
 };
 
 inline constexpr const char* lineEnd = "\r\n";

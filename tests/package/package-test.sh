@@ -27,6 +27,14 @@ root=$work/root
 dpkg-deb -x "$package" "$root"
 desktop-file-validate "$root/usr/share/applications/tavrix.desktop" || fail "desktop entry"
 
+# The Python module, where the build made one, loads in Debian's Python and runs an example.
+modules=$root/usr/lib/python3/dist-packages
+if [ -d "$modules" ]; then
+    PYTHONPATH=$modules /usr/bin/python3 -c "import tavrix
+print(tavrix.run(tavrix.Process.read('$root/usr/share/tavrix/examples/case-hardening.tav')).depth(0.35))" \
+        >/dev/null || fail "import tavrix from the package"
+fi
+
 # Each manual page renders without a warning and shows every mode and option that --help lists.
 for program in tavcalc tavrix; do
     "$root/usr/bin/$program" --version | grep -q "^$program " || fail "$program --version"
