@@ -20,8 +20,6 @@ namespace {
 constexpr double unboundedBeta = 1e-2;
 constexpr double smallestBeta = 1e-9;
 constexpr double defaultBeta = 2e-5;
-// % C: a foil this close to the potential hardly tells one coefficient from another.
-constexpr double nearSaturationGap = 0.02;
 
 // Mean carbon at the end of a uniform section with surface rate k = β / (volume per surface):
 // dC/dt = k·(P(t) − C), exact over each stage with its linear potential.
@@ -114,7 +112,7 @@ FoilFitResult fitTransferCoefficient(const ProcessForm& test, SampleShape shape,
                                     : std::max(x - factor, std::log(smallestBeta));
         if (next == x) {
             runState.cancelRequested = 0;
-            return refuse(*fx < 0 ? unbounded + " (" + numberText(lastMean) + " % C)"
+            return refuse(*fx < 0 ? unbounded + " (" + carbonText(lastMean) + ")"
                                   : "measured carbon " + numberText(measured) +
                                         " % C: below what any transfer coefficient gives");
         }
