@@ -37,9 +37,7 @@ double uniformMean(const TDane& data, double k) {
 } // namespace
 
 double uniformTransferCoefficient(const ProcessForm& test, SampleShape shape, double measured) {
-    // Volume per surface, cm: half the thickness of a foil, a quarter of a wire's diameter.
-    const double thicknessCm = test.thickness * 0.1;
-    const double depth = shape == SampleShape::Wire ? thicknessCm / 4 : thicknessCm / 2;
+    const double depth = test.thickness * 0.1 * kindTraits(shape).volumePerSurface; // cm
     const TDane data = processRecord(test);
     double low = std::log(1e-12), high = std::log(1e3);
     for (int i = 0; i < 200; ++i) {
@@ -57,7 +55,7 @@ FoilFitResult fitTransferCoefficient(const ProcessForm& test, SampleShape shape,
         result.reason = std::move(reason);
         return result;
     };
-    if (!kindTraits(shape).thin)
+    if (!kindTraits(shape).foilTest)
         return refuse("sample shape " + std::string(shapeName(shape)) +
                       ": the foil test needs a foil or a wire");
     TDane data = processRecord(test);

@@ -132,11 +132,12 @@ std::optional<std::string> ProgrammeSearch::inputProblem() const {
 
 std::optional<std::string> ProgrammeSearch::targetConflict() const {
     const DesignRequest& r = request_;
-    if (r.shape != SampleShape::SemiInfinite && r.depth >= r.steel.thickness / 2) {
-        const bool plate = r.shape == SampleShape::Plate;
+    if (const KindTraits& kind = kindTraits(r.shape);
+        kind.size != SampleSize::None && r.depth >= r.steel.thickness / 2) {
+        const bool round = kind.size == SampleSize::Diameter;
         return "case depth " + numberText(r.depth) + " mm: beyond the " +
-               (plate ? "half-thickness " : "radius ") + numberText(r.steel.thickness / 2) +
-               " mm of the " + (plate ? "plate" : "cylinder");
+               (round ? "radius " : "half-thickness ") + numberText(r.steel.thickness / 2) +
+               " mm of the " + std::string(kind.englishName);
     }
     if (r.surface) {
         const double surface = *r.surface;
@@ -463,7 +464,7 @@ DesignResult ProgrammeSearch::run() {
 } // namespace
 
 std::optional<std::string> designRefusesShape(SampleShape shape) {
-    if (kindTraits(shape).thin)
+    if (!kindTraits(shape).design)
         return std::string("sample shape ") + std::string(shapeName(shape)) +
                ": design is for thick shapes (a semi-infinite sample, a plate or a cylinder); "
                "a foil or wire takes up carbon through its whole section";

@@ -110,9 +110,10 @@ ProcessFileLoad loadedBoxes(std::istream& in, std::string_view shape) {
     }
 
     boxes.shapeMatches = shapeLine(in) == shape;
-    if (boxes.shapeMatches && shape != semiInfiniteShapeName)
-        boxes.thickness =
-            values.next(shape == cylinderShapeName ? "the diameter" : "the thickness");
+    const std::optional<SampleShape> kind = shapeFromLine(shape);
+    const SampleSize size = kind ? kindTraits(*kind).size : SampleSize::Thickness;
+    if (boxes.shapeMatches && size != SampleSize::None)
+        boxes.thickness = values.next("the " + std::string(sizeName(size)));
     return values.stopped() ? refused(values.problem()) : load;
 }
 

@@ -98,7 +98,8 @@ TTavrixDialog::TTavrixDialog(SampleShape shape, QWidget* parent) : QDialog(paren
     centred->setColumnStretch(0, 1);
     centred->setColumnStretch(2, 1);
 
-    const bool hasSize = shape != SampleShape::SemiInfinite;
+    const KindTraits& kind = kindTraits(shape);
+    const bool hasSize = kind.size != SampleSize::None;
     for (QWidget* sizeControl :
          {static_cast<QWidget*>(thickness_), static_cast<QWidget*>(thicknessLabel_),
           static_cast<QWidget*>(thicknessUnit_)}) {
@@ -106,11 +107,10 @@ TTavrixDialog::TTavrixDialog(SampleShape shape, QWidget* parent) : QDialog(paren
         sizeControl->setVisible(hasSize);
     }
     // The computation halves the size for every shape, so a cylinder's size is its diameter.
-    thicknessLabel_->setText(shape == SampleShape::Cylinder ? QStringLiteral("Diameter: ")
-                                                            : QStringLiteral("Thick: "));
-    // Foil runs last seconds, the others hours.
-    timeHeading_->setText(shape == SampleShape::Foil ? QStringLiteral("Time, s")
-                                                     : QStringLiteral("Czas, h"));
+    thicknessLabel_->setText(kind.size == SampleSize::Diameter ? QStringLiteral("Diameter: ")
+                                                               : QStringLiteral("Thick: "));
+    timeHeading_->setText(kind.timeUnit == TimeUnit::Seconds ? QStringLiteral("Time, s")
+                                                             : QStringLiteral("Czas, h"));
     stages_[0].time->setText(QStringLiteral("0"));
 }
 
@@ -319,7 +319,7 @@ void TTavrixDialog::showLoaded(const LoadedBoxes& boxes) {
         showText(stages_[row].temperature, boxes.rows[row].temperature);
         showText(stages_[row].potential, boxes.rows[row].potential);
     }
-    if (boxes.shapeMatches && shape_ != SampleShape::SemiInfinite)
+    if (boxes.shapeMatches && kindTraits(shape_).size != SampleSize::None)
         showText(thickness_, boxes.thickness);
 }
 

@@ -261,9 +261,9 @@ void TTavrixDialogTest::checksReportInOrder() {
     typeAll(&dialog, form);
     if (!name.isEmpty())
         typeInto(&dialog, QStringLiteral("edit241"), name);
-    const std::string listedName = completeName(listed.toStdString());
+    std::optional<SetClaim> running;
     if (!listed.isEmpty())
-        updateFileTable(listFilePath(), ListChange::Add, listedName);
+        running = SetClaim::claim(listFilePath(), completeName(listed.toStdString()));
 
     bool offered = false;
     AtNextTurn answer([&] {
@@ -273,8 +273,7 @@ void TTavrixDialogTest::checksReportInOrder() {
         }
     });
     clickButton(&dialog, QStringLiteral("button201"));
-    if (!listed.isEmpty())
-        updateFileTable(listFilePath(), ListChange::Remove, listedName);
+    running.reset();
 
     QCOMPARE(captionsAndTexts(messages_), expected);
     for (const MessageRecord& message : messages_.messages())

@@ -42,7 +42,7 @@ int TTavApp::run() {
                          frame_->client().openResults(setName);
                      });
     if (!startSet_.isEmpty())
-        frame_->client().openResults(startSet_);
+        frame_->sets().openResults(startSet_);
     return GuardedApplication::runEventLoop();
 }
 
