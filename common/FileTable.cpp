@@ -1,5 +1,6 @@
 #include "FileTable.h"
 
+#include "AtomicFile.h"
 #include "SetNames.h"
 
 #include <algorithm>
@@ -81,27 +82,6 @@ bool computationRuns(const std::string& listPath, std::string_view name) {
         ::unlink(path.c_str()); // under the list's lock, so no claimer is opening it now
     ::close(fd);
     return held;
-}
-
-// Writes `content` beside `path` and renames it over `path`.
-bool replaceFile(const std::string& path, const std::string& content) {
-    const std::string temporary = path + ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out << content;
-        out.flush();
-        if (!out) {
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
 }
 
 std::string trimmedLine(std::string line) {
@@ -187,7 +167,7 @@ bool updateFileTable(const std::string& listPath, ListChange change, std::string
         table.remove(name);
         break;
     }
-    return replaceFile(listPath, tableText(table));
+    return !AtomicFile(listPath).replace(tableText(table));
 }
 
 std::optional<std::string> removeStaleEntries(const std::string& listPath) {
@@ -200,9 +180,8 @@ std::optional<std::string> removeStaleEntries(const std::string& listPath) {
     for (const std::string& name : table.names())
         if (computationRuns(listPath, name))
             running.add(name);
-    if (!replaceFile(listPath, running.names().empty() ? std::string("0") : tableText(running)))
-        return systemError("cannot write", listPath);
-    return std::nullopt;
+    return AtomicFile(listPath).replace(running.names().empty() ? std::string("0")
+                                                                : tableText(running));
 }
 
 SetClaim SetClaim::claim(const std::string& listPath, std::string_view name) {
@@ -211,7 +190,9 @@ SetClaim SetClaim::claim(const std::string& listPath, std::string_view name) {
         return SetClaim(Status::Failed, lock.problem());
     TFileTable table;
     readFileTable(listPath, table);
-    if (table.contains(name))
+    // An entry whose computation holds no lock any more was left by a run that crashed: the
+    // set is free, as the viewer's start would have found it.
+    if (table.contains(name) && computationRuns(listPath, name))
         return SetClaim(Status::InUse, {});
 
     const std::string lockPath = runningLockPath(listPath, name);
@@ -225,10 +206,10 @@ SetClaim SetClaim::claim(const std::string& listPath, std::string_view name) {
         return SetClaim(Status::InUse, {});
     }
     table.add(name);
-    if (!replaceFile(listPath, tableText(table))) {
+    if (std::optional<std::string> problem = AtomicFile(listPath).replace(tableText(table))) {
         ::unlink(lockPath.c_str());
         ::close(fd);
-        return SetClaim(Status::Failed, systemError("cannot write", listPath));
+        return SetClaim(Status::Failed, std::move(*problem));
     }
     SetClaim claim(Status::Claimed, {});
     claim.listPath_ = listPath;
@@ -268,9 +249,11 @@ bool SetClaim::release() {
             TFileTable table;
             readFileTable(listPath_, table);
             table.remove(name_);
-            removed = replaceFile(listPath_, tableText(table));
-            if (!removed)
-                problem_ = systemError("cannot write", listPath_);
+            const std::optional<std::string> problem =
+                AtomicFile(listPath_).replace(tableText(table));
+            removed = !problem;
+            if (problem)
+                problem_ = *problem;
             ::unlink(runningLockPath(listPath_, name_).c_str());
         } else {
             problem_ = lock.problem();

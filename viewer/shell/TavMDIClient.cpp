@@ -1,5 +1,6 @@
 #include "TavMDIClient.h"
 
+#include "ChartExport.h"
 #include "ChartWindows.h"
 #include "LineChart.h"
 #include "MessageBox.h"
@@ -111,13 +112,20 @@ void TTavMDIClient::openResults(const QString& setName) {
 
 void TTavMDIClient::openChosenSet(const QString& setName) {
     const LoadedSet set = loadSet(setName.toStdString());
-    // One message for a file that is no set at all, not one from each of its windows.
-    if (const SetProblem problem = resultSetProblem(set); problem != SetProblem::None) {
+    // One message for a file that is no set at all, or for an unfinished one, not one from each
+    // of its windows.
+    const SetProblem problem = resultSetProblem(set);
+    if (problem == SetProblem::Unfinished) {
+        if (!mayShowUnfinishedSet(this, setName))
+            return;
+    } else if (problem != SetProblem::None) {
         showMessage(this, setProblemText(setName, problem), QStringLiteral("Error!"),
                     MessageIcon::Exclamation);
         return;
     }
+    fileFaultsTold_ = problem == SetProblem::Unfinished;
     showSet(set);
+    fileFaultsTold_ = false;
 }
 
 QStringList TTavMDIClient::chooseSetsToCompare() {
@@ -172,8 +180,11 @@ bool TTavMDIClient::addToComparison(ComparisonGroup& group, const QStringList& s
             return false;
         }
     std::vector<LoadedSet> sets;
-    for (const QString& setName : setNames)
+    for (const QString& setName : setNames) {
         sets.push_back(loadSet(setName.toStdString()));
+        if (sets.back().unfinished() && !mayShowUnfinishedSet(this, setName))
+            return false;
+    }
     if (group.add(std::move(sets)))
         return true;
     showMessage(this,
@@ -314,9 +325,10 @@ void TTavMDIClient::saveActiveChart() {
             return;
         size = *chosen;
     }
-    if (!chart->saveTo(path, *format, size))
-        showMessage(this, QStringLiteral("Cannot write file ") + path, QStringLiteral("Error!"),
-                    MessageIcon::Stop);
+    const QString problem = chart->saveTo(path, *format, size);
+    if (!problem.isEmpty())
+        showMessage(this, QStringLiteral("Cannot write file ") + path + u'\n' + problem,
+                    QStringLiteral("Error!"), MessageIcon::Stop);
 }
 
 void TTavMDIClient::saveSummary(const TSummaryMDIChild& summary) {
@@ -326,11 +338,10 @@ void TTavMDIClient::saveSummary(const TSummaryMDIChild& summary) {
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".csv");
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(summary.csv().toUtf8()) < 0)
-        showMessage(this, QStringLiteral("Cannot write file ") + path, QStringLiteral("Error!"),
-                    MessageIcon::Stop);
+    const QString problem = writeWholeFile(path, summary.csv().toUtf8());
+    if (!problem.isEmpty())
+        showMessage(this, QStringLiteral("Cannot write file ") + path + u'\n' + problem,
+                    QStringLiteral("Error!"), MessageIcon::Stop);
 }
 
 void TTavMDIClient::arrangeIcons() {

@@ -34,6 +34,7 @@ public:
     void setFoilSample(bool foil) override { FoilSample = foil; }
     QString openFileName() const override { return OpenData; }
     const LoadedSet* openSet() const override { return openSet_; }
+    bool fileFaultsTold() const override { return fileFaultsTold_; }
 
     // The chart window commands go to; null when there is none.
     TChartMDIChild* activeChart() const;
@@ -105,6 +106,7 @@ private:
     SampleShape openedShape_ = SampleShape::SemiInfinite;
     QString OpenData;
     const LoadedSet* openSet_ = nullptr; // the set of `OpenData`
+    bool fileFaultsTold_ = false;        // while an unfinished set the user accepted opens
     QString listFilePath_;
     PrinterChoice choosePrinter_;
     ImageSizeChoice chooseImageSize_;
