@@ -1,5 +1,6 @@
 #include "ComparisonChart.h"
 
+#include "ChartNames.h"
 #include "ChartPoints.h"
 #include "KindTraits.h"
 
@@ -12,32 +13,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString yCaption(ComparedQuantity quantity, int depthLevel) {
-    switch (quantity) {
-    case ComparedQuantity::Temperature:
-        return u"Temperature, C"_s;
-    case ComparedQuantity::Potential:
-        return u"Carbon potential of the atmosphere, %"_s;
-    case ComparedQuantity::SurfaceCarbon:
-        return u"Carbon concentration on the surface, %"_s;
-    case ComparedQuantity::MassGain:
-        return u"Weight gain, g/m^2"_s;
-    case ComparedQuantity::CaseDepth:
-        return u"Thickness of the case at %1% C, mm"_s.arg(
-            depthLevels[static_cast<std::size_t>(std::clamp(depthLevel, 0, 2))], 0, 'f', 2);
-    case ComparedQuantity::CarbonProfile:
-        return u"Carbon concentration, %"_s;
-    case ComparedQuantity::HardnessProfile:
-        return u"Hardness, HV"_s;
-    case ComparedQuantity::MeanCarbon:
-        return u"Mean carbon concentration, %"_s;
-    }
-    return QString();
+double depthLevel(int level) {
+    return depthLevels[static_cast<std::size_t>(std::clamp(level, 0, 2))];
 }
 
-bool isProfile(ComparedQuantity quantity) {
-    return quantity == ComparedQuantity::CarbonProfile ||
-           quantity == ComparedQuantity::HardnessProfile;
+QString yCaption(ChartKind quantity, int level) {
+    if (quantity == ChartKind::CaseDepth)
+        return u"Thickness of the case at %1% C, mm"_s.arg(depthLevel(level), 0, 'f', 2);
+    return chartYCaption(quantity);
 }
 
 // The axis from `low` to `high` in `divisions` steps of a round size; a step that is round but
@@ -59,32 +42,15 @@ QColor comparisonColour(int index) {
     return colours[static_cast<std::size_t>(index) % std::size(colours)];
 }
 
-QString comparisonStem(ComparedQuantity quantity, int depthLevel) {
-    switch (quantity) {
-    case ComparedQuantity::Temperature:
-        return u"T"_s;
-    case ComparedQuantity::Potential:
-        return u"Pot"_s;
-    case ComparedQuantity::SurfaceCarbon:
-        return u"Pow"_s;
-    case ComparedQuantity::MassGain:
-        return u"Masa"_s;
-    case ComparedQuantity::CaseDepth:
-        return u"G"_s +
-               QString::number(std::lround(
-                   depthLevels[static_cast<std::size_t>(std::clamp(depthLevel, 0, 2))] * 100));
-    case ComparedQuantity::CarbonProfile:
-        return u"C"_s;
-    case ComparedQuantity::HardnessProfile:
-        return u"HV"_s;
-    case ComparedQuantity::MeanCarbon:
-        return u"Srednia"_s;
-    }
-    return QString();
+QString comparisonStem(ChartKind quantity, int level) {
+    const QString stem = chartFileStem(quantity);
+    if (quantity == ChartKind::CaseDepth)
+        return stem + QString::number(std::lround(depthLevel(level) * 100));
+    return stem;
 }
 
 std::vector<std::size_t> describeComparison(LineChart& chart, std::span<const ComparedSet> sets,
-                                            ComparedQuantity quantity, int depthLevel) {
+                                            ChartKind quantity, int depthLevel) {
     std::vector<std::pair<const ComparedSet*, ComparedLine>> lines;
     std::vector<std::size_t> setOfLine;
     for (std::size_t s = 0; s < sets.size(); ++s)
@@ -117,14 +83,13 @@ std::vector<std::size_t> describeComparison(LineChart& chart, std::span<const Co
     }
     // Times and depths start at 0; the programme's temperatures start near their lowest.
     chart.setXAxis(roundAxis(std::min(xLow, 0.0), xHigh, 6));
-    chart.setYAxis(quantity == ComparedQuantity::Temperature
-                       ? roundAxis(yLow, yHigh, 6)
-                       : roundAxis(std::min(yLow, 0.0), yHigh, 6));
-    const bool seconds =
-        !sets.empty() && sets.front().set->shape && kindTraits(*sets.front().set->shape).thin;
-    const QString xCaption = isProfile(quantity) ? u"Distance from the surface, mm"_s
-                             : seconds           ? u"     Carburizing time, s"_s
-                                                 : u"     Carburizing time, h"_s;
+    chart.setYAxis(quantity == ChartKind::Temperature ? roundAxis(yLow, yHigh, 6)
+                                                      : roundAxis(std::min(yLow, 0.0), yHigh, 6));
+    const bool seconds = !sets.empty() && sets.front().set->shape &&
+                         kindTraits(*sets.front().set->shape).timeUnit == TimeUnit::Seconds;
+    const QString xCaption = chartKindTraits(quantity).profile ? u"Distance from the surface, mm"_s
+                             : seconds                         ? u"     Carburizing time, s"_s
+                                                               : u"     Carburizing time, h"_s;
     chart.setCaptions(xCaption, QString(), yCaption(quantity, depthLevel));
     return setOfLine;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The frame's MDI client: it holds the chart windows of the opened result sets and the two
-// flags they read when they draw, and carries the commands that open and delete sets.
+// flags they read when they draw, builds and places the windows of a set, and knows which set
+// and chart each of them shows. The commands on sets (SetCommands) and on the active document
+// (DocumentCommands) act through it.
 //
 // `OpenData` names the set only while its windows are being built: each window takes its file
 // name from it at construction.
@@ -12,21 +14,21 @@
 #include <QHash>
 #include <QMdiArea>
 
-#include <functional>
 #include <optional>
 
-class QPrinter;
-class ComparisonGroup;
 class TChartMDIChild;
 class TSummaryMDIChild;
+
+// What a chart window of an opened set shows.
+struct ShownChart {
+    QString setName;
+    ChartKind kind;
+};
 
 class TTavMDIClient : public QMdiArea, public ChartContext {
     Q_OBJECT
 public:
-    // Asks where to print; false when the user declined.
-    using PrinterChoice = std::function<bool(QPrinter& printer, QWidget* parent)>;
-
-    explicit TTavMDIClient(const QString& listFilePath, QWidget* parent = nullptr);
+    explicit TTavMDIClient(QWidget* parent = nullptr);
 
     bool autoFit() const override { return AutoFit; }
     void setAutoFit(bool on) { AutoFit = on; }
@@ -35,29 +37,16 @@ public:
     QString openFileName() const override { return OpenData; }
     const LoadedSet* openSet() const override { return openSet_; }
     bool fileFaultsTold() const override { return fileFaultsTold_; }
+    // Whether the user has been told what is wrong with the files of the set shown next.
+    void setFileFaultsTold(bool told) { fileFaultsTold_ = told; }
 
     // The chart window commands go to; null when there is none.
     TChartMDIChild* activeChart() const;
     // The current window when it is a comparison's summary.
     TSummaryMDIChild* activeSummary() const;
+    // The set and chart the window shows; none for a window of no opened set (a comparison's).
+    std::optional<ShownChart> shownChart(const QMdiSubWindow& window) const;
 
-    // "&Otwórz wyniki...": a set chosen in the file dialog, unless a calculation writes it.
-    void openResults();
-    // The same for a set named when the viewer starts ("tavrix SET.tav"): opened unless a
-    // calculation writes it, which the usual message says.
-    void openResults(const QString& setName);
-    // "&Porównaj wyniki...": several sets chosen at once, unless a calculation writes one.
-    void compareResults();
-    // A window per quantity the sets share, unless thick and thin sets are mixed; the windows
-    // come back in the order they were shown.
-    std::vector<TChartMDIChild*> compareSets(const QStringList& setNames);
-    // "Dodaj zestaw..." of a comparison window: sets chosen as for "&Porównaj wyniki...",
-    // added to every window of its comparison unless refused as the opening ones would be, or
-    // because one of them is compared already.
-    void addToComparison(ComparisonGroup& group);
-    bool addToComparison(ComparisonGroup& group, const QStringList& setNames);
-    // "&Skasuj wyniki...": the files of a set chosen in the file dialog, unless in use.
-    void deleteResults();
     // Reads a set and builds and shows its windows; they come back in the order they were
     // shown.
     std::vector<std::pair<ChartKind, TChartMDIChild*>> openSet(const QString& setName,
@@ -66,39 +55,15 @@ public:
     std::vector<std::pair<ChartKind, TChartMDIChild*>> showSet(const LoadedSet& set,
                                                                const BuiltWindow& built = {});
 
-    void printActiveChart();
-    void setPrinterChoice(PrinterChoice choice) { choosePrinter_ = std::move(choice); }
-
-    // Asks the size of a PNG picture, proposing the chart's; none when the user declined.
-    using ImageSizeChoice = std::function<std::optional<QSize>(QSize proposed, QWidget* parent)>;
-    // "Zapisz wykres...": the active chart into a file of the format its name ends in.
-    void saveActiveChart();
-    void setImageSizeChoice(ImageSizeChoice choice) { chooseImageSize_ = std::move(choice); }
-
     // Lines the minimised windows up along the bottom edge, left to right.
     void arrangeIcons();
 
 private:
-    // The summary's comma-separated text into a file chosen in the file dialog.
-    void saveSummary(const TSummaryMDIChild& summary);
-    // Sets chosen together in the file dialog; none when one of them is in use (said so).
-    QStringList chooseSetsToCompare();
     // Lays `windows` out one title bar below and to the right of each other, after the windows
     // already open, so that every title bar and its buttons stay in view.
     void placeInCascade(const std::vector<std::pair<ChartKind, TChartMDIChild*>>& windows);
-    QString chooseUnusedSet(const QString& title, const QString& refusalCaption,
-                            const QString& acceptLabel = QString());
-    bool confirmDeleting(const QString& setName);
-    void showSetRefusal(const QString& refusalCaption);
-    // Reads a set chosen to be opened and shows its windows, or says why it cannot.
-    void openChosenSet(const QString& setName);
 
-    // What each chart window of an opened set shows, for printing. The keys are never
-    // dereferenced: a window may have closed since.
-    struct ShownChart {
-        QString setName;
-        ChartKind kind;
-    };
+    // The keys are never dereferenced: a window may have closed since.
     QHash<const QMdiSubWindow*, ShownChart> shownCharts_;
 
     bool AutoFit = true;
@@ -106,8 +71,5 @@ private:
     SampleShape openedShape_ = SampleShape::SemiInfinite;
     QString OpenData;
     const LoadedSet* openSet_ = nullptr; // the set of `OpenData`
-    bool fileFaultsTold_ = false;        // while an unfinished set the user accepted opens
-    QString listFilePath_;
-    PrinterChoice choosePrinter_;
-    ImageSizeChoice chooseImageSize_;
+    bool fileFaultsTold_ = false;
 };
