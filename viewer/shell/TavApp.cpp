@@ -39,7 +39,7 @@ int TTavApp::run() {
                          frame_->setWindowState(frame_->windowState() & ~Qt::WindowMinimized);
                          frame_->raise();
                          frame_->activateWindow();
-                         frame_->client().openResults(setName);
+                         frame_->sets().openResults(setName);
                      });
     if (!startSet_.isEmpty())
         frame_->sets().openResults(startSet_);
