@@ -1,5 +1,6 @@
 #include "TWskDialog.h"
 
+#include "AtomicFile.h"
 #include "Computation.h"
 #include "FileTable.h"
 #include "MessageBox.h"
@@ -148,13 +149,14 @@ void TWskDialog::start() {
         return;
     }
     const std::string processData = processDataText(form_, shapeName(shape_));
-    if (!writeProcessData(path, form_, shapeName(shape_))) {
+    if (const std::optional<std::string> problem = AtomicFile(path).replace(processData)) {
         releaseSet();
-        showMessage(this, QStringLiteral("Can't open file"), QStringLiteral("Error!"),
-                    MessageIcon::Stop);
+        showMessage(this, QStringLiteral("Can't open file\n") + QString::fromStdString(*problem),
+                    QStringLiteral("Error!"), MessageIcon::Stop);
         QDialog::reject();
         return;
     }
+    processDataKept_ = true;
     stateText_->setText(QStringLiteral("Counting..."));
     if (QWidget* window = mainWindow())
         window->setWindowTitle(QStringLiteral("Tavrix! - %1").arg(setName_));
@@ -172,7 +174,8 @@ void TWskDialog::start() {
         viewButton_->show();
         return;
     case RunStatus::Cancelled:
-        // Cancel has ended the dialog already.
+        // Cancel has ended the dialog already; the process data went with the set.
+        processDataKept_ = false;
         return;
     case RunStatus::Failed:
         // As after a failed batch run: the process data stay, the profiles of the run go.
