@@ -297,6 +297,12 @@ TEST(ResultFiles, AFullDiskFailsTheRunNamingTheFileAndLeavesNoResults) {
         "The computation stopped: cannot write " + folder.file("full.").string();
     EXPECT_EQ(error.substr(0, named.size()), named) << error;
     EXPECT_TRUE(error.ends_with(": File too large.")) << error;
+    const std::string processData =
+        processDataText(constantStage(4, 920, 1.0), semiInfiniteShapeName);
+    EXPECT_EQ(
+        leaveUnfinishedRun(set.string(), RunStatus::Failed, processData, CancelledInput::Deleted),
+        std::nullopt);
+    EXPECT_EQ(readText(set), processData);
     for (const char* extension : {"gru", "pow", "mas", "twa"})
         EXPECT_FALSE(std::filesystem::exists(folder.file(std::string("full.") + extension)))
             << extension;
