@@ -1,5 +1,7 @@
 #include "ProcessData.h"
 
+#include "AtomicFile.h"
+
 #include <charconv>
 #include <fstream>
 #include <istream>
@@ -164,10 +166,5 @@ std::optional<std::string> wholeFile(const std::string& path) {
 }
 
 bool writeProcessData(const std::string& path, const ProcessForm& form, std::string_view shape) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file)
-        return false;
-    file << processDataText(form, shape);
-    file.close();
-    return static_cast<bool>(file);
+    return !AtomicFile(path).replace(processDataText(form, shape));
 }

@@ -1,5 +1,6 @@
 #include "BatchRun.h"
 
+#include "AtomicFile.h"
 #include "CalcCommandLine.h"
 #include "Computation.h"
 #include "FileTable.h"
@@ -68,7 +69,9 @@ enum class FileResult { Finished, Refused, Failed, Cancelled };
 // keeps the process data only.
 FileResult settle(const std::string& path, const std::string& head, const RunOutcome& outcome,
                   SampleShape shape) {
-    leaveUnfinishedRun(path, outcome.status, head, CancelledInput::Kept);
+    if (const std::optional<std::string> problem =
+            leaveUnfinishedRun(path, outcome.status, head, CancelledInput::Kept))
+        complain(path, *problem);
     switch (outcome.status) {
     case RunStatus::Finished:
         listResults(path, shape);

@@ -48,7 +48,7 @@ RunOutcome Steruj::run(RunObserver& progress) {
         if (!step(progress))
             return fail("the time step is no longer a positive finite number");
         if (streams.failed())
-            return fail("the carbon profile is no longer finite");
+            return fail(streams.problem());
         if (progress.cancelRequested()) {
             streams.closeAll();
             return RunOutcome{RunStatus::Cancelled, {}, surfaceAtRows};
@@ -112,7 +112,7 @@ RunOutcome Steruj::finish() {
     solver->writeMass(t);
     streams.closeAll();
     if (streams.failed())
-        return fail("the carbon profile is no longer finite");
+        return fail(streams.problem());
     return RunOutcome{RunStatus::Finished, {}, surfaceAtRows};
 }
 
@@ -137,7 +137,7 @@ bool Steruj::advance() {
     return true;
 }
 
-RunOutcome Steruj::fail(const char* reason) {
+RunOutcome Steruj::fail(const std::string& reason) {
     streams.closeAll();
     return RunOutcome{RunStatus::Failed, std::string("The computation stopped: ") + reason + ".",
                       surfaceAtRows};

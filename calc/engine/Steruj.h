@@ -56,7 +56,7 @@ private:
     // advance time (a step that is not a positive finite number, or lost against t).
     bool advance();
     RunOutcome finish();
-    RunOutcome fail(const char* reason);
+    RunOutcome fail(const std::string& reason);
 
     std::unique_ptr<Gruba> solver;
     Furnace furnace;                 // at time t

@@ -4,6 +4,7 @@
 
 #include "Computation.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,7 @@ enum class CancelledInput {
 // Leaves the set of a run that ended as `status`; a finished run is left as it is. Every result
 // file of the set goes; after a failure the main file is cut back to `processData` (the head
 // the run started from); after a cancel it goes too, or is put back to `processData` as
-// `input` says. False when the main file could not be put back.
-bool leaveUnfinishedRun(const std::string& setName, RunStatus status, std::string_view processData,
-                        CancelledInput input);
+// `input` says. Nothing when all went so; else the main file's name and why it could not be put
+// back, for the user.
+std::optional<std::string> leaveUnfinishedRun(const std::string& setName, RunStatus status,
+                                              std::string_view processData, CancelledInput input);

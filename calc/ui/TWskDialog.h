@@ -31,6 +31,9 @@ public:
     void reject() override;
     // Takes the set off the in-use list, reporting a list that cannot be updated.
     void releaseSet();
+    // Whether the form's process data are in the set's file now: written by "Start!" and not
+    // deleted with a cancelled run.
+    bool processDataKept() const { return processDataKept_; }
 
 private:
     enum class Action { Start, Cancel, Ok };
@@ -54,5 +57,6 @@ private:
     Action action_ = Action::Start;
     bool running_ = false;
     bool cancelled_ = false; // Cancel was pressed while the run went on
+    bool processDataKept_ = false;
     std::optional<SetClaim> claim_;
 };

@@ -212,7 +212,7 @@ void ChartReadOutTest::savedFilesOpen() {
     const std::optional<ChartFileFormat> format = chartFileFormat(path);
     QVERIFY(format);
     const QSize size(1234, 567);
-    QVERIFY(window->saveTo(path, *format, size));
+    QVERIFY(window->saveTo(path, *format, size).isEmpty());
 
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));

@@ -1,3 +1,4 @@
+#include "FullDisk.h"
 #include "ResultStreams.h"
 #include "RunFixture.h"
 #include "UnfinishedRun.h"
@@ -253,7 +254,8 @@ TEST_P(UnfinishedRun, LeavesTheProcessDataOrNothing) {
     const RunOutcome outcome = runComputation(
         set.string(), row.cancel ? static_cast<RunObserver&>(cancel) : goOn, streams);
     ASSERT_EQ(outcome.status, row.cancel ? RunStatus::Cancelled : RunStatus::Failed);
-    EXPECT_TRUE(leaveUnfinishedRun(set.string(), outcome.status, processData, row.input));
+    EXPECT_EQ(leaveUnfinishedRun(set.string(), outcome.status, processData, row.input),
+              std::nullopt);
     std::vector<std::filesystem::path> left;
     for (const auto& entry : std::filesystem::directory_iterator(folder.file("")))
         left.push_back(entry.path().filename());
@@ -282,4 +284,26 @@ TEST(ResultFiles, ProgressReachesTheLastOutputInstant) {
     ASSERT_EQ(runComputation(set.string(), progress, streams).status, RunStatus::Finished);
     EXPECT_GE(progress.last, 98);
     EXPECT_LE(progress.last, 100);
+}
+
+TEST(ResultFiles, AFullDiskFailsTheRunNamingTheFileAndLeavesNoResults) {
+    TempFolder folder;
+    const auto set = folder.file("full.tav");
+    const std::string error = saidOnAFullDisk(2000, [&set] {
+        ResultStreams streams;
+        return writeAndRun(set, constantStage(4, 920, 1.0), semiInfiniteShapeName, streams).error;
+    });
+    const std::string named =
+        "The computation stopped: cannot write " + folder.file("full.").string();
+    EXPECT_EQ(error.substr(0, named.size()), named) << error;
+    EXPECT_TRUE(error.ends_with(": File too large.")) << error;
+    const std::string processData =
+        processDataText(constantStage(4, 920, 1.0), semiInfiniteShapeName);
+    EXPECT_EQ(
+        leaveUnfinishedRun(set.string(), RunStatus::Failed, processData, CancelledInput::Deleted),
+        std::nullopt);
+    EXPECT_EQ(readText(set), processData);
+    for (const char* extension : {"gru", "pow", "mas", "twa"})
+        EXPECT_FALSE(std::filesystem::exists(folder.file(std::string("full.") + extension)))
+            << extension;
 }

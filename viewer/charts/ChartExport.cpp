@@ -1,5 +1,8 @@
 #include "ChartExport.h"
 
+#include "AtomicFile.h"
+
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
@@ -78,13 +81,16 @@ std::optional<ChartFileFormat> chartFileFormat(const QString& path) {
     return std::nullopt;
 }
 
-bool writeChartFile(const LineChart& chart, const QString& csv, const QString& path,
-                    ChartFileFormat format, QSize size) {
+namespace {
+
+// The file's bytes, drawn into `out`; false when the drawing could not be made.
+bool renderChart(const LineChart& chart, const QString& csv, QIODevice& out, ChartFileFormat format,
+                 QSize size) {
     switch (format) {
     case ChartFileFormat::Png:
-        return chart.image(size).save(path, "PNG");
+        return chart.image(size).save(&out, "PNG");
     case ChartFileFormat::Pdf: {
-        QPdfWriter pdf(path);
+        QPdfWriter pdf(&out);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageOrientation(QPageLayout::Landscape);
         QPainter painter(&pdf);
@@ -98,7 +104,7 @@ bool writeChartFile(const LineChart& chart, const QString& csv, const QString& p
     }
     case ChartFileFormat::Svg: {
         QSvgGenerator svg;
-        svg.setFileName(path);
+        svg.setOutputDevice(&out);
         svg.setSize(size);
         // The file gives its size in millimetres; Qt's SVG reader takes 90 of them an inch,
         // so the drawing opens in Qt at the size asked for.
@@ -111,11 +117,26 @@ bool writeChartFile(const LineChart& chart, const QString& csv, const QString& p
         chart.renderTo(painter, QRectF(QPointF(0, 0), size), size);
         return painter.end();
     }
-    case ChartFileFormat::Csv: {
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-               file.write(csv.toUtf8()) >= 0;
-    }
+    case ChartFileFormat::Csv:
+        return out.write(csv.toUtf8()) >= 0;
     }
     return false;
+}
+
+} // namespace
+
+QString writeWholeFile(const QString& path, const QByteArray& bytes) {
+    const std::optional<std::string> problem =
+        AtomicFile(QFile::encodeName(path).toStdString())
+            .replace(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    return problem ? QString::fromLocal8Bit(*problem) : QString();
+}
+
+QString writeChartFile(const LineChart& chart, const QString& csv, const QString& path,
+                       ChartFileFormat format, QSize size) {
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    if (!renderChart(chart, csv, bytes, format, size))
+        return u"cannot draw the chart for "_s + path;
+    return writeWholeFile(path, bytes.data());
 }

@@ -26,7 +26,12 @@ enum class ChartFileFormat { Png, Pdf, Svg, Csv };
 // The format a file name asks for by its suffix, in any letter case; none for another suffix.
 std::optional<ChartFileFormat> chartFileFormat(const QString& path);
 
+// Replaces the file at `path` as a whole (AtomicFile): the file's name and the system's reason
+// when it could not be written, empty when it was.
+QString writeWholeFile(const QString& path, const QByteArray& bytes);
+
 // The chart as shown into `path`: a picture of `size` (PNG), a page or a drawing of vector
-// graphics (PDF, SVG), or `csv`. False when the file could not be written.
-bool writeChartFile(const LineChart& chart, const QString& csv, const QString& path,
-                    ChartFileFormat format, QSize size);
+// graphics (PDF, SVG), or `csv`. Why the file could not be written, or empty when it was; the
+// file is drawn whole in memory first, so a failed write leaves no part of it.
+QString writeChartFile(const LineChart& chart, const QString& csv, const QString& path,
+                       ChartFileFormat format, QSize size);

@@ -45,9 +45,11 @@ public:
     // That page, painted within `page` of the painter's device.
     void paintPage(QPainter& painter, const QRectF& page, const QStringList& heading) const;
     // The chart as drawn, laid out for `size`, as a PNG file, and its lines' points as CSV.
-    bool exportTo(const QString& pngPath, const QString& csvPath, QSize size) const;
-    // The chart as shown into a file of the format; `size` is that of a PNG picture.
-    bool saveTo(const QString& path, ChartFileFormat format, QSize size) const;
+    // Why a file could not be written, or empty when both were.
+    QString exportTo(const QString& pngPath, const QString& csvPath, QSize size) const;
+    // The chart as shown into a file of the format; `size` is that of a PNG picture. Why the
+    // file could not be written, or empty when it was.
+    QString saveTo(const QString& path, ChartFileFormat format, QSize size) const;
     // The chart's series as comma-separated text.
     virtual QString csv() const;
 

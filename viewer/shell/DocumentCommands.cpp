@@ -1,5 +1,6 @@
 #include "DocumentCommands.h"
 
+#include "ChartExport.h"
 #include "ChartWindows.h"
 #include "LineChart.h"
 #include "MessageBox.h"
@@ -60,9 +61,9 @@ QString proposedChartFile(const TChartMDIChild& chart) {
     return set.dir().filePath(set.completeBaseName() + u'-' + kind + QStringLiteral(".png"));
 }
 
-void reportUnwritten(QWidget* parent, const QString& path) {
-    showMessage(parent, QStringLiteral("Cannot write file ") + path, QStringLiteral("Error!"),
-                MessageIcon::Stop);
+void reportUnwritten(QWidget* parent, const QString& path, const QString& problem) {
+    showMessage(parent, QStringLiteral("Cannot write file ") + path + u'\n' + problem,
+                QStringLiteral("Error!"), MessageIcon::Stop);
 }
 
 } // namespace
@@ -121,8 +122,8 @@ void DocumentCommands::saveChart(const TChartMDIChild& chart) {
             return;
         size = *chosen;
     }
-    if (!chart.saveTo(path, *format, size))
-        reportUnwritten(&client_, path);
+    if (const QString problem = chart.saveTo(path, *format, size); !problem.isEmpty())
+        reportUnwritten(&client_, path, problem);
 }
 
 void DocumentCommands::saveSummary(const TSummaryMDIChild& summary) {
@@ -132,11 +133,6 @@ void DocumentCommands::saveSummary(const TSummaryMDIChild& summary) {
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".csv");
-    QFile file(path);
-    const QByteArray text = summary.csv().toUtf8();
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                         file.write(text) == text.size() && file.flush();
-    file.close();
-    if (!written || file.error() != QFileDevice::NoError)
-        reportUnwritten(&client_, path);
+    if (const QString problem = writeWholeFile(path, summary.csv().toUtf8()); !problem.isEmpty())
+        reportUnwritten(&client_, path, problem);
 }
