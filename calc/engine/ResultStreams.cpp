@@ -98,8 +98,7 @@ void deleteResultFiles(const std::string& fileName) {
 }
 
 void deleteSet(const std::string& fileName) {
-    std::remove(fileName.c_str());
-    deleteResultFiles(fileName);
+    deleteSetFiles(fileName, setFileExtensions);
 }
 
 ResultStreams& processResultStreams() {

@@ -51,6 +51,7 @@ TWskDialog::TWskDialog(const ProcessForm& form, SampleShape shape, const QString
     warnings_->setWordWrap(true);
     warnings_->hide();
     auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(6);
     buttons->addWidget(viewButton_);
     buttons->addWidget(actionButton_);
 

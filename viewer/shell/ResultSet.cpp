@@ -87,6 +87,5 @@ QStringList resultSetFiles(const QString& setName) {
 }
 
 void deleteResultSet(const QString& setName) {
-    for (const QString& file : resultSetFiles(setName))
-        QFile::remove(file);
+    deleteSetFiles(setName.toStdString(), deletedSetFileExtensions);
 }
