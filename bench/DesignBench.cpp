@@ -73,7 +73,7 @@ void foilFit(benchmark::State& state) {
     ProcessForm measuredWith = test;
     measuredWith.transferCoefficient = 1e-6;
     const double measured =
-        0.1 + runTrial(processDataText(measuredWith, foilShapeName), 0.35, quiet).meanIncrease;
+        0.1 + runTrial(writtenRecord(measuredWith, SampleShape::Foil), 0.35, quiet).meanIncrease;
     double seconds = 0;
     std::int64_t fits = 0;
     int trials = 0;

@@ -26,7 +26,10 @@ namespace {
 class StepCounter : public RunObserver {
 public:
     void setProgress(int /*percent*/) override {}
-    void betweenSteps() override { ++steps; }
+    bool cancelRequested() override {
+        ++steps;
+        return false;
+    }
     std::int64_t steps = 0;
 };
 

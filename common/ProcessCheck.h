@@ -25,11 +25,8 @@ struct ProcessProblem {
 };
 
 // The head of a process-data file, read strictly.
-struct ProcessHead {
-    TDane data;
-    SampleShape shape = SampleShape::SemiInfinite;
-    double thickness = emptyCell; // mm, for every shape but the semi-infinite sample
-    std::size_t length = 0;       // bytes up to and including the head's last line end
+struct ProcessHead : ProcessRecord {
+    std::size_t length = 0; // bytes up to and including the head's last line end
 };
 
 struct HeadReading {

@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 
+#include <charconv>
 #include <fstream>
 #include <istream>
 #include <locale>
@@ -128,6 +129,40 @@ std::string processDataText(const ProcessForm& form, std::string_view shape) {
     if (const auto kind = shapeFromLine(shape); !kind || kindTraits(*kind).size != SampleSize::None)
         writeNumber(out, form.thickness);
     return out.str();
+}
+
+double asWritten(double value) {
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    out << value;
+    const std::string text = out.str();
+    double read = 0;
+    std::from_chars(text.data(), text.data() + text.size(), read);
+    return read;
+}
+
+ProcessRecord writtenRecord(const ProcessForm& form, SampleShape shape) {
+    ProcessRecord record{processRecord(form), shape, emptyCell};
+    TDane& data = record.data;
+    data.steelCarbon = asWritten(data.steelCarbon);
+    data.transferCoefficient = asWritten(data.transferCoefficient);
+    for (double& content : data.alloy)
+        content = asWritten(content);
+    for (auto* column : {&data.times, &data.temperatures, &data.potentials})
+        for (double& value : *column)
+            value = asWritten(value);
+    if (shape != SampleShape::SemiInfinite)
+        record.thickness = asWritten(form.thickness);
+    return record;
+}
+
+std::optional<std::string> wholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
 bool writeProcessData(const std::string& path, const ProcessForm& form, std::string_view shape) {

@@ -38,6 +38,17 @@ struct TDane {
 // Reads two doubles, the five alloy contents, the stage count and that many rows; stops there.
 std::istream& operator>>(std::istream& in, TDane& data);
 
+// One process, as a process-data file's head holds it: the record, the shape and its size.
+struct ProcessRecord {
+    TDane data;
+    SampleShape shape = SampleShape::SemiInfinite;
+    double thickness = emptyCell; // mm, for every shape but the semi-infinite sample
+};
+
+// The value a process-data file gives back for `value`: the writer keeps six significant
+// digits. A trial that must compute what a written file will compute takes its values so.
+double asWritten(double value);
+
 // The values of the process-data dialog, each box as a double (emptyCell when empty).
 struct ProcessForm {
     double steelCarbon = emptyCell;         // % C
@@ -58,6 +69,13 @@ private:
 
 // The record a form's file would hold: row 1 always, rows 2 to 10 where their time is filled.
 TDane processRecord(const ProcessForm& form);
+
+// The process of a form for `shape` as its file would give it back: the rows processRecord
+// keeps, every number as written.
+ProcessRecord writtenRecord(const ProcessForm& form, SampleShape shape);
+
+// The whole text of the file at `path`; empty when it cannot be opened.
+std::optional<std::string> wholeFile(const std::string& path);
 
 // The file text for a form: row 1 always, rows 2 to 10 where their time is filled.
 std::string processDataText(const ProcessForm& form, std::string_view shape);

@@ -7,26 +7,35 @@
 #include "KindTraits.h"
 #include "ProcessCheck.h"
 #include "ResultStreams.h"
-#include "RunState.h"
 #include "Saturation.h"
 #include "SetNames.h"
 #include "TerminalProgress.h"
+#include "UnfinishedRun.h"
 
+#include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
+std::atomic<bool> interrupted{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "set by a signal handler");
+
 // Ctrl-C acts as Cancel at the next step boundary; a second one ends the program at once.
 extern "C" void requestCancel(int) {
-    runState.cancelRequested = 1;
+    requestBatchCancel();
 }
+
+// The gauge on the terminal; a run asks it whether Ctrl-C was pressed.
+class BatchProgress : public TerminalProgress {
+public:
+    using TerminalProgress::TerminalProgress;
+    bool cancelRequested() override { return interrupted; }
+};
 
 void catchInterrupt() {
     struct sigaction action {};
@@ -34,15 +43,6 @@ void catchInterrupt() {
     action.sa_flags = SA_RESETHAND;
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
-}
-
-std::optional<std::string> fileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 void complain(const std::string& path, const std::string& what) {
@@ -69,21 +69,19 @@ enum class FileResult { Finished, Refused, Failed, Cancelled };
 // keeps the process data only.
 FileResult settle(const std::string& path, const std::string& head, const RunOutcome& outcome,
                   SampleShape shape) {
+    if (const std::optional<std::string> problem =
+            leaveUnfinishedRun(path, outcome.status, head, CancelledInput::Kept))
+        complain(path, *problem);
     switch (outcome.status) {
     case RunStatus::Finished:
         listResults(path, shape);
         return FileResult::Finished;
     case RunStatus::Cancelled:
-        // The process data come back as they were before the run, never half written.
-        if (const std::optional<std::string> problem = AtomicFile(path).replace(head))
-            complain(path, *problem);
         complain(path, "cancelled; its result files are deleted");
         return FileResult::Cancelled;
     case RunStatus::Failed:
         break;
     }
-    std::error_code error;
-    std::filesystem::resize_file(path, head.size(), error);
     complain(path, outcome.error);
     return FileResult::Failed;
 }
@@ -91,7 +89,7 @@ FileResult settle(const std::string& path, const std::string& head, const RunOut
 // Validates, registers, runs and unregisters one process-data file.
 FileResult runFile(const std::string& argument) {
     const std::string path = commandLineName(argument);
-    const std::optional<std::string> text = fileText(path);
+    const std::optional<std::string> text = wholeFile(path);
     if (!text) {
         complain(path, "cannot be opened");
         return FileResult::Refused;
@@ -122,7 +120,7 @@ FileResult runFile(const std::string& argument) {
     std::filesystem::resize_file(path, head.size(), error);
 
     ResultStreams streams; // every file starts as a fresh program would
-    TerminalProgress progress(stdout, std::filesystem::path(path).filename().string());
+    BatchProgress progress(stdout, std::filesystem::path(path).filename().string());
     const RunOutcome outcome = runComputation(path, progress, streams);
     progress.finish();
     for (const std::string& warning : saturationWarnings(reading.head->data, outcome.surfaceAtRows))
@@ -135,6 +133,10 @@ FileResult runFile(const std::string& argument) {
 }
 
 } // namespace
+
+void requestBatchCancel() {
+    interrupted = true;
+}
 
 int runBatch(const std::vector<std::string>& files) {
     if (files.empty()) {
@@ -149,5 +151,6 @@ int runBatch(const std::vector<std::string>& files) {
         if (result == FileResult::Cancelled)
             break;
     }
+    interrupted = false;
     return allRan ? 0 : 1;
 }

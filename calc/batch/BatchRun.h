@@ -7,3 +7,7 @@
 #include <vector>
 
 int runBatch(const std::vector<std::string>& files);
+
+// What Ctrl-C does during a batch run: the running file is cancelled at its next step and no
+// later file is started. Safe in a signal handler.
+void requestBatchCancel();

@@ -5,17 +5,14 @@
 #include "FoilFit.h"
 #include "ProcessCheck.h"
 #include "ProgrammeDesign.h"
-#include "RunState.h"
 #include "SetNames.h"
 #include "TerminalProgress.h"
 
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -89,14 +86,12 @@ struct ReadFile {
 
 ReadFile readHead(const std::string& argument) {
     ReadFile file{commandLineName(argument), std::nullopt};
-    std::ifstream in(file.path, std::ios::binary);
-    if (!in) {
+    const std::optional<std::string> text = wholeFile(file.path);
+    if (!text) {
         std::fprintf(stderr, "tavcalc: %s: cannot be opened\n", file.path.c_str());
         return file;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
-    HeadReading reading = readCheckedProcessHead(text.str());
+    HeadReading reading = readCheckedProcessHead(*text);
     if (!reading.head)
         std::fprintf(stderr, "tavcalc: %s: %s %s\n", file.path.c_str(),
                      reading.problem.field.c_str(), reading.problem.rule.c_str());

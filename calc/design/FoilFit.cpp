@@ -4,7 +4,6 @@
 #include "KindTraits.h"
 #include "ProcessCheck.h"
 #include "RootFinding.h"
-#include "RunState.h"
 #include "TrialSupport.h"
 
 #include <algorithm>
@@ -39,12 +38,13 @@ double uniformMean(const TDane& data, double k) {
 double uniformTransferCoefficient(const ProcessForm& test, SampleShape shape, double measured) {
     const double depth = test.thickness * 0.1 * kindTraits(shape).volumePerSurface; // cm
     const TDane data = processRecord(test);
-    double low = std::log(1e-12), high = std::log(1e3);
-    for (int i = 0; i < 200; ++i) {
-        const double middle = 0.5 * (low + high);
-        (uniformMean(data, std::exp(middle)) < measured ? low : high) = middle;
-    }
-    return std::exp(0.5 * (low + high)) * depth;
+    auto excess = [&](double logRate) -> std::optional<double> {
+        return uniformMean(data, std::exp(logRate)) - measured;
+    };
+    const double low = std::log(1e-12), high = std::log(1e3);
+    const Root root = solveBracketed(excess, {low, *excess(low), high, *excess(high)}, 1e-10, 0);
+    // A figure for comparison only: the nearest point found serves even unconverged.
+    return std::exp(root.x) * depth;
 }
 
 FoilFitResult fitTransferCoefficient(const ProcessForm& test, SampleShape shape, double measured,
@@ -76,7 +76,6 @@ FoilFitResult fitTransferCoefficient(const ProcessForm& test, SampleShape shape,
                       numberText(highest) + " % C)");
 
     TrialObserver trialObserver(progress);
-    bool stopped = false;
     double lastMean = 0;
     std::vector<std::pair<double, double>> means; // log β, computed mean carbon
     // Computed minus measured mean carbon for the coefficient e^x cm/s.
@@ -85,10 +84,8 @@ FoilFitResult fitTransferCoefficient(const ProcessForm& test, SampleShape shape,
         trial.transferCoefficient = std::exp(logBeta);
         ++result.trials;
         progress.setProgress(std::min(99, result.trials * 100 / 12));
-        const TrialResult run =
-            runTrial(processDataText(trial, shapeName(shape)), 0.35, trialObserver);
+        const TrialResult run = runTrial(writtenRecord(trial, shape), 0.35, trialObserver);
         if (run.outcome.status != RunStatus::Finished) {
-            stopped = true;
             result.status = run.outcome.status == RunStatus::Cancelled
                                 ? FoilFitResult::Status::Cancelled
                                 : FoilFitResult::Status::Failed;
@@ -100,44 +97,36 @@ FoilFitResult fitTransferCoefficient(const ProcessForm& test, SampleShape shape,
         return lastMean - measured;
     };
 
-    // Bracket: from where the file's coefficient lies, by factors of four.
+    // From where the file's coefficient lies, by factors of four, within the furnace's range.
     const double factor = std::log(4.0);
-    double x = std::log(test.transferCoefficient > 0 ? test.transferCoefficient : defaultBeta);
-    auto fx = excess(x);
-    Bracket bracket{};
-    for (;;) {
-        if (!fx)
-            break;
-        const double next = *fx < 0 ? std::min(x + factor, std::log(unboundedBeta))
-                                    : std::max(x - factor, std::log(smallestBeta));
-        if (next == x) {
-            runState.cancelRequested = 0;
-            return refuse(*fx < 0 ? unbounded + " (" + carbonText(lastMean) + ")"
-                                  : "measured carbon " + numberText(measured) +
-                                        " % C: below what any transfer coefficient gives");
-        }
-        const auto fnext = excess(next);
-        if (!fnext) {
-            fx = fnext;
-            break;
-        }
-        if ((*fnext < 0) != (*fx < 0)) {
-            bracket = {x, *fx, next, *fnext};
-            break;
-        }
-        x = next, fx = fnext;
-    }
-    std::optional<double> root;
-    if (!stopped)
-        root = solveBracketed(excess, bracket, 1e-4, 1e-4 * (measured - ck));
-    runState.cancelRequested = 0;
-    if (stopped || !root)
+    auto next = [&](double x, double fx) -> std::optional<double> {
+        const double to = fx < 0 ? std::min(x + factor, std::log(unboundedBeta))
+                                 : std::max(x - factor, std::log(smallestBeta));
+        return to == x ? std::nullopt : std::optional<double>(to);
+    };
+    const double start =
+        std::log(test.transferCoefficient > 0 ? test.transferCoefficient : defaultBeta);
+    const Root root = findRoot(excess, start, next, 1e-4, 1e-4 * (measured - ck));
+    switch (root.problem) {
+    case Root::Problem::None:
+        break;
+    case Root::Problem::Stopped:
         return result;
-    result.beta = std::exp(*root);
+    case Root::Problem::NoBracket:
+        return refuse(root.f < 0 ? unbounded + " (" + carbonText(lastMean) + ")"
+                                 : "measured carbon " + numberText(measured) +
+                                       " % C: below what any transfer coefficient gives");
+    case Root::Problem::NoConvergence:
+        result.status = FoilFitResult::Status::Failed;
+        result.reason = "the transfer coefficient was not found within " +
+                        std::to_string(result.trials) + " trial runs";
+        return result;
+    }
+    result.beta = std::exp(root.x);
     result.uniformBeta = uniformTransferCoefficient(test, shape, measured);
     result.nearSaturation = highest - measured < nearSaturationGap;
     for (const auto& [logBeta, mean] : means)
-        if (logBeta == *root)
+        if (logBeta == root.x)
             result.meanCarbon = mean;
     progress.setProgress(100);
     return result;

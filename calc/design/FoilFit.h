@@ -30,7 +30,7 @@ inline constexpr const char* nearSaturationNote =
 
 // `test` is the process data of the test as it was run (a foil or a wire; its transfer
 // coefficient is only where the search starts); `measured` the carbon content after it, % C.
-// Cancelling (runState.cancelRequested) stops the fit, and is cleared.
+// A cancel asked through `progress` stops the fit.
 FoilFitResult fitTransferCoefficient(const ProcessForm& test, SampleShape shape, double measured,
                                      RunObserver& progress);
 

@@ -4,7 +4,6 @@
 #include "KindTraits.h"
 #include "ProcessCheck.h"
 #include "RootFinding.h"
-#include "RunState.h"
 #include "Saturation.h"
 #include "TrialSupport.h"
 
@@ -71,6 +70,11 @@ private:
         stopped_ = true;
         status_ = status;
         reason_ = std::move(reason);
+    }
+    void notConverged(const char* length) {
+        stop(DesignResult::Status::Failed, std::string("the ") + length +
+                                               " length was not found within " +
+                                               std::to_string(trials_) + " trial runs");
     }
 
     DesignRequest request_;
@@ -192,8 +196,8 @@ std::optional<Evaluation> ProgrammeSearch::trial(Lengths lengths) {
     ++trials_;
     const int expected = twoStage() ? 40 : 10;
     progress_.setProgress(std::min(99, trials_ * 100 / expected));
-    Evaluation evaluation{lengths, runTrial(processDataText(form, shapeName(request_.shape)),
-                                            request_.level, trialObserver_)};
+    Evaluation evaluation{
+        lengths, runTrial(writtenRecord(form, request_.shape), request_.level, trialObserver_)};
     switch (evaluation.result.outcome.status) {
     case RunStatus::Finished:
         return evaluation;
@@ -222,58 +226,53 @@ std::optional<Evaluation> ProgrammeSearch::diffusionAfter(double boostHours) {
         return evaluation->surface() - aim;
     };
     const double shortest = step();
-    double guess = diffuseGuess_ > shortest ? diffuseGuess_ : std::max(2 * shortest, boostHours);
-    auto atGuess = surfaceExcess(guess);
-    if (!atGuess)
-        return std::nullopt;
-    Bracket bracket{};
-    if (*atGuess <= 0) {
-        const auto atShortest = surfaceExcess(shortest);
-        if (!atShortest)
+    const double guess =
+        diffuseGuess_ > shortest ? diffuseGuess_ : std::max(2 * shortest, boostHours);
+    // A guess short of the crossing tries one timer step; a long one grows by threes, within
+    // the longest carburizing.
+    auto next = [&](double hours, double excess) -> std::optional<double> {
+        if (excess <= 0)
+            return hours > shortest ? std::optional<double>(shortest) : std::nullopt;
+        if (boostHours + hours >= maxCarburizingHours)
             return std::nullopt;
-        if (*atShortest <= 0)
-            return tried.back(); // the boost never lifted the surface above its aim
-        bracket = {shortest, *atShortest, guess, *atGuess};
-    } else {
-        double below = guess, excess = *atGuess;
-        for (;;) {
-            if (boostHours + below >= maxCarburizingHours) {
-                const Evaluation& longest = tried.back();
-                // After the shortest boost, the diffusion alone is too slow for the surface;
-                // after a longer one, the depth search asked for more boost than the time left
-                // lets the surface come down from.
-                stop(DesignResult::Status::Unreachable,
-                     boostHours <= step()
-                         ? "surface target " + numberText(*request_.surface) +
-                               " % C: not reached within " + numberText(maxCarburizingHours) +
-                               " h of carburizing, even after the shortest boost (" +
-                               carbonText(longest.surface()) + " at the end)"
-                         : "case depth " + numberText(request_.depth) + " mm: not reached within " +
-                               numberText(maxCarburizingHours) +
-                               " h of carburizing together with the surface target " +
-                               numberText(*request_.surface) + " % C (a boost of " +
-                               hoursText(boostHours) + " gives " + millimetres(longest.depth()) +
-                               " but leaves the surface at " + carbonText(longest.surface()) +
-                               " after " + numberText(maxCarburizingHours) + " h)");
-                return std::nullopt;
-            }
-            const double next = std::min(below * 3, maxCarburizingHours - boostHours);
-            const auto atNext = surfaceExcess(next);
-            if (!atNext)
-                return std::nullopt;
-            if (*atNext <= 0) {
-                bracket = {below, excess, next, *atNext};
-                break;
-            }
-            below = next, excess = *atNext;
-        }
-    }
-    const auto root = solveBracketed(surfaceExcess, bracket, 0.2 * step(), 0.001);
-    if (!root)
+        return std::min(hours * 3, maxCarburizingHours - boostHours);
+    };
+    const Root root = findRoot(surfaceExcess, guess, next, 0.2 * step(), 0.001);
+    switch (root.problem) {
+    case Root::Problem::None:
+        break;
+    case Root::Problem::Stopped:
         return std::nullopt;
-    diffuseGuess_ = *root;
+    case Root::Problem::NoBracket:
+        if (root.f <= 0)
+            return tried.back(); // the boost never lifted the surface above its aim
+        {
+            const Evaluation& longest = tried.back();
+            // After the shortest boost, the diffusion alone is too slow for the surface; after
+            // a longer one, the depth search asked for more boost than the time left lets the
+            // surface come down from.
+            stop(DesignResult::Status::Unreachable,
+                 boostHours <= step()
+                     ? "surface target " + numberText(*request_.surface) +
+                           " % C: not reached within " + numberText(maxCarburizingHours) +
+                           " h of carburizing, even after the shortest boost (" +
+                           carbonText(longest.surface()) + " at the end)"
+                     : "case depth " + numberText(request_.depth) + " mm: not reached within " +
+                           numberText(maxCarburizingHours) +
+                           " h of carburizing together with the surface target " +
+                           numberText(*request_.surface) + " % C (a boost of " +
+                           hoursText(boostHours) + " gives " + millimetres(longest.depth()) +
+                           " but leaves the surface at " + carbonText(longest.surface()) +
+                           " after " + numberText(maxCarburizingHours) + " h)");
+        }
+        return std::nullopt;
+    case Root::Problem::NoConvergence:
+        notConverged("diffusion");
+        return std::nullopt;
+    }
+    diffuseGuess_ = root.x;
     for (const Evaluation& evaluation : tried)
-        if (evaluation.lengths.diffuse == *root)
+        if (evaluation.lengths.diffuse == root.x)
             return evaluation;
     return tried.back();
 }
@@ -300,32 +299,55 @@ std::optional<double> ProgrammeSearch::boostLength() {
         return std::nullopt;
     }
     // Depth grows about as the root of time: each guess scales the last by that law.
-    double below = shortest, belowDepth = atShortest->depth();
-    for (;;) {
-        double next = belowDepth > 0 ? below * square(target / belowDepth) * 1.1 : below * 16;
-        next = std::min(std::max(next, below * 1.2), maxCarburizingHours);
-        const auto atNext = withBoost(next);
-        if (!atNext)
+    std::optional<Evaluation> last = atShortest;
+    auto depthErrorAt = [&](double hours) -> std::optional<double> {
+        last = withBoost(hours);
+        if (!last)
             return std::nullopt;
-        if (atNext->depth() >= target) {
-            const auto root = solveBracketed(
-                depthError,
-                {std::sqrt(below), belowDepth - target, std::sqrt(next), atNext->depth() - target},
-                0.1 * step() / std::sqrt(next), 0.002 * target);
-            if (!root)
-                return std::nullopt;
-            return *root * *root;
-        }
-        if (next >= maxCarburizingHours ||
-            atNext->lengths.boost + atNext->lengths.diffuse >= maxCarburizingHours) {
-            stop(DesignResult::Status::Unreachable,
-                 "case depth " + numberText(target) + " mm: not reached within " +
-                     numberText(maxCarburizingHours) + " h of carburizing (" +
-                     millimetres(atNext->depth()) + " at the end)");
+        return last->depth() - target;
+    };
+    auto next = [&](double hours, double /*error*/) -> std::optional<double> {
+        if (hours > shortest &&
+            (hours >= maxCarburizingHours ||
+             last->lengths.boost + last->lengths.diffuse >= maxCarburizingHours))
             return std::nullopt;
-        }
-        below = next, belowDepth = atNext->depth();
+        const double depth = last->depth();
+        const double guess = depth > 0 ? hours * square(target / depth) * 1.1 : hours * 16;
+        return std::min(std::max(guess, hours * 1.2), maxCarburizingHours);
+    };
+    Bracket hours{};
+    const Root walked =
+        walkToBracket(depthErrorAt, shortest, atShortest->depth() - target, next, hours);
+    switch (walked.problem) {
+    case Root::Problem::None:
+        break;
+    case Root::Problem::Stopped:
+        return std::nullopt;
+    case Root::Problem::NoBracket:
+    case Root::Problem::NoConvergence:
+        stop(DesignResult::Status::Unreachable,
+             "case depth " + numberText(target) + " mm: not reached within " +
+                 numberText(maxCarburizingHours) + " h of carburizing (" +
+                 millimetres(last->depth()) + " at the end)");
+        return std::nullopt;
     }
+    if (walked.f == 0)
+        return walked.x;
+    // Solved over the root of the boost length, along which the depth is nearly straight.
+    const Root root =
+        solveBracketed(depthError, {std::sqrt(hours.x0), hours.f0, std::sqrt(hours.x1), hours.f1},
+                       0.1 * step() / std::sqrt(hours.x1), 0.002 * target);
+    switch (root.problem) {
+    case Root::Problem::None:
+        return root.x * root.x;
+    case Root::Problem::Stopped:
+        return std::nullopt;
+    case Root::Problem::NoBracket:
+    case Root::Problem::NoConvergence:
+        break;
+    }
+    notConverged("boost");
+    return std::nullopt;
 }
 
 bool ProgrammeSearch::better(const Evaluation& a, const Evaluation& b) const {
@@ -474,6 +496,5 @@ std::optional<std::string> designRefusesShape(SampleShape shape) {
 DesignResult designProgramme(const DesignRequest& request, RunObserver& progress) {
     ProgrammeSearch search(request, progress);
     DesignResult result = search.run();
-    runState.cancelRequested = 0;
     return result;
 }

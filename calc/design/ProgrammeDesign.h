@@ -61,8 +61,8 @@ struct DesignResult {
 };
 
 // The programme for the request; its trial runs touch no file. The observer's setProgress gets
-// a rough share of the work done, and betweenSteps is called as in a run; a cancel request
-// (runState.cancelRequested) stops the search, and is cleared.
+// a rough share of the work done, and is asked after every step whether to cancel, as in a
+// run; a cancel stops the search.
 DesignResult designProgramme(const DesignRequest& request, RunObserver& progress);
 
 // The thick shapes the design serves; a foil or wire gets the reason it is refused.

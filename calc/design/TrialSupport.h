@@ -12,7 +12,7 @@ class TrialObserver : public RunObserver {
 public:
     explicit TrialObserver(RunObserver& outer) : outer_(outer) {}
     void setProgress(int /*percent*/) override {}
-    void betweenSteps() override { outer_.betweenSteps(); }
+    bool cancelRequested() override { return outer_.cancelRequested(); }
 
 private:
     RunObserver& outer_;

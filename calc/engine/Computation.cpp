@@ -3,20 +3,13 @@
 #include "Gruba.h"
 #include "Parametry.h"
 #include "ResultStreams.h"
-#include "RunState.h"
 #include "Steruj.h"
 
 #include <exception>
 #include <memory>
 #include <new>
-#include <sstream>
 
 namespace {
-
-// Whatever the outcome, the next run starts with the flag clear.
-struct CancelFlagReset {
-    ~CancelFlagReset() { runState.cancelRequested = 0; }
-};
 
 // The controller for the record, or why its data cannot be run.
 std::unique_ptr<Steruj> makeController(const Parametry& parametry, const std::string& fileName,
@@ -34,9 +27,8 @@ std::unique_ptr<Steruj> makeController(const Parametry& parametry, const std::st
 }
 
 // A run that threw: ended as a failed run ends.
-RunOutcome stoppedRun(ResultStreams& streams, const std::string& fileName, const char* reason) {
+RunOutcome stoppedRun(ResultStreams& streams, const char* reason) {
     streams.closeAll();
-    streams.removeEarlierResults(fileName);
     return RunOutcome{
         RunStatus::Failed, std::string("The computation stopped: ") + reason + ".", {}};
 }
@@ -45,7 +37,6 @@ RunOutcome stoppedRun(ResultStreams& streams, const std::string& fileName, const
 
 RunOutcome runComputation(const std::string& fileName, RunObserver& progress,
                           ResultStreams& streams) {
-    CancelFlagReset reset;
     // Nothing of the computation throws on purpose; what does (memory running out, or an
     // observer's window) ends the run as a failure instead of unwinding through the caller.
     try {
@@ -56,26 +47,25 @@ RunOutcome runComputation(const std::string& fileName, RunObserver& progress,
             return refusal;
         return controller->run(progress);
     } catch (const std::bad_alloc&) {
-        return stoppedRun(streams, fileName, "the memory ran out");
+        return stoppedRun(streams, "the memory ran out");
     } catch (const std::exception& error) {
-        return stoppedRun(streams, fileName, error.what());
+        return stoppedRun(streams, error.what());
     } catch (...) {
-        return stoppedRun(streams, fileName, "an unexpected error");
+        return stoppedRun(streams, "an unexpected error");
     }
 }
 
-TrialResult runTrial(const std::string& processText, double level, RunObserver& progress) {
-    std::istringstream in(processText);
+TrialResult runTrial(const ProcessRecord& process, double level, RunObserver& progress) {
     TrialStreams streams;
     TrialResult result;
     const std::unique_ptr<Steruj> controller =
-        makeController(Parametry(in, {}), {}, streams, result.outcome);
+        makeController(Parametry(process, {}), {}, streams, result.outcome);
     if (!controller)
         return result;
     result.outcome = controller->run(progress);
     const Gruba& sample = controller->sample();
     result.surfaceCarbon = sample.carbon()[1];
-    result.meanIncrease = sample.meanCarbon();
+    result.meanIncrease = sample.meanCarbon().value_or(0);
     result.caseDepth = sample.oblGrub(level) * 0.001;
     return result;
 }

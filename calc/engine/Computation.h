@@ -1,6 +1,7 @@
 #pragma once
 // Entry point of the computation: a process-data file in, a finished result set out.
 
+#include "ProcessData.h"
 #include "RunObserver.h"
 
 #include <string>
@@ -10,10 +11,11 @@ class ResultStreams;
 
 enum class RunStatus {
     Finished,  // every result file written
-    Cancelled, // cancelRequested was seen: the whole set, process data included, is deleted
-    Failed,    // the data could not be computed, or the run threw (see `error`); the result
-               // files are deleted
+    Cancelled, // the observer asked to cancel
+    Failed,    // the data could not be computed, or the run threw (see `error`)
 };
+// A cancelled or failed run leaves its files as they were when it stopped, closed: what is
+// left of the set is leaveUnfinishedRun's to decide (UnfinishedRun.h).
 
 struct RunOutcome {
     RunStatus status = RunStatus::Finished;
@@ -23,7 +25,7 @@ struct RunOutcome {
 };
 
 // Runs the process-data file `fileName` (a full path) and writes its result files through
-// `streams`. Leaves runState.cancelRequested at 0.
+// `streams`.
 RunOutcome runComputation(const std::string& fileName, RunObserver& progress,
                           ResultStreams& streams);
 // The same with the streams that live for the whole process, as the calculation window uses.
@@ -37,7 +39,7 @@ struct TrialResult {
     double caseDepth = 0;     // mm, depth at the level asked for (0 for a foil or wire)
 };
 
-// Runs the text of a process-data file as a normal run would, through the same solvers, but
-// opens, writes and deletes no file. Leaves runState.cancelRequested as it found it unless a
-// cancel was seen (then the caller, which may run many trials, clears it).
-TrialResult runTrial(const std::string& processText, double level, RunObserver& progress);
+// Runs a process as a normal run would, through the same solvers, but opens, writes and
+// deletes no file. To compute what a written file will, pass the record as written
+// (writtenRecord).
+TrialResult runTrial(const ProcessRecord& process, double level, RunObserver& progress);

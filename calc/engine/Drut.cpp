@@ -7,8 +7,8 @@
 Drut::Drut(std::string name, const Parametry& p, ResultStreams& resultStreams)
     : Walec(std::move(name), p, resultStreams) {}
 
-void Drut::obl() {
-    axisStep();
+void Drut::obl(const Furnace& furnace) {
+    axisStep(furnace);
 }
 
 double Drut::oblGrub(double /*level*/) const {
@@ -16,7 +16,7 @@ double Drut::oblGrub(double /*level*/) const {
 }
 
 // Mean carbon increase over the cross-section (%), from the mass last written (g/m).
-double Drut::meanCarbon() const {
+std::optional<double> Drut::meanCarbon() const {
     return lastMass / (density * std::numbers::pi * std::pow(surfaceRadius(), 2.0) * 1e-12) * 100;
 }
 

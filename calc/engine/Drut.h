@@ -9,13 +9,13 @@ class Drut : public Walec {
 public:
     Drut(std::string fileName, const Parametry& parametry, ResultStreams& streams);
 
-    void obl() override;
+    void obl(const Furnace& furnace) override;
     double oblGrub(double level) const override;
     void writeSurface(double t) override;
     void writeDepths(double t) override;
     short checkMassDepth(double t) override;
     void writeProfile(double t) override;
-    double meanCarbon() const override;
+    std::optional<double> meanCarbon() const override;
     void writeMass(double t) override;
     void writeMean(double t) override;
     void openResults(double t) override;

@@ -8,8 +8,8 @@
 Folia::Folia(std::string name, const Parametry& p, ResultStreams& resultStreams)
     : Plyta(std::move(name), p, resultStreams) {}
 
-void Folia::obl() {
-    symmetricStep();
+void Folia::obl(const Furnace& furnace) {
+    symmetricStep(furnace);
 }
 
 double Folia::oblGrub(double /*level*/) const {
@@ -17,7 +17,7 @@ double Folia::oblGrub(double /*level*/) const {
 }
 
 // Mean carbon increase over the half-thickness (%), from the mass last written.
-double Folia::meanCarbon() const {
+std::optional<double> Folia::meanCarbon() const {
     return lastMass / (density * grub * 1e-6) * 100;
 }
 

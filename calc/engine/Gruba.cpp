@@ -2,27 +2,25 @@
 
 #include "Parametry.h"
 #include "ResultStreams.h"
-#include "RunState.h"
 
 #include <cmath>
 #include <utility>
 
 Gruba::Gruba(std::string name, const Parametry& p, ResultStreams& resultStreams)
     : c(static_cast<std::size_t>(p.n) + 1, p.ck), h(c.size()), d(c.size()), s(c.size()),
-      fileName(std::move(name)), rodzProb(p.rodzProb), kind(*p.kind()), ck(p.ck),
-      growthLimit(p.ck + 0.0001), grub(p.grub), lastDepth(0), lastSurfaceC(p.ck), lastMass(0),
-      q(p.q), fluxFactor(2 / ((1 + p.q) * (1 + p.q))), sklad(p.sklad), streams(resultStreams) {
+      fileName(std::move(name)), kind(*p.kind()), ck(p.ck), be(p.be), growthLimit(p.ck + 0.0001),
+      grub(p.grub), lastDepth(0), lastSurfaceC(p.ck), lastMass(0), q(p.q),
+      fluxFactor(2 / ((1 + p.q) * (1 + p.q))), sklad(p.sklad), streams(resultStreams) {
     h[0] = p.h1 / q;
     for (std::size_t i = 1; i < h.size(); ++i)
         h[i] = h[i - 1] * q;
     s[0] = -h[0] / 2 - q * h[0] / 2;
     for (std::size_t i = 1; i < s.size(); ++i)
         s[i] = s[i - 1] + h[i - 1] / 2 + h[i] / 2;
-    runState.beta = p.be;
 }
 
-void Gruba::oblD() {
-    const DiffusivityLaw law(runState.temperatureK);
+void Gruba::oblD(const Furnace& furnace) {
+    const DiffusivityLaw law(furnace.temperatureK);
     for (std::size_t i = 1; i < c.size(); ++i)
         d[i] = law(c[i]);
     d[0] = d[1];
@@ -30,27 +28,27 @@ void Gruba::oblD() {
 
 // Only the surface cell enters the rule; the ratio shrinks the step while the surface is far
 // from the atmosphere's potential.
-void Gruba::oblKr() {
-    const double p = runState.potentialC;
+void Gruba::oblKr(Furnace& furnace) const {
+    const double p = furnace.potentialC;
     const double cs = c[1];
     const double ratio = p > cs ? (cs + 0.1) / (p + 0.15) : (p + 0.1) / (cs + 0.15);
-    runState.timeStep = ratio * h[1] * h[1] / (2 * d[1] + runState.beta * h[1]);
+    furnace.timeStep = ratio * h[1] * h[1] / (2 * d[1] + be * h[1]);
 }
 
 // Makes the central difference at the surface carry the flux from the atmosphere:
 // D·(c[2] − c[0])/(s[2] − s[0]) = −β·(potential − c[1]).
-void Gruba::c0() {
-    c[0] = (runState.potentialC - c[1]) * runState.beta * (s[2] - s[0]) / d[1] + c[2];
+void Gruba::c0(const Furnace& furnace) {
+    c[0] = (furnace.potentialC - c[1]) * be * (s[2] - s[0]) / d[1] + c[2];
 }
 
-void Gruba::obl() {
-    semiInfiniteStep();
+void Gruba::obl(const Furnace& furnace) {
+    semiInfiniteStep(furnace);
 }
 
-void Gruba::semiInfiniteStep() {
-    c0();
+void Gruba::semiInfiniteStep(const Furnace& furnace) {
+    c0(furnace);
     cn = c;
-    const double k = fluxFactor * runState.timeStep;
+    const double k = fluxFactor * furnace.timeStep;
     const std::size_t m = c.size() - 1;
     for (std::size_t i = 1; i < m; ++i)
         cn[i] = cn[i] + balance(i, k);
@@ -105,10 +103,6 @@ short Gruba::checkMassDepth(double t) {
         result = 20;
     }
     return result;
-}
-
-double Gruba::meanCarbon() const {
-    return 1.0;
 }
 
 // Carbon taken up per unit of surface: the excess over the steel's carbon, cell by cell, with

@@ -9,6 +9,7 @@
 // the last node is the far node. Cell i is centred on node i with width h[i] = q·h[i−1]. The
 // vectors c, h, d and s always have one entry per node; nodes are never removed.
 
+#include "Furnace.h"
 #include "Material.h"
 #include "ProcessData.h"
 
@@ -24,23 +25,25 @@ public:
     Gruba(std::string fileName, const Parametry& parametry, ResultStreams& streams);
 
     // The operations the run controller calls, in the order every solver declares them.
-    virtual void obl();                         // one explicit time step
-    virtual void c0();                          // surface condition into the ghost node
-    virtual void oblKr();                       // time step from the surface cell
-    virtual void oblD();                        // diffusivity of every node
+    virtual void obl(const Furnace& furnace);   // one explicit time step
+    virtual void c0(const Furnace& furnace);    // surface condition into the ghost node
+    virtual void oblKr(Furnace& furnace) const; // time step from the surface cell
+    virtual void oblD(const Furnace& furnace);  // diffusivity of every node
     virtual double oblGrub(double level) const; // µm, depth at which carbon falls to `level`
     virtual void writeSurface(double t);
     virtual short checkSurface(double t); // returns the step counter's new value
     virtual void writeDepths(double t);
     virtual short checkMassDepth(double t); // returns the step counter's new value
     virtual void writeProfile(double t);
-    virtual double meanCarbon() const;
+    // % C, mean carbon increase of the section: foils and wires only, a thick sample has none.
+    virtual std::optional<double> meanCarbon() const { return std::nullopt; }
     virtual double massGain() const; // g/m² (cylinders: g per metre of length)
     virtual void writeMass(double t);
     virtual void writeMean(double t);
     virtual void openResults(double t);
 
     void setLastMass(double mass) { lastMass = mass; }
+    double transferCoefficient() const { return be; } // µm/s
 
     // For tests and benchmarks: the state between steps.
     const std::vector<double>& carbon() const { return c; }
@@ -66,7 +69,7 @@ protected:
     }
 
     // The semi-infinite step: interior balances, no flux through the far node, and growth.
-    void semiInfiniteStep();
+    void semiInfiniteStep(const Furnace& furnace);
 
     // Lengthens the grid by one node beyond far node m of the new profile `cn`.
     void appendNode(std::size_t m);
@@ -74,6 +77,7 @@ protected:
     // Thick samples' result files: headers and first rows.
     void openThickResults(double t, const char* hardnessHeader, bool emptyMassLine);
     virtual void writeMassTitle();
+    double transferCmPerS() const { return be * 1e-4; } // as the mass file's title names it
 
     // The profile resampled on equally spaced depths X (µm) with contents C, ghost point first.
     void resampleProfile(std::vector<double>& X, std::vector<double>& C) const;
@@ -83,7 +87,7 @@ protected:
                            const std::vector<double>& X, const std::vector<double>& C);
     void writeThinProfile(double t);
     void writeSurfaceRow(double time, int precision);
-    void writeMeanRow(double t);
+    void writeMeanRow(double t, double mean);
     void writeMeanHeader();
 
     std::vector<double> c; // % C, carbon content of each node
@@ -91,9 +95,9 @@ protected:
     std::vector<double> d; // µm²/s, diffusivity of each node (filled by oblD)
     std::vector<double> s; // µm, depth below the surface (s[1] = 0, s[0] < 0)
     std::string fileName;  // the process-data file, base name of the result files
-    std::string rodzProb;
     SampleShape kind;
     double ck;                 // % C, carbon content of the steel
+    double be;                 // µm/s, carbon transfer coefficient
     double growthLimit;        // % C, a far node above this makes the grid grow
     double grub;               // µm, half-thickness of plate or foil, radius of cylinder or wire
     double lastDepth;          // µm, depth at 0.4 % C when it last changed by more than 1 %

@@ -1,12 +1,6 @@
 #include "Material.h"
 
-#include "RunState.h"
-
 #include <algorithm>
-
-double Material::D(double carbon) const {
-    return DiffusivityLaw(runState.temperatureK)(carbon);
-}
 
 double estimatedDiffusivity(double temperatureK) {
     return std::exp(-32900.0 / (1.987 * temperatureK)) * 0.23 * 1e8;

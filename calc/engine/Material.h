@@ -31,9 +31,6 @@ public:
     Material() = default;
     virtual ~Material() = default;
 
-    // Diffusion coefficient (µm²/s) at carbon content `carbon` (% C) and runState.temperatureK.
-    virtual double D(double carbon) const;
-
 protected:
     double density = 7.8e6; // g/m³
 };

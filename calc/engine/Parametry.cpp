@@ -2,11 +2,9 @@
 
 #include "KindTraits.h"
 #include "Material.h"
+#include "ProcessCheck.h"
 
 #include <cmath>
-#include <fstream>
-#include <istream>
-#include <locale>
 
 namespace {
 
@@ -31,58 +29,41 @@ short centreNode(double grub, double h1, double q, short n) {
     return static_cast<short>(nodes);
 }
 
-// The kind under the computation's name, whichever name or encoding the file used.
-std::string kindName(const std::string& shapeLine) {
-    const std::optional<SampleShape> shape = shapeFromLine(shapeLine);
-    return shape ? std::string(kindTraits(*shape).computationName) : shapeLine;
-}
-
 } // namespace
 
 Parametry::Parametry(const std::string& name) : fileName(name) {
-    std::ifstream in(name, std::ios::binary);
-    read(in);
-}
-
-Parametry::Parametry(std::istream& in, const std::string& name) : fileName(name) {
-    read(in);
-}
-
-void Parametry::read(std::istream& in) {
-    in.imbue(std::locale::classic());
-    double transferCmPerS = 0;
-    in >> ck >> transferCmPerS;
-    be = transferCmPerS * 10000;
-    sklad.assign(5, 0.0);
-    for (double& content : sklad)
-        in >> content;
-    short count = 0;
-    in >> count;
-    for (short row = 0; row < count; ++row) {
-        double hours = 0, celsius = 0, potential = 0;
-        if (!(in >> hours >> celsius >> potential))
-            break;
-        czas.push_back(hours * 3600);
-        temperatura.push_back(celsius + 273);
-        potencjal.push_back(potential);
-    }
-    std::string shapeLine;
-    in >> std::ws;
-    std::getline(in, shapeLine);
-    rodzProb = kindName(shapeLine);
-    grub = 10.0;
-    if (const std::optional<SampleShape> shape = shapeFromLine(shapeLine);
-        !shape || kindTraits(*shape).size != SampleSize::None)
-        in >> grub;
-    grub = grub * 1000 * 0.5;
-
-    const std::optional<SampleShape> known = kind();
-    if (!known || czas.empty())
+    const std::optional<std::string> text = wholeFile(name);
+    if (!text)
         return;
-    if (kindTraits(*known).timeUnit == TimeUnit::Seconds)
+    const HeadReading reading = readProcessHead(*text);
+    if (reading.head)
+        convert(*reading.head);
+}
+
+Parametry::Parametry(const ProcessRecord& process, const std::string& name) : fileName(name) {
+    convert(process);
+}
+
+void Parametry::convert(const ProcessRecord& process) {
+    const TDane& data = process.data;
+    ck = data.steelCarbon;
+    be = data.transferCoefficient * 10000;
+    sklad.assign(data.alloy.begin(), data.alloy.end());
+    for (std::size_t row = 0; row < data.times.size(); ++row) {
+        czas.push_back(data.times[row] * 3600);
+        temperatura.push_back(data.temperatures[row] + 273);
+        potencjal.push_back(data.potentials[row]);
+    }
+    shape = process.shape;
+    // The semi-infinite sample is modelled 10 mm deep; every size in a file is halved.
+    grub = kindTraits(process.shape).size == SampleSize::None ? 10.0 : process.thickness;
+    grub = grub * 1000 * 0.5;
+    if (czas.empty())
+        return;
+    if (kindTraits(process.shape).timeUnit == TimeUnit::Seconds)
         for (double& time : czas)
             time = time * (1.0 / 3600);
-    sizeGrid(*this, *known);
+    sizeGrid(*this, process.shape);
 }
 
 void sizeGrid(Parametry& p, SampleShape kind) {

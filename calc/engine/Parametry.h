@@ -4,22 +4,22 @@
 
 #include "ProcessData.h"
 
-#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
 
 struct Parametry {
+    // Read from the file, strictly as to its form: a file that is not a process-data head
+    // gives a record of no kind.
     explicit Parametry(const std::string& fileName);
-    // The same from the text of a process-data file; `fileName` only names the result files.
-    Parametry(std::istream& in, const std::string& fileName);
+    // The process converted; `fileName` only names the result files.
+    Parametry(const ProcessRecord& process, const std::string& fileName);
 
     std::vector<double> sklad;       // %: Cr, Mo, Mn, Si, Ni
     std::vector<double> czas;        // s, stage times (the first is 0)
     std::vector<double> temperatura; // K, stage temperatures
     std::vector<double> potencjal;   // % C, stage carbon potentials
     std::string fileName;            // the process-data file, base name of the result files
-    std::string rodzProb;            // "Gruba", "Płyta", "Folia", "Walec" or "Drut"
     double ck = 0;                   // % C, carbon content of the steel
     double be = 0;                   // µm/s, carbon transfer coefficient
     double grub = 0;                 // µm, half-thickness of a plate or foil, radius of a cylinder
@@ -29,11 +29,13 @@ struct Parametry {
     short n = 12;                    // cells of the initial grid
     double q = 1.1;                  // ratio of successive cell widths
 
-    // Empty when the kind is none the computation knows.
-    std::optional<SampleShape> kind() const { return shapeFromLine(rodzProb); }
+    // Empty when the file could not be read.
+    std::optional<SampleShape> kind() const { return shape; }
 
 private:
-    void read(std::istream& in);
+    void convert(const ProcessRecord& process);
+
+    std::optional<SampleShape> shape;
 };
 
 // Grid sizing, run while the record is built: the surface cell from the diffusion length; for

@@ -1,24 +1,23 @@
 #include "Plyta.h"
 
 #include "Parametry.h"
-#include "RunState.h"
 
 #include <utility>
 
 Plyta::Plyta(std::string name, const Parametry& p, ResultStreams& resultStreams)
     : Gruba(std::move(name), p, resultStreams), N(p.N) {}
 
-void Plyta::obl() {
+void Plyta::obl(const Furnace& furnace) {
     if (c.size() - 1 < static_cast<std::size_t>(N))
-        semiInfiniteStep();
+        semiInfiniteStep(furnace);
     else
-        symmetricStep();
+        symmetricStep(furnace);
 }
 
-void Plyta::symmetricStep() {
-    c0();
+void Plyta::symmetricStep(const Furnace& furnace) {
+    c0(furnace);
     cn = c;
-    const double k = fluxFactor * runState.timeStep;
+    const double k = fluxFactor * furnace.timeStep;
     const auto m = static_cast<std::size_t>(N);
     for (std::size_t i = 1; i < m; ++i)
         cn[i] = cn[i] + balance(i, k);

@@ -10,14 +10,14 @@ class Plyta : public Gruba {
 public:
     Plyta(std::string fileName, const Parametry& parametry, ResultStreams& streams);
 
-    void obl() override;
+    void obl(const Furnace& furnace) override;
     void openResults(double t) override;
 
 protected:
     void writeMassTitle() override;
 
     // The complete grid: interior balances up to node N − 1, mirrored balance at node N.
-    void symmetricStep();
+    void symmetricStep(const Furnace& furnace);
 
     short N; // index of the mid-plane node
 };

@@ -82,10 +82,6 @@ void ResultStreams::removeEarlierResults(const std::string& fileName) {
     deleteResultFiles(fileName);
 }
 
-void ResultStreams::removeSet(const std::string& fileName) {
-    deleteSet(fileName);
-}
-
 bool hasResultFiles(const std::string& fileName) {
     return std::ranges::any_of(setFileExtensions, [&fileName](std::string_view extension) {
         return std::filesystem::exists(resultFileName(fileName, extension));

@@ -33,10 +33,8 @@ public:
     virtual void open(const std::string& fileName, SampleShape kind);
     // False when a file could not be written to its end (problem() says why).
     bool closeAll();
-    // The set's result files of an earlier run, before a run starts (or when it fails).
+    // The set's result files of an earlier run, before a run starts.
     virtual void removeEarlierResults(const std::string& fileName);
-    // A cancelled run's whole set.
-    virtual void removeSet(const std::string& fileName);
 
     // ", " then each value right-aligned in `width` characters with `precision` digits.
     void row(std::ostream& out, int width, int precision, std::initializer_list<double> values);
@@ -71,7 +69,6 @@ class TrialStreams : public ResultStreams {
 public:
     void open(const std::string& /*fileName*/, SampleShape /*kind*/) override { clearFailure(); }
     void removeEarlierResults(const std::string& /*fileName*/) override {}
-    void removeSet(const std::string& /*fileName*/) override {}
 };
 
 inline constexpr const char* lineEnd = "\r\n";

@@ -9,7 +9,6 @@
 #include "Gruba.h"
 #include "Plyta.h"
 #include "ResultStreams.h"
-#include "RunState.h"
 #include "SteelGrades.h"
 #include "Walec.h"
 
@@ -28,10 +27,6 @@ void line(std::ostream& out, const char* text) {
 void axisLines(std::ostream& out, std::initializer_list<const char*> items) {
     for (const char* item : items)
         line(out, item);
-}
-
-double transferCmPerS() {
-    return runState.beta * 1e-4;
 }
 
 } // namespace
@@ -101,8 +96,8 @@ void Gruba::writeThinProfile(double t) {
     writeProfileBlock(t, std::nullopt, X, C);
 }
 
-void Gruba::writeMeanRow(double t) {
-    streams.row(streams.sre, 12, 4, {t, meanCarbon()});
+void Gruba::writeMeanRow(double t, double mean) {
+    streams.row(streams.sre, 12, 4, {t, mean});
 }
 
 void Gruba::writeMeanHeader() {
@@ -215,7 +210,7 @@ void Folia::writeMass(double t) {
 }
 
 void Folia::writeMean(double t) {
-    writeMeanRow(t);
+    writeMeanRow(t, *meanCarbon());
 }
 
 void Folia::writeDepths(double /*t*/) {}
@@ -252,7 +247,7 @@ void Drut::writeMass(double t) {
 }
 
 void Drut::writeMean(double t) {
-    writeMeanRow(t);
+    writeMeanRow(t, *meanCarbon());
 }
 
 void Drut::writeDepths(double /*t*/) {}

@@ -6,7 +6,8 @@ public:
     virtual ~RunObserver() = default;
     // The gauge: a whole percentage of the process time, 0 to 100.
     virtual void setProgress(int percent) = 0;
-    // Called after every time step, before the cancel flag is read: a window may let pending
-    // input through here (cheaply: it is called millions of times in a long run).
-    virtual void betweenSteps() {}
+    // Asked after every time step: true ends the run as cancelled. A window lets pending input
+    // through here first, so that its Cancel can arrive (cheaply: it is asked millions of times
+    // in a long run).
+    virtual bool cancelRequested() { return false; }
 };

@@ -6,10 +6,10 @@
 #include "Parametry.h"
 #include "Plyta.h"
 #include "ResultStreams.h"
-#include "RunState.h"
 #include "Walec.h"
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -33,58 +33,78 @@ std::unique_ptr<Gruba> makeSolver(SampleShape kind, const std::string& fileName,
 } // namespace
 
 Steruj::Steruj(const Parametry& p, const std::string& name, ResultStreams& resultStreams)
-    : solver(makeSolver(*p.kind(), name, p, resultStreams)), czas(p.czas),
-      temperatura(p.temperatura), potencjal(p.potencjal), outputInterval(0.01 * p.czas.back()),
-      fileName(name), streams(resultStreams) {}
+    : Steruj(p, makeSolver(*p.kind(), name, p, resultStreams), name, resultStreams) {}
+
+Steruj::Steruj(const Parametry& p, std::unique_ptr<Gruba> sample, const std::string& name,
+               ResultStreams& resultStreams)
+    : solver(std::move(sample)), czas(p.czas), temperatura(p.temperatura), potencjal(p.potencjal),
+      outputInterval(0.01 * p.czas.back()), fileName(name), streams(resultStreams) {}
 
 Steruj::~Steruj() = default;
 
 RunOutcome Steruj::run(RunObserver& progress) {
+    start();
+    while (!ended()) {
+        if (!step(progress))
+            return fail("the time step is no longer a positive finite number");
+        if (streams.failed())
+            return fail(streams.problem());
+        if (progress.cancelRequested()) {
+            streams.closeAll();
+            return RunOutcome{RunStatus::Cancelled, {}, surfaceAtRows};
+        }
+    }
+    return finish();
+}
+
+void Steruj::start() {
     t = 0;
-    runState.temperatureK = temperatura[0];
-    runState.potentialC = potencjal[0];
-    solver->oblD();
-    solver->oblKr();
+    stage = 0;
+    furnace.temperatureK = temperatura[0];
+    furnace.potentialC = potencjal[0];
+    solver->oblD(furnace);
+    solver->oblKr(furnace);
     nextOutput = outputInterval;
     streams.removeEarlierResults(fileName);
     solver->setLastMass(solver->massGain());
     solver->openResults(t);
     surfaceAtRows.assign(1, solver->carbon()[1]);
+    if (!ended())
+        ramp = rampOf(stage);
+}
 
-    const double end = czas.back();
-    for (std::size_t stage = 0; stage + 1 < czas.size(); ++stage) {
-        const double t0 = czas[stage];
-        const double t1 = czas[stage + 1];
-        const StageRamp ramp{stage, t0, t1,
-                             (temperatura[stage + 1] - temperatura[stage]) / (t1 - t0),
-                             (potencjal[stage + 1] - potencjal[stage]) / (t1 - t0)};
-        short j = 0;
-        short k = 0;
-        while (t < t1) {
-            if (!advance(ramp))
-                return fail("the time step is no longer a positive finite number");
-            solver->obl();
-            if (++j > 10)
-                j = solver->checkSurface(t);
-            if (++k > 20)
-                k = solver->checkMassDepth(t);
-            if (t > nextOutput) {
-                solver->writeDepths(t);
-                nextOutput = t + outputInterval;
-                progress.setProgress(static_cast<int>(t / end * 100));
-            }
-            if (streams.failed())
-                return fail(streams.problem());
-            progress.betweenSteps();
-            if (runState.cancelRequested != 0) {
-                streams.closeAll();
-                streams.removeSet(fileName);
-                return RunOutcome{RunStatus::Cancelled, {}, surfaceAtRows};
-            }
-        }
+Steruj::StageRamp Steruj::rampOf(std::size_t row) const {
+    const double t0 = czas[row];
+    const double t1 = czas[row + 1];
+    return StageRamp{t0, t1, (temperatura[row + 1] - temperatura[row]) / (t1 - t0),
+                     (potencjal[row + 1] - potencjal[row]) / (t1 - t0)};
+}
+
+bool Steruj::step(RunObserver& progress) {
+    if (ended() || !advance())
+        return false;
+    solver->obl(furnace);
+    if (++j > 10)
+        j = solver->checkSurface(t);
+    if (++k > 20)
+        k = solver->checkMassDepth(t);
+    if (t > nextOutput) {
+        solver->writeDepths(t);
+        nextOutput = t + outputInterval;
+        progress.setProgress(static_cast<int>(t / czas.back() * 100));
+    }
+    if (t >= ramp.t1) {
         solver->writeProfile(t);
         surfaceAtRows.push_back(solver->carbon()[1]);
+        j = k = 0;
+        ++stage;
+        if (!ended())
+            ramp = rampOf(stage);
     }
+    return true;
+}
+
+RunOutcome Steruj::finish() {
     solver->writeDepths(t);
     solver->writeSurface(t);
     solver->setLastMass(solver->massGain());
@@ -96,30 +116,29 @@ RunOutcome Steruj::run(RunObserver& progress) {
     return RunOutcome{RunStatus::Finished, {}, surfaceAtRows};
 }
 
-bool Steruj::advance(const StageRamp& ramp) {
-    solver->oblD();
-    solver->oblKr();
-    const double step = runState.timeStep;
+bool Steruj::advance() {
+    solver->oblD(furnace);
+    solver->oblKr(furnace);
+    const double step = furnace.timeStep;
     if (!(step > 0) || !std::isfinite(step))
         return false;
     if (t + step >= ramp.t1) {
-        runState.timeStep = ramp.t1 - t;
+        furnace.timeStep = ramp.t1 - t;
         t = ramp.t1;
-        runState.temperatureK = temperatura[ramp.stage + 1];
-        runState.potentialC = potencjal[ramp.stage + 1];
+        furnace.temperatureK = temperatura[stage + 1];
+        furnace.potentialC = potencjal[stage + 1];
         return true;
     }
     if (t + step == t)
         return false;
     t = t + step;
-    runState.temperatureK = (t - ramp.t0) * ramp.slopeT + temperatura[ramp.stage];
-    runState.potentialC = (t - ramp.t0) * ramp.slopeP + potencjal[ramp.stage];
+    furnace.temperatureK = (t - ramp.t0) * ramp.slopeT + temperatura[stage];
+    furnace.potentialC = (t - ramp.t0) * ramp.slopeP + potencjal[stage];
     return true;
 }
 
 RunOutcome Steruj::fail(const std::string& reason) {
     streams.closeAll();
-    streams.removeEarlierResults(fileName);
     return RunOutcome{RunStatus::Failed, std::string("The computation stopped: ") + reason + ".",
                       surfaceAtRows};
 }

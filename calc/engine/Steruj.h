@@ -7,6 +7,7 @@
 // about every 1 % of the process time; a profile is written at every stage end.
 
 #include "Computation.h"
+#include "Furnace.h"
 
 #include <memory>
 #include <string>
@@ -20,34 +21,56 @@ class Steruj {
 public:
     // The record's kind must be one the computation knows.
     Steruj(const Parametry& parametry, const std::string& fileName, ResultStreams& streams);
+    // With a solver chosen by the caller, built from the same record.
+    Steruj(const Parametry& parametry, std::unique_ptr<Gruba> solver, const std::string& fileName,
+           ResultStreams& streams);
     ~Steruj();
     Steruj(const Steruj&) = delete;
     Steruj& operator=(const Steruj&) = delete;
 
+    // The whole run: start, every step (asking `progress` after each whether to cancel), end.
     RunOutcome run(RunObserver& progress);
-    // The solver as the run left it.
+
+    // The same run one step at a time, for a caller that looks between steps. `start` sets the
+    // first instant and opens the result files; `step` takes one time step with what follows it
+    // (change tests, output instant, the profile at a stage end) and is false, with nothing
+    // done, once the programme has ended or when the step cannot advance time.
+    void start();
+    bool step(RunObserver& progress);
+    bool ended() const { return stage + 1 >= czas.size(); }
+
+    // The solver and the furnace as the last step left them; the process time, s.
     const Gruba& sample() const { return *solver; }
+    const Furnace& furnaceNow() const { return furnace; }
+    double time() const { return t; }
 
 private:
     // The furnace between two stage rows: linear in time from the row `stage`.
     struct StageRamp {
-        std::size_t stage;
         double t0, t1;         // s
         double slopeT, slopeP; // K/s, % C/s
     };
 
+    StageRamp rampOf(std::size_t row) const;
     // One time step from t, ending no later than the stage end; false when the step cannot
     // advance time (a step that is not a positive finite number, or lost against t).
-    bool advance(const StageRamp& ramp);
+    bool advance();
+    RunOutcome finish();
     RunOutcome fail(const std::string& reason);
 
     std::unique_ptr<Gruba> solver;
+    Furnace furnace;                 // at time t
     std::vector<double> czas;        // s
     std::vector<double> temperatura; // K
     std::vector<double> potencjal;   // % C
     double outputInterval;           // s, 1 % of the process time
     double nextOutput = 0;           // s, the next output instant falls after this
     double t = 0;                    // s, process time
+    std::size_t stage = 0;           // the stage row the furnace last passed
+    StageRamp ramp{};                // towards row stage + 1
+    // Steps since the last change test of the surface (j) and of mass and depth (k); each test
+    // returns the count to restart from. Kept as they are: the stored files' rows depend on them.
+    short j = 0, k = 0;
     std::string fileName;
     ResultStreams& streams;
     std::vector<double> surfaceAtRows; // % C

@@ -1,7 +1,6 @@
 #include "Walec.h"
 
 #include "Parametry.h"
-#include "RunState.h"
 
 #include <cmath>
 #include <numbers>
@@ -17,15 +16,15 @@ Walec::Walec(std::string name, const Parametry& p, ResultStreams& resultStreams)
         r[r.size() - 1] = 0;
 }
 
-void Walec::obl() {
+void Walec::obl(const Furnace& furnace) {
     const std::size_t m = c.size() - 1;
     if (m == static_cast<std::size_t>(N)) {
-        axisStep();
+        axisStep(furnace);
         return;
     }
-    c0();
+    c0(furnace);
     cn = c;
-    const double k2 = 2 * (2 / ((1 + q) * (1 + q))) * runState.timeStep;
+    const double k2 = 2 * (2 / ((1 + q) * (1 + q))) * furnace.timeStep;
     for (std::size_t i = 1; i < m; ++i)
         cn[i] = cn[i] + annulusBalance(i, k2);
     cn[m] = cn[m - 1];
@@ -37,10 +36,10 @@ void Walec::obl() {
     c.swap(cn);
 }
 
-void Walec::axisStep() {
-    c0();
+void Walec::axisStep(const Furnace& furnace) {
+    c0(furnace);
     cn = c;
-    const double k2 = 2 * fluxFactor * runState.timeStep;
+    const double k2 = 2 * fluxFactor * furnace.timeStep;
     const auto m = static_cast<std::size_t>(N);
     for (std::size_t i = 1; i < m; ++i)
         cn[i] = cn[i] + annulusBalance(i, k2);

@@ -15,7 +15,7 @@ class Walec : public Gruba {
 public:
     Walec(std::string fileName, const Parametry& parametry, ResultStreams& streams);
 
-    void obl() override;
+    void obl(const Furnace& furnace) override;
     double massGain() const override; // g per metre of cylinder length
 
     const std::vector<double>& faceRadii() const { return r; }
@@ -36,7 +36,7 @@ protected:
     }
 
     // The complete grid: annulus balances up to node N − 1, the axis disc at node N.
-    void axisStep();
+    void axisStep(const Furnace& furnace);
 
     // Radius of the surface node (µm).
     double surfaceRadius() const { return r[1] - h[1] / 2; }

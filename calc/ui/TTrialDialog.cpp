@@ -5,7 +5,6 @@
 #include "HelpPages.h"
 #include "MessageBox.h"
 #include "ProcessData.h"
-#include "RunState.h"
 #include "THelpWindow.h"
 #include "WindowRunObserver.h"
 
@@ -25,12 +24,12 @@ TTrialDialog::TTrialDialog(QWidget* parent)
     cancel_->setObjectName(QStringLiteral("cancel"));
     cancel_->setEnabled(false);
     cancel_->setAutoDefault(false);
-    connect(cancel_, &QPushButton::clicked, this, [] { runState.cancelRequested = 1; });
+    connect(cancel_, &QPushButton::clicked, this, [this] { cancelled_ = true; });
 }
 
 void TTrialDialog::reject() {
     if (running_) {
-        runState.cancelRequested = 1;
+        cancelled_ = true;
         return;
     }
     QDialog::reject();
@@ -115,7 +114,8 @@ void TTrialDialog::runSearch(const std::function<void(RunObserver&)>& search) {
         }
     cancel_->setEnabled(true);
     gauge_->setValue(0);
-    WindowRunObserver observer(*gauge_);
+    WindowRunObserver observer(*gauge_, cancelled_);
+    cancelled_ = false;
     running_ = true;
     search(observer);
     running_ = false;

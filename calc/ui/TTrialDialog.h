@@ -45,6 +45,7 @@ private:
     QPushButton* cancel_;
     THelpWindow* helpWindow_ = nullptr; // once help was asked for
     bool running_ = false;
+    bool cancelled_ = false; // Cancel was pressed during the running search
 };
 
 // A box's number as the form reads it; empty when the box is empty.

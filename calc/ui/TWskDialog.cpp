@@ -5,9 +5,9 @@
 #include "FileTable.h"
 #include "MessageBox.h"
 #include "ResultStreams.h"
-#include "RunState.h"
 #include "Saturation.h"
 #include "SetNames.h"
+#include "UnfinishedRun.h"
 #include "ViewerLink.h"
 #include "WindowRunObserver.h"
 
@@ -17,8 +17,6 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-
-#include <filesystem>
 
 TWskDialog::TWskDialog(const ProcessForm& form, SampleShape shape, const QString& setName,
                        QWidget* parent)
@@ -105,7 +103,7 @@ void TWskDialog::act() {
 
 void TWskDialog::reject() {
     if (running_)
-        runState.cancelRequested = 1;
+        cancelled_ = true;
     QDialog::reject();
 }
 
@@ -161,10 +159,12 @@ void TWskDialog::start() {
     if (QWidget* window = mainWindow())
         window->setWindowTitle(QStringLiteral("Tavrix! - %1").arg(setName_));
 
-    WindowRunObserver observer(*gauge_);
+    WindowRunObserver observer(*gauge_, cancelled_);
+    cancelled_ = false;
     running_ = true;
     const RunOutcome outcome = runComputation(path, observer);
     running_ = false;
+    leaveUnfinishedRun(path, outcome.status, processData, CancelledInput::Deleted);
 
     switch (outcome.status) {
     case RunStatus::Finished:
@@ -178,9 +178,6 @@ void TWskDialog::start() {
         processDataKept_ = false;
         return;
     case RunStatus::Failed:
-        // As after a failed batch run: the process data stay, the profiles of the run go.
-        std::error_code error;
-        std::filesystem::resize_file(path, processData.size(), error);
         showMessage(this, QString::fromStdString(outcome.error), QStringLiteral("Error!"),
                     MessageIcon::Stop);
         QDialog::reject();

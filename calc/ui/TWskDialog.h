@@ -56,6 +56,7 @@ private:
     QLabel* warnings_;
     Action action_ = Action::Start;
     bool running_ = false;
+    bool cancelled_ = false; // Cancel was pressed while the run went on
     bool processDataKept_ = false;
     std::optional<SetClaim> claim_;
 };

@@ -13,21 +13,23 @@ constexpr unsigned stepsPerClockReading = 64;
 
 } // namespace
 
-WindowRunObserver::WindowRunObserver(QProgressBar& gauge) : gauge_(gauge) {}
+WindowRunObserver::WindowRunObserver(QProgressBar& gauge, const bool& cancelled)
+    : gauge_(gauge), cancelled_(cancelled) {}
 
 void WindowRunObserver::setProgress(int percent) {
     gauge_.setValue(percent);
 }
 
-void WindowRunObserver::betweenSteps() {
+bool WindowRunObserver::cancelRequested() {
     // The first step lets input through at once, so the dialog shows its running state now.
     if (sinceInput_.isValid()) {
         if (++stepsSinceClock_ < stepsPerClockReading)
-            return;
+            return cancelled_;
         stepsSinceClock_ = 0;
         if (!sinceInput_.hasExpired(inputInterval))
-            return;
+            return cancelled_;
     }
     QCoreApplication::processEvents();
     sinceInput_.start();
+    return cancelled_;
 }

@@ -10,13 +10,15 @@ class QProgressBar;
 
 class WindowRunObserver : public RunObserver {
 public:
-    explicit WindowRunObserver(QProgressBar& gauge);
+    // `cancelled` is the dialog's own flag, set by its Cancel.
+    WindowRunObserver(QProgressBar& gauge, const bool& cancelled);
 
     void setProgress(int percent) override;
-    void betweenSteps() override;
+    bool cancelRequested() override;
 
 private:
     QProgressBar& gauge_;
+    const bool& cancelled_;
     QElapsedTimer sinceInput_;
     unsigned stepsSinceClock_ = 0;
 };

@@ -2,7 +2,6 @@
 #include "FileTable.h"
 #include "FullDisk.h"
 #include "RunFixture.h"
-#include "RunState.h"
 #include "SetNames.h"
 
 #include <gtest/gtest.h>
@@ -52,7 +51,6 @@ protected:
             writeText(listFilePath(), *savedList_);
         else
             std::filesystem::remove(listFilePath());
-        runState.cancelRequested = 0;
     }
 
     std::vector<std::filesystem::path> filesIn() const {
@@ -223,13 +221,13 @@ TEST_F(BatchRun, ARunKilledHalfwayDoesNotBlockTheNextRunOfItsSet) {
 TEST_F(BatchRun, CancelKeepsTheProcessDataAndDeletesTheResults) {
     const auto path = folder_.file("stop.tav");
     writeText(path, plate + "-\"stale profile of an earlier run\r\n");
-    runState.cancelRequested = 1; // as if Ctrl-C came during the first step
+    requestBatchCancel(); // as if Ctrl-C came during the first step
     testing::internal::CaptureStderr();
     EXPECT_NE(runFiles({path.string()}), 0);
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(readText(path), plate);
     EXPECT_EQ(filesIn(), std::vector<std::filesystem::path>{"stop.tav"});
-    EXPECT_EQ(runState.cancelRequested, 0);
+    EXPECT_EQ(runFiles({path.string()}), 0) << "the next batch starts without the cancel";
 }
 
 namespace {

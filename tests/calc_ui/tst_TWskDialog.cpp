@@ -4,7 +4,6 @@
 
 #include "FileTable.h"
 #include "MessageBox.h"
-#include "RunState.h"
 #include "SetNames.h"
 #include "TWskDialog.h"
 #include "ViewerLink.h"
@@ -214,7 +213,6 @@ void TWskDialogTest::cancelledRunLeavesNothingAndNextRunFinishes() {
     // The run had begun writing its set when it was stopped.
     QVERIFY(filesWhileRunning.contains(QStringLiteral("pow")));
     QCOMPARE(existingFiles(set), QStringList());
-    QCOMPARE(int(runState.cancelRequested), 0);
 
     TWskDialog next(shortFoil(), SampleShape::Foil, set, &main);
     QString stateAtEnd;
@@ -247,7 +245,6 @@ void TWskDialogTest::unwritableSetDoesNotRun() {
     QCOMPARE(messages_.messages().at(0).icon, MessageIcon::Stop);
     QVERIFY(listedNames() == listBefore);
     QCOMPARE(main.windowTitle(), QStringLiteral("Foil"));
-    QCOMPARE(int(runState.cancelRequested), 0);
 }
 
 void TWskDialogTest::failedRunIsReported() {
@@ -267,7 +264,6 @@ void TWskDialogTest::failedRunIsReported() {
     QCOMPARE(messages_.messages().at(0).icon, MessageIcon::Stop);
     QVERIFY2(messages_.messages().at(0).text.startsWith(QStringLiteral("The computation")),
              qPrintable(messages_.messages().at(0).text));
-    QCOMPARE(int(runState.cancelRequested), 0);
 }
 
 void TWskDialogTest::earlierResultsGoOnlyWhenTheUserSays_data() {
@@ -375,7 +371,6 @@ void TWskDialogTest::exceptionInTheRunIsReportedAsAFailedRun() {
     QCOMPARE(fileBytes(set), QByteArray::fromStdString(processData));
     QCOMPARE(existingFiles(set), QStringList{QStringLiteral("tav")});
     QVERIFY(!listed(set));
-    QCOMPARE(int(runState.cancelRequested), 0);
 }
 
 void TWskDialogTest::finishedRunWarnsAndOpensInTheRunningViewer() {

@@ -58,3 +58,52 @@ TEST(ProcessData, ShapeLinesAcceptPolishNamesInBothEncodings) {
     EXPECT_EQ(shapeFromLine("foil"), std::nullopt);
     EXPECT_EQ(shapeFromName("Próbka półnieskończona"), std::nullopt);
 }
+
+struct WrittenValue {
+    double value;
+    double read; // what the file gives back
+};
+
+class AsWritten : public testing::TestWithParam<WrittenValue> {};
+
+TEST_P(AsWritten, KeepsSixSignificantDigits) {
+    EXPECT_EQ(asWritten(GetParam().value), GetParam().read);
+}
+
+INSTANTIATE_TEST_SUITE_P(ProcessData, AsWritten,
+                         testing::Values(WrittenValue{0.2, 0.2}, WrittenValue{925, 925},
+                                         WrittenValue{2.0724234e-05, 2.07242e-05},
+                                         WrittenValue{1.1700000001, 1.17},
+                                         WrittenValue{1.2345678, 1.23457},
+                                         WrittenValue{1234567, 1.23457e+06},
+                                         WrittenValue{-0.0000123456789, -1.23457e-05}));
+
+TEST(ProcessData, TheWrittenRecordIsWhatTheWrittenFileHolds) {
+    // Values with more digits than a file keeps, in every field, for a thick and a thin shape.
+    ProcessForm form;
+    form.steelCarbon = 0.2123456789;
+    form.transferCoefficient = 2.0724234e-05;
+    form.cr = 1.00000049, form.mo = 0.1234567, form.mn = 0.98765432, form.si = 0.3, form.ni = 0;
+    form.time[0] = 0, form.temperature[0] = 925.00001, form.potential[0] = 1.1999999;
+    form.time[1] = 1.5912345, form.temperature[1] = 925, form.potential[1] = 0.80000049;
+    form.time[2] = 1.7234567, form.temperature[2] = 880.123456, form.potential[2] = 0.8;
+    form.thickness = 1.50000001;
+    for (SampleShape shape : {SampleShape::Plate, SampleShape::SemiInfinite, SampleShape::Wire}) {
+        const ProcessRecord record = writtenRecord(form, shape);
+        std::istringstream file(processDataText(form, shapeName(shape)));
+        TDane read;
+        file >> read;
+        EXPECT_EQ(record.data.steelCarbon, read.steelCarbon);
+        EXPECT_EQ(record.data.transferCoefficient, read.transferCoefficient);
+        EXPECT_EQ(record.data.alloy, read.alloy);
+        EXPECT_EQ(record.data.times, read.times);
+        EXPECT_EQ(record.data.temperatures, read.temperatures);
+        EXPECT_EQ(record.data.potentials, read.potentials);
+        EXPECT_EQ(record.shape, shape);
+        std::string shapeLine;
+        std::getline(file >> std::ws, shapeLine);
+        double thickness = emptyCell;
+        file >> thickness;
+        EXPECT_EQ(record.thickness, thickness) << shapeLine;
+    }
+}

@@ -252,8 +252,7 @@ TEST_P(FoilTest, GivesBackTheCoefficientOfAComputedMeasurement) {
     ProcessForm test = constantStage(row.seconds, 920, 1.0, 0.1, row.beta);
     test.thickness = row.thickness;
     NoProgress progress;
-    const TrialResult measured =
-        runTrial(processDataText(test, shapeName(row.shape)), 0.35, progress);
+    const TrialResult measured = runTrial(writtenRecord(test, row.shape), 0.35, progress);
     ASSERT_EQ(measured.outcome.status, RunStatus::Finished);
     const double carbon = 0.1 + measured.meanIncrease;
 

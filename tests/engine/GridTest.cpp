@@ -3,7 +3,6 @@
 #include "Plyta.h"
 #include "ResultStreams.h"
 #include "RunFixture.h"
-#include "RunState.h"
 #include "Walec.h"
 
 #include <gtest/gtest.h>
@@ -23,13 +22,12 @@ Parametry parametersFor(const TempFolder& folder, const ProcessForm& form, std::
 
 // Steps a solver at constant furnace conditions for `seconds`, as the run controller would.
 void runFor(Gruba& solver, double seconds, double temperatureK, double potential) {
-    runState.temperatureK = temperatureK;
-    runState.potentialC = potential;
+    Furnace furnace{temperatureK, potential};
     for (double t = 0; t < seconds;) {
-        solver.oblD();
-        solver.oblKr();
-        t += runState.timeStep;
-        solver.obl();
+        solver.oblD(furnace);
+        solver.oblKr(furnace);
+        t += furnace.timeStep;
+        solver.obl(furnace);
     }
 }
 

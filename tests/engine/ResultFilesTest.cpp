@@ -1,7 +1,7 @@
 #include "FullDisk.h"
 #include "ResultStreams.h"
 #include "RunFixture.h"
-#include "RunState.h"
+#include "UnfinishedRun.h"
 
 #include <gtest/gtest.h>
 
@@ -217,24 +217,62 @@ namespace {
 // Presses Cancel once the run is under way.
 class CancelAtPercent : public RunObserver {
 public:
-    void setProgress(int percent) override {
-        if (percent >= 30)
-            runState.cancelRequested = 1;
-    }
+    void setProgress(int percent) override { pressed_ = pressed_ || percent >= 30; }
+    bool cancelRequested() override { return pressed_; }
+
+private:
+    bool pressed_ = false;
 };
 
 } // namespace
 
-TEST(ResultFiles, CancelDeletesTheWholeSetAndClearsTheFlag) {
+struct UnfinishedCase {
+    const char* name;
+    bool cancel;          // else the run fails: a negative potential leaves no time step
+    CancelledInput input; // what a cancel does with the process data
+    bool processDataLeft; // the main file, cut back to the process data; else nothing at all
+};
+
+void PrintTo(const UnfinishedCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class UnfinishedRun : public testing::TestWithParam<UnfinishedCase> {};
+
+TEST_P(UnfinishedRun, LeavesTheProcessDataOrNothing) {
+    const UnfinishedCase& row = GetParam();
     TempFolder folder;
     const auto set = folder.file("gone.tav");
-    ASSERT_TRUE(writeProcessData(set.string(), constantStage(4, 920, 1.0), "Plate"));
+    ProcessForm form = constantStage(4, 920, 1.0);
+    if (!row.cancel)
+        form.potential[0] = form.potential[1] = -1.0;
+    const std::string processData = processDataText(form, "Plate");
+    ASSERT_TRUE(writeProcessData(set.string(), form, "Plate"));
     ResultStreams streams;
     CancelAtPercent cancel;
-    EXPECT_EQ(runComputation(set.string(), cancel, streams).status, RunStatus::Cancelled);
-    EXPECT_EQ(runState.cancelRequested, 0);
-    EXPECT_TRUE(std::filesystem::is_empty(std::filesystem::path(set).parent_path()));
+    NoProgress goOn;
+    const RunOutcome outcome = runComputation(
+        set.string(), row.cancel ? static_cast<RunObserver&>(cancel) : goOn, streams);
+    ASSERT_EQ(outcome.status, row.cancel ? RunStatus::Cancelled : RunStatus::Failed);
+    EXPECT_EQ(leaveUnfinishedRun(set.string(), outcome.status, processData, row.input),
+              std::nullopt);
+    std::vector<std::filesystem::path> left;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.file("")))
+        left.push_back(entry.path().filename());
+    if (row.processDataLeft) {
+        EXPECT_EQ(left, std::vector<std::filesystem::path>{"gone.tav"});
+        EXPECT_EQ(readText(set), processData);
+    } else {
+        EXPECT_TRUE(left.empty());
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    ResultFiles, UnfinishedRun,
+    testing::Values(UnfinishedCase{"WindowCancel", true, CancelledInput::Deleted, false},
+                    UnfinishedCase{"BatchCancel", true, CancelledInput::Kept, true},
+                    UnfinishedCase{"Failure", false, CancelledInput::Deleted, true}),
+    [](const testing::TestParamInfo<UnfinishedCase>& row) { return std::string(row.param.name); });
 
 TEST(ResultFiles, ProgressReachesTheLastOutputInstant) {
     TempFolder folder;
@@ -259,6 +297,12 @@ TEST(ResultFiles, AFullDiskFailsTheRunNamingTheFileAndLeavesNoResults) {
         "The computation stopped: cannot write " + folder.file("full.").string();
     EXPECT_EQ(error.substr(0, named.size()), named) << error;
     EXPECT_TRUE(error.ends_with(": File too large.")) << error;
+    const std::string processData =
+        processDataText(constantStage(4, 920, 1.0), semiInfiniteShapeName);
+    EXPECT_EQ(
+        leaveUnfinishedRun(set.string(), RunStatus::Failed, processData, CancelledInput::Deleted),
+        std::nullopt);
+    EXPECT_EQ(readText(set), processData);
     for (const char* extension : {"gru", "pow", "mas", "twa"})
         EXPECT_FALSE(std::filesystem::exists(folder.file(std::string("full.") + extension)))
             << extension;

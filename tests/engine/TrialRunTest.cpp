@@ -4,7 +4,6 @@
 #include "ProcessData.h"
 #include "ResultStreams.h"
 #include "RunFixture.h"
-#include "RunState.h"
 
 #include <gtest/gtest.h>
 
@@ -57,7 +56,8 @@ TEST_P(TrialRun, EndsWhereTheWrittenRunEnds) {
     const auto before = contents(folder);
 
     NoProgress progress;
-    const TrialResult trial = runTrial(processDataText(form, row.shape), 0.35, progress);
+    const TrialResult trial =
+        runTrial(writtenRecord(form, *shapeFromLine(row.shape)), 0.35, progress);
     ASSERT_EQ(trial.outcome.status, RunStatus::Finished);
     EXPECT_EQ(contents(folder), before);
 
@@ -77,13 +77,13 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, TrialRun, testing::ValuesIn(trialCases),
 
 TEST(TrialRunCancel, StopsWithoutTouchingAnyFile) {
     TempFolder folder;
-    const std::string text = processDataText(constantStage(4, 920, 1.0), semiInfiniteShapeName);
+    const ProcessRecord process =
+        writtenRecord(constantStage(4, 920, 1.0), SampleShape::SemiInfinite);
     struct CancelAtOnce : RunObserver {
         void setProgress(int) override {}
-        void betweenSteps() override { runState.cancelRequested = 1; }
+        bool cancelRequested() override { return true; }
     } cancel;
-    const TrialResult trial = runTrial(text, 0.35, cancel);
-    runState.cancelRequested = 0;
+    const TrialResult trial = runTrial(process, 0.35, cancel);
     EXPECT_EQ(trial.outcome.status, RunStatus::Cancelled);
     EXPECT_TRUE(std::filesystem::is_empty(folder.file("")));
 }

@@ -1,17 +1,13 @@
 #pragma once
-// A solver driven through its programme the way the run controller drives it, one step at a
-// time, so that a check can look at the profile between steps. Header-only: the benchmarks use
-// it too, to count the nodes a run steps over.
-//
-// Each step: diffusivities and time step from the previous instant, then the clock advances
-// (a step that would cross a stage row ends on it, and takes that row's furnace exactly),
-// the furnace follows the programme linearly in between, and the solver steps.
+// A solver driven through its programme by the run controller itself, one step at a time, so
+// that a check can look at the profile between steps. Header-only: the benchmarks use it too,
+// to count the nodes a run steps over.
 
 #include "Gruba.h"
 #include "Parametry.h"
 #include "ProcessData.h"
 #include "ResultStreams.h"
-#include "RunState.h"
+#include "Steruj.h"
 
 #include <atomic>
 #include <cstddef>
@@ -92,62 +88,39 @@ private:
 
 class DrivenSample {
 public:
-    // The streams stay closed: the writers called by a step's change tests take no output.
+    // Trial streams: no file is opened, written or deleted, and every row is still judged.
     DrivenSample(const std::string& fileName, SolverFactory make)
-        : parametry_(fileName), solver_(make(fileName, parametry_, streams_)) {
-        runState.temperatureK = parametry_.temperatura.front();
-        runState.potentialC = parametry_.potencjal.front();
-        solver_->oblD();
-        solver_->oblKr();
+        : parametry_(fileName), solver_(make(fileName, parametry_, streams_).release()),
+          controller_(parametry_, std::unique_ptr<Gruba>(solver_), fileName, streams_) {
+        controller_.start();
     }
 
-    // One step; false, with nothing done, once the last stage row has been reached.
+    // One step of the run controller; false, with nothing done, once the programme has ended.
     bool step() {
-        const auto& czas = parametry_.czas;
-        while (stage_ + 1 < czas.size() && time_ >= czas[stage_ + 1])
-            ++stage_;
-        if (stage_ + 1 >= czas.size())
-            return false;
-        solver_->oblD();
-        solver_->oblKr();
-        const double t0 = czas[stage_];
-        const double t1 = czas[stage_ + 1];
-        if (time_ + runState.timeStep >= t1) {
-            runState.timeStep = t1 - time_;
-            time_ = t1;
-        } else {
-            time_ += runState.timeStep;
-        }
-        const double along = (time_ - t0) / (t1 - t0);
-        runState.temperatureK = between(parametry_.temperatura, along);
-        runState.potentialC = between(parametry_.potencjal, along);
         surfaceBefore_ = solver_->carbon()[1];
         nodesBefore_ = solver_->carbon().size();
-        solver_->obl();
-        return true;
+        return controller_.step(observer_);
     }
 
     Gruba& solver() { return *solver_; }
     const Gruba& solver() const { return *solver_; }
     const Parametry& parametry() const { return parametry_; }
-    double time() const { return time_; } // s
+    const Furnace& furnace() const { return controller_.furnaceNow(); }
+    double time() const { return controller_.time(); } // s
     // Carbon of the surface node and count of nodes (ghost included) when the last step began.
     double surfaceBefore() const { return surfaceBefore_; } // % C
     std::size_t nodesBefore() const { return nodesBefore_; }
 
 private:
-    // The furnace between stage rows `stage_` and `stage_ + 1`, a fraction `along` of the way.
-    double between(const std::vector<double>& rows, double along) const {
-        if (along >= 1)
-            return rows[stage_ + 1];
-        return rows[stage_] + along * (rows[stage_ + 1] - rows[stage_]);
-    }
+    struct Unwatched : RunObserver {
+        void setProgress(int /*percent*/) override {}
+    };
 
     Parametry parametry_;
-    ResultStreams streams_;
-    std::unique_ptr<Gruba> solver_;
-    std::size_t stage_ = 0;
-    double time_ = 0;          // s
+    TrialStreams streams_;
+    Gruba* solver_; // owned by the controller
+    Steruj controller_;
+    Unwatched observer_;
     double surfaceBefore_ = 0; // % C
     std::size_t nodesBefore_ = 0;
 };

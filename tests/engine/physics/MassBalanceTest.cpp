@@ -32,7 +32,8 @@ TEST_P(MassBalance, GainEqualsTheFluxThroughTheSurface) {
     double uptake = 0; // % C · µm
     while (run.step()) {
         const double surface = (run.surfaceBefore() + run.solver().carbon()[1]) / 2;
-        uptake += runState.beta * (runState.potentialC - surface) * runState.timeStep;
+        uptake += run.solver().transferCoefficient() * (run.furnace().potentialC - surface) *
+                  run.furnace().timeStep;
     }
 
     double gain = run.solver().massGain();

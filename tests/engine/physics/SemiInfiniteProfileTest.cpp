@@ -79,8 +79,8 @@ TEST_P(HalfSpaceProfile, FollowsTheClosedFormSolution) {
         const auto& s = run.solver().depths();
         for (std::size_t i = 1; i < c.size(); ++i) {
             const double exact =
-                ck +
-                (potential - ck) * halfSpaceFraction(s[i], run.time(), diffusivity, runState.beta);
+                ck + (potential - ck) * halfSpaceFraction(s[i], run.time(), diffusivity,
+                                                          run.solver().transferCoefficient());
             EXPECT_NEAR(c[i], exact, profileTolerance) << "node " << i << " at " << hours << " h";
         }
     }

@@ -1,3 +1,0 @@
-#include "RunState.h"
-
-RunState runState;

@@ -1,0 +1,29 @@
+#include "UnfinishedRun.h"
+
+#include "AtomicFile.h"
+#include "ResultStreams.h"
+
+#include <filesystem>
+
+std::optional<std::string> leaveUnfinishedRun(const std::string& setName, RunStatus status,
+                                              std::string_view processData, CancelledInput input) {
+    switch (status) {
+    case RunStatus::Finished:
+        return std::nullopt;
+    case RunStatus::Failed: {
+        deleteResultFiles(setName);
+        std::error_code error;
+        std::filesystem::resize_file(setName, processData.size(), error);
+        if (error)
+            return setName + ": " + error.message();
+        return std::nullopt;
+    }
+    case RunStatus::Cancelled:
+        break;
+    }
+    deleteSet(setName);
+    if (input == CancelledInput::Deleted)
+        return std::nullopt;
+    // Written beside and renamed over, so the user's input is never half written.
+    return AtomicFile(setName).replace(processData);
+}
