@@ -370,13 +370,14 @@ void TavMDIClientTest::unfinishedSetIsToldOnceAndShownOnRequest() {
     QFETCH(int, answer);
     QFETCH(int, windows);
     const QString set = unfinishedSet();
-    TTavMDIClient client(listFile());
+    TTavMDIClient client;
+    SetCommands sets(client, listFile());
     client.resize(900, 700);
     client.show();
     MessageCapture capture{QMessageBox::StandardButton(answer)};
     capture.answerFileDialogs({set});
 
-    client.openResults();
+    sets.openResults();
 
     QCOMPARE(capture.messages().size(), 1);
     const MessageRecord& told = capture.messages().first();
