@@ -89,8 +89,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(TAVRIX_PYTHON)
-    # The module `tavrix` (python/) hands its results over as NumPy arrays.
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS python3-numpy)
+    # The module `tavrix` (python/) needs the Python it was built for, and NumPy.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "${TAVRIX_PYTHON_DEPENDS}")
 endif()
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -20,7 +20,6 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -46,6 +45,9 @@ class ProcessError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 class RunError : public std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+class WriteError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
@@ -113,8 +115,8 @@ public:
         return Process(*reading.head, file);
     }
 
-    // The file's head, as the calculation window writes it.
-    std::string text() const {
+    // The dialog's values that write this process's file.
+    ProcessForm form() const {
         ProcessForm form;
         form.steelCarbon = record.data.steelCarbon;
         form.transferCoefficient = record.data.transferCoefficient;
@@ -129,15 +131,15 @@ public:
             form.temperature[row] = record.data.temperatures[row];
             form.potential[row] = record.data.potentials[row];
         }
-        return processDataText(form, shapeName(record.shape));
+        return form;
     }
 
+    // The file's head, as the calculation window writes it.
+    std::string text() const { return processDataText(form(), shapeName(record.shape)); }
+
     void write(const std::string& file) {
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        out << text();
-        out.close();
-        if (!out)
-            throw std::runtime_error(file + ": cannot be written");
+        if (!writeProcessData(file, form(), shapeName(record.shape)))
+            throw WriteError(file + ": cannot be written");
         path = file;
     }
 
@@ -307,6 +309,7 @@ PYBIND11_MODULE(tavrix, module) {
     module.doc() = "The Tavrix carburizing computation: processes, runs in memory, result files.";
     py::register_exception<ProcessError>(module, "ProcessError", PyExc_ValueError);
     py::register_exception<RunError>(module, "RunError", PyExc_RuntimeError);
+    py::register_exception<WriteError>(module, "WriteError", PyExc_OSError);
 
     py::class_<Process>(module, "Process",
                         R"(A carburizing process, as a process-data file holds it.

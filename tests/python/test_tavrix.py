@@ -107,6 +107,16 @@ def test_missing_file_raises(tmp_path):
         tavrix.Process.read(str(tmp_path / "none.tav"))
 
 
+def test_a_file_that_cannot_be_written_raises_and_runs_nothing(tmp_path):
+    target = tmp_path / "no-such-folder" / "p.tav"
+    for write in (lambda p: p.write(str(target)), lambda p: tavrix.run(p, write=str(target))):
+        with pytest.raises(OSError, match="cannot be written"):
+            write(golden_process("plate"))
+    with pytest.raises(ValueError, match="has no file"):
+        tavrix.run(tavrix.Process(steel_carbon=0.2, beta=2e-5, shape="semi-infinite",
+                                  stages=[(0, 920, 1), (1, 920, 1)]), write=True)
+
+
 def test_case_depth_by_hardness_meets_a_profile_point():
     result = tavrix.run(golden_process("semi-infinite"))
     x, hv = result.profile.hardness_x, result.profile.hardness
