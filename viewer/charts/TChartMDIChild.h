@@ -13,6 +13,7 @@
 #include "LoadedSet.h"
 #include "TSkala.h"
 
+#include <QIcon>
 #include <QMdiSubWindow>
 #include <QSize>
 #include <QString>
@@ -24,6 +25,9 @@ class QPainter;
 class QPrinter;
 class QRectF;
 class TAxisSetup;
+
+// A window icon among the chart icons, by its name ("TEMP", "COMPARE", "SUMMARY").
+QIcon chartWindowIcon(const QString& name);
 
 class TChartMDIChild : public QMdiSubWindow {
     Q_OBJECT
@@ -46,8 +50,10 @@ public:
     void paintPage(QPainter& painter, const QRectF& page, const QStringList& heading) const;
     // The chart as drawn, laid out for `size`, as a PNG file, and its lines' points as CSV.
     bool exportTo(const QString& pngPath, const QString& csvPath, QSize size) const;
-    // The chart as shown into a file of the format; `size` is that of a PNG picture.
-    bool saveTo(const QString& path, ChartFileFormat format, QSize size) const;
+    // The chart as shown into a file of the format, under the `heading` lines (PNG, SVG, PDF);
+    // `size` is that of a PNG picture or an SVG drawing.
+    bool saveTo(const QString& path, ChartFileFormat format, QSize size,
+                const QStringList& heading = {}) const;
     // The chart's series as comma-separated text.
     virtual QString csv() const;
 

@@ -1,5 +1,6 @@
 #include "TavMDIClient.h"
 
+#include "CascadePlacement.h"
 #include "ChartWindows.h"
 #include "LineChart.h"
 #include "MessageBox.h"
@@ -20,6 +21,8 @@
 #include <QStyle>
 #include <QStyleOptionTitleBar>
 
+#include <algorithm>
+
 namespace {
 
 bool askPrinter(QPrinter& printer, QWidget* parent) {
@@ -30,6 +33,9 @@ bool askPrinter(QPrinter& printer, QWidget* parent) {
 std::optional<QSize> askImageSize(QSize proposed, QWidget* parent) {
     QDialog dialog(parent);
     dialog.setWindowTitle(QStringLiteral("Rozmiar obrazu"));
+    // Wide enough for its caption beside the title bar's buttons.
+    dialog.setMinimumWidth(dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) * 2 +
+                           dialog.style()->pixelMetric(QStyle::PM_TitleBarHeight) * 3);
     auto* form = new QFormLayout(&dialog);
     auto sizeBox = [form](const QString& label, int value) {
         auto* box = new QSpinBox;
@@ -121,15 +127,21 @@ void TTavMDIClient::openChosenSet(const QString& setName) {
 }
 
 QStringList TTavMDIClient::chooseSetsToCompare() {
-    const QStringList setNames =
-        chooseFiles(this, QStringLiteral("Porównaj wyniki"), resultSetFilter());
-    for (const QString& setName : setNames)
-        if (isSetInUse(listFilePath_, setName, this)) {
-            showMessage(this, QStringLiteral("File name already exist and is in use"),
-                        QStringLiteral("Choose another file"), MessageIcon::Exclamation);
-            return {};
-        }
-    return setNames;
+    // As the open command does: a refused choice brings the dialog back, until the user picks
+    // sets that no calculation writes, or cancels.
+    for (;;) {
+        const QStringList setNames =
+            chooseFiles(this, QStringLiteral("Porównaj wyniki"), resultSetFilter());
+        QStringList inUse;
+        for (const QString& setName : setNames)
+            if (isSetInUse(listFilePath_, setName, this))
+                inUse.append(setName);
+        if (inUse.isEmpty())
+            return setNames;
+        showMessage(this,
+                    QStringLiteral("File name already exist and is in use:\n") + inUse.join(u'\n'),
+                    QStringLiteral("Choose another file"), MessageIcon::Exclamation);
+    }
 }
 
 void TTavMDIClient::compareResults() {
@@ -156,6 +168,12 @@ std::vector<TChartMDIChild*> TTavMDIClient::compareSets(const QStringList& setNa
             [summary, sets = group.get()] { summary->showSets(sets->loaded()); });
     addSubWindow(summary);
     summary->show();
+    // The comparison's charts as one cascade, over no set's title bars; the summary along the
+    // bottom, as wide as its columns, where it covers the lower parts of windows, not their titles.
+    placeInCascade(std::vector<QMdiSubWindow*>(shown.begin(), shown.end()));
+    const QSize room = viewport()->size();
+    const QSize summarySize = summary->sizeHint().boundedTo(room);
+    summary->setGeometry(QRect(QPoint(0, room.height() - summarySize.height()), summarySize));
     return shown;
 }
 
@@ -233,15 +251,17 @@ TTavMDIClient::showSet(const LoadedSet& set, const BuiltWindow& built) {
         window->show();
         shown.emplace_back(made.kind, window);
     }
-    placeInCascade(shown);
+    std::vector<QMdiSubWindow*> placed;
+    for (const auto& made : shown)
+        placed.push_back(made.second);
+    placeInCascade(placed);
     return shown;
 }
 
-void TTavMDIClient::placeInCascade(
-    const std::vector<std::pair<ChartKind, TChartMDIChild*>>& windows) {
+void TTavMDIClient::placeInCascade(const std::vector<QMdiSubWindow*>& windows) {
     if (windows.empty())
         return;
-    QMdiSubWindow& first = *windows.front().second;
+    QMdiSubWindow& first = *windows.front();
     // The title bar is the strip above the shown window's widget; the style's metric leaves out
     // its border.
     QStyleOptionTitleBar options;
@@ -253,21 +273,22 @@ void TTavMDIClient::placeInCascade(
     const int steps = static_cast<int>(windows.size()) - 1;
     const QSize room = viewport()->size();
     // At its opening size where the client has room for the whole cascade, smaller where not.
-    const QSize opening = first.sizeHint();
-    const QSize size(
-        std::max(std::min(opening.width(), room.width() - steps * step), opening.width() / 2),
-        std::max(std::min(opening.height(), room.height() - steps * step), opening.height() / 2));
-    // After the windows already open, or from the corner when the cascade would leave the client.
-    const int lastStart =
-        std::min((room.width() - size.width()) / step, (room.height() - size.height()) / step) -
-        steps;
-    const auto others = subWindowList().size() - static_cast<qsizetype>(windows.size());
-    const int start = lastStart > 0 ? static_cast<int>(others % (lastStart + 1)) : 0;
-    int place = start;
-    for (const auto& [kind, window] : windows) {
-        window->setGeometry(QRect(QPoint(place * step, place * step), size));
-        ++place;
+    std::vector<QSize> sizes;
+    for (const QMdiSubWindow* window : windows) {
+        const QSize opening = window->sizeHint();
+        sizes.emplace_back(
+            std::max(std::min(opening.width(), room.width() - steps * step), opening.width() / 2),
+            std::max(std::min(opening.height(), room.height() - steps * step),
+                     opening.height() / 2));
     }
+    std::vector<QRect> open;
+    for (const QMdiSubWindow* window : subWindowList())
+        if (window->isVisible() && !window->isMinimized() &&
+            std::ranges::find(windows, window) == windows.end())
+            open.push_back(window->geometry());
+    const std::vector<QRect> places = cascadePlaces({room, step, titleBar}, sizes, open);
+    for (std::size_t i = 0; i < windows.size(); ++i)
+        windows[i]->setGeometry(places[i]);
 }
 
 void TTavMDIClient::printActiveChart() {
@@ -276,17 +297,22 @@ void TTavMDIClient::printActiveChart() {
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(chart->windowTitle());
-    QStringList heading{chart->windowTitle()};
     if (const auto shown = shownCharts_.constFind(chart); shown != shownCharts_.cend()) {
         // A PDF file beside the set, named after it and the chart, is what the dialog offers.
         const QString setFolder = QFileInfo(shown->setName).absolutePath();
         printer.setOutputFileName(chartFileBase(setFolder, shown->setName, shown->kind) +
                                   QStringLiteral(".pdf"));
-        heading = QStringList{shown->setName, chartTitle(shown->kind) + QStringLiteral(": ") +
-                                                  chart->chart().description().yCaption};
     }
     if (choosePrinter_(printer, this))
-        chart->print(printer, heading);
+        chart->print(printer, chartHeading(*chart));
+}
+
+QStringList TTavMDIClient::chartHeading(const TChartMDIChild& chart) const {
+    const auto shown = shownCharts_.constFind(&chart);
+    if (shown == shownCharts_.cend())
+        return {chart.windowTitle()};
+    return {shown->setName,
+            chartTitle(shown->kind) + QStringLiteral(": ") + chart.chart().description().yCaption};
 }
 
 void TTavMDIClient::saveActiveChart() {
@@ -314,7 +340,7 @@ void TTavMDIClient::saveActiveChart() {
             return;
         size = *chosen;
     }
-    if (!chart->saveTo(path, *format, size))
+    if (!chart->saveTo(path, *format, size, chartHeading(*chart)))
         showMessage(this, QStringLiteral("Cannot write file ") + path, QStringLiteral("Error!"),
                     MessageIcon::Stop);
 }

@@ -78,13 +78,16 @@ public:
     void arrangeIcons();
 
 private:
+    // What a printed or saved chart says above it: the set's name and the chart's title, or the
+    // window's title where the chart shows no one set.
+    QStringList chartHeading(const TChartMDIChild& chart) const;
     // The summary's comma-separated text into a file chosen in the file dialog.
     void saveSummary(const TSummaryMDIChild& summary);
     // Sets chosen together in the file dialog; none when one of them is in use (said so).
     QStringList chooseSetsToCompare();
-    // Lays `windows` out one title bar below and to the right of each other, after the windows
-    // already open, so that every title bar and its buttons stay in view.
-    void placeInCascade(const std::vector<std::pair<ChartKind, TChartMDIChild*>>& windows);
+    // Lays `windows` out one title bar below and to the right of each other, where they hide no
+    // title bar of the windows already open (`cascadePlaces`).
+    void placeInCascade(const std::vector<QMdiSubWindow*>& windows);
     QString chooseUnusedSet(const QString& title, const QString& refusalCaption,
                             const QString& acceptLabel = QString());
     bool confirmDeleting(const QString& setName);

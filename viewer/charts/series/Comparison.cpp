@@ -49,8 +49,10 @@ std::optional<ComparedLine> comparedLine(const LoadedSet& set, ComparedQuantity 
         return lineOf(set.process.series.times, set.process.series.temperatures);
     case ComparedQuantity::Potential:
         return lineOf(set.process.series.times, set.process.series.potentials);
-    case ComparedQuantity::SurfaceCarbon:
-        return lineOf(set.surface.series.x(), set.surface.series.y());
+    case ComparedQuantity::SurfaceCarbon: {
+        const T_XY surface = surfaceCarbon(set);
+        return lineOf(surface.x(), surface.y());
+    }
     case ComparedQuantity::MassGain:
         return lineOf(set.mass.series.series.x(), set.mass.series.series.y());
     case ComparedQuantity::CaseDepth: {
@@ -66,9 +68,12 @@ std::optional<ComparedLine> comparedLine(const LoadedSet& set, ComparedQuantity 
         return lastProfile(set.carbon.series);
     case ComparedQuantity::HardnessProfile:
         return thick(set) ? lastProfile(set.hardness.series) : std::nullopt;
-    case ComparedQuantity::MeanCarbon:
-        return thin(set) ? lineOf(set.mean.series.series.x(), set.mean.series.series.y())
-                         : std::nullopt;
+    case ComparedQuantity::MeanCarbon: {
+        if (!thin(set))
+            return std::nullopt;
+        const T_New_XY content = meanCarbonContent(set);
+        return lineOf(content.x(), content.y());
+    }
     }
     return std::nullopt;
 }
@@ -124,9 +129,15 @@ SetSummary summarize(const LoadedSet& set) {
     const TDane& process = set.process.series;
     if (set.shape)
         summary.shape = std::string(shapeName(*set.shape));
-    summary.size = set.thickness;
-    summary.steelGrade =
-        trimmed(steelGrade(std::vector<double>(process.alloy.begin(), process.alloy.end())));
+    if (set.shape && *set.shape != SampleShape::SemiInfinite)
+        summary.size = set.thickness;
+    const std::string_view grade =
+        steelGrade(std::vector<double>(process.alloy.begin(), process.alloy.end()));
+    // The grade of a steel without alloy is plain carbon steel, which the model names in Polish.
+    summary.steelGrade = grade == steelGrade(std::vector<double>(process.alloy.size(), 0.0))
+                             ? std::string("carbon steel")
+                             : trimmed(grade);
+    summary.thin = thin(set);
     summary.programmeLength = lastOf(process.times).value_or(0);
     summary.surfaceCarbon = lastOf(set.surface.series.y());
     summary.massGain = lastOf(set.mass.series.series.y());
@@ -139,7 +150,7 @@ SetSummary summarize(const LoadedSet& set) {
         if (const std::optional<ComparedLine> hardness = lastProfile(set.hardness.series))
             summary.highestHardness = *std::ranges::max_element(hardness->y);
     } else if (thin(set)) {
-        summary.meanCarbon = lastOf(set.mean.series.series.y());
+        summary.meanCarbon = lastOf(meanCarbonContent(set).y());
     }
     return summary;
 }
