@@ -101,6 +101,16 @@ bool movePointerTo(const LineChart& chart, QPoint inView) {
            xdotool({u"mousemove"_s, QString::number(global.x()), QString::number(global.y())});
 }
 
+// Counts the tooltip requests a widget receives.
+class ToolTipRequests : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::ToolTip ? 1 : 0;
+        return false;
+    }
+    int count = 0;
+};
+
 } // namespace
 
 class ChartMouseXTest : public QObject {
@@ -131,6 +141,10 @@ void ChartMouseXTest::pointerReadsAndLegendHides() {
     window->setGeometry(0, 0, 880, 680);
     set.area.show();
     QVERIFY(QTest::qWaitForWindowExposed(&set.area));
+    // The window the user works in is the active one; only there does the window system ask
+    // for tooltips, which the chart must answer with its read-out.
+    set.area.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&set.area));
     const LineChart& chart = window->chart();
     QTRY_VERIFY(chart.isVisible() && !chart.chart()->plotArea().isEmpty());
 
@@ -140,8 +154,16 @@ void ChartMouseXTest::pointerReadsAndLegendHides() {
         chart.chart()->mapToPosition(point, chart.chart()->series().first())));
     const QString expected = chart.readOutAt(inView);
     QVERIFY(!expected.isEmpty());
+    ToolTipRequests requests;
+    chart.viewport()->installEventFilter(&requests);
     QVERIFY(movePointerTo(chart, inView));
     QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), expected);
+    // The mouse rests: the read-out stays. A tooltip told to hide fades out over 300 ms; what
+    // is checked is that nothing happens, so there is no condition to wait for instead.
+    QTRY_VERIFY(requests.count > 0);
+    QTest::qWait(600);
+    QVERIFY(QToolTip::isVisible());
     QCOMPARE(QToolTip::text(), expected);
 
     // A click on the second profile's legend entry hides its line, and another shows it.

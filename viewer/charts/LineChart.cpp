@@ -10,6 +10,7 @@
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -472,17 +473,33 @@ void LineChart::mousePressEvent(QMouseEvent* event) {
     rubberBand_->show();
 }
 
+void LineChart::showReadOut(QPoint at, QPoint global) {
+    const QString text = readOutAt(at);
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(global, text, this);
+}
+
+bool LineChart::viewportEvent(QEvent* event) {
+    // The window system asks for a tooltip when the mouse rests in an active window; the scene,
+    // whose items have none, would answer by hiding the read-out.
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (!rubberBand_ || !rubberBand_->isVisible())
+            showReadOut(help->pos(), help->globalPos());
+        return true;
+    }
+    return QChartView::viewportEvent(event);
+}
+
 void LineChart::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     if (rubberBand_ && rubberBand_->isVisible()) {
         rubberBand_->setGeometry(QRect(dragStart_, at).normalized());
         return;
     }
-    const QString text = readOutAt(at);
-    if (text.isEmpty())
-        QToolTip::hideText();
-    else
-        QToolTip::showText(event->globalPosition().toPoint(), text, this);
+    showReadOut(at, event->globalPosition().toPoint());
 }
 
 void LineChart::mouseReleaseEvent(QMouseEvent* event) {

@@ -102,6 +102,7 @@ signals:
     void lineToggled(int line, bool visible);
 
 protected:
+    bool viewportEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -116,6 +117,8 @@ private:
     // Builds the shown chart again, keeping the zoom.
     void rebuild();
     void connectLegend();
+    // The read-out of the point `at` of the view as a tooltip at `global`, or none.
+    void showReadOut(QPoint at, QPoint global);
     // Whether a point of the view lies on the legend (an entry or the room between entries).
     bool onLegend(QPoint at) const;
     // A point of the view in the values of the shown axes.
