@@ -32,11 +32,18 @@ public:
 private:
     QRect available() const { return window_.screen()->availableGeometry(); }
 
-    // Before the window manager has added a title bar and borders, room is left for them.
+    // Before the window manager has added a title bar and borders, room is left for them. A
+    // window that was given no place of its own is centred: window managers keep a place the
+    // program asks for, where their own placement may run off the bottom of the screen.
     void fitSize() {
         const QSize room = available().size() - QSize(decorationAllowance, decorationAllowance);
         if (window_.width() > room.width() || window_.height() > room.height())
             window_.resize(window_.size().boundedTo(room));
+        if (!window_.testAttribute(Qt::WA_Moved)) {
+            QRect centred(QPoint(), window_.size());
+            centred.moveCenter(available().center());
+            window_.move(centred.topLeft());
+        }
     }
 
     void fitPlace() {

@@ -11,6 +11,7 @@ class QWidget;
 // into `available`.
 QRect placedWithin(QRect frame, const QRect& available);
 
-// Sizes `window` to fit its screen's available area before it is shown, and moves it back into
-// that area after the window manager has placed it, once; the user may move it anywhere later.
+// Sizes `window` to fit its screen's available area before it is shown, centred there unless it
+// was given a place, and moves it back into that area after the window manager has placed it,
+// once; the user may move it anywhere later.
 void keepOnScreen(QWidget& window);

@@ -172,7 +172,11 @@ std::vector<TChartMDIChild*> TTavMDIClient::compareSets(const QStringList& setNa
     // bottom, as wide as its columns, where it covers the lower parts of windows, not their titles.
     placeInCascade(std::vector<QMdiSubWindow*>(shown.begin(), shown.end()));
     const QSize room = viewport()->size();
-    const QSize summarySize = summary->sizeHint().boundedTo(room);
+    QSize summarySize = summary->sizeHint();
+    // A client narrower than the table: room for the scroll bar below the last row.
+    if (summarySize.width() > room.width())
+        summarySize.rheight() += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    summarySize = summarySize.boundedTo(room);
     summary->setGeometry(QRect(QPoint(0, room.height() - summarySize.height()), summarySize));
     return shown;
 }
