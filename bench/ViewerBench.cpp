@@ -52,7 +52,7 @@ const QTemporaryDir& setFolder() {
 
 void BM_OpenSet(benchmark::State& state) {
     const QString name = computedSet(setFolder(), 0);
-    TTavMDIClient client(QString{});
+    TTavMDIClient client;
     client.resize(1024, 720);
     client.show();
     for (auto _ : state) {
@@ -80,7 +80,7 @@ void BM_CompareEightSets(benchmark::State& state) {
             sets.push_back(&set);
             compared.push_back({&set, comparisonColour(static_cast<int>(compared.size()))});
         }
-        for (ComparedQuantity quantity : sharedQuantities(sets)) {
+        for (ChartKind quantity : sharedQuantities(sets)) {
             LineChart chart;
             chart.resize(640, 480);
             describeComparison(chart, compared, quantity, 0);

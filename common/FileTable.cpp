@@ -173,23 +173,6 @@ std::string tableText(const TFileTable& table) {
 
 } // namespace
 
-bool updateFileTable(const std::string& listPath, ListChange change, std::string_view name) {
-    const ListLock lock(listPath);
-    if (!lock.held())
-        return false;
-    TFileTable table;
-    readFileTable(listPath, table);
-    switch (change) {
-    case ListChange::Add:
-        table.add(name);
-        break;
-    case ListChange::Remove:
-        table.remove(name);
-        break;
-    }
-    return replaceFile(listPath, tableText(table));
-}
-
 std::optional<std::string> removeStaleEntries(const std::string& listPath) {
     const ListLock lock(listPath);
     if (!lock.held())

@@ -40,12 +40,6 @@ private:
 // Reads the list file; false (and the table unchanged) when it cannot be opened.
 bool readFileTable(const std::string& listPath, TFileTable& table);
 
-enum class ListChange { Add, Remove };
-
-// Read, change, rewrite, under the lock; false when the lock could not be taken or the file
-// could not be written.
-bool updateFileTable(const std::string& listPath, ListChange change, std::string_view name);
-
 // Drops the entries whose computation no longer runs; a list left empty is the single
 // character "0". The problem, for the user, when the list could not be updated.
 std::optional<std::string> removeStaleEntries(const std::string& listPath);

@@ -127,7 +127,7 @@ HeadReading readProcessHead(std::string_view text) {
                        "must be \"Semi-infinitive sample\", \"Plate\", \"Foil\", \"Cylinder\" or "
                        "\"Drut\" (wire)");
     head.shape = *shape;
-    if (head.shape != SampleShape::SemiInfinite && !number(head.thickness))
+    if (kindTraits(head.shape).size != SampleSize::None && !number(head.thickness))
         return refused("thickness (the line after the shape)", numberRule);
     head.length = scanner.endOfLine();
     return HeadReading{std::move(head), {}};
@@ -180,9 +180,8 @@ std::optional<ProcessProblem> checkProcessValues(const TDane& data, SampleShape 
             return problem(stageField(row, "potential"), carbonRule);
     }
 
-    if (shape != SampleShape::SemiInfinite) {
-        const bool round = shape == SampleShape::Cylinder || shape == SampleShape::Wire;
-        const char* field = round ? "diameter" : "thickness";
+    if (const SampleSize size = kindTraits(shape).size; size != SampleSize::None) {
+        const std::string field(sizeName(size));
         if (!isFilled(thickness))
             return problem(field, filledRule);
         if (!(thickness > 0.0))

@@ -65,47 +65,6 @@ void writeNumber(std::ostream& out, double value) {
 
 } // namespace
 
-std::string_view shapeName(SampleShape shape) {
-    switch (shape) {
-    case SampleShape::SemiInfinite:
-        return semiInfiniteShapeName;
-    case SampleShape::Plate:
-        return plateShapeName;
-    case SampleShape::Foil:
-        return foilShapeName;
-    case SampleShape::Cylinder:
-        return cylinderShapeName;
-    case SampleShape::Wire:
-        return wireShapeName;
-    }
-    return {};
-}
-
-std::optional<SampleShape> shapeFromName(std::string_view name) {
-    for (SampleShape shape :
-         {SampleShape::SemiInfinite, SampleShape::Plate, SampleShape::Foil, SampleShape::Cylinder})
-        if (shapeName(shape) == name)
-            return shape;
-    return std::nullopt;
-}
-
-std::optional<SampleShape> shapeFromLine(std::string_view line) {
-    const std::string text = normalizedLine(line);
-    if (auto shape = shapeFromName(text))
-        return shape;
-    if (text == "Próbka półnieskończona" || text == "Gruba")
-        return SampleShape::SemiInfinite;
-    if (text == "Płyta")
-        return SampleShape::Plate;
-    if (text == "Folia")
-        return SampleShape::Foil;
-    if (text == "Walec")
-        return SampleShape::Cylinder;
-    if (text == wireShapeName)
-        return SampleShape::Wire;
-    return std::nullopt;
-}
-
 std::string normalizedLine(std::string_view line) {
     while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
         line.remove_suffix(1);
@@ -164,7 +123,7 @@ std::string processDataText(const ProcessForm& form, std::string_view shape) {
             out << form.time[row] << ' ' << form.temperature[row] << ' ' << form.potential[row]
                 << "\r\n";
     out << shape << "\r\n";
-    if (shape != semiInfiniteShapeName)
+    if (const auto kind = shapeFromLine(shape); !kind || kindTraits(*kind).size != SampleSize::None)
         writeNumber(out, form.thickness);
     return out.str();
 }

@@ -6,6 +6,8 @@
 // the shape name; for every shape but the semi-infinite sample, the thickness (or diameter) in
 // mm. A run appends its carbon profiles after that head, so every reader stops there.
 
+#include "KindTraits.h"
+
 #include <array>
 #include <cstddef>
 #include <iosfwd>
@@ -18,24 +20,6 @@
 inline constexpr double emptyCell = 2009990.0;
 
 inline constexpr int maxStages = 10;
-
-// The four shapes of the dialog, and the wire, which only the computation knows (its files
-// name it "Drut").
-enum class SampleShape { SemiInfinite, Plate, Foil, Cylinder, Wire };
-
-// The four names passed on the command line and stored in the file.
-inline constexpr std::string_view semiInfiniteShapeName = "Semi-infinitive sample";
-inline constexpr std::string_view plateShapeName = "Plate";
-inline constexpr std::string_view foilShapeName = "Foil";
-inline constexpr std::string_view cylinderShapeName = "Cylinder";
-inline constexpr std::string_view wireShapeName = "Drut";
-
-std::string_view shapeName(SampleShape shape);
-// The English names exactly (case-sensitive), as the command line and the dialog use them.
-std::optional<SampleShape> shapeFromName(std::string_view name);
-// A shape line read from a file: the English names and the Polish ones (UTF-8 or Windows-1250),
-// "Drut" (wire) among them.
-std::optional<SampleShape> shapeFromLine(std::string_view line);
 
 // A line as read from a file: trailing CR and blanks removed; text that is not valid UTF-8 is
 // taken as Windows-1250 and converted.

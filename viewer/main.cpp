@@ -8,6 +8,7 @@
 #include "RestartLoop.h"
 #include "SetNames.h"
 #include "TavApp.h"
+#include "ViewerLink.h"
 #include "WindowSystemStart.h"
 
 #include <QTextStream>
@@ -66,6 +67,11 @@ int main(int argc, char* argv[]) {
     QString startSet = command.setName.isEmpty()
                            ? QString()
                            : QString::fromStdString(commandLineName(command.setName.toStdString()));
+    // One viewer per user and data folder: a set named at start opens in the one that runs.
+    if (!startSet.isEmpty() &&
+        openInRunningViewer(viewerServerName(ProgramPlace::ofRunningProgram().ListFilePath),
+                            startSet))
+        return 0;
     return runWithRestart([&startSet] {
         TTavApp tavrix(ProgramPlace::ofRunningProgram(), std::exchange(startSet, QString()));
         return tavrix.run();

@@ -203,6 +203,10 @@ int runDesignCommand(const std::vector<std::string>& words) {
         std::fprintf(stderr, "tavcalc: %s: refused: %s\n", file.path.c_str(),
                      result.reason.c_str());
         return refusedStatus;
+    case DesignResult::Status::Unreachable:
+        std::fprintf(stderr, "tavcalc: %s: the targets cannot be met: %s\n", file.path.c_str(),
+                     result.reason.c_str());
+        return refusedStatus;
     case DesignResult::Status::Cancelled:
         std::fprintf(stderr, "tavcalc: %s: design cancelled; nothing written\n", file.path.c_str());
         return unusableStatus;
@@ -212,17 +216,16 @@ int runDesignCommand(const std::vector<std::string>& words) {
     }
     std::printf("%s: programme designed in %d trial runs\n", file.path.c_str(), result.trials);
     printProgramme(result);
-    std::printf("achieved: case depth %.3f mm at %g %% C (target %g mm)", result.depth,
-                request.level, request.depth);
+    std::printf("achieved: case depth %.3f mm at %g %% C (target %g mm), surface %.3f %% C",
+                result.depth, request.level, request.depth, result.surface);
     if (surface)
-        std::printf(", surface %.3f %% C (target %g %% C)", result.surface, *surface);
+        std::printf(" (target %g %% C)", *surface);
     std::printf("\n");
     for (const std::string& warning : result.warnings)
         std::fprintf(stderr, "tavcalc: warning: %s\n", warning.c_str());
-    if (!result.depthMet || !result.surfaceMet) {
-        std::fprintf(
-            stderr, "tavcalc: %s: refused: %s: the timer step of %g h is too coarse for it\n",
-            file.path.c_str(), result.depthMet ? "surface target" : "case depth", request.step);
+    if (!result.shortfall.empty()) {
+        std::fprintf(stderr, "tavcalc: %s: the targets cannot be met: %s\n", file.path.c_str(),
+                     result.shortfall.c_str());
         return refusedStatus;
     }
     return written(outputName(options, designedName(file.path)), result.form, request.shape)
@@ -265,8 +268,7 @@ int runFitCommand(const std::vector<std::string>& words) {
                 file.path.c_str(), result.beta, result.trials, result.meanCarbon,
                 result.uniformBeta);
     if (result.nearSaturation)
-        std::printf("  the foil came within 0.02 %% C of the potential: a shorter test would "
-                    "determine the coefficient more sharply\n");
+        std::printf("  %s\n", nearSaturationNote);
     if (options.values.count("-o") == 0)
         return 0;
     test.transferCoefficient = result.beta;

@@ -20,8 +20,6 @@ namespace {
 constexpr double unboundedBeta = 1e-2;
 constexpr double smallestBeta = 1e-9;
 constexpr double defaultBeta = 2e-5;
-// % C: a foil this close to the potential hardly tells one coefficient from another.
-constexpr double nearSaturationGap = 0.02;
 
 // Mean carbon at the end of a uniform section with surface rate k = β / (volume per surface):
 // dC/dt = k·(P(t) − C), exact over each stage with its linear potential.
@@ -39,9 +37,7 @@ double uniformMean(const TDane& data, double k) {
 } // namespace
 
 double uniformTransferCoefficient(const ProcessForm& test, SampleShape shape, double measured) {
-    // Volume per surface, cm: half the thickness of a foil, a quarter of a wire's diameter.
-    const double thicknessCm = test.thickness * 0.1;
-    const double depth = shape == SampleShape::Wire ? thicknessCm / 4 : thicknessCm / 2;
+    const double depth = test.thickness * 0.1 * kindTraits(shape).volumePerSurface; // cm
     const TDane data = processRecord(test);
     double low = std::log(1e-12), high = std::log(1e3);
     for (int i = 0; i < 200; ++i) {
@@ -59,7 +55,7 @@ FoilFitResult fitTransferCoefficient(const ProcessForm& test, SampleShape shape,
         result.reason = std::move(reason);
         return result;
     };
-    if (!kindTraits(shape).thin)
+    if (!kindTraits(shape).foilTest)
         return refuse("sample shape " + std::string(shapeName(shape)) +
                       ": the foil test needs a foil or a wire");
     TDane data = processRecord(test);
@@ -116,7 +112,7 @@ FoilFitResult fitTransferCoefficient(const ProcessForm& test, SampleShape shape,
                                     : std::max(x - factor, std::log(smallestBeta));
         if (next == x) {
             runState.cancelRequested = 0;
-            return refuse(*fx < 0 ? unbounded + " (" + numberText(lastMean) + " % C)"
+            return refuse(*fx < 0 ? unbounded + " (" + carbonText(lastMean) + ")"
                                   : "measured carbon " + numberText(measured) +
                                         " % C: below what any transfer coefficient gives");
         }

@@ -21,6 +21,13 @@ struct FoilFitResult {
     bool nearSaturation = false;
 };
 
+// % C: a foil this close to the potential hardly tells one coefficient from another.
+inline constexpr double nearSaturationGap = 0.02;
+// What a fit with `nearSaturation` tells the user, in the window and on the command line.
+inline constexpr const char* nearSaturationNote =
+    "the foil came within 0.02 % C of the potential: a shorter test would determine the "
+    "coefficient more sharply";
+
 // `test` is the process data of the test as it was run (a foil or a wire; its transfer
 // coefficient is only where the search starts); `measured` the carbon content after it, % C.
 // Cancelling (runState.cancelRequested) stops the fit, and is cleared.

@@ -48,7 +48,12 @@ private:
     }
     double step() const { return request_.step; }
 
-    std::optional<std::string> refusal() const;
+    // What is wrong with the input in itself.
+    std::optional<std::string> inputProblem() const;
+    // Targets that no programme can meet, found without a trial.
+    std::optional<std::string> targetConflict() const;
+    // Which target the rounded programme misses, and why.
+    std::string shortfall(const Evaluation& chosen, const DesignResult& result) const;
     ProcessForm programme(Lengths lengths, int& rows) const;
     std::optional<Evaluation> trial(Lengths lengths);
     // The programme with this boost, and in two stages the diffusion that brings the surface to
@@ -78,7 +83,7 @@ private:
     double diffuseGuess_ = 0; // h, the last diffusion found: where the next search starts
 };
 
-std::optional<std::string> ProgrammeSearch::refusal() const {
+std::optional<std::string> ProgrammeSearch::inputProblem() const {
     const DesignRequest& r = request_;
     const double ck = r.steel.steelCarbon;
     if (auto shape = designRefusesShape(r.shape))
@@ -98,33 +103,21 @@ std::optional<std::string> ProgrammeSearch::refusal() const {
                " % C and the boost potential " + numberText(r.boost) + " % C";
     if (!(r.depth > 0))
         return "case depth " + numberText(r.depth) + " mm: must be greater than 0 mm";
-    if (r.shape != SampleShape::SemiInfinite && r.depth >= r.steel.thickness / 2) {
-        const bool plate = r.shape == SampleShape::Plate;
-        return "case depth " + numberText(r.depth) + " mm: beyond the " +
-               (plate ? "half-thickness " : "radius ") + numberText(r.steel.thickness / 2) +
-               " mm of the " + (plate ? "plate" : "cylinder");
-    }
     if (r.surface) {
-        const double surface = *r.surface;
         const double diffuse = diffusePotential();
-        if (surface >= r.boost)
-            return "surface target " + numberText(surface) +
-                   " % C: at or above the boost potential " + numberText(r.boost) +
-                   " % C, so no diffusion could bring the surface down to it";
         if (!(diffuse >= 0 && diffuse <= maxCarbon))
             return "diffuse potential " + numberText(diffuse) + " % C: must be from 0 to 4.3 % C";
-        if (surface < diffuse)
-            return "surface target " + numberText(surface) + " % C: below the diffuse potential " +
-                   numberText(diffuse) + " % C, which the surface never falls under";
-        if (surface <= r.level)
-            return "surface target " + numberText(surface) +
-                   " % C: not above the case depth level " + numberText(r.level) +
-                   " % C, so the case would vanish";
     }
     if (r.hardening) {
         if (!(r.hardening->celsius >= minTemperatureC && r.hardening->celsius <= maxTemperatureC))
             return "hardening temperature " + numberText(r.hardening->celsius) +
                    " °C: must be from 700 to 1200 °C";
+        // The stage cools the part from the carburizing temperature to the quench; above it the
+        // programme would heat instead.
+        if (r.hardening->celsius > r.celsius)
+            return "hardening temperature " + numberText(r.hardening->celsius) +
+                   " °C: above the carburizing temperature " + numberText(r.celsius) +
+                   " °C, from which the part is cooled for hardening";
         if (!(r.hardening->hours > 0))
             return "hardening time " + numberText(r.hardening->hours) +
                    " h: must be greater than 0";
@@ -134,6 +127,33 @@ std::optional<std::string> ProgrammeSearch::refusal() const {
     if (auto problem =
             checkProcessValues(processRecord(provisional), r.shape, provisional.thickness))
         return problem->field + " " + problem->rule;
+    return std::nullopt;
+}
+
+std::optional<std::string> ProgrammeSearch::targetConflict() const {
+    const DesignRequest& r = request_;
+    if (const KindTraits& kind = kindTraits(r.shape);
+        kind.size != SampleSize::None && r.depth >= r.steel.thickness / 2) {
+        const bool round = kind.size == SampleSize::Diameter;
+        return "case depth " + numberText(r.depth) + " mm: beyond the " +
+               (round ? "radius " : "half-thickness ") + numberText(r.steel.thickness / 2) +
+               " mm of the " + std::string(kind.englishName);
+    }
+    if (r.surface) {
+        const double surface = *r.surface;
+        const double diffuse = diffusePotential();
+        if (surface >= r.boost)
+            return "surface target " + numberText(surface) +
+                   " % C: at or above the boost potential " + numberText(r.boost) +
+                   " % C, so no diffusion could bring the surface down to it";
+        if (surface < diffuse)
+            return "surface target " + numberText(surface) + " % C: below the diffuse potential " +
+                   numberText(diffuse) + " % C, which the surface never falls under";
+        if (surface <= r.level)
+            return "surface target " + numberText(surface) +
+                   " % C: not above the case depth level " + numberText(r.level) +
+                   " % C, so the case would vanish";
+    }
     return std::nullopt;
 }
 
@@ -218,11 +238,23 @@ std::optional<Evaluation> ProgrammeSearch::diffusionAfter(double boostHours) {
         double below = guess, excess = *atGuess;
         for (;;) {
             if (boostHours + below >= maxCarburizingHours) {
-                stop(DesignResult::Status::Refused,
-                     "surface target " + numberText(*request_.surface) +
-                         " % C: not reached within " + numberText(maxCarburizingHours) +
-                         " h of carburizing (" + numberText(tried.back().surface()) +
-                         " % C at the end)");
+                const Evaluation& longest = tried.back();
+                // After the shortest boost, the diffusion alone is too slow for the surface;
+                // after a longer one, the depth search asked for more boost than the time left
+                // lets the surface come down from.
+                stop(DesignResult::Status::Unreachable,
+                     boostHours <= step()
+                         ? "surface target " + numberText(*request_.surface) +
+                               " % C: not reached within " + numberText(maxCarburizingHours) +
+                               " h of carburizing, even after the shortest boost (" +
+                               carbonText(longest.surface()) + " at the end)"
+                         : "case depth " + numberText(request_.depth) + " mm: not reached within " +
+                               numberText(maxCarburizingHours) +
+                               " h of carburizing together with the surface target " +
+                               numberText(*request_.surface) + " % C (a boost of " +
+                               hoursText(boostHours) + " gives " + millimetres(longest.depth()) +
+                               " but leaves the surface at " + carbonText(longest.surface()) +
+                               " after " + numberText(maxCarburizingHours) + " h)");
                 return std::nullopt;
             }
             const double next = std::min(below * 3, maxCarburizingHours - boostHours);
@@ -260,11 +292,11 @@ std::optional<double> ProgrammeSearch::boostLength() {
     if (!atShortest)
         return std::nullopt;
     if (atShortest->depth() >= target) {
-        stop(DesignResult::Status::Refused,
+        stop(DesignResult::Status::Unreachable,
              "case depth " + numberText(target) + " mm: " +
                  (request_.hardening ? "the hardening stage alone already gives "
                                      : "one timer step of boost already gives ") +
-                 numberText(atShortest->depth()) + " mm");
+                 millimetres(atShortest->depth()));
         return std::nullopt;
     }
     // Depth grows about as the root of time: each guess scales the last by that law.
@@ -286,10 +318,10 @@ std::optional<double> ProgrammeSearch::boostLength() {
         }
         if (next >= maxCarburizingHours ||
             atNext->lengths.boost + atNext->lengths.diffuse >= maxCarburizingHours) {
-            stop(DesignResult::Status::Refused,
+            stop(DesignResult::Status::Unreachable,
                  "case depth " + numberText(target) + " mm: not reached within " +
                      numberText(maxCarburizingHours) + " h of carburizing (" +
-                     numberText(atNext->depth()) + " mm at the end)");
+                     millimetres(atNext->depth()) + " at the end)");
             return std::nullopt;
         }
         below = next, belowDepth = atNext->depth();
@@ -362,11 +394,41 @@ std::optional<Evaluation> ProgrammeSearch::roundedDiffusion(double boostHours,
     return evaluation;
 }
 
+std::string ProgrammeSearch::shortfall(const Evaluation& chosen, const DesignResult& result) const {
+    if (!result.depthMet)
+        return "case depth " + numberText(request_.depth) + " mm: the timer step of " +
+               numberText(step()) + " h is too coarse for it (the nearest programme gives " +
+               millimetres(result.depth) + ")";
+    if (result.surfaceMet)
+        return {};
+    const std::string target = "surface target " + numberText(*request_.surface) + " % C: ";
+    // With one timer step of diffusion the surface is as high as the depth's boost lets it be.
+    const bool shortestDiffusion = chosen.lengths.diffuse <= step() * (1 + 1e-9);
+    if (shortestDiffusion && result.surface < *request_.surface) {
+        if (request_.hardening)
+            return target + "with the hardening stage (" + numberText(request_.hardening->hours) +
+                   " h down to " + numberText(request_.hardening->celsius) + " °C at " +
+                   numberText(diffusePotential()) + " % C) the surface ends at " +
+                   carbonText(result.surface) + ", even after the shortest diffusion of " +
+                   numberText(step()) + " h";
+        return target + "the boost of " + hoursText(chosen.lengths.boost) + " that gives the " +
+               "case depth lifts the surface only to " + carbonText(result.surface);
+    }
+    return target + "the timer step of " + numberText(step()) +
+           " h is too coarse for it (the nearest programme gives " + carbonText(result.surface) +
+           ")";
+}
+
 DesignResult ProgrammeSearch::run() {
     DesignResult result;
-    if (auto refused = refusal()) {
+    if (auto problem = inputProblem()) {
         result.status = DesignResult::Status::Refused;
-        result.reason = *refused;
+        result.reason = *problem;
+        return result;
+    }
+    if (auto conflict = targetConflict()) {
+        result.status = DesignResult::Status::Unreachable;
+        result.reason = *conflict;
         return result;
     }
     std::optional<Evaluation> chosen;
@@ -374,7 +436,7 @@ DesignResult ProgrammeSearch::run() {
         chosen = rounded(*boost);
     result.trials = trials_;
     if (chosen && chosen->lengths.boost + chosen->lengths.diffuse > maxCarburizingHours + 1e-9)
-        stop(DesignResult::Status::Refused,
+        stop(DesignResult::Status::Unreachable,
              "case depth " + numberText(request_.depth) + " mm: not reached within " +
                  numberText(maxCarburizingHours) + " h of carburizing");
     if (stopped_ || !chosen) {
@@ -392,6 +454,7 @@ DesignResult ProgrammeSearch::run() {
         (approaching() ? result.surface <= *request_.surface + surfaceTolerance &&
                              result.surface >= *request_.surface - surfaceTolerance
                        : std::fabs(result.surface - *request_.surface) <= surfaceTolerance);
+    result.shortfall = shortfall(*chosen, result);
     result.warnings =
         saturationWarnings(processRecord(result.form), chosen->result.outcome.surfaceAtRows);
     progress_.setProgress(100);
@@ -401,7 +464,7 @@ DesignResult ProgrammeSearch::run() {
 } // namespace
 
 std::optional<std::string> designRefusesShape(SampleShape shape) {
-    if (kindTraits(shape).thin)
+    if (!kindTraits(shape).design)
         return std::string("sample shape ") + std::string(shapeName(shape)) +
                ": design is for thick shapes (a semi-infinite sample, a plate or a cylinder); "
                "a foil or wire takes up carbon through its whole section";

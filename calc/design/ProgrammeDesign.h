@@ -43,15 +43,19 @@ inline constexpr double surfaceTolerance = 0.01;     // % C
 inline constexpr double maxCarburizingHours = 100.0; // boost and diffusion together
 
 struct DesignResult {
-    enum class Status { Designed, Refused, Cancelled, Failed };
+    // Refused: the input is wrong in itself (a value out of its range, a shape the design does
+    // not serve); Unreachable: the targets are sound values but no programme meets them.
+    enum class Status { Designed, Refused, Unreachable, Cancelled, Failed };
     Status status = Status::Designed;
-    std::string reason; // Refused or Failed: the target (or value) and why, for the user
+    // Refused, Unreachable or Failed: the value or target and why, for the user
+    std::string reason;
     ProcessForm form;   // Designed: the steel with the programme in its stage rows
     int rows = 0;       // stage rows of the programme
     double depth = 0;   // mm, achieved case depth at the level
     double surface = 0; // % C, achieved surface carbon at the end
     bool depthMet = false;
     bool surfaceMet = false;           // also true when there is no surface target
+    std::string shortfall;             // Designed: which target is missed and why, else empty
     int trials = 0;                    // trial runs the design needed
     std::vector<std::string> warnings; // saturation of austenite
 };

@@ -18,9 +18,27 @@ private:
     RunObserver& outer_;
 };
 
-// A value as a message names it: the shortest general form ("0.8", "2e-05").
+// A value as a message names it: the shortest general form ("0.8", "2e-05"). For what the user
+// gave, so that it reads as typed.
 inline std::string numberText(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%g", value);
     return text;
+}
+
+// A computed value as a message names it, with a fixed number of decimals: three for a depth in
+// mm or a carbon content in % C (the design's tolerances are of that order), two for hours.
+inline std::string decimalText(double value, int decimals) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+inline std::string millimetres(double value) {
+    return decimalText(value, 3) + " mm";
+}
+inline std::string carbonText(double value) {
+    return decimalText(value, 3) + " % C";
+}
+inline std::string hoursText(double value) {
+    return decimalText(value, 2) + " h";
 }

@@ -71,7 +71,8 @@ void Parametry::read(std::istream& in) {
     std::getline(in, shapeLine);
     rodzProb = kindName(shapeLine);
     grub = 10.0;
-    if (rodzProb != "Gruba")
+    if (const std::optional<SampleShape> shape = shapeFromLine(shapeLine);
+        !shape || kindTraits(*shape).size != SampleSize::None)
         in >> grub;
     grub = grub * 1000 * 0.5;
 
@@ -86,24 +87,21 @@ void Parametry::read(std::istream& in) {
 
 void sizeGrid(Parametry& p, SampleShape kind) {
     p.h1 = firstCellWidth(p.czas, p.temperatura);
-    switch (kind) {
-    case SampleShape::SemiInfinite:
-        break;
-    case SampleShape::Plate:
-    case SampleShape::Cylinder:
+    const KindTraits& traits = kindTraits(kind);
+    if (traits.size == SampleSize::None)
+        return;
+    if (!traits.thin) {
         p.N = centreNode(p.grub, p.h1, p.q, p.n);
         p.h1 = refittedCellWidth(p.grub, p.N, p.q);
-        break;
-    case SampleShape::Foil:
-    case SampleShape::Wire:
-        p.h1Limit = p.h1;
+        return;
+    }
+    // A thin sample is gridded whole from the first step.
+    p.h1Limit = p.h1;
+    p.h1 = refittedCellWidth(p.grub, p.N, p.q);
+    if (p.h1 > p.h1Limit) {
+        p.h1 = p.h1Limit;
+        p.N = centreNode(p.grub, p.h1, p.q, p.n);
         p.h1 = refittedCellWidth(p.grub, p.N, p.q);
-        if (p.h1 > p.h1Limit) {
-            p.h1 = p.h1Limit;
-            p.N = centreNode(p.grub, p.h1, p.q, p.n);
-            p.h1 = refittedCellWidth(p.grub, p.N, p.q);
-            p.n = p.N;
-        }
-        break;
+        p.n = p.N;
     }
 }

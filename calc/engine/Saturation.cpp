@@ -39,13 +39,15 @@ double saturationCarbon(double celsius, const std::array<double, 5>& alloy) {
     return plainSaturation(celsius) / alloyFactor(alloy);
 }
 
-std::vector<std::string> saturationWarnings(const TDane& data,
-                                            const std::vector<double>& surfaceAtRows) {
+namespace {
+
+std::vector<std::string> warnings(const TDane& data, const std::vector<double>& surfaceAtRows,
+                                  bool ofPotentials) {
     std::vector<std::string> warnings;
     for (std::size_t row = 0; row < data.times.size(); ++row) {
         const double celsius = data.temperatures[row];
         const double limit = saturationCarbon(celsius, data.alloy);
-        if (data.potentials[row] > limit)
+        if (ofPotentials && data.potentials[row] > limit)
             warnings.push_back(excess(row, "potential", data.potentials[row], limit, celsius) +
                                "soot and carbides are to be expected");
         if (row < surfaceAtRows.size() && surfaceAtRows[row] > limit)
@@ -54,4 +56,16 @@ std::vector<std::string> saturationWarnings(const TDane& data,
                 "the case will hold carbides");
     }
     return warnings;
+}
+
+} // namespace
+
+std::vector<std::string> saturationWarnings(const TDane& data,
+                                            const std::vector<double>& surfaceAtRows) {
+    return warnings(data, surfaceAtRows, true);
+}
+
+std::vector<std::string> surfaceSaturationWarnings(const TDane& data,
+                                                   const std::vector<double>& surfaceAtRows) {
+    return warnings(data, surfaceAtRows, false);
 }

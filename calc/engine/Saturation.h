@@ -18,3 +18,7 @@ double saturationCarbon(double celsius, const std::array<double, 5>& alloy);
 // or shorter) exceeds it.
 std::vector<std::string> saturationWarnings(const TDane& data,
                                             const std::vector<double>& surfaceAtRows);
+
+// Only the warnings of the computed surface: what a run adds to what its programme showed.
+std::vector<std::string> surfaceSaturationWarnings(const TDane& data,
+                                                   const std::vector<double>& surfaceAtRows);

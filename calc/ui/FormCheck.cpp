@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr double maxFoilThickness = 0.07; // mm
-
 bool isFilled(double cell) {
     return cell != emptyCell;
 }
@@ -85,10 +83,11 @@ QList<MessageRecord> checkForm(const ProcessForm& form, SampleShape shape,
             QStringLiteral("Output file must have ending 'tav' for instance: \n   1)   "
                            "stal20.tav \n   2)   c:\\tavrix\\20HMN.tav"),
             QStringLiteral("Error!"), MessageIcon::None});
-    if (shape != SampleShape::SemiInfinite && !isFilled(form.thickness))
+    const KindTraits& kind = kindTraits(shape);
+    if (kind.size != SampleSize::None && !isFilled(form.thickness))
         messages.append(checkData(
             QStringLiteral("You must enter radius for cylinder and thickness for plate or foil")));
-    if (shape == SampleShape::Foil && isFilled(form.thickness) && form.thickness > maxFoilThickness)
+    if (kind.largestSize && isFilled(form.thickness) && form.thickness > *kind.largestSize)
         messages.append(checkData(QStringLiteral(" Thickess for foil must be less then 0.07 mm")));
     if (inUse.contains(completeName(outputName)))
         messages.append(checkData(QStringLiteral("Filename is already in use")));

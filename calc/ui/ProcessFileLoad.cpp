@@ -10,16 +10,39 @@
 
 namespace {
 
-// The next value as its box shows it. White space is skipped first, so that the line end after
-// the last value does not count as one more (empty) value.
-std::string nextValue(std::istream& in) {
-    in >> std::ws;
-    if (in.eof())
+// Reads the values one by one. A value the file holds but not as a number stops the reading:
+// the file is refused, so that the boxes keep what they had, where showing 0 for it would pass
+// for data.
+class ValueReader {
+public:
+    explicit ValueReader(std::istream& in) : in_(in) {}
+
+    // The next value as its box shows it; empty when the file has ended or reading has stopped.
+    // White space is skipped first, so that the line end after the last value does not count as
+    // one more (empty) value.
+    std::string next(const std::string& field) {
+        in_ >> std::ws;
+        if (stopped() || in_.eof())
+            return {};
+        double value = 0;
+        if (in_ >> value)
+            return loadedText(value);
+        in_.clear();
+        std::getline(in_, unreadable_);
+        unreadable_ = normalizedLine(unreadable_);
+        problem_ = "In the file, " + field + " is \"" + unreadable_ + "\", which is not a number";
         return {};
-    double value = 0;
-    in >> value;
-    return loadedText(value);
-}
+    }
+    bool stopped() const { return !problem_.empty(); }
+    const std::string& problem() const { return problem_; }
+    // The rest of the line that stopped the reading.
+    const std::string& unreadable() const { return unreadable_; }
+
+private:
+    std::istream& in_;
+    std::string problem_;
+    std::string unreadable_;
+};
 
 std::string countText(double count) {
     std::ostringstream text;
@@ -31,7 +54,7 @@ std::string countText(double count) {
 ProcessFileLoad refused(std::string problem) {
     ProcessFileLoad load;
     load.result = ProcessFileLoad::Result::Refused;
-    load.problem = std::move(problem);
+    load.problem = std::move(problem) + ".\nNothing was loaded.";
     return load;
 }
 
@@ -41,6 +64,57 @@ std::string shapeLine(std::istream& in) {
     std::string line;
     std::getline(in, line);
     return normalizedLine(line);
+}
+
+ProcessFileLoad loadedBoxes(std::istream& in, std::string_view shape) {
+    ProcessFileLoad load;
+    LoadedBoxes& boxes = load.boxes;
+    const std::pair<std::string*, const char*> head[] = {
+        {&boxes.steelCarbon, "the steel's carbon content"},
+        {&boxes.transferCoefficient, "the transfer coefficient"},
+        {&boxes.cr, "the Cr content"},
+        {&boxes.mo, "the Mo content"},
+        {&boxes.mn, "the Mn content"},
+        {&boxes.si, "the Si content"},
+        {&boxes.ni, "the Ni content"}};
+    ValueReader values(in);
+    for (const auto& [box, field] : head)
+        *box = values.next(field);
+
+    // The count is read as a number, like every other value: a count of 2.5 asks for 3 rows.
+    const std::string countBox = values.next("the number of process stages");
+    const double count = countBox.empty() ? 0 : boxNumber(countBox);
+    if (values.stopped())
+        return refused(values.problem());
+    if (count > maxStages)
+        return refused("The file lists " + countText(count) +
+                       " process stages; the table holds at most 10");
+    for (int row = 0; row < maxStages && count > row; ++row) {
+        LoadedBoxes::Row& cells = boxes.rows[static_cast<std::size_t>(row)];
+        const std::string stage = " of stage " + std::to_string(row + 1);
+        const std::pair<std::string*, const char*> fields[] = {
+            {&cells.time, "the time"},
+            {&cells.temperature, "the temperature"},
+            {&cells.potential, "the potential"}};
+        for (const auto& [cell, field] : fields) {
+            *cell = values.next(field + stage);
+            // The shape line where a row should begin: the rows have ended.
+            const bool rowsEnded = values.stopped() && cell == &cells.time &&
+                                   shapeFromLine(values.unreadable()).has_value();
+            if (values.stopped() && !rowsEnded)
+                return refused(values.problem());
+            if (cell->empty())
+                return refused("The file lists " + countText(count) +
+                               " process stages but holds only " + std::to_string(row));
+        }
+    }
+
+    boxes.shapeMatches = shapeLine(in) == shape;
+    const std::optional<SampleShape> kind = shapeFromLine(shape);
+    const SampleSize size = kind ? kindTraits(*kind).size : SampleSize::Thickness;
+    if (boxes.shapeMatches && size != SampleSize::None)
+        boxes.thickness = values.next("the " + std::string(sizeName(size)));
+    return values.stopped() ? refused(values.problem()) : load;
 }
 
 } // namespace
@@ -59,34 +133,5 @@ ProcessFileLoad loadProcessFile(const std::string& path, std::string_view shape)
 ProcessFileLoad loadProcessText(std::string_view text, std::string_view shape) {
     std::istringstream in{std::string(text)};
     in.imbue(std::locale::classic());
-
-    ProcessFileLoad load;
-    LoadedBoxes& boxes = load.boxes;
-    for (std::string* box : {&boxes.steelCarbon, &boxes.transferCoefficient, &boxes.cr, &boxes.mo,
-                             &boxes.mn, &boxes.si, &boxes.ni})
-        *box = nextValue(in);
-
-    // The count is read as a number, like every other value: a count of 2.5 asks for 3 rows.
-    double count = 0;
-    in >> std::ws;
-    if (!in.eof())
-        in >> count;
-    if (count > maxStages)
-        return refused("The file lists " + countText(count) +
-                       " process stages; the table holds at most 10.\nNothing was loaded.");
-    for (int row = 0; row < maxStages && count > row; ++row) {
-        LoadedBoxes::Row& cells = boxes.rows[static_cast<std::size_t>(row)];
-        for (std::string* cell : {&cells.time, &cells.temperature, &cells.potential}) {
-            *cell = nextValue(in);
-            if (cell->empty() || in.fail())
-                return refused("The file lists " + countText(count) +
-                               " process stages but holds only " + std::to_string(row) +
-                               ".\nNothing was loaded.");
-        }
-    }
-
-    boxes.shapeMatches = shapeLine(in) == shape;
-    if (boxes.shapeMatches && shape != semiInfiniteShapeName)
-        boxes.thickness = nextValue(in);
-    return load;
+    return loadedBoxes(in, shape);
 }

@@ -3,10 +3,9 @@
 //
 // The file is read as the formatted stream of numbers it was written as. Every value found is
 // shown so that it reads back the same (six decimals wherever they are exact); a box whose value
-// lies beyond the end of the file stays empty; a value that is not a number shows 0 and leaves the
-// stream failed, so every value after it shows 0 too. A file whose stage count the table cannot
-// hold, or whose rows are fewer than its count, is refused as a whole so that the boxes keep what
-// they had.
+// lies beyond the end of the file stays empty. A file with a value that is not a number, a stage
+// count the table cannot hold, or fewer rows than its count is refused as a whole, naming what
+// is wrong, so that the boxes keep what they had.
 
 #include "ProcessData.h"
 

@@ -9,7 +9,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -17,13 +20,16 @@ QString shown(double value) {
     return QString::number(value, 'g', 6);
 }
 
-QString startText(double value, double fallback) {
-    return shown(value == emptyCell ? fallback : value);
+// The value a box filled with its shown text reads: what "Wstaw" writes is what the user saw.
+double asShown(double value) {
+    return shown(value).toDouble();
 }
 
-MessageIcon iconFor(DesignResult::Status status) {
-    return status == DesignResult::Status::Failed ? MessageIcon::Stop : MessageIcon::Exclamation;
-}
+// Lines the programme area holds: the heading, five stage rows, a blank line, depth, surface and
+// the trial count.
+constexpr int programmeLines = 10;
+// Lines of warnings shown before they scroll: one per stage row at most is usual.
+constexpr int warningLines = 4;
 
 } // namespace
 
@@ -31,9 +37,8 @@ TDesignDialog::TDesignDialog(const ProcessForm& form, SampleShape shape, QWidget
     : TTrialDialog(parent), form_(form), shape_(shape) {
     setObjectName(QStringLiteral("designDialog"));
     setWindowTitle(QStringLiteral("Projekt procesu"));
-    temperature_ =
-        numberBox(QStringLiteral("designTemperature"), startText(form.temperature[0], 920));
-    boost_ = numberBox(QStringLiteral("designBoost"), startText(form.potential[0], 1.15));
+    temperature_ = numberBox(QStringLiteral("designTemperature"), shown(920));
+    boost_ = numberBox(QStringLiteral("designBoost"), shown(1.15));
     depth_ = numberBox(QStringLiteral("designDepth"));
     level_ = numberBox(QStringLiteral("designLevel"), QStringLiteral("0.35"));
     surfaceWanted_ = new QCheckBox(QStringLiteral("Węgiel na powierzchni, %:"), this);
@@ -56,6 +61,12 @@ TDesignDialog::TDesignDialog(const ProcessForm& form, SampleShape shape, QWidget
                 box->setEnabled(on);
         });
     }
+    // Wide enough for the placeholder, and every box as wide, so that they line up.
+    const int boxWidth =
+        std::max(diffuse_->width(),
+                 diffuse_->fontMetrics().horizontalAdvance(diffuse_->placeholderText()) + 16);
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        box->setFixedWidth(boxWidth);
 
     auto* targets = new QFormLayout;
     targets->addRow(QStringLiteral("Temperatura nawęglania, C:"), temperature_);
@@ -67,16 +78,6 @@ TDesignDialog::TDesignDialog(const ProcessForm& form, SampleShape shape, QWidget
     targets->addRow(hardeningWanted_, hardening_);
     targets->addRow(QStringLiteral("Czas podchładzania, h:"), hardeningTime_);
     targets->addRow(QStringLiteral("Krok zegara pieca, h:"), step_);
-
-    programme_ = new QLabel(this);
-    programme_->setObjectName(QStringLiteral("designProgramme"));
-    programme_->setTextFormat(Qt::PlainText);
-    programme_->setFont(QFont(QStringLiteral("monospace")));
-    programme_->setMinimumWidth(300);
-    programme_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    warnings_ = new QLabel(this);
-    warnings_->setObjectName(QStringLiteral("designWarnings"));
-    warnings_->setWordWrap(true);
 
     auto* compute = new QPushButton(QStringLiteral("Oblicz"), this);
     compute->setObjectName(QStringLiteral("designCompute"));
@@ -93,19 +94,66 @@ TDesignDialog::TDesignDialog(const ProcessForm& form, SampleShape shape, QWidget
     auto* columns = new QHBoxLayout;
     columns->addLayout(targets);
     columns->addSpacing(12);
-    auto* right = new QVBoxLayout;
-    right->addWidget(programme_, 1);
-    right->addWidget(warnings_);
-    columns->addLayout(right, 1);
+    columns->addLayout(resultArea(), 1);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(helpButton(QStringLiteral("design")));
     buttons->addStretch();
     buttons->addWidget(compute);
     buttons->addWidget(insert_);
     buttons->addWidget(close);
     auto* page = new QVBoxLayout(this);
+    page->setSizeConstraint(QLayout::SetMinimumSize);
     page->addLayout(columns);
     page->addLayout(gaugeRow());
     page->addLayout(buttons);
+
+    keepEntries();
+    // The form's first stage row, where it is filled, is the programme the user starts from.
+    if (form.temperature[0] != emptyCell)
+        temperature_->setText(shown(form.temperature[0]));
+    if (form.potential[0] != emptyCell)
+        boost_->setText(shown(form.potential[0]));
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        connect(box, &QLineEdit::textChanged, this, &TDesignDialog::markStale);
+    for (QCheckBox* box : {surfaceWanted_, hardeningWanted_})
+        connect(box, &QCheckBox::toggled, this, &TDesignDialog::markStale);
+}
+
+QLayout* TDesignDialog::resultArea() {
+    programme_ = new QLabel(this);
+    programme_->setObjectName(QStringLiteral("designProgramme"));
+    programme_->setTextFormat(Qt::PlainText);
+    programme_->setFont(QFont(QStringLiteral("monospace")));
+    programme_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    const QFontMetrics metrics = programme_->fontMetrics();
+    // The widest line is the surface line with its target.
+    programme_->setMinimumSize(
+        metrics.horizontalAdvance(QStringLiteral("Węgiel na powierzchni:  0.800 %  (cel 0.8 %)")) +
+            8,
+        metrics.lineSpacing() * programmeLines);
+
+    warnings_ = new QLabel(this);
+    warnings_->setObjectName(QStringLiteral("designWarnings"));
+    warnings_->setWordWrap(true);
+    warnings_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    warningArea_ = new QScrollArea(this);
+    warningArea_->setObjectName(QStringLiteral("designWarningArea"));
+    warningArea_->setWidget(warnings_);
+    warningArea_->setWidgetResizable(true);
+    warningArea_->setFrameShape(QFrame::NoFrame);
+    warningArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    warningArea_->setFixedHeight(warnings_->fontMetrics().lineSpacing() * warningLines + 4);
+
+    auto* area = new QVBoxLayout;
+    area->addWidget(programme_, 1);
+    area->addWidget(warningArea_);
+    return area;
+}
+
+void TDesignDialog::markStale() {
+    programme_->setEnabled(false);
+    warnings_->setEnabled(false);
+    insert_->setEnabled(false);
 }
 
 std::optional<DesignRequest> TDesignDialog::request() {
@@ -158,6 +206,7 @@ void TDesignDialog::design() {
     programme_->clear();
     warnings_->clear();
     runSearch([&](RunObserver& observer) { result_ = designProgramme(*wanted, observer); });
+    const QString reason = QString::fromStdString(result_.reason);
     switch (result_.status) {
     case DesignResult::Status::Designed:
         showResult(*wanted);
@@ -165,42 +214,49 @@ void TDesignDialog::design() {
     case DesignResult::Status::Cancelled:
         return;
     case DesignResult::Status::Refused:
+        showMessage(this, QStringLiteral("Wrong input: %1").arg(reason),
+                    QStringLiteral("Check data!"), MessageIcon::Exclamation);
+        return;
+    case DesignResult::Status::Unreachable:
+        showMessage(this, QStringLiteral("The targets cannot be met: %1").arg(reason),
+                    QStringLiteral("Check data!"), MessageIcon::Exclamation);
+        return;
     case DesignResult::Status::Failed:
-        showMessage(this,
-                    QStringLiteral("The targets cannot be met: %1")
-                        .arg(QString::fromStdString(result_.reason)),
-                    result_.status == DesignResult::Status::Failed ? QStringLiteral("Error!")
-                                                                   : QStringLiteral("Check data!"),
-                    iconFor(result_.status));
+        showMessage(this, reason, QStringLiteral("Error!"), MessageIcon::Stop);
         return;
     }
 }
 
 void TDesignDialog::showResult(const DesignRequest& wanted) {
+    ProcessForm& programme = result_.form;
     QString text = QStringLiteral("    Czas, h  Temp., C  Potencjał, %\n");
-    for (std::size_t row = 0; row < static_cast<std::size_t>(result_.rows); ++row)
+    for (std::size_t row = 0; row < static_cast<std::size_t>(result_.rows); ++row) {
+        for (double* value :
+             {&programme.time[row], &programme.temperature[row], &programme.potential[row]})
+            *value = asShown(*value);
         text += QStringLiteral("%1. %2 %3 %4\n")
                     .arg(row + 1, 2)
-                    .arg(shown(result_.form.time[row]), 7)
-                    .arg(shown(result_.form.temperature[row]), 9)
-                    .arg(shown(result_.form.potential[row]), 13);
+                    .arg(shown(programme.time[row]), 7)
+                    .arg(shown(programme.temperature[row]), 9)
+                    .arg(shown(programme.potential[row]), 13);
+    }
     text += QStringLiteral("\nGrubość warstwy:  %1 mm  (cel %2 mm)\n")
                 .arg(QString::number(result_.depth, 'f', 3), shown(wanted.depth));
+    text += QStringLiteral("Węgiel na powierzchni:  %1 %").arg(result_.surface, 0, 'f', 3);
     if (wanted.surface)
-        text += QStringLiteral("Węgiel na powierzchni:  %1 %  (cel %2 %)\n")
-                    .arg(QString::number(result_.surface, 'f', 3), shown(*wanted.surface));
-    text += QStringLiteral("Obliczeń próbnych: %1").arg(result_.trials);
+        text += QStringLiteral("  (cel %1 %)").arg(shown(*wanted.surface));
+    text += QStringLiteral("\nObliczeń próbnych: %1").arg(result_.trials);
     programme_->setText(text);
+    programme_->setEnabled(true);
     QStringList warnings;
     for (const std::string& warning : result_.warnings)
         warnings.append(QStringLiteral("Warning: %1.").arg(QString::fromStdString(warning)));
     warnings_->setText(warnings.join(QLatin1Char('\n')));
-    if (!result_.depthMet || !result_.surfaceMet) {
+    warnings_->setEnabled(true);
+    if (!result_.shortfall.empty()) {
         showMessage(this,
-                    QStringLiteral("The timer step of %1 h is too coarse for the %2 target: "
-                                   "choose a finer step.")
-                        .arg(shown(wanted.step), result_.depthMet ? QStringLiteral("surface carbon")
-                                                                  : QStringLiteral("case depth")),
+                    QStringLiteral("The targets cannot be met: %1")
+                        .arg(QString::fromStdString(result_.shortfall)),
                     QStringLiteral("Check data!"), MessageIcon::Exclamation);
         return;
     }

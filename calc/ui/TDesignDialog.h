@@ -2,7 +2,8 @@
 // "Projekt procesu": the furnace programme for a case the user asks for, on the steel, alloy,
 // transfer coefficient and size of the form. "Oblicz" runs the design with a gauge and Cancel
 // and shows the programme with what it achieves beside the targets; "Wstaw" ends the dialog
-// with the programme ready for the form's stage rows.
+// with the programme, as shown, ready for the form's stage rows. A result whose inputs have
+// changed since is greyed and cannot be inserted until "Oblicz" runs again.
 
 #include "ProcessData.h"
 #include "ProgrammeDesign.h"
@@ -11,6 +12,7 @@
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 
 class TDesignDialog : public TTrialDialog {
     Q_OBJECT
@@ -19,13 +21,17 @@ public:
     // temperature and boost potential to start with.
     TDesignDialog(const ProcessForm& form, SampleShape shape, QWidget* parent);
 
-    // After "Wstaw": the form with the designed programme in its stage rows.
+    // After "Wstaw": the form with the designed programme in its stage rows, each value as the
+    // dialog showed it.
     const DesignResult& result() const { return result_; }
 
 private:
     void design(); // "Oblicz"
     std::optional<DesignRequest> request();
     void showResult(const DesignRequest& request);
+    // An input changed: the result shown no longer answers the boxes.
+    void markStale();
+    QLayout* resultArea();
 
     ProcessForm form_;
     SampleShape shape_;
@@ -42,6 +48,7 @@ private:
     QLineEdit* step_;
     QLabel* programme_;
     QLabel* warnings_;
+    QScrollArea* warningArea_;
     QPushButton* insert_;
     DesignResult result_;
 };

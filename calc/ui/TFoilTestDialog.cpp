@@ -26,6 +26,7 @@ TFoilTestDialog::TFoilTestDialog(const ProcessForm& test, SampleShape shape, QWi
     connect(compute, &QPushButton::clicked, this, &TFoilTestDialog::fit);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(helpButton(QStringLiteral("foil")));
     buttons->addStretch();
     buttons->addWidget(compute);
     buttons->addWidget(close);
@@ -35,6 +36,7 @@ TFoilTestDialog::TFoilTestDialog(const ProcessForm& test, SampleShape shape, QWi
     page->addLayout(fields);
     page->addLayout(gaugeRow());
     page->addLayout(buttons);
+    keepEntries();
 }
 
 void TFoilTestDialog::fit() {

@@ -14,9 +14,9 @@ constexpr int refusedStart = 2;
 
 QString quotedShapeNames() {
     QStringList names;
-    for (SampleShape shape :
-         {SampleShape::SemiInfinite, SampleShape::Plate, SampleShape::Foil, SampleShape::Cylinder})
-        names.append(u'"' + shapeText(shape) + u'"');
+    for (const KindTraits& kind : allKinds)
+        if (kind.offered)
+            names.append(u'"' + shapeText(kind.shape) + u'"');
     return names.join(QStringLiteral("\n   "));
 }
 

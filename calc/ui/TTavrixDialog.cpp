@@ -4,6 +4,7 @@
 #include "CharacterFilter.h"
 #include "FileTable.h"
 #include "FormCheck.h"
+#include "HelpPages.h"
 #include "MessageBox.h"
 #include "ProcessFileLoad.h"
 #include "Saturation.h"
@@ -97,7 +98,8 @@ TTavrixDialog::TTavrixDialog(SampleShape shape, QWidget* parent) : QDialog(paren
     centred->setColumnStretch(0, 1);
     centred->setColumnStretch(2, 1);
 
-    const bool hasSize = shape != SampleShape::SemiInfinite;
+    const KindTraits& kind = kindTraits(shape);
+    const bool hasSize = kind.size != SampleSize::None;
     for (QWidget* sizeControl :
          {static_cast<QWidget*>(thickness_), static_cast<QWidget*>(thicknessLabel_),
           static_cast<QWidget*>(thicknessUnit_)}) {
@@ -105,11 +107,10 @@ TTavrixDialog::TTavrixDialog(SampleShape shape, QWidget* parent) : QDialog(paren
         sizeControl->setVisible(hasSize);
     }
     // The computation halves the size for every shape, so a cylinder's size is its diameter.
-    thicknessLabel_->setText(shape == SampleShape::Cylinder ? QStringLiteral("Diameter: ")
-                                                            : QStringLiteral("Thick: "));
-    // Foil runs last seconds, the others hours.
-    timeHeading_->setText(shape == SampleShape::Foil ? QStringLiteral("Time, s")
-                                                     : QStringLiteral("Czas, h"));
+    thicknessLabel_->setText(kind.size == SampleSize::Diameter ? QStringLiteral("Diameter: ")
+                                                               : QStringLiteral("Thick: "));
+    timeHeading_->setText(kind.timeUnit == TimeUnit::Seconds ? QStringLiteral("Time, s")
+                                                             : QStringLiteral("Czas, h"));
     stages_[0].time->setText(QStringLiteral("0"));
 }
 
@@ -293,9 +294,14 @@ void TTavrixDialog::load() {
         return;
     case ProcessFileLoad::Result::Loaded:
         showLoaded(loaded.boxes);
-        if (!loaded.boxes.shapeMatches)
+        if (!loaded.boxes.shapeMatches) {
             showMessage(this, QStringLiteral("You want to load improper type of file"),
                         QStringLiteral("Error!"), MessageIcon::Exclamation);
+            return;
+        }
+        // A run then computes the loaded set (asking before it replaces results), instead of
+        // overwriting whatever the box named before.
+        outputName_->setText(path);
         return;
     }
 }
@@ -313,7 +319,7 @@ void TTavrixDialog::showLoaded(const LoadedBoxes& boxes) {
         showText(stages_[row].temperature, boxes.rows[row].temperature);
         showText(stages_[row].potential, boxes.rows[row].potential);
     }
-    if (boxes.shapeMatches && shape_ != SampleShape::SemiInfinite)
+    if (boxes.shapeMatches && kindTraits(shape_).size != SampleSize::None)
         showText(thickness_, boxes.thickness);
 }
 
@@ -325,7 +331,7 @@ void TTavrixDialog::browse() {
 }
 
 void TTavrixDialog::help() {
-    const QString page = pathText(programFolders().shipped) + QStringLiteral("help/calchelp.html");
+    const QString page = helpPagePath(QStringLiteral("calchelp.html"));
     if (!helpWindow_)
         helpWindow_ = new THelpWindow(this);
     if (!helpWindow_->showPage(page))
@@ -396,9 +402,13 @@ void TTavrixDialog::fitTransferCoefficient() {
     // The six significant digits the process-data file keeps.
     const QString beta = QString::number(fit.beta, 'g', 6);
     transferCoefficient_->setText(beta);
-    showMessage(this,
-                QStringLiteral("Transfer coefficient %1 cm/s, written into the form.\n"
-                               "The uniform-foil formula would give %2 cm/s.")
-                    .arg(beta, QString::number(fit.uniformBeta, 'g', 4)),
-                QStringLiteral("Foil test"), MessageIcon::Information);
+    QString text = QStringLiteral("Transfer coefficient %1 cm/s, written into the form.\n"
+                                  "The uniform-foil formula would give %2 cm/s.")
+                       .arg(beta, QString::number(fit.uniformBeta, 'g', 4));
+    if (fit.nearSaturation) {
+        QString note = QString::fromUtf8(nearSaturationNote);
+        note[0] = note[0].toUpper();
+        text += QStringLiteral("\n\n%1.").arg(note);
+    }
+    showMessage(this, text, QStringLiteral("Foil test"), MessageIcon::Information);
 }

@@ -32,12 +32,12 @@ TTavrixFrame::TTavrixFrame(SampleShape shape) : client_(new TTavrixDialog(shape,
                             QStringLiteral("Zamyka okno dialogowe"), 24310);
     QAction* help =
         command(menuBar(), QStringLiteral("Pomo&c"), QStringLiteral("Informacje o programie"), 110);
-    if (shape == SampleShape::Foil) {
+    if (kindTraits(shape).foilTest) {
         QAction* foilTest = command(
             menuBar(), QStringLiteral("&Współczynnik z próby..."),
             QStringLiteral("Wyznacza współczynnik przenoszenia węgla z próby foliowej"), 251);
         connect(foilTest, &QAction::triggered, client_, &TTavrixDialog::fitTransferCoefficient);
-    } else if (!designRefusesShape(shape)) {
+    } else if (kindTraits(shape).design) {
         QAction* design =
             command(menuBar(), QStringLiteral("&Projekt procesu..."),
                     QStringLiteral("Projektuje program pieca dla zadanej warstwy"), 250);

@@ -2,11 +2,16 @@
 
 #include "BoxNumbers.h"
 #include "CharacterFilter.h"
+#include "HelpPages.h"
+#include "MessageBox.h"
 #include "ProcessData.h"
 #include "RunState.h"
+#include "THelpWindow.h"
 #include "WindowRunObserver.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -45,6 +50,59 @@ QBoxLayout* TTrialDialog::gaugeRow() {
     row->addWidget(gauge_, 1);
     row->addWidget(cancel_);
     return row;
+}
+
+QPushButton* TTrialDialog::helpButton(const QString& section) {
+    auto* button = new QPushButton(QStringLiteral("Pomoc"), this);
+    button->setObjectName(QStringLiteral("help"));
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, [this, section] {
+        const QString page = helpPagePath(QStringLiteral("designhelp.html"));
+        // A window of the dialog's own: the modal dialog would block one of the form's.
+        if (!helpWindow_)
+            helpWindow_ = new THelpWindow(this);
+        if (!helpWindow_->showPage(page, section))
+            showMessage(this, QStringLiteral("Can't open file\n") + page, QStringLiteral("Error!"),
+                        MessageIcon::Stop);
+    });
+    return button;
+}
+
+namespace {
+
+// What the trial dialogs' boxes held when they last closed, by "dialog/box" object names.
+QHash<QString, QString>& keptEntries() {
+    static QHash<QString, QString> entries;
+    return entries;
+}
+
+QString entryKey(const QObject* dialog, const QObject* box) {
+    return dialog->objectName() + u'/' + box->objectName();
+}
+
+} // namespace
+
+void TTrialDialog::keepEntries() {
+    restoreEntries();
+    connect(this, &QDialog::finished, this, &TTrialDialog::saveEntries);
+}
+
+void TTrialDialog::restoreEntries() {
+    const QHash<QString, QString>& kept = keptEntries();
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        if (auto found = kept.find(entryKey(this, box)); found != kept.end())
+            box->setText(*found);
+    for (QCheckBox* box : findChildren<QCheckBox*>())
+        if (auto found = kept.find(entryKey(this, box)); found != kept.end())
+            box->setChecked(!found->isEmpty());
+}
+
+void TTrialDialog::saveEntries() const {
+    QHash<QString, QString>& kept = keptEntries();
+    for (const QLineEdit* box : findChildren<QLineEdit*>())
+        kept.insert(entryKey(this, box), box->text());
+    for (const QCheckBox* box : findChildren<QCheckBox*>())
+        kept.insert(entryKey(this, box), box->isChecked() ? QStringLiteral("on") : QString());
 }
 
 void TTrialDialog::runSearch(const std::function<void(RunObserver&)>& search) {

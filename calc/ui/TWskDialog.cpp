@@ -5,11 +5,14 @@
 #include "MessageBox.h"
 #include "ResultStreams.h"
 #include "RunState.h"
+#include "Saturation.h"
 #include "SetNames.h"
+#include "ViewerLink.h"
 #include "WindowRunObserver.h"
 
 #include <QFile>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -20,7 +23,9 @@ TWskDialog::TWskDialog(const ProcessForm& form, SampleShape shape, const QString
                        QWidget* parent)
     : QDialog(parent), form_(form), shape_(shape), setName_(setName),
       gauge_(new QProgressBar(this)), stateText_(new QLabel(this)),
-      actionButton_(new QPushButton(this)) {
+      actionButton_(new QPushButton(this)),
+      viewButton_(new QPushButton(QStringLiteral("Pokaż wyniki"), this)),
+      warnings_(new QLabel(this)) {
     setObjectName(QStringLiteral("dialog115"));
     setWindowTitle(QStringLiteral("Obliczenia"));
 
@@ -36,6 +41,17 @@ TWskDialog::TWskDialog(const ProcessForm& form, SampleShape shape, const QString
     gauge_->setValue(0);
     connect(actionButton_, &QPushButton::clicked, this, &TWskDialog::act);
     showAction(Action::Start);
+    viewButton_->setObjectName(QStringLiteral("viewResults"));
+    viewButton_->setAutoDefault(false);
+    viewButton_->setToolTip(QStringLiteral("Otwiera wyniki w przeglądarce Tavrix!"));
+    viewButton_->hide();
+    connect(viewButton_, &QPushButton::clicked, this, &TWskDialog::showInViewer);
+    warnings_->setObjectName(QStringLiteral("runWarnings"));
+    warnings_->setWordWrap(true);
+    warnings_->hide();
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(viewButton_);
+    buttons->addWidget(actionButton_);
 
     auto* grid = new QGridLayout(this);
     grid->setSizeConstraint(QLayout::SetFixedSize);
@@ -44,7 +60,8 @@ TWskDialog::TWskDialog(const ProcessForm& form, SampleShape shape, const QString
     grid->addWidget(nameText, 0, 1, 1, 2);
     grid->addWidget(gauge_, 1, 1, 1, 2);
     grid->addWidget(stateText_, 2, 1);
-    grid->addWidget(actionButton_, 2, 2, Qt::AlignRight);
+    grid->addLayout(buttons, 2, 2, Qt::AlignRight);
+    grid->addWidget(warnings_, 3, 0, 1, 3);
     grid->setColumnMinimumWidth(1, 260);
 }
 
@@ -150,6 +167,8 @@ void TWskDialog::start() {
     case RunStatus::Finished:
         stateText_->setText(QStringLiteral("Finished"));
         showAction(Action::Ok);
+        showRunWarnings(outcome.surfaceAtRows);
+        viewButton_->show();
         return;
     case RunStatus::Cancelled:
         // Cancel has ended the dialog already.
@@ -161,6 +180,42 @@ void TWskDialog::start() {
         showMessage(this, QString::fromStdString(outcome.error), QStringLiteral("Error!"),
                     MessageIcon::Stop);
         QDialog::reject();
+        return;
+    }
+}
+
+// The programme's own potentials were shown before the run (the form asks about them); what the
+// run adds is where the surface it computed went above the limit.
+void TWskDialog::showRunWarnings(const std::vector<double>& surfaceAtRows) {
+    const std::vector<std::string> found =
+        surfaceSaturationWarnings(processRecord(form_), surfaceAtRows);
+    if (found.empty())
+        return;
+    QStringList lines;
+    for (const std::string& warning : found)
+        lines.append(QStringLiteral("Warning: %1.").arg(QString::fromStdString(warning)));
+    warnings_->setText(lines.join(u'\n'));
+    // As wide as the dialog already is: the warnings wrap rather than widen it.
+    warnings_->setFixedWidth(width() - layout()->contentsMargins().left() -
+                             layout()->contentsMargins().right());
+    warnings_->show();
+}
+
+void TWskDialog::showInViewer() {
+    // The viewer refuses a set that the in-use list still holds.
+    releaseSet();
+    const QString viewer = QFile::decodeName(QByteArray::fromStdString(programFolders().program)) +
+                           QStringLiteral("tavrix");
+    switch (
+        openInViewer(viewerServerName(QFile::decodeName(QByteArray::fromStdString(listFilePath()))),
+                     viewer, setName_)) {
+    case ViewerOpening::InRunningViewer:
+    case ViewerOpening::NewViewer:
+        accept();
+        return;
+    case ViewerOpening::Failed:
+        showMessage(this, QStringLiteral("Can't run subprogram"), QStringLiteral("Error!"),
+                    MessageIcon::Stop);
         return;
     }
 }

@@ -7,7 +7,8 @@
 // "Cancel" and finally "OK". A set that another run has claimed is refused before anything of
 // it is written. While the run lasts, every way of ending the dialog (Cancel, Esc, the close
 // box) asks the run to stop, so no run goes on behind a closed dialog. The owner releases the
-// set when the dialog has ended.
+// set when the dialog has ended. A finished run shows where its surface carbon went above the
+// saturation limit, and "Pokaż wyniki" opens the set in the viewer.
 
 #include "FileTable.h"
 #include "ProcessData.h"
@@ -15,6 +16,7 @@
 #include <QDialog>
 
 #include <optional>
+#include <vector>
 
 class QLabel;
 class QProgressBar;
@@ -37,6 +39,8 @@ private:
     void start();
     bool mayReplaceResults();
     void showAction(Action action);
+    void showRunWarnings(const std::vector<double>& surfaceAtRows);
+    void showInViewer(); // "Pokaż wyniki"
     QWidget* mainWindow() const;
 
     ProcessForm form_;
@@ -45,6 +49,8 @@ private:
     QProgressBar* gauge_;
     QLabel* stateText_;
     QPushButton* actionButton_;
+    QPushButton* viewButton_;
+    QLabel* warnings_;
     Action action_ = Action::Start;
     bool running_ = false;
     std::optional<SetClaim> claim_;

@@ -38,10 +38,13 @@ THelpWindow::THelpWindow(QWidget* parent)
     keepOnScreen(*this);
 }
 
-bool THelpWindow::showPage(const QString& path) {
+bool THelpWindow::showPage(const QString& path, const QString& section) {
     if (!QFileInfo(path).isFile())
         return false;
-    browser_->setSource(QUrl::fromLocalFile(path));
+    QUrl page = QUrl::fromLocalFile(path);
+    if (!section.isEmpty())
+        page.setFragment(section);
+    browser_->setSource(page);
     show();
     raise();
     activateWindow();

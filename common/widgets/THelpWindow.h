@@ -14,9 +14,9 @@ public:
     // A window of its own even with a parent, which it closes with.
     explicit THelpWindow(QWidget* parent = nullptr);
 
-    // Shows the page at `path` (a file) in front of the other windows; false, and nothing
-    // shown, when there is no such page.
-    bool showPage(const QString& path);
+    // Shows the page at `path` (a file), at its anchor `section` when one is given, in front of
+    // the other windows; false, and nothing shown, when there is no such page.
+    bool showPage(const QString& path, const QString& section = QString());
 
     QTextBrowser* browser() const { return browser_; }
 

@@ -127,7 +127,7 @@ TEST_F(BatchRun, EveryFileOfOneCallStartsWithFreshStreams) {
 TEST_F(BatchRun, ASetInUseIsRefusedInAnyLetterCase) {
     const auto path = folder_.file("busy.tav");
     writeText(path, plate);
-    updateFileTable(listFilePath(), ListChange::Add, upperCased(path.string()));
+    const SetClaim running = SetClaim::claim(listFilePath(), upperCased(path.string()));
     testing::internal::CaptureStderr();
     EXPECT_NE(runFiles({path.string()}), 0);
     EXPECT_NE(testing::internal::GetCapturedStderr().find("Filename is already in use"),

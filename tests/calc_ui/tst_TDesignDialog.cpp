@@ -9,6 +9,7 @@
 #include "MessageBox.h"
 #include "TDesignDialog.h"
 #include "TFoilTestDialog.h"
+#include "THelpWindow.h"
 #include "TTavrixDialog.h"
 #include "TTavrixFrame.h"
 #include "TWskDialog.h"
@@ -16,6 +17,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QRegularExpression>
+#include <QTextBrowser>
+#include <QUrl>
+#include <memory>
 
 Q_DECLARE_METATYPE(SampleShape)
 
@@ -54,6 +59,11 @@ private slots:
     void refusedTargetsKeepInsertShut_data();
     void refusedTargetsKeepInsertShut();
     void cancelStopsTheDesign();
+    void changedInputMakesTheResultStale();
+    void targetsStayForTheNextOpening();
+    void helpOpensTheDialogsSection_data();
+    void helpOpensTheDialogsSection();
+    void foilTestFillsTheTransferCoefficient_data();
     void foilTestFillsTheTransferCoefficient();
     void formWarnsOfSaturationAndMayGoOn_data();
     void formWarnsOfSaturationAndMayGoOn();
@@ -106,7 +116,11 @@ void TDesignDialogTest::designIsInsertedIntoTheStageRows() {
         control<QCheckBox>(design, QStringLiteral("designSurfaceWanted"))->setChecked(true);
         control<QCheckBox>(design, QStringLiteral("designHardeningWanted"))->setChecked(true);
         clickButton(design, QStringLiteral("designCompute"));
-        programme = control<QLabel>(design, QStringLiteral("designProgramme"))->text();
+        auto* shown = control<QLabel>(design, QStringLiteral("designProgramme"));
+        programme = shown->text();
+        // Nothing of the result is cut at the size the dialog opened with.
+        QVERIFY(shown->height() >= shown->sizeHint().height());
+        QVERIFY(shown->width() >= shown->sizeHint().width());
         if (!control<QPushButton>(design, QStringLiteral("designInsert"))->isEnabled()) {
             design->reject();
             return;
@@ -120,6 +134,15 @@ void TDesignDialogTest::designIsInsertedIntoTheStageRows() {
     form.designProcess();
     QVERIFY2(messages_.messages().isEmpty(), qPrintable(captionsAndTexts(messages_).join(u'\n')));
     QVERIFY2(programme.contains(QStringLiteral("(cel 0.6 mm)")), qPrintable(programme));
+    // Each inserted value is the one the dialog showed (six significant digits), not the sum of
+    // stage lengths with its floating-point noise: the box shows it with six decimals.
+    const QRegularExpression sixDecimals(QStringLiteral("^\\d+\\.\\d{6}$"));
+    for (const QString& box :
+         {QStringLiteral("edit236"), QStringLiteral("edit235"), QStringLiteral("edit234"),
+          QStringLiteral("edit233"), QStringLiteral("edit232")}) {
+        const QString time = control<QLineEdit>(&form, box)->text();
+        QVERIFY2(sixDecimals.match(time).hasMatch(), qPrintable(box + u'=' + time));
+    }
     compareBoxes(&form, {QStringLiteral("edit236=0.000000"), QStringLiteral("edit204=920.000000"),
                          QStringLiteral("edit218=1.150000"), QStringLiteral("edit217=1.150000"),
                          QStringLiteral("edit216=0.800000"), QStringLiteral("edit224=850.000000"),
@@ -133,13 +156,22 @@ void TDesignDialogTest::refusedTargetsKeepInsertShut_data() {
     QTest::newRow("empty depth") << QStringList{}
                                  << QStringLiteral("Check data!|Enter the case depth");
     QTest::newRow("surface above boost")
-        << QStringList{QStringLiteral("designDepth=1"), QStringLiteral("designSurface=1.2")}
+        << QStringList{QStringLiteral("designDepth=1"), QStringLiteral("designSurfaceWanted=on"),
+                       QStringLiteral("designSurface=1.2")}
         << QStringLiteral("Check data!|The targets cannot be met: surface target 1.2 % C: at or "
                           "above the boost potential 1.15 % C");
     QTest::newRow("beyond the radius")
         << QStringList{QStringLiteral("designDepth=11")}
         << QStringLiteral("Check data!|The targets cannot be met: case depth 11 mm: beyond the "
                           "radius 10 mm of the cylinder");
+    QTest::newRow("timer step of 0")
+        << QStringList{QStringLiteral("designDepth=1"), QStringLiteral("designStep=0")}
+        << QStringLiteral("Check data!|Wrong input: timer step 0 h: must be greater than 0");
+    QTest::newRow("hardening above carburizing")
+        << QStringList{QStringLiteral("designDepth=1"), QStringLiteral("designHardeningWanted=on"),
+                       QStringLiteral("designHardening=950")}
+        << QStringLiteral("Check data!|Wrong input: hardening temperature 950 °C: above the "
+                          "carburizing temperature 920 °C");
 }
 
 void TDesignDialogTest::refusedTargetsKeepInsertShut() {
@@ -147,9 +179,18 @@ void TDesignDialogTest::refusedTargetsKeepInsertShut() {
     QFETCH(QString, message);
     TDesignDialog design(steelForm(20), SampleShape::Cylinder, nullptr);
     design.show();
-    control<QCheckBox>(&design, QStringLiteral("designSurfaceWanted"))
-        ->setChecked(boxes.size() > 1);
-    typeAll(&design, boxes);
+    // The dialog keeps what an earlier one was given: each row starts from the same boxes.
+    for (QCheckBox* check : design.findChildren<QCheckBox*>())
+        check->setChecked(false);
+    typeAll(&design, {QStringLiteral("designDepth="), QStringLiteral("designStep=0.01"),
+                      QStringLiteral("designHardening=850")});
+    for (const QString& entry : boxes) {
+        const QString name = entry.section(u'=', 0, 0);
+        if (auto* check = control<QCheckBox>(&design, name))
+            QTest::mouseClick(check, Qt::LeftButton);
+        else
+            typeAll(&design, {entry});
+    }
     clickButton(&design, QStringLiteral("designCompute"));
     QCOMPARE(captionsAndTexts(messages_).value(0).left(message.size()), message);
     QVERIFY(!control<QPushButton>(&design, QStringLiteral("designInsert"))->isEnabled());
@@ -174,27 +215,132 @@ void TDesignDialogTest::cancelStopsTheDesign() {
     QVERIFY(design.isVisible());
 }
 
+void TDesignDialogTest::changedInputMakesTheResultStale() {
+    TDesignDialog design(steelForm(20), SampleShape::Cylinder, nullptr);
+    design.show();
+    for (QCheckBox* check : design.findChildren<QCheckBox*>())
+        check->setChecked(false);
+    typeAll(&design, {QStringLiteral("designDepth=0.5"), QStringLiteral("designStep=0.01")});
+    auto* programme = control<QLabel>(&design, QStringLiteral("designProgramme"));
+    auto* insert = control<QPushButton>(&design, QStringLiteral("designInsert"));
+    clickButton(&design, QStringLiteral("designCompute"));
+    QVERIFY2(messages_.messages().isEmpty(), qPrintable(captionsAndTexts(messages_).join(u'\n')));
+    QVERIFY(insert->isEnabled() && programme->isEnabled());
+    // A depth-only programme still tells the surface it gives, with no target beside it.
+    const QString surfaceLine = programme->text().section(u'\n', -2, -2);
+    QVERIFY2(surfaceLine.startsWith(u"Węgiel na powierzchni:  1.") && !surfaceLine.contains(u"cel"),
+             qPrintable(surfaceLine));
+
+    const auto stale = [&] { return !insert->isEnabled() && !programme->isEnabled(); };
+    QTest::mouseClick(control<QCheckBox>(&design, QStringLiteral("designHardeningWanted")),
+                      Qt::LeftButton);
+    QVERIFY(stale());
+    QTest::mouseClick(control<QCheckBox>(&design, QStringLiteral("designHardeningWanted")),
+                      Qt::LeftButton);
+    QVERIFY2(stale(), "back as it was, the boxes were still not computed");
+    clickButton(&design, QStringLiteral("designCompute"));
+    QVERIFY(!stale());
+    QTest::keyClick(control<QLineEdit>(&design, QStringLiteral("designDepth")), Qt::Key_5);
+    QVERIFY(stale());
+}
+
+void TDesignDialogTest::targetsStayForTheNextOpening() {
+    TTavrixDialog form(SampleShape::Plate, nullptr);
+    form.show();
+    typeAll(&form, steel);
+    AtNextTurn give([&] {
+        auto* design = openModal<TDesignDialog>();
+        QVERIFY(design);
+        typeAll(design, {QStringLiteral("designDepth=0.7"), QStringLiteral("designLevel=0.4")});
+        control<QCheckBox>(design, QStringLiteral("designSurfaceWanted"))->setChecked(true);
+        design->reject();
+    });
+    form.designProcess();
+    QStringList kept;
+    AtNextTurn look([&] {
+        auto* design = openModal<TDesignDialog>();
+        QVERIFY(design);
+        for (const QString& box : {QStringLiteral("designDepth"), QStringLiteral("designLevel"),
+                                   QStringLiteral("designTemperature")})
+            kept.append(control<QLineEdit>(design, box)->text());
+        if (control<QCheckBox>(design, QStringLiteral("designSurfaceWanted"))->isChecked())
+            kept.append(QStringLiteral("surface"));
+        kept.append(QString::number(
+            control<QPushButton>(design, QStringLiteral("designInsert"))->isEnabled()));
+        design->reject();
+    });
+    form.designProcess();
+    // The form's first row, filled here by nothing, leaves the temperature at its start value.
+    QCOMPARE(kept, (QStringList{QStringLiteral("0.7"), QStringLiteral("0.4"), QStringLiteral("920"),
+                                QStringLiteral("surface"), QStringLiteral("0")}));
+}
+
+void TDesignDialogTest::helpOpensTheDialogsSection_data() {
+    QTest::addColumn<bool>("design");
+    QTest::addColumn<QString>("section");
+    QTest::newRow("design") << true << QStringLiteral("design");
+    QTest::newRow("foil test") << false << QStringLiteral("foil");
+}
+
+void TDesignDialogTest::helpOpensTheDialogsSection() {
+    QFETCH(bool, design);
+    QFETCH(QString, section);
+    std::unique_ptr<QDialog> dialog;
+    if (design)
+        dialog = std::make_unique<TDesignDialog>(steelForm(20), SampleShape::Plate, nullptr);
+    else
+        dialog = std::make_unique<TFoilTestDialog>(steelForm(0.05), SampleShape::Foil, nullptr);
+    dialog->show();
+    clickButton(dialog.get(), QStringLiteral("help"));
+    QCOMPARE(messages_.texts(), QStringList());
+    auto* help = dialog->findChild<THelpWindow*>();
+    QVERIFY(help && help->isVisible() && help->isWindow());
+    const QUrl page = help->browser()->source();
+    QCOMPARE(page.fileName(), QStringLiteral("designhelp.html"));
+    QCOMPARE(page.fragment(), section);
+}
+
+void TDesignDialogTest::foilTestFillsTheTransferCoefficient_data() {
+    QTest::addColumn<QString>("seconds");
+    QTest::addColumn<QString>("measured");
+    QTest::addColumn<double>("beta");
+    QTest::addColumn<bool>("note"); // a shorter test would tell the coefficient more sharply
+    QTest::newRow("well below the potential")
+        << QStringLiteral("120") << QStringLiteral("0.6") << 3.239e-5 << false;
+    QTest::newRow("near the potential")
+        << QStringLiteral("400") << QStringLiteral("0.99") << 6.684e-5 << true;
+}
+
 void TDesignDialogTest::foilTestFillsTheTransferCoefficient() {
+    QFETCH(QString, seconds);
+    QFETCH(QString, measured);
+    QFETCH(double, beta);
+    QFETCH(bool, note);
     TTavrixDialog form(SampleShape::Foil, nullptr);
     form.show();
     typeAll(&form, {QStringLiteral("edit208=0.1"), QStringLiteral("edit203=0"),
                     QStringLiteral("edit206=0"), QStringLiteral("edit237=0"),
                     QStringLiteral("edit238=0"), QStringLiteral("edit239=0"),
                     QStringLiteral("edit243=0.07"), QStringLiteral("edit204=920"),
-                    QStringLiteral("edit218=1"), QStringLiteral("edit235=120"),
+                    QStringLiteral("edit218=1"), QStringLiteral("edit235=") + seconds,
                     QStringLiteral("edit227=920"), QStringLiteral("edit217=1")});
     control<QLineEdit>(&form, QStringLiteral("edit207"))->clear(); // unknown before the test
     AtNextTurn operate([&] {
         auto* test = openModal<TFoilTestDialog>();
         QVERIFY(test);
-        typeInto(test, QStringLiteral("foilMeasured"), QStringLiteral("0.6"));
+        typeInto(test, QStringLiteral("foilMeasured"), measured);
         clickButton(test, QStringLiteral("foilCompute"));
+        if (test->isVisible()) // refused: the message says why
+            test->reject();
     });
     form.fitTransferCoefficient();
-    const double beta = control<QLineEdit>(&form, QStringLiteral("edit207"))->text().toDouble();
-    QVERIFY2(std::abs(beta - 3.239e-5) < 0.005 * 3.239e-5, qPrintable(QString::number(beta)));
-    QCOMPARE(captionsAndTexts(messages_).size(), 1);
-    QVERIFY(captionsAndTexts(messages_)[0].startsWith(u"Foil test|Transfer coefficient 3.239"));
+    const double fitted = control<QLineEdit>(&form, QStringLiteral("edit207"))->text().toDouble();
+    QVERIFY2(std::abs(fitted - beta) < 0.005 * beta, qPrintable(QString::number(fitted)));
+    const QStringList shown = captionsAndTexts(messages_);
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(shown[0].startsWith(u"Foil test|Transfer coefficient "));
+    QCOMPARE(shown[0].contains(u"a shorter test would determine the coefficient more sharply"),
+             note);
 }
 
 void TDesignDialogTest::formWarnsOfSaturationAndMayGoOn_data() {

@@ -261,9 +261,9 @@ void TTavrixDialogTest::checksReportInOrder() {
     typeAll(&dialog, form);
     if (!name.isEmpty())
         typeInto(&dialog, QStringLiteral("edit241"), name);
-    const std::string listedName = completeName(listed.toStdString());
+    std::optional<SetClaim> running;
     if (!listed.isEmpty())
-        updateFileTable(listFilePath(), ListChange::Add, listedName);
+        running = SetClaim::claim(listFilePath(), completeName(listed.toStdString()));
 
     bool offered = false;
     AtNextTurn answer([&] {
@@ -273,8 +273,7 @@ void TTavrixDialogTest::checksReportInOrder() {
         }
     });
     clickButton(&dialog, QStringLiteral("button201"));
-    if (!listed.isEmpty())
-        updateFileTable(listFilePath(), ListChange::Remove, listedName);
+    running.reset();
 
     QCOMPARE(captionsAndTexts(messages_), expected);
     for (const MessageRecord& message : messages_.messages())
@@ -322,14 +321,23 @@ void TTavrixDialogTest::loadFillsBoxes_data() {
                        QStringLiteral("edit239="), QStringLiteral("edit236="),
                        QStringLiteral("edit243=7")}
         << QStringList{improperFile};
-    QTest::newRow("value not a number")
+    QTest::newRow("alloy value not a number")
         << QStringLiteral("Plate")
         << QByteArray("0.2\r\n2e-05\r\n\r\n1\r\nx\r\n0.6\r\n0.3\r\n1\r\n\r\n2\r\n0 930 1.1\r\n"
                       "10 930 1.1\r\nPlate\r\n4\r\n")
-        << QStringList{QStringLiteral("edit203=1.000000"), QStringLiteral("edit206=0.000000"),
-                       QStringLiteral("edit239=0.000000"), QStringLiteral("edit236="),
-                       QStringLiteral("edit243=7")}
-        << QStringList{improperFile};
+        << untouched
+        << QStringList{QStringLiteral("Error!|In the file, the Mo content is \"x\", which is not a "
+                                      "number.\nNothing was loaded.")};
+    QTest::newRow("stage value not a number")
+        << QStringLiteral("Plate")
+        << QByteArray(plateFile).replace("\r\n10 930 1.1\r\n", "\r\n0 930 abc\r\n") << untouched
+        << QStringList{QStringLiteral("Error!|In the file, the potential of stage 2 is \"abc\", "
+                                      "which is not a number.\nNothing was loaded.")};
+    QTest::newRow("stage count not a number")
+        << QStringLiteral("Plate") << QByteArray(plateFile).replace("\r\n2\r\n", "\r\ntwo\r\n")
+        << untouched
+        << QStringList{QStringLiteral("Error!|In the file, the number of process stages is "
+                                      "\"two\", which is not a number.\nNothing was loaded.")};
     QTest::newRow("six decimals where they are exact")
         << QStringLiteral("Semi-infinitive sample")
         << QByteArray("0.2\r\n1.25e-06\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n2\r\n0 925 1\r\n"
@@ -366,6 +374,10 @@ void TTavrixDialogTest::loadFillsBoxes() {
 
     QCOMPARE(captionsAndTexts(messages_), expected);
     compareBoxes(&dialog, boxes);
+    // The next run goes to the loaded set, not to the name the box held; a file that was not
+    // loaded whole, or is of another shape, is not proposed.
+    QCOMPARE(control<QLineEdit>(&dialog, QStringLiteral("edit241"))->text(),
+             expected.isEmpty() ? path : QStringLiteral("7"));
 }
 
 void TTavrixDialogTest::loadedValuesReadBackTheSame_data() {

@@ -7,17 +7,22 @@
 #include "RunState.h"
 #include "SetNames.h"
 #include "TWskDialog.h"
+#include "ViewerLink.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <functional>
+#include <future>
 #include <new>
 #include <optional>
+#include <thread>
 
 namespace {
 
@@ -95,6 +100,7 @@ private slots:
     void exceptionInTheRunIsReportedAsAFailedRun();
     void earlierResultsGoOnlyWhenTheUserSays_data();
     void earlierResultsGoOnlyWhenTheUserSays();
+    void finishedRunWarnsAndOpensInTheRunningViewer();
 
 private:
     QString setName(const QString& file) const { return folder_.filePath(file); }
@@ -365,6 +371,67 @@ void TWskDialogTest::exceptionInTheRunIsReportedAsAFailedRun() {
     QCOMPARE(existingFiles(set), QStringList{QStringLiteral("tav")});
     QVERIFY(!listed(set));
     QCOMPARE(int(runState.cancelRequested), 0);
+}
+
+void TWskDialogTest::finishedRunWarnsAndOpensInTheRunningViewer() {
+    const QString set = setName(QStringLiteral("viewed.tav"));
+    ProcessForm form = shortFoil();
+    // The foil's surface follows a fast furnace past the saturation limit (1.28 % C at 920 °C).
+    form.potential[0] = form.potential[1] = 1.5;
+    form.transferCoefficient = 1e-3;
+    // A viewer of the same data folder, on a thread of its own, as the viewer's own process
+    // would answer while this one waits.
+    QString handedOver;
+    bool stillListed = true;
+    std::promise<bool> listening;
+    std::thread answering([&] {
+        const QString name = viewerServerName(QString::fromStdString(listFilePath()));
+        QLocalSocket probe; // Qt's listen would take the name from a viewer that runs
+        probe.connectToServer(name);
+        QLocalServer viewer;
+        listening.set_value(!probe.waitForConnected(1000) && viewer.listen(name));
+        if (!viewer.isListening() || !viewer.waitForNewConnection(60'000))
+            return;
+        QLocalSocket* socket = viewer.nextPendingConnection();
+        while (!socket->canReadLine() && socket->waitForReadyRead(5000)) {
+        }
+        handedOver = QString::fromUtf8(socket->readLine()).trimmed();
+        stillListed = listed(set);
+        socket->write("ok\n");
+        socket->waitForBytesWritten(5000);
+    });
+    if (!listening.get_future().get()) {
+        answering.join();
+        QSKIP("a viewer of the build's data folder is running (another test's?): it would be "
+              "handed the set");
+    }
+
+    QStringList warnings;
+    bool viewOffered = false;
+    QWidget main;
+    TWskDialog dialog(form, SampleShape::Foil, set, &main);
+    QVERIFY(!control<QPushButton>(&dialog, QStringLiteral("viewResults"))->isVisible());
+    const int result = execWith(dialog, [&] {
+        clickButton(&dialog, QStringLiteral("button900"));
+        auto* shown = control<QLabel>(&dialog, QStringLiteral("runWarnings"));
+        if (shown->isVisible())
+            warnings = shown->text().split(u'\n');
+        auto* view = control<QPushButton>(&dialog, QStringLiteral("viewResults"));
+        viewOffered = view->isVisible();
+        clickButton(&dialog, QStringLiteral("viewResults"));
+    });
+    answering.join();
+
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(messages_.texts(), QStringList());
+    QVERIFY(!warnings.isEmpty());
+    for (const QString& warning : warnings)
+        QVERIFY2(warning.contains(u"the computed surface carbon 1.4") ||
+                     warning.contains(u"the computed surface carbon 1.5"),
+                 qPrintable(warning));
+    QVERIFY(viewOffered);
+    QCOMPARE(handedOver, set);
+    QVERIFY2(!stillListed, "the viewer refuses a set still in use");
 }
 
 TAVCALC_TEST_MAIN(TWskDialogTest)

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -65,15 +66,13 @@ TEST(FileTable, EmptyStreamLeavesTheTableAndZeroIsEmpty) {
     EXPECT_TRUE(table.names().empty());
 }
 
-TEST_F(FileTableFile, UpdatesRoundTripWithCrLf) {
-    EXPECT_TRUE(updateFileTable(path_, ListChange::Add, "/sets/a.tav"));
-    EXPECT_TRUE(updateFileTable(path_, ListChange::Add, "/sets/A.TAV"));
-    EXPECT_TRUE(updateFileTable(path_, ListChange::Add, "/sets/b c.tav"));
+TEST_F(FileTableFile, ClaimsRoundTripWithCrLf) {
+    SetClaim a = SetClaim::claim(path_, "/sets/a.tav");
+    EXPECT_EQ(SetClaim::claim(path_, "/sets/A.TAV").status(), SetClaim::Status::InUse);
+    SetClaim blank = SetClaim::claim(path_, "/sets/b c.tav");
     EXPECT_EQ(fileText(path_), "2\r\n/SETS/A.TAV\r\n/SETS/B C.TAV\r\n");
-    EXPECT_TRUE(updateFileTable(path_, ListChange::Remove, "/sets/a.tav"));
+    EXPECT_TRUE(a.release());
     EXPECT_EQ(fileText(path_), "1\r\n/SETS/B C.TAV\r\n");
-    EXPECT_EQ(removeStaleEntries(path_), std::nullopt); // no computation holds them
-    EXPECT_EQ(fileText(path_), "0");
 }
 
 TEST_F(FileTableFile, MissingFileReadsAsUnopened) {
@@ -87,9 +86,11 @@ TEST_F(FileTableFile, ConcurrentUpdatesLoseNoEntry) {
     constexpr int namesEach = 25;
     for (int w = 0; w < writers; ++w) {
         if (::fork() == 0) {
+            // Held to the end: no destructor runs, so every entry stays.
+            std::vector<SetClaim> claims;
             for (int k = 0; k < namesEach; ++k)
-                updateFileTable(path_, ListChange::Add,
-                                "/sets/w" + std::to_string(w) + "_" + std::to_string(k) + ".tav");
+                claims.push_back(SetClaim::claim(path_, "/sets/w" + std::to_string(w) + "_" +
+                                                            std::to_string(k) + ".tav"));
             ::_exit(0);
         }
     }
@@ -136,7 +137,12 @@ TEST_F(FileTableFile, ViewerStartKeepsOnlyTheEntriesOfRunningComputations) {
     }
     int status = 0;
     ::waitpid(crashed, &status, 0);
-    ASSERT_TRUE(updateFileTable(path_, ListChange::Add, "/sets/unclaimed.tav"));
+    TFileTable table;
+    ASSERT_TRUE(readFileTable(path_, table));
+    table.add("/sets/unclaimed.tav");
+    std::ofstream list(path_, std::ios::binary | std::ios::trunc);
+    table.write(list);
+    ASSERT_TRUE(list.flush());
 
     EXPECT_EQ(removeStaleEntries(path_), std::nullopt);
     EXPECT_EQ(fileText(path_), "1\r\n/SETS/RUNNING.TAV\r\n");
@@ -224,7 +230,7 @@ INSTANTIATE_TEST_SUITE_P(FileTable, LockBlocked,
 TEST_F(FileTableFile, UpdatesWithoutTheListLockFail) {
     std::filesystem::create_directory(path_ + ".lock");
     std::ofstream(path_, std::ios::binary) << "1\r\n/SETS/OLD.TAV\r\n";
-    EXPECT_FALSE(updateFileTable(path_, ListChange::Add, "/sets/a.tav"));
+    EXPECT_EQ(SetClaim::claim(path_, "/sets/a.tav").status(), SetClaim::Status::Failed);
     EXPECT_NE(removeStaleEntries(path_), std::nullopt);
     EXPECT_EQ(fileText(path_), "1\r\n/SETS/OLD.TAV\r\n");
 }

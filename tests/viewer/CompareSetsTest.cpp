@@ -6,6 +6,7 @@
 #include "ChartWindows.h"
 #include "ComparisonChart.h"
 #include "MessageBox.h"
+#include "SetCommands.h"
 #include "SetNames.h"
 #include "TCompareMDIChild.h"
 #include "TSummaryMDIChild.h"
@@ -139,12 +140,11 @@ void CompareSetsTest::oneLinePerSetInEverySharedChart() {
 void CompareSetsTest::comparedLinesAreTheWindowsSeries() {
     // One model, three views: the set's window, its export and the comparison.
     const LoadedSet set = loadSet(thick_[1].toStdString());
-    TTavMDIClient client(QString{});
+    TTavMDIClient client;
     const auto windows = client.showSet(set);
     const ComparedSet compared[] = {{&set, comparisonColour(0)}};
-    const std::pair<ChartKind, ComparedQuantity> pairs[] = {
-        {ChartKind::Surface, ComparedQuantity::SurfaceCarbon},
-        {ChartKind::Mass, ComparedQuantity::MassGain}};
+    const std::pair<ChartKind, ChartKind> pairs[] = {{ChartKind::Surface, ChartKind::Surface},
+                                                     {ChartKind::Mass, ChartKind::Mass}};
     for (const auto& [kind, quantity] : pairs) {
         LineChart chart;
         describeComparison(chart, compared, quantity, 0);
@@ -192,12 +192,13 @@ void CompareSetsTest::thickAndThinAreNotMixed() {
 }
 
 void CompareSetsTest::compareCommandOpensAWindowPerSharedQuantity() {
-    TTavMDIClient client(folder_.filePath(u"no-list.lst"_s));
+    TTavMDIClient client;
+    SetCommands sets(client, folder_.filePath(u"no-list.lst"_s));
     MessageCapture messages;
     messages.answerFileDialogs({thick_.join(u'\n')});
     client.resize(1000, 700);
     client.show();
-    client.compareResults();
+    sets.compareResults();
     // T, Pot, Pow, Masa, G, C, HV, then the summary. The in-use list is missing: reported, and
     // taken as empty.
     QList<QMdiSubWindow*> windows = client.subWindowList();
@@ -218,18 +219,20 @@ void CompareSetsTest::compareCommandOpensAWindowPerSharedQuantity() {
 }
 
 void CompareSetsTest::compareCommandRefusesAMixture() {
-    TTavMDIClient client(QString{});
+    TTavMDIClient client;
+    SetCommands sets(client, QString{});
     MessageCapture messages;
-    QVERIFY(client.compareSets({thick_[0], foil_}).empty());
+    QVERIFY(sets.compareSets({thick_[0], foil_}).empty());
     QCOMPARE(messages.messages().size(), 1);
     QCOMPARE(messages.messages().first().caption, u"Error!"_s);
     QVERIFY(client.subWindowList().isEmpty());
 }
 
 void CompareSetsTest::addedSetIsDrawnInEveryWindowAndDroppedFromEvery() {
-    TTavMDIClient client(emptyList_);
+    TTavMDIClient client;
+    SetCommands sets(client, emptyList_);
     MessageCapture messages;
-    client.compareSets({thick_[0], thick_[1]});
+    sets.compareSets({thick_[0], thick_[1]});
     const std::vector<TCompareMDIChild*> windows = comparisonWindows(client);
     QCOMPARE(windows.size(), 7u);
     messages.answerFileDialogs({thick_[2]});
@@ -266,11 +269,12 @@ void CompareSetsTest::refusedAdditionChangesNothing_data() {
 
 void CompareSetsTest::refusedAdditionChangesNothing() {
     QFETCH(QStringList, added);
-    TTavMDIClient client(emptyList_);
+    TTavMDIClient client;
+    SetCommands sets(client, emptyList_);
     MessageCapture messages;
     client.resize(1000, 700);
     client.show();
-    client.compareSets({thick_[0], thick_[1]});
+    sets.compareSets({thick_[0], thick_[1]});
     const std::vector<TCompareMDIChild*> windows = comparisonWindows(client);
     messages.answerFileDialogs({added.join(u'\n')});
     command(*windows.front(), u"Dodaj zestaw..."_s)->trigger();
@@ -295,12 +299,13 @@ void CompareSetsTest::depthWindowShowsTheChosenLevel() {
     QFETCH(int, level);
     QFETCH(QString, choice);
     QFETCH(QString, title);
-    TTavMDIClient client(emptyList_);
+    TTavMDIClient client;
+    SetCommands sets(client, emptyList_);
     MessageCapture messages;
-    client.compareSets({thick_[1], thick_[2]});
+    sets.compareSets({thick_[1], thick_[2]});
     TCompareMDIChild* depth = nullptr;
     for (TCompareMDIChild* window : comparisonWindows(client))
-        if (window->quantity() == ComparedQuantity::CaseDepth)
+        if (window->quantity() == ChartKind::CaseDepth)
             depth = window;
     QVERIFY(depth);
     if (level == 0)
@@ -310,29 +315,28 @@ void CompareSetsTest::depthWindowShowsTheChosenLevel() {
     QCOMPARE(depth->windowTitle(), title);
     const ChartDescription& shown = depth->chart().description();
     for (qsizetype s = 0; s < shown.lines.size(); ++s) {
-        const std::optional<ComparedLine> expected =
-            comparedLine(*depth->group().sets()[static_cast<std::size_t>(s)].set,
-                         ComparedQuantity::CaseDepth, level);
+        const std::optional<ComparedLine> expected = comparedLine(
+            *depth->group().sets()[static_cast<std::size_t>(s)].set, ChartKind::CaseDepth, level);
         QVERIFY(expected);
         QCOMPARE(shown.lines[s].size(), static_cast<qsizetype>(expected->y.size()));
         for (qsizetype p = 0; p < shown.lines[s].size(); ++p)
             QVERIFY(near(shown.lines[s][p].y(), expected->y[static_cast<std::size_t>(p)]));
     }
     // Every level's line stays within the axes the window fitted to it.
-    QVERIFY(
-        shown.yAxis.end() >=
-        *std::ranges::max_element(
-            comparedLine(*depth->group().sets()[0].set, ComparedQuantity::CaseDepth, level)->y));
+    QVERIFY(shown.yAxis.end() >=
+            *std::ranges::max_element(
+                comparedLine(*depth->group().sets()[0].set, ChartKind::CaseDepth, level)->y));
 }
 
 void CompareSetsTest::setInUseIsNamedAndTheChoiceComesAgain() {
     const QString list = folder_.filePath(u"pliki.lst"_s);
     writeTestFile(list, "1\r\n" + thick_[1].toUpper().toUtf8() + "\r\n");
-    TTavMDIClient client(list);
+    TTavMDIClient client;
+    SetCommands sets(client, list);
     MessageCapture messages;
     // All three, refused for the one being computed; then the other two.
     messages.answerFileDialogs({thick_.join(u'\n'), QStringList{thick_[0], thick_[2]}.join(u'\n')});
-    client.compareResults();
+    sets.compareResults();
     QCOMPARE(messages.messages().size(), 1);
     QVERIFY2(messages.messages().first().text.contains(thick_[1]),
              qPrintable(messages.messages().first().text));
@@ -348,14 +352,15 @@ void CompareSetsTest::setInUseIsNamedAndTheChoiceComesAgain() {
 // Every window's title bar starts in view: the comparison's windows go where they hide none of
 // a set's, and none of their own.
 void CompareSetsTest::comparisonCascadesOverNoSetsTitleBars() {
-    TTavMDIClient client(emptyList_);
+    TTavMDIClient client;
+    SetCommands sets(client, emptyList_);
     MessageCapture messages;
     // The client of a frame maximised on a 1280 x 1024 screen.
     client.resize(1270, 900);
     client.show();
     QVERIFY(QTest::qWaitForWindowExposed(&client));
     client.openSet(thick_[0]);
-    client.compareSets(thick_);
+    sets.compareSets(thick_);
     const QList<QMdiSubWindow*> stacked = client.subWindowList(QMdiArea::StackingOrder);
     QCOMPARE(stacked.size(), 7 + 8);
     for (qsizetype below = 0; below < stacked.size(); ++below) {
@@ -378,12 +383,13 @@ void CompareSetsTest::comparisonCascadesOverNoSetsTitleBars() {
 }
 
 void CompareSetsTest::legendClickHidesTheSetInEveryWindow() {
-    TTavMDIClient client(emptyList_);
+    TTavMDIClient client;
+    SetCommands sets(client, emptyList_);
     MessageCapture messages;
     client.resize(1000, 700);
     client.show();
     QVERIFY(QTest::qWaitForWindowExposed(&client));
-    client.compareSets(thick_);
+    sets.compareSets(thick_);
     const std::vector<TCompareMDIChild*> windows = comparisonWindows(client);
     const auto clickLegend = [](const TCompareMDIChild& window, int line) {
         const LineChart& chart = window.chart();

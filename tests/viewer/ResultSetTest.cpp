@@ -15,9 +15,6 @@ private slots:
     void inUseInAnyLetterCase_data();
     void inUseInAnyLetterCase();
     void missingListIsReportedAndTakenAsEmpty();
-    void foilFlagFromTheShapeLine_data();
-    void foilFlagFromTheShapeLine();
-    void foilFlagOfAnUnreadableSet();
     void deleteRemovesTheSetAndPassesOverMissingFiles();
 
 private:
@@ -67,35 +64,6 @@ void ResultSetTest::missingListIsReportedAndTakenAsEmpty() {
                            u"zainstalowany program Tavrix, został zniszczony "_s);
     QCOMPARE(message.caption, u"Error!"_s);
     QCOMPARE(message.icon, MessageIcon::Exclamation);
-}
-
-void ResultSetTest::foilFlagFromTheShapeLine_data() {
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<bool>("foil");
-
-    const QByteArray head = "0.2\r\n1e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n2\r\n0 900 1.1\r\n"
-                            "1000 920 1\r\n";
-    QTest::newRow("foil") << head + "Foil\r\n0.2\r\n" << true;
-    QTest::newRow("foil with profiles after it")
-        << head + "Foil\r\n0.2\r\n-\"Rozmieszczenie\r\n\"  100\r\n"
-        << true;
-    QTest::newRow("foil, LF line ends") << QByteArray(head).replace("\r\n", "\n") + "Foil\n"
-                                        << true;
-    QTest::newRow("polish name") << head + "Folia\r\n0.2\r\n" << true;
-    QTest::newRow("plate") << head + "Plate\r\n4\r\n" << false;
-    QTest::newRow("semi-infinite") << head + "Semi-infinitive sample\r\n" << false;
-    QTest::newRow("no shape line") << head << false;
-    QTest::newRow("damaged head") << QByteArray("0.2\r\nabc\r\nFoil\r\n") << false;
-}
-
-void ResultSetTest::foilFlagFromTheShapeLine() {
-    QFETCH(QByteArray, content);
-    QFETCH(bool, foil);
-    QCOMPARE(readFoilFlag(writeFile(u"set.tav"_s, content)), std::optional<bool>(foil));
-}
-
-void ResultSetTest::foilFlagOfAnUnreadableSet() {
-    QCOMPARE(readFoilFlag(folder_.filePath(u"missing.tav"_s)), std::nullopt);
 }
 
 void ResultSetTest::deleteRemovesTheSetAndPassesOverMissingFiles() {

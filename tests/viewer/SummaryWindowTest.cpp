@@ -3,6 +3,7 @@
 
 #include "ChartTestSupport.h"
 #include "MessageBox.h"
+#include "SetCommands.h"
 #include "TSummaryMDIChild.h"
 #include "TavFrame.h"
 #include "TavMDIClient.h"
@@ -123,8 +124,9 @@ void SummaryWindowTest::rowsAreTheSetsSummaries() {
 }
 
 void SummaryWindowTest::comparisonOpensItsSummary() {
-    TTavMDIClient client(QString{});
-    const auto charts = client.compareSets(names_);
+    TTavMDIClient client;
+    SetCommands sets(client, QString{});
+    const auto charts = sets.compareSets(names_);
     QCOMPARE(client.subWindowList().size(), qsizetype(charts.size()) + 1);
     auto* summary = qobject_cast<TSummaryMDIChild*>(client.subWindowList().last());
     QVERIFY(summary);
@@ -143,7 +145,7 @@ void SummaryWindowTest::copyKeysCopyTabSeparatedText() {
     frame.show();
     frame.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&frame));
-    frame.client().compareSets(names_);
+    frame.sets().compareSets(names_);
     QMdiSubWindow* summary = frame.client().subWindowList().last();
     frame.client().setActiveSubWindow(summary);
     QVERIFY(frame.command(Command::Copy)->isEnabled());
@@ -162,7 +164,7 @@ void SummaryWindowTest::copyKeysCopyTabSeparatedText() {
 
 void SummaryWindowTest::savedCsvReadsBack() {
     TTavFrame frame(place());
-    frame.client().compareSets(names_);
+    frame.sets().compareSets(names_);
     auto* summary = qobject_cast<TSummaryMDIChild*>(frame.client().subWindowList().last());
     frame.client().setActiveSubWindow(frame.client().subWindowList().last());
     const QString path = folder_.filePath(u"saved"_s); // no suffix: .csv is added

@@ -9,6 +9,7 @@
 #include "TavFrame.h"
 #include "TavMDIClient.h"
 #include "TestSets.h"
+#include "ViewerLink.h"
 
 #include <QFile>
 #include <QMdiSubWindow>
@@ -16,6 +17,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <future>
 #include <optional>
 #include <stdexcept>
 
@@ -61,6 +63,7 @@ private slots:
     void exceptionInAHandlerIsReported();
     void setNamedAtStartOpensUnlessInUse_data();
     void setNamedAtStartOpensUnlessInUse();
+    void setHandedOverOpensInTheRunningViewer();
 
 private:
     ProgramPlace place() const { return ProgramPlace::at(folder_.path()); }
@@ -179,6 +182,34 @@ void TavAppTest::setNamedAtStartOpensUnlessInUse() {
         QCOMPARE(capture.texts(), QStringList{u"File name already exist and is in use"_s});
     else
         QCOMPARE(active, set_ + u" - T"_s);
+}
+
+void TavAppTest::setHandedOverOpensInTheRunningViewer() {
+    int shown = -1;
+    QString active;
+    std::future<bool> taken;
+    OnFrameShown handOver([&](TTavFrame& frame) {
+        // From another process, as tavcalc's "Pokaż wyniki" or a second `tavrix SET` does.
+        taken =
+            std::async(std::launch::async, [name = viewerServerName(place().ListFilePath),
+                                            set = set_] { return openInRunningViewer(name, set); });
+        auto* poll = new QTimer(&frame);
+        connect(poll, &QTimer::timeout, &frame, [&] {
+            if (frame.client().subWindowList().isEmpty())
+                return;
+            shown = int(frame.client().subWindowList().size());
+            active = frame.client().activeSubWindow()->windowTitle();
+            QCoreApplication::exit(0);
+        });
+        poll->start(20);
+        QTimer::singleShot(60'000, &frame, [] { QCoreApplication::exit(1); });
+    });
+
+    TTavApp tavrix(place());
+    QCOMPARE(tavrix.run(), 0);
+    QVERIFY(taken.get());
+    QCOMPARE(shown, 7);
+    QCOMPARE(active, set_ + u" - T"_s);
 }
 
 int main(int argc, char* argv[]) {

@@ -180,7 +180,7 @@ void TavFrameTest::chartCommandsNeedAChartWindow() {
     frame.client().openSet(set_);
     expectEnabled(true);
     // With a chart window active, printing needs a printer to be chosen; declining does nothing.
-    frame.client().setPrinterChoice([](QPrinter&, QWidget*) { return false; });
+    frame.documents().setPrinterChoice([](QPrinter&, QWidget*) { return false; });
     frame.command(Command::Print)->trigger();
     QCOMPARE(frame.client().subWindowList().size(), 7);
 
@@ -324,7 +324,7 @@ void TavFrameTest::printCommandPrintsTheActiveChart() {
     frame.show();
     frame.client().openSet(set_);
     const QString pdf = folder_.filePath(u"frame.pdf"_s);
-    frame.client().setPrinterChoice([&](QPrinter& printer, QWidget*) {
+    frame.documents().setPrinterChoice([&](QPrinter& printer, QWidget*) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         return true;

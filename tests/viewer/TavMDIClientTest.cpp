@@ -2,9 +2,11 @@
 
 #include "TavMDIClient.h"
 #include "ChartWindows.h"
+#include "DocumentCommands.h"
 #include "LineChart.h"
 #include "MessageBox.h"
 #include "ResultSet.h"
+#include "SetCommands.h"
 #include "TestSets.h"
 
 #include <QDialogButtonBox>
@@ -113,7 +115,8 @@ void TavMDIClientTest::opensTheWindowsOfASet() {
     QFETCH(bool, foil);
     QFETCH(QStringList, kinds);
 
-    TTavMDIClient client(listFile());
+    TTavMDIClient client;
+    SetCommands sets(client, listFile());
     client.setFoilSample(!foil);
     client.resize(900, 700);
     client.show();
@@ -121,7 +124,7 @@ void TavMDIClientTest::opensTheWindowsOfASet() {
     MessageCapture capture;
     capture.answerFileDialogs({setName});
 
-    client.openResults();
+    sets.openResults();
 
     QStringList expected;
     for (const QString& kind : kinds)
@@ -136,7 +139,7 @@ void TavMDIClientTest::opensTheWindowsOfASet() {
 }
 
 void TavMDIClientTest::eachWindowReadsItsOwnFile() {
-    TTavMDIClient client(listFile());
+    TTavMDIClient client;
     const auto windows = client.openSet(plate_);
     QStringList read;
     for (const auto& [kind, window] : windows)
@@ -168,7 +171,7 @@ void TavMDIClientTest::everyKindOpensItsWindowsAndEachReadsItsFile() {
     QFETCH(bool, seconds);
     const QString setName = computeSet(folder_.path(), u"kind-%1.tav"_s.arg(int(shape)), shape);
 
-    TTavMDIClient client(listFile());
+    TTavMDIClient client;
     client.resize(900, 700);
     MessageCapture capture;
     const auto windows = client.openSet(setName);
@@ -191,9 +194,10 @@ void TavMDIClientTest::everyKindOpensItsWindowsAndEachReadsItsFile() {
 }
 
 void TavMDIClientTest::cancelOpensNothing() {
-    TTavMDIClient client(listFile());
+    TTavMDIClient client;
+    SetCommands sets(client, listFile());
     MessageCapture capture;
-    client.openResults();
+    sets.openResults();
     QVERIFY(client.subWindowList().isEmpty());
     QCOMPARE(capture.fileDialogTitles().size(), 1);
 }
@@ -219,11 +223,12 @@ void TavMDIClientTest::refusesASetInUse() {
     QFETCH(QString, caption);
 
     writeTestFile(listFile(), "1\r\n" + listedAs + "\r\n");
-    TTavMDIClient client(listFile());
+    TTavMDIClient client;
+    SetCommands sets(client, listFile());
     MessageCapture capture;
     // Refused, then the dialog comes again and the user cancels it.
     capture.answerFileDialogs({plate_});
-    deleting ? client.deleteResults() : client.openResults();
+    deleting ? sets.deleteResults() : sets.openResults();
 
     QCOMPARE(capture.messages().size(), 1);
     const MessageRecord& refusal = capture.messages().first();
@@ -237,23 +242,24 @@ void TavMDIClientTest::refusesASetInUse() {
 
 void TavMDIClientTest::opensASetOnceItIsNoLongerInUse() {
     writeTestFile(listFile(), "1\r\n" + plate_.toUpper().toUtf8() + "\r\n");
-    TTavMDIClient client(listFile());
+    TTavMDIClient client;
+    SetCommands sets(client, listFile());
     MessageCapture capture;
     // The user tries the set in use, then another one.
     capture.answerFileDialogs({plate_, foil_});
-    client.openResults();
+    sets.openResults();
     QCOMPARE(capture.messages().size(), 1);
     QCOMPARE(client.subWindowList().size(), 6);
 
     // The calculation has ended and taken the set off the list.
     writeTestFile(listFile(), "0");
     capture.answerFileDialogs({plate_});
-    client.openResults();
+    sets.openResults();
     QCOMPARE(client.subWindowList().size(), 6 + 7);
 }
 
 void TavMDIClientTest::unreadableSetStillOpensItsWindows() {
-    TTavMDIClient client(listFile());
+    TTavMDIClient client;
     MessageCapture capture;
     client.openSet(foil_);
     const QString missing = folder_.filePath(u"missing.tav"_s);
@@ -297,13 +303,14 @@ void TavMDIClientTest::refusesAFileThatIsNoSet() {
     QFETCH(QString, why);
     const QString file = folder_.filePath(u"wrong.tav"_s);
     writeTestFile(file, content);
-    TTavMDIClient client(listFile());
+    TTavMDIClient client;
+    SetCommands sets(client, listFile());
     client.resize(900, 700);
     client.show();
     MessageCapture capture;
     capture.answerFileDialogs({file});
 
-    client.openResults();
+    sets.openResults();
 
     QCOMPARE(capture.messages().size(), 1);
     const MessageRecord& refusal = capture.messages().first();
@@ -317,13 +324,14 @@ void TavMDIClientTest::refusesAFileThatIsNoSet() {
 void TavMDIClientTest::missingFileIsNamedOnTheClientsWindow() {
     const QString partial = copyOfSet(plate_, u"partial.tav"_s);
     QVERIFY(QFile::remove(setFileName(partial, "pow")));
-    TTavMDIClient client(listFile());
+    TTavMDIClient client;
+    SetCommands sets(client, listFile());
     client.resize(900, 700);
     client.show();
     MessageCapture capture;
     capture.answerFileDialogs({partial});
 
-    client.openResults();
+    sets.openResults();
 
     QCOMPARE(client.subWindowList().size(), 7);
     QCOMPARE(capture.messages().size(), 1);
@@ -336,7 +344,7 @@ void TavMDIClientTest::missingFileIsNamedOnTheClientsWindow() {
 }
 
 void TavMDIClientTest::openingTwiceGivesASecondGroup() {
-    TTavMDIClient client(listFile());
+    TTavMDIClient client;
     client.openSet(plate_);
     const QStringList first = titles(client);
     client.openSet(plate_);
@@ -345,12 +353,13 @@ void TavMDIClientTest::openingTwiceGivesASecondGroup() {
 
 void TavMDIClientTest::deleteRemovesTheSetAndLeavesItsWindows() {
     const QString doomed = copyOfSet(plate_, u"doomed.tav"_s);
-    TTavMDIClient client(listFile());
+    TTavMDIClient client;
+    SetCommands sets(client, listFile());
     client.openSet(doomed);
     MessageCapture capture(QMessageBox::Yes);
     capture.answerFileDialogs({doomed});
 
-    client.deleteResults();
+    sets.deleteResults();
 
     QCOMPARE(capture.fileDialogTitles(), QStringList{u"Choose file with data to remove"_s});
     QCOMPARE(capture.messages().size(), 1);
@@ -361,10 +370,11 @@ void TavMDIClientTest::deleteRemovesTheSetAndLeavesItsWindows() {
 }
 
 void TavMDIClientTest::cancelDeletesNothing() {
-    TTavMDIClient client(listFile());
+    TTavMDIClient client;
+    SetCommands sets(client, listFile());
     MessageCapture capture;
     const QStringList before = QDir(folder_.path()).entryList(QDir::Files);
-    client.deleteResults();
+    sets.deleteResults();
     QCOMPARE(capture.fileDialogTitles().size(), 1);
     QCOMPARE(QDir(folder_.path()).entryList(QDir::Files), before);
 }
@@ -380,11 +390,12 @@ void TavMDIClientTest::deleteAsksNamingTheFiles() {
     const QString doomed = copyOfSet(foil_, u"asked.tav"_s);
     const QStringList setFiles{u"asked.tav"_s, u"asked.pow"_s, u"asked.mas"_s, u"asked.sre"_s};
     const QStringList before = QDir(folder_.path()).entryList(QDir::Files, QDir::Name);
-    TTavMDIClient client(listFile());
+    TTavMDIClient client;
+    SetCommands sets(client, listFile());
     MessageCapture capture(static_cast<QMessageBox::StandardButton>(answer));
     capture.answerFileDialogs({doomed});
 
-    client.deleteResults();
+    sets.deleteResults();
 
     QCOMPARE(capture.messages().size(), 1);
     const MessageRecord& question = capture.messages().first();
@@ -400,7 +411,8 @@ void TavMDIClientTest::deleteAsksNamingTheFiles() {
 }
 
 void TavMDIClientTest::deleteDialogSaysWhatItDoes() {
-    TTavMDIClient client(listFile());
+    TTavMDIClient client;
+    SetCommands sets(client, listFile());
     QString acceptText;
     // Answers the real file dialog as soon as it is up, so that the test never blocks on it.
     QTimer answer;
@@ -415,13 +427,14 @@ void TavMDIClientTest::deleteDialogSaysWhatItDoes() {
     });
     answer.start(0);
 
-    client.deleteResults();
+    sets.deleteResults();
 
     QCOMPARE(acceptText, u"Skasuj"_s);
 }
 
 void TavMDIClientTest::printsTheActiveChart() {
-    TTavMDIClient client(listFile());
+    TTavMDIClient client;
+    DocumentCommands documents(client);
     client.resize(800, 600);
     client.show();
     client.openSet(plate_);
@@ -430,13 +443,13 @@ void TavMDIClientTest::printsTheActiveChart() {
     QString printedTitle;
     QString proposedFile;
     // The user takes the file the dialog proposes.
-    client.setPrinterChoice([&](QPrinter& printer, QWidget*) {
+    documents.setPrinterChoice([&](QPrinter& printer, QWidget*) {
         printedTitle = printer.docName();
         proposedFile = printer.outputFileName();
         return true;
     });
 
-    client.printActiveChart();
+    documents.print();
 
     QCOMPARE(printedTitle, plate_ + u" - T"_s);
     QCOMPARE(proposedFile, pdf);
@@ -450,7 +463,7 @@ void TavMDIClientTest::printsTheActiveChart() {
 }
 
 void TavMDIClientTest::arrangesMinimisedWindowsAlongTheBottom() {
-    TTavMDIClient client(listFile());
+    TTavMDIClient client;
     client.resize(900, 700);
     client.show();
     const auto windows = client.openSet(plate_);
@@ -480,7 +493,7 @@ QRect titleBar(const QMdiSubWindow& window) {
 } // namespace
 
 void TavMDIClientTest::newSetShowsEveryTitleBar() {
-    TTavMDIClient client(listFile());
+    TTavMDIClient client;
     client.resize(1000, 760);
     client.show();
     QVERIFY(QTest::qWaitForWindowExposed(&client));
@@ -506,7 +519,7 @@ void TavMDIClientTest::newSetShowsEveryTitleBar() {
 }
 
 void TavMDIClientTest::cascadeKeepsTheOpeningSize() {
-    TTavMDIClient client(listFile());
+    TTavMDIClient client;
     client.resize(1000, 760);
     client.show();
     const auto windows = client.openSet(plate_);

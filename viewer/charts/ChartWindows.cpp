@@ -1,5 +1,6 @@
 #include "ChartWindows.h"
 
+#include "ChartNames.h"
 #include "InitialScale.h"
 
 using namespace Qt::StringLiterals;
@@ -15,7 +16,8 @@ TTempMDIChild::TTempMDIChild(ChartContext& context, const QString& title, QWidge
 }
 
 TTimeChartMDIChild::TimeLine TTempMDIChild::line() const {
-    return {data_.times, data_.temperatures, timeCaption(foil_), QString(), u"Temperature, C"_s};
+    return {data_.times, data_.temperatures, timeCaption(foil_), QString(),
+            chartYCaption(ChartKind::Temperature)};
 }
 
 TPotMDIChild::TPotMDIChild(ChartContext& context, const QString& title, QWidget* parent)
@@ -28,7 +30,7 @@ TPotMDIChild::TPotMDIChild(ChartContext& context, const QString& title, QWidget*
 
 TTimeChartMDIChild::TimeLine TPotMDIChild::line() const {
     return {data_.times, data_.potentials, timeCaption(foil_), QString(),
-            u"Carbon potential of the atmosphere, %"_s};
+            chartYCaption(ChartKind::Potential)};
 }
 
 TWynikiMDIChild::TWynikiMDIChild(ChartContext& context, const QString& title, QWidget* parent)
@@ -49,7 +51,7 @@ QString TWynikiMDIChild::timeUnit() const {
 }
 
 QString TWynikiMDIChild::yCaption() const {
-    return u"Carbon concentration, %"_s;
+    return chartYCaption(ChartKind::Carbon);
 }
 
 TGruboscMDIChild::TGruboscMDIChild(ChartContext& context, const QString& title, QWidget* parent)
@@ -85,7 +87,7 @@ QString TGruboscMDIChild::xCaption() const {
 }
 
 QString TGruboscMDIChild::yCaption() const {
-    return u"Thickness of the case, mm"_s;
+    return chartYCaption(ChartKind::CaseDepth);
 }
 
 TPowMDIChild::TPowMDIChild(ChartContext& context, const QString& title, QWidget* parent)
@@ -98,7 +100,7 @@ TPowMDIChild::TPowMDIChild(ChartContext& context, const QString& title, QWidget*
 
 TTimeChartMDIChild::TimeLine TPowMDIChild::line() const {
     return {series_.x(), series_.y(), timeCaption(foil_), QString(),
-            u"Carbon concentration on the surface, %"_s};
+            chartYCaption(ChartKind::Surface)};
 }
 
 TTwardoscMDIChild::TTwardoscMDIChild(ChartContext& context, const QString& title, QWidget* parent)
@@ -114,7 +116,7 @@ QString TTwardoscMDIChild::timeUnit() const {
 }
 
 QString TTwardoscMDIChild::yCaption() const {
-    return u"Hardness, HV"_s;
+    return chartYCaption(ChartKind::Hardness);
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #include "ComparisonChart.h"
 
+#include "ChartNames.h"
 #include "ChartPoints.h"
 #include "InitialScale.h"
 #include "KindTraits.h"
@@ -13,64 +14,24 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString yCaption(ComparedQuantity quantity, int depthLevel) {
-    switch (quantity) {
-    case ComparedQuantity::Temperature:
-        return u"Temperature, C"_s;
-    case ComparedQuantity::Potential:
-        return u"Carbon potential of the atmosphere, %"_s;
-    case ComparedQuantity::SurfaceCarbon:
-        return u"Carbon concentration on the surface, %"_s;
-    case ComparedQuantity::MassGain:
-        return u"Weight gain, g/m^2"_s;
-    case ComparedQuantity::CaseDepth:
-        return u"Thickness of the case at %1% C, mm"_s.arg(
-            depthLevels[static_cast<std::size_t>(std::clamp(depthLevel, 0, 2))], 0, 'f', 2);
-    case ComparedQuantity::CarbonProfile:
-        return u"Carbon concentration, %"_s;
-    case ComparedQuantity::HardnessProfile:
-        return u"Hardness, HV"_s;
-    case ComparedQuantity::MeanCarbon:
-        return QString::fromUtf8(meanCarbonCaption);
-    }
-    return QString();
+double depthLevel(int level) {
+    return depthLevels[static_cast<std::size_t>(std::clamp(level, 0, 2))];
 }
 
-bool isProfile(ComparedQuantity quantity) {
-    return quantity == ComparedQuantity::CarbonProfile ||
-           quantity == ComparedQuantity::HardnessProfile;
-}
-
-ChartKind chartKindOf(ComparedQuantity quantity) {
-    switch (quantity) {
-    case ComparedQuantity::Temperature:
-        return ChartKind::Temperature;
-    case ComparedQuantity::Potential:
-        return ChartKind::Potential;
-    case ComparedQuantity::SurfaceCarbon:
-        return ChartKind::Surface;
-    case ComparedQuantity::MassGain:
-        return ChartKind::Mass;
-    case ComparedQuantity::CaseDepth:
-        return ChartKind::CaseDepth;
-    case ComparedQuantity::CarbonProfile:
-        return ChartKind::Carbon;
-    case ComparedQuantity::HardnessProfile:
-        return ChartKind::Hardness;
-    case ComparedQuantity::MeanCarbon:
-        return ChartKind::Mean;
-    }
-    return ChartKind::Temperature;
+QString yCaption(ChartKind quantity, int level) {
+    if (quantity == ChartKind::CaseDepth)
+        return u"Thickness of the case at %1% C, mm"_s.arg(depthLevel(level), 0, 'f', 2);
+    return chartYCaption(quantity);
 }
 
 // The axes a set's own window of the quantity opens with: the mass and mean-carbon windows
 // take them from the file, here the first set's.
-TSkala openingAxes(std::span<const ComparedSet> sets, ComparedQuantity quantity, bool seconds) {
-    if (!sets.empty() && quantity == ComparedQuantity::MassGain)
+TSkala openingAxes(std::span<const ComparedSet> sets, ChartKind quantity, bool seconds) {
+    if (!sets.empty() && quantity == ChartKind::Mass)
         return sets.front().set->mass.series.scale;
-    if (!sets.empty() && quantity == ComparedQuantity::MeanCarbon)
+    if (!sets.empty() && quantity == ChartKind::Mean)
         return sets.front().set->mean.series.scale;
-    return initialScale(chartKindOf(quantity), seconds ? TimeUnit::Seconds : TimeUnit::Hours);
+    return initialScale(quantity, seconds ? TimeUnit::Seconds : TimeUnit::Hours);
 }
 
 ChartAxis chartAxis(const AxisSpan& span) {
@@ -86,32 +47,15 @@ QColor comparisonColour(int index) {
     return colours[static_cast<std::size_t>(index) % std::size(colours)];
 }
 
-QString comparisonStem(ComparedQuantity quantity, int depthLevel) {
-    switch (quantity) {
-    case ComparedQuantity::Temperature:
-        return u"T"_s;
-    case ComparedQuantity::Potential:
-        return u"Pot"_s;
-    case ComparedQuantity::SurfaceCarbon:
-        return u"Pow"_s;
-    case ComparedQuantity::MassGain:
-        return u"Masa"_s;
-    case ComparedQuantity::CaseDepth:
-        return u"G"_s +
-               QString::number(std::lround(
-                   depthLevels[static_cast<std::size_t>(std::clamp(depthLevel, 0, 2))] * 100));
-    case ComparedQuantity::CarbonProfile:
-        return u"C"_s;
-    case ComparedQuantity::HardnessProfile:
-        return u"HV"_s;
-    case ComparedQuantity::MeanCarbon:
-        return u"Srednia"_s;
-    }
-    return QString();
+QString comparisonStem(ChartKind quantity, int level) {
+    const QString stem = chartFileStem(quantity);
+    if (quantity == ChartKind::CaseDepth)
+        return stem + QString::number(std::lround(depthLevel(level) * 100));
+    return stem;
 }
 
 std::vector<std::size_t> describeComparison(LineChart& chart, std::span<const ComparedSet> sets,
-                                            ComparedQuantity quantity, int depthLevel) {
+                                            ChartKind quantity, int depthLevel) {
     std::vector<std::pair<const ComparedSet*, ComparedLine>> lines;
     std::vector<std::size_t> setOfLine;
     for (std::size_t s = 0; s < sets.size(); ++s)
@@ -138,17 +82,17 @@ std::vector<std::size_t> describeComparison(LineChart& chart, std::span<const Co
             chart.addPoint(index, point);
         chart.setSeries(index, points);
     }
-    const bool seconds =
-        !sets.empty() && sets.front().set->shape && kindTraits(*sets.front().set->shape).thin;
+    const bool seconds = !sets.empty() && sets.front().set->shape &&
+                         kindTraits(*sets.front().set->shape).timeUnit == TimeUnit::Seconds;
     // As a set's own window shows the quantity, widened as it is to hold every line.
     const TSkala opening = openingAxes(sets, quantity, seconds);
     chart.setXAxis(
         chartAxis(widenedToHold({opening.xStart, opening.xEnd, opening.xDivisions}, xValues)));
     chart.setYAxis(
         chartAxis(widenedToHold({opening.yStart, opening.yEnd, opening.yDivisions}, yValues)));
-    const QString xCaption = isProfile(quantity) ? u"Distance from the surface, mm"_s
-                             : seconds           ? u"     Carburizing time, s"_s
-                                                 : u"     Carburizing time, h"_s;
+    const QString xCaption = chartKindTraits(quantity).profile ? u"Distance from the surface, mm"_s
+                             : seconds                         ? u"     Carburizing time, s"_s
+                                                               : u"     Carburizing time, h"_s;
     chart.setCaptions(xCaption, QString(), yCaption(quantity, depthLevel));
     return setOfLine;
 }

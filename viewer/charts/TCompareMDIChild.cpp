@@ -13,13 +13,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString comparisonTitle(ComparedQuantity quantity, int depthLevel) {
+QString comparisonTitle(ChartKind quantity, int depthLevel) {
     return u"Porównanie - "_s + comparisonStem(quantity, depthLevel);
 }
 
 } // namespace
 
-TCompareMDIChild::TCompareMDIChild(ChartContext& context, Group group, ComparedQuantity quantity,
+TCompareMDIChild::TCompareMDIChild(ChartContext& context, Group group, ChartKind quantity,
                                    QWidget* parent)
     : TChartMDIChild(context, comparisonTitle(quantity, 0), QString(), u"COMPARE"_s, parent),
       group_(std::move(group)), quantity_(quantity) {
@@ -33,7 +33,7 @@ TCompareMDIChild::TCompareMDIChild(ChartContext& context, Group group, ComparedQ
 }
 
 void TCompareMDIChild::showDepthLevel(int level) {
-    if (quantity_ != ComparedQuantity::CaseDepth || level < 0 ||
+    if (quantity_ != ChartKind::CaseDepth || level < 0 ||
         level >= static_cast<int>(depthLevels.size()) || level == depthLevel_)
         return;
     depthLevel_ = level;
@@ -77,7 +77,7 @@ void TCompareMDIChild::addCommands() {
     connect(dropMenu, &QMenu::aboutToShow, this, [this, dropMenu] { fillDropMenu(*dropMenu); });
     area->addAction(drop);
 
-    if (quantity_ != ComparedQuantity::CaseDepth)
+    if (quantity_ != ChartKind::CaseDepth)
         return;
     auto* separator = new QAction(this);
     separator->setSeparator(true);

@@ -19,10 +19,10 @@ class TCompareMDIChild : public TChartMDIChild {
 public:
     using Group = std::shared_ptr<ComparisonGroup>;
 
-    TCompareMDIChild(ChartContext& context, Group group, ComparedQuantity quantity,
+    TCompareMDIChild(ChartContext& context, Group group, ChartKind quantity,
                      QWidget* parent = nullptr);
 
-    ComparedQuantity quantity() const { return quantity_; }
+    ChartKind quantity() const { return quantity_; }
     ComparisonGroup& group() const { return *group_; }
     // The index in `depthLevels` of the level shown.
     int depthLevel() const { return depthLevel_; }
@@ -42,7 +42,7 @@ private:
     void toggleSet(int line, bool visible);
 
     Group group_;
-    ComparedQuantity quantity_;
+    ChartKind quantity_;
     int depthLevel_ = 0;
     std::vector<std::size_t> setOfLine_;
 };

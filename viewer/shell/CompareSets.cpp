@@ -110,8 +110,8 @@ int compareSets(const QString& folder, const QStringList& setNames, QTextStream&
         return 2;
     }
 
-    for (ComparedQuantity quantity : sharedQuantities(sets)) {
-        const int levels = quantity == ComparedQuantity::CaseDepth ? 3 : 1;
+    for (ChartKind quantity : sharedQuantities(sets)) {
+        const int levels = quantity == ChartKind::CaseDepth ? 3 : 1;
         for (int level = 0; level < levels; ++level) {
             LineChart chart;
             chart.resize(exportSize);

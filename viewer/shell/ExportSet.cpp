@@ -60,7 +60,7 @@ int exportSet(const QString& folder, const QString& setName, QTextStream& errors
 
     int failures = 0;
     for (const auto& [kind, window] : windows) {
-        if (chartFileStatus(set, kind) != FileStatus::Whole) {
+        if (chartKindTraits(kind).status(set) != FileStatus::Whole) {
             errors << "tavrix: cannot read " << chartSourceFile(fullName, kind) << Qt::endl;
             ++failures;
         }

@@ -9,7 +9,6 @@
 #include <QFile>
 
 #include <algorithm>
-#include <fstream>
 
 QString resultSetFilter() {
     return QStringLiteral("Files from Tavrix! (*.tav)");
@@ -28,11 +27,15 @@ bool isSetInUse(const QString& listFilePath, const QString& setName, QWidget* pa
                     QStringLiteral("Error!"), MessageIcon::Exclamation);
         return false;
     }
+    return std::ranges::any_of(table.names(), [&](const std::string& entry) {
+        return sameSetName(QString::fromStdString(entry), setName);
+    });
+}
+
+bool sameSetName(const QString& one, const QString& other) {
     // The list holds names upper-cased byte by byte; compared here letter by letter, so that
     // folder names with Polish letters are found in any case as well.
-    return std::ranges::any_of(table.names(), [&](const std::string& entry) {
-        return QString::fromStdString(entry).compare(setName, Qt::CaseInsensitive) == 0;
-    });
+    return one.compare(other, Qt::CaseInsensitive) == 0;
 }
 
 SetProblem resultSetProblem(const LoadedSet& set) {
@@ -62,21 +65,9 @@ QString setProblemText(const QString& setName, SetProblem problem) {
     return QStringLiteral("%1\n%2.").arg(setName, setProblemReason(problem));
 }
 
-std::optional<bool> readFoilFlag(const QString& setName) {
-    std::ifstream in(setName.toStdString(), std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    TDane head;
-    in >> head;
-    // The last stage row keeps its own line end: the shape is on the next line that holds text.
-    std::string shapeLine;
-    std::getline(in >> std::ws, shapeLine);
-    return shapeFromLine(shapeLine) == SampleShape::Foil;
-}
-
 QStringList resultSetFiles(const QString& setName) {
     QStringList files{setName};
-    for (std::string_view extension : {"ste", "twa", "pow", "gru", "mas", "sre"})
+    for (std::string_view extension : deletedSetFileExtensions)
         files.append(setFileName(setName, extension));
     files.removeIf([](const QString& file) { return !QFile::exists(file); });
     return files;

@@ -17,6 +17,9 @@ QString resultSetFilter();
 // The file of the set with the given extension in place of the main file's.
 QString setFileName(const QString& setName, std::string_view extension);
 
+// Whether two names name the same set: letter case aside, as the in-use list takes them.
+bool sameSetName(const QString& one, const QString& other);
+
 // True while a running calculation is still writing the set, in whatever letter case the list
 // holds its name. An unreadable list is reported and then taken as empty, so that a damaged list
 // never locks every set away.
@@ -35,9 +38,6 @@ SetProblem resultSetProblem(const LoadedSet& set);
 QString setProblemReason(SetProblem problem);
 // The refusal of a set for the user: the file's name and what is wrong with it.
 QString setProblemText(const QString& setName, SetProblem problem);
-
-// Whether the set's process data name the foil shape; nothing when the main file cannot be opened.
-std::optional<bool> readFoilFlag(const QString& setName);
 
 // The files of the set that exist: the main file first, then the result files.
 QStringList resultSetFiles(const QString& setName);

@@ -8,34 +8,6 @@
 
 namespace {
 
-struct KindNames {
-    const char16_t* title;    // the window's title is the set's name, " - " and this
-    const char16_t* fileStem; // ASCII
-    const char* extension;    // empty: the set's main file
-};
-
-KindNames namesOf(ChartKind kind) {
-    switch (kind) {
-    case ChartKind::Temperature:
-        return {u"T", u"T", ""};
-    case ChartKind::Potential:
-        return {u"Pot", u"Pot", ""};
-    case ChartKind::Carbon:
-        return {u"C", u"C", ""};
-    case ChartKind::CaseDepth:
-        return {u"G", u"G", "gru"};
-    case ChartKind::Surface:
-        return {u"Pow", u"Pow", "pow"};
-    case ChartKind::Hardness:
-        return {u"HV", u"HV", "twa"};
-    case ChartKind::Mass:
-        return {u"Masa", u"Masa", "mas"};
-    case ChartKind::Mean:
-        return {u"Średnia", u"Srednia", "sre"};
-    }
-    return {};
-}
-
 QString titleOf(const QString& setName, ChartKind kind) {
     return setName + QStringLiteral(" - ") + chartTitle(kind);
 }
@@ -60,8 +32,10 @@ std::unique_ptr<TChartMDIChild> buildWindow(ChartContext& context, QWidget* clie
     case ChartKind::Mean:
         break;
     }
-    return std::make_unique<TXYMDIChild>(context, title,
-                                         QString::fromLatin1(namesOf(kind).extension), client);
+    const std::string_view file = extension(*chartKindTraits(kind).file);
+    return std::make_unique<TXYMDIChild>(
+        context, title, QString::fromLatin1(file.data(), static_cast<qsizetype>(file.size())),
+        client);
 }
 
 // The order in which the windows of a set are shown, whichever of them it has.
@@ -89,42 +63,12 @@ std::vector<SetWindow> buildSetWindows(ChartContext& context, QWidget* client,
     return shown;
 }
 
-QString chartFileStem(ChartKind kind) {
-    return QString::fromUtf16(namesOf(kind).fileStem);
-}
-
-QString chartTitle(ChartKind kind) {
-    return QString::fromUtf16(namesOf(kind).title);
-}
-
 QString chartFileBase(const QString& folder, const QString& setName, ChartKind kind) {
     return QDir(folder).filePath(QFileInfo(setName).completeBaseName() + u'-' +
                                  chartFileStem(kind));
 }
 
 QString chartSourceFile(const QString& setName, ChartKind kind) {
-    const std::string_view extension = namesOf(kind).extension;
-    return extension.empty() ? setName : setFileName(setName, extension);
-}
-
-FileStatus chartFileStatus(const LoadedSet& set, ChartKind kind) {
-    switch (kind) {
-    case ChartKind::Temperature:
-        return set.shapeStatus;
-    case ChartKind::Potential:
-        return set.process.status;
-    case ChartKind::Carbon:
-        return set.carbon.status;
-    case ChartKind::CaseDepth:
-        return set.depths.status;
-    case ChartKind::Surface:
-        return set.surface.status;
-    case ChartKind::Hardness:
-        return set.hardness.status;
-    case ChartKind::Mass:
-        return set.mass.status;
-    case ChartKind::Mean:
-        return set.mean.status;
-    }
-    return FileStatus::Missing;
+    const std::optional<ResultFile> file = chartKindTraits(kind).file;
+    return file ? setFileName(setName, extension(*file)) : setName;
 }

@@ -2,6 +2,7 @@
 // The chart windows of one result set: which kinds a set has, what each is called, which file
 // each reads, and in what order they are built and shown.
 
+#include "ChartNames.h"
 #include "KindTraits.h"
 #include "LoadedSet.h"
 
@@ -32,16 +33,9 @@ std::vector<SetWindow> buildSetWindows(ChartContext& context, QWidget* client,
                                        const QString& setName, std::span<const ChartKind> charts,
                                        const BuiltWindow& built = {});
 
-// A name of the kind fit for a file name: "T", "Pot", "C", "G", "Pow", "HV", "Masa", "Srednia".
-QString chartFileStem(ChartKind kind);
-// The name the kind's window has after the set's: "T", ..., "Średnia".
-QString chartTitle(ChartKind kind);
 // A file for the kind's chart of the set, without its extension: the set's base name, "-" and
 // the kind's stem ("walk1-T"), in `folder`.
 QString chartFileBase(const QString& folder, const QString& setName, ChartKind kind);
 
 // The file of the set that the kind's window reads.
 QString chartSourceFile(const QString& setName, ChartKind kind);
-
-// How the file the kind's window shows was read.
-FileStatus chartFileStatus(const LoadedSet& set, ChartKind kind);

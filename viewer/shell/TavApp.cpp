@@ -6,6 +6,7 @@
 #include "SplashWindow.h"
 #include "TavFrame.h"
 #include "TavMDIClient.h"
+#include "ViewerLink.h"
 
 #include <cmath>
 
@@ -29,8 +30,19 @@ int TTavApp::run() {
     initApplication();
     initMainWindow();
     frame_->show();
+    // Sets handed over by tavcalc or by a second start open here. Where another viewer of the
+    // same data folder already listens, it stays the one that receives them.
+    ViewerServer server;
+    server.listen(viewerServerName(place_.ListFilePath));
+    QObject::connect(&server, &ViewerServer::setRequested, frame_.get(),
+                     [this](const QString& setName) {
+                         frame_->setWindowState(frame_->windowState() & ~Qt::WindowMinimized);
+                         frame_->raise();
+                         frame_->activateWindow();
+                         frame_->sets().openResults(setName);
+                     });
     if (!startSet_.isEmpty())
-        frame_->client().openResults(startSet_);
+        frame_->sets().openResults(startSet_);
     return GuardedApplication::runEventLoop();
 }
 

@@ -19,8 +19,8 @@
 #include <functional>
 
 TTavFrame::TTavFrame(const ProgramPlace& place, QWidget* parent)
-    : QMainWindow(parent), place_(place), client_(new TTavMDIClient(place.ListFilePath)),
-      commands_(this) {
+    : QMainWindow(parent), place_(place), client_(new TTavMDIClient),
+      sets_(*client_, place.ListFilePath), documents_(*client_), commands_(this) {
     setObjectName(QStringLiteral("frame"));
     setWindowTitle(QStringLiteral("Tavrix!"));
     setWindowIcon(frameIcon());
@@ -124,18 +124,13 @@ void TTavFrame::connectCommands() {
         });
     };
 
-    on(Command::Open, [this] { client_->openResults(); });
-    on(Command::Compare, [this] { client_->compareResults(); });
-    on(Command::Delete, [this] { client_->deleteResults(); });
-    on(Command::Print, [this] { client_->printActiveChart(); });
-    on(Command::SaveChart, [this] { client_->saveActiveChart(); });
+    on(Command::Open, [this] { sets_.openResults(); });
+    on(Command::Compare, [this] { sets_.compareResults(); });
+    on(Command::Delete, [this] { sets_.deleteResults(); });
+    on(Command::Print, [this] { documents_.print(); });
+    on(Command::SaveChart, [this] { documents_.save(); });
     on(Command::Exit, &QWidget::close);
-    on(Command::Copy, [this] {
-        if (TChartMDIChild* chart = client_->activeChart())
-            chart->copyToClipboard();
-        else if (TSummaryMDIChild* summary = client_->activeSummary())
-            summary->copyToClipboard();
-    });
+    on(Command::Copy, [this] { documents_.copy(); });
     // The caption names "Ctrl+Ins" itself, so its keys are bound apart from the menu item, which
     // would show them a second time; Ctrl+C is what today's desktops copy with.
     auto* copyKeys = new QAction(this);

@@ -4,7 +4,9 @@
 // program, and keeps the commands that need a chart window disabled while there is none.
 
 #include "CommandTable.h"
+#include "DocumentCommands.h"
 #include "ProgramPlace.h"
+#include "SetCommands.h"
 
 #include <QMainWindow>
 
@@ -20,6 +22,8 @@ public:
     ~TTavFrame() override;
 
     TTavMDIClient& client() const { return *client_; }
+    SetCommands& sets() { return sets_; }
+    DocumentCommands& documents() { return documents_; }
     QAction* command(Command id) const { return commands_[id]; }
     // The help window, once a help command has opened it.
     THelpWindow* helpWindow() const { return helpWindow_; }
@@ -35,6 +39,8 @@ private:
 
     ProgramPlace place_;
     TTavMDIClient* client_;
+    SetCommands sets_;
+    DocumentCommands documents_;
     CommandTable commands_;
     THelpWindow* helpWindow_ = nullptr;
 };

@@ -3,6 +3,7 @@
 // of one quantity, and a summary row of each set's final results. Views of loaded sets; nothing
 // here reads a file.
 
+#include "ChartKinds.h"
 #include "LoadedSet.h"
 
 #include <array>
@@ -11,37 +12,11 @@
 #include <string>
 #include <vector>
 
-enum class ComparedQuantity {
-    Temperature,     // of the stage programme
-    Potential,       // of the stage programme
-    SurfaceCarbon,   // "pow"
-    MassGain,        // "mas"
-    CaseDepth,       // "gru", at one carbon level
-    CarbonProfile,   // the last profile of the main file
-    HardnessProfile, // the last profile of "twa" (thick sets)
-    MeanCarbon,      // content: steel carbon + the increase of "sre" (thin sets)
-};
+// The set's line of the chart kind (chartKindTraits); none when the set has no point of it.
+std::optional<ComparedLine> comparedLine(const LoadedSet& set, ChartKind kind, int depthLevel = 0);
 
-inline constexpr std::array<ComparedQuantity, 8> comparedQuantities{
-    ComparedQuantity::Temperature,     ComparedQuantity::Potential, ComparedQuantity::SurfaceCarbon,
-    ComparedQuantity::MassGain,        ComparedQuantity::CaseDepth, ComparedQuantity::CarbonProfile,
-    ComparedQuantity::HardnessProfile, ComparedQuantity::MeanCarbon};
-
-// The carbon levels of the case-depth files, in the order of their columns.
-inline constexpr std::array<double, 3> depthLevels{0.40, 0.35, 0.30}; // % C
-
-struct ComparedLine {
-    std::vector<double> x; // h or s (time lines), mm (profiles)
-    std::vector<double> y;
-};
-
-// The set's line of the quantity; none when the set has no point of it. `depthLevel` indexes
-// `depthLevels` for the case depth.
-std::optional<ComparedLine> comparedLine(const LoadedSet& set, ComparedQuantity quantity,
-                                         int depthLevel = 0);
-
-// The quantities every one of the sets has a line of, in the order of `comparedQuantities`.
-std::vector<ComparedQuantity> sharedQuantities(std::span<const LoadedSet* const> sets);
+// The chart kinds every one of the sets has a line of, in the order of `comparedKinds`.
+std::vector<ChartKind> sharedQuantities(std::span<const LoadedSet* const> sets);
 
 // Thick sets are timed in hours, thin ones in seconds: one comparison holds one sort only.
 bool mixesThickAndThin(std::span<const LoadedSet* const> sets);

@@ -175,7 +175,7 @@ ShapeRead readCarbonFile(std::istream& in, TWyniki& profiles) {
     TDane head;
     const std::optional<SampleShape> shape = readHead(in, head);
     ShapeRead read = shapeRead(shape);
-    if (read.status == ReadStatus::Whole && *shape != SampleShape::SemiInfinite &&
+    if (read.status == ReadStatus::Whole && kindTraits(*shape).size != SampleSize::None &&
         !(in >> read.thickness))
         read.status = ReadStatus::Malformed;
     if (read.status == ReadStatus::Whole)
