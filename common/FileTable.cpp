@@ -1,5 +1,6 @@
 #include "FileTable.h"
 
+#include "AtomicFile.h"
 #include "SetNames.h"
 
 #include <algorithm>
@@ -83,27 +84,6 @@ bool computationRuns(const std::string& listPath, std::string_view name) {
     return held;
 }
 
-// Writes `content` beside `path` and renames it over `path`.
-bool replaceFile(const std::string& path, const std::string& content) {
-    const std::string temporary = path + ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out << content;
-        out.flush();
-        if (!out) {
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
-}
-
 std::string trimmedLine(std::string line) {
     while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
         line.pop_back();
@@ -183,9 +163,8 @@ std::optional<std::string> removeStaleEntries(const std::string& listPath) {
     for (const std::string& name : table.names())
         if (computationRuns(listPath, name))
             running.add(name);
-    if (!replaceFile(listPath, running.names().empty() ? std::string("0") : tableText(running)))
-        return systemError("cannot write", listPath);
-    return std::nullopt;
+    return AtomicFile(listPath).replace(running.names().empty() ? std::string("0")
+                                                                : tableText(running));
 }
 
 SetClaim SetClaim::claim(const std::string& listPath, std::string_view name) {
@@ -194,7 +173,9 @@ SetClaim SetClaim::claim(const std::string& listPath, std::string_view name) {
         return SetClaim(Status::Failed, lock.problem());
     TFileTable table;
     readFileTable(listPath, table);
-    if (table.contains(name))
+    // An entry whose computation holds no lock any more was left by a run that crashed: the
+    // set is free, as the viewer's start would have found it.
+    if (table.contains(name) && computationRuns(listPath, name))
         return SetClaim(Status::InUse, {});
 
     const std::string lockPath = runningLockPath(listPath, name);
@@ -208,10 +189,10 @@ SetClaim SetClaim::claim(const std::string& listPath, std::string_view name) {
         return SetClaim(Status::InUse, {});
     }
     table.add(name);
-    if (!replaceFile(listPath, tableText(table))) {
+    if (std::optional<std::string> problem = AtomicFile(listPath).replace(tableText(table))) {
         ::unlink(lockPath.c_str());
         ::close(fd);
-        return SetClaim(Status::Failed, systemError("cannot write", listPath));
+        return SetClaim(Status::Failed, std::move(*problem));
     }
     SetClaim claim(Status::Claimed, {});
     claim.listPath_ = listPath;
@@ -251,9 +232,11 @@ bool SetClaim::release() {
             TFileTable table;
             readFileTable(listPath_, table);
             table.remove(name_);
-            removed = replaceFile(listPath_, tableText(table));
-            if (!removed)
-                problem_ = systemError("cannot write", listPath_);
+            const std::optional<std::string> problem =
+                AtomicFile(listPath_).replace(tableText(table));
+            removed = !problem;
+            if (problem)
+                problem_ = *problem;
             ::unlink(runningLockPath(listPath_, name_).c_str());
         } else {
             problem_ = lock.problem();

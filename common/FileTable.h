@@ -54,7 +54,8 @@ public:
         Failed, // the list could not be read, locked or written; problem() says why
     };
 
-    // One step under the list's lock: lists `name` only when no computation has it.
+    // One step under the list's lock: lists `name` only when no computation has it. An entry
+    // whose computation no longer holds its lock (a run that crashed) does not keep it.
     static SetClaim claim(const std::string& listPath, std::string_view name);
 
     SetClaim(SetClaim&& other) noexcept;

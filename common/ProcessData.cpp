@@ -1,5 +1,7 @@
 #include "ProcessData.h"
 
+#include "AtomicFile.h"
+
 #include <fstream>
 #include <istream>
 #include <locale>
@@ -129,10 +131,5 @@ std::string processDataText(const ProcessForm& form, std::string_view shape) {
 }
 
 bool writeProcessData(const std::string& path, const ProcessForm& form, std::string_view shape) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file)
-        return false;
-    file << processDataText(form, shape);
-    file.close();
-    return static_cast<bool>(file);
+    return !AtomicFile(path).replace(processDataText(form, shape));
 }

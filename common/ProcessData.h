@@ -62,5 +62,6 @@ TDane processRecord(const ProcessForm& form);
 // The file text for a form: row 1 always, rows 2 to 10 where their time is filled.
 std::string processDataText(const ProcessForm& form, std::string_view shape);
 
-// Writes the file at `path` (already completed), replacing it; false when it cannot be written.
+// Writes the file at `path` (already completed), replacing it as a whole (AtomicFile); false
+// when it cannot be written. Callers that tell the user why replace the text themselves.
 bool writeProcessData(const std::string& path, const ProcessForm& form, std::string_view shape);

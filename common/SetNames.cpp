@@ -3,6 +3,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -135,6 +136,12 @@ std::string resultFileName(std::string_view setName, std::string_view extension)
     if (kept < setName.size())
         name += setName.substr(kept);
     return name;
+}
+
+void deleteSetFiles(std::string_view setName, std::span<const std::string_view> extensions) {
+    std::remove(std::string(setName).c_str());
+    for (std::string_view extension : extensions)
+        std::remove(resultFileName(setName, extension).c_str());
 }
 
 std::string upperCased(std::string_view text) {

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -59,6 +60,11 @@ std::string commandLineName(std::string_view name, const std::filesystem::path& 
 // characters after the last "." of the file name are replaced; a file name without "." gets
 // "." and the extension appended.
 std::string resultFileName(std::string_view setName, std::string_view extension);
+
+// Removes the set's main file and its files with the given extensions: the one way a set is
+// deleted, whether a run was cancelled or the user deletes it. A file that is missing or cannot
+// be removed is passed over, so that a half-deleted set can be deleted again.
+void deleteSetFiles(std::string_view setName, std::span<const std::string_view> extensions);
 
 // ASCII upper case; other bytes (UTF-8 sequences) pass unchanged.
 std::string upperCased(std::string_view text);

@@ -1,5 +1,6 @@
 #include "BatchRun.h"
 
+#include "AtomicFile.h"
 #include "CalcCommandLine.h"
 #include "Computation.h"
 #include "FileTable.h"
@@ -44,19 +45,6 @@ std::optional<std::string> fileText(const std::string& path) {
     return text.str();
 }
 
-// Puts the process data back as they were before the run: written beside and renamed over,
-// so the user's input is never half written.
-bool restoreHead(const std::string& path, const std::string& head) {
-    const std::string temporary = path + ".restore";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << head;
-        if (!out.flush())
-            return false;
-    }
-    return std::rename(temporary.c_str(), path.c_str()) == 0;
-}
-
 void complain(const std::string& path, const std::string& what) {
     std::fprintf(stderr, "tavcalc: %s: %s\n", path.c_str(), what.c_str());
 }
@@ -86,7 +74,9 @@ FileResult settle(const std::string& path, const std::string& head, const RunOut
         listResults(path, shape);
         return FileResult::Finished;
     case RunStatus::Cancelled:
-        restoreHead(path, head);
+        // The process data come back as they were before the run, never half written.
+        if (const std::optional<std::string> problem = AtomicFile(path).replace(head))
+            complain(path, *problem);
         complain(path, "cancelled; its result files are deleted");
         return FileResult::Cancelled;
     case RunStatus::Failed:

@@ -1,5 +1,6 @@
 #include "DesignCommands.h"
 
+#include "AtomicFile.h"
 #include "CalcCommandLine.h"
 #include "FoilFit.h"
 #include "ProcessCheck.h"
@@ -134,12 +135,13 @@ std::string outputName(const Options& options, const std::string& fallback) {
 }
 
 bool written(const std::string& path, const ProcessForm& form, SampleShape shape) {
-    if (writeProcessData(path, form, shapeName(shape))) {
-        std::printf("written: %s\n", path.c_str());
-        return true;
+    if (const std::optional<std::string> problem =
+            AtomicFile(path).replace(processDataText(form, shapeName(shape)))) {
+        std::fprintf(stderr, "tavcalc: %s\n", problem->c_str());
+        return false;
     }
-    std::fprintf(stderr, "tavcalc: %s: cannot be written\n", path.c_str());
-    return false;
+    std::printf("written: %s\n", path.c_str());
+    return true;
 }
 
 void printProgramme(const DesignResult& result) {

@@ -10,31 +10,24 @@
 #include <iomanip>
 #include <locale>
 
-namespace {
-
-void reopen(std::ofstream& stream, const std::string& path, std::ios::openmode mode) {
-    if (stream.is_open())
-        stream.close();
-    stream.clear();
-    stream.open(path, mode | std::ios::binary);
-}
-
-} // namespace
-
 ResultStreams::ResultStreams() {
-    for (std::ofstream* stream : {&main, &pow, &twa, &mas, &gru, &sre})
+    for (CheckedFile* stream : all())
         stream->imbue(std::locale::classic());
 }
 
 void ResultStreams::open(const std::string& fileName, SampleShape kind) {
     failed_ = false;
-    reopen(main, fileName, std::ios::out | std::ios::app);
-    for (ResultFile file : kindTraits(kind).resultFiles)
-        reopen(resultStream(file), resultFileName(fileName, extension(file)),
-               std::ios::out | std::ios::trunc);
+    closeAll();
+    main.open(fileName, CheckedFile::Mode::Append);
+    ofRun_.assign(1, &main);
+    for (ResultFile file : kindTraits(kind).resultFiles) {
+        CheckedFile& stream = resultStream(file);
+        stream.open(resultFileName(fileName, extension(file)), CheckedFile::Mode::Truncate);
+        ofRun_.push_back(&stream);
+    }
 }
 
-std::ofstream& ResultStreams::resultStream(ResultFile file) {
+CheckedFile& ResultStreams::resultStream(ResultFile file) {
     switch (file) {
     case ResultFile::Surface:
         return pow;
@@ -50,10 +43,22 @@ std::ofstream& ResultStreams::resultStream(ResultFile file) {
     return sre;
 }
 
-void ResultStreams::closeAll() {
-    for (std::ofstream* stream : {&main, &pow, &twa, &mas, &gru, &sre})
-        if (stream->is_open())
-            stream->close();
+bool ResultStreams::closeAll() {
+    bool written = true;
+    for (CheckedFile* stream : all())
+        written = stream->close() && written;
+    return written;
+}
+
+bool ResultStreams::failed() const {
+    return failed_ || !problem().empty();
+}
+
+std::string ResultStreams::problem() const {
+    for (const CheckedFile* stream : ofRun_)
+        if (!stream->problem().empty())
+            return stream->problem();
+    return failed_ ? "the carbon profile is no longer finite" : std::string();
 }
 
 bool ResultStreams::finite(std::initializer_list<double> values) {
@@ -93,8 +98,7 @@ void deleteResultFiles(const std::string& fileName) {
 }
 
 void deleteSet(const std::string& fileName) {
-    std::remove(fileName.c_str());
-    deleteResultFiles(fileName);
+    deleteSetFiles(fileName, setFileExtensions);
 }
 
 ResultStreams& processResultStreams() {

@@ -4,16 +4,20 @@
 // shapes how later runs print (the format of the stored files depends on it).
 //
 // A run opens the main file (the process-data file, appended to) and the result files of its
-// kind (truncated). A stream that cannot be opened takes no output and the run goes on. A
-// non-finite value is never written: the streams are marked failed instead, and the run ends.
+// kind (truncated). Every write and close is checked (CheckedFile): a file that cannot be
+// opened or written fails the run, naming the file and the system's reason. A non-finite value
+// is never written: the streams are marked failed instead, and the run ends.
 //
 // The run reaches the folder only through the virtual operations here, so a trial run (see
 // TrialStreams) computes exactly as a normal one while no file is opened, written or deleted.
 
-#include <fstream>
+#include "CheckedFile.h"
+
+#include <array>
 #include <initializer_list>
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 enum class ResultFile;
 enum class SampleShape;
@@ -27,7 +31,8 @@ public:
 
     // The main file and the result files of the kind.
     virtual void open(const std::string& fileName, SampleShape kind);
-    void closeAll();
+    // False when a file could not be written to its end (problem() says why).
+    bool closeAll();
     // The set's result files of an earlier run, before a run starts (or when it fails).
     virtual void removeEarlierResults(const std::string& fileName);
     // A cancelled run's whole set.
@@ -38,18 +43,24 @@ public:
     // True when every value is finite; otherwise marks the streams failed.
     bool finite(std::initializer_list<double> values);
 
-    bool failed() const { return failed_; }
+    // A value was not finite, or a file could not be opened or written.
+    bool failed() const;
+    // Why, for the user: the first file that failed and the system's reason, or the values.
+    std::string problem() const;
     void clearFailure() { failed_ = false; }
 
-    std::ofstream main; // the process-data file: carbon profiles
-    std::ofstream pow;  // surface carbon
-    std::ofstream twa;  // hardness profiles
-    std::ofstream mas;  // mass gain
-    std::ofstream gru;  // case depths
-    std::ofstream sre;  // mean carbon increase
+    CheckedFile main; // the process-data file: carbon profiles
+    CheckedFile pow;  // surface carbon
+    CheckedFile twa;  // hardness profiles
+    CheckedFile mas;  // mass gain
+    CheckedFile gru;  // case depths
+    CheckedFile sre;  // mean carbon increase
 
 private:
-    std::ofstream& resultStream(ResultFile file);
+    CheckedFile& resultStream(ResultFile file);
+    std::array<CheckedFile*, 6> all() { return {&main, &pow, &twa, &mas, &gru, &sre}; }
+
+    std::vector<const CheckedFile*> ofRun_; // the files the run opened
 
     bool failed_ = false;
 };

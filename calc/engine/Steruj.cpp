@@ -74,7 +74,7 @@ RunOutcome Steruj::run(RunObserver& progress) {
                 progress.setProgress(static_cast<int>(t / end * 100));
             }
             if (streams.failed())
-                return fail("the carbon profile is no longer finite");
+                return fail(streams.problem());
             progress.betweenSteps();
             if (runState.cancelRequested != 0) {
                 streams.closeAll();
@@ -92,7 +92,7 @@ RunOutcome Steruj::run(RunObserver& progress) {
     solver->writeMass(t);
     streams.closeAll();
     if (streams.failed())
-        return fail("the carbon profile is no longer finite");
+        return fail(streams.problem());
     return RunOutcome{RunStatus::Finished, {}, surfaceAtRows};
 }
 
@@ -117,7 +117,7 @@ bool Steruj::advance(const StageRamp& ramp) {
     return true;
 }
 
-RunOutcome Steruj::fail(const char* reason) {
+RunOutcome Steruj::fail(const std::string& reason) {
     streams.closeAll();
     streams.removeEarlierResults(fileName);
     return RunOutcome{RunStatus::Failed, std::string("The computation stopped: ") + reason + ".",

@@ -39,7 +39,7 @@ private:
     // One time step from t, ending no later than the stage end; false when the step cannot
     // advance time (a step that is not a positive finite number, or lost against t).
     bool advance(const StageRamp& ramp);
-    RunOutcome fail(const char* reason);
+    RunOutcome fail(const std::string& reason);
 
     std::unique_ptr<Gruba> solver;
     std::vector<double> czas;        // s

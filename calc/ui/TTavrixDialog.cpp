@@ -1,5 +1,6 @@
 #include "TTavrixDialog.h"
 
+#include "AtomicFile.h"
 #include "BoxNumbers.h"
 #include "CharacterFilter.h"
 #include "FileTable.h"
@@ -7,6 +8,7 @@
 #include "HelpPages.h"
 #include "MessageBox.h"
 #include "ProcessFileLoad.h"
+#include "ResultStreams.h"
 #include "Saturation.h"
 #include "SetNames.h"
 #include "TDesignDialog.h"
@@ -120,6 +122,8 @@ QLineEdit* TTavrixDialog::numberBox(int id) {
     box->setValidator(new CharacterFilter(
         QString::fromLatin1(numberCharacters.data(), qsizetype(numberCharacters.size())), box));
     box->setFixedWidth(numberBoxWidth);
+    // Typed only: text the form shows from a file it loaded is in that file already.
+    connect(box, &QLineEdit::textEdited, this, [this] { unsaved_ = true; });
     return box;
 }
 
@@ -273,6 +277,8 @@ void TTavrixDialog::compute() {
         progress.exec();
         // Whatever became of the run, the set is no longer being computed.
         progress.releaseSet();
+        if (progress.processDataKept())
+            unsaved_ = false;
     }
     window()->setWindowTitle(shapeText(shape_));
 }
@@ -294,6 +300,7 @@ void TTavrixDialog::load() {
         return;
     case ProcessFileLoad::Result::Loaded:
         showLoaded(loaded.boxes);
+        unsaved_ = false;
         if (!loaded.boxes.shapeMatches) {
             showMessage(this, QStringLiteral("You want to load improper type of file"),
                         QStringLiteral("Error!"), MessageIcon::Exclamation);
@@ -328,6 +335,53 @@ void TTavrixDialog::browse() {
         chooseFile(this, FileChoice::Save, QStringLiteral("Output file"), fileFilter);
     if (!path.isEmpty())
         outputName_->setText(path);
+}
+
+void TTavrixDialog::reject() {
+    if (mayClose())
+        QDialog::reject();
+}
+
+bool TTavrixDialog::mayClose() {
+    if (!unsaved_)
+        return true;
+    switch (showMessage(this, QStringLiteral("Zapisać dane procesu?"),
+                        QStringLiteral("Unsaved data"), MessageIcon::Question,
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel)) {
+    case QMessageBox::Save:
+        return saveForm();
+    case QMessageBox::Discard:
+        unsaved_ = false;
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TTavrixDialog::saveForm() {
+    const QString path = chooseFile(this, FileChoice::Save, QStringLiteral("Zapisz dane procesu"),
+                                    fileFilter, outputName_->text());
+    if (path.isEmpty())
+        return false;
+    const std::string file = pathBytes(path);
+    TFileTable inUse;
+    readFileTable(listFilePath(), inUse);
+    // The main file of a set being computed, or of one with results, is no place for a
+    // programme alone: the results would be cut off from their process data.
+    if (inUse.contains(file) || hasResultFiles(file)) {
+        showMessage(this, path + QStringLiteral("\nholds a result set: choose another file"),
+                    QStringLiteral("Error!"), MessageIcon::Exclamation);
+        return false;
+    }
+    if (const std::optional<std::string> problem =
+            AtomicFile(file).replace(processDataText(readForm(), shapeName(shape_)))) {
+        showMessage(this, QStringLiteral("Can't open file\n") + QString::fromStdString(*problem),
+                    QStringLiteral("Error!"), MessageIcon::Stop);
+        return false;
+    }
+    outputName_->setText(path);
+    unsaved_ = false;
+    return true;
 }
 
 void TTavrixDialog::help() {
@@ -382,6 +436,7 @@ void TTavrixDialog::designProcess() {
         showText(stages_[row].temperature, cell(design.form.temperature[row]));
         showText(stages_[row].potential, cell(design.form.potential[row]));
     }
+    unsaved_ = true;
 }
 
 void TTavrixDialog::fitTransferCoefficient() {
@@ -402,6 +457,7 @@ void TTavrixDialog::fitTransferCoefficient() {
     // The six significant digits the process-data file keeps.
     const QString beta = QString::number(fit.beta, 'g', 6);
     transferCoefficient_->setText(beta);
+    unsaved_ = true;
     QString text = QStringLiteral("Transfer coefficient %1 cm/s, written into the form.\n"
                                   "The uniform-foil formula would give %2 cm/s.")
                        .arg(beta, QString::number(fit.uniformBeta, 'g', 4));

@@ -33,6 +33,13 @@ public:
     // "&Współczynnik z próby..." (foil): the transfer coefficient from the test in the form.
     void fitTransferCoefficient();
 
+    // Escape and "Koniec": the form closes only when its values may go (mayClose()).
+    void reject() override;
+    // Whether the form may close now. Values typed (or designed) since they were last saved or
+    // kept by a run would be lost: the user is asked once whether to save them, drop them or
+    // stay. Nothing unsaved: true at once.
+    bool mayClose();
+
 private:
     struct StageRow {
         QLineEdit* time;
@@ -41,8 +48,10 @@ private:
     };
 
     void compute(); // 201 "Obliczaj..."
-    void load();    // 240 "Załaduj..."
-    void browse();  // 242 "Przeglądaj..."
+    // The form's process data into a file the user chooses; false when nothing was written.
+    bool saveForm();
+    void load();   // 240 "Załaduj..."
+    void browse(); // 242 "Przeglądaj..."
 
     ProcessForm readForm() const;
     void showLoaded(const LoadedBoxes& boxes);
@@ -68,4 +77,5 @@ private:
     std::array<StageRow, maxStages> stages_{};
     QLineEdit* outputName_ = nullptr;
     THelpWindow* helpWindow_ = nullptr; // once help was asked for
+    bool unsaved_ = false;              // values typed or designed that no file holds yet
 };

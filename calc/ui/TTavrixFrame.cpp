@@ -4,6 +4,7 @@
 #include "TTavrixDialog.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -50,4 +51,12 @@ TTavrixFrame::TTavrixFrame(SampleShape shape) : client_(new TTavrixDialog(shape,
     resize(windowSize);
     const QRect screenArea = screen()->availableGeometry();
     move(screenArea.x() + (screenArea.width() - windowSize.width()) / 2, screenArea.y() + frameTop);
+}
+
+void TTavrixFrame::closeEvent(QCloseEvent* event) {
+    if (!client_->mayClose()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }

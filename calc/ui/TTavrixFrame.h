@@ -15,6 +15,10 @@ public:
 
     TTavrixDialog* client() const { return client_; }
 
+protected:
+    // The close box and "&Koniec": the form's values are not lost without a word.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     TTavrixDialog* client_;
 };

@@ -1,5 +1,6 @@
 #include "TWskDialog.h"
 
+#include "AtomicFile.h"
 #include "Computation.h"
 #include "FileTable.h"
 #include "MessageBox.h"
@@ -50,6 +51,7 @@ TWskDialog::TWskDialog(const ProcessForm& form, SampleShape shape, const QString
     warnings_->setWordWrap(true);
     warnings_->hide();
     auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(6);
     buttons->addWidget(viewButton_);
     buttons->addWidget(actionButton_);
 
@@ -147,13 +149,14 @@ void TWskDialog::start() {
         return;
     }
     const std::string processData = processDataText(form_, shapeName(shape_));
-    if (!writeProcessData(path, form_, shapeName(shape_))) {
+    if (const std::optional<std::string> problem = AtomicFile(path).replace(processData)) {
         releaseSet();
-        showMessage(this, QStringLiteral("Can't open file"), QStringLiteral("Error!"),
-                    MessageIcon::Stop);
+        showMessage(this, QStringLiteral("Can't open file\n") + QString::fromStdString(*problem),
+                    QStringLiteral("Error!"), MessageIcon::Stop);
         QDialog::reject();
         return;
     }
+    processDataKept_ = true;
     stateText_->setText(QStringLiteral("Counting..."));
     if (QWidget* window = mainWindow())
         window->setWindowTitle(QStringLiteral("Tavrix! - %1").arg(setName_));
@@ -171,7 +174,8 @@ void TWskDialog::start() {
         viewButton_->show();
         return;
     case RunStatus::Cancelled:
-        // Cancel has ended the dialog already.
+        // Cancel has ended the dialog already; the process data went with the set.
+        processDataKept_ = false;
         return;
     case RunStatus::Failed:
         // As after a failed batch run: the process data stay, the profiles of the run go.

@@ -31,6 +31,9 @@ public:
     void reject() override;
     // Takes the set off the in-use list, reporting a list that cannot be updated.
     void releaseSet();
+    // Whether the form's process data are in the set's file now: written by "Start!" and not
+    // deleted with a cancelled run.
+    bool processDataKept() const { return processDataKept_; }
 
 private:
     enum class Action { Start, Cancel, Ok };
@@ -53,5 +56,6 @@ private:
     QLabel* warnings_;
     Action action_ = Action::Start;
     bool running_ = false;
+    bool processDataKept_ = false;
     std::optional<SetClaim> claim_;
 };

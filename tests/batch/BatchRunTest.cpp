@@ -1,5 +1,6 @@
 #include "BatchRun.h"
 #include "FileTable.h"
+#include "FullDisk.h"
 #include "RunFixture.h"
 #include "RunState.h"
 #include "SetNames.h"
@@ -8,10 +9,14 @@
 
 #include <ostream>
 
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h> // getpid, fork, pipe
 
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <fstream>
 #include <optional>
 #include <vector>
@@ -127,7 +132,9 @@ TEST_F(BatchRun, EveryFileOfOneCallStartsWithFreshStreams) {
 TEST_F(BatchRun, ASetInUseIsRefusedInAnyLetterCase) {
     const auto path = folder_.file("busy.tav");
     writeText(path, plate);
+    // A run of the set that is alive: it holds its claim.
     const SetClaim running = SetClaim::claim(listFilePath(), upperCased(path.string()));
+    ASSERT_TRUE(running.claimed());
     testing::internal::CaptureStderr();
     EXPECT_NE(runFiles({path.string()}), 0);
     EXPECT_NE(testing::internal::GetCapturedStderr().find("Filename is already in use"),
@@ -185,6 +192,34 @@ TEST_F(BatchRun, TwoRunsOfOneSetAtOnceComputeItOnce) {
     EXPECT_FALSE(list.contains(path.string()));
 }
 
+TEST_F(BatchRun, ARunKilledHalfwayDoesNotBlockTheNextRunOfItsSet) {
+    const auto path = folder_.file("killed.tav");
+    writeText(path, replaced(plate, "1 920 0.8", "500 920 0.8"));
+    const pid_t run = ::fork();
+    if (run == 0) {
+        std::freopen("/dev/null", "w", stdout);
+        ::_exit(runFiles({path.string()}));
+    }
+    TFileTable listed;
+    for (int wait = 0; wait < 20000 && !listed.contains(path.string()); ++wait) {
+        ::usleep(1000); // until the run has claimed its set
+        readFileTable(listFilePath(), listed);
+    }
+    ::kill(run, SIGKILL);
+    int status = 0;
+    ::waitpid(run, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    readFileTable(listFilePath(), listed);
+    ASSERT_TRUE(listed.contains(path.string())); // the killed run's entry stays behind
+
+    writeText(path, plate);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(runFiles({path.string()}), 0);
+    testing::internal::GetCapturedStdout();
+    readFileTable(listFilePath(), listed);
+    EXPECT_FALSE(listed.contains(path.string()));
+}
+
 TEST_F(BatchRun, CancelKeepsTheProcessDataAndDeletesTheResults) {
     const auto path = folder_.file("stop.tav");
     writeText(path, plate + "-\"stale profile of an earlier run\r\n");
@@ -196,6 +231,68 @@ TEST_F(BatchRun, CancelKeepsTheProcessDataAndDeletesTheResults) {
     EXPECT_EQ(filesIn(), std::vector<std::filesystem::path>{"stop.tav"});
     EXPECT_EQ(runState.cancelRequested, 0);
 }
+
+namespace {
+
+struct DiskCase {
+    const char* name;
+    bool tmpfs; // a real file system of one page; else a file-size limit (FullDisk.h)
+    const char* reason;
+};
+
+void PrintTo(const DiskCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class FullDisk : public BatchRun, public testing::WithParamInterface<DiskCase> {
+protected:
+    void TearDown() override {
+        if (mounted_)
+            ::umount(disk_.c_str());
+        BatchRun::TearDown();
+    }
+
+    std::filesystem::path disk_;
+    bool mounted_ = false;
+};
+
+} // namespace
+
+TEST_P(FullDisk, FailsNamingTheFileAndKeepsOnlyTheProcessData) {
+    disk_ = folder_.file("disk");
+    std::filesystem::create_directory(disk_);
+    if (GetParam().tmpfs) {
+        mounted_ = ::mount("tmpfs", disk_.c_str(), "tmpfs", 0, "size=4k") == 0;
+        if (!mounted_)
+            GTEST_SKIP() << "no tmpfs can be mounted here (it needs root): "
+                         << std::strerror(errno);
+    }
+    const auto path = disk_ / "full.tav";
+    writeText(path, plate);
+    const auto run = [&path] {
+        testing::internal::CaptureStderr();
+        const int status = runFiles({path.string()});
+        return std::to_string(status) + " " + testing::internal::GetCapturedStderr();
+    };
+    const std::string said = GetParam().tmpfs ? run() : saidOnAFullDisk(1000, run);
+
+    EXPECT_EQ(said.substr(0, 2), "1 ") << said;
+    EXPECT_NE(said.find("cannot write " + (disk_ / "full.").string()), std::string::npos) << said;
+    EXPECT_NE(said.find(GetParam().reason), std::string::npos) << said;
+    EXPECT_EQ(said.find("finished"), std::string::npos) << said;
+    EXPECT_EQ(readText(path), plate);
+    std::vector<std::filesystem::path> left;
+    for (const auto& entry : std::filesystem::directory_iterator(disk_))
+        left.push_back(entry.path().filename());
+    EXPECT_EQ(left, std::vector<std::filesystem::path>{"full.tav"});
+}
+
+INSTANTIATE_TEST_SUITE_P(BatchRun, FullDisk,
+                         testing::Values(DiskCase{"SmallTmpfs", true, "No space left on device"},
+                                         DiskCase{"FileSizeLimit", false, "File too large"}),
+                         [](const testing::TestParamInfo<DiskCase>& row) {
+                             return std::string(row.param.name);
+                         });
 
 TEST_F(BatchRun, RelativeNamesComeFromTheCurrentFolderBeforeTheProgramFolder) {
     const std::string name = "relative-" + std::to_string(::getpid()) + ".tav";

@@ -15,7 +15,11 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QWindow>
+
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(SampleShape)
 
@@ -31,6 +35,8 @@ private slots:
     void menuHintsShowInStatusBar();
     void endingClosesTheFrame_data();
     void endingClosesTheFrame();
+    void typedValuesAreNotLostWithoutAQuestion_data();
+    void typedValuesAreNotLostWithoutAQuestion();
     void helpOpensTheShippedPage();
     void startNeedsAKnownShape_data();
     void startNeedsAKnownShape();
@@ -189,6 +195,60 @@ void TTavrixFrameTest::endingClosesTheFrame() {
     else
         clickButton(&frame, QStringLiteral("button205"));
     QVERIFY(!frame.isVisible());
+}
+
+void TTavrixFrameTest::typedValuesAreNotLostWithoutAQuestion_data() {
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<bool>("typed");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("saveChosen"); // the save dialog is answered, not cancelled
+    QTest::addColumn<bool>("closes");
+    const int cancel = QMessageBox::Cancel, discard = QMessageBox::Discard;
+    const int save = QMessageBox::Save;
+    QTest::newRow("nothing typed, Escape") << u"escape"_s << false << cancel << false << true;
+    QTest::newRow("nothing typed, close box") << u"close box"_s << false << cancel << false << true;
+    QTest::newRow("Escape, Cancel") << u"escape"_s << true << cancel << false << false;
+    QTest::newRow("close box, Discard") << u"close box"_s << true << discard << false << true;
+    QTest::newRow("menu &Koniec, Save") << u"menu"_s << true << save << true << true;
+    QTest::newRow("button Koniec, Save cancelled") << u"button"_s << true << save << false << false;
+}
+
+void TTavrixFrameTest::typedValuesAreNotLostWithoutAQuestion() {
+    QFETCH(QString, way);
+    QFETCH(bool, typed);
+    QFETCH(int, answer);
+    QFETCH(bool, saveChosen);
+    QFETCH(bool, closes);
+    QTemporaryDir folder;
+    const QString saved = folder.filePath(u"kept.tav"_s);
+    messages_.setAnswer(QMessageBox::StandardButton(answer));
+    messages_.answerFileDialogs(saveChosen ? QStringList{saved} : QStringList{});
+    TTavrixFrame frame(SampleShape::Plate);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    auto* steelCarbon = control<QLineEdit>(&frame, u"edit208"_s);
+    if (typed)
+        typeInto(&frame, u"edit208"_s, u"0.3"_s);
+
+    if (way == u"escape"_s)
+        QTest::keyClick(steelCarbon, Qt::Key_Escape); // the box passes it on to the form
+    else if (way == u"close box"_s)
+        frame.windowHandle()->close(); // as the window system asks
+    else if (way == u"menu"_s)
+        frame.findChild<QAction*>(u"command24310"_s)->trigger();
+    else
+        clickButton(&frame, u"button205"_s);
+
+    const QStringList asked =
+        typed ? QStringList{u"Unsaved data|Zapisać dane procesu?"_s} : QStringList{};
+    QCOMPARE(captionsAndTexts(messages_), asked);
+    QCOMPARE(frame.isVisible(), !closes);
+    QCOMPARE(QFile::exists(saved), saveChosen);
+    if (saveChosen)
+        QVERIFY(fileBytes(saved).startsWith("0.3\r\n"));
+    if (!closes)
+        QCOMPARE(steelCarbon->text(), u"0.3"_s);
+    messages_.setAnswer(QMessageBox::Ok);
 }
 
 void TTavrixFrameTest::helpOpensTheShippedPage() {

@@ -238,7 +238,12 @@ void TWskDialogTest::unwritableSetDoesNotRun() {
     const int result = execWith(dialog, [&] { clickButton(&dialog, QStringLiteral("button900")); });
 
     QCOMPARE(result, int(QDialog::Rejected));
-    QCOMPARE(captionsAndTexts(messages_), QStringList{QStringLiteral("Error!|Can't open file")});
+    QCOMPARE(messages_.messages().size(), 1);
+    QCOMPARE(messages_.messages().at(0).caption, QStringLiteral("Error!"));
+    // The file and the system's reason, under the usual first line.
+    QCOMPARE(
+        messages_.messages().at(0).text,
+        QStringLiteral("Can't open file\ncannot write %1: No such file or directory").arg(set));
     QCOMPARE(messages_.messages().at(0).icon, MessageIcon::Stop);
     QVERIFY(listedNames() == listBefore);
     QCOMPARE(main.windowTitle(), QStringLiteral("Foil"));

@@ -221,7 +221,7 @@ void ChartWindowTest::exportWritesPictureAndPoints() {
     const QString png = folder.filePath(u"pow.png"_s);
     const QString csv = folder.filePath(u"pow.csv"_s);
 
-    QVERIFY(window->exportTo(png, csv, QSize(800, 500)));
+    QVERIFY(window->exportTo(png, csv, QSize(800, 500)).isEmpty());
     QCOMPARE(QImage(png).size(), QSize(800, 500));
     QFile points(csv);
     QVERIFY(points.open(QIODevice::ReadOnly));
@@ -229,7 +229,9 @@ void ChartWindowTest::exportWritesPictureAndPoints() {
              u"\"Carburizing time, h\",\"Carbon concentration on the surface, %\"\n"
              "0,0.2\n0.5,0.8\n1.125,1\n2,1\n"_s); // a profile's surface between the rows
 
-    QVERIFY(!window->exportTo(folder.filePath(u"no/such/folder.png"_s), csv, QSize(80, 50)));
+    const QString nowhere = folder.filePath(u"no/such/folder.png"_s);
+    QCOMPARE(window->exportTo(nowhere, csv, QSize(80, 50)),
+             u"cannot write "_s + nowhere + u": No such file or directory"_s);
 }
 
 void ChartWindowTest::dataPastTheInitialAxes_data() {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -152,6 +153,34 @@ TEST_F(FileTableFile, ViewerStartKeepsOnlyTheEntriesOfRunningComputations) {
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(removeStaleEntries(path_), std::nullopt);
     EXPECT_EQ(fileText(path_), "0");
+}
+
+TEST_F(FileTableFile, AKilledRunBlocksNoLaterClaimAndALiveOneDoes) {
+    int claimed[2];
+    ASSERT_EQ(::pipe(claimed), 0);
+    const pid_t run = ::fork();
+    if (run == 0) {
+        SetClaim claim = SetClaim::claim(path_, "/sets/a.tav");
+        (void)!::write(claimed[1], claim.claimed() ? "C" : "U", 1);
+        for (;;)
+            ::pause(); // computing, until it is killed
+    }
+    char mark = 0;
+    ASSERT_EQ(::read(claimed[0], &mark, 1), 1);
+    ASSERT_EQ(mark, 'C');
+    EXPECT_EQ(SetClaim::claim(path_, "/sets/A.TAV").status(), SetClaim::Status::InUse);
+
+    ::kill(run, SIGKILL); // the out-of-memory killer, a crash: no destructor runs
+    int status = 0;
+    ::waitpid(run, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(fileText(path_), "1\r\n/SETS/A.TAV\r\n");
+
+    SetClaim claim = SetClaim::claim(path_, "/sets/a.tav");
+    EXPECT_EQ(claim.status(), SetClaim::Status::Claimed);
+    EXPECT_EQ(fileText(path_), "1\r\n/SETS/A.TAV\r\n");
+    EXPECT_TRUE(claim.release());
+    EXPECT_EQ(fileText(path_), "0\r\n");
 }
 
 TEST_F(FileTableFile, ClaimsAtTheSameMomentGiveTheSetToOne) {

@@ -1,3 +1,4 @@
+#include "FullDisk.h"
 #include "ResultStreams.h"
 #include "RunFixture.h"
 #include "RunState.h"
@@ -245,4 +246,20 @@ TEST(ResultFiles, ProgressReachesTheLastOutputInstant) {
     ASSERT_EQ(runComputation(set.string(), progress, streams).status, RunStatus::Finished);
     EXPECT_GE(progress.last, 98);
     EXPECT_LE(progress.last, 100);
+}
+
+TEST(ResultFiles, AFullDiskFailsTheRunNamingTheFileAndLeavesNoResults) {
+    TempFolder folder;
+    const auto set = folder.file("full.tav");
+    const std::string error = saidOnAFullDisk(2000, [&set] {
+        ResultStreams streams;
+        return writeAndRun(set, constantStage(4, 920, 1.0), semiInfiniteShapeName, streams).error;
+    });
+    const std::string named =
+        "The computation stopped: cannot write " + folder.file("full.").string();
+    EXPECT_EQ(error.substr(0, named.size()), named) << error;
+    EXPECT_TRUE(error.ends_with(": File too large.")) << error;
+    for (const char* extension : {"gru", "pow", "mas", "twa"})
+        EXPECT_FALSE(std::filesystem::exists(folder.file(std::string("full.") + extension)))
+            << extension;
 }

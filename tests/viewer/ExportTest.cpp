@@ -30,6 +30,9 @@ private slots:
     void exportsEveryChartOfASet();
     void unreadableSetIsRefused();
     void missingResultFileIsTold();
+    void fullDiskIsAnErrorAndLeavesNoPartFile();
+    void unfinishedSetIsRefused_data();
+    void unfinishedSetIsRefused();
     void incompleteExportIsAUsageError();
     void relativeNamesComeFromTheCurrentFolderElseTheProgramFolder();
 
@@ -93,6 +96,63 @@ void ExportTest::unreadableSetIsRefused() {
     QCOMPARE(run.exitCode, 2);
     QCOMPARE(run.told(), QStringList{u"tavrix: cannot read the result set "_s + missing});
     QVERIFY(QDir(out.path()).isEmpty());
+}
+
+void ExportTest::fullDiskIsAnErrorAndLeavesNoPartFile() {
+    QTemporaryDir out;
+    const QString target = out.filePath(u"charts"_s);
+    // Files of the program cannot grow past 8 KiB, as on a disk that fills up: the small CSV
+    // files fit, the pictures do not.
+    const QString fillingDisk = u"trap '' XFSZ; ulimit -f 16; exec \"$0\" \"$@\""_s;
+    const ProgramRun run =
+        runProgram(u"/bin/sh"_s, {u"-c"_s, fillingDisk, QStringLiteral(TAVRIX_PROGRAM),
+                                  u"--export"_s, target, semiInfinite_});
+
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(!run.told().isEmpty());
+    for (const QString& line : run.told())
+        QVERIFY2(line.startsWith(u"tavrix: cannot write "_s + target) &&
+                     line.endsWith(u".png: File too large"_s),
+                 qPrintable(line));
+    // What was written is whole; what could not be is not there.
+    for (const QFileInfo& file : QDir(target).entryInfoList(QDir::Files)) {
+        QVERIFY2(file.size() > 0, qPrintable(file.fileName()));
+        if (file.suffix() == u"png"_s)
+            QVERIFY2(!QImage(file.filePath()).isNull(), qPrintable(file.fileName()));
+        QVERIFY2(file.suffix() == u"png"_s || file.suffix() == u"csv"_s,
+                 qPrintable(file.fileName()));
+    }
+}
+
+void ExportTest::unfinishedSetIsRefused_data() {
+    QTest::addColumn<QString>("command");
+    QTest::newRow("export") << u"--export"_s;
+    QTest::newRow("compare") << u"--compare"_s;
+}
+
+// A run killed before its last stage ended: the main file stops after the first profile.
+void ExportTest::unfinishedSetIsRefused() {
+    QFETCH(QString, command);
+    QTemporaryDir copy;
+    const QString setName = copy.filePath(u"killed.tav"_s);
+    for (std::string_view extension : {"tav", "pow", "mas", "gru", "twa"})
+        QVERIFY(
+            QFile::copy(setFileName(semiInfinite_, extension), setFileName(setName, extension)));
+    const QByteArray main = readTestFile(setName);
+    writeTestFile(setName, main.left(main.lastIndexOf("\"  ")));
+    const QString out = copy.filePath(u"out"_s);
+
+    QStringList arguments{command, out, setName};
+    if (command == u"--compare"_s)
+        arguments.append(semiInfinite_);
+    const ProgramRun run = runTavrix(arguments);
+
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.told().size(), 1);
+    QVERIFY2(run.told().first().contains(setName) &&
+                 run.told().first().contains(u"did not finish"_s),
+             qPrintable(run.told().first()));
+    QVERIFY(!QDir(out).exists() || QDir(out).isEmpty());
 }
 
 void ExportTest::missingResultFileIsTold() {

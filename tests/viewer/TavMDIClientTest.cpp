@@ -44,6 +44,8 @@ private slots:
     void refusesAFileThatIsNoSet_data();
     void refusesAFileThatIsNoSet();
     void missingFileIsNamedOnTheClientsWindow();
+    void unfinishedSetIsToldOnceAndShownOnRequest_data();
+    void unfinishedSetIsToldOnceAndShownOnRequest();
     void openingTwiceGivesASecondGroup();
     void deleteRemovesTheSetAndLeavesItsWindows();
     void cancelDeletesNothing();
@@ -60,6 +62,9 @@ private:
     QStringList titles(const TTavMDIClient& client) const;
     // A copy of a computed set under another name, for tests that delete it.
     QString copyOfSet(const QString& setName, const QString& copyName);
+    // A copy of the plate set as a run killed in its last stage leaves it: the main file ends
+    // before its last profile, the other files mid-row.
+    QString unfinishedSet();
 
     QTemporaryDir folder_;
     QString plate_;
@@ -341,6 +346,44 @@ void TavMDIClientTest::missingFileIsNamedOnTheClientsWindow() {
     // Centred on the window the set opens in, not on a window not yet shown.
     QVERIFY(capture.parents().first());
     QCOMPARE(capture.parents().first()->window(), &client);
+}
+
+QString TavMDIClientTest::unfinishedSet() {
+    const QString set = copyOfSet(plate_, u"killed.tav"_s);
+    const QByteArray main = readTestFile(set);
+    writeTestFile(set, main.left(main.lastIndexOf("\"  ")));
+    for (std::string_view extension : {"pow", "mas", "gru", "twa"}) {
+        const QByteArray file = readTestFile(setFileName(set, extension));
+        writeTestFile(setFileName(set, extension), file.left(file.size() * 2 / 3));
+    }
+    return set;
+}
+
+void TavMDIClientTest::unfinishedSetIsToldOnceAndShownOnRequest_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("windows");
+    QTest::newRow("show what there is") << int(QMessageBox::Yes) << 7;
+    QTest::newRow("do not") << int(QMessageBox::No) << 0;
+}
+
+void TavMDIClientTest::unfinishedSetIsToldOnceAndShownOnRequest() {
+    QFETCH(int, answer);
+    QFETCH(int, windows);
+    const QString set = unfinishedSet();
+    TTavMDIClient client(listFile());
+    client.resize(900, 700);
+    client.show();
+    MessageCapture capture{QMessageBox::StandardButton(answer)};
+    capture.answerFileDialogs({set});
+
+    client.openResults();
+
+    QCOMPARE(capture.messages().size(), 1);
+    const MessageRecord& told = capture.messages().first();
+    QVERIFY2(told.text.contains(set) && told.text.contains(u"did not finish"_s),
+             qPrintable(told.text));
+    QCOMPARE(told.icon, MessageIcon::Question);
+    QCOMPARE(client.subWindowList().size(), windows);
 }
 
 void TavMDIClientTest::openingTwiceGivesASecondGroup() {

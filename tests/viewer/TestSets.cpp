@@ -50,3 +50,10 @@ void writeTestFile(const QString& path, const QByteArray& content) {
         file.write(content) != content.size())
         qFatal("cannot write a test file");
 }
+
+QByteArray readTestFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read a test file");
+    return file.readAll();
+}

@@ -11,3 +11,5 @@ QString computeSet(const QString& folder, const QString& name, SampleShape shape
 
 // Writes a file whole; a test that cannot set up its files stops at once.
 void writeTestFile(const QString& path, const QByteArray& content);
+// A file's bytes; a test that cannot read its own files stops at once.
+QByteArray readTestFile(const QString& path);

@@ -17,4 +17,7 @@ public:
     virtual QString openFileName() const = 0;
     // The set being opened, read once for all its windows; null when none is.
     virtual const LoadedSet* openSet() const = 0;
+    // The user has been told once what is wrong with the set's files (an unfinished set shown
+    // on request): its windows show what there is without a message each.
+    virtual bool fileFaultsTold() const { return false; }
 };

@@ -1,5 +1,8 @@
 #include "ChartExport.h"
 
+#include "AtomicFile.h"
+
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
@@ -106,8 +109,12 @@ void paintChartPage(const LineChart& chart, QPainter& painter, const QRectF& pag
     chart.renderTo(painter, room, room.size() * toScreen);
 }
 
-bool writeChartFile(const LineChart& chart, const QString& csv, const QString& path,
-                    ChartFileFormat format, QSize size, const QStringList& heading) {
+namespace {
+
+// The file's bytes, drawn into `out` under the `heading` lines; false when the drawing could not
+// be made.
+bool renderChart(const LineChart& chart, const QString& csv, QIODevice& out, ChartFileFormat format,
+                 QSize size, const QStringList& heading) {
     switch (format) {
     case ChartFileFormat::Png: {
         QImage picture(size, QImage::Format_ARGB32_Premultiplied);
@@ -115,10 +122,10 @@ bool writeChartFile(const LineChart& chart, const QString& csv, const QString& p
         QPainter painter(&picture);
         paintChartPage(chart, painter, QRectF(QPointF(0, 0), size), heading);
         painter.end();
-        return picture.save(path, "PNG");
+        return picture.save(&out, "PNG");
     }
     case ChartFileFormat::Pdf: {
-        QPdfWriter pdf(path);
+        QPdfWriter pdf(&out);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageOrientation(QPageLayout::Landscape);
         pdf.setTitle(heading.join(u" - "_s));
@@ -131,7 +138,7 @@ bool writeChartFile(const LineChart& chart, const QString& csv, const QString& p
     }
     case ChartFileFormat::Svg: {
         QSvgGenerator svg;
-        svg.setFileName(path);
+        svg.setOutputDevice(&out);
         svg.setSize(size);
         // The file gives its size in millimetres; Qt's SVG reader takes 90 of them an inch,
         // so the drawing opens in Qt at the size asked for.
@@ -145,11 +152,26 @@ bool writeChartFile(const LineChart& chart, const QString& csv, const QString& p
         paintChartPage(chart, painter, QRectF(QPointF(0, 0), size), heading);
         return painter.end();
     }
-    case ChartFileFormat::Csv: {
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-               file.write(csv.toUtf8()) >= 0;
-    }
+    case ChartFileFormat::Csv:
+        return out.write(csv.toUtf8()) >= 0;
     }
     return false;
+}
+
+} // namespace
+
+QString writeWholeFile(const QString& path, const QByteArray& bytes) {
+    const std::optional<std::string> problem =
+        AtomicFile(QFile::encodeName(path).toStdString())
+            .replace(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    return problem ? QString::fromLocal8Bit(*problem) : QString();
+}
+
+QString writeChartFile(const LineChart& chart, const QString& csv, const QString& path,
+                       ChartFileFormat format, QSize size, const QStringList& heading) {
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    if (!renderChart(chart, csv, bytes, format, size, heading))
+        return u"cannot draw the chart for "_s + path;
+    return writeWholeFile(path, bytes.data());
 }

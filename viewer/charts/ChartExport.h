@@ -37,8 +37,13 @@ std::optional<ChartFileFormat> chartFileFormat(const QString& path);
 void paintChartPage(const LineChart& chart, QPainter& painter, const QRectF& page,
                     const QStringList& heading);
 
+// Replaces the file at `path` as a whole (AtomicFile): the file's name and the system's reason
+// when it could not be written, empty when it was.
+QString writeWholeFile(const QString& path, const QByteArray& bytes);
+
 // The chart as shown into `path`, under the `heading` lines: a picture of `size` (PNG), a drawing
-// of `size` (SVG) or a landscape A4 page (PDF) of vector graphics, or `csv`. False when the file
-// could not be written.
-bool writeChartFile(const LineChart& chart, const QString& csv, const QString& path,
-                    ChartFileFormat format, QSize size, const QStringList& heading = {});
+// of `size` (SVG) or a landscape A4 page (PDF) of vector graphics, or `csv`. Why the file could
+// not be written, or empty when it was; the file is drawn whole in memory first, so a failed
+// write leaves no part of it.
+QString writeChartFile(const LineChart& chart, const QString& csv, const QString& path,
+                       ChartFileFormat format, QSize size, const QStringList& heading = {});

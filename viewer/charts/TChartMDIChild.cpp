@@ -60,7 +60,7 @@ const LoadedSet& TChartMDIChild::openedSet() const {
 }
 
 bool TChartMDIChild::takeFile(FileStatus status) {
-    if (status != FileStatus::Whole)
+    if (status != FileStatus::Whole && !context_.fileFaultsTold())
         showMessage(this, (u"Cannot open file "_s + fileName_).trimmed(), u"File error"_s,
                     MessageIcon::Exclamation);
     return status != FileStatus::Missing;
@@ -112,13 +112,13 @@ void TChartMDIChild::paintPage(QPainter& painter, const QRectF& page,
     paintChartPage(*chart_, painter, page, heading);
 }
 
-bool TChartMDIChild::exportTo(const QString& pngPath, const QString& csvPath, QSize size) const {
-    return saveTo(pngPath, ChartFileFormat::Png, size) &&
-           saveTo(csvPath, ChartFileFormat::Csv, size);
+QString TChartMDIChild::exportTo(const QString& pngPath, const QString& csvPath, QSize size) const {
+    const QString problem = saveTo(pngPath, ChartFileFormat::Png, size);
+    return problem.isEmpty() ? saveTo(csvPath, ChartFileFormat::Csv, size) : problem;
 }
 
-bool TChartMDIChild::saveTo(const QString& path, ChartFileFormat format, QSize size,
-                            const QStringList& heading) const {
+QString TChartMDIChild::saveTo(const QString& path, ChartFileFormat format, QSize size,
+                               const QStringList& heading) const {
     return writeChartFile(*chart_, csv(), path, format, size, heading);
 }
 

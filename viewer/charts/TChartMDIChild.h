@@ -49,11 +49,13 @@ public:
     // That page, painted within `page` of the painter's device.
     void paintPage(QPainter& painter, const QRectF& page, const QStringList& heading) const;
     // The chart as drawn, laid out for `size`, as a PNG file, and its lines' points as CSV.
-    bool exportTo(const QString& pngPath, const QString& csvPath, QSize size) const;
+    // Why a file could not be written, or empty when both were.
+    QString exportTo(const QString& pngPath, const QString& csvPath, QSize size) const;
     // The chart as shown into a file of the format, under the `heading` lines (PNG, SVG, PDF);
-    // `size` is that of a PNG picture or an SVG drawing.
-    bool saveTo(const QString& path, ChartFileFormat format, QSize size,
-                const QStringList& heading = {}) const;
+    // `size` is that of a PNG picture or an SVG drawing. Why the file could not be written, or
+    // empty when it was.
+    QString saveTo(const QString& path, ChartFileFormat format, QSize size,
+                   const QStringList& heading = {}) const;
     // The chart's series as comma-separated text.
     virtual QString csv() const;
 

@@ -3,6 +3,7 @@
 #include "ChartExport.h"
 #include "ComparisonChart.h"
 #include "ExportSet.h"
+#include "ResultSet.h"
 #include "SetNames.h"
 
 #include <QDir>
@@ -88,6 +89,11 @@ int compareSets(const QString& folder, const QStringList& setNames, QTextStream&
             errors << "tavrix: cannot read the result set " << name << Qt::endl;
             return 2;
         }
+        if (loaded.back().unfinished()) {
+            errors << "tavrix: cannot compare the result set " << name << ": "
+                   << setProblemReason(SetProblem::Unfinished) << Qt::endl;
+            return 2;
+        }
         if (!readWhole(loaded.back())) {
             errors << "tavrix: not every file of " << name << " could be read" << Qt::endl;
             ++failures;
@@ -117,19 +123,21 @@ int compareSets(const QString& folder, const QStringList& setNames, QTextStream&
             chart.resize(exportSize);
             describeComparison(chart, compared, quantity, level);
             const QString stem = target.filePath(u"compare-"_s + comparisonStem(quantity, level));
-            if (!writeChartFile(chart, QString(), stem + u".png"_s, ChartFileFormat::Png,
-                                exportSize) ||
-                !writeChartFile(chart, pairedCsvText(chart.description()), stem + u".csv"_s,
-                                ChartFileFormat::Csv, exportSize)) {
-                errors << "tavrix: cannot write " << stem << ".png or .csv" << Qt::endl;
+            QString problem = writeChartFile(chart, QString(), stem + u".png"_s,
+                                             ChartFileFormat::Png, exportSize);
+            if (problem.isEmpty())
+                problem = writeChartFile(chart, pairedCsvText(chart.description()),
+                                         stem + u".csv"_s, ChartFileFormat::Csv, exportSize);
+            if (!problem.isEmpty()) {
+                errors << "tavrix: " << problem << Qt::endl;
                 ++failures;
             }
         }
     }
-    QFile summary(target.filePath(u"summary.csv"_s));
-    if (!summary.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        summary.write(summaryCsv(sets).toUtf8()) < 0) {
-        errors << "tavrix: cannot write " << summary.fileName() << Qt::endl;
+    const QString problem =
+        writeWholeFile(target.filePath(u"summary.csv"_s), summaryCsv(sets).toUtf8());
+    if (!problem.isEmpty()) {
+        errors << "tavrix: " << problem << Qt::endl;
         ++failures;
     }
     return failures == 0 ? 0 : 1;

@@ -1,5 +1,6 @@
 #include "DocumentCommands.h"
 
+#include "ChartExport.h"
 #include "ChartWindows.h"
 #include "LineChart.h"
 #include "MessageBox.h"
@@ -64,9 +65,9 @@ QString proposedChartFile(const TChartMDIChild& chart) {
     return set.dir().filePath(set.completeBaseName() + u'-' + kind + QStringLiteral(".png"));
 }
 
-void reportUnwritten(QWidget* parent, const QString& path) {
-    showMessage(parent, QStringLiteral("Cannot write file ") + path, QStringLiteral("Error!"),
-                MessageIcon::Stop);
+void reportUnwritten(QWidget* parent, const QString& path, const QString& problem) {
+    showMessage(parent, QStringLiteral("Cannot write file ") + path + u'\n' + problem,
+                QStringLiteral("Error!"), MessageIcon::Stop);
 }
 
 } // namespace
@@ -130,8 +131,9 @@ void DocumentCommands::saveChart(const TChartMDIChild& chart) {
             return;
         size = *chosen;
     }
-    if (!chart.saveTo(path, *format, size, heading(chart)))
-        reportUnwritten(&client_, path);
+    if (const QString problem = chart.saveTo(path, *format, size, heading(chart));
+        !problem.isEmpty())
+        reportUnwritten(&client_, path, problem);
 }
 
 void DocumentCommands::saveSummary(const TSummaryMDIChild& summary) {
@@ -141,11 +143,6 @@ void DocumentCommands::saveSummary(const TSummaryMDIChild& summary) {
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".csv");
-    QFile file(path);
-    const QByteArray text = summary.csv().toUtf8();
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                         file.write(text) == text.size() && file.flush();
-    file.close();
-    if (!written || file.error() != QFileDevice::NoError)
-        reportUnwritten(&client_, path);
+    if (const QString problem = writeWholeFile(path, summary.csv().toUtf8()); !problem.isEmpty())
+        reportUnwritten(&client_, path, problem);
 }

@@ -66,9 +66,10 @@ int exportSet(const QString& folder, const QString& setName, QTextStream& errors
         }
         window->draw();
         const QString stem = chartFileBase(target.path(), fullName, kind);
-        if (!window->exportTo(stem + QStringLiteral(".png"), stem + QStringLiteral(".csv"),
-                              exportSize)) {
-            errors << "tavrix: cannot write " << stem << ".png or .csv" << Qt::endl;
+        const QString problem = window->exportTo(stem + QStringLiteral(".png"),
+                                                 stem + QStringLiteral(".csv"), exportSize);
+        if (!problem.isEmpty()) {
+            errors << "tavrix: " << problem << Qt::endl;
             ++failures;
         }
     }

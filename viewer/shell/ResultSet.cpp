@@ -43,6 +43,8 @@ SetProblem resultSetProblem(const LoadedSet& set) {
         return SetProblem::Unreadable;
     if (!set.shape)
         return SetProblem::NotProcessData;
+    if (set.unfinished())
+        return SetProblem::Unfinished;
     return set.carbon.series.profileCount() > 0 ? SetProblem::None : SetProblem::NoResults;
 }
 
@@ -57,12 +59,23 @@ QString setProblemReason(SetProblem problem) {
                               "process data and the shape of a sample");
     case SetProblem::NoResults:
         return QStringLiteral("it has no results yet: compute the set first");
+    case SetProblem::Unfinished:
+        return QStringLiteral("the computation of this set did not finish: its files end before "
+                              "the end of its programme");
     }
     return {};
 }
 
 QString setProblemText(const QString& setName, SetProblem problem) {
     return QStringLiteral("%1\n%2.").arg(setName, setProblemReason(problem));
+}
+
+bool mayShowUnfinishedSet(QWidget* parent, const QString& setName) {
+    return showMessage(parent,
+                       setProblemText(setName, SetProblem::Unfinished) +
+                           QStringLiteral("\n\nShow what there is?"),
+                       QStringLiteral("Unfinished computation"), MessageIcon::Question,
+                       QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 QStringList resultSetFiles(const QString& setName) {
@@ -74,6 +87,5 @@ QStringList resultSetFiles(const QString& setName) {
 }
 
 void deleteResultSet(const QString& setName) {
-    for (const QString& file : resultSetFiles(setName))
-        QFile::remove(file);
+    deleteSetFiles(setName.toStdString(), deletedSetFileExtensions);
 }

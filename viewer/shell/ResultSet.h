@@ -30,6 +30,7 @@ enum class SetProblem {
     Unreadable,     // the main file cannot be opened
     NotProcessData, // it does not begin with process data and a sample shape
     NoResults,      // process data that were never computed
+    Unfinished,     // a run that did not end left what it had written (LoadedSet::unfinished)
 };
 
 // What keeps the file from opening as a result set.
@@ -38,6 +39,9 @@ SetProblem resultSetProblem(const LoadedSet& set);
 QString setProblemReason(SetProblem problem);
 // The refusal of a set for the user: the file's name and what is wrong with it.
 QString setProblemText(const QString& setName, SetProblem problem);
+
+// Tells once that the set's computation did not finish and asks whether to show what there is.
+bool mayShowUnfinishedSet(QWidget* parent, const QString& setName);
 
 // The files of the set that exist: the main file first, then the result files.
 QStringList resultSetFiles(const QString& setName);

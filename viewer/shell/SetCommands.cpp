@@ -50,13 +50,20 @@ void SetCommands::openResults(const QString& setName) {
 
 void SetCommands::openChosenSet(const QString& setName) {
     const LoadedSet set = loadSet(setName.toStdString());
-    // One message for a file that is no set at all, not one from each of its windows.
-    if (const SetProblem problem = resultSetProblem(set); problem != SetProblem::None) {
+    // One message for a file that is no set at all, or for an unfinished one, not one from each
+    // of its windows.
+    const SetProblem problem = resultSetProblem(set);
+    if (problem == SetProblem::Unfinished) {
+        if (!mayShowUnfinishedSet(&client_, setName))
+            return;
+    } else if (problem != SetProblem::None) {
         showMessage(&client_, setProblemText(setName, problem), QStringLiteral("Error!"),
                     MessageIcon::Exclamation);
         return;
     }
+    client_.setFileFaultsTold(problem == SetProblem::Unfinished);
     client_.showSet(set);
+    client_.setFileFaultsTold(false);
 }
 
 QStringList SetCommands::chooseSetsToCompare() {
@@ -130,8 +137,11 @@ bool SetCommands::addToComparison(ComparisonGroup& group, const QStringList& set
         }
     }
     std::vector<LoadedSet> sets;
-    for (const QString& setName : setNames)
+    for (const QString& setName : setNames) {
         sets.push_back(loadSet(setName.toStdString()));
+        if (sets.back().unfinished() && !mayShowUnfinishedSet(&client_, setName))
+            return false;
+    }
     if (group.add(std::move(sets)))
         return true;
     showMessage(&client_,

@@ -36,6 +36,9 @@ public:
     void setFoilSample(bool foil) override { FoilSample = foil; }
     QString openFileName() const override { return OpenData; }
     const LoadedSet* openSet() const override { return openSet_; }
+    bool fileFaultsTold() const override { return fileFaultsTold_; }
+    // Whether the user has been told what is wrong with the files of the set shown next.
+    void setFileFaultsTold(bool told) { fileFaultsTold_ = told; }
 
     // The chart window commands go to; null when there is none.
     TChartMDIChild* activeChart() const;
@@ -67,4 +70,5 @@ private:
     SampleShape openedShape_ = SampleShape::SemiInfinite;
     QString OpenData;
     const LoadedSet* openSet_ = nullptr; // the set of `OpenData`
+    bool fileFaultsTold_ = false;
 };

@@ -5,6 +5,7 @@
 #include "SetNames.h"
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -33,6 +34,26 @@ void loadFile(const std::string& path, FileSeries<Series>& file, Reader read) {
 }
 
 } // namespace
+
+bool LoadedSet::unfinished() const {
+    const std::vector<double>& times = process.series.times;
+    // A programme of one row ends where it begins: its run writes no profile.
+    if (!shape || times.size() < 2)
+        return false;
+    const int profiles = carbon.series.profileCount();
+    const bool ran = profiles > 0 || depths.status != FileStatus::Missing ||
+                     surface.status != FileStatus::Missing ||
+                     hardness.status != FileStatus::Missing || mass.status != FileStatus::Missing ||
+                     mean.status != FileStatus::Missing;
+    if (!ran)
+        return false;
+    if (profiles == 0)
+        return true;
+    // A profile's time carries five significant digits, the programme's six.
+    constexpr double timeTolerance = 1e-4; // relative
+    const double end = times.back();
+    return std::abs(carbon.series.profileTime(profiles - 1) - end) > timeTolerance * std::abs(end);
+}
 
 bool LoadedSet::thin() const {
     return shape && kindTraits(*shape).timeUnit == TimeUnit::Seconds;

@@ -49,6 +49,10 @@ struct LoadedSet {
     FileSeries<XYFile> mean;      // "sre"
 
     bool mainFileOpened() const { return process.status != FileStatus::Missing; }
+    // A run began but did not end: there are results, yet the last carbon profile does not lie
+    // at the end of the programme (a run killed halfway). What there is must not pass for the
+    // results of the whole programme.
+    bool unfinished() const;
     // Time in seconds (foil, wire) rather than hours.
     bool thin() const;
 };
