@@ -1,5 +1,7 @@
 #include "THelpWindow.h"
 
+#include "OnScreen.h"
+
 #include <QAction>
 #include <QFileInfo>
 #include <QStyle>
@@ -33,6 +35,7 @@ THelpWindow::THelpWindow(QWidget* parent)
         setWindowTitle(title.isEmpty() ? QStringLiteral("Pomoc") : title);
     });
     resize(760, 640);
+    keepOnScreen(*this);
 }
 
 bool THelpWindow::showPage(const QString& path, const QString& section) {

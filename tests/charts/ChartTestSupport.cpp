@@ -6,8 +6,12 @@
 #include "TChartMDIChild.h"
 
 #include <QApplication>
+#include <QChart>
 #include <QDialog>
 #include <QFile>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
+#include <QLegend>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPushButton>
@@ -315,4 +319,14 @@ QList<QStringList> csvRecords(const QString& text) {
         }
     }
     return records;
+}
+
+QPoint legendEntry(const LineChart& chart, int line) {
+    const QLegend* legend = chart.chart()->legend();
+    const QString text = chart.description().legends.value(line);
+    for (QGraphicsItem* item : chart.scene()->items())
+        if (const auto* label = dynamic_cast<QGraphicsTextItem*>(item);
+            label && legend->isAncestorOf(label) && label->toPlainText() == text)
+            return chart.mapFromScene(label->sceneBoundingRect().center());
+    return QPoint(-1, -1);
 }

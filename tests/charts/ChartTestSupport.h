@@ -89,6 +89,9 @@ Q_DECLARE_METATYPE(ChartKind)
 std::unique_ptr<TChartMDIChild> makeWindow(ChartKind kind, ChartContext& context,
                                            const QString& title);
 
+// Where the legend entry of a line lies in the chart's view: the middle of its text.
+QPoint legendEntry(const LineChart& chart, int line);
+
 // Puts `window` into `area` and shows it, as the client does with the windows of a set.
 void showIn(QMdiArea& area, TChartMDIChild& window);
 

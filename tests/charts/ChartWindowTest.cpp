@@ -227,7 +227,7 @@ void ChartWindowTest::exportWritesPictureAndPoints() {
     QVERIFY(points.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(points.readAll()),
              u"\"Carburizing time, h\",\"Carbon concentration on the surface, %\"\n"
-             "0,0.2\n0.5,0.8\n2,1\n"_s);
+             "0,0.2\n0.5,0.8\n1.125,1\n2,1\n"_s); // a profile's surface between the rows
 
     const QString nowhere = folder.filePath(u"no/such/folder.png"_s);
     QCOMPARE(window->exportTo(nowhere, csv, QSize(80, 50)),
@@ -251,7 +251,8 @@ void ChartWindowTest::dataPastTheInitialAxes_data() {
                          << ChartAxis{0, 10, 4} << ChartAxis{0, 0.2, 7} << 3;
     QTest::newRow("Pow") << ChartKind::Surface << u"pow"_s
                          << QByteArray("-\"Stężenie\n, 0 0.2\n, 10 0.9\n, 40 1.1\n")
-                         << ChartAxis{0, 10, 4} << ChartAxis{0, 0.1, 12} << 3;
+                         // and the surface of the main file's profiles at 1.125 h and 2.5 h
+                         << ChartAxis{0, 10, 4} << ChartAxis{0, 0.1, 12} << 5;
     // The mass file's own axes (12 h in 12, 100 g/m^2 in 10) are the initial ones.
     QTest::newRow("Masa") << ChartKind::Mass << u"mas"_s
                           << QByteArray("Weight gain\nCarburizing time, h\n\n"

@@ -43,6 +43,8 @@ private slots:
     void recordsWhatItIsAsked();
     void labelsAtEveryDivision_data();
     void labelsAtEveryDivision();
+    void crowdedLabelsKeepTheGrid_data();
+    void crowdedLabelsKeepTheGrid();
     void crowdedLabelsAtRoundValues_data();
     void crowdedLabelsAtRoundValues();
     void unusableAxisStillShows_data();
@@ -139,7 +141,37 @@ void LineChartTest::labelsAtEveryDivision() {
         QCOMPARE(shown->labelFormat(), format);
         QCOMPARE(shown->tickType(), QValueAxis::TicksFixed);
         QCOMPARE(shown->tickCount(), axis.divisions + 1);
+        QCOMPARE(shown->minorTickCount(), 0);
     }
+}
+
+void LineChartTest::crowdedLabelsKeepTheGrid_data() {
+    QTest::addColumn<ChartAxis>("axis");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("divisionsPerLabel");
+
+    // A chart window at its opening size: every second temperature label, every fifth second.
+    QTest::newRow("temperature") << ChartAxis{800, 10, 15} << QSize(520, 400) << 3;
+    QTest::newRow("foil time") << ChartAxis{0, 200, 10} << QSize(300, 300) << 2;
+    QTest::newRow("temperature in a small window")
+        << ChartAxis{800, 10, 15} << QSize(250, 180) << 5;
+}
+
+// A time chart keeps a grid line at every division of its `TSkala`; only labels are left out
+// where they would run into each other, at every so many divisions.
+void LineChartTest::crowdedLabelsKeepTheGrid() {
+    QFETCH(ChartAxis, axis);
+    QFETCH(QSize, size);
+    QFETCH(int, divisionsPerLabel);
+
+    LineChart chart;
+    drawOnBothAxes(chart, axis, size);
+    const QValueAxis* shown = shownAxis(chart, Qt::Vertical);
+    QCOMPARE(shown->tickType(), QValueAxis::TicksFixed);
+    QCOMPARE(shown->tickCount(), axis.divisions / divisionsPerLabel + 1);
+    QCOMPARE(shown->minorTickCount(), divisionsPerLabel - 1);
+    QVERIFY(shown->isMinorGridLineVisible());
+    QCOMPARE(shown->minorGridLinePen(), shown->gridLinePen());
 }
 
 void LineChartTest::crowdedLabelsAtRoundValues_data() {
@@ -147,10 +179,9 @@ void LineChartTest::crowdedLabelsAtRoundValues_data() {
     QTest::addColumn<QSize>("size");
 
     // Resampled profile grids, with one division per node.
-    QTest::newRow("hundred nodes") << ChartAxis{0, 0.020293, 99} << QSize(640, 480);
-    QTest::newRow("from a node") << ChartAxis{0.5, 0.020293, 75} << QSize(640, 480);
-    QTest::newRow("foil grid") << ChartAxis{0, 0.0013889, 40} << QSize(640, 480);
-    QTest::newRow("temperature in a small window") << ChartAxis{800, 10, 15} << QSize(250, 180);
+    QTest::newRow("hundred nodes") << ChartAxis{0, 0.020293, 99, true} << QSize(640, 480);
+    QTest::newRow("from a node") << ChartAxis{0.5, 0.020293, 75, true} << QSize(640, 480);
+    QTest::newRow("foil grid") << ChartAxis{0, 0.0013889, 40, true} << QSize(640, 480);
 }
 
 void LineChartTest::crowdedLabelsAtRoundValues() {

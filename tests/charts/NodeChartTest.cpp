@@ -25,7 +25,6 @@ private slots:
     void nodesForAxisRange();
     void caseDepthsGoOnToTheEndOfTheGrid();
     void foilCarbonProfiles();
-    void legendUnitFollowsFlagAtDrawing();
     void profileTimeText_data();
     void profileTimeText();
     void singleTimeDepthFile();
@@ -143,20 +142,6 @@ void NodeChartTest::foilCarbonProfiles() {
     QCOMPARE(chart.legends, QStringList{u"2000.00s"_s});
     COMPARE_AXIS(chart.xAxis, (ChartAxis{0, 0.05, 2}));
     COMPARE_POINTS(chart.lines[0], (Points{{0, 0.9}, {0.05, 0.7}, {0.1, 0.6}}));
-}
-
-void NodeChartTest::legendUnitFollowsFlagAtDrawing() {
-    OpenSet set(SampleSet::SemiInfinite);
-    TWynikiMDIChild carbon(set.context, u"C"_s);
-    TTwardoscMDIChild hardness(set.context, u"HV"_s);
-    showIn(set.area, carbon);
-    showIn(set.area, hardness);
-
-    set.context.foil = true;
-    carbon.draw();
-    hardness.draw();
-    QCOMPARE(carbon.chart().description().legends, (QStringList{u"1.125s"_s, u"2.50s"_s}));
-    QCOMPARE(hardness.chart().description().legends, (QStringList{u"1.125 h"_s, u"2.50 h"_s}));
 }
 
 void NodeChartTest::profileTimeText_data() {

@@ -2,6 +2,7 @@
 // windows, a summary that equals the last rows of the files, and no mixing of thick and thin sets.
 
 #include "CompareSets.h"
+#include "ChartTestSupport.h"
 #include "ChartWindows.h"
 #include "ComparisonChart.h"
 #include "MessageBox.h"
@@ -21,6 +22,7 @@
 #include <QLegendMarker>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -82,6 +84,8 @@ private slots:
     void thickAndThinAreNotMixed();
     void compareCommandOpensAWindowPerSharedQuantity();
     void compareCommandRefusesAMixture();
+    void setInUseIsNamedAndTheChoiceComesAgain();
+    void comparisonCascadesOverNoSetsTitleBars();
     void addedSetIsDrawnInEveryWindowAndDroppedFromEvery();
     void refusedAdditionChangesNothing_data();
     void refusedAdditionChangesNothing();
@@ -163,7 +167,9 @@ void CompareSetsTest::summaryHoldsTheLastRows() {
         QVERIFY(row.surfaceCarbon && near(*row.surfaceCarbon, lastRow(file("pow")).value(1)));
         QVERIFY(row.massGain && near(*row.massGain, lastRow(file("mas")).value(1)));
         if (set.shape == SampleShape::Foil) {
-            QVERIFY(row.meanCarbon && near(*row.meanCarbon, lastRow(file("sre")).value(1)));
+            // The content: the file's increase over the steel's carbon.
+            QVERIFY(row.meanCarbon && near(*row.meanCarbon, lastRow(file("sre")).value(1) +
+                                                                set.process.series.steelCarbon));
             QVERIFY(!row.caseDepth[0] && !row.highestHardness);
             continue;
         }
@@ -322,28 +328,85 @@ void CompareSetsTest::depthWindowShowsTheChosenLevel() {
                 comparedLine(*depth->group().sets()[0].set, ChartKind::CaseDepth, level)->y));
 }
 
+void CompareSetsTest::setInUseIsNamedAndTheChoiceComesAgain() {
+    const QString list = folder_.filePath(u"pliki.lst"_s);
+    writeTestFile(list, "1\r\n" + thick_[1].toUpper().toUtf8() + "\r\n");
+    TTavMDIClient client;
+    SetCommands sets(client, list);
+    MessageCapture messages;
+    // All three, refused for the one being computed; then the other two.
+    messages.answerFileDialogs({thick_.join(u'\n'), QStringList{thick_[0], thick_[2]}.join(u'\n')});
+    sets.compareResults();
+    QCOMPARE(messages.messages().size(), 1);
+    QVERIFY2(messages.messages().first().text.contains(thick_[1]),
+             qPrintable(messages.messages().first().text));
+    QVERIFY(!messages.messages().first().text.contains(thick_[0]));
+    QCOMPARE(messages.fileDialogTitles().size(), 2);
+    const std::vector<TCompareMDIChild*> windows = comparisonWindows(client);
+    QVERIFY(!windows.empty());
+    QCOMPARE(windows.front()->group().sets().size(), std::size_t(2));
+    client.closeAllSubWindows();
+    QTRY_VERIFY(client.subWindowList().isEmpty());
+}
+
+// Every window's title bar starts in view: the comparison's windows go where they hide none of
+// a set's, and none of their own.
+void CompareSetsTest::comparisonCascadesOverNoSetsTitleBars() {
+    TTavMDIClient client;
+    SetCommands sets(client, emptyList_);
+    MessageCapture messages;
+    // The client of a frame maximised on a 1280 x 1024 screen.
+    client.resize(1270, 900);
+    client.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&client));
+    client.openSet(thick_[0]);
+    sets.compareSets(thick_);
+    const QList<QMdiSubWindow*> stacked = client.subWindowList(QMdiArea::StackingOrder);
+    QCOMPARE(stacked.size(), 7 + 8);
+    for (qsizetype below = 0; below < stacked.size(); ++below) {
+        const QMdiSubWindow& window = *stacked[below];
+        const QPoint titleStart =
+            window.geometry().topLeft() + QPoint(20, window.widget()->y() / 2);
+        QVERIFY2(client.viewport()->rect().contains(titleStart), qPrintable(window.windowTitle()));
+        for (qsizetype above = below + 1; above < stacked.size(); ++above)
+            QVERIFY2(
+                !stacked[above]->geometry().contains(titleStart),
+                qPrintable(window.windowTitle() + u" under "_s + stacked[above]->windowTitle()));
+    }
+    // The summary opens showing all its columns.
+    const auto* summary = qobject_cast<const TSummaryMDIChild*>(stacked.last());
+    QVERIFY(summary);
+    QCOMPARE(summary->size(), summary->sizeHint());
+    QCOMPARE(summary->table().horizontalScrollBar()->maximum(), 0);
+    client.closeAllSubWindows();
+    QTRY_VERIFY(client.subWindowList().isEmpty());
+}
+
 void CompareSetsTest::legendClickHidesTheSetInEveryWindow() {
     TTavMDIClient client;
     SetCommands sets(client, emptyList_);
     MessageCapture messages;
     client.resize(1000, 700);
     client.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&client));
     sets.compareSets(thick_);
     const std::vector<TCompareMDIChild*> windows = comparisonWindows(client);
-    const auto marker = [](const TCompareMDIChild& window, int line) {
-        const QChart* chart = window.chart().chart();
-        return chart->legend()->markers(chart->series()[line]).first();
+    const auto clickLegend = [](const TCompareMDIChild& window, int line) {
+        const LineChart& chart = window.chart();
+        QTest::mouseClick(chart.viewport(), Qt::LeftButton, Qt::NoModifier,
+                          legendEntry(chart, line));
     };
-    emit marker(*windows.front(), 1)->clicked();
+    clickLegend(*windows.front(), 1);
     for (const TCompareMDIChild* window : windows) {
-        QVERIFY(!window->chart().isLineVisible(1));
+        QTRY_VERIFY(!window->chart().isLineVisible(1));
         QVERIFY(window->chart().isLineVisible(0));
         QVERIFY(window->chart().isLineVisible(2));
     }
     // Shown again from another window.
-    emit marker(*windows.back(), 1)->clicked();
+    windows.back()->raise();
+    clickLegend(*windows.back(), 1);
     for (const TCompareMDIChild* window : windows)
-        QVERIFY(window->chart().isLineVisible(1));
+        QTRY_VERIFY(window->chart().isLineVisible(1));
 }
 
 QTEST_MAIN(CompareSetsTest)

@@ -19,8 +19,21 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString cellOf(const std::optional<double>& value) {
-    return value ? QString::number(*value, 'g', 10) : QString();
+// The decimals a cell shows; -1 for a cell with no number.
+int decimalsOf(const QString& cell) {
+    bool number = false;
+    cell.toDouble(&number);
+    if (!number)
+        return -1;
+    const qsizetype point = cell.indexOf(u'.');
+    return point < 0 ? 0 : static_cast<int>(cell.size() - point - 1);
+}
+
+std::vector<const LoadedSet*> pointersTo(const std::vector<LoadedSet>& loaded) {
+    std::vector<const LoadedSet*> sets;
+    for (const LoadedSet& set : loaded)
+        sets.push_back(&set);
+    return sets;
 }
 
 } // namespace
@@ -30,6 +43,7 @@ class SummaryWindowTest : public QObject {
 private slots:
     void initTestCase();
     void cleanup();
+    void rowsAreTheSetsSummaries_data();
     void rowsAreTheSetsSummaries();
     void comparisonOpensItsSummary();
     void copyKeysCopyTabSeparatedText_data();
@@ -52,39 +66,61 @@ void SummaryWindowTest::cleanup() {
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
-void SummaryWindowTest::rowsAreTheSetsSummaries() {
-    // A thin set too: its mean carbon filled, its depths and hardness empty.
+void SummaryWindowTest::rowsAreTheSetsSummaries_data() {
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("lengthHeader");
     const QString foil = computeSet(folder_.path(), u"foil.tav"_s, SampleShape::Foil);
+    const QString wire = computeSet(folder_.path(), u"wire.tav"_s, SampleShape::Wire);
+    QTest::newRow("thick") << names_ << u"Programme length (h)"_s;
+    QTest::newRow("thin") << QStringList{foil, wire} << u"Programme length (s)"_s;
+}
+
+// Each row is the set's summary as a person reads it: every number of a column with the same
+// decimals, "–" where a set has no value, units in the headers; the clipboard keeps every digit.
+void SummaryWindowTest::rowsAreTheSetsSummaries() {
+    QFETCH(QStringList, names);
+    QFETCH(QString, lengthHeader);
     std::vector<LoadedSet> loaded;
-    for (const QString& name : names_ + QStringList{foil})
+    for (const QString& name : names)
         loaded.push_back(loadSet(name.toStdString()));
-    std::vector<const LoadedSet*> sets;
-    for (const LoadedSet& set : loaded)
-        sets.push_back(&set);
-    const TSummaryMDIChild window(sets);
+    const TSummaryMDIChild window(pointersTo(loaded));
     const QTableWidget& table = window.table();
-    QCOMPARE(table.rowCount(), 3);
+    QCOMPARE(table.rowCount(), 2);
     QCOMPARE(table.columnCount(), 12);
-    QCOMPARE(table.horizontalHeaderItem(0)->text(), u"Set"_s);
-    for (int row = 0; row < 3; ++row) {
-        const SetSummary expected = summarize(loaded[row]);
-        QStringList cells{QFileInfo(QString::fromStdString(loaded[row].name)).fileName(),
-                          QString::fromStdString(expected.shape),
-                          cellOf(expected.size),
-                          QString::fromStdString(expected.steelGrade),
-                          cellOf(expected.programmeLength),
-                          cellOf(expected.surfaceCarbon)};
-        for (const std::optional<double>& depth : expected.caseDepth)
-            cells.append(cellOf(depth));
-        cells << cellOf(expected.massGain) << cellOf(expected.meanCarbon)
-              << cellOf(expected.highestHardness);
-        QStringList shown;
-        for (int column = 0; column < table.columnCount(); ++column)
-            shown.append(table.item(row, column)->text());
-        QCOMPARE(shown, cells);
+    const QStringList copied = window.tabSeparatedText().split(u"\r\n"_s, Qt::SkipEmptyParts);
+    // Headers in short lines, so that the columns are as narrow as their numbers.
+    QCOMPARE(table.horizontalHeaderItem(4)->text().replace(u'\n', u' '), lengthHeader);
+    QCOMPARE(copied.first().section(u'\t', 4, 4), lengthHeader);
+    for (int column = 0; column < table.columnCount(); ++column) {
+        for (int row = 0; row < 2; ++row) {
+            const QString shown = table.item(row, column)->text();
+            const QString exact = copied[row + 1].section(u'\t', column, column);
+            QVERIFY2(!shown.isEmpty(), "an empty cell shows a dash");
+            if (exact.isEmpty()) {
+                QCOMPARE(shown, u"–"_s);
+                continue;
+            }
+            // The number shown is the exact one, rounded to the column's decimals.
+            const int decimals = decimalsOf(shown);
+            if (decimals < 0) {
+                QCOMPARE(shown, exact);
+                continue;
+            }
+            QVERIFY2(std::abs(shown.toDouble() - exact.toDouble()) <=
+                         0.5 * std::pow(10.0, -decimals) * (1 + 1e-9),
+                     qPrintable(shown + u" for "_s + exact));
+            // One format per column.
+            if (const QString other = table.item(1 - row, column)->text(); decimalsOf(other) >= 0)
+                QCOMPARE(decimalsOf(other), decimals);
+        }
     }
-    QVERIFY(!table.item(2, 10)->text().isEmpty()); // the foil's mean carbon
-    QVERIFY(table.item(2, 6)->text().isEmpty());   // and no case depth
+    const bool thin = loaded.front().thin();
+    // The semi-infinite sample has no size; plain steel is named in English.
+    QCOMPARE(table.item(0, 2)->text() == u"–"_s, !thin);
+    QCOMPARE(table.item(0, 3)->text(), u"carbon steel"_s);
+    // Thin sets have a mean carbon content and no case depth, thick ones the other way round.
+    QCOMPARE(table.item(1, 10)->text() == u"–"_s, !thin);
+    QCOMPARE(table.item(1, 6)->text() == u"–"_s, thin);
 }
 
 void SummaryWindowTest::comparisonOpensItsSummary() {
@@ -139,11 +175,11 @@ void SummaryWindowTest::savedCsvReadsBack() {
     QFile file(path + u".csv"_s);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QList<QStringList> rows = csvRecords(QString::fromUtf8(file.readAll()));
-    const QTableWidget& table = summary->table();
-    QCOMPARE(rows.size(), table.rowCount() + 1);
-    for (int row = 0; row < table.rowCount(); ++row)
-        for (int column = 0; column < table.columnCount(); ++column)
-            QCOMPARE(rows[row + 1].value(column), table.item(row, column)->text());
+    // Every digit, as the clipboard has them.
+    const QStringList copied = summary->tabSeparatedText().split(u"\r\n"_s, Qt::SkipEmptyParts);
+    QCOMPARE(rows.size(), copied.size());
+    for (qsizetype row = 0; row < rows.size(); ++row)
+        QCOMPARE(rows[row], copied[row].split(u'\t'));
     QCOMPARE(rows[2].first(), u"cylinder, long.tav"_s);
     frame.client().closeAllSubWindows();
 }

@@ -4,6 +4,7 @@
 #include "AboutDlg.h"
 #include "ChartWindows.h"
 #include "MessageBox.h"
+#include "OnScreen.h"
 #include "THelpWindow.h"
 #include "TavMDIClient.h"
 #include "TestSets.h"
@@ -58,6 +59,9 @@ private slots:
     void shapeCommandsWithoutTheCalculationProgram();
     void helpCommandsOpenTheirPages();
     void aboutIsModal();
+    void placedWithinTheScreen_data();
+    void placedWithinTheScreen();
+    void windowsOpenWithinTheScreen();
     void printCommandPrintsTheActiveChart();
     void windowCommands();
     void exitClosesTheFrame();
@@ -268,6 +272,8 @@ void TavFrameTest::helpCommandsOpenTheirPages() {
     frame.command(Command::ApplicationHelp)->trigger();
     THelpWindow* help = frame.helpWindow();
     QVERIFY(help && help->isVisible() && help->isWindow());
+    // Whole on a screen smaller than its opening size.
+    QVERIFY(help->screen()->availableGeometry().contains(help->frameGeometry()));
     QTextBrowser* browser = help->browser();
     QCOMPARE(browser->source(), application);
     QCOMPARE(help->windowTitle(), u"Opis aplikacji"_s);
@@ -353,6 +359,32 @@ void TavFrameTest::exitClosesTheFrame() {
     frame.show();
     frame.command(Command::Exit)->trigger();
     QVERIFY(!frame.isVisible());
+}
+
+void TavFrameTest::placedWithinTheScreen_data() {
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QRect>("placed");
+    // A 1280 x 1000 screen under a 30 px panel.
+    QTest::newRow("inside stays") << QRect(100, 100, 800, 600) << QRect(100, 100, 800, 600);
+    QTest::newRow("below the bottom") << QRect(200, 500, 760, 640) << QRect(200, 360, 760, 640);
+    QTest::newRow("past the right") << QRect(900, 40, 760, 640) << QRect(520, 40, 760, 640);
+    QTest::newRow("under the panel") << QRect(0, 0, 760, 640) << QRect(0, 30, 760, 640);
+    QTest::newRow("taller than the screen") << QRect(10, 300, 700, 1100) << QRect(10, 30, 700, 970);
+}
+
+void TavFrameTest::placedWithinTheScreen() {
+    QFETCH(QRect, frame);
+    QFETCH(QRect, placed);
+    QCOMPARE(placedWithin(frame, QRect(0, 30, 1280, 970)), placed);
+}
+
+// The frame and the help window open wholly on the screen, smaller than their opening size
+// where the screen is (the headless screen is 800 x 600).
+void TavFrameTest::windowsOpenWithinTheScreen() {
+    TTavFrame frame(place());
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QVERIFY(frame.screen()->availableGeometry().contains(frame.frameGeometry()));
 }
 
 QTEST_MAIN(TavFrameTest)

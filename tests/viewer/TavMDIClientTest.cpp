@@ -542,17 +542,20 @@ void TavMDIClientTest::newSetShowsEveryTitleBar() {
     client.show();
     QVERIFY(QTest::qWaitForWindowExposed(&client));
 
-    // A second set goes over the first; its own title bars must all show.
-    for (const QString& setName : {plate_, foil_}) {
-        const auto windows = client.openSet(setName);
+    // Each set goes where it hides the start of no title bar, its own or an earlier set's: the
+    // third no longer fits below the first two and takes the next column.
+    for (const QString& setName : {plate_, foil_, plate_}) {
+        client.openSet(setName);
         const QList<QMdiSubWindow*> stacked = client.subWindowList(QMdiArea::StackingOrder);
-        for (const auto& [kind, window] : windows) {
-            const QRect bar = titleBar(*window);
+        for (qsizetype below = 0; below < stacked.size(); ++below) {
+            const QRect bar = titleBar(*stacked[below]);
             QVERIFY(bar.height() > 10);
-            QVERIFY2(client.viewport()->rect().contains(bar), qPrintable(window->windowTitle()));
-            for (qsizetype above = stacked.indexOf(window) + 1; above < stacked.size(); ++above)
-                QVERIFY2(!stacked[above]->geometry().intersects(bar),
-                         qPrintable(window->windowTitle() + u" under "_s +
+            QVERIFY2(client.viewport()->rect().contains(bar),
+                     qPrintable(stacked[below]->windowTitle()));
+            const QPoint titleStart = bar.topLeft() + QPoint(20, bar.height() / 2);
+            for (qsizetype above = below + 1; above < stacked.size(); ++above)
+                QVERIFY2(!stacked[above]->geometry().contains(titleStart),
+                         qPrintable(stacked[below]->windowTitle() + u" under "_s +
                                     stacked[above]->windowTitle()));
         }
         QCOMPARE(client.activeSubWindow()->windowTitle(), setName + u" - T"_s);

@@ -5,6 +5,9 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QStringList>
@@ -13,6 +16,9 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// Charts are laid out as on a screen of this resolution and scaled onto other devices.
+constexpr qreal screenDpi = 96;
 
 // Classic notation whatever the locale, with the digits the result files carry and more.
 QString csvNumber(double value) {
@@ -81,25 +87,53 @@ std::optional<ChartFileFormat> chartFileFormat(const QString& path) {
     return std::nullopt;
 }
 
+void paintChartPage(const LineChart& chart, QPainter& painter, const QRectF& page,
+                    const QStringList& heading) {
+    QFont font = painter.font();
+    font.setPointSizeF(11);
+    font.setBold(true); // the first line, the set's name
+    qreal top = page.top();
+    for (const QString& line : heading) {
+        painter.setFont(font);
+        const QFontMetricsF metrics(font, painter.device());
+        painter.drawText(QRectF(page.left(), top, page.width(), metrics.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter,
+                         metrics.elidedText(line, Qt::ElideMiddle, page.width()));
+        top += metrics.height() * 1.2;
+        font.setBold(false);
+    }
+    if (!heading.isEmpty())
+        top += QFontMetricsF(font, painter.device()).height() * 0.5;
+    const QRectF room(page.left(), top, page.width(), page.bottom() - top);
+    const qreal toScreen = screenDpi / painter.device()->logicalDpiX();
+    chart.renderTo(painter, room, room.size() * toScreen);
+}
+
 namespace {
 
-// The file's bytes, drawn into `out`; false when the drawing could not be made.
+// The file's bytes, drawn into `out` under the `heading` lines; false when the drawing could not
+// be made.
 bool renderChart(const LineChart& chart, const QString& csv, QIODevice& out, ChartFileFormat format,
-                 QSize size) {
+                 QSize size, const QStringList& heading) {
     switch (format) {
-    case ChartFileFormat::Png:
-        return chart.image(size).save(&out, "PNG");
+    case ChartFileFormat::Png: {
+        QImage picture(size, QImage::Format_ARGB32_Premultiplied);
+        picture.fill(Qt::white);
+        QPainter painter(&picture);
+        paintChartPage(chart, painter, QRectF(QPointF(0, 0), size), heading);
+        painter.end();
+        return picture.save(&out, "PNG");
+    }
     case ChartFileFormat::Pdf: {
         QPdfWriter pdf(&out);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageOrientation(QPageLayout::Landscape);
+        pdf.setTitle(heading.join(u" - "_s));
         QPainter painter(&pdf);
         if (!painter.isActive())
             return false;
-        // Laid out at `size`, so that text keeps its size beside the lines, then scaled up to
-        // fill the page.
-        const QSize fitted = size.scaled(painter.viewport().size(), Qt::KeepAspectRatio);
-        chart.renderTo(painter, QRectF(QPointF(0, 0), fitted), size);
+        // The whole page, within its margins.
+        paintChartPage(chart, painter, painter.viewport(), heading);
         return painter.end();
     }
     case ChartFileFormat::Svg: {
@@ -110,11 +144,12 @@ bool renderChart(const LineChart& chart, const QString& csv, QIODevice& out, Cha
         // so the drawing opens in Qt at the size asked for.
         svg.setResolution(90);
         svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(chart.description().middleCaption);
+        svg.setTitle(heading.isEmpty() ? chart.description().middleCaption
+                                       : heading.join(u" - "_s));
         QPainter painter;
         if (!painter.begin(&svg))
             return false;
-        chart.renderTo(painter, QRectF(QPointF(0, 0), size), size);
+        paintChartPage(chart, painter, QRectF(QPointF(0, 0), size), heading);
         return painter.end();
     }
     case ChartFileFormat::Csv:
@@ -133,10 +168,10 @@ QString writeWholeFile(const QString& path, const QByteArray& bytes) {
 }
 
 QString writeChartFile(const LineChart& chart, const QString& csv, const QString& path,
-                       ChartFileFormat format, QSize size) {
+                       ChartFileFormat format, QSize size, const QStringList& heading) {
     QBuffer bytes;
     bytes.open(QIODevice::WriteOnly);
-    if (!renderChart(chart, csv, bytes, format, size))
+    if (!renderChart(chart, csv, bytes, format, size, heading))
         return u"cannot draw the chart for "_s + path;
     return writeWholeFile(path, bytes.data());
 }

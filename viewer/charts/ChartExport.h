@@ -6,10 +6,14 @@
 
 #include "LineChart.h"
 
+#include <QRectF>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
+
+class QPainter;
 
 // A field of comma-separated text: trimmed, and quoted when it holds a comma, quote or line end.
 QString csvField(const QString& text);
@@ -26,12 +30,20 @@ enum class ChartFileFormat { Png, Pdf, Svg, Csv };
 // The format a file name asks for by its suffix, in any letter case; none for another suffix.
 std::optional<ChartFileFormat> chartFileFormat(const QString& path);
 
+// The `heading` lines (the set's name, the chart's title) at the top of `page`, and the chart as
+// shown filling the rest of it, drawn as lines and text, not as a picture, so that it stays
+// sharp at any zoom. The chart is laid out as on a screen, so that its text keeps the
+// proportions it has there whatever the device's resolution.
+void paintChartPage(const LineChart& chart, QPainter& painter, const QRectF& page,
+                    const QStringList& heading);
+
 // Replaces the file at `path` as a whole (AtomicFile): the file's name and the system's reason
 // when it could not be written, empty when it was.
 QString writeWholeFile(const QString& path, const QByteArray& bytes);
 
-// The chart as shown into `path`: a picture of `size` (PNG), a page or a drawing of vector
-// graphics (PDF, SVG), or `csv`. Why the file could not be written, or empty when it was; the
-// file is drawn whole in memory first, so a failed write leaves no part of it.
+// The chart as shown into `path`, under the `heading` lines: a picture of `size` (PNG), a drawing
+// of `size` (SVG) or a landscape A4 page (PDF) of vector graphics, or `csv`. Why the file could
+// not be written, or empty when it was; the file is drawn whole in memory first, so a failed
+// write leaves no part of it.
 QString writeChartFile(const LineChart& chart, const QString& csv, const QString& path,
-                       ChartFileFormat format, QSize size);
+                       ChartFileFormat format, QSize size, const QStringList& heading = {});

@@ -1,6 +1,7 @@
 #include "ChartWindows.h"
 
 #include "ChartNames.h"
+#include "InitialScale.h"
 
 using namespace Qt::StringLiterals;
 
@@ -11,7 +12,7 @@ TTempMDIChild::TTempMDIChild(ChartContext& context, const QString& title, QWidge
     foil_ = set.thin();
     if (!takeFile(set.shapeStatus))
         return;
-    setInitialScale(foil_, 15, 800, 950);
+    setInitialScale(ChartKind::Temperature, foil_);
 }
 
 TTimeChartMDIChild::TimeLine TTempMDIChild::line() const {
@@ -20,15 +21,15 @@ TTimeChartMDIChild::TimeLine TTempMDIChild::line() const {
 }
 
 TPotMDIChild::TPotMDIChild(ChartContext& context, const QString& title, QWidget* parent)
-    : TTimeChartMDIChild(context, title, QString(), u"POT"_s, parent) {
+    : TTimeChartMDIChild(context, title, QString(), u"POT"_s, parent), foil_(context.foilSample()) {
     data_ = openedSet().process.series;
     if (!takeFile(openedSet().process.status))
         return;
-    setInitialScale(context.foilSample(), 12, 0, 1.2);
+    setInitialScale(ChartKind::Potential, foil_);
 }
 
 TTimeChartMDIChild::TimeLine TPotMDIChild::line() const {
-    return {data_.times, data_.potentials, timeCaption(context().foilSample()), QString(),
+    return {data_.times, data_.potentials, timeCaption(foil_), QString(),
             chartYCaption(ChartKind::Potential)};
 }
 
@@ -39,13 +40,14 @@ TWynikiMDIChild::TWynikiMDIChild(ChartContext& context, const QString& title, QW
     // Only a set timed in seconds changes the flag: the open command has already reset it.
     if (set.thin())
         this->context().setFoilSample(true);
+    foil_ = this->context().foilSample();
     if (!takeFile(set.carbon.status))
         return;
-    setInitialScale(2, 6, 1.2);
+    setInitialScale(initialScale(ChartKind::Carbon, TimeUnit::Hours));
 }
 
 QString TWynikiMDIChild::timeUnit() const {
-    return context().foilSample() ? u"s"_s : u"h"_s;
+    return foil_ ? u"s"_s : u"h"_s;
 }
 
 QString TWynikiMDIChild::yCaption() const {
@@ -58,7 +60,9 @@ TGruboscMDIChild::TGruboscMDIChild(ChartContext& context, const QString& title, 
     if (!takeFile(openedSet().depths.status))
         return;
     // The axis ends at the time of the last row.
-    setInitialScale(depths_.timeCount() > 0 ? depths_.time(depths_.timeCount() - 1) : 0, 16, 1.6);
+    TSkala initial = initialScale(ChartKind::CaseDepth, TimeUnit::Hours);
+    initial.xEnd = depths_.timeCount() > 0 ? depths_.time(depths_.timeCount() - 1) : 0;
+    setInitialScale(initial);
 }
 
 int TGruboscMDIChild::lineCount() const {
@@ -87,15 +91,15 @@ QString TGruboscMDIChild::yCaption() const {
 }
 
 TPowMDIChild::TPowMDIChild(ChartContext& context, const QString& title, QWidget* parent)
-    : TTimeChartMDIChild(context, title, u"pow"_s, u"POW"_s, parent) {
-    series_ = openedSet().surface.series;
+    : TTimeChartMDIChild(context, title, u"pow"_s, u"POW"_s, parent), foil_(context.foilSample()) {
+    series_ = surfaceCarbon(openedSet());
     if (!takeFile(openedSet().surface.status))
         return;
-    setInitialScale(context.foilSample(), 12, 0, 1.2);
+    setInitialScale(ChartKind::Surface, foil_);
 }
 
 TTimeChartMDIChild::TimeLine TPowMDIChild::line() const {
-    return {series_.x(), series_.y(), timeCaption(context().foilSample()), QString(),
+    return {series_.x(), series_.y(), timeCaption(foil_), QString(),
             chartYCaption(ChartKind::Surface)};
 }
 
@@ -104,7 +108,7 @@ TTwardoscMDIChild::TTwardoscMDIChild(ChartContext& context, const QString& title
     profiles() = openedSet().hardness.series;
     if (!takeFile(openedSet().hardness.status))
         return;
-    setInitialScale(2, 9, 900);
+    setInitialScale(initialScale(ChartKind::Hardness, TimeUnit::Hours));
 }
 
 QString TTwardoscMDIChild::timeUnit() const {
@@ -135,6 +139,11 @@ TXYMDIChild::TXYMDIChild(ChartContext& context, const QString& title, const QStr
     captions_ = file.series.captions;
     scaleRecord() = file.series.scale;
     series_ = file.series.series;
+    if (isMeanFile(extension)) {
+        // The file holds the increase over the steel's carbon; a user reads the content.
+        series_ = meanCarbonContent(openedSet());
+        captions_.yCaption = meanCarbonCaption;
+    }
     takeFile(file.status);
     widenScaleToHoldLine();
 }

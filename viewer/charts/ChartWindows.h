@@ -34,6 +34,7 @@ private:
     TimeLine line() const override;
 
     TDane data_;
+    bool foil_; // the set's own time unit, whatever set was opened last
 };
 
 // Carbon profiles of the main file, one per stage end. Reading it tells the client whether
@@ -46,6 +47,8 @@ public:
 private:
     QString timeUnit() const override;
     QString yCaption() const override;
+
+    bool foil_ = false; // the set's own time unit, whatever set was opened last
 };
 
 // Case depths at three carbon levels over time ("gru").
@@ -75,6 +78,7 @@ public:
 private:
     TimeLine line() const override;
 
+    bool foil_; // the set's own time unit, whatever set was opened last
     T_XY series_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "ChartNames.h"
 #include "ChartPoints.h"
+#include "InitialScale.h"
 #include "KindTraits.h"
 
 #include <QFileInfo>
@@ -23,14 +24,18 @@ QString yCaption(ChartKind quantity, int level) {
     return chartYCaption(quantity);
 }
 
-// The axis from `low` to `high` in `divisions` steps of a round size; a step that is round but
-// for rounding error counts as round.
-ChartAxis roundAxis(double low, double high, int divisions) {
-    if (!(high > low))
-        high = low + 1;
-    const double step = roundStep((high - low) / divisions * (1 - 1e-9));
-    const double start = std::floor(low / step) * step;
-    return ChartAxis{start, step, static_cast<int>(std::ceil((high - start) / step - 1e-9))};
+// The axes a set's own window of the quantity opens with: the mass and mean-carbon windows
+// take them from the file, here the first set's.
+TSkala openingAxes(std::span<const ComparedSet> sets, ChartKind quantity, bool seconds) {
+    if (!sets.empty() && quantity == ChartKind::Mass)
+        return sets.front().set->mass.series.scale;
+    if (!sets.empty() && quantity == ChartKind::Mean)
+        return sets.front().set->mean.series.scale;
+    return initialScale(quantity, seconds ? TimeUnit::Seconds : TimeUnit::Hours);
+}
+
+ChartAxis chartAxis(const AxisSpan& span) {
+    return ChartAxis::spanning(span.start, span.end, span.divisions);
 }
 
 } // namespace
@@ -60,8 +65,8 @@ std::vector<std::size_t> describeComparison(LineChart& chart, std::span<const Co
         }
 
     chart.setLineCount(static_cast<int>(lines.size()));
-    double xLow = 0, xHigh = 0, yLow = 0, yHigh = 0;
-    bool first = true;
+    ValueRange xValues;
+    ValueRange yValues;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto& [compared, line] = lines[i];
         const int index = static_cast<int>(i);
@@ -69,24 +74,22 @@ std::vector<std::size_t> describeComparison(LineChart& chart, std::span<const Co
         chart.setLineColour(index, compared->colour);
         chart.setLineVisible(index, !compared->hidden);
         QList<QPointF> points;
-        for (std::size_t p = 0; p < line.x.size(); ++p) {
+        for (std::size_t p = 0; p < line.x.size(); ++p)
             points.append(QPointF(line.x[p], line.y[p]));
-            xLow = first ? line.x[p] : std::min(xLow, line.x[p]);
-            xHigh = first ? line.x[p] : std::max(xHigh, line.x[p]);
-            yLow = first ? line.y[p] : std::min(yLow, line.y[p]);
-            yHigh = first ? line.y[p] : std::max(yHigh, line.y[p]);
-            first = false;
-        }
+        xValues.include(line.x);
+        yValues.include(line.y);
         for (const QPointF& point : points)
             chart.addPoint(index, point);
         chart.setSeries(index, points);
     }
-    // Times and depths start at 0; the programme's temperatures start near their lowest.
-    chart.setXAxis(roundAxis(std::min(xLow, 0.0), xHigh, 6));
-    chart.setYAxis(quantity == ChartKind::Temperature ? roundAxis(yLow, yHigh, 6)
-                                                      : roundAxis(std::min(yLow, 0.0), yHigh, 6));
     const bool seconds = !sets.empty() && sets.front().set->shape &&
                          kindTraits(*sets.front().set->shape).timeUnit == TimeUnit::Seconds;
+    // As a set's own window shows the quantity, widened as it is to hold every line.
+    const TSkala opening = openingAxes(sets, quantity, seconds);
+    chart.setXAxis(
+        chartAxis(widenedToHold({opening.xStart, opening.xEnd, opening.xDivisions}, xValues)));
+    chart.setYAxis(
+        chartAxis(widenedToHold({opening.yStart, opening.yEnd, opening.yDivisions}, yValues)));
     const QString xCaption = chartKindTraits(quantity).profile ? u"Distance from the surface, mm"_s
                              : seconds                         ? u"     Carburizing time, s"_s
                                                                : u"     Carburizing time, h"_s;

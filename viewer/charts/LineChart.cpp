@@ -10,6 +10,7 @@
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -108,11 +109,42 @@ bool labelsFit(const QValueAxis& valueAxis, const ChartAxis& axis, double firstL
     return (axis.end() - firstLabel) / step * extent <= length;
 }
 
-// A label at every division where the labels fit along the axis; where they would run into
-// each other (a node axis has a division per node) labels at round values, as close together
-// as fits.
+// Every how many divisions a label fits: the fewest that fit, or up to twice as many where
+// that count divides the axis evenly, so that its end is labelled too.
+int divisionsPerLabel(const QValueAxis& valueAxis, const ChartAxis& axis,
+                      Qt::Orientation orientation, qreal length) {
+    int fitting = axis.divisions;
+    for (int every = axis.divisions; every >= 1; --every)
+        if (labelsFit(valueAxis, axis, axis.start, every * axis.step, orientation, length))
+            fitting = every;
+    for (int every = fitting; every <= std::min(2 * fitting, axis.divisions); ++every)
+        if (axis.divisions % every == 0)
+            return every;
+    return fitting;
+}
+
+// A grid line at every division, and a label at every division or at every so many of them
+// where the labels would run into each other. A node axis (a division per node) is gridded and
+// labelled at round values, as close together as the labels fit.
 void labelAxis(QValueAxis& valueAxis, const ChartAxis& axis, Qt::Orientation orientation,
                qreal length) {
+    if (!axis.byNodes) {
+        const int every = divisionsPerLabel(valueAxis, axis, orientation, length);
+        const double labelStep = every * axis.step;
+        if (axis.divisions % every == 0) {
+            valueAxis.setTickType(QValueAxis::TicksFixed);
+            valueAxis.setTickCount(axis.divisions / every + 1);
+        } else {
+            valueAxis.setTickType(QValueAxis::TicksDynamic);
+            valueAxis.setTickAnchor(axis.start);
+            valueAxis.setTickInterval(labelStep);
+        }
+        // The divisions between labels are gridded as the labelled ones are.
+        valueAxis.setMinorTickCount(every - 1);
+        valueAxis.setMinorGridLinePen(valueAxis.gridLinePen());
+        valueAxis.setLabelFormat(u"%.%1f"_s.arg(labelDecimals(axis.start, labelStep)));
+        return;
+    }
     if (labelsFit(valueAxis, axis, axis.start, axis.step, orientation, length)) {
         valueAxis.setTickType(QValueAxis::TicksFixed);
         valueAxis.setTickCount(axis.divisions + 1);
@@ -254,8 +286,10 @@ ChartAxis ChartAxis::spanning(double start, double end, int divisions) {
 
 LineChart::LineChart(QWidget* parent) : QChartView(parent) {
     setRenderHint(QPainter::Antialiasing);
-    // The read-out follows the mouse without a button held.
+    // The read-out follows the mouse without a button held. The viewport receives the mouse,
+    // not the view: without tracking of its own it never hears of a move with no button down.
     setMouseTracking(true);
+    viewport()->setMouseTracking(true);
 }
 
 void LineChart::setLineCount(int count) {
@@ -336,13 +370,17 @@ void LineChart::connectLegend() {
     const QList<QAbstractSeries*> lines = chart()->series();
     for (qsizetype line = 0; line < lines.size(); ++line)
         for (QLegendMarker* marker : chart()->legend()->markers(lines[line]))
-            connect(marker, &QLegendMarker::clicked, this, [this, line] {
-                const int index = static_cast<int>(line);
-                const bool visible = !isLineVisible(index);
-                setLineVisible(index, visible);
-                rebuild();
-                emit lineToggled(index, visible);
-            });
+            // Queued: the rebuild deletes the marker, which is still handling the mouse press.
+            connect(
+                marker, &QLegendMarker::clicked, this,
+                [this, line] {
+                    const int index = static_cast<int>(line);
+                    const bool visible = !isLineVisible(index);
+                    setLineVisible(index, visible);
+                    rebuild();
+                    emit lineToggled(index, visible);
+                },
+                Qt::QueuedConnection);
 }
 
 ChartAxis LineChart::shownXAxis() const {
@@ -416,8 +454,15 @@ QString LineChart::readOutAt(QPoint at) const {
            valueText(point.y(), captionUnit(description_.yCaption));
 }
 
+bool LineChart::onLegend(QPoint at) const {
+    const QGraphicsItem* item = itemAt(at);
+    return item && chart() && chart()->legend()->isVisible() &&
+           (item == chart()->legend() || chart()->legend()->isAncestorOf(item));
+}
+
 void LineChart::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
+    // A press on the legend belongs to its marker, which hides or shows the line on release.
+    if (event->button() != Qt::LeftButton || onLegend(event->position().toPoint())) {
         QChartView::mousePressEvent(event);
         return;
     }
@@ -428,17 +473,33 @@ void LineChart::mousePressEvent(QMouseEvent* event) {
     rubberBand_->show();
 }
 
+void LineChart::showReadOut(QPoint at, QPoint global) {
+    const QString text = readOutAt(at);
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(global, text, this);
+}
+
+bool LineChart::viewportEvent(QEvent* event) {
+    // The window system asks for a tooltip when the mouse rests in an active window; the scene,
+    // whose items have none, would answer by hiding the read-out.
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (!rubberBand_ || !rubberBand_->isVisible())
+            showReadOut(help->pos(), help->globalPos());
+        return true;
+    }
+    return QChartView::viewportEvent(event);
+}
+
 void LineChart::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     if (rubberBand_ && rubberBand_->isVisible()) {
         rubberBand_->setGeometry(QRect(dragStart_, at).normalized());
         return;
     }
-    const QString text = readOutAt(at);
-    if (text.isEmpty())
-        QToolTip::hideText();
-    else
-        QToolTip::showText(event->globalPosition().toPoint(), text, this);
+    showReadOut(at, event->globalPosition().toPoint());
 }
 
 void LineChart::mouseReleaseEvent(QMouseEvent* event) {
@@ -454,7 +515,8 @@ void LineChart::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void LineChart::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
+    // Two quick clicks on a legend entry are two clicks: the line is hidden and shown again.
+    if (event->button() == Qt::LeftButton && !onLegend(event->position().toPoint()))
         resetZoom();
     else
         QChartView::mouseDoubleClickEvent(event);

@@ -18,11 +18,14 @@
 class QPainter;
 class QRubberBand;
 
-// One axis: `divisions` labelled divisions of `step` each, from `start`.
+// One axis: `divisions` divisions of `step` each, from `start`, with a grid line at every
+// division and as many of them labelled as the labels leave room for. An axis with a division
+// per node of a grid (`byNodes`) is gridded and labelled at round values instead.
 struct ChartAxis {
     double start = 0;
     double step = 1;
     int divisions = 1;
+    bool byNodes = false;
 
     double end() const { return start + step * divisions; }
 
@@ -99,6 +102,7 @@ signals:
     void lineToggled(int line, bool visible);
 
 protected:
+    bool viewportEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -113,6 +117,10 @@ private:
     // Builds the shown chart again, keeping the zoom.
     void rebuild();
     void connectLegend();
+    // The read-out of the point `at` of the view as a tooltip at `global`, or none.
+    void showReadOut(QPoint at, QPoint global);
+    // Whether a point of the view lies on the legend (an entry or the room between entries).
+    bool onLegend(QPoint at) const;
     // A point of the view in the values of the shown axes.
     QPointF valueAt(QPoint at) const;
 

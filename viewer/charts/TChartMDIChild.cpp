@@ -7,7 +7,6 @@
 #include "TAxisSetup.h"
 
 #include <QFile>
-#include <QFontMetricsF>
 #include <QIcon>
 #include <QPainter>
 #include <QPrinter>
@@ -22,22 +21,18 @@ QString kindFileName(const QString& setName, const QString& extension) {
     return QString::fromStdString(resultFileName(setName.toStdString(), extension.toStdString()));
 }
 
-QIcon chartIcon(const QString& name) {
+// The chart area has no size of its own to suggest (the chart is placed in it by hand, so that
+// it keeps its size while automatic fitting is off): a new window opens at this size.
+constexpr QSize openingSize(520, 400);
+
+} // namespace
+
+QIcon chartWindowIcon(const QString& name) {
     QIcon icon;
     icon.addFile(u":/charts/%1_16.png"_s.arg(name), QSize(16, 16));
     icon.addFile(u":/charts/%1_20.png"_s.arg(name), QSize(20, 20));
     return icon;
 }
-
-// The chart area has no size of its own to suggest (the chart is placed in it by hand, so that
-// it keeps its size while automatic fitting is off): a new window opens at this size.
-constexpr QSize openingSize(520, 400);
-
-// A printed chart is laid out as on a screen of this resolution and scaled onto the paper,
-// so that its text keeps the proportions it has on screen.
-constexpr qreal screenDpi = 96;
-
-} // namespace
 
 TChartMDIChild::TChartMDIChild(ChartContext& context, const QString& title,
                                const QString& extension, const QString& icon, QWidget* parent)
@@ -45,7 +40,7 @@ TChartMDIChild::TChartMDIChild(ChartContext& context, const QString& title,
       fileName_(kindFileName(context.openFileName(), extension)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(title);
-    setWindowIcon(chartIcon(icon));
+    setWindowIcon(chartWindowIcon(icon));
     auto* area = new QWidget;
     chart_ = new LineChart(area);
     setWidget(area);
@@ -114,28 +109,7 @@ void TChartMDIChild::print(QPrinter& printer, const QStringList& heading) const 
 
 void TChartMDIChild::paintPage(QPainter& painter, const QRectF& page,
                                const QStringList& heading) const {
-    QFont font = painter.font();
-    font.setPointSizeF(11);
-    font.setBold(true); // the first line, the set's name
-    qreal top = page.top();
-    for (const QString& line : heading) {
-        painter.setFont(font);
-        const QFontMetricsF metrics(font, painter.device());
-        painter.drawText(QRectF(page.left(), top, page.width(), metrics.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter,
-                         metrics.elidedText(line, Qt::ElideMiddle, page.width()));
-        top += metrics.height() * 1.2;
-        font.setBold(false);
-    }
-    top += QFontMetricsF(font, painter.device()).height();
-
-    // The chart at its size on screen, scaled to the room under the heading.
-    const QRectF room(page.left(), top, page.width(), page.bottom() - top);
-    const qreal toScreen = screenDpi / painter.device()->logicalDpiX();
-    const QSizeF screenSize =
-        chart_->size().isEmpty() ? QSizeF(openingSize) : QSizeF(chart_->size());
-    const QSizeF fitted = screenSize.scaled(room.size(), Qt::KeepAspectRatio);
-    chart_->renderTo(painter, QRectF(room.topLeft(), fitted), fitted * toScreen);
+    paintChartPage(*chart_, painter, page, heading);
 }
 
 QString TChartMDIChild::exportTo(const QString& pngPath, const QString& csvPath, QSize size) const {
@@ -143,8 +117,9 @@ QString TChartMDIChild::exportTo(const QString& pngPath, const QString& csvPath,
     return problem.isEmpty() ? saveTo(csvPath, ChartFileFormat::Csv, size) : problem;
 }
 
-QString TChartMDIChild::saveTo(const QString& path, ChartFileFormat format, QSize size) const {
-    return writeChartFile(*chart_, csv(), path, format, size);
+QString TChartMDIChild::saveTo(const QString& path, ChartFileFormat format, QSize size,
+                               const QStringList& heading) const {
+    return writeChartFile(*chart_, csv(), path, format, size, heading);
 }
 
 QString TChartMDIChild::csv() const {

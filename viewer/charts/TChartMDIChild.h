@@ -13,6 +13,7 @@
 #include "LoadedSet.h"
 #include "TSkala.h"
 
+#include <QIcon>
 #include <QMdiSubWindow>
 #include <QSize>
 #include <QString>
@@ -24,6 +25,9 @@ class QPainter;
 class QPrinter;
 class QRectF;
 class TAxisSetup;
+
+// A window icon among the chart icons, by its name ("TEMP", "COMPARE", "SUMMARY").
+QIcon chartWindowIcon(const QString& name);
 
 class TChartMDIChild : public QMdiSubWindow {
     Q_OBJECT
@@ -47,9 +51,11 @@ public:
     // The chart as drawn, laid out for `size`, as a PNG file, and its lines' points as CSV.
     // Why a file could not be written, or empty when both were.
     QString exportTo(const QString& pngPath, const QString& csvPath, QSize size) const;
-    // The chart as shown into a file of the format; `size` is that of a PNG picture. Why the
-    // file could not be written, or empty when it was.
-    QString saveTo(const QString& path, ChartFileFormat format, QSize size) const;
+    // The chart as shown into a file of the format, under the `heading` lines (PNG, SVG, PDF);
+    // `size` is that of a PNG picture or an SVG drawing. Why the file could not be written, or
+    // empty when it was.
+    QString saveTo(const QString& path, ChartFileFormat format, QSize size,
+                   const QStringList& heading = {}) const;
     // The chart's series as comma-separated text.
     virtual QString csv() const;
 

@@ -21,7 +21,7 @@ QString comparisonTitle(ChartKind quantity, int depthLevel) {
 
 TCompareMDIChild::TCompareMDIChild(ChartContext& context, Group group, ChartKind quantity,
                                    QWidget* parent)
-    : TChartMDIChild(context, comparisonTitle(quantity, 0), QString(), u"POW"_s, parent),
+    : TChartMDIChild(context, comparisonTitle(quantity, 0), QString(), u"COMPARE"_s, parent),
       group_(std::move(group)), quantity_(quantity) {
     fitScaleToLines();
     addCommands();

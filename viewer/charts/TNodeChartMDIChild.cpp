@@ -4,10 +4,8 @@
 #include "LineChart.h"
 #include "TAxisSetup.h"
 
-void TNodeChartMDIChild::setInitialScale(double xEnd, int yDivisions, double yEnd) {
-    scaleRecord().xEnd = xEnd;
-    scaleRecord().yDivisions = yDivisions;
-    scaleRecord().yEnd = yEnd;
+void TNodeChartMDIChild::setInitialScale(const TSkala& initial) {
+    scaleRecord() = initial;
     ValueRange nodes;
     nodes.include(grid());
     ValueRange values;
@@ -43,8 +41,8 @@ void TNodeChartMDIChild::describe(LineChart& chart) {
         first = range->first;
         if (!drawsToGridEnd())
             end = range->last + 1;
-        chart.setXAxis(
-            ChartAxis{nodes[static_cast<std::size_t>(first)], range->step, range->pointCount - 1});
+        chart.setXAxis(ChartAxis{nodes[static_cast<std::size_t>(first)], range->step,
+                                 range->pointCount - 1, true});
     } else {
         // A grid of one node has no step to lay the axis out by.
         chart.setXAxis(ChartAxis::spanning(axes.xStart, axes.xEnd, axes.xDivisions));

@@ -14,9 +14,9 @@ class TNodeChartMDIChild : public TChartMDIChild {
 protected:
     using TChartMDIChild::TChartMDIChild;
 
-    // The axes before the user rescales them, widened where the lines run past them; the X
-    // axis starts at 0.
-    void setInitialScale(double xEnd, int yDivisions, double yEnd);
+    // The axes before the user rescales them (`initialScale`), widened where the lines run
+    // past them.
+    void setInitialScale(const TSkala& initial);
 
     virtual int lineCount() const = 0;
     // Empty: the line has no legend.

@@ -1,6 +1,7 @@
 #include "TTimeChartMDIChild.h"
 
 #include "ChartPoints.h"
+#include "InitialScale.h"
 #include "LineChart.h"
 #include "TAxisSetup.h"
 
@@ -10,12 +11,8 @@ QString TTimeChartMDIChild::timeCaption(bool foil) {
     return foil ? u"     Carburizing time, s"_s : u"     Carburizing time, h"_s;
 }
 
-void TTimeChartMDIChild::setInitialScale(bool foil, int yDivisions, double yStart, double yEnd) {
-    scaleRecord().xDivisions = foil ? 10 : 6;
-    scaleRecord().xEnd = foil ? 2000 : 12;
-    scaleRecord().yDivisions = yDivisions;
-    scaleRecord().yStart = yStart;
-    scaleRecord().yEnd = yEnd;
+void TTimeChartMDIChild::setInitialScale(ChartKind kind, bool foil) {
+    scaleRecord() = initialScale(kind, foil ? TimeUnit::Seconds : TimeUnit::Hours);
     widenScaleToHoldLine();
 }
 

@@ -3,6 +3,7 @@
 // axes of its `TSkala` from the axis start to the axis end, with the line's ends interpolated
 // at both.
 
+#include "KindTraits.h"
 #include "TChartMDIChild.h"
 
 #include <QString>
@@ -23,10 +24,9 @@ protected:
     using TChartMDIChild::TChartMDIChild;
 
     static QString timeCaption(bool foil);
-    // The axes before the user rescales them, widened where the line runs past them. The time
-    // axis is the same for every kind: a foil's programme is seconds long, any other sample's
-    // hours.
-    void setInitialScale(bool foil, int yDivisions, double yStart, double yEnd);
+    // The kind's axes before the user rescales them (`initialScale`), widened where the line
+    // runs past them: a foil's programme is seconds long, any other sample's hours.
+    void setInitialScale(ChartKind kind, bool foil);
     // Widens the axes read from the file where the line runs past them.
     void widenScaleToHoldLine();
 

@@ -10,34 +10,55 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
-QString number(const std::optional<double>& value) {
-    return value ? QString::number(*value, 'g', 10) : QString();
+// Decimals the window shows of each column, so that a column reads alike from row to row.
+constexpr int millimetreDecimals = 3;
+constexpr int carbonDecimals = 3;
+constexpr int hourDecimals = 2;
+constexpr int secondDecimals = 0;
+constexpr int massDecimals = 2;
+constexpr int hardnessDecimals = 0;
+
+QString number(const std::optional<double>& value, SummaryNumbers numbers, int decimals) {
+    if (numbers == SummaryNumbers::Exact)
+        return value ? QString::number(*value, 'g', 10) : QString();
+    return value ? QString::number(*value, 'f', decimals) : u"–"_s;
 }
 
 } // namespace
 
-std::vector<QStringList> summaryTable(std::span<const LoadedSet* const> sets) {
-    std::vector<QStringList> rows{{u"Set"_s, u"Shape"_s, u"Size (mm)"_s, u"Steel grade"_s,
-                                   u"Programme length"_s, u"Surface carbon (% C)"_s,
-                                   u"Case depth 0.40% C (mm)"_s, u"Case depth 0.35% C (mm)"_s,
-                                   u"Case depth 0.30% C (mm)"_s, u"Mass gain (g/m^2)"_s,
-                                   u"Mean carbon (% C)"_s, u"Highest hardness (HV)"_s}};
-    for (const LoadedSet* set : sets) {
-        const SetSummary summary = summarize(*set);
-        QStringList row{QFileInfo(QString::fromStdString(set->name)).fileName(),
+std::vector<QStringList> summaryTable(std::span<const LoadedSet* const> sets,
+                                      SummaryNumbers numbers) {
+    std::vector<SetSummary> summaries;
+    for (const LoadedSet* set : sets)
+        summaries.push_back(summarize(*set));
+    // One comparison holds sets of one time unit.
+    const bool seconds = !summaries.empty() && std::ranges::all_of(summaries, &SetSummary::thin);
+    std::vector<QStringList> rows{
+        {u"Set"_s, u"Shape"_s, u"Size (mm)"_s, u"Steel grade"_s,
+         seconds ? u"Programme length (s)"_s : u"Programme length (h)"_s, u"Surface carbon (% C)"_s,
+         u"Case depth 0.40% C (mm)"_s, u"Case depth 0.35% C (mm)"_s, u"Case depth 0.30% C (mm)"_s,
+         u"Mass gain (g/m^2)"_s, u"Mean carbon content (% C)"_s, u"Highest hardness (HV)"_s}};
+    for (std::size_t s = 0; s < summaries.size(); ++s) {
+        const SetSummary& summary = summaries[s];
+        const auto cell = [numbers](const std::optional<double>& value, int decimals) {
+            return number(value, numbers, decimals);
+        };
+        QStringList row{QFileInfo(QString::fromStdString(sets[s]->name)).fileName(),
                         QString::fromStdString(summary.shape),
-                        number(summary.size),
+                        cell(summary.size, millimetreDecimals),
                         QString::fromStdString(summary.steelGrade),
-                        number(summary.programmeLength),
-                        number(summary.surfaceCarbon)};
+                        cell(summary.programmeLength, seconds ? secondDecimals : hourDecimals),
+                        cell(summary.surfaceCarbon, carbonDecimals)};
         for (const std::optional<double>& depth : summary.caseDepth)
-            row.append(number(depth));
-        row << number(summary.massGain) << number(summary.meanCarbon)
-            << number(summary.highestHardness);
+            row.append(cell(depth, millimetreDecimals));
+        row << cell(summary.massGain, massDecimals) << cell(summary.meanCarbon, carbonDecimals)
+            << cell(summary.highestHardness, hardnessDecimals);
         rows.push_back(row);
     }
     return rows;

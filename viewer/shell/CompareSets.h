@@ -11,8 +11,14 @@ class QTextStream;
 
 #include <vector>
 
-// The summary as a table: a header row, then one row per set; a field with no value is empty.
-std::vector<QStringList> summaryTable(std::span<const LoadedSet* const> sets);
+enum class SummaryNumbers {
+    Exact, // every digit, for other programs; a field with no value is empty
+    Shown, // as a person reads them: fixed decimals per column, "–" for no value
+};
+
+// The summary as a table: a header row, then one row per set.
+std::vector<QStringList> summaryTable(std::span<const LoadedSet* const> sets,
+                                      SummaryNumbers numbers = SummaryNumbers::Exact);
 
 // A table as comma-separated text (CR LF), its fields quoted as chart CSV quotes them.
 QString csvTable(const std::vector<QStringList>& rows);

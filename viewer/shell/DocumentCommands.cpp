@@ -17,6 +17,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSpinBox>
+#include <QStyle>
 
 #include <optional>
 
@@ -31,6 +32,9 @@ bool askPrinter(QPrinter& printer, QWidget* parent) {
 std::optional<QSize> askImageSize(QSize proposed, QWidget* parent) {
     QDialog dialog(parent);
     dialog.setWindowTitle(QStringLiteral("Rozmiar obrazu"));
+    // Wide enough for its caption beside the title bar's buttons.
+    dialog.setMinimumWidth(dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) * 2 +
+                           dialog.style()->pixelMetric(QStyle::PM_TitleBarHeight) * 3);
     auto* form = new QFormLayout(&dialog);
     auto sizeBox = [form](const QString& label, int value) {
         auto* box = new QSpinBox;
@@ -77,17 +81,22 @@ void DocumentCommands::print() {
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(chart->windowTitle());
-    QStringList heading{chart->windowTitle()};
     if (const std::optional<ShownChart> shown = client_.shownChart(*chart)) {
         // A PDF file beside the set, named after it and the chart, is what the dialog offers.
         const QString setFolder = QFileInfo(shown->setName).absolutePath();
         printer.setOutputFileName(chartFileBase(setFolder, shown->setName, shown->kind) +
                                   QStringLiteral(".pdf"));
-        heading = QStringList{shown->setName, chartTitle(shown->kind) + QStringLiteral(": ") +
-                                                  chart->chart().description().yCaption};
     }
     if (choosePrinter_(printer, &client_))
-        chart->print(printer, heading);
+        chart->print(printer, heading(*chart));
+}
+
+QStringList DocumentCommands::heading(const TChartMDIChild& chart) const {
+    const std::optional<ShownChart> shown = client_.shownChart(chart);
+    if (!shown)
+        return {chart.windowTitle()};
+    return {shown->setName,
+            chartTitle(shown->kind) + QStringLiteral(": ") + chart.chart().description().yCaption};
 }
 
 void DocumentCommands::save() {
@@ -122,7 +131,8 @@ void DocumentCommands::saveChart(const TChartMDIChild& chart) {
             return;
         size = *chosen;
     }
-    if (const QString problem = chart.saveTo(path, *format, size); !problem.isEmpty())
+    if (const QString problem = chart.saveTo(path, *format, size, heading(chart));
+        !problem.isEmpty())
         reportUnwritten(&client_, path, problem);
 }
 

@@ -5,6 +5,8 @@
 
 #include <QSize>
 
+#include <QStringList>
+
 #include <functional>
 
 class QPrinter;
@@ -31,6 +33,9 @@ public:
     void setPrinterChoice(PrinterChoice choice) { choosePrinter_ = std::move(choice); }
 
 private:
+    // What a printed or saved chart says above it: the set's name and the chart's title, or the
+    // window's title where the chart shows no one set.
+    QStringList heading(const TChartMDIChild& chart) const;
     void saveChart(const TChartMDIChild& chart);
     void saveSummary(const TSummaryMDIChild& summary);
 

@@ -8,6 +8,8 @@
 #include "TavMDIClient.h"
 
 #include <QFileInfo>
+#include <QMdiSubWindow>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -65,14 +67,21 @@ void SetCommands::openChosenSet(const QString& setName) {
 }
 
 QStringList SetCommands::chooseSetsToCompare() {
-    const QStringList setNames =
-        chooseFiles(&client_, QStringLiteral("Porównaj wyniki"), resultSetFilter());
-    for (const QString& setName : setNames)
-        if (isSetInUse(listFilePath_, setName, &client_)) {
-            showSetRefusal(QStringLiteral("Choose another file"));
-            return {};
-        }
-    return setNames;
+    // As the open command does: a refused choice brings the dialog back, until the user picks
+    // sets that no calculation writes, or cancels.
+    for (;;) {
+        const QStringList setNames =
+            chooseFiles(&client_, QStringLiteral("Porównaj wyniki"), resultSetFilter());
+        QStringList inUse;
+        for (const QString& setName : setNames)
+            if (isSetInUse(listFilePath_, setName, &client_))
+                inUse.append(setName);
+        if (inUse.isEmpty())
+            return setNames;
+        showMessage(&client_,
+                    QStringLiteral("File name already exist and is in use:\n") + inUse.join(u'\n'),
+                    QStringLiteral("Choose another file"), MessageIcon::Exclamation);
+    }
 }
 
 void SetCommands::compareResults() {
@@ -99,6 +108,16 @@ std::vector<TChartMDIChild*> SetCommands::compareSets(const QStringList& setName
                      [summary, sets = group.get()] { summary->showSets(sets->loaded()); });
     client_.addSubWindow(summary);
     summary->show();
+    // The comparison's charts as one cascade, over no set's title bars; the summary along the
+    // bottom, as wide as its columns, where it covers the lower parts of windows, not their titles.
+    client_.placeInCascade(std::vector<QMdiSubWindow*>(shown.begin(), shown.end()));
+    const QSize room = client_.viewport()->size();
+    QSize summarySize = summary->sizeHint();
+    // A client narrower than the table: room for the scroll bar below the last row.
+    if (summarySize.width() > room.width())
+        summarySize.rheight() += client_.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    summarySize = summarySize.boundedTo(room);
+    summary->setGeometry(QRect(QPoint(0, room.height() - summarySize.height()), summarySize));
     return shown;
 }
 

@@ -35,7 +35,8 @@ public:
     void deleteResults();
 
 private:
-    // Sets chosen together in the file dialog; none when one of them is in use (said so).
+    // Sets chosen together in the file dialog; one in use is refused by name and the dialog
+    // comes again; none when the user cancels.
     QStringList chooseSetsToCompare();
     QString chooseUnusedSet(const QString& title, const QString& refusalCaption,
                             const QString& acceptLabel = QString());

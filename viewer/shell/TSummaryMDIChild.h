@@ -1,7 +1,7 @@
 #pragma once
 // The summary window of a comparison: a row per set of its final results, as `summaryTable`
-// gives them. It copies to the clipboard as tab-separated text, for a spreadsheet to paste, and
-// saves as the comma-separated text of `tavrix --compare`'s summary.csv.
+// gives them, shown as a person reads them. It copies to the clipboard as tab-separated text, for a
+// spreadsheet to paste, and saves as the comma-separated text of `tavrix --compare`'s summary.csv.
 
 #include "Comparison.h"
 
@@ -23,7 +23,14 @@ public:
     QString csv() const;
     void copyToClipboard() const;
 
+    // The size that shows every column and row.
+    QSize sizeHint() const override;
+
 private:
-    std::vector<QStringList> rows_; // the header row first
+    // Columns of `summaryTable`: the set's name and shape come first, the steel grade is a name.
+    static constexpr int firstNumberColumn = 2;
+    static constexpr int steelColumn = 3;
+
+    std::vector<QStringList> rows_; // the header row first, numbers exact
     QTableWidget* table_;
 };

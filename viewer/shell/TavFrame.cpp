@@ -4,6 +4,7 @@
 #include "ChartWindows.h"
 #include "Companions.h"
 #include "MessageBox.h"
+#include "OnScreen.h"
 #include "Pictures.h"
 #include "ProcessData.h"
 #include "THelpWindow.h"
@@ -30,6 +31,7 @@ TTavFrame::TTavFrame(const ProgramPlace& place, QWidget* parent)
     connectCommands();
     updateCommandEnabling();
     resize(1024, 720);
+    keepOnScreen(*this);
 }
 
 TTavFrame::~TTavFrame() {

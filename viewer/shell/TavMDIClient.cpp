@@ -1,11 +1,14 @@
 #include "TavMDIClient.h"
 
+#include "CascadePlacement.h"
 #include "ChartWindows.h"
 #include "TSummaryMDIChild.h"
 
 #include <QMdiSubWindow>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
+
+#include <algorithm>
 
 TTavMDIClient::TTavMDIClient(QWidget* parent) : QMdiArea(parent) {
     setObjectName(QStringLiteral("client"));
@@ -56,15 +59,17 @@ TTavMDIClient::showSet(const LoadedSet& set, const BuiltWindow& built) {
         window->show();
         shown.emplace_back(made.kind, window);
     }
-    placeInCascade(shown);
+    std::vector<QMdiSubWindow*> placed;
+    for (const auto& made : shown)
+        placed.push_back(made.second);
+    placeInCascade(placed);
     return shown;
 }
 
-void TTavMDIClient::placeInCascade(
-    const std::vector<std::pair<ChartKind, TChartMDIChild*>>& windows) {
+void TTavMDIClient::placeInCascade(const std::vector<QMdiSubWindow*>& windows) {
     if (windows.empty())
         return;
-    QMdiSubWindow& first = *windows.front().second;
+    QMdiSubWindow& first = *windows.front();
     // The title bar is the strip above the shown window's widget; the style's metric leaves out
     // its border.
     QStyleOptionTitleBar options;
@@ -76,21 +81,22 @@ void TTavMDIClient::placeInCascade(
     const int steps = static_cast<int>(windows.size()) - 1;
     const QSize room = viewport()->size();
     // At its opening size where the client has room for the whole cascade, smaller where not.
-    const QSize opening = first.sizeHint();
-    const QSize size(
-        std::max(std::min(opening.width(), room.width() - steps * step), opening.width() / 2),
-        std::max(std::min(opening.height(), room.height() - steps * step), opening.height() / 2));
-    // After the windows already open, or from the corner when the cascade would leave the client.
-    const int lastStart =
-        std::min((room.width() - size.width()) / step, (room.height() - size.height()) / step) -
-        steps;
-    const auto others = subWindowList().size() - static_cast<qsizetype>(windows.size());
-    const int start = lastStart > 0 ? static_cast<int>(others % (lastStart + 1)) : 0;
-    int place = start;
-    for (const auto& [kind, window] : windows) {
-        window->setGeometry(QRect(QPoint(place * step, place * step), size));
-        ++place;
+    std::vector<QSize> sizes;
+    for (const QMdiSubWindow* window : windows) {
+        const QSize opening = window->sizeHint();
+        sizes.emplace_back(
+            std::max(std::min(opening.width(), room.width() - steps * step), opening.width() / 2),
+            std::max(std::min(opening.height(), room.height() - steps * step),
+                     opening.height() / 2));
     }
+    std::vector<QRect> open;
+    for (const QMdiSubWindow* window : subWindowList())
+        if (window->isVisible() && !window->isMinimized() &&
+            std::ranges::find(windows, window) == windows.end())
+            open.push_back(window->geometry());
+    const std::vector<QRect> places = cascadePlaces({room, step, titleBar}, sizes, open);
+    for (std::size_t i = 0; i < windows.size(); ++i)
+        windows[i]->setGeometry(places[i]);
 }
 
 void TTavMDIClient::arrangeIcons() {

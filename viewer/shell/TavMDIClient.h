@@ -57,12 +57,11 @@ public:
 
     // Lines the minimised windows up along the bottom edge, left to right.
     void arrangeIcons();
+    // Lays `windows` out one title bar below and to the right of each other, where they hide no
+    // title bar of the windows already open (`cascadePlaces`).
+    void placeInCascade(const std::vector<QMdiSubWindow*>& windows);
 
 private:
-    // Lays `windows` out one title bar below and to the right of each other, after the windows
-    // already open, so that every title bar and its buttons stay in view.
-    void placeInCascade(const std::vector<std::pair<ChartKind, TChartMDIChild*>>& windows);
-
     // The keys are never dereferenced: a window may have closed since.
     QHash<const QMdiSubWindow*, ShownChart> shownCharts_;
 

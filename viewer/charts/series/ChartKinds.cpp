@@ -54,7 +54,8 @@ constexpr std::array<ChartKindTraits, 8> table{{
      "Carbon concentration on the surface, %",
      [](const LoadedSet& set) { return set.surface.status; },
      [](const LoadedSet& set, int) {
-         return lineOf(set.surface.series.x(), set.surface.series.y());
+         const T_XY surface = surfaceCarbon(set);
+         return lineOf(surface.x(), surface.y());
      }},
     {ChartKind::Hardness, "HV", "HV", ResultFile::Hardness, true, "Hardness, HV",
      [](const LoadedSet& set) { return set.hardness.status; },
@@ -66,12 +67,13 @@ constexpr std::array<ChartKindTraits, 8> table{{
      [](const LoadedSet& set, int) {
          return lineOf(set.mass.series.series.x(), set.mass.series.series.y());
      }},
-    {ChartKind::Mean, "Średnia", "Srednia", ResultFile::Mean, false, "Mean carbon concentration, %",
+    {ChartKind::Mean, "Średnia", "Srednia", ResultFile::Mean, false, meanCarbonCaption,
      [](const LoadedSet& set) { return set.mean.status; },
-     [](const LoadedSet& set, int) {
-         return writes(set, ResultFile::Mean)
-                    ? lineOf(set.mean.series.series.x(), set.mean.series.series.y())
-                    : std::nullopt;
+     [](const LoadedSet& set, int) -> std::optional<ComparedLine> {
+         if (!writes(set, ResultFile::Mean))
+             return std::nullopt;
+         const T_New_XY content = meanCarbonContent(set);
+         return lineOf(content.x(), content.y());
      }},
 }};
 

@@ -66,9 +66,15 @@ SetSummary summarize(const LoadedSet& set) {
     const TDane& process = set.process.series;
     if (set.shape)
         summary.shape = std::string(shapeName(*set.shape));
-    summary.size = set.thickness;
-    summary.steelGrade =
-        trimmed(steelGrade(std::vector<double>(process.alloy.begin(), process.alloy.end())));
+    if (set.shape && *set.shape != SampleShape::SemiInfinite)
+        summary.size = set.thickness;
+    const std::string_view grade =
+        steelGrade(std::vector<double>(process.alloy.begin(), process.alloy.end()));
+    // The grade of a steel without alloy is plain carbon steel, which the model names in Polish.
+    summary.steelGrade = grade == steelGrade(std::vector<double>(process.alloy.size(), 0.0))
+                             ? std::string("carbon steel")
+                             : trimmed(grade);
+    summary.thin = thin(set);
     summary.programmeLength = lastOf(process.times).value_or(0);
     summary.surfaceCarbon = lastOf(set.surface.series.y());
     summary.massGain = lastOf(set.mass.series.series.y());
@@ -81,7 +87,7 @@ SetSummary summarize(const LoadedSet& set) {
         if (const std::optional<ComparedLine> hardness = comparedLine(set, ChartKind::Hardness))
             summary.highestHardness = *std::ranges::max_element(hardness->y);
     } else if (thin(set)) {
-        summary.meanCarbon = lastOf(set.mean.series.series.y());
+        summary.meanCarbon = lastOf(meanCarbonContent(set).y());
     }
     return summary;
 }

@@ -28,13 +28,14 @@ bool readWhole(const LoadedSet& set);
 // the kind does not write it.
 struct SetSummary {
     std::string shape;                   // the shape line's English name
-    double size = 0;                     // mm: thickness or diameter; 0 for a semi-infinite sample
-    std::string steelGrade;              // as the hardness model names it, trimmed
+    std::optional<double> size;          // mm: thickness or diameter; none when semi-infinite
+    std::string steelGrade;              // the alloy grade's name, or "carbon steel"
+    bool thin = false;                   // timed in seconds
     double programmeLength = 0;          // h (s for a thin set): the last stage's end
     std::optional<double> surfaceCarbon; // % C
     std::array<std::optional<double>, 3> caseDepth; // mm, at `depthLevels`
     std::optional<double> massGain;                 // g/m²
-    std::optional<double> meanCarbon;               // % C
+    std::optional<double> meanCarbon;               // % C: content, steel carbon included
     std::optional<double> highestHardness;          // HV, of the last profile
 };
 

@@ -4,6 +4,7 @@
 #include "SeriesReaders.h"
 #include "SetNames.h"
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -56,6 +57,38 @@ bool LoadedSet::unfinished() const {
 
 bool LoadedSet::thin() const {
     return shape && kindTraits(*shape).timeUnit == TimeUnit::Seconds;
+}
+
+T_XY surfaceCarbon(const LoadedSet& set) {
+    const XYSeries& rows = set.surface.series;
+    const TWyniki& profiles = set.carbon.series;
+    std::vector<std::pair<double, double>> points;
+    for (std::size_t row = 0; row < rows.x().size(); ++row)
+        points.emplace_back(rows.x()[row], rows.y()[row]);
+    const auto written = [&rows](double time) {
+        return std::ranges::find(rows.x(), time) != rows.x().end();
+    };
+    // Only within the rows: a profile beyond the last row (a run cut short) adds no line.
+    const double lastRow = rows.x().empty() ? 0 : rows.x().back();
+    for (int profile = 0; profile < profiles.profileCount(); ++profile) {
+        const double time = profiles.profileTime(profile);
+        if (!profiles.profile(profile).empty() && time < lastRow && !written(time))
+            points.emplace_back(time, profiles.profile(profile).front());
+    }
+    std::ranges::stable_sort(points, {}, &std::pair<double, double>::first);
+    T_XY drawn;
+    for (const auto& [time, carbon] : points)
+        drawn.append(time, carbon);
+    return drawn;
+}
+
+T_New_XY meanCarbonContent(const LoadedSet& set) {
+    const XYSeries& increase = set.mean.series.series;
+    const double steelCarbon = set.process.series.steelCarbon;
+    T_New_XY content;
+    for (std::size_t row = 0; row < increase.x().size(); ++row)
+        content.append(increase.x()[row], increase.y()[row] + steelCarbon);
+    return content;
 }
 
 LoadedSet loadSet(const std::string& setName) {

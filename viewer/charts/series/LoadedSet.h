@@ -57,6 +57,17 @@ struct LoadedSet {
     bool thin() const;
 };
 
+// The surface carbon over time as drawn: the rows of "pow", and where a stage ends between two
+// of them, the surface value of the carbon profile written at that end. The file gets a row only
+// when the surface has changed enough, so a potential switch between rows would otherwise be
+// bridged by a straight line across the stage boundary.
+T_XY surfaceCarbon(const LoadedSet& set); // % C over time (h, s)
+
+// What a user measures of a thin section, and enters in the foil test: the steel's carbon plus
+// the mean increase that the "sre" file holds (the file itself stays as the run wrote it).
+T_New_XY meanCarbonContent(const LoadedSet& set); // % C over time (s)
+inline constexpr char meanCarbonCaption[] = "Mean carbon content (steel carbon + increase), %";
+
 // Reads every file the set can have. Unreadable files are kept as their status says; a "gru"
 // file's faults are told on the standard output as its reader does.
 LoadedSet loadSet(const std::string& setName);
