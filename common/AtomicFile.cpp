@@ -35,9 +35,8 @@ bool writeAll(int fd, std::string_view content) {
 // The folder's entry for the renamed file reaches the disk; a folder that cannot be opened for
 // this (some file systems) leaves the rename to the system's own schedule.
 void syncFolder(const std::string& path) {
-    std::string folder = std::filesystem::path(path).parent_path().string();
-    if (folder.empty())
-        folder = ".";
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    const std::filesystem::path folder = parent.empty() ? std::filesystem::path(".") : parent;
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return;
