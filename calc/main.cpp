@@ -5,10 +5,13 @@
 #include "BatchRun.h"
 #include "CalcCommandLine.h"
 #include "DesignCommands.h"
+#include "InterfaceLanguage.h"
 #include "SetNames.h"
 #include "TTavrixApp.h"
 #include "WindowSystem.h"
 #include "WindowSystemStart.h"
+
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <memory>
@@ -66,5 +69,6 @@ int main(int argc, char** argv) {
         WindowSystemStart start(noDisplayLine());
         return std::make_unique<TTavrixApp>(argc, argv);
     }();
+    useLanguage(startLanguage(QCoreApplication::arguments().mid(1)));
     return app->run();
 }

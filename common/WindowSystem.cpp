@@ -1,5 +1,7 @@
 #include "WindowSystem.h"
 
+#include "LanguageOption.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <string_view>
@@ -64,7 +66,9 @@ std::size_t toolkitOptionWords(const std::vector<std::string>& arguments, std::s
 std::vector<std::string> programArguments(const std::vector<std::string>& arguments) {
     std::vector<std::string> own;
     for (std::size_t at = 0; at < arguments.size();) {
-        const std::size_t words = toolkitOptionWords(arguments, at);
+        std::size_t words = toolkitOptionWords(arguments, at);
+        if (words == 0)
+            words = languageOptionWords(arguments, at);
         if (words == 0)
             own.push_back(arguments[at++]);
         else

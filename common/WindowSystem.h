@@ -11,7 +11,8 @@
 // them with one dash or two.
 std::size_t toolkitOptionWords(const std::vector<std::string>& arguments, std::size_t at);
 
-// `arguments` without the toolkit's options: what the program itself is asked.
+// `arguments` without the toolkit's options and the language option (LanguageOption.h): what
+// the program itself is asked.
 std::vector<std::string> programArguments(const std::vector<std::string>& arguments);
 
 // Whether windows can be shown: the platform chosen by "-platform" or QT_QPA_PLATFORM needs no

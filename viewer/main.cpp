@@ -4,6 +4,7 @@
 #include "CompareSets.h"
 #include "ExportSet.h"
 #include "GuardedApplication.h"
+#include "InterfaceLanguage.h"
 #include "NumericLocale.h"
 #include "RestartLoop.h"
 #include "SetNames.h"
@@ -55,6 +56,7 @@ int main(int argc, char* argv[]) {
         return std::make_unique<GuardedApplication>(argc, argv);
     }();
     useClassicNumericLocale();
+    useLanguage(startLanguage(arguments));
     if (command.mode == ViewerCommandLine::Mode::Export) {
         QTextStream errors(stderr);
         return exportSet(command.exportFolder, command.setName, errors);

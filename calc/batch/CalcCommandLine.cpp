@@ -23,6 +23,7 @@ constexpr UsageLine calcUsageLines[] = {
     {"tavcalc --help", "prints this text"},
     {"tavcalc --version", "prints the program's version"},
     {"-platform NAME", "the window system for the window, for instance offscreen"},
+    {"--lang en|pl", "the language of the windows, whatever the desktop's"},
 };
 
 } // namespace

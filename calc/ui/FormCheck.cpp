@@ -3,6 +3,8 @@
 #include "ProcessCheck.h"
 #include "SetNames.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <iterator>
 #include <optional>
@@ -14,7 +16,8 @@ bool isFilled(double cell) {
 }
 
 MessageRecord checkData(const QString& text) {
-    return MessageRecord{text, QStringLiteral("Check data!"), MessageIcon::Exclamation};
+    return MessageRecord{text, QCoreApplication::translate("FormCheck", "Check data!"),
+                         MessageIcon::Exclamation};
 }
 
 bool namesProcessFile(std::string name) {
@@ -56,10 +59,12 @@ bool alloysWithinLimit(const ProcessForm& form) {
 // What the computation cannot serve; the earlier checks leave the two steel boxes unchecked.
 std::optional<QString> computationProblem(const ProcessForm& form, SampleShape shape) {
     if (!isFilled(form.steelCarbon))
-        return QStringLiteral("Steel carbon content must be entered, from 0 to %1 % C.")
+        return QCoreApplication::translate(
+                   "FormCheck", "Steel carbon content must be entered, from 0 to %1 % C.")
             .arg(maxCarbon);
     if (!isFilled(form.transferCoefficient))
-        return QStringLiteral("Carbon transfer coefficient must be entered, greater than 0 cm/s.");
+        return QCoreApplication::translate(
+            "FormCheck", "Carbon transfer coefficient must be entered, greater than 0 cm/s.");
     const auto problem = checkProcessValues(processRecord(form), shape, form.thickness);
     if (!problem)
         return std::nullopt;
@@ -74,31 +79,37 @@ QList<MessageRecord> checkForm(const ProcessForm& form, SampleShape shape,
                                const std::string& outputName, const TFileTable& inUse) {
     QList<MessageRecord> messages;
     const auto failed = [&] { return !messages.isEmpty(); };
-    const QString timesMessage =
-        QStringLiteral("You have entered the same values of time,\nthey don't grow or you "
-                       "haven't filled a cell");
+    const QString timesMessage = QCoreApplication::translate(
+        "FormCheck", "You have entered the same values of time,\nthey don't grow or you "
+                     "haven't filled a cell");
 
     if (!namesProcessFile(outputName))
         messages.append(MessageRecord{
-            QStringLiteral("Output file must have ending 'tav' for instance: \n   1)   "
-                           "stal20.tav \n   2)   c:\\tavrix\\20HMN.tav"),
-            QStringLiteral("Error!"), MessageIcon::None});
+            QCoreApplication::translate(
+                "FormCheck", "Output file must have ending 'tav' for instance: \n   1)   "
+                             "stal20.tav \n   2)   c:\\tavrix\\20HMN.tav"),
+            QCoreApplication::translate("FormCheck", "Error!"), MessageIcon::None});
     const KindTraits& kind = kindTraits(shape);
     if (kind.size != SampleSize::None && !isFilled(form.thickness))
-        messages.append(checkData(
-            QStringLiteral("You must enter radius for cylinder and thickness for plate or foil")));
+        messages.append(checkData(QCoreApplication::translate(
+            "FormCheck", "You must enter radius for cylinder and thickness for plate or foil")));
     if (kind.largestSize && isFilled(form.thickness) && form.thickness > *kind.largestSize)
-        messages.append(checkData(QStringLiteral(" Thickess for foil must be less then 0.07 mm")));
+        messages.append(checkData(QCoreApplication::translate(
+            "FormCheck", " Thickess for foil must be less then 0.07 mm")));
     if (inUse.contains(completeName(outputName)))
-        messages.append(checkData(QStringLiteral("Filename is already in use")));
+        messages.append(
+            checkData(QCoreApplication::translate("FormCheck", "Filename is already in use")));
     if (form.time[0] != 0.0)
-        messages.append(checkData(QStringLiteral("First time must be set to zero")));
+        messages.append(
+            checkData(QCoreApplication::translate("FormCheck", "First time must be set to zero")));
     if (!isFilled(form.time[1]))
-        messages.append(checkData(QStringLiteral("Enter data to the second line")));
+        messages.append(
+            checkData(QCoreApplication::translate("FormCheck", "Enter data to the second line")));
     if (!failed())
         for (std::size_t row = 0; row < form.time.size(); ++row)
             if (rowIsPartlyFilled(form, row)) {
-                messages.append(checkData(QStringLiteral(
+                messages.append(checkData(QCoreApplication::translate(
+                    "FormCheck",
                     "You have to provide all data:\ntime, temperature and potencjał")));
                 break;
             }
@@ -107,8 +118,9 @@ QList<MessageRecord> checkForm(const ProcessForm& form, SampleShape shape,
     if (!failed() && rowsHaveGap(form))
         messages.append(checkData(timesMessage));
     if (!failed() && !alloysWithinLimit(form))
-        messages.append(checkData(QStringLiteral("The contents of Cr, Ni, Mo, Mn and Si must all "
-                                                 "be entered, and none may exceed 5.0 %")));
+        messages.append(checkData(QCoreApplication::translate(
+            "FormCheck", "The contents of Cr, Ni, Mo, Mn and Si must all "
+                         "be entered, and none may exceed 5.0 %")));
     if (!failed())
         if (const auto problem = computationProblem(form, shape))
             messages.append(checkData(*problem));

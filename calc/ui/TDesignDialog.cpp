@@ -36,17 +36,17 @@ constexpr int warningLines = 4;
 TDesignDialog::TDesignDialog(const ProcessForm& form, SampleShape shape, QWidget* parent)
     : TTrialDialog(parent), form_(form), shape_(shape) {
     setObjectName(QStringLiteral("designDialog"));
-    setWindowTitle(QStringLiteral("Projekt procesu"));
+    setWindowTitle(tr("Projekt procesu"));
     temperature_ = numberBox(QStringLiteral("designTemperature"), shown(920));
     boost_ = numberBox(QStringLiteral("designBoost"), shown(1.15));
     depth_ = numberBox(QStringLiteral("designDepth"));
     level_ = numberBox(QStringLiteral("designLevel"), QStringLiteral("0.35"));
-    surfaceWanted_ = new QCheckBox(QStringLiteral("Węgiel na powierzchni, %:"), this);
+    surfaceWanted_ = new QCheckBox(tr("Węgiel na powierzchni, %:"), this);
     surfaceWanted_->setObjectName(QStringLiteral("designSurfaceWanted"));
     surface_ = numberBox(QStringLiteral("designSurface"), QStringLiteral("0.8"));
     diffuse_ = numberBox(QStringLiteral("designDiffuse"));
-    diffuse_->setPlaceholderText(QStringLiteral("= powierzchnia"));
-    hardeningWanted_ = new QCheckBox(QStringLiteral("Podchładzanie do hartowania, C:"), this);
+    diffuse_->setPlaceholderText(tr("= powierzchnia"));
+    hardeningWanted_ = new QCheckBox(tr("Podchładzanie do hartowania, C:"), this);
     hardeningWanted_->setObjectName(QStringLiteral("designHardeningWanted"));
     hardening_ = numberBox(QStringLiteral("designHardening"), QStringLiteral("850"));
     hardeningTime_ = numberBox(QStringLiteral("designHardeningTime"), QStringLiteral("0.5"));
@@ -69,23 +69,23 @@ TDesignDialog::TDesignDialog(const ProcessForm& form, SampleShape shape, QWidget
         box->setFixedWidth(boxWidth);
 
     auto* targets = new QFormLayout;
-    targets->addRow(QStringLiteral("Temperatura nawęglania, C:"), temperature_);
-    targets->addRow(QStringLiteral("Potencjał nawęglania, %:"), boost_);
-    targets->addRow(QStringLiteral("Grubość warstwy, mm:"), depth_);
-    targets->addRow(QStringLiteral("przy zawartości węgla, %:"), level_);
+    targets->addRow(tr("Temperatura nawęglania, C:"), temperature_);
+    targets->addRow(tr("Potencjał nawęglania, %:"), boost_);
+    targets->addRow(tr("Grubość warstwy, mm:"), depth_);
+    targets->addRow(tr("przy zawartości węgla, %:"), level_);
     targets->addRow(surfaceWanted_, surface_);
-    targets->addRow(QStringLiteral("Potencjał dyfuzji, %:"), diffuse_);
+    targets->addRow(tr("Potencjał dyfuzji, %:"), diffuse_);
     targets->addRow(hardeningWanted_, hardening_);
-    targets->addRow(QStringLiteral("Czas podchładzania, h:"), hardeningTime_);
-    targets->addRow(QStringLiteral("Krok zegara pieca, h:"), step_);
+    targets->addRow(tr("Czas podchładzania, h:"), hardeningTime_);
+    targets->addRow(tr("Krok zegara pieca, h:"), step_);
 
-    auto* compute = new QPushButton(QStringLiteral("Oblicz"), this);
+    auto* compute = new QPushButton(tr("Oblicz"), this);
     compute->setObjectName(QStringLiteral("designCompute"));
     compute->setDefault(true);
-    insert_ = new QPushButton(QStringLiteral("Wstaw"), this);
+    insert_ = new QPushButton(tr("Wstaw"), this);
     insert_->setObjectName(QStringLiteral("designInsert"));
     insert_->setEnabled(false);
-    auto* close = new QPushButton(QStringLiteral("Zamknij"), this);
+    auto* close = new QPushButton(tr("Zamknij"), this);
     close->setObjectName(QStringLiteral("designClose"));
     connect(compute, &QPushButton::clicked, this, &TDesignDialog::design);
     connect(insert_, &QPushButton::clicked, this, &QDialog::accept);
@@ -128,8 +128,7 @@ QLayout* TDesignDialog::resultArea() {
     const QFontMetrics metrics = programme_->fontMetrics();
     // The widest line is the surface line with its target.
     programme_->setMinimumSize(
-        metrics.horizontalAdvance(QStringLiteral("Węgiel na powierzchni:  0.800 %  (cel 0.8 %)")) +
-            8,
+        metrics.horizontalAdvance(tr("Węgiel na powierzchni:  0.800 %  (cel 0.8 %)")) + 8,
         metrics.lineSpacing() * programmeLines);
 
     warnings_ = new QLabel(this);
@@ -182,8 +181,8 @@ std::optional<DesignRequest> TDesignDialog::request() {
     for (const Required& box : required) {
         const std::optional<double> value = filledBoxValue(box.box);
         if (!value) {
-            showMessage(this, QStringLiteral("Enter the %1").arg(QLatin1String(box.name)),
-                        QStringLiteral("Check data!"), MessageIcon::Exclamation);
+            showMessage(this, tr("Enter the %1").arg(QLatin1String(box.name)), tr("Check data!"),
+                        MessageIcon::Exclamation);
             box.box->setFocus();
             return std::nullopt;
         }
@@ -214,22 +213,22 @@ void TDesignDialog::design() {
     case DesignResult::Status::Cancelled:
         return;
     case DesignResult::Status::Refused:
-        showMessage(this, QStringLiteral("Wrong input: %1").arg(reason),
-                    QStringLiteral("Check data!"), MessageIcon::Exclamation);
+        showMessage(this, tr("Wrong input: %1").arg(reason), tr("Check data!"),
+                    MessageIcon::Exclamation);
         return;
     case DesignResult::Status::Unreachable:
-        showMessage(this, QStringLiteral("The targets cannot be met: %1").arg(reason),
-                    QStringLiteral("Check data!"), MessageIcon::Exclamation);
+        showMessage(this, tr("The targets cannot be met: %1").arg(reason), tr("Check data!"),
+                    MessageIcon::Exclamation);
         return;
     case DesignResult::Status::Failed:
-        showMessage(this, reason, QStringLiteral("Error!"), MessageIcon::Stop);
+        showMessage(this, reason, tr("Error!"), MessageIcon::Stop);
         return;
     }
 }
 
 void TDesignDialog::showResult(const DesignRequest& wanted) {
     ProcessForm& programme = result_.form;
-    QString text = QStringLiteral("    Czas, h  Temp., C  Potencjał, %\n");
+    QString text = tr("    Czas, h  Temp., C  Potencjał, %\n");
     for (std::size_t row = 0; row < static_cast<std::size_t>(result_.rows); ++row) {
         for (double* value :
              {&programme.time[row], &programme.temperature[row], &programme.potential[row]})
@@ -240,24 +239,24 @@ void TDesignDialog::showResult(const DesignRequest& wanted) {
                     .arg(shown(programme.temperature[row]), 9)
                     .arg(shown(programme.potential[row]), 13);
     }
-    text += QStringLiteral("\nGrubość warstwy:  %1 mm  (cel %2 mm)\n")
+    text += tr("\nGrubość warstwy:  %1 mm  (cel %2 mm)\n")
                 .arg(QString::number(result_.depth, 'f', 3), shown(wanted.depth));
-    text += QStringLiteral("Węgiel na powierzchni:  %1 %").arg(result_.surface, 0, 'f', 3);
+    text += tr("Węgiel na powierzchni:  %1 %").arg(result_.surface, 0, 'f', 3);
     if (wanted.surface)
-        text += QStringLiteral("  (cel %1 %)").arg(shown(*wanted.surface));
-    text += QStringLiteral("\nObliczeń próbnych: %1").arg(result_.trials);
+        text += tr("  (cel %1 %)").arg(shown(*wanted.surface));
+    text += tr("\nObliczeń próbnych: %1").arg(result_.trials);
     programme_->setText(text);
     programme_->setEnabled(true);
     QStringList warnings;
     for (const std::string& warning : result_.warnings)
-        warnings.append(QStringLiteral("Warning: %1.").arg(QString::fromStdString(warning)));
+        warnings.append(tr("Warning: %1.").arg(QString::fromStdString(warning)));
     warnings_->setText(warnings.join(QLatin1Char('\n')));
     warnings_->setEnabled(true);
     if (!result_.shortfall.empty()) {
-        showMessage(this,
-                    QStringLiteral("The targets cannot be met: %1")
-                        .arg(QString::fromStdString(result_.shortfall)),
-                    QStringLiteral("Check data!"), MessageIcon::Exclamation);
+        showMessage(
+            this,
+            tr("The targets cannot be met: %1").arg(QString::fromStdString(result_.shortfall)),
+            tr("Check data!"), MessageIcon::Exclamation);
         return;
     }
     insert_->setEnabled(true);

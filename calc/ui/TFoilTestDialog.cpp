@@ -13,15 +13,15 @@ TFoilTestDialog::TFoilTestDialog(const ProcessForm& test, SampleShape shape, QWi
     : TTrialDialog(parent), test_(test), shape_(shape),
       measured_(numberBox(QStringLiteral("foilMeasured"))) {
     setObjectName(QStringLiteral("foilTestDialog"));
-    setWindowTitle(QStringLiteral("Współczynnik z próby"));
-    auto* note = new QLabel(QStringLiteral("Próba: program, stal i grubość z formularza."), this);
+    setWindowTitle(tr("Współczynnik z próby"));
+    auto* note = new QLabel(tr("Próba: program, stal i grubość z formularza."), this);
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("Zawartość węgla po próbie, %:"), measured_);
+    fields->addRow(tr("Zawartość węgla po próbie, %:"), measured_);
 
-    auto* compute = new QPushButton(QStringLiteral("Oblicz"), this);
+    auto* compute = new QPushButton(tr("Oblicz"), this);
     compute->setObjectName(QStringLiteral("foilCompute"));
     compute->setDefault(true);
-    auto* close = new QPushButton(QStringLiteral("Zamknij"), this);
+    auto* close = new QPushButton(tr("Zamknij"), this);
     close->setObjectName(QStringLiteral("foilClose"));
     connect(compute, &QPushButton::clicked, this, &TFoilTestDialog::fit);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
@@ -42,8 +42,8 @@ TFoilTestDialog::TFoilTestDialog(const ProcessForm& test, SampleShape shape, QWi
 void TFoilTestDialog::fit() {
     const std::optional<double> measured = filledBoxValue(measured_);
     if (!measured) {
-        showMessage(this, QStringLiteral("Enter the carbon content measured after the test"),
-                    QStringLiteral("Check data!"), MessageIcon::Exclamation);
+        showMessage(this, tr("Enter the carbon content measured after the test"), tr("Check data!"),
+                    MessageIcon::Exclamation);
         return;
     }
     runSearch([&](RunObserver& observer) {
@@ -56,12 +56,11 @@ void TFoilTestDialog::fit() {
     case FoilFitResult::Status::Cancelled:
         return;
     case FoilFitResult::Status::Refused:
-        showMessage(this, QString::fromStdString(result_.reason), QStringLiteral("Check data!"),
+        showMessage(this, QString::fromStdString(result_.reason), tr("Check data!"),
                     MessageIcon::Exclamation);
         return;
     case FoilFitResult::Status::Failed:
-        showMessage(this, QString::fromStdString(result_.reason), QStringLiteral("Error!"),
-                    MessageIcon::Stop);
+        showMessage(this, QString::fromStdString(result_.reason), tr("Error!"), MessageIcon::Stop);
         return;
     }
 }

@@ -4,8 +4,12 @@
 #include "NumericLocale.h"
 #include "TTavrixDialog.h"
 #include "TTavrixFrame.h"
+#include "WindowSystem.h"
 
 #include <QStringList>
+
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -24,9 +28,12 @@ QString quotedShapeNames() {
 
 TTavrixApp::TTavrixApp(int& argc, char** argv) : QApplication(argc, argv) {
     useClassicNumericLocale();
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1)
-        shapeName_ = arguments.at(1);
+    std::vector<std::string> arguments;
+    for (const QString& argument : QApplication::arguments().mid(1))
+        arguments.push_back(argument.toStdString());
+    const std::vector<std::string> own = programArguments(arguments);
+    if (!own.empty())
+        shapeName_ = QString::fromStdString(own.front());
 }
 
 int TTavrixApp::run() {
@@ -45,11 +52,11 @@ const char* TTavrixApp::version() {
 std::optional<SampleShape> acceptedShape(const QString& name) {
     if (const auto shape = shapeFromName(name.toStdString()))
         return shape;
-    const QString given = name.isEmpty() ? QStringLiteral("No sample shape was given.")
-                                         : QStringLiteral("Unknown sample shape \"%1\".").arg(name);
+    const QString given = name.isEmpty() ? TTavrixApp::tr("No sample shape was given.")
+                                         : TTavrixApp::tr("Unknown sample shape \"%1\".").arg(name);
     showMessage(nullptr,
-                given + QStringLiteral("\nStart tavcalc with one of these shapes:\n   ") +
-                    quotedShapeNames() + QStringLiteral("\nfor instance: tavcalc \"Plate\""),
-                QStringLiteral("Error!"), MessageIcon::Stop);
+                given + TTavrixApp::tr("\nStart tavcalc with one of these shapes:\n   ") +
+                    quotedShapeNames() + TTavrixApp::tr("\nfor instance: tavcalc \"Plate\""),
+                TTavrixApp::tr("Error!"), MessageIcon::Stop);
     return std::nullopt;
 }

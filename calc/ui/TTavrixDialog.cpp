@@ -16,6 +16,7 @@
 #include "THelpWindow.h"
 #include "TWskDialog.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFrame>
 #include <QGridLayout>
@@ -33,7 +34,9 @@ constexpr std::array<int, maxStages> temperatureIds = {204, 227, 226, 225, 224,
 constexpr std::array<int, maxStages> potentialIds = {218, 217, 216, 215, 214,
                                                      213, 212, 211, 210, 209};
 
-const QString fileFilter = QStringLiteral("Files from Tavrix! (*.tav)");
+QString fileFilter() {
+    return QCoreApplication::translate("TTavrixDialog", "Files from Tavrix! (*.tav)");
+}
 
 // Wide enough for a loaded temperature ("925.000000") to show whole.
 constexpr int numberBoxWidth = 84;
@@ -109,10 +112,8 @@ TTavrixDialog::TTavrixDialog(SampleShape shape, QWidget* parent) : QDialog(paren
         sizeControl->setVisible(hasSize);
     }
     // The computation halves the size for every shape, so a cylinder's size is its diameter.
-    thicknessLabel_->setText(kind.size == SampleSize::Diameter ? QStringLiteral("Diameter: ")
-                                                               : QStringLiteral("Thick: "));
-    timeHeading_->setText(kind.timeUnit == TimeUnit::Seconds ? QStringLiteral("Time, s")
-                                                             : QStringLiteral("Czas, h"));
+    thicknessLabel_->setText(kind.size == SampleSize::Diameter ? tr("Diameter: ") : tr("Thick: "));
+    timeHeading_->setText(kind.timeUnit == TimeUnit::Seconds ? tr("Time, s") : tr("Czas, h"));
     stages_[0].time->setText(QStringLiteral("0"));
 }
 
@@ -131,13 +132,12 @@ QLayout* TTavrixDialog::steelRows() {
     auto* rows = new QGridLayout;
     steelCarbon_ = numberBox(208);
     transferCoefficient_ = numberBox(207);
-    rows->addWidget(
-        label(QStringLiteral("Zawartość węgla w stali, % :"), QStringLiteral("label208"), this), 0,
-        0);
+    rows->addWidget(label(tr("Zawartość węgla w stali, % :"), QStringLiteral("label208"), this), 0,
+                    0);
     rows->addWidget(steelCarbon_, 0, 1);
-    rows->addWidget(label(QStringLiteral("Współczynnik przenoszenia węgla, cm/s: "),
-                          QStringLiteral("label207"), this),
-                    1, 0);
+    rows->addWidget(
+        label(tr("Współczynnik przenoszenia węgla, cm/s: "), QStringLiteral("label207"), this), 1,
+        0);
     rows->addWidget(transferCoefficient_, 1, 1);
     rows->setColumnStretch(2, 1);
     return rows;
@@ -148,11 +148,9 @@ QLayout* TTavrixDialog::stageTable() {
     table->setVerticalSpacing(5);
     timeHeading_ = label(QString(), QStringLiteral("static118"), this);
     table->addWidget(timeHeading_, 0, 1);
-    table->addWidget(
-        label(QStringLiteral("Temperatura, C"), QStringLiteral("labelTemperature"), this), 0, 2);
-    table->addWidget(
-        label(QStringLiteral("Potencjał węglowy, %"), QStringLiteral("labelPotential"), this), 0,
-        3);
+    table->addWidget(label(tr("Temperatura, C"), QStringLiteral("labelTemperature"), this), 0, 2);
+    table->addWidget(label(tr("Potencjał węglowy, %"), QStringLiteral("labelPotential"), this), 0,
+                     3);
     for (std::size_t row = 0; row < stages_.size(); ++row) {
         const int line = int(row) + 1;
         const QString number = QStringLiteral("%1.").arg(line);
@@ -214,10 +212,10 @@ QLayout* TTavrixDialog::compositionColumn() {
 QLayout* TTavrixDialog::fileRows() {
     outputName_ = new QLineEdit(QStringLiteral("default.tav"), this);
     outputName_->setObjectName(QStringLiteral("edit241"));
-    auto* browseButton = button(QStringLiteral("Przeglądaj..."), 242, this);
-    auto* loadButton = button(QStringLiteral("Załaduj..."), 240, this);
-    auto* computeButton = button(QStringLiteral("Obliczaj..."), 201, this);
-    auto* endButton = button(QStringLiteral("Koniec"), 205, this);
+    auto* browseButton = button(tr("Przeglądaj..."), 242, this);
+    auto* loadButton = button(tr("Załaduj..."), 240, this);
+    auto* computeButton = button(tr("Obliczaj..."), 201, this);
+    auto* endButton = button(tr("Koniec"), 205, this);
     computeButton->setDefault(true);
     connect(computeButton, &QPushButton::clicked, this, &TTavrixDialog::compute);
     connect(loadButton, &QPushButton::clicked, this, &TTavrixDialog::load);
@@ -225,11 +223,10 @@ QLayout* TTavrixDialog::fileRows() {
     connect(endButton, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* rows = new QGridLayout;
-    rows->addWidget(label(QStringLiteral("Plik:"), QStringLiteral("static123"), this), 0, 0);
+    rows->addWidget(label(tr("Plik:"), QStringLiteral("static123"), this), 0, 0);
     rows->addWidget(outputName_, 0, 1, 1, 4);
     rows->addWidget(browseButton, 0, 5);
-    rows->addWidget(label(QStringLiteral("Załaduj dane z:"), QStringLiteral("label240"), this), 1,
-                    0, 1, 2);
+    rows->addWidget(label(tr("Załaduj dane z:"), QStringLiteral("label240"), this), 1, 0, 1, 2);
     rows->addWidget(loadButton, 1, 2);
     rows->setColumnStretch(3, 1);
     rows->addWidget(computeButton, 1, 4);
@@ -284,26 +281,25 @@ void TTavrixDialog::compute() {
 }
 
 void TTavrixDialog::load() {
-    const QString path = chooseFile(this, FileChoice::Open, QString(), fileFilter);
+    const QString path = chooseFile(this, FileChoice::Open, QString(), fileFilter());
     if (path.isEmpty())
         return;
     const std::string_view shape = shapeName(shape_);
     const ProcessFileLoad loaded = loadProcessFile(pathBytes(path), shape);
     switch (loaded.result) {
     case ProcessFileLoad::Result::CannotOpen:
-        showMessage(this, QStringLiteral("Can't open file"), QStringLiteral("Error!"),
-                    MessageIcon::Stop);
+        showMessage(this, tr("Can't open file"), tr("Error!"), MessageIcon::Stop);
         return;
     case ProcessFileLoad::Result::Refused:
-        showMessage(this, QString::fromStdString(loaded.problem), QStringLiteral("Error!"),
+        showMessage(this, QString::fromStdString(loaded.problem), tr("Error!"),
                     MessageIcon::Exclamation);
         return;
     case ProcessFileLoad::Result::Loaded:
         showLoaded(loaded.boxes);
         unsaved_ = false;
         if (!loaded.boxes.shapeMatches) {
-            showMessage(this, QStringLiteral("You want to load improper type of file"),
-                        QStringLiteral("Error!"), MessageIcon::Exclamation);
+            showMessage(this, tr("You want to load improper type of file"), tr("Error!"),
+                        MessageIcon::Exclamation);
             return;
         }
         // A run then computes the loaded set (asking before it replaces results), instead of
@@ -331,8 +327,7 @@ void TTavrixDialog::showLoaded(const LoadedBoxes& boxes) {
 }
 
 void TTavrixDialog::browse() {
-    const QString path =
-        chooseFile(this, FileChoice::Save, QStringLiteral("Output file"), fileFilter);
+    const QString path = chooseFile(this, FileChoice::Save, tr("Output file"), fileFilter());
     if (!path.isEmpty())
         outputName_->setText(path);
 }
@@ -345,8 +340,8 @@ void TTavrixDialog::reject() {
 bool TTavrixDialog::mayClose() {
     if (!unsaved_)
         return true;
-    switch (showMessage(this, QStringLiteral("Zapisać dane procesu?"),
-                        QStringLiteral("Unsaved data"), MessageIcon::Question,
+    switch (showMessage(this, tr("Zapisać dane procesu?"), tr("Unsaved data"),
+                        MessageIcon::Question,
                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel)) {
     case QMessageBox::Save:
         return saveForm();
@@ -359,8 +354,8 @@ bool TTavrixDialog::mayClose() {
 }
 
 bool TTavrixDialog::saveForm() {
-    const QString path = chooseFile(this, FileChoice::Save, QStringLiteral("Zapisz dane procesu"),
-                                    fileFilter, outputName_->text());
+    const QString path = chooseFile(this, FileChoice::Save, tr("Zapisz dane procesu"), fileFilter(),
+                                    outputName_->text());
     if (path.isEmpty())
         return false;
     const std::string file = pathBytes(path);
@@ -369,14 +364,14 @@ bool TTavrixDialog::saveForm() {
     // The main file of a set being computed, or of one with results, is no place for a
     // programme alone: the results would be cut off from their process data.
     if (inUse.contains(file) || hasResultFiles(file)) {
-        showMessage(this, path + QStringLiteral("\nholds a result set: choose another file"),
-                    QStringLiteral("Error!"), MessageIcon::Exclamation);
+        showMessage(this, path + tr("\nholds a result set: choose another file"), tr("Error!"),
+                    MessageIcon::Exclamation);
         return false;
     }
     if (const std::optional<std::string> problem =
             AtomicFile(file).replace(processDataText(readForm(), shapeName(shape_)))) {
-        showMessage(this, QStringLiteral("Can't open file\n") + QString::fromStdString(*problem),
-                    QStringLiteral("Error!"), MessageIcon::Stop);
+        showMessage(this, tr("Can't open file\n") + QString::fromStdString(*problem), tr("Error!"),
+                    MessageIcon::Stop);
         return false;
     }
     outputName_->setText(path);
@@ -389,8 +384,7 @@ void TTavrixDialog::help() {
     if (!helpWindow_)
         helpWindow_ = new THelpWindow(this);
     if (!helpWindow_->showPage(page))
-        showMessage(this, QStringLiteral("Can't open file\n") + page, QStringLiteral("Error!"),
-                    MessageIcon::Stop);
+        showMessage(this, tr("Can't open file\n") + page, tr("Error!"), MessageIcon::Stop);
 }
 
 bool TTavrixDialog::goesOnDespiteSaturation(const ProcessForm& form) {
@@ -400,8 +394,8 @@ bool TTavrixDialog::goesOnDespiteSaturation(const ProcessForm& form) {
     QString text;
     for (const std::string& warning : warnings)
         text += QString::fromStdString(warning) + u'\n';
-    text += QStringLiteral("\nThe computation knows nothing of soot and carbides. Compute anyway?");
-    return showMessage(this, text, QStringLiteral("Warning!"), MessageIcon::Exclamation,
+    text += tr("\nThe computation knows nothing of soot and carbides. Compute anyway?");
+    return showMessage(this, text, tr("Warning!"), MessageIcon::Exclamation,
                        QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Cancel;
 }
 
@@ -458,13 +452,13 @@ void TTavrixDialog::fitTransferCoefficient() {
     const QString beta = QString::number(fit.beta, 'g', 6);
     transferCoefficient_->setText(beta);
     unsaved_ = true;
-    QString text = QStringLiteral("Transfer coefficient %1 cm/s, written into the form.\n"
-                                  "The uniform-foil formula would give %2 cm/s.")
+    QString text = tr("Transfer coefficient %1 cm/s, written into the form.\n"
+                      "The uniform-foil formula would give %2 cm/s.")
                        .arg(beta, QString::number(fit.uniformBeta, 'g', 4));
     if (fit.nearSaturation) {
         QString note = QString::fromUtf8(nearSaturationNote);
         note[0] = note[0].toUpper();
         text += QStringLiteral("\n\n%1.").arg(note);
     }
-    showMessage(this, text, QStringLiteral("Foil test"), MessageIcon::Information);
+    showMessage(this, text, tr("Foil test"), MessageIcon::Information);
 }

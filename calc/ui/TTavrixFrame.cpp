@@ -29,19 +29,16 @@ TTavrixFrame::TTavrixFrame(SampleShape shape) : client_(new TTavrixDialog(shape,
     setCentralWidget(client_);
     statusBar()->setObjectName(QStringLiteral("statusBar"));
 
-    QAction* quit = command(menuBar(), QStringLiteral("&Koniec"),
-                            QStringLiteral("Zamyka okno dialogowe"), 24310);
-    QAction* help =
-        command(menuBar(), QStringLiteral("Pomo&c"), QStringLiteral("Informacje o programie"), 110);
+    QAction* quit = command(menuBar(), tr("&Koniec"), tr("Zamyka okno dialogowe"), 24310);
+    QAction* help = command(menuBar(), tr("Pomo&c"), tr("Informacje o programie"), 110);
     if (kindTraits(shape).foilTest) {
-        QAction* foilTest = command(
-            menuBar(), QStringLiteral("&Współczynnik z próby..."),
-            QStringLiteral("Wyznacza współczynnik przenoszenia węgla z próby foliowej"), 251);
+        QAction* foilTest =
+            command(menuBar(), tr("&Współczynnik z próby..."),
+                    tr("Wyznacza współczynnik przenoszenia węgla z próby foliowej"), 251);
         connect(foilTest, &QAction::triggered, client_, &TTavrixDialog::fitTransferCoefficient);
     } else if (kindTraits(shape).design) {
-        QAction* design =
-            command(menuBar(), QStringLiteral("&Projekt procesu..."),
-                    QStringLiteral("Projektuje program pieca dla zadanej warstwy"), 250);
+        QAction* design = command(menuBar(), tr("&Projekt procesu..."),
+                                  tr("Projektuje program pieca dla zadanej warstwy"), 250);
         connect(design, &QAction::triggered, client_, &TTavrixDialog::designProcess);
     }
     connect(quit, &QAction::triggered, this, &QWidget::close);

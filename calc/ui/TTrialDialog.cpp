@@ -17,7 +17,7 @@
 
 TTrialDialog::TTrialDialog(QWidget* parent)
     : QDialog(parent), gauge_(new QProgressBar(this)),
-      cancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
+      cancel_(new QPushButton(tr("Cancel"), this)) {
     gauge_->setObjectName(QStringLiteral("gauge"));
     gauge_->setRange(0, 100);
     gauge_->setValue(0);
@@ -52,7 +52,7 @@ QBoxLayout* TTrialDialog::gaugeRow() {
 }
 
 QPushButton* TTrialDialog::helpButton(const QString& section) {
-    auto* button = new QPushButton(QStringLiteral("Pomoc"), this);
+    auto* button = new QPushButton(tr("Pomoc"), this);
     button->setObjectName(QStringLiteral("help"));
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, [this, section] {
@@ -61,8 +61,7 @@ QPushButton* TTrialDialog::helpButton(const QString& section) {
         if (!helpWindow_)
             helpWindow_ = new THelpWindow(this);
         if (!helpWindow_->showPage(page, section))
-            showMessage(this, QStringLiteral("Can't open file\n") + page, QStringLiteral("Error!"),
-                        MessageIcon::Stop);
+            showMessage(this, tr("Can't open file\n") + page, tr("Error!"), MessageIcon::Stop);
     });
     return button;
 }

@@ -22,11 +22,10 @@ TWskDialog::TWskDialog(const ProcessForm& form, SampleShape shape, const QString
                        QWidget* parent)
     : QDialog(parent), form_(form), shape_(shape), setName_(setName),
       gauge_(new QProgressBar(this)), stateText_(new QLabel(this)),
-      actionButton_(new QPushButton(this)),
-      viewButton_(new QPushButton(QStringLiteral("Pokaż wyniki"), this)),
+      actionButton_(new QPushButton(this)), viewButton_(new QPushButton(tr("Pokaż wyniki"), this)),
       warnings_(new QLabel(this)) {
     setObjectName(QStringLiteral("dialog115"));
-    setWindowTitle(QStringLiteral("Obliczenia"));
+    setWindowTitle(tr("Obliczenia"));
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("picture102"));
@@ -42,7 +41,7 @@ TWskDialog::TWskDialog(const ProcessForm& form, SampleShape shape, const QString
     showAction(Action::Start);
     viewButton_->setObjectName(QStringLiteral("viewResults"));
     viewButton_->setAutoDefault(false);
-    viewButton_->setToolTip(QStringLiteral("Otwiera wyniki w przeglądarce Tavrix!"));
+    viewButton_->setToolTip(tr("Otwiera wyniki w przeglądarce Tavrix!"));
     viewButton_->hide();
     connect(viewButton_, &QPushButton::clicked, this, &TWskDialog::showInViewer);
     warnings_->setObjectName(QStringLiteral("runWarnings"));
@@ -69,18 +68,18 @@ void TWskDialog::showAction(Action action) {
     action_ = action;
     switch (action) {
     case Action::Start:
-        actionButton_->setText(QStringLiteral("Start!"));
+        actionButton_->setText(tr("Start!"));
         actionButton_->setObjectName(QStringLiteral("button900"));
         actionButton_->setDefault(false);
         actionButton_->setAutoDefault(false);
         return;
     case Action::Cancel:
-        actionButton_->setText(QStringLiteral("Cancel"));
+        actionButton_->setText(tr("Cancel"));
         actionButton_->setObjectName(QStringLiteral("button902"));
         actionButton_->setDefault(true);
         return;
     case Action::Ok:
-        actionButton_->setText(QStringLiteral("OK"));
+        actionButton_->setText(tr("OK"));
         actionButton_->setObjectName(QStringLiteral("button1"));
         actionButton_->setDefault(true);
         return;
@@ -116,11 +115,10 @@ QWidget* TWskDialog::mainWindow() const {
 bool TWskDialog::mayReplaceResults() {
     if (!hasResultFiles(QFile::encodeName(setName_).toStdString()))
         return true;
-    const QString question =
-        QStringLiteral("The set %1 already holds results.\nA new run replaces them, and a "
-                       "cancelled run leaves no file of the set.\n\nReplace them?")
-            .arg(setName_);
-    return showMessage(this, question, QStringLiteral("Replace results?"), MessageIcon::Question,
+    const QString question = tr("The set %1 already holds results.\nA new run replaces them, and a "
+                                "cancelled run leaves no file of the set.\n\nReplace them?")
+                                 .arg(setName_);
+    return showMessage(this, question, tr("Replace results?"), MessageIcon::Question,
                        QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -137,8 +135,8 @@ void TWskDialog::start() {
     case SetClaim::Status::Claimed:
         break;
     case SetClaim::Status::InUse:
-        showMessage(this, QStringLiteral("Filename is already in use"),
-                    QStringLiteral("Check data!"), MessageIcon::Exclamation);
+        showMessage(this, tr("Filename is already in use"), tr("Check data!"),
+                    MessageIcon::Exclamation);
         QDialog::reject();
         return;
     case SetClaim::Status::Failed:
@@ -149,15 +147,15 @@ void TWskDialog::start() {
     const std::string processData = processDataText(form_, shapeName(shape_));
     if (const std::optional<std::string> problem = AtomicFile(path).replace(processData)) {
         releaseSet();
-        showMessage(this, QStringLiteral("Can't open file\n") + QString::fromStdString(*problem),
-                    QStringLiteral("Error!"), MessageIcon::Stop);
+        showMessage(this, tr("Can't open file\n") + QString::fromStdString(*problem), tr("Error!"),
+                    MessageIcon::Stop);
         QDialog::reject();
         return;
     }
     processDataKept_ = true;
-    stateText_->setText(QStringLiteral("Counting..."));
+    stateText_->setText(tr("Counting..."));
     if (QWidget* window = mainWindow())
-        window->setWindowTitle(QStringLiteral("Tavrix! - %1").arg(setName_));
+        window->setWindowTitle(tr("Tavrix! - %1").arg(setName_));
 
     WindowRunObserver observer(*gauge_, cancelled_);
     cancelled_ = false;
@@ -168,7 +166,7 @@ void TWskDialog::start() {
 
     switch (outcome.status) {
     case RunStatus::Finished:
-        stateText_->setText(QStringLiteral("Finished"));
+        stateText_->setText(tr("Finished"));
         showAction(Action::Ok);
         showRunWarnings(outcome.surfaceAtRows);
         viewButton_->show();
@@ -178,8 +176,7 @@ void TWskDialog::start() {
         processDataKept_ = false;
         return;
     case RunStatus::Failed:
-        showMessage(this, QString::fromStdString(outcome.error), QStringLiteral("Error!"),
-                    MessageIcon::Stop);
+        showMessage(this, QString::fromStdString(outcome.error), tr("Error!"), MessageIcon::Stop);
         QDialog::reject();
         return;
     }
@@ -194,7 +191,7 @@ void TWskDialog::showRunWarnings(const std::vector<double>& surfaceAtRows) {
         return;
     QStringList lines;
     for (const std::string& warning : found)
-        lines.append(QStringLiteral("Warning: %1.").arg(QString::fromStdString(warning)));
+        lines.append(tr("Warning: %1.").arg(QString::fromStdString(warning)));
     warnings_->setText(lines.join(u'\n'));
     // As wide as the dialog already is: the warnings wrap rather than widen it.
     warnings_->setFixedWidth(width() - layout()->contentsMargins().left() -
@@ -215,8 +212,7 @@ void TWskDialog::showInViewer() {
         accept();
         return;
     case ViewerOpening::Failed:
-        showMessage(this, QStringLiteral("Can't run subprogram"), QStringLiteral("Error!"),
-                    MessageIcon::Stop);
+        showMessage(this, tr("Can't run subprogram"), tr("Error!"), MessageIcon::Stop);
         return;
     }
 }

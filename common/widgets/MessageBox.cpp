@@ -1,5 +1,6 @@
 #include "MessageBox.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 namespace {
@@ -38,9 +39,10 @@ QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
 
 void showListProblem(QWidget* parent, const std::string& problem) {
     showMessage(parent,
-                QStringLiteral("The list of sets in use (pliki.lst) cannot be updated: %1")
+                QCoreApplication::translate(
+                    "MessageBox", "The list of sets in use (pliki.lst) cannot be updated: %1")
                     .arg(QString::fromLocal8Bit(problem)),
-                QStringLiteral("Error!"), MessageIcon::Stop);
+                QCoreApplication::translate("MessageBox", "Error!"), MessageIcon::Stop);
 }
 
 QString chooseFile(QWidget* parent, FileChoice kind, const QString& title, const QString& filter,

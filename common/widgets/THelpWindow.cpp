@@ -16,15 +16,15 @@ THelpWindow::THelpWindow(QWidget* parent)
     browser_->setOpenExternalLinks(true);
     setCentralWidget(browser_);
 
-    QToolBar* bar = addToolBar(QStringLiteral("Nawigacja"));
+    QToolBar* bar = addToolBar(tr("Nawigacja"));
     bar->setMovable(false);
-    QAction* back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
-                                   QStringLiteral("Wstecz"), browser_, &QTextBrowser::backward);
+    QAction* back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("Wstecz"),
+                                   browser_, &QTextBrowser::backward);
     back->setObjectName(QStringLiteral("helpBack"));
     back->setShortcut(QKeySequence::Back);
     back->setEnabled(false);
-    QAction* forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
-                                      QStringLiteral("Dalej"), browser_, &QTextBrowser::forward);
+    QAction* forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("Dalej"),
+                                      browser_, &QTextBrowser::forward);
     forward->setObjectName(QStringLiteral("helpForward"));
     forward->setShortcut(QKeySequence::Forward);
     forward->setEnabled(false);
@@ -32,7 +32,7 @@ THelpWindow::THelpWindow(QWidget* parent)
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
     connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
         const QString title = browser_->documentTitle();
-        setWindowTitle(title.isEmpty() ? QStringLiteral("Pomoc") : title);
+        setWindowTitle(title.isEmpty() ? tr("Pomoc") : title);
     });
     resize(760, 640);
     keepOnScreen(*this);

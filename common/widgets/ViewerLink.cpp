@@ -1,5 +1,7 @@
 #include "ViewerLink.h"
 
+#include "InterfaceLanguage.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -53,8 +55,9 @@ ViewerOpening openInViewer(const QString& serverName, const QString& viewerProgr
                            const QString& setName) {
     if (openInRunningViewer(serverName, setName))
         return ViewerOpening::InRunningViewer;
-    return QProcess::startDetached(viewerProgram, {setName}) ? ViewerOpening::NewViewer
-                                                             : ViewerOpening::Failed;
+    return QProcess::startDetached(viewerProgram, languageArguments() << setName)
+               ? ViewerOpening::NewViewer
+               : ViewerOpening::Failed;
 }
 
 ViewerServer::ViewerServer(QObject* parent) : QObject(parent) {

@@ -5,9 +5,15 @@
 
 #include <QString>
 
-// The name the kind's window has after the set's: "T", ..., "Średnia".
+// The name the kind's window has after the set's: "T", ..., "Średnia", translated.
 QString chartTitle(ChartKind kind);
 // A name of the kind fit for a file name: "T", "Pot", "C", "G", "Pow", "HV", "Masa", "Srednia".
 QString chartFileStem(ChartKind kind);
 // What the kind's chart shows, as its Y axis says.
 QString chartYCaption(ChartKind kind);
+
+// A caption as a chart draws it, in the language of the windows. Captions are kept as the result
+// files and the windows give them, which the CSV export writes; one that begins with a phrase of
+// the captions' table is drawn with that phrase translated and the rest (a shape, a level) as it
+// is.
+QString shownCaption(const QString& caption);

@@ -2,6 +2,7 @@
 
 #include "NearestPoint.h"
 
+#include "ChartNames.h"
 #include "ChartPoints.h"
 
 #include <QChart>
@@ -210,7 +211,7 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, const Ch
     auto chart = std::make_unique<QChart>();
     // Every drawing builds the chart anew; an animation would replay at each resize.
     chart->setAnimationOptions(QChart::NoAnimation);
-    chart->setTitle(description.middleCaption.toHtmlEscaped());
+    chart->setTitle(shownCaption(description.middleCaption).toHtmlEscaped());
     chart->legend()->setVisible(!description.legends.isEmpty());
     // Beside the plot where there is room to spare, else below it.
     const bool roomBeside = size.width() >= wideChart || size.width() >= flatChart * size.height();
@@ -232,8 +233,9 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, const Ch
         lines.last()->attachAxis(yAxis);
     }
 
-    const QList<ShownAxis> axes{{xAxis, shownAxis(xShown), description.xCaption, Qt::Horizontal},
-                                {yAxis, shownAxis(yShown), description.yCaption, Qt::Vertical}};
+    const QList<ShownAxis> axes{
+        {xAxis, shownAxis(xShown), shownCaption(description.xCaption), Qt::Horizontal},
+        {yAxis, shownAxis(yShown), shownCaption(description.yCaption), Qt::Vertical}};
     for (const ShownAxis& shown : axes) {
         shown.valueAxis->setRange(shown.axis.start, shown.axis.end());
         shown.valueAxis->setMinorTickCount(0);
@@ -264,7 +266,7 @@ QString captionUnit(const QString& caption) {
 QString lineName(const ChartDescription& description, qsizetype line) {
     if (line < description.legends.size() && !description.legends[line].isEmpty())
         return description.legends[line];
-    return description.yCaption.section(u',', 0, 0).trimmed();
+    return shownCaption(description.yCaption).section(u',', 0, 0).trimmed();
 }
 
 QString valueText(double value, const QString& unit) {
@@ -450,8 +452,8 @@ QString LineChart::readOutAt(QPoint at) const {
         return QString();
     const QPointF point = description_.lines[bestLine][best.index];
     return lineName(description_, bestLine) + u'\n' + u"x = "_s +
-           valueText(point.x(), captionUnit(description_.xCaption)) + u'\n' + u"y = "_s +
-           valueText(point.y(), captionUnit(description_.yCaption));
+           valueText(point.x(), captionUnit(shownCaption(description_.xCaption))) + u'\n' +
+           u"y = "_s + valueText(point.y(), captionUnit(shownCaption(description_.yCaption)));
 }
 
 bool LineChart::onLegend(QPoint at) const {

@@ -69,26 +69,26 @@ TAxisSetup::TAxisSetup(QWidget* parent, TSkala& scale) : TAxisSetup(parent, scal
 
 TAxisSetup::TAxisSetup(QWidget* parent, TSkala& scale, bool withXDivisions)
     : QDialog(parent), scale_(scale) {
-    setWindowTitle(u"Ustawienie osi"_s);
+    setWindowTitle(tr("Ustawienie osi"));
 
     QFormLayout* xForm = nullptr;
     QFormLayout* yForm = nullptr;
     QGroupBox* xGroup = axisGroup(u":/charts/AXIS_X.png"_s, xForm);
     QGroupBox* yGroup = axisGroup(u":/charts/AXIS_Y.png"_s, yForm);
-    xStart_ = addField(*this, *xForm, u"X początkowe:"_s, u"xStart"_s, limitText(scale.xStart));
-    xEnd_ = addField(*this, *xForm, u"X końcowe:"_s, u"xEnd"_s, limitText(scale.xEnd));
+    xStart_ = addField(*this, *xForm, tr("X początkowe:"), u"xStart"_s, limitText(scale.xStart));
+    xEnd_ = addField(*this, *xForm, tr("X końcowe:"), u"xEnd"_s, limitText(scale.xEnd));
     if (withXDivisions)
-        xDivisions_ = addField(*this, *xForm, u"Podział:"_s, u"xDivisions"_s,
+        xDivisions_ = addField(*this, *xForm, tr("Podział:"), u"xDivisions"_s,
                                QString::number(scale.xDivisions));
-    yStart_ = addField(*this, *yForm, u"Y początkowe:"_s, u"yStart"_s, limitText(scale.yStart));
-    yEnd_ = addField(*this, *yForm, u"Y końcowe:"_s, u"yEnd"_s, limitText(scale.yEnd));
+    yStart_ = addField(*this, *yForm, tr("Y początkowe:"), u"yStart"_s, limitText(scale.yStart));
+    yEnd_ = addField(*this, *yForm, tr("Y końcowe:"), u"yEnd"_s, limitText(scale.yEnd));
     yDivisions_ =
-        addField(*this, *yForm, u"Podział:"_s, u"yDivisions"_s, QString::number(scale.yDivisions));
+        addField(*this, *yForm, tr("Podział:"), u"yDivisions"_s, QString::number(scale.yDivisions));
 
-    auto* ok = new QPushButton(u"OK"_s);
+    auto* ok = new QPushButton(tr("OK"));
     ok->setObjectName(u"ok"_s);
     ok->setDefault(true);
-    auto* cancel = new QPushButton(u"Cancel"_s);
+    auto* cancel = new QPushButton(tr("Cancel"));
     cancel->setObjectName(u"cancel"_s);
     connect(ok, &QPushButton::clicked, this, &TAxisSetup::accept);
     connect(cancel, &QPushButton::clicked, this, &TAxisSetup::reject);
@@ -120,7 +120,7 @@ void TAxisSetup::accept() {
     const bool valid = read.xEnd > read.xStart && read.yEnd > read.yStart && read.yDivisions > 0 &&
                        (!xDivisions_ || read.xDivisions > 0);
     if (!valid) {
-        showMessage(this, u"You have provided incorrect data"_s, u"Error!"_s,
+        showMessage(this, tr("You have provided incorrect data"), tr("Error!"),
                     MessageIcon::Exclamation);
         return;
     }

@@ -61,7 +61,7 @@ const LoadedSet& TChartMDIChild::openedSet() const {
 
 bool TChartMDIChild::takeFile(FileStatus status) {
     if (status != FileStatus::Whole && !context_.fileFaultsTold())
-        showMessage(this, (u"Cannot open file "_s + fileName_).trimmed(), u"File error"_s,
+        showMessage(this, (tr("Cannot open file ") + fileName_).trimmed(), tr("File error"),
                     MessageIcon::Exclamation);
     return status != FileStatus::Missing;
 }

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMenu>
 
@@ -14,7 +15,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 QString comparisonTitle(ChartKind quantity, int depthLevel) {
-    return u"Porównanie - "_s + comparisonStem(quantity, depthLevel);
+    return QCoreApplication::translate("TCompareMDIChild", "Porównanie - %1")
+        .arg(comparisonStem(quantity, depthLevel));
 }
 
 } // namespace
@@ -67,11 +69,11 @@ void TCompareMDIChild::fitScaleToLines() {
 void TCompareMDIChild::addCommands() {
     QWidget* area = widget();
     area->setContextMenuPolicy(Qt::ActionsContextMenu);
-    auto* add = new QAction(u"Dodaj zestaw..."_s, this);
+    auto* add = new QAction(tr("Dodaj zestaw..."), this);
     connect(add, &QAction::triggered, this, &TCompareMDIChild::addRequested);
     area->addAction(add);
 
-    auto* drop = new QAction(u"Usuń zestaw"_s, this);
+    auto* drop = new QAction(tr("Usuń zestaw"), this);
     auto* dropMenu = new QMenu(this);
     drop->setMenu(dropMenu);
     connect(dropMenu, &QMenu::aboutToShow, this, [this, dropMenu] { fillDropMenu(*dropMenu); });
@@ -85,7 +87,7 @@ void TCompareMDIChild::addCommands() {
     auto* levels = new QActionGroup(this);
     for (int level = 0; level < static_cast<int>(depthLevels.size()); ++level) {
         auto* choice = new QAction(
-            u"Głębokość przy %1% C"_s.arg(depthLevels[static_cast<std::size_t>(level)], 0, 'f', 2),
+            tr("Głębokość przy %1% C").arg(depthLevels[static_cast<std::size_t>(level)], 0, 'f', 2),
             levels);
         choice->setCheckable(true);
         choice->setChecked(level == depthLevel_);

@@ -14,19 +14,19 @@ namespace {
 
 constexpr int creditIndent = 48; // px
 
-constexpr const char16_t* creditLines[] = {
-    u"Zespół programu Tavrix!",
-    u"Model dyfuzji węgla w austenicie i obliczenia różnicowe",
-    u"Twardość warstwy nawęglonej dla trzynastu gatunków stali",
-    u"Przeglądarka wykresów i zestawów wyników",
-    u"Pytania i uwagi: zgłoszenia w repozytorium projektu",
-    u"Wersja " TAVRIX_VERSION u" dla systemu Linux (Qt 6)",
+// UTF-8, as QT_TRANSLATE_NOOP marks them; the version line follows them.
+constexpr const char* creditLines[] = {
+    QT_TRANSLATE_NOOP("AboutDlg", "Zespół programu Tavrix!"),
+    QT_TRANSLATE_NOOP("AboutDlg", "Model dyfuzji węgla w austenicie i obliczenia różnicowe"),
+    QT_TRANSLATE_NOOP("AboutDlg", "Twardość warstwy nawęglonej dla trzynastu gatunków stali"),
+    QT_TRANSLATE_NOOP("AboutDlg", "Przeglądarka wykresów i zestawów wyników"),
+    QT_TRANSLATE_NOOP("AboutDlg", "Pytania i uwagi: zgłoszenia w repozytorium projektu"),
 };
 
 } // namespace
 
 AboutDlg::AboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("O Tavrix!"));
+    setWindowTitle(tr("O Tavrix!"));
 
     auto* picture = new QLabel;
     picture->setPixmap(tavrixPicture());
@@ -39,12 +39,16 @@ AboutDlg::AboutDlg(QWidget* parent) : QDialog(parent) {
     auto* credits = new QGridLayout;
     credits->addWidget(picture, 0, 0, Qt::AlignLeft | Qt::AlignTop);
     credits->addWidget(product, 0, 1, Qt::AlignLeft | Qt::AlignVCenter);
-    credits->addWidget(new QLabel(QStringLiteral("Napisane przez:")), 1, 0);
+    credits->addWidget(new QLabel(tr("Napisane przez:")), 1, 0);
     // The first credit stands beside the label, the others below both, indented.
-    credits->addWidget(new QLabel(QString::fromUtf16(creditLines[0])), 1, 1);
+    credits->addWidget(new QLabel(tr(creditLines[0])), 1, 1);
+    QStringList below;
+    for (const char* line : std::span(creditLines).subspan(1))
+        below.append(tr(line));
+    below.append(tr("Wersja %1 dla systemu Linux (Qt 6)").arg(QStringLiteral(TAVRIX_VERSION)));
     int row = 2;
-    for (const char16_t* line : std::span(creditLines).subspan(1)) {
-        auto* credit = new QLabel(QString::fromUtf16(line));
+    for (const QString& line : below) {
+        auto* credit = new QLabel(line);
         credit->setIndent(creditIndent);
         credits->addWidget(credit, row++, 0, 1, 2);
     }

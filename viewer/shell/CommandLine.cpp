@@ -19,6 +19,7 @@ constexpr UsageLine viewerUsageLines[] = {
     {"tavrix --help", "prints this text"},
     {"tavrix --version", "prints the program's version"},
     {"-platform NAME", "the window system for the window, for instance offscreen"},
+    {"--lang en|pl", "the language of the windows, whatever the desktop's"},
 };
 
 std::vector<std::string> words(const QStringList& arguments) {

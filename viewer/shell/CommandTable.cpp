@@ -1,49 +1,70 @@
 #include "CommandTable.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 namespace {
 
 struct CommandText {
     Command id;
-    const char16_t* caption;
-    const char16_t* hint;
+    const char* caption; // UTF-8, as QT_TRANSLATE_NOOP marks it
+    const char* hint;
 };
 
 // "Ctrl+Ins" is part of the caption; the frame binds the keys.
 constexpr CommandText commandTexts[] = {
-    {Command::Open, u"&Otwórz wyniki...", u"Otwiera plik z wynikami"},
-    {Command::Delete, u"&Skasuj wyniki...", u"Kasuje plik z wynikami"},
-    {Command::Print, u"&Drukuj...", u"Drukuje zawartość aktywnego okna"},
-    {Command::SaveChart, u"Zapisz wykres...",
-     u"Zapisuje aktywny wykres do pliku PNG, PDF, SVG lub CSV"},
-    {Command::Compare, u"&Porównaj wyniki...", u"Porównuje kilka zestawów wyników"},
-    {Command::Exit, u"&Koniec", u"Kończy działanie programu Tavrix!"},
-    {Command::Copy, u"&Kopiuj Ctrl+Ins", u"Kopiuje zawartość aktywnego okna do Clipboardu"},
-    {Command::Scale, u"&Skala...", u"Skaluje osie"},
-    {Command::Fit, u"&Dopasuj", u"Dopasowywuje rozmiar rysunku do rozmiaru okna"},
-    {Command::SemiInfinite, u"&Próbka półnieskończona...",
-     u"Obliczenia dla próbki półnieskończonej"},
-    {Command::Plate, u"Pły&ta...", u"Obliczenia dla płyty"},
-    {Command::Foil, u"&Folia...", u"Obliczenia dla folii"},
-    {Command::Cylinder, u"&Walec...", u"Obliczenia dla walca"},
-    {Command::AutoFit, u"&Dopasuj automatycznie",
-     u"Dopasowywuje rozmiar rysunku do rozmiaru okna automatycznie"},
-    {Command::Cascade, u"&Kaskada", u"Kaskada"},
-    {Command::Tile, u"&Sąsiadująco", u"Sasiadująco"},
-    {Command::ArrangeIcons, u"&Uporządkuj ikony", u"Uporządkuj ikony"},
-    {Command::CloseAll, u"Zamknij &wszystkie", u"Zamyka wszystkie okna"},
-    {Command::ApplicationHelp, u"Opis &aplikacji...", u"Opis aplikacji"},
-    {Command::ProcessHelp, u"Opis &procesu nawęglania...", u"Opis procesu nawęglania"},
-    {Command::About, u"&O...", u"Informacje o programie"},
+    {Command::Open, QT_TRANSLATE_NOOP("CommandTable", "&Otwórz wyniki..."),
+     QT_TRANSLATE_NOOP("CommandTable", "Otwiera plik z wynikami")},
+    {Command::Delete, QT_TRANSLATE_NOOP("CommandTable", "&Skasuj wyniki..."),
+     QT_TRANSLATE_NOOP("CommandTable", "Kasuje plik z wynikami")},
+    {Command::Print, QT_TRANSLATE_NOOP("CommandTable", "&Drukuj..."),
+     QT_TRANSLATE_NOOP("CommandTable", "Drukuje zawartość aktywnego okna")},
+    {Command::SaveChart, QT_TRANSLATE_NOOP("CommandTable", "Zapisz wykres..."),
+     QT_TRANSLATE_NOOP("CommandTable", "Zapisuje aktywny wykres do pliku PNG, PDF, SVG lub CSV")},
+    {Command::Compare, QT_TRANSLATE_NOOP("CommandTable", "&Porównaj wyniki..."),
+     QT_TRANSLATE_NOOP("CommandTable", "Porównuje kilka zestawów wyników")},
+    {Command::Exit, QT_TRANSLATE_NOOP("CommandTable", "&Koniec"),
+     QT_TRANSLATE_NOOP("CommandTable", "Kończy działanie programu Tavrix!")},
+    {Command::Copy, QT_TRANSLATE_NOOP("CommandTable", "&Kopiuj Ctrl+Ins"),
+     QT_TRANSLATE_NOOP("CommandTable", "Kopiuje zawartość aktywnego okna do Clipboardu")},
+    {Command::Scale, QT_TRANSLATE_NOOP("CommandTable", "&Skala..."),
+     QT_TRANSLATE_NOOP("CommandTable", "Skaluje osie")},
+    {Command::Fit, QT_TRANSLATE_NOOP("CommandTable", "&Dopasuj"),
+     QT_TRANSLATE_NOOP("CommandTable", "Dopasowywuje rozmiar rysunku do rozmiaru okna")},
+    {Command::SemiInfinite, QT_TRANSLATE_NOOP("CommandTable", "&Próbka półnieskończona..."),
+     QT_TRANSLATE_NOOP("CommandTable", "Obliczenia dla próbki półnieskończonej")},
+    {Command::Plate, QT_TRANSLATE_NOOP("CommandTable", "Pły&ta..."),
+     QT_TRANSLATE_NOOP("CommandTable", "Obliczenia dla płyty")},
+    {Command::Foil, QT_TRANSLATE_NOOP("CommandTable", "&Folia..."),
+     QT_TRANSLATE_NOOP("CommandTable", "Obliczenia dla folii")},
+    {Command::Cylinder, QT_TRANSLATE_NOOP("CommandTable", "&Walec..."),
+     QT_TRANSLATE_NOOP("CommandTable", "Obliczenia dla walca")},
+    {Command::AutoFit, QT_TRANSLATE_NOOP("CommandTable", "&Dopasuj automatycznie"),
+     QT_TRANSLATE_NOOP("CommandTable",
+                       "Dopasowywuje rozmiar rysunku do rozmiaru okna automatycznie")},
+    {Command::Cascade, QT_TRANSLATE_NOOP("CommandTable", "&Kaskada"),
+     QT_TRANSLATE_NOOP("CommandTable", "Kaskada")},
+    {Command::Tile, QT_TRANSLATE_NOOP("CommandTable", "&Sąsiadująco"),
+     QT_TRANSLATE_NOOP("CommandTable", "Sasiadująco")},
+    {Command::ArrangeIcons, QT_TRANSLATE_NOOP("CommandTable", "&Uporządkuj ikony"),
+     QT_TRANSLATE_NOOP("CommandTable", "Uporządkuj ikony")},
+    {Command::CloseAll, QT_TRANSLATE_NOOP("CommandTable", "Zamknij &wszystkie"),
+     QT_TRANSLATE_NOOP("CommandTable", "Zamyka wszystkie okna")},
+    {Command::ApplicationHelp, QT_TRANSLATE_NOOP("CommandTable", "Opis &aplikacji..."),
+     QT_TRANSLATE_NOOP("CommandTable", "Opis aplikacji")},
+    {Command::ProcessHelp, QT_TRANSLATE_NOOP("CommandTable", "Opis &procesu nawęglania..."),
+     QT_TRANSLATE_NOOP("CommandTable", "Opis procesu nawęglania")},
+    {Command::About, QT_TRANSLATE_NOOP("CommandTable", "&O..."),
+     QT_TRANSLATE_NOOP("CommandTable", "Informacje o programie")},
 };
 
 } // namespace
 
 CommandTable::CommandTable(QObject* owner) {
     for (const CommandText& text : commandTexts) {
-        auto* action = new QAction(QString::fromUtf16(text.caption), owner);
-        action->setStatusTip(QString::fromUtf16(text.hint));
+        auto* action =
+            new QAction(QCoreApplication::translate("CommandTable", text.caption), owner);
+        action->setStatusTip(QCoreApplication::translate("CommandTable", text.hint));
         action->setObjectName(QStringLiteral("command%1").arg(static_cast<int>(text.id)));
         actions_.insert(text.id, action);
     }

@@ -8,6 +8,7 @@
 #include "TSummaryMDIChild.h"
 #include "TavMDIClient.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -31,7 +32,7 @@ bool askPrinter(QPrinter& printer, QWidget* parent) {
 // The size of a PNG picture, proposing the chart's; none when the user declined.
 std::optional<QSize> askImageSize(QSize proposed, QWidget* parent) {
     QDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("Rozmiar obrazu"));
+    dialog.setWindowTitle(QCoreApplication::translate("DocumentCommands", "Rozmiar obrazu"));
     // Wide enough for its caption beside the title bar's buttons.
     dialog.setMinimumWidth(dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) * 2 +
                            dialog.style()->pixelMetric(QStyle::PM_TitleBarHeight) * 3);
@@ -44,8 +45,10 @@ std::optional<QSize> askImageSize(QSize proposed, QWidget* parent) {
         form->addRow(label, box);
         return box;
     };
-    QSpinBox* width = sizeBox(QStringLiteral("Szerokość:"), proposed.width());
-    QSpinBox* height = sizeBox(QStringLiteral("Wysokość:"), proposed.height());
+    QSpinBox* width =
+        sizeBox(QCoreApplication::translate("DocumentCommands", "Szerokość:"), proposed.width());
+    QSpinBox* height =
+        sizeBox(QCoreApplication::translate("DocumentCommands", "Wysokość:"), proposed.height());
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -66,8 +69,10 @@ QString proposedChartFile(const TChartMDIChild& chart) {
 }
 
 void reportUnwritten(QWidget* parent, const QString& path, const QString& problem) {
-    showMessage(parent, QStringLiteral("Cannot write file ") + path + u'\n' + problem,
-                QStringLiteral("Error!"), MessageIcon::Stop);
+    showMessage(parent,
+                QCoreApplication::translate("DocumentCommands", "Cannot write file ") + path +
+                    u'\n' + problem,
+                QCoreApplication::translate("DocumentCommands", "Error!"), MessageIcon::Stop);
 }
 
 } // namespace
@@ -114,7 +119,8 @@ void DocumentCommands::copy() {
 }
 
 void DocumentCommands::saveChart(const TChartMDIChild& chart) {
-    QString path = chooseFile(&client_, FileChoice::Save, QStringLiteral("Zapisz wykres"),
+    QString path = chooseFile(&client_, FileChoice::Save,
+                              QCoreApplication::translate("DocumentCommands", "Zapisz wykres"),
                               QStringLiteral("PNG (*.png);;PDF (*.pdf);;SVG (*.svg);;CSV (*.csv)"),
                               proposedChartFile(chart));
     if (path.isEmpty())
@@ -137,7 +143,8 @@ void DocumentCommands::saveChart(const TChartMDIChild& chart) {
 }
 
 void DocumentCommands::saveSummary(const TSummaryMDIChild& summary) {
-    QString path = chooseFile(&client_, FileChoice::Save, QStringLiteral("Zapisz wykres"),
+    QString path = chooseFile(&client_, FileChoice::Save,
+                              QCoreApplication::translate("DocumentCommands", "Zapisz wykres"),
                               QStringLiteral("CSV (*.csv)"), QStringLiteral("summary.csv"));
     if (path.isEmpty())
         return;

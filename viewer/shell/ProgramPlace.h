@@ -5,6 +5,8 @@
 // Tests give a folder of their own for all three, so they neither touch the real list nor need
 // tavcalc.
 
+#include "InterfaceLanguage.h"
+
 #include <QString>
 
 struct ProgramPlace {
@@ -16,7 +18,5 @@ struct ProgramPlace {
     static ProgramPlace ofRunningProgram();
 
     QString calculationProgram() const { return folder + QStringLiteral("tavcalc"); }
-    QString helpPage(const QString& page) const {
-        return shippedFolder + QStringLiteral("help/") + page;
-    }
+    QString helpPage(const QString& page) const { return shippedFolder + helpFolder() + page; }
 };

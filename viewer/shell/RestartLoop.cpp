@@ -2,6 +2,7 @@
 
 #include "MessageBox.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <exception>
@@ -13,7 +14,7 @@ constexpr int exceptionResult = 1;
 
 // The report of an abnormal end; true when the user wants the viewer started again.
 bool askRestart(const QString& why, const QString& caption) {
-    const QString question = QStringLiteral("Uruchomić jeszcze raz?");
+    const QString question = QCoreApplication::translate("RestartLoop", "Uruchomić jeszcze raz?");
     const QString text = why.isEmpty() ? question : why + QStringLiteral("\n\n") + question;
     return showMessage(nullptr, text, caption, MessageIcon::Stop,
                        QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
@@ -30,13 +31,15 @@ int runWithRestart(const std::function<int()>& run) {
             result = run();
             if (result == 0)
                 return 0;
-            why = QStringLiteral("Run returned %1").arg(result);
-            caption = QStringLiteral("Niezwykłe zakończenie");
+            why = QCoreApplication::translate("RestartLoop", "Run returned %1").arg(result);
+            caption = QCoreApplication::translate("RestartLoop", "Niezwykłe zakończenie");
         } catch (const std::exception& error) {
             why = QString::fromLocal8Bit(error.what());
-            caption = QStringLiteral("Niezwykłe zakończenie, uncaught xmsg");
+            caption =
+                QCoreApplication::translate("RestartLoop", "Niezwykłe zakończenie, uncaught xmsg");
         } catch (...) {
-            caption = QStringLiteral("Niezwykłe zakończenie, uncaught ...");
+            caption =
+                QCoreApplication::translate("RestartLoop", "Niezwykłe zakończenie, uncaught ...");
         }
         if (!askRestart(why, caption))
             return result;

@@ -6,12 +6,13 @@
 #include "ProcessData.h"
 #include "SetNames.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
 
 QString resultSetFilter() {
-    return QStringLiteral("Files from Tavrix! (*.tav)");
+    return QCoreApplication::translate("ResultSet", "Files from Tavrix! (*.tav)");
 }
 
 QString setFileName(const QString& setName, std::string_view extension) {
@@ -22,9 +23,11 @@ bool isSetInUse(const QString& listFilePath, const QString& setName, QWidget* pa
     TFileTable table;
     if (!readFileTable(listFilePath.toStdString(), table)) {
         showMessage(parent,
-                    QStringLiteral("File pliki.lst znajdujący się w katalogu (folderze), w którym "
-                                   "został zainstalowany program Tavrix, został zniszczony "),
-                    QStringLiteral("Error!"), MessageIcon::Exclamation);
+                    QCoreApplication::translate(
+                        "ResultSet",
+                        "File pliki.lst znajdujący się w katalogu (folderze), w którym "
+                        "został zainstalowany program Tavrix, został zniszczony "),
+                    QCoreApplication::translate("ResultSet", "Error!"), MessageIcon::Exclamation);
         return false;
     }
     return std::ranges::any_of(table.names(), [&](const std::string& entry) {
@@ -53,15 +56,18 @@ QString setProblemReason(SetProblem problem) {
     case SetProblem::None:
         break;
     case SetProblem::Unreadable:
-        return QStringLiteral("it cannot be opened");
+        return QCoreApplication::translate("ResultSet", "it cannot be opened");
     case SetProblem::NotProcessData:
-        return QStringLiteral("it is not a file of process data: it does not begin with the "
-                              "process data and the shape of a sample");
+        return QCoreApplication::translate(
+            "ResultSet", "it is not a file of process data: it does not begin with the "
+                         "process data and the shape of a sample");
     case SetProblem::NoResults:
-        return QStringLiteral("it has no results yet: compute the set first");
+        return QCoreApplication::translate("ResultSet",
+                                           "it has no results yet: compute the set first");
     case SetProblem::Unfinished:
-        return QStringLiteral("the computation of this set did not finish: its files end before "
-                              "the end of its programme");
+        return QCoreApplication::translate(
+            "ResultSet", "the computation of this set did not finish: its files end before "
+                         "the end of its programme");
     }
     return {};
 }
@@ -73,8 +79,9 @@ QString setProblemText(const QString& setName, SetProblem problem) {
 bool mayShowUnfinishedSet(QWidget* parent, const QString& setName) {
     return showMessage(parent,
                        setProblemText(setName, SetProblem::Unfinished) +
-                           QStringLiteral("\n\nShow what there is?"),
-                       QStringLiteral("Unfinished computation"), MessageIcon::Question,
+                           QCoreApplication::translate("ResultSet", "\n\nShow what there is?"),
+                       QCoreApplication::translate("ResultSet", "Unfinished computation"),
+                       MessageIcon::Question,
                        QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 

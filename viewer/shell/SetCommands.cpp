@@ -7,6 +7,7 @@
 #include "TSummaryMDIChild.h"
 #include "TavMDIClient.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QStyle>
@@ -31,19 +32,21 @@ QString SetCommands::chooseUnusedSet(const QString& title, const QString& refusa
 }
 
 void SetCommands::showSetRefusal(const QString& refusalCaption) {
-    showMessage(&client_, QStringLiteral("File name already exist and is in use"), refusalCaption,
-                MessageIcon::Exclamation);
+    showMessage(&client_,
+                QCoreApplication::translate("SetCommands", "File name already exist and is in use"),
+                refusalCaption, MessageIcon::Exclamation);
 }
 
 void SetCommands::openResults() {
-    const QString setName = chooseUnusedSet(QString(), QStringLiteral("Choose another file"));
+    const QString setName = chooseUnusedSet(
+        QString(), QCoreApplication::translate("SetCommands", "Choose another file"));
     if (!setName.isEmpty())
         openChosenSet(setName);
 }
 
 void SetCommands::openResults(const QString& setName) {
     if (isSetInUse(listFilePath_, setName, &client_))
-        showSetRefusal(QStringLiteral("Choose another file"));
+        showSetRefusal(QCoreApplication::translate("SetCommands", "Choose another file"));
     else
         openChosenSet(setName);
 }
@@ -57,8 +60,8 @@ void SetCommands::openChosenSet(const QString& setName) {
         if (!mayShowUnfinishedSet(&client_, setName))
             return;
     } else if (problem != SetProblem::None) {
-        showMessage(&client_, setProblemText(setName, problem), QStringLiteral("Error!"),
-                    MessageIcon::Exclamation);
+        showMessage(&client_, setProblemText(setName, problem),
+                    QCoreApplication::translate("SetCommands", "Error!"), MessageIcon::Exclamation);
         return;
     }
     client_.setFileFaultsTold(problem == SetProblem::Unfinished);
@@ -71,16 +74,20 @@ QStringList SetCommands::chooseSetsToCompare() {
     // sets that no calculation writes, or cancels.
     for (;;) {
         const QStringList setNames =
-            chooseFiles(&client_, QStringLiteral("Porównaj wyniki"), resultSetFilter());
+            chooseFiles(&client_, QCoreApplication::translate("SetCommands", "Porównaj wyniki"),
+                        resultSetFilter());
         QStringList inUse;
         for (const QString& setName : setNames)
             if (isSetInUse(listFilePath_, setName, &client_))
                 inUse.append(setName);
         if (inUse.isEmpty())
             return setNames;
-        showMessage(&client_,
-                    QStringLiteral("File name already exist and is in use:\n") + inUse.join(u'\n'),
-                    QStringLiteral("Choose another file"), MessageIcon::Exclamation);
+        showMessage(
+            &client_,
+            QCoreApplication::translate("SetCommands", "File name already exist and is in use:\n") +
+                inUse.join(u'\n'),
+            QCoreApplication::translate("SetCommands", "Choose another file"),
+            MessageIcon::Exclamation);
     }
 }
 
@@ -131,8 +138,11 @@ bool SetCommands::addToComparison(ComparisonGroup& group, const QStringList& set
         const QString name = QString::fromStdString(compared->name);
         if (std::ranges::any_of(
                 setNames, [&name](const QString& added) { return sameSetName(name, added); })) {
-            showMessage(&client_, QStringLiteral("%1 is in the comparison already").arg(name),
-                        QStringLiteral("Error!"), MessageIcon::Exclamation);
+            showMessage(
+                &client_,
+                QCoreApplication::translate("SetCommands", "%1 is in the comparison already")
+                    .arg(name),
+                QCoreApplication::translate("SetCommands", "Error!"), MessageIcon::Exclamation);
             return false;
         }
     }
@@ -145,16 +155,18 @@ bool SetCommands::addToComparison(ComparisonGroup& group, const QStringList& set
     if (group.add(std::move(sets)))
         return true;
     showMessage(&client_,
-                QStringLiteral("Thick samples (times in hours) and thin samples (times in "
-                               "seconds) cannot be compared"),
-                QStringLiteral("Error!"), MessageIcon::Exclamation);
+                QCoreApplication::translate(
+                    "SetCommands", "Thick samples (times in hours) and thin samples (times in "
+                                   "seconds) cannot be compared"),
+                QCoreApplication::translate("SetCommands", "Error!"), MessageIcon::Exclamation);
     return false;
 }
 
 void SetCommands::deleteResults() {
     const QString setName = chooseUnusedSet(
-        QStringLiteral("Choose file with data to remove"),
-        QStringLiteral("That file cannot be removed - choose another"), QStringLiteral("Skasuj"));
+        QCoreApplication::translate("SetCommands", "Choose file with data to remove"),
+        QCoreApplication::translate("SetCommands", "That file cannot be removed - choose another"),
+        QCoreApplication::translate("SetCommands", "Skasuj"));
     if (!setName.isEmpty() && confirmDeleting(setName))
         deleteResultSet(setName);
 }
@@ -164,9 +176,11 @@ bool SetCommands::confirmDeleting(const QString& setName) {
     QStringList names;
     for (const QString& file : resultSetFiles(setName))
         names.append(QStringLiteral("    ") + QFileInfo(file).fileName());
-    const QString text = QStringLiteral("Remove the result set %1?\n\nThese files will be "
-                                        "deleted:\n%2")
+    const QString text = QCoreApplication::translate(
+                             "SetCommands", "Remove the result set %1?\n\nThese files will be "
+                                            "deleted:\n%2")
                              .arg(setName, names.join(u'\n'));
-    return showMessage(&client_, text, QStringLiteral("Remove result set"), MessageIcon::Question,
-                       QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return showMessage(
+               &client_, text, QCoreApplication::translate("SetCommands", "Remove result set"),
+               MessageIcon::Question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }

@@ -31,7 +31,7 @@ QString wrappedHeader(const QString& header) {
 
 TSummaryMDIChild::TSummaryMDIChild(std::span<const LoadedSet* const> sets, QWidget* parent)
     : QMdiSubWindow(parent), table_(new QTableWidget) {
-    setWindowTitle(u"Porównanie - podsumowanie"_s);
+    setWindowTitle(tr("Porównanie - podsumowanie"));
     setWindowIcon(chartWindowIcon(u"SUMMARY"_s));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     showSets(sets);

@@ -3,6 +3,7 @@
 #include "AboutDlg.h"
 #include "ChartWindows.h"
 #include "Companions.h"
+#include "InterfaceLanguage.h"
 #include "MessageBox.h"
 #include "OnScreen.h"
 #include "Pictures.h"
@@ -12,17 +13,19 @@
 #include "TavMDIClient.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
 
 #include <functional>
+#include <utility>
 
 TTavFrame::TTavFrame(const ProgramPlace& place, QWidget* parent)
     : QMainWindow(parent), place_(place), client_(new TTavMDIClient),
       sets_(*client_, place.ListFilePath), documents_(*client_), commands_(this) {
     setObjectName(QStringLiteral("frame"));
-    setWindowTitle(QStringLiteral("Tavrix!"));
+    setWindowTitle(tr("Tavrix!"));
     setWindowIcon(frameIcon());
     setCentralWidget(client_);
     buildMenu();
@@ -42,7 +45,7 @@ TTavFrame::~TTavFrame() {
 void TTavFrame::buildMenu() {
     QMenuBar* bar = menuBar();
 
-    QMenu* file = bar->addMenu(QStringLiteral("&Plik"));
+    QMenu* file = bar->addMenu(tr("&Plik"));
     file->addAction(command(Command::Open));
     file->addAction(command(Command::Compare));
     file->addSeparator();
@@ -53,35 +56,60 @@ void TTavFrame::buildMenu() {
     file->addSeparator();
     file->addAction(command(Command::Exit));
 
-    bar->addMenu(QStringLiteral("&Edycja"))->addAction(command(Command::Copy));
+    bar->addMenu(tr("&Edycja"))->addAction(command(Command::Copy));
     bar->addAction(command(Command::Scale));
     bar->addAction(command(Command::Fit));
 
-    QMenu* shapes =
-        bar->addMenu(QStringLiteral("&Obliczenia"))->addMenu(QStringLiteral("&Kształt próbki"));
+    QMenu* shapes = bar->addMenu(tr("&Obliczenia"))->addMenu(tr("&Kształt próbki"));
     for (Command shape : {Command::SemiInfinite, Command::Plate, Command::Foil, Command::Cylinder})
         shapes->addAction(command(shape));
 
     QAction* autoFit = command(Command::AutoFit);
     autoFit->setCheckable(true);
     autoFit->setChecked(client_->autoFit());
-    bar->addMenu(QStringLiteral("O&pcje"))->addAction(autoFit);
+    bar->addMenu(tr("O&pcje"))->addAction(autoFit);
 
-    QMenu* windows = bar->addMenu(QStringLiteral("O&kno"));
+    QMenu* windows = bar->addMenu(tr("O&kno"));
     for (Command arrange :
          {Command::Cascade, Command::Tile, Command::ArrangeIcons, Command::CloseAll})
         windows->addAction(command(arrange));
 
-    QMenu* help = bar->addMenu(QStringLiteral("Pomo&c"));
+    QMenu* help = bar->addMenu(tr("Pomo&c"));
     help->addAction(command(Command::ApplicationHelp));
     help->addSeparator();
     help->addAction(command(Command::ProcessHelp));
     help->addSeparator();
     help->addAction(command(Command::About));
+    help->addSeparator();
+    buildLanguageMenu(*help);
+}
+
+// Named in both languages, so that whoever cannot read the one shown still finds it. A language
+// is the programs' at their start (InterfaceLanguage.h): the choice is kept for the next one.
+void TTavFrame::buildLanguageMenu(QMenu& help) {
+    QMenu* languages = help.addMenu(QStringLiteral("Język / Language"));
+    languages->setObjectName(QStringLiteral("languageMenu"));
+    auto* choices = new QActionGroup(languages);
+    const std::pair<InterfaceLanguage, QString> names[] = {
+        {InterfaceLanguage::Polish, QStringLiteral("Polski")},
+        {InterfaceLanguage::English, QStringLiteral("English")}};
+    for (const auto& [language, name] : names) {
+        QAction* choice = languages->addAction(name);
+        choice->setObjectName(QStringLiteral("language_") + languageCode(language));
+        choice->setCheckable(true);
+        choice->setChecked(language == currentLanguage());
+        choices->addAction(choice);
+        connect(choice, &QAction::triggered, this, [this, language] {
+            keepLanguage(language);
+            if (language != currentLanguage())
+                showMessage(this, tr("Język zmieni się przy następnym uruchomieniu programów."),
+                            QStringLiteral("Tavrix!"), MessageIcon::Information);
+        });
+    }
 }
 
 void TTavFrame::buildControlBar() {
-    QToolBar* bar = addToolBar(QStringLiteral("Control bar"));
+    QToolBar* bar = addToolBar(tr("Control bar"));
     bar->setObjectName(QStringLiteral("controlBar"));
     bar->setMovable(false);
     bar->setIconSize(QSize(20, 20));
@@ -168,8 +196,7 @@ void TTavFrame::updateCommandEnabling() {
 
 void TTavFrame::startCalculationFor(std::string_view shape) {
     if (!startCalculation(place_, shape))
-        showMessage(this, QStringLiteral("Can't run subprogram"), QStringLiteral("Error!"),
-                    MessageIcon::Stop);
+        showMessage(this, tr("Can't run subprogram"), tr("Error!"), MessageIcon::Stop);
 }
 
 void TTavFrame::showHelp(const QString& page) {

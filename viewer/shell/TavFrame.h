@@ -13,6 +13,7 @@
 #include <string_view>
 
 class TTavMDIClient;
+class QMenu;
 class THelpWindow;
 
 class TTavFrame : public QMainWindow {
@@ -30,6 +31,7 @@ public:
 
 private:
     void buildMenu();
+    void buildLanguageMenu(QMenu& help);
     void buildControlBar();
     void connectCommands();
     void updateCommandEnabling();

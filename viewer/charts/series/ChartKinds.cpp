@@ -1,5 +1,7 @@
 #include "ChartKinds.h"
 
+#include "Translatable.h"
+
 #include <algorithm>
 #include <span>
 
@@ -34,41 +36,42 @@ std::optional<ComparedLine> caseDepthLine(const LoadedSet& set, int depthLevel) 
 
 // In the order of ChartKind.
 constexpr std::array<ChartKindTraits, 8> table{{
-    {ChartKind::Temperature, "T", "T", std::nullopt, false, "Temperature, C",
-     [](const LoadedSet& set) { return set.shapeStatus; },
+    {ChartKind::Temperature, QT_TRANSLATE_NOOP("ChartKinds", "T"), "T", std::nullopt, false,
+     "Temperature, C", [](const LoadedSet& set) { return set.shapeStatus; },
      [](const LoadedSet& set, int) {
          return lineOf(set.process.series.times, set.process.series.temperatures);
      }},
-    {ChartKind::Potential, "Pot", "Pot", std::nullopt, false,
+    {ChartKind::Potential, QT_TRANSLATE_NOOP("ChartKinds", "Pot"), "Pot", std::nullopt, false,
      "Carbon potential of the atmosphere, %",
      [](const LoadedSet& set) { return set.process.status; },
      [](const LoadedSet& set, int) {
          return lineOf(set.process.series.times, set.process.series.potentials);
      }},
-    {ChartKind::Carbon, "C", "C", std::nullopt, true, "Carbon concentration, %",
-     [](const LoadedSet& set) { return set.carbon.status; },
+    {ChartKind::Carbon, QT_TRANSLATE_NOOP("ChartKinds", "C"), "C", std::nullopt, true,
+     "Carbon concentration, %", [](const LoadedSet& set) { return set.carbon.status; },
      [](const LoadedSet& set, int) { return lastProfile(set.carbon.series); }},
-    {ChartKind::CaseDepth, "G", "G", ResultFile::CaseDepth, false, "Thickness of the case, mm",
-     [](const LoadedSet& set) { return set.depths.status; }, caseDepthLine},
-    {ChartKind::Surface, "Pow", "Pow", ResultFile::Surface, false,
+    {ChartKind::CaseDepth, QT_TRANSLATE_NOOP("ChartKinds", "G"), "G", ResultFile::CaseDepth, false,
+     "Thickness of the case, mm", [](const LoadedSet& set) { return set.depths.status; },
+     caseDepthLine},
+    {ChartKind::Surface, QT_TRANSLATE_NOOP("ChartKinds", "Pow"), "Pow", ResultFile::Surface, false,
      "Carbon concentration on the surface, %",
      [](const LoadedSet& set) { return set.surface.status; },
      [](const LoadedSet& set, int) {
          const T_XY surface = surfaceCarbon(set);
          return lineOf(surface.x(), surface.y());
      }},
-    {ChartKind::Hardness, "HV", "HV", ResultFile::Hardness, true, "Hardness, HV",
-     [](const LoadedSet& set) { return set.hardness.status; },
+    {ChartKind::Hardness, QT_TRANSLATE_NOOP("ChartKinds", "HV"), "HV", ResultFile::Hardness, true,
+     "Hardness, HV", [](const LoadedSet& set) { return set.hardness.status; },
      [](const LoadedSet& set, int) {
          return writes(set, ResultFile::Hardness) ? lastProfile(set.hardness.series) : std::nullopt;
      }},
-    {ChartKind::Mass, "Masa", "Masa", ResultFile::Mass, false, "Weight gain, g/m^2",
-     [](const LoadedSet& set) { return set.mass.status; },
+    {ChartKind::Mass, QT_TRANSLATE_NOOP("ChartKinds", "Masa"), "Masa", ResultFile::Mass, false,
+     "Weight gain, g/m^2", [](const LoadedSet& set) { return set.mass.status; },
      [](const LoadedSet& set, int) {
          return lineOf(set.mass.series.series.x(), set.mass.series.series.y());
      }},
-    {ChartKind::Mean, "Średnia", "Srednia", ResultFile::Mean, false, meanCarbonCaption,
-     [](const LoadedSet& set) { return set.mean.status; },
+    {ChartKind::Mean, QT_TRANSLATE_NOOP("ChartKinds", "Średnia"), "Srednia", ResultFile::Mean,
+     false, meanCarbonCaption, [](const LoadedSet& set) { return set.mean.status; },
      [](const LoadedSet& set, int) -> std::optional<ComparedLine> {
          if (!writes(set, ResultFile::Mean))
              return std::nullopt;

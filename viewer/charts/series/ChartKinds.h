@@ -23,7 +23,9 @@ inline constexpr std::array<double, 3> depthLevels{0.40, 0.35, 0.30}; // % C
 
 struct ChartKindTraits {
     ChartKind kind;
-    std::string_view title;         // UTF-8: a window's title is the set's name, " - " and this
+    // UTF-8, marked for translation in the context "ChartKinds": a window's title is the set's
+    // name, " - " and this.
+    std::string_view title;
     std::string_view fileStem;      // ASCII: names the files of saved, exported, compared charts
     std::optional<ResultFile> file; // the file the chart shows; none: the set's main file
     bool profile;                   // over the distance from the surface; else over time

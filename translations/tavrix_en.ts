@@ -1,0 +1,1109 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="pl_PL">
+<context>
+    <name>AboutDlg</name>
+    <message>
+        <source>Zespół programu Tavrix!</source>
+        <translation>The Tavrix! team</translation>
+    </message>
+    <message>
+        <source>Model dyfuzji węgla w austenicie i obliczenia różnicowe</source>
+        <translation>Model of carbon diffusion in austenite and finite-difference computation</translation>
+    </message>
+    <message>
+        <source>Twardość warstwy nawęglonej dla trzynastu gatunków stali</source>
+        <translation>Hardness of the carburized case for thirteen steel grades</translation>
+    </message>
+    <message>
+        <source>Przeglądarka wykresów i zestawów wyników</source>
+        <translation>Viewer of charts and result sets</translation>
+    </message>
+    <message>
+        <source>Pytania i uwagi: zgłoszenia w repozytorium projektu</source>
+        <translation>Questions and remarks: the issues of the project&apos;s repository</translation>
+    </message>
+    <message>
+        <source>O Tavrix!</source>
+        <translation>About Tavrix!</translation>
+    </message>
+    <message>
+        <source>Napisane przez:</source>
+        <translation>Written by:</translation>
+    </message>
+    <message>
+        <source>Wersja %1 dla systemu Linux (Qt 6)</source>
+        <translation>Version %1 for Linux (Qt 6)</translation>
+    </message>
+</context>
+<context>
+    <name>ChartCaptions</name>
+    <message>
+        <source>Temperature, C</source>
+        <translation>Temperature, °C</translation>
+    </message>
+    <message>
+        <source>Carbon potential of the atmosphere, %</source>
+        <translation>Carbon potential, % C</translation>
+    </message>
+    <message>
+        <source>Carbon concentration on the surface, %</source>
+        <translation>Surface carbon, % C</translation>
+    </message>
+    <message>
+        <source>Carbon concentration, %</source>
+        <translation>Carbon content, % C</translation>
+    </message>
+    <message>
+        <source>Thickness of the case, mm</source>
+        <translation>Case depth, mm</translation>
+    </message>
+    <message>
+        <source>Thickness of the case at</source>
+        <translation>Case depth at</translation>
+    </message>
+    <message>
+        <source>Hardness, HV</source>
+        <translation>Hardness, HV</translation>
+    </message>
+    <message>
+        <source>Weight gain, g/m^2</source>
+        <translation>Mass gain, g/m²</translation>
+    </message>
+    <message>
+        <source>Mean carbon content (steel carbon + increase), %</source>
+        <translation>Mean carbon content (steel carbon + increase), % C</translation>
+    </message>
+    <message>
+        <source>Carburizing time, h</source>
+        <translation>Carburizing time, h</translation>
+    </message>
+    <message>
+        <source>Carburizing time, s</source>
+        <translation>Carburizing time, s</translation>
+    </message>
+    <message>
+        <source>Distance from the surface, mm</source>
+        <translation>Distance from the surface, mm</translation>
+    </message>
+</context>
+<context>
+    <name>ChartKinds</name>
+    <message>
+        <source>T</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Pot</source>
+        <translation>Carbon potential</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>Carbon profile</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>Case depth</translation>
+    </message>
+    <message>
+        <source>Pow</source>
+        <translation>Surface carbon</translation>
+    </message>
+    <message>
+        <source>HV</source>
+        <translation>Hardness profile</translation>
+    </message>
+    <message>
+        <source>Masa</source>
+        <translation>Mass gain</translation>
+    </message>
+    <message>
+        <source>Średnia</source>
+        <translation>Mean carbon</translation>
+    </message>
+</context>
+<context>
+    <name>CommandTable</name>
+    <message>
+        <source>&amp;Otwórz wyniki...</source>
+        <translation>&amp;Open results...</translation>
+    </message>
+    <message>
+        <source>Otwiera plik z wynikami</source>
+        <translation>Opens a result set</translation>
+    </message>
+    <message>
+        <source>&amp;Skasuj wyniki...</source>
+        <translation>&amp;Delete results...</translation>
+    </message>
+    <message>
+        <source>Kasuje plik z wynikami</source>
+        <translation>Deletes a result set</translation>
+    </message>
+    <message>
+        <source>&amp;Drukuj...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>Drukuje zawartość aktywnego okna</source>
+        <translation>Prints the active window</translation>
+    </message>
+    <message>
+        <source>Zapisz wykres...</source>
+        <translation>Save chart...</translation>
+    </message>
+    <message>
+        <source>Zapisuje aktywny wykres do pliku PNG, PDF, SVG lub CSV</source>
+        <translation>Saves the active chart as a PNG, PDF, SVG or CSV file</translation>
+    </message>
+    <message>
+        <source>&amp;Porównaj wyniki...</source>
+        <translation>&amp;Compare results...</translation>
+    </message>
+    <message>
+        <source>Porównuje kilka zestawów wyników</source>
+        <translation>Compares several result sets</translation>
+    </message>
+    <message>
+        <source>&amp;Koniec</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Kończy działanie programu Tavrix!</source>
+        <translation>Quits Tavrix!</translation>
+    </message>
+    <message>
+        <source>&amp;Kopiuj Ctrl+Ins</source>
+        <translation>&amp;Copy Ctrl+Ins</translation>
+    </message>
+    <message>
+        <source>Kopiuje zawartość aktywnego okna do Clipboardu</source>
+        <translation>Copies the active window to the clipboard</translation>
+    </message>
+    <message>
+        <source>&amp;Skala...</source>
+        <translation>&amp;Scale...</translation>
+    </message>
+    <message>
+        <source>Skaluje osie</source>
+        <translation>Sets the scale of the axes</translation>
+    </message>
+    <message>
+        <source>&amp;Dopasuj</source>
+        <translation>&amp;Fit</translation>
+    </message>
+    <message>
+        <source>Dopasowywuje rozmiar rysunku do rozmiaru okna</source>
+        <translation>Fits the chart to the size of its window</translation>
+    </message>
+    <message>
+        <source>&amp;Próbka półnieskończona...</source>
+        <translation>&amp;Semi-infinite sample...</translation>
+    </message>
+    <message>
+        <source>Obliczenia dla próbki półnieskończonej</source>
+        <translation>Computation for a semi-infinite sample</translation>
+    </message>
+    <message>
+        <source>Pły&amp;ta...</source>
+        <translation>&amp;Plate...</translation>
+    </message>
+    <message>
+        <source>Obliczenia dla płyty</source>
+        <translation>Computation for a plate</translation>
+    </message>
+    <message>
+        <source>&amp;Folia...</source>
+        <translation>F&amp;oil...</translation>
+    </message>
+    <message>
+        <source>Obliczenia dla folii</source>
+        <translation>Computation for a foil</translation>
+    </message>
+    <message>
+        <source>&amp;Walec...</source>
+        <translation>&amp;Cylinder...</translation>
+    </message>
+    <message>
+        <source>Obliczenia dla walca</source>
+        <translation>Computation for a cylinder</translation>
+    </message>
+    <message>
+        <source>&amp;Dopasuj automatycznie</source>
+        <translation>&amp;Fit automatically</translation>
+    </message>
+    <message>
+        <source>Dopasowywuje rozmiar rysunku do rozmiaru okna automatycznie</source>
+        <translation>Fits every chart to the size of its window automatically</translation>
+    </message>
+    <message>
+        <source>&amp;Kaskada</source>
+        <translation>&amp;Cascade</translation>
+    </message>
+    <message>
+        <source>Kaskada</source>
+        <translation>Cascades the windows</translation>
+    </message>
+    <message>
+        <source>&amp;Sąsiadująco</source>
+        <translation>&amp;Tile</translation>
+    </message>
+    <message>
+        <source>Sasiadująco</source>
+        <translation>Tiles the windows</translation>
+    </message>
+    <message>
+        <source>&amp;Uporządkuj ikony</source>
+        <translation>&amp;Arrange icons</translation>
+    </message>
+    <message>
+        <source>Uporządkuj ikony</source>
+        <translation>Arranges the minimized windows</translation>
+    </message>
+    <message>
+        <source>Zamknij &amp;wszystkie</source>
+        <translation>Close &amp;all</translation>
+    </message>
+    <message>
+        <source>Zamyka wszystkie okna</source>
+        <translation>Closes every window</translation>
+    </message>
+    <message>
+        <source>Opis &amp;aplikacji...</source>
+        <translation>&amp;Using Tavrix...</translation>
+    </message>
+    <message>
+        <source>Opis aplikacji</source>
+        <translation>How to use the programs</translation>
+    </message>
+    <message>
+        <source>Opis &amp;procesu nawęglania...</source>
+        <translation>The &amp;carburizing process...</translation>
+    </message>
+    <message>
+        <source>Opis procesu nawęglania</source>
+        <translation>About gas carburizing and its model</translation>
+    </message>
+    <message>
+        <source>&amp;O...</source>
+        <translation>&amp;About...</translation>
+    </message>
+    <message>
+        <source>Informacje o programie</source>
+        <translation>About the program</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentCommands</name>
+    <message>
+        <source>Rozmiar obrazu</source>
+        <translation>Picture size</translation>
+    </message>
+    <message>
+        <source>Szerokość:</source>
+        <translation>Width:</translation>
+    </message>
+    <message>
+        <source>Wysokość:</source>
+        <translation>Height:</translation>
+    </message>
+    <message>
+        <source>Cannot write file </source>
+        <translation>Cannot write file </translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Error!</translation>
+    </message>
+    <message>
+        <source>Zapisz wykres</source>
+        <translation>Save chart</translation>
+    </message>
+</context>
+<context>
+    <name>FormCheck</name>
+    <message>
+        <source>Check data!</source>
+        <translation>Check data!</translation>
+    </message>
+    <message>
+        <source>Steel carbon content must be entered, from 0 to %1 % C.</source>
+        <translation>Steel carbon content must be entered, from 0 to %1 % C.</translation>
+    </message>
+    <message>
+        <source>Carbon transfer coefficient must be entered, greater than 0 cm/s.</source>
+        <translation>Carbon transfer coefficient must be entered, greater than 0 cm/s.</translation>
+    </message>
+    <message>
+        <source>You have entered the same values of time,
+they don&apos;t grow or you haven&apos;t filled a cell</source>
+        <translation>Two stages have the same time, the times do not grow,
+or a cell is empty</translation>
+    </message>
+    <message>
+        <source>Output file must have ending &apos;tav&apos; for instance: 
+   1)   stal20.tav 
+   2)   c:\tavrix\20HMN.tav</source>
+        <translation>The output file must end in &apos;.tav&apos;, for instance:
+   1)   steel20.tav
+   2)   /home/me/tavrix/20HMN.tav</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Error!</translation>
+    </message>
+    <message>
+        <source>You must enter radius for cylinder and thickness for plate or foil</source>
+        <translation>Enter the diameter of a cylinder, or the thickness of a plate or foil</translation>
+    </message>
+    <message>
+        <source> Thickess for foil must be less then 0.07 mm</source>
+        <translation>A foil must be thinner than 0.07 mm</translation>
+    </message>
+    <message>
+        <source>Filename is already in use</source>
+        <translation>This set is being computed now: choose another file name</translation>
+    </message>
+    <message>
+        <source>First time must be set to zero</source>
+        <translation>The first stage must start at time zero</translation>
+    </message>
+    <message>
+        <source>Enter data to the second line</source>
+        <translation>Enter at least two stage rows</translation>
+    </message>
+    <message>
+        <source>You have to provide all data:
+time, temperature and potencjał</source>
+        <translation>Each stage row needs all three values:
+time, temperature and carbon potential</translation>
+    </message>
+    <message>
+        <source>The contents of Cr, Ni, Mo, Mn and Si must all be entered, and none may exceed 5.0 %</source>
+        <translation>The contents of Cr, Ni, Mo, Mn and Si must all be entered, and none may exceed 5.0 %</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>The list of sets in use (pliki.lst) cannot be updated: %1</source>
+        <translation>The list of sets in use (pliki.lst) cannot be updated: %1</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Error!</translation>
+    </message>
+</context>
+<context>
+    <name>RestartLoop</name>
+    <message>
+        <source>Uruchomić jeszcze raz?</source>
+        <translation>Start again?</translation>
+    </message>
+    <message>
+        <source>Run returned %1</source>
+        <translation>The program ended with status %1</translation>
+    </message>
+    <message>
+        <source>Niezwykłe zakończenie</source>
+        <translation>Unexpected end</translation>
+    </message>
+    <message>
+        <source>Niezwykłe zakończenie, uncaught xmsg</source>
+        <translation>Unexpected end, uncaught xmsg</translation>
+    </message>
+    <message>
+        <source>Niezwykłe zakończenie, uncaught ...</source>
+        <translation>Unexpected end, uncaught ...</translation>
+    </message>
+</context>
+<context>
+    <name>ResultSet</name>
+    <message>
+        <source>Files from Tavrix! (*.tav)</source>
+        <translation>Files from Tavrix! (*.tav)</translation>
+    </message>
+    <message>
+        <source>File pliki.lst znajdujący się w katalogu (folderze), w którym został zainstalowany program Tavrix, został zniszczony </source>
+        <translation>The file pliki.lst in the folder where Tavrix is installed has been damaged</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Error!</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>it cannot be opened</translation>
+    </message>
+    <message>
+        <source>it is not a file of process data: it does not begin with the process data and the shape of a sample</source>
+        <translation>it is not a file of process data: it does not begin with the process data and the shape of a sample</translation>
+    </message>
+    <message>
+        <source>it has no results yet: compute the set first</source>
+        <translation>it has no results yet: compute the set first</translation>
+    </message>
+    <message>
+        <source>the computation of this set did not finish: its files end before the end of its programme</source>
+        <translation>the computation of this set did not finish: its files end before the end of its programme</translation>
+    </message>
+    <message>
+        <source>
+
+Show what there is?</source>
+        <translation>
+
+Show what there is?</translation>
+    </message>
+    <message>
+        <source>Unfinished computation</source>
+        <translation>Unfinished computation</translation>
+    </message>
+</context>
+<context>
+    <name>SetCommands</name>
+    <message>
+        <source>File name already exist and is in use</source>
+        <translation>This set is being computed now</translation>
+    </message>
+    <message>
+        <source>Choose another file</source>
+        <translation>Choose another file</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Error!</translation>
+    </message>
+    <message>
+        <source>Porównaj wyniki</source>
+        <translation>Compare results</translation>
+    </message>
+    <message>
+        <source>File name already exist and is in use:
+</source>
+        <translation>These sets are being computed now:
+</translation>
+    </message>
+    <message>
+        <source>%1 is in the comparison already</source>
+        <translation>%1 is in the comparison already</translation>
+    </message>
+    <message>
+        <source>Thick samples (times in hours) and thin samples (times in seconds) cannot be compared</source>
+        <translation>Thick samples (times in hours) and thin samples (times in seconds) cannot be compared</translation>
+    </message>
+    <message>
+        <source>Choose file with data to remove</source>
+        <translation>Choose the result set to delete</translation>
+    </message>
+    <message>
+        <source>That file cannot be removed - choose another</source>
+        <translation>That set cannot be deleted - choose another</translation>
+    </message>
+    <message>
+        <source>Skasuj</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Remove the result set %1?
+
+These files will be deleted:
+%2</source>
+        <translation>Delete the result set %1?
+
+These files will be deleted:
+%2</translation>
+    </message>
+    <message>
+        <source>Remove result set</source>
+        <translation>Delete result set</translation>
+    </message>
+</context>
+<context>
+    <name>TAxisSetup</name>
+    <message>
+        <source>Ustawienie osi</source>
+        <translation>Axis scale</translation>
+    </message>
+    <message>
+        <source>X początkowe:</source>
+        <translation>X from:</translation>
+    </message>
+    <message>
+        <source>X końcowe:</source>
+        <translation>X to:</translation>
+    </message>
+    <message>
+        <source>Podział:</source>
+        <translation>Divisions:</translation>
+    </message>
+    <message>
+        <source>Y początkowe:</source>
+        <translation>Y from:</translation>
+    </message>
+    <message>
+        <source>Y końcowe:</source>
+        <translation>Y to:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>You have provided incorrect data</source>
+        <translation>A value is not a valid number</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Error!</translation>
+    </message>
+</context>
+<context>
+    <name>TChartMDIChild</name>
+    <message>
+        <source>Cannot open file </source>
+        <translation>Cannot open file </translation>
+    </message>
+    <message>
+        <source>File error</source>
+        <translation>File error</translation>
+    </message>
+</context>
+<context>
+    <name>TCompareMDIChild</name>
+    <message>
+        <source>Porównanie - %1</source>
+        <translation>Comparison - %1</translation>
+    </message>
+    <message>
+        <source>Dodaj zestaw...</source>
+        <translation>Add set...</translation>
+    </message>
+    <message>
+        <source>Usuń zestaw</source>
+        <translation>Remove set</translation>
+    </message>
+    <message>
+        <source>Głębokość przy %1% C</source>
+        <translation>Case depth at %1 % C</translation>
+    </message>
+</context>
+<context>
+    <name>TDesignDialog</name>
+    <message>
+        <source>Projekt procesu</source>
+        <translation>Process design</translation>
+    </message>
+    <message>
+        <source>Węgiel na powierzchni, %:</source>
+        <translation>Surface carbon, % C:</translation>
+    </message>
+    <message>
+        <source>= powierzchnia</source>
+        <translation>= surface carbon</translation>
+    </message>
+    <message>
+        <source>Podchładzanie do hartowania, C:</source>
+        <translation>Cool to hardening temperature, °C:</translation>
+    </message>
+    <message>
+        <source>Temperatura nawęglania, C:</source>
+        <translation>Carburizing temperature, °C:</translation>
+    </message>
+    <message>
+        <source>Potencjał nawęglania, %:</source>
+        <translation>Boost carbon potential, % C:</translation>
+    </message>
+    <message>
+        <source>Grubość warstwy, mm:</source>
+        <translation>Case depth, mm:</translation>
+    </message>
+    <message>
+        <source>przy zawartości węgla, %:</source>
+        <translation>at carbon content, % C:</translation>
+    </message>
+    <message>
+        <source>Potencjał dyfuzji, %:</source>
+        <translation>Diffuse carbon potential, % C:</translation>
+    </message>
+    <message>
+        <source>Czas podchładzania, h:</source>
+        <translation>Cooling time, h:</translation>
+    </message>
+    <message>
+        <source>Krok zegara pieca, h:</source>
+        <translation>Furnace timer step, h:</translation>
+    </message>
+    <message>
+        <source>Oblicz</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>Wstaw</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Węgiel na powierzchni:  0.800 %  (cel 0.8 %)</source>
+        <translation>Surface carbon:  0.800 % C  (target 0.8 % C)</translation>
+    </message>
+    <message>
+        <source>Enter the %1</source>
+        <translation>Enter the %1</translation>
+    </message>
+    <message>
+        <source>Check data!</source>
+        <translation>Check data!</translation>
+    </message>
+    <message>
+        <source>Wrong input: %1</source>
+        <translation>Wrong input: %1</translation>
+    </message>
+    <message>
+        <source>The targets cannot be met: %1</source>
+        <translation>The targets cannot be met: %1</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Error!</translation>
+    </message>
+    <message>
+        <source>    Czas, h  Temp., C  Potencjał, %
+</source>
+        <translation>    Time, h Temp., °C  Potential, %
+</translation>
+    </message>
+    <message>
+        <source>
+Grubość warstwy:  %1 mm  (cel %2 mm)
+</source>
+        <translation>
+Case depth:  %1 mm  (target %2 mm)
+</translation>
+    </message>
+    <message>
+        <source>Węgiel na powierzchni:  %1 %</source>
+        <translation>Surface carbon:  %1 % C</translation>
+    </message>
+    <message>
+        <source>  (cel %1 %)</source>
+        <translation>  (target %1 % C)</translation>
+    </message>
+    <message>
+        <source>
+Obliczeń próbnych: %1</source>
+        <translation>
+Trial runs: %1</translation>
+    </message>
+    <message>
+        <source>Warning: %1.</source>
+        <translation>Warning: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TFoilTestDialog</name>
+    <message>
+        <source>Współczynnik z próby</source>
+        <translation>Coefficient from a foil test</translation>
+    </message>
+    <message>
+        <source>Próba: program, stal i grubość z formularza.</source>
+        <translation>The test: programme, steel and thickness as in the form.</translation>
+    </message>
+    <message>
+        <source>Zawartość węgla po próbie, %:</source>
+        <translation>Carbon content after the test, % C:</translation>
+    </message>
+    <message>
+        <source>Oblicz</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Enter the carbon content measured after the test</source>
+        <translation>Enter the carbon content measured after the test</translation>
+    </message>
+    <message>
+        <source>Check data!</source>
+        <translation>Check data!</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Error!</translation>
+    </message>
+</context>
+<context>
+    <name>THelpWindow</name>
+    <message>
+        <source>Nawigacja</source>
+        <translation>Navigation</translation>
+    </message>
+    <message>
+        <source>Wstecz</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Dalej</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Pomoc</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>TSummaryMDIChild</name>
+    <message>
+        <source>Porównanie - podsumowanie</source>
+        <translation>Comparison - summary</translation>
+    </message>
+</context>
+<context>
+    <name>TTavFrame</name>
+    <message>
+        <source>Tavrix!</source>
+        <translation>Tavrix!</translation>
+    </message>
+    <message>
+        <source>&amp;Plik</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Edycja</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Obliczenia</source>
+        <translation>&amp;Calculation</translation>
+    </message>
+    <message>
+        <source>&amp;Kształt próbki</source>
+        <translation>&amp;Sample shape</translation>
+    </message>
+    <message>
+        <source>O&amp;pcje</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>O&amp;kno</source>
+        <translation>&amp;Window</translation>
+    </message>
+    <message>
+        <source>Pomo&amp;c</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Język zmieni się przy następnym uruchomieniu programów.</source>
+        <translation>The language changes at the next start of the programs.</translation>
+    </message>
+    <message>
+        <source>Control bar</source>
+        <translation>Control bar</translation>
+    </message>
+    <message>
+        <source>Can&apos;t run subprogram</source>
+        <translation>Can&apos;t run subprogram</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Error!</translation>
+    </message>
+</context>
+<context>
+    <name>TTavrixApp</name>
+    <message>
+        <source>No sample shape was given.</source>
+        <translation>No sample shape was given.</translation>
+    </message>
+    <message>
+        <source>Unknown sample shape &quot;%1&quot;.</source>
+        <translation>Unknown sample shape &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>
+Start tavcalc with one of these shapes:
+   </source>
+        <translation>
+Start tavcalc with one of these shapes:
+   </translation>
+    </message>
+    <message>
+        <source>
+for instance: tavcalc &quot;Plate&quot;</source>
+        <translation>
+for instance: tavcalc &quot;Plate&quot;</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Error!</translation>
+    </message>
+</context>
+<context>
+    <name>TTavrixDialog</name>
+    <message>
+        <source>Files from Tavrix! (*.tav)</source>
+        <translation>Files from Tavrix! (*.tav)</translation>
+    </message>
+    <message>
+        <source>Diameter: </source>
+        <translation>Diameter: </translation>
+    </message>
+    <message>
+        <source>Thick: </source>
+        <translation>Thickness: </translation>
+    </message>
+    <message>
+        <source>Time, s</source>
+        <translation>Time, s</translation>
+    </message>
+    <message>
+        <source>Czas, h</source>
+        <translation>Time, h</translation>
+    </message>
+    <message>
+        <source>Zawartość węgla w stali, % :</source>
+        <translation>Carbon content of the steel, % C:</translation>
+    </message>
+    <message>
+        <source>Współczynnik przenoszenia węgla, cm/s: </source>
+        <translation>Transfer coefficient β, cm/s: </translation>
+    </message>
+    <message>
+        <source>Temperatura, C</source>
+        <translation>Temperature, °C</translation>
+    </message>
+    <message>
+        <source>Potencjał węglowy, %</source>
+        <translation>Carbon potential, % C</translation>
+    </message>
+    <message>
+        <source>Przeglądaj...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>Załaduj...</source>
+        <translation>Load...</translation>
+    </message>
+    <message>
+        <source>Obliczaj...</source>
+        <translation>Compute...</translation>
+    </message>
+    <message>
+        <source>Koniec</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Plik:</source>
+        <translation>File:</translation>
+    </message>
+    <message>
+        <source>Załaduj dane z:</source>
+        <translation>Load data from:</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open file</source>
+        <translation>Can&apos;t open file</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Error!</translation>
+    </message>
+    <message>
+        <source>You want to load improper type of file</source>
+        <translation>That is not a file of process data (*.tav)</translation>
+    </message>
+    <message>
+        <source>Output file</source>
+        <translation>Output file</translation>
+    </message>
+    <message>
+        <source>Zapisać dane procesu?</source>
+        <translation>Save the process data?</translation>
+    </message>
+    <message>
+        <source>Unsaved data</source>
+        <translation>Unsaved data</translation>
+    </message>
+    <message>
+        <source>Zapisz dane procesu</source>
+        <translation>Save process data</translation>
+    </message>
+    <message>
+        <source>
+holds a result set: choose another file</source>
+        <translation>
+holds a result set: choose another file</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open file
+</source>
+        <translation>Can&apos;t open file
+</translation>
+    </message>
+    <message>
+        <source>
+The computation knows nothing of soot and carbides. Compute anyway?</source>
+        <translation>
+The computation knows nothing of soot and carbides. Compute anyway?</translation>
+    </message>
+    <message>
+        <source>Warning!</source>
+        <translation>Warning!</translation>
+    </message>
+    <message>
+        <source>Transfer coefficient %1 cm/s, written into the form.
+The uniform-foil formula would give %2 cm/s.</source>
+        <translation>Transfer coefficient %1 cm/s, written into the form.
+The uniform-foil formula would give %2 cm/s.</translation>
+    </message>
+    <message>
+        <source>Foil test</source>
+        <translation>Foil test</translation>
+    </message>
+</context>
+<context>
+    <name>TTavrixFrame</name>
+    <message>
+        <source>&amp;Koniec</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Zamyka okno dialogowe</source>
+        <translation>Closes the calculation window</translation>
+    </message>
+    <message>
+        <source>Pomo&amp;c</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Informacje o programie</source>
+        <translation>Help on the calculation program</translation>
+    </message>
+    <message>
+        <source>&amp;Współczynnik z próby...</source>
+        <translation>Coefficient from a &amp;foil test...</translation>
+    </message>
+    <message>
+        <source>Wyznacza współczynnik przenoszenia węgla z próby foliowej</source>
+        <translation>Finds the carbon transfer coefficient β from a foil test</translation>
+    </message>
+    <message>
+        <source>&amp;Projekt procesu...</source>
+        <translation>&amp;Process design...</translation>
+    </message>
+    <message>
+        <source>Projektuje program pieca dla zadanej warstwy</source>
+        <translation>Designs the furnace programme for a required case</translation>
+    </message>
+</context>
+<context>
+    <name>TTrialDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Pomoc</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open file
+</source>
+        <translation>Can&apos;t open file
+</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Error!</translation>
+    </message>
+</context>
+<context>
+    <name>TWskDialog</name>
+    <message>
+        <source>Pokaż wyniki</source>
+        <translation>Show results</translation>
+    </message>
+    <message>
+        <source>Obliczenia</source>
+        <translation>Calculation</translation>
+    </message>
+    <message>
+        <source>Otwiera wyniki w przeglądarce Tavrix!</source>
+        <translation>Opens the results in the Tavrix! viewer</translation>
+    </message>
+    <message>
+        <source>Start!</source>
+        <translation>Start!</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The set %1 already holds results.
+A new run replaces them, and a cancelled run leaves no file of the set.
+
+Replace them?</source>
+        <translation>The set %1 already holds results.
+A new run replaces them, and a cancelled run leaves no file of the set.
+
+Replace them?</translation>
+    </message>
+    <message>
+        <source>Replace results?</source>
+        <translation>Replace results?</translation>
+    </message>
+    <message>
+        <source>Filename is already in use</source>
+        <translation>This set is being computed now: choose another file name</translation>
+    </message>
+    <message>
+        <source>Check data!</source>
+        <translation>Check data!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open file
+</source>
+        <translation>Can&apos;t open file
+</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Error!</translation>
+    </message>
+    <message>
+        <source>Counting...</source>
+        <translation>Computing...</translation>
+    </message>
+    <message>
+        <source>Tavrix! - %1</source>
+        <translation>Tavrix! - %1</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Finished</translation>
+    </message>
+    <message>
+        <source>Warning: %1.</source>
+        <translation>Warning: %1.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t run subprogram</source>
+        <translation>Can&apos;t run subprogram</translation>
+    </message>
+</context>
+</TS>
