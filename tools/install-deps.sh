@@ -9,6 +9,10 @@ packages=(
     # Qt 6.4's Charts package asks for Qt6OpenGL's CMake files, which only libqt6opengl6-dev ships.
     qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
     libgtest-dev libbenchmark-dev
+    # The English interface: lrelease compiles translations/*.ts at every build (CMake's
+    # Qt6::LinguistTools comes with qt6-tools-dev), lupdate checks them in a test, and Qt's own
+    # translations of its standard dialogs are loaded beside them.
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     # The Python module: built with pybind11 for Debian's own Python 3, tested with its pytest.
     pybind11-dev python3-dev python3-numpy python3-pytest
     # The Debian package: its dependencies (dpkg-shlibdeps), and the checks its test makes.

@@ -43,7 +43,8 @@ void CompanionsTest::calculationProgramGetsTheShape() {
     QTRY_VERIFY(QFile::exists(received));
     QFile arguments(received);
     QVERIFY(arguments.open(QIODevice::ReadOnly));
-    QCOMPARE(QString::fromUtf8(arguments.readAll()), shape + u'\n');
+    // It speaks the viewer's language, Polish where the test installed no other.
+    QCOMPARE(QString::fromUtf8(arguments.readAll()), u"--lang\npl\n"_s + shape + u'\n');
 }
 
 QTEST_MAIN(CompanionsTest)

@@ -123,6 +123,11 @@ void TavFrameTest::menuCaptionsHintsAndOrder() {
         u"Opis &procesu nawęglania...|Opis procesu nawęglania"_s,
         u"-"_s,
         u"&O...|Informacje o programie"_s,
+        u"-"_s,
+        u"Język / Language>"_s,
+        u"Polski|"_s,
+        u"English|"_s,
+        u"<"_s,
         u"<"_s,
     };
     QCOMPARE(menuLines(frame.menuBar()->actions()), expected);

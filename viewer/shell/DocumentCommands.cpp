@@ -100,8 +100,8 @@ QStringList DocumentCommands::heading(const TChartMDIChild& chart) const {
     const std::optional<ShownChart> shown = client_.shownChart(chart);
     if (!shown)
         return {chart.windowTitle()};
-    return {shown->setName,
-            chartTitle(shown->kind) + QStringLiteral(": ") + chart.chart().description().yCaption};
+    return {shown->setName, chartTitle(shown->kind) + QStringLiteral(": ") +
+                                shownCaption(chart.chart().description().yCaption)};
 }
 
 void DocumentCommands::save() {

@@ -1,0 +1,29 @@
+#pragma once
+// What the language tests share: the committed translation read as the tests read it, and the
+// texts a window shows, to be looked over for any that is still the Polish interface.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+struct TranslatedText {
+    QString context;
+    QString source;      // the text in the code: the Polish interface
+    QString translation; // the English
+    bool finished = false;
+};
+
+// The messages of translations/tavrix_en.ts.
+QList<TranslatedText> committedTranslation();
+QList<TranslatedText> readTranslation(const QString& path);
+
+// Every text a person reads in `window` and everything in it: titles, labels, buttons, menus with
+// their hints, tooltips, placeholders, group titles, table headers and charts' captions.
+QStringList shownTexts(const QWidget& window);
+
+// Those of `texts` that are still the Polish interface: a source text that the translation
+// renders otherwise, or a text with letters only Polish has. The language menu, named in both
+// languages, is left out.
+QStringList polishTexts(const QStringList& texts);
