@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QTextBrowser>
 
 using namespace Qt::StringLiterals;

@@ -120,7 +120,7 @@ void EnglishWindowsTest::chartWindowsOfASet() {
 
 void EnglishWindowsTest::scaleDialog() {
     TSkala scale{5, 5, 0, 12, 0, 1.2};
-    TAxisSetup dialog(nullptr, scale, true);
+    TAxisSetup2 dialog(nullptr, scale);
     dialog.show();
     expectEnglish(dialog);
     QCOMPARE(dialog.windowTitle(), u"Axis scale"_s);
@@ -137,7 +137,7 @@ void EnglishWindowsTest::comparisonAndSummary() {
     QCOMPARE(messages.fileDialogTitles(), QStringList{u"Compare results"_s});
     const QStringList titles = windowTitles(frame.client());
     QVERIFY(titles.contains(u"Comparison - summary"_s));
-    QVERIFY(titles.contains(u"Comparison - G35"_s));
+    QVERIFY(titles.contains(u"Comparison - G40"_s));
     expectEnglish(frame);
     QVERIFY(messages.messages().isEmpty());
     frame.close();
