@@ -3,8 +3,10 @@
 
 #include "ProcessData.h"
 #include "RunObserver.h"
+#include "SteelGrades.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,8 @@ struct RunOutcome {
     std::string error; // why a run failed, for the user
     // % C, the surface carbon when the programme reached each stage row (as far as it ran).
     std::vector<double> surfaceAtRows;
+    // The last block of the hardness file: a finished run of a kind that writes one.
+    std::optional<CaseHardness> finalHardness;
 };
 
 // Runs the process-data file `fileName` (a full path) and writes its result files through
