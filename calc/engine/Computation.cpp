@@ -80,6 +80,11 @@ TrialResult runTrial(const ProcessRecord& process, double level, RunObserver& pr
     result.surfaceCarbon = sample.carbon()[1];
     result.meanIncrease = sample.meanCarbon().value_or(0);
     result.caseDepth = sample.oblGrub(level) * 0.001;
+    const std::vector<double>& s = sample.depths();
+    result.depth.reserve(s.size() - 1);
+    for (std::size_t node = 1; node < s.size(); ++node)
+        result.depth.push_back(s[node] * 0.001);
+    result.carbon.assign(sample.carbon().begin() + 1, sample.carbon().end());
     return result;
 }
 

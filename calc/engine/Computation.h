@@ -59,6 +59,10 @@ struct TrialResult {
     double surfaceCarbon = 0; // % C
     double meanIncrease = 0;  // % C, mean carbon increase of a foil or wire
     double caseDepth = 0;     // mm, depth at the level asked for (0 for a foil or wire)
+    // The final carbon profile at the nodes from the surface inwards; the steel is untouched
+    // beyond the last node (the grid grows wherever carbon arrives).
+    std::vector<double> depth;  // mm
+    std::vector<double> carbon; // % C
 };
 
 // Runs a process as a normal run would, through the same solvers, but opens, writes and

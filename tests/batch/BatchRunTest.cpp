@@ -19,7 +19,6 @@
 #include <cstring>
 #include <fstream>
 #include <optional>
-#include <sstream>
 #include <string_view>
 #include <vector>
 
@@ -364,25 +363,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 namespace {
 
-// The last block of a hardness file as a reader of the file sees it: depths (mm) and HV.
-std::pair<std::vector<double>, std::vector<double>> lastHardnessBlock(const std::string& text) {
-    std::vector<double> depth, hv;
-    std::istringstream lines(text);
-    for (std::string line; std::getline(lines, line);) {
-        if (line.starts_with("\"")) {
-            depth.clear();
-            hv.clear();
-        } else if (line.starts_with(", ")) {
-            std::istringstream row(line.substr(2));
-            double x = 0, y = 0;
-            row >> x >> y;
-            depth.push_back(x);
-            hv.push_back(y);
-        }
-    }
-    return {depth, hv};
-}
-
 struct CaseDepthCase {
     const char* name;
     std::string text;
@@ -408,8 +388,8 @@ TEST_P(CaseHardeningDepth, IsPrintedAtTheEndOfTheSet) {
         return;
     }
     EXPECT_NE(printed.find(GetParam().printed), std::string::npos) << printed;
-    const auto [depth, hv] = lastHardnessBlock(readText(folder_.file("chd.twa")));
-    const std::optional<double> fromFile = hardnessCaseDepth(depth, hv);
+    const ProfileBlock hardness = lastBlock(folder_.file("chd.twa"));
+    const std::optional<double> fromFile = hardnessCaseDepth(hardness.x, hardness.y);
     const std::size_t at = printed.find("case-hardening depth ");
     if (!fromFile) {
         EXPECT_EQ(at, std::string::npos) << printed;
