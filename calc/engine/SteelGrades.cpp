@@ -172,6 +172,21 @@ double hardness(std::string_view grade, double carbon) {
     return gradeNamed(grade).curve(carbon);
 }
 
+double hardestCarbon(std::string_view grade) {
+    // The curves are fitted to cases up to about 1.3 % C; beyond 1.5 % C the quartic rises
+    // again, which no steel does. A scan finds the maximum of every form alike.
+    constexpr double highestCaseCarbon = 1.5; // % C
+    constexpr int steps = 3000;
+    const Curve& curve = gradeNamed(grade).curve;
+    double hardest = 0;
+    for (int step = 1; step <= steps; ++step) {
+        const double carbon = highestCaseCarbon * step / steps;
+        if (curve(carbon) > curve(hardest))
+            hardest = carbon;
+    }
+    return hardest;
+}
+
 CaseHardness caseHardness(const std::vector<double>& X, const std::vector<double>& C, double ck,
                           const std::vector<double>& sklad) {
     const Grade& grade = gradeNamed(steelGrade(sklad));
