@@ -19,7 +19,15 @@
 // An empty box of the process-data dialog travels as this value.
 inline constexpr double emptyCell = 2009990.0;
 
-inline constexpr int maxStages = 10;
+inline constexpr int maxStages = 10;            // rows of a programme of gas rows (unchanged)
+inline constexpr int maxConditionStages = 100;  // rows when any row carries a condition word
+
+enum class SurfaceCondition { Gas, Neutral, Boost };
+struct StageCondition {
+    SurfaceCondition kind = SurfaceCondition::Gas;
+    std::optional<double> fluxLimit; // g/(m²·s), J0 of a limited boost; only with Boost
+    friend bool operator==(const StageCondition&, const StageCondition&) = default;
+};
 
 // A line as read from a file: trailing CR and blanks removed; text that is not valid UTF-8 is
 // taken as Windows-1250 and converted.
@@ -33,6 +41,8 @@ struct TDane {
     std::vector<double> times;        // h (s for a foil)
     std::vector<double> temperatures; // °C
     std::vector<double> potentials;   // % C
+    // one per stage row; row 0 is always Gas (it ends no stage)
+    std::vector<StageCondition> conditions;
 };
 
 // Reads two doubles, the five alloy contents, the stage count and that many rows; stops there.
