@@ -19,8 +19,8 @@
 // An empty box of the process-data dialog travels as this value.
 inline constexpr double emptyCell = 2009990.0;
 
-inline constexpr int maxStages = 10;            // rows of a programme of gas rows (unchanged)
-inline constexpr int maxConditionStages = 100;  // rows when any row carries a condition word
+inline constexpr int maxStages = 10;           // rows of a programme of gas rows (unchanged)
+inline constexpr int maxConditionStages = 100; // rows when any row carries a condition word
 
 enum class SurfaceCondition { Gas, Neutral, Boost };
 struct StageCondition {
