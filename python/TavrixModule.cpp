@@ -2,10 +2,12 @@
 // their results as NumPy arrays, and the ordinary result files on request.
 
 #include "Computation.h"
+#include "FoilFit.h"
 #include "Gruba.h"
 #include "KindTraits.h"
 #include "Parametry.h"
 #include "ProcessCheck.h"
+#include "ProgrammeDesign.h"
 #include "ResultStreams.h"
 #include "Saturation.h"
 #include "SeriesReaders.h"
@@ -48,6 +50,9 @@ class RunError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 class WriteError : public std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+class UnreachableError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
@@ -102,7 +107,7 @@ public:
             record.thickness = asWritten(*thickness);
         refuseUnlessValid(record);
     }
-    explicit Process(ProcessRecord read, std::string file)
+    explicit Process(ProcessRecord read, std::optional<std::string> file = std::nullopt)
         : record(std::move(read)), path(std::move(file)) {}
 
     static Process read(const std::string& file) {
@@ -261,17 +266,62 @@ void raiseUnlessFinished(const RunOutcome& outcome) {
         throw RunError("the run was cancelled");
 }
 
-class SilentRun : public RunObserver {
+// Lets Ctrl-C stop a computation started from the main thread, where Python runs its signal
+// handlers: every so many steps it takes the GIL for a moment and lets them run. A handler that
+// raises (KeyboardInterrupt) cancels the computation; its exception stays set, to be raised.
+// Other threads never take the GIL here, so that a sweep in threads keeps running in parallel.
+class InterruptWatch : public RunObserver {
 public:
+    // Made while the GIL is held.
+    InterruptWatch() {
+        const auto threading = py::module_::import("threading");
+        watching_ = threading.attr("main_thread")().is(threading.attr("current_thread")());
+    }
     void setProgress(int /*percent*/) override {}
+    bool cancelRequested() override {
+        if (interrupted_ || !watching_ || ++steps_ % stepsBetweenChecks != 0)
+            return interrupted_;
+        const py::gil_scoped_acquire python;
+        interrupted_ = PyErr_CheckSignals() != 0;
+        return interrupted_;
+    }
+    // With the GIL held again: raises what the signal handler raised, if it did.
+    void raiseIfInterrupted() const {
+        if (interrupted_)
+            throw py::error_already_set();
+    }
+
+private:
+    // A thousand steps are a few milliseconds of the slowest sample's computation; the check
+    // costs well under a microsecond.
+    static constexpr unsigned stepsBetweenChecks = 1024;
+    bool watching_ = false;
+    bool interrupted_ = false;
+    unsigned steps_ = 0;
 };
 
-// Both runs touch no Python object: callers release the GIL, so threads run them in parallel.
+// Runs `compute` without the GIL, watched for Ctrl-C; a Ctrl-C raises KeyboardInterrupt.
+template <typename Compute> auto interruptible(Compute compute) {
+    InterruptWatch watch;
+    auto computed = [&] {
+        try {
+            const py::gil_scoped_release computing;
+            return compute(static_cast<RunObserver&>(watch));
+        } catch (...) {
+            watch.raiseIfInterrupted(); // the cancel's own error gives way to the interrupt
+            throw;
+        }
+    }();
+    watch.raiseIfInterrupted();
+    return computed;
+}
+
+// The runs, the design and the fit touch no Python object while they compute: the GIL is
+// released, so threads run them in parallel.
 
 // In memory: no file is opened, written or deleted.
-Result runInMemory(const Process& process) {
+Result runInMemory(const Process& process, RunObserver& observer) {
     MemoryStreams streams;
-    SilentRun observer;
     KeptRun kept = runKept(Parametry(process.record, {}), observer, streams);
     raiseUnlessFinished(kept.outcome);
     const std::vector<double> rows = kept.outcome.surfaceAtRows;
@@ -284,11 +334,10 @@ Result runInMemory(const Process& process) {
 
 // As `tavcalc --run` runs a file: the process data written to `path`, then read back by the
 // computation, which writes the result files beside it.
-Result runToFiles(Process& process, const std::string& path) {
+Result runToFiles(Process& process, const std::string& path, RunObserver& observer) {
     process.write(path);
     const std::string head = process.text();
     ResultStreams streams;
-    SilentRun observer;
     KeptRun kept = runKept(Parametry(path), observer, streams);
     if (kept.outcome.status != RunStatus::Finished)
         leaveUnfinishedRun(path, kept.outcome.status, head, CancelledInput::Kept);
@@ -303,6 +352,93 @@ Result runToFiles(Process& process, const std::string& path) {
     return result;
 }
 
+// A designed programme and what it achieves.
+struct Design {
+    Process process;
+    double depth = 0;   // mm
+    double surface = 0; // % C
+    bool depthMet = false;
+    bool surfaceMet = false;
+    std::string shortfall;
+    int trials = 0;
+    std::vector<std::string> warnings;
+};
+
+// The design as `tavcalc --design` asks for it, with the same defaults: the carburizing
+// temperature and boost potential of the process's first row.
+DesignRequest designRequest(const Process& process, double depth, double level,
+                            std::optional<double> surface,
+                            std::optional<std::pair<double, double>> hardening,
+                            std::optional<double> temperature, std::optional<double> boost,
+                            std::optional<double> diffuse, double step) {
+    DesignRequest request;
+    request.steel = process.form();
+    request.shape = process.record.shape;
+    request.celsius = temperature.value_or(process.record.data.temperatures.at(0));
+    request.boost = boost.value_or(process.record.data.potentials.at(0));
+    request.depth = depth;
+    request.level = level;
+    request.surface = surface;
+    if (diffuse && !surface)
+        throw ProcessError("diffuse needs surface");
+    request.diffuse = diffuse;
+    if (hardening)
+        request.hardening = HardeningStage{hardening->first, hardening->second};
+    request.step = step;
+    return request;
+}
+
+// What the design found, or its refusal as `tavcalc --design` words it.
+Design designed(const DesignResult& result, SampleShape shape) {
+    switch (result.status) {
+    case DesignResult::Status::Designed:
+        break;
+    case DesignResult::Status::Refused:
+        throw ProcessError("refused: " + result.reason);
+    case DesignResult::Status::Unreachable:
+        throw UnreachableError("the targets cannot be met: " + result.reason);
+    case DesignResult::Status::Cancelled:
+        throw RunError("design cancelled");
+    case DesignResult::Status::Failed:
+        throw RunError(result.reason);
+    }
+    return {Process(writtenRecord(result.form, shape)),
+            result.depth,
+            result.surface,
+            result.depthMet,
+            result.surfaceMet,
+            result.shortfall,
+            result.trials,
+            result.warnings};
+}
+
+// A foil test's transfer coefficient, and the test's process with it.
+struct BetaFit {
+    Process process;
+    double beta = 0;        // cm/s
+    double uniformBeta = 0; // cm/s
+    double meanCarbon = 0;  // % C
+    int trials = 0;
+    bool nearSaturation = false;
+};
+
+// What the fit found, or its refusal as `tavcalc --fit-beta` words it.
+BetaFit fitted(const FoilFitResult& result, const Process& test) {
+    switch (result.status) {
+    case FoilFitResult::Status::Fitted:
+        break;
+    case FoilFitResult::Status::Refused:
+        throw ProcessError("refused: " + result.reason);
+    case FoilFitResult::Status::Cancelled:
+    case FoilFitResult::Status::Failed:
+        throw RunError("fit stopped " + result.reason);
+    }
+    ProcessRecord record = test.record;
+    record.data.transferCoefficient = asWritten(result.beta);
+    return {Process(std::move(record)), result.beta,   result.uniformBeta,
+            result.meanCarbon,          result.trials, result.nearSaturation};
+}
+
 } // namespace
 
 PYBIND11_MODULE(tavrix, module) {
@@ -310,6 +446,7 @@ PYBIND11_MODULE(tavrix, module) {
     py::register_exception<ProcessError>(module, "ProcessError", PyExc_ValueError);
     py::register_exception<RunError>(module, "RunError", PyExc_RuntimeError);
     py::register_exception<WriteError>(module, "WriteError", PyExc_OSError);
+    py::register_exception<UnreachableError>(module, "UnreachableError", PyExc_ValueError);
 
     py::class_<Process>(module, "Process",
                         R"(A carburizing process, as a process-data file holds it.
@@ -386,11 +523,91 @@ with the message tavcalc --run prints.)")
             } else if (!write.is_none()) {
                 path = py::str(write).cast<std::string>();
             }
-            const py::gil_scoped_release computing;
-            return path ? runToFiles(process, *path) : runInMemory(process);
+            return interruptible([&](RunObserver& observer) {
+                return path ? runToFiles(process, *path, observer) : runInMemory(process, observer);
+            });
         },
         py::arg("process"), py::arg("write") = false,
         R"(Runs the process. Without write, in memory: no file is written. write=True writes the
 process-data file at the process's path and the result files beside it, as tavcalc --run does;
-write="name.tav" names the file. A failed run raises RunError with tavcalc's message.)");
+write="name.tav" names the file. A failed run raises RunError with tavcalc's message; Ctrl-C
+stops the run with KeyboardInterrupt.)");
+
+    py::class_<Design>(module, "Design", "A designed furnace programme and what it achieves.")
+        .def_readonly("process", &Design::process,
+                      "the process with the designed programme in its stages")
+        .def_readonly("depth", &Design::depth, "achieved case depth at the level, mm")
+        .def_readonly("surface", &Design::surface, "achieved surface carbon at the end, % C")
+        .def_readonly("depth_met", &Design::depthMet, "the depth is within its tolerance")
+        .def_readonly("surface_met", &Design::surfaceMet,
+                      "the surface is within its tolerance (True without a surface target)")
+        .def_readonly("shortfall", &Design::shortfall,
+                      "which target the programme misses and why; empty when both are met")
+        .def_readonly("trials", &Design::trials, "trial runs the design needed")
+        .def_readonly("warnings", &Design::warnings, "saturation of austenite");
+
+    const DesignRequest defaults;
+    module.def(
+        "design",
+        [](const Process& process, double depth, double level, std::optional<double> surface,
+           std::optional<std::pair<double, double>> hardening, std::optional<double> temperature,
+           std::optional<double> boost, std::optional<double> diffuse, double step) {
+            const DesignRequest request = designRequest(process, depth, level, surface, hardening,
+                                                        temperature, boost, diffuse, step);
+            return designed(interruptible([&](RunObserver& observer) {
+                                return designProgramme(request, observer);
+                            }),
+                            request.shape);
+        },
+        py::arg("process"), py::kw_only(), py::arg("depth"), py::arg("level") = defaults.level,
+        py::arg("surface") = py::none(), py::arg("hardening") = py::none(),
+        py::arg("temperature") = py::none(), py::arg("boost") = py::none(),
+        py::arg("diffuse") = py::none(), py::arg("step") = defaults.step,
+        R"(Designs the furnace programme that gives the case asked for, as tavcalc --design does.
+
+The process gives the steel, shape and thickness; its stages only the defaults of temperature
+and boost (its first row). depth: mm, case depth at level (% C) at the end; surface: % C at the
+end (a boost and a diffuse stage; without it one boost stage); hardening: (temperature deg C,
+duration h) of a final stage cooling to the hardening temperature; temperature: carburizing
+temperature, deg C; boost, diffuse: potentials, % C (diffuse defaults to the surface target);
+step: the furnace timer's step, h. Returns a Design; a programme that misses a target within
+tolerance is returned with depth_met or surface_met False and the shortfall named. Input wrong in
+itself raises ProcessError, targets no programme meets UnreachableError, with tavcalc's
+message; Ctrl-C raises KeyboardInterrupt.)");
+
+    py::class_<BetaFit>(module, "BetaFit", "The transfer coefficient a foil test gives.")
+        .def_readonly("process", &BetaFit::process, "the test's process with the fitted beta")
+        .def_readonly("beta", &BetaFit::beta,
+                      "transfer coefficient, cm/s, for which the computed mean carbon at the end "
+                      "equals the measured")
+        .def_readonly("uniform_beta", &BetaFit::uniformBeta,
+                      "cm/s, by the formula that takes the section as carburized uniformly "
+                      "(reads low; for comparison)")
+        .def_readonly("mean_carbon", &BetaFit::meanCarbon, "computed mean carbon with beta, % C")
+        .def_readonly("trials", &BetaFit::trials, "trial runs the fit needed")
+        .def_readonly("near_saturation", &BetaFit::nearSaturation,
+                      "the measurement came so near the potential that beta is poorly determined")
+        .def_property_readonly(
+            "note",
+            [](const BetaFit& fit) {
+                return fit.nearSaturation ? std::string(nearSaturationNote) : std::string();
+            },
+            "what tavcalc --fit-beta adds when near_saturation; else empty");
+
+    module.def(
+        "fit_beta",
+        [](const Process& test, double carbon) {
+            return fitted(interruptible([&](RunObserver& observer) {
+                              return fitTransferCoefficient(test.form(), test.record.shape, carbon,
+                                                            observer);
+                          }),
+                          test);
+        },
+        py::arg("process"), py::kw_only(), py::arg("carbon"),
+        R"(The carbon transfer coefficient from a foil test, as tavcalc --fit-beta finds it.
+
+process: the test as it was run (a foil or a wire; its beta is only where the search
+starts); carbon: the carbon content measured after it, % C. Returns a BetaFit. A measurement no
+coefficient explains raises ProcessError with tavcalc's message; Ctrl-C raises
+KeyboardInterrupt.)");
 }
