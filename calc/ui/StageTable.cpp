@@ -149,6 +149,10 @@ StageTable::StageTable(QWidget* parent) : QWidget(parent) {
     fitToRows();
 }
 
+std::array<QWidget*, 6> StageTable::Row::cells() const {
+    return {number, time, temperature, potential, condition, fluxLimit};
+}
+
 void StageTable::appendRow() {
     const int row = rowCount();
     Row cells{newLabel(u"%1."_s.arg(row + 1), rowNumberName(row), rowsArea_),
@@ -176,6 +180,9 @@ void StageTable::appendRow() {
     grid_->addWidget(cells.potential, row, PotentialColumn);
     grid_->addWidget(cells.condition, row, ConditionColumn);
     grid_->addWidget(cells.fluxLimit, row, FluxLimitColumn);
+    // Shown now, not at the next turn of the event loop: the layout places shown cells only.
+    for (QWidget* cell : cells.cells())
+        cell->show();
     rows_.push_back(cells);
 }
 
@@ -190,8 +197,9 @@ void StageTable::conditionChosen(const Row& row) {
 void StageTable::addRowForUser() {
     setRowCount(rowCount() + 1);
     QLineEdit* time = rows_.back().time;
-    // The new row's place in the scrolled rows is known once they are laid out again.
-    rowsArea_->adjustSize();
+    // The new row's place in the scrolled rows is known once they are laid out again: now,
+    // rather than at the next turn of the event loop.
+    grid_->activate();
     scroll_->ensureWidgetVisible(time);
     time->setFocus();
     emit edited();
@@ -202,11 +210,7 @@ void StageTable::setRowCount(int count) {
     while (rowCount() < count)
         appendRow();
     while (rowCount() > count) {
-        const Row& last = rows_.back();
-        for (QWidget* cell :
-             {static_cast<QWidget*>(last.number), static_cast<QWidget*>(last.time),
-              static_cast<QWidget*>(last.temperature), static_cast<QWidget*>(last.potential),
-              static_cast<QWidget*>(last.condition), static_cast<QWidget*>(last.fluxLimit)})
+        for (QWidget* cell : rows_.back().cells())
             delete cell;
         rows_.pop_back();
     }

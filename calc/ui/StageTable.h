@@ -13,6 +13,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <vector>
 
 class QComboBox;
@@ -52,6 +53,9 @@ private:
         QLineEdit* potential;
         QComboBox* condition;
         QLineEdit* fluxLimit;
+
+        // Every widget of the row, left to right.
+        std::array<QWidget*, 6> cells() const;
     };
 
     void appendRow();
