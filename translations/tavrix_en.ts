@@ -520,6 +520,53 @@ These files will be deleted:
     </message>
 </context>
 <context>
+    <name>StageTable</name>
+    <message>
+        <source>gaz</source>
+        <translation>gas</translation>
+    </message>
+    <message>
+        <source>obojętna</source>
+        <translation>neutral</translation>
+    </message>
+    <message>
+        <source>nasycanie</source>
+        <translation>boost</translation>
+    </message>
+    <message>
+        <source>Warunek</source>
+        <translation>Condition</translation>
+    </message>
+    <message>
+        <source>Co dzieje się na powierzchni w etapie, który kończy wiersz: gaz (potencjał węglowy atmosfery), atmosfera obojętna (węgiel nie przechodzi przez powierzchnię) albo nasycanie (powierzchnia na granicy nasycenia austenitu).</source>
+        <translation>What happens at the surface in the stage that the row ends: gas (the carbon potential of the atmosphere), neutral atmosphere (no carbon passes the surface) or boost (the surface at the saturation limit of austenite).</translation>
+    </message>
+    <message>
+        <source>J0, g/(m²·s)</source>
+        <translation>J0, g/(m²·s)</translation>
+    </message>
+    <message>
+        <source>Największy strumień węgla etapu nasycania, dopóki powierzchnia nie osiągnie granicy nasycenia; puste: powierzchnia od razu na granicy.</source>
+        <translation>The largest carbon flux of a boost stage until the surface reaches the saturation limit; empty: the surface is at the limit at once.</translation>
+    </message>
+    <message>
+        <source>Temperatura, C</source>
+        <translation>Temperature, °C</translation>
+    </message>
+    <message>
+        <source>Potencjał węglowy, %</source>
+        <translation>Carbon potential, % C</translation>
+    </message>
+    <message>
+        <source>Dodaj wiersz</source>
+        <translation>Add row</translation>
+    </message>
+    <message>
+        <source>Jeszcze jeden etap; program z etapami obojętnymi lub nasycania może mieć do %1 wierszy.</source>
+        <translation>One more stage; a programme with neutral or boost stages may have up to %1 rows.</translation>
+    </message>
+</context>
+<context>
     <name>TAxisSetup</name>
     <message>
         <source>Ustawienie osi</source>
@@ -877,14 +924,6 @@ for instance: tavcalc &quot;Plate&quot;</translation>
     <message>
         <source>Współczynnik przenoszenia węgla, cm/s: </source>
         <translation>Transfer coefficient β, cm/s: </translation>
-    </message>
-    <message>
-        <source>Temperatura, C</source>
-        <translation>Temperature, °C</translation>
-    </message>
-    <message>
-        <source>Potencjał węglowy, %</source>
-        <translation>Carbon potential, % C</translation>
     </message>
     <message>
         <source>Przeglądaj...</source>

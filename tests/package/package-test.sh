@@ -26,6 +26,11 @@ lintian --fail-on error "$package" ||
 root=$work/root
 dpkg-deb -x "$package" "$root"
 desktop-file-validate "$root/usr/share/applications/tavrix.desktop" || fail "desktop entry"
+# Both languages: the English interface is in the programs, its help pages beside the Polish.
+for page in prog.html prochelp.html calchelp.html designhelp.html; do
+    [ -f "$root/usr/share/tavrix/help/$page" ] && [ -f "$root/usr/share/tavrix/help/en/$page" ] ||
+        fail "help page $page in both languages"
+done
 
 # The Python module, where the build made one, loads in Debian's Python and runs an example.
 modules=$root/usr/lib/python3/dist-packages

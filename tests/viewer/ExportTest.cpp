@@ -28,6 +28,8 @@ private slots:
     void versionNeedsNoDisplay();
     void exportsEveryChartOfASet_data();
     void exportsEveryChartOfASet();
+    void englishDrawsOtherCaptionsOverTheSameFiles_data();
+    void englishDrawsOtherCaptionsOverTheSameFiles();
     void unreadableSetIsRefused();
     void missingResultFileIsTold();
     void fullDiskIsAnErrorAndLeavesNoPartFile();
@@ -86,6 +88,43 @@ void ExportTest::exportsEveryChartOfASet() {
         QVERIFY(csv.open(QIODevice::ReadOnly));
         // A header and the points of a computed line.
         QVERIFY2(csv.readAll().count('\n') >= 3, qPrintable(chart));
+    }
+}
+
+void ExportTest::englishDrawsOtherCaptionsOverTheSameFiles_data() {
+    QTest::addColumn<QStringList>("command");
+    QTest::addColumn<QString>("temperatureChart");
+    QTest::newRow("export") << QStringList{u"--export"_s, semiInfinite_} << u"stal-T"_s;
+    // Two thick sets: a foil cannot be compared with them.
+    const QString plate = computeSet(folder_.path(), u"plyta.tav"_s, SampleShape::Plate);
+    QTest::newRow("compare") << QStringList{u"--compare"_s, semiInfinite_, plate} << u"compare-T"_s;
+}
+
+// Under either language the same files, the CSV ones byte for byte; the English pictures differ
+// where a caption is translated, as the temperature's is ("°C").
+void ExportTest::englishDrawsOtherCaptionsOverTheSameFiles() {
+    QFETCH(QStringList, command);
+    QFETCH(QString, temperatureChart);
+    QTemporaryDir out;
+    QStringList files;
+    for (const QString& language : {u"pl"_s, u"en"_s}) {
+        QStringList arguments = command;
+        arguments.insert(1, out.filePath(language));
+        arguments << u"--lang"_s << language;
+        const ProgramRun run = runTavrix(arguments);
+        QCOMPARE(run.told(), QStringList());
+        QCOMPARE(run.exitCode, 0);
+        files = QDir(out.filePath(language)).entryList(QDir::Files, QDir::Name);
+    }
+    QCOMPARE(QDir(out.filePath(u"pl"_s)).entryList(QDir::Files, QDir::Name), files);
+    QVERIFY(files.contains(temperatureChart + u".png"_s));
+    for (const QString& file : files) {
+        const QByteArray polish = readTestFile(out.filePath(u"pl/"_s + file));
+        const QByteArray english = readTestFile(out.filePath(u"en/"_s + file));
+        if (file.endsWith(u".csv"_s))
+            QVERIFY2(polish == english, qPrintable(file));
+        else if (file == temperatureChart + u".png"_s)
+            QVERIFY2(polish != english, qPrintable(file));
     }
 }
 
