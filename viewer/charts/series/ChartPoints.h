@@ -12,6 +12,10 @@ struct ChartPoint {
     double y = 0;
 };
 
+// A point of a line's data at this x and y breaks the line: the points on either side are
+// drawn apart (the stages that offer the surface nothing). It is no value, so it widens no axis.
+inline constexpr double lineBreak = std::numeric_limits<double>::quiet_NaN();
+
 // y at `at` by the time-chart rule: between the point at or before `at` and the point at or
 // beyond it, linearly; their y when both have the same x; no value when either is missing.
 std::optional<double> interpolateAt(std::span<const double> x, std::span<const double> y,
