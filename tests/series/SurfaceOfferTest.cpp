@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace {
@@ -156,4 +157,31 @@ TEST(SurfaceOffer, ComparedLineJoinsWhatMeetsAndBreaksOverGaps) {
     ASSERT_TRUE(gasLine);
     EXPECT_EQ(gasLine->x, (std::vector<double>{0, 2}));
     EXPECT_EQ(gasLine->y, (std::vector<double>{0.9, 0.8}));
+}
+
+// The chart's table: both offers on the times of the whole offer, each a break where the other
+// is offered, and a row of breaks over a gap.
+TEST(SurfaceOffer, TableLinesUpBothOffers) {
+    const TDane data = programme({{0, 920, 0.9, gas},
+                                  {1, 920, 0.9, gas},
+                                  {2, 920, 0.9, boost},
+                                  {3, 920, 0.9, neutral},
+                                  {4, 920, 0.7, gas}});
+    const double limit = saturationCarbon(920, data.alloy);
+    const double gap = std::numeric_limits<double>::quiet_NaN();
+    const OfferTable table = offerTable(data);
+    const std::vector<std::vector<double>> expected = {
+        // time, offered, potential, saturation
+        {0, 0.9, 0.9, gap},   {1, 0.9, 0.9, gap}, {1, limit, gap, limit}, {2, limit, gap, limit},
+        {gap, gap, gap, gap}, {3, 0.9, 0.9, gap}, {4, 0.7, 0.7, gap}};
+    ASSERT_EQ(table.times.size(), expected.size());
+    for (std::size_t row = 0; row < expected.size(); ++row) {
+        const double got[] = {table.times[row], table.offered[row], table.potential[row],
+                              table.saturation[row]};
+        for (std::size_t column = 0; column < 4; ++column)
+            if (std::isnan(expected[row][column]))
+                EXPECT_TRUE(std::isnan(got[column])) << row << ' ' << column;
+            else
+                EXPECT_EQ(got[column], expected[row][column]) << row << ' ' << column;
+    }
 }

@@ -1,6 +1,5 @@
 #include "ChartKinds.h"
 
-#include "ChartPoints.h"
 #include "SurfaceOffer.h"
 
 #include <algorithm>
@@ -38,18 +37,10 @@ std::optional<ComparedLine> caseDepthLine(const LoadedSet& set, int depthLevel) 
 // What the surface was offered, in one line as a comparison draws a set's: stretches that meet
 // join (a boost after a gas stage steps from the potential to the limit), a gap is a break.
 std::optional<ComparedLine> offeredLine(const LoadedSet& set) {
-    ComparedLine line;
-    for (const OfferedStretch& stretch : surfaceOffer(set.process.series)) {
-        if (!line.x.empty() && line.x.back() != stretch.times.front()) {
-            line.x.push_back(lineBreak);
-            line.y.push_back(lineBreak);
-        }
-        line.x.insert(line.x.end(), stretch.times.begin(), stretch.times.end());
-        line.y.insert(line.y.end(), stretch.values.begin(), stretch.values.end());
-    }
-    if (line.x.empty())
+    OfferTable table = offerTable(set.process.series);
+    if (table.times.empty())
         return std::nullopt;
-    return line;
+    return ComparedLine{std::move(table.times), std::move(table.offered)};
 }
 
 // In the order of ChartKind.

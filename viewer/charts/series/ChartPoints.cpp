@@ -47,7 +47,7 @@ std::vector<ChartPoint> timeChartPoints(std::span<const double> x, std::span<con
     std::vector<ChartPoint> points;
     for (std::size_t begin = 0; begin < count;) {
         std::size_t end = begin;
-        while (end < count && !std::isnan(x[end]))
+        while (end < count && !std::isnan(x[end]) && !std::isnan(y[end]))
             ++end;
         const std::vector<ChartPoint> piece = unbrokenTimeChartPoints(
             x.subspan(begin, end - begin), y.subspan(begin, end - begin), xStart, xEnd);

@@ -24,7 +24,8 @@ std::optional<double> interpolateAt(std::span<const double> x, std::span<const d
 // The points of a time-chart line for the axis xStart..xEnd: a start point at xStart and an end
 // point at xEnd where the line can be interpolated there, and between them every data point
 // with xStart <= x < xEnd. x and y pair up to the shorter of the two. A line broken by
-// lineBreak points is drawn piece by piece, a break between the pieces the axis shows.
+// lineBreak points (in x or y) is drawn piece by piece, a break between the pieces the axis
+// shows.
 std::vector<ChartPoint> timeChartPoints(std::span<const double> x, std::span<const double> y,
                                         double xStart, double xEnd);
 
