@@ -101,19 +101,22 @@ struct ProcessForm {
     double transferCoefficient = emptyCell; // cm/s
     double thickness = emptyCell;           // mm: plate or foil thickness, cylinder diameter
     double cr = emptyCell, mo = emptyCell, mn = emptyCell, si = emptyCell, ni = emptyCell; // %
-    std::array<double, maxStages> time = filled();        // h (s for a foil)
-    std::array<double, maxStages> temperature = filled(); // °C
-    std::array<double, maxStages> potential = filled();   // % C
+    // One cell per row of the stage table, which holds ten rows and grows to the rows of a
+    // programme with conditions.
+    std::array<double, maxConditionStages> time = filled();        // h (s for a foil)
+    std::array<double, maxConditionStages> temperature = filled(); // °C
+    std::array<double, maxConditionStages> potential = filled();   // % C
+    std::array<StageCondition, maxConditionStages> condition{};    // of the stage a row ends
 
 private:
-    static constexpr std::array<double, maxStages> filled() {
-        std::array<double, maxStages> cells{};
+    static constexpr std::array<double, maxConditionStages> filled() {
+        std::array<double, maxConditionStages> cells{};
         cells.fill(emptyCell);
         return cells;
     }
 };
 
-// The record a form's file would hold: row 1 always, rows 2 to 10 where their time is filled.
+// The record a form's file would hold: row 1 always, the later rows where their time is filled.
 TDane processRecord(const ProcessForm& form);
 
 // The process of a form for `shape` as its file would give it back: the rows processRecord
@@ -123,7 +126,7 @@ ProcessRecord writtenRecord(const ProcessForm& form, SampleShape shape);
 // The whole text of the file at `path`; empty when it cannot be opened.
 std::optional<std::string> wholeFile(const std::string& path);
 
-// The file text for a form: row 1 always, rows 2 to 10 where their time is filled.
+// The file text for a form: row 1 always, the later rows where their time is filled.
 std::string processDataText(const ProcessForm& form, std::string_view shape);
 
 // The file text for a process: every row with its condition word.
