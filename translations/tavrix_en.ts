@@ -190,7 +190,7 @@
     </message>
     <message>
         <source>&amp;Dopasuj</source>
-        <translation>&amp;Fit</translation>
+        <translation>F&amp;it</translation>
     </message>
     <message>
         <source>Dopasowywuje rozmiar rysunku do rozmiaru okna</source>
@@ -262,7 +262,7 @@
     </message>
     <message>
         <source>Zamknij &amp;wszystkie</source>
-        <translation>Close &amp;all</translation>
+        <translation>Close a&amp;ll</translation>
     </message>
     <message>
         <source>Zamyka wszystkie okna</source>
@@ -421,7 +421,7 @@ time, temperature and carbon potential</translation>
     <name>ResultSet</name>
     <message>
         <source>Files from Tavrix! (*.tav)</source>
-        <translation>Files from Tavrix! (*.tav)</translation>
+        <translation>Tavrix! process data (*.tav)</translation>
     </message>
     <message>
         <source>File pliki.lst znajdujący się w katalogu (folderze), w którym został zainstalowany program Tavrix, został zniszczony </source>
@@ -859,7 +859,7 @@ Trial runs: %1</translation>
     </message>
     <message>
         <source>Can&apos;t run subprogram</source>
-        <translation>Can&apos;t run subprogram</translation>
+        <translation>Cannot start the other program of Tavrix!</translation>
     </message>
     <message>
         <source>Error!</source>
@@ -899,7 +899,7 @@ for instance: tavcalc &quot;Plate&quot;</translation>
     <name>TTavrixDialog</name>
     <message>
         <source>Files from Tavrix! (*.tav)</source>
-        <translation>Files from Tavrix! (*.tav)</translation>
+        <translation>Tavrix! process data (*.tav)</translation>
     </message>
     <message>
         <source>Diameter: </source>
@@ -1142,7 +1142,7 @@ Replace them?</translation>
     </message>
     <message>
         <source>Can&apos;t run subprogram</source>
-        <translation>Can&apos;t run subprogram</translation>
+        <translation>Cannot start the other program of Tavrix!</translation>
     </message>
 </context>
 </TS>

@@ -50,6 +50,7 @@ private slots:
     void scaleDialog();
     void comparisonAndSummary();
     void pictureSizeDialog();
+    void languageMenuKeepsTheChoiceForTheNextStart();
 
 private:
     ProgramPlace place() const { return ProgramPlace::at(folder_.path()); }
@@ -163,6 +164,28 @@ void EnglishWindowsTest::pictureSizeDialog() {
     QVERIFY(seen);
     QCOMPARE(messages.fileDialogTitles(), QStringList{u"Save chart"_s});
     frame.close();
+}
+
+// The settings lie in the test's own XDG_CONFIG_HOME.
+void EnglishWindowsTest::languageMenuKeepsTheChoiceForTheNextStart() {
+    TTavFrame frame(place());
+    frame.show();
+    auto* polish = frame.findChild<QAction*>(u"language_pl"_s);
+    auto* english = frame.findChild<QAction*>(u"language_en"_s);
+    QVERIFY(polish && english && english->isChecked() && !polish->isChecked());
+    MessageCapture messages;
+
+    polish->trigger();
+    QVERIFY(keptLanguage() == InterfaceLanguage::Polish);
+    QCOMPARE(messages.texts(),
+             QStringList{u"The language changes at the next start of the programs."_s});
+    // The windows keep speaking English until then.
+    QCOMPARE(frame.command(Command::Open)->text(), u"&Open results..."_s);
+
+    messages.clear();
+    english->trigger();
+    QVERIFY(keptLanguage() == InterfaceLanguage::English);
+    QCOMPARE(messages.texts(), QStringList());
 }
 
 QTEST_MAIN(EnglishWindowsTest)
