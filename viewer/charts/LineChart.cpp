@@ -88,7 +88,8 @@ void LineChart::rebuild() {
 }
 
 void LineChart::connectLegend() {
-    const QList<QAbstractSeries*> lines = chart()->series();
+    // The lines come first; levels and measurements after them do not hide.
+    const QList<QAbstractSeries*> lines = chart()->series().first(description_.lines.size());
     for (qsizetype line = 0; line < lines.size(); ++line)
         for (QLegendMarker* marker : chart()->legend()->markers(lines[line]))
             // Queued: the rebuild deletes the marker, which is still handling the mouse press.
