@@ -79,14 +79,12 @@ void ChartDescriptionTest::eachChartOfASet_data() {
                           << QStringList() << 3;
     QTest::newRow("foil T") << foil << ChartKind::Temperature << seconds << u"Temperature, C"_s
                             << QStringList() << 2;
-    QTest::newRow("foil C") << foil << ChartKind::Carbon << distance
-                            << u"Carbon concentration, %"_s << QStringList{u"2000.00s"_s} << 3;
+    QTest::newRow("foil C") << foil << ChartKind::Carbon << distance << u"Carbon concentration, %"_s
+                            << QStringList{u"2000.00s"_s} << 3;
     QTest::newRow("foil Pow") << foil << ChartKind::Surface << seconds
-                              << u"Carbon concentration on the surface, %"_s << QStringList()
-                              << 3;
-    QTest::newRow("foil Średnia")
-        << foil << ChartKind::Mean << u"Carburizing time, s"_s
-        << QString::fromUtf8(meanCarbonCaption) << QStringList() << 3;
+                              << u"Carbon concentration on the surface, %"_s << QStringList() << 3;
+    QTest::newRow("foil Średnia") << foil << ChartKind::Mean << u"Carburizing time, s"_s
+                                  << QString::fromUtf8(meanCarbonCaption) << QStringList() << 3;
 }
 
 // On the axes it opens with, a chart shows all of its data, captioned and named as the kind's.

@@ -32,8 +32,8 @@ QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-ChartData timeLine(std::span<const double> times, std::span<const double> values,
-                   TimeUnit unit, ChartKind kind) {
+ChartData timeLine(std::span<const double> times, std::span<const double> values, TimeUnit unit,
+                   ChartKind kind) {
     ChartData data;
     data.x = copied(times);
     data.y = {copied(values)};
@@ -66,10 +66,10 @@ ChartData caseDepths(const TGrubosc& depths) {
         for (int node = 0; node < depths.timeCount(); ++node)
             values.push_back(depths.depth(line, node));
         data.y.push_back(std::move(values));
-        data.legends.append(line < static_cast<int>(depthLevels.size())
-                                ? u"g - %1% C"_s.arg(depthLevels[static_cast<std::size_t>(line)],
-                                                     0, 'f', 2)
-                                : QString());
+        data.legends.append(
+            line < static_cast<int>(depthLevels.size())
+                ? u"g - %1% C"_s.arg(depthLevels[static_cast<std::size_t>(line)], 0, 'f', 2)
+                : QString());
     }
     data.xCaption = u"     Carburizing time, h"_s;
     data.yCaption = chartYCaption(ChartKind::CaseDepth);
@@ -94,8 +94,8 @@ TimeUnit ownTimeUnit(const LoadedSet& set) {
 ChartData chartData(const LoadedSet& set, ChartKind kind, TimeUnit unit) {
     switch (kind) {
     case ChartKind::Temperature:
-        return timeLine(set.process.series.times, set.process.series.temperatures,
-                        ownTimeUnit(set), kind);
+        return timeLine(set.process.series.times, set.process.series.temperatures, ownTimeUnit(set),
+                        kind);
     case ChartKind::Potential:
         return timeLine(set.process.series.times, set.process.series.potentials, unit, kind);
     case ChartKind::Carbon:

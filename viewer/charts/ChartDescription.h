@@ -38,11 +38,11 @@ struct ChartDescription {
     QString xCaption;
     QString middleCaption; // shown as the chart's title when not empty
     QString yCaption;
-    QStringList legends;          // one per line, or none at all: no legend is shown
-    QList<QList<QPointF>> lines;  // the points drawn, within the axes
-    QList<QList<QPointF>> series; // every point of each line's data, whatever the axes show
-    QList<QColor> colours;        // one per line, or none: the chart's own colours
-    QSet<int> hiddenLines;        // lines left out of the picture; their legends stay
+    QStringList legends;                // one per line, or none at all: no legend is shown
+    QList<QList<QPointF>> lines;        // the points drawn, within the axes
+    QList<QList<QPointF>> series;       // every point of each line's data, whatever the axes show
+    QList<QColor> colours;              // one per line, or none: the chart's own colours
+    QSet<int> hiddenLines;              // lines left out of the picture; their legends stay
     QList<MeasuredPoints> measurements; // drawn after the lines, their legends after theirs
     QList<LevelLine> levels;
 };

@@ -59,8 +59,7 @@ QString csvText(const ChartDescription& description) {
     for (qsizetype line = 0; line < description.series.size(); ++line)
         header.append(csvField(line < description.legends.size() ? description.legends[line]
                                                                  : description.yCaption));
-    const qsizetype lineRows =
-        description.series.isEmpty() ? 0 : description.series.first().size();
+    const qsizetype lineRows = description.series.isEmpty() ? 0 : description.series.first().size();
     qsizetype rows = lineRows;
     for (const MeasuredPoints& measured : description.measurements) {
         header.append(pairedTitles(description, measured.name));
@@ -88,9 +87,9 @@ QString pairedCsvText(const ChartDescription& description) {
     QStringList header;
     qsizetype rows = 0;
     for (qsizetype line = 0; line < description.series.size(); ++line) {
-        header.append(pairedTitles(
-            description,
-            line < description.legends.size() ? description.legends[line] : description.yCaption));
+        header.append(pairedTitles(description, line < description.legends.size()
+                                                    ? description.legends[line]
+                                                    : description.yCaption));
         rows = std::max(rows, description.series[line].size());
     }
     for (const MeasuredPoints& measured : description.measurements) {
@@ -148,8 +147,8 @@ namespace {
 
 // The file's bytes, drawn into `out` under the `heading` lines; false when the drawing could not
 // be made.
-bool drawChartFile(const ChartDescription& chart, const QString& csv, QIODevice& out, ChartFileFormat format,
-                 QSize size, const QStringList& heading) {
+bool drawChartFile(const ChartDescription& chart, const QString& csv, QIODevice& out,
+                   ChartFileFormat format, QSize size, const QStringList& heading) {
     switch (format) {
     case ChartFileFormat::Png: {
         QImage picture(size, QImage::Format_ARGB32_Premultiplied);
@@ -179,8 +178,7 @@ bool drawChartFile(const ChartDescription& chart, const QString& csv, QIODevice&
         // so the drawing opens in Qt at the size asked for.
         svg.setResolution(90);
         svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(heading.isEmpty() ? chart.middleCaption
-                                       : heading.join(u" - "_s));
+        svg.setTitle(heading.isEmpty() ? chart.middleCaption : heading.join(u" - "_s));
         QPainter painter;
         if (!painter.begin(&svg))
             return false;

@@ -42,9 +42,9 @@ void paintChartPage(const ChartDescription& chart, QPainter& painter, const QRec
 // when it could not be written, empty when it was.
 QString writeWholeFile(const QString& path, const QByteArray& bytes);
 
-// The chart as described into `path`, under the `heading` lines: a picture of `size` (PNG), a drawing
-// of `size` (SVG) or a landscape A4 page (PDF) of vector graphics, or `csv`. Why the file could
-// not be written, or empty when it was; the file is drawn whole in memory first, so a failed
+// The chart as described into `path`, under the `heading` lines: a picture of `size` (PNG), a
+// drawing of `size` (SVG) or a landscape A4 page (PDF) of vector graphics, or `csv`. Why the file
+// could not be written, or empty when it was; the file is drawn whole in memory first, so a failed
 // write leaves no part of it.
 QString writeChartFile(const ChartDescription& chart, const QString& csv, const QString& path,
                        ChartFileFormat format, QSize size, const QStringList& heading = {});

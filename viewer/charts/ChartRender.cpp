@@ -32,7 +32,7 @@ constexpr int maxDecimals = 6;
 // A chart at least this wide, or this much wider than tall, has room for the legend beside the
 // plot; a flat chart needs all its height for the plot, the labels and the caption.
 constexpr qreal wideChart = 560;
-constexpr qreal flatChart = 1.6; // width / height
+constexpr qreal flatChart = 1.6;        // width / height
 constexpr qreal measuredMarkerSize = 8; // px
 
 bool isWhole(double value) {
@@ -250,9 +250,9 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
     }
 
     const ChartAxis xShown = drawableAxis(description.xAxis);
-    const QList<ShownAxis> axes{{xAxis, xShown, description.xCaption, Qt::Horizontal},
-                                {yAxis, drawableAxis(description.yAxis), description.yCaption,
-                                 Qt::Vertical}};
+    const QList<ShownAxis> axes{
+        {xAxis, xShown, description.xCaption, Qt::Horizontal},
+        {yAxis, drawableAxis(description.yAxis), description.yCaption, Qt::Vertical}};
     for (const ShownAxis& shown : axes) {
         shown.valueAxis->setRange(shown.axis.start, shown.axis.end());
         shown.valueAxis->setMinorTickCount(0);

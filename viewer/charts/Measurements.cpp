@@ -17,9 +17,8 @@ QString quantityName(MeasuredQuantity quantity) {
 QString misfitText(const ProfileMisfit& misfit, MeasuredQuantity quantity) {
     QString text;
     if (misfit.rms)
-        text = quantity == MeasuredQuantity::Carbon
-                   ? u"RMS %1 %C"_s.arg(*misfit.rms, 0, 'f', 3)
-                   : u"RMS %1 HV"_s.arg(*misfit.rms, 0, 'f', 0);
+        text = quantity == MeasuredQuantity::Carbon ? u"RMS %1 %C"_s.arg(*misfit.rms, 0, 'f', 3)
+                                                    : u"RMS %1 HV"_s.arg(*misfit.rms, 0, 'f', 0);
     else
         text = u"RMS –"_s;
     if (misfit.beyond > 0)
@@ -49,7 +48,7 @@ ChartKind chartShowing(MeasuredQuantity quantity) {
 QColor measurementColour(int index) {
     // Dark and saturated, so that markers stand out from the comparison's line colours.
     static const QColor colours[] = {QColor(Qt::black), QColor(0x8b008b), QColor(0x556b2f),
-                                     QColor(0xb8860b), QColor(0x008080), QColor(0x800000)};
+                                     QColor(0xb8860b),  QColor(0x008080), QColor(0x800000)};
     return colours[static_cast<std::size_t>(index) % std::size(colours)];
 }
 

@@ -148,9 +148,8 @@ void TChartMDIChild::addMeasurementCommands(ChartKind kind) {
 }
 
 void TChartMDIChild::chooseMeasurement() {
-    const QString path =
-        chooseFile(this, FileChoice::Open, u"Dodaj pomiar"_s,
-                   u"Pomiary (*.csv *.txt);;Wszystkie pliki (*)"_s);
+    const QString path = chooseFile(this, FileChoice::Open, u"Dodaj pomiar"_s,
+                                    u"Pomiary (*.csv *.txt);;Wszystkie pliki (*)"_s);
     if (!path.isEmpty())
         addMeasurement(path);
 }

@@ -12,22 +12,20 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <QTextStream>
 #include <algorithm>
 #include <optional>
-#include <QTextStream>
 
 namespace {
 
 // The measurements for the set's charts, in colours as a window gives them; none with a reason
 // when one cannot be drawn.
-std::optional<QList<ShownMeasurement>> measurementsFor(const LoadedSet& set,
-                                                       const QStringList& paths,
-                                                       QTextStream& errors) {
+std::optional<QList<ShownMeasurement>>
+measurementsFor(const LoadedSet& set, const QStringList& paths, QTextStream& errors) {
     QList<ShownMeasurement> measurements;
     const std::span<const ChartKind> charts = kindTraits(*set.shape).charts;
     for (const QString& path : paths) {
-        const MeasuredReading reading =
-            readMeasuredProfile(QFile::encodeName(path).toStdString());
+        const MeasuredReading reading = readMeasuredProfile(QFile::encodeName(path).toStdString());
         if (!reading.profile) {
             errors << "tavrix: " << path << ": " << QString::fromStdString(reading.problem)
                    << Qt::endl;
