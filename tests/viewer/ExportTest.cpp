@@ -122,7 +122,7 @@ void ExportTest::measuredProfilesAreDrawnOnTheirChart() {
     QCOMPARE(run.exitCode, 0);
     const QString carbonCsv = textOf(QDir(target).filePath(u"stal-C.csv"_s));
     const QString hardnessCsv = textOf(QDir(target).filePath(u"stal-HV.csv"_s));
-    QVERIFY(carbonCsv.section(u'\n', 0, 0).endsWith(u",c.csv: Carbon concentration, %\""_s));
+    QVERIFY(carbonCsv.section(u'\n', 0, 0).endsWith(u",\"c.csv: Carbon concentration, %\""_s));
     QVERIFY(carbonCsv.section(u'\n', 1, 1).endsWith(u",0.1,0.9"_s));
     QVERIFY(!carbonCsv.contains(u"hv.csv"_s));
     QVERIFY(hardnessCsv.section(u'\n', 0, 0).endsWith(u"\"hv.csv: Hardness, HV\""_s));
