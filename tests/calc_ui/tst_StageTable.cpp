@@ -251,10 +251,12 @@ void StageTableTest::loadedConditionsComputeAndWriteBack() {
     QCOMPARE(messages_.texts(), QStringList());
     QCOMPARE(headOf(fileBytes(set)), pulses);
 
-    // Loading a programme of gas rows gives back the table of ten rows.
-    const QString gas = folder_.filePath(QStringLiteral("gaz.tav"));
-    writeFile(gas, QByteArray(pulses).replace("\r\n12\r\n", "\r\n2\r\n"));
-    messages_.answerFileDialogs({gas});
+    // Loading a programme of three rows gives back the table of ten rows.
+    const QString three = folder_.filePath(QStringLiteral("trzy.tav"));
+    const qsizetype rows = pulses.indexOf("12\r\n");
+    writeFile(three, pulses.left(rows) + "3\r\n0 920 0.8\r\n0.05 920 0.8 boost\r\n0.2 920 0.8\r\n"
+                                         "Semi-infinitive sample\r\n");
+    messages_.answerFileDialogs({three});
     clickButton(&dialog, QStringLiteral("button240"));
     QCOMPARE(messages_.texts(), QStringList());
     QVERIFY(!control<QLineEdit>(&dialog, QStringLiteral("time11")));
