@@ -21,7 +21,6 @@ struct ChartData {
     std::vector<std::vector<double>> y;
     bool toGridEnd = false; // the lines go on past the axis's last node to the end of the grid
     QStringList legends;    // an empty text: the line has no legend
-    QList<QColor> colours;  // none: the chart's own
     QString xCaption;
     QString middleCaption;
     QString yCaption;
@@ -107,12 +106,10 @@ ChartData surfaceOffered(const TDane& programme, TimeUnit unit) {
     if (offers(table.potential)) {
         data.y.push_back(std::move(table.potential));
         data.legends.append(u"potencjał węglowy"_s);
-        data.colours.append(QColor()); // the chart's first colour, as for gas stages alone
     }
     if (offers(table.saturation)) {
         data.y.push_back(std::move(table.saturation));
         data.legends.append(u"granica nasycenia"_s);
-        data.colours.append(QColor(0xd62728));
     }
     if (std::ranges::any_of(programme.conditions, [](const StageCondition& condition) {
             return condition.kind == SurfaceCondition::Neutral;
@@ -120,7 +117,6 @@ ChartData surfaceOffered(const TDane& programme, TimeUnit unit) {
         // A legend for the gaps: no line of its own.
         data.y.emplace_back();
         data.legends.append(u"przerwa: etap obojętny"_s);
-        data.colours.append(QColor(Qt::gray));
     }
     return data;
 }
@@ -173,7 +169,6 @@ void describeTimeLine(ChartDescription& chart, const ChartData& data, const TSka
     }
     chart.xAxis = xAxisOf(scale);
     chart.legends = data.legends;
-    chart.colours = data.colours;
 }
 
 void describeNodes(ChartDescription& chart, const ChartData& data, const TSkala& scale) {

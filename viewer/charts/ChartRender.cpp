@@ -234,8 +234,8 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
     auto* yAxis = new QValueAxis;
     chart->addAxis(xAxis, Qt::AlignBottom);
     chart->addAxis(yAxis, Qt::AlignLeft);
-    // One series per piece of a line; the first carries the legend, and the line's colour,
-    // which the others take.
+    // One series per piece of a line; the first carries the legend, and the line's pen, which
+    // the others take.
     struct Piece {
         QLineSeries* series;
         QList<QPointF> points;
@@ -252,9 +252,10 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
                 series->setName(description.legends[line]);
             if (line < description.colours.size() && description.colours[line].isValid())
                 series->setColor(description.colours[line]);
-            else if (!first)
-                series->setColor(pieces.last().series->color());
             chart->addSeries(series);
+            // The chart's theme gives each series a pen of its own: a piece takes its line's.
+            if (!first)
+                series->setPen(pieces.last().series->pen());
             series->attachAxis(xAxis);
             series->attachAxis(yAxis);
             if (!first)
