@@ -8,6 +8,7 @@
 #include "SetNames.h"
 #include "TTavrixDialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -45,6 +46,13 @@ QStringList rowsEvery(int rows, int minutes) {
                 << temperatureBox(row) + QStringLiteral("=920")
                 << potentialBox(row) + QStringLiteral("=0.8");
     return entries;
+}
+
+// Clicks "Warunki etapów", as a user does to add (or take away) the condition column.
+void clickConditions(const QObject* root) {
+    auto* box = control<QCheckBox>(root, QStringLiteral("checkConditions"));
+    QVERIFY(box);
+    QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(4, box->height() / 2));
 }
 
 // Chooses a row's condition with the keyboard, as a user does on the closed list.
@@ -152,8 +160,15 @@ void StageTableTest::rowsGrowToAHundredAndScroll() {
 
 void StageTableTest::fluxLimitOnlyForABoost() {
     TTavrixDialog dialog(SampleShape::SemiInfinite, nullptr);
+    dialog.show();
+    // A form of gas stages is the table it always was, until the user asks for conditions.
+    QVERIFY(!control<QComboBox>(&dialog, QStringLiteral("condition1")));
+    QVERIFY(!control<QLineEdit>(&dialog, QStringLiteral("fluxLimit1")));
+    clickConditions(&dialog);
     auto* flux = control<QLineEdit>(&dialog, QStringLiteral("fluxLimit2"));
-    QCOMPARE(conditionsShown(&dialog, 1), QStringList{QStringLiteral("gaz")});
+    QVERIFY(flux);
+    QCOMPARE(conditionsShown(&dialog, 2),
+             (QStringList{QStringLiteral("gaz"), QStringLiteral("gaz")}));
     QVERIFY(!flux->isEnabled());
     chooseCondition(&dialog, 2, QStringLiteral("nasycanie"));
     QVERIFY(flux->isEnabled());
@@ -163,6 +178,13 @@ void StageTableTest::fluxLimitOnlyForABoost() {
     chooseCondition(&dialog, 2, QStringLiteral("obojętna"));
     QVERIFY(!flux->isEnabled());
     QCOMPARE(flux->text(), QString());
+    // Taking the column away takes its conditions with it.
+    chooseCondition(&dialog, 3, QStringLiteral("nasycanie"));
+    clickConditions(&dialog);
+    QVERIFY(!control<QComboBox>(&dialog, QStringLiteral("condition3")));
+    clickConditions(&dialog);
+    QCOMPARE(control<QComboBox>(&dialog, QStringLiteral("condition3"))->currentText(),
+             QStringLiteral("gaz"));
     // The choice is the user's data: closing asks about it.
     messages_.setAnswer(QMessageBox::Discard);
     QVERIFY(dialog.mayClose());
@@ -213,6 +235,8 @@ void StageTableTest::conditionChecks() {
     while (control<QLineEdit>(&dialog, timeBox(rows)) == nullptr)
         clickButton(&dialog, QStringLiteral("buttonAddRow"));
     typeAll(&dialog, steel + rowsEvery(rows, 30));
+    if (!conditions.isEmpty() && !control<QComboBox>(&dialog, QStringLiteral("condition1")))
+        clickConditions(&dialog);
     for (const QString& entry : conditions) {
         const QStringList parts = entry.split(u'=');
         chooseCondition(&dialog, parts[0].toInt(), parts[1]);
@@ -261,6 +285,7 @@ void StageTableTest::loadedConditionsComputeAndWriteBack() {
     QCOMPARE(messages_.texts(), QStringList());
     QVERIFY(!control<QLineEdit>(&dialog, QStringLiteral("time11")));
     QVERIFY(!scroll->verticalScrollBar()->isVisible());
+    QVERIFY(control<QCheckBox>(&dialog, QStringLiteral("checkConditions"))->isChecked());
     QCOMPARE(
         conditionsShown(&dialog, 3),
         (QStringList{QStringLiteral("gaz"), QStringLiteral("nasycanie "), QStringLiteral("gaz")}));
