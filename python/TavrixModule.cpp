@@ -7,12 +7,14 @@
 #include "KindTraits.h"
 #include "Parametry.h"
 #include "ProcessCheck.h"
+#include "ProfileMeasures.h"
 #include "ProgrammeDesign.h"
 #include "ResultStreams.h"
 #include "Saturation.h"
 #include "SeriesReaders.h"
 #include "SetNames.h"
 #include "Steruj.h"
+#include "TrialSupport.h"
 #include "UnfinishedRun.h"
 
 #include <pybind11/numpy.h>
@@ -243,18 +245,10 @@ public:
             throw py::value_error("a " + scriptName(shape) +
                                   " has no hardness profile: chd needs a semi-infinite sample, a "
                                   "plate or a cylinder");
-        const std::vector<double>& x = series().hardnessX;
-        const std::vector<double>& hardness = series().hardness;
-        for (std::size_t i = 0; i < hardness.size(); ++i) {
-            if (hardness[i] >= limit)
-                continue;
-            if (i == 0)
-                return 0.0;
-            return x[i - 1] +
-                   (limit - hardness[i - 1]) * (x[i] - x[i - 1]) / (hardness[i] - hardness[i - 1]);
-        }
-        throw py::value_error("the hardness stays above " + std::to_string(limit) +
-                              " HV as far as the hardness profile reaches");
+        if (const auto depth = hardnessCaseDepth(series().hardnessX, series().hardness, limit))
+            return *depth;
+        throw py::value_error("no hardness case depth at " + numberText(limit) +
+                              " HV: the hardness profile does not fall from the limit to below it");
     }
 
     Profile profile() const {
@@ -529,9 +523,9 @@ with the message tavcalc --run prints.)")
                                "carbon mass gained, g/m^2 (cylinder and wire: g per m length)")
         .def("depth", &Result::depth, py::arg("level"),
              "depth at which the final carbon falls to level (% C), mm")
-        .def("chd", &Result::chd, py::arg("limit"),
-             "hardness case depth: where the final hardness falls to limit (HV), mm, linear "
-             "between points")
+        .def("chd", &Result::chd, py::arg("limit") = defaultHardnessLimit,
+             "hardness case depth: where the final hardness first falls from limit (HV) to below "
+             "it, mm, linear between points")
         .def_property_readonly("profile", &Result::profile)
         .def_property_readonly("surface", &Result::surfaceSeries,
                                "surface carbon over time, as the files hold it")

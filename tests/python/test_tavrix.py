@@ -124,9 +124,10 @@ def test_case_depth_by_hardness_meets_a_profile_point():
     falls = np.nonzero(np.diff(hv) < 0)[0]
     k = falls[len(falls) // 2] + 1
     assert result.chd(hv[k]) == pytest.approx(x[k])
-    assert result.chd(hv[0] + 1) == 0
-    with pytest.raises(ValueError, match="hardness stays above"):
-        result.chd(hv.min() - 1)
+    assert result.chd() == result.chd(550)
+    for unmet in (hv.max() + 1, hv.min() - 1):
+        with pytest.raises(ValueError, match="does not fall from the limit to below it"):
+            result.chd(unmet)
 
 
 def test_thin_sample_has_no_hardness_case_depth():
