@@ -103,6 +103,7 @@ TDane processRecord(const ProcessForm& form) {
             data.times.push_back(form.time[row]);
             data.temperatures.push_back(form.temperature[row]);
             data.potentials.push_back(form.potential[row]);
+            data.conditions.push_back(form.condition[row]);
         }
     return data;
 }
@@ -151,6 +152,9 @@ ProcessRecord writtenRecord(const ProcessForm& form, SampleShape shape) {
     for (auto* column : {&data.times, &data.temperatures, &data.potentials})
         for (double& value : *column)
             value = asWritten(value);
+    for (StageCondition& condition : data.conditions)
+        if (condition.fluxLimit)
+            condition.fluxLimit = asWritten(*condition.fluxLimit);
     if (shape != SampleShape::SemiInfinite)
         record.thickness = asWritten(form.thickness);
     return record;

@@ -19,7 +19,15 @@
 // An empty box of the process-data dialog travels as this value.
 inline constexpr double emptyCell = 2009990.0;
 
-inline constexpr int maxStages = 10;
+inline constexpr int maxStages = 10;           // rows of a programme of gas rows (unchanged)
+inline constexpr int maxConditionStages = 100; // rows when any row carries a condition word
+
+enum class SurfaceCondition { Gas, Neutral, Boost };
+struct StageCondition {
+    SurfaceCondition kind = SurfaceCondition::Gas;
+    std::optional<double> fluxLimit; // g/(m²·s), J0 of a limited boost; only with Boost
+    friend bool operator==(const StageCondition&, const StageCondition&) = default;
+};
 
 // A line as read from a file: trailing CR and blanks removed; text that is not valid UTF-8 is
 // taken as Windows-1250 and converted.
@@ -33,6 +41,8 @@ struct TDane {
     std::vector<double> times;        // h (s for a foil)
     std::vector<double> temperatures; // °C
     std::vector<double> potentials;   // % C
+    // one per stage row; row 0 is always Gas (it ends no stage)
+    std::vector<StageCondition> conditions;
 };
 
 // Reads two doubles, the five alloy contents, the stage count and that many rows; stops there.
@@ -55,19 +65,22 @@ struct ProcessForm {
     double transferCoefficient = emptyCell; // cm/s
     double thickness = emptyCell;           // mm: plate or foil thickness, cylinder diameter
     double cr = emptyCell, mo = emptyCell, mn = emptyCell, si = emptyCell, ni = emptyCell; // %
-    std::array<double, maxStages> time = filled();        // h (s for a foil)
-    std::array<double, maxStages> temperature = filled(); // °C
-    std::array<double, maxStages> potential = filled();   // % C
+    // One cell per row of the stage table, which holds ten rows and grows to the rows of a
+    // programme with conditions.
+    std::array<double, maxConditionStages> time = filled();        // h (s for a foil)
+    std::array<double, maxConditionStages> temperature = filled(); // °C
+    std::array<double, maxConditionStages> potential = filled();   // % C
+    std::array<StageCondition, maxConditionStages> condition{};    // of the stage a row ends
 
 private:
-    static constexpr std::array<double, maxStages> filled() {
-        std::array<double, maxStages> cells{};
+    static constexpr std::array<double, maxConditionStages> filled() {
+        std::array<double, maxConditionStages> cells{};
         cells.fill(emptyCell);
         return cells;
     }
 };
 
-// The record a form's file would hold: row 1 always, rows 2 to 10 where their time is filled.
+// The record a form's file would hold: row 1 always, the later rows where their time is filled.
 TDane processRecord(const ProcessForm& form);
 
 // The process of a form for `shape` as its file would give it back: the rows processRecord
@@ -77,7 +90,7 @@ ProcessRecord writtenRecord(const ProcessForm& form, SampleShape shape);
 // The whole text of the file at `path`; empty when it cannot be opened.
 std::optional<std::string> wholeFile(const std::string& path);
 
-// The file text for a form: row 1 always, rows 2 to 10 where their time is filled.
+// The file text for a form: row 1 always, the later rows where their time is filled.
 std::string processDataText(const ProcessForm& form, std::string_view shape);
 
 // Writes the file at `path` (already completed), replacing it as a whole (AtomicFile); false

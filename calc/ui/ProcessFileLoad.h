@@ -9,9 +9,9 @@
 
 #include "ProcessData.h"
 
-#include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // One text per box; an empty text empties the box.
 struct LoadedBoxes {
@@ -19,8 +19,12 @@ struct LoadedBoxes {
     std::string cr, mo, mn, si, ni;
     struct Row {
         std::string time, temperature, potential;
+        SurfaceCondition condition = SurfaceCondition::Gas;
+        std::string fluxLimit; // J0 of a limited boost; empty for every other condition
     };
-    std::array<Row, maxStages> rows;
+    // At least the ten rows of a gas programme; as many as the file lists when its stages carry
+    // conditions.
+    std::vector<Row> rows = std::vector<Row>(maxStages);
     // The file is for the shape of the running program; when it is not, the thickness is not
     // read and its box keeps its text.
     bool shapeMatches = false;

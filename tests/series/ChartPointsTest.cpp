@@ -139,11 +139,18 @@ TEST(NodeRange, HugeSpanIsCapped) {
 
 namespace {
 
+// One axis of a `TSkala`.
+struct RecordAxis {
+    double start;
+    double end;
+    int divisions;
+};
+
 struct WideningCase {
     const char* name;
-    AxisSpan initial;
+    RecordAxis initial;
     std::vector<double> values;
-    AxisSpan widened;
+    RecordAxis widened;
 };
 
 void PrintTo(const WideningCase& row, std::ostream* out) {
@@ -156,11 +163,17 @@ TEST_P(InitialAxisTest, HoldsEveryValue) {
     const WideningCase& c = GetParam();
     ValueRange range;
     range.include(c.values);
-    const AxisSpan axis = widenedToHold(c.initial, range);
+    // The same values on both axes of a record: each axis widens alike.
+    const TSkala initial{c.initial.divisions, c.initial.divisions, c.initial.start,
+                         c.initial.end,       c.initial.start,     c.initial.end};
+    const TSkala scale = widenedToHold(initial, range, range);
     // Multiples of round steps: a few ulps at most.
-    EXPECT_DOUBLE_EQ(axis.start, c.widened.start);
-    EXPECT_DOUBLE_EQ(axis.end, c.widened.end);
-    EXPECT_EQ(axis.divisions, c.widened.divisions);
+    EXPECT_DOUBLE_EQ(scale.xStart, c.widened.start);
+    EXPECT_DOUBLE_EQ(scale.xEnd, c.widened.end);
+    EXPECT_EQ(scale.xDivisions, c.widened.divisions);
+    EXPECT_DOUBLE_EQ(scale.yStart, c.widened.start);
+    EXPECT_DOUBLE_EQ(scale.yEnd, c.widened.end);
+    EXPECT_EQ(scale.yDivisions, c.widened.divisions);
 }
 
 INSTANTIATE_TEST_SUITE_P(

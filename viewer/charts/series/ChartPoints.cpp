@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cmath>
 
 std::optional<double> interpolateAt(std::span<const double> x, std::span<const double> y,
@@ -102,17 +103,46 @@ void ValueRange::include(std::span<const double> values) {
         include(value);
 }
 
-AxisSpan widenedToHold(const AxisSpan& initial, const ValueRange& values) {
-    if (values.empty() || (values.lowest() >= initial.start && values.highest() <= initial.end))
-        return initial;
-    const double lowest = std::min(initial.start, values.lowest());
-    const double highest = std::max(initial.end, values.highest());
-    const double step = roundStep((highest - lowest) / std::max(initial.divisions, 1));
+namespace {
+
+// One axis of a `TSkala` widened in place to hold the values.
+void widenToHold(double& start, double& end, std::int32_t& divisions, const ValueRange& values) {
+    if (values.empty() || (values.lowest() >= start && values.highest() <= end))
+        return;
+    const double lowest = std::min(start, values.lowest());
+    const double highest = std::max(end, values.highest());
+    const double step = roundStep((highest - lowest) / std::max(divisions, 1));
     // A value on a multiple of the step, computed from decimal text, may lie a rounding error
     // beside it: it must not cost a division.
-    const double start = values.lowest() < initial.start
-                             ? std::floor(lowest / step + wholeTolerance) * step
-                             : initial.start;
-    const double divisions = std::ceil((highest - start) / step - wholeTolerance);
-    return {start, start + divisions * step, static_cast<int>(divisions)};
+    if (values.lowest() < start)
+        start = std::floor(lowest / step + wholeTolerance) * step;
+    const double count = std::ceil((highest - start) / step - wholeTolerance);
+    end = start + count * step;
+    divisions = static_cast<std::int32_t>(count);
+}
+
+} // namespace
+
+ChartAxis ChartAxis::spanning(double start, double end, int divisions) {
+    const int count = std::max(divisions, 1);
+    return ChartAxis{start, (end - start) / count, count};
+}
+
+ChartAxis xAxisOf(const TSkala& scale) {
+    return ChartAxis::spanning(scale.xStart, scale.xEnd, scale.xDivisions);
+}
+
+ChartAxis yAxisOf(const TSkala& scale) {
+    return ChartAxis::spanning(scale.yStart, scale.yEnd, scale.yDivisions);
+}
+
+TSkala scaleOf(const ChartAxis& x, const ChartAxis& y) {
+    return TSkala{x.divisions, y.divisions, x.start, x.end(), y.start, y.end()};
+}
+
+TSkala widenedToHold(const TSkala& scale, const ValueRange& xValues, const ValueRange& yValues) {
+    TSkala widened = scale;
+    widenToHold(widened.xStart, widened.xEnd, widened.xDivisions, xValues);
+    widenToHold(widened.yStart, widened.yEnd, widened.yDivisions, yValues);
+    return widened;
 }
