@@ -5,8 +5,10 @@
 #include "FoilFit.h"
 #include "Gruba.h"
 #include "KindTraits.h"
+#include "MeasuredProfile.h"
 #include "Parametry.h"
 #include "ProcessCheck.h"
+#include "ProfileFit.h"
 #include "ProfileMeasures.h"
 #include "ProgrammeDesign.h"
 #include "ResultStreams.h"
@@ -460,6 +462,50 @@ BetaFit fitted(const FoilFitResult& result, const Process& test) {
             result.meanCarbon,          result.trials, result.nearSaturation};
 }
 
+// A measured profile and the file it was read from.
+struct Measured {
+    MeasuredProfile profile;
+    std::string path;
+
+    static Measured read(const std::string& file) {
+        MeasuredReading reading = readMeasuredProfile(file);
+        if (!reading.profile)
+            throw ProcessError(file + ": " + reading.problem);
+        return {std::move(*reading.profile), file};
+    }
+    std::string quantity() const {
+        return profile.quantity == MeasuredQuantity::Carbon ? "carbon" : "hardness";
+    }
+};
+
+// A process fitted to a measured profile.
+struct ProfileFit {
+    ProfileFitResult result;
+    Process process;
+};
+
+FittedValues fittedValues(const std::string& fit) {
+    if (fit == "beta")
+        return FittedValues::Beta;
+    if (fit == "beta,potential")
+        return FittedValues::BetaAndPotential;
+    throw ProcessError("fit \"" + fit + "\": must be \"beta\" or \"beta,potential\"");
+}
+
+// What the fit found, or its refusal as `tavcalc --fit-profile` words it.
+ProfileFit profileFitted(const ProfileFitResult& result) {
+    switch (result.status) {
+    case ProfileFitResult::Status::Fitted:
+        break;
+    case ProfileFitResult::Status::Refused:
+        throw ProcessError("refused: " + result.reason);
+    case ProfileFitResult::Status::Cancelled:
+    case ProfileFitResult::Status::Failed:
+        throw RunError("fit stopped " + result.reason);
+    }
+    return {result, Process(result.fitted)};
+}
+
 } // namespace
 
 PYBIND11_MODULE(tavrix, module) {
@@ -553,6 +599,69 @@ with the message tavcalc --run prints.)")
 process-data file at the process's path and the result files beside it, as tavcalc --run does;
 write="name.tav" names the file. A failed run raises RunError with tavcalc's message; Ctrl-C
 stops the run with KeyboardInterrupt.)");
+
+    py::class_<Measured>(module, "Measured", "A profile measured on a sample.")
+        .def_property_readonly("quantity", &Measured::quantity, "\"carbon\" or \"hardness\"")
+        .def_property_readonly(
+            "depth", [](const Measured& m) { return array(m.profile.depth); }, "depth, mm")
+        .def_property_readonly(
+            "value", [](const Measured& m) { return array(m.profile.value); },
+            "carbon, % C, or hardness, HV, one per depth")
+        .def_property_readonly(
+            "header", [](const Measured& m) { return m.profile.header; },
+            "the file's \"#\" lines, without the \"#\"")
+        .def_readonly("path", &Measured::path)
+        .def("__len__", [](const Measured& m) { return m.profile.depth.size(); });
+    module.def("read_measured", &Measured::read, py::arg("path"),
+               R"(Reads a measured profile: optional "#" header lines, the line "depth_mm,carbon"
+or "depth_mm,hardness_HV", then rows of depth (mm) and carbon (% C) or hardness (HV), separated
+by commas, semicolons or tabs (a decimal comma where the separator is not a comma). A file with
+a row that cannot be read raises ProcessError naming the line, as tavcalc does.)");
+
+    py::class_<ProfileFit>(module, "ProfileFit", "A process fitted to a measured profile.")
+        .def_readonly("process", &ProfileFit::process, "the process with the fitted values")
+        .def_property_readonly(
+            "beta", [](const ProfileFit& f) { return f.result.beta; },
+            "fitted transfer coefficient, cm/s")
+        .def_property_readonly(
+            "beta_error", [](const ProfileFit& f) { return f.result.betaUncertainty; },
+            "its standard error, cm/s")
+        .def_property_readonly(
+            "offset", [](const ProfileFit& f) { return f.result.offset; },
+            "fitted offset of the gas potentials, % C; None when beta alone was fitted")
+        .def_property_readonly(
+            "offset_error", [](const ProfileFit& f) { return f.result.offsetUncertainty; },
+            "its standard error, % C")
+        .def_property_readonly(
+            "rms_before", [](const ProfileFit& f) { return f.result.rmsBefore; },
+            "RMS difference with the process as given, % C or HV")
+        .def_property_readonly(
+            "rms_after", [](const ProfileFit& f) { return f.result.rmsAfter; },
+            "RMS difference with the fitted values, % C or HV")
+        .def_property_readonly(
+            "used", [](const ProfileFit& f) { return f.result.used; }, "points compared")
+        .def_property_readonly(
+            "near_surface", [](const ProfileFit& f) { return f.result.nearSurface; },
+            "hardness points nearer the surface than the hardest carbon, left out")
+        .def_property_readonly(
+            "beyond_sample", [](const ProfileFit& f) { return f.result.beyondSample; },
+            "points deeper than the middle of the sample, left out")
+        .def_property_readonly(
+            "trials", [](const ProfileFit& f) { return f.result.trials; }, "trial runs");
+    module.def(
+        "fit_profile",
+        [](const Process& process, const Measured& measured, const std::string& fit) {
+            const FittedValues values = fittedValues(fit);
+            return profileFitted(interruptible([&](RunObserver& observer) {
+                return fitProfile(process.record, measured.profile, values, observer);
+            }));
+        },
+        py::arg("process"), py::arg("measured"), py::kw_only(), py::arg("fit") = "beta",
+        R"(Fits the process to a profile measured on a sample of its run, as tavcalc --fit-profile
+does: the transfer coefficient (fit="beta"), or it and an offset added to every gas potential
+(fit="beta,potential"), by least squares on the final profile; the process's beta is where the
+search starts. measured: a Measured (read_measured). Returns a ProfileFit. A measurement the fit
+cannot use raises ProcessError with tavcalc's message; Ctrl-C raises KeyboardInterrupt.)");
 
     py::class_<Design>(module, "Design", "A designed furnace programme and what it achieves.")
         .def_readonly("process", &Design::process,

@@ -223,6 +223,83 @@ def test_diffuse_potential_needs_a_surface_target():
         tavrix.design(golden_process("plate"), depth=0.5, diffuse=0.7)
 
 
+def gas_process(beta, offset=0.0):
+    return tavrix.Process(steel_carbon=0.2, beta=beta, alloy=dict(Mn=0.8), shape="semi-infinite",
+                          stages=[(0, 920, 1.1 + offset), (4, 920, 1.1 + offset),
+                                  (6, 880, 0.8 + offset)])
+
+
+def measured_file(path, result, points=12):
+    """Points of a run's final carbon profile as a laboratory's export holds them."""
+    x = np.linspace(0.05, 0.7 * result.profile.x[-1], points)
+    carbon = np.interp(x, result.profile.x, result.profile.carbon)
+    path.write_text("# load 17, spectrometer\ndepth_mm,carbon\n" +
+                    "".join(f"{a:.4f},{c:.4f}\n" for a, c in zip(x, carbon)))
+    return path
+
+
+FITS = {"beta": (3e-5, 0.0), "beta,potential": (3e-5, 0.05)}
+
+
+@pytest.mark.parametrize("fit, truth", FITS.items(), ids=FITS.keys())
+def test_profile_fit_recovers_the_run_measured_and_gives_what_tavcalc_prints(fit, truth,
+                                                                              tmp_path):
+    csv = measured_file(tmp_path / "load.csv", tavrix.run(gas_process(*truth)))
+    measured = tavrix.read_measured(str(csv))
+    assert (measured.quantity, len(measured), measured.header) == \
+        ("carbon", 12, [" load 17, spectrometer"])
+    start = gas_process(2e-5)
+    fitted = tavrix.fit_profile(start, measured, fit=fit)
+    assert fitted.beta == pytest.approx(truth[0], rel=0.02)
+    assert fitted.process.beta == pytest.approx(fitted.beta, rel=1e-5)
+    assert (fitted.offset is None) == (fit == "beta")
+    if fitted.offset is not None:
+        assert fitted.offset == pytest.approx(truth[1], abs=0.005)
+    assert fitted.rms_after < fitted.rms_before and fitted.used == 12
+
+    start.write(str(tmp_path / "load.tav"))
+    done = subprocess.run([TAVCALC, "--fit-profile", str(tmp_path / "load.tav"), "--measured",
+                           str(csv), "--fit", fit, "-o", str(tmp_path / "out.tav")],
+                          capture_output=True, text=True, check=False)
+    assert done.returncode == 0, done.stderr
+    assert f"transfer coefficient {fitted.beta:.4g} ± {fitted.beta_error:.2g} cm/s" in done.stdout
+    assert fitted.process.text().encode() == (tmp_path / "out.tav").read_bytes()
+
+
+# The text of the measurement, and whether tavcalc names the process file (a refused fit) or
+# the measurement (a file that cannot be read; the message names it already).
+BAD_MEASUREMENTS = {
+    "three fields": ("depth_mm,carbon\n0.1,0.8,1\n", False),
+    "negative depth": ("depth_mm;carbon\n0,1;0,8\n-0,2;0,7\n", False),
+    "hardness out of range": ("depth_mm,hardness_HV\n0.1,2000\n", False),
+    "no quantity line": ("0.1,0.8\n", False),
+    "too few points to fit": ("depth_mm,carbon\n0.1,0.8\n0.2,0.6\n", True),
+}
+
+
+@pytest.mark.parametrize("text, refused", BAD_MEASUREMENTS.values(),
+                         ids=BAD_MEASUREMENTS.keys())
+def test_bad_measurements_raise_what_tavcalc_prints(text, refused, tmp_path):
+    csv = tmp_path / "load.csv"
+    csv.write_text(text)
+    process = gas_process(2e-5)
+    process.write(str(tmp_path / "load.tav"))
+    with pytest.raises(tavrix.ProcessError) as raised:
+        tavrix.fit_profile(process, tavrix.read_measured(str(csv)))
+    done = subprocess.run([TAVCALC, "--fit-profile", process.path, "--measured", str(csv)],
+                          capture_output=True, text=True, check=False)
+    assert done.returncode != 0
+    named = f"{process.path}: " if refused else ""
+    assert done.stderr.strip() == f"tavcalc: {named}{raised.value}"
+
+
+def test_a_fit_of_neither_beta_nor_the_potential_raises(tmp_path):
+    measured = tavrix.read_measured(str(measured_file(tmp_path / "load.csv",
+                                                      tavrix.run(gas_process(2e-5)))))
+    with pytest.raises(ValueError, match="must be \"beta\" or \"beta,potential\""):
+        tavrix.fit_profile(gas_process(2e-5), measured, fit="potential")
+
+
 def long_wire():
     return tavrix.Process(steel_carbon=0.05, beta=2e-5, shape="wire", thickness=0.01,
                           stages=[(0, 900, 1.0), (2e6, 900, 1.0)])
