@@ -82,12 +82,42 @@ void refuseUnlessValid(const ProcessRecord& record) {
         throw ProcessError(problem->field + " " + problem->rule);
 }
 
+const std::map<std::string, SurfaceCondition, std::less<>> conditionNames{
+    {"gas", SurfaceCondition::Gas},
+    {"neutral", SurfaceCondition::Neutral},
+    {"boost", SurfaceCondition::Boost}};
+
+// The surface condition of the stage a row ends, as a script gives it: "gas", "neutral",
+// "boost", or ("boost", J0) for a boost whose flux is limited to J0, g/(m²·s).
+StageCondition conditionGiven(const py::handle& given) {
+    if (py::isinstance<py::str>(given)) {
+        if (const auto found = conditionNames.find(given.cast<std::string>());
+            found != conditionNames.end())
+            return {found->second, std::nullopt};
+    } else if (py::isinstance<py::tuple>(given) && py::len(given) == 2 &&
+               py::isinstance<py::str>(given[py::int_(0)]) &&
+               given[py::int_(0)].cast<std::string>() == "boost") {
+        return {SurfaceCondition::Boost, asWritten(given[py::int_(1)].cast<double>())};
+    }
+    throw ProcessError("stage condition " + py::repr(given).cast<std::string>() +
+                       ": \"gas\", \"neutral\", \"boost\" or (\"boost\", J0)");
+}
+
+py::object conditionObject(const StageCondition& condition) {
+    if (condition.fluxLimit)
+        return py::make_tuple("boost", *condition.fluxLimit);
+    for (const auto& [name, kind] : conditionNames)
+        if (kind == condition.kind)
+            return py::str(name);
+    return py::none();
+}
+
 // A process: the record a process-data file's head holds, every number as the file keeps it
 // (six significant digits), so that a process and its file compute the same.
 class Process {
 public:
     Process(double steelCarbon, double beta, const std::map<std::string, double>& alloy,
-            const std::string& shape, const std::vector<std::tuple<double, double, double>>& stages,
+            const std::string& shape, const std::vector<py::sequence>& stages,
             std::optional<double> thickness) {
         record.data.steelCarbon = asWritten(steelCarbon);
         record.data.transferCoefficient = asWritten(beta);
@@ -99,12 +129,15 @@ public:
             record.data.alloy[static_cast<std::size_t>(slot - alloyNames.begin())] =
                 asWritten(content);
         }
-        if (stages.size() > maxStages)
-            throw ProcessError("stages: at most " + std::to_string(maxStages) + " rows");
-        for (const auto& [time, temperature, potential] : stages) {
-            record.data.times.push_back(asWritten(time));
-            record.data.temperatures.push_back(asWritten(temperature));
-            record.data.potentials.push_back(asWritten(potential));
+        for (const py::sequence& stage : stages) {
+            if (stage.size() != 3 && stage.size() != 4)
+                throw ProcessError("stage " + py::repr(stage).cast<std::string>() +
+                                   ": (time, temperature, potential[, condition])");
+            record.data.times.push_back(asWritten(stage[0].cast<double>()));
+            record.data.temperatures.push_back(asWritten(stage[1].cast<double>()));
+            record.data.potentials.push_back(asWritten(stage[2].cast<double>()));
+            record.data.conditions.push_back(stage.size() == 4 ? conditionGiven(stage[3])
+                                                               : StageCondition{});
         }
         record.shape = shapeNamed(shape);
         if (thickness)
@@ -139,6 +172,8 @@ public:
             form.time[row] = record.data.times[row];
             form.temperature[row] = record.data.temperatures[row];
             form.potential[row] = record.data.potentials[row];
+            if (row < record.data.conditions.size())
+                form.condition[row] = record.data.conditions[row];
         }
         return form;
     }
@@ -158,11 +193,17 @@ public:
             contents[alloyNames[i]] = record.data.alloy[i];
         return contents;
     }
-    std::vector<std::tuple<double, double, double>> stages() const {
-        std::vector<std::tuple<double, double, double>> rows;
-        for (std::size_t row = 0; row < record.data.times.size(); ++row)
-            rows.emplace_back(record.data.times[row], record.data.temperatures[row],
-                              record.data.potentials[row]);
+    // As a script gives them: a gas stage without its condition.
+    py::list stages() const {
+        py::list rows;
+        for (std::size_t row = 0; row < record.data.times.size(); ++row) {
+            py::tuple stage = py::make_tuple(record.data.times[row], record.data.temperatures[row],
+                                             record.data.potentials[row]);
+            if (row < record.data.conditions.size() &&
+                record.data.conditions[row].kind != SurfaceCondition::Gas)
+                stage = stage + py::make_tuple(conditionObject(record.data.conditions[row]));
+            rows.append(stage);
+        }
         return rows;
     }
     std::optional<double> thickness() const {
@@ -520,13 +561,15 @@ PYBIND11_MODULE(tavrix, module) {
 
 steel_carbon: % C; beta: carbon transfer coefficient, cm/s; alloy: % of Cr, Mo, Mn, Si, Ni
 (missing ones 0); shape: "semi-infinite", "plate", "foil", "cylinder" or "wire" (or the file's
-names); stages: up to 10 rows (time, temperature, potential): h (s for a foil or wire), deg C,
-% C, the first at time 0; thickness: mm, plate or foil thickness, cylinder or wire diameter.
+names); stages: rows (time, temperature, potential[, condition]): h (s for a foil or wire),
+deg C, % C, the first at time 0, up to 10 rows (100 when a row has a condition); the condition of
+the stage a row ends: "gas" (the default), "neutral" (no carbon crosses the surface), "boost"
+(the surface held at saturation) or ("boost", J0) (a flux of at most J0, g/(m^2 s));
+thickness: mm, plate or foil thickness, cylinder or wire diameter.
 Numbers are kept with the six significant digits a file keeps. Invalid data raise ProcessError
 with the message tavcalc --run prints.)")
         .def(py::init<double, double, const std::map<std::string, double>&, const std::string&,
-                      const std::vector<std::tuple<double, double, double>>&,
-                      std::optional<double>>(),
+                      const std::vector<py::sequence>&, std::optional<double>>(),
              py::arg("steel_carbon"), py::arg("beta"),
              py::arg("alloy") = std::map<std::string, double>{}, py::arg("shape"),
              py::arg("stages"), py::arg("thickness") = py::none())

@@ -74,6 +74,26 @@ def test_plate_built_in_code_keeps_its_thickness():
     assert rebuilt == plate and rebuilt.shape == "plate" and plate.thickness > 0
 
 
+LOW_PRESSURE = [(0, 920, 1.2), (0.1, 920, 1.2, "boost"), (0.4, 920, 1.2, "neutral"),
+                (0.5, 920, 1.2, ("boost", 2.5e-3)), (1.5, 920, 1.2, "neutral"), (2, 920, 0.8)]
+
+
+def test_stage_conditions_are_kept_as_given_and_a_gas_stage_needs_none():
+    built = tavrix.Process(steel_carbon=0.2, beta=2e-5, shape="semi-infinite",
+                           stages=LOW_PRESSURE[:-1] + [(2, 920, 0.8, "gas")])
+    assert built.stages == LOW_PRESSURE
+    assert tavrix.Process(steel_carbon=0.2, beta=2e-5, shape="semi-infinite",
+                          stages=built.stages).stages == LOW_PRESSURE
+
+
+@pytest.mark.parametrize("row", [(1, 920), (1, 920, 1, "vacuum"), (1, 920, 1, ("neutral", 1)),
+                                 (1, 920, 1, "boost", 2)], ids=repr)
+def test_a_stage_not_written_as_a_stage_raises(row):
+    with pytest.raises(tavrix.ProcessError, match="stage"):
+        tavrix.Process(steel_carbon=0.2, beta=2e-5, shape="semi-infinite",
+                       stages=[(0, 920, 1), row])
+
+
 BAD_HEADS = {
     "too much carbon": "9\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n2\r\n"
                        "0 920 1\r\n1 920 1\r\nSemi-infinitive sample\r\n",
