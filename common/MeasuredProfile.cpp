@@ -156,8 +156,12 @@ MeasuredReading parseMeasuredProfile(std::string_view text) {
             depth = number(row[0], decimalComma);
             value = number(row[1], decimalComma);
         }
-        if (!depth || !value)
-            return refused(lineNumber, "\"" + std::string(line) + "\" is not two numbers");
+        if (!depth || !value) {
+            // Appended rather than added: GCC 12 at -O3 sees a false overlap in "\"" + text.
+            std::string problem = "\"";
+            problem.append(line).append("\" is not two numbers");
+            return refused(lineNumber, problem);
+        }
         if (*depth < 0)
             return refused(lineNumber, "depth " + shown(*depth) + " mm is negative");
         if (const std::string problem = valueProblem(profile.quantity, *value); !problem.empty())
