@@ -3,9 +3,10 @@
 //
 // The file is read as the formatted stream of numbers it was written as. Every value found is
 // shown so that it reads back the same (six decimals wherever they are exact); a box whose value
-// lies beyond the end of the file stays empty. A file with a value that is not a number, a stage
-// count the table cannot hold, or fewer rows than its count is refused as a whole, naming what
-// is wrong, so that the boxes keep what they had.
+// lies beyond the end of the file stays empty. A file with a value that is not a number, a
+// condition word it does not know, a stage count the table cannot hold (10 rows of gas stages,
+// 100 with conditions), or fewer rows than its count is refused as a whole, naming what is
+// wrong, so that the boxes keep what they had.
 
 #include "ProcessData.h"
 

@@ -3,10 +3,13 @@
 
 #include "SurfaceOffer.h"
 
+#include "Comparison.h"
 #include "Saturation.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <string>
 
 namespace {
@@ -121,4 +124,64 @@ TEST(SurfaceOffer, BoostRampFollowsTheTemperature) {
     const std::size_t middle = limit.times.size() / 2;
     ASSERT_DOUBLE_EQ(limit.times[middle], 0.5);
     EXPECT_LT(limit.values[middle], (limit.values.front() + limit.values.back()) / 2);
+}
+
+// A comparison draws each set's offer as one line: a step where a boost follows a gas stage, a
+// break over a neutral stage.
+TEST(SurfaceOffer, ComparedLineJoinsWhatMeetsAndBreaksOverGaps) {
+    LoadedSet set;
+    set.process.series = programme({{0, 920, 0.9, gas},
+                                    {1, 920, 0.9, gas},
+                                    {2, 920, 0.9, boost},
+                                    {3, 920, 0.9, neutral},
+                                    {4, 920, 0.7, gas}});
+    const double limit = saturationCarbon(920, set.process.series.alloy);
+    const std::optional<ComparedLine> line = comparedLine(set, ChartKind::Potential);
+    ASSERT_TRUE(line);
+    ASSERT_EQ(line->x.size(), 7u);
+    const std::vector<double> x = {0, 1, 1, 2}, y = {0.9, 0.9, limit, limit};
+    // the potential to stage 2, the limit to stage 3, nothing to stage 4, the potential again
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        EXPECT_EQ(line->x[i], x[i]) << i;
+        EXPECT_EQ(line->y[i], y[i]) << i;
+    }
+    EXPECT_TRUE(std::isnan(line->x[4]) && std::isnan(line->y[4]));
+    EXPECT_EQ(line->x[5], 3);
+    EXPECT_EQ(line->y[5], 0.9);
+    EXPECT_EQ(line->x[6], 4);
+    EXPECT_EQ(line->y[6], 0.7);
+
+    // A set of gas stages compares by its potential at its rows, as it always has.
+    set.process.series = programme({{0, 920, 0.9, gas}, {2, 900, 0.8, gas}});
+    const std::optional<ComparedLine> gasLine = comparedLine(set, ChartKind::Potential);
+    ASSERT_TRUE(gasLine);
+    EXPECT_EQ(gasLine->x, (std::vector<double>{0, 2}));
+    EXPECT_EQ(gasLine->y, (std::vector<double>{0.9, 0.8}));
+}
+
+// The chart's table: both offers on the times of the whole offer, each a break where the other
+// is offered, and a row of breaks over a gap.
+TEST(SurfaceOffer, TableLinesUpBothOffers) {
+    const TDane data = programme({{0, 920, 0.9, gas},
+                                  {1, 920, 0.9, gas},
+                                  {2, 920, 0.9, boost},
+                                  {3, 920, 0.9, neutral},
+                                  {4, 920, 0.7, gas}});
+    const double limit = saturationCarbon(920, data.alloy);
+    const double gap = std::numeric_limits<double>::quiet_NaN();
+    const OfferTable table = offerTable(data);
+    const std::vector<std::vector<double>> expected = {
+        // time, offered, potential, saturation
+        {0, 0.9, 0.9, gap},   {1, 0.9, 0.9, gap}, {1, limit, gap, limit}, {2, limit, gap, limit},
+        {gap, gap, gap, gap}, {3, 0.9, 0.9, gap}, {4, 0.7, 0.7, gap}};
+    ASSERT_EQ(table.times.size(), expected.size());
+    for (std::size_t row = 0; row < expected.size(); ++row) {
+        const double got[] = {table.times[row], table.offered[row], table.potential[row],
+                              table.saturation[row]};
+        for (std::size_t column = 0; column < 4; ++column)
+            if (std::isnan(expected[row][column]))
+                EXPECT_TRUE(std::isnan(got[column])) << row << ' ' << column;
+            else
+                EXPECT_EQ(got[column], expected[row][column]) << row << ' ' << column;
+    }
 }

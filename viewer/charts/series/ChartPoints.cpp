@@ -24,19 +24,39 @@ std::optional<double> interpolateAt(std::span<const double> x, std::span<const d
     return y[b] + (at - x[b]) * (y[e] - y[b]) / (x[e] - x[b]);
 }
 
-std::vector<ChartPoint> timeChartPoints(std::span<const double> x, std::span<const double> y,
-                                        double xStart, double xEnd) {
-    const std::size_t count = std::min(x.size(), y.size());
-    x = x.first(count);
-    y = y.first(count);
+namespace {
+
+std::vector<ChartPoint> unbrokenTimeChartPoints(std::span<const double> x,
+                                                std::span<const double> y, double xStart,
+                                                double xEnd) {
     std::vector<ChartPoint> points;
     if (const auto start = interpolateAt(x, y, xStart))
         points.push_back({xStart, *start});
     if (const int first = firstAtOrBeyond(x, xStart); first >= 0)
-        for (auto i = static_cast<std::size_t>(first); i < count && x[i] < xEnd; ++i)
+        for (auto i = static_cast<std::size_t>(first); i < x.size() && x[i] < xEnd; ++i)
             points.push_back({x[i], y[i]});
     if (const auto end = interpolateAt(x, y, xEnd))
         points.push_back({xEnd, *end});
+    return points;
+}
+
+} // namespace
+
+std::vector<ChartPoint> timeChartPoints(std::span<const double> x, std::span<const double> y,
+                                        double xStart, double xEnd) {
+    const std::size_t count = std::min(x.size(), y.size());
+    std::vector<ChartPoint> points;
+    for (std::size_t begin = 0; begin < count;) {
+        std::size_t end = begin;
+        while (end < count && !std::isnan(x[end]) && !std::isnan(y[end]))
+            ++end;
+        const std::vector<ChartPoint> piece = unbrokenTimeChartPoints(
+            x.subspan(begin, end - begin), y.subspan(begin, end - begin), xStart, xEnd);
+        if (!points.empty() && !piece.empty())
+            points.push_back({lineBreak, lineBreak});
+        points.insert(points.end(), piece.begin(), piece.end());
+        begin = end + 1;
+    }
     return points;
 }
 

@@ -14,6 +14,10 @@ struct ChartPoint {
     double y = 0;
 };
 
+// A point of a line's data at this x and y breaks the line: the points on either side are
+// drawn apart (the stages that offer the surface nothing). It is no value, so it widens no axis.
+inline constexpr double lineBreak = std::numeric_limits<double>::quiet_NaN();
+
 // y at `at` by the time-chart rule: between the point at or before `at` and the point at or
 // beyond it, linearly; their y when both have the same x; no value when either is missing.
 std::optional<double> interpolateAt(std::span<const double> x, std::span<const double> y,
@@ -21,7 +25,9 @@ std::optional<double> interpolateAt(std::span<const double> x, std::span<const d
 
 // The points of a time-chart line for the axis xStart..xEnd: a start point at xStart and an end
 // point at xEnd where the line can be interpolated there, and between them every data point
-// with xStart <= x < xEnd. x and y pair up to the shorter of the two.
+// with xStart <= x < xEnd. x and y pair up to the shorter of the two. A line broken by
+// lineBreak points (in x or y) is drawn piece by piece, a break between the pieces the axis
+// shows.
 std::vector<ChartPoint> timeChartPoints(std::span<const double> x, std::span<const double> y,
                                         double xStart, double xEnd);
 

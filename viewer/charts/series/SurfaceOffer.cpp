@@ -1,5 +1,6 @@
 #include "SurfaceOffer.h"
 
+#include "ChartPoints.h"
 #include "Saturation.h"
 
 #include <algorithm>
@@ -72,6 +73,23 @@ std::vector<OfferedStretch> surfaceOffer(const TDane& data) {
         broken = false;
     }
     return stretches;
+}
+
+OfferTable offerTable(const TDane& data) {
+    OfferTable table;
+    const auto add = [&table](double time, double value, Offer offer) {
+        table.times.push_back(time);
+        table.offered.push_back(value);
+        table.potential.push_back(offer == Offer::Potential ? value : lineBreak);
+        table.saturation.push_back(offer == Offer::Saturation ? value : lineBreak);
+    };
+    for (const OfferedStretch& stretch : surfaceOffer(data)) {
+        if (!table.times.empty() && table.times.back() != stretch.times.front())
+            add(lineBreak, lineBreak, stretch.offer);
+        for (std::size_t point = 0; point < stretch.times.size(); ++point)
+            add(stretch.times[point], stretch.values[point], stretch.offer);
+    }
+    return table;
 }
 
 bool offersMoreThanGas(const TDane& data) {

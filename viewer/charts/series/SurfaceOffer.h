@@ -25,6 +25,20 @@ struct OfferedStretch {
 // The stretches in time order. A row without a condition (an older record) is a gas row.
 std::vector<OfferedStretch> surfaceOffer(const TDane& data);
 
+// The offer as the chart's data: the points of every stretch on one time line, in time order,
+// with a lineBreak point between stretches that do not meet (a neutral stage lies between).
+// Each point has the value offered there, and the same value in the column of its offer, where
+// the other column holds lineBreak: the chart draws the two as lines of their own, and a table
+// of them lines up row by row.
+struct OfferTable {
+    std::vector<double> times;      // h (s for a foil)
+    std::vector<double> offered;    // % C
+    std::vector<double> potential;  // % C, over gas stages
+    std::vector<double> saturation; // % C, over boosts
+};
+
+OfferTable offerTable(const TDane& data);
+
 // Whether any stage's surface is not a gas's: the chart then says in its legend what each line
 // (and each gap) stands for.
 bool offersMoreThanGas(const TDane& data);
