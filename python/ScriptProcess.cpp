@@ -22,11 +22,6 @@ const std::map<std::string, SampleShape, std::less<>> scriptShapeNames{
 
 constexpr std::array<const char*, 5> alloyNames{"Cr", "Mo", "Mn", "Si", "Ni"}; // file order
 
-const std::map<std::string, SurfaceCondition, std::less<>> conditionNames{
-    {"gas", SurfaceCondition::Gas},
-    {"neutral", SurfaceCondition::Neutral},
-    {"boost", SurfaceCondition::Boost}};
-
 SampleShape shapeNamed(const std::string& name) {
     if (const auto found = scriptShapeNames.find(name); found != scriptShapeNames.end())
         return found->second;
@@ -36,29 +31,30 @@ SampleShape shapeNamed(const std::string& name) {
                        "\": semi-infinite, plate, foil, cylinder or wire");
 }
 
-// The surface condition of the stage a row ends, as a script gives it: "gas", "neutral",
-// "boost", or ("boost", J0) for a boost whose flux is limited to J0, g/(m²·s).
-StageCondition conditionGiven(const py::handle& given) {
+// The surface condition of the stage a row ends, as a script gives it: a row's word as the file
+// holds it ("gas", "neutral", "boost", "boost J0"), or ("boost", J0) for a boost whose flux is
+// limited to J0, g/(m²·s).
+StageCondition conditionGiven(const py::handle& given, std::size_t row) {
+    const std::string named = "stage " + std::to_string(row + 1) + " condition ";
     if (py::isinstance<py::str>(given)) {
-        if (const auto found = conditionNames.find(given.cast<std::string>());
-            found != conditionNames.end())
-            return {found->second, std::nullopt};
-    } else if (py::isinstance<py::tuple>(given) && py::len(given) == 2 &&
-               py::isinstance<py::str>(given[py::int_(0)]) &&
-               given[py::int_(0)].cast<std::string>() == "boost") {
-        return {SurfaceCondition::Boost, asWritten(given[py::int_(1)].cast<double>())};
+        const ConditionReading reading = readConditionWord(given.cast<std::string>());
+        if (reading.condition)
+            return *reading.condition;
+        throw ProcessError(named + reading.rule);
     }
-    throw ProcessError("stage condition " + py::repr(given).cast<std::string>() +
-                       ": \"gas\", \"neutral\", \"boost\" or (\"boost\", J0)");
+    if (py::isinstance<py::tuple>(given) && py::len(given) == 2 &&
+        py::isinstance<py::str>(given[py::int_(0)]) &&
+        given[py::int_(0)].cast<std::string>() == "boost")
+        return {SurfaceCondition::Boost, asWritten(given[py::int_(1)].cast<double>())};
+    throw ProcessError(named + "must be \"gas\", \"neutral\", \"boost\" or (\"boost\", J0), not " +
+                       py::repr(given).cast<std::string>());
 }
 
+// A limited boost as the tuple a script gives; every other condition as its word.
 py::object conditionObject(const StageCondition& condition) {
     if (condition.fluxLimit)
         return py::make_tuple("boost", *condition.fluxLimit);
-    for (const auto& [name, kind] : conditionNames)
-        if (kind == condition.kind)
-            return py::str(name);
-    return py::none();
+    return py::str(conditionWord(condition));
 }
 
 // The batch run's refusal of the data, as it prints it.
@@ -95,8 +91,9 @@ Process::Process(double steelCarbon, double beta, const std::map<std::string, do
         record.data.times.push_back(asWritten(stage[0].cast<double>()));
         record.data.temperatures.push_back(asWritten(stage[1].cast<double>()));
         record.data.potentials.push_back(asWritten(stage[2].cast<double>()));
-        record.data.conditions.push_back(stage.size() == 4 ? conditionGiven(stage[3])
-                                                           : StageCondition{});
+        record.data.conditions.push_back(
+            stage.size() == 4 ? conditionGiven(stage[3], record.data.conditions.size())
+                              : StageCondition{});
     }
     record.shape = shapeNamed(shape);
     if (thickness)
@@ -128,18 +125,17 @@ ProcessForm Process::form() const {
         form.time[row] = record.data.times[row];
         form.temperature[row] = record.data.temperatures[row];
         form.potential[row] = record.data.potentials[row];
-        if (row < record.data.conditions.size())
-            form.condition[row] = record.data.conditions[row];
+        form.condition[row] = stageCondition(record.data, row);
     }
     return form;
 }
 
 std::string Process::text() const {
-    return processDataText(form(), shapeName(record.shape));
+    return processDataText(record);
 }
 
 void Process::write(const std::string& file) {
-    if (!writeProcessData(file, form(), shapeName(record.shape)))
+    if (!writeProcessData(file, record))
         throw WriteError(file + ": cannot be written");
     path = file;
 }
@@ -156,9 +152,9 @@ py::list Process::stages() const {
     for (std::size_t row = 0; row < record.data.times.size(); ++row) {
         py::tuple stage = py::make_tuple(record.data.times[row], record.data.temperatures[row],
                                          record.data.potentials[row]);
-        if (row < record.data.conditions.size() &&
-            record.data.conditions[row].kind != SurfaceCondition::Gas)
-            stage = stage + py::make_tuple(conditionObject(record.data.conditions[row]));
+        if (const StageCondition condition = stageCondition(record.data, row);
+            condition.kind != SurfaceCondition::Gas)
+            stage = stage + py::make_tuple(conditionObject(condition));
         rows.append(stage);
     }
     return rows;

@@ -78,16 +78,21 @@ LOW_PRESSURE = [(0, 920, 1.2), (0.1, 920, 1.2, "boost"), (0.4, 920, 1.2, "neutra
                 (0.5, 920, 1.2, ("boost", 2.5e-3)), (1.5, 920, 1.2, "neutral"), (2, 920, 0.8)]
 
 
-def test_stage_conditions_are_kept_as_given_and_a_gas_stage_needs_none():
+def test_stage_conditions_are_kept_as_given_and_as_the_file_holds_them(tmp_path):
     built = tavrix.Process(steel_carbon=0.2, beta=2e-5, shape="semi-infinite",
                            stages=LOW_PRESSURE[:-1] + [(2, 920, 0.8, "gas")])
     assert built.stages == LOW_PRESSURE
     assert tavrix.Process(steel_carbon=0.2, beta=2e-5, shape="semi-infinite",
-                          stages=built.stages).stages == LOW_PRESSURE
+                          stages=built.stages) == built
+    assert "0.5 920 1.2 boost 0.0025\r\n" in built.text()
+    assert "2 920 0.8\r\n" in built.text()
+    written = tavrix.run(built, write=str(tmp_path / "lpc.tav"))
+    assert tavrix.Process.read(str(tmp_path / "lpc.tav")).stages == LOW_PRESSURE
+    same_results(tavrix.run(built), written)
 
 
-@pytest.mark.parametrize("row", [(1, 920), (1, 920, 1, "vacuum"), (1, 920, 1, ("neutral", 1)),
-                                 (1, 920, 1, "boost", 2)], ids=repr)
+@pytest.mark.parametrize("row", [(1, 920), (1, 920, 1, ("neutral", 1)), (1, 920, 1, "boost", 2)],
+                         ids=repr)
 def test_a_stage_not_written_as_a_stage_raises(row):
     with pytest.raises(tavrix.ProcessError, match="stage"):
         tavrix.Process(steel_carbon=0.2, beta=2e-5, shape="semi-infinite",
@@ -100,6 +105,12 @@ BAD_HEADS = {
     "times not rising": "0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n2\r\n"
                         "0 920 1\r\n0 920 1\r\nSemi-infinitive sample\r\n",
     "cut short": "0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n",
+    "unknown condition": "0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n2\r\n"
+                         "0 920 1\r\n1 920 1 vacuum\r\nSemi-infinitive sample\r\n",
+    "condition on the first row": "0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n2\r\n"
+                                  "0 920 1 boost\r\n1 920 1\r\nSemi-infinitive sample\r\n",
+    "flux limit not positive": "0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n2\r\n"
+                               "0 920 1\r\n1 920 1 boost 0\r\nSemi-infinitive sample\r\n",
 }
 
 
@@ -113,6 +124,26 @@ def test_bad_file_raises_what_the_batch_run_prints(text, tmp_path):
                            check=False)
     assert batch.returncode != 0
     assert batch.stderr.strip() == f"tavcalc: {raised.value}"
+
+
+# Stages built in code that the batch run refuses when a file holds them (BAD_HEADS).
+BAD_STAGES = {
+    "unknown condition": [(0, 920, 1), (1, 920, 1, "vacuum")],
+    "condition on the first row": [(0, 920, 1, "boost"), (1, 920, 1)],
+    "flux limit not positive": [(0, 920, 1), (1, 920, 1, ("boost", 0))],
+}
+
+
+@pytest.mark.parametrize("name", BAD_STAGES.keys())
+def test_bad_stages_in_code_raise_what_the_batch_run_prints_for_their_file(name, tmp_path):
+    path = tmp_path / "bad.tav"
+    path.write_bytes(BAD_HEADS[name].encode())
+    with pytest.raises(tavrix.ProcessError) as in_code:
+        tavrix.Process(steel_carbon=0.2, beta=2e-5, shape="semi-infinite",
+                       stages=BAD_STAGES[name])
+    with pytest.raises(tavrix.ProcessError) as from_file:
+        tavrix.Process.read(str(path))
+    assert str(from_file.value) == f"{path}: {in_code.value}"
 
 
 def test_bad_values_in_code_raise_the_same_message():
