@@ -14,6 +14,8 @@
 #include <QStringList>
 #include <QSvgGenerator>
 
+#include <cmath>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -21,9 +23,10 @@ namespace {
 // Charts are laid out as on a screen of this resolution and scaled onto other devices.
 constexpr qreal screenDpi = 96;
 
-// Classic notation whatever the locale, with the digits the result files carry and more.
+// Classic notation whatever the locale, with the digits the result files carry and more. A
+// break in a line (lineBreak) is an empty field.
 QString csvNumber(double value) {
-    return QString::number(value, 'g', 10);
+    return std::isnan(value) ? QString() : QString::number(value, 'g', 10);
 }
 
 } // namespace
