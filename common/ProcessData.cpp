@@ -1,6 +1,7 @@
 #include "ProcessData.h"
 
 #include "AtomicFile.h"
+#include "ProcessScanner.h"
 
 #include <charconv>
 #include <fstream>
@@ -77,19 +78,10 @@ std::string normalizedLine(std::string_view line) {
 }
 
 std::istream& operator>>(std::istream& in, TDane& data) {
-    in >> data.steelCarbon >> data.transferCoefficient;
-    for (double& content : data.alloy)
-        in >> content;
-    int count = 0;
-    in >> count;
-    for (int row = 0; row < count && in; ++row) {
-        double time = 0, temperature = 0, potential = 0;
-        if (!(in >> time >> temperature >> potential))
-            break;
-        data.times.push_back(time);
-        data.temperatures.push_back(temperature);
-        data.potentials.push_back(potential);
-    }
+    const ScannedHead head = scanProcessHead(in, Strictness::Extraction);
+    data = head.data();
+    if (head.fault)
+        in.setstate(std::ios::failbit);
     return in;
 }
 
