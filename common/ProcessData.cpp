@@ -99,28 +99,41 @@ TDane processRecord(const ProcessForm& form) {
     return data;
 }
 
-std::string processDataText(const ProcessForm& form, std::string_view shape) {
+namespace {
+
+// The text of a head whose shape line is `shape`; a size is written unless a known shape has
+// none.
+std::string headText(const TDane& data, std::string_view shape, double size) {
     std::ostringstream out;
     out.imbue(std::locale::classic());
-    writeNumber(out, form.steelCarbon);
-    writeNumber(out, form.transferCoefficient);
+    writeNumber(out, data.steelCarbon);
+    writeNumber(out, data.transferCoefficient);
     out << "\r\n";
-    for (double content : {form.cr, form.mo, form.mn, form.si, form.ni})
+    for (double content : data.alloy)
         writeNumber(out, content);
     out << "\r\n";
     int count = 0;
-    for (double time : form.time)
+    for (double time : data.times)
         if (time != emptyCell)
             ++count;
     out << count << "\r\n";
-    for (std::size_t row = 0; row < form.time.size(); ++row)
-        if (row == 0 || form.time[row] != emptyCell)
-            out << form.time[row] << ' ' << form.temperature[row] << ' ' << form.potential[row]
-                << "\r\n";
+    for (std::size_t row = 0; row < data.times.size(); ++row)
+        out << data.times[row] << ' ' << data.temperatures[row] << ' ' << data.potentials[row]
+            << "\r\n";
     out << shape << "\r\n";
     if (const auto kind = shapeFromLine(shape); !kind || kindTraits(*kind).size != SampleSize::None)
-        writeNumber(out, form.thickness);
+        writeNumber(out, size);
     return out.str();
+}
+
+} // namespace
+
+std::string processDataText(const ProcessRecord& process) {
+    return headText(process.data, shapeName(process.shape), process.thickness);
+}
+
+std::string processDataText(const ProcessForm& form, std::string_view shape) {
+    return headText(processRecord(form), shape, form.thickness);
 }
 
 double asWritten(double value) {
@@ -133,9 +146,9 @@ double asWritten(double value) {
     return read;
 }
 
-ProcessRecord writtenRecord(const ProcessForm& form, SampleShape shape) {
-    ProcessRecord record{processRecord(form), shape, emptyCell};
-    TDane& data = record.data;
+ProcessRecord asWritten(const ProcessRecord& process) {
+    ProcessRecord written = process;
+    TDane& data = written.data;
     data.steelCarbon = asWritten(data.steelCarbon);
     data.transferCoefficient = asWritten(data.transferCoefficient);
     for (double& content : data.alloy)
@@ -143,9 +156,34 @@ ProcessRecord writtenRecord(const ProcessForm& form, SampleShape shape) {
     for (auto* column : {&data.times, &data.temperatures, &data.potentials})
         for (double& value : *column)
             value = asWritten(value);
-    if (shape != SampleShape::SemiInfinite)
-        record.thickness = asWritten(form.thickness);
-    return record;
+    written.thickness = kindTraits(process.shape).size != SampleSize::None
+                            ? asWritten(process.thickness)
+                            : emptyCell;
+    return written;
+}
+
+ProcessRecord processRecord(const ProcessForm& form, SampleShape shape) {
+    return ProcessRecord{processRecord(form), shape, form.thickness};
+}
+
+ProcessForm formOf(const ProcessRecord& process) {
+    const TDane& data = process.data;
+    ProcessForm form;
+    form.steelCarbon = data.steelCarbon;
+    form.transferCoefficient = data.transferCoefficient;
+    form.cr = data.alloy[0], form.mo = data.alloy[1], form.mn = data.alloy[2];
+    form.si = data.alloy[3], form.ni = data.alloy[4];
+    for (std::size_t row = 0; row < data.times.size() && row < form.time.size(); ++row) {
+        form.time[row] = data.times[row];
+        form.temperature[row] = data.temperatures[row];
+        form.potential[row] = data.potentials[row];
+    }
+    form.thickness = process.thickness;
+    return form;
+}
+
+ProcessRecord writtenRecord(const ProcessForm& form, SampleShape shape) {
+    return asWritten(processRecord(form, shape));
 }
 
 std::optional<std::string> wholeFile(const std::string& path) {
@@ -159,4 +197,8 @@ std::optional<std::string> wholeFile(const std::string& path) {
 
 bool writeProcessData(const std::string& path, const ProcessForm& form, std::string_view shape) {
     return !AtomicFile(path).replace(processDataText(form, shape));
+}
+
+bool writeProcessData(const std::string& path, const ProcessRecord& process) {
+    return !AtomicFile(path).replace(processDataText(process));
 }

@@ -48,6 +48,9 @@ struct ProcessRecord {
 // The value a process-data file gives back for `value`: the writer keeps six significant
 // digits. A trial that must compute what a written file will compute takes its values so.
 double asWritten(double value);
+// The process as its file gives it back: every number as written; no size where the shape has
+// none.
+ProcessRecord asWritten(const ProcessRecord& process);
 
 // The values of the process-data dialog, each box as a double (emptyCell when empty).
 struct ProcessForm {
@@ -70,6 +73,11 @@ private:
 // The record a form's file would hold: row 1 always, rows 2 to 10 where their time is filled.
 TDane processRecord(const ProcessForm& form);
 
+// The process of a form for `shape`, its values as the boxes hold them.
+ProcessRecord processRecord(const ProcessForm& form, SampleShape shape);
+// The form whose boxes hold `process` (its rows from the first; the shape is the program's).
+ProcessForm formOf(const ProcessRecord& process);
+
 // The process of a form for `shape` as its file would give it back: the rows processRecord
 // keeps, every number as written.
 ProcessRecord writtenRecord(const ProcessForm& form, SampleShape shape);
@@ -77,9 +85,13 @@ ProcessRecord writtenRecord(const ProcessForm& form, SampleShape shape);
 // The whole text of the file at `path`; empty when it cannot be opened.
 std::optional<std::string> wholeFile(const std::string& path);
 
+// The file text of a process. The count line counts the rows whose time is filled: a form's
+// first row is written even when its time box is empty.
+std::string processDataText(const ProcessRecord& process);
 // The file text for a form: row 1 always, rows 2 to 10 where their time is filled.
 std::string processDataText(const ProcessForm& form, std::string_view shape);
 
 // Writes the file at `path` (already completed), replacing it as a whole (AtomicFile); false
 // when it cannot be written. Callers that tell the user why replace the text themselves.
 bool writeProcessData(const std::string& path, const ProcessForm& form, std::string_view shape);
+bool writeProcessData(const std::string& path, const ProcessRecord& process);

@@ -115,30 +115,11 @@ public:
         return Process(*reading.head, file);
     }
 
-    // The dialog's values that write this process's file.
-    ProcessForm form() const {
-        ProcessForm form;
-        form.steelCarbon = record.data.steelCarbon;
-        form.transferCoefficient = record.data.transferCoefficient;
-        form.cr = record.data.alloy[0];
-        form.mo = record.data.alloy[1];
-        form.mn = record.data.alloy[2];
-        form.si = record.data.alloy[3];
-        form.ni = record.data.alloy[4];
-        form.thickness = record.thickness;
-        for (std::size_t row = 0; row < record.data.times.size(); ++row) {
-            form.time[row] = record.data.times[row];
-            form.temperature[row] = record.data.temperatures[row];
-            form.potential[row] = record.data.potentials[row];
-        }
-        return form;
-    }
-
     // The file's head, as the calculation window writes it.
-    std::string text() const { return processDataText(form(), shapeName(record.shape)); }
+    std::string text() const { return processDataText(record); }
 
     void write(const std::string& file) {
-        if (!writeProcessData(file, form(), shapeName(record.shape)))
+        if (!writeProcessData(file, record))
             throw WriteError(file + ": cannot be written");
         path = file;
     }

@@ -33,8 +33,8 @@ constexpr int warningLines = 4;
 
 } // namespace
 
-TDesignDialog::TDesignDialog(const ProcessForm& form, SampleShape shape, QWidget* parent)
-    : TTrialDialog(parent), form_(form), shape_(shape) {
+TDesignDialog::TDesignDialog(const ProcessRecord& steel, QWidget* parent)
+    : TTrialDialog(parent), steel_(steel) {
     setObjectName(QStringLiteral("designDialog"));
     setWindowTitle(QStringLiteral("Projekt procesu"));
     temperature_ = numberBox(QStringLiteral("designTemperature"), shown(920));
@@ -109,10 +109,11 @@ TDesignDialog::TDesignDialog(const ProcessForm& form, SampleShape shape, QWidget
 
     keepEntries();
     // The form's first stage row, where it is filled, is the programme the user starts from.
-    if (form.temperature[0] != emptyCell)
-        temperature_->setText(shown(form.temperature[0]));
-    if (form.potential[0] != emptyCell)
-        boost_->setText(shown(form.potential[0]));
+    const TDane& first = steel.data;
+    if (!first.times.empty() && first.temperatures[0] != emptyCell)
+        temperature_->setText(shown(first.temperatures[0]));
+    if (!first.times.empty() && first.potentials[0] != emptyCell)
+        boost_->setText(shown(first.potentials[0]));
     for (QLineEdit* box : findChildren<QLineEdit*>())
         connect(box, &QLineEdit::textChanged, this, &TDesignDialog::markStale);
     for (QCheckBox* box : {surfaceWanted_, hardeningWanted_})
@@ -158,8 +159,7 @@ void TDesignDialog::markStale() {
 
 std::optional<DesignRequest> TDesignDialog::request() {
     DesignRequest r;
-    r.steel = form_;
-    r.shape = shape_;
+    r.steel = steel_;
     struct Required {
         QLineEdit* box;
         double& value;
@@ -228,17 +228,17 @@ void TDesignDialog::design() {
 }
 
 void TDesignDialog::showResult(const DesignRequest& wanted) {
-    ProcessForm& programme = result_.form;
+    TDane& programme = result_.programme.data;
     QString text = QStringLiteral("    Czas, h  Temp., C  Potencjał, %\n");
-    for (std::size_t row = 0; row < static_cast<std::size_t>(result_.rows); ++row) {
+    for (std::size_t row = 0; row < programme.times.size(); ++row) {
         for (double* value :
-             {&programme.time[row], &programme.temperature[row], &programme.potential[row]})
+             {&programme.times[row], &programme.temperatures[row], &programme.potentials[row]})
             *value = asShown(*value);
         text += QStringLiteral("%1. %2 %3 %4\n")
                     .arg(row + 1, 2)
-                    .arg(shown(programme.time[row]), 7)
-                    .arg(shown(programme.temperature[row]), 9)
-                    .arg(shown(programme.potential[row]), 13);
+                    .arg(shown(programme.times[row]), 7)
+                    .arg(shown(programme.temperatures[row]), 9)
+                    .arg(shown(programme.potentials[row]), 13);
     }
     text += QStringLiteral("\nGrubość warstwy:  %1 mm  (cel %2 mm)\n")
                 .arg(QString::number(result_.depth, 'f', 3), shown(wanted.depth));

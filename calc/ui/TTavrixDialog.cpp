@@ -425,16 +425,18 @@ void TTavrixDialog::designProcess() {
     const ProcessForm form = readForm();
     if (!steelPassesChecks(form))
         return;
-    TDesignDialog dialog(form, shape_, this);
+    TDesignDialog dialog(processRecord(form, shape_), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const DesignResult& design = dialog.result();
+    const TDane& programme = dialog.result().programme.data;
     for (std::size_t row = 0; row < stages_.size(); ++row) {
-        const bool used = row < static_cast<std::size_t>(design.rows);
-        auto cell = [&](double value) { return used ? loadedText(value) : std::string(); };
-        showText(stages_[row].time, cell(design.form.time[row]));
-        showText(stages_[row].temperature, cell(design.form.temperature[row]));
-        showText(stages_[row].potential, cell(design.form.potential[row]));
+        const bool used = row < programme.times.size();
+        auto cell = [&](const std::vector<double>& column) {
+            return used ? loadedText(column[row]) : std::string();
+        };
+        showText(stages_[row].time, cell(programme.times));
+        showText(stages_[row].temperature, cell(programme.temperatures));
+        showText(stages_[row].potential, cell(programme.potentials));
     }
     unsaved_ = true;
 }
@@ -450,7 +452,7 @@ void TTavrixDialog::fitTransferCoefficient() {
         showMessage(this, problem.text, problem.caption, problem.icon);
     if (!problems.isEmpty())
         return;
-    TFoilTestDialog dialog(test, shape_, this);
+    TFoilTestDialog dialog(processRecord(test, shape_), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const FoilFitResult& fit = dialog.result();

@@ -125,9 +125,10 @@ void TDesignDialogTest::designIsInsertedIntoTheStageRows() {
             design->reject();
             return;
         }
-        QCOMPARE(design->result().rows, 5);
+        QCOMPARE(design->result().programme.data.times.size(), 5u);
         // The programme passes the form's checks as it stands.
-        QVERIFY(checkForm(design->result().form, SampleShape::SemiInfinite, "x.tav", TFileTable())
+        QVERIFY(checkForm(formOf(design->result().programme), SampleShape::SemiInfinite, "x.tav",
+                          TFileTable())
                     .isEmpty());
         clickButton(design, QStringLiteral("designInsert"));
     });
@@ -177,7 +178,7 @@ void TDesignDialogTest::refusedTargetsKeepInsertShut_data() {
 void TDesignDialogTest::refusedTargetsKeepInsertShut() {
     QFETCH(QStringList, boxes);
     QFETCH(QString, message);
-    TDesignDialog design(steelForm(20), SampleShape::Cylinder, nullptr);
+    TDesignDialog design(processRecord(steelForm(20), SampleShape::Cylinder), nullptr);
     design.show();
     // The dialog keeps what an earlier one was given: each row starts from the same boxes.
     for (QCheckBox* check : design.findChildren<QCheckBox*>())
@@ -197,7 +198,7 @@ void TDesignDialogTest::refusedTargetsKeepInsertShut() {
 }
 
 void TDesignDialogTest::cancelStopsTheDesign() {
-    TDesignDialog design(steelForm(20), SampleShape::Cylinder, nullptr);
+    TDesignDialog design(processRecord(steelForm(20), SampleShape::Cylinder), nullptr);
     design.show();
     typeInto(&design, QStringLiteral("designDepth"), QStringLiteral("1.5"));
     bool cancelWasOffered = false;
@@ -216,7 +217,7 @@ void TDesignDialogTest::cancelStopsTheDesign() {
 }
 
 void TDesignDialogTest::changedInputMakesTheResultStale() {
-    TDesignDialog design(steelForm(20), SampleShape::Cylinder, nullptr);
+    TDesignDialog design(processRecord(steelForm(20), SampleShape::Cylinder), nullptr);
     design.show();
     for (QCheckBox* check : design.findChildren<QCheckBox*>())
         check->setChecked(false);
