@@ -1,6 +1,6 @@
 // tavcalc: the calculation program. Started with a sample shape it shows the process-data
-// window; "--run", "--design" and "--fit-beta" work without any window (and so without a
-// display).
+// window; "--run", "--design", "--fit-beta" and "--fit-profile" work without any window (and so
+// without a display).
 
 #include "BatchRun.h"
 #include "CalcCommandLine.h"
@@ -45,6 +45,9 @@ int main(int argc, char** argv) {
     case CalcMode::FitBeta:
         prepareData();
         return runFitCommand(modeWords(arguments));
+    case CalcMode::FitProfile:
+        prepareData();
+        return runProfileFitCommand(modeWords(arguments));
     case CalcMode::Help:
         std::fputs(calcUsage().c_str(), stdout);
         return 0;

@@ -21,6 +21,24 @@ std::string stageField(std::size_t row, const char* column) {
 
 constexpr const char* alloyNames[] = {"Cr", "Mo", "Mn", "Si", "Ni"};
 
+const std::string countRule =
+    "must be from 1 to 10, or to 100 when stages carry a condition word other than gas";
+
+// The first row ends no stage; a flux limit bounds a boost's flux, so it is a positive flux and
+// belongs to a boost only.
+std::optional<ProcessProblem> conditionProblem(const StageCondition& condition, std::size_t row) {
+    if (row == 0 && condition.kind != SurfaceCondition::Gas)
+        return problem(stageField(row, "condition"),
+                       "must be left out: the first row starts the process and ends no stage");
+    if (!condition.fluxLimit)
+        return std::nullopt;
+    if (condition.kind != SurfaceCondition::Boost)
+        return problem(stageField(row, "flux limit"), "belongs to a boost only");
+    if (!(std::isfinite(*condition.fluxLimit) && *condition.fluxLimit > 0.0))
+        return problem(stageField(row, "flux limit"), "must be greater than 0 g/(m²·s)");
+    return std::nullopt;
+}
+
 // The strict scan's fault in the words of a refusal.
 ProcessProblem headProblem(const HeadFault& fault) {
     const std::string numberRule = "must be a number";
@@ -33,8 +51,8 @@ ProcessProblem headProblem(const HeadFault& fault) {
         return problem(std::string(alloyNames[fault.index]) + " content", numberRule);
     case HeadItem::StageCount:
         if (fault.kind == HeadFault::Kind::CountOutOfRange)
-            return problem("stage count", "must be from 1 to 10, not " +
-                                              std::to_string(static_cast<int>(fault.count)));
+            return problem("stage count",
+                           countRule + ", not " + std::to_string(static_cast<long>(fault.count)));
         return problem("stage count", "must be a whole number from 1 to 10");
     case HeadItem::StageTime:
     case HeadItem::StageTemperature:
@@ -46,6 +64,8 @@ ProcessProblem headProblem(const HeadFault& fault) {
                        "must be a number (the file has fewer stage rows than its count says, or "
                        "a row is not three numbers)");
     }
+    case HeadItem::StageWord:
+        return problem(stageField(fault.index, "condition"), fault.text);
     case HeadItem::Shape:
         return problem("sample shape (the line after the stages)",
                        "must be \"Semi-infinitive sample\", \"Plate\", \"Foil\", \"Cylinder\" or "
@@ -95,9 +115,10 @@ std::optional<ProcessProblem> checkProcessValues(const TDane& data, SampleShape 
     }
 
     const std::size_t rows = data.times.size();
-    if (rows < 1 || rows > static_cast<std::size_t>(maxStages) ||
-        data.temperatures.size() != rows || data.potentials.size() != rows)
-        return problem("stage count", "must be from 1 to 10");
+    if (rows < 1 || rows > stageLimit(data) || data.temperatures.size() != rows ||
+        data.potentials.size() != rows ||
+        (!data.conditions.empty() && data.conditions.size() != rows))
+        return problem("stage count", countRule);
     for (std::size_t row = 0; row < rows; ++row) {
         const double time = data.times[row];
         const double temperature = data.temperatures[row];
@@ -116,6 +137,8 @@ std::optional<ProcessProblem> checkProcessValues(const TDane& data, SampleShape 
             return problem(stageField(row, "potential"), filledRule);
         if (!carbonOk(potential))
             return problem(stageField(row, "potential"), carbonRule);
+        if (auto refusal = conditionProblem(stageCondition(data, row), row))
+            return refusal;
     }
 
     if (const SampleSize size = kindTraits(shape).size; size != SampleSize::None) {

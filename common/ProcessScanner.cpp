@@ -11,19 +11,6 @@ bool isBlank(int ch) {
     return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\v' || ch == '\f';
 }
 
-// A whole word as a number; a leading "+" is allowed, anything after the number is not.
-std::optional<double> wordNumber(std::string_view word) {
-    if (word.empty())
-        return std::nullopt;
-    if (word.front() == '+')
-        word.remove_prefix(1);
-    double value = 0;
-    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (error != std::errc() || end != word.data() + word.size())
-        return std::nullopt;
-    return value;
-}
-
 std::optional<int> wordInteger(std::string_view word) {
     int value = 0;
     const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
@@ -52,7 +39,7 @@ public:
             return std::nullopt;
         if (strictness_ == Strictness::Strict) {
             const std::string text = word();
-            if (auto value = wordNumber(text))
+            if (auto value = fileNumber(text))
                 return value;
             return fail(HeadFault::Kind::NotANumber, item, index, text);
         }
@@ -81,15 +68,15 @@ public:
             const auto count = wordInteger(word());
             if (!count)
                 return fail(HeadFault::Kind::CountNotWhole, HeadItem::StageCount);
-            if (*count < 1 || *count > maxStages)
-                return outOfRange(*count);
+            if (*count < 1 || *count > maxConditionStages)
+                return outOfRange(*count, maxConditionStages);
             return *count;
         }
         case Strictness::Loader: {
             // Read as a number like every other value: a count of 2.5 asks for 3 rows.
             const auto count = number(HeadItem::StageCount);
-            if (count && *count > maxStages)
-                return outOfRange(*count);
+            if (count && *count > maxConditionStages)
+                return outOfRange(*count, maxConditionStages);
             return count;
         }
         case Strictness::Extraction: {
@@ -112,9 +99,14 @@ public:
         return normalizedLine(text);
     }
 
-    void skipRestOfLine() {
-        for (int ch = get(); ch != std::char_traits<char>::eof() && ch != '\n'; ch = get()) {
-        }
+    // The rest of the current line, its end taken too.
+    std::string restOfLine() {
+        std::string text;
+        while (in_.peek() != std::char_traits<char>::eof() && in_.peek() != '\n')
+            text += static_cast<char>(get());
+        if (in_.peek() == '\n')
+            get();
+        return text;
     }
 
     std::nullopt_t fail(HeadFault::Kind kind, HeadItem item, std::size_t index = 0,
@@ -123,8 +115,9 @@ public:
         return std::nullopt;
     }
 
-    std::nullopt_t outOfRange(double count) {
-        fail(HeadFault::Kind::CountOutOfRange, HeadItem::StageCount);
+    std::nullopt_t outOfRange(double count, int most) {
+        fail(HeadFault::Kind::CountOutOfRange, HeadItem::StageCount,
+             static_cast<std::size_t>(most));
         fault_->count = count;
         return std::nullopt;
     }
@@ -153,7 +146,7 @@ private:
     std::size_t consumed_ = 0; // Strict: characters taken by words and lines
 };
 
-// One stage row: time, temperature and potential. Whole or absent.
+// One stage row: time, temperature, potential and the condition word. Whole or absent.
 std::optional<StageRow> scanStageRow(ProcessScanner& scanner, std::size_t row) {
     StageRow stage;
     const std::pair<double*, HeadItem> cells[] = {{&stage.time, HeadItem::StageTime},
@@ -165,7 +158,19 @@ std::optional<StageRow> scanStageRow(ProcessScanner& scanner, std::size_t row) {
             return std::nullopt;
         *cell = *value;
     }
+    ConditionReading word = readConditionWord(scanner.restOfLine());
+    if (!word.condition)
+        return scanner.fail(HeadFault::Kind::UnknownWord, HeadItem::StageWord, row,
+                            std::move(word.rule));
+    stage.condition = *word.condition;
     return stage;
+}
+
+bool anyCondition(const std::vector<StageRow>& rows) {
+    for (const StageRow& row : rows)
+        if (row.condition.kind != SurfaceCondition::Gas)
+            return true;
+    return false;
 }
 
 void scanRows(ProcessScanner& scanner, double count, ScannedHead& head) {
@@ -180,12 +185,20 @@ void scanRows(ProcessScanner& scanner, double count, ScannedHead& head) {
         std::optional<HeadFault>& fault = scanner.fault();
         const bool rowsEnded =
             !fault || (fault->item == HeadItem::StageTime && shapeFromLine(fault->text));
-        if (rowsEnded) {
-            scanner.fail(HeadFault::Kind::RowsMissing, HeadItem::StageTime, row);
-            fault->count = count;
+        if (!rowsEnded)
+            return;
+        // More than ten rows are a programme of conditions: without them the count is wrong.
+        if (count > maxStages && !anyCondition(head.rows)) {
+            scanner.outOfRange(count, maxStages);
+            return;
         }
+        scanner.fail(HeadFault::Kind::RowsMissing, HeadItem::StageTime, row);
+        fault->count = count;
         return;
     }
+    if (scanner.strictness() != Strictness::Extraction && !scanner.stopped() && count > maxStages &&
+        !anyCondition(head.rows))
+        scanner.outOfRange(count, maxStages);
 }
 
 void scanShapeAndSize(ProcessScanner& scanner, std::string_view programShape, ScannedHead& head) {
@@ -219,6 +232,7 @@ TDane ScannedHead::data() const {
         data.times.push_back(row.time);
         data.temperatures.push_back(row.temperature);
         data.potentials.push_back(row.potential);
+        data.conditions.push_back(row.condition);
     }
     return data;
 }
@@ -236,7 +250,7 @@ ScannedHead scanProcessHead(std::istream& in, Strictness strictness,
     if (strictness != Strictness::Extraction && !scanner.stopped())
         scanShapeAndSize(scanner, programShape, head);
     if (strictness == Strictness::Strict && !scanner.stopped()) {
-        scanner.skipRestOfLine();
+        scanner.restOfLine();
         head.length = scanner.consumed();
     }
     head.fault = std::move(scanner.fault());

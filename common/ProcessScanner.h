@@ -4,14 +4,17 @@
 // what the end of the text means and where the scan stops:
 //
 // - Strict (the run, the batch mode, the design): every value is a whole word that is a number
-//   ("+" allowed), the stage count a whole number from 1 to 10 with that many rows present, then
-//   a known shape and, where the shape has a size, the size.
+//   ("+" allowed), the stage count a whole number of rows that are present, at most 10 (100
+//   when a stage carries a condition), then a known shape and, where the shape has a size, the
+//   size.
 // - Loader (the dialog's "Załaduj..."): a value reads as formatted input reads it; a value beyond
-//   the end of the text is absent (its box empties). A value that is not a number, a count above
-//   10 or fewer rows than the count is a fault. The shape line is compared, as text, with the
-//   running program's shape; the size is read only when they agree.
+//   the end of the text is absent (its box empties). A value that is not a number, a count the
+//   table cannot hold (as above) or fewer rows than the count is a fault. The shape line is
+//   compared, as text, with the running program's shape; the size is read only when they agree.
 // - Extraction (the viewer's `>> TDane`): formatted input as it always was: the count is an
 //   integer with no limit, rows are taken while they read, and the scan stops after the rows.
+//
+// In every mode a row's condition word (the rest of its line) must be one the file knows.
 //
 // In every mode the first fault ends the scan; what was read before it is kept. Callers word
 // the fault for their users.
@@ -38,6 +41,7 @@ enum class HeadItem {
     StageTime, // index: the row, from 0
     StageTemperature,
     StagePotential,
+    StageWord, // the condition word
     Shape,
     Size,
 };
@@ -46,8 +50,9 @@ struct HeadFault {
     enum class Kind {
         NotANumber,      // text: what the file holds there ("" at the end of the text)
         CountNotWhole,   // Strict
-        CountOutOfRange, // count
+        CountOutOfRange, // count, and index = the rows the table may hold
         RowsMissing,     // Loader: count, and index = the rows the file holds
+        UnknownWord,     // text: why the condition word is not one the file knows
         UnknownShape,    // Strict; text: the shape line
     };
     Kind kind = Kind::NotANumber;
@@ -61,6 +66,7 @@ struct StageRow {
     double time = 0;        // h (s for a foil)
     double temperature = 0; // °C
     double potential = 0;   // % C
+    StageCondition condition;
 };
 
 // What a scan found; a value is absent where the text ended before it or the scan stopped.

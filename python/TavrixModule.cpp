@@ -2,10 +2,12 @@
 // their results as NumPy arrays, and the ordinary result files on request.
 
 #include "Computation.h"
+#include "FoilFit.h"
 #include "Gruba.h"
 #include "KindTraits.h"
 #include "Parametry.h"
 #include "ProcessCheck.h"
+#include "ProgrammeDesign.h"
 #include "ResultStreams.h"
 #include "Saturation.h"
 #include "SeriesReaders.h"
@@ -48,6 +50,9 @@ class RunError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 class WriteError : public std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+class UnreachableError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
@@ -102,7 +107,7 @@ public:
             record.thickness = asWritten(*thickness);
         refuseUnlessValid(record);
     }
-    explicit Process(ProcessRecord read, std::string file)
+    explicit Process(ProcessRecord read, std::optional<std::string> file = std::nullopt)
         : record(std::move(read)), path(std::move(file)) {}
 
     static Process read(const std::string& file) {
@@ -172,27 +177,41 @@ std::pair<std::vector<double>, std::vector<double>> lastProfile(const TWyniki& p
             std::vector<double>(values.begin(), values.end())};
 }
 
-// What a run leaves: the final values of the sample, and the series as the files hold them.
-class Result {
-public:
-    Result(KeptRun run, const std::string& mainText, const std::string& surfaceText,
-           const std::string& hardnessText, const std::string& massText, SampleShape kind)
-        : kept(std::move(run)), shape(kind) {
-        std::istringstream mainIn(mainText);
+// The texts of a run's result files, as the files hold them (the main file with its head).
+struct ResultTexts {
+    std::string main, surface, hardness, mass;
+};
+
+// The series of those texts: the final profiles, and the surface carbon and mass over time.
+struct ResultSeries {
+    explicit ResultSeries(const ResultTexts& texts) {
+        std::istringstream mainIn(texts.main);
         TWyniki carbonProfiles;
         readCarbonFile(mainIn, carbonProfiles);
         std::tie(carbonX, carbon) = lastProfile(carbonProfiles);
-        std::istringstream hardnessIn(hardnessText);
+        std::istringstream hardnessIn(texts.hardness);
         TWyniki hardnessProfiles;
         readHardnessFile(hardnessIn, hardnessProfiles);
         std::tie(hardnessX, hardness) = lastProfile(hardnessProfiles);
-        std::istringstream surfaceIn(surfaceText);
+        std::istringstream surfaceIn(texts.surface);
         readSurfaceFile(surfaceIn, surface);
-        std::istringstream massIn(massText);
+        std::istringstream massIn(texts.mass);
         TOpis_XY captions;
         TSkala scale;
         readXYFile(massIn, captions, scale, mass);
     }
+    std::vector<double> carbonX, carbon, hardnessX, hardness;
+    T_XY surface;
+    T_New_XY mass;
+};
+
+// What a run leaves: the final values of the sample, and the series as the files hold them.
+// The files' texts are read only when a series is first asked for: a sweep that wants a few
+// final values costs what the computation costs.
+class Result {
+public:
+    Result(KeptRun run, ResultTexts files, SampleShape kind)
+        : kept(std::move(run)), texts(std::move(files)), shape(kind) {}
 
     const Gruba& sample() const { return kept.controller->sample(); }
     double surfaceCarbon() const { return sample().carbon()[1]; }
@@ -201,38 +220,48 @@ public:
 
     double chd(double limit) const {
         const std::span<const ResultFile> files = kindTraits(shape).resultFiles;
-        if (std::ranges::find(files, ResultFile::Hardness) != files.end()) {
-            for (std::size_t i = 0; i < hardness.size(); ++i) {
-                if (hardness[i] >= limit)
-                    continue;
-                if (i == 0)
-                    return 0.0;
-                return hardnessX[i - 1] + (limit - hardness[i - 1]) *
-                                              (hardnessX[i] - hardnessX[i - 1]) /
-                                              (hardness[i] - hardness[i - 1]);
-            }
-            throw py::value_error("the hardness stays above " + std::to_string(limit) +
-                                  " HV as far as the hardness profile reaches");
+        if (std::ranges::find(files, ResultFile::Hardness) == files.end())
+            throw py::value_error("a " + scriptName(shape) +
+                                  " has no hardness profile: chd needs a semi-infinite sample, a "
+                                  "plate or a cylinder");
+        const std::vector<double>& x = series().hardnessX;
+        const std::vector<double>& hardness = series().hardness;
+        for (std::size_t i = 0; i < hardness.size(); ++i) {
+            if (hardness[i] >= limit)
+                continue;
+            if (i == 0)
+                return 0.0;
+            return x[i - 1] +
+                   (limit - hardness[i - 1]) * (x[i] - x[i - 1]) / (hardness[i] - hardness[i - 1]);
         }
-        throw py::value_error("a " + scriptName(shape) +
-                              " has no hardness profile: chd needs a semi-infinite sample, a "
-                              "plate or a cylinder");
+        throw py::value_error("the hardness stays above " + std::to_string(limit) +
+                              " HV as far as the hardness profile reaches");
     }
 
     Profile profile() const {
-        return {array(carbonX), array(carbon), array(hardnessX), array(hardness)};
+        const ResultSeries& series = this->series();
+        return {array(series.carbonX), array(series.carbon), array(series.hardnessX),
+                array(series.hardness)};
     }
-    TimeSeries surfaceSeries() const { return {array(surface.x()), array(surface.y())}; }
-    TimeSeries massSeries() const { return {array(mass.x()), array(mass.y())}; }
+    TimeSeries surfaceSeries() const {
+        return {array(series().surface.x()), array(series().surface.y())};
+    }
+    TimeSeries massSeries() const { return {array(series().mass.x()), array(series().mass.y())}; }
 
     std::vector<std::string> warnings;
 
 private:
+    // Called with the GIL held, which keeps two threads from reading the texts at once.
+    const ResultSeries& series() const {
+        if (!parsed)
+            parsed.emplace(texts);
+        return *parsed;
+    }
+
     KeptRun kept;
+    ResultTexts texts;
     SampleShape shape;
-    std::vector<double> carbonX, carbon, hardnessX, hardness;
-    T_XY surface;
-    T_New_XY mass;
+    mutable std::optional<ResultSeries> parsed;
 };
 
 void raiseUnlessFinished(const RunOutcome& outcome) {
@@ -242,34 +271,79 @@ void raiseUnlessFinished(const RunOutcome& outcome) {
         throw RunError("the run was cancelled");
 }
 
-class SilentRun : public RunObserver {
+// Lets Ctrl-C stop a computation started from the main thread, where Python runs its signal
+// handlers: every so many steps it takes the GIL for a moment and lets them run. A handler that
+// raises (KeyboardInterrupt) cancels the computation; its exception stays set, to be raised.
+// Other threads never take the GIL here, so that a sweep in threads keeps running in parallel.
+class InterruptWatch : public RunObserver {
 public:
+    // Made while the GIL is held.
+    InterruptWatch() {
+        const auto threading = py::module_::import("threading");
+        watching_ = threading.attr("main_thread")().is(threading.attr("current_thread")());
+    }
     void setProgress(int /*percent*/) override {}
+    bool cancelRequested() override {
+        if (interrupted_ || !watching_ || ++steps_ % stepsBetweenChecks != 0)
+            return interrupted_;
+        const py::gil_scoped_acquire python;
+        interrupted_ = PyErr_CheckSignals() != 0;
+        return interrupted_;
+    }
+    // With the GIL held again: raises what the signal handler raised, if it did.
+    void raiseIfInterrupted() const {
+        if (interrupted_)
+            throw py::error_already_set();
+    }
+
+private:
+    // A thousand steps are a few milliseconds of the slowest sample's computation; the check
+    // costs well under a microsecond.
+    static constexpr unsigned stepsBetweenChecks = 1024;
+    bool watching_ = false;
+    bool interrupted_ = false;
+    unsigned steps_ = 0;
 };
 
-// Both runs touch no Python object: callers release the GIL, so threads run them in parallel.
+// Runs `compute` without the GIL, watched for Ctrl-C; a Ctrl-C raises KeyboardInterrupt.
+template <typename Compute> auto interruptible(Compute compute) {
+    InterruptWatch watch;
+    auto computed = [&] {
+        try {
+            const py::gil_scoped_release computing;
+            return compute(static_cast<RunObserver&>(watch));
+        } catch (...) {
+            watch.raiseIfInterrupted(); // the cancel's own error gives way to the interrupt
+            throw;
+        }
+    }();
+    watch.raiseIfInterrupted();
+    return computed;
+}
+
+// The runs, the design and the fit touch no Python object while they compute: the GIL is
+// released, so threads run them in parallel.
 
 // In memory: no file is opened, written or deleted.
-Result runInMemory(const Process& process) {
+Result runInMemory(const Process& process, RunObserver& observer) {
     MemoryStreams streams;
-    SilentRun observer;
     KeptRun kept = runKept(Parametry(process.record, {}), observer, streams);
     raiseUnlessFinished(kept.outcome);
     const std::vector<double> rows = kept.outcome.surfaceAtRows;
-    Result result(std::move(kept), process.text() + streams.text(),
-                  streams.text(ResultFile::Surface), streams.text(ResultFile::Hardness),
-                  streams.text(ResultFile::Mass), process.record.shape);
+    Result result(std::move(kept),
+                  {process.text() + streams.text(), streams.text(ResultFile::Surface),
+                   streams.text(ResultFile::Hardness), streams.text(ResultFile::Mass)},
+                  process.record.shape);
     result.warnings = saturationWarnings(process.record.data, rows);
     return result;
 }
 
 // As `tavcalc --run` runs a file: the process data written to `path`, then read back by the
 // computation, which writes the result files beside it.
-Result runToFiles(Process& process, const std::string& path) {
+Result runToFiles(Process& process, const std::string& path, RunObserver& observer) {
     process.write(path);
     const std::string head = process.text();
     ResultStreams streams;
-    SilentRun observer;
     KeptRun kept = runKept(Parametry(path), observer, streams);
     if (kept.outcome.status != RunStatus::Finished)
         leaveUnfinishedRun(path, kept.outcome.status, head, CancelledInput::Kept);
@@ -278,10 +352,98 @@ Result runToFiles(Process& process, const std::string& path) {
         return wholeFile(file ? resultFileName(path, extension(*file)) : path).value_or("");
     };
     const std::vector<double> rows = kept.outcome.surfaceAtRows;
-    Result result(std::move(kept), fileText(std::nullopt), fileText(ResultFile::Surface),
-                  fileText(ResultFile::Hardness), fileText(ResultFile::Mass), process.record.shape);
+    Result result(std::move(kept),
+                  {fileText(std::nullopt), fileText(ResultFile::Surface),
+                   fileText(ResultFile::Hardness), fileText(ResultFile::Mass)},
+                  process.record.shape);
     result.warnings = saturationWarnings(process.record.data, rows);
     return result;
+}
+
+// A designed programme and what it achieves.
+struct Design {
+    Process process;
+    double depth = 0;   // mm
+    double surface = 0; // % C
+    bool depthMet = false;
+    bool surfaceMet = false;
+    std::string shortfall;
+    int trials = 0;
+    std::vector<std::string> warnings;
+};
+
+// The design as `tavcalc --design` asks for it, with the same defaults: the carburizing
+// temperature and boost potential of the process's first row.
+DesignRequest designRequest(const Process& process, double depth, double level,
+                            std::optional<double> surface,
+                            std::optional<std::pair<double, double>> hardening,
+                            std::optional<double> temperature, std::optional<double> boost,
+                            std::optional<double> diffuse, double step) {
+    DesignRequest request;
+    request.steel = process.record;
+    request.celsius = temperature.value_or(process.record.data.temperatures.at(0));
+    request.boost = boost.value_or(process.record.data.potentials.at(0));
+    request.depth = depth;
+    request.level = level;
+    request.surface = surface;
+    if (diffuse && !surface)
+        throw ProcessError("diffuse needs surface");
+    request.diffuse = diffuse;
+    if (hardening)
+        request.hardening = HardeningStage{hardening->first, hardening->second};
+    request.step = step;
+    return request;
+}
+
+// What the design found, or its refusal as `tavcalc --design` words it.
+Design designed(const DesignResult& result) {
+    switch (result.status) {
+    case DesignResult::Status::Designed:
+        break;
+    case DesignResult::Status::Refused:
+        throw ProcessError("refused: " + result.reason);
+    case DesignResult::Status::Unreachable:
+        throw UnreachableError("the targets cannot be met: " + result.reason);
+    case DesignResult::Status::Cancelled:
+        throw RunError("design cancelled");
+    case DesignResult::Status::Failed:
+        throw RunError(result.reason);
+    }
+    return {Process(asWritten(result.programme)),
+            result.depth,
+            result.surface,
+            result.depthMet,
+            result.surfaceMet,
+            result.shortfall,
+            result.trials,
+            result.warnings};
+}
+
+// A foil test's transfer coefficient, and the test's process with it.
+struct BetaFit {
+    Process process;
+    double beta = 0;        // cm/s
+    double uniformBeta = 0; // cm/s
+    double meanCarbon = 0;  // % C
+    int trials = 0;
+    bool nearSaturation = false;
+};
+
+// What the fit found, or its refusal as `tavcalc --fit-beta` words it.
+BetaFit fitted(const FoilFitResult& result, const Process& test) {
+    switch (result.status) {
+    case FoilFitResult::Status::Fitted:
+        break;
+    case FoilFitResult::Status::Refused:
+        throw ProcessError("refused: " + result.reason);
+    case FoilFitResult::Status::Cancelled:
+    case FoilFitResult::Status::Failed:
+        throw RunError("fit stopped " + result.reason);
+    }
+    ProcessRecord record = test.record;
+    record.data.transferCoefficient = asWritten(result.beta);
+    return {Process(std::move(record)), result.beta,   result.uniformBeta,
+            result.meanCarbon,          result.trials, result.nearSaturation};
 }
 
 } // namespace
@@ -291,6 +453,7 @@ PYBIND11_MODULE(tavrix, module) {
     py::register_exception<ProcessError>(module, "ProcessError", PyExc_ValueError);
     py::register_exception<RunError>(module, "RunError", PyExc_RuntimeError);
     py::register_exception<WriteError>(module, "WriteError", PyExc_OSError);
+    py::register_exception<UnreachableError>(module, "UnreachableError", PyExc_ValueError);
 
     py::class_<Process>(module, "Process",
                         R"(A carburizing process, as a process-data file holds it.
@@ -367,11 +530,88 @@ with the message tavcalc --run prints.)")
             } else if (!write.is_none()) {
                 path = py::str(write).cast<std::string>();
             }
-            const py::gil_scoped_release computing;
-            return path ? runToFiles(process, *path) : runInMemory(process);
+            return interruptible([&](RunObserver& observer) {
+                return path ? runToFiles(process, *path, observer) : runInMemory(process, observer);
+            });
         },
         py::arg("process"), py::arg("write") = false,
         R"(Runs the process. Without write, in memory: no file is written. write=True writes the
 process-data file at the process's path and the result files beside it, as tavcalc --run does;
-write="name.tav" names the file. A failed run raises RunError with tavcalc's message.)");
+write="name.tav" names the file. A failed run raises RunError with tavcalc's message; Ctrl-C
+stops the run with KeyboardInterrupt.)");
+
+    py::class_<Design>(module, "Design", "A designed furnace programme and what it achieves.")
+        .def_readonly("process", &Design::process,
+                      "the process with the designed programme in its stages")
+        .def_readonly("depth", &Design::depth, "achieved case depth at the level, mm")
+        .def_readonly("surface", &Design::surface, "achieved surface carbon at the end, % C")
+        .def_readonly("depth_met", &Design::depthMet, "the depth is within its tolerance")
+        .def_readonly("surface_met", &Design::surfaceMet,
+                      "the surface is within its tolerance (True without a surface target)")
+        .def_readonly("shortfall", &Design::shortfall,
+                      "which target the programme misses and why; empty when both are met")
+        .def_readonly("trials", &Design::trials, "trial runs the design needed")
+        .def_readonly("warnings", &Design::warnings, "saturation of austenite");
+
+    const DesignRequest defaults;
+    module.def(
+        "design",
+        [](const Process& process, double depth, double level, std::optional<double> surface,
+           std::optional<std::pair<double, double>> hardening, std::optional<double> temperature,
+           std::optional<double> boost, std::optional<double> diffuse, double step) {
+            const DesignRequest request = designRequest(process, depth, level, surface, hardening,
+                                                        temperature, boost, diffuse, step);
+            return designed(interruptible(
+                [&](RunObserver& observer) { return designProgramme(request, observer); }));
+        },
+        py::arg("process"), py::kw_only(), py::arg("depth"), py::arg("level") = defaults.level,
+        py::arg("surface") = py::none(), py::arg("hardening") = py::none(),
+        py::arg("temperature") = py::none(), py::arg("boost") = py::none(),
+        py::arg("diffuse") = py::none(), py::arg("step") = defaults.step,
+        R"(Designs the furnace programme that gives the case asked for, as tavcalc --design does.
+
+The process gives the steel, shape and thickness; its stages only the defaults of temperature
+and boost (its first row). depth: mm, case depth at level (% C) at the end; surface: % C at the
+end (a boost and a diffuse stage; without it one boost stage); hardening: (temperature deg C,
+duration h) of a final stage cooling to the hardening temperature; temperature: carburizing
+temperature, deg C; boost, diffuse: potentials, % C (diffuse defaults to the surface target);
+step: the furnace timer's step, h. Returns a Design; a programme that misses a target within
+tolerance is returned with depth_met or surface_met False and the shortfall named. Input wrong in
+itself raises ProcessError, targets no programme meets UnreachableError, with tavcalc's
+message; Ctrl-C raises KeyboardInterrupt.)");
+
+    py::class_<BetaFit>(module, "BetaFit", "The transfer coefficient a foil test gives.")
+        .def_readonly("process", &BetaFit::process, "the test's process with the fitted beta")
+        .def_readonly("beta", &BetaFit::beta,
+                      "transfer coefficient, cm/s, for which the computed mean carbon at the end "
+                      "equals the measured")
+        .def_readonly("uniform_beta", &BetaFit::uniformBeta,
+                      "cm/s, by the formula that takes the section as carburized uniformly "
+                      "(reads low; for comparison)")
+        .def_readonly("mean_carbon", &BetaFit::meanCarbon, "computed mean carbon with beta, % C")
+        .def_readonly("trials", &BetaFit::trials, "trial runs the fit needed")
+        .def_readonly("near_saturation", &BetaFit::nearSaturation,
+                      "the measurement came so near the potential that beta is poorly determined")
+        .def_property_readonly(
+            "note",
+            [](const BetaFit& fit) {
+                return fit.nearSaturation ? std::string(nearSaturationNote) : std::string();
+            },
+            "what tavcalc --fit-beta adds when near_saturation; else empty");
+
+    module.def(
+        "fit_beta",
+        [](const Process& test, double carbon) {
+            return fitted(interruptible([&](RunObserver& observer) {
+                              return fitTransferCoefficient(test.record, carbon, observer);
+                          }),
+                          test);
+        },
+        py::arg("process"), py::kw_only(), py::arg("carbon"),
+        R"(The carbon transfer coefficient from a foil test, as tavcalc --fit-beta finds it.
+
+process: the test as it was run (a foil or a wire; its beta is only where the search
+starts); carbon: the carbon content measured after it, % C. Returns a BetaFit. A measurement no
+coefficient explains raises ProcessError with tavcalc's message; Ctrl-C raises
+KeyboardInterrupt.)");
 }

@@ -6,12 +6,14 @@
 #include "FileTable.h"
 #include "KindTraits.h"
 #include "ProcessCheck.h"
+#include "ProfileMeasures.h"
 #include "ResultStreams.h"
 #include "Saturation.h"
 #include "SetNames.h"
 #include "TerminalProgress.h"
 #include "UnfinishedRun.h"
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
@@ -63,6 +65,24 @@ void listResults(const std::string& path, SampleShape shape) {
         std::printf("  %s\n", resultFileName(path, extension(file)).c_str());
 }
 
+// The depth a drawing specifies as "CHD 0.8 mm at 550 HV", from the last hardness block.
+void printCaseHardeningDepth(const std::string& path, const CaseHardness& hardness) {
+    std::vector<double> depth(hardness.depth.size());
+    std::transform(hardness.depth.begin(), hardness.depth.end(), depth.begin(),
+                   [](double micrometres) { return micrometres * 0.001; });
+    const double limit = defaultHardnessLimit;
+    if (const std::optional<double> chd = hardnessCaseDepth(depth, hardness.hv, limit))
+        std::printf("%s: case-hardening depth %.3f mm at %.0f HV\n", path.c_str(), *chd, limit);
+    else if (std::none_of(hardness.hv.begin(), hardness.hv.end(),
+                          [limit](double hv) { return hv >= limit; }))
+        std::printf("%s: no case-hardening depth: the case does not reach %.0f HV\n", path.c_str(),
+                    limit);
+    else
+        std::printf("%s: no case-hardening depth: the hardness stays at %.0f HV or above to the "
+                    "end of the case\n",
+                    path.c_str(), limit);
+}
+
 enum class FileResult { Finished, Refused, Failed, Cancelled };
 
 // Reports the outcome of a run and leaves the main file as it says: a failed or cancelled run
@@ -75,6 +95,8 @@ FileResult settle(const std::string& path, const std::string& head, const RunOut
     switch (outcome.status) {
     case RunStatus::Finished:
         listResults(path, shape);
+        if (outcome.finalHardness)
+            printCaseHardeningDepth(path, *outcome.finalHardness);
         return FileResult::Finished;
     case RunStatus::Cancelled:
         complain(path, "cancelled; its result files are deleted");

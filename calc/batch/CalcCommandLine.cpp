@@ -20,6 +20,10 @@ constexpr UsageLine calcUsageLines[] = {
     {"tavcalc --fit-beta SET.tav --carbon PCT",
      "transfer coefficient of the foil or wire test SET from the carbon measured after it"},
     {"  -o OUT.tav", "writes a copy of SET with that coefficient"},
+    {"tavcalc --fit-profile SET.tav --measured FILE.csv",
+     "fits SET's transfer coefficient to a carbon or hardness profile measured after it"},
+    {"  --fit beta | beta,potential", "the coefficient alone (beta), or with a potential offset"},
+    {"  -o OUT.tav", "writes a copy of SET with the fitted values"},
     {"tavcalc --help", "prints this text"},
     {"tavcalc --version", "prints the program's version"},
     {"-platform NAME", "the window system for the window, for instance offscreen"},
@@ -38,6 +42,8 @@ CalcMode calcMode(const std::vector<std::string>& arguments) {
         return CalcMode::Design;
     if (first == "--fit-beta")
         return CalcMode::FitBeta;
+    if (first == "--fit-profile")
+        return CalcMode::FitProfile;
     if (first == "--help" || first == "-h")
         return CalcMode::Help;
     if (first == "--version")

@@ -3,7 +3,9 @@
 #include "AtomicFile.h"
 #include "CalcCommandLine.h"
 #include "FoilFit.h"
+#include "MeasuredProfile.h"
 #include "ProcessCheck.h"
+#include "ProfileFit.h"
 #include "ProgrammeDesign.h"
 #include "SetNames.h"
 #include "TerminalProgress.h"
@@ -253,4 +255,76 @@ int runFitCommand(const std::vector<std::string>& words) {
     ProcessRecord fitted = *file.head;
     fitted.data.transferCoefficient = result.beta;
     return written(outputName(options, {}), fitted) ? 0 : unusableStatus;
+}
+
+namespace {
+
+std::optional<FittedValues> fittedValues(const Options& options) {
+    const auto found = options.values.find("--fit");
+    if (found == options.values.end() || found->second == "beta")
+        return FittedValues::Beta;
+    if (found->second == "beta,potential")
+        return FittedValues::BetaAndPotential;
+    return std::nullopt;
+}
+
+void printProfileFit(const std::string& path, const std::string& measuredPath,
+                     const ProfileFitResult& fit, MeasuredQuantity quantity) {
+    const char* unit = quantity == MeasuredQuantity::Carbon ? "% C" : "HV";
+    const int decimals = quantity == MeasuredQuantity::Carbon ? 4 : 1;
+    std::printf("%s: fitted to %s in %d trial runs; %zu points compared", path.c_str(),
+                measuredPath.c_str(), fit.trials, fit.used);
+    if (fit.nearSurface > 0)
+        std::printf(", %zu nearer the surface than the hardest carbon left out", fit.nearSurface);
+    if (fit.beyondSample > 0)
+        std::printf(", %zu beyond the middle of the sample left out", fit.beyondSample);
+    std::printf("\n  transfer coefficient %.4g ± %.2g cm/s\n", fit.beta, fit.betaUncertainty);
+    if (fit.offset)
+        std::printf("  potential offset %+.4f ± %.4f %% C\n", *fit.offset, *fit.offsetUncertainty);
+    std::printf("  RMS difference %.*f %s with the process data, %.*f %s fitted\n", decimals,
+                fit.rmsBefore, unit, decimals, fit.rmsAfter, unit);
+}
+
+} // namespace
+
+int runProfileFitCommand(const std::vector<std::string>& words) {
+    const Options options = parseOptions(words, {"--measured", "--fit", "-o"});
+    if (!options.problem.empty())
+        return usageError(options.problem);
+    const auto measuredOption = options.values.find("--measured");
+    if (measuredOption == options.values.end())
+        return usageError("--measured is required");
+    const std::optional<FittedValues> values = fittedValues(options);
+    if (!values)
+        return usageError("--fit " + options.values.at("--fit") +
+                          ": must be beta or beta,potential");
+    const ReadFile file = readHead(options.file);
+    if (!file.head)
+        return unusableStatus;
+    const std::string& measuredPath = measuredOption->second;
+    const MeasuredReading reading = readMeasuredProfile(measuredPath);
+    if (!reading.profile) {
+        std::fprintf(stderr, "tavcalc: %s: %s\n", measuredPath.c_str(), reading.problem.c_str());
+        return unusableStatus;
+    }
+
+    TerminalProgress progress(stdout, "fit");
+    const ProfileFitResult fit = fitProfile(*file.head, *reading.profile, *values, progress);
+    progress.finish();
+    switch (fit.status) {
+    case ProfileFitResult::Status::Fitted:
+        break;
+    case ProfileFitResult::Status::Refused:
+        std::fprintf(stderr, "tavcalc: %s: refused: %s\n", file.path.c_str(), fit.reason.c_str());
+        return refusedStatus;
+    case ProfileFitResult::Status::Cancelled:
+    case ProfileFitResult::Status::Failed:
+        std::fprintf(stderr, "tavcalc: %s: fit stopped %s\n", file.path.c_str(),
+                     fit.reason.c_str());
+        return unusableStatus;
+    }
+    printProfileFit(file.path, measuredPath, fit, reading.profile->quantity);
+    if (options.values.count("-o") == 0)
+        return 0;
+    return written(outputName(options, {}), fit.fitted) ? 0 : unusableStatus;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// `tavcalc --design` and `tavcalc --fit-beta`: process design and the foil test from the
-// command line. Each takes the words after its mode and returns the process exit status.
+// `tavcalc --design`, `tavcalc --fit-beta` and `tavcalc --fit-profile`: process design, the
+// foil test and the fit to a measured profile from the command line. Each takes the words after its
+// mode and returns the process exit status.
 
 #include <string>
 #include <vector>
@@ -14,3 +15,7 @@ int runDesignCommand(const std::vector<std::string>& words);
 // tavcalc --fit-beta FILE.tav --carbon PCT [-o OUT.tav]
 // 0: the coefficient is printed (and the copy written); 2: the measurement is refused.
 int runFitCommand(const std::vector<std::string>& words);
+
+// tavcalc --fit-profile FILE.tav --measured FILE.csv [--fit beta | beta,potential] [-o OUT.tav]
+// 0: the fitted values are printed (and the copy written); 2: refused; 1: a file unusable.
+int runProfileFitCommand(const std::vector<std::string>& words);

@@ -166,6 +166,7 @@ ProcessRecord ProgrammeSearch::programme(Lengths lengths) const {
     data.times.clear();
     data.temperatures.clear();
     data.potentials.clear();
+    data.conditions.clear(); // a designed programme is one of gas stages
     auto add = [&](double time, double celsius, double potential) {
         data.times.push_back(time);
         data.temperatures.push_back(celsius);

@@ -15,12 +15,14 @@ namespace {
 std::unique_ptr<Steruj> makeController(const Parametry& parametry, const std::string& fileName,
                                        ResultStreams& streams, RunOutcome& refusal) {
     if (!parametry.kind()) {
-        refusal = RunOutcome{
-            RunStatus::Failed, "The process data name no sample shape the computation knows.", {}};
+        refusal = RunOutcome{RunStatus::Failed,
+                             "The process data name no sample shape the computation knows.",
+                             {},
+                             {}};
         return nullptr;
     }
     if (parametry.czas.empty()) {
-        refusal = RunOutcome{RunStatus::Failed, "The process data hold no stage.", {}};
+        refusal = RunOutcome{RunStatus::Failed, "The process data hold no stage.", {}, {}};
         return nullptr;
     }
     return std::make_unique<Steruj>(parametry, fileName, streams);
@@ -30,7 +32,7 @@ std::unique_ptr<Steruj> makeController(const Parametry& parametry, const std::st
 RunOutcome stoppedRun(ResultStreams& streams, const char* reason) {
     streams.closeAll();
     return RunOutcome{
-        RunStatus::Failed, std::string("The computation stopped: ") + reason + ".", {}};
+        RunStatus::Failed, std::string("The computation stopped: ") + reason + ".", {}, {}};
 }
 
 } // namespace
@@ -78,6 +80,11 @@ TrialResult runTrial(const ProcessRecord& process, double level, RunObserver& pr
     result.surfaceCarbon = sample.carbon()[1];
     result.meanIncrease = sample.meanCarbon().value_or(0);
     result.caseDepth = sample.oblGrub(level) * 0.001;
+    const std::vector<double>& s = sample.depths();
+    result.depth.reserve(s.size() - 1);
+    for (std::size_t node = 1; node < s.size(); ++node)
+        result.depth.push_back(s[node] * 0.001);
+    result.carbon.assign(sample.carbon().begin() + 1, sample.carbon().end());
     return result;
 }
 

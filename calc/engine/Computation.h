@@ -3,8 +3,10 @@
 
 #include "ProcessData.h"
 #include "RunObserver.h"
+#include "SteelGrades.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,8 @@ struct RunOutcome {
     std::string error; // why a run failed, for the user
     // % C, the surface carbon when the programme reached each stage row (as far as it ran).
     std::vector<double> surfaceAtRows;
+    // The last block of the hardness file: a finished run of a kind that writes one.
+    std::optional<CaseHardness> finalHardness;
 };
 
 // Runs the process-data file `fileName` (a full path) and writes its result files through
@@ -55,6 +59,10 @@ struct TrialResult {
     double surfaceCarbon = 0; // % C
     double meanIncrease = 0;  // % C, mean carbon increase of a foil or wire
     double caseDepth = 0;     // mm, depth at the level asked for (0 for a foil or wire)
+    // The final carbon profile at the nodes from the surface inwards; the steel is untouched
+    // beyond the last node (the grid grows wherever carbon arrives).
+    std::vector<double> depth;  // mm
+    std::vector<double> carbon; // % C
 };
 
 // Runs a process as a normal run would, through the same solvers, but opens, writes and

@@ -12,6 +12,7 @@
 #include "Furnace.h"
 #include "Material.h"
 #include "ProcessData.h"
+#include "SteelGrades.h"
 
 #include <optional>
 #include <string>
@@ -41,6 +42,8 @@ public:
     virtual void writeMass(double t);
     virtual void writeMean(double t);
     virtual void openResults(double t);
+    // The hardness profile the hardness file would get now; none for kinds without one.
+    std::optional<CaseHardness> hardnessNow() const;
 
     void setLastMass(double mass) { lastMass = mass; }
     double transferCoefficient() const { return be; } // µm/s

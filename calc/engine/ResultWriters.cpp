@@ -7,11 +7,13 @@
 #include "Drut.h"
 #include "Folia.h"
 #include "Gruba.h"
+#include "KindTraits.h"
 #include "Plyta.h"
 #include "ResultStreams.h"
 #include "SteelGrades.h"
 #include "Walec.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iomanip>
 #include <optional>
@@ -87,6 +89,15 @@ void Gruba::writeProfile(double t) {
     writeProfileBlock(t * hoursPerSecond, ck + 0.005, X, C);
     if (streams.finite({t}))
         hardnessProfile(streams.twa, t, X, C, ck, sklad);
+}
+
+std::optional<CaseHardness> Gruba::hardnessNow() const {
+    const std::span<const ResultFile> files = kindTraits(kind).resultFiles;
+    if (std::ranges::find(files, ResultFile::Hardness) == files.end())
+        return std::nullopt;
+    std::vector<double> X, C;
+    resampleProfile(X, C);
+    return caseHardness(X, C, ck, sklad);
 }
 
 // Foils and wires: every point of the profile, time in seconds, no hardness.

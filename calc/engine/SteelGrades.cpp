@@ -172,13 +172,39 @@ double hardness(std::string_view grade, double carbon) {
     return gradeNamed(grade).curve(carbon);
 }
 
+double hardestCarbon(std::string_view grade) {
+    // The curves are fitted to cases up to about 1.3 % C; beyond 1.5 % C the quartic rises
+    // again, which no steel does. A scan finds the maximum of every form alike.
+    constexpr double highestCaseCarbon = 1.5; // % C
+    constexpr int steps = 3000;
+    const Curve& curve = gradeNamed(grade).curve;
+    double hardest = 0;
+    for (int step = 1; step <= steps; ++step) {
+        const double carbon = highestCaseCarbon * step / steps;
+        if (curve(carbon) > curve(hardest))
+            hardest = carbon;
+    }
+    return hardest;
+}
+
+CaseHardness caseHardness(const std::vector<double>& X, const std::vector<double>& C, double ck,
+                          const std::vector<double>& sklad) {
+    const Grade& grade = gradeNamed(steelGrade(sklad));
+    CaseHardness profile;
+    for (std::size_t i = 1; i < X.size(); ++i)
+        if (C[i] > ck + 0.01) {
+            profile.depth.push_back(X[i]);
+            profile.hv.push_back(grade.curve(C[i]));
+        }
+    return profile;
+}
+
 void hardnessProfile(std::ostream& twa, double t, const std::vector<double>& X,
                      const std::vector<double>& C, double ck, const std::vector<double>& sklad) {
-    const Grade& grade = gradeNamed(steelGrade(sklad));
+    const CaseHardness profile = caseHardness(X, C, ck, sklad);
     twa << "\"  " << t / 3600 << "\r\n";
     twa << std::showpoint;
-    for (std::size_t i = 1; i < X.size(); ++i)
-        if (C[i] > ck + 0.01)
-            twa << ", " << std::setw(4) << X[i] * 0.001 << std::setw(12) << std::setprecision(3)
-                << grade.curve(C[i]) << "\r\n";
+    for (std::size_t i = 0; i < profile.depth.size(); ++i)
+        twa << ", " << std::setw(4) << profile.depth[i] * 0.001 << std::setw(12)
+            << std::setprecision(3) << profile.hv[i] << "\r\n";
 }

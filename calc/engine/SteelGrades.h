@@ -16,7 +16,20 @@ std::string_view steelGrade(const std::vector<double>& sklad);
 // Hardness (HV) of grade `grade` at carbon content `carbon` (% C).
 double hardness(std::string_view grade, double carbon);
 
-// Appends one block to the hardness file: the time line (hours), then a line for every
-// resampled point from the surface on whose carbon exceeds ck + 0.01 % C.
+// % C: the carbon content at which the curve of `grade` is hardest. Above it retained austenite
+// softens the case, and the curves describe a measured traverse less well.
+double hardestCarbon(std::string_view grade);
+
+// The hardness of a case as the hardness file gives it: the resampled points from the surface on
+// whose carbon exceeds ck + 0.01 % C (X and C with their ghost point first, as resampled).
+struct CaseHardness {
+    std::vector<double> depth; // µm
+    std::vector<double> hv;    // HV
+};
+CaseHardness caseHardness(const std::vector<double>& X, const std::vector<double>& C, double ck,
+                          const std::vector<double>& sklad);
+
+// Appends one block to the hardness file: the time line (hours), then a line for every point
+// of the case hardness.
 void hardnessProfile(std::ostream& twa, double t, const std::vector<double>& X,
                      const std::vector<double>& C, double ck, const std::vector<double>& sklad);

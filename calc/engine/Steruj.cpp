@@ -51,7 +51,7 @@ RunOutcome Steruj::run(RunObserver& progress) {
             return fail(streams.problem());
         if (progress.cancelRequested()) {
             streams.closeAll();
-            return RunOutcome{RunStatus::Cancelled, {}, surfaceAtRows};
+            return RunOutcome{RunStatus::Cancelled, {}, surfaceAtRows, {}};
         }
     }
     return finish();
@@ -113,7 +113,7 @@ RunOutcome Steruj::finish() {
     streams.closeAll();
     if (streams.failed())
         return fail(streams.problem());
-    return RunOutcome{RunStatus::Finished, {}, surfaceAtRows};
+    return RunOutcome{RunStatus::Finished, {}, surfaceAtRows, solver->hardnessNow()};
 }
 
 bool Steruj::advance() {
@@ -139,6 +139,8 @@ bool Steruj::advance() {
 
 RunOutcome Steruj::fail(const std::string& reason) {
     streams.closeAll();
-    return RunOutcome{RunStatus::Failed, std::string("The computation stopped: ") + reason + ".",
-                      surfaceAtRows};
+    return RunOutcome{RunStatus::Failed,
+                      std::string("The computation stopped: ") + reason + ".",
+                      surfaceAtRows,
+                      {}};
 }

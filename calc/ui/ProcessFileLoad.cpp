@@ -35,6 +35,8 @@ std::string fieldName(const HeadFault& fault, std::string_view shape) {
         return "the temperature" + stage;
     case HeadItem::StagePotential:
         return "the potential" + stage;
+    case HeadItem::StageWord:
+        return "the condition" + stage;
     case HeadItem::Shape:
         return "the shape";
     case HeadItem::Size:
@@ -50,10 +52,13 @@ std::string refusal(const HeadFault& fault, std::string_view shape) {
     switch (fault.kind) {
     case HeadFault::Kind::CountOutOfRange:
         return "The file lists " + countText(fault.count) +
-               " process stages; the table holds at most 10";
+               " process stages; the table holds at most " + std::to_string(fault.index);
     case HeadFault::Kind::RowsMissing:
         return "The file lists " + countText(fault.count) + " process stages but holds only " +
                std::to_string(fault.index);
+    case HeadFault::Kind::UnknownWord:
+        return "In the file, the condition of stage " + std::to_string(fault.index + 1) + " " +
+               fault.text;
     case HeadFault::Kind::NotANumber:
     case HeadFault::Kind::CountNotWhole:
     case HeadFault::Kind::UnknownShape:
@@ -98,10 +103,14 @@ ProcessFileLoad loadProcessText(std::string_view text, std::string_view shape) {
                               {&boxes.si, &head.alloy[3]},
                               {&boxes.ni, &head.alloy[4]}})
         *box = boxText(*value);
+    if (head.rows.size() > boxes.rows.size())
+        boxes.rows.resize(head.rows.size());
     for (std::size_t row = 0; row < head.rows.size(); ++row) {
-        boxes.rows[row].time = loadedText(head.rows[row].time);
-        boxes.rows[row].temperature = loadedText(head.rows[row].temperature);
-        boxes.rows[row].potential = loadedText(head.rows[row].potential);
+        const StageRow& stage = head.rows[row];
+        boxes.rows[row] = {loadedText(stage.time), loadedText(stage.temperature),
+                           loadedText(stage.potential), stage.condition.kind,
+                           stage.condition.fluxLimit ? loadedText(*stage.condition.fluxLimit)
+                                                     : std::string()};
     }
     boxes.shapeMatches = head.shapeMatches;
     boxes.thickness = boxText(head.size);

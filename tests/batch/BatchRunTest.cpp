@@ -1,6 +1,7 @@
 #include "BatchRun.h"
 #include "FileTable.h"
 #include "FullDisk.h"
+#include "ProfileMeasures.h"
 #include "RunFixture.h"
 #include "SetNames.h"
 
@@ -18,6 +19,7 @@
 #include <cstring>
 #include <fstream>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -358,3 +360,58 @@ INSTANTIATE_TEST_SUITE_P(
                         "austenite, 1.17 % C",
                         "stage 2: the potential 1.20 % C"}}),
     [](const testing::TestParamInfo<SaturationCase>& row) { return std::string(row.param.name); });
+
+namespace {
+
+struct CaseDepthCase {
+    const char* name;
+    std::string text;
+    const char* printed; // empty: nothing is printed about the depth
+};
+
+void PrintTo(const CaseDepthCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class CaseHardeningDepth : public BatchRun, public testing::WithParamInterface<CaseDepthCase> {};
+
+} // namespace
+
+TEST_P(CaseHardeningDepth, IsPrintedAtTheEndOfTheSet) {
+    const auto path = folder_.file("chd.tav");
+    writeText(path, GetParam().text);
+    testing::internal::CaptureStdout();
+    ASSERT_EQ(runFiles({path.string()}), 0);
+    const std::string printed = testing::internal::GetCapturedStdout();
+    if (std::string_view(GetParam().printed).empty()) {
+        EXPECT_EQ(printed.find("case-hardening"), std::string::npos) << printed;
+        return;
+    }
+    EXPECT_NE(printed.find(GetParam().printed), std::string::npos) << printed;
+    const ProfileBlock hardness = lastBlock(folder_.file("chd.twa"));
+    const std::optional<double> fromFile = hardnessCaseDepth(hardness.x, hardness.y);
+    const std::size_t at = printed.find("case-hardening depth ");
+    if (!fromFile) {
+        EXPECT_EQ(at, std::string::npos) << printed;
+        return;
+    }
+    ASSERT_NE(at, std::string::npos) << printed;
+    // The file keeps three digits of HV: half a unit over a slope of some hundred HV per mm
+    // moves the depth by a few micrometres, less than the printed millimetre's last digit.
+    EXPECT_NEAR(std::stod(printed.substr(at + 21)), *fromFile, 0.002) << printed;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Batch, CaseHardeningDepth,
+    testing::Values(CaseDepthCase{"Plate", replaced(plate, "1 920 0.8", "6 920 0.8"), "at 550 HV"},
+                    CaseDepthCase{"LeanAtmosphere",
+                                  replaced(plate, "0 920 1\r\n1 920 0.8", "0 920 0.3\r\n1 920 0.3"),
+                                  "the case does not reach 550 HV"},
+                    CaseDepthCase{"HardCore", replaced(plate, "0.2\r\n2e-05", "0.55\r\n2e-05"),
+                                  "stays at 550 HV or above"},
+                    CaseDepthCase{
+                        "Foil",
+                        "0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n2\r\n0 920 1\r\n60 920 "
+                        "1\r\nFoil\r\n0.05\r\n",
+                        ""}),
+    [](const auto& row) { return std::string(row.param.name); });

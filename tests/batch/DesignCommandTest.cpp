@@ -1,14 +1,17 @@
-// tavcalc --design and --fit-beta: what they write, and what they refuse.
+// tavcalc --design, --fit-beta and --fit-profile: what they write, and what they refuse.
 
 #include "BatchRun.h"
 #include "DesignCommands.h"
 #include "FileTable.h"
 #include "ProcessCheck.h"
+#include "ProfileMeasures.h"
 #include "RunFixture.h"
 #include "SetNames.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -21,6 +24,7 @@ namespace {
 using Command = int (*)(const std::vector<std::string>&);
 
 std::string lastMessage; // what the last command printed on stderr
+std::string lastOutput;  // and on stdout
 
 // `words` as typed after the program's name: the mode's word is dropped, as main does.
 int call(Command command, std::vector<std::string> words) {
@@ -28,7 +32,7 @@ int call(Command command, std::vector<std::string> words) {
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
     const int status = command(words);
-    testing::internal::GetCapturedStdout();
+    lastOutput = testing::internal::GetCapturedStdout();
     lastMessage = testing::internal::GetCapturedStderr();
     return status;
 }
@@ -143,3 +147,104 @@ TEST_F(DesignCommand, FitBetaWritesACopyWithTheCoefficient) {
     EXPECT_EQ(call(runFitCommand, {"--fit-beta", path.string(), "--carbon", "0.05"}), 2);
     EXPECT_NE(lastMessage.find("at or below the steel's"), std::string::npos) << lastMessage;
 }
+
+namespace {
+
+// What a spreadsheet with a decimal comma exports of the final profile of `process`.
+std::string measuredText(const ProcessRecord& process) {
+    NoProgress progress;
+    const TrialResult run = runTrial(process, 0.35, progress);
+    std::string text = "# 20MnCr5, sample 7, spectrometer\r\ndepth_mm;carbon\r\n";
+    for (int point = 1; point <= 12; ++point) {
+        const double depth = 0.05 * point;
+        char row[64];
+        std::snprintf(row, sizeof row, "%.2f;%.4f\r\n", depth,
+                      *profileValueAt(run.depth, run.carbon, depth));
+        std::replace(row, row + sizeof row, '.', ',');
+        text += row;
+    }
+    return text;
+}
+
+} // namespace
+
+TEST_F(DesignCommand, FitProfileWritesACopyWithTheFittedCoefficient) {
+    const auto path = folder_.file("part.tav");
+    writeText(path, semiInfinite);
+    ProcessRecord measuredRun = readCheckedProcessHead(semiInfinite).head.value();
+    measuredRun.data.transferCoefficient = 8e-6;
+    const auto measured = folder_.file("traverse.csv");
+    writeText(measured, measuredText(measuredRun));
+    const auto copy = folder_.file("fitted.tav");
+    ASSERT_EQ(call(runProfileFitCommand, {"--fit-profile", path.string(), "--measured",
+                                          measured.string(), "-o", copy.string()}),
+              0)
+        << lastMessage;
+    EXPECT_NE(lastOutput.find("12 points compared"), std::string::npos) << lastOutput;
+    EXPECT_NE(lastOutput.find("transfer coefficient "), std::string::npos) << lastOutput;
+    EXPECT_NE(lastOutput.find("RMS difference"), std::string::npos) << lastOutput;
+    const HeadReading reading = readCheckedProcessHead(readText(copy));
+    ASSERT_TRUE(reading.head);
+    EXPECT_NEAR(reading.head->data.transferCoefficient, 8e-6, 8e-6 * 0.02);
+    EXPECT_EQ(reading.head->data.potentials, (std::vector<double>{1.15, 1.15}));
+    EXPECT_EQ(readText(path), semiInfinite);
+}
+
+struct RefusedFitCase {
+    const char* name;
+    const std::string* file;
+    std::string measured;
+    std::vector<std::string> options;
+    int status;
+    const char* named;
+};
+
+void PrintTo(const RefusedFitCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class RefusedProfileFit : public DesignCommand,
+                          public testing::WithParamInterface<RefusedFitCase> {};
+
+TEST_P(RefusedProfileFit, WritesNothing) {
+    const auto path = folder_.file("part.tav");
+    writeText(path, *GetParam().file);
+    const auto measured = folder_.file("traverse.csv");
+    writeText(measured, GetParam().measured);
+    const auto before = contents(folder_);
+    std::vector<std::string> words{
+        "--fit-profile",   path.string(), "--measured",
+        measured.string(), "-o",          folder_.file("out.tav").string()};
+    words.insert(words.end(), GetParam().options.begin(), GetParam().options.end());
+    EXPECT_EQ(call(runProfileFitCommand, words), GetParam().status);
+    EXPECT_NE(lastMessage.find(GetParam().named), std::string::npos) << lastMessage;
+    EXPECT_EQ(contents(folder_), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(DesignCommand, RefusedProfileFit,
+                         testing::Values(RefusedFitCase{"HardnessOfAFoil",
+                                                        &foil,
+                                                        "depth_mm,hardness_HV\n0.01,800\n0.02,700\n"
+                                                        "0.03,600\n",
+                                                        {},
+                                                        2,
+                                                        "no hardness profile"},
+                                         RefusedFitCase{"TwoPoints",
+                                                        &semiInfinite,
+                                                        "depth_mm,carbon\n0.1,0.9\n0.2,0.7\n",
+                                                        {},
+                                                        2,
+                                                        "needs at least 3"},
+                                         RefusedFitCase{"BadRow",
+                                                        &semiInfinite,
+                                                        "depth_mm,carbon\n0.1,0.9\n0.2;0.7\n",
+                                                        {},
+                                                        1,
+                                                        "Line 3"},
+                                         RefusedFitCase{"UnknownFit",
+                                                        &semiInfinite,
+                                                        "depth_mm,carbon\n0.1,0.9\n",
+                                                        {"--fit", "ck"},
+                                                        2,
+                                                        "beta or beta,potential"}),
+                         [](const auto& param) { return std::string(param.param.name); });

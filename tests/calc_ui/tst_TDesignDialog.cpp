@@ -288,9 +288,11 @@ void TDesignDialogTest::helpOpensTheDialogsSection() {
     QFETCH(QString, section);
     std::unique_ptr<QDialog> dialog;
     if (design)
-        dialog = std::make_unique<TDesignDialog>(steelForm(20), SampleShape::Plate, nullptr);
+        dialog = std::make_unique<TDesignDialog>(processRecord(steelForm(20), SampleShape::Plate),
+                                                 nullptr);
     else
-        dialog = std::make_unique<TFoilTestDialog>(steelForm(0.05), SampleShape::Foil, nullptr);
+        dialog = std::make_unique<TFoilTestDialog>(
+            processRecord(steelForm(0.05), SampleShape::Foil), nullptr);
     dialog->show();
     clickButton(dialog.get(), QStringLiteral("help"));
     QCOMPARE(messages_.texts(), QStringList());

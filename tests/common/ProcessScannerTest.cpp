@@ -15,6 +15,14 @@ std::string replaced(std::string text, const std::string& from, const std::strin
     return text;
 }
 
+// Eleven rows, the second ending with `word`.
+std::string elevenRows(const std::string& word) {
+    std::string rows = "11\r\n0 900 1\r\n1 900 1" + word + "\r\n";
+    for (int row = 2; row < 11; ++row)
+        rows += std::to_string(row) + " 900 1\r\n";
+    return replaced(plateFile, "2\r\n0 900 1\r\n4 900 0.8\r\n", rows);
+}
+
 const char* kindName(HeadFault::Kind kind) {
     switch (kind) {
     case HeadFault::Kind::NotANumber:
@@ -25,6 +33,8 @@ const char* kindName(HeadFault::Kind kind) {
         return "count out of range";
     case HeadFault::Kind::RowsMissing:
         return "rows missing";
+    case HeadFault::Kind::UnknownWord:
+        return "unknown word";
     case HeadFault::Kind::UnknownShape:
         return "unknown shape";
     }
@@ -47,6 +57,8 @@ const char* itemName(HeadItem item) {
         return "temperature";
     case HeadItem::StagePotential:
         return "potential";
+    case HeadItem::StageWord:
+        return "condition";
     case HeadItem::Shape:
         return "shape";
     case HeadItem::Size:
@@ -63,6 +75,9 @@ std::string summary(const ScannedHead& head) {
         singles += value->has_value();
     std::ostringstream out;
     out << singles << " values, " << head.rows.size() << " rows";
+    for (const StageRow& row : head.rows)
+        if (const std::string word = conditionWord(row.condition); !word.empty())
+            out << " (" << word << ')';
     if (!head.shapeLine.empty())
         out << ", " << head.shapeLine << (head.shapeMatches ? " (ours)" : "");
     if (head.size)
@@ -129,17 +144,38 @@ INSTANTIATE_TEST_SUITE_P(
                  "0 values, 0 rows; not a number at steel carbon 0",
                  "1 values, 0 rows; not a number at transfer coefficient 0",
                  "1 values, 0 rows; not a number at transfer coefficient 0"},
-        ScanCase{"CountAboveTen", replaced(plateFile, "\r\n2\r\n", "\r\n11\r\n"),
-                 "7 values, 0 rows; count out of range at count 0",
-                 "7 values, 0 rows; count out of range at count 0",
+        ScanCase{"CountAboveTenWithoutConditions", replaced(plateFile, "\r\n2\r\n", "\r\n11\r\n"),
+                 "7 values, 2 rows; not a number at time 2",
+                 "7 values, 2 rows; count out of range at count 10",
                  "7 values, 2 rows; not a number at time 2"},
+        ScanCase{"ElevenGasRows", elevenRows(""),
+                 "7 values, 11 rows; count out of range at count 10",
+                 "7 values, 11 rows; count out of range at count 10", "7 values, 11 rows"},
+        ScanCase{"ElevenRowsWithACondition", elevenRows(" neutral"),
+                 "7 values, 11 rows (neutral), Plate, size 4",
+                 "7 values, 11 rows (neutral), Plate (ours), size 4",
+                 "7 values, 11 rows (neutral)"},
+        ScanCase{"CountAboveAHundred", replaced(plateFile, "\r\n2\r\n", "\r\n101\r\n"),
+                 "7 values, 0 rows; count out of range at count 100",
+                 "7 values, 0 rows; count out of range at count 100",
+                 "7 values, 2 rows; not a number at time 2"},
+        ScanCase{"ConditionWords", replaced(plateFile, "4 900 0.8", "4 900 0.8 boost 0.5"),
+                 "7 values, 2 rows (boost 0.5), Plate, size 4",
+                 "7 values, 2 rows (boost 0.5), Plate (ours), size 4",
+                 "7 values, 2 rows (boost 0.5)"},
+        ScanCase{"UnknownConditionWord", replaced(plateFile, "4 900 0.8", "4 900 0.8 plasma"),
+                 "7 values, 1 rows; unknown word at condition 1",
+                 "7 values, 1 rows; unknown word at condition 1",
+                 "7 values, 1 rows; unknown word at condition 1"},
         ScanCase{"CountZero", replaced(plateFile, "\r\n2\r\n", "\r\n0\r\n"),
-                 "7 values, 0 rows; count out of range at count 0", "7 values, 0 rows, 0 900 1",
+                 "7 values, 0 rows; count out of range at count 100", "7 values, 0 rows, 0 900 1",
                  "7 values, 0 rows"},
         ScanCase{"CountNotWhole",
                  replaced(plateFile, "\r\n2\r\n0 900 1", "\r\n2.5\r\n0 900 1\r\n2 900 1"),
                  "7 values, 0 rows; count not whole at count 0",
-                 "7 values, 3 rows, Plate (ours), size 4", "7 values, 2 rows"},
+                 "7 values, 3 rows, Plate (ours), size 4",
+                 // The count's ".5" is read as the first time, and a number is left for a word.
+                 "7 values, 0 rows; unknown word at condition 0"},
         ScanCase{"CountBelowRows", replaced(plateFile, "\r\n2\r\n", "\r\n1\r\n"),
                  "7 values, 1 rows, 4 900 0.8; unknown shape at shape 0",
                  "7 values, 1 rows, 4 900 0.8", "7 values, 1 rows"},

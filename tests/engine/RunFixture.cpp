@@ -40,6 +40,23 @@ std::vector<double> lastRow(const std::filesystem::path& path) {
     return values;
 }
 
+ProfileBlock lastBlock(const std::filesystem::path& path) {
+    std::istringstream lines(readText(path));
+    ProfileBlock block;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with("\"")) {
+            block = {};
+        } else if (line.starts_with(", ")) {
+            std::istringstream row(line.substr(2));
+            double x = 0, y = 0;
+            row >> x >> y;
+            block.x.push_back(x);
+            block.y.push_back(y);
+        }
+    }
+    return block;
+}
+
 TempFolder::TempFolder() {
     static std::atomic<int> counter{0};
     path_ = std::filesystem::temp_directory_path() /

@@ -17,6 +17,13 @@ std::string readText(const std::filesystem::path& path);
 // The values of the last row (", " and numbers) of a result file.
 std::vector<double> lastRow(const std::filesystem::path& path);
 
+// The last profile block of a result file: the rows after its last time line ("\"  t").
+struct ProfileBlock {
+    std::vector<double> x; // mm
+    std::vector<double> y;
+};
+ProfileBlock lastBlock(const std::filesystem::path& path);
+
 class NoProgress : public RunObserver {
 public:
     void setProgress(int percent) override { last = percent; }

@@ -85,3 +85,14 @@ INSTANTIATE_TEST_SUITE_P(SteelGrades, EveryGrade,
                                          GradeCase{0.6, 2.0, 1.6, 0.2, " Mn0.6Ni2.0Cr1.6Mo0.2 "},
                                          GradeCase{0.7, 1.6, 1.0, 0.1, " Mn0.7Ni1.6Cr1.0Mo0.1 "},
                                          GradeCase{0.4, 4.0, 1.2, 0.2, " Mn0.4Ni4.0Cr1.2Mo0.2 "}));
+
+// The bell and peak curves are hardest at their centre μ; a polynomial where its slope turns.
+TEST(SteelGrades, HardestCarbonIsWhereTheCurveTurns) {
+    EXPECT_NEAR(hardestCarbon(" stal węglowa "), 0.80975, 5e-4);
+    EXPECT_NEAR(hardestCarbon(" Mn0.8Ni1.2Cr1.0Mo0.15 "), 0.771844, 5e-4);
+    // 492.03 + 2·1598.9·C − 3·1572.3·C² = 0
+    const double ni20 =
+        (2 * 1598.9 + std::sqrt(std::pow(2 * 1598.9, 2) + 4 * 3 * 1572.3 * 492.03)) /
+        (2 * 3 * 1572.3);
+    EXPECT_NEAR(hardestCarbon(" Ni2.0 "), ni20, 5e-4);
+}

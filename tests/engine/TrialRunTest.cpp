@@ -2,6 +2,7 @@
 
 #include "Computation.h"
 #include "ProcessData.h"
+#include "ProfileMeasures.h"
 #include "ResultStreams.h"
 #include "RunFixture.h"
 
@@ -67,6 +68,24 @@ TEST_P(TrialRun, EndsWhereTheWrittenRunEnds) {
         EXPECT_NEAR(trial.meanIncrease, lastRow(folder.file("set.sre"))[1], 5e-4);
     else
         EXPECT_NEAR(trial.caseDepth, lastRow(folder.file("set.gru"))[2], 5e-4);
+    // The file's last profile is the final one resampled linearly between nodes; it keeps five
+    // digits of carbon.
+    const ProfileBlock written = lastBlock(folder.file("set.tav"));
+    ASSERT_FALSE(written.x.empty());
+    for (std::size_t i = 0; i < written.x.size(); ++i) {
+        const std::optional<double> carbon =
+            profileValueAt(trial.depth, trial.carbon, written.x[i]);
+        ASSERT_TRUE(carbon) << written.x[i] << " mm";
+        EXPECT_NEAR(*carbon, written.y[i], 1e-4) << written.x[i] << " mm";
+    }
+    // The hardness file's last block, to its three digits of HV.
+    ASSERT_EQ(trial.outcome.finalHardness.has_value(), !thin);
+    if (!thin) {
+        const ProfileBlock hardness = lastBlock(folder.file("set.twa"));
+        ASSERT_EQ(trial.outcome.finalHardness->hv.size(), hardness.y.size());
+        for (std::size_t i = 0; i < hardness.y.size(); ++i)
+            EXPECT_NEAR(trial.outcome.finalHardness->hv[i], hardness.y[i], 0.5);
+    }
     ASSERT_EQ(trial.outcome.surfaceAtRows.size(), 2u);
     EXPECT_EQ(trial.outcome.surfaceAtRows[0], 0.2);
     EXPECT_EQ(trial.outcome.surfaceAtRows[1], trial.surfaceCarbon);

@@ -1,0 +1,214 @@
+#include "LeastSquares.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace {
+
+using Matrix = std::vector<std::vector<double>>; // rows
+
+constexpr int maxIterations = 50;
+constexpr double initialDamping = 1e-3;
+constexpr double largestDamping = 1e10; // no step this short lowers the sum any more
+// A parameter has moved when it changed by this share of its finite-difference step.
+constexpr double resolvedShare = 0.01;
+
+double sumOfSquares(const std::vector<double>& r) {
+    double sum = 0;
+    for (double value : r)
+        sum += value * value;
+    return sum;
+}
+
+// Solves a x = b by Gaussian elimination with partial pivoting; none when a is singular.
+std::optional<std::vector<double>> solved(Matrix a, std::vector<double> b) {
+    const std::size_t n = b.size();
+    for (std::size_t col = 0; col < n; ++col) {
+        std::size_t pivot = col;
+        for (std::size_t row = col + 1; row < n; ++row)
+            if (std::fabs(a[row][col]) > std::fabs(a[pivot][col]))
+                pivot = row;
+        if (!(std::fabs(a[pivot][col]) > 0))
+            return std::nullopt;
+        std::swap(a[col], a[pivot]);
+        std::swap(b[col], b[pivot]);
+        for (std::size_t row = col + 1; row < n; ++row) {
+            const double factor = a[row][col] / a[col][col];
+            for (std::size_t k = col; k < n; ++k)
+                a[row][k] -= factor * a[col][k];
+            b[row] -= factor * b[col];
+        }
+    }
+    std::vector<double> x(n);
+    for (std::size_t row = n; row-- > 0;) {
+        double sum = b[row];
+        for (std::size_t k = row + 1; k < n; ++k)
+            sum -= a[row][k] * x[k];
+        x[row] = sum / a[row][row];
+    }
+    return x;
+}
+
+class Fit {
+public:
+    Fit(const ResidualFunction& residuals, const std::vector<FittedParameter>& parameters)
+        : residuals_(residuals), parameters_(parameters) {}
+
+    LeastSquaresFit run();
+
+private:
+    std::optional<std::vector<double>> evaluate(const std::vector<double>& x) {
+        ++result_.evaluations;
+        return residuals_(x);
+    }
+
+    double clamped(std::size_t k, double value) const {
+        return std::clamp(value, parameters_[k].low, parameters_[k].high);
+    }
+
+    // Columns of ∂r/∂x_k by forward differences, stepping inwards at an upper bound. False when
+    // the residuals could not be computed.
+    bool jacobian(const std::vector<double>& x, const std::vector<double>& r, Matrix& columns);
+    // JᵀJ and Jᵀr from the columns.
+    static Matrix normalMatrix(const Matrix& columns);
+    static std::vector<double> gradient(const Matrix& columns, const std::vector<double>& r);
+    LeastSquaresFit finished(LeastSquaresFit::Problem problem);
+
+    const ResidualFunction& residuals_;
+    const std::vector<FittedParameter>& parameters_;
+    LeastSquaresFit result_;
+};
+
+bool Fit::jacobian(const std::vector<double>& x, const std::vector<double>& r, Matrix& columns) {
+    columns.assign(x.size(), {});
+    for (std::size_t k = 0; k < x.size(); ++k) {
+        std::vector<double> moved = x;
+        const double step = x[k] + parameters_[k].step <= parameters_[k].high
+                                ? parameters_[k].step
+                                : -parameters_[k].step;
+        moved[k] += step;
+        const std::optional<std::vector<double>> rk = evaluate(moved);
+        if (!rk)
+            return false;
+        columns[k].resize(r.size());
+        for (std::size_t i = 0; i < r.size(); ++i)
+            columns[k][i] = ((*rk)[i] - r[i]) / step;
+    }
+    return true;
+}
+
+Matrix Fit::normalMatrix(const Matrix& columns) {
+    Matrix a(columns.size(), std::vector<double>(columns.size()));
+    for (std::size_t j = 0; j < columns.size(); ++j)
+        for (std::size_t k = 0; k < columns.size(); ++k)
+            for (std::size_t i = 0; i < columns[j].size(); ++i)
+                a[j][k] += columns[j][i] * columns[k][i];
+    return a;
+}
+
+std::vector<double> Fit::gradient(const Matrix& columns, const std::vector<double>& r) {
+    std::vector<double> g(columns.size());
+    for (std::size_t k = 0; k < columns.size(); ++k)
+        for (std::size_t i = 0; i < r.size(); ++i)
+            g[k] += columns[k][i] * r[i];
+    return g;
+}
+
+LeastSquaresFit Fit::finished(LeastSquaresFit::Problem problem) {
+    result_.problem = problem;
+    return std::move(result_);
+}
+
+LeastSquaresFit Fit::run() {
+    using Problem = LeastSquaresFit::Problem;
+    const std::size_t n = parameters_.size();
+    std::vector<double>& x = result_.x;
+    for (std::size_t k = 0; k < n; ++k)
+        x.push_back(clamped(k, parameters_[k].start));
+    std::optional<std::vector<double>> r = evaluate(x);
+    if (!r)
+        return finished(Problem::Stopped);
+    result_.sumOfSquares = sumOfSquares(*r);
+
+    Matrix columns;
+    double damping = initialDamping;
+    bool converged = false;
+    for (int iteration = 0; iteration < maxIterations && !converged; ++iteration) {
+        if (!jacobian(x, *r, columns))
+            return finished(Problem::Stopped);
+        const Matrix a = normalMatrix(columns);
+        const std::vector<double> g = gradient(columns, *r);
+        for (std::size_t k = 0; k < n; ++k)
+            if (!(a[k][k] > 0))
+                return finished(Problem::Undetermined);
+        // (JᵀJ + λ·diag(JᵀJ)) δ = −Jᵀr, with λ raised until the step lowers the sum.
+        for (;;) {
+            Matrix damped = a;
+            std::vector<double> minusG(n);
+            for (std::size_t k = 0; k < n; ++k) {
+                damped[k][k] *= 1 + damping;
+                minusG[k] = -g[k];
+            }
+            const std::optional<std::vector<double>> delta = solved(damped, minusG);
+            if (!delta)
+                return finished(Problem::Undetermined);
+            std::vector<double> next(n);
+            bool moves = false;
+            for (std::size_t k = 0; k < n; ++k) {
+                next[k] = clamped(k, x[k] + (*delta)[k]);
+                moves = moves || std::fabs(next[k] - x[k]) > resolvedShare * parameters_[k].step;
+            }
+            if (!moves) {
+                converged = true;
+                break;
+            }
+            std::optional<std::vector<double>> rNext = evaluate(next);
+            if (!rNext)
+                return finished(Problem::Stopped);
+            const double sumNext = sumOfSquares(*rNext);
+            if (sumNext < result_.sumOfSquares) {
+                x = std::move(next);
+                r = std::move(rNext);
+                result_.sumOfSquares = sumNext;
+                damping = std::max(damping / 10, 1e-9);
+                break;
+            }
+            damping *= 10;
+            if (damping > largestDamping) {
+                converged = true;
+                break;
+            }
+        }
+    }
+    if (!converged)
+        return finished(Problem::NoConvergence);
+
+    for (std::size_t k = 0; k < n; ++k) {
+        // At a bound the unconstrained step led out of the range: the minimum lies beyond it.
+        if (x[k] == parameters_[k].low || x[k] == parameters_[k].high) {
+            result_.boundParameter = k;
+            return finished(Problem::AtBound);
+        }
+    }
+    if (!jacobian(x, *r, columns))
+        return finished(Problem::Stopped);
+    const Matrix a = normalMatrix(columns);
+    const double variance = result_.sumOfSquares / static_cast<double>(r->size() - n);
+    for (std::size_t k = 0; k < n; ++k) {
+        std::vector<double> unit(n);
+        unit[k] = 1;
+        const std::optional<std::vector<double>> column = solved(a, unit);
+        if (!column)
+            return finished(Problem::Undetermined);
+        result_.uncertainty.push_back(std::sqrt(variance * std::max(0.0, (*column)[k])));
+    }
+    return finished(Problem::None);
+}
+
+} // namespace
+
+LeastSquaresFit fitLeastSquares(const ResidualFunction& residuals,
+                                const std::vector<FittedParameter>& parameters) {
+    return Fit(residuals, parameters).run();
+}

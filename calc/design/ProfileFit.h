@@ -1,0 +1,48 @@
+#pragma once
+// Calibrating the model to a furnace: the transfer coefficient β (and, when asked, one offset
+// added to every gas potential of the programme, the usual error of a carbon probe) for which
+// the computed final profile lies closest to a profile measured on a sample of the same run.
+//
+// "Closest" is least squares over the measured points, the computed profile taken linear
+// between its nodes and equal to the steel's carbon beyond its last node (the grid grows
+// wherever carbon arrives). β is fitted on a log scale: the profile depends on it over decades.
+// Hardness is compared through the grade's hardness curve; points nearer the surface than where
+// the computed carbon falls to the curve's hardest carbon are left out, since retained
+// austenite lowers measured hardness there and the curve does not follow it.
+
+#include "MeasuredProfile.h"
+#include "ProcessData.h"
+#include "RunObserver.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+enum class FittedValues { Beta, BetaAndPotential };
+
+inline constexpr double lowestFittedBeta = 1e-7;      // cm/s
+inline constexpr double highestFittedBeta = 1e-3;     // cm/s
+inline constexpr double largestPotentialOffset = 0.3; // % C, either way
+inline constexpr std::size_t fewestFittedPoints = 3;
+
+struct ProfileFitResult {
+    enum class Status { Fitted, Refused, Cancelled, Failed };
+    Status status = Status::Fitted;
+    std::string reason;           // Refused or Failed, for the user
+    ProcessRecord fitted;         // Fitted: the process with the fitted values
+    double beta = 0;              // cm/s
+    double betaUncertainty = 0;   // cm/s, one standard error
+    std::optional<double> offset; // % C, when fitted
+    std::optional<double> offsetUncertainty;
+    double rmsBefore = 0;         // % C or HV, the process as given, over the used points
+    double rmsAfter = 0;          // the same with the fitted values
+    std::size_t used = 0;         // points compared
+    std::size_t nearSurface = 0;  // hardness points left out near the surface
+    std::size_t beyondSample = 0; // points deeper than the middle of the sample
+    int trials = 0;               // trial runs
+};
+
+// `process` is the run the sample went through; its β is where the search starts. A cancel
+// asked through `progress` stops the fit.
+ProfileFitResult fitProfile(const ProcessRecord& process, const MeasuredProfile& measured,
+                            FittedValues values, RunObserver& progress);

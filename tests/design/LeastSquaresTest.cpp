@@ -1,0 +1,101 @@
+#include "LeastSquares.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+const std::vector<double> times{0, 0.5, 1, 1.5, 2, 3, 4};
+
+// Residuals of the model a + b·t against `y`.
+ResidualFunction straightLine(const std::vector<double>& y) {
+    return [y](const std::vector<double>& x) -> std::optional<std::vector<double>> {
+        std::vector<double> r;
+        for (std::size_t i = 0; i < times.size(); ++i)
+            r.push_back(y[i] - (x[0] + x[1] * times[i]));
+        return r;
+    };
+}
+
+} // namespace
+
+// A straight line is solved exactly by one Gauss–Newton step, and its standard errors are the
+// textbook ones of linear regression.
+TEST(LeastSquares, StraightLineGivesTheRegressionAndItsStandardErrors) {
+    const std::vector<double> y{1.1, 1.4, 2.1, 2.4, 3.05, 3.9, 5.2};
+    const LeastSquaresFit fit =
+        fitLeastSquares(straightLine(y), {{0, -10, 10, 1e-3}, {0, -10, 10, 1e-3}});
+    ASSERT_EQ(fit.problem, LeastSquaresFit::Problem::None);
+
+    const double n = static_cast<double>(times.size());
+    double tMean = 0, yMean = 0;
+    for (std::size_t i = 0; i < times.size(); ++i)
+        tMean += times[i] / n, yMean += y[i] / n;
+    double stt = 0, sty = 0;
+    for (std::size_t i = 0; i < times.size(); ++i) {
+        stt += (times[i] - tMean) * (times[i] - tMean);
+        sty += (times[i] - tMean) * (y[i] - yMean);
+    }
+    const double b = sty / stt, a = yMean - b * tMean;
+    double sse = 0;
+    for (std::size_t i = 0; i < times.size(); ++i)
+        sse += std::pow(y[i] - a - b * times[i], 2);
+    const double s2 = sse / (n - 2);
+
+    // The fit stops once no parameter moves by a hundredth of its step; the Jacobian of a
+    // linear model is exact up to rounding, and with it the standard errors.
+    constexpr double resolution = 1e-5;
+    constexpr double tolerance = 1e-7;
+    EXPECT_NEAR(fit.x[0], a, resolution);
+    EXPECT_NEAR(fit.x[1], b, resolution);
+    EXPECT_NEAR(fit.sumOfSquares, sse, tolerance);
+    ASSERT_EQ(fit.uncertainty.size(), 2u);
+    EXPECT_NEAR(fit.uncertainty[0], std::sqrt(s2 * (1 / n + tMean * tMean / stt)), tolerance);
+    EXPECT_NEAR(fit.uncertainty[1], std::sqrt(s2 / stt), tolerance);
+}
+
+TEST(LeastSquares, FindsTheDecayOfAnExponential) {
+    const ResidualFunction decay = [](const std::vector<double>& x) {
+        std::vector<double> r;
+        for (double t : times)
+            r.push_back(2 * std::exp(-0.7 * t) - x[0] * std::exp(-x[1] * t));
+        return std::optional<std::vector<double>>(r);
+    };
+    const LeastSquaresFit fit = fitLeastSquares(decay, {{1, 0, 10, 1e-4}, {0.2, 0, 5, 1e-4}});
+    ASSERT_EQ(fit.problem, LeastSquaresFit::Problem::None);
+    // The fit stops once no parameter moves by a hundredth of its step.
+    EXPECT_NEAR(fit.x[0], 2, 1e-5);
+    EXPECT_NEAR(fit.x[1], 0.7, 1e-5);
+    EXPECT_LT(fit.evaluations, 60);
+}
+
+TEST(LeastSquares, AMinimumBeyondABoundIsReportedAtTheBound) {
+    const std::vector<double> y{1, 1.5, 2, 2.5, 3, 4, 5}; // slope 1
+    const LeastSquaresFit fit =
+        fitLeastSquares(straightLine(y), {{0, -10, 10, 1e-3}, {0, -1, 0.5, 1e-3}});
+    EXPECT_EQ(fit.problem, LeastSquaresFit::Problem::AtBound);
+    EXPECT_EQ(fit.boundParameter, 1u);
+    EXPECT_EQ(fit.x[1], 0.5);
+}
+
+TEST(LeastSquares, StopsWhenTheResidualsCannotBeComputed) {
+    int calls = 0;
+    const ResidualFunction failing = [&](const std::vector<double>& x) {
+        return ++calls < 3 ? std::optional<std::vector<double>>({x[0] - 1, x[0] - 2, x[0] - 3})
+                           : std::nullopt;
+    };
+    const LeastSquaresFit fit = fitLeastSquares(failing, {{0, -1, 1, 1e-3}});
+    EXPECT_EQ(fit.problem, LeastSquaresFit::Problem::Stopped);
+    EXPECT_EQ(fit.evaluations, 3);
+}
+
+TEST(LeastSquares, AParameterTheResidualsIgnoreIsUndetermined) {
+    const ResidualFunction ignoresSecond = [](const std::vector<double>& x) {
+        return std::optional<std::vector<double>>({x[0] - 1, x[0] - 2, x[0] - 3});
+    };
+    const LeastSquaresFit fit =
+        fitLeastSquares(ignoresSecond, {{0, -5, 5, 1e-3}, {0, -5, 5, 1e-3}});
+    EXPECT_EQ(fit.problem, LeastSquaresFit::Problem::Undetermined);
+}
