@@ -106,7 +106,7 @@ TTavrixDialog::TTavrixDialog(SampleShape shape, QWidget* parent) : QDialog(paren
                                                                : QStringLiteral("Czas, h"));
     LoadedBoxes::Row start;
     start.time = "0";
-    stages_->showRow(0, start);
+    stages_->showRows({start});
 }
 
 QLineEdit* TTavrixDialog::numberBox(int id) {
