@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -133,13 +134,6 @@ QLayout* TDesignDialog::resultArea() {
     programme_->setTextFormat(Qt::PlainText);
     programme_->setFont(QFont(QStringLiteral("monospace")));
     programme_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    const QFontMetrics metrics = programme_->fontMetrics();
-    // The widest line is the surface line with its target.
-    programme_->setMinimumSize(
-        metrics.horizontalAdvance(QStringLiteral("Węgiel na powierzchni:  0.800 %  (cel 0.8 %)")) +
-            8,
-        metrics.lineSpacing() * programmeLines);
-
     warnings_ = new QLabel(this);
     warnings_->setObjectName(QStringLiteral("designWarnings"));
     warnings_->setWordWrap(true);
@@ -152,8 +146,23 @@ QLayout* TDesignDialog::resultArea() {
     warningArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     warningArea_->setFixedHeight(warnings_->fontMetrics().lineSpacing() * warningLines + 4);
 
+    // A low-pressure programme of many pulses is longer than the area: it scrolls.
+    auto* programmeArea = new QScrollArea(this);
+    programmeArea->setObjectName(QStringLiteral("designProgrammeArea"));
+    programmeArea->setWidget(programme_);
+    programmeArea->setWidgetResizable(true);
+    programmeArea->setFrameShape(QFrame::NoFrame);
+    programmeArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The area, not the text, has a least size: a text of its own least size would never grow
+    // past it, and never scroll.
+    const QFontMetrics metrics = programme_->fontMetrics();
+    // The widest line is the surface line with its target.
+    programmeArea->setMinimumSize(
+        metrics.horizontalAdvance(QStringLiteral("Węgiel na powierzchni:  0.800 %  (cel 0.8 %)")) +
+            8 + programmeArea->verticalScrollBar()->sizeHint().width(),
+        metrics.lineSpacing() * programmeLines);
     auto* area = new QVBoxLayout;
-    area->addWidget(programme_, 1);
+    area->addWidget(programmeArea, 1);
     area->addWidget(warningArea_);
     return area;
 }
@@ -266,18 +275,19 @@ void TDesignDialog::showPulses(const DesignRequest& wanted, const LowPressureRes
     result_.depth = designed.depth;
     result_.surface = designed.surface;
     result_.trials = designed.trials;
-    QString text = QStringLiteral("Impuls  nasycanie, s  dyfuzja, s\n");
-    for (std::size_t pulse = 0; pulse < designed.pulses.size(); ++pulse)
-        text += QStringLiteral("%1. %2 %3\n")
-                    .arg(pulse + 1, 5)
-                    .arg(shown(designed.pulses[pulse].boost), 13)
-                    .arg(shown(designed.pulses[pulse].diffusion), 11);
-    text += QStringLiteral("\nGrubość warstwy:  %1 mm  (cel %2 mm)\n")
-                .arg(QString::number(designed.depth, 'f', 3), shown(wanted.depth));
+    // What the programme achieves first: a table of forty pulses scrolls.
+    QString text = QStringLiteral("Grubość warstwy:  %1 mm  (cel %2 mm)\n")
+                       .arg(QString::number(designed.depth, 'f', 3), shown(wanted.depth));
     text += QStringLiteral("Węgiel na powierzchni:  %1 %  (cel %2 %)\n")
                 .arg(QString::number(designed.surface, 'f', 3), shown(*wanted.surface));
     text += QStringLiteral("Granica nasycenia:  %1 %\n").arg(designed.limit, 0, 'f', 3);
-    text += QStringLiteral("Obliczeń próbnych: %1").arg(designed.trials);
+    text += QStringLiteral("Obliczeń próbnych: %1\n\n").arg(designed.trials);
+    text += QStringLiteral("Impuls  nasycanie, s  dyfuzja, s");
+    for (std::size_t pulse = 0; pulse < designed.pulses.size(); ++pulse)
+        text += QStringLiteral("\n%1. %2 %3")
+                    .arg(pulse + 1, 5)
+                    .arg(shown(designed.pulses[pulse].boost), 13)
+                    .arg(shown(designed.pulses[pulse].diffusion), 11);
     programme_->setText(text);
     programme_->setEnabled(true);
     insert_->setEnabled(true);

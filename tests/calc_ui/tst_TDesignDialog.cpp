@@ -189,8 +189,9 @@ void TDesignDialogTest::lowPressurePulsesBecomeRowsWithConditions() {
     });
     form.designProcess();
     QVERIFY2(messages_.messages().isEmpty(), qPrintable(captionsAndTexts(messages_).join(u'\n')));
-    QVERIFY2(programme.startsWith(QStringLiteral("Impuls  nasycanie, s  dyfuzja, s")) &&
-                 programme.contains(QStringLiteral("(cel 0.5 mm)")),
+    QVERIFY2(programme.startsWith(QStringLiteral("Grubość warstwy:")) &&
+                 programme.contains(QStringLiteral("(cel 0.5 mm)")) &&
+                 programme.contains(QStringLiteral("Impuls  nasycanie, s  dyfuzja, s\n    1.")),
              qPrintable(programme));
     // A boost, then a neutral diffusion, in the rows of the condition column.
     QVERIFY(rows >= 3);
