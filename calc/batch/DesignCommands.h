@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-// tavcalc --design FILE.tav --depth MM [--level PCT] [--surface PCT] [--diffuse PCT]
+// tavcalc --design FILE.tav (--depth MM [--level PCT] | --chd MM [--chd-limit HV])
+//         [--surface PCT] [--diffuse PCT]
 //         [--boost PCT] [--temperature DEGC] [--hardening DEGC --hardening-time H] [--step H]
 //         [-o OUT.tav]
 // 0: the programme is written; 2: a target cannot be met (nothing written); 1: FILE unusable.
