@@ -14,6 +14,7 @@
 #include "TDesignDialog.h"
 #include "TFoilTestDialog.h"
 #include "THelpWindow.h"
+#include "TProfileFitDialog.h"
 #include "TWskDialog.h"
 
 #include <QFile>
@@ -467,4 +468,26 @@ void TTavrixDialog::fitTransferCoefficient() {
         text += QStringLiteral("\n\n%1.").arg(note);
     }
     showMessage(this, text, QStringLiteral("Foil test"), MessageIcon::Information);
+}
+
+void TTavrixDialog::fitMeasuredProfile() {
+    const ProcessForm form = readForm();
+    const QList<MessageRecord> problems = checkForm(form, shape_, "default.tav", TFileTable());
+    for (const MessageRecord& problem : problems)
+        showMessage(this, problem.text, problem.caption, problem.icon);
+    if (!problems.isEmpty())
+        return;
+    TProfileFitDialog dialog(writtenRecord(form, shape_), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const ProfileFitResult& fit = dialog.result();
+    // The six significant digits the process-data file keeps.
+    transferCoefficient_->setText(QString::number(fit.beta, 'g', 6));
+    if (fit.offset) {
+        for (std::size_t row = 0; row < stages_.size(); ++row)
+            if (form.potential[row] != emptyCell)
+                stages_[row].potential->setText(
+                    QString::number(form.potential[row] + *fit.offset, 'g', 6));
+    }
+    unsaved_ = true;
 }
