@@ -9,8 +9,10 @@
 #include "DrivenSample.h"
 #include "Drut.h"
 #include "Folia.h"
+#include "Parametry.h"
 #include "Plyta.h"
 #include "ResultStreams.h"
+#include "Steruj.h"
 #include "Walec.h"
 
 #include <benchmark/benchmark.h>
@@ -140,7 +142,25 @@ void wire001mm3600s(benchmark::State& state) {
     fullRun(state, wireShapeName, 0.01, 3600, makeSolver<Drut>);
 }
 
+// The same semi-infinite run as a script runs it: in memory, no file opened (the Python
+// module's runs are measured against this one).
+void semiInfinite12hInMemory(benchmark::State& state) {
+    const ProcessRecord process = writtenRecord(
+        processForm(0.2, 2e-5, 0, {{0, 920, 1.0}, {12, 920, 1.0}}), SampleShape::SemiInfinite);
+    for (auto _ : state) {
+        MemoryStreams streams;
+        StepCounter counter;
+        const KeptRun run = runKept(Parametry(process, {}), counter, streams);
+        if (run.outcome.status != RunStatus::Finished) {
+            state.SkipWithError("the run did not finish");
+            return;
+        }
+        benchmark::DoNotOptimize(streams.text().size());
+    }
+}
+
 BENCHMARK(semiInfinite12h)->Unit(benchmark::kMillisecond);
+BENCHMARK(semiInfinite12hInMemory)->Unit(benchmark::kMillisecond);
 BENCHMARK(plate4mm8h)->Unit(benchmark::kMillisecond);
 BENCHMARK(cylinder10mm8h)->Unit(benchmark::kMillisecond);
 BENCHMARK(foil005mm3600s)->Unit(benchmark::kMillisecond);

@@ -34,6 +34,14 @@ public:
         return text_.substr(start, pos_ - start);
     }
 
+    // The rest of the current line, without its end; the line end itself stays unread.
+    std::string_view restOfLine() {
+        const std::size_t start = pos_;
+        while (pos_ < text_.size() && text_[pos_] != '\n')
+            ++pos_;
+        return text_.substr(start, pos_ - start);
+    }
+
     // Position just past the end of the current line.
     std::size_t endOfLine() {
         while (pos_ < text_.size() && text_[pos_] != '\n')
@@ -45,18 +53,6 @@ private:
     std::string_view text_;
     std::size_t pos_ = 0;
 };
-
-std::optional<double> parseNumber(std::string_view word) {
-    if (word.empty())
-        return std::nullopt;
-    if (word.front() == '+')
-        word.remove_prefix(1);
-    double value = 0;
-    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (error != std::errc() || end != word.data() + word.size())
-        return std::nullopt;
-    return value;
-}
 
 ProcessProblem problem(std::string field, std::string rule) {
     return ProcessProblem{std::move(field), std::move(rule)};
@@ -76,13 +72,31 @@ std::string stageField(std::size_t row, const char* column) {
 
 constexpr const char* alloyNames[] = {"Cr", "Mo", "Mn", "Si", "Ni"};
 
+const std::string countRule =
+    "must be from 1 to 10, or to 100 when stages carry a condition word other than gas";
+
+// The first row ends no stage; a flux limit bounds a boost's flux, so it is a positive flux and
+// belongs to a boost only.
+std::optional<ProcessProblem> conditionProblem(const StageCondition& condition, std::size_t row) {
+    if (row == 0 && condition.kind != SurfaceCondition::Gas)
+        return problem(stageField(row, "condition"),
+                       "must be left out: the first row starts the process and ends no stage");
+    if (!condition.fluxLimit)
+        return std::nullopt;
+    if (condition.kind != SurfaceCondition::Boost)
+        return problem(stageField(row, "flux limit"), "belongs to a boost only");
+    if (!(std::isfinite(*condition.fluxLimit) && *condition.fluxLimit > 0.0))
+        return problem(stageField(row, "flux limit"), "must be greater than 0 g/(m²·s)");
+    return std::nullopt;
+}
+
 } // namespace
 
 HeadReading readProcessHead(std::string_view text) {
     HeadScanner scanner(text);
     ProcessHead head;
     auto number = [&](double& value) {
-        const auto parsed = parseNumber(scanner.word());
+        const auto parsed = fileNumber(scanner.word());
         if (parsed)
             value = *parsed;
         return parsed.has_value();
@@ -102,8 +116,8 @@ HeadReading readProcessHead(std::string_view text) {
         std::from_chars(countWord.data(), countWord.data() + countWord.size(), count);
     if (countWord.empty() || error != std::errc() || end != countWord.data() + countWord.size())
         return refused("stage count", "must be a whole number from 1 to 10");
-    if (count < 1 || count > maxStages)
-        return refused("stage count", "must be from 1 to 10, not " + std::to_string(count));
+    if (count < 1 || count > maxConditionStages)
+        return refused("stage count", countRule + ", not " + std::to_string(count));
 
     for (int row = 0; row < count; ++row) {
         double time = 0, temperature = 0, potential = 0;
@@ -116,10 +130,16 @@ HeadReading readProcessHead(std::string_view text) {
             return refused(stageField(rowIndex, "temperature"), rowRule);
         if (!number(potential))
             return refused(stageField(rowIndex, "potential"), rowRule);
+        const ConditionReading condition = readConditionWord(scanner.restOfLine());
+        if (!condition.condition)
+            return refused(stageField(rowIndex, "condition"), condition.rule);
         head.data.times.push_back(time);
         head.data.temperatures.push_back(temperature);
         head.data.potentials.push_back(potential);
+        head.data.conditions.push_back(*condition.condition);
     }
+    if (static_cast<std::size_t>(count) > stageLimit(head.data))
+        return refused("stage count", countRule + ", not " + std::to_string(count));
 
     const auto shape = shapeFromLine(scanner.line());
     if (!shape)
@@ -157,9 +177,10 @@ std::optional<ProcessProblem> checkProcessValues(const TDane& data, SampleShape 
     }
 
     const std::size_t rows = data.times.size();
-    if (rows < 1 || rows > static_cast<std::size_t>(maxStages) ||
-        data.temperatures.size() != rows || data.potentials.size() != rows)
-        return problem("stage count", "must be from 1 to 10");
+    if (rows < 1 || rows > stageLimit(data) || data.temperatures.size() != rows ||
+        data.potentials.size() != rows ||
+        (!data.conditions.empty() && data.conditions.size() != rows))
+        return problem("stage count", countRule);
     for (std::size_t row = 0; row < rows; ++row) {
         const double time = data.times[row];
         const double temperature = data.temperatures[row];
@@ -178,6 +199,8 @@ std::optional<ProcessProblem> checkProcessValues(const TDane& data, SampleShape 
             return problem(stageField(row, "potential"), filledRule);
         if (!carbonOk(potential))
             return problem(stageField(row, "potential"), carbonRule);
+        if (auto refusal = conditionProblem(stageCondition(data, row), row))
+            return refusal;
     }
 
     if (const SampleSize size = kindTraits(shape).size; size != SampleSize::None) {

@@ -2,11 +2,13 @@
 
 #include "AtomicFile.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <istream>
 #include <locale>
 #include <sstream>
+#include <system_error>
 
 namespace {
 
@@ -66,7 +68,124 @@ void writeNumber(std::ostream& out, double value) {
     out << value << "\r\n";
 }
 
+std::string numberText(double value) {
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    out << value;
+    return out.str();
+}
+
+bool isBlank(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n';
+}
+
+std::vector<std::string_view> words(std::string_view text) {
+    std::vector<std::string_view> found;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        while (pos < text.size() && isBlank(text[pos]))
+            ++pos;
+        const std::size_t start = pos;
+        while (pos < text.size() && !isBlank(text[pos]))
+            ++pos;
+        if (pos > start)
+            found.push_back(text.substr(start, pos - start));
+    }
+    return found;
+}
+
+// `count` is the count line: the rows, except that a form counts its filled time cells, which
+// leaves out an empty first row that is written all the same.
+std::string headText(const TDane& data, std::size_t count, std::string_view shape,
+                     double thickness) {
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    writeNumber(out, data.steelCarbon);
+    writeNumber(out, data.transferCoefficient);
+    out << "\r\n";
+    for (double content : data.alloy)
+        writeNumber(out, content);
+    out << "\r\n";
+    out << count << "\r\n";
+    for (std::size_t row = 0; row < data.times.size(); ++row) {
+        out << data.times[row] << ' ' << data.temperatures[row] << ' ' << data.potentials[row];
+        if (const std::string word = conditionWord(stageCondition(data, row)); !word.empty())
+            out << ' ' << word;
+        out << "\r\n";
+    }
+    out << shape << "\r\n";
+    if (const auto kind = shapeFromLine(shape); !kind || kindTraits(*kind).size != SampleSize::None)
+        writeNumber(out, thickness);
+    return out.str();
+}
+
 } // namespace
+
+std::optional<double> fileNumber(std::string_view word) {
+    if (word.empty())
+        return std::nullopt;
+    if (word.front() == '+')
+        word.remove_prefix(1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (error != std::errc() || end != word.data() + word.size())
+        return std::nullopt;
+    return value;
+}
+
+std::string conditionWord(const StageCondition& condition) {
+    switch (condition.kind) {
+    case SurfaceCondition::Gas:
+        return {};
+    case SurfaceCondition::Neutral:
+        return "neutral";
+    case SurfaceCondition::Boost:
+        return condition.fluxLimit ? "boost " + numberText(*condition.fluxLimit) : "boost";
+    }
+    return {};
+}
+
+ConditionReading readConditionWord(std::string_view tail) {
+    const std::vector<std::string_view> found = words(tail);
+    const std::string known = "must be \"gas\", \"neutral\", \"boost\" or \"boost\" with a flux "
+                              "limit in g/(m²·s)";
+    if (found.empty())
+        return {StageCondition{}, {}};
+    const std::string_view word = found.front();
+    const bool alone = found.size() == 1;
+    if (word == "gas" && alone)
+        return {StageCondition{SurfaceCondition::Gas, std::nullopt}, {}};
+    if (word == "neutral" && alone)
+        return {StageCondition{SurfaceCondition::Neutral, std::nullopt}, {}};
+    if (word == "boost" && alone)
+        return {StageCondition{SurfaceCondition::Boost, std::nullopt}, {}};
+    if (word == "boost" && found.size() == 2) {
+        if (const auto limit = fileNumber(found[1]))
+            return {StageCondition{SurfaceCondition::Boost, *limit}, {}};
+        return {std::nullopt,
+                "must be a number after \"boost\" (the flux limit in g/(m²·s)), not \"" +
+                    std::string(found[1]) + "\""};
+    }
+    const std::string_view written(
+        word.data(),
+        static_cast<std::size_t>(found.back().data() + found.back().size() - word.data()));
+    return {std::nullopt, known + ", not \"" + std::string(written) + "\""};
+}
+
+StageCondition stageCondition(const TDane& data, std::size_t row) {
+    return row < data.conditions.size() ? data.conditions[row] : StageCondition{};
+}
+
+bool usesConditions(const TDane& data) {
+    for (const StageCondition& condition : data.conditions)
+        if (condition.kind != SurfaceCondition::Gas)
+            return true;
+    return false;
+}
+
+std::size_t stageLimit(const TDane& data) {
+    return static_cast<std::size_t>(usesConditions(data) ? maxConditionStages : maxStages);
+}
 
 std::string normalizedLine(std::string_view line) {
     while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
@@ -86,9 +205,18 @@ std::istream& operator>>(std::istream& in, TDane& data) {
         double time = 0, temperature = 0, potential = 0;
         if (!(in >> time >> temperature >> potential))
             break;
+        std::string tail;
+        if (!in.eof())
+            std::getline(in, tail);
+        const ConditionReading condition = readConditionWord(tail);
+        if (!condition.condition) {
+            in.setstate(std::ios::failbit);
+            break;
+        }
         data.times.push_back(time);
         data.temperatures.push_back(temperature);
         data.potentials.push_back(potential);
+        data.conditions.push_back(*condition.condition);
     }
     return in;
 }
@@ -103,42 +231,24 @@ TDane processRecord(const ProcessForm& form) {
             data.times.push_back(form.time[row]);
             data.temperatures.push_back(form.temperature[row]);
             data.potentials.push_back(form.potential[row]);
+            data.conditions.push_back(form.condition[row]);
         }
     return data;
 }
 
 std::string processDataText(const ProcessForm& form, std::string_view shape) {
-    std::ostringstream out;
-    out.imbue(std::locale::classic());
-    writeNumber(out, form.steelCarbon);
-    writeNumber(out, form.transferCoefficient);
-    out << "\r\n";
-    for (double content : {form.cr, form.mo, form.mn, form.si, form.ni})
-        writeNumber(out, content);
-    out << "\r\n";
-    int count = 0;
-    for (double time : form.time)
-        if (time != emptyCell)
-            ++count;
-    out << count << "\r\n";
-    for (std::size_t row = 0; row < form.time.size(); ++row)
-        if (row == 0 || form.time[row] != emptyCell)
-            out << form.time[row] << ' ' << form.temperature[row] << ' ' << form.potential[row]
-                << "\r\n";
-    out << shape << "\r\n";
-    if (const auto kind = shapeFromLine(shape); !kind || kindTraits(*kind).size != SampleSize::None)
-        writeNumber(out, form.thickness);
-    return out.str();
+    const auto filled = std::count_if(form.time.begin(), form.time.end(),
+                                      [](double time) { return time != emptyCell; });
+    return headText(processRecord(form), static_cast<std::size_t>(filled), shape, form.thickness);
+}
+
+std::string processDataText(const ProcessRecord& process) {
+    const TDane& data = process.data;
+    return headText(data, data.times.size(), shapeName(process.shape), process.thickness);
 }
 
 double asWritten(double value) {
-    std::ostringstream out;
-    out.imbue(std::locale::classic());
-    out << value;
-    const std::string text = out.str();
-    double read = 0;
-    std::from_chars(text.data(), text.data() + text.size(), read);
-    return read;
+    return fileNumber(numberText(value)).value_or(value);
 }
 
 ProcessRecord writtenRecord(const ProcessForm& form, SampleShape shape) {
@@ -151,6 +261,9 @@ ProcessRecord writtenRecord(const ProcessForm& form, SampleShape shape) {
     for (auto* column : {&data.times, &data.temperatures, &data.potentials})
         for (double& value : *column)
             value = asWritten(value);
+    for (StageCondition& condition : data.conditions)
+        if (condition.fluxLimit)
+            condition.fluxLimit = asWritten(*condition.fluxLimit);
     if (shape != SampleShape::SemiInfinite)
         record.thickness = asWritten(form.thickness);
     return record;
@@ -167,4 +280,8 @@ std::optional<std::string> wholeFile(const std::string& path) {
 
 bool writeProcessData(const std::string& path, const ProcessForm& form, std::string_view shape) {
     return !AtomicFile(path).replace(processDataText(form, shape));
+}
+
+bool writeProcessData(const std::string& path, const ProcessRecord& process) {
+    return !AtomicFile(path).replace(processDataText(process));
 }

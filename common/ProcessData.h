@@ -2,9 +2,11 @@
 // The process-data file: what defines one carburizing run, and the head of every result set.
 //
 // Layout (CR LF line ends): steel carbon; transfer coefficient (cm/s); empty line; Cr, Mo, Mn,
-// Si, Ni (one per line); empty line; the stage count n; n rows "time temperature potential";
-// the shape name; for every shape but the semi-infinite sample, the thickness (or diameter) in
-// mm. A run appends its carbon profiles after that head, so every reader stops there.
+// Si, Ni (one per line); empty line; the stage count n; n rows "time temperature potential",
+// each row but the first optionally followed by the surface condition of the stage it ends
+// ("neutral", "boost" or "boost J0"; no word, or "gas", for a gas stage); the shape name; for
+// every shape but the semi-infinite sample, the thickness (or diameter) in mm. A run appends its
+// carbon profiles after that head, so every reader stops there.
 
 #include "KindTraits.h"
 
@@ -19,7 +21,38 @@
 // An empty box of the process-data dialog travels as this value.
 inline constexpr double emptyCell = 2009990.0;
 
-inline constexpr int maxStages = 10;
+inline constexpr int maxStages = 10;           // rows of a programme of gas stages
+inline constexpr int maxConditionStages = 100; // rows when any stage carries another condition
+
+// How carbon crosses the surface during a stage (the interval that ends at a stage row).
+//   Gas:     J = β·(Cp − Cs), the atmosphere's potential ramping between rows.
+//   Neutral: J = 0 (a neutral atmosphere or vacuum): carbon only redistributes inside.
+//   Boost:   the surface is held at the saturation limit of austenite; with a flux limit J0,
+//            J = J0 until the surface reaches that limit, then it is held there.
+enum class SurfaceCondition { Gas, Neutral, Boost };
+
+struct StageCondition {
+    SurfaceCondition kind = SurfaceCondition::Gas;
+    std::optional<double> fluxLimit; // g/(m²·s), J0 of a limited boost; only with Boost
+    friend bool operator==(const StageCondition&, const StageCondition&) = default;
+};
+
+// The word a stage row carries for `condition`: empty for gas (gas rows are written without
+// one, as they always were), "neutral", "boost" or "boost J0" with J0 written like every other
+// number of the file.
+std::string conditionWord(const StageCondition& condition);
+
+// What the text after a row's three numbers says: no text is gas. `rule` says what is wrong
+// when `condition` is empty (an unknown word, a flux limit that is not a number, extra words).
+// Values are not judged here (see checkProcessValues).
+struct ConditionReading {
+    std::optional<StageCondition> condition;
+    std::string rule;
+};
+ConditionReading readConditionWord(std::string_view tail);
+
+// A word of the file as a number: the whole word, in the C locale ("+" allowed in front).
+std::optional<double> fileNumber(std::string_view word);
 
 // A line as read from a file: trailing CR and blanks removed; text that is not valid UTF-8 is
 // taken as Windows-1250 and converted.
@@ -33,9 +66,22 @@ struct TDane {
     std::vector<double> times;        // h (s for a foil)
     std::vector<double> temperatures; // °C
     std::vector<double> potentials;   // % C
+    // One per stage row, the first always gas (it ends no stage); a record built in code may
+    // leave it empty for a programme of gas stages.
+    std::vector<StageCondition> conditions;
 };
 
-// Reads two doubles, the five alloy contents, the stage count and that many rows; stops there.
+// The condition of the stage that ends at `row`; gas where the record carries none.
+StageCondition stageCondition(const TDane& data, std::size_t row);
+
+// True when any stage is not a gas stage: such a programme may have up to 100 rows.
+bool usesConditions(const TDane& data);
+
+// The rows a programme of `data`'s kind may have: 10, or 100 with conditions.
+std::size_t stageLimit(const TDane& data);
+
+// Reads two doubles, the five alloy contents, the stage count and that many rows, each with the
+// condition word after its numbers; stops there. A word it does not know fails the stream.
 std::istream& operator>>(std::istream& in, TDane& data);
 
 // One process, as a process-data file's head holds it: the record, the shape and its size.
@@ -55,19 +101,22 @@ struct ProcessForm {
     double transferCoefficient = emptyCell; // cm/s
     double thickness = emptyCell;           // mm: plate or foil thickness, cylinder diameter
     double cr = emptyCell, mo = emptyCell, mn = emptyCell, si = emptyCell, ni = emptyCell; // %
-    std::array<double, maxStages> time = filled();        // h (s for a foil)
-    std::array<double, maxStages> temperature = filled(); // °C
-    std::array<double, maxStages> potential = filled();   // % C
+    // One cell per row of the stage table, which holds ten rows and grows to the rows of a
+    // programme with conditions.
+    std::array<double, maxConditionStages> time = filled();        // h (s for a foil)
+    std::array<double, maxConditionStages> temperature = filled(); // °C
+    std::array<double, maxConditionStages> potential = filled();   // % C
+    std::array<StageCondition, maxConditionStages> condition{};    // of the stage a row ends
 
 private:
-    static constexpr std::array<double, maxStages> filled() {
-        std::array<double, maxStages> cells{};
+    static constexpr std::array<double, maxConditionStages> filled() {
+        std::array<double, maxConditionStages> cells{};
         cells.fill(emptyCell);
         return cells;
     }
 };
 
-// The record a form's file would hold: row 1 always, rows 2 to 10 where their time is filled.
+// The record a form's file would hold: row 1 always, the later rows where their time is filled.
 TDane processRecord(const ProcessForm& form);
 
 // The process of a form for `shape` as its file would give it back: the rows processRecord
@@ -77,9 +126,13 @@ ProcessRecord writtenRecord(const ProcessForm& form, SampleShape shape);
 // The whole text of the file at `path`; empty when it cannot be opened.
 std::optional<std::string> wholeFile(const std::string& path);
 
-// The file text for a form: row 1 always, rows 2 to 10 where their time is filled.
+// The file text for a form: row 1 always, the later rows where their time is filled.
 std::string processDataText(const ProcessForm& form, std::string_view shape);
+
+// The file text for a process: every row with its condition word.
+std::string processDataText(const ProcessRecord& process);
 
 // Writes the file at `path` (already completed), replacing it as a whole (AtomicFile); false
 // when it cannot be written. Callers that tell the user why replace the text themselves.
 bool writeProcessData(const std::string& path, const ProcessForm& form, std::string_view shape);
+bool writeProcessData(const std::string& path, const ProcessRecord& process);

@@ -196,27 +196,41 @@ std::pair<std::vector<double>, std::vector<double>> lastProfile(const TWyniki& p
             std::vector<double>(values.begin(), values.end())};
 }
 
-// What a run leaves: the final values of the sample, and the series as the files hold them.
-class Result {
-public:
-    Result(KeptRun run, const std::string& mainText, const std::string& surfaceText,
-           const std::string& hardnessText, const std::string& massText, SampleShape kind)
-        : kept(std::move(run)), shape(kind) {
-        std::istringstream mainIn(mainText);
+// The texts of a run's result files, as the files hold them (the main file with its head).
+struct ResultTexts {
+    std::string main, surface, hardness, mass;
+};
+
+// The series of those texts: the final profiles, and the surface carbon and mass over time.
+struct ResultSeries {
+    explicit ResultSeries(const ResultTexts& texts) {
+        std::istringstream mainIn(texts.main);
         TWyniki carbonProfiles;
         readCarbonFile(mainIn, carbonProfiles);
         std::tie(carbonX, carbon) = lastProfile(carbonProfiles);
-        std::istringstream hardnessIn(hardnessText);
+        std::istringstream hardnessIn(texts.hardness);
         TWyniki hardnessProfiles;
         readHardnessFile(hardnessIn, hardnessProfiles);
         std::tie(hardnessX, hardness) = lastProfile(hardnessProfiles);
-        std::istringstream surfaceIn(surfaceText);
+        std::istringstream surfaceIn(texts.surface);
         readSurfaceFile(surfaceIn, surface);
-        std::istringstream massIn(massText);
+        std::istringstream massIn(texts.mass);
         TOpis_XY captions;
         TSkala scale;
         readXYFile(massIn, captions, scale, mass);
     }
+    std::vector<double> carbonX, carbon, hardnessX, hardness;
+    T_XY surface;
+    T_New_XY mass;
+};
+
+// What a run leaves: the final values of the sample, and the series as the files hold them.
+// The files' texts are read only when a series is first asked for: a sweep that wants a few
+// final values costs what the computation costs.
+class Result {
+public:
+    Result(KeptRun run, ResultTexts files, SampleShape kind)
+        : kept(std::move(run)), texts(std::move(files)), shape(kind) {}
 
     const Gruba& sample() const { return kept.controller->sample(); }
     double surfaceCarbon() const { return sample().carbon()[1]; }
@@ -225,38 +239,48 @@ public:
 
     double chd(double limit) const {
         const std::span<const ResultFile> files = kindTraits(shape).resultFiles;
-        if (std::ranges::find(files, ResultFile::Hardness) != files.end()) {
-            for (std::size_t i = 0; i < hardness.size(); ++i) {
-                if (hardness[i] >= limit)
-                    continue;
-                if (i == 0)
-                    return 0.0;
-                return hardnessX[i - 1] + (limit - hardness[i - 1]) *
-                                              (hardnessX[i] - hardnessX[i - 1]) /
-                                              (hardness[i] - hardness[i - 1]);
-            }
-            throw py::value_error("the hardness stays above " + std::to_string(limit) +
-                                  " HV as far as the hardness profile reaches");
+        if (std::ranges::find(files, ResultFile::Hardness) == files.end())
+            throw py::value_error("a " + scriptName(shape) +
+                                  " has no hardness profile: chd needs a semi-infinite sample, a "
+                                  "plate or a cylinder");
+        const std::vector<double>& x = series().hardnessX;
+        const std::vector<double>& hardness = series().hardness;
+        for (std::size_t i = 0; i < hardness.size(); ++i) {
+            if (hardness[i] >= limit)
+                continue;
+            if (i == 0)
+                return 0.0;
+            return x[i - 1] +
+                   (limit - hardness[i - 1]) * (x[i] - x[i - 1]) / (hardness[i] - hardness[i - 1]);
         }
-        throw py::value_error("a " + scriptName(shape) +
-                              " has no hardness profile: chd needs a semi-infinite sample, a "
-                              "plate or a cylinder");
+        throw py::value_error("the hardness stays above " + std::to_string(limit) +
+                              " HV as far as the hardness profile reaches");
     }
 
     Profile profile() const {
-        return {array(carbonX), array(carbon), array(hardnessX), array(hardness)};
+        const ResultSeries& series = this->series();
+        return {array(series.carbonX), array(series.carbon), array(series.hardnessX),
+                array(series.hardness)};
     }
-    TimeSeries surfaceSeries() const { return {array(surface.x()), array(surface.y())}; }
-    TimeSeries massSeries() const { return {array(mass.x()), array(mass.y())}; }
+    TimeSeries surfaceSeries() const {
+        return {array(series().surface.x()), array(series().surface.y())};
+    }
+    TimeSeries massSeries() const { return {array(series().mass.x()), array(series().mass.y())}; }
 
     std::vector<std::string> warnings;
 
 private:
+    // Called with the GIL held, which keeps two threads from reading the texts at once.
+    const ResultSeries& series() const {
+        if (!parsed)
+            parsed.emplace(texts);
+        return *parsed;
+    }
+
     KeptRun kept;
+    ResultTexts texts;
     SampleShape shape;
-    std::vector<double> carbonX, carbon, hardnessX, hardness;
-    T_XY surface;
-    T_New_XY mass;
+    mutable std::optional<ResultSeries> parsed;
 };
 
 void raiseUnlessFinished(const RunOutcome& outcome) {
@@ -325,9 +349,10 @@ Result runInMemory(const Process& process, RunObserver& observer) {
     KeptRun kept = runKept(Parametry(process.record, {}), observer, streams);
     raiseUnlessFinished(kept.outcome);
     const std::vector<double> rows = kept.outcome.surfaceAtRows;
-    Result result(std::move(kept), process.text() + streams.text(),
-                  streams.text(ResultFile::Surface), streams.text(ResultFile::Hardness),
-                  streams.text(ResultFile::Mass), process.record.shape);
+    Result result(std::move(kept),
+                  {process.text() + streams.text(), streams.text(ResultFile::Surface),
+                   streams.text(ResultFile::Hardness), streams.text(ResultFile::Mass)},
+                  process.record.shape);
     result.warnings = saturationWarnings(process.record.data, rows);
     return result;
 }
@@ -346,8 +371,10 @@ Result runToFiles(Process& process, const std::string& path, RunObserver& observ
         return wholeFile(file ? resultFileName(path, extension(*file)) : path).value_or("");
     };
     const std::vector<double> rows = kept.outcome.surfaceAtRows;
-    Result result(std::move(kept), fileText(std::nullopt), fileText(ResultFile::Surface),
-                  fileText(ResultFile::Hardness), fileText(ResultFile::Mass), process.record.shape);
+    Result result(std::move(kept),
+                  {fileText(std::nullopt), fileText(ResultFile::Surface),
+                   fileText(ResultFile::Hardness), fileText(ResultFile::Mass)},
+                  process.record.shape);
     result.warnings = saturationWarnings(process.record.data, rows);
     return result;
 }

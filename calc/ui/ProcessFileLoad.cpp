@@ -33,6 +33,16 @@ public:
         problem_ = "In the file, " + field + " is \"" + unreadable_ + "\", which is not a number";
         return {};
     }
+    // The condition word after a row's numbers: the rest of that row's line.
+    std::optional<StageCondition> condition(const std::string& stage) {
+        std::string tail;
+        if (!stopped() && !in_.eof())
+            std::getline(in_, tail);
+        ConditionReading reading = readConditionWord(tail);
+        if (!reading.condition)
+            problem_ = "In the file, the condition of stage " + stage + " " + reading.rule;
+        return reading.condition;
+    }
     bool stopped() const { return !problem_.empty(); }
     const std::string& problem() const { return problem_; }
     // The rest of the line that stopped the reading.
@@ -86,10 +96,17 @@ ProcessFileLoad loadedBoxes(std::istream& in, std::string_view shape) {
     const double count = countBox.empty() ? 0 : boxNumber(countBox);
     if (values.stopped())
         return refused(values.problem());
-    if (count > maxStages)
+    auto tooMany = [&](int most) {
         return refused("The file lists " + countText(count) +
-                       " process stages; the table holds at most 10");
-    for (int row = 0; row < maxStages && count > row; ++row) {
+                       " process stages; the table holds at most " + std::to_string(most));
+    };
+    if (count > maxConditionStages)
+        return tooMany(maxConditionStages);
+    // A programme of more than ten rows is one of conditions: without them the count is wrong.
+    bool conditions = false;
+    for (int row = 0; row < maxConditionStages && count > row; ++row) {
+        if (static_cast<std::size_t>(row) == boxes.rows.size())
+            boxes.rows.emplace_back();
         LoadedBoxes::Row& cells = boxes.rows[static_cast<std::size_t>(row)];
         const std::string stage = " of stage " + std::to_string(row + 1);
         const std::pair<std::string*, const char*> fields[] = {
@@ -103,11 +120,22 @@ ProcessFileLoad loadedBoxes(std::istream& in, std::string_view shape) {
                                    shapeFromLine(values.unreadable()).has_value();
             if (values.stopped() && !rowsEnded)
                 return refused(values.problem());
+            if (cell->empty() && count > maxStages && !conditions)
+                return tooMany(maxStages);
             if (cell->empty())
                 return refused("The file lists " + countText(count) +
                                " process stages but holds only " + std::to_string(row));
         }
+        const std::optional<StageCondition> condition = values.condition(std::to_string(row + 1));
+        if (!condition)
+            return refused(values.problem());
+        cells.condition = condition->kind;
+        if (condition->fluxLimit)
+            cells.fluxLimit = loadedText(*condition->fluxLimit);
+        conditions = conditions || condition->kind != SurfaceCondition::Gas;
     }
+    if (count > maxStages && !conditions)
+        return tooMany(maxStages);
 
     boxes.shapeMatches = shapeLine(in) == shape;
     const std::optional<SampleShape> kind = shapeFromLine(shape);

@@ -3,15 +3,16 @@
 //
 // The file is read as the formatted stream of numbers it was written as. Every value found is
 // shown so that it reads back the same (six decimals wherever they are exact); a box whose value
-// lies beyond the end of the file stays empty. A file with a value that is not a number, a stage
-// count the table cannot hold, or fewer rows than its count is refused as a whole, naming what
-// is wrong, so that the boxes keep what they had.
+// lies beyond the end of the file stays empty. A file with a value that is not a number, a
+// condition word it does not know, a stage count the table cannot hold (10 rows of gas stages,
+// 100 with conditions), or fewer rows than its count is refused as a whole, naming what is
+// wrong, so that the boxes keep what they had.
 
 #include "ProcessData.h"
 
-#include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // One text per box; an empty text empties the box.
 struct LoadedBoxes {
@@ -19,8 +20,12 @@ struct LoadedBoxes {
     std::string cr, mo, mn, si, ni;
     struct Row {
         std::string time, temperature, potential;
+        SurfaceCondition condition = SurfaceCondition::Gas;
+        std::string fluxLimit; // J0 of a limited boost; empty for every other condition
     };
-    std::array<Row, maxStages> rows;
+    // At least the ten rows of a gas programme; as many as the file lists when its stages carry
+    // conditions.
+    std::vector<Row> rows = std::vector<Row>(maxStages);
     // The file is for the shape of the running program; when it is not, the thickness is not
     // read and its box keeps its text.
     bool shapeMatches = false;

@@ -2,15 +2,16 @@
 
 #include "AtomicFile.h"
 #include "BoxNumbers.h"
-#include "CharacterFilter.h"
 #include "FileTable.h"
 #include "FormCheck.h"
 #include "HelpPages.h"
 #include "MessageBox.h"
+#include "NumberBox.h"
 #include "ProcessFileLoad.h"
 #include "ResultStreams.h"
 #include "Saturation.h"
 #include "SetNames.h"
+#include "StageTable.h"
 #include "TDesignDialog.h"
 #include "TFoilTestDialog.h"
 #include "THelpWindow.h"
@@ -28,16 +29,7 @@
 
 namespace {
 
-constexpr std::array<int, maxStages> timeIds = {236, 235, 234, 233, 232, 231, 230, 229, 202, 121};
-constexpr std::array<int, maxStages> temperatureIds = {204, 227, 226, 225, 224,
-                                                       223, 222, 221, 220, 219};
-constexpr std::array<int, maxStages> potentialIds = {218, 217, 216, 215, 214,
-                                                     213, 212, 211, 210, 209};
-
 const QString fileFilter = QStringLiteral("Files from Tavrix! (*.tav)");
-
-// Wide enough for a loaded temperature ("925.000000") to show whole.
-constexpr int numberBoxWidth = 84;
 
 QLabel* label(const QString& text, const QString& name, QWidget* parent) {
     auto* created = new QLabel(text, parent);
@@ -59,10 +51,6 @@ std::string pathBytes(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-double boxValue(const QLineEdit* box) {
-    return boxNumber(box->text().toStdString());
-}
-
 void showText(QLineEdit* box, const std::string& text) {
     box->setText(QString::fromStdString(text));
 }
@@ -75,7 +63,10 @@ TTavrixDialog::TTavrixDialog(SampleShape shape, QWidget* parent) : QDialog(paren
     setObjectName(QStringLiteral("dialog101"));
 
     auto* columns = new QHBoxLayout;
-    columns->addLayout(stageTable());
+    stages_ = new StageTable(this);
+    // Typed or chosen only, as in every other box.
+    connect(stages_, &StageTable::edited, this, [this] { unsaved_ = true; });
+    columns->addWidget(stages_);
     columns->addSpacing(16);
     columns->addLayout(compositionColumn());
     columns->addStretch();
@@ -112,17 +103,15 @@ TTavrixDialog::TTavrixDialog(SampleShape shape, QWidget* parent) : QDialog(paren
     // The computation halves the size for every shape, so a cylinder's size is its diameter.
     thicknessLabel_->setText(kind.size == SampleSize::Diameter ? QStringLiteral("Diameter: ")
                                                                : QStringLiteral("Thick: "));
-    timeHeading_->setText(kind.timeUnit == TimeUnit::Seconds ? QStringLiteral("Time, s")
-                                                             : QStringLiteral("Czas, h"));
-    stages_[0].time->setText(QStringLiteral("0"));
+    stages_->setTimeHeading(kind.timeUnit == TimeUnit::Seconds ? QStringLiteral("Time, s")
+                                                               : QStringLiteral("Czas, h"));
+    LoadedBoxes::Row start;
+    start.time = "0";
+    stages_->showRow(0, start);
 }
 
 QLineEdit* TTavrixDialog::numberBox(int id) {
-    auto* box = new QLineEdit(this);
-    box->setObjectName(QStringLiteral("edit%1").arg(id));
-    box->setValidator(new CharacterFilter(
-        QString::fromLatin1(numberCharacters.data(), qsizetype(numberCharacters.size())), box));
-    box->setFixedWidth(numberBoxWidth);
+    QLineEdit* box = newNumberBox(QStringLiteral("edit%1").arg(id), this);
     // Typed only: text the form shows from a file it loaded is in that file already.
     connect(box, &QLineEdit::textEdited, this, [this] { unsaved_ = true; });
     return box;
@@ -142,33 +131,6 @@ QLayout* TTavrixDialog::steelRows() {
     rows->addWidget(transferCoefficient_, 1, 1);
     rows->setColumnStretch(2, 1);
     return rows;
-}
-
-QLayout* TTavrixDialog::stageTable() {
-    auto* table = new QGridLayout;
-    table->setVerticalSpacing(5);
-    timeHeading_ = label(QString(), QStringLiteral("static118"), this);
-    table->addWidget(timeHeading_, 0, 1);
-    table->addWidget(
-        label(QStringLiteral("Temperatura, C"), QStringLiteral("labelTemperature"), this), 0, 2);
-    table->addWidget(
-        label(QStringLiteral("Potencjał węglowy, %"), QStringLiteral("labelPotential"), this), 0,
-        3);
-    for (std::size_t row = 0; row < stages_.size(); ++row) {
-        const int line = int(row) + 1;
-        const QString number = QStringLiteral("%1.").arg(line);
-        table->addWidget(label(number,
-                               line == maxStages ? QStringLiteral("static122")
-                                                 : QStringLiteral("labelRow%1").arg(line),
-                               this),
-                         line, 0, Qt::AlignRight);
-        stages_[row] = {numberBox(timeIds[row]), numberBox(temperatureIds[row]),
-                        numberBox(potentialIds[row])};
-        table->addWidget(stages_[row].time, line, 1);
-        table->addWidget(stages_[row].temperature, line, 2);
-        table->addWidget(stages_[row].potential, line, 3);
-    }
-    return table;
 }
 
 QLayout* TTavrixDialog::compositionColumn() {
@@ -253,11 +215,7 @@ ProcessForm TTavrixDialog::readForm() const {
     form.mn = boxValue(mn_);
     form.si = boxValue(si_);
     form.ni = boxValue(ni_);
-    for (std::size_t row = 0; row < stages_.size(); ++row) {
-        form.time[row] = boxValue(stages_[row].time);
-        form.temperature[row] = boxValue(stages_[row].temperature);
-        form.potential[row] = boxValue(stages_[row].potential);
-    }
+    stages_->readInto(form);
     return form;
 }
 
@@ -322,11 +280,7 @@ void TTavrixDialog::showLoaded(const LoadedBoxes& boxes) {
     showText(mn_, boxes.mn);
     showText(si_, boxes.si);
     showText(ni_, boxes.ni);
-    for (std::size_t row = 0; row < stages_.size(); ++row) {
-        showText(stages_[row].time, boxes.rows[row].time);
-        showText(stages_[row].temperature, boxes.rows[row].temperature);
-        showText(stages_[row].potential, boxes.rows[row].potential);
-    }
+    stages_->showRows(boxes.rows);
     if (boxes.shapeMatches && kindTraits(shape_).size != SampleSize::None)
         showText(thickness_, boxes.thickness);
 }
@@ -411,6 +365,7 @@ bool TTavrixDialog::steelPassesChecks(const ProcessForm& form) {
     steel.time.fill(emptyCell);
     steel.temperature.fill(emptyCell);
     steel.potential.fill(emptyCell);
+    steel.condition.fill(StageCondition{});
     for (std::size_t row : {0, 1}) {
         steel.time[row] = double(row);
         steel.temperature[row] = 920;
@@ -430,13 +385,14 @@ void TTavrixDialog::designProcess() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     const DesignResult& design = dialog.result();
-    for (std::size_t row = 0; row < stages_.size(); ++row) {
-        const bool used = row < static_cast<std::size_t>(design.rows);
-        auto cell = [&](double value) { return used ? loadedText(value) : std::string(); };
-        showText(stages_[row].time, cell(design.form.time[row]));
-        showText(stages_[row].temperature, cell(design.form.temperature[row]));
-        showText(stages_[row].potential, cell(design.form.potential[row]));
+    std::vector<LoadedBoxes::Row> rows(static_cast<std::size_t>(design.rows));
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        const StageCondition& condition = design.form.condition[row];
+        rows[row] = {loadedText(design.form.time[row]), loadedText(design.form.temperature[row]),
+                     loadedText(design.form.potential[row]), condition.kind,
+                     condition.fluxLimit ? loadedText(*condition.fluxLimit) : std::string()};
     }
+    stages_->showRows(rows);
     unsaved_ = true;
 }
 
@@ -484,10 +440,21 @@ void TTavrixDialog::fitMeasuredProfile() {
     // The six significant digits the process-data file keeps.
     transferCoefficient_->setText(QString::number(fit.beta, 'g', 6));
     if (fit.offset) {
-        for (std::size_t row = 0; row < stages_.size(); ++row)
-            if (form.potential[row] != emptyCell)
-                stages_[row].potential->setText(
-                    QString::number(form.potential[row] + *fit.offset, 'g', 6));
+        // The fitted record holds the form's filled rows in order; the offset moved the
+        // potentials its gas stages use.
+        const TDane& fitted = fit.fitted.data;
+        std::size_t record = 0;
+        for (std::size_t row = 0; row < form.time.size() && record < fitted.potentials.size();
+             ++row) {
+            if (row > 0 && form.time[row] == emptyCell)
+                continue;
+            const StageCondition& condition = form.condition[row];
+            stages_->showRow(
+                int(row), {loadedText(form.time[row]), loadedText(form.temperature[row]),
+                           loadedText(fitted.potentials[record]), condition.kind,
+                           condition.fluxLimit ? loadedText(*condition.fluxLimit) : std::string()});
+            ++record;
+        }
     }
     unsaved_ = true;
 }

@@ -10,11 +10,10 @@
 
 #include <QDialog>
 
-#include <array>
-
 class QLabel;
 class QLayout;
 class QLineEdit;
+class StageTable;
 class THelpWindow;
 struct LoadedBoxes;
 
@@ -44,12 +43,6 @@ public:
     bool mayClose();
 
 private:
-    struct StageRow {
-        QLineEdit* time;
-        QLineEdit* temperature;
-        QLineEdit* potential;
-    };
-
     void compute(); // 201 "Obliczaj..."
     // The form's process data into a file the user chooses; false when nothing was written.
     bool saveForm();
@@ -65,7 +58,6 @@ private:
 
     QLineEdit* numberBox(int id);
     QLayout* steelRows();
-    QLayout* stageTable();
     QLayout* compositionColumn();
     QLayout* fileRows();
 
@@ -76,8 +68,7 @@ private:
     QLineEdit* thickness_ = nullptr;
     QLabel* thicknessLabel_ = nullptr;
     QLabel* thicknessUnit_ = nullptr;
-    QLabel* timeHeading_ = nullptr;
-    std::array<StageRow, maxStages> stages_{};
+    StageTable* stages_ = nullptr;
     QLineEdit* outputName_ = nullptr;
     THelpWindow* helpWindow_ = nullptr; // once help was asked for
     bool unsaved_ = false;              // values typed or designed that no file holds yet

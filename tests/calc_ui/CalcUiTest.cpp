@@ -2,8 +2,12 @@
 
 #include "MessageBox.h"
 #include "SetNames.h"
+#include "TTavrixDialog.h"
+#include "TWskDialog.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QLabel>
 
 namespace {
 
@@ -40,6 +44,22 @@ void compareBoxes(const QObject* root, const QStringList& entries) {
         QVERIFY2(box, qPrintable(entry));
         QCOMPARE(box->text(), entry.mid(split + 1));
     }
+}
+
+QString computeInto(TTavrixDialog& dialog, const QString& setName) {
+    typeInto(&dialog, QStringLiteral("edit241"), setName);
+    QString stateAtEnd;
+    AtNextTurn answer([&] {
+        auto* progress = qobject_cast<TWskDialog*>(QApplication::activeModalWidget());
+        if (!progress)
+            return;
+        clickButton(progress, QStringLiteral("button900"));
+        stateAtEnd = control<QLabel>(progress, QStringLiteral("static117"))->text();
+        if (progress->isVisible())
+            progress->accept();
+    });
+    clickButton(&dialog, QStringLiteral("button201"));
+    return stateAtEnd;
 }
 
 AtNextTurn::AtNextTurn(std::function<void()> action) {

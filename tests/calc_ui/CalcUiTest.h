@@ -35,6 +35,11 @@ void clickButton(const QObject* root, const QString& button);
 // Compares each box named in an entry "edit208=0.200000" with the text after "=".
 void compareBoxes(const QObject* root, const QStringList& entries);
 
+class TTavrixDialog;
+// Types `setName` as the output name, presses "Obliczaj...", starts the run and ends its dialog
+// with OK; the state text at the end (empty when no run was offered).
+QString computeInto(TTavrixDialog& dialog, const QString& setName);
+
 // Does `action` at the next turn of an event loop: inside a modal dialog that is about to
 // open, or where a run lets input through. Nothing happens once this has gone out of scope.
 class AtNextTurn {

@@ -433,19 +433,7 @@ void TTavrixDialogTest::browseChoosesOutputName() {
 QString TTavrixDialogTest::runThrough(TTavrixDialog& dialog, const QStringList& form,
                                       const QString& setName) {
     typeAll(&dialog, form);
-    typeInto(&dialog, QStringLiteral("edit241"), setName);
-    QString stateAtEnd;
-    AtNextTurn answer([&] {
-        auto* progress = qobject_cast<TWskDialog*>(QApplication::activeModalWidget());
-        if (!progress)
-            return;
-        clickButton(progress, QStringLiteral("button900"));
-        stateAtEnd = control<QLabel>(progress, QStringLiteral("static117"))->text();
-        if (progress->isVisible())
-            progress->accept();
-    });
-    clickButton(&dialog, QStringLiteral("button201"));
-    return stateAtEnd;
+    return computeInto(dialog, setName);
 }
 
 void TTavrixDialogTest::runWritesSetAndFreesName() {

@@ -27,16 +27,18 @@ namespace {
 // y = x² at x = 0..4 on axes 0..4 and 0..16, and a flat line at y = 12 named "flat".
 void drawParabola(LineChart& chart) {
     chart.resize(600, 450);
-    chart.setLineCount(2);
-    chart.setXAxis(ChartAxis::spanning(0, 4, 4));
-    chart.setYAxis(ChartAxis::spanning(0, 16, 8));
-    chart.setCaptions(u"     Carburizing time, h"_s, QString(), u"Carbon concentration, %"_s);
+    ChartDescription description;
+    description.xAxis = ChartAxis::spanning(0, 4, 4);
+    description.yAxis = ChartAxis::spanning(0, 16, 8);
+    description.xCaption = u"     Carburizing time, h"_s;
+    description.yCaption = u"Carbon concentration, %"_s;
+    description.lines = {{}, {}};
     for (int x = 0; x <= 4; ++x) {
-        chart.addPoint(0, QPointF(x, x * x));
-        chart.addPoint(1, QPointF(x, 12));
+        description.lines[0].append(QPointF(x, x * x));
+        description.lines[1].append(QPointF(x, 12));
     }
-    chart.setLegend(0, u"parabola"_s);
-    chart.setLegend(1, u"flat"_s);
+    description.legends = {u"parabola"_s, u"flat"_s};
+    chart.setDescription(description);
     chart.draw();
 }
 
@@ -94,7 +96,9 @@ void ChartReadOutTest::hoverShowsTheReadOut() {
     chart.show();
     QVERIFY(QTest::qWaitForWindowExposed(&chart));
     // A line without a legend is named by its Y caption's quantity.
-    chart.setLegend(0, QString());
+    ChartDescription unnamed = chart.description();
+    unnamed.legends[0].clear();
+    chart.setDescription(unnamed);
     chart.setLineVisible(1, false);
     chart.draw();
     // As the window system moves the mouse: to the viewport, with no button held.

@@ -29,17 +29,15 @@ public:
     void setFoilSample(bool value) override { foil = value; }
     QString openFileName() const override { return openFile; }
     // Read again for every window, so that a test can change the files between windows.
-    const LoadedSet* openSet() const override {
+    std::shared_ptr<const LoadedSet> openSet() const override {
         if (openFile.isEmpty())
             return nullptr;
-        loaded = loadSet(openFile.toStdString());
-        return &loaded;
+        return std::make_shared<const LoadedSet>(loadSet(openFile.toStdString()));
     }
 
     bool autoFitOn = true;
     bool foil = false;
     QString openFile;
-    mutable LoadedSet loaded;
 };
 
 // The files of one small result set, as the computation writes them (times in hours, or in

@@ -23,12 +23,21 @@ QValueAxis* shownAxis(const LineChart& chart, Qt::Orientation orientation) {
     return qobject_cast<QValueAxis*>(chart.chart()->axes(orientation).value(0));
 }
 
+// A description of these lines, drawn and in its series alike.
+ChartDescription linesOf(const QList<QList<QPointF>>& lines) {
+    ChartDescription description;
+    description.lines = lines;
+    description.series = lines;
+    return description;
+}
+
 // An empty line drawn at `size` with `axis` for both axes.
 void drawOnBothAxes(LineChart& chart, const ChartAxis& axis, QSize size) {
     chart.resize(size);
-    chart.setLineCount(1);
-    chart.setXAxis(axis);
-    chart.setYAxis(axis);
+    ChartDescription description = linesOf({{}});
+    description.xAxis = axis;
+    description.yAxis = axis;
+    chart.setDescription(description);
     chart.draw();
 }
 
@@ -40,7 +49,7 @@ private slots:
     void cleanup();
     void spanningNeverDividesByZero_data();
     void spanningNeverDividesByZero();
-    void recordsWhatItIsAsked();
+    void aNewDescriptionShowsEveryLineAgain();
     void labelsAtEveryDivision_data();
     void labelsAtEveryDivision();
     void crowdedLabelsKeepTheGrid_data();
@@ -81,34 +90,17 @@ void LineChartTest::spanningNeverDividesByZero() {
     QVERIFY(ChartAxis::spanning(start, end, divisions) == axis);
 }
 
-void LineChartTest::recordsWhatItIsAsked() {
+void LineChartTest::aNewDescriptionShowsEveryLineAgain() {
     LineChart chart;
-    chart.setLineCount(2);
-    chart.setXAxis({0, 0.5, 4});
-    chart.setYAxis({0, 0.2, 6});
-    chart.setCaptions(u"X"_s, u"middle"_s, u"Y"_s);
-    chart.setLegend(1, u"second"_s);
-    chart.setLegend(2, u"no such line"_s);
-    chart.addPoint(0, {0, 1});
-    chart.addPoint(1, {0, 2});
-    chart.addPoint(0, {0.5, 3});
-    chart.addPoint(5, {9, 9});
-
-    const ChartDescription& description = chart.description();
-    QVERIFY(description.xAxis == (ChartAxis{0, 0.5, 4}));
-    QVERIFY(description.yAxis == (ChartAxis{0, 0.2, 6}));
-    QCOMPARE(description.xCaption, u"X"_s);
-    QCOMPARE(description.middleCaption, u"middle"_s);
-    QCOMPARE(description.yCaption, u"Y"_s);
-    QCOMPARE(description.legends, (QStringList{QString(), u"second"_s}));
-    QCOMPARE(description.lines.size(), 2);
-    QCOMPARE(description.lines[0], (QList<QPointF>{{0, 1}, {0.5, 3}}));
-    QCOMPARE(description.lines[1], (QList<QPointF>{{0, 2}}));
-
-    // A new description forgets the lines and legends of the last one.
-    chart.setLineCount(1);
-    QVERIFY(chart.description().legends.isEmpty());
-    QCOMPARE(chart.description().lines, (QList<QList<QPointF>>{{}}));
+    chart.setDescription(linesOf({{{0, 1}}, {{0, 2}}}));
+    chart.setLineVisible(1, false);
+    chart.draw();
+    QVERIFY(!chart.isLineVisible(1));
+    QVERIFY(!chart.chart()->series().at(1)->isVisible());
+    chart.setDescription(linesOf({{{0, 1}}, {{0, 3}}}));
+    chart.draw();
+    QVERIFY(chart.isLineVisible(1));
+    QVERIFY(chart.chart()->series().at(1)->isVisible());
 }
 
 void LineChartTest::labelsAtEveryDivision_data() {
@@ -228,10 +220,10 @@ void LineChartTest::unusableAxisStillShows_data() {
 void LineChartTest::unusableAxisStillShows() {
     QFETCH(ChartAxis, axis);
     LineChart chart;
-    chart.setLineCount(1);
-    chart.setXAxis(axis);
-    chart.setYAxis({0, 1, 1});
-    chart.addPoint(0, {0, 0.5});
+    ChartDescription description = linesOf({{{0, 0.5}}});
+    description.xAxis = axis;
+    description.yAxis = {0, 1, 1};
+    chart.setDescription(description);
     chart.draw();
     const QValueAxis* shown = shownAxis(chart, Qt::Horizontal);
     QVERIFY(shown->max() > shown->min());
@@ -241,13 +233,13 @@ void LineChartTest::unusableAxisStillShows() {
 
 void LineChartTest::legendOnlyWhenGiven() {
     LineChart chart;
-    chart.setLineCount(1);
+    chart.setDescription(linesOf({{}}));
     chart.draw();
     QVERIFY(!chart.chart()->legend()->isVisible());
 
-    chart.setLineCount(2);
-    chart.setLegend(0, u"1.125h"_s);
-    chart.setLegend(1, u"2.50h"_s);
+    ChartDescription twoLines = linesOf({{}, {}});
+    twoLines.legends = {u"1.125h"_s, u"2.50h"_s};
+    chart.setDescription(twoLines);
     chart.draw();
     QVERIFY(chart.chart()->legend()->isVisible());
     const QList<QAbstractSeries*> series = chart.chart()->series();
@@ -259,9 +251,11 @@ void LineChartTest::legendOnlyWhenGiven() {
 void LineChartTest::middleCaptionIsTheTitle() {
     LineChart chart;
     chart.resize(800, 600);
-    chart.setLineCount(1);
-    chart.setCaptions(u"     Carburizing time, h"_s, u"Mean carbon"_s,
-                      u"Carbon concentration, %"_s);
+    ChartDescription description = linesOf({{}});
+    description.xCaption = u"     Carburizing time, h"_s;
+    description.middleCaption = u"Mean carbon"_s;
+    description.yCaption = u"Carbon concentration, %"_s;
+    chart.setDescription(description);
     chart.draw();
     QCOMPARE(chart.chart()->title(), u"Mean carbon"_s);
     // Titles are HTML, where leading blanks take no room anyway.
@@ -273,8 +267,10 @@ void LineChartTest::longCaptionsBreakIntoLines() {
     const QString caption = u"Weight gain, g/m^2 Semi-infinitive sample, be=2e-05cm/s <&>"_s;
     LineChart chart;
     chart.resize(400, 300);
-    chart.setLineCount(1);
-    chart.setCaptions(u"Distance from the surface, mm"_s, QString(), caption);
+    ChartDescription description = linesOf({{}});
+    description.xCaption = u"Distance from the surface, mm"_s;
+    description.yCaption = caption;
+    chart.setDescription(description);
     chart.draw();
     const QString title = shownAxis(chart, Qt::Vertical)->titleText();
     QVERIFY2(title.contains(u"<br>"_s), qPrintable(title));
@@ -287,16 +283,13 @@ void LineChartTest::longCaptionsBreakIntoLines() {
 
 void LineChartTest::drawingReplacesTheChart() {
     LineChart chart;
-    chart.setLineCount(1);
-    chart.addPoint(0, {0, 1});
-    chart.addPoint(0, {1, 2});
+    chart.setDescription(linesOf({{{0, 1}, {1, 2}}}));
     chart.draw();
     const auto* line = qobject_cast<QLineSeries*>(chart.chart()->series().value(0));
     QVERIFY(line);
     QCOMPARE(line->points(), (QList<QPointF>{{0, 1}, {1, 2}}));
 
-    chart.setLineCount(1);
-    chart.addPoint(0, {5, 5});
+    chart.setDescription(linesOf({{{5, 5}}}));
     chart.draw();
     QCOMPARE(chart.chart()->series().size(), 1);
     line = qobject_cast<QLineSeries*>(chart.chart()->series().value(0));
@@ -305,11 +298,10 @@ void LineChartTest::drawingReplacesTheChart() {
 
 void LineChartTest::pictures() {
     LineChart chart;
-    chart.setLineCount(1);
-    chart.setXAxis({0, 2, 6});
-    chart.setYAxis({800, 10, 15});
-    chart.addPoint(0, {0, 900});
-    chart.addPoint(0, {8, 880});
+    ChartDescription description = linesOf({{{0, 900}, {8, 880}}});
+    description.xAxis = {0, 2, 6};
+    description.yAxis = {800, 10, 15};
+    chart.setDescription(description);
     chart.draw();
     QCOMPARE(chart.image(QSize(640, 480)).size(), QSize(640, 480));
     const QImage sharp = chart.image(QSize(320, 200), 3);
@@ -320,8 +312,7 @@ void LineChartTest::pictures() {
 void LineChartTest::clipboard() {
     LineChart chart;
     chart.resize(400, 300);
-    chart.setLineCount(1);
-    chart.addPoint(0, {0, 0});
+    chart.setDescription(linesOf({{{0, 0}}}));
     chart.draw();
     QGuiApplication::clipboard()->clear();
     chart.copyToClipboard();

@@ -9,6 +9,15 @@ namespace {
 const std::string plateFile = "0.2\r\n2e-05\r\n\r\n1\r\n0\r\n0.5\r\n0.3\r\n0\r\n\r\n2\r\n"
                               "0 900 1\r\n4 900 0.8\r\nPlate\r\n4\r\n";
 
+// A plate file of `rows` rows, every stage after the first carrying `word`.
+std::string plateFileOf(int rows, const std::string& word) {
+    std::string text = "0.2\r\n2e-05\r\n\r\n1\r\n0\r\n0.5\r\n0.3\r\n0\r\n\r\n" +
+                       std::to_string(rows) + "\r\n0 900 1\r\n";
+    for (int row = 1; row < rows; ++row)
+        text += std::to_string(row) + " 900 1" + (word.empty() ? "" : " " + word) + "\r\n";
+    return text + "Plate\r\n4\r\n";
+}
+
 struct RefusalCase {
     const char* name;
     std::string text;
@@ -44,6 +53,20 @@ TEST(ProcessCheck, SemiInfiniteHeadEndsAtTheShapeLine) {
     EXPECT_EQ(reading.head->length, head.size());
 }
 
+TEST(ProcessCheck, ReadsUpToAHundredRowsWithConditions) {
+    for (const char* word : {"neutral", "boost", "boost 0.002"}) {
+        const HeadReading reading = readCheckedProcessHead(plateFileOf(100, word));
+        ASSERT_TRUE(reading.head) << reading.problem.field << ": " << reading.problem.rule;
+        const TDane& data = reading.head->data;
+        ASSERT_EQ(data.conditions.size(), 100U);
+        EXPECT_EQ(data.conditions[0], StageCondition{});
+        EXPECT_EQ(data.conditions[99], readConditionWord(word).condition);
+        EXPECT_DOUBLE_EQ(reading.head->thickness, 4);
+    }
+    const std::string mixed = replaced(plateFileOf(12, "gas"), "5 900 1 gas", "5 900 1 neutral");
+    EXPECT_TRUE(readCheckedProcessHead(mixed).head);
+}
+
 TEST_P(Refusals, NameTheField) {
     const HeadReading reading = readCheckedProcessHead(GetParam().text);
     ASSERT_FALSE(reading.head);
@@ -77,5 +100,18 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"TimesNotRising", replaced(plateFile, "4 900", "0 900"), "stage 2 time"},
         RefusalCase{"UnknownShape", replaced(plateFile, "Plate", "Sphere"), "shape"},
         RefusalCase{"NoThickness", plateFile.substr(0, plateFile.size() - 3), "thickness"},
-        RefusalCase{"ZeroThickness", replaced(plateFile, "Plate\r\n4", "Plate\r\n0"), "thickness"}),
+        RefusalCase{"ZeroThickness", replaced(plateFile, "Plate\r\n4", "Plate\r\n0"), "thickness"},
+        RefusalCase{"UnknownCondition", replaced(plateFile, "4 900 0.8", "4 900 0.8 vacuum"),
+                    "stage 2 condition"},
+        RefusalCase{"ConditionOnTheFirstRow", replaced(plateFile, "0 900 1", "0 900 1 boost"),
+                    "stage 1 condition"},
+        RefusalCase{"FluxLimitZero", replaced(plateFile, "4 900 0.8", "4 900 0.8 boost 0"),
+                    "stage 2 flux limit"},
+        RefusalCase{"FluxLimitNegative", replaced(plateFile, "4 900 0.8", "4 900 0.8 boost -2"),
+                    "stage 2 flux limit"},
+        RefusalCase{"FluxLimitNotANumber", replaced(plateFile, "4 900 0.8", "4 900 0.8 boost x"),
+                    "stage 2 condition"},
+        RefusalCase{"ElevenGasRows", plateFileOf(11, ""), "stage count"},
+        RefusalCase{"ElevenExplicitGasRows", plateFileOf(11, "gas"), "stage count"},
+        RefusalCase{"MoreThanAHundredRows", plateFileOf(101, "neutral"), "stage count"}),
     [](const testing::TestParamInfo<RefusalCase>& row) { return row.param.name; });

@@ -107,3 +107,94 @@ TEST(ProcessData, TheWrittenRecordIsWhatTheWrittenFileHolds) {
         EXPECT_EQ(record.thickness, thickness) << shapeLine;
     }
 }
+
+namespace {
+
+struct ConditionTail {
+    const char* tail;                       // what follows a row's three numbers
+    std::optional<StageCondition> expected; // none: refused
+};
+
+void PrintTo(const ConditionTail& row, std::ostream* out) {
+    *out << '"' << row.tail << '"';
+}
+
+class ConditionWords : public testing::TestWithParam<ConditionTail> {};
+
+constexpr StageCondition gas{};
+constexpr StageCondition neutral{SurfaceCondition::Neutral, std::nullopt};
+constexpr StageCondition boost{SurfaceCondition::Boost, std::nullopt};
+
+} // namespace
+
+TEST_P(ConditionWords, ReadWhatTheTailSays) {
+    const ConditionReading reading = readConditionWord(GetParam().tail);
+    EXPECT_EQ(reading.condition, GetParam().expected);
+    EXPECT_EQ(reading.rule.empty(), GetParam().expected.has_value()) << reading.rule;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ProcessData, ConditionWords,
+    testing::Values(ConditionTail{"", gas}, ConditionTail{" \r", gas}, ConditionTail{" gas\r", gas},
+                    ConditionTail{" neutral", neutral}, ConditionTail{"\tboost \r", boost},
+                    ConditionTail{" boost 0.0035\r",
+                                  StageCondition{SurfaceCondition::Boost, 0.0035}},
+                    ConditionTail{" boost 2e-3", StageCondition{SurfaceCondition::Boost, 2e-3}},
+                    // Refused here or by the value rules (a flux limit not positive).
+                    ConditionTail{" boost -1", StageCondition{SurfaceCondition::Boost, -1.0}},
+                    ConditionTail{" Boost", std::nullopt}, ConditionTail{" vacuum", std::nullopt},
+                    ConditionTail{" boost fast", std::nullopt},
+                    ConditionTail{" boost 1 2", std::nullopt},
+                    ConditionTail{" neutral 0.5", std::nullopt},
+                    ConditionTail{" gas 1", std::nullopt}, ConditionTail{" 4", std::nullopt}));
+
+TEST(ProcessData, ConditionWordsRoundTripThroughEveryReader) {
+    ProcessRecord process;
+    process.shape = SampleShape::Plate;
+    process.thickness = 4;
+    TDane& data = process.data;
+    data.steelCarbon = 0.2;
+    data.transferCoefficient = 2e-05;
+    const std::vector<StageCondition> conditions = {
+        gas, boost, neutral, StageCondition{SurfaceCondition::Boost, 0.00123456789}, gas};
+    for (std::size_t row = 0; row < conditions.size(); ++row) {
+        data.times.push_back(0.25 * static_cast<double>(row));
+        data.temperatures.push_back(920);
+        data.potentials.push_back(0.8);
+    }
+    data.conditions = conditions;
+    const std::string text = processDataText(process);
+    EXPECT_NE(text.find("\r\n5\r\n0 920 0.8\r\n0.25 920 0.8 boost\r\n0.5 920 0.8 neutral\r\n"
+                        "0.75 920 0.8 boost 0.00123457\r\n1 920 0.8\r\nPlate\r\n4\r\n"),
+              std::string::npos)
+        << text;
+
+    std::vector<StageCondition> written = conditions;
+    written[3].fluxLimit = asWritten(*written[3].fluxLimit);
+    std::istringstream file(text);
+    TDane read;
+    ASSERT_TRUE(file >> read);
+    EXPECT_EQ(read.conditions, written);
+    EXPECT_EQ(read.times, data.times);
+    std::string shapeLine;
+    std::getline(file >> std::ws, shapeLine);
+    EXPECT_EQ(shapeFromLine(shapeLine), SampleShape::Plate);
+}
+
+TEST(ProcessData, AnUnknownWordFailsTheViewersReading) {
+    std::istringstream file("0.2\n2e-05\n\n0\n0\n0\n0\n0\n\n2\n0 900 1\n4 900 1 carbide\n"
+                            "Plate\n4\n");
+    TDane read;
+    EXPECT_FALSE(file >> read);
+}
+
+TEST(ProcessData, ConditionsRaiseTheRowLimit) {
+    TDane data;
+    data.conditions.assign(50, gas);
+    EXPECT_EQ(stageLimit(data), 10U);
+    data.conditions[7] = neutral;
+    EXPECT_EQ(stageLimit(data), 100U);
+    EXPECT_EQ(stageCondition(data, 7), neutral);
+    EXPECT_EQ(stageCondition(TDane{}, 3), gas);
+    EXPECT_EQ(conditionWord(StageCondition{SurfaceCondition::Boost, 1e-5}), "boost 1e-05");
+}

@@ -229,7 +229,7 @@ def long_wire():
 
 def fast_furnace():
     """A transfer so fast that the computation takes many short steps."""
-    return tavrix.Process(steel_carbon=0.2, beta=1e-2, shape="semi-infinite",
+    return tavrix.Process(steel_carbon=0.2, beta=1.0, shape="semi-infinite",
                           stages=[(0, 950, 1.2), (1, 950, 1.2)])
 
 

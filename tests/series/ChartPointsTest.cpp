@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include <climits>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -29,6 +30,10 @@ TEST_P(TimeChartTest, PointsOfTheLine) {
     const std::vector<ChartPoint> points = timeChartPoints(c.x, c.y, c.xStart, c.xEnd);
     ASSERT_EQ(points.size(), c.points.size());
     for (std::size_t i = 0; i < points.size(); ++i) {
+        if (std::isnan(c.points[i].x)) {
+            EXPECT_TRUE(std::isnan(points[i].x) && std::isnan(points[i].y)) << i;
+            continue;
+        }
         // Interpolation of a few decimal values: a handful of ulps.
         EXPECT_DOUBLE_EQ(points[i].x, c.points[i].x) << i;
         EXPECT_DOUBLE_EQ(points[i].y, c.points[i].y) << i;
@@ -71,7 +76,26 @@ INSTANTIATE_TEST_SUITE_P(
                       1.5,
                       {{1, 12}, {1, 10}, {1, 12}, {1.5, 13}}},
         TimeChartCase{
-            "UnequalArraysPairUpToTheShorter", ramp, {0, 10}, 0, 12, {{0, 0}, {0, 0}, {1, 10}}}),
+            "UnequalArraysPairUpToTheShorter", ramp, {0, 10}, 0, 12, {{0, 0}, {0, 0}, {1, 10}}},
+        // Each piece of a broken line on its own: no point interpolated across the break.
+        TimeChartCase{"BreakStaysABreak",
+                      {0, 1, lineBreak, 2, 3},
+                      {0, 10, lineBreak, 40, 50},
+                      0.5,
+                      2.5,
+                      {{0.5, 5}, {1, 10}, {lineBreak, lineBreak}, {2, 40}, {2.5, 45}}},
+        TimeChartCase{"BreakInYAlone",
+                      {0, 1, 1, 2, 3},
+                      {0, 10, lineBreak, 40, 50},
+                      0.5,
+                      3,
+                      {{0.5, 5}, {1, 10}, {lineBreak, lineBreak}, {2, 40}, {3, 50}}},
+        TimeChartCase{"PieceOutsideTheAxisLeavesNoBreak",
+                      {0, 1, lineBreak, 2, 3},
+                      {0, 10, lineBreak, 40, 50},
+                      2,
+                      2.5,
+                      {{2, 40}, {2, 40}, {2.5, 45}}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(Interpolation, NoValueOutsideTheData) {
@@ -139,11 +163,18 @@ TEST(NodeRange, HugeSpanIsCapped) {
 
 namespace {
 
+// One axis of a `TSkala`.
+struct RecordAxis {
+    double start;
+    double end;
+    int divisions;
+};
+
 struct WideningCase {
     const char* name;
-    AxisSpan initial;
+    RecordAxis initial;
     std::vector<double> values;
-    AxisSpan widened;
+    RecordAxis widened;
 };
 
 void PrintTo(const WideningCase& row, std::ostream* out) {
@@ -156,11 +187,17 @@ TEST_P(InitialAxisTest, HoldsEveryValue) {
     const WideningCase& c = GetParam();
     ValueRange range;
     range.include(c.values);
-    const AxisSpan axis = widenedToHold(c.initial, range);
+    // The same values on both axes of a record: each axis widens alike.
+    const TSkala initial{c.initial.divisions, c.initial.divisions, c.initial.start,
+                         c.initial.end,       c.initial.start,     c.initial.end};
+    const TSkala scale = widenedToHold(initial, range, range);
     // Multiples of round steps: a few ulps at most.
-    EXPECT_DOUBLE_EQ(axis.start, c.widened.start);
-    EXPECT_DOUBLE_EQ(axis.end, c.widened.end);
-    EXPECT_EQ(axis.divisions, c.widened.divisions);
+    EXPECT_DOUBLE_EQ(scale.xStart, c.widened.start);
+    EXPECT_DOUBLE_EQ(scale.xEnd, c.widened.end);
+    EXPECT_EQ(scale.xDivisions, c.widened.divisions);
+    EXPECT_DOUBLE_EQ(scale.yStart, c.widened.start);
+    EXPECT_DOUBLE_EQ(scale.yEnd, c.widened.end);
+    EXPECT_EQ(scale.yDivisions, c.widened.divisions);
 }
 
 INSTANTIATE_TEST_SUITE_P(

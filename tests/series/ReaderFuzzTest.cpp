@@ -40,7 +40,7 @@ Outcome readProfilesChecked(std::istream& in, bool carbon) {
     for (int node = -1; node <= profiles.gridSize(); ++node) {
         sum += profiles.gridValue(node);
         for (int line = 0; line <= profiles.profileCount(); ++line)
-            sum += profiles.valueAt(node, line == 0);
+            sum += profiles.valueAt(line, node);
     }
     sum += profiles.largestValue();
     if (const auto range = profiles.nodeRange(0, 2)) {

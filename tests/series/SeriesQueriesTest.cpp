@@ -92,7 +92,7 @@ TEST(TWyniki, QueriesBeyondTheDataFallBack) {
     TWyniki profiles;
     EXPECT_EQ(profiles.profileCount(), 0);
     EXPECT_EQ(profiles.gridValue(0), 0);
-    EXPECT_EQ(profiles.valueAt(0, true), 0);
+    EXPECT_EQ(profiles.valueAt(0, 0), 0);
     EXPECT_EQ(profiles.largestValue(), 0);
     EXPECT_EQ(profiles.profileTime(0), 0);
     EXPECT_FALSE(profiles.nodeRange(0, 2));
@@ -102,20 +102,20 @@ TEST(TWyniki, QueriesBeyondTheDataFallBack) {
     EXPECT_EQ(profiles.gridValue(2), 0);
     EXPECT_EQ(profiles.gridValue(-1), 0);
     EXPECT_EQ(profiles.profileTime(-1), 0);
-    EXPECT_EQ(profiles.valueAt(-1, true), 0);
-    EXPECT_EQ(profiles.valueAt(5, true), 0.9);
+    EXPECT_EQ(profiles.valueAt(0, -1), 0);
+    EXPECT_EQ(profiles.valueAt(0, 5), 0.9);
 }
 
-TEST(TWyniki, CursorWalksTheSeriesOfOneNode) {
+TEST(TWyniki, ValueBeyondAProfileIsItsLastOrNone) {
     TWyniki profiles;
     profiles.addProfile(1, array({0, 0.1}), array({1.0, 0.5}));
     profiles.addProfile(2, array({0, 0.1, 0.2}), array({1.1, 0.8, 0.4}));
     EXPECT_EQ(profiles.gridSize(), 3);
-    EXPECT_EQ(profiles.valueAt(2, true), 0.5); // beyond the first series: its last value
-    EXPECT_EQ(profiles.valueAt(2, false), 0.4);
-    EXPECT_EQ(profiles.valueAt(2, false), 0); // no series left
-    EXPECT_EQ(profiles.valueAt(0, true), 1.0);
-    EXPECT_EQ(profiles.valueAt(0, false), 1.1);
+    EXPECT_EQ(profiles.valueAt(0, 2), 0.5); // beyond the first series: its last value
+    EXPECT_EQ(profiles.valueAt(1, 2), 0.4);
+    EXPECT_EQ(profiles.valueAt(2, 2), 0); // no series left
+    EXPECT_EQ(profiles.valueAt(0, 0), 1.0);
+    EXPECT_EQ(profiles.valueAt(1, 0), 1.1);
     EXPECT_EQ(profiles.largestValue(), 1.1);
 }
 
@@ -125,8 +125,8 @@ TEST(TWyniki, EmptyProfileAnswersZeroAndKeepsTheGrid) {
     profiles.addProfile(2, TDblsArr(), TDblsArr());
     EXPECT_EQ(profiles.profileCount(), 2);
     EXPECT_EQ(profiles.gridSize(), 2);
-    EXPECT_EQ(profiles.valueAt(0, true), 1.0);
-    EXPECT_EQ(profiles.valueAt(0, false), 0);
+    EXPECT_EQ(profiles.valueAt(0, 0), 1.0);
+    EXPECT_EQ(profiles.valueAt(1, 0), 0);
 }
 
 TEST(TGrubosc, KeepsSeriesAsLongAsTheTimes) {

@@ -89,8 +89,8 @@ TEST_P(ResultFileTest, CarbonReaderSkipsTheHeadShapeAndThickness) {
     EXPECT_DOUBLE_EQ(profiles.profileTime(0), 2);
     EXPECT_DOUBLE_EQ(profiles.profileTime(1), 4);
     EXPECT_EQ(toVector(profiles.grid()), (std::vector<double>{0, 0.1, 0.2}));
-    EXPECT_DOUBLE_EQ(profiles.valueAt(1, true), 0.6);
-    EXPECT_DOUBLE_EQ(profiles.valueAt(1, false), 0.8);
+    EXPECT_DOUBLE_EQ(profiles.valueAt(0, 1), 0.6);
+    EXPECT_DOUBLE_EQ(profiles.valueAt(1, 1), 0.8);
     EXPECT_DOUBLE_EQ(profiles.largestValue(), 1.05);
 }
 
@@ -135,9 +135,9 @@ TEST_P(ResultFileTest, BlocksOfFiveEightAndTwelveRows) {
     EXPECT_EQ(readHardnessFile(in, profiles), ReadStatus::Whole);
     ASSERT_EQ(profiles.profileCount(), 3);
     EXPECT_EQ(profiles.gridSize(), 12);
-    EXPECT_DOUBLE_EQ(profiles.valueAt(10, true), 504);
-    EXPECT_DOUBLE_EQ(profiles.valueAt(10, false), 807);
-    EXPECT_DOUBLE_EQ(profiles.valueAt(10, false), 1210);
+    EXPECT_DOUBLE_EQ(profiles.valueAt(0, 10), 504);
+    EXPECT_DOUBLE_EQ(profiles.valueAt(1, 10), 807);
+    EXPECT_DOUBLE_EQ(profiles.valueAt(2, 10), 1210);
     EXPECT_DOUBLE_EQ(profiles.largestValue(), 1211);
 }
 
@@ -147,7 +147,7 @@ TEST_P(ResultFileTest, HardnessReaderReadsTwaFromTheStart) {
     EXPECT_EQ(readHardnessFile(in, profiles), ReadStatus::Whole);
     EXPECT_EQ(profiles.profileCount(), 2);
     EXPECT_DOUBLE_EQ(profiles.largestValue(), 820);
-    EXPECT_DOUBLE_EQ(profiles.valueAt(2, true), 700);
+    EXPECT_DOUBLE_EQ(profiles.valueAt(0, 2), 700);
 }
 
 TEST_P(ResultFileTest, HeaderOnlyGivesNoProfiles) {
@@ -163,8 +163,8 @@ TEST_P(ResultFileTest, BlockWithoutRowsKeepsTheGrid) {
     EXPECT_EQ(readHardnessFile(in, profiles), ReadStatus::Whole);
     ASSERT_EQ(profiles.profileCount(), 2);
     EXPECT_EQ(profiles.gridSize(), 2);
-    EXPECT_DOUBLE_EQ(profiles.valueAt(1, true), 0.9);
-    EXPECT_DOUBLE_EQ(profiles.valueAt(1, false), 0);
+    EXPECT_DOUBLE_EQ(profiles.valueAt(0, 1), 0.9);
+    EXPECT_DOUBLE_EQ(profiles.valueAt(1, 1), 0);
 }
 
 TEST_P(ResultFileTest, DepthReaderReadsTimesAndThreeSeries) {

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <memory>
+
 struct LoadedSet;
 
 class ChartContext {
@@ -15,8 +17,8 @@ public:
     virtual void setFoilSample(bool foil) = 0;
     // Full name of the set's main file while a set is being opened; empty otherwise.
     virtual QString openFileName() const = 0;
-    // The set being opened, read once for all its windows; null when none is.
-    virtual const LoadedSet* openSet() const = 0;
+    // The set being opened, read once and shared by all its windows; null when none is.
+    virtual std::shared_ptr<const LoadedSet> openSet() const = 0;
     // The user has been told once what is wrong with the set's files (an unfinished set shown
     // on request): its windows show what there is without a message each.
     virtual bool fileFaultsTold() const { return false; }

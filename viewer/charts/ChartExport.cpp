@@ -1,6 +1,7 @@
 #include "ChartExport.h"
 
 #include "AtomicFile.h"
+#include "ChartRender.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -87,7 +88,7 @@ std::optional<ChartFileFormat> chartFileFormat(const QString& path) {
     return std::nullopt;
 }
 
-void paintChartPage(const LineChart& chart, QPainter& painter, const QRectF& page,
+void paintChartPage(const ChartDescription& chart, QPainter& painter, const QRectF& page,
                     const QStringList& heading) {
     QFont font = painter.font();
     font.setPointSizeF(11);
@@ -106,14 +107,14 @@ void paintChartPage(const LineChart& chart, QPainter& painter, const QRectF& pag
         top += QFontMetricsF(font, painter.device()).height() * 0.5;
     const QRectF room(page.left(), top, page.width(), page.bottom() - top);
     const qreal toScreen = screenDpi / painter.device()->logicalDpiX();
-    chart.renderTo(painter, room, room.size() * toScreen);
+    renderChart(chart, painter, room, room.size() * toScreen);
 }
 
 namespace {
 
 // The file's bytes, drawn into `out` under the `heading` lines; false when the drawing could not
 // be made.
-bool renderChart(const LineChart& chart, const QString& csv, QIODevice& out, ChartFileFormat format,
+bool drawChartFile(const ChartDescription& chart, const QString& csv, QIODevice& out, ChartFileFormat format,
                  QSize size, const QStringList& heading) {
     switch (format) {
     case ChartFileFormat::Png: {
@@ -144,7 +145,7 @@ bool renderChart(const LineChart& chart, const QString& csv, QIODevice& out, Cha
         // so the drawing opens in Qt at the size asked for.
         svg.setResolution(90);
         svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(heading.isEmpty() ? chart.description().middleCaption
+        svg.setTitle(heading.isEmpty() ? chart.middleCaption
                                        : heading.join(u" - "_s));
         QPainter painter;
         if (!painter.begin(&svg))
@@ -167,11 +168,11 @@ QString writeWholeFile(const QString& path, const QByteArray& bytes) {
     return problem ? QString::fromLocal8Bit(*problem) : QString();
 }
 
-QString writeChartFile(const LineChart& chart, const QString& csv, const QString& path,
+QString writeChartFile(const ChartDescription& chart, const QString& csv, const QString& path,
                        ChartFileFormat format, QSize size, const QStringList& heading) {
     QBuffer bytes;
     bytes.open(QIODevice::WriteOnly);
-    if (!renderChart(chart, csv, bytes, format, size, heading))
+    if (!drawChartFile(chart, csv, bytes, format, size, heading))
         return u"cannot draw the chart for "_s + path;
     return writeWholeFile(path, bytes.data());
 }

@@ -4,7 +4,7 @@
 // legend, else the Y caption), then a row per point of the first line with the X value and
 // every line's Y value at that point.
 
-#include "LineChart.h"
+#include "ChartDescription.h"
 
 #include <QRectF>
 #include <QSize>
@@ -34,16 +34,16 @@ std::optional<ChartFileFormat> chartFileFormat(const QString& path);
 // shown filling the rest of it, drawn as lines and text, not as a picture, so that it stays
 // sharp at any zoom. The chart is laid out as on a screen, so that its text keeps the
 // proportions it has there whatever the device's resolution.
-void paintChartPage(const LineChart& chart, QPainter& painter, const QRectF& page,
+void paintChartPage(const ChartDescription& chart, QPainter& painter, const QRectF& page,
                     const QStringList& heading);
 
 // Replaces the file at `path` as a whole (AtomicFile): the file's name and the system's reason
 // when it could not be written, empty when it was.
 QString writeWholeFile(const QString& path, const QByteArray& bytes);
 
-// The chart as shown into `path`, under the `heading` lines: a picture of `size` (PNG), a drawing
+// The chart as described into `path`, under the `heading` lines: a picture of `size` (PNG), a drawing
 // of `size` (SVG) or a landscape A4 page (PDF) of vector graphics, or `csv`. Why the file could
 // not be written, or empty when it was; the file is drawn whole in memory first, so a failed
 // write leaves no part of it.
-QString writeChartFile(const LineChart& chart, const QString& csv, const QString& path,
+QString writeChartFile(const ChartDescription& chart, const QString& csv, const QString& path,
                        ChartFileFormat format, QSize size, const QStringList& heading = {});

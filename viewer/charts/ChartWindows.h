@@ -1,109 +1,84 @@
 #pragma once
-// The chart windows of a result set, one class per kind of file. Each reads its file of the
-// set being opened (`ChartContext::openFileName`) when it is constructed; `title` is the
-// window's title as the client formats it ("<set> - T" and so on).
+// The chart windows of a result set, one class per kind of chart. Each takes the set being
+// opened (`ChartContext::openSet`) when it is constructed, reports its file when that could not
+// be read whole, and opens on the kind's axes (`openingScale`); every drawing describes the
+// kind's chart of the set on the window's `TSkala` (`describeSetChart`). `title` is the window's
+// title as the client formats it ("<set> - T" and so on).
 
-#include "ProcessData.h"
-#include "TGrubosc.h"
-#include "TNodeChartMDIChild.h"
-#include "TOpis_XY.h"
-#include "TProfileMDIChild.h"
-#include "TTimeChartMDIChild.h"
-#include "T_XY.h"
+#include "ChartDescription.h"
+#include "TChartMDIChild.h"
+
+#include <memory>
+
+// What the windows of every kind share. Time charts (one line over process time) are scaled
+// with `TAxisSetup2`; node charts (profiles, case depths), whose X axis follows their grid, with
+// `TAxisSetup`.
+class TSetChartMDIChild : public TChartMDIChild {
+    Q_OBJECT
+public:
+    ChartKind kind() const { return kind_; }
+
+protected:
+    // `icon` names the window's icon among the chart icons.
+    TSetChartMDIChild(ChartContext& context, const QString& title, ChartKind kind,
+                      const QString& icon, QWidget* parent);
+
+private:
+    ChartDescription describe() override;
+    std::unique_ptr<TAxisSetup> scaleDialog() override;
+
+    std::shared_ptr<const LoadedSet> set_;
+    ChartKind kind_;
+    TimeUnit timeUnit_; // the client's when the window was made, whatever set was opened last
+};
 
 // Furnace temperature over the stage programme of the main file.
-class TTempMDIChild : public TTimeChartMDIChild {
+class TTempMDIChild : public TSetChartMDIChild {
     Q_OBJECT
 public:
     TTempMDIChild(ChartContext& context, const QString& title, QWidget* parent = nullptr);
-
-private:
-    TimeLine line() const override;
-
-    TDane data_;
-    bool foil_ = false; // the set's own shape, whatever set was opened last
 };
 
 // Carbon potential of the atmosphere over the stage programme of the main file.
-class TPotMDIChild : public TTimeChartMDIChild {
+class TPotMDIChild : public TSetChartMDIChild {
     Q_OBJECT
 public:
     TPotMDIChild(ChartContext& context, const QString& title, QWidget* parent = nullptr);
-
-private:
-    TimeLine line() const override;
-
-    TDane data_;
-    bool foil_; // the set's own time unit, whatever set was opened last
 };
 
-// Carbon profiles of the main file, one per stage end. Reading it tells the client whether
-// the set is a foil.
-class TWynikiMDIChild : public TProfileMDIChild {
+// Carbon profiles of the main file, one per stage end.
+class TWynikiMDIChild : public TSetChartMDIChild {
     Q_OBJECT
 public:
     TWynikiMDIChild(ChartContext& context, const QString& title, QWidget* parent = nullptr);
-
-private:
-    QString timeUnit() const override;
-    QString yCaption() const override;
-
-    bool foil_ = false; // the set's own time unit, whatever set was opened last
 };
 
 // Case depths at three carbon levels over time ("gru").
-class TGruboscMDIChild : public TNodeChartMDIChild {
+class TGruboscMDIChild : public TSetChartMDIChild {
     Q_OBJECT
 public:
     TGruboscMDIChild(ChartContext& context, const QString& title, QWidget* parent = nullptr);
-
-private:
-    int lineCount() const override;
-    QString legend(int line) const override;
-    std::span<const double> grid() const override;
-    double value(int node, int line) override;
-    QString xCaption() const override;
-    QString yCaption() const override;
-    bool drawsToGridEnd() const override { return true; }
-
-    TGrubosc depths_;
 };
 
 // Surface carbon over time ("pow").
-class TPowMDIChild : public TTimeChartMDIChild {
+class TPowMDIChild : public TSetChartMDIChild {
     Q_OBJECT
 public:
     TPowMDIChild(ChartContext& context, const QString& title, QWidget* parent = nullptr);
-
-private:
-    TimeLine line() const override;
-
-    bool foil_; // the set's own time unit, whatever set was opened last
-    T_XY series_;
 };
 
 // Hardness profiles, one per stage end ("twa").
-class TTwardoscMDIChild : public TProfileMDIChild {
+class TTwardoscMDIChild : public TSetChartMDIChild {
     Q_OBJECT
 public:
     TTwardoscMDIChild(ChartContext& context, const QString& title, QWidget* parent = nullptr);
-
-private:
-    QString timeUnit() const override;
-    QString yCaption() const override;
 };
 
 // A line over time from a file that brings its own captions and axes: mass gain ("mas") or
 // mean carbon ("sre"), as `extension` says.
-class TXYMDIChild : public TTimeChartMDIChild {
+class TXYMDIChild : public TSetChartMDIChild {
     Q_OBJECT
 public:
     TXYMDIChild(ChartContext& context, const QString& title, const QString& extension,
                 QWidget* parent = nullptr);
-
-private:
-    TimeLine line() const override;
-
-    TOpis_XY captions_;
-    T_New_XY series_;
 };

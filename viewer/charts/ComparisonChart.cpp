@@ -34,10 +34,6 @@ TSkala openingAxes(std::span<const ComparedSet> sets, ChartKind quantity, bool s
     return initialScale(quantity, seconds ? TimeUnit::Seconds : TimeUnit::Hours);
 }
 
-ChartAxis chartAxis(const AxisSpan& span) {
-    return ChartAxis::spanning(span.start, span.end, span.divisions);
-}
-
 } // namespace
 
 QColor comparisonColour(int index) {
@@ -54,45 +50,39 @@ QString comparisonStem(ChartKind quantity, int level) {
     return stem;
 }
 
-std::vector<std::size_t> describeComparison(LineChart& chart, std::span<const ComparedSet> sets,
-                                            ChartKind quantity, int depthLevel) {
-    std::vector<std::pair<const ComparedSet*, ComparedLine>> lines;
-    std::vector<std::size_t> setOfLine;
-    for (std::size_t s = 0; s < sets.size(); ++s)
-        if (std::optional<ComparedLine> line = comparedLine(*sets[s].set, quantity, depthLevel)) {
-            lines.emplace_back(&sets[s], std::move(*line));
-            setOfLine.push_back(s);
-        }
-
-    chart.setLineCount(static_cast<int>(lines.size()));
+ComparisonChart describeComparison(std::span<const ComparedSet> sets, ChartKind quantity,
+                                   int depthLevel) {
+    ComparisonChart comparison;
+    ChartDescription& chart = comparison.description;
     ValueRange xValues;
     ValueRange yValues;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const auto& [compared, line] = lines[i];
-        const int index = static_cast<int>(i);
-        chart.setLegend(index, QFileInfo(QString::fromStdString(compared->set->name)).fileName());
-        chart.setLineColour(index, compared->colour);
-        chart.setLineVisible(index, !compared->hidden);
+    for (std::size_t s = 0; s < sets.size(); ++s) {
+        const std::optional<ComparedLine> line = comparedLine(*sets[s].set, quantity, depthLevel);
+        if (!line)
+            continue;
+        const auto index = static_cast<int>(comparison.setOfLine.size());
+        comparison.setOfLine.push_back(s);
+        chart.legends.append(QFileInfo(QString::fromStdString(sets[s].set->name)).fileName());
+        chart.colours.append(sets[s].colour);
+        if (sets[s].hidden)
+            chart.hiddenLines.insert(index);
         QList<QPointF> points;
-        for (std::size_t p = 0; p < line.x.size(); ++p)
-            points.append(QPointF(line.x[p], line.y[p]));
-        xValues.include(line.x);
-        yValues.include(line.y);
-        for (const QPointF& point : points)
-            chart.addPoint(index, point);
-        chart.setSeries(index, points);
+        for (std::size_t p = 0; p < line->x.size(); ++p)
+            points.append(QPointF(line->x[p], line->y[p]));
+        xValues.include(line->x);
+        yValues.include(line->y);
+        chart.lines.append(points);
+        chart.series.append(points);
     }
     const bool seconds = !sets.empty() && sets.front().set->shape &&
                          kindTraits(*sets.front().set->shape).timeUnit == TimeUnit::Seconds;
     // As a set's own window shows the quantity, widened as it is to hold every line.
-    const TSkala opening = openingAxes(sets, quantity, seconds);
-    chart.setXAxis(
-        chartAxis(widenedToHold({opening.xStart, opening.xEnd, opening.xDivisions}, xValues)));
-    chart.setYAxis(
-        chartAxis(widenedToHold({opening.yStart, opening.yEnd, opening.yDivisions}, yValues)));
-    const QString xCaption = chartKindTraits(quantity).profile ? u"Distance from the surface, mm"_s
-                             : seconds                         ? u"     Carburizing time, s"_s
-                                                               : u"     Carburizing time, h"_s;
-    chart.setCaptions(xCaption, QString(), yCaption(quantity, depthLevel));
-    return setOfLine;
+    const TSkala axes = widenedToHold(openingAxes(sets, quantity, seconds), xValues, yValues);
+    chart.xAxis = xAxisOf(axes);
+    chart.yAxis = yAxisOf(axes);
+    chart.xCaption = chartKindTraits(quantity).profile
+                         ? u"Distance from the surface, mm"_s
+                         : timeCaption(seconds ? TimeUnit::Seconds : TimeUnit::Hours);
+    chart.yCaption = yCaption(quantity, depthLevel);
+    return comparison;
 }

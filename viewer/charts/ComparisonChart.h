@@ -3,7 +3,7 @@
 // name and drawn in its own colour.
 
 #include "Comparison.h"
-#include "LineChart.h"
+#include "ChartDescription.h"
 
 #include <QColor>
 #include <QString>
@@ -23,9 +23,15 @@ QColor comparisonColour(int index);
 // What the chart is called, as in a file name: "T", "Pot", "Pow", "Masa", "G40", "C", ...
 QString comparisonStem(ChartKind quantity, int depthLevel);
 
-// Describes the chart to `chart`: the lines of the sets that have the quantity, on the axes a
-// set's own window of the quantity opens with, widened as there to hold every line. Every point
-// goes in, so the CSV holds the whole of each line; the lines of hidden sets are described but not
-// drawn. Returns the index in `sets` of each line's set.
-std::vector<std::size_t> describeComparison(LineChart& chart, std::span<const ComparedSet> sets,
-                                            ChartKind quantity, int depthLevel);
+// A comparison's chart and, for each of its lines, the index in the compared sets of the line's
+// set.
+struct ComparisonChart {
+    ChartDescription description;
+    std::vector<std::size_t> setOfLine;
+};
+
+// The lines of the sets that have the quantity, on the axes a set's own window of the quantity
+// opens with, widened as there to hold every line. Every point goes in, so the CSV holds the
+// whole of each line; the lines of hidden sets are described but not drawn.
+ComparisonChart describeComparison(std::span<const ComparedSet> sets, ChartKind quantity,
+                                   int depthLevel);

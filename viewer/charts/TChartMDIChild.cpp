@@ -53,10 +53,9 @@ QSize TChartMDIChild::sizeHint() const {
     return openingSize;
 }
 
-const LoadedSet& TChartMDIChild::openedSet() const {
-    static const LoadedSet none;
-    const LoadedSet* set = context_.openSet();
-    return set ? *set : none;
+std::shared_ptr<const LoadedSet> TChartMDIChild::openedSet() const {
+    std::shared_ptr<const LoadedSet> set = context_.openSet();
+    return set ? set : std::make_shared<const LoadedSet>();
 }
 
 bool TChartMDIChild::takeFile(FileStatus status) {
@@ -66,22 +65,14 @@ bool TChartMDIChild::takeFile(FileStatus status) {
     return status != FileStatus::Missing;
 }
 
-void TChartMDIChild::widenScaleToHold(const ValueRange& xValues, const ValueRange& yValues) {
-    const AxisSpan x = widenedToHold({scale_.xStart, scale_.xEnd, scale_.xDivisions}, xValues);
-    const AxisSpan y = widenedToHold({scale_.yStart, scale_.yEnd, scale_.yDivisions}, yValues);
-    scale_.xStart = x.start;
-    scale_.xEnd = x.end;
-    scale_.xDivisions = x.divisions;
-    scale_.yStart = y.start;
-    scale_.yEnd = y.end;
-    scale_.yDivisions = y.divisions;
-}
-
 void TChartMDIChild::draw() {
     if (isMinimized())
         return;
     chart_->setGeometry(widget()->rect());
-    describe(*chart_);
+    ChartDescription described = describe();
+    if (keepsHiddenLines())
+        described.hiddenLines = chart_->description().hiddenLines;
+    chart_->setDescription(std::move(described));
     chart_->draw();
     emit drawn();
 }
@@ -109,7 +100,7 @@ void TChartMDIChild::print(QPrinter& printer, const QStringList& heading) const 
 
 void TChartMDIChild::paintPage(QPainter& painter, const QRectF& page,
                                const QStringList& heading) const {
-    paintChartPage(*chart_, painter, page, heading);
+    paintChartPage(chart_->shownDescription(), painter, page, heading);
 }
 
 QString TChartMDIChild::exportTo(const QString& pngPath, const QString& csvPath, QSize size) const {
@@ -119,7 +110,7 @@ QString TChartMDIChild::exportTo(const QString& pngPath, const QString& csvPath,
 
 QString TChartMDIChild::saveTo(const QString& path, ChartFileFormat format, QSize size,
                                const QStringList& heading) const {
-    return writeChartFile(*chart_, csv(), path, format, size, heading);
+    return writeChartFile(chart_->shownDescription(), csv(), path, format, size, heading);
 }
 
 QString TChartMDIChild::csv() const {

@@ -1,11 +1,11 @@
 #pragma once
 // An MDI child window that shows one file of a result set as a line chart.
 //
-// The window owns its series (in the kind's class), its `TSkala` and its chart; it reads its
-// file once, at construction, and rebuilds the chart from the series and the `TSkala` at every
-// drawing: when it is shown, when it is resized while the client fits charts automatically, on
-// the fit command and after the scale dialog. Between drawings the chart keeps the size it was
-// drawn at.
+// The window owns its `TSkala` and its chart; the kind's class owns what the chart is drawn
+// from. At every drawing (when the window is shown, when it is resized while the client fits
+// charts automatically, on the fit command and after the scale dialog) the window describes its
+// chart anew from those data and the `TSkala` and shows the description. Between drawings the
+// chart keeps the size it was drawn at.
 
 #include "ChartContext.h"
 #include "ChartExport.h"
@@ -81,16 +81,15 @@ protected:
     TSkala& scaleRecord() { return scale_; }
 
     // The set being opened, as it was read; a set of missing files when none is.
-    const LoadedSet& openedSet() const;
+    std::shared_ptr<const LoadedSet> openedSet() const;
     // Reports the window's file when it could not be opened or is damaged; the window keeps
     // whatever was read. False when the file could not be opened.
     bool takeFile(FileStatus status);
-    // Widens the axes of the `TSkala` where the data run past them, so that a fresh window
-    // hides none of its results; axes that hold the data stay as they are.
-    void widenScaleToHold(const ValueRange& xValues, const ValueRange& yValues);
-
-    // Describes the kind's chart, from the series and the `TSkala`, to a chart about to draw.
-    virtual void describe(LineChart& chart) = 0;
+    // The kind's chart, from the window's data and its `TSkala`.
+    virtual ChartDescription describe() = 0;
+    // Whether lines the user hid by their legends stay hidden in the next description, or the
+    // description itself says which lines are hidden.
+    virtual bool keepsHiddenLines() const { return true; }
     virtual std::unique_ptr<TAxisSetup> scaleDialog() = 0;
 
     void showEvent(QShowEvent* event) override;

@@ -42,10 +42,12 @@ void TCompareMDIChild::showDepthLevel(int level) {
     draw();
 }
 
-void TCompareMDIChild::describe(LineChart& chart) {
-    setOfLine_ = describeComparison(chart, group_->sets(), quantity_, depthLevel_);
-    chart.setXAxis(ChartAxis::spanning(scale().xStart, scale().xEnd, scale().xDivisions));
-    chart.setYAxis(ChartAxis::spanning(scale().yStart, scale().yEnd, scale().yDivisions));
+ChartDescription TCompareMDIChild::describe() {
+    ComparisonChart comparison = describeComparison(group_->sets(), quantity_, depthLevel_);
+    setOfLine_ = std::move(comparison.setOfLine);
+    comparison.description.xAxis = xAxisOf(scale());
+    comparison.description.yAxis = yAxisOf(scale());
+    return comparison.description;
 }
 
 std::unique_ptr<TAxisSetup> TCompareMDIChild::scaleDialog() {
@@ -57,11 +59,9 @@ QString TCompareMDIChild::csv() const {
 }
 
 void TCompareMDIChild::fitScaleToLines() {
-    LineChart lines;
-    (void)describeComparison(lines, group_->sets(), quantity_, depthLevel_);
-    const ChartAxis x = lines.description().xAxis;
-    const ChartAxis y = lines.description().yAxis;
-    scaleRecord() = TSkala{x.divisions, y.divisions, x.start, x.end(), y.start, y.end()};
+    const ChartDescription fitted =
+        describeComparison(group_->sets(), quantity_, depthLevel_).description;
+    scaleRecord() = scaleOf(fitted.xAxis, fitted.yAxis);
 }
 
 void TCompareMDIChild::addCommands() {

@@ -34,7 +34,9 @@ signals:
     void addRequested();
 
 private:
-    void describe(LineChart& chart) override;
+    ChartDescription describe() override;
+    // The sets' group decides which lines are hidden.
+    bool keepsHiddenLines() const override { return false; }
     std::unique_ptr<TAxisSetup> scaleDialog() override;
     void fitScaleToLines();
     void addCommands();
@@ -44,5 +46,5 @@ private:
     Group group_;
     ChartKind quantity_;
     int depthLevel_ = 0;
-    std::vector<std::size_t> setOfLine_;
+    std::vector<std::size_t> setOfLine_; // of the chart last described
 };

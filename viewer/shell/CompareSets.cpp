@@ -119,15 +119,14 @@ int compareSets(const QString& folder, const QStringList& setNames, QTextStream&
     for (ChartKind quantity : sharedQuantities(sets)) {
         const int levels = quantity == ChartKind::CaseDepth ? 3 : 1;
         for (int level = 0; level < levels; ++level) {
-            LineChart chart;
-            chart.resize(exportSize);
-            describeComparison(chart, compared, quantity, level);
+            const ChartDescription chart =
+                describeComparison(compared, quantity, level).description;
             const QString stem = target.filePath(u"compare-"_s + comparisonStem(quantity, level));
             QString problem = writeChartFile(chart, QString(), stem + u".png"_s,
                                              ChartFileFormat::Png, exportSize);
             if (problem.isEmpty())
-                problem = writeChartFile(chart, pairedCsvText(chart.description()),
-                                         stem + u".csv"_s, ChartFileFormat::Csv, exportSize);
+                problem = writeChartFile(chart, pairedCsvText(chart), stem + u".csv"_s,
+                                         ChartFileFormat::Csv, exportSize);
             if (!problem.isEmpty()) {
                 errors << "tavrix: " << problem << Qt::endl;
                 ++failures;

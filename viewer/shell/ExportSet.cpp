@@ -1,8 +1,8 @@
 #include "ExportSet.h"
 
-#include "ChartWindows.h"
+#include "ChartDescription.h"
+#include "ChartExport.h"
 #include "LoadedSet.h"
-#include "MessageBox.h"
 #include "ResultSet.h"
 #include "SetNames.h"
 #include "SetWindows.h"
@@ -10,28 +10,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
-
-namespace {
-
-// The windows of a set drawn without a client: they read only the set, never the screen.
-class ExportContext : public ChartContext {
-public:
-    explicit ExportContext(const LoadedSet& set)
-        : set_(set), name_(QString::fromStdString(set.name)), foil_(set.thin()) {}
-
-    bool autoFit() const override { return false; }
-    bool foilSample() const override { return foil_; }
-    void setFoilSample(bool foil) override { foil_ = foil; }
-    QString openFileName() const override { return name_; }
-    const LoadedSet* openSet() const override { return &set_; }
-
-private:
-    const LoadedSet& set_;
-    QString name_;
-    bool foil_;
-};
-
-} // namespace
 
 int exportSet(const QString& folder, const QString& setName, QTextStream& errors) {
     const QString fullName = QString::fromStdString(commandLineName(setName.toStdString()));
@@ -51,23 +29,23 @@ int exportSet(const QString& folder, const QString& setName, QTextStream& errors
         return 2;
     }
 
-    // The windows report unreadable files in message boxes, which nobody could answer here;
-    // the set's read status names the files instead.
-    const MessageCapture reports;
-    ExportContext context(set);
-    const std::vector<SetWindow> windows =
-        buildSetWindows(context, nullptr, fullName, kindTraits(*set.shape).charts);
-
+    // Each chart as a fresh window of the set shows it, in the set's own time unit; each
+    // unreadable file is named here.
+    const TimeUnit timeUnit = kindTraits(*set.shape).timeUnit;
     int failures = 0;
-    for (const auto& [kind, window] : windows) {
+    for (ChartKind kind : inShowOrder(kindTraits(*set.shape).charts)) {
         if (chartKindTraits(kind).status(set) != FileStatus::Whole) {
             errors << "tavrix: cannot read " << chartSourceFile(fullName, kind) << Qt::endl;
             ++failures;
         }
-        window->draw();
+        const ChartDescription chart =
+            describeSetChart(set, kind, openingScale(set, kind, timeUnit), timeUnit);
         const QString stem = chartFileBase(target.path(), fullName, kind);
-        const QString problem = window->exportTo(stem + QStringLiteral(".png"),
-                                                 stem + QStringLiteral(".csv"), exportSize);
+        QString problem = writeChartFile(chart, QString(), stem + QStringLiteral(".png"),
+                                         ChartFileFormat::Png, exportSize);
+        if (problem.isEmpty())
+            problem = writeChartFile(chart, csvText(chart), stem + QStringLiteral(".csv"),
+                                     ChartFileFormat::Csv, exportSize);
         if (!problem.isEmpty()) {
             errors << "tavrix: " << problem << Qt::endl;
             ++failures;

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 QString titleOf(const QString& setName, ChartKind kind) {
@@ -56,10 +58,18 @@ std::vector<SetWindow> buildSetWindows(ChartContext& context, QWidget* client,
             built(kind);
     }
     std::vector<SetWindow> shown;
-    for (ChartKind kind : showOrder)
+    for (ChartKind kind : inShowOrder(charts))
         for (SetWindow& window : windows)
             if (window.kind == kind)
                 shown.push_back(std::move(window));
+    return shown;
+}
+
+std::vector<ChartKind> inShowOrder(std::span<const ChartKind> charts) {
+    std::vector<ChartKind> shown;
+    for (ChartKind kind : showOrder)
+        if (std::ranges::count(charts, kind) > 0)
+            shown.push_back(kind);
     return shown;
 }
 

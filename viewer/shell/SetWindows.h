@@ -33,6 +33,9 @@ std::vector<SetWindow> buildSetWindows(ChartContext& context, QWidget* client,
                                        const QString& setName, std::span<const ChartKind> charts,
                                        const BuiltWindow& built = {});
 
+// The charts in the order their windows are shown (and exported): the temperature chart last.
+std::vector<ChartKind> inShowOrder(std::span<const ChartKind> charts);
+
 // A file for the kind's chart of the set, without its extension: the set's base name, "-" and
 // the kind's stem ("walk1-T"), in `folder`.
 QString chartFileBase(const QString& folder, const QString& setName, ChartKind kind);

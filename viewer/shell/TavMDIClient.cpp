@@ -42,9 +42,10 @@ TTavMDIClient::showSet(const LoadedSet& set, const BuiltWindow& built) {
     const KindTraits& kind = kindTraits(openedShape_);
     FoilSample = kind.timeUnit == TimeUnit::Seconds;
     OpenData = QString::fromStdString(set.name);
-    openSet_ = &set;
+    // The windows keep what they show of the set: one copy for all of them.
+    openSet_ = std::make_shared<const LoadedSet>(set);
     std::vector<SetWindow> windows = buildSetWindows(*this, this, OpenData, kind.charts, built);
-    openSet_ = nullptr;
+    openSet_.reset();
     OpenData.clear();
 
     // Closed windows leave the table here; a new window at a closed one's address replaces it.

@@ -35,7 +35,7 @@ public:
     bool foilSample() const override { return FoilSample; }
     void setFoilSample(bool foil) override { FoilSample = foil; }
     QString openFileName() const override { return OpenData; }
-    const LoadedSet* openSet() const override { return openSet_; }
+    std::shared_ptr<const LoadedSet> openSet() const override { return openSet_; }
     bool fileFaultsTold() const override { return fileFaultsTold_; }
     // Whether the user has been told what is wrong with the files of the set shown next.
     void setFileFaultsTold(bool told) { fileFaultsTold_ = told; }
@@ -69,6 +69,6 @@ private:
     bool FoilSample = false; // the set is timed in seconds: a foil or a wire
     SampleShape openedShape_ = SampleShape::SemiInfinite;
     QString OpenData;
-    const LoadedSet* openSet_ = nullptr; // the set of `OpenData`
+    std::shared_ptr<const LoadedSet> openSet_; // the set of `OpenData`
     bool fileFaultsTold_ = false;
 };

@@ -1,5 +1,7 @@
 #include "ChartKinds.h"
 
+#include "SurfaceOffer.h"
+
 #include <algorithm>
 #include <span>
 
@@ -32,6 +34,15 @@ std::optional<ComparedLine> caseDepthLine(const LoadedSet& set, int depthLevel) 
     return lineOf(depths.times(), values);
 }
 
+// What the surface was offered, in one line as a comparison draws a set's: stretches that meet
+// join (a boost after a gas stage steps from the potential to the limit), a gap is a break.
+std::optional<ComparedLine> offeredLine(const LoadedSet& set) {
+    OfferTable table = offerTable(set.process.series);
+    if (table.times.empty())
+        return std::nullopt;
+    return ComparedLine{std::move(table.times), std::move(table.offered)};
+}
+
 // In the order of ChartKind.
 constexpr std::array<ChartKindTraits, 8> table{{
     {ChartKind::Temperature, "T", "T", std::nullopt, false, "Temperature, C",
@@ -42,9 +53,7 @@ constexpr std::array<ChartKindTraits, 8> table{{
     {ChartKind::Potential, "Pot", "Pot", std::nullopt, false,
      "Carbon potential of the atmosphere, %",
      [](const LoadedSet& set) { return set.process.status; },
-     [](const LoadedSet& set, int) {
-         return lineOf(set.process.series.times, set.process.series.potentials);
-     }},
+     [](const LoadedSet& set, int) { return offeredLine(set); }},
     {ChartKind::Carbon, "C", "C", std::nullopt, true, "Carbon concentration, %",
      [](const LoadedSet& set) { return set.carbon.status; },
      [](const LoadedSet& set, int) { return lastProfile(set.carbon.series); }},

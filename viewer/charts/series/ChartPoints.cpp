@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cmath>
 
 std::optional<double> interpolateAt(std::span<const double> x, std::span<const double> y,
@@ -23,19 +24,39 @@ std::optional<double> interpolateAt(std::span<const double> x, std::span<const d
     return y[b] + (at - x[b]) * (y[e] - y[b]) / (x[e] - x[b]);
 }
 
-std::vector<ChartPoint> timeChartPoints(std::span<const double> x, std::span<const double> y,
-                                        double xStart, double xEnd) {
-    const std::size_t count = std::min(x.size(), y.size());
-    x = x.first(count);
-    y = y.first(count);
+namespace {
+
+std::vector<ChartPoint> unbrokenTimeChartPoints(std::span<const double> x,
+                                                std::span<const double> y, double xStart,
+                                                double xEnd) {
     std::vector<ChartPoint> points;
     if (const auto start = interpolateAt(x, y, xStart))
         points.push_back({xStart, *start});
     if (const int first = firstAtOrBeyond(x, xStart); first >= 0)
-        for (auto i = static_cast<std::size_t>(first); i < count && x[i] < xEnd; ++i)
+        for (auto i = static_cast<std::size_t>(first); i < x.size() && x[i] < xEnd; ++i)
             points.push_back({x[i], y[i]});
     if (const auto end = interpolateAt(x, y, xEnd))
         points.push_back({xEnd, *end});
+    return points;
+}
+
+} // namespace
+
+std::vector<ChartPoint> timeChartPoints(std::span<const double> x, std::span<const double> y,
+                                        double xStart, double xEnd) {
+    const std::size_t count = std::min(x.size(), y.size());
+    std::vector<ChartPoint> points;
+    for (std::size_t begin = 0; begin < count;) {
+        std::size_t end = begin;
+        while (end < count && !std::isnan(x[end]) && !std::isnan(y[end]))
+            ++end;
+        const std::vector<ChartPoint> piece = unbrokenTimeChartPoints(
+            x.subspan(begin, end - begin), y.subspan(begin, end - begin), xStart, xEnd);
+        if (!points.empty() && !piece.empty())
+            points.push_back({lineBreak, lineBreak});
+        points.insert(points.end(), piece.begin(), piece.end());
+        begin = end + 1;
+    }
     return points;
 }
 
@@ -102,17 +123,46 @@ void ValueRange::include(std::span<const double> values) {
         include(value);
 }
 
-AxisSpan widenedToHold(const AxisSpan& initial, const ValueRange& values) {
-    if (values.empty() || (values.lowest() >= initial.start && values.highest() <= initial.end))
-        return initial;
-    const double lowest = std::min(initial.start, values.lowest());
-    const double highest = std::max(initial.end, values.highest());
-    const double step = roundStep((highest - lowest) / std::max(initial.divisions, 1));
+namespace {
+
+// One axis of a `TSkala` widened in place to hold the values.
+void widenToHold(double& start, double& end, std::int32_t& divisions, const ValueRange& values) {
+    if (values.empty() || (values.lowest() >= start && values.highest() <= end))
+        return;
+    const double lowest = std::min(start, values.lowest());
+    const double highest = std::max(end, values.highest());
+    const double step = roundStep((highest - lowest) / std::max(divisions, 1));
     // A value on a multiple of the step, computed from decimal text, may lie a rounding error
     // beside it: it must not cost a division.
-    const double start = values.lowest() < initial.start
-                             ? std::floor(lowest / step + wholeTolerance) * step
-                             : initial.start;
-    const double divisions = std::ceil((highest - start) / step - wholeTolerance);
-    return {start, start + divisions * step, static_cast<int>(divisions)};
+    if (values.lowest() < start)
+        start = std::floor(lowest / step + wholeTolerance) * step;
+    const double count = std::ceil((highest - start) / step - wholeTolerance);
+    end = start + count * step;
+    divisions = static_cast<std::int32_t>(count);
+}
+
+} // namespace
+
+ChartAxis ChartAxis::spanning(double start, double end, int divisions) {
+    const int count = std::max(divisions, 1);
+    return ChartAxis{start, (end - start) / count, count};
+}
+
+ChartAxis xAxisOf(const TSkala& scale) {
+    return ChartAxis::spanning(scale.xStart, scale.xEnd, scale.xDivisions);
+}
+
+ChartAxis yAxisOf(const TSkala& scale) {
+    return ChartAxis::spanning(scale.yStart, scale.yEnd, scale.yDivisions);
+}
+
+TSkala scaleOf(const ChartAxis& x, const ChartAxis& y) {
+    return TSkala{x.divisions, y.divisions, x.start, x.end(), y.start, y.end()};
+}
+
+TSkala widenedToHold(const TSkala& scale, const ValueRange& xValues, const ValueRange& yValues) {
+    TSkala widened = scale;
+    widenToHold(widened.xStart, widened.xEnd, widened.xDivisions, xValues);
+    widenToHold(widened.yStart, widened.yEnd, widened.yDivisions, yValues);
+    return widened;
 }

@@ -2,6 +2,8 @@
 // The arithmetic of drawing, kept apart from the windows so that it can be tested without a
 // display.
 
+#include "TSkala.h"
+
 #include <limits>
 #include <optional>
 #include <span>
@@ -12,6 +14,10 @@ struct ChartPoint {
     double y = 0;
 };
 
+// A point of a line's data at this x and y breaks the line: the points on either side are
+// drawn apart (the stages that offer the surface nothing). It is no value, so it widens no axis.
+inline constexpr double lineBreak = std::numeric_limits<double>::quiet_NaN();
+
 // y at `at` by the time-chart rule: between the point at or before `at` and the point at or
 // beyond it, linearly; their y when both have the same x; no value when either is missing.
 std::optional<double> interpolateAt(std::span<const double> x, std::span<const double> y,
@@ -19,7 +25,9 @@ std::optional<double> interpolateAt(std::span<const double> x, std::span<const d
 
 // The points of a time-chart line for the axis xStart..xEnd: a start point at xStart and an end
 // point at xEnd where the line can be interpolated there, and between them every data point
-// with xStart <= x < xEnd. x and y pair up to the shorter of the two.
+// with xStart <= x < xEnd. x and y pair up to the shorter of the two. A line broken by
+// lineBreak points (in x or y) is drawn piece by piece, a break between the pieces the axis
+// shows.
 std::vector<ChartPoint> timeChartPoints(std::span<const double> x, std::span<const double> y,
                                         double xStart, double xEnd);
 
@@ -55,17 +63,33 @@ private:
     double highest_ = -std::numeric_limits<double>::infinity();
 };
 
-// An axis of a window's `TSkala`: from `start` to `end` in `divisions` equal steps.
-struct AxisSpan {
+// One axis of a chart: `divisions` divisions of `step` each, from `start`, with a grid line at
+// every division and as many of them labelled as the labels leave room for. An axis with a
+// division per node of a grid (`byNodes`) is gridded and labelled at round values instead. The
+// step is kept rather than the end, so that a node axis steps exactly as its grid does.
+struct ChartAxis {
     double start = 0;
-    double end = 0;
+    double step = 1;
     int divisions = 1;
+    bool byNodes = false;
 
-    friend bool operator==(const AxisSpan&, const AxisSpan&) = default;
+    double end() const { return start + step * divisions; }
+
+    // From start to end in `divisions` equal steps. A count below 1 (a hand-edited file, an
+    // old record) is taken as 1, so that no window ever divides by it.
+    static ChartAxis spanning(double start, double end, int divisions);
+
+    friend bool operator==(const ChartAxis&, const ChartAxis&) = default;
 };
 
-// `initial` itself when every value lies inside it. Otherwise the axis grows on the side (or
-// sides) the values run past, to the next round value that holds them all: its step is the
-// round step (above) that keeps about as many divisions as `initial` has, and a widened end
+// The axes a `TSkala` describes.
+ChartAxis xAxisOf(const TSkala& scale);
+ChartAxis yAxisOf(const TSkala& scale);
+// The `TSkala` that describes the two axes.
+TSkala scaleOf(const ChartAxis& x, const ChartAxis& y);
+
+// `scale` itself on an axis whose values all lie inside it. Otherwise that axis grows on the
+// side (or sides) the values run past, to the next round value that holds them all: its step is
+// the round step (above) that keeps about as many divisions as the axis has, and a widened end
 // lies on a multiple of that step from the start, so that the labels stay round numbers.
-AxisSpan widenedToHold(const AxisSpan& initial, const ValueRange& values);
+TSkala widenedToHold(const TSkala& scale, const ValueRange& xValues, const ValueRange& yValues);

@@ -31,12 +31,10 @@ double TWyniki::gridValue(int i) const {
     return grid_[static_cast<std::size_t>(i)];
 }
 
-double TWyniki::valueAt(int node, bool restart) {
-    if (restart)
-        cursor_ = 0;
-    if (cursor_ >= series_.size())
+double TWyniki::valueAt(int profile, int node) const {
+    if (profile < 0 || static_cast<std::size_t>(profile) >= series_.size())
         return 0;
-    const TDblsArr& series = series_[cursor_++];
+    const TDblsArr& series = series_[static_cast<std::size_t>(profile)];
     if (series.empty() || node < 0)
         return 0;
     const auto i = static_cast<std::size_t>(node);

@@ -23,10 +23,9 @@ public:
     double gridValue(int i) const; // 0 when i is beyond the grid
     std::span<const double> grid() const { return grid_.values(); }
 
-    // The value of the cursor's series at node i, then the cursor moves to the next series.
-    // `restart` (set for the first line of a node) moves the cursor back to the first series.
-    // Beyond a series' end its last value; 0 for an empty series and when no series is left.
-    double valueAt(int node, bool restart);
+    // The value of a profile at node i: beyond the profile's end its last value; 0 for an
+    // empty profile and for no such profile.
+    double valueAt(int profile, int node) const;
 
     // The values of one profile as its block gave them; empty when there is no such profile.
     std::span<const double> profile(int profile) const;
@@ -39,5 +38,4 @@ private:
     TDblsArr grid_;
     std::vector<TDblsArr> series_;
     TDblsArr times_;
-    std::size_t cursor_ = 0;
 };

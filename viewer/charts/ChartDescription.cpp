@@ -1,0 +1,252 @@
+#include "ChartDescription.h"
+
+#include "ChartNames.h"
+#include "InitialScale.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A chart's data before they meet the axes (isNodeChart says which of the two sorts it is).
+struct ChartData {
+    // Time chart: the line's times; node chart: the grid of nodes every line is given over.
+    std::vector<double> x;
+    // Time chart: the one line's values, paired with the times up to the shorter of the two;
+    // node chart: each line's value at every node.
+    std::vector<std::vector<double>> y;
+    bool toGridEnd = false; // the lines go on past the axis's last node to the end of the grid
+    QStringList legends;    // an empty text: the line has no legend
+    QString xCaption;
+    QString middleCaption;
+    QString yCaption;
+};
+
+std::vector<double> copied(std::span<const double> values) {
+    return {values.begin(), values.end()};
+}
+
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+ChartData timeLine(std::span<const double> times, std::span<const double> values,
+                   TimeUnit unit, ChartKind kind) {
+    ChartData data;
+    data.x = copied(times);
+    data.y = {copied(values)};
+    data.xCaption = timeCaption(unit);
+    data.yCaption = chartYCaption(kind);
+    return data;
+}
+
+ChartData profiles(const TWyniki& profiles, const QString& timeUnit, ChartKind kind) {
+    ChartData data;
+    data.x = copied(profiles.grid());
+    for (int profile = 0; profile < profiles.profileCount(); ++profile) {
+        std::vector<double> values;
+        for (std::size_t node = 0; node < data.x.size(); ++node)
+            values.push_back(profiles.valueAt(profile, static_cast<int>(node)));
+        data.y.push_back(std::move(values));
+        data.legends.append(profileTimeText(profiles.profileTime(profile)) + timeUnit);
+    }
+    data.xCaption = u"Distance from the surface, mm"_s;
+    data.yCaption = chartYCaption(kind);
+    return data;
+}
+
+ChartData caseDepths(const TGrubosc& depths) {
+    ChartData data;
+    data.toGridEnd = true;
+    data.x = copied(depths.times());
+    for (int line = 0; line < depths.seriesCount(); ++line) {
+        std::vector<double> values;
+        for (int node = 0; node < depths.timeCount(); ++node)
+            values.push_back(depths.depth(line, node));
+        data.y.push_back(std::move(values));
+        data.legends.append(line < static_cast<int>(depthLevels.size())
+                                ? u"g - %1% C"_s.arg(depthLevels[static_cast<std::size_t>(line)],
+                                                     0, 'f', 2)
+                                : QString());
+    }
+    data.xCaption = u"     Carburizing time, h"_s;
+    data.yCaption = chartYCaption(ChartKind::CaseDepth);
+    return data;
+}
+
+// A "mas" or "sre" file brings its own captions.
+ChartData fileLine(const XYFile& file, const T_New_XY& series, const QString& yCaption) {
+    ChartData data;
+    data.x = copied(series.x());
+    data.y = {copied(series.y())};
+    data.xCaption = fromStd(file.captions.xCaption);
+    data.middleCaption = fromStd(file.captions.middleCaption);
+    data.yCaption = yCaption;
+    return data;
+}
+
+TimeUnit ownTimeUnit(const LoadedSet& set) {
+    return set.thin() ? TimeUnit::Seconds : TimeUnit::Hours;
+}
+
+ChartData chartData(const LoadedSet& set, ChartKind kind, TimeUnit unit) {
+    switch (kind) {
+    case ChartKind::Temperature:
+        return timeLine(set.process.series.times, set.process.series.temperatures,
+                        ownTimeUnit(set), kind);
+    case ChartKind::Potential:
+        return timeLine(set.process.series.times, set.process.series.potentials, unit, kind);
+    case ChartKind::Carbon:
+        return profiles(set.carbon.series, unit == TimeUnit::Seconds ? u"s"_s : u"h"_s, kind);
+    case ChartKind::CaseDepth:
+        return caseDepths(set.depths.series);
+    case ChartKind::Surface: {
+        const T_XY surface = surfaceCarbon(set);
+        return timeLine(surface.x(), surface.y(), unit, kind);
+    }
+    case ChartKind::Hardness:
+        return profiles(set.hardness.series, u" h"_s, kind);
+    case ChartKind::Mass:
+        return fileLine(set.mass.series, set.mass.series.series,
+                        fromStd(set.mass.series.captions.yCaption));
+    case ChartKind::Mean:
+        // The file holds the increase over the steel's carbon; a user reads the content.
+        return fileLine(set.mean.series, meanCarbonContent(set),
+                        QString::fromUtf8(meanCarbonCaption));
+    }
+    return {};
+}
+
+std::size_t pairedCount(const ChartData& data) {
+    return data.y.empty() ? 0 : std::min(data.x.size(), data.y.front().size());
+}
+
+void describeTimeLine(ChartDescription& chart, const ChartData& data, const TSkala& scale) {
+    const std::size_t count = pairedCount(data);
+    const std::span<const double> x = std::span(data.x).first(count);
+    const std::span<const double> y = std::span(data.y.front()).first(count);
+    QList<QPointF> drawn;
+    for (const ChartPoint& point : timeChartPoints(x, y, scale.xStart, scale.xEnd))
+        drawn.append(QPointF(point.x, point.y));
+    QList<QPointF> series;
+    for (std::size_t row = 0; row < count; ++row)
+        series.append(QPointF(x[row], y[row]));
+    chart.xAxis = xAxisOf(scale);
+    chart.lines = {drawn};
+    chart.series = {series};
+}
+
+void describeNodes(ChartDescription& chart, const ChartData& data, const TSkala& scale) {
+    qsizetype first = 0;
+    auto end = static_cast<qsizetype>(data.x.size());
+    if (const std::optional<NodeRange> range = nodeRange(data.x, scale.xStart, scale.xEnd)) {
+        first = range->first;
+        if (!data.toGridEnd)
+            end = range->last + 1;
+        chart.xAxis = ChartAxis{data.x[static_cast<std::size_t>(first)], range->step,
+                                range->pointCount - 1, true};
+    } else {
+        // A grid of one node has no step to lay the axis out by.
+        chart.xAxis = xAxisOf(scale);
+    }
+    if (std::ranges::any_of(data.legends, [](const QString& text) { return !text.isEmpty(); }))
+        chart.legends = data.legends;
+    for (const std::vector<double>& values : data.y) {
+        QList<QPointF> series;
+        for (std::size_t node = 0; node < data.x.size(); ++node)
+            series.append(QPointF(data.x[node], values[node]));
+        chart.lines.append(series.mid(first, end - first));
+        chart.series.append(std::move(series));
+    }
+}
+
+} // namespace
+
+bool isNodeChart(ChartKind kind) {
+    switch (kind) {
+    case ChartKind::Carbon:
+    case ChartKind::CaseDepth:
+    case ChartKind::Hardness:
+        return true;
+    case ChartKind::Temperature:
+    case ChartKind::Potential:
+    case ChartKind::Surface:
+    case ChartKind::Mass:
+    case ChartKind::Mean:
+        return false;
+    }
+    return false;
+}
+
+QString profileTimeText(double time) {
+    QString text = QString::asprintf("%f", time);
+    const qsizetype point = text.indexOf(u'.');
+    while (point >= 0 && text.size() - point - 1 > 2 && text.endsWith(u'0'))
+        text.chop(1);
+    return text;
+}
+
+QString timeCaption(TimeUnit unit) {
+    return unit == TimeUnit::Seconds ? u"     Carburizing time, s"_s
+                                     : u"     Carburizing time, h"_s;
+}
+
+ChartDescription describeSetChart(const LoadedSet& set, ChartKind kind, const TSkala& scale,
+                                  TimeUnit timeUnit) {
+    const ChartData data = chartData(set, kind, timeUnit);
+    ChartDescription chart;
+    chart.yAxis = yAxisOf(scale);
+    chart.xCaption = data.xCaption;
+    chart.middleCaption = data.middleCaption;
+    chart.yCaption = data.yCaption;
+    if (isNodeChart(kind))
+        describeNodes(chart, data, scale);
+    else
+        describeTimeLine(chart, data, scale);
+    return chart;
+}
+
+TSkala openingScale(const LoadedSet& set, ChartKind kind, TimeUnit timeUnit) {
+    // A chart whose file could not be opened keeps an empty record.
+    if (chartKindTraits(kind).status(set) == FileStatus::Missing)
+        return {};
+    const ChartData data = chartData(set, kind, timeUnit);
+    TSkala initial;
+    switch (kind) {
+    case ChartKind::Temperature:
+        initial = initialScale(kind, ownTimeUnit(set));
+        break;
+    case ChartKind::Potential:
+    case ChartKind::Surface:
+        initial = initialScale(kind, timeUnit);
+        break;
+    case ChartKind::Carbon:
+    case ChartKind::Hardness:
+        initial = initialScale(kind, TimeUnit::Hours);
+        break;
+    case ChartKind::CaseDepth:
+        // The axis ends at the time of the last row.
+        initial = initialScale(kind, TimeUnit::Hours);
+        initial.xEnd = data.x.empty() ? 0 : data.x.back();
+        break;
+    case ChartKind::Mass:
+        initial = set.mass.series.scale;
+        break;
+    case ChartKind::Mean:
+        initial = set.mean.series.scale;
+        break;
+    }
+    ValueRange xValues;
+    ValueRange yValues;
+    if (isNodeChart(kind)) {
+        xValues.include(data.x);
+        for (const std::vector<double>& values : data.y)
+            yValues.include(values);
+    } else {
+        const std::size_t count = pairedCount(data);
+        xValues.include(std::span(data.x).first(count));
+        yValues.include(std::span(data.y.front()).first(count));
+    }
+    return widenedToHold(initial, xValues, yValues);
+}

@@ -1,0 +1,260 @@
+#include "ChartRender.h"
+
+#include "ChartPoints.h"
+
+#include <QChart>
+#include <QFontMetricsF>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPainter>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Room left between neighbouring labels: average character widths along the X axis, line
+// heights along the Y axis.
+constexpr qreal labelGapX = 2;
+constexpr qreal labelGapY = 0.4;
+// The chart draws every label inside a margin of this many pixels on each side, and cuts a
+// label to "..." when label and margins do not fit between two ticks.
+constexpr qreal labelTextMargin = 4;
+constexpr int maxDecimals = 6;
+// A chart at least this wide, or this much wider than tall, has room for the legend beside the
+// plot; a flat chart needs all its height for the plot, the labels and the caption.
+constexpr qreal wideChart = 560;
+constexpr qreal flatChart = 1.6; // width / height
+
+bool isWhole(double value) {
+    return std::abs(value - std::round(value)) <= 1e-6 * std::max(1.0, std::abs(value));
+}
+
+// Enough decimals to write every label start + i * step exactly, but no more than about
+// three significant digits of the step: a resampled grid step such as 0.05231 mm does not
+// deserve six decimals on every label.
+int labelDecimals(double start, double step) {
+    const int cap = std::clamp(2 - static_cast<int>(std::floor(std::log10(step))), 0, maxDecimals);
+    for (int decimals = 0; decimals < cap; ++decimals) {
+        const double scale = std::pow(10.0, decimals);
+        if (isWhole(start * scale) && isWhole(step * scale))
+            return decimals;
+    }
+    return cap;
+}
+
+qreal axisLength(const QRectF& plot, Qt::Orientation orientation) {
+    return orientation == Qt::Horizontal ? plot.width() : plot.height();
+}
+
+// Axis titles are HTML. A caption longer than its axis (a Y caption in a tiled window, the
+// long captions a mass file brings) is broken into lines between words.
+QString axisTitle(const QString& caption, const QFont& font, qreal length) {
+    const QFontMetricsF metrics(font);
+    // The title's text item keeps a margin of its own round the text.
+    const qreal room = length - metrics.height();
+    QStringList lines;
+    for (const QString& word : caption.split(u' ', Qt::SkipEmptyParts)) {
+        if (!lines.isEmpty() && metrics.horizontalAdvance(lines.last() + u' ' + word) <= room)
+            lines.last() += u' ' + word;
+        else
+            lines.append(word);
+    }
+    for (QString& line : lines)
+        line = line.toHtmlEscaped();
+    return lines.join(u"<br>"_s);
+}
+
+QString labelText(double value, int decimals) {
+    return QString::asprintf("%.*f", decimals, value);
+}
+
+// Whether labels `step` apart from `firstLabel` fit along `length` pixels of the axis.
+bool labelsFit(const QValueAxis& valueAxis, const ChartAxis& axis, double firstLabel, double step,
+               Qt::Orientation orientation, qreal length) {
+    const QFontMetricsF metrics(valueAxis.labelsFont());
+    qreal extent = 2 * labelTextMargin + metrics.height() * (1 + labelGapY);
+    if (orientation == Qt::Horizontal) {
+        const int decimals = labelDecimals(firstLabel, step);
+        extent = 2 * labelTextMargin + labelGapX * metrics.averageCharWidth() +
+                 std::max(metrics.horizontalAdvance(labelText(axis.start, decimals)),
+                          metrics.horizontalAdvance(labelText(axis.end(), decimals)));
+    }
+    return (axis.end() - firstLabel) / step * extent <= length;
+}
+
+// Every how many divisions a label fits: the fewest that fit, or up to twice as many where
+// that count divides the axis evenly, so that its end is labelled too.
+int divisionsPerLabel(const QValueAxis& valueAxis, const ChartAxis& axis,
+                      Qt::Orientation orientation, qreal length) {
+    int fitting = axis.divisions;
+    for (int every = axis.divisions; every >= 1; --every)
+        if (labelsFit(valueAxis, axis, axis.start, every * axis.step, orientation, length))
+            fitting = every;
+    for (int every = fitting; every <= std::min(2 * fitting, axis.divisions); ++every)
+        if (axis.divisions % every == 0)
+            return every;
+    return fitting;
+}
+
+// A grid line at every division, and a label at every division or at every so many of them
+// where the labels would run into each other. A node axis (a division per node) is gridded and
+// labelled at round values, as close together as the labels fit.
+void labelAxis(QValueAxis& valueAxis, const ChartAxis& axis, Qt::Orientation orientation,
+               qreal length) {
+    if (!axis.byNodes) {
+        const int every = divisionsPerLabel(valueAxis, axis, orientation, length);
+        const double labelStep = every * axis.step;
+        if (axis.divisions % every == 0) {
+            valueAxis.setTickType(QValueAxis::TicksFixed);
+            valueAxis.setTickCount(axis.divisions / every + 1);
+        } else {
+            valueAxis.setTickType(QValueAxis::TicksDynamic);
+            valueAxis.setTickAnchor(axis.start);
+            valueAxis.setTickInterval(labelStep);
+        }
+        // The divisions between labels are gridded as the labelled ones are.
+        valueAxis.setMinorTickCount(every - 1);
+        valueAxis.setMinorGridLinePen(valueAxis.gridLinePen());
+        valueAxis.setLabelFormat(u"%.%1f"_s.arg(labelDecimals(axis.start, labelStep)));
+        return;
+    }
+    if (labelsFit(valueAxis, axis, axis.start, axis.step, orientation, length)) {
+        valueAxis.setTickType(QValueAxis::TicksFixed);
+        valueAxis.setTickCount(axis.divisions + 1);
+        valueAxis.setLabelFormat(u"%.%1f"_s.arg(labelDecimals(axis.start, axis.step)));
+        return;
+    }
+    const auto firstLabel = [&axis](double step) { return std::ceil(axis.start / step) * step; };
+    double step = roundStep(axis.step);
+    // The next round value up, until the labels fit: there is room for one label at least.
+    while (!labelsFit(valueAxis, axis, firstLabel(step), step, orientation, length) &&
+           step < axis.end() - axis.start)
+        step = roundStep(step * (1 + 1e-9));
+    valueAxis.setTickType(QValueAxis::TicksDynamic);
+    valueAxis.setTickAnchor(firstLabel(step));
+    valueAxis.setTickInterval(step);
+    valueAxis.setLabelFormat(u"%.%1f"_s.arg(labelDecimals(firstLabel(step), step)));
+}
+
+// Lays the chart out again after a change the next layout depends on; a picture is rendered
+// before any event would do it.
+QRectF plotAreaLaidOut(QChart& chart) {
+    chart.layout()->invalidate();
+    chart.layout()->activate();
+    return chart.plotArea();
+}
+
+struct ShownAxis {
+    QValueAxis* valueAxis;
+    ChartAxis axis;
+    QString caption;
+    Qt::Orientation orientation;
+};
+
+// Captions and labels depend on the room the axes get, and each takes room from the other
+// axis; two rounds settle them.
+void layOutAxes(QChart& chart, const QList<ShownAxis>& axes) {
+    for (int round = 0; round < 2; ++round) {
+        QRectF plot = plotAreaLaidOut(chart);
+        for (const ShownAxis& shown : axes)
+            shown.valueAxis->setTitleText(axisTitle(shown.caption, shown.valueAxis->titleFont(),
+                                                    axisLength(plot, shown.orientation)));
+        plot = plotAreaLaidOut(chart);
+        for (const ShownAxis& shown : axes)
+            labelAxis(*shown.valueAxis, shown.axis, shown.orientation,
+                      axisLength(plot, shown.orientation));
+    }
+    plotAreaLaidOut(chart);
+}
+
+void hideLine(QChart& chart, QLineSeries& line) {
+    line.setVisible(false);
+    // Hiding a series hides its legend entry too; the entry stays, greyed, to show it again.
+    for (QLegendMarker* marker : chart.legend()->markers(&line)) {
+        marker->setVisible(true);
+        marker->setLabelBrush(QBrush(Qt::gray));
+    }
+}
+
+} // namespace
+
+ChartAxis drawableAxis(ChartAxis axis) {
+    if (!std::isfinite(axis.start))
+        axis.start = 0;
+    axis.divisions = std::max(axis.divisions, 1);
+    if (!std::isfinite(axis.step) || axis.step <= 0 || !std::isfinite(axis.end()))
+        axis.step = 1.0 / axis.divisions;
+    return axis;
+}
+
+// The chart laid out for `size`: how captions break and how densely the axes can be labelled
+// depend on it.
+std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF size) {
+    auto chart = std::make_unique<QChart>();
+    // Every drawing builds the chart anew; an animation would replay at each resize.
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->setTitle(description.middleCaption.toHtmlEscaped());
+    chart->legend()->setVisible(!description.legends.isEmpty());
+    // Beside the plot where there is room to spare, else below it.
+    const bool roomBeside = size.width() >= wideChart || size.width() >= flatChart * size.height();
+    chart->legend()->setAlignment(roomBeside ? Qt::AlignRight : Qt::AlignBottom);
+
+    auto* xAxis = new QValueAxis;
+    auto* yAxis = new QValueAxis;
+    chart->addAxis(xAxis, Qt::AlignBottom);
+    chart->addAxis(yAxis, Qt::AlignLeft);
+    QList<QLineSeries*> lines;
+    for (qsizetype line = 0; line < description.lines.size(); ++line) {
+        lines.append(new QLineSeries);
+        if (line < description.legends.size())
+            lines.last()->setName(description.legends[line]);
+        if (line < description.colours.size() && description.colours[line].isValid())
+            lines.last()->setColor(description.colours[line]);
+        chart->addSeries(lines.last());
+        lines.last()->attachAxis(xAxis);
+        lines.last()->attachAxis(yAxis);
+    }
+
+    const QList<ShownAxis> axes{{xAxis, drawableAxis(description.xAxis), description.xCaption, Qt::Horizontal},
+                                {yAxis, drawableAxis(description.yAxis), description.yCaption, Qt::Vertical}};
+    for (const ShownAxis& shown : axes) {
+        shown.valueAxis->setRange(shown.axis.start, shown.axis.end());
+        shown.valueAxis->setMinorTickCount(0);
+    }
+    chart->resize(size);
+    layOutAxes(*chart, axes);
+
+    // The points go in last, so that the layouts above do not trace a long line each; one
+    // replace per line, not a redraw per point.
+    for (qsizetype line = 0; line < lines.size(); ++line) {
+        lines[line]->replace(description.lines[line]);
+        if (description.hiddenLines.contains(static_cast<int>(line)))
+            hideLine(*chart, *lines[line]);
+    }
+    return chart;
+}
+
+void renderChart(const ChartDescription& description, QPainter& painter, const QRectF& target,
+                 QSizeF layoutSize) {
+    QGraphicsScene scene;
+    QChart* chart = buildChart(description, layoutSize).release();
+    scene.addItem(chart); // the scene owns the chart from here
+    painter.setRenderHint(QPainter::Antialiasing);
+    scene.render(&painter, target, chart->geometry());
+}
+
+QImage chartImage(const ChartDescription& description, QSize size, qreal pixelRatio) {
+    QImage picture(size * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(pixelRatio);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    renderChart(description, painter, QRectF(QPointF(0, 0), size), size);
+    return picture;
+}
