@@ -4,6 +4,7 @@
 #include "Computation.h"
 #include "CpuTime.h"
 #include "FoilFit.h"
+#include "LowPressureDesign.h"
 #include "ProfileFit.h"
 #include "ProfileMeasures.h"
 #include "ProgrammeDesign.h"
@@ -95,6 +96,31 @@ void foilFit(benchmark::State& state) {
     state.counters["trial_runs"] = trials;
 }
 
+// Low-pressure pulses for 1.0 mm at 0.35 % C with 0.7 % C at the surface, at 920 °C.
+void lowPressureDesign(benchmark::State& state) {
+    LowPressureRequest request;
+    request.steel = writtenRecord(steel(emptyCell), SampleShape::SemiInfinite);
+    request.depth = 1.0;
+    request.surface = 0.7;
+    Quiet quiet;
+    double seconds = 0;
+    std::int64_t searches = 0;
+    LowPressureResult result;
+    for (auto _ : state) {
+        const double start = cpuSeconds();
+        result = designLowPressure(request, quiet);
+        seconds += cpuSeconds() - start;
+        ++searches;
+        if (result.status != DesignResult::Status::Designed) {
+            state.SkipWithError(result.reason.c_str());
+            return;
+        }
+    }
+    state.counters["cpu_ms"] = seconds * 1e3 / static_cast<double>(searches);
+    state.counters["trial_runs"] = result.trials;
+    state.counters["pulses"] = static_cast<double>(result.pulses.size());
+}
+
 // A semi-infinite sample, 8 h of boost at 1.15 % C and 2 h of diffusion at 0.8 % C, 920 °C; 20
 // points to 1.6 mm of what β = 8e-6 cm/s and a probe reading 0.05 % C low give. Both values are
 // fitted, starting from the file's 2e-5 cm/s and no offset.
@@ -136,6 +162,7 @@ void profileFitTwoValues(benchmark::State& state) {
 }
 
 BENCHMARK(designSemiInfinite)->Unit(benchmark::kMillisecond);
+BENCHMARK(lowPressureDesign)->Unit(benchmark::kMillisecond);
 BENCHMARK(designCylinder30mm)->Unit(benchmark::kMillisecond);
 BENCHMARK(foilFit)->Unit(benchmark::kMillisecond);
 BENCHMARK(profileFitTwoValues)->Unit(benchmark::kMillisecond);

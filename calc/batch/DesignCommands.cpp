@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "CalcCommandLine.h"
 #include "FoilFit.h"
+#include "LowPressureDesign.h"
 #include "MeasuredProfile.h"
 #include "ProcessCheck.h"
 #include "ProfileFit.h"
@@ -11,6 +12,7 @@
 #include "SetNames.h"
 #include "TerminalProgress.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -149,9 +151,99 @@ void printProgramme(const DesignResult& result) {
                     result.form.potential[row]);
 }
 
+void printPulses(const LowPressureResult& result) {
+    std::printf("pulse  boost, s  diffusion, s\n");
+    for (std::size_t pulse = 0; pulse < result.pulses.size(); ++pulse)
+        std::printf("%5zu%10g%14g%s\n", pulse + 1, result.pulses[pulse].boost,
+                    result.pulses[pulse].diffusion,
+                    pulse + 1 == result.pulses.size() ? "  (final diffusion)" : "");
+}
+
+// tavcalc --design FILE.tav --low-pressure ...: the words without the flag.
+int runLowPressureDesign(const std::vector<std::string>& words) {
+    const Options options =
+        parseOptions(words, {"--depth", "--level", "--surface", "--temperature", "--hardening",
+                             "--hardening-time", "--min-boost", "-o"});
+    if (!options.problem.empty())
+        return usageError(options.problem);
+    std::optional<double> depth, level, surface, temperature, hardening, hardeningTime, minBoost;
+    std::string problem;
+    if (!numberOption(options, "--depth", depth, problem) ||
+        !numberOption(options, "--level", level, problem) ||
+        !numberOption(options, "--surface", surface, problem) ||
+        !numberOption(options, "--temperature", temperature, problem) ||
+        !numberOption(options, "--hardening", hardening, problem) ||
+        !numberOption(options, "--hardening-time", hardeningTime, problem) ||
+        !numberOption(options, "--min-boost", minBoost, problem))
+        return usageError(problem);
+    if (!depth || !surface)
+        return usageError("--low-pressure needs --depth and --surface");
+    if (hardening.has_value() != hardeningTime.has_value())
+        return usageError("--hardening and --hardening-time go together");
+
+    const ReadFile file = readHead(options.file);
+    if (!file.head)
+        return unusableStatus;
+    LowPressureRequest request;
+    request.steel = *file.head;
+    request.celsius = temperature.value_or(file.head->data.temperatures[0]);
+    request.depth = *depth;
+    request.level = level.value_or(request.level);
+    request.surface = *surface;
+    if (hardening)
+        request.hardening = HardeningStage{*hardening, *hardeningTime};
+    request.minBoost = minBoost.value_or(request.minBoost);
+
+    TerminalProgress progress(stdout, "design");
+    const LowPressureResult result = designLowPressure(request, progress);
+    progress.finish();
+    switch (result.status) {
+    case DesignResult::Status::Designed:
+        break;
+    case DesignResult::Status::Refused:
+        std::fprintf(stderr, "tavcalc: %s: refused: %s\n", file.path.c_str(),
+                     result.reason.c_str());
+        return refusedStatus;
+    case DesignResult::Status::Unreachable:
+        std::fprintf(stderr, "tavcalc: %s: the targets cannot be met: %s\n", file.path.c_str(),
+                     result.reason.c_str());
+        return refusedStatus;
+    case DesignResult::Status::Cancelled:
+        std::fprintf(stderr, "tavcalc: %s: design cancelled; nothing written\n", file.path.c_str());
+        return unusableStatus;
+    case DesignResult::Status::Failed:
+        std::fprintf(stderr, "tavcalc: %s: %s\n", file.path.c_str(), result.reason.c_str());
+        return unusableStatus;
+    }
+    std::printf("%s: low-pressure programme designed in %d trial runs; boosts hold the surface at "
+                "%.3f %% C (saturation at %g °C)\n",
+                file.path.c_str(), result.trials, result.limit, request.celsius);
+    printPulses(result);
+    if (request.hardening)
+        std::printf("then neutral down to %g °C in %g h\n", request.hardening->celsius,
+                    request.hardening->hours);
+    std::printf("achieved: case depth %.3f mm at %g %% C (target %g mm), surface %.3f %% C "
+                "(target %g %% C)\n",
+                result.depth, request.level, request.depth, result.surface, request.surface);
+    const std::string path = outputName(options, designedName(file.path));
+    if (const std::optional<std::string> failure =
+            AtomicFile(path).replace(processDataText(result.process))) {
+        std::fprintf(stderr, "tavcalc: %s\n", failure->c_str());
+        return unusableStatus;
+    }
+    std::printf("written: %s\n", path.c_str());
+    return 0;
+}
+
 } // namespace
 
-int runDesignCommand(const std::vector<std::string>& words) {
+int runDesignCommand(const std::vector<std::string>& allWords) {
+    std::vector<std::string> words = allWords;
+    if (const auto flag = std::find(words.begin(), words.end(), "--low-pressure");
+        flag != words.end()) {
+        words.erase(flag);
+        return runLowPressureDesign(words);
+    }
     const Options options = parseOptions(
         words, {"--depth", "--level", "--chd", "--chd-limit", "--surface", "--diffuse", "--boost",
                 "--temperature", "--hardening", "--hardening-time", "--step", "-o"});

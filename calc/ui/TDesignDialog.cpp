@@ -59,6 +59,9 @@ TDesignDialog::TDesignDialog(const ProcessForm& form, SampleShape shape, QWidget
     hardening_ = numberBox(QStringLiteral("designHardening"), QStringLiteral("850"));
     hardeningTime_ = numberBox(QStringLiteral("designHardeningTime"), QStringLiteral("0.5"));
     step_ = numberBox(QStringLiteral("designStep"), QStringLiteral("0.01"));
+    lowPressure_ = new QCheckBox(QStringLiteral("Nawęglanie próżniowe (impulsy)"), this);
+    lowPressure_->setObjectName(QStringLiteral("designLowPressure"));
+    minBoost_ = numberBox(QStringLiteral("designMinBoost"), shown(30));
     for (auto [check, boxes] :
          {std::pair{surfaceWanted_, QList<QLineEdit*>{surface_, diffuse_}},
           std::pair{hardeningWanted_, QList<QLineEdit*>{hardening_, hardeningTime_}}}) {
@@ -87,6 +90,8 @@ TDesignDialog::TDesignDialog(const ProcessForm& form, SampleShape shape, QWidget
     targets->addRow(hardeningWanted_, hardening_);
     targets->addRow(QStringLiteral("Czas podchładzania, h:"), hardeningTime_);
     targets->addRow(QStringLiteral("Krok zegara pieca, h:"), step_);
+    targets->addRow(lowPressure_);
+    targets->addRow(QStringLiteral("Najkrótsze nasycanie, s:"), minBoost_);
 
     auto* compute = new QPushButton(QStringLiteral("Oblicz"), this);
     compute->setObjectName(QStringLiteral("designCompute"));
@@ -117,6 +122,8 @@ TDesignDialog::TDesignDialog(const ProcessForm& form, SampleShape shape, QWidget
     page->addLayout(buttons);
 
     keepEntries();
+    chooseLowPressure(lowPressure_->isChecked());
+    connect(lowPressure_, &QCheckBox::toggled, this, &TDesignDialog::chooseLowPressure);
     // The form's first stage row, where it is filled, is the programme the user starts from.
     if (form.temperature[0] != emptyCell)
         temperature_->setText(shown(form.temperature[0]));
@@ -124,7 +131,7 @@ TDesignDialog::TDesignDialog(const ProcessForm& form, SampleShape shape, QWidget
         boost_->setText(shown(form.potential[0]));
     for (QLineEdit* box : findChildren<QLineEdit*>())
         connect(box, &QLineEdit::textChanged, this, &TDesignDialog::markStale);
-    for (QCheckBox* box : {surfaceWanted_, hardeningWanted_, chdWanted_})
+    for (QCheckBox* box : {surfaceWanted_, hardeningWanted_, chdWanted_, lowPressure_})
         connect(box, &QCheckBox::toggled, this, &TDesignDialog::markStale);
 }
 
@@ -211,6 +218,22 @@ std::optional<DesignRequest> TDesignDialog::request() {
     return r;
 }
 
+void TDesignDialog::chooseLowPressure(bool lowPressure) {
+    // Pulses end at the surface target, at the saturation limit's pace: the boost potential, a
+    // diffusion potential and the timer step of gas programmes do not apply.
+    if (lowPressure)
+        surfaceWanted_->setChecked(true);
+    surfaceWanted_->setEnabled(!lowPressure);
+    for (QLineEdit* box : {boost_, step_})
+        box->setEnabled(!lowPressure);
+    diffuse_->setEnabled(!lowPressure && surfaceWanted_->isChecked());
+    minBoost_->setEnabled(lowPressure);
+    // The pulse design aims at a carbon level only.
+    if (lowPressure)
+        chdWanted_->setChecked(false);
+    chdWanted_->setEnabled(!lowPressure);
+}
+
 void TDesignDialog::design() {
     const std::optional<DesignRequest> wanted = request();
     if (!wanted)
@@ -218,12 +241,74 @@ void TDesignDialog::design() {
     insert_->setEnabled(false);
     programme_->clear();
     warnings_->clear();
+    if (lowPressure_->isChecked()) {
+        designLowPressure(*wanted);
+        return;
+    }
     runSearch([&](RunObserver& observer) { result_ = designProgramme(*wanted, observer); });
+    if (result_.status == DesignResult::Status::Designed)
+        showResult(*wanted);
+    else
+        tellFailure();
+}
+
+void TDesignDialog::designLowPressure(const DesignRequest& wanted) {
+    const std::optional<double> minBoost = filledBoxValue(minBoost_);
+    if (!minBoost) {
+        showMessage(this, QStringLiteral("Enter the shortest boost"), QStringLiteral("Check data!"),
+                    MessageIcon::Exclamation);
+        minBoost_->setFocus();
+        return;
+    }
+    LowPressureRequest request{
+        writtenRecord(wanted.steel, shape_), wanted.celsius,   wanted.depth, wanted.level,
+        wanted.surface.value_or(0),          wanted.hardening, *minBoost};
+    LowPressureResult designed;
+    runSearch([&](RunObserver& observer) { designed = ::designLowPressure(request, observer); });
+    result_ = DesignResult{};
+    result_.status = designed.status;
+    result_.reason = designed.reason;
+    if (designed.status == DesignResult::Status::Designed)
+        showPulses(wanted, designed);
+    else
+        tellFailure();
+}
+
+void TDesignDialog::showPulses(const DesignRequest& wanted, const LowPressureResult& designed) {
+    const TDane& rows = designed.process.data;
+    ProcessForm& programme = result_.form;
+    programme = form_;
+    result_.rows = static_cast<int>(rows.times.size());
+    for (std::size_t row = 0; row < rows.times.size(); ++row) {
+        programme.time[row] = asShown(rows.times[row]);
+        programme.temperature[row] = asShown(rows.temperatures[row]);
+        programme.potential[row] = asShown(rows.potentials[row]);
+        programme.condition[row] = stageCondition(rows, row);
+    }
+    result_.depth = designed.depth;
+    result_.surface = designed.surface;
+    result_.trials = designed.trials;
+    QString text = QStringLiteral("Impuls  nasycanie, s  dyfuzja, s\n");
+    for (std::size_t pulse = 0; pulse < designed.pulses.size(); ++pulse)
+        text += QStringLiteral("%1. %2 %3\n")
+                    .arg(pulse + 1, 5)
+                    .arg(shown(designed.pulses[pulse].boost), 13)
+                    .arg(shown(designed.pulses[pulse].diffusion), 11);
+    text += QStringLiteral("\nGrubość warstwy:  %1 mm  (cel %2 mm)\n")
+                .arg(QString::number(designed.depth, 'f', 3), shown(wanted.depth));
+    text += QStringLiteral("Węgiel na powierzchni:  %1 %  (cel %2 %)\n")
+                .arg(QString::number(designed.surface, 'f', 3), shown(*wanted.surface));
+    text += QStringLiteral("Granica nasycenia:  %1 %\n").arg(designed.limit, 0, 'f', 3);
+    text += QStringLiteral("Obliczeń próbnych: %1").arg(designed.trials);
+    programme_->setText(text);
+    programme_->setEnabled(true);
+    insert_->setEnabled(true);
+}
+
+void TDesignDialog::tellFailure() {
     const QString reason = QString::fromStdString(result_.reason);
     switch (result_.status) {
     case DesignResult::Status::Designed:
-        showResult(*wanted);
-        return;
     case DesignResult::Status::Cancelled:
         return;
     case DesignResult::Status::Refused:

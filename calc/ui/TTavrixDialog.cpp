@@ -107,7 +107,7 @@ TTavrixDialog::TTavrixDialog(SampleShape shape, QWidget* parent) : QDialog(paren
                                                                : QStringLiteral("Czas, h"));
     LoadedBoxes::Row start;
     start.time = "0";
-    stages_->showRow(0, start);
+    stages_->showRows({start});
 }
 
 QLineEdit* TTavrixDialog::numberBox(int id) {
@@ -443,18 +443,14 @@ void TTavrixDialog::fitMeasuredProfile() {
         // The fitted record holds the form's filled rows in order; the offset moved the
         // potentials its gas stages use.
         const TDane& fitted = fit.fitted.data;
-        std::size_t record = 0;
-        for (std::size_t row = 0; row < form.time.size() && record < fitted.potentials.size();
-             ++row) {
-            if (row > 0 && form.time[row] == emptyCell)
-                continue;
-            const StageCondition& condition = form.condition[row];
-            stages_->showRow(
-                int(row), {loadedText(form.time[row]), loadedText(form.temperature[row]),
-                           loadedText(fitted.potentials[record]), condition.kind,
-                           condition.fluxLimit ? loadedText(*condition.fluxLimit) : std::string()});
-            ++record;
+        std::vector<LoadedBoxes::Row> rows(fitted.times.size());
+        for (std::size_t row = 0; row < rows.size(); ++row) {
+            const StageCondition condition = stageCondition(fitted, row);
+            rows[row] = {loadedText(fitted.times[row]), loadedText(fitted.temperatures[row]),
+                         loadedText(fitted.potentials[row]), condition.kind,
+                         condition.fluxLimit ? loadedText(*condition.fluxLimit) : std::string()};
         }
+        stages_->showRows(rows);
     }
     unsaved_ = true;
 }

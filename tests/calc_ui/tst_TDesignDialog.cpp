@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTextBrowser>
@@ -56,6 +57,7 @@ private slots:
     void commandsFitTheShape_data();
     void commandsFitTheShape();
     void designIsInsertedIntoTheStageRows();
+    void lowPressurePulsesBecomeRowsWithConditions();
     void refusedTargetsKeepInsertShut_data();
     void refusedTargetsKeepInsertShut();
     void cancelStopsTheDesign();
@@ -152,6 +154,53 @@ void TDesignDialogTest::designIsInsertedIntoTheStageRows() {
                          QStringLiteral("edit213=")});
 }
 
+void TDesignDialogTest::lowPressurePulsesBecomeRowsWithConditions() {
+    TTavrixDialog form(SampleShape::SemiInfinite, nullptr);
+    form.show();
+    typeAll(&form, steel);
+    typeAll(&form, {QStringLiteral("edit204=920"), QStringLiteral("edit218=1.15")});
+    QString programme;
+    int rows = 0;
+    AtNextTurn operate([&] {
+        auto* design = openModal<TDesignDialog>();
+        QVERIFY(design);
+        auto* lowPressure = control<QCheckBox>(design, QStringLiteral("designLowPressure"));
+        QTest::mouseClick(lowPressure, Qt::LeftButton, Qt::NoModifier,
+                          QPoint(4, lowPressure->height() / 2));
+        // Pulses end at the surface target; a gas programme's boost and timer step do not
+        // apply.
+        QVERIFY(control<QCheckBox>(design, QStringLiteral("designSurfaceWanted"))->isChecked());
+        QVERIFY(!control<QLineEdit>(design, QStringLiteral("designBoost"))->isEnabled());
+        QVERIFY(control<QLineEdit>(design, QStringLiteral("designMinBoost"))->isEnabled());
+        typeInto(design, QStringLiteral("designDepth"), QStringLiteral("0.5"));
+        typeInto(design, QStringLiteral("designSurface"), QStringLiteral("0.7"));
+        clickButton(design, QStringLiteral("designCompute"));
+        programme = control<QLabel>(design, QStringLiteral("designProgramme"))->text();
+        if (!control<QPushButton>(design, QStringLiteral("designInsert"))->isEnabled()) {
+            design->reject();
+            return;
+        }
+        rows = design->result().rows;
+        QVERIFY(checkForm(design->result().form, SampleShape::SemiInfinite, "x.tav", TFileTable())
+                    .isEmpty());
+        clickButton(design, QStringLiteral("designInsert"));
+        // The next opening is a gas design again.
+        lowPressure->setChecked(false);
+    });
+    form.designProcess();
+    QVERIFY2(messages_.messages().isEmpty(), qPrintable(captionsAndTexts(messages_).join(u'\n')));
+    QVERIFY2(programme.startsWith(QStringLiteral("Impuls  nasycanie, s  dyfuzja, s")) &&
+                 programme.contains(QStringLiteral("(cel 0.5 mm)")),
+             qPrintable(programme));
+    // A boost, then a neutral diffusion, in the rows of the condition column.
+    QVERIFY(rows >= 3);
+    QCOMPARE(control<QComboBox>(&form, QStringLiteral("condition2"))->currentText(),
+             QStringLiteral("nasycanie"));
+    QCOMPARE(control<QComboBox>(&form, QStringLiteral("condition3"))->currentText(),
+             QStringLiteral("obojętna"));
+    QCOMPARE(control<QLineEdit>(&form, QStringLiteral("fluxLimit2"))->text(), QString());
+}
+
 void TDesignDialogTest::caseHardeningDepthTakesThePlaceOfTheLevel() {
     TTavrixDialog form(SampleShape::SemiInfinite, nullptr);
     form.show();
@@ -162,6 +211,11 @@ void TDesignDialogTest::caseHardeningDepthTakesThePlaceOfTheLevel() {
     AtNextTurn operate([&] {
         auto* design = openModal<TDesignDialog>();
         QVERIFY(design);
+        // A gas design: the pulse design aims at a carbon level only.
+        auto* lowPressure = control<QCheckBox>(design, QStringLiteral("designLowPressure"));
+        if (lowPressure->isChecked())
+            QTest::mouseClick(lowPressure, Qt::LeftButton, {},
+                              QPoint(4, lowPressure->height() / 2));
         typeInto(design, QStringLiteral("designDepth"), QStringLiteral("0.7"));
         auto* chd = control<QCheckBox>(design, QStringLiteral("designChdWanted"));
         QTest::mouseClick(chd, Qt::LeftButton, {}, QPoint(4, chd->height() / 2));

@@ -14,6 +14,8 @@
 #include <QStringList>
 #include <QSvgGenerator>
 
+#include <cmath>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -21,9 +23,10 @@ namespace {
 // Charts are laid out as on a screen of this resolution and scaled onto other devices.
 constexpr qreal screenDpi = 96;
 
-// Classic notation whatever the locale, with the digits the result files carry and more.
+// Classic notation whatever the locale, with the digits the result files carry and more. A
+// break in a line (lineBreak) is an empty field.
 QString csvNumber(double value) {
-    return QString::number(value, 'g', 10);
+    return std::isnan(value) ? QString() : QString::number(value, 'g', 10);
 }
 
 } // namespace
@@ -114,8 +117,8 @@ namespace {
 
 // The file's bytes, drawn into `out` under the `heading` lines; false when the drawing could not
 // be made.
-bool drawChartFile(const ChartDescription& chart, const QString& csv, QIODevice& out, ChartFileFormat format,
-                 QSize size, const QStringList& heading) {
+bool drawChartFile(const ChartDescription& chart, const QString& csv, QIODevice& out,
+                   ChartFileFormat format, QSize size, const QStringList& heading) {
     switch (format) {
     case ChartFileFormat::Png: {
         QImage picture(size, QImage::Format_ARGB32_Premultiplied);
@@ -145,8 +148,7 @@ bool drawChartFile(const ChartDescription& chart, const QString& csv, QIODevice&
         // so the drawing opens in Qt at the size asked for.
         svg.setResolution(90);
         svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(heading.isEmpty() ? chart.middleCaption
-                                       : heading.join(u" - "_s));
+        svg.setTitle(heading.isEmpty() ? chart.middleCaption : heading.join(u" - "_s));
         QPainter painter;
         if (!painter.begin(&svg))
             return false;

@@ -174,16 +174,40 @@ void layOutAxes(QChart& chart, const QList<ShownAxis>& axes) {
     plotAreaLaidOut(chart);
 }
 
-void hideLine(QChart& chart, QLineSeries& line) {
+void hideLine(QChart& chart, QLineSeries& line, bool hasLegend) {
     line.setVisible(false);
     // Hiding a series hides its legend entry too; the entry stays, greyed, to show it again.
     for (QLegendMarker* marker : chart.legend()->markers(&line)) {
-        marker->setVisible(true);
+        marker->setVisible(hasLegend);
         marker->setLabelBrush(QBrush(Qt::gray));
     }
 }
 
+// The pieces of a line that lineBreak points (NaN) cut it into, each drawn as a series of its
+// own; at least one, empty, so that a line with no points keeps its legend.
+QList<QList<QPointF>> linePieces(const QList<QPointF>& points) {
+    QList<QList<QPointF>> pieces{{}};
+    for (const QPointF& point : points) {
+        if (std::isnan(point.x()) || std::isnan(point.y())) {
+            if (!pieces.last().isEmpty())
+                pieces.append(QList<QPointF>());
+            continue;
+        }
+        pieces.last().append(point);
+    }
+    if (pieces.size() > 1 && pieces.last().isEmpty())
+        pieces.removeLast();
+    return pieces;
+}
+
+// Where a series keeps the index of the description's line it draws.
+constexpr char describedLineProperty[] = "describedLine";
+
 } // namespace
+
+int describedLine(const QAbstractSeries& series) {
+    return series.property(describedLineProperty).toInt();
+}
 
 ChartAxis drawableAxis(ChartAxis axis) {
     if (!std::isfinite(axis.start))
@@ -210,20 +234,41 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
     auto* yAxis = new QValueAxis;
     chart->addAxis(xAxis, Qt::AlignBottom);
     chart->addAxis(yAxis, Qt::AlignLeft);
-    QList<QLineSeries*> lines;
+    // One series per piece of a line; the first carries the legend, and the line's pen, which
+    // the others take.
+    struct Piece {
+        QLineSeries* series;
+        QList<QPointF> points;
+        qsizetype line;
+        bool first;
+    };
+    QList<Piece> pieces;
     for (qsizetype line = 0; line < description.lines.size(); ++line) {
-        lines.append(new QLineSeries);
-        if (line < description.legends.size())
-            lines.last()->setName(description.legends[line]);
-        if (line < description.colours.size() && description.colours[line].isValid())
-            lines.last()->setColor(description.colours[line]);
-        chart->addSeries(lines.last());
-        lines.last()->attachAxis(xAxis);
-        lines.last()->attachAxis(yAxis);
+        bool first = true;
+        for (QList<QPointF>& points : linePieces(description.lines[line])) {
+            auto* series = new QLineSeries;
+            series->setProperty(describedLineProperty, static_cast<int>(line));
+            if (line < description.legends.size())
+                series->setName(description.legends[line]);
+            if (line < description.colours.size() && description.colours[line].isValid())
+                series->setColor(description.colours[line]);
+            chart->addSeries(series);
+            // The chart's theme gives each series a pen of its own: a piece takes its line's.
+            if (!first)
+                series->setPen(pieces.last().series->pen());
+            series->attachAxis(xAxis);
+            series->attachAxis(yAxis);
+            if (!first)
+                for (QLegendMarker* marker : chart->legend()->markers(series))
+                    marker->setVisible(false);
+            pieces.append({series, std::move(points), line, first});
+            first = false;
+        }
     }
 
-    const QList<ShownAxis> axes{{xAxis, drawableAxis(description.xAxis), description.xCaption, Qt::Horizontal},
-                                {yAxis, drawableAxis(description.yAxis), description.yCaption, Qt::Vertical}};
+    const QList<ShownAxis> axes{
+        {xAxis, drawableAxis(description.xAxis), description.xCaption, Qt::Horizontal},
+        {yAxis, drawableAxis(description.yAxis), description.yCaption, Qt::Vertical}};
     for (const ShownAxis& shown : axes) {
         shown.valueAxis->setRange(shown.axis.start, shown.axis.end());
         shown.valueAxis->setMinorTickCount(0);
@@ -233,10 +278,10 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
 
     // The points go in last, so that the layouts above do not trace a long line each; one
     // replace per line, not a redraw per point.
-    for (qsizetype line = 0; line < lines.size(); ++line) {
-        lines[line]->replace(description.lines[line]);
-        if (description.hiddenLines.contains(static_cast<int>(line)))
-            hideLine(*chart, *lines[line]);
+    for (const Piece& piece : pieces) {
+        piece.series->replace(piece.points);
+        if (description.hiddenLines.contains(static_cast<int>(piece.line)))
+            hideLine(*chart, *piece.series, piece.first);
     }
     return chart;
 }

@@ -1,0 +1,114 @@
+#include "ScriptSearches.h"
+
+#include "Interrupt.h"
+#include "ScriptErrors.h"
+
+namespace {
+
+// The design as `tavcalc --design` asks for it, with the same defaults: the carburizing
+// temperature and boost potential of the process's first row.
+DesignRequest designRequest(const Process& process, const DesignTargets& targets) {
+    if (targets.diffuse && !targets.surface)
+        throw ProcessError("diffuse needs surface");
+    DesignRequest request;
+    request.steel = process.form();
+    request.shape = process.record.shape;
+    request.celsius = targets.temperature.value_or(process.record.data.temperatures.at(0));
+    request.boost = targets.boost.value_or(process.record.data.potentials.at(0));
+    request.depth = targets.depth;
+    request.level = targets.level;
+    request.surface = targets.surface;
+    request.diffuse = targets.diffuse;
+    if (targets.hardening)
+        request.hardening = HardeningStage{targets.hardening->first, targets.hardening->second};
+    request.step = targets.step;
+    return request;
+}
+
+// What the design found, or its refusal as `tavcalc --design` words it.
+Design designed(const DesignResult& result, SampleShape shape) {
+    switch (result.status) {
+    case DesignResult::Status::Designed:
+        break;
+    case DesignResult::Status::Refused:
+        throw ProcessError("refused: " + result.reason);
+    case DesignResult::Status::Unreachable:
+        throw UnreachableError("the targets cannot be met: " + result.reason);
+    case DesignResult::Status::Cancelled:
+        throw RunError("design cancelled");
+    case DesignResult::Status::Failed:
+        throw RunError(result.reason);
+    }
+    return {Process(writtenRecord(result.form, shape)),
+            result.depth,
+            result.surface,
+            result.depthMet,
+            result.surfaceMet,
+            result.shortfall,
+            result.trials,
+            result.warnings};
+}
+
+FittedValues fittedValues(const std::string& fit) {
+    if (fit == "beta")
+        return FittedValues::Beta;
+    if (fit == "beta,potential")
+        return FittedValues::BetaAndPotential;
+    throw ProcessError("fit \"" + fit + "\": must be \"beta\" or \"beta,potential\"");
+}
+
+} // namespace
+
+Design designFor(const Process& process, const DesignTargets& targets) {
+    const DesignRequest request = designRequest(process, targets);
+    return designed(
+        interruptible([&](RunObserver& observer) { return designProgramme(request, observer); }),
+        request.shape);
+}
+
+BetaFit fitBeta(const Process& test, double measuredCarbon) {
+    const FoilFitResult result = interruptible([&](RunObserver& observer) {
+        return fitTransferCoefficient(test.form(), test.record.shape, measuredCarbon, observer);
+    });
+    switch (result.status) {
+    case FoilFitResult::Status::Fitted:
+        break;
+    case FoilFitResult::Status::Refused:
+        throw ProcessError("refused: " + result.reason);
+    case FoilFitResult::Status::Cancelled:
+    case FoilFitResult::Status::Failed:
+        throw RunError("fit stopped " + result.reason);
+    }
+    ProcessRecord record = test.record;
+    record.data.transferCoefficient = asWritten(result.beta);
+    return {Process(std::move(record)), result.beta,   result.uniformBeta,
+            result.meanCarbon,          result.trials, result.nearSaturation};
+}
+
+Measured Measured::read(const std::string& file) {
+    MeasuredReading reading = readMeasuredProfile(file);
+    if (!reading.profile)
+        throw ProcessError(file + ": " + reading.problem);
+    return {std::move(*reading.profile), file};
+}
+
+std::string Measured::quantity() const {
+    return profile.quantity == MeasuredQuantity::Carbon ? "carbon" : "hardness";
+}
+
+ProfileFit fitToProfile(const Process& process, const Measured& measured, const std::string& fit) {
+    const FittedValues values = fittedValues(fit);
+    const ProfileFitResult result = interruptible([&](RunObserver& observer) {
+        return fitProfile(process.record, measured.profile, values, observer);
+    });
+    switch (result.status) {
+    case ProfileFitResult::Status::Fitted:
+        break;
+    case ProfileFitResult::Status::Refused:
+        throw ProcessError("refused: " + result.reason);
+    case ProfileFitResult::Status::Cancelled:
+    case ProfileFitResult::Status::Failed:
+        throw RunError("fit stopped " + result.reason);
+    }
+    return {result, Process(result.fitted)};
+}
