@@ -7,6 +7,7 @@
 #include "MeasuredProfile.h"
 #include "ProcessCheck.h"
 #include "ProfileFit.h"
+#include "ProfileMeasures.h"
 #include "ProgrammeDesign.h"
 #include "SetNames.h"
 #include "TerminalProgress.h"
@@ -228,16 +229,18 @@ int runDesignCommand(const std::vector<std::string>& allWords) {
         words.erase(flag);
         return runLowPressureDesign(words);
     }
-    const Options options =
-        parseOptions(words, {"--depth", "--level", "--surface", "--diffuse", "--boost",
-                             "--temperature", "--hardening", "--hardening-time", "--step", "-o"});
+    const Options options = parseOptions(
+        words, {"--depth", "--level", "--chd", "--chd-limit", "--surface", "--diffuse", "--boost",
+                "--temperature", "--hardening", "--hardening-time", "--step", "-o"});
     if (!options.problem.empty())
         return usageError(options.problem);
-    std::optional<double> depth, level, surface, diffuse, boost, temperature, hardening,
-        hardeningTime, step;
+    std::optional<double> depth, level, chd, chdLimit, surface, diffuse, boost, temperature,
+        hardening, hardeningTime, step;
     std::string problem;
     if (!numberOption(options, "--depth", depth, problem) ||
         !numberOption(options, "--level", level, problem) ||
+        !numberOption(options, "--chd", chd, problem) ||
+        !numberOption(options, "--chd-limit", chdLimit, problem) ||
         !numberOption(options, "--surface", surface, problem) ||
         !numberOption(options, "--diffuse", diffuse, problem) ||
         !numberOption(options, "--boost", boost, problem) ||
@@ -246,8 +249,12 @@ int runDesignCommand(const std::vector<std::string>& allWords) {
         !numberOption(options, "--hardening-time", hardeningTime, problem) ||
         !numberOption(options, "--step", step, problem))
         return usageError(problem);
-    if (!depth)
-        return usageError("--depth is required");
+    if (chd && (depth || level))
+        return usageError("--chd takes the place of --depth and --level");
+    if (chdLimit && !chd)
+        return usageError("--chd-limit needs --chd");
+    if (!depth && !chd)
+        return usageError("--depth or --chd is required");
     if (hardening.has_value() != hardeningTime.has_value())
         return usageError("--hardening and --hardening-time go together");
     if (diffuse && !surface)
@@ -260,8 +267,10 @@ int runDesignCommand(const std::vector<std::string>& allWords) {
     request.steel = *file.head;
     request.celsius = temperature.value_or(file.head->data.temperatures[0]);
     request.boost = boost.value_or(file.head->data.potentials[0]);
-    request.depth = *depth;
+    request.depth = chd ? *chd : *depth;
     request.level = level.value_or(request.level);
+    if (chd)
+        request.hardnessLimit = chdLimit.value_or(defaultHardnessLimit);
     request.surface = surface;
     request.diffuse = diffuse;
     if (hardening)
@@ -291,8 +300,13 @@ int runDesignCommand(const std::vector<std::string>& allWords) {
     }
     std::printf("%s: programme designed in %d trial runs\n", file.path.c_str(), result.trials);
     printProgramme(result);
-    std::printf("achieved: case depth %.3f mm at %g %% C (target %g mm), surface %.3f %% C",
-                result.depth, request.level, request.depth, result.surface);
+    if (request.hardnessLimit)
+        std::printf("achieved: case-hardening depth %.3f mm at %g HV (target %g mm), surface "
+                    "%.3f %% C",
+                    result.depth, *request.hardnessLimit, request.depth, result.surface);
+    else
+        std::printf("achieved: case depth %.3f mm at %g %% C (target %g mm), surface %.3f %% C",
+                    result.depth, request.level, request.depth, result.surface);
     if (surface)
         std::printf(" (target %g %% C)", *surface);
     std::printf("\n");

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-// tavcalc --design FILE.tav --depth MM [--level PCT] [--surface PCT] [--diffuse PCT]
+// tavcalc --design FILE.tav (--depth MM [--level PCT] | --chd MM [--chd-limit HV])
+//         [--surface PCT] [--diffuse PCT]
 //         [--boost PCT] [--temperature DEGC] [--hardening DEGC --hardening-time H] [--step H]
 //         [-o OUT.tav]
 // tavcalc --design FILE.tav --low-pressure --depth MM [--level PCT] --surface PCT

@@ -3,8 +3,10 @@
 #include "Computation.h"
 #include "KindTraits.h"
 #include "ProcessCheck.h"
+#include "ProfileMeasures.h"
 #include "RootFinding.h"
 #include "Saturation.h"
+#include "SteelGrades.h"
 #include "TrialSupport.h"
 
 #include <algorithm>
@@ -22,9 +24,24 @@ struct Lengths {
 struct Evaluation {
     Lengths lengths;
     TrialResult result;
-    double depth() const { return result.caseDepth; }
+    double caseDepth; // mm, in the measure of the depth target
+    double depth() const { return caseDepth; }
     double surface() const { return result.surfaceCarbon; }
 };
+
+// mm: the case-hardening depth of a trial's final hardness; 0 while the case is softer than the
+// limit, the whole case while it is harder.
+double caseHardeningDepth(const TrialResult& result, double limit) {
+    const CaseHardness& hardness = *result.outcome.finalHardness;
+    std::vector<double> depth;
+    for (double micrometres : hardness.depth)
+        depth.push_back(micrometres * 0.001);
+    if (const std::optional<double> chd = hardnessCaseDepth(depth, hardness.hv, limit))
+        return *chd;
+    const bool reached = std::any_of(hardness.hv.begin(), hardness.hv.end(),
+                                     [limit](double hv) { return hv >= limit; });
+    return reached ? depth.back() : 0;
+}
 
 double square(double x) {
     return x * x;
@@ -46,6 +63,15 @@ private:
         return approaching() ? *request_.surface + surfaceTolerance : *request_.surface;
     }
     double step() const { return request_.step; }
+    std::string depthName() const {
+        return request_.hardnessLimit
+                   ? "case-hardening depth at " + numberText(*request_.hardnessLimit) + " HV,"
+                   : "case depth";
+    }
+    std::string_view grade() const {
+        const std::array<double, 5>& alloy = request_.steel.data.alloy;
+        return steelGrade(std::vector<double>(alloy.begin(), alloy.end()));
+    }
 
     // What is wrong with the input in itself.
     std::optional<std::string> inputProblem() const;
@@ -101,12 +127,23 @@ std::optional<std::string> ProgrammeSearch::inputProblem() const {
         return "boost potential " + numberText(r.boost) +
                " % C: must be above the steel's carbon " + numberText(ck) +
                " % C and at most 4.3 % C";
-    if (!(r.level > ck && r.level < r.boost))
+    if (r.hardnessLimit) {
+        // The case-hardening depth exists where the hardness falls through the limit: harder
+        // than the core just above the steel's carbon, and reached below the boost potential.
+        const double limit = *r.hardnessLimit;
+        const double core = hardness(grade(), ck + 0.01);
+        const double hardest = hardness(grade(), std::min(r.boost, hardestCarbon(grade())));
+        if (!(limit > core && limit <= hardest))
+            return "hardness limit " + numberText(limit) + " HV: must lie above the core's " +
+                   decimalText(core, 0) + " HV and at most " + decimalText(hardest, 0) +
+                   " HV, the hardest the steel's case becomes at the boost potential";
+    } else if (!(r.level > ck && r.level < r.boost)) {
         return "case depth level " + numberText(r.level) +
                " % C: must lie between the steel's carbon " + numberText(ck) +
                " % C and the boost potential " + numberText(r.boost) + " % C";
+    }
     if (!(r.depth > 0))
-        return "case depth " + numberText(r.depth) + " mm: must be greater than 0 mm";
+        return depthName() + " " + numberText(r.depth) + " mm: must be greater than 0 mm";
     if (r.surface) {
         const double diffuse = diffusePotential();
         if (!(diffuse >= 0 && diffuse <= maxCarbon))
@@ -138,7 +175,7 @@ std::optional<std::string> ProgrammeSearch::targetConflict() const {
     if (const KindTraits& kind = kindTraits(r.steel.shape);
         kind.size != SampleSize::None && r.depth >= r.steel.thickness / 2) {
         const bool round = kind.size == SampleSize::Diameter;
-        return "case depth " + numberText(r.depth) + " mm: beyond the " +
+        return depthName() + " " + numberText(r.depth) + " mm: beyond the " +
                (round ? "radius " : "half-thickness ") + numberText(r.steel.thickness / 2) +
                " mm of the " + std::string(kind.englishName);
     }
@@ -152,7 +189,7 @@ std::optional<std::string> ProgrammeSearch::targetConflict() const {
         if (surface < diffuse)
             return "surface target " + numberText(surface) + " % C: below the diffuse potential " +
                    numberText(diffuse) + " % C, which the surface never falls under";
-        if (surface <= r.level)
+        if (!r.hardnessLimit && surface <= r.level)
             return "surface target " + numberText(surface) +
                    " % C: not above the case depth level " + numberText(r.level) +
                    " % C, so the case would vanish";
@@ -194,9 +231,12 @@ std::optional<Evaluation> ProgrammeSearch::trial(Lengths lengths) {
     ++trials_;
     const int expected = twoStage() ? 40 : 10;
     progress_.setProgress(std::min(99, trials_ * 100 / expected));
-    Evaluation evaluation{lengths, runTrial(asWritten(process), request_.level, trialObserver_)};
+    Evaluation evaluation{lengths, runTrial(asWritten(process), request_.level, trialObserver_), 0};
     switch (evaluation.result.outcome.status) {
     case RunStatus::Finished:
+        evaluation.caseDepth = request_.hardnessLimit
+                                   ? caseHardeningDepth(evaluation.result, *request_.hardnessLimit)
+                                   : evaluation.result.caseDepth;
         return evaluation;
     case RunStatus::Cancelled:
         stop(DesignResult::Status::Cancelled, {});
@@ -254,7 +294,7 @@ std::optional<Evaluation> ProgrammeSearch::diffusionAfter(double boostHours) {
                            " % C: not reached within " + numberText(maxCarburizingHours) +
                            " h of carburizing, even after the shortest boost (" +
                            carbonText(longest.surface()) + " at the end)"
-                     : "case depth " + numberText(request_.depth) + " mm: not reached within " +
+                     : depthName() + " " + numberText(request_.depth) + " mm: not reached within " +
                            numberText(maxCarburizingHours) +
                            " h of carburizing together with the surface target " +
                            numberText(*request_.surface) + " % C (a boost of " +
@@ -289,7 +329,7 @@ std::optional<double> ProgrammeSearch::boostLength() {
         return std::nullopt;
     if (atShortest->depth() >= target) {
         stop(DesignResult::Status::Unreachable,
-             "case depth " + numberText(target) + " mm: " +
+             depthName() + " " + numberText(target) + " mm: " +
                  (request_.hardening ? "the hardening stage alone already gives "
                                      : "one timer step of boost already gives ") +
                  millimetres(atShortest->depth()));
@@ -323,7 +363,7 @@ std::optional<double> ProgrammeSearch::boostLength() {
     case Root::Problem::NoBracket:
     case Root::Problem::NoConvergence:
         stop(DesignResult::Status::Unreachable,
-             "case depth " + numberText(target) + " mm: not reached within " +
+             depthName() + " " + numberText(target) + " mm: not reached within " +
                  numberText(maxCarburizingHours) + " h of carburizing (" +
                  millimetres(last->depth()) + " at the end)");
         return std::nullopt;
@@ -415,7 +455,7 @@ std::optional<Evaluation> ProgrammeSearch::roundedDiffusion(double boostHours,
 
 std::string ProgrammeSearch::shortfall(const Evaluation& chosen, const DesignResult& result) const {
     if (!result.depthMet)
-        return "case depth " + numberText(request_.depth) + " mm: the timer step of " +
+        return depthName() + " " + numberText(request_.depth) + " mm: the timer step of " +
                numberText(step()) + " h is too coarse for it (the nearest programme gives " +
                millimetres(result.depth) + ")";
     if (result.surfaceMet)
@@ -456,7 +496,7 @@ DesignResult ProgrammeSearch::run() {
     result.trials = trials_;
     if (chosen && chosen->lengths.boost + chosen->lengths.diffuse > maxCarburizingHours + 1e-9)
         stop(DesignResult::Status::Unreachable,
-             "case depth " + numberText(request_.depth) + " mm: not reached within " +
+             depthName() + " " + numberText(request_.depth) + " mm: not reached within " +
                  numberText(maxCarburizingHours) + " h of carburizing");
     if (stopped_ || !chosen) {
         result.status = stopped_ ? status_ : DesignResult::Status::Failed;

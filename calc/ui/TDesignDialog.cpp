@@ -42,6 +42,14 @@ TDesignDialog::TDesignDialog(const ProcessRecord& steel, QWidget* parent)
     boost_ = numberBox(QStringLiteral("designBoost"), shown(1.15));
     depth_ = numberBox(QStringLiteral("designDepth"));
     level_ = numberBox(QStringLiteral("designLevel"), QStringLiteral("0.35"));
+    chdWanted_ = new QCheckBox(QStringLiteral("lub przy twardości (CHD), HV:"), this);
+    chdWanted_->setObjectName(QStringLiteral("designChdWanted"));
+    chdLimit_ = numberBox(QStringLiteral("designChdLimit"), QStringLiteral("550"));
+    chdLimit_->setEnabled(false);
+    connect(chdWanted_, &QCheckBox::toggled, this, [this](bool on) {
+        chdLimit_->setEnabled(on);
+        level_->setEnabled(!on);
+    });
     surfaceWanted_ = new QCheckBox(QStringLiteral("Węgiel na powierzchni, %:"), this);
     surfaceWanted_->setObjectName(QStringLiteral("designSurfaceWanted"));
     surface_ = numberBox(QStringLiteral("designSurface"), QStringLiteral("0.8"));
@@ -77,6 +85,7 @@ TDesignDialog::TDesignDialog(const ProcessRecord& steel, QWidget* parent)
     targets->addRow(QStringLiteral("Potencjał nawęglania, %:"), boost_);
     targets->addRow(QStringLiteral("Grubość warstwy, mm:"), depth_);
     targets->addRow(QStringLiteral("przy zawartości węgla, %:"), level_);
+    targets->addRow(chdWanted_, chdLimit_);
     targets->addRow(surfaceWanted_, surface_);
     targets->addRow(QStringLiteral("Potencjał dyfuzji, %:"), diffuse_);
     targets->addRow(hardeningWanted_, hardening_);
@@ -124,7 +133,7 @@ TDesignDialog::TDesignDialog(const ProcessRecord& steel, QWidget* parent)
         boost_->setText(shown(first.potentials[0]));
     for (QLineEdit* box : findChildren<QLineEdit*>())
         connect(box, &QLineEdit::textChanged, this, &TDesignDialog::markStale);
-    for (QCheckBox* box : {surfaceWanted_, hardeningWanted_, lowPressure_})
+    for (QCheckBox* box : {surfaceWanted_, hardeningWanted_, chdWanted_, lowPressure_})
         connect(box, &QCheckBox::toggled, this, &TDesignDialog::markStale);
 }
 
@@ -183,11 +192,13 @@ std::optional<DesignRequest> TDesignDialog::request() {
     };
     const bool surface = surfaceWanted_->isChecked();
     const bool hardening = hardeningWanted_->isChecked();
-    double surfaceValue = 0, hardeningValue = 0, hardeningTime = 0;
+    const bool chd = chdWanted_->isChecked();
+    double surfaceValue = 0, hardeningValue = 0, hardeningTime = 0, chdLimit = 0;
     QList<Required> required{{temperature_, r.celsius, "carburizing temperature"},
                              {boost_, r.boost, "boost potential"},
                              {depth_, r.depth, "case depth"},
-                             {level_, r.level, "case depth level"},
+                             chd ? Required{chdLimit_, chdLimit, "hardness limit"}
+                                 : Required{level_, r.level, "case depth level"},
                              {step_, r.step, "timer step"}};
     if (surface)
         required.append({surface_, surfaceValue, "surface carbon"});
@@ -211,6 +222,8 @@ std::optional<DesignRequest> TDesignDialog::request() {
     }
     if (hardening)
         r.hardening = HardeningStage{hardeningValue, hardeningTime};
+    if (chd)
+        r.hardnessLimit = chdLimit;
     return r;
 }
 
@@ -224,6 +237,10 @@ void TDesignDialog::chooseLowPressure(bool lowPressure) {
         box->setEnabled(!lowPressure);
     diffuse_->setEnabled(!lowPressure && surfaceWanted_->isChecked());
     minBoost_->setEnabled(lowPressure);
+    // The pulse design aims at a carbon level only.
+    if (lowPressure)
+        chdWanted_->setChecked(false);
+    chdWanted_->setEnabled(!lowPressure);
 }
 
 void TDesignDialog::design() {
@@ -326,8 +343,11 @@ void TDesignDialog::showResult(const DesignRequest& wanted) {
                     .arg(shown(programme.temperatures[row]), 9)
                     .arg(shown(programme.potentials[row]), 13);
     }
-    text += QStringLiteral("\nGrubość warstwy:  %1 mm  (cel %2 mm)\n")
-                .arg(QString::number(result_.depth, 'f', 3), shown(wanted.depth));
+    text += QStringLiteral("\n%1:  %2 mm  (cel %3 mm)\n")
+                .arg(wanted.hardnessLimit
+                         ? QStringLiteral("CHD przy %1 HV").arg(shown(*wanted.hardnessLimit))
+                         : QStringLiteral("Grubość warstwy"),
+                     QString::number(result_.depth, 'f', 3), shown(wanted.depth));
     text += QStringLiteral("Węgiel na powierzchni:  %1 %").arg(result_.surface, 0, 'f', 3);
     if (wanted.surface)
         text += QStringLiteral("  (cel %1 %)").arg(shown(*wanted.surface));

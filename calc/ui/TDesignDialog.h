@@ -48,6 +48,8 @@ private:
     QLineEdit* boost_;
     QLineEdit* depth_;
     QLineEdit* level_;
+    QCheckBox* chdWanted_; // the depth is the case-hardening depth instead of one at `level_`
+    QLineEdit* chdLimit_;
     QCheckBox* surfaceWanted_;
     QLineEdit* surface_;
     QLineEdit* diffuse_;

@@ -15,6 +15,7 @@
 #include "TDesignDialog.h"
 #include "TFoilTestDialog.h"
 #include "THelpWindow.h"
+#include "TProfileFitDialog.h"
 #include "TWskDialog.h"
 
 #include <QFile>
@@ -423,4 +424,33 @@ void TTavrixDialog::fitTransferCoefficient() {
         text += QStringLiteral("\n\n%1.").arg(note);
     }
     showMessage(this, text, QStringLiteral("Foil test"), MessageIcon::Information);
+}
+
+void TTavrixDialog::fitMeasuredProfile() {
+    const ProcessForm form = readForm();
+    const QList<MessageRecord> problems = checkForm(form, shape_, "default.tav", TFileTable());
+    for (const MessageRecord& problem : problems)
+        showMessage(this, problem.text, problem.caption, problem.icon);
+    if (!problems.isEmpty())
+        return;
+    TProfileFitDialog dialog(writtenRecord(form, shape_), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const ProfileFitResult& fit = dialog.result();
+    // The six significant digits the process-data file keeps.
+    transferCoefficient_->setText(QString::number(fit.beta, 'g', 6));
+    if (fit.offset) {
+        // The fitted record holds the form's filled rows in order; the offset moved the
+        // potentials its gas stages use.
+        const TDane& fitted = fit.fitted.data;
+        std::vector<LoadedBoxes::Row> rows(fitted.times.size());
+        for (std::size_t row = 0; row < rows.size(); ++row) {
+            const StageCondition condition = stageCondition(fitted, row);
+            rows[row] = {loadedText(fitted.times[row]), loadedText(fitted.temperatures[row]),
+                         loadedText(fitted.potentials[row]), condition.kind,
+                         condition.fluxLimit ? loadedText(*condition.fluxLimit) : std::string()};
+        }
+        stages_->showRows(rows);
+    }
+    unsaved_ = true;
 }

@@ -69,6 +69,8 @@ private slots:
     void foilTestFillsTheTransferCoefficient();
     void formWarnsOfSaturationAndMayGoOn_data();
     void formWarnsOfSaturationAndMayGoOn();
+    // Last: the dialog keeps its choice of target for the next opening.
+    void caseHardeningDepthTakesThePlaceOfTheLevel();
 
 private:
     MessageCapture messages_;
@@ -200,6 +202,43 @@ void TDesignDialogTest::lowPressurePulsesBecomeRowsWithConditions() {
     QCOMPARE(control<QComboBox>(&form, QStringLiteral("condition3"))->currentText(),
              QStringLiteral("obojętna"));
     QCOMPARE(control<QLineEdit>(&form, QStringLiteral("fluxLimit2"))->text(), QString());
+}
+
+void TDesignDialogTest::caseHardeningDepthTakesThePlaceOfTheLevel() {
+    TTavrixDialog form(SampleShape::SemiInfinite, nullptr);
+    form.show();
+    typeAll(&form, steel);
+    typeAll(&form, {QStringLiteral("edit204=920"), QStringLiteral("edit218=1.15")});
+    QString programme;
+    bool levelShut = false;
+    AtNextTurn operate([&] {
+        auto* design = openModal<TDesignDialog>();
+        QVERIFY(design);
+        // A gas design: the pulse design aims at a carbon level only.
+        auto* lowPressure = control<QCheckBox>(design, QStringLiteral("designLowPressure"));
+        if (lowPressure->isChecked())
+            QTest::mouseClick(lowPressure, Qt::LeftButton, {},
+                              QPoint(4, lowPressure->height() / 2));
+        typeInto(design, QStringLiteral("designDepth"), QStringLiteral("0.7"));
+        auto* chd = control<QCheckBox>(design, QStringLiteral("designChdWanted"));
+        QTest::mouseClick(chd, Qt::LeftButton, {}, QPoint(4, chd->height() / 2));
+        levelShut = !control<QLineEdit>(design, QStringLiteral("designLevel"))->isEnabled() &&
+                    control<QLineEdit>(design, QStringLiteral("designChdLimit"))->isEnabled();
+        typeInto(design, QStringLiteral("designChdLimit"), QStringLiteral("513"));
+        clickButton(design, QStringLiteral("designCompute"));
+        programme = control<QLabel>(design, QStringLiteral("designProgramme"))->text();
+        if (!control<QPushButton>(design, QStringLiteral("designInsert"))->isEnabled()) {
+            design->reject();
+            return;
+        }
+        clickButton(design, QStringLiteral("designInsert"));
+    });
+    form.designProcess();
+    QVERIFY2(messages_.messages().isEmpty(), qPrintable(captionsAndTexts(messages_).join(u'\n')));
+    QVERIFY(levelShut);
+    QVERIFY2(programme.contains(QStringLiteral("CHD przy 513 HV:")), qPrintable(programme));
+    QVERIFY2(programme.contains(QStringLiteral("(cel 0.7 mm)")), qPrintable(programme));
+    QVERIFY(!control<QLineEdit>(&form, QStringLiteral("edit235"))->text().isEmpty());
 }
 
 void TDesignDialogTest::refusedTargetsKeepInsertShut_data() {

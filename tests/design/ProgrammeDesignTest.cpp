@@ -5,6 +5,7 @@
 #include "Computation.h"
 #include "FoilFit.h"
 #include "ProcessCheck.h"
+#include "ProfileMeasures.h"
 #include "ResultStreams.h"
 #include "RunFixture.h"
 
@@ -196,6 +197,18 @@ INSTANTIATE_TEST_SUITE_P(
                     "case depth 6 mm: not reached within 100 h"},
         RefusalCase{"LevelAboveBoost", changed(base, [](DesignRequest& r) { r.level = 1.2; }),
                     "case depth level 1.2 % C: must lie between", DesignResult::Status::Refused},
+        RefusalCase{"HarderThanTheSteelBecomes",
+                    changed(base, [](DesignRequest& r) { r.hardnessLimit = 900; }),
+                    "hardness limit 900 HV: must lie above the core's",
+                    DesignResult::Status::Refused},
+        RefusalCase{"HardnessDepthBeyondHalfThickness",
+                    changed(base,
+                            [](DesignRequest& r) {
+                                r.steel.shape = SampleShape::Plate;
+                                r.steel.thickness = 1.8;
+                                r.hardnessLimit = 513;
+                            }),
+                    "case-hardening depth at 513 HV, 1 mm: beyond the half-thickness"},
         RefusalCase{"HardeningAboveCarburizing",
                     changed(base,
                             [](DesignRequest& r) {
@@ -290,3 +303,54 @@ TEST(FoilTestRefusal, MeasurementsNoCoefficientGives) {
     EXPECT_EQ(fitTransferCoefficient(processRecord(test, SampleShape::Plate), 0.5, progress).status,
               FoilFitResult::Status::Refused);
 }
+
+namespace {
+
+struct HardnessTargetCase {
+    const char* name;
+    SampleShape shape;
+    double thickness; // mm
+    double chd;       // mm
+    double limit;     // HV
+    std::optional<double> surface;
+};
+
+void PrintTo(const HardnessTargetCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class HardnessTarget : public testing::TestWithParam<HardnessTargetCase> {};
+
+} // namespace
+
+// The depth a drawing names is read from the hardness file of the designed set, as a viewer or
+// an engineer reads it.
+TEST_P(HardnessTarget, TheWrittenProgrammeHasTheCaseHardeningDepth) {
+    const HardnessTargetCase& row = GetParam();
+    DesignRequest wanted = request(row.shape, row.thickness, row.chd, row.surface, false);
+    wanted.hardnessLimit = row.limit;
+    NoProgress progress;
+    const DesignResult design = designProgramme(wanted, progress);
+    ASSERT_EQ(design.status, DesignResult::Status::Designed) << design.reason;
+    EXPECT_TRUE(design.depthMet && design.surfaceMet) << design.shortfall;
+
+    TempFolder folder;
+    ResultStreams streams;
+    ASSERT_EQ(writeAndRun(folder.file("designed.tav"), design.programme, streams).status,
+              RunStatus::Finished);
+    const ProfileBlock hardness = lastBlock(folder.file("designed.twa"));
+    const std::optional<double> chd = hardnessCaseDepth(hardness.x, hardness.y, row.limit);
+    ASSERT_TRUE(chd);
+    // The file keeps three digits of HV, which moves the depth by micrometres.
+    EXPECT_NEAR(*chd, design.depth, 2e-3) << "the design reports what the run computes";
+    EXPECT_NEAR(*chd, row.chd, std::max(depthTolerance * row.chd, minDepthTolerance) + 2e-3);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Design, HardnessTarget,
+    testing::Values(HardnessTargetCase{"SemiInfinite550", SampleShape::SemiInfinite, emptyCell, 0.8,
+                                       550, std::nullopt},
+                    HardnessTargetCase{"SemiInfinite50HrcDiffuse", SampleShape::SemiInfinite,
+                                       emptyCell, 0.8, 513, 0.8},
+                    HardnessTargetCase{"Plate550", SampleShape::Plate, 4, 0.6, 550, std::nullopt}),
+    [](const auto& param) { return std::string(param.param.name); });
