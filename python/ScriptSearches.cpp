@@ -20,24 +20,68 @@ DesignRequest designRequest(const Process& process, const DesignTargets& targets
     request.diffuse = targets.diffuse;
     if (targets.hardening)
         request.hardening = HardeningStage{targets.hardening->first, targets.hardening->second};
-    request.step = targets.step;
+    request.step = targets.step.value_or(request.step);
     return request;
+}
+
+// The low-pressure design as `tavcalc --design --low-pressure` asks for it.
+LowPressureRequest lowPressureRequest(const Process& process, const DesignTargets& targets) {
+    if (!targets.surface)
+        throw ProcessError("low_pressure needs depth and surface");
+    if (targets.boost || targets.diffuse || targets.step)
+        throw ProcessError("low_pressure takes no boost, diffuse or step");
+    LowPressureRequest request;
+    request.steel = process.record;
+    request.celsius = targets.temperature.value_or(process.record.data.temperatures.at(0));
+    request.depth = targets.depth;
+    request.level = targets.level;
+    request.surface = *targets.surface;
+    if (targets.hardening)
+        request.hardening = HardeningStage{targets.hardening->first, targets.hardening->second};
+    request.minBoost = targets.minBoost.value_or(request.minBoost);
+    return request;
+}
+
+// A design's refusal as `tavcalc --design` words it.
+void raiseUnlessDesigned(DesignResult::Status status, const std::string& reason) {
+    switch (status) {
+    case DesignResult::Status::Designed:
+        return;
+    case DesignResult::Status::Refused:
+        throw ProcessError("refused: " + reason);
+    case DesignResult::Status::Unreachable:
+        throw UnreachableError("the targets cannot be met: " + reason);
+    case DesignResult::Status::Cancelled:
+        throw RunError("design cancelled");
+    case DesignResult::Status::Failed:
+        throw RunError(reason);
+    }
+}
+
+// Designed means both targets met: the design refuses a programme that misses one.
+Design lowPressureDesign(const Process& process, const DesignTargets& targets) {
+    const LowPressureRequest request = lowPressureRequest(process, targets);
+    const LowPressureResult result =
+        interruptible([&](RunObserver& observer) { return designLowPressure(request, observer); });
+    raiseUnlessDesigned(result.status, result.reason);
+    Design design{Process(result.process),
+                  result.depth,
+                  result.surface,
+                  true,
+                  true,
+                  {},
+                  result.trials,
+                  {},
+                  {},
+                  result.limit};
+    for (const Pulse& pulse : result.pulses)
+        design.pulses.emplace_back(pulse.boost, pulse.diffusion);
+    return design;
 }
 
 // What the design found, or its refusal as `tavcalc --design` words it.
 Design designed(const DesignResult& result) {
-    switch (result.status) {
-    case DesignResult::Status::Designed:
-        break;
-    case DesignResult::Status::Refused:
-        throw ProcessError("refused: " + result.reason);
-    case DesignResult::Status::Unreachable:
-        throw UnreachableError("the targets cannot be met: " + result.reason);
-    case DesignResult::Status::Cancelled:
-        throw RunError("design cancelled");
-    case DesignResult::Status::Failed:
-        throw RunError(result.reason);
-    }
+    raiseUnlessDesigned(result.status, result.reason);
     return {Process(asWritten(result.programme)),
             result.depth,
             result.surface,
@@ -45,7 +89,9 @@ Design designed(const DesignResult& result) {
             result.surfaceMet,
             result.shortfall,
             result.trials,
-            result.warnings};
+            result.warnings,
+            {},
+            std::nullopt};
 }
 
 FittedValues fittedValues(const std::string& fit) {
@@ -59,6 +105,10 @@ FittedValues fittedValues(const std::string& fit) {
 } // namespace
 
 Design designFor(const Process& process, const DesignTargets& targets) {
+    if (targets.lowPressure)
+        return lowPressureDesign(process, targets);
+    if (targets.minBoost)
+        throw ProcessError("min_boost needs low_pressure");
     const DesignRequest request = designRequest(process, targets);
     return designed(
         interruptible([&](RunObserver& observer) { return designProgramme(request, observer); }));

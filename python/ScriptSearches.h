@@ -5,6 +5,7 @@
 // KeyboardInterrupt, and the search runs without the GIL.
 
 #include "FoilFit.h"
+#include "LowPressureDesign.h"
 #include "MeasuredProfile.h"
 #include "ProfileFit.h"
 #include "ProgrammeDesign.h"
@@ -24,7 +25,11 @@ struct DesignTargets {
     std::optional<double> temperature;                  // °C; the process's first row's
     std::optional<double> boost;                        // % C; the process's first row's
     std::optional<double> diffuse;                      // % C
-    double step = DesignRequest{}.step;                 // h
+    std::optional<double> step;                         // h
+    // Pulses of boost and neutral diffusion (`tavcalc --design --low-pressure`), which take
+    // neither boost, diffuse nor step.
+    bool lowPressure = false;
+    std::optional<double> minBoost; // s
 };
 
 // A designed programme and what it achieves.
@@ -37,6 +42,10 @@ struct Design {
     std::string shortfall;
     int trials = 0;
     std::vector<std::string> warnings;
+    // Low pressure: the pulses (boost, diffusion; s), the last diffusion the final one, and the
+    // saturation limit the boosts hold the surface at (% C).
+    std::vector<std::pair<double, double>> pulses;
+    std::optional<double> saturationLimit;
 };
 
 Design designFor(const Process& process, const DesignTargets& targets);

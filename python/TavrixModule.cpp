@@ -184,21 +184,28 @@ cannot use raises ProcessError with tavcalc's message; Ctrl-C raises KeyboardInt
         .def_readonly("shortfall", &Design::shortfall,
                       "which target the programme misses and why; empty when both are met")
         .def_readonly("trials", &Design::trials, "trial runs the design needed")
-        .def_readonly("warnings", &Design::warnings, "saturation of austenite");
+        .def_readonly("warnings", &Design::warnings, "saturation of austenite")
+        .def_readonly("pulses", &Design::pulses,
+                      "low pressure: (boost, diffusion) of each pulse, s; the last diffusion the "
+                      "final one")
+        .def_readonly("saturation_limit", &Design::saturationLimit,
+                      "low pressure: the carbon the boosts hold the surface at, % C");
 
     const DesignTargets defaults;
     module.def(
         "design",
         [](const Process& process, double depth, double level, std::optional<double> surface,
            std::optional<std::pair<double, double>> hardening, std::optional<double> temperature,
-           std::optional<double> boost, std::optional<double> diffuse, double step) {
-            return designFor(process,
-                             {depth, level, surface, hardening, temperature, boost, diffuse, step});
+           std::optional<double> boost, std::optional<double> diffuse, std::optional<double> step,
+           bool lowPressure, std::optional<double> minBoost) {
+            return designFor(process, {depth, level, surface, hardening, temperature, boost,
+                                       diffuse, step, lowPressure, minBoost});
         },
         py::arg("process"), py::kw_only(), py::arg("depth"), py::arg("level") = defaults.level,
         py::arg("surface") = py::none(), py::arg("hardening") = py::none(),
         py::arg("temperature") = py::none(), py::arg("boost") = py::none(),
-        py::arg("diffuse") = py::none(), py::arg("step") = defaults.step,
+        py::arg("diffuse") = py::none(), py::arg("step") = py::none(),
+        py::arg("low_pressure") = false, py::arg("min_boost") = py::none(),
         R"(Designs the furnace programme that gives the case asked for, as tavcalc --design does.
 
 The process gives the steel, shape and thickness; its stages only the defaults of temperature
@@ -206,10 +213,12 @@ and boost (its first row). depth: mm, case depth at level (% C) at the end; surf
 end (a boost and a diffuse stage; without it one boost stage); hardening: (temperature deg C,
 duration h) of a final stage cooling to the hardening temperature; temperature: carburizing
 temperature, deg C; boost, diffuse: potentials, % C (diffuse defaults to the surface target);
-step: the furnace timer's step, h. Returns a Design; a programme that misses a target within
-tolerance is returned with depth_met or surface_met False and the shortfall named. Input wrong in
-itself raises ProcessError, targets no programme meets UnreachableError, with tavcalc's
-message; Ctrl-C raises KeyboardInterrupt.)");
+step: the furnace timer's step, h (0.01 unless given). low_pressure=True designs pulses of boost
+and neutral diffusion instead, as tavcalc --design --low-pressure does (surface required; no
+boost, diffuse or step; min_boost: the shortest boost, s). Returns a Design; a programme that
+misses a target within tolerance is returned with depth_met or surface_met False and the
+shortfall named. Input wrong in itself raises ProcessError, targets no programme meets
+UnreachableError, with tavcalc's message; Ctrl-C raises KeyboardInterrupt.)");
 
     py::class_<BetaFit>(module, "BetaFit", "The transfer coefficient a foil test gives.")
         .def_readonly("process", &BetaFit::process, "the test's process with the fitted beta")

@@ -192,16 +192,20 @@ DESIGNS = {
         "semi-infinite", dict(depth=0.6, surface=0.8, hardening=(850, 0.5), temperature=930,
                               boost=1.1, step=0.05)),
     "one stage, own level": ("cylinder", dict(depth=0.4, level=0.3)),
+    "low pressure": ("semi-infinite", dict(depth=0.5, surface=0.7, low_pressure=True,
+                                           min_boost=60)),
 }
 
 
 def batch_options(options):
     words = []
     for name, value in options.items():
-        if name == "hardening":
+        if value is True:
+            words += [f"--{name.replace('_', '-')}"]
+        elif name == "hardening":
             words += ["--hardening", str(value[0]), "--hardening-time", str(value[1])]
         else:
-            words += [f"--{name}", str(value)]
+            words += [f"--{name.replace('_', '-')}", str(value)]
     return words
 
 
@@ -227,6 +231,9 @@ def test_design_gives_the_programme_tavcalc_writes_and_a_run_achieves_it(kind, o
     achieved = tavrix.run(designed.process)
     assert achieved.depth(options.get("level", 0.35)) == pytest.approx(designed.depth, abs=1e-9)
     assert achieved.surface_carbon == pytest.approx(designed.surface, abs=1e-9)
+    pulsed = options.get("low_pressure", False)
+    assert (len(designed.pulses) > 0) == pulsed
+    assert (designed.saturation_limit is not None) == pulsed
 
 
 def test_foil_fit_gives_the_coefficient_tavcalc_prints_and_writes(tmp_path):
@@ -269,9 +276,20 @@ def test_refusals_raise_what_tavcalc_prints_and_write_nothing(mode, kind, option
     assert not out.exists()
 
 
-def test_diffuse_potential_needs_a_surface_target():
-    with pytest.raises(tavrix.ProcessError, match="diffuse needs surface"):
-        tavrix.design(golden_process("plate"), depth=0.5, diffuse=0.7)
+# Options that do not go together, as tavcalc's usage errors.
+MISMATCHED = {
+    "diffuse without surface": (dict(diffuse=0.7), "diffuse needs surface"),
+    "low pressure without surface": (dict(low_pressure=True), "needs depth and surface"),
+    "low pressure with a boost": (dict(surface=0.7, low_pressure=True, boost=1.2),
+                                  "takes no boost, diffuse or step"),
+    "shortest boost of a gas design": (dict(min_boost=30), "min_boost needs low_pressure"),
+}
+
+
+@pytest.mark.parametrize("options, named", MISMATCHED.values(), ids=MISMATCHED.keys())
+def test_design_options_that_do_not_go_together_raise(options, named):
+    with pytest.raises(tavrix.ProcessError, match=named):
+        tavrix.design(golden_process("semi-infinite"), depth=0.5, **options)
 
 
 def gas_process(beta, offset=0.0):
