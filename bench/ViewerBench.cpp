@@ -4,6 +4,7 @@
 
 #include "ComparisonChart.h"
 #include "Computation.h"
+#include "LineChart.h"
 #include "NearestPoint.h"
 #include "TChartMDIChild.h"
 #include "TavMDIClient.h"
