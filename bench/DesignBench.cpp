@@ -29,8 +29,7 @@ ProcessForm steel(double thickness) {
 // half an hour down to 850 °C.
 void boostDiffuseDesign(benchmark::State& state, SampleShape shape, double thickness) {
     DesignRequest request;
-    request.steel = steel(thickness);
-    request.shape = shape;
+    request.steel = processRecord(steel(thickness), shape);
     request.celsius = 920;
     request.boost = 1.15;
     request.depth = 1.0;
@@ -81,7 +80,7 @@ void foilFit(benchmark::State& state) {
     for (auto _ : state) {
         const double start = cpuSeconds();
         const FoilFitResult result =
-            fitTransferCoefficient(test, SampleShape::Foil, measured, quiet);
+            fitTransferCoefficient(processRecord(test, SampleShape::Foil), measured, quiet);
         seconds += cpuSeconds() - start;
         ++fits;
         trials = result.trials;

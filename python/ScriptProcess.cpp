@@ -111,25 +111,6 @@ Process Process::read(const std::string& file) {
     return Process(*reading.head, file);
 }
 
-ProcessForm Process::form() const {
-    ProcessForm form;
-    form.steelCarbon = record.data.steelCarbon;
-    form.transferCoefficient = record.data.transferCoefficient;
-    form.cr = record.data.alloy[0];
-    form.mo = record.data.alloy[1];
-    form.mn = record.data.alloy[2];
-    form.si = record.data.alloy[3];
-    form.ni = record.data.alloy[4];
-    form.thickness = record.thickness;
-    for (std::size_t row = 0; row < record.data.times.size(); ++row) {
-        form.time[row] = record.data.times[row];
-        form.temperature[row] = record.data.temperatures[row];
-        form.potential[row] = record.data.potentials[row];
-        form.condition[row] = stageCondition(record.data, row);
-    }
-    return form;
-}
-
 std::string Process::text() const {
     return processDataText(record);
 }

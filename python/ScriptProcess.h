@@ -26,8 +26,6 @@ public:
 
     static Process read(const std::string& file);
 
-    // The dialog's values that write this process's file.
-    ProcessForm form() const;
     // The file's head, as the calculation window writes it.
     std::string text() const;
     void write(const std::string& file);

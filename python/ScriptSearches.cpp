@@ -11,8 +11,7 @@ DesignRequest designRequest(const Process& process, const DesignTargets& targets
     if (targets.diffuse && !targets.surface)
         throw ProcessError("diffuse needs surface");
     DesignRequest request;
-    request.steel = process.form();
-    request.shape = process.record.shape;
+    request.steel = process.record;
     request.celsius = targets.temperature.value_or(process.record.data.temperatures.at(0));
     request.boost = targets.boost.value_or(process.record.data.potentials.at(0));
     request.depth = targets.depth;
@@ -26,7 +25,7 @@ DesignRequest designRequest(const Process& process, const DesignTargets& targets
 }
 
 // What the design found, or its refusal as `tavcalc --design` words it.
-Design designed(const DesignResult& result, SampleShape shape) {
+Design designed(const DesignResult& result) {
     switch (result.status) {
     case DesignResult::Status::Designed:
         break;
@@ -39,7 +38,7 @@ Design designed(const DesignResult& result, SampleShape shape) {
     case DesignResult::Status::Failed:
         throw RunError(result.reason);
     }
-    return {Process(writtenRecord(result.form, shape)),
+    return {Process(asWritten(result.programme)),
             result.depth,
             result.surface,
             result.depthMet,
@@ -62,13 +61,12 @@ FittedValues fittedValues(const std::string& fit) {
 Design designFor(const Process& process, const DesignTargets& targets) {
     const DesignRequest request = designRequest(process, targets);
     return designed(
-        interruptible([&](RunObserver& observer) { return designProgramme(request, observer); }),
-        request.shape);
+        interruptible([&](RunObserver& observer) { return designProgramme(request, observer); }));
 }
 
 BetaFit fitBeta(const Process& test, double measuredCarbon) {
     const FoilFitResult result = interruptible([&](RunObserver& observer) {
-        return fitTransferCoefficient(test.form(), test.record.shape, measuredCarbon, observer);
+        return fitTransferCoefficient(test.record, measuredCarbon, observer);
     });
     switch (result.status) {
     case FoilFitResult::Status::Fitted:

@@ -103,22 +103,6 @@ ReadFile readHead(const std::string& argument) {
     return file;
 }
 
-ProcessForm formOf(const ProcessRecord& head) {
-    ProcessForm form;
-    const TDane& data = head.data;
-    form.steelCarbon = data.steelCarbon;
-    form.transferCoefficient = data.transferCoefficient;
-    form.cr = data.alloy[0], form.mo = data.alloy[1], form.mn = data.alloy[2];
-    form.si = data.alloy[3], form.ni = data.alloy[4];
-    for (std::size_t row = 0; row < data.times.size(); ++row) {
-        form.time[row] = data.times[row];
-        form.temperature[row] = data.temperatures[row];
-        form.potential[row] = data.potentials[row];
-    }
-    form.thickness = head.thickness;
-    return form;
-}
-
 // FILE's name with "-design" before its extension, beside it.
 std::string designedName(const std::string& path) {
     const std::filesystem::path file(path);
@@ -133,9 +117,9 @@ std::string outputName(const Options& options, const std::string& fallback) {
     return std::filesystem::absolute(found->second).lexically_normal().string();
 }
 
-bool written(const std::string& path, const ProcessForm& form, SampleShape shape) {
+bool written(const std::string& path, const ProcessRecord& process) {
     if (const std::optional<std::string> problem =
-            AtomicFile(path).replace(processDataText(form, shapeName(shape)))) {
+            AtomicFile(path).replace(processDataText(process))) {
         std::fprintf(stderr, "tavcalc: %s\n", problem->c_str());
         return false;
     }
@@ -145,9 +129,10 @@ bool written(const std::string& path, const ProcessForm& form, SampleShape shape
 
 void printProgramme(const DesignResult& result) {
     std::printf("      time, h  temperature, °C  potential, %% C\n");
-    for (std::size_t row = 0; row < static_cast<std::size_t>(result.rows); ++row)
-        std::printf("%13g%17g%16g\n", result.form.time[row], result.form.temperature[row],
-                    result.form.potential[row]);
+    const TDane& programme = result.programme.data;
+    for (std::size_t row = 0; row < programme.times.size(); ++row)
+        std::printf("%13g%17g%16g\n", programme.times[row], programme.temperatures[row],
+                    programme.potentials[row]);
 }
 
 void printPulses(const LowPressureResult& result) {
@@ -272,8 +257,7 @@ int runDesignCommand(const std::vector<std::string>& allWords) {
     if (!file.head)
         return unusableStatus;
     DesignRequest request;
-    request.steel = formOf(*file.head);
-    request.shape = file.head->shape;
+    request.steel = *file.head;
     request.celsius = temperature.value_or(file.head->data.temperatures[0]);
     request.boost = boost.value_or(file.head->data.potentials[0]);
     request.depth = *depth;
@@ -319,9 +303,8 @@ int runDesignCommand(const std::vector<std::string>& allWords) {
                      result.shortfall.c_str());
         return refusedStatus;
     }
-    return written(outputName(options, designedName(file.path)), result.form, request.shape)
-               ? 0
-               : unusableStatus;
+    return written(outputName(options, designedName(file.path)), result.programme) ? 0
+                                                                                   : unusableStatus;
 }
 
 int runFitCommand(const std::vector<std::string>& words) {
@@ -337,9 +320,8 @@ int runFitCommand(const std::vector<std::string>& words) {
     const ReadFile file = readHead(options.file);
     if (!file.head)
         return unusableStatus;
-    ProcessForm test = formOf(*file.head);
     TerminalProgress progress(stdout, "fit");
-    const FoilFitResult result = fitTransferCoefficient(test, file.head->shape, *carbon, progress);
+    const FoilFitResult result = fitTransferCoefficient(*file.head, *carbon, progress);
     progress.finish();
     switch (result.status) {
     case FoilFitResult::Status::Fitted:
@@ -362,8 +344,9 @@ int runFitCommand(const std::vector<std::string>& words) {
         std::printf("  %s\n", nearSaturationNote);
     if (options.values.count("-o") == 0)
         return 0;
-    test.transferCoefficient = result.beta;
-    return written(outputName(options, {}), test, file.head->shape) ? 0 : unusableStatus;
+    ProcessRecord fitted = *file.head;
+    fitted.data.transferCoefficient = result.beta;
+    return written(outputName(options, {}), fitted) ? 0 : unusableStatus;
 }
 
 namespace {
@@ -435,6 +418,5 @@ int runProfileFitCommand(const std::vector<std::string>& words) {
     printProfileFit(file.path, measuredPath, fit, reading.profile->quantity);
     if (options.values.count("-o") == 0)
         return 0;
-    return written(outputName(options, {}), formOf(fit.fitted), fit.fitted.shape) ? 0
-                                                                                  : unusableStatus;
+    return written(outputName(options, {}), fit.fitted) ? 0 : unusableStatus;
 }

@@ -53,7 +53,7 @@ private:
     std::optional<std::string> targetConflict() const;
     // Which target the rounded programme misses, and why.
     std::string shortfall(const Evaluation& chosen, const DesignResult& result) const;
-    ProcessForm programme(Lengths lengths, int& rows) const;
+    ProcessRecord programme(Lengths lengths) const;
     std::optional<Evaluation> trial(Lengths lengths);
     // The programme with this boost, and in two stages the diffusion that brings the surface to
     // its aim.
@@ -89,8 +89,8 @@ private:
 
 std::optional<std::string> ProgrammeSearch::inputProblem() const {
     const DesignRequest& r = request_;
-    const double ck = r.steel.steelCarbon;
-    if (auto shape = designRefusesShape(r.shape))
+    const double ck = r.steel.data.steelCarbon;
+    if (auto shape = designRefusesShape(r.steel.shape))
         return shape;
     if (!(r.step > 0 && r.step <= 1))
         return "timer step " + numberText(r.step) + " h: must be greater than 0 and at most 1 h";
@@ -126,17 +126,16 @@ std::optional<std::string> ProgrammeSearch::inputProblem() const {
             return "hardening time " + numberText(r.hardening->hours) +
                    " h: must be greater than 0";
     }
-    int rows = 0;
-    const ProcessForm provisional = programme({1, 1}, rows);
+    const ProcessRecord provisional = programme({1, 1});
     if (auto problem =
-            checkProcessValues(processRecord(provisional), r.shape, provisional.thickness))
+            checkProcessValues(provisional.data, provisional.shape, provisional.thickness))
         return problem->field + " " + problem->rule;
     return std::nullopt;
 }
 
 std::optional<std::string> ProgrammeSearch::targetConflict() const {
     const DesignRequest& r = request_;
-    if (const KindTraits& kind = kindTraits(r.shape);
+    if (const KindTraits& kind = kindTraits(r.steel.shape);
         kind.size != SampleSize::None && r.depth >= r.steel.thickness / 2) {
         const bool round = kind.size == SampleSize::Diameter;
         return "case depth " + numberText(r.depth) + " mm: beyond the " +
@@ -161,17 +160,17 @@ std::optional<std::string> ProgrammeSearch::targetConflict() const {
     return std::nullopt;
 }
 
-ProcessForm ProgrammeSearch::programme(Lengths lengths, int& rows) const {
-    ProcessForm form = request_.steel;
-    form.time.fill(emptyCell);
-    form.temperature.fill(emptyCell);
-    form.potential.fill(emptyCell);
-    rows = 0;
+ProcessRecord ProgrammeSearch::programme(Lengths lengths) const {
+    ProcessRecord process = request_.steel;
+    TDane& data = process.data;
+    data.times.clear();
+    data.temperatures.clear();
+    data.potentials.clear();
+    data.conditions.clear(); // a designed programme is one of gas stages
     auto add = [&](double time, double celsius, double potential) {
-        const auto row = static_cast<std::size_t>(rows++);
-        form.time[row] = time;
-        form.temperature[row] = celsius;
-        form.potential[row] = potential;
+        data.times.push_back(time);
+        data.temperatures.push_back(celsius);
+        data.potentials.push_back(potential);
     };
     const double t = request_.celsius;
     double time = lengths.boost;
@@ -185,19 +184,17 @@ ProcessForm ProgrammeSearch::programme(Lengths lengths, int& rows) const {
     }
     if (request_.hardening)
         add(time + request_.hardening->hours, request_.hardening->celsius, last);
-    return form;
+    return process;
 }
 
 std::optional<Evaluation> ProgrammeSearch::trial(Lengths lengths) {
     if (stopped_)
         return std::nullopt;
-    int rows = 0;
-    const ProcessForm form = programme(lengths, rows);
+    const ProcessRecord process = programme(lengths);
     ++trials_;
     const int expected = twoStage() ? 40 : 10;
     progress_.setProgress(std::min(99, trials_ * 100 / expected));
-    Evaluation evaluation{
-        lengths, runTrial(writtenRecord(form, request_.shape), request_.level, trialObserver_)};
+    Evaluation evaluation{lengths, runTrial(asWritten(process), request_.level, trialObserver_)};
     switch (evaluation.result.outcome.status) {
     case RunStatus::Finished:
         return evaluation;
@@ -466,7 +463,7 @@ DesignResult ProgrammeSearch::run() {
         result.reason = reason_;
         return result;
     }
-    result.form = programme(chosen->lengths, result.rows);
+    result.programme = programme(chosen->lengths);
     result.depth = chosen->depth();
     result.surface = chosen->surface();
     result.depthMet = std::fabs(result.depth - request_.depth) <=
@@ -478,7 +475,7 @@ DesignResult ProgrammeSearch::run() {
                        : std::fabs(result.surface - *request_.surface) <= surfaceTolerance);
     result.shortfall = shortfall(*chosen, result);
     result.warnings =
-        saturationWarnings(processRecord(result.form), chosen->result.outcome.surfaceAtRows);
+        saturationWarnings(result.programme.data, chosen->result.outcome.surfaceAtRows);
     progress_.setProgress(100);
     return result;
 }

@@ -34,8 +34,8 @@ constexpr int warningLines = 4;
 
 } // namespace
 
-TDesignDialog::TDesignDialog(const ProcessForm& form, SampleShape shape, QWidget* parent)
-    : TTrialDialog(parent), form_(form), shape_(shape) {
+TDesignDialog::TDesignDialog(const ProcessRecord& steel, QWidget* parent)
+    : TTrialDialog(parent), steel_(steel) {
     setObjectName(QStringLiteral("designDialog"));
     setWindowTitle(QStringLiteral("Projekt procesu"));
     temperature_ = numberBox(QStringLiteral("designTemperature"), shown(920));
@@ -117,10 +117,11 @@ TDesignDialog::TDesignDialog(const ProcessForm& form, SampleShape shape, QWidget
     chooseLowPressure(lowPressure_->isChecked());
     connect(lowPressure_, &QCheckBox::toggled, this, &TDesignDialog::chooseLowPressure);
     // The form's first stage row, where it is filled, is the programme the user starts from.
-    if (form.temperature[0] != emptyCell)
-        temperature_->setText(shown(form.temperature[0]));
-    if (form.potential[0] != emptyCell)
-        boost_->setText(shown(form.potential[0]));
+    const TDane& first = steel.data;
+    if (!first.times.empty() && first.temperatures[0] != emptyCell)
+        temperature_->setText(shown(first.temperatures[0]));
+    if (!first.times.empty() && first.potentials[0] != emptyCell)
+        boost_->setText(shown(first.potentials[0]));
     for (QLineEdit* box : findChildren<QLineEdit*>())
         connect(box, &QLineEdit::textChanged, this, &TDesignDialog::markStale);
     for (QCheckBox* box : {surfaceWanted_, hardeningWanted_, lowPressure_})
@@ -174,8 +175,7 @@ void TDesignDialog::markStale() {
 
 std::optional<DesignRequest> TDesignDialog::request() {
     DesignRequest r;
-    r.steel = form_;
-    r.shape = shape_;
+    r.steel = steel_;
     struct Required {
         QLineEdit* box;
         double& value;
@@ -253,8 +253,8 @@ void TDesignDialog::designLowPressure(const DesignRequest& wanted) {
         return;
     }
     LowPressureRequest request{
-        writtenRecord(wanted.steel, shape_), wanted.celsius,   wanted.depth, wanted.level,
-        wanted.surface.value_or(0),          wanted.hardening, *minBoost};
+        asWritten(wanted.steel),    wanted.celsius,   wanted.depth, wanted.level,
+        wanted.surface.value_or(0), wanted.hardening, *minBoost};
     LowPressureResult designed;
     runSearch([&](RunObserver& observer) { designed = ::designLowPressure(request, observer); });
     result_ = DesignResult{};
@@ -267,16 +267,11 @@ void TDesignDialog::designLowPressure(const DesignRequest& wanted) {
 }
 
 void TDesignDialog::showPulses(const DesignRequest& wanted, const LowPressureResult& designed) {
-    const TDane& rows = designed.process.data;
-    ProcessForm& programme = result_.form;
-    programme = form_;
-    result_.rows = static_cast<int>(rows.times.size());
-    for (std::size_t row = 0; row < rows.times.size(); ++row) {
-        programme.time[row] = asShown(rows.times[row]);
-        programme.temperature[row] = asShown(rows.temperatures[row]);
-        programme.potential[row] = asShown(rows.potentials[row]);
-        programme.condition[row] = stageCondition(rows, row);
-    }
+    result_.programme = designed.process;
+    TDane& programme = result_.programme.data;
+    for (auto* column : {&programme.times, &programme.temperatures, &programme.potentials})
+        for (double& value : *column)
+            value = asShown(value);
     result_.depth = designed.depth;
     result_.surface = designed.surface;
     result_.trials = designed.trials;
@@ -319,17 +314,17 @@ void TDesignDialog::tellFailure() {
 }
 
 void TDesignDialog::showResult(const DesignRequest& wanted) {
-    ProcessForm& programme = result_.form;
+    TDane& programme = result_.programme.data;
     QString text = QStringLiteral("    Czas, h  Temp., C  Potencjał, %\n");
-    for (std::size_t row = 0; row < static_cast<std::size_t>(result_.rows); ++row) {
+    for (std::size_t row = 0; row < programme.times.size(); ++row) {
         for (double* value :
-             {&programme.time[row], &programme.temperature[row], &programme.potential[row]})
+             {&programme.times[row], &programme.temperatures[row], &programme.potentials[row]})
             *value = asShown(*value);
         text += QStringLiteral("%1. %2 %3 %4\n")
                     .arg(row + 1, 2)
-                    .arg(shown(programme.time[row]), 7)
-                    .arg(shown(programme.temperature[row]), 9)
-                    .arg(shown(programme.potential[row]), 13);
+                    .arg(shown(programme.times[row]), 7)
+                    .arg(shown(programme.temperatures[row]), 9)
+                    .arg(shown(programme.potentials[row]), 13);
     }
     text += QStringLiteral("\nGrubość warstwy:  %1 mm  (cel %2 mm)\n")
                 .arg(QString::number(result_.depth, 'f', 3), shown(wanted.depth));

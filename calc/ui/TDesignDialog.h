@@ -20,11 +20,11 @@ class QScrollArea;
 class TDesignDialog : public TTrialDialog {
     Q_OBJECT
 public:
-    // `form` has passed the form's checks of steel and size; its first stage row gives the
+    // `steel` has passed the form's checks of steel and size; its first stage row gives the
     // temperature and boost potential to start with.
-    TDesignDialog(const ProcessForm& form, SampleShape shape, QWidget* parent);
+    TDesignDialog(const ProcessRecord& steel, QWidget* parent);
 
-    // After "Wstaw": the form with the designed programme in its stage rows, each value as the
+    // After "Wstaw": the steel with the designed programme in its stage rows, each value as the
     // dialog showed it.
     const DesignResult& result() const { return result_; }
 
@@ -43,8 +43,7 @@ private:
     void markStale();
     QLayout* resultArea();
 
-    ProcessForm form_;
-    SampleShape shape_;
+    ProcessRecord steel_;
     QLineEdit* temperature_;
     QLineEdit* boost_;
     QLineEdit* depth_;

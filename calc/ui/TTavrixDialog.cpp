@@ -380,15 +380,15 @@ void TTavrixDialog::designProcess() {
     const ProcessForm form = readForm();
     if (!steelPassesChecks(form))
         return;
-    TDesignDialog dialog(form, shape_, this);
+    TDesignDialog dialog(processRecord(form, shape_), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const DesignResult& design = dialog.result();
-    std::vector<LoadedBoxes::Row> rows(static_cast<std::size_t>(design.rows));
+    const TDane& programme = dialog.result().programme.data;
+    std::vector<LoadedBoxes::Row> rows(programme.times.size());
     for (std::size_t row = 0; row < rows.size(); ++row) {
-        const StageCondition& condition = design.form.condition[row];
-        rows[row] = {loadedText(design.form.time[row]), loadedText(design.form.temperature[row]),
-                     loadedText(design.form.potential[row]), condition.kind,
+        const StageCondition condition = stageCondition(programme, row);
+        rows[row] = {loadedText(programme.times[row]), loadedText(programme.temperatures[row]),
+                     loadedText(programme.potentials[row]), condition.kind,
                      condition.fluxLimit ? loadedText(*condition.fluxLimit) : std::string()};
     }
     stages_->showRows(rows);
@@ -406,7 +406,7 @@ void TTavrixDialog::fitTransferCoefficient() {
         showMessage(this, problem.text, problem.caption, problem.icon);
     if (!problems.isEmpty())
         return;
-    TFoilTestDialog dialog(test, shape_, this);
+    TFoilTestDialog dialog(processRecord(test, shape_), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const FoilFitResult& fit = dialog.result();

@@ -127,9 +127,10 @@ void TDesignDialogTest::designIsInsertedIntoTheStageRows() {
             design->reject();
             return;
         }
-        QCOMPARE(design->result().rows, 5);
+        QCOMPARE(design->result().programme.data.times.size(), 5u);
         // The programme passes the form's checks as it stands.
-        QVERIFY(checkForm(design->result().form, SampleShape::SemiInfinite, "x.tav", TFileTable())
+        QVERIFY(checkForm(formOf(design->result().programme), SampleShape::SemiInfinite, "x.tav",
+                          TFileTable())
                     .isEmpty());
         clickButton(design, QStringLiteral("designInsert"));
     });
@@ -178,8 +179,9 @@ void TDesignDialogTest::lowPressurePulsesBecomeRowsWithConditions() {
             design->reject();
             return;
         }
-        rows = design->result().rows;
-        QVERIFY(checkForm(design->result().form, SampleShape::SemiInfinite, "x.tav", TFileTable())
+        rows = static_cast<int>(design->result().programme.data.times.size());
+        QVERIFY(checkForm(formOf(design->result().programme), SampleShape::SemiInfinite, "x.tav",
+                          TFileTable())
                     .isEmpty());
         clickButton(design, QStringLiteral("designInsert"));
         // The next opening is a gas design again.
@@ -227,7 +229,7 @@ void TDesignDialogTest::refusedTargetsKeepInsertShut_data() {
 void TDesignDialogTest::refusedTargetsKeepInsertShut() {
     QFETCH(QStringList, boxes);
     QFETCH(QString, message);
-    TDesignDialog design(steelForm(20), SampleShape::Cylinder, nullptr);
+    TDesignDialog design(processRecord(steelForm(20), SampleShape::Cylinder), nullptr);
     design.show();
     // The dialog keeps what an earlier one was given: each row starts from the same boxes.
     for (QCheckBox* check : design.findChildren<QCheckBox*>())
@@ -247,7 +249,7 @@ void TDesignDialogTest::refusedTargetsKeepInsertShut() {
 }
 
 void TDesignDialogTest::cancelStopsTheDesign() {
-    TDesignDialog design(steelForm(20), SampleShape::Cylinder, nullptr);
+    TDesignDialog design(processRecord(steelForm(20), SampleShape::Cylinder), nullptr);
     design.show();
     typeInto(&design, QStringLiteral("designDepth"), QStringLiteral("1.5"));
     bool cancelWasOffered = false;
@@ -266,7 +268,7 @@ void TDesignDialogTest::cancelStopsTheDesign() {
 }
 
 void TDesignDialogTest::changedInputMakesTheResultStale() {
-    TDesignDialog design(steelForm(20), SampleShape::Cylinder, nullptr);
+    TDesignDialog design(processRecord(steelForm(20), SampleShape::Cylinder), nullptr);
     design.show();
     for (QCheckBox* check : design.findChildren<QCheckBox*>())
         check->setChecked(false);
@@ -337,9 +339,11 @@ void TDesignDialogTest::helpOpensTheDialogsSection() {
     QFETCH(QString, section);
     std::unique_ptr<QDialog> dialog;
     if (design)
-        dialog = std::make_unique<TDesignDialog>(steelForm(20), SampleShape::Plate, nullptr);
+        dialog = std::make_unique<TDesignDialog>(processRecord(steelForm(20), SampleShape::Plate),
+                                                 nullptr);
     else
-        dialog = std::make_unique<TFoilTestDialog>(steelForm(0.05), SampleShape::Foil, nullptr);
+        dialog = std::make_unique<TFoilTestDialog>(
+            processRecord(steelForm(0.05), SampleShape::Foil), nullptr);
     dialog->show();
     clickButton(dialog.get(), QStringLiteral("help"));
     QCOMPARE(messages_.texts(), QStringList());

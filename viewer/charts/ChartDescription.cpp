@@ -2,6 +2,7 @@
 
 #include "ChartNames.h"
 #include "InitialScale.h"
+#include "ProfileMeasures.h"
 #include "SurfaceOffer.h"
 
 #include <algorithm>
@@ -195,6 +196,17 @@ void describeNodes(ChartDescription& chart, const ChartData& data, const TSkala&
     }
 }
 
+// The hardness that defines the case-hardening depth, marked across the hardness chart; its
+// legend names that depth in the set's last profile.
+LevelLine hardnessLimit(const LoadedSet& set) {
+    const std::optional<ComparedLine> last = chartKindTraits(ChartKind::Hardness).line(set, 0);
+    const std::optional<double> depth = last ? hardnessCaseDepth(last->x, last->y) : std::nullopt;
+    const QString depthText = depth ? u"%1 mm"_s.arg(*depth, 0, 'f', 2) : u"–"_s;
+    return {defaultHardnessLimit,
+            u"CHD %1 HV: %2"_s.arg(defaultHardnessLimit, 0, 'f', 0).arg(depthText),
+            QColor(0xc00000)};
+}
+
 } // namespace
 
 bool isNodeChart(ChartKind kind) {
@@ -238,6 +250,8 @@ ChartDescription describeSetChart(const LoadedSet& set, ChartKind kind, const TS
         describeNodes(chart, data, scale);
     else
         describeTimeLine(chart, data, scale);
+    if (kind == ChartKind::Hardness)
+        chart.levels.append(hardnessLimit(set));
     return chart;
 }
 

@@ -10,6 +10,8 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
+#include <QPen>
+#include <QScatterSeries>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -30,7 +32,8 @@ constexpr int maxDecimals = 6;
 // A chart at least this wide, or this much wider than tall, has room for the legend beside the
 // plot; a flat chart needs all its height for the plot, the labels and the caption.
 constexpr qreal wideChart = 560;
-constexpr qreal flatChart = 1.6; // width / height
+constexpr qreal flatChart = 1.6;        // width / height
+constexpr qreal measuredMarkerSize = 8; // px
 
 bool isWhole(double value) {
     return std::abs(value - std::round(value)) <= 1e-6 * std::max(1.0, std::abs(value));
@@ -206,7 +209,8 @@ constexpr char describedLineProperty[] = "describedLine";
 } // namespace
 
 int describedLine(const QAbstractSeries& series) {
-    return series.property(describedLineProperty).toInt();
+    const QVariant line = series.property(describedLineProperty);
+    return line.isValid() ? line.toInt() : -1;
 }
 
 ChartAxis drawableAxis(ChartAxis axis) {
@@ -225,7 +229,9 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
     // Every drawing builds the chart anew; an animation would replay at each resize.
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setTitle(description.middleCaption.toHtmlEscaped());
-    chart->legend()->setVisible(!description.legends.isEmpty());
+    chart->legend()->setVisible(!description.legends.isEmpty() ||
+                                !description.measurements.isEmpty() ||
+                                !description.levels.isEmpty());
     // Beside the plot where there is room to spare, else below it.
     const bool roomBeside = size.width() >= wideChart || size.width() >= flatChart * size.height();
     chart->legend()->setAlignment(roomBeside ? Qt::AlignRight : Qt::AlignBottom);
@@ -266,8 +272,31 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
         }
     }
 
+    QList<QLineSeries*> levels;
+    for (const LevelLine& level : description.levels) {
+        levels.append(new QLineSeries);
+        levels.last()->setName(level.legend);
+        QPen pen(level.colour, 2, Qt::DashLine);
+        levels.last()->setPen(pen);
+        chart->addSeries(levels.last());
+        levels.last()->attachAxis(xAxis);
+        levels.last()->attachAxis(yAxis);
+    }
+    QList<QScatterSeries*> markers;
+    for (const MeasuredPoints& measured : description.measurements) {
+        markers.append(new QScatterSeries);
+        markers.last()->setName(measured.legend);
+        markers.last()->setColor(measured.colour);
+        markers.last()->setBorderColor(measured.colour);
+        markers.last()->setMarkerSize(measuredMarkerSize);
+        chart->addSeries(markers.last());
+        markers.last()->attachAxis(xAxis);
+        markers.last()->attachAxis(yAxis);
+    }
+
+    const ChartAxis xShown = drawableAxis(description.xAxis);
     const QList<ShownAxis> axes{
-        {xAxis, drawableAxis(description.xAxis), description.xCaption, Qt::Horizontal},
+        {xAxis, xShown, description.xCaption, Qt::Horizontal},
         {yAxis, drawableAxis(description.yAxis), description.yCaption, Qt::Vertical}};
     for (const ShownAxis& shown : axes) {
         shown.valueAxis->setRange(shown.axis.start, shown.axis.end());
@@ -283,6 +312,12 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
         if (description.hiddenLines.contains(static_cast<int>(piece.line)))
             hideLine(*chart, *piece.series, piece.first);
     }
+    for (qsizetype level = 0; level < levels.size(); ++level) {
+        const double y = description.levels[level].y;
+        levels[level]->replace({QPointF(xShown.start, y), QPointF(xShown.end(), y)});
+    }
+    for (qsizetype measured = 0; measured < markers.size(); ++measured)
+        markers[measured]->replace(description.measurements[measured].points);
     return chart;
 }
 

@@ -25,7 +25,8 @@ ChartAxis drawableAxis(ChartAxis axis);
 // colour, with one legend entry.
 std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF size);
 
-// The line of the description that a series of a built chart draws.
+// The line of the description that a series of a built chart draws; -1 for a series of no
+// line (a level, a measurement).
 int describedLine(const QAbstractSeries& series);
 
 // The chart laid out for `layoutSize` and drawn into `target` as the painter's own lines and

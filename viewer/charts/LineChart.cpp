@@ -91,7 +91,10 @@ void LineChart::rebuild() {
 }
 
 void LineChart::connectLegend() {
-    for (QAbstractSeries* series : chart()->series())
+    for (QAbstractSeries* series : chart()->series()) {
+        // Levels and measurements do not hide.
+        if (describedLine(*series) < 0)
+            continue;
         for (QLegendMarker* marker : chart()->legend()->markers(series))
             // Queued: the rebuild deletes the marker, which is still handling the mouse press.
             connect(
@@ -103,6 +106,7 @@ void LineChart::connectLegend() {
                     emit lineToggled(index, visible);
                 },
                 Qt::QueuedConnection);
+    }
 }
 
 ChartAxis LineChart::shownXAxis() const {
