@@ -1,9 +1,12 @@
-// Process design and the foil test, each a search over whole trial runs: the time of one
-// search and the number of trial runs it needed.
+// Process design, the foil test and the fit to a measured profile, each a search over whole
+// trial runs: the time of one search and the number of trial runs it needed.
 
 #include "Computation.h"
 #include "CpuTime.h"
 #include "FoilFit.h"
+#include "LowPressureDesign.h"
+#include "ProfileFit.h"
+#include "ProfileMeasures.h"
 #include "ProgrammeDesign.h"
 
 #include <benchmark/benchmark.h>
@@ -28,8 +31,7 @@ ProcessForm steel(double thickness) {
 // half an hour down to 850 °C.
 void boostDiffuseDesign(benchmark::State& state, SampleShape shape, double thickness) {
     DesignRequest request;
-    request.steel = steel(thickness);
-    request.shape = shape;
+    request.steel = processRecord(steel(thickness), shape);
     request.celsius = 920;
     request.boost = 1.15;
     request.depth = 1.0;
@@ -80,7 +82,7 @@ void foilFit(benchmark::State& state) {
     for (auto _ : state) {
         const double start = cpuSeconds();
         const FoilFitResult result =
-            fitTransferCoefficient(test, SampleShape::Foil, measured, quiet);
+            fitTransferCoefficient(processRecord(test, SampleShape::Foil), measured, quiet);
         seconds += cpuSeconds() - start;
         ++fits;
         trials = result.trials;
@@ -93,8 +95,75 @@ void foilFit(benchmark::State& state) {
     state.counters["trial_runs"] = trials;
 }
 
+// Low-pressure pulses for 1.0 mm at 0.35 % C with 0.7 % C at the surface, at 920 °C.
+void lowPressureDesign(benchmark::State& state) {
+    LowPressureRequest request;
+    request.steel = writtenRecord(steel(emptyCell), SampleShape::SemiInfinite);
+    request.depth = 1.0;
+    request.surface = 0.7;
+    Quiet quiet;
+    double seconds = 0;
+    std::int64_t searches = 0;
+    LowPressureResult result;
+    for (auto _ : state) {
+        const double start = cpuSeconds();
+        result = designLowPressure(request, quiet);
+        seconds += cpuSeconds() - start;
+        ++searches;
+        if (result.status != DesignResult::Status::Designed) {
+            state.SkipWithError(result.reason.c_str());
+            return;
+        }
+    }
+    state.counters["cpu_ms"] = seconds * 1e3 / static_cast<double>(searches);
+    state.counters["trial_runs"] = result.trials;
+    state.counters["pulses"] = static_cast<double>(result.pulses.size());
+}
+
+// A semi-infinite sample, 8 h of boost at 1.15 % C and 2 h of diffusion at 0.8 % C, 920 °C; 20
+// points to 1.6 mm of what β = 8e-6 cm/s and a probe reading 0.05 % C low give. Both values are
+// fitted, starting from the file's 2e-5 cm/s and no offset.
+void profileFitTwoValues(benchmark::State& state) {
+    ProcessForm form = steel(emptyCell);
+    form.time[0] = 0, form.temperature[0] = 920, form.potential[0] = 1.15;
+    form.time[1] = 8, form.temperature[1] = 920, form.potential[1] = 1.15;
+    form.time[2] = 10, form.temperature[2] = 920, form.potential[2] = 0.8;
+    const ProcessRecord given = writtenRecord(form, SampleShape::SemiInfinite);
+    ProcessRecord truth = given;
+    truth.data.transferCoefficient = 8e-6;
+    for (double& potential : truth.data.potentials)
+        potential += 0.05;
+    Quiet quiet;
+    const TrialResult run = runTrial(truth, 0.35, quiet);
+    MeasuredProfile measured;
+    for (int point = 1; point <= 20; ++point) {
+        measured.depth.push_back(0.08 * point);
+        measured.value.push_back(
+            profileValueAt(run.depth, run.carbon, 0.08 * point).value_or(form.steelCarbon));
+    }
+    double seconds = 0;
+    std::int64_t fits = 0;
+    int trials = 0;
+    for (auto _ : state) {
+        const double start = cpuSeconds();
+        const ProfileFitResult result =
+            fitProfile(given, measured, FittedValues::BetaAndPotential, quiet);
+        seconds += cpuSeconds() - start;
+        ++fits;
+        trials = result.trials;
+        if (result.status != ProfileFitResult::Status::Fitted) {
+            state.SkipWithError(result.reason.c_str());
+            return;
+        }
+    }
+    state.counters["cpu_ms"] = seconds * 1e3 / static_cast<double>(fits);
+    state.counters["trial_runs"] = trials;
+}
+
 BENCHMARK(designSemiInfinite)->Unit(benchmark::kMillisecond);
+BENCHMARK(lowPressureDesign)->Unit(benchmark::kMillisecond);
 BENCHMARK(designCylinder30mm)->Unit(benchmark::kMillisecond);
 BENCHMARK(foilFit)->Unit(benchmark::kMillisecond);
+BENCHMARK(profileFitTwoValues)->Unit(benchmark::kMillisecond);
 
 } // namespace

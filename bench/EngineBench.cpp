@@ -20,6 +20,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -159,7 +160,71 @@ void semiInfinite12hInMemory(benchmark::State& state) {
     }
 }
 
+// Ten pulses of low-pressure carburizing at 920 °C, each a 3 min boost at the saturation limit
+// and a 12 min neutral diffusion, against one gas stage of the same 2.5 h at 1.0 % C; both in
+// memory on a semi-infinite sample. `pulsed_over_gas` is the first's time over the second's.
+ProcessRecord gasProgramme() {
+    return writtenRecord(processForm(0.2, 2e-5, 0, {{0, 920, 1.0}, {2.5, 920, 1.0}}),
+                         SampleShape::SemiInfinite);
+}
+
+ProcessRecord pulsedProgramme() {
+    ProcessRecord process =
+        writtenRecord(processForm(0.2, 2e-5, 0, {{0, 920, 1.0}}), SampleShape::SemiInfinite);
+    TDane& data = process.data;
+    for (int pulse = 0; pulse < 10; ++pulse)
+        for (const auto& [minutes, kind] :
+             {std::pair{3, SurfaceCondition::Boost}, std::pair{12, SurfaceCondition::Neutral}}) {
+            data.times.push_back(asWritten(data.times.back() + minutes / 60.0));
+            data.temperatures.push_back(920);
+            data.potentials.push_back(1.0);
+            data.conditions.push_back(StageCondition{kind, std::nullopt});
+        }
+    return process;
+}
+
+// Processor time of one run of `process`: with its result texts kept in memory, or as a trial
+// run computes it, with no result text at all.
+double runSeconds(const ProcessRecord& process, bool texts, benchmark::State& state) {
+    StepCounter counter;
+    const double start = cpuSeconds();
+    RunOutcome outcome;
+    if (texts) {
+        MemoryStreams streams;
+        outcome = runKept(Parametry(process, {}), counter, streams).outcome;
+    } else {
+        outcome = runTrial(process, 0.35, counter).outcome;
+    }
+    const double seconds = cpuSeconds() - start;
+    if (outcome.status != RunStatus::Finished)
+        state.SkipWithError("the run did not finish");
+    return seconds;
+}
+
+// Each programme with and without its result texts: a pulsed programme writes a profile and a
+// hardness block at each of its 20 stage ends where the gas programme writes one.
+void lowPressurePulses(benchmark::State& state) {
+    const ProcessRecord pulsed = pulsedProgramme();
+    const ProcessRecord gas = gasProgramme();
+    double pulsedSeconds = 0, gasSeconds = 0, pulsedTexts = 0, gasTexts = 0;
+    std::int64_t runs = 0;
+    for (auto _ : state) {
+        pulsedSeconds += runSeconds(pulsed, false, state);
+        gasSeconds += runSeconds(gas, false, state);
+        pulsedTexts += runSeconds(pulsed, true, state);
+        gasTexts += runSeconds(gas, true, state);
+        ++runs;
+    }
+    const double perRun = 1e3 / static_cast<double>(runs);
+    state.counters["pulsed_ms"] = pulsedSeconds * perRun;
+    state.counters["gas_ms"] = gasSeconds * perRun;
+    state.counters["pulsed_over_gas"] = pulsedSeconds / gasSeconds;
+    state.counters["with_texts_pulsed_ms"] = pulsedTexts * perRun;
+    state.counters["with_texts_gas_ms"] = gasTexts * perRun;
+}
+
 BENCHMARK(semiInfinite12h)->Unit(benchmark::kMillisecond);
+BENCHMARK(lowPressurePulses)->Unit(benchmark::kMillisecond);
 BENCHMARK(semiInfinite12hInMemory)->Unit(benchmark::kMillisecond);
 BENCHMARK(plate4mm8h)->Unit(benchmark::kMillisecond);
 BENCHMARK(cylinder10mm8h)->Unit(benchmark::kMillisecond);

@@ -1,14 +1,17 @@
 // The viewer's costs a user waits for: a set opened (read once, seven windows drawn), eight sets
-// compared (read and every shared chart drawn), and the read-out's search for the nearest of
-// 100 000 points, which runs at every mouse move.
+// compared (read and every shared chart drawn), a measurement of 1 000 points added to a carbon
+// window (read, compared and drawn), and the read-out's search for the nearest of 100 000
+// points, which runs at every mouse move.
 
 #include "ComparisonChart.h"
 #include "Computation.h"
+#include "LineChart.h"
 #include "NearestPoint.h"
 #include "TChartMDIChild.h"
 #include "TavMDIClient.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -89,6 +92,38 @@ void BM_CompareEightSets(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CompareEightSets)->Unit(benchmark::kMillisecond);
+
+void BM_AddMeasurementOf1000Points(benchmark::State& state) {
+    const QString name = computedSet(setFolder(), 0);
+    const QString measured = setFolder().filePath(QStringLiteral("measured.csv"));
+    QFile file(measured);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("the benchmark's measurement was not written");
+    file.write("# a traverse of 1000 points\ndepth_mm,carbon\n");
+    for (int point = 0; point < 1000; ++point)
+        file.write(QByteArray::number(point * 0.002) + ',' +
+                   QByteArray::number(1.0 - point * 0.0008) + '\n');
+    file.close();
+    TTavMDIClient client;
+    client.resize(1024, 720);
+    client.show();
+    const auto windows = client.openSet(name);
+    TChartMDIChild* carbon = nullptr;
+    for (const auto& [kind, window] : windows)
+        if (kind == ChartKind::Carbon)
+            carbon = window;
+    QApplication::processEvents();
+    for (auto _ : state) {
+        if (!carbon->addMeasurement(measured))
+            qFatal("the benchmark's measurement was refused");
+        QApplication::processEvents();
+        state.PauseTiming();
+        carbon->removeMeasurement(0);
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_AddMeasurementOf1000Points)->Unit(benchmark::kMillisecond);
 
 void BM_NearestOf100000Points(benchmark::State& state) {
     QRandomGenerator random(3);

@@ -1,65 +1,14 @@
 #include "ProcessCheck.h"
 
-#include <charconv>
+#include "ProcessScanner.h"
+
 #include <cmath>
-#include <system_error>
+#include <sstream>
 
 namespace {
 
-bool isBlank(char ch) {
-    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n';
-}
-
-// A cursor over the file text that hands out white-space separated words.
-class HeadScanner {
-public:
-    explicit HeadScanner(std::string_view text) : text_(text) {}
-
-    std::string_view word() {
-        while (pos_ < text_.size() && isBlank(text_[pos_]))
-            ++pos_;
-        const std::size_t start = pos_;
-        while (pos_ < text_.size() && !isBlank(text_[pos_]))
-            ++pos_;
-        return text_.substr(start, pos_ - start);
-    }
-
-    // The rest of the line after skipping white space (line ends included), without its end.
-    std::string_view line() {
-        while (pos_ < text_.size() && isBlank(text_[pos_]))
-            ++pos_;
-        const std::size_t start = pos_;
-        while (pos_ < text_.size() && text_[pos_] != '\n')
-            ++pos_;
-        return text_.substr(start, pos_ - start);
-    }
-
-    // The rest of the current line, without its end; the line end itself stays unread.
-    std::string_view restOfLine() {
-        const std::size_t start = pos_;
-        while (pos_ < text_.size() && text_[pos_] != '\n')
-            ++pos_;
-        return text_.substr(start, pos_ - start);
-    }
-
-    // Position just past the end of the current line.
-    std::size_t endOfLine() {
-        while (pos_ < text_.size() && text_[pos_] != '\n')
-            ++pos_;
-        return pos_ < text_.size() ? pos_ + 1 : pos_;
-    }
-
-private:
-    std::string_view text_;
-    std::size_t pos_ = 0;
-};
-
 ProcessProblem problem(std::string field, std::string rule) {
     return ProcessProblem{std::move(field), std::move(rule)};
-}
-
-HeadReading refused(std::string field, std::string rule) {
-    return HeadReading{std::nullopt, problem(std::move(field), std::move(rule))};
 }
 
 bool isFilled(double value) {
@@ -90,66 +39,55 @@ std::optional<ProcessProblem> conditionProblem(const StageCondition& condition, 
     return std::nullopt;
 }
 
+// The strict scan's fault in the words of a refusal.
+ProcessProblem headProblem(const HeadFault& fault) {
+    const std::string numberRule = "must be a number";
+    switch (fault.item) {
+    case HeadItem::SteelCarbon:
+        return problem("steel carbon content (line 1)", numberRule);
+    case HeadItem::TransferCoefficient:
+        return problem("carbon transfer coefficient (line 2)", numberRule);
+    case HeadItem::Alloy:
+        return problem(std::string(alloyNames[fault.index]) + " content", numberRule);
+    case HeadItem::StageCount:
+        if (fault.kind == HeadFault::Kind::CountOutOfRange)
+            return problem("stage count",
+                           countRule + ", not " + std::to_string(static_cast<long>(fault.count)));
+        return problem("stage count", "must be a whole number from 1 to 10");
+    case HeadItem::StageTime:
+    case HeadItem::StageTemperature:
+    case HeadItem::StagePotential: {
+        const char* column = fault.item == HeadItem::StageTime          ? "time"
+                             : fault.item == HeadItem::StageTemperature ? "temperature"
+                                                                        : "potential";
+        return problem(stageField(fault.index, column),
+                       "must be a number (the file has fewer stage rows than its count says, or "
+                       "a row is not three numbers)");
+    }
+    case HeadItem::StageWord:
+        return problem(stageField(fault.index, "condition"), fault.text);
+    case HeadItem::Shape:
+        return problem("sample shape (the line after the stages)",
+                       "must be \"Semi-infinitive sample\", \"Plate\", \"Foil\", \"Cylinder\" or "
+                       "\"Drut\" (wire)");
+    case HeadItem::Size:
+        return problem("thickness (the line after the shape)", numberRule);
+    }
+    return problem("process data", numberRule);
+}
+
 } // namespace
 
 HeadReading readProcessHead(std::string_view text) {
-    HeadScanner scanner(text);
+    std::istringstream in{std::string(text)};
+    const ScannedHead scanned = scanProcessHead(in, Strictness::Strict);
+    if (scanned.fault)
+        return HeadReading{std::nullopt, headProblem(*scanned.fault)};
     ProcessHead head;
-    auto number = [&](double& value) {
-        const auto parsed = fileNumber(scanner.word());
-        if (parsed)
-            value = *parsed;
-        return parsed.has_value();
-    };
-    const std::string numberRule = "must be a number";
-    if (!number(head.data.steelCarbon))
-        return refused("steel carbon content (line 1)", numberRule);
-    if (!number(head.data.transferCoefficient))
-        return refused("carbon transfer coefficient (line 2)", numberRule);
-    for (std::size_t k = 0; k < head.data.alloy.size(); ++k)
-        if (!number(head.data.alloy[k]))
-            return refused(std::string(alloyNames[k]) + " content", numberRule);
-
-    const std::string_view countWord = scanner.word();
-    int count = 0;
-    const auto [end, error] =
-        std::from_chars(countWord.data(), countWord.data() + countWord.size(), count);
-    if (countWord.empty() || error != std::errc() || end != countWord.data() + countWord.size())
-        return refused("stage count", "must be a whole number from 1 to 10");
-    if (count < 1 || count > maxConditionStages)
-        return refused("stage count", countRule + ", not " + std::to_string(count));
-
-    for (int row = 0; row < count; ++row) {
-        double time = 0, temperature = 0, potential = 0;
-        const auto rowIndex = static_cast<std::size_t>(row);
-        const std::string rowRule = "must be a number (the file has fewer stage rows than its "
-                                    "count says, or a row is not three numbers)";
-        if (!number(time))
-            return refused(stageField(rowIndex, "time"), rowRule);
-        if (!number(temperature))
-            return refused(stageField(rowIndex, "temperature"), rowRule);
-        if (!number(potential))
-            return refused(stageField(rowIndex, "potential"), rowRule);
-        const ConditionReading condition = readConditionWord(scanner.restOfLine());
-        if (!condition.condition)
-            return refused(stageField(rowIndex, "condition"), condition.rule);
-        head.data.times.push_back(time);
-        head.data.temperatures.push_back(temperature);
-        head.data.potentials.push_back(potential);
-        head.data.conditions.push_back(*condition.condition);
-    }
-    if (static_cast<std::size_t>(count) > stageLimit(head.data))
-        return refused("stage count", countRule + ", not " + std::to_string(count));
-
-    const auto shape = shapeFromLine(scanner.line());
-    if (!shape)
-        return refused("sample shape (the line after the stages)",
-                       "must be \"Semi-infinitive sample\", \"Plate\", \"Foil\", \"Cylinder\" or "
-                       "\"Drut\" (wire)");
-    head.shape = *shape;
-    if (kindTraits(head.shape).size != SampleSize::None && !number(head.thickness))
-        return refused("thickness (the line after the shape)", numberRule);
-    head.length = scanner.endOfLine();
+    head.data = scanned.data();
+    head.shape = *scanned.shape;
+    head.thickness = scanned.size.value_or(emptyCell);
+    head.length = scanned.length;
     return HeadReading{std::move(head), {}};
 }
 

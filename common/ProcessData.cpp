@@ -1,6 +1,7 @@
 #include "ProcessData.h"
 
 #include "AtomicFile.h"
+#include "ProcessScanner.h"
 
 #include <algorithm>
 #include <charconv>
@@ -196,28 +197,10 @@ std::string normalizedLine(std::string_view line) {
 }
 
 std::istream& operator>>(std::istream& in, TDane& data) {
-    in >> data.steelCarbon >> data.transferCoefficient;
-    for (double& content : data.alloy)
-        in >> content;
-    int count = 0;
-    in >> count;
-    for (int row = 0; row < count && in; ++row) {
-        double time = 0, temperature = 0, potential = 0;
-        if (!(in >> time >> temperature >> potential))
-            break;
-        std::string tail;
-        if (!in.eof())
-            std::getline(in, tail);
-        const ConditionReading condition = readConditionWord(tail);
-        if (!condition.condition) {
-            in.setstate(std::ios::failbit);
-            break;
-        }
-        data.times.push_back(time);
-        data.temperatures.push_back(temperature);
-        data.potentials.push_back(potential);
-        data.conditions.push_back(*condition.condition);
-    }
+    const ScannedHead head = scanProcessHead(in, Strictness::Extraction);
+    data = head.data();
+    if (head.fault)
+        in.setstate(std::ios::failbit);
     return in;
 }
 
@@ -251,9 +234,9 @@ double asWritten(double value) {
     return fileNumber(numberText(value)).value_or(value);
 }
 
-ProcessRecord writtenRecord(const ProcessForm& form, SampleShape shape) {
-    ProcessRecord record{processRecord(form), shape, emptyCell};
-    TDane& data = record.data;
+ProcessRecord asWritten(const ProcessRecord& process) {
+    ProcessRecord written = process;
+    TDane& data = written.data;
     data.steelCarbon = asWritten(data.steelCarbon);
     data.transferCoefficient = asWritten(data.transferCoefficient);
     for (double& content : data.alloy)
@@ -264,9 +247,35 @@ ProcessRecord writtenRecord(const ProcessForm& form, SampleShape shape) {
     for (StageCondition& condition : data.conditions)
         if (condition.fluxLimit)
             condition.fluxLimit = asWritten(*condition.fluxLimit);
-    if (shape != SampleShape::SemiInfinite)
-        record.thickness = asWritten(form.thickness);
-    return record;
+    written.thickness = kindTraits(process.shape).size != SampleSize::None
+                            ? asWritten(process.thickness)
+                            : emptyCell;
+    return written;
+}
+
+ProcessRecord processRecord(const ProcessForm& form, SampleShape shape) {
+    return ProcessRecord{processRecord(form), shape, form.thickness};
+}
+
+ProcessForm formOf(const ProcessRecord& process) {
+    const TDane& data = process.data;
+    ProcessForm form;
+    form.steelCarbon = data.steelCarbon;
+    form.transferCoefficient = data.transferCoefficient;
+    form.cr = data.alloy[0], form.mo = data.alloy[1], form.mn = data.alloy[2];
+    form.si = data.alloy[3], form.ni = data.alloy[4];
+    for (std::size_t row = 0; row < data.times.size() && row < form.time.size(); ++row) {
+        form.time[row] = data.times[row];
+        form.temperature[row] = data.temperatures[row];
+        form.potential[row] = data.potentials[row];
+        form.condition[row] = stageCondition(data, row);
+    }
+    form.thickness = process.thickness;
+    return form;
+}
+
+ProcessRecord writtenRecord(const ProcessForm& form, SampleShape shape) {
+    return asWritten(processRecord(form, shape));
 }
 
 std::optional<std::string> wholeFile(const std::string& path) {

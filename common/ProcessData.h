@@ -94,6 +94,9 @@ struct ProcessRecord {
 // The value a process-data file gives back for `value`: the writer keeps six significant
 // digits. A trial that must compute what a written file will compute takes its values so.
 double asWritten(double value);
+// The process as its file gives it back: every number as written; no size where the shape has
+// none.
+ProcessRecord asWritten(const ProcessRecord& process);
 
 // The values of the process-data dialog, each box as a double (emptyCell when empty).
 struct ProcessForm {
@@ -118,6 +121,11 @@ private:
 
 // The record a form's file would hold: row 1 always, the later rows where their time is filled.
 TDane processRecord(const ProcessForm& form);
+
+// The process of a form for `shape`, its values as the boxes hold them.
+ProcessRecord processRecord(const ProcessForm& form, SampleShape shape);
+// The form whose boxes hold `process` (its rows from the first; the shape is the program's).
+ProcessForm formOf(const ProcessRecord& process);
 
 // The process of a form for `shape` as its file would give it back: the rows processRecord
 // keeps, every number as written.

@@ -59,7 +59,7 @@ int main(int argc, char* argv[]) {
     useLanguage(startLanguage(arguments));
     if (command.mode == ViewerCommandLine::Mode::Export) {
         QTextStream errors(stderr);
-        return exportSet(command.exportFolder, command.setName, errors);
+        return exportSet(command.exportFolder, command.setName, errors, command.measured);
     }
     if (command.mode == ViewerCommandLine::Mode::Compare) {
         QTextStream errors(stderr);

@@ -3,13 +3,16 @@
 #include "AtomicFile.h"
 #include "CalcCommandLine.h"
 #include "FoilFit.h"
+#include "LowPressureDesign.h"
 #include "MeasuredProfile.h"
 #include "ProcessCheck.h"
 #include "ProfileFit.h"
+#include "ProfileMeasures.h"
 #include "ProgrammeDesign.h"
 #include "SetNames.h"
 #include "TerminalProgress.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -101,22 +104,6 @@ ReadFile readHead(const std::string& argument) {
     return file;
 }
 
-ProcessForm formOf(const ProcessRecord& head) {
-    ProcessForm form;
-    const TDane& data = head.data;
-    form.steelCarbon = data.steelCarbon;
-    form.transferCoefficient = data.transferCoefficient;
-    form.cr = data.alloy[0], form.mo = data.alloy[1], form.mn = data.alloy[2];
-    form.si = data.alloy[3], form.ni = data.alloy[4];
-    for (std::size_t row = 0; row < data.times.size(); ++row) {
-        form.time[row] = data.times[row];
-        form.temperature[row] = data.temperatures[row];
-        form.potential[row] = data.potentials[row];
-    }
-    form.thickness = head.thickness;
-    return form;
-}
-
 // FILE's name with "-design" before its extension, beside it.
 std::string designedName(const std::string& path) {
     const std::filesystem::path file(path);
@@ -131,9 +118,9 @@ std::string outputName(const Options& options, const std::string& fallback) {
     return std::filesystem::absolute(found->second).lexically_normal().string();
 }
 
-bool written(const std::string& path, const ProcessForm& form, SampleShape shape) {
+bool written(const std::string& path, const ProcessRecord& process) {
     if (const std::optional<std::string> problem =
-            AtomicFile(path).replace(processDataText(form, shapeName(shape)))) {
+            AtomicFile(path).replace(processDataText(process))) {
         std::fprintf(stderr, "tavcalc: %s\n", problem->c_str());
         return false;
     }
@@ -143,24 +130,117 @@ bool written(const std::string& path, const ProcessForm& form, SampleShape shape
 
 void printProgramme(const DesignResult& result) {
     std::printf("      time, h  temperature, °C  potential, %% C\n");
-    for (std::size_t row = 0; row < static_cast<std::size_t>(result.rows); ++row)
-        std::printf("%13g%17g%16g\n", result.form.time[row], result.form.temperature[row],
-                    result.form.potential[row]);
+    const TDane& programme = result.programme.data;
+    for (std::size_t row = 0; row < programme.times.size(); ++row)
+        std::printf("%13g%17g%16g\n", programme.times[row], programme.temperatures[row],
+                    programme.potentials[row]);
+}
+
+void printPulses(const LowPressureResult& result) {
+    std::printf("pulse  boost, s  diffusion, s\n");
+    for (std::size_t pulse = 0; pulse < result.pulses.size(); ++pulse)
+        std::printf("%5zu%10g%14g%s\n", pulse + 1, result.pulses[pulse].boost,
+                    result.pulses[pulse].diffusion,
+                    pulse + 1 == result.pulses.size() ? "  (final diffusion)" : "");
+}
+
+// tavcalc --design FILE.tav --low-pressure ...: the words without the flag.
+int runLowPressureDesign(const std::vector<std::string>& words) {
+    const Options options =
+        parseOptions(words, {"--depth", "--level", "--surface", "--temperature", "--hardening",
+                             "--hardening-time", "--min-boost", "-o"});
+    if (!options.problem.empty())
+        return usageError(options.problem);
+    std::optional<double> depth, level, surface, temperature, hardening, hardeningTime, minBoost;
+    std::string problem;
+    if (!numberOption(options, "--depth", depth, problem) ||
+        !numberOption(options, "--level", level, problem) ||
+        !numberOption(options, "--surface", surface, problem) ||
+        !numberOption(options, "--temperature", temperature, problem) ||
+        !numberOption(options, "--hardening", hardening, problem) ||
+        !numberOption(options, "--hardening-time", hardeningTime, problem) ||
+        !numberOption(options, "--min-boost", minBoost, problem))
+        return usageError(problem);
+    if (!depth || !surface)
+        return usageError("--low-pressure needs --depth and --surface");
+    if (hardening.has_value() != hardeningTime.has_value())
+        return usageError("--hardening and --hardening-time go together");
+
+    const ReadFile file = readHead(options.file);
+    if (!file.head)
+        return unusableStatus;
+    LowPressureRequest request;
+    request.steel = *file.head;
+    request.celsius = temperature.value_or(file.head->data.temperatures[0]);
+    request.depth = *depth;
+    request.level = level.value_or(request.level);
+    request.surface = *surface;
+    if (hardening)
+        request.hardening = HardeningStage{*hardening, *hardeningTime};
+    request.minBoost = minBoost.value_or(request.minBoost);
+
+    TerminalProgress progress(stdout, "design");
+    const LowPressureResult result = designLowPressure(request, progress);
+    progress.finish();
+    switch (result.status) {
+    case DesignResult::Status::Designed:
+        break;
+    case DesignResult::Status::Refused:
+        std::fprintf(stderr, "tavcalc: %s: refused: %s\n", file.path.c_str(),
+                     result.reason.c_str());
+        return refusedStatus;
+    case DesignResult::Status::Unreachable:
+        std::fprintf(stderr, "tavcalc: %s: the targets cannot be met: %s\n", file.path.c_str(),
+                     result.reason.c_str());
+        return refusedStatus;
+    case DesignResult::Status::Cancelled:
+        std::fprintf(stderr, "tavcalc: %s: design cancelled; nothing written\n", file.path.c_str());
+        return unusableStatus;
+    case DesignResult::Status::Failed:
+        std::fprintf(stderr, "tavcalc: %s: %s\n", file.path.c_str(), result.reason.c_str());
+        return unusableStatus;
+    }
+    std::printf("%s: low-pressure programme designed in %d trial runs; boosts hold the surface at "
+                "%.3f %% C (saturation at %g °C)\n",
+                file.path.c_str(), result.trials, result.limit, request.celsius);
+    printPulses(result);
+    if (request.hardening)
+        std::printf("then neutral down to %g °C in %g h\n", request.hardening->celsius,
+                    request.hardening->hours);
+    std::printf("achieved: case depth %.3f mm at %g %% C (target %g mm), surface %.3f %% C "
+                "(target %g %% C)\n",
+                result.depth, request.level, request.depth, result.surface, request.surface);
+    const std::string path = outputName(options, designedName(file.path));
+    if (const std::optional<std::string> failure =
+            AtomicFile(path).replace(processDataText(result.process))) {
+        std::fprintf(stderr, "tavcalc: %s\n", failure->c_str());
+        return unusableStatus;
+    }
+    std::printf("written: %s\n", path.c_str());
+    return 0;
 }
 
 } // namespace
 
-int runDesignCommand(const std::vector<std::string>& words) {
-    const Options options =
-        parseOptions(words, {"--depth", "--level", "--surface", "--diffuse", "--boost",
-                             "--temperature", "--hardening", "--hardening-time", "--step", "-o"});
+int runDesignCommand(const std::vector<std::string>& allWords) {
+    std::vector<std::string> words = allWords;
+    if (const auto flag = std::find(words.begin(), words.end(), "--low-pressure");
+        flag != words.end()) {
+        words.erase(flag);
+        return runLowPressureDesign(words);
+    }
+    const Options options = parseOptions(
+        words, {"--depth", "--level", "--chd", "--chd-limit", "--surface", "--diffuse", "--boost",
+                "--temperature", "--hardening", "--hardening-time", "--step", "-o"});
     if (!options.problem.empty())
         return usageError(options.problem);
-    std::optional<double> depth, level, surface, diffuse, boost, temperature, hardening,
-        hardeningTime, step;
+    std::optional<double> depth, level, chd, chdLimit, surface, diffuse, boost, temperature,
+        hardening, hardeningTime, step;
     std::string problem;
     if (!numberOption(options, "--depth", depth, problem) ||
         !numberOption(options, "--level", level, problem) ||
+        !numberOption(options, "--chd", chd, problem) ||
+        !numberOption(options, "--chd-limit", chdLimit, problem) ||
         !numberOption(options, "--surface", surface, problem) ||
         !numberOption(options, "--diffuse", diffuse, problem) ||
         !numberOption(options, "--boost", boost, problem) ||
@@ -169,8 +249,12 @@ int runDesignCommand(const std::vector<std::string>& words) {
         !numberOption(options, "--hardening-time", hardeningTime, problem) ||
         !numberOption(options, "--step", step, problem))
         return usageError(problem);
-    if (!depth)
-        return usageError("--depth is required");
+    if (chd && (depth || level))
+        return usageError("--chd takes the place of --depth and --level");
+    if (chdLimit && !chd)
+        return usageError("--chd-limit needs --chd");
+    if (!depth && !chd)
+        return usageError("--depth or --chd is required");
     if (hardening.has_value() != hardeningTime.has_value())
         return usageError("--hardening and --hardening-time go together");
     if (diffuse && !surface)
@@ -180,12 +264,13 @@ int runDesignCommand(const std::vector<std::string>& words) {
     if (!file.head)
         return unusableStatus;
     DesignRequest request;
-    request.steel = formOf(*file.head);
-    request.shape = file.head->shape;
+    request.steel = *file.head;
     request.celsius = temperature.value_or(file.head->data.temperatures[0]);
     request.boost = boost.value_or(file.head->data.potentials[0]);
-    request.depth = *depth;
+    request.depth = chd ? *chd : *depth;
     request.level = level.value_or(request.level);
+    if (chd)
+        request.hardnessLimit = chdLimit.value_or(defaultHardnessLimit);
     request.surface = surface;
     request.diffuse = diffuse;
     if (hardening)
@@ -215,8 +300,13 @@ int runDesignCommand(const std::vector<std::string>& words) {
     }
     std::printf("%s: programme designed in %d trial runs\n", file.path.c_str(), result.trials);
     printProgramme(result);
-    std::printf("achieved: case depth %.3f mm at %g %% C (target %g mm), surface %.3f %% C",
-                result.depth, request.level, request.depth, result.surface);
+    if (request.hardnessLimit)
+        std::printf("achieved: case-hardening depth %.3f mm at %g HV (target %g mm), surface "
+                    "%.3f %% C",
+                    result.depth, *request.hardnessLimit, request.depth, result.surface);
+    else
+        std::printf("achieved: case depth %.3f mm at %g %% C (target %g mm), surface %.3f %% C",
+                    result.depth, request.level, request.depth, result.surface);
     if (surface)
         std::printf(" (target %g %% C)", *surface);
     std::printf("\n");
@@ -227,9 +317,8 @@ int runDesignCommand(const std::vector<std::string>& words) {
                      result.shortfall.c_str());
         return refusedStatus;
     }
-    return written(outputName(options, designedName(file.path)), result.form, request.shape)
-               ? 0
-               : unusableStatus;
+    return written(outputName(options, designedName(file.path)), result.programme) ? 0
+                                                                                   : unusableStatus;
 }
 
 int runFitCommand(const std::vector<std::string>& words) {
@@ -245,9 +334,8 @@ int runFitCommand(const std::vector<std::string>& words) {
     const ReadFile file = readHead(options.file);
     if (!file.head)
         return unusableStatus;
-    ProcessForm test = formOf(*file.head);
     TerminalProgress progress(stdout, "fit");
-    const FoilFitResult result = fitTransferCoefficient(test, file.head->shape, *carbon, progress);
+    const FoilFitResult result = fitTransferCoefficient(*file.head, *carbon, progress);
     progress.finish();
     switch (result.status) {
     case FoilFitResult::Status::Fitted:
@@ -270,8 +358,9 @@ int runFitCommand(const std::vector<std::string>& words) {
         std::printf("  %s\n", nearSaturationNote);
     if (options.values.count("-o") == 0)
         return 0;
-    test.transferCoefficient = result.beta;
-    return written(outputName(options, {}), test, file.head->shape) ? 0 : unusableStatus;
+    ProcessRecord fitted = *file.head;
+    fitted.data.transferCoefficient = result.beta;
+    return written(outputName(options, {}), fitted) ? 0 : unusableStatus;
 }
 
 namespace {
@@ -343,6 +432,5 @@ int runProfileFitCommand(const std::vector<std::string>& words) {
     printProfileFit(file.path, measuredPath, fit, reading.profile->quantity);
     if (options.values.count("-o") == 0)
         return 0;
-    return written(outputName(options, {}), formOf(fit.fitted), fit.fitted.shape) ? 0
-                                                                                  : unusableStatus;
+    return written(outputName(options, {}), fit.fitted) ? 0 : unusableStatus;
 }

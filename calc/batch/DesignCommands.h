@@ -6,9 +6,12 @@
 #include <string>
 #include <vector>
 
-// tavcalc --design FILE.tav --depth MM [--level PCT] [--surface PCT] [--diffuse PCT]
+// tavcalc --design FILE.tav (--depth MM [--level PCT] | --chd MM [--chd-limit HV])
+//         [--surface PCT] [--diffuse PCT]
 //         [--boost PCT] [--temperature DEGC] [--hardening DEGC --hardening-time H] [--step H]
 //         [-o OUT.tav]
+// tavcalc --design FILE.tav --low-pressure --depth MM [--level PCT] --surface PCT
+//         [--temperature DEGC] [--hardening DEGC --hardening-time H] [--min-boost S] [-o OUT.tav]
 // 0: the programme is written; 2: a target cannot be met (nothing written); 1: FILE unusable.
 int runDesignCommand(const std::vector<std::string>& words);
 

@@ -35,9 +35,9 @@ double uniformMean(const TDane& data, double k) {
 
 } // namespace
 
-double uniformTransferCoefficient(const ProcessForm& test, SampleShape shape, double measured) {
-    const double depth = test.thickness * 0.1 * kindTraits(shape).volumePerSurface; // cm
-    const TDane data = processRecord(test);
+double uniformTransferCoefficient(const ProcessRecord& test, double measured) {
+    const double depth = test.thickness * 0.1 * kindTraits(test.shape).volumePerSurface; // cm
+    const TDane& data = test.data;
     auto excess = [&](double logRate) -> std::optional<double> {
         return uniformMean(data, std::exp(logRate)) - measured;
     };
@@ -47,8 +47,9 @@ double uniformTransferCoefficient(const ProcessForm& test, SampleShape shape, do
     return std::exp(root.x) * depth;
 }
 
-FoilFitResult fitTransferCoefficient(const ProcessForm& test, SampleShape shape, double measured,
+FoilFitResult fitTransferCoefficient(const ProcessRecord& test, double measured,
                                      RunObserver& progress) {
+    const SampleShape shape = test.shape;
     FoilFitResult result;
     auto refuse = [&](std::string reason) {
         result.status = FoilFitResult::Status::Refused;
@@ -58,13 +59,13 @@ FoilFitResult fitTransferCoefficient(const ProcessForm& test, SampleShape shape,
     if (!kindTraits(shape).foilTest)
         return refuse("sample shape " + std::string(shapeName(shape)) +
                       ": the foil test needs a foil or a wire");
-    TDane data = processRecord(test);
+    TDane data = test.data;
     // The coefficient is what the fit finds: the file's is only where the search starts.
     if (!(data.transferCoefficient > 0))
         data.transferCoefficient = defaultBeta;
     if (auto problem = checkProcessValues(data, shape, test.thickness))
         return refuse(problem->field + " " + problem->rule);
-    const double ck = test.steelCarbon;
+    const double ck = data.steelCarbon;
     if (!(measured > ck))
         return refuse("measured carbon " + numberText(measured) + " % C: at or below the steel's " +
                       numberText(ck) + " % C, so the test shows no carbon taken up");
@@ -80,11 +81,11 @@ FoilFitResult fitTransferCoefficient(const ProcessForm& test, SampleShape shape,
     std::vector<std::pair<double, double>> means; // log β, computed mean carbon
     // Computed minus measured mean carbon for the coefficient e^x cm/s.
     auto excess = [&](double logBeta) -> std::optional<double> {
-        ProcessForm trial = test;
-        trial.transferCoefficient = std::exp(logBeta);
+        ProcessRecord trial = test;
+        trial.data.transferCoefficient = std::exp(logBeta);
         ++result.trials;
         progress.setProgress(std::min(99, result.trials * 100 / 12));
-        const TrialResult run = runTrial(writtenRecord(trial, shape), 0.35, trialObserver);
+        const TrialResult run = runTrial(asWritten(trial), 0.35, trialObserver);
         if (run.outcome.status != RunStatus::Finished) {
             result.status = run.outcome.status == RunStatus::Cancelled
                                 ? FoilFitResult::Status::Cancelled
@@ -105,7 +106,7 @@ FoilFitResult fitTransferCoefficient(const ProcessForm& test, SampleShape shape,
         return to == x ? std::nullopt : std::optional<double>(to);
     };
     const double start =
-        std::log(test.transferCoefficient > 0 ? test.transferCoefficient : defaultBeta);
+        std::log(test.data.transferCoefficient > 0 ? test.data.transferCoefficient : defaultBeta);
     const Root root = findRoot(excess, start, next, 1e-4, 1e-4 * (measured - ck));
     switch (root.problem) {
     case Root::Problem::None:
@@ -123,7 +124,7 @@ FoilFitResult fitTransferCoefficient(const ProcessForm& test, SampleShape shape,
         return result;
     }
     result.beta = std::exp(root.x);
-    result.uniformBeta = uniformTransferCoefficient(test, shape, measured);
+    result.uniformBeta = uniformTransferCoefficient(test, measured);
     result.nearSaturation = highest - measured < nearSaturationGap;
     for (const auto& [logBeta, mean] : means)
         if (logBeta == root.x)

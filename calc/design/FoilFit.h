@@ -31,9 +31,9 @@ inline constexpr const char* nearSaturationNote =
 // `test` is the process data of the test as it was run (a foil or a wire; its transfer
 // coefficient is only where the search starts); `measured` the carbon content after it, % C.
 // A cancel asked through `progress` stops the fit.
-FoilFitResult fitTransferCoefficient(const ProcessForm& test, SampleShape shape, double measured,
+FoilFitResult fitTransferCoefficient(const ProcessRecord& test, double measured,
                                      RunObserver& progress);
 
 // The coefficient (cm/s) by which a section that stays uniform, of `thickness` mm (a foil's
 // thickness, a wire's diameter), reaches `measured` % C over the test's programme.
-double uniformTransferCoefficient(const ProcessForm& test, SampleShape shape, double measured);
+double uniformTransferCoefficient(const ProcessRecord& test, double measured);

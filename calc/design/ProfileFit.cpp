@@ -86,12 +86,21 @@ double rms(const std::vector<double>& r) {
     return std::sqrt(sum / static_cast<double>(r.size()));
 }
 
+// Whether a gas stage ramps from or to the potential of `row`: a probe's error is in the
+// atmosphere's potential, which boost and neutral stages do not follow.
+bool gasPotential(const TDane& data, std::size_t row) {
+    return (row > 0 && stageCondition(data, row).kind == SurfaceCondition::Gas) ||
+           (row + 1 < data.potentials.size() &&
+            stageCondition(data, row + 1).kind == SurfaceCondition::Gas);
+}
+
 ProcessRecord withValues(const ProcessRecord& process, const std::vector<double>& x) {
     ProcessRecord trial = process;
     trial.data.transferCoefficient = std::exp(x[0]);
     if (x.size() > 1)
-        for (double& potential : trial.data.potentials)
-            potential += x[1];
+        for (std::size_t row = 0; row < trial.data.potentials.size(); ++row)
+            if (gasPotential(trial.data, row))
+                trial.data.potentials[row] += x[1];
     return trial;
 }
 
@@ -102,11 +111,15 @@ std::vector<FittedParameter> parametersOf(const ProcessRecord& process, FittedVa
     std::vector<FittedParameter> parameters{
         {start[0], std::log(lowestFittedBeta), std::log(highestFittedBeta), logBetaStep}};
     if (values == FittedValues::BetaAndPotential) {
-        const auto [lowest, highest] =
-            std::minmax_element(process.data.potentials.begin(), process.data.potentials.end());
+        double lowest = maxCarbon, highest = 0;
+        for (std::size_t row = 0; row < process.data.potentials.size(); ++row)
+            if (gasPotential(process.data, row)) {
+                lowest = std::min(lowest, process.data.potentials[row]);
+                highest = std::max(highest, process.data.potentials[row]);
+            }
         parameters.push_back(
-            {start.size() > 1 ? start[1] : 0.0, std::max(-largestPotentialOffset, -*lowest),
-             std::min(largestPotentialOffset, maxCarbon - 0.01 - *highest), offsetStep});
+            {start.size() > 1 ? start[1] : 0.0, std::max(-largestPotentialOffset, -lowest),
+             std::min(largestPotentialOffset, maxCarbon - 0.01 - highest), offsetStep});
     }
     return parameters;
 }
@@ -192,6 +205,12 @@ ProfileFitResult ProfileFitter::run() {
         std::find(files.begin(), files.end(), ResultFile::Hardness) == files.end())
         return refused("a " + std::string(kindTraits(process_.shape).englishName) +
                        " has no hardness profile to compare the measured hardness with");
+
+    bool anyGas = false;
+    for (std::size_t row = 0; row < process_.data.potentials.size(); ++row)
+        anyGas = anyGas || gasPotential(process_.data, row);
+    if (values_ == FittedValues::BetaAndPotential && !anyGas)
+        return refused("the programme has no gas stage whose potential an offset could correct");
 
     std::vector<double> x{std::clamp(std::log(process_.data.transferCoefficient),
                                      std::log(lowestFittedBeta), std::log(highestFittedBeta))};

@@ -1,6 +1,7 @@
 #pragma once
 // Calibrating the model to a furnace: the transfer coefficient β (and, when asked, one offset
-// added to every gas potential of the programme, the usual error of a carbon probe) for which
+// added to every potential a gas stage uses, the usual error of a carbon probe; boost and
+// neutral stages follow no probe) for which
 // the computed final profile lies closest to a profile measured on a sample of the same run.
 //
 // "Closest" is least squares over the measured points, the computed profile taken linear

@@ -3,8 +3,10 @@
 #include "Computation.h"
 #include "KindTraits.h"
 #include "ProcessCheck.h"
+#include "ProfileMeasures.h"
 #include "RootFinding.h"
 #include "Saturation.h"
+#include "SteelGrades.h"
 #include "TrialSupport.h"
 
 #include <algorithm>
@@ -22,9 +24,24 @@ struct Lengths {
 struct Evaluation {
     Lengths lengths;
     TrialResult result;
-    double depth() const { return result.caseDepth; }
+    double caseDepth; // mm, in the measure of the depth target
+    double depth() const { return caseDepth; }
     double surface() const { return result.surfaceCarbon; }
 };
+
+// mm: the case-hardening depth of a trial's final hardness; 0 while the case is softer than the
+// limit, the whole case while it is harder.
+double caseHardeningDepth(const TrialResult& result, double limit) {
+    const CaseHardness& hardness = *result.outcome.finalHardness;
+    std::vector<double> depth;
+    for (double micrometres : hardness.depth)
+        depth.push_back(micrometres * 0.001);
+    if (const std::optional<double> chd = hardnessCaseDepth(depth, hardness.hv, limit))
+        return *chd;
+    const bool reached = std::any_of(hardness.hv.begin(), hardness.hv.end(),
+                                     [limit](double hv) { return hv >= limit; });
+    return reached ? depth.back() : 0;
+}
 
 double square(double x) {
     return x * x;
@@ -46,6 +63,15 @@ private:
         return approaching() ? *request_.surface + surfaceTolerance : *request_.surface;
     }
     double step() const { return request_.step; }
+    std::string depthName() const {
+        return request_.hardnessLimit
+                   ? "case-hardening depth at " + numberText(*request_.hardnessLimit) + " HV,"
+                   : "case depth";
+    }
+    std::string_view grade() const {
+        const std::array<double, 5>& alloy = request_.steel.data.alloy;
+        return steelGrade(std::vector<double>(alloy.begin(), alloy.end()));
+    }
 
     // What is wrong with the input in itself.
     std::optional<std::string> inputProblem() const;
@@ -53,7 +79,7 @@ private:
     std::optional<std::string> targetConflict() const;
     // Which target the rounded programme misses, and why.
     std::string shortfall(const Evaluation& chosen, const DesignResult& result) const;
-    ProcessForm programme(Lengths lengths, int& rows) const;
+    ProcessRecord programme(Lengths lengths) const;
     std::optional<Evaluation> trial(Lengths lengths);
     // The programme with this boost, and in two stages the diffusion that brings the surface to
     // its aim.
@@ -89,8 +115,8 @@ private:
 
 std::optional<std::string> ProgrammeSearch::inputProblem() const {
     const DesignRequest& r = request_;
-    const double ck = r.steel.steelCarbon;
-    if (auto shape = designRefusesShape(r.shape))
+    const double ck = r.steel.data.steelCarbon;
+    if (auto shape = designRefusesShape(r.steel.shape))
         return shape;
     if (!(r.step > 0 && r.step <= 1))
         return "timer step " + numberText(r.step) + " h: must be greater than 0 and at most 1 h";
@@ -101,12 +127,23 @@ std::optional<std::string> ProgrammeSearch::inputProblem() const {
         return "boost potential " + numberText(r.boost) +
                " % C: must be above the steel's carbon " + numberText(ck) +
                " % C and at most 4.3 % C";
-    if (!(r.level > ck && r.level < r.boost))
+    if (r.hardnessLimit) {
+        // The case-hardening depth exists where the hardness falls through the limit: harder
+        // than the core just above the steel's carbon, and reached below the boost potential.
+        const double limit = *r.hardnessLimit;
+        const double core = hardness(grade(), ck + 0.01);
+        const double hardest = hardness(grade(), std::min(r.boost, hardestCarbon(grade())));
+        if (!(limit > core && limit <= hardest))
+            return "hardness limit " + numberText(limit) + " HV: must lie above the core's " +
+                   decimalText(core, 0) + " HV and at most " + decimalText(hardest, 0) +
+                   " HV, the hardest the steel's case becomes at the boost potential";
+    } else if (!(r.level > ck && r.level < r.boost)) {
         return "case depth level " + numberText(r.level) +
                " % C: must lie between the steel's carbon " + numberText(ck) +
                " % C and the boost potential " + numberText(r.boost) + " % C";
+    }
     if (!(r.depth > 0))
-        return "case depth " + numberText(r.depth) + " mm: must be greater than 0 mm";
+        return depthName() + " " + numberText(r.depth) + " mm: must be greater than 0 mm";
     if (r.surface) {
         const double diffuse = diffusePotential();
         if (!(diffuse >= 0 && diffuse <= maxCarbon))
@@ -126,20 +163,19 @@ std::optional<std::string> ProgrammeSearch::inputProblem() const {
             return "hardening time " + numberText(r.hardening->hours) +
                    " h: must be greater than 0";
     }
-    int rows = 0;
-    const ProcessForm provisional = programme({1, 1}, rows);
+    const ProcessRecord provisional = programme({1, 1});
     if (auto problem =
-            checkProcessValues(processRecord(provisional), r.shape, provisional.thickness))
+            checkProcessValues(provisional.data, provisional.shape, provisional.thickness))
         return problem->field + " " + problem->rule;
     return std::nullopt;
 }
 
 std::optional<std::string> ProgrammeSearch::targetConflict() const {
     const DesignRequest& r = request_;
-    if (const KindTraits& kind = kindTraits(r.shape);
+    if (const KindTraits& kind = kindTraits(r.steel.shape);
         kind.size != SampleSize::None && r.depth >= r.steel.thickness / 2) {
         const bool round = kind.size == SampleSize::Diameter;
-        return "case depth " + numberText(r.depth) + " mm: beyond the " +
+        return depthName() + " " + numberText(r.depth) + " mm: beyond the " +
                (round ? "radius " : "half-thickness ") + numberText(r.steel.thickness / 2) +
                " mm of the " + std::string(kind.englishName);
     }
@@ -153,7 +189,7 @@ std::optional<std::string> ProgrammeSearch::targetConflict() const {
         if (surface < diffuse)
             return "surface target " + numberText(surface) + " % C: below the diffuse potential " +
                    numberText(diffuse) + " % C, which the surface never falls under";
-        if (surface <= r.level)
+        if (!r.hardnessLimit && surface <= r.level)
             return "surface target " + numberText(surface) +
                    " % C: not above the case depth level " + numberText(r.level) +
                    " % C, so the case would vanish";
@@ -161,17 +197,17 @@ std::optional<std::string> ProgrammeSearch::targetConflict() const {
     return std::nullopt;
 }
 
-ProcessForm ProgrammeSearch::programme(Lengths lengths, int& rows) const {
-    ProcessForm form = request_.steel;
-    form.time.fill(emptyCell);
-    form.temperature.fill(emptyCell);
-    form.potential.fill(emptyCell);
-    rows = 0;
+ProcessRecord ProgrammeSearch::programme(Lengths lengths) const {
+    ProcessRecord process = request_.steel;
+    TDane& data = process.data;
+    data.times.clear();
+    data.temperatures.clear();
+    data.potentials.clear();
+    data.conditions.clear(); // a designed programme is one of gas stages
     auto add = [&](double time, double celsius, double potential) {
-        const auto row = static_cast<std::size_t>(rows++);
-        form.time[row] = time;
-        form.temperature[row] = celsius;
-        form.potential[row] = potential;
+        data.times.push_back(time);
+        data.temperatures.push_back(celsius);
+        data.potentials.push_back(potential);
     };
     const double t = request_.celsius;
     double time = lengths.boost;
@@ -185,21 +221,22 @@ ProcessForm ProgrammeSearch::programme(Lengths lengths, int& rows) const {
     }
     if (request_.hardening)
         add(time + request_.hardening->hours, request_.hardening->celsius, last);
-    return form;
+    return process;
 }
 
 std::optional<Evaluation> ProgrammeSearch::trial(Lengths lengths) {
     if (stopped_)
         return std::nullopt;
-    int rows = 0;
-    const ProcessForm form = programme(lengths, rows);
+    const ProcessRecord process = programme(lengths);
     ++trials_;
     const int expected = twoStage() ? 40 : 10;
     progress_.setProgress(std::min(99, trials_ * 100 / expected));
-    Evaluation evaluation{
-        lengths, runTrial(writtenRecord(form, request_.shape), request_.level, trialObserver_)};
+    Evaluation evaluation{lengths, runTrial(asWritten(process), request_.level, trialObserver_), 0};
     switch (evaluation.result.outcome.status) {
     case RunStatus::Finished:
+        evaluation.caseDepth = request_.hardnessLimit
+                                   ? caseHardeningDepth(evaluation.result, *request_.hardnessLimit)
+                                   : evaluation.result.caseDepth;
         return evaluation;
     case RunStatus::Cancelled:
         stop(DesignResult::Status::Cancelled, {});
@@ -257,7 +294,7 @@ std::optional<Evaluation> ProgrammeSearch::diffusionAfter(double boostHours) {
                            " % C: not reached within " + numberText(maxCarburizingHours) +
                            " h of carburizing, even after the shortest boost (" +
                            carbonText(longest.surface()) + " at the end)"
-                     : "case depth " + numberText(request_.depth) + " mm: not reached within " +
+                     : depthName() + " " + numberText(request_.depth) + " mm: not reached within " +
                            numberText(maxCarburizingHours) +
                            " h of carburizing together with the surface target " +
                            numberText(*request_.surface) + " % C (a boost of " +
@@ -292,7 +329,7 @@ std::optional<double> ProgrammeSearch::boostLength() {
         return std::nullopt;
     if (atShortest->depth() >= target) {
         stop(DesignResult::Status::Unreachable,
-             "case depth " + numberText(target) + " mm: " +
+             depthName() + " " + numberText(target) + " mm: " +
                  (request_.hardening ? "the hardening stage alone already gives "
                                      : "one timer step of boost already gives ") +
                  millimetres(atShortest->depth()));
@@ -326,7 +363,7 @@ std::optional<double> ProgrammeSearch::boostLength() {
     case Root::Problem::NoBracket:
     case Root::Problem::NoConvergence:
         stop(DesignResult::Status::Unreachable,
-             "case depth " + numberText(target) + " mm: not reached within " +
+             depthName() + " " + numberText(target) + " mm: not reached within " +
                  numberText(maxCarburizingHours) + " h of carburizing (" +
                  millimetres(last->depth()) + " at the end)");
         return std::nullopt;
@@ -418,7 +455,7 @@ std::optional<Evaluation> ProgrammeSearch::roundedDiffusion(double boostHours,
 
 std::string ProgrammeSearch::shortfall(const Evaluation& chosen, const DesignResult& result) const {
     if (!result.depthMet)
-        return "case depth " + numberText(request_.depth) + " mm: the timer step of " +
+        return depthName() + " " + numberText(request_.depth) + " mm: the timer step of " +
                numberText(step()) + " h is too coarse for it (the nearest programme gives " +
                millimetres(result.depth) + ")";
     if (result.surfaceMet)
@@ -459,14 +496,14 @@ DesignResult ProgrammeSearch::run() {
     result.trials = trials_;
     if (chosen && chosen->lengths.boost + chosen->lengths.diffuse > maxCarburizingHours + 1e-9)
         stop(DesignResult::Status::Unreachable,
-             "case depth " + numberText(request_.depth) + " mm: not reached within " +
+             depthName() + " " + numberText(request_.depth) + " mm: not reached within " +
                  numberText(maxCarburizingHours) + " h of carburizing");
     if (stopped_ || !chosen) {
         result.status = stopped_ ? status_ : DesignResult::Status::Failed;
         result.reason = reason_;
         return result;
     }
-    result.form = programme(chosen->lengths, result.rows);
+    result.programme = programme(chosen->lengths);
     result.depth = chosen->depth();
     result.surface = chosen->surface();
     result.depthMet = std::fabs(result.depth - request_.depth) <=
@@ -478,7 +515,7 @@ DesignResult ProgrammeSearch::run() {
                        : std::fabs(result.surface - *request_.surface) <= surfaceTolerance);
     result.shortfall = shortfall(*chosen, result);
     result.warnings =
-        saturationWarnings(processRecord(result.form), chosen->result.outcome.surfaceAtRows);
+        saturationWarnings(result.programme.data, chosen->result.outcome.surfaceAtRows);
     progress_.setProgress(100);
     return result;
 }

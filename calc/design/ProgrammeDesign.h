@@ -22,14 +22,16 @@ struct HardeningStage {
 };
 
 struct DesignRequest {
-    // Steel carbon, transfer coefficient, alloy contents and thickness (or diameter); the stage
-    // rows are not read.
-    ProcessForm steel;
-    SampleShape shape = SampleShape::SemiInfinite;
-    double celsius = 920;          // °C, carburizing temperature
-    double boost = 1.0;            // % C, boost potential
-    double depth = 0;              // mm, case depth at the end of the programme
-    double level = 0.35;           // % C that defines the case depth
+    // Steel carbon, transfer coefficient, alloy contents, shape and thickness (or diameter);
+    // the stage rows are not read.
+    ProcessRecord steel;
+    double celsius = 920; // °C, carburizing temperature
+    double boost = 1.0;   // % C, boost potential
+    double depth = 0;     // mm, case depth at the end of the programme
+    double level = 0.35;  // % C that defines the case depth
+    // HV: when set, `depth` is the case-hardening depth at this hardness instead of the case
+    // depth at `level` (thick shapes have a hardness profile).
+    std::optional<double> hardnessLimit;
     std::optional<double> surface; // % C at the end of the programme
     std::optional<double> diffuse; // % C, diffuse potential; the surface target when empty
     std::optional<HardeningStage> hardening;
@@ -49,10 +51,9 @@ struct DesignResult {
     Status status = Status::Designed;
     // Refused, Unreachable or Failed: the value or target and why, for the user
     std::string reason;
-    ProcessForm form;   // Designed: the steel with the programme in its stage rows
-    int rows = 0;       // stage rows of the programme
-    double depth = 0;   // mm, achieved case depth at the level
-    double surface = 0; // % C, achieved surface carbon at the end
+    ProcessRecord programme; // Designed: the steel with the programme in its stage rows
+    double depth = 0;        // mm, achieved case depth at the level (or hardness limit)
+    double surface = 0;      // % C, achieved surface carbon at the end
     bool depthMet = false;
     bool surfaceMet = false;           // also true when there is no surface target
     std::string shortfall;             // Designed: which target is missed and why, else empty

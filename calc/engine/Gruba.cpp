@@ -3,6 +3,7 @@
 #include "Parametry.h"
 #include "ResultStreams.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -27,18 +28,63 @@ void Gruba::oblD(const Furnace& furnace) {
 }
 
 // Only the surface cell enters the rule; the ratio shrinks the step while the surface is far
-// from the atmosphere's potential.
+// from what it is offered: the atmosphere's potential, the saturation limit of a boost, or its
+// own carbon in a neutral stage. Without a gas the transfer term β·h[1] has no part: the surface
+// cell of a neutral stage or a limited boost changes at most at (1 + q)/2 times the rate of an
+// interior cell (see fluxGhost), which the ratio (< 1) leaves stable; a held surface does not
+// change by the scheme at all.
 void Gruba::oblKr(Furnace& furnace) const {
-    const double p = furnace.potentialC;
+    const bool gas = furnace.condition.kind == SurfaceCondition::Gas;
     const double cs = c[1];
+    double p = furnace.potentialC;
+    if (!gas)
+        p = furnace.condition.kind == SurfaceCondition::Boost ? furnace.saturationC : cs;
     const double ratio = p > cs ? (cs + 0.1) / (p + 0.15) : (p + 0.1) / (cs + 0.15);
-    furnace.timeStep = ratio * h[1] * h[1] / (2 * d[1] + be * h[1]);
+    furnace.timeStep = ratio * h[1] * h[1] / (2 * d[1] + (gas ? be * h[1] : 0.0));
 }
 
-// Makes the central difference at the surface carry the flux from the atmosphere:
-// D·(c[2] − c[0])/(s[2] − s[0]) = −β·(potential − c[1]).
 void Gruba::c0(const Furnace& furnace) {
-    c[0] = (furnace.potentialC - c[1]) * be * (s[2] - s[0]) / d[1] + c[2];
+    switch (furnace.condition.kind) {
+    case SurfaceCondition::Gas:
+        // The central difference at the surface carries the flux from the atmosphere:
+        // D·(c[2] − c[0])/(s[2] − s[0]) = −β·(potential − c[1]).
+        c[0] = (furnace.potentialC - c[1]) * be * (s[2] - s[0]) / d[1] + c[2];
+        return;
+    case SurfaceCondition::Neutral:
+        c[0] = fluxGhost(0.0);
+        return;
+    case SurfaceCondition::Boost: {
+        // Without a limit the flux is whatever holds the surface (holdSurface); the ghost node
+        // then only completes the stencil.
+        const std::optional<double> limit = furnace.condition.fluxLimit;
+        c[0] = fluxGhost(limit ? percentMicrometres(*limit) : 0.0);
+        return;
+    }
+    }
+}
+
+// The mass sum (massGain) gives the surface node half its cell, [0, h1/2]; a stage that sets
+// the flux J through the surface must change that half cell by what the face to node 2 brings,
+// F12, and J:
+//   (h1/2)·Δc1 = Δt·(F12 + J)
+// The step changes the whole cell by its two faces, h1·Δc1 = Δt·(F12 + F01), so the ghost face
+// carries F01 = F12 + 2J. With F12 = 2(q·d2 + d1)(c2 − c1)/((1 + q)²·h1) and
+// F01 = 2q(q·d1 + d0)(c0 − c1)/((1 + q)²·h1), as in balance():
+//   c0 = c1 + [(q·d2 + d1)(c2 − c1) + (1 + q)²·h1·J] / (q·(q·d1 + d0))
+// With J = 0 the mass gained stays what it was, to rounding.
+double Gruba::fluxGhost(double flux) const {
+    return c[1] + ((q * d[2] + d[1]) * (c[2] - c[1]) + (1 + q) * (1 + q) * h[1] * flux) /
+                      (q * (q * d[1] + d[0]));
+}
+
+// A boost holds the surface at the saturation limit, and takes whatever diffusion carries away
+// from it. A limited boost brings J0 through the ghost node and is held only once the surface
+// reaches the limit; a surface above the limit when a boost begins is brought down to it.
+void Gruba::holdSurface(const Furnace& furnace) {
+    if (furnace.condition.kind != SurfaceCondition::Boost)
+        return;
+    cn[1] =
+        furnace.condition.fluxLimit ? std::min(cn[1], furnace.saturationC) : furnace.saturationC;
 }
 
 void Gruba::obl(const Furnace& furnace) {
@@ -52,9 +98,17 @@ void Gruba::semiInfiniteStep(const Furnace& furnace) {
     const std::size_t m = c.size() - 1;
     for (std::size_t i = 1; i < m; ++i)
         cn[i] = cn[i] + balance(i, k);
-    cn[m] = cn[m - 1];
-    if (cn[m] > growthLimit)
+    // The far node: see conservesCarbon. Balanced, it is a half cell with no flux beyond it,
+    // like the mid-plane of a plate; on growth it becomes a whole cell holding the same carbon.
+    const bool balanced = conservesCarbon(furnace);
+    cn[m] = balanced ? cn[m] + mirroredBalance(m, k) : cn[m - 1];
+    holdSurface(furnace);
+    if (cn[m] > growthLimit) {
+        const double far = cn[m];
         appendNode(m);
+        if (balanced)
+            cn[m] = ck + (far - ck) / 2;
+    }
     c.swap(cn);
 }
 

@@ -71,6 +71,26 @@ protected:
         return 2 * k / (h[m] * h[m]) * (q * d[m] + d[m - 1]) * (c[m - 1] - c[m]) * q;
     }
 
+    // The ghost node's carbon for a stage that sets the flux through the surface itself,
+    // `flux` in % C · µm/s (neutral: none; a limited boost: J0), so that the mass gained changes
+    // by exactly that flux.
+    virtual double fluxGhost(double flux) const;
+    // A boost's surface after a step: `cn[1]` set to the saturation limit (capped, for a
+    // limited boost). Every step calls it on the new profile.
+    void holdSurface(const Furnace& furnace);
+    // % C · µm/s of carbon for a flux in g/(m²·s): the inverse of massGain's conversion.
+    double percentMicrometres(double gramsPerSquareMetre) const {
+        return gramsPerSquareMetre / (0.01 * density * 1e-6);
+    }
+
+    // The far node of a growing grid copies its neighbour in gas stages, as every stored result
+    // was computed; it then makes up to growthLimit − ck of carbon over its half cell, and drops
+    // it again when the grid grows. Other stages, whose mass balance is their check (a neutral
+    // stage gains nothing, a limited boost J0·t), balance it instead.
+    static bool conservesCarbon(const Furnace& furnace) {
+        return furnace.condition.kind != SurfaceCondition::Gas;
+    }
+
     // The semi-infinite step: interior balances, no flux through the far node, and growth.
     void semiInfiniteStep(const Furnace& furnace);
 

@@ -53,6 +53,7 @@ void Parametry::convert(const ProcessRecord& process) {
         czas.push_back(data.times[row] * 3600);
         temperatura.push_back(data.temperatures[row] + 273);
         potencjal.push_back(data.potentials[row]);
+        warunki.push_back(stageCondition(data, row));
     }
     shape = process.shape;
     // The semi-infinite sample is modelled 10 mm deep; every size in a file is halved.

@@ -15,19 +15,20 @@ struct Parametry {
     // The process converted; `fileName` only names the result files.
     Parametry(const ProcessRecord& process, const std::string& fileName);
 
-    std::vector<double> sklad;       // %: Cr, Mo, Mn, Si, Ni
-    std::vector<double> czas;        // s, stage times (the first is 0)
-    std::vector<double> temperatura; // K, stage temperatures
-    std::vector<double> potencjal;   // % C, stage carbon potentials
-    std::string fileName;            // the process-data file, base name of the result files
-    double ck = 0;                   // % C, carbon content of the steel
-    double be = 0;                   // µm/s, carbon transfer coefficient
-    double grub = 0;                 // µm, half-thickness of a plate or foil, radius of a cylinder
-    double h1 = 30.0;                // µm, width of the surface cell
-    double h1Limit = 0;              // µm, first estimate of h1 (foil and wire grids)
-    short N = 12;                    // index of the node at the sample centre
-    short n = 12;                    // cells of the initial grid
-    double q = 1.1;                  // ratio of successive cell widths
+    std::vector<double> sklad;           // %: Cr, Mo, Mn, Si, Ni
+    std::vector<double> czas;            // s, stage times (the first is 0)
+    std::vector<double> temperatura;     // K, stage temperatures
+    std::vector<double> potencjal;       // % C, stage carbon potentials
+    std::vector<StageCondition> warunki; // surface condition of the stage each row ends
+    std::string fileName;                // the process-data file, base name of the result files
+    double ck = 0;                       // % C, carbon content of the steel
+    double be = 0;                       // µm/s, carbon transfer coefficient
+    double grub = 0;    // µm, half-thickness of a plate or foil, radius of a cylinder
+    double h1 = 30.0;   // µm, width of the surface cell
+    double h1Limit = 0; // µm, first estimate of h1 (foil and wire grids)
+    short N = 12;       // index of the node at the sample centre
+    short n = 12;       // cells of the initial grid
+    double q = 1.1;     // ratio of successive cell widths
 
     // Empty when the file could not be read.
     std::optional<SampleShape> kind() const { return shape; }

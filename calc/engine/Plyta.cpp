@@ -22,5 +22,6 @@ void Plyta::symmetricStep(const Furnace& furnace) {
     for (std::size_t i = 1; i < m; ++i)
         cn[i] = cn[i] + balance(i, k);
     cn[m] = cn[m] + mirroredBalance(m, k);
+    holdSurface(furnace);
     c.swap(cn);
 }

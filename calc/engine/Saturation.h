@@ -13,9 +13,9 @@
 // the scale of the carbon potential.
 double saturationCarbon(double celsius, const std::array<double, 5>& alloy);
 
-// One warning per stage row whose potential exceeds the limit at its temperature, and one per
-// row at which the computed surface carbon (`surfaceAtRows`, as a run reports it; may be empty
-// or shorter) exceeds it.
+// One warning per stage row whose potential exceeds the limit at its temperature where a gas
+// stage ends or starts, and one per row at which the computed surface carbon (`surfaceAtRows`,
+// as a run reports it; may be empty or shorter) exceeds it, unless a boost ends there.
 std::vector<std::string> saturationWarnings(const TDane& data,
                                             const std::vector<double>& surfaceAtRows);
 

@@ -6,8 +6,10 @@
 #include "Parametry.h"
 #include "Plyta.h"
 #include "ResultStreams.h"
+#include "Saturation.h"
 #include "Walec.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -38,7 +40,10 @@ Steruj::Steruj(const Parametry& p, const std::string& name, ResultStreams& resul
 Steruj::Steruj(const Parametry& p, std::unique_ptr<Gruba> sample, const std::string& name,
                ResultStreams& resultStreams)
     : solver(std::move(sample)), czas(p.czas), temperatura(p.temperatura), potencjal(p.potencjal),
-      outputInterval(0.01 * p.czas.back()), fileName(name), streams(resultStreams) {}
+      warunki(p.warunki), outputInterval(0.01 * p.czas.back()), fileName(name),
+      streams(resultStreams) {
+    std::copy_n(p.sklad.begin(), std::min(p.sklad.size(), alloy.size()), alloy.begin());
+}
 
 Steruj::~Steruj() = default;
 
@@ -62,6 +67,8 @@ void Steruj::start() {
     stage = 0;
     furnace.temperatureK = temperatura[0];
     furnace.potentialC = potencjal[0];
+    if (!ended())
+        setSurfaceCondition();
     solver->oblD(furnace);
     solver->oblKr(furnace);
     nextOutput = outputInterval;
@@ -116,7 +123,16 @@ RunOutcome Steruj::finish() {
     return RunOutcome{RunStatus::Finished, {}, surfaceAtRows, solver->hardnessNow()};
 }
 
+void Steruj::setSurfaceCondition() {
+    furnace.condition = stage + 1 < warunki.size() ? warunki[stage + 1] : StageCondition{};
+    furnace.saturationC = furnace.condition.kind == SurfaceCondition::Boost
+                              ? saturationCarbon(furnace.temperatureK - 273, alloy)
+                              : 0.0;
+}
+
 bool Steruj::advance() {
+    // The step is proposed under the stage it belongs to, at the temperature it starts from.
+    setSurfaceCondition();
     solver->oblD(furnace);
     solver->oblKr(furnace);
     const double step = furnace.timeStep;
@@ -127,6 +143,7 @@ bool Steruj::advance() {
         t = ramp.t1;
         furnace.temperatureK = temperatura[stage + 1];
         furnace.potentialC = potencjal[stage + 1];
+        setSurfaceCondition();
         return true;
     }
     if (t + step == t)
@@ -134,6 +151,7 @@ bool Steruj::advance() {
     t = t + step;
     furnace.temperatureK = (t - ramp.t0) * ramp.slopeT + temperatura[stage];
     furnace.potentialC = (t - ramp.t0) * ramp.slopeP + potencjal[stage];
+    setSurfaceCondition();
     return true;
 }
 

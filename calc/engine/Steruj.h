@@ -9,6 +9,7 @@
 #include "Computation.h"
 #include "Furnace.h"
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -56,6 +57,9 @@ private:
     // advance time (a step that is not a positive finite number, or lost against t).
     bool advance();
     RunOutcome finish();
+    // The furnace's surface condition: the stage under way's, with the saturation limit at the
+    // furnace's temperature when it is a boost.
+    void setSurfaceCondition();
     RunOutcome fail(const std::string& reason);
 
     std::unique_ptr<Gruba> solver;
@@ -63,11 +67,13 @@ private:
     std::vector<double> czas;        // s
     std::vector<double> temperatura; // K
     std::vector<double> potencjal;   // % C
-    double outputInterval;           // s, 1 % of the process time
-    double nextOutput = 0;           // s, the next output instant falls after this
-    double t = 0;                    // s, process time
-    std::size_t stage = 0;           // the stage row the furnace last passed
-    StageRamp ramp{};                // towards row stage + 1
+    std::vector<StageCondition> warunki;
+    std::array<double, 5> alloy{}; // %: Cr, Mo, Mn, Si, Ni, for the saturation limit
+    double outputInterval;         // s, 1 % of the process time
+    double nextOutput = 0;         // s, the next output instant falls after this
+    double t = 0;                  // s, process time
+    std::size_t stage = 0;         // the stage row the furnace last passed
+    StageRamp ramp{};              // towards row stage + 1
     // Steps since the last change test of the surface (j) and of mass and depth (k); each test
     // returns the count to restart from. Kept as they are: the stored files' rows depend on them.
     short j = 0, k = 0;

@@ -27,11 +27,24 @@ void Walec::obl(const Furnace& furnace) {
     const double k2 = 2 * (2 / ((1 + q) * (1 + q))) * furnace.timeStep;
     for (std::size_t i = 1; i < m; ++i)
         cn[i] = cn[i] + annulusBalance(i, k2);
-    cn[m] = cn[m - 1];
+    // The far node (see conservesCarbon): balanced, it takes what node m − 1 gives over the
+    // ring the mass sum counts for it, r_m² − (r_{m+1} − h_m/2)²; on growth it keeps its carbon
+    // over the whole annulus r_m² − r_{m+1}².
+    const bool balanced = conservesCarbon(furnace);
+    const double farRing = r[m] * r[m] - std::pow(r[m + 1] - h[m] / 2, 2.0);
+    if (balanced)
+        cn[m] = cn[m] + k2 / h[m - 1] * (q * d[m] + d[m - 1]) * (c[m - 1] - c[m]) * r[m] / farRing;
+    else
+        cn[m] = cn[m - 1];
+    holdSurface(furnace);
     if (cn[m] > growthLimit) {
+        const double far = cn[m];
+        const double wholeRing = r[m] * r[m] - r[m + 1] * r[m + 1];
         const double innerFace = m + 1 < static_cast<std::size_t>(N) ? r[m + 1] - q * h[m] : 0.0;
         appendNode(m);
         r.push_back(innerFace);
+        if (balanced)
+            cn[m] = ck + (far - ck) * farRing / wholeRing;
     }
     c.swap(cn);
 }
@@ -46,7 +59,23 @@ void Walec::axisStep(const Furnace& furnace) {
     // The axis cell is a disc: no inner face.
     cn[m] =
         cn[m] + k2 / h[m] * q * (q * d[m] + d[m - 1]) * (c[m - 1] - c[m]) * r[m] / (r[m] * r[m]);
+    holdSurface(furnace);
     c.swap(cn);
+}
+
+// The same rule as the flat sample's, over annuli. Per π and metre of length, the mass sum
+// counts the surface node over R² − r2² (R the surface radius), the step changes it over
+// r1² − r2², and the flux J through the surface brings 2R·J·Δt:
+//   (R² − r2²)·Δc1 = k2/h1·(q·d2 + d1)(c2 − c1)·r2 + 2R·J·Δt
+//   (r1² − r2²)·Δc1 = k2/h1·[(q·d2 + d1)(c2 − c1)·r2 + q(q·d1 + d0)(c0 − c1)·r1]
+// With a = (r1² − r2²)/(R² − r2²) and Δt·h1/k2 = h1·(1 + q)²/4:
+//   c0 = c1 + [(a − 1)(q·d2 + d1)(c2 − c1)·r2 + a·R·J·h1·(1 + q)²/2] / (q·(q·d1 + d0)·r1)
+double Walec::fluxGhost(double flux) const {
+    const double surface = surfaceRadius();
+    const double a = (r[1] * r[1] - r[2] * r[2]) / (surface * surface - r[2] * r[2]);
+    return c[1] + ((a - 1) * (q * d[2] + d[1]) * (c[2] - c[1]) * r[2] +
+                   a * surface * flux * h[1] * (1 + q) * (1 + q) / 2) /
+                      (q * (q * d[1] + d[0]) * r[1]);
 }
 
 // Carbon taken up per metre of length: the carbon of every annulus less the steel's own over

@@ -35,6 +35,8 @@ protected:
                ((r[i] - r[i + 1]) * (r[i] + r[i + 1]));
     }
 
+    double fluxGhost(double flux) const override;
+
     // The complete grid: annulus balances up to node N − 1, the axis disc at node N.
     void axisStep(const Furnace& furnace);
 

@@ -2,8 +2,10 @@
 
 #include "NumberBox.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -79,15 +81,16 @@ void showText(QLineEdit* box, const std::string& text) {
 
 StageTable::StageTable(QWidget* parent) : QWidget(parent) {
     timeHeading_ = newLabel(QString(), u"static118"_s, this);
-    auto* condition = newLabel(tr("Warunek"), u"labelCondition"_s, this);
-    condition->setToolTip(tr("Co dzieje się na powierzchni w etapie, który kończy wiersz: gaz "
-                             "(potencjał węglowy atmosfery), atmosfera obojętna (węgiel nie "
-                             "przechodzi przez powierzchnię) albo nasycanie (powierzchnia na "
-                             "granicy nasycenia austenitu)."));
-    auto* fluxLimit = newLabel(tr("J0, g/(m²·s)"), u"labelFluxLimit"_s, this);
-    fluxLimit->setToolTip(
-        tr("Największy strumień węgla etapu nasycania, dopóki powierzchnia nie "
-           "osiągnie granicy nasycenia; puste: powierzchnia od razu na granicy."));
+    conditionHeading_ = newLabel(tr("Warunek"), u"labelCondition"_s, this);
+    conditionHeading_->setToolTip(
+        tr("Co dzieje się na powierzchni w etapie, który kończy wiersz: "
+           "gaz (potencjał węglowy atmosfery), atmosfera obojętna (węgiel "
+           "nie przechodzi przez powierzchnię) albo nasycanie "
+           "(powierzchnia na granicy nasycenia austenitu)."));
+    fluxLimitHeading_ = newLabel(tr("J0, g/(m²·s)"), u"labelFluxLimit"_s, this);
+    fluxLimitHeading_->setToolTip(tr("Największy strumień węgla etapu nasycania, dopóki "
+                                     "powierzchnia nie osiągnie granicy nasycenia; puste: "
+                                     "powierzchnia od razu na granicy."));
 
     headings_ = new QGridLayout;
     headings_->setContentsMargins(0, 0, 0, 0);
@@ -100,8 +103,9 @@ StageTable::StageTable(QWidget* parent) : QWidget(parent) {
                          TemperatureColumn);
     headings_->addWidget(newLabel(tr("Potencjał węglowy, %"), u"labelPotential"_s, this), 0,
                          PotentialColumn);
-    headings_->addWidget(condition, 0, ConditionColumn);
-    headings_->addWidget(fluxLimit, 0, FluxLimitColumn);
+    headings_->addWidget(conditionHeading_, 0, ConditionColumn);
+    headings_->addWidget(fluxLimitHeading_, 0, FluxLimitColumn);
+    headings_->setColumnStretch(FluxLimitColumn + 1, 1);
 
     rowsArea_ = new QWidget;
     grid_ = new QGridLayout(rowsArea_);
@@ -109,6 +113,7 @@ StageTable::StageTable(QWidget* parent) : QWidget(parent) {
     grid_->setVerticalSpacing(rowSpacing);
     grid_->setHorizontalSpacing(columnSpacing);
     grid_->setSizeConstraint(QLayout::SetMinimumSize);
+    grid_->setColumnStretch(FluxLimitColumn + 1, 1);
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(u"stageScroll"_s);
     scroll_->setFrameShape(QFrame::NoFrame);
@@ -123,69 +128,90 @@ StageTable::StageTable(QWidget* parent) : QWidget(parent) {
                                .arg(maxConditionStages));
     addButton_->setAutoDefault(false);
     connect(addButton_, &QPushButton::clicked, this, &StageTable::addRowForUser);
+    conditionsBox_ = new QCheckBox(tr("Warunki etapów"), this);
+    conditionsBox_->setObjectName(u"checkConditions"_s);
+    conditionsBox_->setToolTip(tr("Etapy w atmosferze obojętnej i etapy nasycania (nawęglanie "
+                                  "próżniowe) obok etapów w gazie."));
+    connect(conditionsBox_, &QCheckBox::clicked, this, [this](bool shown) {
+        showConditions(shown);
+        emit edited();
+    });
 
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(addButton_);
+    buttons->addWidget(conditionsBox_);
+    buttons->addStretch();
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(0, 0, 0, 0);
     page->setSpacing(rowSpacing);
     page->addLayout(headings_);
     page->addWidget(scroll_);
-    page->addWidget(addButton_, 0, Qt::AlignLeft);
+    page->addLayout(buttons);
     page->addStretch();
 
     for (int row = 0; row < maxStages; ++row)
         appendRow();
-
-    // The headings and the rows are two grids, one of them scrolling: each column as wide in
-    // both, as its heading or its boxes need (a box of fixed width, not as wide as it would like).
-    for (int column = 0; column < columnCount; ++column) {
-        int width = grid_->itemAtPosition(0, column)->sizeHint().width();
-        if (const QLayoutItem* heading = headings_->itemAtPosition(0, column))
-            width = std::max(width, heading->sizeHint().width());
-        if (column == NumberColumn)
-            width = std::max(width, QLabel(u"%1."_s.arg(maxConditionStages)).sizeHint().width());
-        headings_->setColumnMinimumWidth(column, width);
-        grid_->setColumnMinimumWidth(column, width);
-    }
-    headings_->setColumnStretch(columnCount, 1);
-    grid_->setColumnStretch(columnCount, 1);
-    fitToRows();
-}
-
-std::array<QWidget*, 6> StageTable::Row::cells() const {
-    return {number, time, temperature, potential, condition, fluxLimit};
+    showConditions(false);
 }
 
 void StageTable::appendRow() {
-    const int row = rowCount();
-    Row cells{newLabel(u"%1."_s.arg(row + 1), rowNumberName(row), rowsArea_),
-              newNumberBox(rowBoxName(timeIds, u"time", row), rowsArea_),
-              newNumberBox(rowBoxName(temperatureIds, u"temperature", row), rowsArea_),
-              newNumberBox(rowBoxName(potentialIds, u"potential", row), rowsArea_),
-              new QComboBox(rowsArea_),
-              newNumberBox(u"fluxLimit%1"_s.arg(row + 1), rowsArea_)};
-    cells.condition->setObjectName(u"condition%1"_s.arg(row + 1));
-    for (const ConditionChoice& choice : conditionChoices)
-        cells.condition->addItem(tr(choice.text));
-    // A row as tall as its boxes, so that ten rows stand as they always have.
-    cells.condition->setFixedHeight(cells.time->sizeHint().height());
-    cells.fluxLimit->setEnabled(false);
-    for (QLineEdit* box : {cells.time, cells.temperature, cells.potential, cells.fluxLimit})
+    const int index = rowCount();
+    Row row{newLabel(u"%1."_s.arg(index + 1), rowNumberName(index), rowsArea_),
+            newNumberBox(rowBoxName(timeIds, u"time", index), rowsArea_),
+            newNumberBox(rowBoxName(temperatureIds, u"temperature", index), rowsArea_),
+            newNumberBox(rowBoxName(potentialIds, u"potential", index), rowsArea_)};
+    for (QLineEdit* box : {row.time, row.temperature, row.potential})
         connect(box, &QLineEdit::textEdited, this, &StageTable::edited);
-    connect(cells.condition, &QComboBox::activated, this, [this, cells] {
-        conditionChosen(cells);
+    grid_->addWidget(row.number, index, NumberColumn, Qt::AlignRight);
+    grid_->addWidget(row.time, index, TimeColumn);
+    grid_->addWidget(row.temperature, index, TemperatureColumn);
+    grid_->addWidget(row.potential, index, PotentialColumn);
+    if (conditionsBox_->isChecked())
+        addConditionCells(row, index);
+    // Shown now, not at the next turn of the event loop: the layout places shown cells only.
+    for (QWidget* cell :
+         {static_cast<QWidget*>(row.number), static_cast<QWidget*>(row.time),
+          static_cast<QWidget*>(row.temperature), static_cast<QWidget*>(row.potential)})
+        cell->show();
+    rows_.push_back(row);
+}
+
+void StageTable::addConditionCells(Row& row, int index) {
+    row.condition = new QComboBox(rowsArea_);
+    row.condition->setObjectName(u"condition%1"_s.arg(index + 1));
+    for (const ConditionChoice& choice : conditionChoices)
+        row.condition->addItem(tr(choice.text));
+    // A row as tall as its boxes, so that ten rows stand as they do without the column.
+    row.condition->setFixedHeight(row.time->sizeHint().height());
+    row.fluxLimit = newNumberBox(u"fluxLimit%1"_s.arg(index + 1), rowsArea_);
+    row.fluxLimit->setEnabled(false);
+    connect(row.fluxLimit, &QLineEdit::textEdited, this, &StageTable::edited);
+    connect(row.condition, &QComboBox::activated, this, [this, index] {
+        conditionChosen(rows_[std::size_t(index)]);
         emit edited();
     });
+    grid_->addWidget(row.condition, index, ConditionColumn);
+    grid_->addWidget(row.fluxLimit, index, FluxLimitColumn);
+    row.condition->show();
+    row.fluxLimit->show();
+}
 
-    grid_->addWidget(cells.number, row, NumberColumn, Qt::AlignRight);
-    grid_->addWidget(cells.time, row, TimeColumn);
-    grid_->addWidget(cells.temperature, row, TemperatureColumn);
-    grid_->addWidget(cells.potential, row, PotentialColumn);
-    grid_->addWidget(cells.condition, row, ConditionColumn);
-    grid_->addWidget(cells.fluxLimit, row, FluxLimitColumn);
-    // Shown now, not at the next turn of the event loop: the layout places shown cells only.
-    for (QWidget* cell : cells.cells())
-        cell->show();
-    rows_.push_back(cells);
+void StageTable::showConditions(bool shown) {
+    conditionsBox_->setChecked(shown);
+    conditionHeading_->setVisible(shown);
+    fluxLimitHeading_->setVisible(shown);
+    for (std::size_t index = 0; index < rows_.size(); ++index) {
+        Row& row = rows_[index];
+        if (shown && !row.condition)
+            addConditionCells(row, int(index));
+        if (!shown && row.condition) {
+            delete row.condition;
+            delete row.fluxLimit;
+            row.condition = nullptr;
+            row.fluxLimit = nullptr;
+        }
+    }
+    fitToRows();
 }
 
 void StageTable::conditionChosen(const Row& row) {
@@ -209,23 +235,48 @@ void StageTable::addRowForUser() {
 
 void StageTable::setRowCount(int count) {
     count = std::clamp(count, maxStages, maxConditionStages);
+    // More than ten rows are a programme with conditions.
+    if (count > maxStages && !conditionsBox_->isChecked())
+        showConditions(true);
     while (rowCount() < count)
         appendRow();
     while (rowCount() > count) {
-        for (QWidget* cell : rows_.back().cells())
-            delete cell;
+        const Row& last = rows_.back();
+        delete last.number;
+        delete last.time;
+        delete last.temperature;
+        delete last.potential;
+        delete last.condition;
+        delete last.fluxLimit;
         rows_.pop_back();
     }
     fitToRows();
 }
 
 void StageTable::fitToRows() {
+    const bool conditions = conditionsBox_->isChecked();
+    // The headings and the rows are two grids, one of them scrolling: each column as wide in
+    // both, as its heading or its boxes need (a box of fixed width, not as wide as it would
+    // like). A column not shown takes no room.
+    for (int column = 0; column < columnCount; ++column) {
+        const bool shown = conditions || (column != ConditionColumn && column != FluxLimitColumn);
+        int width = 0;
+        if (shown) {
+            width = grid_->itemAtPosition(0, column)->sizeHint().width();
+            width = std::max(width, headings_->itemAtPosition(0, column)->sizeHint().width());
+        }
+        if (column == NumberColumn)
+            width = std::max(width, QLabel(u"%1."_s.arg(maxConditionStages)).sizeHint().width());
+        headings_->setColumnMinimumWidth(column, width);
+        grid_->setColumnMinimumWidth(column, width);
+    }
     const int visible = std::min(rowCount(), maxStages);
     const int rowHeight = rows_.front().time->sizeHint().height();
     scroll_->setFixedHeight(visible * rowHeight + (visible - 1) * rowSpacing);
     const bool scrolls = rowCount() > maxStages;
     scroll_->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     const int scrollBar = scrolls ? scroll_->verticalScrollBar()->sizeHint().width() : 0;
+    grid_->invalidate();
     scroll_->setFixedWidth(grid_->sizeHint().width() + scrollBar);
     addButton_->setEnabled(rowCount() < maxConditionStages);
 }
@@ -234,33 +285,39 @@ void StageTable::setTimeHeading(const QString& heading) {
     timeHeading_->setText(heading);
 }
 
-void StageTable::showRow(int row, const LoadedBoxes::Row& texts) {
-    const Row& cells = rows_[std::size_t(row)];
-    showText(cells.time, texts.time);
-    showText(cells.temperature, texts.temperature);
-    showText(cells.potential, texts.potential);
-    cells.condition->setCurrentIndex(choiceOf(texts.condition));
-    conditionChosen(cells);
-    showText(cells.fluxLimit, texts.fluxLimit);
+void StageTable::showRow(Row& row, const LoadedBoxes::Row& texts) {
+    showText(row.time, texts.time);
+    showText(row.temperature, texts.temperature);
+    showText(row.potential, texts.potential);
+    if (!row.condition)
+        return;
+    row.condition->setCurrentIndex(choiceOf(texts.condition));
+    conditionChosen(row);
+    showText(row.fluxLimit, texts.fluxLimit);
 }
 
 void StageTable::showRows(const std::vector<LoadedBoxes::Row>& rows) {
+    showConditions(rows.size() > std::size_t(maxStages) ||
+                   std::ranges::any_of(rows, [](const LoadedBoxes::Row& row) {
+                       return row.condition != SurfaceCondition::Gas;
+                   }));
     setRowCount(int(rows.size()));
-    for (int row = 0; row < rowCount(); ++row)
-        showRow(row, std::size_t(row) < rows.size() ? rows[std::size_t(row)] : LoadedBoxes::Row{});
+    for (std::size_t row = 0; row < rows_.size(); ++row)
+        showRow(rows_[row], row < rows.size() ? rows[row] : LoadedBoxes::Row{});
 }
 
 void StageTable::readInto(ProcessForm& form) const {
-    for (std::size_t row = 0; row < rows_.size(); ++row) {
-        const Row& cells = rows_[row];
-        form.time[row] = boxValue(cells.time);
-        form.temperature[row] = boxValue(cells.temperature);
-        form.potential[row] = boxValue(cells.potential);
-        StageCondition& condition = form.condition[row];
-        condition.kind = conditionChoices[std::size_t(cells.condition->currentIndex())].condition;
-        if (condition.kind == SurfaceCondition::Boost && !cells.fluxLimit->text().isEmpty())
-            condition.fluxLimit = boxValue(cells.fluxLimit);
-        else
-            condition.fluxLimit.reset();
+    for (std::size_t index = 0; index < rows_.size(); ++index) {
+        const Row& row = rows_[index];
+        form.time[index] = boxValue(row.time);
+        form.temperature[index] = boxValue(row.temperature);
+        form.potential[index] = boxValue(row.potential);
+        StageCondition& condition = form.condition[index];
+        condition = StageCondition{};
+        if (!row.condition)
+            continue;
+        condition.kind = conditionChoices[std::size_t(row.condition->currentIndex())].condition;
+        if (condition.kind == SurfaceCondition::Boost && !row.fluxLimit->text().isEmpty())
+            condition.fluxLimit = boxValue(row.fluxLimit);
     }
 }

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -33,14 +34,22 @@ constexpr int warningLines = 4;
 
 } // namespace
 
-TDesignDialog::TDesignDialog(const ProcessForm& form, SampleShape shape, QWidget* parent)
-    : TTrialDialog(parent), form_(form), shape_(shape) {
+TDesignDialog::TDesignDialog(const ProcessRecord& steel, QWidget* parent)
+    : TTrialDialog(parent), steel_(steel) {
     setObjectName(QStringLiteral("designDialog"));
     setWindowTitle(tr("Projekt procesu"));
     temperature_ = numberBox(QStringLiteral("designTemperature"), shown(920));
     boost_ = numberBox(QStringLiteral("designBoost"), shown(1.15));
     depth_ = numberBox(QStringLiteral("designDepth"));
     level_ = numberBox(QStringLiteral("designLevel"), QStringLiteral("0.35"));
+    chdWanted_ = new QCheckBox(tr("lub przy twardości (CHD), HV:"), this);
+    chdWanted_->setObjectName(QStringLiteral("designChdWanted"));
+    chdLimit_ = numberBox(QStringLiteral("designChdLimit"), QStringLiteral("550"));
+    chdLimit_->setEnabled(false);
+    connect(chdWanted_, &QCheckBox::toggled, this, [this](bool on) {
+        chdLimit_->setEnabled(on);
+        level_->setEnabled(!on);
+    });
     surfaceWanted_ = new QCheckBox(tr("Węgiel na powierzchni, %:"), this);
     surfaceWanted_->setObjectName(QStringLiteral("designSurfaceWanted"));
     surface_ = numberBox(QStringLiteral("designSurface"), QStringLiteral("0.8"));
@@ -51,6 +60,9 @@ TDesignDialog::TDesignDialog(const ProcessForm& form, SampleShape shape, QWidget
     hardening_ = numberBox(QStringLiteral("designHardening"), QStringLiteral("850"));
     hardeningTime_ = numberBox(QStringLiteral("designHardeningTime"), QStringLiteral("0.5"));
     step_ = numberBox(QStringLiteral("designStep"), QStringLiteral("0.01"));
+    lowPressure_ = new QCheckBox(tr("Nawęglanie próżniowe (impulsy)"), this);
+    lowPressure_->setObjectName(QStringLiteral("designLowPressure"));
+    minBoost_ = numberBox(QStringLiteral("designMinBoost"), shown(30));
     for (auto [check, boxes] :
          {std::pair{surfaceWanted_, QList<QLineEdit*>{surface_, diffuse_}},
           std::pair{hardeningWanted_, QList<QLineEdit*>{hardening_, hardeningTime_}}}) {
@@ -73,11 +85,14 @@ TDesignDialog::TDesignDialog(const ProcessForm& form, SampleShape shape, QWidget
     targets->addRow(tr("Potencjał nawęglania, %:"), boost_);
     targets->addRow(tr("Grubość warstwy, mm:"), depth_);
     targets->addRow(tr("przy zawartości węgla, %:"), level_);
+    targets->addRow(chdWanted_, chdLimit_);
     targets->addRow(surfaceWanted_, surface_);
     targets->addRow(tr("Potencjał dyfuzji, %:"), diffuse_);
     targets->addRow(hardeningWanted_, hardening_);
     targets->addRow(tr("Czas podchładzania, h:"), hardeningTime_);
     targets->addRow(tr("Krok zegara pieca, h:"), step_);
+    targets->addRow(lowPressure_);
+    targets->addRow(tr("Najkrótsze nasycanie, s:"), minBoost_);
 
     auto* compute = new QPushButton(tr("Oblicz"), this);
     compute->setObjectName(QStringLiteral("designCompute"));
@@ -108,14 +123,17 @@ TDesignDialog::TDesignDialog(const ProcessForm& form, SampleShape shape, QWidget
     page->addLayout(buttons);
 
     keepEntries();
+    chooseLowPressure(lowPressure_->isChecked());
+    connect(lowPressure_, &QCheckBox::toggled, this, &TDesignDialog::chooseLowPressure);
     // The form's first stage row, where it is filled, is the programme the user starts from.
-    if (form.temperature[0] != emptyCell)
-        temperature_->setText(shown(form.temperature[0]));
-    if (form.potential[0] != emptyCell)
-        boost_->setText(shown(form.potential[0]));
+    const TDane& first = steel.data;
+    if (!first.times.empty() && first.temperatures[0] != emptyCell)
+        temperature_->setText(shown(first.temperatures[0]));
+    if (!first.times.empty() && first.potentials[0] != emptyCell)
+        boost_->setText(shown(first.potentials[0]));
     for (QLineEdit* box : findChildren<QLineEdit*>())
         connect(box, &QLineEdit::textChanged, this, &TDesignDialog::markStale);
-    for (QCheckBox* box : {surfaceWanted_, hardeningWanted_})
+    for (QCheckBox* box : {surfaceWanted_, hardeningWanted_, chdWanted_, lowPressure_})
         connect(box, &QCheckBox::toggled, this, &TDesignDialog::markStale);
 }
 
@@ -125,12 +143,6 @@ QLayout* TDesignDialog::resultArea() {
     programme_->setTextFormat(Qt::PlainText);
     programme_->setFont(QFont(QStringLiteral("monospace")));
     programme_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    const QFontMetrics metrics = programme_->fontMetrics();
-    // The widest line is the surface line with its target.
-    programme_->setMinimumSize(
-        metrics.horizontalAdvance(tr("Węgiel na powierzchni:  0.800 %  (cel 0.8 %)")) + 8,
-        metrics.lineSpacing() * programmeLines);
-
     warnings_ = new QLabel(this);
     warnings_->setObjectName(QStringLiteral("designWarnings"));
     warnings_->setWordWrap(true);
@@ -143,8 +155,23 @@ QLayout* TDesignDialog::resultArea() {
     warningArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     warningArea_->setFixedHeight(warnings_->fontMetrics().lineSpacing() * warningLines + 4);
 
+    // A low-pressure programme of many pulses is longer than the area: it scrolls.
+    auto* programmeArea = new QScrollArea(this);
+    programmeArea->setObjectName(QStringLiteral("designProgrammeArea"));
+    programmeArea->setWidget(programme_);
+    programmeArea->setWidgetResizable(true);
+    programmeArea->setFrameShape(QFrame::NoFrame);
+    programmeArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The area, not the text, has a least size: a text of its own least size would never grow
+    // past it, and never scroll.
+    const QFontMetrics metrics = programme_->fontMetrics();
+    // The widest line is the surface line with its target.
+    programmeArea->setMinimumSize(
+        metrics.horizontalAdvance(tr("Węgiel na powierzchni:  0.800 %  (cel 0.8 %)")) + 8 +
+            programmeArea->verticalScrollBar()->sizeHint().width(),
+        metrics.lineSpacing() * programmeLines);
     auto* area = new QVBoxLayout;
-    area->addWidget(programme_, 1);
+    area->addWidget(programmeArea, 1);
     area->addWidget(warningArea_);
     return area;
 }
@@ -157,8 +184,7 @@ void TDesignDialog::markStale() {
 
 std::optional<DesignRequest> TDesignDialog::request() {
     DesignRequest r;
-    r.steel = form_;
-    r.shape = shape_;
+    r.steel = steel_;
     struct Required {
         QLineEdit* box;
         double& value;
@@ -166,11 +192,13 @@ std::optional<DesignRequest> TDesignDialog::request() {
     };
     const bool surface = surfaceWanted_->isChecked();
     const bool hardening = hardeningWanted_->isChecked();
-    double surfaceValue = 0, hardeningValue = 0, hardeningTime = 0;
+    const bool chd = chdWanted_->isChecked();
+    double surfaceValue = 0, hardeningValue = 0, hardeningTime = 0, chdLimit = 0;
     QList<Required> required{{temperature_, r.celsius, "carburizing temperature"},
                              {boost_, r.boost, "boost potential"},
                              {depth_, r.depth, "case depth"},
-                             {level_, r.level, "case depth level"},
+                             chd ? Required{chdLimit_, chdLimit, "hardness limit"}
+                                 : Required{level_, r.level, "case depth level"},
                              {step_, r.step, "timer step"}};
     if (surface)
         required.append({surface_, surfaceValue, "surface carbon"});
@@ -194,7 +222,25 @@ std::optional<DesignRequest> TDesignDialog::request() {
     }
     if (hardening)
         r.hardening = HardeningStage{hardeningValue, hardeningTime};
+    if (chd)
+        r.hardnessLimit = chdLimit;
     return r;
+}
+
+void TDesignDialog::chooseLowPressure(bool lowPressure) {
+    // Pulses end at the surface target, at the saturation limit's pace: the boost potential, a
+    // diffusion potential and the timer step of gas programmes do not apply.
+    if (lowPressure)
+        surfaceWanted_->setChecked(true);
+    surfaceWanted_->setEnabled(!lowPressure);
+    for (QLineEdit* box : {boost_, step_})
+        box->setEnabled(!lowPressure);
+    diffuse_->setEnabled(!lowPressure && surfaceWanted_->isChecked());
+    minBoost_->setEnabled(lowPressure);
+    // The pulse design aims at a carbon level only.
+    if (lowPressure)
+        chdWanted_->setChecked(false);
+    chdWanted_->setEnabled(!lowPressure);
 }
 
 void TDesignDialog::design() {
@@ -204,12 +250,70 @@ void TDesignDialog::design() {
     insert_->setEnabled(false);
     programme_->clear();
     warnings_->clear();
+    if (lowPressure_->isChecked()) {
+        designLowPressure(*wanted);
+        return;
+    }
     runSearch([&](RunObserver& observer) { result_ = designProgramme(*wanted, observer); });
+    if (result_.status == DesignResult::Status::Designed)
+        showResult(*wanted);
+    else
+        tellFailure();
+}
+
+void TDesignDialog::designLowPressure(const DesignRequest& wanted) {
+    const std::optional<double> minBoost = filledBoxValue(minBoost_);
+    if (!minBoost) {
+        showMessage(this, tr("Enter the shortest boost"), tr("Check data!"),
+                    MessageIcon::Exclamation);
+        minBoost_->setFocus();
+        return;
+    }
+    LowPressureRequest request{
+        asWritten(wanted.steel),    wanted.celsius,   wanted.depth, wanted.level,
+        wanted.surface.value_or(0), wanted.hardening, *minBoost};
+    LowPressureResult designed;
+    runSearch([&](RunObserver& observer) { designed = ::designLowPressure(request, observer); });
+    result_ = DesignResult{};
+    result_.status = designed.status;
+    result_.reason = designed.reason;
+    if (designed.status == DesignResult::Status::Designed)
+        showPulses(wanted, designed);
+    else
+        tellFailure();
+}
+
+void TDesignDialog::showPulses(const DesignRequest& wanted, const LowPressureResult& designed) {
+    result_.programme = designed.process;
+    TDane& programme = result_.programme.data;
+    for (auto* column : {&programme.times, &programme.temperatures, &programme.potentials})
+        for (double& value : *column)
+            value = asShown(value);
+    result_.depth = designed.depth;
+    result_.surface = designed.surface;
+    result_.trials = designed.trials;
+    // What the programme achieves first: a table of forty pulses scrolls.
+    QString text = tr("Grubość warstwy:  %1 mm  (cel %2 mm)\n")
+                       .arg(QString::number(designed.depth, 'f', 3), shown(wanted.depth));
+    text += tr("Węgiel na powierzchni:  %1 %  (cel %2 %)\n")
+                .arg(QString::number(designed.surface, 'f', 3), shown(*wanted.surface));
+    text += tr("Granica nasycenia:  %1 %\n").arg(designed.limit, 0, 'f', 3);
+    text += tr("Obliczeń próbnych: %1\n\n").arg(designed.trials);
+    text += tr("Impuls  nasycanie, s  dyfuzja, s");
+    for (std::size_t pulse = 0; pulse < designed.pulses.size(); ++pulse)
+        text += QStringLiteral("\n%1. %2 %3")
+                    .arg(pulse + 1, 5)
+                    .arg(shown(designed.pulses[pulse].boost), 13)
+                    .arg(shown(designed.pulses[pulse].diffusion), 11);
+    programme_->setText(text);
+    programme_->setEnabled(true);
+    insert_->setEnabled(true);
+}
+
+void TDesignDialog::tellFailure() {
     const QString reason = QString::fromStdString(result_.reason);
     switch (result_.status) {
     case DesignResult::Status::Designed:
-        showResult(*wanted);
-        return;
     case DesignResult::Status::Cancelled:
         return;
     case DesignResult::Status::Refused:
@@ -227,20 +331,22 @@ void TDesignDialog::design() {
 }
 
 void TDesignDialog::showResult(const DesignRequest& wanted) {
-    ProcessForm& programme = result_.form;
+    TDane& programme = result_.programme.data;
     QString text = tr("    Czas, h  Temp., C  Potencjał, %\n");
-    for (std::size_t row = 0; row < static_cast<std::size_t>(result_.rows); ++row) {
+    for (std::size_t row = 0; row < programme.times.size(); ++row) {
         for (double* value :
-             {&programme.time[row], &programme.temperature[row], &programme.potential[row]})
+             {&programme.times[row], &programme.temperatures[row], &programme.potentials[row]})
             *value = asShown(*value);
         text += QStringLiteral("%1. %2 %3 %4\n")
                     .arg(row + 1, 2)
-                    .arg(shown(programme.time[row]), 7)
-                    .arg(shown(programme.temperature[row]), 9)
-                    .arg(shown(programme.potential[row]), 13);
+                    .arg(shown(programme.times[row]), 7)
+                    .arg(shown(programme.temperatures[row]), 9)
+                    .arg(shown(programme.potentials[row]), 13);
     }
-    text += tr("\nGrubość warstwy:  %1 mm  (cel %2 mm)\n")
-                .arg(QString::number(result_.depth, 'f', 3), shown(wanted.depth));
+    text += tr("\n%1:  %2 mm  (cel %3 mm)\n")
+                .arg(wanted.hardnessLimit ? tr("CHD przy %1 HV").arg(shown(*wanted.hardnessLimit))
+                                          : tr("Grubość warstwy"),
+                     QString::number(result_.depth, 'f', 3), shown(wanted.depth));
     text += tr("Węgiel na powierzchni:  %1 %").arg(result_.surface, 0, 'f', 3);
     if (wanted.surface)
         text += tr("  (cel %1 %)").arg(shown(*wanted.surface));

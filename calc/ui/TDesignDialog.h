@@ -3,8 +3,11 @@
 // transfer coefficient and size of the form. "Oblicz" runs the design with a gauge and Cancel
 // and shows the programme with what it achieves beside the targets; "Wstaw" ends the dialog
 // with the programme, as shown, ready for the form's stage rows. A result whose inputs have
-// changed since is greyed and cannot be inserted until "Oblicz" runs again.
+// changed since is greyed and cannot be inserted until "Oblicz" runs again. "Nawęglanie
+// próżniowe" designs pulses of saturated boosts and neutral diffusions instead (low-pressure
+// carburizing), which the form takes as rows with conditions.
 
+#include "LowPressureDesign.h"
 #include "ProcessData.h"
 #include "ProgrammeDesign.h"
 #include "TTrialDialog.h"
@@ -17,11 +20,11 @@ class QScrollArea;
 class TDesignDialog : public TTrialDialog {
     Q_OBJECT
 public:
-    // `form` has passed the form's checks of steel and size; its first stage row gives the
+    // `steel` has passed the form's checks of steel and size; its first stage row gives the
     // temperature and boost potential to start with.
-    TDesignDialog(const ProcessForm& form, SampleShape shape, QWidget* parent);
+    TDesignDialog(const ProcessRecord& steel, QWidget* parent);
 
-    // After "Wstaw": the form with the designed programme in its stage rows, each value as the
+    // After "Wstaw": the steel with the designed programme in its stage rows, each value as the
     // dialog showed it.
     const DesignResult& result() const { return result_; }
 
@@ -29,16 +32,24 @@ private:
     void design(); // "Oblicz"
     std::optional<DesignRequest> request();
     void showResult(const DesignRequest& request);
+    // The boxes a low-pressure design reads, or those of a gas programme.
+    void chooseLowPressure(bool lowPressure);
+    void designLowPressure(const DesignRequest& wanted);
+    // The designed pulses as the form's stage rows, and their table beside the targets.
+    void showPulses(const DesignRequest& wanted, const LowPressureResult& designed);
+    // A refused, unreachable or failed design, told to the user.
+    void tellFailure();
     // An input changed: the result shown no longer answers the boxes.
     void markStale();
     QLayout* resultArea();
 
-    ProcessForm form_;
-    SampleShape shape_;
+    ProcessRecord steel_;
     QLineEdit* temperature_;
     QLineEdit* boost_;
     QLineEdit* depth_;
     QLineEdit* level_;
+    QCheckBox* chdWanted_; // the depth is the case-hardening depth instead of one at `level_`
+    QLineEdit* chdLimit_;
     QCheckBox* surfaceWanted_;
     QLineEdit* surface_;
     QLineEdit* diffuse_;
@@ -46,6 +57,8 @@ private:
     QLineEdit* hardening_;
     QLineEdit* hardeningTime_;
     QLineEdit* step_;
+    QCheckBox* lowPressure_;
+    QLineEdit* minBoost_;
     QLabel* programme_;
     QLabel* warnings_;
     QScrollArea* warningArea_;

@@ -9,9 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TFoilTestDialog::TFoilTestDialog(const ProcessForm& test, SampleShape shape, QWidget* parent)
-    : TTrialDialog(parent), test_(test), shape_(shape),
-      measured_(numberBox(QStringLiteral("foilMeasured"))) {
+TFoilTestDialog::TFoilTestDialog(const ProcessRecord& test, QWidget* parent)
+    : TTrialDialog(parent), test_(test), measured_(numberBox(QStringLiteral("foilMeasured"))) {
     setObjectName(QStringLiteral("foilTestDialog"));
     setWindowTitle(tr("Współczynnik z próby"));
     auto* note = new QLabel(tr("Próba: program, stal i grubość z formularza."), this);
@@ -47,7 +46,7 @@ void TFoilTestDialog::fit() {
         return;
     }
     runSearch([&](RunObserver& observer) {
-        result_ = fitTransferCoefficient(test_, shape_, *measured, observer);
+        result_ = fitTransferCoefficient(test_, *measured, observer);
     });
     switch (result_.status) {
     case FoilFitResult::Status::Fitted:

@@ -11,7 +11,7 @@ class TFoilTestDialog : public TTrialDialog {
     Q_OBJECT
 public:
     // `test` has passed the form's checks.
-    TFoilTestDialog(const ProcessForm& test, SampleShape shape, QWidget* parent);
+    TFoilTestDialog(const ProcessRecord& test, QWidget* parent);
 
     // After the dialog was accepted: the fitted coefficient and what the uniform formula gives.
     const FoilFitResult& result() const { return result_; }
@@ -19,8 +19,7 @@ public:
 private:
     void fit(); // "Oblicz"
 
-    ProcessForm test_;
-    SampleShape shape_;
+    ProcessRecord test_;
     QLineEdit* measured_;
     FoilFitResult result_;
 };

@@ -15,6 +15,7 @@
 #include "TDesignDialog.h"
 #include "TFoilTestDialog.h"
 #include "THelpWindow.h"
+#include "TProfileFitDialog.h"
 #include "TWskDialog.h"
 
 #include <QCoreApplication>
@@ -107,7 +108,7 @@ TTavrixDialog::TTavrixDialog(SampleShape shape, QWidget* parent) : QDialog(paren
     stages_->setTimeHeading(kind.timeUnit == TimeUnit::Seconds ? tr("Time, s") : tr("Czas, h"));
     LoadedBoxes::Row start;
     start.time = "0";
-    stages_->showRow(0, start);
+    stages_->showRows({start});
 }
 
 QLineEdit* TTavrixDialog::numberBox(int id) {
@@ -376,15 +377,15 @@ void TTavrixDialog::designProcess() {
     const ProcessForm form = readForm();
     if (!steelPassesChecks(form))
         return;
-    TDesignDialog dialog(form, shape_, this);
+    TDesignDialog dialog(processRecord(form, shape_), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const DesignResult& design = dialog.result();
-    std::vector<LoadedBoxes::Row> rows(static_cast<std::size_t>(design.rows));
+    const TDane& programme = dialog.result().programme.data;
+    std::vector<LoadedBoxes::Row> rows(programme.times.size());
     for (std::size_t row = 0; row < rows.size(); ++row) {
-        const StageCondition& condition = design.form.condition[row];
-        rows[row] = {loadedText(design.form.time[row]), loadedText(design.form.temperature[row]),
-                     loadedText(design.form.potential[row]), condition.kind,
+        const StageCondition condition = stageCondition(programme, row);
+        rows[row] = {loadedText(programme.times[row]), loadedText(programme.temperatures[row]),
+                     loadedText(programme.potentials[row]), condition.kind,
                      condition.fluxLimit ? loadedText(*condition.fluxLimit) : std::string()};
     }
     stages_->showRows(rows);
@@ -402,7 +403,7 @@ void TTavrixDialog::fitTransferCoefficient() {
         showMessage(this, problem.text, problem.caption, problem.icon);
     if (!problems.isEmpty())
         return;
-    TFoilTestDialog dialog(test, shape_, this);
+    TFoilTestDialog dialog(processRecord(test, shape_), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const FoilFitResult& fit = dialog.result();
@@ -419,4 +420,33 @@ void TTavrixDialog::fitTransferCoefficient() {
         text += QStringLiteral("\n\n%1.").arg(note);
     }
     showMessage(this, text, tr("Foil test"), MessageIcon::Information);
+}
+
+void TTavrixDialog::fitMeasuredProfile() {
+    const ProcessForm form = readForm();
+    const QList<MessageRecord> problems = checkForm(form, shape_, "default.tav", TFileTable());
+    for (const MessageRecord& problem : problems)
+        showMessage(this, problem.text, problem.caption, problem.icon);
+    if (!problems.isEmpty())
+        return;
+    TProfileFitDialog dialog(writtenRecord(form, shape_), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const ProfileFitResult& fit = dialog.result();
+    // The six significant digits the process-data file keeps.
+    transferCoefficient_->setText(QString::number(fit.beta, 'g', 6));
+    if (fit.offset) {
+        // The fitted record holds the form's filled rows in order; the offset moved the
+        // potentials its gas stages use.
+        const TDane& fitted = fit.fitted.data;
+        std::vector<LoadedBoxes::Row> rows(fitted.times.size());
+        for (std::size_t row = 0; row < rows.size(); ++row) {
+            const StageCondition condition = stageCondition(fitted, row);
+            rows[row] = {loadedText(fitted.times[row]), loadedText(fitted.temperatures[row]),
+                         loadedText(fitted.potentials[row]), condition.kind,
+                         condition.fluxLimit ? loadedText(*condition.fluxLimit) : std::string()};
+        }
+        stages_->showRows(rows);
+    }
+    unsaved_ = true;
 }

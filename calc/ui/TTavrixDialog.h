@@ -31,6 +31,9 @@ public:
     void designProcess();
     // "&Współczynnik z próby..." (foil): the transfer coefficient from the test in the form.
     void fitTransferCoefficient();
+    // "&Dopasuj do pomiaru...": the transfer coefficient (and a potential offset) fitted to a
+    // profile measured after the process in the form, inserted into its boxes.
+    void fitMeasuredProfile();
 
     // Escape and "Koniec": the form closes only when its values may go (mayClose()).
     void reject() override;

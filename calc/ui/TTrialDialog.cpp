@@ -51,17 +51,17 @@ QBoxLayout* TTrialDialog::gaugeRow() {
     return row;
 }
 
-QPushButton* TTrialDialog::helpButton(const QString& section) {
+QPushButton* TTrialDialog::helpButton(const QString& section, const QString& page) {
     auto* button = new QPushButton(tr("Pomoc"), this);
     button->setObjectName(QStringLiteral("help"));
     button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, [this, section] {
-        const QString page = helpPagePath(QStringLiteral("designhelp.html"));
+    connect(button, &QPushButton::clicked, this, [this, section, page] {
+        const QString path = helpPagePath(page);
         // A window of the dialog's own: the modal dialog would block one of the form's.
         if (!helpWindow_)
             helpWindow_ = new THelpWindow(this);
-        if (!helpWindow_->showPage(page, section))
-            showMessage(this, tr("Can't open file\n") + page, tr("Error!"), MessageIcon::Stop);
+        if (!helpWindow_->showPage(path, section))
+            showMessage(this, tr("Can't open file\n") + path, tr("Error!"), MessageIcon::Stop);
     });
     return button;
 }

@@ -28,8 +28,9 @@ protected:
     QLineEdit* numberBox(const QString& name, const QString& text = QString());
     // The gauge and the Cancel button, for the dialog's layout.
     QBoxLayout* gaugeRow();
-    // "Pomoc": opens the section `section` of the design help page.
-    QPushButton* helpButton(const QString& section);
+    // "Pomoc": opens the section `section` of the help page `page`.
+    QPushButton* helpButton(const QString& section,
+                            const QString& page = QStringLiteral("designhelp.html"));
     // Called once the dialog's boxes and check boxes exist: they show what they held when the
     // dialog was last closed, and keep what they hold when it closes now.
     void keepEntries();

@@ -127,8 +127,30 @@ INSTANTIATE_TEST_SUITE_P(
                     &semiInfinite,
                     {"--depth", "1", "--hardening", "850"},
                     "--hardening and --hardening-time go together"},
-        RefusedCase{"Slow", &semiInfinite, {"--depth", "4", "--temperature", "800"}, "100 h"}),
+        RefusedCase{"Slow", &semiInfinite, {"--depth", "4", "--temperature", "800"}, "100 h"},
+        RefusedCase{"ChdAndDepth",
+                    &semiInfinite,
+                    {"--chd", "0.7", "--depth", "1"},
+                    "--chd takes the place of --depth and --level"},
+        RefusedCase{"ChdLimitAlone",
+                    &semiInfinite,
+                    {"--depth", "1", "--chd-limit", "513"},
+                    "--chd-limit needs --chd"}),
     [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(DesignCommand, DesignsForACaseHardeningDepth) {
+    const auto path = folder_.file("part.tav");
+    writeText(path, semiInfinite);
+    const auto designed = folder_.file("chd.tav");
+    ASSERT_EQ(call(runDesignCommand, {"--design", path.string(), "--chd", "0.7", "--chd-limit",
+                                      "513", "-o", designed.string()}),
+              0)
+        << lastMessage;
+    EXPECT_NE(lastOutput.find("achieved: case-hardening depth 0."), std::string::npos)
+        << lastOutput;
+    EXPECT_NE(lastOutput.find("at 513 HV (target 0.7 mm)"), std::string::npos) << lastOutput;
+    EXPECT_TRUE(readCheckedProcessHead(readText(designed)).head.has_value());
+}
 
 TEST_F(DesignCommand, FitBetaWritesACopyWithTheCoefficient) {
     const auto path = folder_.file("test.tav");

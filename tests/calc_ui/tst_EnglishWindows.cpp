@@ -116,13 +116,13 @@ void EnglishWindowsTest::progressDialog() {
 void EnglishWindowsTest::designAndFoilTestDialogs() {
     ProcessForm plate = shortFoil();
     plate.thickness = 2;
-    TDesignDialog design(plate, SampleShape::Plate, nullptr);
+    TDesignDialog design(processRecord(plate, SampleShape::Plate), nullptr);
     design.show();
     expectEnglish(design);
     QCOMPARE(design.windowTitle(), u"Process design"_s);
     design.close();
 
-    TFoilTestDialog foil(shortFoil(), SampleShape::Foil, nullptr);
+    TFoilTestDialog foil(processRecord(shortFoil(), SampleShape::Foil), nullptr);
     foil.show();
     expectEnglish(foil);
     QCOMPARE(foil.windowTitle(), u"Coefficient from a foil test"_s);

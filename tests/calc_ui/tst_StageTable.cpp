@@ -8,6 +8,7 @@
 #include "SetNames.h"
 #include "TTavrixDialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -45,6 +46,13 @@ QStringList rowsEvery(int rows, int minutes) {
                 << temperatureBox(row) + QStringLiteral("=920")
                 << potentialBox(row) + QStringLiteral("=0.8");
     return entries;
+}
+
+// Clicks "Warunki etapów", as a user does to add (or take away) the condition column.
+void clickConditions(const QObject* root) {
+    auto* box = control<QCheckBox>(root, QStringLiteral("checkConditions"));
+    QVERIFY(box);
+    QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(4, box->height() / 2));
 }
 
 // Chooses a row's condition with the keyboard, as a user does on the closed list.
@@ -152,8 +160,15 @@ void StageTableTest::rowsGrowToAHundredAndScroll() {
 
 void StageTableTest::fluxLimitOnlyForABoost() {
     TTavrixDialog dialog(SampleShape::SemiInfinite, nullptr);
+    dialog.show();
+    // A form of gas stages is the table it always was, until the user asks for conditions.
+    QVERIFY(!control<QComboBox>(&dialog, QStringLiteral("condition1")));
+    QVERIFY(!control<QLineEdit>(&dialog, QStringLiteral("fluxLimit1")));
+    clickConditions(&dialog);
     auto* flux = control<QLineEdit>(&dialog, QStringLiteral("fluxLimit2"));
-    QCOMPARE(conditionsShown(&dialog, 1), QStringList{QStringLiteral("gaz")});
+    QVERIFY(flux);
+    QCOMPARE(conditionsShown(&dialog, 2),
+             (QStringList{QStringLiteral("gaz"), QStringLiteral("gaz")}));
     QVERIFY(!flux->isEnabled());
     chooseCondition(&dialog, 2, QStringLiteral("nasycanie"));
     QVERIFY(flux->isEnabled());
@@ -163,6 +178,13 @@ void StageTableTest::fluxLimitOnlyForABoost() {
     chooseCondition(&dialog, 2, QStringLiteral("obojętna"));
     QVERIFY(!flux->isEnabled());
     QCOMPARE(flux->text(), QString());
+    // Taking the column away takes its conditions with it.
+    chooseCondition(&dialog, 3, QStringLiteral("nasycanie"));
+    clickConditions(&dialog);
+    QVERIFY(!control<QComboBox>(&dialog, QStringLiteral("condition3")));
+    clickConditions(&dialog);
+    QCOMPARE(control<QComboBox>(&dialog, QStringLiteral("condition3"))->currentText(),
+             QStringLiteral("gaz"));
     // The choice is the user's data: closing asks about it.
     messages_.setAnswer(QMessageBox::Discard);
     QVERIFY(dialog.mayClose());
@@ -175,44 +197,63 @@ void StageTableTest::conditionChecks_data() {
     QTest::addColumn<int>("rows");
     QTest::addColumn<QStringList>("conditions"); // "row=condition[=J0]"
     QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QStringList>("typed"); // boxes typed after the rows
 
     const QString checkData = QStringLiteral("Check data!|");
     QTest::newRow("conditions accepted")
         << 3 << QStringList{QStringLiteral("2=nasycanie"), QStringLiteral("3=obojętna")}
-        << QStringList();
+        << QStringList() << QStringList();
     QTest::newRow("limited boost accepted")
-        << 2 << QStringList{QStringLiteral("2=nasycanie=1.5")} << QStringList();
+        << 2 << QStringList{QStringLiteral("2=nasycanie=1.5")} << QStringList() << QStringList();
     QTest::newRow("condition on the first row")
         << 2 << QStringList{QStringLiteral("1=obojętna")}
         << QStringList{checkData + QStringLiteral("Stage 1 condition must be left out: the first "
-                                                  "row starts the process and ends no stage.")};
+                                                  "row starts the process and ends no stage.")}
+        << QStringList();
     QTest::newRow("flux limit of 0")
         << 3 << QStringList{QStringLiteral("3=nasycanie=0")}
         << QStringList{checkData +
-                       QStringLiteral("Stage 3 flux limit must be greater than 0 g/(m²·s).")};
+                       QStringLiteral("Stage 3 flux limit must be greater than 0 g/(m²·s).")}
+        << QStringList();
     QTest::newRow("negative flux limit")
         << 2 << QStringList{QStringLiteral("2=nasycanie=-1")}
         << QStringList{checkData +
-                       QStringLiteral("Stage 2 flux limit must be greater than 0 g/(m²·s).")};
+                       QStringLiteral("Stage 2 flux limit must be greater than 0 g/(m²·s).")}
+        << QStringList();
     QTest::newRow("eleven gas rows")
         << 11 << QStringList()
         << QStringList{checkData + QStringLiteral("Stage count must be from 1 to 10, or to 100 "
                                                   "when stages carry a condition word other than "
-                                                  "gas.")};
+                                                  "gas.")}
+        << QStringList();
     QTest::newRow("eleven rows with a neutral stage")
-        << 11 << QStringList{QStringLiteral("11=obojętna")} << QStringList();
+        << 11 << QStringList{QStringLiteral("11=obojętna")} << QStringList() << QStringList();
+    // The saturation warning speaks of what a gas offers: a boost is at the limit by definition.
+    const QStringList aboveTheLimit{QStringLiteral("edit217=1.5")};
+    QTest::newRow("boost row's potential above the limit")
+        << 2 << QStringList{QStringLiteral("2=nasycanie")} << QStringList() << aboveTheLimit;
+    QTest::newRow("gas row's potential above the limit")
+        << 2 << QStringList()
+        << QStringList{QStringLiteral("Warning!|stage 2: the potential 1.50 % C exceeds the "
+                                      "saturation limit of austenite, 1.29 % C at 920 °C: soot "
+                                      "and carbides are to be expected\n\nThe computation knows "
+                                      "nothing of soot and carbides. Compute anyway?")}
+        << aboveTheLimit;
 }
 
 void StageTableTest::conditionChecks() {
     QFETCH(int, rows);
     QFETCH(QStringList, conditions);
     QFETCH(QStringList, expected);
+    QFETCH(QStringList, typed);
 
     TTavrixDialog dialog(SampleShape::SemiInfinite, nullptr);
     dialog.show();
     while (control<QLineEdit>(&dialog, timeBox(rows)) == nullptr)
         clickButton(&dialog, QStringLiteral("buttonAddRow"));
-    typeAll(&dialog, steel + rowsEvery(rows, 30));
+    typeAll(&dialog, steel + rowsEvery(rows, 30) + typed);
+    if (!conditions.isEmpty() && !control<QComboBox>(&dialog, QStringLiteral("condition1")))
+        clickConditions(&dialog);
     for (const QString& entry : conditions) {
         const QStringList parts = entry.split(u'=');
         chooseCondition(&dialog, parts[0].toInt(), parts[1]);
@@ -228,7 +269,7 @@ void StageTableTest::conditionChecks() {
     });
     clickButton(&dialog, QStringLiteral("button201"));
     QCOMPARE(captionsAndTexts(messages_), expected);
-    QCOMPARE(offered, expected.isEmpty());
+    QCOMPARE(offered, expected.isEmpty() || expected.first().startsWith(u"Warning!"));
 }
 
 void StageTableTest::loadedConditionsComputeAndWriteBack() {
@@ -251,14 +292,17 @@ void StageTableTest::loadedConditionsComputeAndWriteBack() {
     QCOMPARE(messages_.texts(), QStringList());
     QCOMPARE(headOf(fileBytes(set)), pulses);
 
-    // Loading a programme of gas rows gives back the table of ten rows.
-    const QString gas = folder_.filePath(QStringLiteral("gaz.tav"));
-    writeFile(gas, QByteArray(pulses).replace("\r\n12\r\n", "\r\n2\r\n"));
-    messages_.answerFileDialogs({gas});
+    // Loading a programme of three rows gives back the table of ten rows.
+    const QString three = folder_.filePath(QStringLiteral("trzy.tav"));
+    const qsizetype rows = pulses.indexOf("12\r\n");
+    writeFile(three, pulses.left(rows) + "3\r\n0 920 0.8\r\n0.05 920 0.8 boost\r\n0.2 920 0.8\r\n"
+                                         "Semi-infinitive sample\r\n");
+    messages_.answerFileDialogs({three});
     clickButton(&dialog, QStringLiteral("button240"));
     QCOMPARE(messages_.texts(), QStringList());
     QVERIFY(!control<QLineEdit>(&dialog, QStringLiteral("time11")));
     QVERIFY(!scroll->verticalScrollBar()->isVisible());
+    QVERIFY(control<QCheckBox>(&dialog, QStringLiteral("checkConditions"))->isChecked());
     QCOMPARE(
         conditionsShown(&dialog, 3),
         (QStringList{QStringLiteral("gaz"), QStringLiteral("nasycanie "), QStringLiteral("gaz")}));

@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTextBrowser>
@@ -56,6 +57,7 @@ private slots:
     void commandsFitTheShape_data();
     void commandsFitTheShape();
     void designIsInsertedIntoTheStageRows();
+    void lowPressurePulsesBecomeRowsWithConditions();
     void refusedTargetsKeepInsertShut_data();
     void refusedTargetsKeepInsertShut();
     void cancelStopsTheDesign();
@@ -67,6 +69,8 @@ private slots:
     void foilTestFillsTheTransferCoefficient();
     void formWarnsOfSaturationAndMayGoOn_data();
     void formWarnsOfSaturationAndMayGoOn();
+    // Last: the dialog keeps its choice of target for the next opening.
+    void caseHardeningDepthTakesThePlaceOfTheLevel();
 
 private:
     MessageCapture messages_;
@@ -125,9 +129,10 @@ void TDesignDialogTest::designIsInsertedIntoTheStageRows() {
             design->reject();
             return;
         }
-        QCOMPARE(design->result().rows, 5);
+        QCOMPARE(design->result().programme.data.times.size(), 5u);
         // The programme passes the form's checks as it stands.
-        QVERIFY(checkForm(design->result().form, SampleShape::SemiInfinite, "x.tav", TFileTable())
+        QVERIFY(checkForm(formOf(design->result().programme), SampleShape::SemiInfinite, "x.tav",
+                          TFileTable())
                     .isEmpty());
         clickButton(design, QStringLiteral("designInsert"));
     });
@@ -148,6 +153,92 @@ void TDesignDialogTest::designIsInsertedIntoTheStageRows() {
                          QStringLiteral("edit216=0.800000"), QStringLiteral("edit224=850.000000"),
                          QStringLiteral("edit231="), QStringLiteral("edit223="),
                          QStringLiteral("edit213=")});
+}
+
+void TDesignDialogTest::lowPressurePulsesBecomeRowsWithConditions() {
+    TTavrixDialog form(SampleShape::SemiInfinite, nullptr);
+    form.show();
+    typeAll(&form, steel);
+    typeAll(&form, {QStringLiteral("edit204=920"), QStringLiteral("edit218=1.15")});
+    QString programme;
+    int rows = 0;
+    AtNextTurn operate([&] {
+        auto* design = openModal<TDesignDialog>();
+        QVERIFY(design);
+        auto* lowPressure = control<QCheckBox>(design, QStringLiteral("designLowPressure"));
+        QTest::mouseClick(lowPressure, Qt::LeftButton, Qt::NoModifier,
+                          QPoint(4, lowPressure->height() / 2));
+        // Pulses end at the surface target; a gas programme's boost and timer step do not
+        // apply.
+        QVERIFY(control<QCheckBox>(design, QStringLiteral("designSurfaceWanted"))->isChecked());
+        QVERIFY(!control<QLineEdit>(design, QStringLiteral("designBoost"))->isEnabled());
+        QVERIFY(control<QLineEdit>(design, QStringLiteral("designMinBoost"))->isEnabled());
+        typeInto(design, QStringLiteral("designDepth"), QStringLiteral("0.5"));
+        typeInto(design, QStringLiteral("designSurface"), QStringLiteral("0.7"));
+        clickButton(design, QStringLiteral("designCompute"));
+        programme = control<QLabel>(design, QStringLiteral("designProgramme"))->text();
+        if (!control<QPushButton>(design, QStringLiteral("designInsert"))->isEnabled()) {
+            design->reject();
+            return;
+        }
+        rows = static_cast<int>(design->result().programme.data.times.size());
+        QVERIFY(checkForm(formOf(design->result().programme), SampleShape::SemiInfinite, "x.tav",
+                          TFileTable())
+                    .isEmpty());
+        clickButton(design, QStringLiteral("designInsert"));
+        // The next opening is a gas design again.
+        lowPressure->setChecked(false);
+    });
+    form.designProcess();
+    QVERIFY2(messages_.messages().isEmpty(), qPrintable(captionsAndTexts(messages_).join(u'\n')));
+    QVERIFY2(programme.startsWith(QStringLiteral("Grubość warstwy:")) &&
+                 programme.contains(QStringLiteral("(cel 0.5 mm)")) &&
+                 programme.contains(QStringLiteral("Impuls  nasycanie, s  dyfuzja, s\n    1.")),
+             qPrintable(programme));
+    // A boost, then a neutral diffusion, in the rows of the condition column.
+    QVERIFY(rows >= 3);
+    QCOMPARE(control<QComboBox>(&form, QStringLiteral("condition2"))->currentText(),
+             QStringLiteral("nasycanie"));
+    QCOMPARE(control<QComboBox>(&form, QStringLiteral("condition3"))->currentText(),
+             QStringLiteral("obojętna"));
+    QCOMPARE(control<QLineEdit>(&form, QStringLiteral("fluxLimit2"))->text(), QString());
+}
+
+void TDesignDialogTest::caseHardeningDepthTakesThePlaceOfTheLevel() {
+    TTavrixDialog form(SampleShape::SemiInfinite, nullptr);
+    form.show();
+    typeAll(&form, steel);
+    typeAll(&form, {QStringLiteral("edit204=920"), QStringLiteral("edit218=1.15")});
+    QString programme;
+    bool levelShut = false;
+    AtNextTurn operate([&] {
+        auto* design = openModal<TDesignDialog>();
+        QVERIFY(design);
+        // A gas design: the pulse design aims at a carbon level only.
+        auto* lowPressure = control<QCheckBox>(design, QStringLiteral("designLowPressure"));
+        if (lowPressure->isChecked())
+            QTest::mouseClick(lowPressure, Qt::LeftButton, {},
+                              QPoint(4, lowPressure->height() / 2));
+        typeInto(design, QStringLiteral("designDepth"), QStringLiteral("0.7"));
+        auto* chd = control<QCheckBox>(design, QStringLiteral("designChdWanted"));
+        QTest::mouseClick(chd, Qt::LeftButton, {}, QPoint(4, chd->height() / 2));
+        levelShut = !control<QLineEdit>(design, QStringLiteral("designLevel"))->isEnabled() &&
+                    control<QLineEdit>(design, QStringLiteral("designChdLimit"))->isEnabled();
+        typeInto(design, QStringLiteral("designChdLimit"), QStringLiteral("513"));
+        clickButton(design, QStringLiteral("designCompute"));
+        programme = control<QLabel>(design, QStringLiteral("designProgramme"))->text();
+        if (!control<QPushButton>(design, QStringLiteral("designInsert"))->isEnabled()) {
+            design->reject();
+            return;
+        }
+        clickButton(design, QStringLiteral("designInsert"));
+    });
+    form.designProcess();
+    QVERIFY2(messages_.messages().isEmpty(), qPrintable(captionsAndTexts(messages_).join(u'\n')));
+    QVERIFY(levelShut);
+    QVERIFY2(programme.contains(QStringLiteral("CHD przy 513 HV:")), qPrintable(programme));
+    QVERIFY2(programme.contains(QStringLiteral("(cel 0.7 mm)")), qPrintable(programme));
+    QVERIFY(!control<QLineEdit>(&form, QStringLiteral("edit235"))->text().isEmpty());
 }
 
 void TDesignDialogTest::refusedTargetsKeepInsertShut_data() {
@@ -177,7 +268,7 @@ void TDesignDialogTest::refusedTargetsKeepInsertShut_data() {
 void TDesignDialogTest::refusedTargetsKeepInsertShut() {
     QFETCH(QStringList, boxes);
     QFETCH(QString, message);
-    TDesignDialog design(steelForm(20), SampleShape::Cylinder, nullptr);
+    TDesignDialog design(processRecord(steelForm(20), SampleShape::Cylinder), nullptr);
     design.show();
     // The dialog keeps what an earlier one was given: each row starts from the same boxes.
     for (QCheckBox* check : design.findChildren<QCheckBox*>())
@@ -197,7 +288,7 @@ void TDesignDialogTest::refusedTargetsKeepInsertShut() {
 }
 
 void TDesignDialogTest::cancelStopsTheDesign() {
-    TDesignDialog design(steelForm(20), SampleShape::Cylinder, nullptr);
+    TDesignDialog design(processRecord(steelForm(20), SampleShape::Cylinder), nullptr);
     design.show();
     typeInto(&design, QStringLiteral("designDepth"), QStringLiteral("1.5"));
     bool cancelWasOffered = false;
@@ -216,7 +307,7 @@ void TDesignDialogTest::cancelStopsTheDesign() {
 }
 
 void TDesignDialogTest::changedInputMakesTheResultStale() {
-    TDesignDialog design(steelForm(20), SampleShape::Cylinder, nullptr);
+    TDesignDialog design(processRecord(steelForm(20), SampleShape::Cylinder), nullptr);
     design.show();
     for (QCheckBox* check : design.findChildren<QCheckBox*>())
         check->setChecked(false);
@@ -287,9 +378,11 @@ void TDesignDialogTest::helpOpensTheDialogsSection() {
     QFETCH(QString, section);
     std::unique_ptr<QDialog> dialog;
     if (design)
-        dialog = std::make_unique<TDesignDialog>(steelForm(20), SampleShape::Plate, nullptr);
+        dialog = std::make_unique<TDesignDialog>(processRecord(steelForm(20), SampleShape::Plate),
+                                                 nullptr);
     else
-        dialog = std::make_unique<TFoilTestDialog>(steelForm(0.05), SampleShape::Foil, nullptr);
+        dialog = std::make_unique<TFoilTestDialog>(
+            processRecord(steelForm(0.05), SampleShape::Foil), nullptr);
     dialog->show();
     clickButton(dialog.get(), QStringLiteral("help"));
     QCOMPARE(messages_.texts(), QStringList());

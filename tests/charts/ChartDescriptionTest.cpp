@@ -74,19 +74,17 @@ void ChartDescriptionTest::eachChartOfASet_data() {
                        << QStringList{u"g - 0.40% C"_s, u"g - 0.35% C"_s, u"g - 0.30% C"_s} << 4;
     QTest::newRow("HV") << thick << ChartKind::Hardness << distance << u"Hardness, HV"_s
                         << QStringList{u"1.125 h"_s, u"2.50 h"_s} << 3;
-    QTest::newRow("Masa") << thick << ChartKind::Mass << u" Carburizing time, h "_s
+    QTest::newRow("Masa") << thick << ChartKind::Mass << u"Carburizing time, h"_s
                           << u"Weight gain, g/m^2 Semi-infinitive sample, be=2e-05cm/s"_s
                           << QStringList() << 3;
     QTest::newRow("foil T") << foil << ChartKind::Temperature << seconds << u"Temperature, C"_s
                             << QStringList() << 2;
-    QTest::newRow("foil C") << foil << ChartKind::Carbon << distance
-                            << u"Carbon concentration, %"_s << QStringList{u"2000.00s"_s} << 3;
+    QTest::newRow("foil C") << foil << ChartKind::Carbon << distance << u"Carbon concentration, %"_s
+                            << QStringList{u"2000.00s"_s} << 3;
     QTest::newRow("foil Pow") << foil << ChartKind::Surface << seconds
-                              << u"Carbon concentration on the surface, %"_s << QStringList()
-                              << 3;
-    QTest::newRow("foil Średnia")
-        << foil << ChartKind::Mean << u"Carburizing time, s"_s
-        << QString::fromUtf8(meanCarbonCaption) << QStringList() << 3;
+                              << u"Carbon concentration on the surface, %"_s << QStringList() << 3;
+    QTest::newRow("foil Średnia") << foil << ChartKind::Mean << u"Carburizing time, s"_s
+                                  << QString::fromUtf8(meanCarbonCaption) << QStringList() << 3;
 }
 
 // On the axes it opens with, a chart shows all of its data, captioned and named as the kind's.

@@ -4,13 +4,19 @@
 // Without Xvfb or xdotool every case is skipped, saying which is missing.
 
 #include "ChartTestSupport.h"
+#include "MessageBox.h"
 #include "TChartMDIChild.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QChart>
+#include <QFile>
+#include <QMenu>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolTip>
 
 #include <poll.h>
@@ -119,6 +125,7 @@ private slots:
     void init();
     void cleanup();
     void pointerReadsAndLegendHides();
+    void rightClickAddsAMeasurement();
 };
 
 void ChartMouseXTest::init() {
@@ -176,6 +183,50 @@ void ChartMouseXTest::pointerReadsAndLegendHides() {
     QVERIFY(!chart.isZoomed());
     QVERIFY(xdotool({u"click"_s, u"1"_s}));
     QTRY_VERIFY(chart.isLineVisible(1));
+}
+
+void ChartMouseXTest::rightClickAddsAMeasurement() {
+    OpenSet set(SampleSet::SemiInfinite);
+    const std::unique_ptr<TChartMDIChild> window =
+        makeWindow(ChartKind::Hardness, set.context, u"set - HV"_s);
+    showIn(set.area, *window);
+    set.area.setGeometry(20, 20, 900, 700);
+    window->setGeometry(0, 0, 880, 680);
+    QVERIFY(QTest::qWaitForWindowExposed(&set.area));
+    set.area.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&set.area));
+    QTemporaryDir folder;
+    QFile file(folder.filePath(u"traverse.csv"_s));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("depth_mm,hardness_HV\n0.1,790\n0.5,720\n0.9,560\n");
+    file.close();
+    MessageCapture capture;
+    capture.answerFileDialogs({file.fileName()});
+
+    // The menu runs its own event loop from the click that opens it: the command is clicked
+    // from there, with the pointer, once the menu shows.
+    bool clicked = false;
+    QTimer pick;
+    connect(&pick, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (clicked || !menu || !menu->isVisible())
+            return;
+        for (QAction* action : menu->actions())
+            if (action->text() == u"Dodaj pomiar..."_s) {
+                const QPoint at = menu->mapToGlobal(menu->actionGeometry(action).center());
+                clicked =
+                    xdotool({u"mousemove"_s, QString::number(at.x()), QString::number(at.y())}) &&
+                    xdotool({u"click"_s, u"1"_s});
+            }
+    });
+    pick.start(20);
+    const LineChart& chart = window->chart();
+    QVERIFY(movePointerTo(chart, chart.viewport()->rect().center()));
+    QVERIFY(xdotool({u"click"_s, u"3"_s}));
+    QTRY_COMPARE(window->measurements().size(), 1);
+    QVERIFY(clicked);
+    QVERIFY(capture.messages().isEmpty());
+    QCOMPARE(chart.description().measurements.first().name, u"traverse.csv"_s);
 }
 
 int main(int argc, char* argv[]) {

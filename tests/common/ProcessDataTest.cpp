@@ -90,7 +90,11 @@ TEST(ProcessData, TheWrittenRecordIsWhatTheWrittenFileHolds) {
     form.thickness = 1.50000001;
     for (SampleShape shape : {SampleShape::Plate, SampleShape::SemiInfinite, SampleShape::Wire}) {
         const ProcessRecord record = writtenRecord(form, shape);
-        std::istringstream file(processDataText(form, shapeName(shape)));
+        const std::string text = processDataText(form, shapeName(shape));
+        // The form's process and the record read back write the very same file.
+        EXPECT_EQ(processDataText(processRecord(form, shape)), text);
+        EXPECT_EQ(processDataText(record), text);
+        std::istringstream file(text);
         TDane read;
         file >> read;
         EXPECT_EQ(record.data.steelCarbon, read.steelCarbon);

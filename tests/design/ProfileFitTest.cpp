@@ -159,6 +159,13 @@ void PrintTo(const RefusalCase& row, std::ostream* out) {
 
 class Refusal : public testing::TestWithParam<RefusalCase> {};
 
+ProcessRecord boostsOnly() {
+    ProcessRecord process = furnaceRun(1e-5, 0);
+    const StageCondition boostStage{SurfaceCondition::Boost, {}};
+    process.data.conditions = {StageCondition{}, boostStage, boostStage};
+    return process;
+}
+
 MeasuredProfile points(MeasuredQuantity quantity, std::vector<double> depth,
                        std::vector<double> value) {
     return MeasuredProfile{quantity, {}, std::move(depth), std::move(value)};
@@ -193,10 +200,35 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"ProbeFarOff", furnaceRun(1e-5, 0),
                     measuredFrom(furnaceRun(1e-5, 0.45), MeasuredQuantity::Carbon),
                     FittedValues::BetaAndPotential, "offset lies beyond 0.3 % C"},
+        RefusalCase{"OffsetWithoutGasStages", boostsOnly(),
+                    points(MeasuredQuantity::Carbon, {0.1, 0.2, 0.3}, {0.9, 0.7, 0.5}),
+                    FittedValues::BetaAndPotential, "no gas stage"},
         RefusalCase{"ProcessOutOfRange", furnaceRun(0, 0),
                     points(MeasuredQuantity::Carbon, {0.1, 0.2, 0.3}, {0.9, 0.7, 0.5}),
                     FittedValues::Beta, "transfer"}),
     [](const auto& row) { return std::string(row.param.name); });
+
+// A boost stage holds the surface at saturation whatever the probe says: the offset moves only
+// the potentials that the gas stages ramp between.
+TEST(ProfileFit, TheOffsetMovesOnlyTheGasPotentials) {
+    auto withBoostFirst = [](double beta, double offset) {
+        ProcessRecord process = furnaceRun(beta, 0);
+        process.data.conditions = {StageCondition{}, StageCondition{SurfaceCondition::Boost, {}},
+                                   StageCondition{}};
+        process.data.potentials[2] += offset;
+        process.data.potentials[1] += offset; // the diffuse stage ramps from row 2's potential
+        return process;
+    };
+    const MeasuredProfile measured =
+        measuredFrom(withBoostFirst(1e-5, 0.04), MeasuredQuantity::Carbon);
+    NoProgress progress;
+    const ProfileFitResult fit =
+        fitProfile(withBoostFirst(2e-5, 0), measured, FittedValues::BetaAndPotential, progress);
+    ASSERT_EQ(fit.status, ProfileFitResult::Status::Fitted) << fit.reason;
+    EXPECT_NEAR(*fit.offset, 0.04, offsetTolerance);
+    EXPECT_EQ(fit.fitted.data.potentials[0], boost) << "only the boost stage starts here";
+    EXPECT_NEAR(fit.fitted.data.potentials[2], diffuse + *fit.offset, 1e-12);
+}
 
 TEST(ProfileFit, ACancelStopsTheFit) {
     struct CancelAtOnce : RunObserver {

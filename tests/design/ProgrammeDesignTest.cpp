@@ -5,6 +5,7 @@
 #include "Computation.h"
 #include "FoilFit.h"
 #include "ProcessCheck.h"
+#include "ProfileMeasures.h"
 #include "ResultStreams.h"
 #include "RunFixture.h"
 
@@ -28,8 +29,7 @@ ProcessForm steel(double thickness) {
 DesignRequest request(SampleShape shape, double thickness, double depth,
                       std::optional<double> surface, bool hardening) {
     DesignRequest r;
-    r.steel = steel(thickness);
-    r.shape = shape;
+    r.steel = processRecord(steel(thickness), shape);
     r.celsius = 920;
     r.boost = 1.15;
     r.depth = depth;
@@ -75,12 +75,13 @@ TEST_P(DesignRoundTrip, TheWrittenProgrammeMeetsItsTargets) {
     const DesignResult design = designProgramme(wanted, progress);
     ASSERT_EQ(design.status, DesignResult::Status::Designed) << design.reason;
     EXPECT_TRUE(design.depthMet && design.surfaceMet);
-    EXPECT_EQ(design.rows, (row.surface ? 4 : 2) + (row.hardening ? 1 : 0));
+    const std::vector<double>& times = design.programme.data.times;
+    EXPECT_EQ(times.size(), (row.surface ? 4u : 2u) + (row.hardening ? 1u : 0u));
 
     // Stage times are whole timer steps.
-    for (int k = 0; k < design.rows; ++k) {
-        const double steps = design.form.time[static_cast<std::size_t>(k)] / wanted.step;
-        if (!(row.hardening && k == design.rows - 1)) {
+    for (std::size_t k = 0; k < times.size(); ++k) {
+        const double steps = times[k] / wanted.step;
+        if (!(row.hardening && k == times.size() - 1)) {
             EXPECT_NEAR(steps, std::round(steps), 1e-6) << "row " << k + 1;
         }
     }
@@ -88,11 +89,10 @@ TEST_P(DesignRoundTrip, TheWrittenProgrammeMeetsItsTargets) {
     // The file passes the batch run's checks, and computed as any file meets the targets.
     TempFolder folder;
     const auto path = folder.file("designed.tav");
-    const std::string text = processDataText(design.form, shapeName(row.shape));
+    const std::string text = processDataText(design.programme);
     EXPECT_TRUE(readCheckedProcessHead(text).head.has_value());
     ResultStreams streams;
-    ASSERT_EQ(writeAndRun(path, design.form, shapeName(row.shape), streams).status,
-              RunStatus::Finished);
+    ASSERT_EQ(writeAndRun(path, design.programme, streams).status, RunStatus::Finished);
     const double depth = lastRow(folder.file("designed.gru"))[2];
     EXPECT_NEAR(depth, design.depth, 1e-3) << "the design reports what the run computes";
     EXPECT_NEAR(depth, row.depth, std::max(depthTolerance * row.depth, minDepthTolerance));
@@ -114,7 +114,7 @@ TEST(Design, ADeeperCaseNeedsALongerProgramme) {
         const DesignResult design = designProgramme(
             request(SampleShape::SemiInfinite, emptyCell, depth, 0.8, false), progress);
         ASSERT_EQ(design.status, DesignResult::Status::Designed) << design.reason;
-        const double length = design.form.time[static_cast<std::size_t>(design.rows - 1)];
+        const double length = design.programme.data.times.back();
         EXPECT_GT(length, previous) << depth << " mm";
         previous = length;
     }
@@ -155,9 +155,11 @@ TEST_P(DesignRefusal, NamesTheTargetAndWhy) {
 INSTANTIATE_TEST_SUITE_P(
     Unreachable, DesignRefusal,
     testing::Values(
-        RefusalCase{"Foil", changed(base, [](DesignRequest& r) { r.shape = SampleShape::Foil; }),
+        RefusalCase{"Foil",
+                    changed(base, [](DesignRequest& r) { r.steel.shape = SampleShape::Foil; }),
                     "sample shape Foil: design is for thick shapes", DesignResult::Status::Refused},
-        RefusalCase{"Wire", changed(base, [](DesignRequest& r) { r.shape = SampleShape::Wire; }),
+        RefusalCase{"Wire",
+                    changed(base, [](DesignRequest& r) { r.steel.shape = SampleShape::Wire; }),
                     "sample shape Drut: design is for thick shapes", DesignResult::Status::Refused},
         RefusalCase{"SurfaceAtBoost", changed(base, [](DesignRequest& r) { r.surface = 1.15; }),
                     "surface target 1.15 % C: at or above the boost potential"},
@@ -166,14 +168,14 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"BeyondHalfThickness",
                     changed(base,
                             [](DesignRequest& r) {
-                                r.shape = SampleShape::Plate;
+                                r.steel.shape = SampleShape::Plate;
                                 r.steel.thickness = 1.8;
                             }),
                     "case depth 1 mm: beyond the half-thickness 0.9 mm of the plate"},
         RefusalCase{"BeyondRadius",
                     changed(base,
                             [](DesignRequest& r) {
-                                r.shape = SampleShape::Cylinder;
+                                r.steel.shape = SampleShape::Cylinder;
                                 r.steel.thickness = 2;
                             }),
                     "case depth 1 mm: beyond the radius 1 mm of the cylinder"},
@@ -195,6 +197,18 @@ INSTANTIATE_TEST_SUITE_P(
                     "case depth 6 mm: not reached within 100 h"},
         RefusalCase{"LevelAboveBoost", changed(base, [](DesignRequest& r) { r.level = 1.2; }),
                     "case depth level 1.2 % C: must lie between", DesignResult::Status::Refused},
+        RefusalCase{"HarderThanTheSteelBecomes",
+                    changed(base, [](DesignRequest& r) { r.hardnessLimit = 900; }),
+                    "hardness limit 900 HV: must lie above the core's",
+                    DesignResult::Status::Refused},
+        RefusalCase{"HardnessDepthBeyondHalfThickness",
+                    changed(base,
+                            [](DesignRequest& r) {
+                                r.steel.shape = SampleShape::Plate;
+                                r.steel.thickness = 1.8;
+                                r.hardnessLimit = 513;
+                            }),
+                    "case-hardening depth at 513 HV, 1 mm: beyond the half-thickness"},
         RefusalCase{"HardeningAboveCarburizing",
                     changed(base,
                             [](DesignRequest& r) {
@@ -257,7 +271,8 @@ TEST_P(FoilTest, GivesBackTheCoefficientOfAComputedMeasurement) {
     const double carbon = 0.1 + measured.meanIncrease;
 
     test.transferCoefficient = 2e-5; // what the file held before the test
-    const FoilFitResult fit = fitTransferCoefficient(test, row.shape, carbon, progress);
+    const FoilFitResult fit =
+        fitTransferCoefficient(processRecord(test, row.shape), carbon, progress);
     ASSERT_EQ(fit.status, FoilFitResult::Status::Fitted) << fit.reason;
     EXPECT_NEAR(fit.beta, row.beta, 0.005 * row.beta);
     EXPECT_NEAR(fit.meanCarbon, carbon, 1e-3);
@@ -280,10 +295,62 @@ TEST(FoilTestRefusal, MeasurementsNoCoefficientGives) {
          {std::pair{0.1, "measured carbon 0.1 % C: at or below the steel's"},
           std::pair{1.0, "measured carbon 1 % C: above what an unbounded"},
           std::pair{0.9, "measured carbon 0.9 % C: above what an unbounded"}}) {
-        const FoilFitResult fit = fitTransferCoefficient(test, SampleShape::Foil, carbon, progress);
+        const FoilFitResult fit =
+            fitTransferCoefficient(processRecord(test, SampleShape::Foil), carbon, progress);
         EXPECT_EQ(fit.status, FoilFitResult::Status::Refused) << carbon;
         EXPECT_EQ(fit.reason.rfind(reason, 0), 0u) << fit.reason;
     }
-    EXPECT_EQ(fitTransferCoefficient(test, SampleShape::Plate, 0.5, progress).status,
+    EXPECT_EQ(fitTransferCoefficient(processRecord(test, SampleShape::Plate), 0.5, progress).status,
               FoilFitResult::Status::Refused);
 }
+
+namespace {
+
+struct HardnessTargetCase {
+    const char* name;
+    SampleShape shape;
+    double thickness; // mm
+    double chd;       // mm
+    double limit;     // HV
+    std::optional<double> surface;
+};
+
+void PrintTo(const HardnessTargetCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class HardnessTarget : public testing::TestWithParam<HardnessTargetCase> {};
+
+} // namespace
+
+// The depth a drawing names is read from the hardness file of the designed set, as a viewer or
+// an engineer reads it.
+TEST_P(HardnessTarget, TheWrittenProgrammeHasTheCaseHardeningDepth) {
+    const HardnessTargetCase& row = GetParam();
+    DesignRequest wanted = request(row.shape, row.thickness, row.chd, row.surface, false);
+    wanted.hardnessLimit = row.limit;
+    NoProgress progress;
+    const DesignResult design = designProgramme(wanted, progress);
+    ASSERT_EQ(design.status, DesignResult::Status::Designed) << design.reason;
+    EXPECT_TRUE(design.depthMet && design.surfaceMet) << design.shortfall;
+
+    TempFolder folder;
+    ResultStreams streams;
+    ASSERT_EQ(writeAndRun(folder.file("designed.tav"), design.programme, streams).status,
+              RunStatus::Finished);
+    const ProfileBlock hardness = lastBlock(folder.file("designed.twa"));
+    const std::optional<double> chd = hardnessCaseDepth(hardness.x, hardness.y, row.limit);
+    ASSERT_TRUE(chd);
+    // The file keeps three digits of HV, which moves the depth by micrometres.
+    EXPECT_NEAR(*chd, design.depth, 2e-3) << "the design reports what the run computes";
+    EXPECT_NEAR(*chd, row.chd, std::max(depthTolerance * row.chd, minDepthTolerance) + 2e-3);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Design, HardnessTarget,
+    testing::Values(HardnessTargetCase{"SemiInfinite550", SampleShape::SemiInfinite, emptyCell, 0.8,
+                                       550, std::nullopt},
+                    HardnessTargetCase{"SemiInfinite50HrcDiffuse", SampleShape::SemiInfinite,
+                                       emptyCell, 0.8, 513, 0.8},
+                    HardnessTargetCase{"Plate550", SampleShape::Plate, 4, 0.6, 550, std::nullopt}),
+    [](const auto& param) { return std::string(param.param.name); });

@@ -68,9 +68,22 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(path_);
 }
 
-RunOutcome writeAndRun(const std::filesystem::path& path, const ProcessForm& form,
-                       std::string_view shape, ResultStreams& streams) {
-    EXPECT_TRUE(writeProcessData(path.string(), form, shape));
+namespace {
+
+RunOutcome runWritten(const std::filesystem::path& path, bool written, ResultStreams& streams) {
+    EXPECT_TRUE(written);
     NoProgress progress;
     return runComputation(path.string(), progress, streams);
+}
+
+} // namespace
+
+RunOutcome writeAndRun(const std::filesystem::path& path, const ProcessForm& form,
+                       std::string_view shape, ResultStreams& streams) {
+    return runWritten(path, writeProcessData(path.string(), form, shape), streams);
+}
+
+RunOutcome writeAndRun(const std::filesystem::path& path, const ProcessRecord& process,
+                       ResultStreams& streams) {
+    return runWritten(path, writeProcessData(path.string(), process), streams);
 }

@@ -43,6 +43,8 @@ private:
     std::filesystem::path path_;
 };
 
-// Writes `form` for `shape` at `path` and runs it through `streams`.
+// Writes `form` for `shape` (or `process`) at `path` and runs it through `streams`.
 RunOutcome writeAndRun(const std::filesystem::path& path, const ProcessForm& form,
                        std::string_view shape, class ResultStreams& streams);
+RunOutcome writeAndRun(const std::filesystem::path& path, const ProcessRecord& process,
+                       class ResultStreams& streams);

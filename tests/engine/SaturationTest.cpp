@@ -50,3 +50,21 @@ TEST(SaturationWarnings, NameEachRowAboveTheLimitOnce) {
     EXPECT_NE(warnings[1].find("1.23 % C at 900 °C"), std::string::npos) << warnings[1];
     EXPECT_TRUE(saturationWarnings(data, {}).size() == 1u);
 }
+
+// A boost is at the limit by definition; a potential warns only where a gas stage offers it.
+TEST(SaturationWarnings, KeepTheirMeaningForGasStagesOnly) {
+    constexpr StageCondition gas{}, neutral{SurfaceCondition::Neutral, std::nullopt},
+        boost{SurfaceCondition::Boost, std::nullopt};
+    TDane data;
+    data.times = {0, 1, 2, 3, 4};
+    data.temperatures = {900, 900, 900, 900, 900};
+    data.potentials = {1.3, 1.3, 1.3, 1.3, 1.3};
+    data.conditions = {gas, boost, neutral, neutral, gas};
+    const auto warnings = saturationWarnings(data, {0.2, 1.25, 1.0, 0.9, 1.25});
+    std::vector<std::string> stages;
+    for (const std::string& warning : warnings)
+        stages.push_back(warning.substr(0, warning.find(" exceeds")));
+    EXPECT_EQ(stages, (std::vector<std::string>{"stage 4: the potential 1.30 % C",
+                                                "stage 5: the potential 1.30 % C",
+                                                "stage 5: the computed surface carbon 1.25 % C"}));
+}

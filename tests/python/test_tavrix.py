@@ -74,12 +74,43 @@ def test_plate_built_in_code_keeps_its_thickness():
     assert rebuilt == plate and rebuilt.shape == "plate" and plate.thickness > 0
 
 
+LOW_PRESSURE = [(0, 920, 1.2), (0.1, 920, 1.2, "boost"), (0.4, 920, 1.2, "neutral"),
+                (0.5, 920, 1.2, ("boost", 2.5e-3)), (1.5, 920, 1.2, "neutral"), (2, 920, 0.8)]
+
+
+def test_stage_conditions_are_kept_as_given_and_as_the_file_holds_them(tmp_path):
+    built = tavrix.Process(steel_carbon=0.2, beta=2e-5, shape="semi-infinite",
+                           stages=LOW_PRESSURE[:-1] + [(2, 920, 0.8, "gas")])
+    assert built.stages == LOW_PRESSURE
+    assert tavrix.Process(steel_carbon=0.2, beta=2e-5, shape="semi-infinite",
+                          stages=built.stages) == built
+    assert "0.5 920 1.2 boost 0.0025\r\n" in built.text()
+    assert "2 920 0.8\r\n" in built.text()
+    written = tavrix.run(built, write=str(tmp_path / "lpc.tav"))
+    assert tavrix.Process.read(str(tmp_path / "lpc.tav")).stages == LOW_PRESSURE
+    same_results(tavrix.run(built), written)
+
+
+@pytest.mark.parametrize("row", [(1, 920), (1, 920, 1, ("neutral", 1)), (1, 920, 1, "boost", 2)],
+                         ids=repr)
+def test_a_stage_not_written_as_a_stage_raises(row):
+    with pytest.raises(tavrix.ProcessError, match="stage"):
+        tavrix.Process(steel_carbon=0.2, beta=2e-5, shape="semi-infinite",
+                       stages=[(0, 920, 1), row])
+
+
 BAD_HEADS = {
     "too much carbon": "9\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n2\r\n"
                        "0 920 1\r\n1 920 1\r\nSemi-infinitive sample\r\n",
     "times not rising": "0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n2\r\n"
                         "0 920 1\r\n0 920 1\r\nSemi-infinitive sample\r\n",
     "cut short": "0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n",
+    "unknown condition": "0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n2\r\n"
+                         "0 920 1\r\n1 920 1 vacuum\r\nSemi-infinitive sample\r\n",
+    "condition on the first row": "0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n2\r\n"
+                                  "0 920 1 boost\r\n1 920 1\r\nSemi-infinitive sample\r\n",
+    "flux limit not positive": "0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n2\r\n"
+                               "0 920 1\r\n1 920 1 boost 0\r\nSemi-infinitive sample\r\n",
 }
 
 
@@ -93,6 +124,26 @@ def test_bad_file_raises_what_the_batch_run_prints(text, tmp_path):
                            check=False)
     assert batch.returncode != 0
     assert batch.stderr.strip() == f"tavcalc: {raised.value}"
+
+
+# Stages built in code that the batch run refuses when a file holds them (BAD_HEADS).
+BAD_STAGES = {
+    "unknown condition": [(0, 920, 1), (1, 920, 1, "vacuum")],
+    "condition on the first row": [(0, 920, 1, "boost"), (1, 920, 1)],
+    "flux limit not positive": [(0, 920, 1), (1, 920, 1, ("boost", 0))],
+}
+
+
+@pytest.mark.parametrize("name", BAD_STAGES.keys())
+def test_bad_stages_in_code_raise_what_the_batch_run_prints_for_their_file(name, tmp_path):
+    path = tmp_path / "bad.tav"
+    path.write_bytes(BAD_HEADS[name].encode())
+    with pytest.raises(tavrix.ProcessError) as in_code:
+        tavrix.Process(steel_carbon=0.2, beta=2e-5, shape="semi-infinite",
+                       stages=BAD_STAGES[name])
+    with pytest.raises(tavrix.ProcessError) as from_file:
+        tavrix.Process.read(str(path))
+    assert str(from_file.value) == f"{path}: {in_code.value}"
 
 
 def test_bad_values_in_code_raise_the_same_message():
@@ -124,9 +175,10 @@ def test_case_depth_by_hardness_meets_a_profile_point():
     falls = np.nonzero(np.diff(hv) < 0)[0]
     k = falls[len(falls) // 2] + 1
     assert result.chd(hv[k]) == pytest.approx(x[k])
-    assert result.chd(hv[0] + 1) == 0
-    with pytest.raises(ValueError, match="hardness stays above"):
-        result.chd(hv.min() - 1)
+    assert result.chd() == result.chd(550)
+    for unmet in (hv.max() + 1, hv.min() - 1):
+        with pytest.raises(ValueError, match="does not fall from the limit to below it"):
+            result.chd(unmet)
 
 
 def test_thin_sample_has_no_hardness_case_depth():
@@ -140,16 +192,20 @@ DESIGNS = {
         "semi-infinite", dict(depth=0.6, surface=0.8, hardening=(850, 0.5), temperature=930,
                               boost=1.1, step=0.05)),
     "one stage, own level": ("cylinder", dict(depth=0.4, level=0.3)),
+    "low pressure": ("semi-infinite", dict(depth=0.5, surface=0.7, low_pressure=True,
+                                           min_boost=60)),
 }
 
 
 def batch_options(options):
     words = []
     for name, value in options.items():
-        if name == "hardening":
+        if value is True:
+            words += [f"--{name.replace('_', '-')}"]
+        elif name == "hardening":
             words += ["--hardening", str(value[0]), "--hardening-time", str(value[1])]
         else:
-            words += [f"--{name}", str(value)]
+            words += [f"--{name.replace('_', '-')}", str(value)]
     return words
 
 
@@ -175,6 +231,9 @@ def test_design_gives_the_programme_tavcalc_writes_and_a_run_achieves_it(kind, o
     achieved = tavrix.run(designed.process)
     assert achieved.depth(options.get("level", 0.35)) == pytest.approx(designed.depth, abs=1e-9)
     assert achieved.surface_carbon == pytest.approx(designed.surface, abs=1e-9)
+    pulsed = options.get("low_pressure", False)
+    assert (len(designed.pulses) > 0) == pulsed
+    assert (designed.saturation_limit is not None) == pulsed
 
 
 def test_foil_fit_gives_the_coefficient_tavcalc_prints_and_writes(tmp_path):
@@ -217,9 +276,97 @@ def test_refusals_raise_what_tavcalc_prints_and_write_nothing(mode, kind, option
     assert not out.exists()
 
 
-def test_diffuse_potential_needs_a_surface_target():
-    with pytest.raises(tavrix.ProcessError, match="diffuse needs surface"):
-        tavrix.design(golden_process("plate"), depth=0.5, diffuse=0.7)
+# Options that do not go together, as tavcalc's usage errors.
+MISMATCHED = {
+    "diffuse without surface": (dict(diffuse=0.7), "diffuse needs surface"),
+    "low pressure without surface": (dict(low_pressure=True), "needs depth and surface"),
+    "low pressure with a boost": (dict(surface=0.7, low_pressure=True, boost=1.2),
+                                  "takes no boost, diffuse or step"),
+    "shortest boost of a gas design": (dict(min_boost=30), "min_boost needs low_pressure"),
+}
+
+
+@pytest.mark.parametrize("options, named", MISMATCHED.values(), ids=MISMATCHED.keys())
+def test_design_options_that_do_not_go_together_raise(options, named):
+    with pytest.raises(tavrix.ProcessError, match=named):
+        tavrix.design(golden_process("semi-infinite"), depth=0.5, **options)
+
+
+def gas_process(beta, offset=0.0):
+    return tavrix.Process(steel_carbon=0.2, beta=beta, alloy=dict(Mn=0.8), shape="semi-infinite",
+                          stages=[(0, 920, 1.1 + offset), (4, 920, 1.1 + offset),
+                                  (6, 880, 0.8 + offset)])
+
+
+def measured_file(path, result, points=12):
+    """Points of a run's final carbon profile as a laboratory's export holds them."""
+    x = np.linspace(0.05, 0.7 * result.profile.x[-1], points)
+    carbon = np.interp(x, result.profile.x, result.profile.carbon)
+    path.write_text("# load 17, spectrometer\ndepth_mm,carbon\n" +
+                    "".join(f"{a:.4f},{c:.4f}\n" for a, c in zip(x, carbon)))
+    return path
+
+
+FITS = {"beta": (3e-5, 0.0), "beta,potential": (3e-5, 0.05)}
+
+
+@pytest.mark.parametrize("fit, truth", FITS.items(), ids=FITS.keys())
+def test_profile_fit_recovers_the_run_measured_and_gives_what_tavcalc_prints(fit, truth,
+                                                                              tmp_path):
+    csv = measured_file(tmp_path / "load.csv", tavrix.run(gas_process(*truth)))
+    measured = tavrix.read_measured(str(csv))
+    assert (measured.quantity, len(measured), measured.header) == \
+        ("carbon", 12, [" load 17, spectrometer"])
+    start = gas_process(2e-5)
+    fitted = tavrix.fit_profile(start, measured, fit=fit)
+    assert fitted.beta == pytest.approx(truth[0], rel=0.02)
+    assert fitted.process.beta == pytest.approx(fitted.beta, rel=1e-5)
+    assert (fitted.offset is None) == (fit == "beta")
+    if fitted.offset is not None:
+        assert fitted.offset == pytest.approx(truth[1], abs=0.005)
+    assert fitted.rms_after < fitted.rms_before and fitted.used == 12
+
+    start.write(str(tmp_path / "load.tav"))
+    done = subprocess.run([TAVCALC, "--fit-profile", str(tmp_path / "load.tav"), "--measured",
+                           str(csv), "--fit", fit, "-o", str(tmp_path / "out.tav")],
+                          capture_output=True, text=True, check=False)
+    assert done.returncode == 0, done.stderr
+    assert f"transfer coefficient {fitted.beta:.4g} ± {fitted.beta_error:.2g} cm/s" in done.stdout
+    assert fitted.process.text().encode() == (tmp_path / "out.tav").read_bytes()
+
+
+# The text of the measurement, and whether tavcalc names the process file (a refused fit) or
+# the measurement (a file that cannot be read; the message names it already).
+BAD_MEASUREMENTS = {
+    "three fields": ("depth_mm,carbon\n0.1,0.8,1\n", False),
+    "negative depth": ("depth_mm;carbon\n0,1;0,8\n-0,2;0,7\n", False),
+    "hardness out of range": ("depth_mm,hardness_HV\n0.1,2000\n", False),
+    "no quantity line": ("0.1,0.8\n", False),
+    "too few points to fit": ("depth_mm,carbon\n0.1,0.8\n0.2,0.6\n", True),
+}
+
+
+@pytest.mark.parametrize("text, refused", BAD_MEASUREMENTS.values(),
+                         ids=BAD_MEASUREMENTS.keys())
+def test_bad_measurements_raise_what_tavcalc_prints(text, refused, tmp_path):
+    csv = tmp_path / "load.csv"
+    csv.write_text(text)
+    process = gas_process(2e-5)
+    process.write(str(tmp_path / "load.tav"))
+    with pytest.raises(tavrix.ProcessError) as raised:
+        tavrix.fit_profile(process, tavrix.read_measured(str(csv)))
+    done = subprocess.run([TAVCALC, "--fit-profile", process.path, "--measured", str(csv)],
+                          capture_output=True, text=True, check=False)
+    assert done.returncode != 0
+    named = f"{process.path}: " if refused else ""
+    assert done.stderr.strip() == f"tavcalc: {named}{raised.value}"
+
+
+def test_a_fit_of_neither_beta_nor_the_potential_raises(tmp_path):
+    measured = tavrix.read_measured(str(measured_file(tmp_path / "load.csv",
+                                                      tavrix.run(gas_process(2e-5)))))
+    with pytest.raises(ValueError, match="must be \"beta\" or \"beta,potential\""):
+        tavrix.fit_profile(gas_process(2e-5), measured, fit="potential")
 
 
 def long_wire():

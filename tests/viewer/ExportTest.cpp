@@ -30,6 +30,9 @@ private slots:
     void exportsEveryChartOfASet();
     void englishDrawsOtherCaptionsOverTheSameFiles_data();
     void englishDrawsOtherCaptionsOverTheSameFiles();
+    void measuredProfilesAreDrawnOnTheirChart();
+    void refusedMeasurementWritesNothing_data();
+    void refusedMeasurementWritesNothing();
     void unreadableSetIsRefused();
     void missingResultFileIsTold();
     void fullDiskIsAnErrorAndLeavesNoPartFile();
@@ -126,6 +129,72 @@ void ExportTest::englishDrawsOtherCaptionsOverTheSameFiles() {
         else if (file == temperatureChart + u".png"_s)
             QVERIFY2(polish != english, qPrintable(file));
     }
+}
+
+namespace {
+
+QString writtenFile(const QString& path, const QByteArray& text) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        return QString();
+    return path;
+}
+
+QString textOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+} // namespace
+
+void ExportTest::measuredProfilesAreDrawnOnTheirChart() {
+    QTemporaryDir out;
+    const QString carbon = writtenFile(out.filePath(u"c.csv"_s), "depth_mm,carbon\n0.1,0.9\n");
+    const QString hardness =
+        writtenFile(out.filePath(u"hv.csv"_s), "depth_mm;hardness_HV\n0,1;700\n0,3;640\n");
+    const QString target = out.filePath(u"charts"_s);
+
+    const ProgramRun run = runTavrix(
+        {u"--export"_s, target, semiInfinite_, u"--measured"_s, carbon, u"--measured"_s, hardness});
+
+    QCOMPARE(run.told(), QStringList());
+    QCOMPARE(run.exitCode, 0);
+    const QString carbonCsv = textOf(QDir(target).filePath(u"stal-C.csv"_s));
+    const QString hardnessCsv = textOf(QDir(target).filePath(u"stal-HV.csv"_s));
+    QVERIFY(carbonCsv.section(u'\n', 0, 0).endsWith(u",\"c.csv: Carbon concentration, %\""_s));
+    QVERIFY(carbonCsv.section(u'\n', 1, 1).endsWith(u",0.1,0.9"_s));
+    QVERIFY(!carbonCsv.contains(u"hv.csv"_s));
+    QVERIFY(hardnessCsv.section(u'\n', 0, 0).endsWith(u"\"hv.csv: Hardness, HV\""_s));
+    QVERIFY(hardnessCsv.section(u'\n', 2, 2).endsWith(u",0.3,640"_s));
+    QVERIFY(!textOf(QDir(target).filePath(u"stal-T.csv"_s)).contains(u".csv:"_s));
+}
+
+void ExportTest::refusedMeasurementWritesNothing_data() {
+    QTest::addColumn<QString>("setName");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("told"); // after "tavrix: <file>: "
+
+    QTest::newRow("a negative depth")
+        << semiInfinite_ << QByteArray("depth_mm,carbon\n0.1,0.9\n-0.2,0.8\n") << u"Line 3: "_s;
+    QTest::newRow("hardness of a foil") << foil_ << QByteArray("depth_mm,hardness_HV\n0.01,700\n")
+                                        << u"the set has no HV chart to draw the measurement on"_s;
+}
+
+void ExportTest::refusedMeasurementWritesNothing() {
+    QFETCH(QString, setName);
+    QFETCH(QByteArray, text);
+    QFETCH(QString, told);
+    QTemporaryDir out;
+    const QString measured = writtenFile(out.filePath(u"m.csv"_s), text);
+    const QString target = out.filePath(u"charts"_s);
+
+    const ProgramRun run = runTavrix({u"--export"_s, target, setName, u"--measured"_s, measured});
+
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.told().size(), 1);
+    QVERIFY2(run.told().first().startsWith(u"tavrix: "_s + measured + u": "_s + told),
+             qPrintable(run.told().first()));
+    QVERIFY(!QDir(target).exists());
 }
 
 void ExportTest::unreadableSetIsRefused() {

@@ -2,8 +2,11 @@
 
 #include "ChartNames.h"
 #include "InitialScale.h"
+#include "ProfileMeasures.h"
+#include "SurfaceOffer.h"
 
 #include <algorithm>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -11,10 +14,11 @@ namespace {
 
 // A chart's data before they meet the axes (isNodeChart says which of the two sorts it is).
 struct ChartData {
-    // Time chart: the line's times; node chart: the grid of nodes every line is given over.
+    // Time chart: the lines' times; node chart: the grid of nodes every line is given over.
     std::vector<double> x;
-    // Time chart: the one line's values, paired with the times up to the shorter of the two;
-    // node chart: each line's value at every node.
+    // Time chart: each line's values (one line but for the offer of a programme with
+    // conditions), paired with the times up to the shorter of the two, a lineBreak where the
+    // line breaks; node chart: each line's value at every node.
     std::vector<std::vector<double>> y;
     bool toGridEnd = false; // the lines go on past the axis's last node to the end of the grid
     QStringList legends;    // an empty text: the line has no legend
@@ -31,8 +35,8 @@ QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-ChartData timeLine(std::span<const double> times, std::span<const double> values,
-                   TimeUnit unit, ChartKind kind) {
+ChartData timeLine(std::span<const double> times, std::span<const double> values, TimeUnit unit,
+                   ChartKind kind) {
     ChartData data;
     data.x = copied(times);
     data.y = {copied(values)};
@@ -65,10 +69,10 @@ ChartData caseDepths(const TGrubosc& depths) {
         for (int node = 0; node < depths.timeCount(); ++node)
             values.push_back(depths.depth(line, node));
         data.y.push_back(std::move(values));
-        data.legends.append(line < static_cast<int>(depthLevels.size())
-                                ? u"g - %1% C"_s.arg(depthLevels[static_cast<std::size_t>(line)],
-                                                     0, 'f', 2)
-                                : QString());
+        data.legends.append(
+            line < static_cast<int>(depthLevels.size())
+                ? u"g - %1% C"_s.arg(depthLevels[static_cast<std::size_t>(line)], 0, 'f', 2)
+                : QString());
     }
     data.xCaption = u"     Carburizing time, h"_s;
     data.yCaption = chartYCaption(ChartKind::CaseDepth);
@@ -86,6 +90,38 @@ ChartData fileLine(const XYFile& file, const T_New_XY& series, const QString& yC
     return data;
 }
 
+// What the surface was offered: the potential over gas stages, which is the whole chart of a
+// programme of gas stages, and for a programme with conditions, the saturation limit over
+// boosts as a line of its own and a legend that names the lines and the gaps over neutral
+// stages. Every line is given on the times of the whole offer, a break where it offers nothing,
+// so that the chart's table lines up.
+ChartData surfaceOffered(const TDane& programme, TimeUnit unit) {
+    OfferTable table = offerTable(programme);
+    ChartData data = timeLine(table.times, table.offered, unit, ChartKind::Potential);
+    if (!offersMoreThanGas(programme))
+        return data;
+    const auto offers = [](const std::vector<double>& values) {
+        return std::ranges::any_of(values, [](double value) { return !std::isnan(value); });
+    };
+    data.y.clear();
+    if (offers(table.potential)) {
+        data.y.push_back(std::move(table.potential));
+        data.legends.append(u"potencjał węglowy"_s);
+    }
+    if (offers(table.saturation)) {
+        data.y.push_back(std::move(table.saturation));
+        data.legends.append(u"granica nasycenia"_s);
+    }
+    if (std::ranges::any_of(programme.conditions, [](const StageCondition& condition) {
+            return condition.kind == SurfaceCondition::Neutral;
+        })) {
+        // A legend for the gaps: no line of its own.
+        data.y.emplace_back();
+        data.legends.append(u"przerwa: etap obojętny"_s);
+    }
+    return data;
+}
+
 TimeUnit ownTimeUnit(const LoadedSet& set) {
     return set.thin() ? TimeUnit::Seconds : TimeUnit::Hours;
 }
@@ -93,10 +129,10 @@ TimeUnit ownTimeUnit(const LoadedSet& set) {
 ChartData chartData(const LoadedSet& set, ChartKind kind, TimeUnit unit) {
     switch (kind) {
     case ChartKind::Temperature:
-        return timeLine(set.process.series.times, set.process.series.temperatures,
-                        ownTimeUnit(set), kind);
+        return timeLine(set.process.series.times, set.process.series.temperatures, ownTimeUnit(set),
+                        kind);
     case ChartKind::Potential:
-        return timeLine(set.process.series.times, set.process.series.potentials, unit, kind);
+        return surfaceOffered(set.process.series, unit);
     case ChartKind::Carbon:
         return profiles(set.carbon.series, unit == TimeUnit::Seconds ? u"s"_s : u"h"_s, kind);
     case ChartKind::CaseDepth:
@@ -118,23 +154,22 @@ ChartData chartData(const LoadedSet& set, ChartKind kind, TimeUnit unit) {
     return {};
 }
 
-std::size_t pairedCount(const ChartData& data) {
-    return data.y.empty() ? 0 : std::min(data.x.size(), data.y.front().size());
-}
-
 void describeTimeLine(ChartDescription& chart, const ChartData& data, const TSkala& scale) {
-    const std::size_t count = pairedCount(data);
-    const std::span<const double> x = std::span(data.x).first(count);
-    const std::span<const double> y = std::span(data.y.front()).first(count);
-    QList<QPointF> drawn;
-    for (const ChartPoint& point : timeChartPoints(x, y, scale.xStart, scale.xEnd))
-        drawn.append(QPointF(point.x, point.y));
-    QList<QPointF> series;
-    for (std::size_t row = 0; row < count; ++row)
-        series.append(QPointF(x[row], y[row]));
+    for (const std::vector<double>& values : data.y) {
+        const std::size_t count = std::min(data.x.size(), values.size());
+        const std::span<const double> x = std::span(data.x).first(count);
+        const std::span<const double> y = std::span(values).first(count);
+        QList<QPointF> drawn;
+        for (const ChartPoint& point : timeChartPoints(x, y, scale.xStart, scale.xEnd))
+            drawn.append(QPointF(point.x, point.y));
+        QList<QPointF> series;
+        for (std::size_t row = 0; row < count; ++row)
+            series.append(QPointF(x[row], y[row]));
+        chart.lines.append(drawn);
+        chart.series.append(series);
+    }
     chart.xAxis = xAxisOf(scale);
-    chart.lines = {drawn};
-    chart.series = {series};
+    chart.legends = data.legends;
 }
 
 void describeNodes(ChartDescription& chart, const ChartData& data, const TSkala& scale) {
@@ -159,6 +194,17 @@ void describeNodes(ChartDescription& chart, const ChartData& data, const TSkala&
         chart.lines.append(series.mid(first, end - first));
         chart.series.append(std::move(series));
     }
+}
+
+// The hardness that defines the case-hardening depth, marked across the hardness chart; its
+// legend names that depth in the set's last profile.
+LevelLine hardnessLimit(const LoadedSet& set) {
+    const std::optional<ComparedLine> last = chartKindTraits(ChartKind::Hardness).line(set, 0);
+    const std::optional<double> depth = last ? hardnessCaseDepth(last->x, last->y) : std::nullopt;
+    const QString depthText = depth ? u"%1 mm"_s.arg(*depth, 0, 'f', 2) : u"–"_s;
+    return {defaultHardnessLimit,
+            u"CHD %1 HV: %2"_s.arg(defaultHardnessLimit, 0, 'f', 0).arg(depthText),
+            QColor(0xc00000)};
 }
 
 } // namespace
@@ -204,6 +250,8 @@ ChartDescription describeSetChart(const LoadedSet& set, ChartKind kind, const TS
         describeNodes(chart, data, scale);
     else
         describeTimeLine(chart, data, scale);
+    if (kind == ChartKind::Hardness)
+        chart.levels.append(hardnessLimit(set));
     return chart;
 }
 
@@ -244,9 +292,11 @@ TSkala openingScale(const LoadedSet& set, ChartKind kind, TimeUnit timeUnit) {
         for (const std::vector<double>& values : data.y)
             yValues.include(values);
     } else {
-        const std::size_t count = pairedCount(data);
-        xValues.include(std::span(data.x).first(count));
-        yValues.include(std::span(data.y.front()).first(count));
+        for (const std::vector<double>& values : data.y) {
+            const std::size_t count = std::min(data.x.size(), values.size());
+            xValues.include(std::span(data.x).first(count));
+            yValues.include(std::span(values).first(count));
+        }
     }
     return widenedToHold(initial, xValues, yValues);
 }

@@ -17,17 +17,34 @@
 #include <QString>
 #include <QStringList>
 
+// Measured points shown as markers beside the computed lines, in a colour of their own.
+struct MeasuredPoints {
+    QString name;   // the measurement's file name, which titles its CSV columns
+    QString legend; // the name and how far the points lie from the computed profile
+    QList<QPointF> points;
+    QColor colour;
+};
+
+// A level marked across the whole plot (a limit the lines are read against).
+struct LevelLine {
+    double y = 0;
+    QString legend;
+    QColor colour;
+};
+
 struct ChartDescription {
     ChartAxis xAxis;
     ChartAxis yAxis;
     QString xCaption;
     QString middleCaption; // shown as the chart's title when not empty
     QString yCaption;
-    QStringList legends;          // one per line, or none at all: no legend is shown
-    QList<QList<QPointF>> lines;  // the points drawn, within the axes
-    QList<QList<QPointF>> series; // every point of each line's data, whatever the axes show
-    QList<QColor> colours;        // one per line, or none: the chart's own colours
-    QSet<int> hiddenLines;        // lines left out of the picture; their legends stay
+    QStringList legends;                // one per line, or none at all: no legend is shown
+    QList<QList<QPointF>> lines;        // the points drawn, within the axes
+    QList<QList<QPointF>> series;       // every point of each line's data, whatever the axes show
+    QList<QColor> colours;              // one per line, or none: the chart's own colours
+    QSet<int> hiddenLines;              // lines left out of the picture; their legends stay
+    QList<MeasuredPoints> measurements; // drawn after the lines, their legends after theirs
+    QList<LevelLine> levels;
 };
 
 // The unit of the time axes of a set's charts: the client's, which follows the last set opened
@@ -36,7 +53,8 @@ struct ChartDescription {
 // The kind's chart of the set on the axes of `scale`. A time chart is one line drawn from the
 // axis start to its end, its ends interpolated there; a node chart (profiles, case depths) has
 // an X axis that starts and ends on nodes of its grid chosen from the scale's X range, one
-// division per node.
+// division per node. The hardness chart marks the limit of the case-hardening depth and names
+// that depth of the last profile in the limit's legend.
 ChartDescription describeSetChart(const LoadedSet& set, ChartKind kind, const TSkala& scale,
                                   TimeUnit timeUnit);
 

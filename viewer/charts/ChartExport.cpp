@@ -14,6 +14,8 @@
 #include <QStringList>
 #include <QSvgGenerator>
 
+#include <cmath>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -21,9 +23,10 @@ namespace {
 // Charts are laid out as on a screen of this resolution and scaled onto other devices.
 constexpr qreal screenDpi = 96;
 
-// Classic notation whatever the locale, with the digits the result files carry and more.
+// Classic notation whatever the locale, with the digits the result files carry and more. A
+// break in a line (lineBreak) is an empty field.
 QString csvNumber(double value) {
-    return QString::number(value, 'g', 10);
+    return std::isnan(value) ? QString() : QString::number(value, 'g', 10);
 }
 
 } // namespace
@@ -37,17 +40,47 @@ QString csvField(const QString& text) {
     return u'"' + quoted + u'"';
 }
 
+namespace {
+
+// The titles of an x and a y column of their own: "<name>: <caption>".
+QStringList pairedTitles(const ChartDescription& description, const QString& name) {
+    return {csvField(name + u": "_s + description.xCaption.trimmed()),
+            csvField(name + u": "_s + description.yCaption.trimmed())};
+}
+
+// A point's x and y in columns of their own; empty fields past the last point.
+QStringList pairedFields(const QList<QPointF>& points, qsizetype row) {
+    if (row >= points.size())
+        return {QString(), QString()};
+    return {csvNumber(points[row].x()), csvNumber(points[row].y())};
+}
+
+} // namespace
+
 QString csvText(const ChartDescription& description) {
     QStringList header{csvField(description.xCaption)};
     for (qsizetype line = 0; line < description.series.size(); ++line)
         header.append(csvField(line < description.legends.size() ? description.legends[line]
                                                                  : description.yCaption));
+    const qsizetype lineRows = description.series.isEmpty() ? 0 : description.series.first().size();
+    qsizetype rows = lineRows;
+    for (const MeasuredPoints& measured : description.measurements) {
+        header.append(pairedTitles(description, measured.name));
+        rows = std::max(rows, measured.points.size());
+    }
     QString text = header.join(u',') + u'\n';
-    const qsizetype rows = description.series.isEmpty() ? 0 : description.series.first().size();
     for (qsizetype row = 0; row < rows; ++row) {
-        QStringList fields{csvNumber(description.series.first()[row].x())};
-        for (const QList<QPointF>& line : description.series)
-            fields.append(row < line.size() ? csvNumber(line[row].y()) : QString());
+        QStringList fields;
+        if (row < lineRows) {
+            fields.append(csvNumber(description.series.first()[row].x()));
+            for (const QList<QPointF>& line : description.series)
+                fields.append(row < line.size() ? csvNumber(line[row].y()) : QString());
+        } else {
+            for (qsizetype field = 0; field <= description.series.size(); ++field)
+                fields.append(QString());
+        }
+        for (const MeasuredPoints& measured : description.measurements)
+            fields.append(pairedFields(measured.points, row));
         text += fields.join(u',') + u'\n';
     }
     return text;
@@ -57,19 +90,22 @@ QString pairedCsvText(const ChartDescription& description) {
     QStringList header;
     qsizetype rows = 0;
     for (qsizetype line = 0; line < description.series.size(); ++line) {
-        const QString name =
-            line < description.legends.size() ? description.legends[line] : description.yCaption;
-        header.append(csvField(name + u": "_s + description.xCaption.trimmed()));
-        header.append(csvField(name + u": "_s + description.yCaption.trimmed()));
+        header.append(pairedTitles(description, line < description.legends.size()
+                                                    ? description.legends[line]
+                                                    : description.yCaption));
         rows = std::max(rows, description.series[line].size());
+    }
+    for (const MeasuredPoints& measured : description.measurements) {
+        header.append(pairedTitles(description, measured.name));
+        rows = std::max(rows, measured.points.size());
     }
     QString text = header.join(u',') + u"\r\n"_s;
     for (qsizetype row = 0; row < rows; ++row) {
         QStringList fields;
-        for (const QList<QPointF>& line : description.series) {
-            fields.append(row < line.size() ? csvNumber(line[row].x()) : QString());
-            fields.append(row < line.size() ? csvNumber(line[row].y()) : QString());
-        }
+        for (const QList<QPointF>& line : description.series)
+            fields.append(pairedFields(line, row));
+        for (const MeasuredPoints& measured : description.measurements)
+            fields.append(pairedFields(measured.points, row));
         text += fields.join(u',') + u"\r\n"_s;
     }
     return text;
@@ -114,8 +150,8 @@ namespace {
 
 // The file's bytes, drawn into `out` under the `heading` lines; false when the drawing could not
 // be made.
-bool drawChartFile(const ChartDescription& chart, const QString& csv, QIODevice& out, ChartFileFormat format,
-                 QSize size, const QStringList& heading) {
+bool drawChartFile(const ChartDescription& chart, const QString& csv, QIODevice& out,
+                   ChartFileFormat format, QSize size, const QStringList& heading) {
     switch (format) {
     case ChartFileFormat::Png: {
         QImage picture(size, QImage::Format_ARGB32_Premultiplied);
@@ -145,8 +181,7 @@ bool drawChartFile(const ChartDescription& chart, const QString& csv, QIODevice&
         // so the drawing opens in Qt at the size asked for.
         svg.setResolution(90);
         svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(heading.isEmpty() ? chart.middleCaption
-                                       : heading.join(u" - "_s));
+        svg.setTitle(heading.isEmpty() ? chart.middleCaption : heading.join(u" - "_s));
         QPainter painter;
         if (!painter.begin(&svg))
             return false;

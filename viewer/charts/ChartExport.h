@@ -2,7 +2,8 @@
 // The series of a chart as comma-separated text, for other programs to read, every point
 // whatever the axes show: a header row of the X caption and one column title per line (its
 // legend, else the Y caption), then a row per point of the first line with the X value and
-// every line's Y value at that point.
+// every line's Y value at that point. Measured points follow in an x and a y column each, titled
+// "<file>: <caption>", the rows going on as far as the longest measurement.
 
 #include "ChartDescription.h"
 
@@ -21,8 +22,8 @@ QString csvField(const QString& text);
 QString csvText(const ChartDescription& description);
 
 // Every point of every line for lines that do not share their x values (a comparison of sets):
-// each line in an x and a y column of its own, titled "<legend>: <caption>", then rows up to
-// the longest line, the shorter lines' columns left empty.
+// each line in an x and a y column of its own, titled "<legend>: <caption>", then the measured
+// points likewise, then rows up to the longest of them, the shorter ones' columns left empty.
 QString pairedCsvText(const ChartDescription& description);
 
 enum class ChartFileFormat { Png, Pdf, Svg, Csv };
@@ -41,9 +42,9 @@ void paintChartPage(const ChartDescription& chart, QPainter& painter, const QRec
 // when it could not be written, empty when it was.
 QString writeWholeFile(const QString& path, const QByteArray& bytes);
 
-// The chart as described into `path`, under the `heading` lines: a picture of `size` (PNG), a drawing
-// of `size` (SVG) or a landscape A4 page (PDF) of vector graphics, or `csv`. Why the file could
-// not be written, or empty when it was; the file is drawn whole in memory first, so a failed
+// The chart as described into `path`, under the `heading` lines: a picture of `size` (PNG), a
+// drawing of `size` (SVG) or a landscape A4 page (PDF) of vector graphics, or `csv`. Why the file
+// could not be written, or empty when it was; the file is drawn whole in memory first, so a failed
 // write leaves no part of it.
 QString writeChartFile(const ChartDescription& chart, const QString& csv, const QString& path,
                        ChartFileFormat format, QSize size, const QStringList& heading = {});

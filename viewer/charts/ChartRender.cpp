@@ -11,6 +11,8 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
+#include <QPen>
+#include <QScatterSeries>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -31,7 +33,8 @@ constexpr int maxDecimals = 6;
 // A chart at least this wide, or this much wider than tall, has room for the legend beside the
 // plot; a flat chart needs all its height for the plot, the labels and the caption.
 constexpr qreal wideChart = 560;
-constexpr qreal flatChart = 1.6; // width / height
+constexpr qreal flatChart = 1.6;        // width / height
+constexpr qreal measuredMarkerSize = 8; // px
 
 bool isWhole(double value) {
     return std::abs(value - std::round(value)) <= 1e-6 * std::max(1.0, std::abs(value));
@@ -175,16 +178,41 @@ void layOutAxes(QChart& chart, const QList<ShownAxis>& axes) {
     plotAreaLaidOut(chart);
 }
 
-void hideLine(QChart& chart, QLineSeries& line) {
+void hideLine(QChart& chart, QLineSeries& line, bool hasLegend) {
     line.setVisible(false);
     // Hiding a series hides its legend entry too; the entry stays, greyed, to show it again.
     for (QLegendMarker* marker : chart.legend()->markers(&line)) {
-        marker->setVisible(true);
+        marker->setVisible(hasLegend);
         marker->setLabelBrush(QBrush(Qt::gray));
     }
 }
 
+// The pieces of a line that lineBreak points (NaN) cut it into, each drawn as a series of its
+// own; at least one, empty, so that a line with no points keeps its legend.
+QList<QList<QPointF>> linePieces(const QList<QPointF>& points) {
+    QList<QList<QPointF>> pieces{{}};
+    for (const QPointF& point : points) {
+        if (std::isnan(point.x()) || std::isnan(point.y())) {
+            if (!pieces.last().isEmpty())
+                pieces.append(QList<QPointF>());
+            continue;
+        }
+        pieces.last().append(point);
+    }
+    if (pieces.size() > 1 && pieces.last().isEmpty())
+        pieces.removeLast();
+    return pieces;
+}
+
+// Where a series keeps the index of the description's line it draws.
+constexpr char describedLineProperty[] = "describedLine";
+
 } // namespace
+
+int describedLine(const QAbstractSeries& series) {
+    const QVariant line = series.property(describedLineProperty);
+    return line.isValid() ? line.toInt() : -1;
+}
 
 ChartAxis drawableAxis(ChartAxis axis) {
     if (!std::isfinite(axis.start))
@@ -202,7 +230,9 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
     // Every drawing builds the chart anew; an animation would replay at each resize.
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setTitle(shownCaption(description.middleCaption).toHtmlEscaped());
-    chart->legend()->setVisible(!description.legends.isEmpty());
+    chart->legend()->setVisible(!description.legends.isEmpty() ||
+                                !description.measurements.isEmpty() ||
+                                !description.levels.isEmpty());
     // Beside the plot where there is room to spare, else below it.
     const bool roomBeside = size.width() >= wideChart || size.width() >= flatChart * size.height();
     chart->legend()->setAlignment(roomBeside ? Qt::AlignRight : Qt::AlignBottom);
@@ -211,21 +241,63 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
     auto* yAxis = new QValueAxis;
     chart->addAxis(xAxis, Qt::AlignBottom);
     chart->addAxis(yAxis, Qt::AlignLeft);
-    QList<QLineSeries*> lines;
+    // One series per piece of a line; the first carries the legend, and the line's pen, which
+    // the others take.
+    struct Piece {
+        QLineSeries* series;
+        QList<QPointF> points;
+        qsizetype line;
+        bool first;
+    };
+    QList<Piece> pieces;
     for (qsizetype line = 0; line < description.lines.size(); ++line) {
-        lines.append(new QLineSeries);
-        if (line < description.legends.size())
-            lines.last()->setName(description.legends[line]);
-        if (line < description.colours.size() && description.colours[line].isValid())
-            lines.last()->setColor(description.colours[line]);
-        chart->addSeries(lines.last());
-        lines.last()->attachAxis(xAxis);
-        lines.last()->attachAxis(yAxis);
+        bool first = true;
+        for (QList<QPointF>& points : linePieces(description.lines[line])) {
+            auto* series = new QLineSeries;
+            series->setProperty(describedLineProperty, static_cast<int>(line));
+            if (line < description.legends.size())
+                series->setName(description.legends[line]);
+            if (line < description.colours.size() && description.colours[line].isValid())
+                series->setColor(description.colours[line]);
+            chart->addSeries(series);
+            // The chart's theme gives each series a pen of its own: a piece takes its line's.
+            if (!first)
+                series->setPen(pieces.last().series->pen());
+            series->attachAxis(xAxis);
+            series->attachAxis(yAxis);
+            if (!first)
+                for (QLegendMarker* marker : chart->legend()->markers(series))
+                    marker->setVisible(false);
+            pieces.append({series, std::move(points), line, first});
+            first = false;
+        }
     }
 
+    QList<QLineSeries*> levels;
+    for (const LevelLine& level : description.levels) {
+        levels.append(new QLineSeries);
+        levels.last()->setName(level.legend);
+        QPen pen(level.colour, 2, Qt::DashLine);
+        levels.last()->setPen(pen);
+        chart->addSeries(levels.last());
+        levels.last()->attachAxis(xAxis);
+        levels.last()->attachAxis(yAxis);
+    }
+    QList<QScatterSeries*> markers;
+    for (const MeasuredPoints& measured : description.measurements) {
+        markers.append(new QScatterSeries);
+        markers.last()->setName(measured.legend);
+        markers.last()->setColor(measured.colour);
+        markers.last()->setBorderColor(measured.colour);
+        markers.last()->setMarkerSize(measuredMarkerSize);
+        chart->addSeries(markers.last());
+        markers.last()->attachAxis(xAxis);
+        markers.last()->attachAxis(yAxis);
+    }
+
+    const ChartAxis xShown = drawableAxis(description.xAxis);
     const QList<ShownAxis> axes{
-        {xAxis, drawableAxis(description.xAxis), shownCaption(description.xCaption),
-         Qt::Horizontal},
+        {xAxis, xShown, shownCaption(description.xCaption), Qt::Horizontal},
         {yAxis, drawableAxis(description.yAxis), shownCaption(description.yCaption), Qt::Vertical}};
     for (const ShownAxis& shown : axes) {
         shown.valueAxis->setRange(shown.axis.start, shown.axis.end());
@@ -236,11 +308,17 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
 
     // The points go in last, so that the layouts above do not trace a long line each; one
     // replace per line, not a redraw per point.
-    for (qsizetype line = 0; line < lines.size(); ++line) {
-        lines[line]->replace(description.lines[line]);
-        if (description.hiddenLines.contains(static_cast<int>(line)))
-            hideLine(*chart, *lines[line]);
+    for (const Piece& piece : pieces) {
+        piece.series->replace(piece.points);
+        if (description.hiddenLines.contains(static_cast<int>(piece.line)))
+            hideLine(*chart, *piece.series, piece.first);
     }
+    for (qsizetype level = 0; level < levels.size(); ++level) {
+        const double y = description.levels[level].y;
+        levels[level]->replace({QPointF(xShown.start, y), QPointF(xShown.end(), y)});
+    }
+    for (qsizetype measured = 0; measured < markers.size(); ++measured)
+        markers[measured]->replace(description.measurements[measured].points);
     return chart;
 }
 

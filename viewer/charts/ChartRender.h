@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class QAbstractSeries;
 class QChart;
 class QPainter;
 
@@ -20,8 +21,13 @@ class QPainter;
 ChartAxis drawableAxis(ChartAxis axis);
 
 // The chart laid out for `size`: how captions break and how densely the axes can be labelled
-// depend on it.
+// depend on it. A line broken by lineBreak points is drawn as one series per piece, in one
+// colour, with one legend entry.
 std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF size);
+
+// The line of the description that a series of a built chart draws; -1 for a series of no
+// line (a level, a measurement).
+int describedLine(const QAbstractSeries& series);
 
 // The chart laid out for `layoutSize` and drawn into `target` as the painter's own lines and
 // text (vectors on a printer or in a PDF file).

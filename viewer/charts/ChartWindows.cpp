@@ -35,6 +35,13 @@ TSetChartMDIChild::TSetChartMDIChild(ChartContext& context, const QString& title
     timeUnit_ = clientTimeUnit(context);
     takeFile(chartKindTraits(kind).status(*set_));
     scaleRecord() = openingScale(*set_, kind, timeUnit_);
+    if (kind == chartShowing(MeasuredQuantity::Carbon) ||
+        kind == chartShowing(MeasuredQuantity::Hardness))
+        addMeasurementCommands(kind);
+}
+
+std::vector<ComputedProfile> TSetChartMDIChild::measuredAgainst() const {
+    return lastProfileOf(*set_, kind_);
 }
 
 ChartDescription TSetChartMDIChild::describe() {

@@ -12,7 +12,8 @@
 
 // What the windows of every kind share. Time charts (one line over process time) are scaled
 // with `TAxisSetup2`; node charts (profiles, case depths), whose X axis follows their grid, with
-// `TAxisSetup`.
+// `TAxisSetup`. The carbon and hardness windows take measured profiles, compared with the set's
+// last profile.
 class TSetChartMDIChild : public TChartMDIChild {
     Q_OBJECT
 public:
@@ -26,6 +27,7 @@ protected:
 private:
     ChartDescription describe() override;
     std::unique_ptr<TAxisSetup> scaleDialog() override;
+    std::vector<ComputedProfile> measuredAgainst() const override;
 
     std::shared_ptr<const LoadedSet> set_;
     ChartKind kind_;

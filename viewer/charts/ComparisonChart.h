@@ -2,8 +2,8 @@
 // A chart of one quantity of several result sets, one line per set, each set named by its file
 // name and drawn in its own colour.
 
-#include "Comparison.h"
 #include "ChartDescription.h"
+#include "Comparison.h"
 
 #include <QColor>
 #include <QString>

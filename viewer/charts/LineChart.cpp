@@ -76,8 +76,11 @@ bool LineChart::isLineVisible(int line) const {
 void LineChart::draw() {
     ascending_.clear();
     for (const QList<QPointF>& line : description_.lines)
-        ascending_.append(std::is_sorted(line.begin(), line.end(),
-                                         [](QPointF a, QPointF b) { return a.x() < b.x(); }));
+        // A break (NaN) orders with nothing: a broken line is searched point by point.
+        ascending_.append(
+            std::ranges::none_of(line, [](QPointF point) { return std::isnan(point.x()); }) &&
+            std::is_sorted(line.begin(), line.end(),
+                           [](QPointF a, QPointF b) { return a.x() < b.x(); }));
     rebuild();
 }
 
@@ -89,20 +92,22 @@ void LineChart::rebuild() {
 }
 
 void LineChart::connectLegend() {
-    const QList<QAbstractSeries*> lines = chart()->series();
-    for (qsizetype line = 0; line < lines.size(); ++line)
-        for (QLegendMarker* marker : chart()->legend()->markers(lines[line]))
+    for (QAbstractSeries* series : chart()->series()) {
+        // Levels and measurements do not hide.
+        if (describedLine(*series) < 0)
+            continue;
+        for (QLegendMarker* marker : chart()->legend()->markers(series))
             // Queued: the rebuild deletes the marker, which is still handling the mouse press.
             connect(
                 marker, &QLegendMarker::clicked, this,
-                [this, line] {
-                    const int index = static_cast<int>(line);
+                [this, index = describedLine(*series)] {
                     const bool visible = !isLineVisible(index);
                     setLineVisible(index, visible);
                     rebuild();
                     emit lineToggled(index, visible);
                 },
                 Qt::QueuedConnection);
+    }
 }
 
 ChartAxis LineChart::shownXAxis() const {

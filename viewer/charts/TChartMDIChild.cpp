@@ -6,8 +6,10 @@
 #include "SetNames.h"
 #include "TAxisSetup.h"
 
+#include <QAction>
 #include <QFile>
 #include <QIcon>
+#include <QMenu>
 #include <QPainter>
 #include <QPrinter>
 
@@ -70,6 +72,7 @@ void TChartMDIChild::draw() {
         return;
     chart_->setGeometry(widget()->rect());
     ChartDescription described = describe();
+    addMeasurements(described, measurements_, measuredAgainst());
     if (keepsHiddenLines())
         described.hiddenLines = chart_->description().hiddenLines;
     chart_->setDescription(std::move(described));
@@ -126,4 +129,59 @@ void TChartMDIChild::resizeEvent(QResizeEvent* event) {
     QMdiSubWindow::resizeEvent(event);
     if (context_.autoFit() && isVisible())
         draw();
+}
+
+void TChartMDIChild::addMeasurementCommands(ChartKind kind) {
+    measuredChart_ = kind;
+    QWidget* area = widget();
+    area->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* add = new QAction(u"Dodaj pomiar..."_s, this);
+    connect(add, &QAction::triggered, this, &TChartMDIChild::chooseMeasurement);
+    area->addAction(add);
+
+    auto* remove = new QAction(u"Usuń pomiar"_s, this);
+    auto* removeMenu = new QMenu(this);
+    remove->setMenu(removeMenu);
+    connect(removeMenu, &QMenu::aboutToShow, this,
+            [this, removeMenu] { fillRemoveMenu(*removeMenu); });
+    area->addAction(remove);
+}
+
+void TChartMDIChild::chooseMeasurement() {
+    const QString path = chooseFile(this, FileChoice::Open, u"Dodaj pomiar"_s,
+                                    u"Pomiary (*.csv *.txt);;Wszystkie pliki (*)"_s);
+    if (!path.isEmpty())
+        addMeasurement(path);
+}
+
+bool TChartMDIChild::addMeasurement(const QString& path) {
+    if (!measuredChart_)
+        return false;
+    MeasurementReading reading =
+        readMeasurement(path, *measuredChart_, measurementColour(measurementColours_));
+    if (!reading.measurement) {
+        showMessage(this, reading.problem, u"Pomiar"_s, MessageIcon::Exclamation);
+        return false;
+    }
+    ++measurementColours_;
+    measurements_.append(std::move(*reading.measurement));
+    draw();
+    return true;
+}
+
+void TChartMDIChild::removeMeasurement(qsizetype index) {
+    if (index < 0 || index >= measurements_.size())
+        return;
+    measurements_.removeAt(index);
+    draw();
+}
+
+void TChartMDIChild::fillRemoveMenu(QMenu& menu) {
+    menu.clear();
+    for (qsizetype index = 0; index < measurements_.size(); ++index) {
+        QAction* remove = menu.addAction(measurements_[index].name);
+        connect(remove, &QAction::triggered, this, [this, index] { removeMeasurement(index); });
+    }
+    if (measurements_.isEmpty())
+        menu.addAction(u"(brak pomiarów)"_s)->setEnabled(false);
 }

@@ -11,6 +11,7 @@
 #include "ChartExport.h"
 #include "ChartPoints.h"
 #include "LoadedSet.h"
+#include "Measurements.h"
 #include "TSkala.h"
 
 #include <QIcon>
@@ -21,6 +22,7 @@
 #include <memory>
 
 class LineChart;
+class QMenu;
 class QPainter;
 class QPrinter;
 class QRectF;
@@ -59,6 +61,13 @@ public:
     // The chart's series as comma-separated text.
     virtual QString csv() const;
 
+    // Reads a measured profile and shows it beside the computed lines, in a colour of its own;
+    // a file that cannot be read, or a measurement of another quantity, is refused with a
+    // message naming why. Whether the measurement was added.
+    bool addMeasurement(const QString& path);
+    void removeMeasurement(qsizetype index);
+    const QList<ShownMeasurement>& measurements() const { return measurements_; }
+
     // The file this window reads (empty when no set was being opened).
     const QString& fileName() const { return fileName_; }
     const TSkala& scale() const { return scale_; }
@@ -85,6 +94,12 @@ protected:
     // Reports the window's file when it could not be opened or is damaged; the window keeps
     // whatever was read. False when the file could not be opened.
     bool takeFile(FileStatus status);
+    // "Dodaj pomiar..." and "Usuń pomiar" in the window's context menu, for a chart of `kind`
+    // (carbon or hardness profiles), whose measurements are compared with `measuredAgainst`.
+    void addMeasurementCommands(ChartKind kind);
+    // The last computed profiles the window's measurements are compared with.
+    virtual std::vector<ComputedProfile> measuredAgainst() const { return {}; }
+
     // The kind's chart, from the window's data and its `TSkala`.
     virtual ChartDescription describe() = 0;
     // Whether lines the user hid by their legends stay hidden in the next description, or the
@@ -96,8 +111,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void chooseMeasurement();
+    void fillRemoveMenu(QMenu& menu);
+
     ChartContext& context_;
     QString fileName_;
     TSkala scale_;
     LineChart* chart_; // a child of the window's widget, placed by hand so it keeps its size
+    std::optional<ChartKind> measuredChart_; // the chart kind measurements are added to, if any
+    QList<ShownMeasurement> measurements_;
+    int measurementColours_ = 0; // colours given so far: a removed one's is not given again
 };

@@ -66,6 +66,17 @@ void TCompareMDIChild::fitScaleToLines() {
     scaleRecord() = scaleOf(fitted.xAxis, fitted.yAxis);
 }
 
+std::vector<ComputedProfile> TCompareMDIChild::measuredAgainst() const {
+    std::vector<ComputedProfile> profiles;
+    for (const ComparedSet& compared : group_->sets())
+        if (!compared.hidden)
+            if (std::optional<ComparedLine> line = comparedLine(*compared.set, quantity_))
+                profiles.push_back(
+                    {QFileInfo(QString::fromStdString(compared.set->name)).fileName(),
+                     std::move(line->x), std::move(line->y)});
+    return profiles;
+}
+
 void TCompareMDIChild::addCommands() {
     QWidget* area = widget();
     area->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -79,6 +90,9 @@ void TCompareMDIChild::addCommands() {
     connect(dropMenu, &QMenu::aboutToShow, this, [this, dropMenu] { fillDropMenu(*dropMenu); });
     area->addAction(drop);
 
+    if (quantity_ == chartShowing(MeasuredQuantity::Carbon) ||
+        quantity_ == chartShowing(MeasuredQuantity::Hardness))
+        addMeasurementCommands(quantity_);
     if (quantity_ != ChartKind::CaseDepth)
         return;
     auto* separator = new QAction(this);

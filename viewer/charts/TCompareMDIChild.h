@@ -37,6 +37,8 @@ private:
     ChartDescription describe() override;
     // The sets' group decides which lines are hidden.
     bool keepsHiddenLines() const override { return false; }
+    // Each shown set's last profile, named by its file.
+    std::vector<ComputedProfile> measuredAgainst() const override;
     std::unique_ptr<TAxisSetup> scaleDialog() override;
     void fitScaleToLines();
     void addCommands();

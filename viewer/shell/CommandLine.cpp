@@ -13,6 +13,9 @@ constexpr UsageLine viewerUsageLines[] = {
     {"tavrix SET.tav", "the viewer's window with the result set open, as its menu would open it"},
     {"tavrix --export FOLDER SET.tav",
      "draws every chart of the result set to FOLDER as PNG files, with their points as CSV files"},
+    {"tavrix --export FOLDER SET.tav --measured FILE.csv...",
+     "the same, with the measured profiles of the files drawn on the carbon or hardness chart, "
+     "their points in CSV columns of their own"},
     {"tavrix --compare FOLDER SET.tav SET.tav...",
      "draws the charts the result sets share, one line per set, to FOLDER as PNG files with their "
      "points as CSV files, and summary.csv with one row per set"},
@@ -37,24 +40,39 @@ ViewerCommandLine parseCommandLine(const QStringList& arguments) {
         return {};
     const std::string& first = own.front();
     if (first == "--help" || first == "-h")
-        return {ViewerCommandLine::Mode::Help, {}, {}, {}};
+        return {ViewerCommandLine::Mode::Help, {}, {}, {}, {}};
     if (first == "--version")
-        return {ViewerCommandLine::Mode::Version, {}, {}, {}};
+        return {ViewerCommandLine::Mode::Version, {}, {}, {}, {}};
     if (own.size() == 1 && !first.starts_with("-"))
-        return {ViewerCommandLine::Mode::Frame, {}, QString::fromStdString(first), {}};
-    if (first == "--export" && own.size() == 3)
-        return {ViewerCommandLine::Mode::Export,
-                QString::fromStdString(own[1]),
-                QString::fromStdString(own[2]),
-                {}};
+        return {ViewerCommandLine::Mode::Frame, {}, QString::fromStdString(first), {}, {}};
+    if (first == "--export" && own.size() >= 3) {
+        ViewerCommandLine command{ViewerCommandLine::Mode::Export,
+                                  QString::fromStdString(own[1]),
+                                  QString::fromStdString(own[2]),
+                                  {},
+                                  {}};
+        // "--measured" names one or more files, and may be given again.
+        bool measured = false;
+        for (std::size_t i = 3; i < own.size(); ++i) {
+            if (own[i] == "--measured")
+                measured = true;
+            else if (measured && !own[i].starts_with("-"))
+                command.measured.append(QString::fromStdString(own[i]));
+            else
+                return {ViewerCommandLine::Mode::Usage, {}, {}, {}, {}};
+        }
+        if (own.back() == "--measured")
+            return {ViewerCommandLine::Mode::Usage, {}, {}, {}, {}};
+        return command;
+    }
     if (first == "--compare" && own.size() >= 4) {
         ViewerCommandLine command{
-            ViewerCommandLine::Mode::Compare, QString::fromStdString(own[1]), {}, {}};
+            ViewerCommandLine::Mode::Compare, QString::fromStdString(own[1]), {}, {}, {}};
         for (std::size_t i = 2; i < own.size(); ++i)
             command.compareSets.append(QString::fromStdString(own[i]));
         return command;
     }
-    return {ViewerCommandLine::Mode::Usage, {}, {}, {}};
+    return {ViewerCommandLine::Mode::Usage, {}, {}, {}, {}};
 }
 
 QString versionLine() {

@@ -10,6 +10,7 @@ struct ViewerCommandLine {
     QString exportFolder;
     QString setName;
     QStringList compareSets; // --compare: two or more
+    QStringList measured;    // --export ... --measured: measured profiles drawn on the charts
 };
 
 // `arguments` without the program's name.

@@ -3,6 +3,7 @@
 #include "ChartExport.h"
 #include "ComparisonChart.h"
 #include "ExportSet.h"
+#include "ProfileMeasures.h"
 #include "ResultSet.h"
 #include "SetNames.h"
 
@@ -43,7 +44,8 @@ std::vector<QStringList> summaryTable(std::span<const LoadedSet* const> sets,
         {u"Set"_s, u"Shape"_s, u"Size (mm)"_s, u"Steel grade"_s,
          seconds ? u"Programme length (s)"_s : u"Programme length (h)"_s, u"Surface carbon (% C)"_s,
          u"Case depth 0.40% C (mm)"_s, u"Case depth 0.35% C (mm)"_s, u"Case depth 0.30% C (mm)"_s,
-         u"Mass gain (g/m^2)"_s, u"Mean carbon content (% C)"_s, u"Highest hardness (HV)"_s}};
+         u"Mass gain (g/m^2)"_s, u"Mean carbon content (% C)"_s, u"Highest hardness (HV)"_s,
+         u"CHD %1 HV (mm)"_s.arg(defaultHardnessLimit, 0, 'f', 0)}};
     for (std::size_t s = 0; s < summaries.size(); ++s) {
         const SetSummary& summary = summaries[s];
         const auto cell = [numbers](const std::optional<double>& value, int decimals) {
@@ -58,7 +60,8 @@ std::vector<QStringList> summaryTable(std::span<const LoadedSet* const> sets,
         for (const std::optional<double>& depth : summary.caseDepth)
             row.append(cell(depth, millimetreDecimals));
         row << cell(summary.massGain, massDecimals) << cell(summary.meanCarbon, carbonDecimals)
-            << cell(summary.highestHardness, hardnessDecimals);
+            << cell(summary.highestHardness, hardnessDecimals)
+            << cell(summary.caseHardeningDepth, millimetreDecimals);
         rows.push_back(row);
     }
     return rows;

@@ -3,15 +3,51 @@
 #include "ChartDescription.h"
 #include "ChartExport.h"
 #include "LoadedSet.h"
+#include "Measurements.h"
 #include "ResultSet.h"
 #include "SetNames.h"
 #include "SetWindows.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QTextStream>
 
-int exportSet(const QString& folder, const QString& setName, QTextStream& errors) {
+#include <QTextStream>
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+// The measurements for the set's charts, in colours as a window gives them; none with a reason
+// when one cannot be drawn.
+std::optional<QList<ShownMeasurement>>
+measurementsFor(const LoadedSet& set, const QStringList& paths, QTextStream& errors) {
+    QList<ShownMeasurement> measurements;
+    const std::span<const ChartKind> charts = kindTraits(*set.shape).charts;
+    for (const QString& path : paths) {
+        const MeasuredReading reading = readMeasuredProfile(QFile::encodeName(path).toStdString());
+        if (!reading.profile) {
+            errors << "tavrix: " << path << ": " << QString::fromStdString(reading.problem)
+                   << Qt::endl;
+            return std::nullopt;
+        }
+        const ChartKind kind = chartShowing(reading.profile->quantity);
+        if (std::ranges::count(charts, kind) == 0 ||
+            chartKindTraits(kind).status(set) == FileStatus::Missing) {
+            errors << "tavrix: " << path << ": the set has no " << chartTitle(kind)
+                   << " chart to draw the measurement on" << Qt::endl;
+            return std::nullopt;
+        }
+        measurements.append({QFileInfo(path).fileName(), *reading.profile,
+                             measurementColour(static_cast<int>(measurements.size()))});
+    }
+    return measurements;
+}
+
+} // namespace
+
+int exportSet(const QString& folder, const QString& setName, QTextStream& errors,
+              const QStringList& measured) {
     const QString fullName = QString::fromStdString(commandLineName(setName.toStdString()));
     const LoadedSet set = loadSet(fullName.toStdString());
     // A set never computed still has its programme's charts; each missing file is told below.
@@ -23,6 +59,10 @@ int exportSet(const QString& folder, const QString& setName, QTextStream& errors
         errors << Qt::endl;
         return 2;
     }
+    const std::optional<QList<ShownMeasurement>> measurements =
+        measurementsFor(set, measured, errors);
+    if (!measurements)
+        return 2;
     const QDir target(folder);
     if (!target.mkpath(QStringLiteral("."))) {
         errors << "tavrix: cannot make the folder " << folder << Qt::endl;
@@ -38,8 +78,13 @@ int exportSet(const QString& folder, const QString& setName, QTextStream& errors
             errors << "tavrix: cannot read " << chartSourceFile(fullName, kind) << Qt::endl;
             ++failures;
         }
-        const ChartDescription chart =
+        ChartDescription chart =
             describeSetChart(set, kind, openingScale(set, kind, timeUnit), timeUnit);
+        QList<ShownMeasurement> shown;
+        for (const ShownMeasurement& measurement : *measurements)
+            if (chartShowing(measurement.profile.quantity) == kind)
+                shown.append(measurement);
+        addMeasurements(chart, shown, lastProfileOf(set, kind));
         const QString stem = chartFileBase(target.path(), fullName, kind);
         QString problem = writeChartFile(chart, QString(), stem + QStringLiteral(".png"),
                                          ChartFileFormat::Png, exportSize);

@@ -4,13 +4,17 @@
 
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 class QTextStream;
 
 inline constexpr QSize exportSize{800, 600}; // px
 
 // Writes DIR/<set>-<chart>.png and .csv for each chart of the set, named as on a command line
-// (commandLineName). Unreadable files and failed
-// writes are told on `errors`. Returns 0 when every chart was read and written, 1 when some
-// were not, 2 when the set itself cannot be read or the folder cannot be made.
-int exportSet(const QString& folder, const QString& setName, QTextStream& errors);
+// (commandLineName), with the `measured` profiles on the chart of their quantity (carbon or
+// hardness). Unreadable files and failed writes are told on `errors`. Returns 0 when every
+// chart was read and written, 1 when some were not, 2 when the set itself cannot be read, a
+// measurement is refused (the reader's reason, naming the line) or has no chart in the set, or
+// the folder cannot be made; nothing is written then.
+int exportSet(const QString& folder, const QString& setName, QTextStream& errors,
+              const QStringList& measured = {});

@@ -21,9 +21,10 @@
 
 // One row of a programme, in the units of the process-data file.
 struct StageRow {
-    double time;      // h (s for a foil or a wire)
-    double celsius;   // °C
-    double potential; // % C
+    double time;                // h (s for a foil or a wire)
+    double celsius;             // °C
+    double potential;           // % C
+    StageCondition condition{}; // of the stage the row ends
 };
 
 // Process data for a steel of carbon `ck` (% C) without alloying elements, a transfer
@@ -41,6 +42,7 @@ inline ProcessForm processForm(double ck, double transferCmPerS, double thicknes
         form.time[row] = stage.time;
         form.temperature[row] = stage.celsius;
         form.potential[row] = stage.potential;
+        form.condition[row] = stage.condition;
         ++row;
     }
     return form;

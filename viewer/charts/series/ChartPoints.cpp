@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 
 std::optional<double> interpolateAt(std::span<const double> x, std::span<const double> y,
                                     double at) {

@@ -1,6 +1,7 @@
 #include "Comparison.h"
 
 #include "KindTraits.h"
+#include "ProfileMeasures.h"
 #include "SteelGrades.h"
 
 #include <algorithm>
@@ -84,8 +85,10 @@ SetSummary summarize(const LoadedSet& set) {
             if (depths.timeCount() > 0)
                 summary.caseDepth[static_cast<std::size_t>(level)] =
                     depths.depth(level, depths.timeCount() - 1);
-        if (const std::optional<ComparedLine> hardness = comparedLine(set, ChartKind::Hardness))
+        if (const std::optional<ComparedLine> hardness = comparedLine(set, ChartKind::Hardness)) {
             summary.highestHardness = *std::ranges::max_element(hardness->y);
+            summary.caseHardeningDepth = hardnessCaseDepth(hardness->x, hardness->y);
+        }
     } else if (thin(set)) {
         summary.meanCarbon = lastOf(meanCarbonContent(set).y());
     }

@@ -37,6 +37,7 @@ struct SetSummary {
     std::optional<double> massGain;                 // g/m²
     std::optional<double> meanCarbon;               // % C: content, steel carbon included
     std::optional<double> highestHardness;          // HV, of the last profile
+    std::optional<double> caseHardeningDepth;       // mm, at defaultHardnessLimit, last profile
 };
 
 SetSummary summarize(const LoadedSet& set);

@@ -1,0 +1,388 @@
+#include "LowPressureDesign.h"
+
+#include "Computation.h"
+#include "Gruba.h"
+#include "KindTraits.h"
+#include "Parametry.h"
+#include "ProcessCheck.h"
+#include "ResultStreams.h"
+#include "RootFinding.h"
+#include "Saturation.h"
+#include "Steruj.h"
+#include "TrialSupport.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+using Status = DesignResult::Status;
+
+double ceilStep(double seconds) {
+    return std::ceil(seconds / timerStepSeconds - 1e-9) * timerStepSeconds;
+}
+
+double roundStep(double seconds) {
+    return std::max(timerStepSeconds, std::round(seconds / timerStepSeconds) * timerStepSeconds);
+}
+
+// One stage of the programme, as the design builds it.
+struct Stage {
+    double seconds;
+    SurfaceCondition kind;
+};
+
+// % C at `depth` (µm) of the sample's profile, linear between nodes; the steel's beyond them.
+double carbonAt(const Gruba& sample, double depth, double steel) {
+    const std::vector<double>& c = sample.carbon();
+    const std::vector<double>& s = sample.depths();
+    for (std::size_t i = 1; i + 1 < c.size(); ++i)
+        if (s[i + 1] >= depth)
+            return c[i] + (c[i + 1] - c[i]) * (depth - s[i]) / (s[i + 1] - s[i]);
+    return steel;
+}
+
+// Where a watched stage ended: its length (s) and the case depth (mm) at that instant.
+struct Watched {
+    double seconds;
+    double depth;
+};
+
+class LowPressureSearch {
+public:
+    LowPressureSearch(const LowPressureRequest& request, RunObserver& progress)
+        : request_(request), progress_(progress), trialObserver_(progress),
+          limit_(saturationCarbon(request.celsius, request.steel.data.alloy)) {}
+
+    LowPressureResult run();
+
+private:
+    double steel() const { return request_.steel.data.steelCarbon; }
+    // The monitor's bounds lie between the surface target and the limit: a boost may take the
+    // monitor halfway up, a diffusion brings it down to a quarter of the way.
+    double upperBound() const { return request_.surface + 0.5 * (limit_ - request_.surface); }
+    double lowerBound() const { return request_.surface + 0.25 * (limit_ - request_.surface); }
+
+    std::optional<std::string> inputProblem() const;
+    // The programme of `stages`, then the hardening stage when there is one.
+    ProcessRecord programme(const std::vector<Stage>& stages, bool hardening) const;
+    // Runs `stages` and then an open stage of `kind` (up to the longest programme) until
+    // `reached` holds for the open stage's state; none when it never does or the search stops.
+    template <class Reached>
+    std::optional<Watched> watch(const std::vector<Stage>& stages, SurfaceCondition kind,
+                                 Reached reached);
+    std::optional<TrialResult> trial(const std::vector<Stage>& stages);
+    // The final diffusion (s) after `stages` that brings the surface to its target at the
+    // programme's end, with the trial that shows it; `longest` bounds it from above.
+    std::optional<std::pair<double, TrialResult>> finalDiffusion(std::vector<Stage> stages,
+                                                                 double longest);
+    // The last boost sized for the depth, the final diffusion for the surface; rounded.
+    bool sizeLastPulse(const std::vector<Stage>& stages, double longestBoost);
+    bool meets(const TrialResult& result) const;
+    void stop(Status status, std::string reason) {
+        if (result_.status == Status::Designed) {
+            result_.status = status;
+            result_.reason = std::move(reason);
+        }
+    }
+    bool stopped() const { return result_.status != Status::Designed; }
+
+    const LowPressureRequest& request_;
+    RunObserver& progress_;
+    TrialObserver trialObserver_;
+    double limit_; // % C
+    LowPressureResult result_;
+};
+
+std::optional<std::string> LowPressureSearch::inputProblem() const {
+    const LowPressureRequest& r = request_;
+    if (auto shape = designRefusesShape(r.steel.shape))
+        return shape;
+    if (!(r.celsius >= minTemperatureC && r.celsius <= maxTemperatureC))
+        return "carburizing temperature " + numberText(r.celsius) +
+               " °C: must be from 700 to 1200 °C";
+    if (!(r.depth > 0))
+        return "case depth " + numberText(r.depth) + " mm: must be greater than 0 mm";
+    if (!(r.minBoost >= timerStepSeconds && r.minBoost <= 3600))
+        return "shortest boost " + numberText(r.minBoost) + " s: must be from 10 s to 3600 s";
+    if (r.hardening) {
+        if (!(r.hardening->celsius >= minTemperatureC && r.hardening->celsius <= r.celsius))
+            return "hardening temperature " + numberText(r.hardening->celsius) +
+                   " °C: must be from 700 °C to the carburizing temperature " +
+                   numberText(r.celsius) + " °C";
+        if (!(r.hardening->hours > 0))
+            return "hardening time " + numberText(r.hardening->hours) +
+                   " h: must be greater than 0";
+    }
+    if (const KindTraits& kind = kindTraits(r.steel.shape);
+        kind.size != SampleSize::None && r.depth >= r.steel.thickness / 2)
+        return "case depth " + numberText(r.depth) + " mm: beyond the " +
+               (kind.size == SampleSize::Diameter ? "radius " : "half-thickness ") +
+               numberText(r.steel.thickness / 2) + " mm of the " + std::string(kind.englishName);
+    // The surface target lies between the core and what the boost holds the surface at.
+    if (!(r.surface > steel() && r.surface < limit_ - lowPressureSurfaceTolerance))
+        return "surface target " + numberText(r.surface) +
+               " % C: must lie between the steel's carbon " + numberText(steel()) +
+               " % C and the saturation limit " + carbonText(limit_) + " at " +
+               numberText(r.celsius) + " °C";
+    if (!(r.level > steel() && r.level < r.surface))
+        return "case depth level " + numberText(r.level) +
+               " % C: must lie between the steel's carbon " + numberText(steel()) +
+               " % C and the surface target " + numberText(r.surface) + " % C";
+    const ProcessRecord provisional =
+        programme({{60, SurfaceCondition::Boost}, {60, SurfaceCondition::Neutral}}, true);
+    if (auto problem =
+            checkProcessValues(provisional.data, provisional.shape, provisional.thickness))
+        return problem->field + " " + problem->rule;
+    return std::nullopt;
+}
+
+ProcessRecord LowPressureSearch::programme(const std::vector<Stage>& stages, bool hardening) const {
+    ProcessRecord process = request_.steel;
+    TDane& data = process.data;
+    data.times.clear();
+    data.temperatures.clear();
+    data.potentials.clear();
+    data.conditions.clear();
+    // A boost row shows the limit it holds the surface at, a neutral row the surface target;
+    // neither offers a potential to the surface.
+    const double limitAsWritten = asWritten(limit_);
+    auto row = [&](double seconds, double celsius, double potential, SurfaceCondition kind) {
+        data.times.push_back(asWritten(seconds / 3600));
+        data.temperatures.push_back(asWritten(celsius));
+        data.potentials.push_back(potential);
+        data.conditions.push_back(StageCondition{kind, std::nullopt});
+    };
+    double elapsed = 0;
+    row(0, request_.celsius, limitAsWritten, SurfaceCondition::Gas);
+    for (const Stage& stage : stages) {
+        elapsed += stage.seconds;
+        row(elapsed, request_.celsius,
+            stage.kind == SurfaceCondition::Boost ? limitAsWritten : asWritten(request_.surface),
+            stage.kind);
+    }
+    if (hardening && request_.hardening)
+        row(elapsed + request_.hardening->hours * 3600, request_.hardening->celsius,
+            asWritten(request_.surface), SurfaceCondition::Neutral);
+    return process;
+}
+
+template <class Reached>
+std::optional<Watched> LowPressureSearch::watch(const std::vector<Stage>& stages,
+                                                SurfaceCondition kind, Reached reached) {
+    double start = 0;
+    for (const Stage& stage : stages)
+        start += stage.seconds;
+    const double open = maxLowPressureHours * 3600 - start;
+    if (!(open > timerStepSeconds))
+        return std::nullopt;
+    std::vector<Stage> watched = stages;
+    watched.push_back({open, kind});
+    const Parametry parametry(programme(watched, false), {});
+    TrialStreams streams;
+    Steruj controller(parametry, {}, streams);
+    ++result_.trials;
+    controller.start();
+    while (controller.step(trialObserver_)) {
+        if (progress_.cancelRequested()) {
+            stop(Status::Cancelled, {});
+            return std::nullopt;
+        }
+        if (controller.time() > start && reached(controller.sample()))
+            return Watched{controller.time() - start,
+                           controller.sample().oblGrub(request_.level) * 0.001};
+    }
+    return std::nullopt;
+}
+
+std::optional<TrialResult> LowPressureSearch::trial(const std::vector<Stage>& stages) {
+    ++result_.trials;
+    TrialResult result = runTrial(programme(stages, true), request_.level, trialObserver_);
+    switch (result.outcome.status) {
+    case RunStatus::Finished:
+        return result;
+    case RunStatus::Cancelled:
+        stop(Status::Cancelled, {});
+        return std::nullopt;
+    case RunStatus::Failed:
+        break;
+    }
+    stop(Status::Failed, result.outcome.error);
+    return std::nullopt;
+}
+
+std::optional<std::pair<double, TrialResult>>
+LowPressureSearch::finalDiffusion(std::vector<Stage> stages, double longest) {
+    stages.push_back({timerStepSeconds, SurfaceCondition::Neutral});
+    std::optional<TrialResult> kept;
+    const RootFunction surfaceError = [&](double seconds) -> std::optional<double> {
+        stages.back().seconds = seconds;
+        kept = trial(stages);
+        if (!kept)
+            return std::nullopt;
+        return kept->surfaceCarbon - request_.surface;
+    };
+    const std::optional<double> atShortest = surfaceError(timerStepSeconds);
+    if (!atShortest)
+        return std::nullopt;
+    // Already at or below the target after the shortest diffusion: the boost decides.
+    if (*atShortest <= 0)
+        return std::pair{timerStepSeconds, *kept};
+    const std::optional<double> atLongest = surfaceError(longest);
+    if (!atLongest)
+        return std::nullopt;
+    if (*atLongest > 0)
+        return std::pair{longest, *kept};
+    const Root root =
+        solveBracketed(surfaceError, Bracket{timerStepSeconds, *atShortest, longest, *atLongest},
+                       1.0, lowPressureSurfaceTolerance / 8);
+    if (root.problem == Root::Problem::Stopped)
+        return std::nullopt;
+    const double seconds = roundStep(root.x);
+    const std::optional<double> rounded = surfaceError(seconds);
+    if (!rounded)
+        return std::nullopt;
+    return std::pair{seconds, *kept};
+}
+
+bool LowPressureSearch::meets(const TrialResult& result) const {
+    const double depthAllowed = std::max(depthTolerance * request_.depth, minDepthTolerance);
+    return std::fabs(result.caseDepth - request_.depth) <= depthAllowed &&
+           std::fabs(result.surfaceCarbon - request_.surface) <= lowPressureSurfaceTolerance;
+}
+
+bool LowPressureSearch::sizeLastPulse(const std::vector<Stage>& stages, double longestBoost) {
+    const double shortest = ceilStep(request_.minBoost);
+    // The stages before the final diffusion: `base` and a last boost `boost` long.
+    auto programmeWith = [](std::vector<Stage> base, double boost) {
+        base.push_back({boost, SurfaceCondition::Boost});
+        return base;
+    };
+    std::optional<std::pair<double, TrialResult>> best;
+    std::vector<Stage> bestStages;
+    // The case grows with either knob; the final diffusion follows from the surface target.
+    auto depthErrorOf = [&](auto build) -> RootFunction {
+        return [&, build](double x) -> std::optional<double> {
+            const std::vector<Stage> built = build(x);
+            double used = 0;
+            for (const Stage& stage : built)
+                used += stage.seconds;
+            auto final = finalDiffusion(
+                built, std::max(2 * timerStepSeconds, maxLowPressureHours * 3600 - used));
+            if (!final)
+                return std::nullopt;
+            best = final;
+            bestStages = built;
+            return final->second.caseDepth - request_.depth;
+        };
+    };
+    // The knob, from `low` to `high`: the root, rounded to the timer, then its neighbours until
+    // one meets both targets.
+    auto size = [&](const RootFunction& depthError, double low, double high) {
+        const std::optional<double> atLow = depthError(low);
+        if (!atLow || *atLow >= 0 || !(high > low))
+            return atLow.has_value();
+        const std::optional<double> atHigh = depthError(high);
+        if (!atHigh || *atHigh <= 0)
+            return atHigh.has_value();
+        const Root root = solveBracketed(depthError, Bracket{low, *atLow, high, *atHigh}, 1.0,
+                                         minDepthTolerance / 4);
+        if (root.problem == Root::Problem::Stopped)
+            return false;
+        const double rounded = std::clamp(roundStep(root.x), low, high);
+        for (const double shift : {0.0, -timerStepSeconds, timerStepSeconds}) {
+            const double x = rounded + shift;
+            if (x < low || x > high || !depthError(x))
+                continue;
+            if (meets(best->second))
+                break;
+        }
+        return !stopped();
+    };
+    bool sized = size(depthErrorOf([&](double boost) { return programmeWith(stages, boost); }),
+                      shortest, longestBoost);
+    // Even the shortest boost gives too deep a case: the pulse before is the last one, its boost
+    // lengthened into the time of its diffusion and of this pulse's boost.
+    if (sized && best && best->second.caseDepth > request_.depth && !meets(best->second) &&
+        stages.size() >= 2) {
+        const std::vector<Stage> base(stages.begin(), stages.end() - 2);
+        const double earlier = stages[stages.size() - 2].seconds;
+        sized = size(depthErrorOf([&](double boost) { return programmeWith(base, boost); }),
+                     earlier, earlier + stages.back().seconds + longestBoost);
+    }
+    if (!sized || !best)
+        return false;
+    const TrialResult& chosen = best->second;
+    if (!meets(chosen)) {
+        stop(Status::Unreachable, "the targets are not met on the 10 s timer: case depth " +
+                                      millimetres(chosen.caseDepth) + " (target " +
+                                      numberText(request_.depth) + " mm), surface " +
+                                      carbonText(chosen.surfaceCarbon) + " (target " +
+                                      numberText(request_.surface) + " % C)");
+        return false;
+    }
+    std::vector<Stage> designed = bestStages;
+    designed.push_back({best->first, SurfaceCondition::Neutral});
+    result_.process = programme(designed, true);
+    for (std::size_t i = 0; i + 1 < designed.size(); i += 2)
+        result_.pulses.push_back({designed[i].seconds, designed[i + 1].seconds});
+    result_.depth = chosen.caseDepth;
+    result_.surface = chosen.surfaceCarbon;
+    return true;
+}
+
+LowPressureResult LowPressureSearch::run() {
+    result_.limit = limit_;
+    if (auto problem = inputProblem()) {
+        result_.status = Status::Refused;
+        result_.reason = *problem;
+        return result_;
+    }
+    const double monitor = monitorDepth * 1000; // µm
+    std::vector<Stage> stages;
+    for (int pulse = 1; pulse <= maxSearchedPulses; ++pulse) {
+        progress_.setProgress(pulse * 100 / maxSearchedPulses);
+        const auto boosted = watch(stages, SurfaceCondition::Boost, [&](const Gruba& sample) {
+            return carbonAt(sample, monitor, steel()) >= upperBound();
+        });
+        if (stopped())
+            return result_;
+        if (!boosted)
+            break;
+        const double boost = std::max(ceilStep(request_.minBoost), ceilStep(boosted->seconds));
+        std::vector<Stage> withBoost = stages;
+        withBoost.push_back({boost, SurfaceCondition::Boost});
+        // The trial of the final diffusion: diffuse until the surface is at its target.
+        const auto final = watch(withBoost, SurfaceCondition::Neutral, [&](const Gruba& sample) {
+            return sample.carbon()[1] <= request_.surface;
+        });
+        if (stopped())
+            return result_;
+        const double depthAllowed = std::max(depthTolerance * request_.depth, minDepthTolerance);
+        if (final && final->depth >= request_.depth - depthAllowed) {
+            if (!sizeLastPulse(stages, boost) && !stopped())
+                stop(Status::Failed, "the last pulse could not be sized");
+            return result_;
+        }
+        const auto diffused = watch(withBoost, SurfaceCondition::Neutral, [&](const Gruba& sample) {
+            return carbonAt(sample, monitor, steel()) <= lowerBound();
+        });
+        if (stopped())
+            return result_;
+        if (!diffused)
+            break;
+        stages = withBoost;
+        stages.push_back({ceilStep(diffused->seconds), SurfaceCondition::Neutral});
+    }
+    stop(Status::Unreachable, "case depth " + numberText(request_.depth) +
+                                  " mm: not reached within " + std::to_string(maxSearchedPulses) +
+                                  " pulses or " + numberText(maxLowPressureHours) + " h");
+    return result_;
+}
+
+} // namespace
+
+LowPressureResult designLowPressure(const LowPressureRequest& request, RunObserver& progress) {
+    LowPressureSearch search(request, progress);
+    return search.run();
+}

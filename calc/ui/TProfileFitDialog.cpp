@@ -1,0 +1,157 @@
+#include "TProfileFitDialog.h"
+
+#include "MessageBox.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Lines the result area holds: β, offset, RMS, points, trial runs.
+constexpr int resultLines = 5;
+
+QString general(double value, int digits) {
+    return QString::number(value, 'g', digits);
+}
+
+} // namespace
+
+TProfileFitDialog::TProfileFitDialog(const ProcessRecord& process, QWidget* parent)
+    : TTrialDialog(parent), process_(process), file_(new QLineEdit(this)),
+      withOffset_(
+          new QCheckBox(QStringLiteral("także przesunięcie potencjału (błąd sondy)"), this)),
+      values_(new QLabel(this)) {
+    setObjectName(QStringLiteral("profileFitDialog"));
+    setWindowTitle(QStringLiteral("Dopasuj do pomiaru"));
+    auto* note = new QLabel(
+        QStringLiteral("Proces: program, stal i kształt z formularza; szukany współczynnik β."),
+        this);
+    file_->setObjectName(QStringLiteral("profileFitFile"));
+    file_->setMinimumWidth(file_->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 36);
+    auto* choose = new QPushButton(QStringLiteral("Wybierz..."), this);
+    choose->setObjectName(QStringLiteral("profileFitChoose"));
+    choose->setAutoDefault(false);
+    connect(choose, &QPushButton::clicked, this, &TProfileFitDialog::chooseFile);
+    withOffset_->setObjectName(QStringLiteral("profileFitOffset"));
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(file_, 1);
+    fileRow->addWidget(choose);
+    auto* fields = new QFormLayout;
+    fields->addRow(QStringLiteral("Plik pomiaru:"), fileRow);
+    fields->addRow(QString(), withOffset_);
+
+    values_->setObjectName(QStringLiteral("profileFitValues"));
+    values_->setTextFormat(Qt::PlainText);
+    values_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    values_->setMinimumHeight(values_->fontMetrics().lineSpacing() * resultLines);
+
+    auto* compute = new QPushButton(QStringLiteral("Oblicz"), this);
+    compute->setObjectName(QStringLiteral("profileFitCompute"));
+    compute->setDefault(true);
+    insert_ = new QPushButton(QStringLiteral("Wstaw"), this);
+    insert_->setObjectName(QStringLiteral("profileFitInsert"));
+    insert_->setEnabled(false);
+    auto* close = new QPushButton(QStringLiteral("Zamknij"), this);
+    close->setObjectName(QStringLiteral("profileFitClose"));
+    connect(compute, &QPushButton::clicked, this, &TProfileFitDialog::fit);
+    connect(insert_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(helpButton(QStringLiteral("fit"), QStringLiteral("profilehelp.html")));
+    buttons->addStretch();
+    buttons->addWidget(compute);
+    buttons->addWidget(insert_);
+    buttons->addWidget(close);
+
+    auto* page = new QVBoxLayout(this);
+    page->setSizeConstraint(QLayout::SetMinimumSize);
+    page->addWidget(note);
+    page->addLayout(fields);
+    page->addWidget(values_, 1);
+    page->addLayout(gaugeRow());
+    page->addLayout(buttons);
+    keepEntries();
+    connect(file_, &QLineEdit::textChanged, this, &TProfileFitDialog::markStale);
+    connect(withOffset_, &QCheckBox::toggled, this, &TProfileFitDialog::markStale);
+}
+
+void TProfileFitDialog::chooseFile() {
+    const QString chosen =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Plik pomiaru"), file_->text(),
+                                     QStringLiteral("Pomiary (*.csv *.txt);;Wszystkie pliki (*)"));
+    if (!chosen.isEmpty())
+        file_->setText(chosen);
+}
+
+void TProfileFitDialog::markStale() {
+    values_->setEnabled(false);
+    insert_->setEnabled(false);
+}
+
+void TProfileFitDialog::fit() {
+    if (file_->text().isEmpty()) {
+        showMessage(this, QStringLiteral("Choose the file of the measured profile"),
+                    QStringLiteral("Check data!"), MessageIcon::Exclamation);
+        return;
+    }
+    const MeasuredReading reading =
+        readMeasuredProfile(QFile::encodeName(file_->text()).toStdString());
+    if (!reading.profile) {
+        showMessage(this, QString::fromStdString(reading.problem), QStringLiteral("Check data!"),
+                    MessageIcon::Exclamation);
+        return;
+    }
+    insert_->setEnabled(false);
+    values_->clear();
+    const FittedValues fitted =
+        withOffset_->isChecked() ? FittedValues::BetaAndPotential : FittedValues::Beta;
+    runSearch([&](RunObserver& observer) {
+        result_ = fitProfile(process_, *reading.profile, fitted, observer);
+    });
+    switch (result_.status) {
+    case ProfileFitResult::Status::Fitted:
+        showResult(reading.profile->quantity);
+        return;
+    case ProfileFitResult::Status::Cancelled:
+        return;
+    case ProfileFitResult::Status::Refused:
+        showMessage(this, QString::fromStdString(result_.reason), QStringLiteral("Check data!"),
+                    MessageIcon::Exclamation);
+        return;
+    case ProfileFitResult::Status::Failed:
+        showMessage(this, QString::fromStdString(result_.reason), QStringLiteral("Error!"),
+                    MessageIcon::Stop);
+        return;
+    }
+}
+
+void TProfileFitDialog::showResult(MeasuredQuantity quantity) {
+    const bool carbon = quantity == MeasuredQuantity::Carbon;
+    const QString unit = carbon ? QStringLiteral("%") : QStringLiteral("HV");
+    const int decimals = carbon ? 4 : 1;
+    QString text = QStringLiteral("Współczynnik β:  %1 ± %2 cm/s\n")
+                       .arg(general(result_.beta, 4), general(result_.betaUncertainty, 2));
+    if (result_.offset)
+        text += QStringLiteral("Przesunięcie potencjału:  %1 ± %2 %\n")
+                    .arg(QString::asprintf("%+.4f", *result_.offset),
+                         QString::number(*result_.offsetUncertainty, 'f', 4));
+    text += QStringLiteral("RMS różnicy:  %1 %3 przed,  %2 %3 po\n")
+                .arg(QString::number(result_.rmsBefore, 'f', decimals),
+                     QString::number(result_.rmsAfter, 'f', decimals), unit);
+    text += QStringLiteral("Punkty porównane: %1").arg(result_.used);
+    if (result_.nearSurface + result_.beyondSample > 0)
+        text += QStringLiteral("  (pominięte: %1 przy powierzchni, %2 poza środkiem próbki)")
+                    .arg(result_.nearSurface)
+                    .arg(result_.beyondSample);
+    text += QStringLiteral("\nObliczeń próbnych: %1").arg(result_.trials);
+    values_->setText(text);
+    values_->setEnabled(true);
+    insert_->setEnabled(true);
+}

@@ -1,0 +1,148 @@
+#include "ScriptProcess.h"
+
+#include "KindTraits.h"
+#include "ProcessCheck.h"
+#include "ScriptErrors.h"
+#include "SetNames.h"
+
+#include <algorithm>
+#include <array>
+
+namespace py = pybind11;
+
+namespace {
+
+// The names scripts give the shapes, beside the ones the files hold.
+const std::map<std::string, SampleShape, std::less<>> scriptShapeNames{
+    {"semi-infinite", SampleShape::SemiInfinite},
+    {"plate", SampleShape::Plate},
+    {"foil", SampleShape::Foil},
+    {"cylinder", SampleShape::Cylinder},
+    {"wire", SampleShape::Wire}};
+
+constexpr std::array<const char*, 5> alloyNames{"Cr", "Mo", "Mn", "Si", "Ni"}; // file order
+
+SampleShape shapeNamed(const std::string& name) {
+    if (const auto found = scriptShapeNames.find(name); found != scriptShapeNames.end())
+        return found->second;
+    if (const auto shape = shapeFromName(name))
+        return *shape;
+    throw ProcessError("unknown shape \"" + name +
+                       "\": semi-infinite, plate, foil, cylinder or wire");
+}
+
+// The surface condition of the stage a row ends, as a script gives it: a row's word as the file
+// holds it ("gas", "neutral", "boost", "boost J0"), or ("boost", J0) for a boost whose flux is
+// limited to J0, g/(m²·s).
+StageCondition conditionGiven(const py::handle& given, std::size_t row) {
+    const std::string named = "stage " + std::to_string(row + 1) + " condition ";
+    if (py::isinstance<py::str>(given)) {
+        const ConditionReading reading = readConditionWord(given.cast<std::string>());
+        if (reading.condition)
+            return *reading.condition;
+        throw ProcessError(named + reading.rule);
+    }
+    if (py::isinstance<py::tuple>(given) && py::len(given) == 2 &&
+        py::isinstance<py::str>(given[py::int_(0)]) &&
+        given[py::int_(0)].cast<std::string>() == "boost")
+        return {SurfaceCondition::Boost, asWritten(given[py::int_(1)].cast<double>())};
+    throw ProcessError(named + "must be \"gas\", \"neutral\", \"boost\" or (\"boost\", J0), not " +
+                       py::repr(given).cast<std::string>());
+}
+
+// A limited boost as the tuple a script gives; every other condition as its word.
+py::object conditionObject(const StageCondition& condition) {
+    if (condition.fluxLimit)
+        return py::make_tuple("boost", *condition.fluxLimit);
+    return py::str(conditionWord(condition));
+}
+
+// The batch run's refusal of the data, as it prints it.
+void refuseUnlessValid(const ProcessRecord& record) {
+    if (const auto problem = checkProcessValues(record.data, record.shape, record.thickness))
+        throw ProcessError(problem->field + " " + problem->rule);
+}
+
+} // namespace
+
+std::string scriptName(SampleShape shape) {
+    for (const auto& [name, named] : scriptShapeNames)
+        if (named == shape)
+            return name;
+    return {};
+}
+
+Process::Process(double steelCarbon, double beta, const std::map<std::string, double>& alloy,
+                 const std::string& shape, const std::vector<py::sequence>& stages,
+                 std::optional<double> thickness) {
+    record.data.steelCarbon = asWritten(steelCarbon);
+    record.data.transferCoefficient = asWritten(beta);
+    for (const auto& [element, content] : alloy) {
+        const auto* slot = std::find(alloyNames.begin(), alloyNames.end(), element);
+        if (slot == alloyNames.end())
+            throw ProcessError("unknown alloying element \"" + element +
+                               "\": Cr, Mo, Mn, Si or Ni");
+        record.data.alloy[static_cast<std::size_t>(slot - alloyNames.begin())] = asWritten(content);
+    }
+    for (const py::sequence& stage : stages) {
+        if (stage.size() != 3 && stage.size() != 4)
+            throw ProcessError("stage " + py::repr(stage).cast<std::string>() +
+                               ": (time, temperature, potential[, condition])");
+        record.data.times.push_back(asWritten(stage[0].cast<double>()));
+        record.data.temperatures.push_back(asWritten(stage[1].cast<double>()));
+        record.data.potentials.push_back(asWritten(stage[2].cast<double>()));
+        record.data.conditions.push_back(
+            stage.size() == 4 ? conditionGiven(stage[3], record.data.conditions.size())
+                              : StageCondition{});
+    }
+    record.shape = shapeNamed(shape);
+    if (thickness)
+        record.thickness = asWritten(*thickness);
+    refuseUnlessValid(record);
+}
+
+Process Process::read(const std::string& file) {
+    const std::optional<std::string> text = wholeFile(file);
+    if (!text)
+        throw ProcessError(file + ": cannot be opened");
+    const HeadReading reading = readCheckedProcessHead(*text);
+    if (!reading.head)
+        throw ProcessError(file + ": " + reading.problem.field + " " + reading.problem.rule);
+    return Process(*reading.head, file);
+}
+
+std::string Process::text() const {
+    return processDataText(record);
+}
+
+void Process::write(const std::string& file) {
+    if (!writeProcessData(file, record))
+        throw WriteError(file + ": cannot be written");
+    path = file;
+}
+
+std::map<std::string, double> Process::alloy() const {
+    std::map<std::string, double> contents;
+    for (std::size_t i = 0; i < alloyNames.size(); ++i)
+        contents[alloyNames[i]] = record.data.alloy[i];
+    return contents;
+}
+
+py::list Process::stages() const {
+    py::list rows;
+    for (std::size_t row = 0; row < record.data.times.size(); ++row) {
+        py::tuple stage = py::make_tuple(record.data.times[row], record.data.temperatures[row],
+                                         record.data.potentials[row]);
+        if (const StageCondition condition = stageCondition(record.data, row);
+            condition.kind != SurfaceCondition::Gas)
+            stage = stage + py::make_tuple(conditionObject(condition));
+        rows.append(stage);
+    }
+    return rows;
+}
+
+std::optional<double> Process::thickness() const {
+    if (kindTraits(record.shape).size == SampleSize::None)
+        return std::nullopt;
+    return record.thickness;
+}

@@ -1,0 +1,172 @@
+// The potential chart shows what the surface was offered: the potential over gas stages, the
+// saturation limit over boosts and a gap over neutral stages, with a legend that says so; a
+// programme of gas stages keeps the chart it always had. Drawn, saved as a table, and clicked.
+
+#include "ChartDescription.h"
+#include "ChartExport.h"
+#include "ChartTestSupport.h"
+#include "LineChart.h"
+#include "Saturation.h"
+
+#include <QApplication>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr StageCondition gas{};
+constexpr StageCondition neutral{SurfaceCondition::Neutral, std::nullopt};
+const StageCondition boost{SurfaceCondition::Boost, std::nullopt};
+
+// 0–1 h gas at 0.9 % C, 1–1.5 h boost, 1.5–3 h neutral, 3–4 h boost, 4–5 h gas down to 0.7 % C.
+LoadedSet pulses() {
+    LoadedSet set;
+    set.process.status = FileStatus::Whole;
+    TDane& data = set.process.series;
+    data.alloy = {1, 0.2, 0.6, 0.3, 1};
+    const struct {
+        double time, potential;
+        StageCondition condition;
+    } rows[] = {{0, 0.9, gas},     {1, 0.9, gas},   {1.5, 0.9, boost},
+                {3, 0.9, neutral}, {4, 0.9, boost}, {5, 0.7, gas}};
+    for (const auto& row : rows) {
+        data.times.push_back(row.time);
+        data.temperatures.push_back(920);
+        data.potentials.push_back(row.potential);
+        data.conditions.push_back(row.condition);
+    }
+    return set;
+}
+
+double limit(const LoadedSet& set) {
+    return saturationCarbon(920, set.process.series.alloy);
+}
+
+const QString potential = u"potencjał węglowy"_s;
+const QString saturation = u"granica nasycenia"_s;
+const QString gap = u"przerwa: etap obojętny"_s;
+const double breaks = std::nan("");
+
+ChartDescription described(const LoadedSet& set) {
+    return describeSetChart(set, ChartKind::Potential,
+                            openingScale(set, ChartKind::Potential, TimeUnit::Hours),
+                            TimeUnit::Hours);
+}
+
+} // namespace
+
+class PotentialChartTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { QVERIFY(noWindowLeft()); }
+    void gasProgrammeKeepsItsChart();
+    void linesAndLegendOfTheOffer();
+    void tableLinesUpTheOffers();
+    void brokenLinesDrawnInPieces();
+    void legendHidesEveryPieceOfALine();
+};
+
+void PotentialChartTest::gasProgrammeKeepsItsChart() {
+    LoadedSet set = pulses();
+    for (StageCondition& condition : set.process.series.conditions)
+        condition = gas;
+    const ChartDescription chart = described(set);
+    QVERIFY(chart.legends.isEmpty());
+    QVERIFY(chart.colours.isEmpty());
+    QCOMPARE(chart.lines.size(), 1);
+    COMPARE_POINTS(chart.series.first(),
+                   (QList<QPointF>{{0, 0.9}, {1, 0.9}, {1.5, 0.9}, {3, 0.9}, {4, 0.9}, {5, 0.7}}));
+    // The opening axes of the gas chart: 0 to 12 h, 0 to 1.2 % C.
+    COMPARE_AXIS(chart.yAxis, (ChartAxis{0, 0.1, 12}));
+}
+
+void PotentialChartTest::linesAndLegendOfTheOffer() {
+    const LoadedSet set = pulses();
+    const ChartDescription chart = described(set);
+    QCOMPARE(chart.legends, (QStringList{potential, saturation, gap}));
+    QCOMPARE(chart.lines.size(), 3);
+    const double top = limit(set);
+    COMPARE_POINTS(
+        chart.lines[0],
+        (QList<QPointF>{{0, 0.9}, {0, 0.9}, {1, 0.9}, {breaks, breaks}, {4, 0.9}, {5, 0.7}}));
+    COMPARE_POINTS(chart.lines[1],
+                   (QList<QPointF>{{1, top}, {1.5, top}, {breaks, breaks}, {3, top}, {4, top}}));
+    // The gaps have a legend and no line.
+    QVERIFY(chart.lines[2].isEmpty());
+    // The limit lies above the potential chart's usual 1.2 % C: the axis holds it.
+    QVERIFY(chart.yAxis.end() >= top);
+}
+
+void PotentialChartTest::tableLinesUpTheOffers() {
+    const LoadedSet set = pulses();
+    const QString top = QString::number(limit(set), 'g', 10);
+    const QStringList rows = csvText(described(set)).split(u'\n');
+    QCOMPARE(
+        rows.mid(0, 8),
+        (QStringList{u"\"Carburizing time, h\",potencjał węglowy,granica nasycenia,przerwa: etap "
+                     u"obojętny"_s,
+                     u"0,0.9,,"_s, u"1,0.9,,"_s, u"1,,"_s + top + u","_s, u"1.5,,"_s + top + u","_s,
+                     u",,,"_s, u"3,,"_s + top + u","_s, u"4,,"_s + top + u","_s}));
+}
+
+void PotentialChartTest::brokenLinesDrawnInPieces() {
+    LineChart chart;
+    chart.resize(640, 400);
+    chart.setDescription(described(pulses()));
+    chart.draw();
+    const QList<QAbstractSeries*> series = chart.chart()->series();
+    // Two pieces of the potential, two of the limit, the legend of the gaps.
+    QCOMPARE(series.size(), 5);
+    QList<int> lineOfSeries;
+    int markersShown = 0;
+    for (QAbstractSeries* piece : series) {
+        lineOfSeries.append(piece->property("describedLine").toInt());
+        for (QLegendMarker* marker : chart.chart()->legend()->markers(piece))
+            markersShown += marker->isVisible() ? 1 : 0;
+    }
+    QCOMPARE(lineOfSeries, (QList<int>{0, 0, 1, 1, 2}));
+    QCOMPARE(markersShown, 3);
+    const auto colour = [&series](int index) {
+        return static_cast<QLineSeries*>(series[index])->color();
+    };
+    QCOMPARE(colour(1), colour(0));
+    QCOMPARE(colour(3), colour(2));
+    QVERIFY(colour(2) != colour(0));
+    QVERIFY(colour(4) != colour(0) && colour(4) != colour(2));
+    QCOMPARE(static_cast<QLineSeries*>(series[1])->pen(),
+             static_cast<QLineSeries*>(series[0])->pen());
+    QCOMPARE(static_cast<QLineSeries*>(series[1])->points(), (QList<QPointF>{{4, 0.9}, {5, 0.7}}));
+    // The read-out finds the points of a broken line.
+    QVERIFY(chart.readOutAt(chart.chart()->mapToPosition(QPointF(5, 0.7)).toPoint())
+                .startsWith(potential));
+}
+
+void PotentialChartTest::legendHidesEveryPieceOfALine() {
+    LineChart chart;
+    chart.resize(640, 400);
+    chart.setDescription(described(pulses()));
+    chart.draw();
+    chart.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+    QSignalSpy toggled(&chart, &LineChart::lineToggled);
+    QTest::mouseClick(chart.viewport(), Qt::LeftButton, Qt::NoModifier, legendEntry(chart, 1));
+    QTRY_COMPARE(toggled.size(), 1);
+    QCOMPARE(toggled.first().first().toInt(), 1);
+    QVERIFY(!chart.isLineVisible(1));
+    for (QAbstractSeries* piece : chart.chart()->series())
+        QCOMPARE(piece->isVisible(), piece->property("describedLine").toInt() != 1);
+    int markersShown = 0;
+    for (QLegendMarker* marker : chart.chart()->legend()->markers())
+        markersShown += marker->isVisible() ? 1 : 0;
+    QCOMPARE(markersShown, 3);
+}
+
+QTEST_MAIN(PotentialChartTest)
+#include "PotentialChartTest.moc"

@@ -1,0 +1,161 @@
+// Designed low-pressure programmes, computed as ordinary runs, meet their targets without the
+// surface ever passing the saturation limit; impossible targets are refused and write nothing.
+
+#include "LowPressureDesign.h"
+
+#include "Gruba.h"
+#include "Parametry.h"
+#include "ProcessCheck.h"
+#include "ResultStreams.h"
+#include "RunFixture.h"
+#include "Saturation.h"
+#include "Steruj.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <ostream>
+#include <string>
+
+namespace {
+
+ProcessRecord steel(SampleShape shape, double thickness) {
+    ProcessRecord record;
+    record.data.steelCarbon = 0.2;
+    record.data.transferCoefficient = 2e-5;
+    record.data.alloy = {1.1, 0, 1.2, 0.25, 0};
+    record.shape = shape;
+    record.thickness = thickness;
+    return record;
+}
+
+LowPressureRequest request(SampleShape shape, double thickness, double depth, double surface,
+                           bool hardening) {
+    LowPressureRequest r;
+    r.steel = steel(shape, thickness);
+    r.depth = depth;
+    r.surface = surface;
+    if (hardening)
+        r.hardening = HardeningStage{850, 0.5};
+    return r;
+}
+
+struct RoundTripCase {
+    const char* name;
+    SampleShape shape;
+    double thickness; // mm
+    double depth;     // mm at 0.35 % C
+    double surface;   // % C
+    bool hardening;
+};
+
+void PrintTo(const RoundTripCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+const RoundTripCase roundTrips[] = {
+    {"SemiInfinite", SampleShape::SemiInfinite, emptyCell, 1.0, 0.7, false},
+    {"SemiInfiniteHardening", SampleShape::SemiInfinite, emptyCell, 0.8, 0.75, true},
+    {"Plate", SampleShape::Plate, 6, 0.6, 0.7, false},
+    {"CylinderHardening", SampleShape::Cylinder, 20, 0.7, 0.7, true},
+};
+
+class LowPressureRoundTrip : public testing::TestWithParam<RoundTripCase> {};
+
+} // namespace
+
+TEST_P(LowPressureRoundTrip, TheWrittenProgrammeMeetsItsTargetsBelowTheLimit) {
+    const RoundTripCase& row = GetParam();
+    const LowPressureRequest wanted =
+        request(row.shape, row.thickness, row.depth, row.surface, row.hardening);
+    NoProgress progress;
+    const LowPressureResult design = designLowPressure(wanted, progress);
+    ASSERT_EQ(design.status, DesignResult::Status::Designed) << design.reason;
+    ASSERT_FALSE(design.pulses.empty());
+    EXPECT_LE(design.pulses.size(), 40U);
+    for (const Pulse& pulse : design.pulses) {
+        EXPECT_GE(pulse.boost, wanted.minBoost);
+        EXPECT_EQ(std::fmod(pulse.boost, timerStepSeconds), 0.0) << pulse.boost;
+        EXPECT_EQ(std::fmod(pulse.diffusion, timerStepSeconds), 0.0) << pulse.diffusion;
+    }
+
+    // The file passes the batch run's checks and reads back as the same programme.
+    const std::string text = processDataText(design.process);
+    const HeadReading reading = readCheckedProcessHead(text);
+    ASSERT_TRUE(reading.head) << reading.problem.field << " " << reading.problem.rule;
+    EXPECT_EQ(reading.head->data.conditions, design.process.data.conditions);
+    EXPECT_EQ(reading.head->data.times, design.process.data.times);
+
+    // Computed as any file, step by step: the targets are met and the surface stays at or
+    // below the limit of the temperature it is at.
+    const Parametry parametry(*reading.head, {});
+    TrialStreams streams;
+    Steruj run(parametry, {}, streams);
+    NoProgress observer;
+    run.start();
+    while (run.step(observer)) {
+        const double celsius = run.furnaceNow().temperatureK - 273;
+        ASSERT_LE(run.sample().carbon()[1],
+                  saturationCarbon(celsius, wanted.steel.data.alloy) + 1e-12)
+            << "at " << run.time() << " s";
+    }
+    const double depth = run.sample().oblGrub(wanted.level) * 0.001;
+    const double surface = run.sample().carbon()[1];
+    EXPECT_NEAR(depth, design.depth, 1e-9) << "the design reports what the run computes";
+    EXPECT_NEAR(depth, row.depth, std::max(depthTolerance * row.depth, minDepthTolerance));
+    EXPECT_NEAR(surface, row.surface, lowPressureSurfaceTolerance);
+}
+
+INSTANTIATE_TEST_SUITE_P(ThickShapes, LowPressureRoundTrip, testing::ValuesIn(roundTrips),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+namespace {
+
+struct RefusalCase {
+    const char* name;
+    LowPressureRequest request;
+    const char* named; // the start of the reason
+    DesignResult::Status status;
+};
+
+void PrintTo(const RefusalCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+LowPressureRequest changed(LowPressureRequest r, void (*change)(LowPressureRequest&)) {
+    change(r);
+    return r;
+}
+
+const LowPressureRequest sound = request(SampleShape::SemiInfinite, emptyCell, 1.0, 0.7, false);
+constexpr auto refused = DesignResult::Status::Refused;
+
+const RefusalCase refusals[] = {
+    {"DepthBeyondHalfThePlate",
+     changed(sound, [](LowPressureRequest& r) { r.steel = steel(SampleShape::Plate, 1.5); }),
+     "case depth", refused},
+    {"SurfaceAtTheCore", changed(sound, [](LowPressureRequest& r) { r.surface = 0.2; }),
+     "surface target", refused},
+    {"SurfaceAboveTheLimit", changed(sound, [](LowPressureRequest& r) { r.surface = 1.5; }),
+     "surface target", refused},
+    {"Foil",
+     changed(sound, [](LowPressureRequest& r) { r.steel = steel(SampleShape::Foil, 0.05); }),
+     "sample shape", refused},
+    {"TooDeep", changed(sound, [](LowPressureRequest& r) { r.depth = 6; }), "case depth",
+     DesignResult::Status::Unreachable},
+};
+
+class LowPressureRefusal : public testing::TestWithParam<RefusalCase> {};
+
+} // namespace
+
+TEST_P(LowPressureRefusal, NamesTheTarget) {
+    NoProgress progress;
+    const LowPressureResult design = designLowPressure(GetParam().request, progress);
+    EXPECT_EQ(design.status, GetParam().status) << design.reason;
+    EXPECT_EQ(design.reason.rfind(GetParam().named, 0), 0U) << design.reason;
+    EXPECT_TRUE(design.pulses.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(LowPressure, LowPressureRefusal, testing::ValuesIn(refusals),
+                         [](const auto& param) { return std::string(param.param.name); });
