@@ -565,6 +565,14 @@ These files will be deleted:
         <source>Jeszcze jeden etap; program z etapami obojętnymi lub nasycania może mieć do %1 wierszy.</source>
         <translation>One more stage; a programme with neutral or boost stages may have up to %1 rows.</translation>
     </message>
+    <message>
+        <source>Warunki etapów</source>
+        <translation>Stage conditions</translation>
+    </message>
+    <message>
+        <source>Etapy w atmosferze obojętnej i etapy nasycania (nawęglanie próżniowe) obok etapów w gazie.</source>
+        <translation>Neutral-atmosphere stages and boost stages (low-pressure carburizing) beside gas stages.</translation>
+    </message>
 </context>
 <context>
     <name>TAxisSetup</name>
@@ -728,14 +736,6 @@ These files will be deleted:
 </translation>
     </message>
     <message>
-        <source>
-Grubość warstwy:  %1 mm  (cel %2 mm)
-</source>
-        <translation>
-Case depth:  %1 mm  (target %2 mm)
-</translation>
-    </message>
-    <message>
         <source>Węgiel na powierzchni:  %1 %</source>
         <translation>Surface carbon:  %1 % C</translation>
     </message>
@@ -752,6 +752,68 @@ Trial runs: %1</translation>
     <message>
         <source>Warning: %1.</source>
         <translation>Warning: %1.</translation>
+    </message>
+    <message>
+        <source>lub przy twardości (CHD), HV:</source>
+        <translation>or at hardness (CHD), HV:</translation>
+    </message>
+    <message>
+        <source>Nawęglanie próżniowe (impulsy)</source>
+        <translation>Low-pressure carburizing (pulses)</translation>
+    </message>
+    <message>
+        <source>Najkrótsze nasycanie, s:</source>
+        <translation>Shortest boost, s:</translation>
+    </message>
+    <message>
+        <source>Enter the shortest boost</source>
+        <translation>Enter the shortest boost</translation>
+    </message>
+    <message>
+        <source>Grubość warstwy:  %1 mm  (cel %2 mm)
+</source>
+        <translation>Case depth:  %1 mm  (target %2 mm)
+</translation>
+    </message>
+    <message>
+        <source>Węgiel na powierzchni:  %1 %  (cel %2 %)
+</source>
+        <translation>Surface carbon:  %1 % C  (target %2 % C)
+</translation>
+    </message>
+    <message>
+        <source>Granica nasycenia:  %1 %
+</source>
+        <translation>Saturation limit:  %1 % C
+</translation>
+    </message>
+    <message>
+        <source>Obliczeń próbnych: %1
+
+</source>
+        <translation>Trial runs: %1
+
+</translation>
+    </message>
+    <message>
+        <source>Impuls  nasycanie, s  dyfuzja, s</source>
+        <translation>Pulse   boost, s  diffuse, s</translation>
+    </message>
+    <message>
+        <source>
+%1:  %2 mm  (cel %3 mm)
+</source>
+        <translation>
+%1:  %2 mm  (target %3 mm)
+</translation>
+    </message>
+    <message>
+        <source>CHD przy %1 HV</source>
+        <translation>CHD at %1 HV</translation>
+    </message>
+    <message>
+        <source>Grubość warstwy</source>
+        <translation>Case depth</translation>
     </message>
 </context>
 <context>
