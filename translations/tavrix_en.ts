@@ -627,6 +627,26 @@ These files will be deleted:
         <source>File error</source>
         <translation>File error</translation>
     </message>
+    <message>
+        <source>Dodaj pomiar...</source>
+        <translation>Add measurement...</translation>
+    </message>
+    <message>
+        <source>Usuń pomiar</source>
+        <translation>Remove measurement</translation>
+    </message>
+    <message>
+        <source>Dodaj pomiar</source>
+        <translation>Add measurement</translation>
+    </message>
+    <message>
+        <source>Pomiary (*.csv *.txt);;Wszystkie pliki (*)</source>
+        <translation>Measurements (*.csv *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Pomiar</source>
+        <translation>Measurement</translation>
+    </message>
 </context>
 <context>
     <name>TCompareMDIChild</name>
@@ -1105,6 +1125,14 @@ The uniform-foil formula would give %2 cm/s.</translation>
     <message>
         <source>Projektuje program pieca dla zadanej warstwy</source>
         <translation>Designs the furnace programme for a required case</translation>
+    </message>
+    <message>
+        <source>&amp;Dopasuj do pomiaru...</source>
+        <translation>F&amp;it to measurement...</translation>
+    </message>
+    <message>
+        <source>Dopasowuje współczynnik przenoszenia węgla do zmierzonego profilu</source>
+        <translation>Fits the carbon transfer coefficient to a measured profile</translation>
     </message>
 </context>
 <context>

@@ -41,9 +41,9 @@ TTavrixFrame::TTavrixFrame(SampleShape shape) : client_(new TTavrixDialog(shape,
                                   tr("Projektuje program pieca dla zadanej warstwy"), 250);
         connect(design, &QAction::triggered, client_, &TTavrixDialog::designProcess);
     }
-    QAction* profileFit = command(
-        menuBar(), QStringLiteral("&Dopasuj do pomiaru..."),
-        QStringLiteral("Dopasowuje współczynnik przenoszenia węgla do zmierzonego profilu"), 252);
+    QAction* profileFit =
+        command(menuBar(), tr("&Dopasuj do pomiaru..."),
+                tr("Dopasowuje współczynnik przenoszenia węgla do zmierzonego profilu"), 252);
     connect(profileFit, &QAction::triggered, client_, &TTavrixDialog::fitMeasuredProfile);
     connect(quit, &QAction::triggered, this, &QWidget::close);
     connect(help, &QAction::triggered, client_, &TTavrixDialog::help);

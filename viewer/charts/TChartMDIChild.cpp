@@ -135,11 +135,11 @@ void TChartMDIChild::addMeasurementCommands(ChartKind kind) {
     measuredChart_ = kind;
     QWidget* area = widget();
     area->setContextMenuPolicy(Qt::ActionsContextMenu);
-    auto* add = new QAction(u"Dodaj pomiar..."_s, this);
+    auto* add = new QAction(tr("Dodaj pomiar..."), this);
     connect(add, &QAction::triggered, this, &TChartMDIChild::chooseMeasurement);
     area->addAction(add);
 
-    auto* remove = new QAction(u"Usuń pomiar"_s, this);
+    auto* remove = new QAction(tr("Usuń pomiar"), this);
     auto* removeMenu = new QMenu(this);
     remove->setMenu(removeMenu);
     connect(removeMenu, &QMenu::aboutToShow, this,
@@ -148,8 +148,8 @@ void TChartMDIChild::addMeasurementCommands(ChartKind kind) {
 }
 
 void TChartMDIChild::chooseMeasurement() {
-    const QString path = chooseFile(this, FileChoice::Open, u"Dodaj pomiar"_s,
-                                    u"Pomiary (*.csv *.txt);;Wszystkie pliki (*)"_s);
+    const QString path = chooseFile(this, FileChoice::Open, tr("Dodaj pomiar"),
+                                    tr("Pomiary (*.csv *.txt);;Wszystkie pliki (*)"));
     if (!path.isEmpty())
         addMeasurement(path);
 }
@@ -160,7 +160,7 @@ bool TChartMDIChild::addMeasurement(const QString& path) {
     MeasurementReading reading =
         readMeasurement(path, *measuredChart_, measurementColour(measurementColours_));
     if (!reading.measurement) {
-        showMessage(this, reading.problem, u"Pomiar"_s, MessageIcon::Exclamation);
+        showMessage(this, reading.problem, tr("Pomiar"), MessageIcon::Exclamation);
         return false;
     }
     ++measurementColours_;

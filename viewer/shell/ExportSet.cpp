@@ -34,7 +34,7 @@ measurementsFor(const LoadedSet& set, const QStringList& paths, QTextStream& err
         const ChartKind kind = chartShowing(reading.profile->quantity);
         if (std::ranges::count(charts, kind) == 0 ||
             chartKindTraits(kind).status(set) == FileStatus::Missing) {
-            errors << "tavrix: " << path << ": the set has no " << chartTitle(kind)
+            errors << "tavrix: " << path << ": the set has no " << chartFileStem(kind)
                    << " chart to draw the measurement on" << Qt::endl;
             return std::nullopt;
         }
