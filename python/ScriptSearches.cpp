@@ -3,6 +3,8 @@
 #include "Interrupt.h"
 #include "ScriptErrors.h"
 
+#include "ProfileMeasures.h"
+
 namespace {
 
 // The design as `tavcalc --design` asks for it, with the same defaults: the carburizing
@@ -16,6 +18,7 @@ DesignRequest designRequest(const Process& process, const DesignTargets& targets
     request.boost = targets.boost.value_or(process.record.data.potentials.at(0));
     request.depth = targets.depth;
     request.level = targets.level;
+    request.hardnessLimit = targets.hardnessLimit;
     request.surface = targets.surface;
     request.diffuse = targets.diffuse;
     if (targets.hardening)
@@ -30,6 +33,8 @@ LowPressureRequest lowPressureRequest(const Process& process, const DesignTarget
         throw ProcessError("low_pressure needs depth and surface");
     if (targets.boost || targets.diffuse || targets.step)
         throw ProcessError("low_pressure takes no boost, diffuse or step");
+    if (targets.hardnessLimit)
+        throw ProcessError("low_pressure takes no chd: its pulses aim at a carbon level");
     LowPressureRequest request;
     request.steel = process.record;
     request.celsius = targets.temperature.value_or(process.record.data.temperatures.at(0));
@@ -112,6 +117,21 @@ Design designFor(const Process& process, const DesignTargets& targets) {
     const DesignRequest request = designRequest(process, targets);
     return designed(
         interruptible([&](RunObserver& observer) { return designProgramme(request, observer); }));
+}
+
+void setDepthTarget(DesignTargets& targets, std::optional<double> depth,
+                    std::optional<double> level, std::optional<double> chd,
+                    std::optional<double> chdLimit) {
+    if (chd && (depth || level))
+        throw ProcessError("chd takes the place of depth and level");
+    if (chdLimit && !chd)
+        throw ProcessError("chd_limit needs chd");
+    if (!depth && !chd)
+        throw ProcessError("depth or chd is required");
+    targets.depth = chd ? *chd : *depth;
+    targets.level = level.value_or(targets.level);
+    if (chd)
+        targets.hardnessLimit = chdLimit.value_or(defaultHardnessLimit);
 }
 
 BetaFit fitBeta(const Process& test, double measuredCarbon) {

@@ -20,6 +20,9 @@
 struct DesignTargets {
     double depth = 0; // mm
     double level = DesignRequest{}.level;
+    // HV: `depth` is the case-hardening depth at this hardness instead of the case depth at
+    // `level` (`tavcalc --design --chd`).
+    std::optional<double> hardnessLimit;
     std::optional<double> surface;                      // % C
     std::optional<std::pair<double, double>> hardening; // °C, h
     std::optional<double> temperature;                  // °C; the process's first row's
@@ -49,6 +52,12 @@ struct Design {
 };
 
 Design designFor(const Process& process, const DesignTargets& targets);
+
+// The depth target as the script names it, checked as `tavcalc --design` checks its options:
+// `depth` at `level` (% C), or `chd` (mm) at `chdLimit` (HV, 550 unless given).
+void setDepthTarget(DesignTargets& targets, std::optional<double> depth,
+                    std::optional<double> level, std::optional<double> chd,
+                    std::optional<double> chdLimit);
 
 // A foil test's transfer coefficient, and the test's process with it.
 struct BetaFit {

@@ -176,7 +176,8 @@ cannot use raises ProcessError with tavcalc's message; Ctrl-C raises KeyboardInt
     py::class_<Design>(module, "Design", "A designed furnace programme and what it achieves.")
         .def_readonly("process", &Design::process,
                       "the process with the designed programme in its stages")
-        .def_readonly("depth", &Design::depth, "achieved case depth at the level, mm")
+        .def_readonly("depth", &Design::depth,
+                      "achieved case depth at the level (with chd: case-hardening depth), mm")
         .def_readonly("surface", &Design::surface, "achieved surface carbon at the end, % C")
         .def_readonly("depth_met", &Design::depthMet, "the depth is within its tolerance")
         .def_readonly("surface_met", &Design::surfaceMet,
@@ -191,26 +192,39 @@ cannot use raises ProcessError with tavcalc's message; Ctrl-C raises KeyboardInt
         .def_readonly("saturation_limit", &Design::saturationLimit,
                       "low pressure: the carbon the boosts hold the surface at, % C");
 
-    const DesignTargets defaults;
     module.def(
         "design",
-        [](const Process& process, double depth, double level, std::optional<double> surface,
+        [](const Process& process, std::optional<double> depth, std::optional<double> level,
+           std::optional<double> chd, std::optional<double> chdLimit, std::optional<double> surface,
            std::optional<std::pair<double, double>> hardening, std::optional<double> temperature,
            std::optional<double> boost, std::optional<double> diffuse, std::optional<double> step,
            bool lowPressure, std::optional<double> minBoost) {
-            return designFor(process, {depth, level, surface, hardening, temperature, boost,
-                                       diffuse, step, lowPressure, minBoost});
+            DesignTargets targets;
+            targets.surface = surface;
+            targets.hardening = hardening;
+            targets.temperature = temperature;
+            targets.boost = boost;
+            targets.diffuse = diffuse;
+            targets.step = step;
+            targets.lowPressure = lowPressure;
+            targets.minBoost = minBoost;
+            setDepthTarget(targets, depth, level, chd, chdLimit);
+            return designFor(process, targets);
         },
-        py::arg("process"), py::kw_only(), py::arg("depth"), py::arg("level") = defaults.level,
-        py::arg("surface") = py::none(), py::arg("hardening") = py::none(),
-        py::arg("temperature") = py::none(), py::arg("boost") = py::none(),
-        py::arg("diffuse") = py::none(), py::arg("step") = py::none(),
-        py::arg("low_pressure") = false, py::arg("min_boost") = py::none(),
+        py::arg("process"), py::kw_only(), py::arg("depth") = py::none(),
+        py::arg("level") = py::none(), py::arg("chd") = py::none(),
+        py::arg("chd_limit") = py::none(), py::arg("surface") = py::none(),
+        py::arg("hardening") = py::none(), py::arg("temperature") = py::none(),
+        py::arg("boost") = py::none(), py::arg("diffuse") = py::none(),
+        py::arg("step") = py::none(), py::arg("low_pressure") = false,
+        py::arg("min_boost") = py::none(),
         R"(Designs the furnace programme that gives the case asked for, as tavcalc --design does.
 
 The process gives the steel, shape and thickness; its stages only the defaults of temperature
-and boost (its first row). depth: mm, case depth at level (% C) at the end; surface: % C at the
-end (a boost and a diffuse stage; without it one boost stage); hardening: (temperature deg C,
+and boost (its first row). depth: mm, case depth at level (% C, 0.35 unless given) at the end; surface: % C at the
+end (a boost and a diffuse stage; without it one boost stage); chd: mm, the case-hardening
+depth at chd_limit (HV, 550 unless given) instead of depth and level, for grades with a hardness
+curve; hardening: (temperature deg C,
 duration h) of a final stage cooling to the hardening temperature; temperature: carburizing
 temperature, deg C; boost, diffuse: potentials, % C (diffuse defaults to the surface target);
 step: the furnace timer's step, h (0.01 unless given). low_pressure=True designs pulses of boost

@@ -194,6 +194,7 @@ DESIGNS = {
     "one stage, own level": ("cylinder", dict(depth=0.4, level=0.3)),
     "low pressure": ("semi-infinite", dict(depth=0.5, surface=0.7, low_pressure=True,
                                            min_boost=60)),
+    "case-hardening depth": ("semi-infinite", dict(chd=0.5, chd_limit=600, surface=0.8)),
 }
 
 
@@ -229,7 +230,12 @@ def test_design_gives_the_programme_tavcalc_writes_and_a_run_achieves_it(kind, o
     assert designed.depth_met and designed.surface_met and designed.shortfall == ""
     assert designed.trials > 0 and designed.process.path is None
     achieved = tavrix.run(designed.process)
-    assert achieved.depth(options.get("level", 0.35)) == pytest.approx(designed.depth, abs=1e-9)
+    if "chd" in options:
+        # The run's hardness profile is the hardness file's, printed to four digits.
+        assert achieved.chd(options["chd_limit"]) == pytest.approx(designed.depth, abs=1e-3)
+    else:
+        assert achieved.depth(options.get("level", 0.35)) == pytest.approx(designed.depth,
+                                                                          abs=1e-9)
     assert achieved.surface_carbon == pytest.approx(designed.surface, abs=1e-9)
     pulsed = options.get("low_pressure", False)
     assert (len(designed.pulses) > 0) == pulsed
@@ -283,6 +289,8 @@ MISMATCHED = {
     "low pressure with a boost": (dict(surface=0.7, low_pressure=True, boost=1.2),
                                   "takes no boost, diffuse or step"),
     "shortest boost of a gas design": (dict(min_boost=30), "min_boost needs low_pressure"),
+    "case-hardening depth beside a depth": (dict(chd=0.5), "chd takes the place of depth"),
+    "hardness limit without chd": (dict(chd_limit=513), "chd_limit needs chd"),
 }
 
 
@@ -290,6 +298,15 @@ MISMATCHED = {
 def test_design_options_that_do_not_go_together_raise(options, named):
     with pytest.raises(tavrix.ProcessError, match=named):
         tavrix.design(golden_process("semi-infinite"), depth=0.5, **options)
+
+
+@pytest.mark.parametrize("options, named", [
+    (dict(surface=0.7), "depth or chd is required"),
+    (dict(chd=0.5, surface=0.7, low_pressure=True), "low_pressure takes no chd"),
+], ids=["no depth target", "case-hardening depth of pulses"])
+def test_depth_targets_that_cannot_be_designed_raise(options, named):
+    with pytest.raises(tavrix.ProcessError, match=named):
+        tavrix.design(golden_process("semi-infinite"), **options)
 
 
 def gas_process(beta, offset=0.0):
