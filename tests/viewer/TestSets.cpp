@@ -2,6 +2,7 @@
 
 #include "Computation.h"
 #include "KindTraits.h"
+#include "TestProcess.h"
 
 #include <QFile>
 
@@ -14,21 +15,11 @@ public:
 
 // Two stages, short enough to compute in a moment: hours for the thick shapes, seconds for a
 // foil or a wire.
-ProcessForm shortProgramme(SampleShape shape) {
-    ProcessForm form;
-    form.steelCarbon = 0.2;
-    form.transferCoefficient = 2e-5;
-    form.cr = form.mo = form.mn = form.si = form.ni = 0;
-    const bool foil = kindTraits(shape).thin;
-    const double stageEnds[] = {0, foil ? 60.0 : 1.0, foil ? 120.0 : 2.0};
-    const double potentials[] = {1.1, 1.1, 0.8};
-    for (int row = 0; row < 3; ++row) {
-        form.time[row] = stageEnds[row];
-        form.temperature[row] = 925;
-        form.potential[row] = potentials[row];
-    }
-    form.thickness = foil ? 0.1 : 10;
-    return form;
+ProcessRecord shortProgramme(SampleShape shape) {
+    const bool thin = kindTraits(shape).thin;
+    const double stage = thin ? 60.0 : 1.0;
+    return stagedProcess(0.2, 2e-5, {{0, 925, 1.1}, {stage, 925, 1.1}, {2 * stage, 925, 0.8}},
+                         shape, thin ? 0.1 : 10);
 }
 
 } // namespace
@@ -36,7 +27,7 @@ ProcessForm shortProgramme(SampleShape shape) {
 QString computeSet(const QString& folder, const QString& name, SampleShape shape) {
     const QString setName = folder + u'/' + name;
     const std::string path = setName.toStdString();
-    if (!writeProcessData(path, shortProgramme(shape), shapeName(shape)))
+    if (!writeProcessData(path, shortProgramme(shape)))
         qFatal("cannot write the process data of a test set");
     NoProgress progress;
     if (runComputation(path, progress).status != RunStatus::Finished)
