@@ -31,17 +31,39 @@ ProcessForm shortProgramme(SampleShape shape) {
     return form;
 }
 
-} // namespace
-
-QString computeSet(const QString& folder, const QString& name, SampleShape shape) {
+QString computed(const QString& folder, const QString& name, const ProcessForm& form,
+                 SampleShape shape) {
     const QString setName = folder + u'/' + name;
     const std::string path = setName.toStdString();
-    if (!writeProcessData(path, shortProgramme(shape), shapeName(shape)))
+    if (!writeProcessData(path, form, shapeName(shape)))
         qFatal("cannot write the process data of a test set");
     NoProgress progress;
     if (runComputation(path, progress).status != RunStatus::Finished)
         qFatal("the test set was not computed");
     return setName;
+}
+
+} // namespace
+
+QString computeSet(const QString& folder, const QString& name, SampleShape shape) {
+    return computed(folder, name, shortProgramme(shape), shape);
+}
+
+QString computeLowPressureSet(const QString& folder, const QString& name) {
+    ProcessForm form = shortProgramme(SampleShape::SemiInfinite);
+    const StageCondition gas{};
+    const StageCondition boost{SurfaceCondition::Boost, std::nullopt};
+    const StageCondition neutral{SurfaceCondition::Neutral, std::nullopt};
+    // Each row's condition is that of the stage it ends: gas to 0.5 h, a boost to 1 h, a
+    // diffusion to 1.5 h, a boost to 2 h, a diffusion to 2.5 h.
+    const StageCondition conditions[] = {gas, gas, boost, neutral, boost, neutral};
+    for (std::size_t row = 0; row < std::size(conditions); ++row) {
+        form.time[row] = 0.5 * static_cast<double>(row);
+        form.temperature[row] = 925;
+        form.potential[row] = 1.1;
+        form.condition[row] = conditions[row];
+    }
+    return computed(folder, name, form, SampleShape::SemiInfinite);
 }
 
 void writeTestFile(const QString& path, const QByteArray& content) {
