@@ -936,7 +936,7 @@ Trial runs: %1</translation>
     </message>
     <message>
         <source>Proces: program, stal i kształt z formularza; szukany współczynnik β.</source>
-        <translation>Process: programme, steel and sample shape from the form; fitted: transfer coefficient β.</translation>
+        <translation>Process: programme, steel and sample shape from the form; β is fitted.</translation>
     </message>
     <message>
         <source>Wybierz...</source>
