@@ -123,6 +123,21 @@
     </message>
 </context>
 <context>
+    <name>ChartLegends</name>
+    <message>
+        <source>potencjał węglowy</source>
+        <translation>carbon potential</translation>
+    </message>
+    <message>
+        <source>granica nasycenia</source>
+        <translation>saturation limit</translation>
+    </message>
+    <message>
+        <source>przerwa: etap obojętny</source>
+        <translation>gap: neutral stage</translation>
+    </message>
+</context>
+<context>
     <name>CommandTable</name>
     <message>
         <source>&amp;Otwórz wyniki...</source>
@@ -381,6 +396,21 @@ time, temperature and carbon potential</translation>
     <message>
         <source>The contents of Cr, Ni, Mo, Mn and Si must all be entered, and none may exceed 5.0 %</source>
         <translation>The contents of Cr, Ni, Mo, Mn and Si must all be entered, and none may exceed 5.0 %</translation>
+    </message>
+</context>
+<context>
+    <name>Measurements</name>
+    <message>
+        <source>, %1 poza profilem</source>
+        <translation>, points beyond the profile: %1</translation>
+    </message>
+    <message>
+        <source>%1: pomiar stężenia węgla nie należy do tego wykresu</source>
+        <translation>%1: a carbon measurement does not belong on this chart</translation>
+    </message>
+    <message>
+        <source>%1: pomiar twardości nie należy do tego wykresu</source>
+        <translation>%1: a hardness measurement does not belong on this chart</translation>
     </message>
 </context>
 <context>
@@ -647,6 +677,10 @@ These files will be deleted:
         <source>Pomiar</source>
         <translation>Measurement</translation>
     </message>
+    <message>
+        <source>(brak pomiarów)</source>
+        <translation>(no measurements)</translation>
+    </message>
 </context>
 <context>
     <name>TCompareMDIChild</name>
@@ -888,6 +922,93 @@ Trial runs: %1</translation>
     <message>
         <source>Pomoc</source>
         <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>TProfileFitDialog</name>
+    <message>
+        <source>także przesunięcie potencjału (błąd sondy)</source>
+        <translation>also a carbon potential offset (probe error)</translation>
+    </message>
+    <message>
+        <source>Dopasuj do pomiaru</source>
+        <translation>Fit to measurement</translation>
+    </message>
+    <message>
+        <source>Proces: program, stal i kształt z formularza; szukany współczynnik β.</source>
+        <translation>Process: programme, steel and sample shape from the form; β is fitted.</translation>
+    </message>
+    <message>
+        <source>Wybierz...</source>
+        <translation>Choose...</translation>
+    </message>
+    <message>
+        <source>Plik pomiaru:</source>
+        <translation>Measurement file:</translation>
+    </message>
+    <message>
+        <source>Oblicz</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>Wstaw</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Plik pomiaru</source>
+        <translation>Measurement file</translation>
+    </message>
+    <message>
+        <source>Pomiary (*.csv *.txt);;Wszystkie pliki (*)</source>
+        <translation>Measurements (*.csv *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Choose the file of the measured profile</source>
+        <translation>Choose the file of the measured profile</translation>
+    </message>
+    <message>
+        <source>Check data!</source>
+        <translation>Check data!</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Error!</translation>
+    </message>
+    <message>
+        <source>Współczynnik β:  %1 ± %2 cm/s
+</source>
+        <translation>Transfer coefficient β:  %1 ± %2 cm/s
+</translation>
+    </message>
+    <message>
+        <source>Przesunięcie potencjału:  %1 ± %2 %
+</source>
+        <translation>Carbon potential offset:  %1 ± %2 % C
+</translation>
+    </message>
+    <message>
+        <source>RMS różnicy:  %1 %3 przed,  %2 %3 po
+</source>
+        <translation>RMS difference:  %1 %3 before,  %2 %3 after
+</translation>
+    </message>
+    <message>
+        <source>Punkty porównane: %1</source>
+        <translation>Points compared: %1</translation>
+    </message>
+    <message>
+        <source>  (pominięte: %1 przy powierzchni, %2 poza środkiem próbki)</source>
+        <translation>  (left out: %1 near the surface, %2 beyond the middle of the sample)</translation>
+    </message>
+    <message>
+        <source>
+Obliczeń próbnych: %1</source>
+        <translation>
+Trial runs: %1</translation>
     </message>
 </context>
 <context>

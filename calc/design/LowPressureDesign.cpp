@@ -360,7 +360,9 @@ LowPressureResult LowPressureSearch::run() {
             return result_;
         const double depthAllowed = std::max(depthTolerance * request_.depth, minDepthTolerance);
         if (final && final->depth >= request_.depth - depthAllowed) {
-            if (!sizeLastPulse(stages, boost) && !stopped())
+            if (sizeLastPulse(stages, boost))
+                progress_.setProgress(100);
+            else if (!stopped())
                 stop(Status::Failed, "the last pulse could not be sized");
             return result_;
         }

@@ -7,19 +7,11 @@
 
 class Drut : public Walec {
 public:
-    Drut(std::string fileName, const Parametry& parametry, ResultStreams& streams);
+    explicit Drut(const Parametry& parametry);
 
     void obl(const Furnace& furnace) override;
     double oblGrub(double level) const override;
-    void writeSurface(double t) override;
-    void writeDepths(double t) override;
-    short checkMassDepth(double t) override;
-    void writeProfile(double t) override;
-    std::optional<double> meanCarbon() const override;
-    void writeMass(double t) override;
-    void writeMean(double t) override;
-    void openResults(double t) override;
-
-protected:
-    void writeMassTitle() override;
+    std::optional<double> meanCarbonOf(double mass) const override;
+    std::unique_ptr<ResultRecorder> recorder(const std::string& fileName,
+                                             ResultStreams& streams) const override;
 };

@@ -1,12 +1,8 @@
 #include "Folia.h"
 
-#include "Parametry.h"
+#include "ResultRecorder.h"
 
-#include <cmath>
-#include <utility>
-
-Folia::Folia(std::string name, const Parametry& p, ResultStreams& resultStreams)
-    : Plyta(std::move(name), p, resultStreams) {}
+Folia::Folia(const Parametry& p) : Plyta(p) {}
 
 void Folia::obl(const Furnace& furnace) {
     symmetricStep(furnace);
@@ -16,18 +12,12 @@ double Folia::oblGrub(double /*level*/) const {
     return 0;
 }
 
-// Mean carbon increase over the half-thickness (%), from the mass last written.
-std::optional<double> Folia::meanCarbon() const {
-    return lastMass / (density * grub * 1e-6) * 100;
+// Mean carbon increase over the half-thickness (%).
+std::optional<double> Folia::meanCarbonOf(double mass) const {
+    return mass / (density * grub * 1e-6) * 100;
 }
 
-short Folia::checkMassDepth(double t) {
-    const auto mass = static_cast<float>(massGain());
-    if (std::fabs(static_cast<double>(mass) - lastMass) > 0.01 * lastMass) {
-        lastMass = static_cast<double>(mass);
-        writeMass(t);
-        writeMean(t);
-        return 10;
-    }
-    return 15;
+std::unique_ptr<ResultRecorder> Folia::recorder(const std::string& fileName,
+                                                ResultStreams& streams) const {
+    return std::make_unique<FoilRecorder>(*this, fileName, streams);
 }

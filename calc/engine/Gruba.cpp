@@ -1,17 +1,16 @@
 #include "Gruba.h"
 
+#include "KindTraits.h"
 #include "Parametry.h"
-#include "ResultStreams.h"
+#include "ResultRecorder.h"
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
-Gruba::Gruba(std::string name, const Parametry& p, ResultStreams& resultStreams)
+Gruba::Gruba(const Parametry& p)
     : c(static_cast<std::size_t>(p.n) + 1, p.ck), h(c.size()), d(c.size()), s(c.size()),
-      fileName(std::move(name)), kind(*p.kind()), ck(p.ck), be(p.be), growthLimit(p.ck + 0.0001),
-      grub(p.grub), lastDepth(0), lastSurfaceC(p.ck), lastMass(0), q(p.q),
-      fluxFactor(2 / ((1 + p.q) * (1 + p.q))), sklad(p.sklad), streams(resultStreams) {
+      kind(*p.kind()), ck(p.ck), be(p.be), growthLimit(p.ck + 0.0001), grub(p.grub), q(p.q),
+      fluxFactor(2 / ((1 + p.q) * (1 + p.q))), sklad(p.sklad) {
     h[0] = p.h1 / q;
     for (std::size_t i = 1; i < h.size(); ++i)
         h[i] = h[i - 1] * q;
@@ -135,30 +134,6 @@ double Gruba::oblGrub(double level) const {
     return s[j] + (level - c[j]) / ((c[j + 1] - c[j]) / (s[j + 1] - s[j]));
 }
 
-short Gruba::checkSurface(double t) {
-    if (std::fabs(lastSurfaceC - c[1]) <= 0.01 * c[1])
-        return 5;
-    writeSurface(t);
-    return 0;
-}
-
-short Gruba::checkMassDepth(double t) {
-    short result = 10;
-    const auto mass = static_cast<float>(massGain());
-    if (std::fabs(static_cast<double>(mass) - lastMass) > 0.01 * lastMass) {
-        lastMass = static_cast<double>(mass);
-        writeMass(t);
-        writeMean(t);
-        result = 20;
-    }
-    const auto depth = static_cast<float>(oblGrub(0.4));
-    if (std::fabs(static_cast<double>(depth) - lastDepth) > 0.01 * lastDepth) {
-        lastDepth = static_cast<double>(depth);
-        result = 20;
-    }
-    return result;
-}
-
 // Carbon taken up per unit of surface: the excess over the steel's carbon, cell by cell, with
 // the surface and far nodes counting half their cells. 0.01 turns % into a mass fraction,
 // 1e-6 µm into m.
@@ -169,4 +144,48 @@ double Gruba::massGain() const {
         sum = sum + (c[i] - ck) * h[i];
     sum = sum + (c[m] - ck) * h[m] * 0.5;
     return 0.01 * sum * density * 1e-6;
+}
+
+std::unique_ptr<ResultRecorder> Gruba::recorder(const std::string& fileName,
+                                                ResultStreams& streams) const {
+    return std::make_unique<ResultRecorder>(*this, fileName, streams);
+}
+
+std::optional<CaseHardness> Gruba::hardnessNow() const {
+    const std::span<const ResultFile> files = kindTraits(kind).resultFiles;
+    if (std::ranges::find(files, ResultFile::Hardness) == files.end())
+        return std::nullopt;
+    std::vector<double> X, C;
+    resampleProfile(X, C);
+    return caseHardness(X, C, ck, sklad);
+}
+
+// Equally spaced depths from the surface to the last node, d close to the depth of node 2;
+// contents interpolated linearly between the enclosing nodes.
+void Gruba::resampleProfile(std::vector<double>& X, std::vector<double>& C) const {
+    const std::size_t last = c.size() - 1;
+    const double farDepth = s[last];
+    const double firstStep = s[2];
+    const double ratio = farDepth / firstStep;
+    // A grid of zero width (a programme without duration) still gives one step.
+    const long steps = ratio >= 1 && ratio < 1e9 ? static_cast<long>(std::trunc(ratio)) : 1;
+    const double step = farDepth / static_cast<double>(steps);
+    const auto points = static_cast<std::size_t>(steps) + 2;
+    X.assign(points, 0.0);
+    C.assign(points, 0.0);
+    X[0] = -step;
+    C[0] = c[0];
+    X[1] = 0;
+    C[1] = c[1];
+    std::size_t node = 1;
+    for (std::size_t i = 2; i < points; ++i) {
+        X[i] = X[i - 1] + step;
+        if (i == points - 1) {
+            C[i] = c[last];
+            break;
+        }
+        while (node + 1 < last && s[node + 1] <= X[i])
+            ++node;
+        C[i] = c[node] + (c[node + 1] - c[node]) * (X[i] - s[node]) / (s[node + 1] - s[node]);
+    }
 }

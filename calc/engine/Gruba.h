@@ -14,16 +14,18 @@
 #include "ProcessData.h"
 #include "SteelGrades.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 struct Parametry;
+class ResultRecorder;
 class ResultStreams;
 
 class Gruba : public Material {
 public:
-    Gruba(std::string fileName, const Parametry& parametry, ResultStreams& streams);
+    explicit Gruba(const Parametry& parametry);
 
     // The operations the run controller calls, in the order every solver declares them.
     virtual void obl(const Furnace& furnace);   // one explicit time step
@@ -31,22 +33,27 @@ public:
     virtual void oblKr(Furnace& furnace) const; // time step from the surface cell
     virtual void oblD(const Furnace& furnace);  // diffusivity of every node
     virtual double oblGrub(double level) const; // µm, depth at which carbon falls to `level`
-    virtual void writeSurface(double t);
-    virtual short checkSurface(double t); // returns the step counter's new value
-    virtual void writeDepths(double t);
-    virtual short checkMassDepth(double t); // returns the step counter's new value
-    virtual void writeProfile(double t);
-    // % C, mean carbon increase of the section: foils and wires only, a thick sample has none.
-    virtual std::optional<double> meanCarbon() const { return std::nullopt; }
-    virtual double massGain() const; // g/m² (cylinders: g per metre of length)
-    virtual void writeMass(double t);
-    virtual void writeMean(double t);
-    virtual void openResults(double t);
+    virtual double massGain() const;            // g/m² (cylinders: g per metre of length)
+    // % C, mean carbon increase of the section for a mass gain as massGain gives it: foils and
+    // wires only, a thick sample has none.
+    virtual std::optional<double> meanCarbonOf(double /*mass*/) const { return std::nullopt; }
+    std::optional<double> meanCarbon() const { return meanCarbonOf(massGain()); }
     // The hardness profile the hardness file would get now; none for kinds without one.
     std::optional<CaseHardness> hardnessNow() const;
 
-    void setLastMass(double mass) { lastMass = mass; }
-    double transferCoefficient() const { return be; } // µm/s
+    // The recorder of this kind's result files, reading from this sample.
+    virtual std::unique_ptr<ResultRecorder> recorder(const std::string& fileName,
+                                                     ResultStreams& streams) const;
+
+    // What the result files are written from.
+    SampleShape shape() const { return kind; }
+    double steelCarbon() const { return ck; }                  // % C
+    const std::vector<double>& alloy() const { return sklad; } // %: Cr, Mo, Mn, Si, Ni
+    double halfThickness() const { return grub; }              // µm
+    double transferCoefficient() const { return be; }          // µm/s
+    double transferCmPerS() const { return be * 1e-4; }        // as the mass file's title names it
+    // The profile resampled on equally spaced depths X (µm) with contents C, ghost point first.
+    void resampleProfile(std::vector<double>& X, std::vector<double>& C) const;
 
     // For tests and benchmarks: the state between steps.
     const std::vector<double>& carbon() const { return c; }
@@ -97,39 +104,18 @@ protected:
     // Lengthens the grid by one node beyond far node m of the new profile `cn`.
     void appendNode(std::size_t m);
 
-    // Thick samples' result files: headers and first rows.
-    void openThickResults(double t, const char* hardnessHeader, bool emptyMassLine);
-    virtual void writeMassTitle();
-    double transferCmPerS() const { return be * 1e-4; } // as the mass file's title names it
-
-    // The profile resampled on equally spaced depths X (µm) with contents C, ghost point first.
-    void resampleProfile(std::vector<double>& X, std::vector<double>& C) const;
-    // A profile block on the main file: the time line, then the points from the surface on
-    // whose carbon exceeds `threshold` (all of them without one).
-    void writeProfileBlock(double time, std::optional<double> threshold,
-                           const std::vector<double>& X, const std::vector<double>& C);
-    void writeThinProfile(double t);
-    void writeSurfaceRow(double time, int precision);
-    void writeMeanRow(double t, double mean);
-    void writeMeanHeader();
-
     std::vector<double> c; // % C, carbon content of each node
     std::vector<double> h; // µm, cell widths
     std::vector<double> d; // µm²/s, diffusivity of each node (filled by oblD)
     std::vector<double> s; // µm, depth below the surface (s[1] = 0, s[0] < 0)
-    std::string fileName;  // the process-data file, base name of the result files
     SampleShape kind;
     double ck;                 // % C, carbon content of the steel
     double be;                 // µm/s, carbon transfer coefficient
     double growthLimit;        // % C, a far node above this makes the grid grow
     double grub;               // µm, half-thickness of plate or foil, radius of cylinder or wire
-    double lastDepth;          // µm, depth at 0.4 % C when it last changed by more than 1 %
-    double lastSurfaceC;       // % C, surface carbon when last written
-    double lastMass;           // mass gain when last written
     double q;                  // ratio of successive cell widths
     double fluxFactor;         // 2 / (1 + q)²
     std::vector<double> sklad; // %: Cr, Mo, Mn, Si, Ni (hardness model only)
 
-    ResultStreams& streams;
     std::vector<double> cn; // the profile being built by a step; kept to avoid reallocating
 };

@@ -1,11 +1,14 @@
 #include "Plyta.h"
 
 #include "Parametry.h"
+#include "ResultRecorder.h"
 
-#include <utility>
+Plyta::Plyta(const Parametry& p) : Gruba(p), N(p.N) {}
 
-Plyta::Plyta(std::string name, const Parametry& p, ResultStreams& resultStreams)
-    : Gruba(std::move(name), p, resultStreams), N(p.N) {}
+std::unique_ptr<ResultRecorder> Plyta::recorder(const std::string& fileName,
+                                                ResultStreams& streams) const {
+    return std::make_unique<PlateRecorder>(*this, fileName, streams);
+}
 
 void Plyta::obl(const Furnace& furnace) {
     if (c.size() - 1 < static_cast<std::size_t>(N))

@@ -8,14 +8,13 @@
 
 class Plyta : public Gruba {
 public:
-    Plyta(std::string fileName, const Parametry& parametry, ResultStreams& streams);
+    explicit Plyta(const Parametry& parametry);
 
     void obl(const Furnace& furnace) override;
-    void openResults(double t) override;
+    std::unique_ptr<ResultRecorder> recorder(const std::string& fileName,
+                                             ResultStreams& streams) const override;
 
 protected:
-    void writeMassTitle() override;
-
     // The complete grid: interior balances up to node N − 1, mirrored balance at node N.
     void symmetricStep(const Furnace& furnace);
 

@@ -5,6 +5,7 @@
 #include "Gruba.h"
 #include "Parametry.h"
 #include "Plyta.h"
+#include "ResultRecorder.h"
 #include "ResultStreams.h"
 #include "Saturation.h"
 #include "Walec.h"
@@ -15,19 +16,18 @@
 
 namespace {
 
-std::unique_ptr<Gruba> makeSolver(SampleShape kind, const std::string& fileName, const Parametry& p,
-                                  ResultStreams& streams) {
+std::unique_ptr<Gruba> makeSolver(SampleShape kind, const Parametry& p) {
     switch (kind) {
     case SampleShape::SemiInfinite:
-        return std::make_unique<Gruba>(fileName, p, streams);
+        return std::make_unique<Gruba>(p);
     case SampleShape::Plate:
-        return std::make_unique<Plyta>(fileName, p, streams);
+        return std::make_unique<Plyta>(p);
     case SampleShape::Foil:
-        return std::make_unique<Folia>(fileName, p, streams);
+        return std::make_unique<Folia>(p);
     case SampleShape::Cylinder:
-        return std::make_unique<Walec>(fileName, p, streams);
+        return std::make_unique<Walec>(p);
     case SampleShape::Wire:
-        return std::make_unique<Drut>(fileName, p, streams);
+        return std::make_unique<Drut>(p);
     }
     return nullptr;
 }
@@ -35,13 +35,13 @@ std::unique_ptr<Gruba> makeSolver(SampleShape kind, const std::string& fileName,
 } // namespace
 
 Steruj::Steruj(const Parametry& p, const std::string& name, ResultStreams& resultStreams)
-    : Steruj(p, makeSolver(*p.kind(), name, p, resultStreams), name, resultStreams) {}
+    : Steruj(p, makeSolver(*p.kind(), p), name, resultStreams) {}
 
 Steruj::Steruj(const Parametry& p, std::unique_ptr<Gruba> sample, const std::string& name,
                ResultStreams& resultStreams)
-    : solver(std::move(sample)), czas(p.czas), temperatura(p.temperatura), potencjal(p.potencjal),
-      warunki(p.warunki), outputInterval(0.01 * p.czas.back()), fileName(name),
-      streams(resultStreams) {
+    : solver(std::move(sample)), recorder(solver->recorder(name, resultStreams)), czas(p.czas),
+      temperatura(p.temperatura), potencjal(p.potencjal), warunki(p.warunki),
+      outputInterval(0.01 * p.czas.back()), fileName(name), streams(resultStreams) {
     std::copy_n(p.sklad.begin(), std::min(p.sklad.size(), alloy.size()), alloy.begin());
 }
 
@@ -73,8 +73,7 @@ void Steruj::start() {
     solver->oblKr(furnace);
     nextOutput = outputInterval;
     streams.removeEarlierResults(fileName);
-    solver->setLastMass(solver->massGain());
-    solver->openResults(t);
+    recorder->open(t);
     surfaceAtRows.assign(1, solver->carbon()[1]);
     if (!ended())
         ramp = rampOf(stage);
@@ -92,16 +91,16 @@ bool Steruj::step(RunObserver& progress) {
         return false;
     solver->obl(furnace);
     if (++j > 10)
-        j = solver->checkSurface(t);
+        j = recorder->checkSurface(t);
     if (++k > 20)
-        k = solver->checkMassDepth(t);
+        k = recorder->checkMassDepth(t);
     if (t > nextOutput) {
-        solver->writeDepths(t);
+        recorder->writeDepths(t);
         nextOutput = t + outputInterval;
         progress.setProgress(static_cast<int>(t / czas.back() * 100));
     }
     if (t >= ramp.t1) {
-        solver->writeProfile(t);
+        recorder->writeProfile(t);
         surfaceAtRows.push_back(solver->carbon()[1]);
         j = k = 0;
         ++stage;
@@ -112,11 +111,7 @@ bool Steruj::step(RunObserver& progress) {
 }
 
 RunOutcome Steruj::finish() {
-    solver->writeDepths(t);
-    solver->writeSurface(t);
-    solver->setLastMass(solver->massGain());
-    solver->writeMean(t);
-    solver->writeMass(t);
+    recorder->finish(t);
     streams.closeAll();
     if (streams.failed())
         return fail(streams.problem());

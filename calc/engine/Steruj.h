@@ -1,5 +1,6 @@
 #pragma once
-// The run controller: drives one solver through the programme of process stages.
+// The run controller: drives one solver through the programme of process stages, and tells the
+// solver's result recorder when to write.
 //
 // Time advances by the solver's step; between two stage rows the furnace temperature and
 // potential change linearly, and a step that would cross a stage end is shortened to meet it
@@ -15,6 +16,7 @@
 #include <vector>
 
 class Gruba;
+class ResultRecorder;
 class ResultStreams;
 struct Parametry;
 
@@ -63,10 +65,11 @@ private:
     RunOutcome fail(const std::string& reason);
 
     std::unique_ptr<Gruba> solver;
-    Furnace furnace;                 // at time t
-    std::vector<double> czas;        // s
-    std::vector<double> temperatura; // K
-    std::vector<double> potencjal;   // % C
+    std::unique_ptr<ResultRecorder> recorder; // writes the result files from the solver
+    Furnace furnace;                          // at time t
+    std::vector<double> czas;                 // s
+    std::vector<double> temperatura;          // K
+    std::vector<double> potencjal;            // % C
     std::vector<StageCondition> warunki;
     std::array<double, 5> alloy{}; // %: Cr, Mo, Mn, Si, Ni, for the saturation limit
     double outputInterval;         // s, 1 % of the process time

@@ -1,13 +1,12 @@
 #include "Walec.h"
 
 #include "Parametry.h"
+#include "ResultRecorder.h"
 
 #include <cmath>
 #include <numbers>
-#include <utility>
 
-Walec::Walec(std::string name, const Parametry& p, ResultStreams& resultStreams)
-    : Gruba(std::move(name), p, resultStreams), N(p.N), r(c.size() + 1) {
+Walec::Walec(const Parametry& p) : Gruba(p), N(p.N), r(c.size() + 1) {
     r[0] = grub + h[0] + h[1] / 2;
     r[1] = grub + h[1] / 2;
     for (std::size_t i = 2; i < r.size(); ++i)
@@ -98,4 +97,9 @@ double Walec::massGain() const {
 
 double Walec::perSurface(double massPerLength) const {
     return massPerLength / (2 * std::numbers::pi * surfaceRadius() * 1e-6);
+}
+
+std::unique_ptr<ResultRecorder> Walec::recorder(const std::string& fileName,
+                                                ResultStreams& streams) const {
+    return std::make_unique<CylinderRecorder>(*this, fileName, streams);
 }

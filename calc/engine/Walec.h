@@ -13,18 +13,18 @@
 
 class Walec : public Gruba {
 public:
-    Walec(std::string fileName, const Parametry& parametry, ResultStreams& streams);
+    explicit Walec(const Parametry& parametry);
 
     void obl(const Furnace& furnace) override;
     double massGain() const override; // g per metre of cylinder length
+    std::unique_ptr<ResultRecorder> recorder(const std::string& fileName,
+                                             ResultStreams& streams) const override;
 
     const std::vector<double>& faceRadii() const { return r; }
-    void writeMass(double t) override;
-    void openResults(double t) override;
+    // Mass per metre of length (g/m) as mass per square metre of outer surface (g/m²).
+    double perSurface(double massPerLength) const;
 
 protected:
-    void writeMassTitle() override;
-
     // Change of node i per unit of annulus area, k2 = 2·fluxFactor·timeStep:
     //   Δc_i = k2/h_i · [(q·d_{i+1} + d_i)(c_{i+1} − c_i)·r_{i+1}
     //                    − q·(q·d_i + d_{i−1})(c_i − c_{i−1})·r_i] / (r_i² − r_{i+1}²)
@@ -42,8 +42,6 @@ protected:
 
     // Radius of the surface node (µm).
     double surfaceRadius() const { return r[1] - h[1] / 2; }
-    // Mass per metre of length (g/m) as mass per square metre of outer surface (g/m²).
-    double perSurface(double massPerLength) const;
 
     short N;               // index of the axis node
     std::vector<double> r; // µm, outer face radius of each cell

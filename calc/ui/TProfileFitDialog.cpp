@@ -25,17 +25,15 @@ QString general(double value, int digits) {
 
 TProfileFitDialog::TProfileFitDialog(const ProcessRecord& process, QWidget* parent)
     : TTrialDialog(parent), process_(process), file_(new QLineEdit(this)),
-      withOffset_(
-          new QCheckBox(QStringLiteral("także przesunięcie potencjału (błąd sondy)"), this)),
+      withOffset_(new QCheckBox(tr("także przesunięcie potencjału (błąd sondy)"), this)),
       values_(new QLabel(this)) {
     setObjectName(QStringLiteral("profileFitDialog"));
-    setWindowTitle(QStringLiteral("Dopasuj do pomiaru"));
+    setWindowTitle(tr("Dopasuj do pomiaru"));
     auto* note = new QLabel(
-        QStringLiteral("Proces: program, stal i kształt z formularza; szukany współczynnik β."),
-        this);
+        tr("Proces: program, stal i kształt z formularza; szukany współczynnik β."), this);
     file_->setObjectName(QStringLiteral("profileFitFile"));
     file_->setMinimumWidth(file_->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 36);
-    auto* choose = new QPushButton(QStringLiteral("Wybierz..."), this);
+    auto* choose = new QPushButton(tr("Wybierz..."), this);
     choose->setObjectName(QStringLiteral("profileFitChoose"));
     choose->setAutoDefault(false);
     connect(choose, &QPushButton::clicked, this, &TProfileFitDialog::chooseFile);
@@ -44,7 +42,7 @@ TProfileFitDialog::TProfileFitDialog(const ProcessRecord& process, QWidget* pare
     fileRow->addWidget(file_, 1);
     fileRow->addWidget(choose);
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("Plik pomiaru:"), fileRow);
+    fields->addRow(tr("Plik pomiaru:"), fileRow);
     fields->addRow(QString(), withOffset_);
 
     values_->setObjectName(QStringLiteral("profileFitValues"));
@@ -52,13 +50,13 @@ TProfileFitDialog::TProfileFitDialog(const ProcessRecord& process, QWidget* pare
     values_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     values_->setMinimumHeight(values_->fontMetrics().lineSpacing() * resultLines);
 
-    auto* compute = new QPushButton(QStringLiteral("Oblicz"), this);
+    auto* compute = new QPushButton(tr("Oblicz"), this);
     compute->setObjectName(QStringLiteral("profileFitCompute"));
     compute->setDefault(true);
-    insert_ = new QPushButton(QStringLiteral("Wstaw"), this);
+    insert_ = new QPushButton(tr("Wstaw"), this);
     insert_->setObjectName(QStringLiteral("profileFitInsert"));
     insert_->setEnabled(false);
-    auto* close = new QPushButton(QStringLiteral("Zamknij"), this);
+    auto* close = new QPushButton(tr("Zamknij"), this);
     close->setObjectName(QStringLiteral("profileFitClose"));
     connect(compute, &QPushButton::clicked, this, &TProfileFitDialog::fit);
     connect(insert_, &QPushButton::clicked, this, &QDialog::accept);
@@ -83,9 +81,8 @@ TProfileFitDialog::TProfileFitDialog(const ProcessRecord& process, QWidget* pare
 }
 
 void TProfileFitDialog::chooseFile() {
-    const QString chosen =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Plik pomiaru"), file_->text(),
-                                     QStringLiteral("Pomiary (*.csv *.txt);;Wszystkie pliki (*)"));
+    const QString chosen = QFileDialog::getOpenFileName(
+        this, tr("Plik pomiaru"), file_->text(), tr("Pomiary (*.csv *.txt);;Wszystkie pliki (*)"));
     if (!chosen.isEmpty())
         file_->setText(chosen);
 }
@@ -97,14 +94,14 @@ void TProfileFitDialog::markStale() {
 
 void TProfileFitDialog::fit() {
     if (file_->text().isEmpty()) {
-        showMessage(this, QStringLiteral("Choose the file of the measured profile"),
-                    QStringLiteral("Check data!"), MessageIcon::Exclamation);
+        showMessage(this, tr("Choose the file of the measured profile"), tr("Check data!"),
+                    MessageIcon::Exclamation);
         return;
     }
     const MeasuredReading reading =
         readMeasuredProfile(QFile::encodeName(file_->text()).toStdString());
     if (!reading.profile) {
-        showMessage(this, QString::fromStdString(reading.problem), QStringLiteral("Check data!"),
+        showMessage(this, QString::fromStdString(reading.problem), tr("Check data!"),
                     MessageIcon::Exclamation);
         return;
     }
@@ -122,12 +119,11 @@ void TProfileFitDialog::fit() {
     case ProfileFitResult::Status::Cancelled:
         return;
     case ProfileFitResult::Status::Refused:
-        showMessage(this, QString::fromStdString(result_.reason), QStringLiteral("Check data!"),
+        showMessage(this, QString::fromStdString(result_.reason), tr("Check data!"),
                     MessageIcon::Exclamation);
         return;
     case ProfileFitResult::Status::Failed:
-        showMessage(this, QString::fromStdString(result_.reason), QStringLiteral("Error!"),
-                    MessageIcon::Stop);
+        showMessage(this, QString::fromStdString(result_.reason), tr("Error!"), MessageIcon::Stop);
         return;
     }
 }
@@ -136,21 +132,21 @@ void TProfileFitDialog::showResult(MeasuredQuantity quantity) {
     const bool carbon = quantity == MeasuredQuantity::Carbon;
     const QString unit = carbon ? QStringLiteral("%") : QStringLiteral("HV");
     const int decimals = carbon ? 4 : 1;
-    QString text = QStringLiteral("Współczynnik β:  %1 ± %2 cm/s\n")
+    QString text = tr("Współczynnik β:  %1 ± %2 cm/s\n")
                        .arg(general(result_.beta, 4), general(result_.betaUncertainty, 2));
     if (result_.offset)
-        text += QStringLiteral("Przesunięcie potencjału:  %1 ± %2 %\n")
+        text += tr("Przesunięcie potencjału:  %1 ± %2 %\n")
                     .arg(QString::asprintf("%+.4f", *result_.offset),
                          QString::number(*result_.offsetUncertainty, 'f', 4));
-    text += QStringLiteral("RMS różnicy:  %1 %3 przed,  %2 %3 po\n")
+    text += tr("RMS różnicy:  %1 %3 przed,  %2 %3 po\n")
                 .arg(QString::number(result_.rmsBefore, 'f', decimals),
                      QString::number(result_.rmsAfter, 'f', decimals), unit);
-    text += QStringLiteral("Punkty porównane: %1").arg(result_.used);
+    text += tr("Punkty porównane: %1").arg(result_.used);
     if (result_.nearSurface + result_.beyondSample > 0)
-        text += QStringLiteral("  (pominięte: %1 przy powierzchni, %2 poza środkiem próbki)")
+        text += tr("  (pominięte: %1 przy powierzchni, %2 poza środkiem próbki)")
                     .arg(result_.nearSurface)
                     .arg(result_.beyondSample);
-    text += QStringLiteral("\nObliczeń próbnych: %1").arg(result_.trials);
+    text += tr("\nObliczeń próbnych: %1").arg(result_.trials);
     values_->setText(text);
     values_->setEnabled(true);
     insert_->setEnabled(true);

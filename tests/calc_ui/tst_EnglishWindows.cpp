@@ -1,21 +1,26 @@
-// tavcalc in English: the frame and form of every shape, the progress, design and foil-test
-// dialogs, the help window with the English page, and the form's messages show no text that is
-// still the Polish interface.
+// tavcalc in English: the frame and form of every shape, the progress, design, foil-test and
+// profile-fit dialogs (the fit's values too), the help window with the English page, and the
+// form's messages show no text that is still the Polish interface.
 
 #include "CalcUiTest.h"
+#include "Computation.h"
 #include "InterfaceLanguage.h"
 #include "InterfaceTexts.h"
 #include "MessageBox.h"
+#include "ProfileMeasures.h"
 #include "SetNames.h"
 #include "TDesignDialog.h"
 #include "TFoilTestDialog.h"
 #include "THelpWindow.h"
+#include "TProfileFitDialog.h"
 #include "TTavrixFrame.h"
 #include "TWskDialog.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 
 using namespace Qt::StringLiterals;
@@ -43,6 +48,32 @@ ProcessForm shortFoil() {
     return form;
 }
 
+// A plate 2 mm thick, 3 h at 920 °C and 1.15 % C.
+ProcessRecord plate() {
+    ProcessForm form = shortFoil();
+    form.thickness = 2;
+    form.time[1] = 3;
+    form.potential[0] = form.potential[1] = 1.15;
+    return asWritten(processRecord(form, SampleShape::Plate));
+}
+
+// A carbon traverse of the plate computed with a lower β, at 0.1 mm steps to past its middle.
+QByteArray traverse(ProcessRecord process) {
+    struct : RunObserver {
+        void setProgress(int) override {}
+    } quiet;
+    process.data.transferCoefficient = 8e-6;
+    const TrialResult run = runTrial(process, 0.35, quiet);
+    QByteArray text = "depth_mm;carbon\n";
+    for (int point = 1; point <= 12; ++point) {
+        const double depth = 0.1 * point;
+        text += QByteArray::number(depth) + ';' +
+                QByteArray::number(profileValueAt(run.depth, run.carbon, depth).value_or(0.2)) +
+                '\n';
+    }
+    return text;
+}
+
 } // namespace
 
 class EnglishWindowsTest : public QObject {
@@ -56,6 +87,7 @@ private slots:
     void formMessages();
     void progressDialog();
     void designAndFoilTestDialogs();
+    void profileFitDialogWithItsValues();
     void helpShowsTheEnglishPage();
 };
 
@@ -126,6 +158,33 @@ void EnglishWindowsTest::designAndFoilTestDialogs() {
     foil.show();
     expectEnglish(foil);
     QCOMPARE(foil.windowTitle(), u"Coefficient from a foil test"_s);
+}
+
+// The fit with the offset, over a traverse with points past the plate's middle: every line of
+// the values is shown.
+void EnglishWindowsTest::profileFitDialogWithItsValues() {
+    QTemporaryDir folder;
+    const QString measured = folder.filePath(u"traverse.csv"_s);
+    writeFile(measured, traverse(plate()));
+    MessageCapture messages;
+    TProfileFitDialog fit(plate(), nullptr);
+    fit.show();
+    expectEnglish(fit);
+    QCOMPARE(fit.windowTitle(), u"Fit to measurement"_s);
+    typeInto(&fit, u"profileFitFile"_s, measured);
+    control<QCheckBox>(&fit, u"profileFitOffset"_s)->setChecked(true);
+    clickButton(&fit, u"profileFitCompute"_s);
+    QCOMPARE(captionsAndTexts(messages), QStringList());
+    expectEnglish(fit);
+    const QStringList values = control<QLabel>(&fit, u"profileFitValues"_s)->text().split(u'\n');
+    QCOMPARE(values.size(), 5);
+    QVERIFY2(values[0].startsWith(u"Transfer coefficient β:  "_s), qPrintable(values[0]));
+    QVERIFY2(values[1].startsWith(u"Carbon potential offset:  "_s), qPrintable(values[1]));
+    QVERIFY2(values[2].startsWith(u"RMS difference:  "_s), qPrintable(values[2]));
+    QCOMPARE(values[3],
+             u"Points compared: 10  (left out: 0 near the surface, 2 beyond the middle of the "
+             u"sample)"_s);
+    QVERIFY2(values[4].startsWith(u"Trial runs: "_s), qPrintable(values[4]));
 }
 
 void EnglishWindowsTest::helpShowsTheEnglishPage() {

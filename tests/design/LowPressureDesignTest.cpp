@@ -71,6 +71,7 @@ TEST_P(LowPressureRoundTrip, TheWrittenProgrammeMeetsItsTargetsBelowTheLimit) {
     NoProgress progress;
     const LowPressureResult design = designLowPressure(wanted, progress);
     ASSERT_EQ(design.status, DesignResult::Status::Designed) << design.reason;
+    EXPECT_EQ(progress.last, 100) << "a designed programme leaves the gauge full";
     ASSERT_FALSE(design.pulses.empty());
     EXPECT_LE(design.pulses.size(), 40U);
     for (const Pulse& pulse : design.pulses) {

@@ -1,7 +1,6 @@
 #include "Drut.h"
 #include "Parametry.h"
 #include "Plyta.h"
-#include "ResultStreams.h"
 #include "RunFixture.h"
 #include "Walec.h"
 
@@ -38,8 +37,7 @@ TEST(Grid, SemiInfiniteSampleStartsWithThirteenNodesAtTheSteelsCarbon) {
     const Parametry p = parametersFor(folder, constantStage(4, 900, 1.0));
     EXPECT_DOUBLE_EQ(p.grub, 5000);
     EXPECT_NEAR(p.h1, 9.906, 0.0005);
-    ResultStreams streams;
-    const Gruba solver("grid.tav", p, streams);
+    const Gruba solver(p);
     ASSERT_EQ(solver.carbon().size(), 13u);
     for (double carbon : solver.carbon())
         EXPECT_EQ(carbon, 0.2);
@@ -58,8 +56,7 @@ TEST(Grid, PlateCentreNodeAndRefittedSurfaceCell) {
     EXPECT_EQ(p.n, 12);
     EXPECT_NEAR(p.h1, 10.469, 0.0005);
 
-    ResultStreams streams;
-    Plyta plate("grid.tav", p, streams);
+    Plyta plate(p);
     EXPECT_EQ(plate.carbon().size(), 13u);
     runFor(plate, 4 * 3600, 1173, 1.0);
     ASSERT_EQ(plate.carbon().size(), 33u);
@@ -95,8 +92,7 @@ TEST(Grid, WireFacesCloseOnTheAxis) {
     const Parametry p =
         parametersFor(folder, shaped(constantStage(3600, 920, 1.0), SampleShape::Wire, 0.01));
     ASSERT_EQ(p.N, 12);
-    ResultStreams streams;
-    const Drut wire("grid.tav", p, streams);
+    const Drut wire(p);
     const auto& r = wire.faceRadii();
     const auto& h = wire.widths();
     ASSERT_EQ(wire.carbon().size(), 13u);
@@ -110,8 +106,7 @@ TEST(Grid, CylinderGrowthKeepsFaceWidthsAndClosesOnTheAxis) {
     TempFolder folder;
     const Parametry p =
         parametersFor(folder, shaped(constantStage(8, 950, 1.2), SampleShape::Cylinder, 2));
-    ResultStreams streams;
-    Walec cylinder("grid.tav", p, streams);
+    Walec cylinder(p);
     ASSERT_LT(cylinder.carbon().size(), static_cast<std::size_t>(p.N) + 1);
     runFor(cylinder, 8 * 3600, 1223, 1.2);
     const auto& r = cylinder.faceRadii();

@@ -2,6 +2,7 @@
 #include "Folia.h"
 #include "Parametry.h"
 #include "Plyta.h"
+#include "ResultRecorder.h"
 #include "ResultStreams.h"
 #include "RunFixture.h"
 #include "Walec.h"
@@ -28,16 +29,21 @@ std::unique_ptr<Sample> sample(const char* shape, ProcessRecord process,
     const std::string name = path.string();
     const std::string_view kind = shape;
     if (kind == "Plate")
-        made->solver = std::make_unique<Plyta>(name, *made->p, made->streams);
+        made->solver = std::make_unique<Plyta>(*made->p);
     else if (kind == "Foil")
-        made->solver = std::make_unique<Folia>(name, *made->p, made->streams);
+        made->solver = std::make_unique<Folia>(*made->p);
     else if (kind == "Cylinder")
-        made->solver = std::make_unique<Walec>(name, *made->p, made->streams);
+        made->solver = std::make_unique<Walec>(*made->p);
     else if (kind == "Drut")
-        made->solver = std::make_unique<Drut>(name, *made->p, made->streams);
+        made->solver = std::make_unique<Drut>(*made->p);
     else
-        made->solver = std::make_unique<Gruba>(name, *made->p, made->streams);
+        made->solver = std::make_unique<Gruba>(*made->p);
     return made;
+}
+
+// The change tests of the sample's recorder, over streams that were never opened.
+std::unique_ptr<ResultRecorder> recorderOf(Sample& made) {
+    return made.solver->recorder(made.folder.file("step.tav").string(), made.streams);
 }
 
 class EverySolver : public testing::TestWithParam<const char*> {};
@@ -88,7 +94,7 @@ TEST_P(EverySolver, UniformSteelUnderItsOwnPotentialStaysUnchanged) {
 
 TEST_P(EverySolver, ChangeTestsWaitWhileNothingMoves) {
     const auto made = sample(GetParam(), constantStage(600, 900, 0.2), 0.05);
-    EXPECT_EQ(made->solver->checkSurface(0), 5);
+    EXPECT_EQ(recorderOf(*made)->checkSurface(0), 5);
     // Thick samples have no mean carbon; thin ones have gained none yet.
     const std::string_view shape = GetParam();
     const bool thin = shape == "Foil" || shape == "Drut";
@@ -106,8 +112,7 @@ INSTANTIATE_TEST_SUITE_P(SolverStep, EverySolver,
 
 TEST(SolverStep, PlateFollowsTheSemiInfiniteSampleUntilItsGridIsComplete) {
     const auto plate = sample("Plate", constantStage(4, 900, 1.0), 4);
-    ResultStreams streams;
-    Gruba reference(plate->folder.file("step.tav").string(), *plate->p, streams);
+    Gruba reference(*plate->p);
     Furnace furnace{1173, 1.0};
     while (plate->solver->carbon().size() < 33) {
         for (Gruba* solver : {plate->solver.get(), &reference}) {
@@ -138,9 +143,10 @@ TEST(SolverStep, FirstCaseDepthAndMassChangesAreReported) {
         solver.obl(furnace);
     }
     ASSERT_GT(solver.oblGrub(0.4), 0);
-    EXPECT_EQ(solver.checkMassDepth(1), 20);
-    EXPECT_EQ(solver.checkSurface(1), 0) << "surface moved from the steel's carbon";
-    EXPECT_EQ(solver.checkSurface(1), 5) << "and was written";
+    const auto recorder = recorderOf(*made);
+    EXPECT_EQ(recorder->checkMassDepth(1), 20);
+    EXPECT_EQ(recorder->checkSurface(1), 0) << "surface moved from the steel's carbon";
+    EXPECT_EQ(recorder->checkSurface(1), 5) << "and was written";
 }
 
 TEST(SolverStep, ThinSamplesTestOnlyTheirMass) {
@@ -151,8 +157,9 @@ TEST(SolverStep, ThinSamplesTestOnlyTheirMass) {
         solver.oblD(furnace);
         solver.oblKr(furnace);
         solver.obl(furnace);
-        EXPECT_EQ(solver.checkMassDepth(1), 10) << shape;
-        EXPECT_EQ(solver.checkMassDepth(1), 15) << shape;
+        const auto recorder = recorderOf(*made);
+        EXPECT_EQ(recorder->checkMassDepth(1), 10) << shape;
+        EXPECT_EQ(recorder->checkMassDepth(1), 15) << shape;
         EXPECT_GT(solver.meanCarbon().value_or(0), 0) << shape;
     }
 }

@@ -1,6 +1,7 @@
 // The viewer in English: its frame with every menu, the about box, the chart windows of a thick
-// and a thin set with their captions, the scale dialog, a comparison with its summary and the
-// picture-size dialog show no text that is still the Polish interface.
+// and a thin set with their captions, the legends of a low-pressure set's potential chart,
+// measured profiles with their legends and refusals, the scale dialog, a comparison with its
+// summary and the picture-size dialog show no text that is still the Polish interface.
 
 #include "AboutDlg.h"
 #include "ChartWindows.h"
@@ -8,12 +9,15 @@
 #include "InterfaceTexts.h"
 #include "MessageBox.h"
 #include "TAxisSetup.h"
+#include "TChartMDIChild.h"
 #include "TavFrame.h"
 #include "TavMDIClient.h"
 #include "TestSets.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -35,6 +39,14 @@ QStringList windowTitles(const TTavMDIClient& client) {
     return titles;
 }
 
+// The set's chart window whose title ends in `title`.
+TChartMDIChild* chartWindow(const TTavMDIClient& client, const QString& title) {
+    for (QMdiSubWindow* window : client.subWindowList())
+        if (window->windowTitle().endsWith(u" - "_s + title))
+            return qobject_cast<TChartMDIChild*>(window);
+    return nullptr;
+}
+
 } // namespace
 
 class EnglishWindowsTest : public QObject {
@@ -47,6 +59,8 @@ private slots:
     void aboutBox();
     void chartWindowsOfASet_data();
     void chartWindowsOfASet();
+    void legendsOfALowPressurePotentialChart();
+    void measuredProfilesAndTheirRefusal();
     void scaleDialog();
     void comparisonAndSummary();
     void pictureSizeDialog();
@@ -116,6 +130,63 @@ void EnglishWindowsTest::chartWindowsOfASet() {
     QVERIFY(texts.contains(u"Mass gain, g/m²"_s) ||
             std::any_of(texts.begin(), texts.end(),
                         [](const QString& text) { return text.startsWith(u"Mass gain, g/m²"_s); }));
+    frame.close();
+}
+
+// The legends are drawn translated; the chart's table keeps them as they are (ExportTest).
+void EnglishWindowsTest::legendsOfALowPressurePotentialChart() {
+    const QString set = computeLowPressureSet(folder_.path(), u"prozniowe.tav"_s);
+    TTavFrame frame(place());
+    frame.resize(1200, 900);
+    frame.show();
+    frame.client().openSet(set);
+    expectEnglish(frame);
+    const TChartMDIChild* potential = chartWindow(frame.client(), u"Carbon potential"_s);
+    QVERIFY(potential);
+    const QStringList texts = shownTexts(*potential);
+    for (const QString& legend :
+         {u"carbon potential"_s, u"saturation limit"_s, u"gap: neutral stage"_s})
+        QVERIFY2(texts.contains(legend), qPrintable(texts.join(u'\n')));
+    frame.close();
+}
+
+// A carbon traverse with a point past the computed profile, then a hardness traverse the carbon
+// chart refuses; the remove menu of a chart without measurements.
+void EnglishWindowsTest::measuredProfilesAndTheirRefusal() {
+    QTemporaryDir measured;
+    const QString carbon = measured.filePath(u"probe.csv"_s);
+    writeTestFile(carbon, "depth_mm;carbon\n0,1;0,95\n0,5;0,62\n25;0,2\n");
+    const QString hardness = measured.filePath(u"hv.csv"_s);
+    writeTestFile(hardness, "depth_mm;hardness_HV\n0,1;700\n");
+    TTavFrame frame(place());
+    frame.resize(1200, 900);
+    frame.show();
+    frame.client().openSet(thick_);
+    TChartMDIChild* chart = chartWindow(frame.client(), u"Carbon profile"_s);
+    QVERIFY(chart);
+    QMenu* removeMenu = nullptr;
+    for (QAction* action : chart->widget()->actions())
+        if (action->menu())
+            removeMenu = action->menu();
+    QVERIFY(removeMenu);
+    emit removeMenu->aboutToShow();
+    QCOMPARE(removeMenu->actions().size(), 1);
+    QCOMPARE(removeMenu->actions().first()->text(), u"(no measurements)"_s);
+
+    MessageCapture messages;
+    QVERIFY(chart->addMeasurement(carbon));
+    QVERIFY(!chart->addMeasurement(hardness));
+    QCOMPARE(messages.texts(),
+             QStringList{u"hv.csv: a hardness measurement does not belong on this chart"_s});
+    QCOMPARE(messages.messages().first().caption, u"Measurement"_s);
+    expectEnglish(frame);
+    const QStringList texts = shownTexts(*chart);
+    QVERIFY2(std::any_of(texts.begin(), texts.end(),
+                         [](const QString& text) {
+                             return text.startsWith(u"probe.csv (RMS "_s) &&
+                                    text.endsWith(u" %C, points beyond the profile: 1)"_s);
+                         }),
+             qPrintable(texts.join(u'\n')));
     frame.close();
 }
 

@@ -97,10 +97,18 @@ void ExportTest::exportsEveryChartOfASet() {
 void ExportTest::englishDrawsOtherCaptionsOverTheSameFiles_data() {
     QTest::addColumn<QStringList>("command");
     QTest::addColumn<QString>("temperatureChart");
-    QTest::newRow("export") << QStringList{u"--export"_s, semiInfinite_} << u"stal-T"_s;
+    QTest::addColumn<QString>("potentialHeader"); // the potential table's first line, if checked
+    QTest::newRow("export") << QStringList{u"--export"_s, semiInfinite_} << u"stal-T"_s
+                            << QString();
     // Two thick sets: a foil cannot be compared with them.
     const QString plate = computeSet(folder_.path(), u"plyta.tav"_s, SampleShape::Plate);
-    QTest::newRow("compare") << QStringList{u"--compare"_s, semiInfinite_, plate} << u"compare-T"_s;
+    QTest::newRow("compare") << QStringList{u"--compare"_s, semiInfinite_, plate} << u"compare-T"_s
+                             << QString();
+    // The potential chart's legends, translated in the picture, title the table's columns.
+    const QString lowPressure = computeLowPressureSet(folder_.path(), u"prozniowe.tav"_s);
+    QTest::newRow("low-pressure export")
+        << QStringList{u"--export"_s, lowPressure} << u"prozniowe-T"_s
+        << u"\"Carburizing time, h\",potencjał węglowy,granica nasycenia,przerwa: etap obojętny"_s;
 }
 
 // Under either language the same files, the CSV ones byte for byte; the English pictures differ
@@ -108,6 +116,7 @@ void ExportTest::englishDrawsOtherCaptionsOverTheSameFiles_data() {
 void ExportTest::englishDrawsOtherCaptionsOverTheSameFiles() {
     QFETCH(QStringList, command);
     QFETCH(QString, temperatureChart);
+    QFETCH(QString, potentialHeader);
     QTemporaryDir out;
     QStringList files;
     for (const QString& language : {u"pl"_s, u"en"_s}) {
@@ -128,6 +137,13 @@ void ExportTest::englishDrawsOtherCaptionsOverTheSameFiles() {
             QVERIFY2(polish == english, qPrintable(file));
         else if (file == temperatureChart + u".png"_s)
             QVERIFY2(polish != english, qPrintable(file));
+    }
+    if (!potentialHeader.isEmpty()) {
+        const QString table = temperatureChart.chopped(1) + u"Pot.csv"_s;
+        QVERIFY(files.contains(table));
+        QCOMPARE(
+            QString::fromUtf8(readTestFile(out.filePath(u"en/"_s + table))).section(u'\n', 0, 0),
+            potentialHeader);
     }
 }
 

@@ -8,6 +8,9 @@
 
 // Writes process data for `shape` as `folder`/`name` and computes the set; returns its name.
 QString computeSet(const QString& folder, const QString& name, SampleShape shape);
+// The same for a low-pressure programme of a semi-infinite sample: a gas stage, then boosts and
+// neutral diffusions in turn.
+QString computeLowPressureSet(const QString& folder, const QString& name);
 
 // Writes a file whole; a test that cannot set up its files stops at once.
 void writeTestFile(const QString& path, const QByteArray& content);

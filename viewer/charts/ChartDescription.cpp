@@ -35,6 +35,12 @@ QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// A legend of the charts' own, kept as the source text; a chart draws it translated
+// (shownLegend).
+QString legend(const char* source) {
+    return QString::fromUtf8(source);
+}
+
 ChartData timeLine(std::span<const double> times, std::span<const double> values, TimeUnit unit,
                    ChartKind kind) {
     ChartData data;
@@ -106,18 +112,18 @@ ChartData surfaceOffered(const TDane& programme, TimeUnit unit) {
     data.y.clear();
     if (offers(table.potential)) {
         data.y.push_back(std::move(table.potential));
-        data.legends.append(u"potencjał węglowy"_s);
+        data.legends.append(legend(QT_TRANSLATE_NOOP("ChartLegends", "potencjał węglowy")));
     }
     if (offers(table.saturation)) {
         data.y.push_back(std::move(table.saturation));
-        data.legends.append(u"granica nasycenia"_s);
+        data.legends.append(legend(QT_TRANSLATE_NOOP("ChartLegends", "granica nasycenia")));
     }
     if (std::ranges::any_of(programme.conditions, [](const StageCondition& condition) {
             return condition.kind == SurfaceCondition::Neutral;
         })) {
         // A legend for the gaps: no line of its own.
         data.y.emplace_back();
-        data.legends.append(u"przerwa: etap obojętny"_s);
+        data.legends.append(legend(QT_TRANSLATE_NOOP("ChartLegends", "przerwa: etap obojętny")));
     }
     return data;
 }

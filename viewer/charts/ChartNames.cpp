@@ -51,3 +51,8 @@ QString shownCaption(const QString& caption) {
     }
     return caption;
 }
+
+QString shownLegend(const QString& legend) {
+    // The legends' context holds no other texts: a set named like one of them is a set still.
+    return QCoreApplication::translate("ChartLegends", legend.toUtf8().constData());
+}

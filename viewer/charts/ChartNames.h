@@ -17,3 +17,9 @@ QString chartYCaption(ChartKind kind);
 // the captions' table is drawn with that phrase translated and the rest (a shape, a level) as it
 // is.
 QString shownCaption(const QString& caption);
+
+// A line's legend as a chart draws it, in the language of the windows. Legends are kept as the
+// code gives them, which the CSV export writes as its column titles; those of the charts' own
+// table (the potential chart's "potencjał węglowy", "granica nasycenia", "przerwa: etap
+// obojętny") are drawn translated, set names and profile times as they are.
+QString shownLegend(const QString& legend);

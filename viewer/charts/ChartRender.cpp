@@ -256,7 +256,7 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
             auto* series = new QLineSeries;
             series->setProperty(describedLineProperty, static_cast<int>(line));
             if (line < description.legends.size())
-                series->setName(description.legends[line]);
+                series->setName(shownLegend(description.legends[line]));
             if (line < description.colours.size() && description.colours[line].isValid())
                 series->setColor(description.colours[line]);
             chart->addSeries(series);

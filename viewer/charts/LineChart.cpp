@@ -34,7 +34,7 @@ QString captionUnit(const QString& caption) {
 // What a line is called in the read-out: its legend, else the quantity of the Y caption.
 QString lineName(const ChartDescription& description, qsizetype line) {
     if (line < description.legends.size() && !description.legends[line].isEmpty())
-        return description.legends[line];
+        return shownLegend(description.legends[line]);
     return shownCaption(description.yCaption).section(u',', 0, 0).trimmed();
 }
 

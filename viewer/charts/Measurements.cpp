@@ -2,6 +2,7 @@
 
 #include "ProfileMeasures.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -9,10 +10,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QString quantityName(MeasuredQuantity quantity) {
-    return quantity == MeasuredQuantity::Carbon ? u"stężenia węgla"_s : u"twardości"_s;
-}
 
 QString misfitText(const ProfileMisfit& misfit, MeasuredQuantity quantity) {
     QString text;
@@ -22,7 +19,8 @@ QString misfitText(const ProfileMisfit& misfit, MeasuredQuantity quantity) {
     else
         text = u"RMS –"_s;
     if (misfit.beyond > 0)
-        text += u", %1 poza profilem"_s.arg(misfit.beyond);
+        text +=
+            QCoreApplication::translate("Measurements", ", %1 poza profilem").arg(misfit.beyond);
     return text;
 }
 
@@ -83,7 +81,13 @@ MeasurementReading readMeasurement(const QString& path, ChartKind kind, const QC
     if (!reading.profile)
         return {std::nullopt, name + u": "_s + QString::fromStdString(reading.problem)};
     if (chartShowing(reading.profile->quantity) != kind)
-        return {std::nullopt, name + u": pomiar "_s + quantityName(reading.profile->quantity) +
-                                  u" nie należy do tego wykresu"_s};
+        return {std::nullopt,
+                reading.profile->quantity == MeasuredQuantity::Carbon
+                    ? QCoreApplication::translate(
+                          "Measurements", "%1: pomiar stężenia węgla nie należy do tego wykresu")
+                          .arg(name)
+                    : QCoreApplication::translate("Measurements",
+                                                  "%1: pomiar twardości nie należy do tego wykresu")
+                          .arg(name)};
     return {ShownMeasurement{name, *reading.profile, colour}, QString()};
 }

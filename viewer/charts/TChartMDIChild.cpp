@@ -183,5 +183,5 @@ void TChartMDIChild::fillRemoveMenu(QMenu& menu) {
         connect(remove, &QAction::triggered, this, [this, index] { removeMeasurement(index); });
     }
     if (measurements_.isEmpty())
-        menu.addAction(u"(brak pomiarów)"_s)->setEnabled(false);
+        menu.addAction(tr("(brak pomiarów)"))->setEnabled(false);
 }

@@ -19,13 +19,10 @@
 #include <unistd.h>
 #include <vector>
 
-using SolverFactory = std::unique_ptr<Gruba> (*)(const std::string&, const Parametry&,
-                                                 ResultStreams&);
+using SolverFactory = std::unique_ptr<Gruba> (*)(const Parametry&);
 
-template <class Solver>
-std::unique_ptr<Gruba> makeSolver(const std::string& fileName, const Parametry& parametry,
-                                  ResultStreams& streams) {
-    return std::make_unique<Solver>(fileName, parametry, streams);
+template <class Solver> std::unique_ptr<Gruba> makeSolver(const Parametry& parametry) {
+    return std::make_unique<Solver>(parametry);
 }
 
 // A process-data file in a folder of its own; the folder and whatever a run wrote into it go
@@ -63,7 +60,7 @@ class DrivenSample {
 public:
     // Trial streams: no file is opened, written or deleted, and every row is still judged.
     DrivenSample(const std::string& fileName, SolverFactory make)
-        : parametry_(fileName), solver_(make(fileName, parametry_, streams_).release()),
+        : parametry_(fileName), solver_(make(parametry_).release()),
           controller_(parametry_, std::unique_ptr<Gruba>(solver_), fileName, streams_) {
         controller_.start();
     }
