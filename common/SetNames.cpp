@@ -141,6 +141,10 @@ std::string resultFileName(std::string_view setName, std::string_view extension)
 
 void deleteSetFiles(std::string_view setName, std::span<const std::string_view> extensions) {
     std::remove(std::string(setName).c_str());
+    deleteResultFiles(setName, extensions);
+}
+
+void deleteResultFiles(std::string_view setName, std::span<const std::string_view> extensions) {
     for (std::string_view extension : extensions)
         std::remove(resultFileName(setName, extension).c_str());
 }

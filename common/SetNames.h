@@ -65,6 +65,8 @@ std::string resultFileName(std::string_view setName, std::string_view extension)
 // deleted, whether a run was cancelled or the user deletes it. A file that is missing or cannot
 // be removed is passed over, so that a half-deleted set can be deleted again.
 void deleteSetFiles(std::string_view setName, std::span<const std::string_view> extensions);
+// The same with the main file kept: the results of a run that failed, or of an earlier run.
+void deleteResultFiles(std::string_view setName, std::span<const std::string_view> extensions);
 
 // ASCII upper case; other bytes (UTF-8 sequences) pass unchanged. The in-use list stores names so.
 std::string upperCased(std::string_view text);

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <iomanip>
 #include <locale>
@@ -79,7 +78,7 @@ void ResultStreams::row(std::ostream& out, int width, int precision,
 }
 
 void ResultStreams::removeEarlierResults(const std::string& fileName) {
-    deleteResultFiles(fileName);
+    deleteResultFiles(fileName, setFileExtensions);
 }
 
 void MemoryStreams::open(const std::string& /*fileName*/, SampleShape /*kind*/) {
@@ -121,15 +120,6 @@ bool hasResultFiles(const std::string& fileName) {
     return std::ranges::any_of(setFileExtensions, [&fileName](std::string_view extension) {
         return std::filesystem::exists(resultFileName(fileName, extension));
     });
-}
-
-void deleteResultFiles(const std::string& fileName) {
-    for (std::string_view extension : setFileExtensions)
-        std::remove(resultFileName(fileName, extension).c_str());
-}
-
-void deleteSet(const std::string& fileName) {
-    deleteSetFiles(fileName, setFileExtensions);
 }
 
 ResultStreams& processResultStreams() {

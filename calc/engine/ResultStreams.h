@@ -89,12 +89,9 @@ private:
 
 inline constexpr const char* lineEnd = "\r\n";
 
-// The set's files of an earlier run: every extension a set may have, but the main file.
-void deleteResultFiles(const std::string& fileName);
-// Whether any of those files exists: a new run of the set would replace it.
+// Whether the set has any file of an earlier run (every extension a set may have, but the main
+// file): a new run of the set would replace it.
 bool hasResultFiles(const std::string& fileName);
-// A cancelled run's whole set, the process data included.
-void deleteSet(const std::string& fileName);
 
 // The streams of this process (calculation window).
 ResultStreams& processResultStreams();

@@ -1,7 +1,8 @@
 #include "UnfinishedRun.h"
 
 #include "AtomicFile.h"
-#include "ResultStreams.h"
+#include "KindTraits.h"
+#include "SetNames.h"
 
 #include <filesystem>
 
@@ -11,7 +12,7 @@ std::optional<std::string> leaveUnfinishedRun(const std::string& setName, RunSta
     case RunStatus::Finished:
         return std::nullopt;
     case RunStatus::Failed: {
-        deleteResultFiles(setName);
+        deleteResultFiles(setName, setFileExtensions);
         std::error_code error;
         std::filesystem::resize_file(setName, processData.size(), error);
         if (error)
@@ -21,7 +22,7 @@ std::optional<std::string> leaveUnfinishedRun(const std::string& setName, RunSta
     case RunStatus::Cancelled:
         break;
     }
-    deleteSet(setName);
+    deleteSetFiles(setName, setFileExtensions);
     if (input == CancelledInput::Deleted)
         return std::nullopt;
     // Written beside and renamed over, so the user's input is never half written.
