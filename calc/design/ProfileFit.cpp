@@ -175,7 +175,7 @@ ProfileFitter::failure(const LeastSquaresFit& fit, const std::vector<FittedParam
         return result_;
     case LeastSquaresFit::Problem::AtBound: {
         const FittedParameter& bound = parameters[fit.boundParameter];
-        const bool low = fit.x[fit.boundParameter] == bound.low;
+        const bool low = !fit.highBound;
         if (fit.boundParameter == 0)
             return refused("the best transfer coefficient lies " +
                            std::string(low ? "below " : "above ") +

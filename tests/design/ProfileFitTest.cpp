@@ -34,6 +34,26 @@ ProcessRecord furnaceRun(double beta, double offset, double diffusePotential = d
     return writtenRecord(form, shape);
 }
 
+// A low-pressure programme at 920 °C: a gas stage of `gasHours` at 1.0 % C, then three boosts
+// of 0.1 h, each followed by a neutral diffusion. The boosts hold the surface at saturation
+// whatever the gas stage left there, so β and the offset, which act only in the gas stage, move
+// the final profile little, and both in the same way.
+ProcessRecord lowPressureRun(double beta, double offset, double gasHours) {
+    ProcessForm form = constantStage(gasHours, 920, 1.0 + offset, 0.2, beta);
+    const StageCondition boostStage{SurfaceCondition::Boost, {}};
+    const StageCondition neutralStage{SurfaceCondition::Neutral, {}};
+    const double pulses[][2] = {{0.1, 0.4}, {0.1, 0.4}, {0.1, 1.4}}; // h of boost, of diffusion
+    int row = 2;
+    double time = gasHours;
+    for (const auto& pulse : pulses)
+        for (int part = 0; part < 2; ++part, ++row) {
+            time += pulse[part];
+            form.time[row] = time, form.temperature[row] = 920, form.potential[row] = 1.0;
+            form.condition[row] = part == 0 ? boostStage : neutralStage;
+        }
+    return writtenRecord(form, SampleShape::SemiInfinite);
+}
+
 // The final profile of `process` at 20 depths to 1 mm, with uniform noise of `amplitude`.
 MeasuredProfile measuredFrom(const ProcessRecord& process, MeasuredQuantity quantity,
                              double amplitude = 0) {
@@ -200,6 +220,11 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"ProbeFarOff", furnaceRun(1e-5, 0),
                     measuredFrom(furnaceRun(1e-5, 0.45), MeasuredQuantity::Carbon),
                     FittedValues::BetaAndPotential, "offset lies beyond 0.3 % C"},
+        // The offset barely moves a profile that boosts made: scatter in the points drives it
+        // along the valley of the sum to its bound, which the fit must not give as a value.
+        RefusalCase{"LowPressureOffsetOnItsBound", lowPressureRun(2e-5, 0, 0.3),
+                    measuredFrom(lowPressureRun(5e-6, 0.1, 0.3), MeasuredQuantity::Hardness, 0.005),
+                    FittedValues::BetaAndPotential, "offset lies beyond -0.3 % C"},
         RefusalCase{"OffsetWithoutGasStages", boostsOnly(),
                     points(MeasuredQuantity::Carbon, {0.1, 0.2, 0.3}, {0.9, 0.7, 0.5}),
                     FittedValues::BetaAndPotential, "no gas stage"},
