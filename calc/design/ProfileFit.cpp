@@ -242,9 +242,11 @@ ProfileFitResult ProfileFitter::run() {
         x = fit.x;
         result_.beta = std::exp(x[0]);
         result_.betaUncertainty = result_.beta * fit.uncertainty[0];
+        result_.betaUndetermined = fit.uncertainty[0] > undeterminedLogBetaError;
         if (x.size() > 1) {
             result_.offset = x[1];
             result_.offsetUncertainty = fit.uncertainty[1];
+            result_.offsetUndetermined = fit.uncertainty[1] > undeterminedOffsetError;
         }
         result_.used = points.size();
         result_.rmsBefore = rms(comparison_.residuals(*given, points));

@@ -125,6 +125,8 @@ TEST_P(Recovery, FindsTheValuesTheProfileWasComputedWith) {
     }
     EXPECT_GT(fit.trials, 3);
     EXPECT_EQ(progress.last, 100);
+    EXPECT_FALSE(fit.betaUndetermined);
+    EXPECT_FALSE(fit.offsetUndetermined);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -161,6 +163,8 @@ TEST(ProfileFit, BetaAndOffsetFromNoisyPointsLieWithinTheirUncertainty) {
     EXPECT_LT(std::fabs(*fit.offset - offset), 3 * *fit.offsetUncertainty);
     EXPECT_LT(*fit.offsetUncertainty, 0.02);
     EXPECT_LT(fit.rmsAfter, noise);
+    EXPECT_FALSE(fit.betaUndetermined);
+    EXPECT_FALSE(fit.offsetUndetermined);
 }
 
 namespace {
@@ -231,6 +235,54 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"ProcessOutOfRange", furnaceRun(0, 0),
                     points(MeasuredQuantity::Carbon, {0.1, 0.2, 0.3}, {0.9, 0.7, 0.5}),
                     FittedValues::Beta, "transfer"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+namespace {
+
+struct NoteCase {
+    const char* name;
+    FittedValues values;
+    double gasHours; // of the low-pressure programme
+    double noise;    // % C
+    bool betaUndetermined, offsetUndetermined;
+};
+
+void PrintTo(const NoteCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class UndeterminedValue : public testing::TestWithParam<NoteCase> {};
+
+} // namespace
+
+// A value the measurement hardly changes is still the least-squares one, but its standard error
+// must mark it as not determined; one the measurement pins down must not be marked.
+TEST_P(UndeterminedValue, IsMarkedByItsStandardError) {
+    const NoteCase& row = GetParam();
+    const MeasuredProfile measured =
+        measuredFrom(lowPressureRun(5e-6, 0, row.gasHours), MeasuredQuantity::Carbon, row.noise);
+    NoProgress progress;
+    const ProfileFitResult fit =
+        fitProfile(lowPressureRun(5e-6, 0, row.gasHours), measured, row.values, progress);
+    ASSERT_EQ(fit.status, ProfileFitResult::Status::Fitted) << fit.reason;
+    EXPECT_EQ(fit.betaUndetermined, row.betaUndetermined) << fit.betaUncertainty / fit.beta;
+    EXPECT_EQ(fit.offsetUndetermined, row.offsetUndetermined) << fit.offsetUncertainty.value_or(0);
+    EXPECT_EQ(fit.betaUndetermined, fit.betaUncertainty > fit.beta);
+    if (fit.offset) {
+        EXPECT_EQ(fit.offsetUndetermined, *fit.offsetUncertainty > largestPotentialOffset);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ProfileFit, UndeterminedValue,
+    testing::Values(
+        // A gas stage of 0.2 h leaves its mark on the profile: β to some 10 %.
+        NoteCase{"BetaFromALongerGasStage", FittedValues::Beta, 0.2, 0.005, false, false},
+        // One of 3 minutes hardly does: one standard error is ten times β.
+        NoteCase{"BetaFromAShortGasStage", FittedValues::Beta, 0.05, 0.01, true, false},
+        // With the offset, only their combination shows: neither value is determined.
+        NoteCase{"OffsetFromAShortGasStage", FittedValues::BetaAndPotential, 0.05, 0.005, true,
+                 true}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // A boost stage holds the surface at saturation whatever the probe says: the offset moves only
