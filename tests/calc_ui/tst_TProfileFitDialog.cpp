@@ -69,7 +69,7 @@ ProcessRecord boosted() {
             form.condition[row] = {
                 row % 2 == 0 ? SurfaceCondition::Boost : SurfaceCondition::Neutral, {}};
     }
-    return writtenRecord(form, SampleShape::SemiInfinite);
+    return asWritten(processRecord(form, SampleShape::SemiInfinite));
 }
 
 TProfileFitDialog* openFit() {

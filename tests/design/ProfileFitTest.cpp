@@ -38,19 +38,18 @@ ProcessRecord furnaceRun(double beta, double offset, double diffusePotential = d
 // whatever the gas stage left there, so β and the offset, which act only in the gas stage, move
 // the final profile little, and both in the same way.
 ProcessRecord lowPressureRun(double beta, double offset, double gasHours) {
-    ProcessForm form = constantStage(gasHours, 920, 1.0 + offset, 0.2, beta);
-    const StageCondition boostStage{SurfaceCondition::Boost, {}};
-    const StageCondition neutralStage{SurfaceCondition::Neutral, {}};
-    const double pulses[][2] = {{0.1, 0.4}, {0.1, 0.4}, {0.1, 1.4}}; // h of boost, of diffusion
-    int row = 2;
-    double time = gasHours;
-    for (const auto& pulse : pulses)
-        for (int part = 0; part < 2; ++part, ++row) {
-            time += pulse[part];
-            form.time[row] = time, form.temperature[row] = 920, form.potential[row] = 1.0;
-            form.condition[row] = part == 0 ? boostStage : neutralStage;
-        }
-    return writtenRecord(form, SampleShape::SemiInfinite);
+    const StageCondition boosting{SurfaceCondition::Boost, {}};
+    const StageCondition neutral{SurfaceCondition::Neutral, {}};
+    const double g = gasHours;
+    return asWritten(stagedProcess(0.2, beta,
+                                   {{0, 920, 1.0 + offset},
+                                    {g, 920, 1.0 + offset},
+                                    {g + 0.1, 920, 1.0, boosting},
+                                    {g + 0.5, 920, 1.0, neutral},
+                                    {g + 0.6, 920, 1.0, boosting},
+                                    {g + 1.0, 920, 1.0, neutral},
+                                    {g + 1.1, 920, 1.0, boosting},
+                                    {g + 2.5, 920, 1.0, neutral}}));
 }
 
 // The final profile of `process` at 20 depths to 1 mm, with uniform noise of `amplitude`.
