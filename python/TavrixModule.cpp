@@ -163,7 +163,24 @@ a row that cannot be read raises ProcessError naming the line, as tavcalc does.)
             "beyond_sample", [](const ProfileFit& f) { return f.result.beyondSample; },
             "points deeper than the middle of the sample, left out")
         .def_property_readonly(
-            "trials", [](const ProfileFit& f) { return f.result.trials; }, "trial runs");
+            "trials", [](const ProfileFit& f) { return f.result.trials; }, "trial runs")
+        .def_property_readonly(
+            "beta_undetermined", [](const ProfileFit& f) { return f.result.betaUndetermined; },
+            "beta's standard error exceeds beta: the measurement does not determine it")
+        .def_property_readonly(
+            "offset_undetermined", [](const ProfileFit& f) { return f.result.offsetUndetermined; },
+            "the offset's standard error exceeds 0.3 % C: the measurement does not determine it")
+        .def_property_readonly(
+            "notes",
+            [](const ProfileFit& f) {
+                std::vector<std::string> notes;
+                if (f.result.betaUndetermined)
+                    notes.emplace_back(undeterminedBetaNote);
+                if (f.result.offsetUndetermined)
+                    notes.emplace_back(undeterminedOffsetNote);
+                return notes;
+            },
+            "what tavcalc --fit-profile adds under the values, one line each; else empty");
     module.def(
         "fit_profile", &fitToProfile, py::arg("process"), py::arg("measured"), py::kw_only(),
         py::arg("fit") = "beta",

@@ -1010,6 +1010,20 @@ Obliczeń próbnych: %1</source>
         <translation>
 Trial runs: %1</translation>
     </message>
+    <message>
+        <source>Uwaga: pomiar prawie nie zależy od współczynnika β; jego błąd standardowy
+jest większy od samej wartości, więc β nie jest wyznaczony.</source>
+        <translation>Note: the measurement hardly depends on the transfer coefficient β; its standard
+error is larger than the value itself, so β is not determined.</translation>
+    </message>
+    <message>
+        <source>Uwaga: pomiar prawie nie zależy od przesunięcia potencjału; jego błąd
+standardowy przekracza %1 %, więc przesunięcie nie jest wyznaczone i nie
+jest błędem sondy. Dopasuj sam współczynnik β.</source>
+        <translation>Note: the measurement hardly depends on the carbon potential offset; its standard
+error exceeds %1 % C, so the offset is not determined and is not the probe&apos;s error.
+Fit the transfer coefficient alone.</translation>
+    </message>
 </context>
 <context>
     <name>TSummaryMDIChild</name>

@@ -389,6 +389,10 @@ void printProfileFit(const std::string& path, const std::string& measuredPath,
         std::printf("  potential offset %+.4f ± %.4f %% C\n", *fit.offset, *fit.offsetUncertainty);
     std::printf("  RMS difference %.*f %s with the process data, %.*f %s fitted\n", decimals,
                 fit.rmsBefore, unit, decimals, fit.rmsAfter, unit);
+    if (fit.betaUndetermined)
+        std::printf("  %s\n", undeterminedBetaNote);
+    if (fit.offsetUndetermined)
+        std::printf("  %s\n", undeterminedOffsetNote);
 }
 
 } // namespace

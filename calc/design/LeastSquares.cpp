@@ -70,6 +70,10 @@ private:
     // Columns of ∂r/∂x_k by forward differences, stepping inwards at an upper bound. False when
     // the residuals could not be computed.
     bool jacobian(const std::vector<double>& x, const std::vector<double>& r, Matrix& columns);
+    // x moved by the damped step, kept inside the bounds; none when the equations are singular.
+    std::optional<std::vector<double>> boundedStep(const std::vector<double>& x, const Matrix& a,
+                                                   const std::vector<double>& g,
+                                                   double damping) const;
     // JᵀJ and Jᵀr from the columns.
     static Matrix normalMatrix(const Matrix& columns);
     static std::vector<double> gradient(const Matrix& columns, const std::vector<double>& r);
@@ -96,6 +100,53 @@ bool Fit::jacobian(const std::vector<double>& x, const std::vector<double>& r, M
             columns[k][i] = ((*rk)[i] - r[i]) / step;
     }
     return true;
+}
+
+// A parameter the step would take across a bound is put on that bound and held there, and the
+// others are solved again with it held: in a valley that runs out of the range they then move
+// to where the valley meets the bound. Cutting the free step back to the bound instead leaves
+// them where the step that crossed it assumed, often uphill; the fit then shortens its steps
+// and creeps towards the bound without reaching it.
+std::optional<std::vector<double>> Fit::boundedStep(const std::vector<double>& x, const Matrix& a,
+                                                    const std::vector<double>& g,
+                                                    double damping) const {
+    const std::size_t n = x.size();
+    std::vector<double> next = x;
+    std::vector<bool> held(n, false);
+    for (;;) {
+        std::vector<std::size_t> free;
+        for (std::size_t k = 0; k < n; ++k)
+            if (!held[k])
+                free.push_back(k);
+        if (free.empty())
+            return next;
+        const std::size_t m = free.size();
+        Matrix damped(m, std::vector<double>(m));
+        std::vector<double> minusG(m);
+        for (std::size_t i = 0; i < m; ++i) {
+            for (std::size_t j = 0; j < m; ++j)
+                damped[i][j] = a[free[i]][free[j]];
+            damped[i][i] *= 1 + damping;
+            minusG[i] = -g[free[i]];
+            for (std::size_t k = 0; k < n; ++k)
+                if (held[k])
+                    minusG[i] -= a[free[i]][k] * (next[k] - x[k]);
+        }
+        const std::optional<std::vector<double>> delta = solved(damped, minusG);
+        if (!delta)
+            return std::nullopt;
+        bool crossed = false;
+        for (std::size_t i = 0; i < m; ++i) {
+            const std::size_t k = free[i];
+            next[k] = x[k] + (*delta)[i];
+            if (next[k] < parameters_[k].low || next[k] > parameters_[k].high) {
+                next[k] = clamped(k, next[k]);
+                held[k] = crossed = true;
+            }
+        }
+        if (!crossed)
+            return next;
+    }
 }
 
 Matrix Fit::normalMatrix(const Matrix& columns) {
@@ -144,21 +195,13 @@ LeastSquaresFit Fit::run() {
                 return finished(Problem::Undetermined);
         // (JᵀJ + λ·diag(JᵀJ)) δ = −Jᵀr, with λ raised until the step lowers the sum.
         for (;;) {
-            Matrix damped = a;
-            std::vector<double> minusG(n);
-            for (std::size_t k = 0; k < n; ++k) {
-                damped[k][k] *= 1 + damping;
-                minusG[k] = -g[k];
-            }
-            const std::optional<std::vector<double>> delta = solved(damped, minusG);
-            if (!delta)
+            const std::optional<std::vector<double>> stepped = boundedStep(x, a, g, damping);
+            if (!stepped)
                 return finished(Problem::Undetermined);
-            std::vector<double> next(n);
+            const std::vector<double>& next = *stepped;
             bool moves = false;
-            for (std::size_t k = 0; k < n; ++k) {
-                next[k] = clamped(k, x[k] + (*delta)[k]);
+            for (std::size_t k = 0; k < n; ++k)
                 moves = moves || std::fabs(next[k] - x[k]) > resolvedShare * parameters_[k].step;
-            }
             if (!moves) {
                 converged = true;
                 break;
@@ -168,7 +211,7 @@ LeastSquaresFit Fit::run() {
                 return finished(Problem::Stopped);
             const double sumNext = sumOfSquares(*rNext);
             if (sumNext < result_.sumOfSquares) {
-                x = std::move(next);
+                x = next;
                 r = std::move(rNext);
                 result_.sumOfSquares = sumNext;
                 damping = std::max(damping / 10, 1e-9);
@@ -186,8 +229,13 @@ LeastSquaresFit Fit::run() {
 
     for (std::size_t k = 0; k < n; ++k) {
         // At a bound the unconstrained step led out of the range: the minimum lies beyond it.
-        if (x[k] == parameters_[k].low || x[k] == parameters_[k].high) {
+        // Closer to a bound than the fit resolves a parameter is on it.
+        const double resolution = resolvedShare * parameters_[k].step;
+        const bool low = x[k] - parameters_[k].low <= resolution;
+        const bool high = parameters_[k].high - x[k] <= resolution;
+        if (low || high) {
             result_.boundParameter = k;
+            result_.highBound = high;
             return finished(Problem::AtBound);
         }
     }

@@ -4,9 +4,9 @@
 //
 // Each evaluation of the residuals is a whole trial run, so the method is chosen for few
 // evaluations: a Gauss–Newton step where the model is nearly linear, shortened towards steepest
-// descent (Marquardt's scaling by the diagonal of JᵀJ) where it is not. A step that would leave
-// the bounds is cut back to them; a minimum found on a bound is reported as such, since the
-// true one lies beyond.
+// descent (Marquardt's scaling by the diagonal of JᵀJ) where it is not. A parameter a step would
+// take out of its bounds is held on the bound it crosses while the others are solved for; a
+// minimum found on a bound is reported as such, since the true one lies beyond.
 
 #include <cstddef>
 #include <functional>
@@ -40,6 +40,7 @@ struct LeastSquaresFit {
     std::vector<double> uncertainty;
     double sumOfSquares = 0; // at `x`
     std::size_t boundParameter = 0;
+    bool highBound = false; // AtBound: `boundParameter` is on its upper bound, else its lower
     int evaluations = 0;
 };
 

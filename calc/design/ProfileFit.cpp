@@ -175,7 +175,7 @@ ProfileFitter::failure(const LeastSquaresFit& fit, const std::vector<FittedParam
         return result_;
     case LeastSquaresFit::Problem::AtBound: {
         const FittedParameter& bound = parameters[fit.boundParameter];
-        const bool low = fit.x[fit.boundParameter] == bound.low;
+        const bool low = !fit.highBound;
         if (fit.boundParameter == 0)
             return refused("the best transfer coefficient lies " +
                            std::string(low ? "below " : "above ") +
@@ -242,9 +242,11 @@ ProfileFitResult ProfileFitter::run() {
         x = fit.x;
         result_.beta = std::exp(x[0]);
         result_.betaUncertainty = result_.beta * fit.uncertainty[0];
+        result_.betaUndetermined = fit.uncertainty[0] > undeterminedLogBetaError;
         if (x.size() > 1) {
             result_.offset = x[1];
             result_.offsetUncertainty = fit.uncertainty[1];
+            result_.offsetUndetermined = fit.uncertainty[1] > undeterminedOffsetError;
         }
         result_.used = points.size();
         result_.rmsBefore = rms(comparison_.residuals(*given, points));

@@ -26,6 +26,23 @@ inline constexpr double highestFittedBeta = 1e-3;     // cm/s
 inline constexpr double largestPotentialOffset = 0.3; // % C, either way
 inline constexpr std::size_t fewestFittedPoints = 3;
 
+// One standard error beyond which the measurement does not determine a fitted value. β is
+// fitted as ln β: above 1 its one-standard-error range reaches more than a factor e either way
+// of the fitted value, the difference between one furnace and a much faster or slower one.
+inline constexpr double undeterminedLogBetaError = 1.0;
+// % C: the offset's one-standard-error range is then wider than the whole range the offset is
+// sought in, ±largestPotentialOffset.
+inline constexpr double undeterminedOffsetError = largestPotentialOffset;
+// What a fit with `betaUndetermined` or `offsetUndetermined` tells the user on the command line.
+// The profile-fit window says the same in its own words.
+inline constexpr const char* undeterminedBetaNote =
+    "the measurement hardly depends on the transfer coefficient: its standard error is larger "
+    "than the coefficient, so the value is not determined";
+inline constexpr const char* undeterminedOffsetNote =
+    "the measurement hardly depends on the potential offset: its standard error exceeds 0.3 % C, "
+    "so the offset is not determined (it is not the probe's error); fit the transfer coefficient "
+    "alone";
+
 struct ProfileFitResult {
     enum class Status { Fitted, Refused, Cancelled, Failed };
     Status status = Status::Fitted;
@@ -41,6 +58,10 @@ struct ProfileFitResult {
     std::size_t nearSurface = 0;  // hardness points left out near the surface
     std::size_t beyondSample = 0; // points deeper than the middle of the sample
     int trials = 0;               // trial runs
+    // Fitted: the value is still the least-squares one, but its standard error says the
+    // measurement does not determine it (undeterminedLogBetaError, undeterminedOffsetError).
+    bool betaUndetermined = false;
+    bool offsetUndetermined = false;
 };
 
 // `process` is the run the sample went through; its β is where the search starts. A cancel

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // Lines the result area holds: β, offset, RMS, points, trial runs.
@@ -147,7 +149,22 @@ void TProfileFitDialog::showResult(MeasuredQuantity quantity) {
                     .arg(result_.nearSurface)
                     .arg(result_.beyondSample);
     text += tr("\nObliczeń próbnych: %1").arg(result_.trials);
+    // The values stay the least-squares ones, but one the measurement hardly changes is no
+    // finding: a probe error read off it would be wrong.
+    if (result_.betaUndetermined)
+        text += QStringLiteral("\n\n") +
+                tr("Uwaga: pomiar prawie nie zależy od współczynnika β; jego błąd standardowy\n"
+                   "jest większy od samej wartości, więc β nie jest wyznaczony.");
+    if (result_.offsetUndetermined)
+        text += QStringLiteral("\n\n") +
+                tr("Uwaga: pomiar prawie nie zależy od przesunięcia potencjału; jego błąd\n"
+                   "standardowy przekracza %1 %, więc przesunięcie nie jest wyznaczone i nie\n"
+                   "jest błędem sondy. Dopasuj sam współczynnik β.")
+                    .arg(undeterminedOffsetError);
     values_->setText(text);
+    // The lines kept for the values, or more when notes follow them.
+    values_->setMinimumHeight(
+        std::max(values_->fontMetrics().lineSpacing() * resultLines, values_->sizeHint().height()));
     values_->setEnabled(true);
     insert_->setEnabled(true);
 }

@@ -2,9 +2,10 @@
 // "Dopasuj do pomiaru": the transfer coefficient, alone or with one offset of every gas
 // potential, fitted to a profile measured on a sample of the form's process. The user names the
 // measurement file and what to fit; "Oblicz" fits with a gauge and Cancel and shows the values
-// with their standard errors, the RMS difference before and after and the trial runs; "Wstaw"
-// ends the dialog with the fitted process, for the form. A result whose inputs have changed
-// since is greyed and cannot be inserted until "Oblicz" runs again.
+// with their standard errors, the RMS difference before and after and the trial runs, and a
+// note under them for a value the measurement does not determine; "Wstaw" ends the dialog with
+// the fitted process, for the form. A result whose inputs have changed since is greyed and
+// cannot be inserted until "Oblicz" runs again.
 
 #include "ProcessData.h"
 #include "ProfileFit.h"

@@ -4,6 +4,7 @@
 #include "DesignCommands.h"
 #include "FileTable.h"
 #include "ProcessCheck.h"
+#include "ProfileFit.h"
 #include "ProfileMeasures.h"
 #include "RunFixture.h"
 
@@ -45,6 +46,11 @@ const std::string semiInfinite = "0.2\r\n2e-05\r\n\r\n1.1\r\n0\r\n1.2\r\n0.25\r\
                                  "0 920 1.15\r\n1 920 1.15\r\nSemi-infinitive sample\r\n";
 const std::string plate = "0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n2\r\n"
                           "0 920 1.1\r\n1 920 1.1\r\nPlate\r\n2\r\n";
+// Low pressure: 3 minutes of gas, then three boosts each followed by a neutral diffusion.
+const std::string lowPressure =
+    "0.2\r\n5e-06\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n8\r\n0 920 1\r\n0.05 920 1\r\n"
+    "0.15 920 1 boost\r\n0.55 920 1 neutral\r\n0.65 920 1 boost\r\n1.05 920 1 neutral\r\n"
+    "1.15 920 1 boost\r\n2.55 920 1 neutral\r\nSemi-infinitive sample\r\n";
 const std::string foil = "0.1\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n2\r\n"
                          "0 920 1\r\n120 920 1\r\nFoil\r\n0.05\r\n";
 
@@ -157,8 +163,9 @@ TEST_F(DesignCommand, FitBetaWritesACopyWithTheCoefficient) {
 
 namespace {
 
-// What a spreadsheet with a decimal comma exports of the final profile of `process`.
-std::string measuredText(const ProcessRecord& process) {
+// What a spreadsheet with a decimal comma exports of the final profile of `process`, each
+// point `scatter` % C off it, alternately up and down.
+std::string measuredText(const ProcessRecord& process, double scatter = 0) {
     NoProgress progress;
     const TrialResult run = runTrial(process, 0.35, progress);
     std::string text = "# 20MnCr5, sample 7, spectrometer\r\ndepth_mm;carbon\r\n";
@@ -166,7 +173,8 @@ std::string measuredText(const ProcessRecord& process) {
         const double depth = 0.05 * point;
         char row[64];
         std::snprintf(row, sizeof row, "%.2f;%.4f\r\n", depth,
-                      *profileValueAt(run.depth, run.carbon, depth));
+                      *profileValueAt(run.depth, run.carbon, depth) +
+                          (point % 2 == 0 ? scatter : -scatter));
         std::replace(row, row + sizeof row, '.', ',');
         text += row;
     }
@@ -190,11 +198,31 @@ TEST_F(DesignCommand, FitProfileWritesACopyWithTheFittedCoefficient) {
     EXPECT_NE(lastOutput.find("12 points compared"), std::string::npos) << lastOutput;
     EXPECT_NE(lastOutput.find("transfer coefficient "), std::string::npos) << lastOutput;
     EXPECT_NE(lastOutput.find("RMS difference"), std::string::npos) << lastOutput;
+    EXPECT_EQ(lastOutput.find("not determined"), std::string::npos) << lastOutput;
     const HeadReading reading = readCheckedProcessHead(readText(copy));
     ASSERT_TRUE(reading.head);
     EXPECT_NEAR(reading.head->data.transferCoefficient, 8e-6, 8e-6 * 0.02);
     EXPECT_EQ(reading.head->data.potentials, (std::vector<double>{1.15, 1.15}));
     EXPECT_EQ(readText(path), semiInfinite);
+}
+
+// The boosts hold the surface at saturation whatever the gas stage did: the measurement hardly
+// depends on β. The fit still gives and writes the least-squares value, but says that it is
+// not determined.
+TEST_F(DesignCommand, FitProfileSaysWhenTheMeasurementDoesNotDetermineBeta) {
+    const auto path = folder_.file("boosted.tav");
+    writeText(path, lowPressure);
+    const auto measured = folder_.file("traverse.csv");
+    writeText(measured, measuredText(readCheckedProcessHead(lowPressure).head.value(), 0.01));
+    const auto copy = folder_.file("fitted.tav");
+    ASSERT_EQ(call(runProfileFitCommand, {"--fit-profile", path.string(), "--measured",
+                                          measured.string(), "-o", copy.string()}),
+              0)
+        << lastMessage;
+    EXPECT_NE(lastOutput.find("\n  " + std::string(undeterminedBetaNote) + "\n"), std::string::npos)
+        << lastOutput;
+    EXPECT_EQ(lastOutput.find(undeterminedOffsetNote), std::string::npos) << lastOutput;
+    EXPECT_TRUE(readCheckedProcessHead(readText(copy)).head.has_value());
 }
 
 struct RefusedFitCase {

@@ -36,8 +36,9 @@ ProcessRecord furnace(double beta, double offset) {
     return asWritten(processRecord(form, SampleShape::SemiInfinite));
 }
 
-// A carbon traverse of the sample at 0.05 mm steps, as a spreadsheet exports it.
-QByteArray traverse(const ProcessRecord& process) {
+// A carbon traverse of the sample at 0.05 mm steps, as a spreadsheet exports it, each point
+// `scatter` % C off, alternately up and down.
+QByteArray traverse(const ProcessRecord& process, double scatter = 0) {
     struct : RunObserver {
         void setProgress(int) override {}
     } quiet;
@@ -46,11 +47,29 @@ QByteArray traverse(const ProcessRecord& process) {
     for (int point = 1; point <= 16; ++point) {
         const double depth = 0.05 * point;
         text += QByteArray::number(depth) + ';' +
-                QByteArray::number(*profileValueAt(run.depth, run.carbon, depth), 'f', 4)
+                QByteArray::number(*profileValueAt(run.depth, run.carbon, depth) +
+                                       (point % 2 == 0 ? scatter : -scatter),
+                                   'f', 4)
                     .replace('.', ',') +
                 "\r\n";
     }
     return text;
+}
+
+// Low pressure: 3 minutes of gas at 1 % C, then three boosts each followed by a neutral
+// diffusion, which hold the surface at saturation whatever the gas stage did.
+ProcessRecord boosted() {
+    ProcessForm form;
+    form.steelCarbon = 0.2, form.transferCoefficient = 5e-6;
+    form.cr = form.mo = form.mn = form.si = form.ni = 0;
+    const double times[] = {0, 0.05, 0.15, 0.55, 0.65, 1.05, 1.15, 2.55};
+    for (int row = 0; row < 8; ++row) {
+        form.time[row] = times[row], form.temperature[row] = 920, form.potential[row] = 1.0;
+        if (row >= 2)
+            form.condition[row] = {
+                row % 2 == 0 ? SurfaceCondition::Boost : SurfaceCondition::Neutral, {}};
+    }
+    return asWritten(processRecord(form, SampleShape::SemiInfinite));
 }
 
 TProfileFitDialog* openFit() {
@@ -67,6 +86,7 @@ private slots:
     void fittedValuesGoIntoTheForm_data();
     void fittedValuesGoIntoTheForm();
     void aBadRowIsRefusedByItsLine();
+    void anUndeterminedValueIsNoted();
 
 private:
     MessageCapture messages_;
@@ -122,6 +142,7 @@ void TProfileFitDialogTest::fittedValuesGoIntoTheForm() {
     QVERIFY2(shown.contains(QStringLiteral("Współczynnik β:")), qPrintable(shown));
     QVERIFY2(shown.contains(QStringLiteral("Punkty porównane: 16")), qPrintable(shown));
     QCOMPARE(shown.contains(QStringLiteral("Przesunięcie potencjału:")), withOffset);
+    QVERIFY2(!shown.contains(QStringLiteral("Uwaga")), qPrintable(shown));
 
     const double fitted = control<QLineEdit>(form, QStringLiteral("edit207"))->text().toDouble();
     QVERIFY2(std::abs(fitted / beta - 1) < 0.02, qPrintable(QString::number(fitted)));
@@ -152,6 +173,31 @@ void TProfileFitDialogTest::aBadRowIsRefusedByItsLine() {
              QStringList{QStringLiteral("Check data!|Line 3: \"0,2;abc\" is not two numbers")});
     QVERIFY(insertShut);
     QCOMPARE(control<QLineEdit>(&form, QStringLiteral("edit207"))->text(), QStringLiteral("2e-5"));
+}
+
+// The boosts leave β hardly any mark on the profile: the value is shown, and can be inserted,
+// with the note that the measurement does not determine it.
+void TProfileFitDialogTest::anUndeterminedValueIsNoted() {
+    const QString measured = folder_.filePath(QStringLiteral("boosted.csv"));
+    writeFile(measured, traverse(boosted(), 0.01));
+    TProfileFitDialog fit(boosted(), nullptr);
+    fit.show();
+    typeInto(&fit, QStringLiteral("profileFitFile"), measured);
+    control<QCheckBox>(&fit, QStringLiteral("profileFitOffset"))->setChecked(false);
+    clickButton(&fit, QStringLiteral("profileFitCompute"));
+    QCOMPARE(captionsAndTexts(messages_), QStringList());
+    auto* values = control<QLabel>(&fit, QStringLiteral("profileFitValues"));
+    QCoreApplication::processEvents(); // the layout follows the longer text
+    const QString shown = values->text();
+    QVERIFY2(
+        shown.contains(QStringLiteral("\n\nUwaga: pomiar prawie nie zależy od współczynnika β;")),
+        qPrintable(shown));
+    QVERIFY2(!shown.contains(QStringLiteral("przesunięcia potencjału")), qPrintable(shown));
+    QVERIFY(values->height() >= values->sizeHint().height());
+    QVERIFY(values->width() >= values->sizeHint().width());
+    QVERIFY(values->geometry().bottom() < control<QWidget>(&fit, QStringLiteral("gauge"))->y());
+    QVERIFY(control<QPushButton>(&fit, QStringLiteral("profileFitInsert"))->isEnabled());
+    fit.reject();
 }
 
 TAVCALC_TEST_MAIN(TProfileFitDialogTest)

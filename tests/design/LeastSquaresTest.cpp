@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
+#include <string>
 #include <vector>
 
 namespace {
@@ -71,14 +73,54 @@ TEST(LeastSquares, FindsTheDecayOfAnExponential) {
     EXPECT_LT(fit.evaluations, 60);
 }
 
-TEST(LeastSquares, AMinimumBeyondABoundIsReportedAtTheBound) {
-    const std::vector<double> y{1, 1.5, 2, 2.5, 3, 4, 5}; // slope 1
-    const LeastSquaresFit fit =
-        fitLeastSquares(straightLine(y), {{0, -10, 10, 1e-3}, {0, -1, 0.5, 1e-3}});
+namespace {
+
+struct BeyondBoundCase {
+    const char* name;
+    double spread; // of the abscissae 1 + spread·t: the smaller, the more a and b trade off
+    double start;  // of the slope; the intercept starts on the valley of the sum
+};
+
+void PrintTo(const BeyondBoundCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class MinimumBeyondABound : public testing::TestWithParam<BeyondBoundCase> {};
+
+} // namespace
+
+// The line y = 1 + s fitted with its slope bounded to 0.5: the fit must end with the slope on
+// that bound, and the intercept where the sum is least along it, 1 + 0.5·mean(s). With the
+// abscissae close together, far from zero, the sum is a long narrow valley across the bound.
+TEST_P(MinimumBeyondABound, IsReportedOnTheBound) {
+    const double spread = GetParam().spread;
+    std::vector<double> s;
+    double sMean = 0;
+    for (double t : times) {
+        s.push_back(1 + spread * t);
+        sMean += s.back() / static_cast<double>(times.size());
+    }
+    const ResidualFunction line = [s](const std::vector<double>& x) {
+        std::vector<double> r;
+        for (double si : s)
+            r.push_back(1 + si - (x[0] + x[1] * si));
+        return std::optional<std::vector<double>>(r);
+    };
+    const LeastSquaresFit fit = fitLeastSquares(
+        line, {{2 - GetParam().start, -10, 10, 1e-3}, {GetParam().start, -1, 0.5, 1e-3}});
     EXPECT_EQ(fit.problem, LeastSquaresFit::Problem::AtBound);
     EXPECT_EQ(fit.boundParameter, 1u);
+    EXPECT_TRUE(fit.highBound);
     EXPECT_EQ(fit.x[1], 0.5);
+    EXPECT_NEAR(fit.x[0], 1 + 0.5 * sMean, 1e-5); // a hundredth of the step
+    EXPECT_LT(fit.evaluations, 40);
 }
+
+INSTANTIATE_TEST_SUITE_P(LeastSquares, MinimumBeyondABound,
+                         testing::Values(BeyondBoundCase{"Spread", 1, 0},
+                                         BeyondBoundCase{"Bunched", 0.001, 0},
+                                         BeyondBoundCase{"BunchedFromNearTheBound", 0.001, 0.4}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(LeastSquares, StopsWhenTheResidualsCannotBeComputed) {
     int calls = 0;

@@ -33,6 +33,25 @@ ProcessRecord furnaceRun(double beta, double offset, double diffusePotential = d
         shape, thickness));
 }
 
+// A low-pressure programme at 920 °C: a gas stage of `gasHours` at 1.0 % C, then three boosts
+// of 0.1 h, each followed by a neutral diffusion. The boosts hold the surface at saturation
+// whatever the gas stage left there, so β and the offset, which act only in the gas stage, move
+// the final profile little, and both in the same way.
+ProcessRecord lowPressureRun(double beta, double offset, double gasHours) {
+    const StageCondition boosting{SurfaceCondition::Boost, {}};
+    const StageCondition neutral{SurfaceCondition::Neutral, {}};
+    const double g = gasHours;
+    return asWritten(stagedProcess(0.2, beta,
+                                   {{0, 920, 1.0 + offset},
+                                    {g, 920, 1.0 + offset},
+                                    {g + 0.1, 920, 1.0, boosting},
+                                    {g + 0.5, 920, 1.0, neutral},
+                                    {g + 0.6, 920, 1.0, boosting},
+                                    {g + 1.0, 920, 1.0, neutral},
+                                    {g + 1.1, 920, 1.0, boosting},
+                                    {g + 2.5, 920, 1.0, neutral}}));
+}
+
 // The final profile of `process` at 20 depths to 1 mm, with uniform noise of `amplitude`.
 MeasuredProfile measuredFrom(const ProcessRecord& process, MeasuredQuantity quantity,
                              double amplitude = 0) {
@@ -104,6 +123,8 @@ TEST_P(Recovery, FindsTheValuesTheProfileWasComputedWith) {
     }
     EXPECT_GT(fit.trials, 3);
     EXPECT_EQ(progress.last, 100);
+    EXPECT_FALSE(fit.betaUndetermined);
+    EXPECT_FALSE(fit.offsetUndetermined);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -140,6 +161,8 @@ TEST(ProfileFit, BetaAndOffsetFromNoisyPointsLieWithinTheirUncertainty) {
     EXPECT_LT(std::fabs(*fit.offset - offset), 3 * *fit.offsetUncertainty);
     EXPECT_LT(*fit.offsetUncertainty, 0.02);
     EXPECT_LT(fit.rmsAfter, noise);
+    EXPECT_FALSE(fit.betaUndetermined);
+    EXPECT_FALSE(fit.offsetUndetermined);
 }
 
 namespace {
@@ -199,12 +222,65 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"ProbeFarOff", furnaceRun(1e-5, 0),
                     measuredFrom(furnaceRun(1e-5, 0.45), MeasuredQuantity::Carbon),
                     FittedValues::BetaAndPotential, "offset lies beyond 0.3 % C"},
+        // The offset barely moves a profile that boosts made: scatter in the points drives it
+        // along the valley of the sum to its bound, which the fit must not give as a value.
+        RefusalCase{"LowPressureOffsetOnItsBound", lowPressureRun(2e-5, 0, 0.3),
+                    measuredFrom(lowPressureRun(5e-6, 0.1, 0.3), MeasuredQuantity::Hardness, 0.005),
+                    FittedValues::BetaAndPotential, "offset lies beyond -0.3 % C"},
         RefusalCase{"OffsetWithoutGasStages", boostsOnly(),
                     points(MeasuredQuantity::Carbon, {0.1, 0.2, 0.3}, {0.9, 0.7, 0.5}),
                     FittedValues::BetaAndPotential, "no gas stage"},
         RefusalCase{"ProcessOutOfRange", furnaceRun(0, 0),
                     points(MeasuredQuantity::Carbon, {0.1, 0.2, 0.3}, {0.9, 0.7, 0.5}),
                     FittedValues::Beta, "transfer"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+namespace {
+
+struct NoteCase {
+    const char* name;
+    FittedValues values;
+    double gasHours; // of the low-pressure programme
+    double noise;    // % C
+    bool betaUndetermined, offsetUndetermined;
+};
+
+void PrintTo(const NoteCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class UndeterminedValue : public testing::TestWithParam<NoteCase> {};
+
+} // namespace
+
+// A value the measurement hardly changes is still the least-squares one, but its standard error
+// must mark it as not determined; one the measurement pins down must not be marked.
+TEST_P(UndeterminedValue, IsMarkedByItsStandardError) {
+    const NoteCase& row = GetParam();
+    const MeasuredProfile measured =
+        measuredFrom(lowPressureRun(5e-6, 0, row.gasHours), MeasuredQuantity::Carbon, row.noise);
+    NoProgress progress;
+    const ProfileFitResult fit =
+        fitProfile(lowPressureRun(5e-6, 0, row.gasHours), measured, row.values, progress);
+    ASSERT_EQ(fit.status, ProfileFitResult::Status::Fitted) << fit.reason;
+    EXPECT_EQ(fit.betaUndetermined, row.betaUndetermined) << fit.betaUncertainty / fit.beta;
+    EXPECT_EQ(fit.offsetUndetermined, row.offsetUndetermined) << fit.offsetUncertainty.value_or(0);
+    EXPECT_EQ(fit.betaUndetermined, fit.betaUncertainty > fit.beta);
+    if (fit.offset) {
+        EXPECT_EQ(fit.offsetUndetermined, *fit.offsetUncertainty > largestPotentialOffset);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ProfileFit, UndeterminedValue,
+    testing::Values(
+        // A gas stage of 0.2 h leaves its mark on the profile: β to some 10 %.
+        NoteCase{"BetaFromALongerGasStage", FittedValues::Beta, 0.2, 0.005, false, false},
+        // One of 3 minutes hardly does: one standard error is ten times β.
+        NoteCase{"BetaFromAShortGasStage", FittedValues::Beta, 0.05, 0.01, true, false},
+        // With the offset, only their combination shows: neither value is determined.
+        NoteCase{"OffsetFromAShortGasStage", FittedValues::BetaAndPotential, 0.05, 0.005, true,
+                 true}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // A boost stage holds the surface at saturation whatever the probe says: the offset moves only

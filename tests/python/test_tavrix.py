@@ -342,6 +342,7 @@ def test_profile_fit_recovers_the_run_measured_and_gives_what_tavcalc_prints(fit
     if fitted.offset is not None:
         assert fitted.offset == pytest.approx(truth[1], abs=0.005)
     assert fitted.rms_after < fitted.rms_before and fitted.used == 12
+    assert fitted.notes == [] and not fitted.beta_undetermined and not fitted.offset_undetermined
 
     start.write(str(tmp_path / "load.tav"))
     done = subprocess.run([TAVCALC, "--fit-profile", str(tmp_path / "load.tav"), "--measured",
@@ -350,6 +351,29 @@ def test_profile_fit_recovers_the_run_measured_and_gives_what_tavcalc_prints(fit
     assert done.returncode == 0, done.stderr
     assert f"transfer coefficient {fitted.beta:.4g} ± {fitted.beta_error:.2g} cm/s" in done.stdout
     assert fitted.process.text().encode() == (tmp_path / "out.tav").read_bytes()
+
+
+def test_a_beta_the_measurement_does_not_determine_has_the_note_tavcalc_prints(tmp_path):
+    # Boosts hold the surface at saturation whatever the 3 minutes of gas did.
+    process = tavrix.Process(steel_carbon=0.2, beta=5e-6, shape="semi-infinite",
+                             stages=[(0, 920, 1), (0.05, 920, 1), (0.15, 920, 1, "boost"),
+                                     (0.55, 920, 1, "neutral"), (0.65, 920, 1, "boost"),
+                                     (1.05, 920, 1, "neutral"), (1.15, 920, 1, "boost"),
+                                     (2.55, 920, 1, "neutral")])
+    result = tavrix.run(process)
+    x = np.linspace(0.05, 0.6, 12)
+    carbon = np.interp(x, result.profile.x, result.profile.carbon) + 0.01 * (-1) ** np.arange(12)
+    csv = tmp_path / "load.csv"
+    csv.write_text("depth_mm,carbon\n" + "".join(f"{a:.4f},{c:.4f}\n" for a, c in zip(x, carbon)))
+    fitted = tavrix.fit_profile(process, tavrix.read_measured(str(csv)))
+    assert fitted.beta_undetermined and fitted.beta_error > fitted.beta
+    assert len(fitted.notes) == 1
+
+    process.write(str(tmp_path / "load.tav"))
+    done = subprocess.run([TAVCALC, "--fit-profile", process.path, "--measured", str(csv)],
+                          capture_output=True, text=True, check=False)
+    assert done.returncode == 0, done.stderr
+    assert f"\n  {fitted.notes[0]}\n" in done.stdout
 
 
 # The text of the measurement, and whether tavcalc names the process file (a refused fit) or
