@@ -168,6 +168,10 @@ QString LineChart::readOutAt(QPoint at) const {
     const double xScale = plot.width() / (x.end() - x.start);
     const double yScale = plot.height() / (y.end() - y.start);
     const QPointF value = valueAt(at);
+    // Between points a line is read at the mouse's x to the decimal a pixel resolves, not to
+    // digits the mouse cannot choose: 1.98 h rather than 1.98099 h.
+    const double resolution = std::pow(10.0, std::floor(std::log10(1 / xScale)));
+    const QPointF onLine(std::round(value.x() / resolution) * resolution, value.y());
     // The line drawn nearest to the mouse is read: at its point, where one lies within reach,
     // else on its segment at the mouse's x.
     double nearest = std::numeric_limits<double>::max();
@@ -180,7 +184,7 @@ QString LineChart::readOutAt(QPoint at) const {
         const QList<QPointF>& points = description_.lines[line];
         const bool ascending = line < ascending_.size() && ascending_[line];
         const NearestPoint point = nearestPoint(points, ascending, value, xScale, yScale);
-        const NearestSegment segment = nearestSegment(points, ascending, value, xScale, yScale);
+        const NearestSegment segment = nearestSegment(points, ascending, onLine, xScale, yScale);
         const double distance = std::min(point.distance, segment.distance);
         if (distance < nearest) {
             nearest = distance;
