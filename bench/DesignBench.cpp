@@ -8,6 +8,7 @@
 #include "ProfileFit.h"
 #include "ProfileMeasures.h"
 #include "ProgrammeDesign.h"
+#include "TestProcess.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,20 +19,20 @@ public:
     void setProgress(int /*percent*/) override {}
 };
 
-ProcessForm steel(double thickness) {
-    ProcessForm form;
-    form.steelCarbon = 0.2;
-    form.transferCoefficient = 2e-5;
-    form.cr = 1.1, form.mo = 0, form.mn = 1.2, form.si = 0.25, form.ni = 0;
-    form.thickness = thickness;
-    return form;
+// A steel of 0.2 % C with 1.1 % Cr, 1.2 % Mn and 0.25 % Si, β = 2e-5 cm/s, and the programme
+// `rows`, for a sample of `shape` and `thickness` mm.
+ProcessRecord steel(SampleShape shape, double thickness,
+                    std::initializer_list<StageRow> rows = {}) {
+    ProcessRecord process = stagedProcess(0.2, 2e-5, rows, shape, thickness);
+    process.data.alloy = {1.1, 0, 1.2, 0.25, 0};
+    return process;
 }
 
 // Boost and diffusion for 1.0 mm at 0.35 % C with 0.8 % C at the surface, at 920 °C, ending with
 // half an hour down to 850 °C.
 void boostDiffuseDesign(benchmark::State& state, SampleShape shape, double thickness) {
     DesignRequest request;
-    request.steel = processRecord(steel(thickness), shape);
+    request.steel = steel(shape, thickness);
     request.celsius = 920;
     request.boost = 1.15;
     request.depth = 1.0;
@@ -57,7 +58,7 @@ void boostDiffuseDesign(benchmark::State& state, SampleShape shape, double thick
 }
 
 void designSemiInfinite(benchmark::State& state) {
-    boostDiffuseDesign(state, SampleShape::SemiInfinite, emptyCell);
+    boostDiffuseDesign(state, SampleShape::SemiInfinite, unfilledValue);
 }
 void designCylinder30mm(benchmark::State& state) {
     boostDiffuseDesign(state, SampleShape::Cylinder, 30);
@@ -66,23 +67,18 @@ void designCylinder30mm(benchmark::State& state) {
 // A foil of 0.05 mm, 3600 s at 920 °C and 1.0 % C, measured at what β = 1e-6 cm/s gives; the
 // search starts from the file's 2e-5 cm/s.
 void foilFit(benchmark::State& state) {
-    ProcessForm test = steel(0.05);
-    test.cr = test.mn = test.si = 0;
-    test.steelCarbon = 0.1;
-    test.time[0] = 0, test.temperature[0] = 920, test.potential[0] = 1.0;
-    test.time[1] = 3600, test.temperature[1] = 920, test.potential[1] = 1.0;
+    const ProcessRecord test =
+        stagedProcess(0.1, 2e-5, {{0, 920, 1.0}, {3600, 920, 1.0}}, SampleShape::Foil, 0.05);
     Quiet quiet;
-    ProcessForm measuredWith = test;
-    measuredWith.transferCoefficient = 1e-6;
-    const double measured =
-        0.1 + runTrial(writtenRecord(measuredWith, SampleShape::Foil), 0.35, quiet).meanIncrease;
+    ProcessRecord measuredWith = test;
+    measuredWith.data.transferCoefficient = 1e-6;
+    const double measured = 0.1 + runTrial(asWritten(measuredWith), 0.35, quiet).meanIncrease;
     double seconds = 0;
     std::int64_t fits = 0;
     int trials = 0;
     for (auto _ : state) {
         const double start = cpuSeconds();
-        const FoilFitResult result =
-            fitTransferCoefficient(processRecord(test, SampleShape::Foil), measured, quiet);
+        const FoilFitResult result = fitTransferCoefficient(test, measured, quiet);
         seconds += cpuSeconds() - start;
         ++fits;
         trials = result.trials;
@@ -98,7 +94,7 @@ void foilFit(benchmark::State& state) {
 // Low-pressure pulses for 1.0 mm at 0.35 % C with 0.7 % C at the surface, at 920 °C.
 void lowPressureDesign(benchmark::State& state) {
     LowPressureRequest request;
-    request.steel = writtenRecord(steel(emptyCell), SampleShape::SemiInfinite);
+    request.steel = asWritten(steel(SampleShape::SemiInfinite, unfilledValue));
     request.depth = 1.0;
     request.surface = 0.7;
     Quiet quiet;
@@ -124,11 +120,8 @@ void lowPressureDesign(benchmark::State& state) {
 // points to 1.6 mm of what β = 8e-6 cm/s and a probe reading 0.05 % C low give. Both values are
 // fitted, starting from the file's 2e-5 cm/s and no offset.
 void profileFitTwoValues(benchmark::State& state) {
-    ProcessForm form = steel(emptyCell);
-    form.time[0] = 0, form.temperature[0] = 920, form.potential[0] = 1.15;
-    form.time[1] = 8, form.temperature[1] = 920, form.potential[1] = 1.15;
-    form.time[2] = 10, form.temperature[2] = 920, form.potential[2] = 0.8;
-    const ProcessRecord given = writtenRecord(form, SampleShape::SemiInfinite);
+    const ProcessRecord given = asWritten(steel(SampleShape::SemiInfinite, unfilledValue,
+                                                {{0, 920, 1.15}, {8, 920, 1.15}, {10, 920, 0.8}}));
     ProcessRecord truth = given;
     truth.data.transferCoefficient = 8e-6;
     for (double& potential : truth.data.potentials)
@@ -139,7 +132,7 @@ void profileFitTwoValues(benchmark::State& state) {
     for (int point = 1; point <= 20; ++point) {
         measured.depth.push_back(0.08 * point);
         measured.value.push_back(
-            profileValueAt(run.depth, run.carbon, 0.08 * point).value_or(form.steelCarbon));
+            profileValueAt(run.depth, run.carbon, 0.08 * point).value_or(given.data.steelCarbon));
     }
     double seconds = 0;
     std::int64_t fits = 0;

@@ -19,7 +19,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -76,11 +75,11 @@ Work countWork(const std::string& fileName, SolverFactory make) {
 }
 
 // One constant stage at 920 °C and potential 1.0 % C, steel of 0.2 % C, β = 2e-5 cm/s.
-void fullRun(benchmark::State& state, std::string_view shape, double thickness, double duration,
+void fullRun(benchmark::State& state, SampleShape shape, double thickness, double duration,
              SolverFactory make) {
-    const ProcessForm form =
-        processForm(0.2, 2e-5, thickness, {{0, 920, 1.0}, {duration, 920, 1.0}});
-    const ScratchSet set(form, shape);
+    const ProcessRecord process =
+        stagedProcess(0.2, 2e-5, {{0, 920, 1.0}, {duration, 920, 1.0}}, shape, thickness);
+    const ScratchSet set(process);
     const Work work = countWork(set.file(), make);
     ResultStreams streams;
     double engineSeconds = 0;
@@ -90,7 +89,7 @@ void fullRun(benchmark::State& state, std::string_view shape, double thickness, 
     for (auto _ : state) {
         state.PauseTiming();
         // A run appends its profiles to the process-data file: start each from the same file.
-        writeProcessData(set.file(), form, shape);
+        writeProcessData(set.file(), process);
         StepCounter counter;
         state.ResumeTiming();
         const double start = cpuSeconds();
@@ -128,26 +127,26 @@ void fullRun(benchmark::State& state, std::string_view shape, double thickness, 
 }
 
 void semiInfinite12h(benchmark::State& state) {
-    fullRun(state, semiInfiniteShapeName, 0, 12, makeSolver<Gruba>);
+    fullRun(state, SampleShape::SemiInfinite, unfilledValue, 12, makeSolver<Gruba>);
 }
 void plate4mm8h(benchmark::State& state) {
-    fullRun(state, plateShapeName, 4, 8, makeSolver<Plyta>);
+    fullRun(state, SampleShape::Plate, 4, 8, makeSolver<Plyta>);
 }
 void cylinder10mm8h(benchmark::State& state) {
-    fullRun(state, cylinderShapeName, 10, 8, makeSolver<Walec>);
+    fullRun(state, SampleShape::Cylinder, 10, 8, makeSolver<Walec>);
 }
 void foil005mm3600s(benchmark::State& state) {
-    fullRun(state, foilShapeName, 0.05, 3600, makeSolver<Folia>);
+    fullRun(state, SampleShape::Foil, 0.05, 3600, makeSolver<Folia>);
 }
 void wire001mm3600s(benchmark::State& state) {
-    fullRun(state, wireShapeName, 0.01, 3600, makeSolver<Drut>);
+    fullRun(state, SampleShape::Wire, 0.01, 3600, makeSolver<Drut>);
 }
 
 // The same semi-infinite run as a script runs it: in memory, no file opened (the Python
 // module's runs are measured against this one).
 void semiInfinite12hInMemory(benchmark::State& state) {
-    const ProcessRecord process = writtenRecord(
-        processForm(0.2, 2e-5, 0, {{0, 920, 1.0}, {12, 920, 1.0}}), SampleShape::SemiInfinite);
+    const ProcessRecord process =
+        asWritten(stagedProcess(0.2, 2e-5, {{0, 920, 1.0}, {12, 920, 1.0}}));
     for (auto _ : state) {
         MemoryStreams streams;
         StepCounter counter;
@@ -164,13 +163,11 @@ void semiInfinite12hInMemory(benchmark::State& state) {
 // and a 12 min neutral diffusion, against one gas stage of the same 2.5 h at 1.0 % C; both in
 // memory on a semi-infinite sample. `pulsed_over_gas` is the first's time over the second's.
 ProcessRecord gasProgramme() {
-    return writtenRecord(processForm(0.2, 2e-5, 0, {{0, 920, 1.0}, {2.5, 920, 1.0}}),
-                         SampleShape::SemiInfinite);
+    return asWritten(stagedProcess(0.2, 2e-5, {{0, 920, 1.0}, {2.5, 920, 1.0}}));
 }
 
 ProcessRecord pulsedProgramme() {
-    ProcessRecord process =
-        writtenRecord(processForm(0.2, 2e-5, 0, {{0, 920, 1.0}}), SampleShape::SemiInfinite);
+    ProcessRecord process = asWritten(stagedProcess(0.2, 2e-5, {{0, 920, 1.0}}));
     TDane& data = process.data;
     for (int pulse = 0; pulse < 10; ++pulse)
         for (const auto& [minutes, kind] :

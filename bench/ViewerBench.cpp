@@ -9,6 +9,7 @@
 #include "NearestPoint.h"
 #include "TChartMDIChild.h"
 #include "TavMDIClient.h"
+#include "TestProcess.h"
 
 #include <QApplication>
 #include <QFile>
@@ -26,23 +27,15 @@ public:
 
 // A thick set of the examples' size: twelve hours in three stages.
 QString computedSet(const QTemporaryDir& folder, int index) {
-    ProcessForm form;
-    form.steelCarbon = 0.2;
-    form.transferCoefficient = 2e-5;
-    form.cr = 1.1;
-    form.mo = form.ni = 0;
-    form.mn = 1.2;
-    form.si = 0.25;
-    const double ends[] = {0, 6, 10 + index * 0.25, 12 + index * 0.5};
-    const double potentials[] = {1.15, 1.15, 0.8, 0.8};
-    for (int row = 0; row < 4; ++row) {
-        form.time[row] = ends[row];
-        form.temperature[row] = row < 3 ? 920 : 850;
-        form.potential[row] = potentials[row];
-    }
+    ProcessRecord process = stagedProcess(0.2, 2e-5,
+                                          {{0, 920, 1.15},
+                                           {6, 920, 1.15},
+                                           {10 + index * 0.25, 920, 0.8},
+                                           {12 + index * 0.5, 850, 0.8}});
+    process.data.alloy = {1.1, 0, 1.2, 0.25, 0};
     const QString name = folder.filePath(QStringLiteral("set%1.tav").arg(index));
     NoProgress progress;
-    if (!writeProcessData(name.toStdString(), form, semiInfiniteShapeName) ||
+    if (!writeProcessData(name.toStdString(), process) ||
         runComputation(name.toStdString(), progress).status != RunStatus::Finished)
         qFatal("the benchmark's set was not computed");
     return name;

@@ -59,10 +59,10 @@ private:
 };
 
 // The file whose lock shows that the computation of set `name` runs: named by a hash of the
-// name, as a full path does not fit into a file name.
+// name, as a full path does not fit into a file name; every name of the set hashes alike.
 std::string runningLockPath(const std::string& listPath, std::string_view name) {
     std::uint64_t hash = 14695981039346656037ull; // FNV-1a
-    for (const char byte : upperCased(name)) {
+    for (const char byte : caseFoldedName(name)) {
         hash ^= static_cast<unsigned char>(byte);
         hash *= 1099511628211ull;
     }
@@ -93,8 +93,8 @@ std::string trimmedLine(std::string line) {
 } // namespace
 
 bool TFileTable::contains(std::string_view name) const {
-    const std::string upper = upperCased(name);
-    return std::find(names_.begin(), names_.end(), upper) != names_.end();
+    return std::ranges::any_of(
+        names_, [name](const std::string& entry) { return sameSetName(entry, name); });
 }
 
 bool TFileTable::add(std::string_view name) {
@@ -107,7 +107,7 @@ bool TFileTable::add(std::string_view name) {
 bool TFileTable::remove(std::string_view name) {
     if (!contains(name))
         return false;
-    std::erase(names_, upperCased(name));
+    std::erase_if(names_, [name](const std::string& entry) { return sameSetName(entry, name); });
     return true;
 }
 

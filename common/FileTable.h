@@ -2,7 +2,8 @@
 // The in-use list: result sets whose computation is running now, kept in "pliki.lst".
 //
 // File format: the number of names on the first line, then one name a line (CR LF). Names are
-// full paths, held upper-cased, so the comparison ignores letter case. Whole lines are read,
+// full paths, held upper-cased (ASCII letters) and compared by sameSetName (SetNames.h), which
+// ignores letter case. Whole lines are read,
 // since paths may contain blanks. Every change is a read, change and rewrite of the whole file,
 // done under a lock ("<list>.lock") and finished by an atomic rename, so programs that update
 // the list at the same moment lose no entry and a crash never leaves the file half written. A

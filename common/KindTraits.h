@@ -71,6 +71,7 @@ struct KindTraits {
     std::string_view computationName; // the kind as the computation names it
     std::string_view polishName;      // a shape line of older files may hold it
     std::string_view englishName;     // in messages: "a foil test needs a foil or a wire"
+    std::string_view scriptName;      // what a Python script calls it
     bool offered;                     // the viewer's menu and the calculation program start it
     bool thin;
     TimeUnit timeUnit; // of the stage times in the process-data file and of every result row
@@ -107,17 +108,20 @@ inline constexpr double largestFoilThickness = 0.07; // mm
 // In the order of SampleShape.
 inline constexpr std::array<KindTraits, 5> table{{
     {SampleShape::SemiInfinite, semiInfiniteShapeName, "Gruba", "Próbka półnieskończona",
-     "semi-infinite sample", true, false, TimeUnit::Hours, SampleSize::None, 0, std::nullopt, true,
-     false, thickFiles, thickCharts},
-    {SampleShape::Plate, plateShapeName, "Płyta", "Płyta", "plate", true, false, TimeUnit::Hours,
-     SampleSize::Thickness, 0.5, std::nullopt, true, false, thickFiles, thickCharts},
-    {SampleShape::Foil, foilShapeName, "Folia", "Folia", "foil", true, true, TimeUnit::Seconds,
-     SampleSize::Thickness, 0.5, largestFoilThickness, false, true, thinFiles, thinCharts},
-    {SampleShape::Cylinder, cylinderShapeName, "Walec", "Walec", "cylinder", true, false,
-     TimeUnit::Hours, SampleSize::Diameter, 0.25, std::nullopt, true, false, thickFiles,
+     "semi-infinite sample", "semi-infinite", true, false, TimeUnit::Hours, SampleSize::None, 0,
+     std::nullopt, true, false, thickFiles, thickCharts},
+    {SampleShape::Plate, plateShapeName, "Płyta", "Płyta", "plate", "plate", true, false,
+     TimeUnit::Hours, SampleSize::Thickness, 0.5, std::nullopt, true, false, thickFiles,
      thickCharts},
-    {SampleShape::Wire, wireShapeName, "Drut", "Drut", "wire", false, true, TimeUnit::Seconds,
-     SampleSize::Diameter, 0.25, std::nullopt, false, true, thinFiles, thinCharts},
+    {SampleShape::Foil, foilShapeName, "Folia", "Folia", "foil", "foil", true, true,
+     TimeUnit::Seconds, SampleSize::Thickness, 0.5, largestFoilThickness, false, true, thinFiles,
+     thinCharts},
+    {SampleShape::Cylinder, cylinderShapeName, "Walec", "Walec", "cylinder", "cylinder", true,
+     false, TimeUnit::Hours, SampleSize::Diameter, 0.25, std::nullopt, true, false, thickFiles,
+     thickCharts},
+    {SampleShape::Wire, wireShapeName, "Drut", "Drut", "wire", "wire", false, true,
+     TimeUnit::Seconds, SampleSize::Diameter, 0.25, std::nullopt, false, true, thinFiles,
+     thinCharts},
 }};
 
 constexpr bool inShapeOrder() {

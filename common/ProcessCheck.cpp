@@ -12,7 +12,7 @@ ProcessProblem problem(std::string field, std::string rule) {
 }
 
 bool isFilled(double value) {
-    return std::isfinite(value) && value != emptyCell;
+    return std::isfinite(value) && value != unfilledValue;
 }
 
 std::string stageField(std::size_t row, const char* column) {
@@ -86,7 +86,7 @@ HeadReading readProcessHead(std::string_view text) {
     ProcessHead head;
     head.data = scanned.data();
     head.shape = *scanned.shape;
-    head.thickness = scanned.size.value_or(emptyCell);
+    head.thickness = scanned.size.value_or(unfilledValue);
     head.length = scanned.length;
     return HeadReading{std::move(head), {}};
 }

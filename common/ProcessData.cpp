@@ -3,7 +3,6 @@
 #include "AtomicFile.h"
 #include "ProcessScanner.h"
 
-#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <istream>
@@ -95,31 +94,6 @@ std::vector<std::string_view> words(std::string_view text) {
     return found;
 }
 
-// `count` is the count line: the rows, except that a form counts its filled time cells, which
-// leaves out an empty first row that is written all the same.
-std::string headText(const TDane& data, std::size_t count, std::string_view shape,
-                     double thickness) {
-    std::ostringstream out;
-    out.imbue(std::locale::classic());
-    writeNumber(out, data.steelCarbon);
-    writeNumber(out, data.transferCoefficient);
-    out << "\r\n";
-    for (double content : data.alloy)
-        writeNumber(out, content);
-    out << "\r\n";
-    out << count << "\r\n";
-    for (std::size_t row = 0; row < data.times.size(); ++row) {
-        out << data.times[row] << ' ' << data.temperatures[row] << ' ' << data.potentials[row];
-        if (const std::string word = conditionWord(stageCondition(data, row)); !word.empty())
-            out << ' ' << word;
-        out << "\r\n";
-    }
-    out << shape << "\r\n";
-    if (const auto kind = shapeFromLine(shape); !kind || kindTraits(*kind).size != SampleSize::None)
-        writeNumber(out, thickness);
-    return out.str();
-}
-
 } // namespace
 
 std::optional<double> fileNumber(std::string_view word) {
@@ -204,30 +178,31 @@ std::istream& operator>>(std::istream& in, TDane& data) {
     return in;
 }
 
-TDane processRecord(const ProcessForm& form) {
-    TDane data;
-    data.steelCarbon = form.steelCarbon;
-    data.transferCoefficient = form.transferCoefficient;
-    data.alloy = {form.cr, form.mo, form.mn, form.si, form.ni};
-    for (std::size_t row = 0; row < form.time.size(); ++row)
-        if (row == 0 || form.time[row] != emptyCell) {
-            data.times.push_back(form.time[row]);
-            data.temperatures.push_back(form.temperature[row]);
-            data.potentials.push_back(form.potential[row]);
-            data.conditions.push_back(form.condition[row]);
-        }
-    return data;
-}
-
-std::string processDataText(const ProcessForm& form, std::string_view shape) {
-    const auto filled = std::count_if(form.time.begin(), form.time.end(),
-                                      [](double time) { return time != emptyCell; });
-    return headText(processRecord(form), static_cast<std::size_t>(filled), shape, form.thickness);
-}
-
 std::string processDataText(const ProcessRecord& process) {
+    return processDataText(process, process.data.times.size());
+}
+
+std::string processDataText(const ProcessRecord& process, std::size_t stageCount) {
     const TDane& data = process.data;
-    return headText(data, data.times.size(), shapeName(process.shape), process.thickness);
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    writeNumber(out, data.steelCarbon);
+    writeNumber(out, data.transferCoefficient);
+    out << "\r\n";
+    for (double content : data.alloy)
+        writeNumber(out, content);
+    out << "\r\n";
+    out << stageCount << "\r\n";
+    for (std::size_t row = 0; row < data.times.size(); ++row) {
+        out << data.times[row] << ' ' << data.temperatures[row] << ' ' << data.potentials[row];
+        if (const std::string word = conditionWord(stageCondition(data, row)); !word.empty())
+            out << ' ' << word;
+        out << "\r\n";
+    }
+    out << shapeName(process.shape) << "\r\n";
+    if (kindTraits(process.shape).size != SampleSize::None)
+        writeNumber(out, process.thickness);
+    return out.str();
 }
 
 double asWritten(double value) {
@@ -249,33 +224,8 @@ ProcessRecord asWritten(const ProcessRecord& process) {
             condition.fluxLimit = asWritten(*condition.fluxLimit);
     written.thickness = kindTraits(process.shape).size != SampleSize::None
                             ? asWritten(process.thickness)
-                            : emptyCell;
+                            : unfilledValue;
     return written;
-}
-
-ProcessRecord processRecord(const ProcessForm& form, SampleShape shape) {
-    return ProcessRecord{processRecord(form), shape, form.thickness};
-}
-
-ProcessForm formOf(const ProcessRecord& process) {
-    const TDane& data = process.data;
-    ProcessForm form;
-    form.steelCarbon = data.steelCarbon;
-    form.transferCoefficient = data.transferCoefficient;
-    form.cr = data.alloy[0], form.mo = data.alloy[1], form.mn = data.alloy[2];
-    form.si = data.alloy[3], form.ni = data.alloy[4];
-    for (std::size_t row = 0; row < data.times.size() && row < form.time.size(); ++row) {
-        form.time[row] = data.times[row];
-        form.temperature[row] = data.temperatures[row];
-        form.potential[row] = data.potentials[row];
-        form.condition[row] = stageCondition(data, row);
-    }
-    form.thickness = process.thickness;
-    return form;
-}
-
-ProcessRecord writtenRecord(const ProcessForm& form, SampleShape shape) {
-    return asWritten(processRecord(form, shape));
 }
 
 std::optional<std::string> wholeFile(const std::string& path) {
@@ -285,10 +235,6 @@ std::optional<std::string> wholeFile(const std::string& path) {
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
-}
-
-bool writeProcessData(const std::string& path, const ProcessForm& form, std::string_view shape) {
-    return !AtomicFile(path).replace(processDataText(form, shape));
 }
 
 bool writeProcessData(const std::string& path, const ProcessRecord& process) {

@@ -18,8 +18,10 @@
 #include <string_view>
 #include <vector>
 
-// An empty box of the process-data dialog travels as this value.
-inline constexpr double emptyCell = 2009990.0;
+// A value nobody gave. A process-data file holds this number where the dialog's box was left
+// empty (a saved form keeps its empty boxes so), the value rules refuse it wherever a value is
+// needed, and a record of a semi-infinite sample carries it as its size.
+inline constexpr double unfilledValue = 2009990.0;
 
 inline constexpr int maxStages = 10;           // rows of a programme of gas stages
 inline constexpr int maxConditionStages = 100; // rows when any stage carries another condition
@@ -88,7 +90,7 @@ std::istream& operator>>(std::istream& in, TDane& data);
 struct ProcessRecord {
     TDane data;
     SampleShape shape = SampleShape::SemiInfinite;
-    double thickness = emptyCell; // mm, for every shape but the semi-infinite sample
+    double thickness = unfilledValue; // mm, for every shape but the semi-infinite sample
 };
 
 // The value a process-data file gives back for `value`: the writer keeps six significant
@@ -98,49 +100,15 @@ double asWritten(double value);
 // none.
 ProcessRecord asWritten(const ProcessRecord& process);
 
-// The values of the process-data dialog, each box as a double (emptyCell when empty).
-struct ProcessForm {
-    double steelCarbon = emptyCell;         // % C
-    double transferCoefficient = emptyCell; // cm/s
-    double thickness = emptyCell;           // mm: plate or foil thickness, cylinder diameter
-    double cr = emptyCell, mo = emptyCell, mn = emptyCell, si = emptyCell, ni = emptyCell; // %
-    // One cell per row of the stage table, which holds ten rows and grows to the rows of a
-    // programme with conditions.
-    std::array<double, maxConditionStages> time = filled();        // h (s for a foil)
-    std::array<double, maxConditionStages> temperature = filled(); // °C
-    std::array<double, maxConditionStages> potential = filled();   // % C
-    std::array<StageCondition, maxConditionStages> condition{};    // of the stage a row ends
-
-private:
-    static constexpr std::array<double, maxConditionStages> filled() {
-        std::array<double, maxConditionStages> cells{};
-        cells.fill(emptyCell);
-        return cells;
-    }
-};
-
-// The record a form's file would hold: row 1 always, the later rows where their time is filled.
-TDane processRecord(const ProcessForm& form);
-
-// The process of a form for `shape`, its values as the boxes hold them.
-ProcessRecord processRecord(const ProcessForm& form, SampleShape shape);
-// The form whose boxes hold `process` (its rows from the first; the shape is the program's).
-ProcessForm formOf(const ProcessRecord& process);
-
-// The process of a form for `shape` as its file would give it back: the rows processRecord
-// keeps, every number as written.
-ProcessRecord writtenRecord(const ProcessForm& form, SampleShape shape);
-
 // The whole text of the file at `path`; empty when it cannot be opened.
 std::optional<std::string> wholeFile(const std::string& path);
 
-// The file text for a form: row 1 always, the later rows where their time is filled.
-std::string processDataText(const ProcessForm& form, std::string_view shape);
-
 // The file text for a process: every row with its condition word.
 std::string processDataText(const ProcessRecord& process);
+// The same with `stageCount` on the count line in place of the number of rows: the dialog's
+// saved form counts its filled time cells, and an empty first row is written all the same.
+std::string processDataText(const ProcessRecord& process, std::size_t stageCount);
 
 // Writes the file at `path` (already completed), replacing it as a whole (AtomicFile); false
 // when it cannot be written. Callers that tell the user why replace the text themselves.
-bool writeProcessData(const std::string& path, const ProcessForm& form, std::string_view shape);
 bool writeProcessData(const std::string& path, const ProcessRecord& process);

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 namespace {
 
@@ -150,4 +151,22 @@ std::string upperCased(std::string_view text) {
         if (ch >= 'a' && ch <= 'z')
             ch = static_cast<char>(ch - 'a' + 'A');
     return upper;
+}
+
+std::string caseFoldedName(std::string_view name) {
+    // Each pair is two bytes in either case, and UTF-8 finds a letter only where it begins.
+    static constexpr std::pair<std::string_view, std::string_view> polishLetters[] = {
+        {"ą", "Ą"}, {"ć", "Ć"}, {"ę", "Ę"}, {"ł", "Ł"}, {"ń", "Ń"},
+        {"ó", "Ó"}, {"ś", "Ś"}, {"ź", "Ź"}, {"ż", "Ż"},
+    };
+    std::string folded = upperCased(name);
+    for (const auto& [lower, upper] : polishLetters)
+        for (std::size_t at = folded.find(lower); at != std::string::npos;
+             at = folded.find(lower, at + upper.size()))
+            folded.replace(at, lower.size(), upper);
+    return folded;
+}
+
+bool sameSetName(std::string_view one, std::string_view other) {
+    return caseFoldedName(one) == caseFoldedName(other);
 }

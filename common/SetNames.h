@@ -66,5 +66,14 @@ std::string resultFileName(std::string_view setName, std::string_view extension)
 // be removed is passed over, so that a half-deleted set can be deleted again.
 void deleteSetFiles(std::string_view setName, std::span<const std::string_view> extensions);
 
-// ASCII upper case; other bytes (UTF-8 sequences) pass unchanged.
+// ASCII upper case; other bytes (UTF-8 sequences) pass unchanged. The in-use list stores names so.
 std::string upperCased(std::string_view text);
+
+// `name` with its letter case taken out: ASCII and Polish letters (UTF-8) upper-cased.
+std::string caseFoldedName(std::string_view name);
+
+// Whether two names name the same set: letter case aside, ASCII and Polish letters alike. The
+// one comparison of set names: the in-use list (both programs' checks) and the viewer's
+// comparison use it, so that a set counts as in use in whatever case a folder or file name is
+// written (the list holds names upper-cased byte by byte, Polish letters as they came).
+bool sameSetName(std::string_view one, std::string_view other);

@@ -12,19 +12,13 @@ namespace py = pybind11;
 
 namespace {
 
-// The names scripts give the shapes, beside the ones the files hold.
-const std::map<std::string, SampleShape, std::less<>> scriptShapeNames{
-    {"semi-infinite", SampleShape::SemiInfinite},
-    {"plate", SampleShape::Plate},
-    {"foil", SampleShape::Foil},
-    {"cylinder", SampleShape::Cylinder},
-    {"wire", SampleShape::Wire}};
-
 constexpr std::array<const char*, 5> alloyNames{"Cr", "Mo", "Mn", "Si", "Ni"}; // file order
 
+// A script's name of the shape, or any name the files hold.
 SampleShape shapeNamed(const std::string& name) {
-    if (const auto found = scriptShapeNames.find(name); found != scriptShapeNames.end())
-        return found->second;
+    for (const KindTraits& kind : allKinds)
+        if (kind.scriptName == name)
+            return kind.shape;
     if (const auto shape = shapeFromName(name))
         return *shape;
     throw ProcessError("unknown shape \"" + name +
@@ -66,10 +60,7 @@ void refuseUnlessValid(const ProcessRecord& record) {
 } // namespace
 
 std::string scriptName(SampleShape shape) {
-    for (const auto& [name, named] : scriptShapeNames)
-        if (named == shape)
-            return name;
-    return {};
+    return std::string(kindTraits(shape).scriptName);
 }
 
 Process::Process(double steelCarbon, double beta, const std::map<std::string, double>& alloy,

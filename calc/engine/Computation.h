@@ -67,5 +67,5 @@ struct TrialResult {
 
 // Runs a process as a normal run would, through the same solvers, but opens, writes and
 // deletes no file. To compute what a written file will, pass the record as written
-// (writtenRecord).
+// (asWritten).
 TrialResult runTrial(const ProcessRecord& process, double level, RunObserver& progress);

@@ -1,6 +1,6 @@
 #include "BoxNumbers.h"
 
-#include "ProcessData.h"
+#include "ProcessForm.h"
 
 #include <algorithm>
 #include <charconv>

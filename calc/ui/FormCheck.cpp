@@ -65,7 +65,8 @@ std::optional<QString> computationProblem(const ProcessForm& form, SampleShape s
     if (!isFilled(form.transferCoefficient))
         return QCoreApplication::translate(
             "FormCheck", "Carbon transfer coefficient must be entered, greater than 0 cm/s.");
-    const auto problem = checkProcessValues(processRecord(form), shape, form.thickness);
+    const ProcessRecord process = processRecord(form, shape);
+    const auto problem = checkProcessValues(process.data, shape, process.thickness);
     if (!problem)
         return std::nullopt;
     QString field = QString::fromStdString(problem->field);

@@ -8,7 +8,7 @@
 
 #include "FileTable.h"
 #include "MessageBox.h"
-#include "ProcessData.h"
+#include "ProcessForm.h"
 
 #include <QList>
 

@@ -10,8 +10,8 @@
 // ("edit236"); later rows and the condition column are named by column and row ("time11",
 // "condition3", "fluxLimit3").
 
-#include "ProcessData.h"
 #include "ProcessFileLoad.h"
+#include "ProcessForm.h"
 
 #include <QWidget>
 

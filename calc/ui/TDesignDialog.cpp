@@ -2,6 +2,7 @@
 
 #include "BoxNumbers.h"
 #include "MessageBox.h"
+#include "ProcessForm.h"
 
 #include <QCheckBox>
 #include <QFormLayout>

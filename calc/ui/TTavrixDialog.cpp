@@ -326,7 +326,7 @@ bool TTavrixDialog::saveForm() {
         return false;
     }
     if (const std::optional<std::string> problem =
-            AtomicFile(file).replace(processDataText(readForm(), shapeName(shape_)))) {
+            AtomicFile(file).replace(processDataText(readForm(), shape_))) {
         showMessage(this, tr("Can't open file\n") + QString::fromStdString(*problem), tr("Error!"),
                     MessageIcon::Stop);
         return false;
@@ -345,7 +345,8 @@ void TTavrixDialog::help() {
 }
 
 bool TTavrixDialog::goesOnDespiteSaturation(const ProcessForm& form) {
-    const std::vector<std::string> warnings = saturationWarnings(processRecord(form), {});
+    const std::vector<std::string> warnings =
+        saturationWarnings(processRecord(form, shape_).data, {});
     if (warnings.empty())
         return true;
     QString text;
@@ -429,7 +430,7 @@ void TTavrixDialog::fitMeasuredProfile() {
         showMessage(this, problem.text, problem.caption, problem.icon);
     if (!problems.isEmpty())
         return;
-    TProfileFitDialog dialog(writtenRecord(form, shape_), this);
+    TProfileFitDialog dialog(asWritten(processRecord(form, shape_)), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const ProfileFitResult& fit = dialog.result();

@@ -6,7 +6,7 @@
 // boxes: every "Obliczaj..." reads them afresh. Each control carries its resource id in its
 // object name ("edit208", "button201", "static124").
 
-#include "ProcessData.h"
+#include "ProcessForm.h"
 
 #include <QDialog>
 

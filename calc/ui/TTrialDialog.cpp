@@ -4,7 +4,7 @@
 #include "CharacterFilter.h"
 #include "HelpPages.h"
 #include "MessageBox.h"
-#include "ProcessData.h"
+#include "ProcessForm.h"
 #include "THelpWindow.h"
 #include "WindowRunObserver.h"
 

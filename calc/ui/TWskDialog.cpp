@@ -144,7 +144,7 @@ void TWskDialog::start() {
         QDialog::reject();
         return;
     }
-    const std::string processData = processDataText(form_, shapeName(shape_));
+    const std::string processData = processDataText(form_, shape_);
     if (const std::optional<std::string> problem = AtomicFile(path).replace(processData)) {
         releaseSet();
         showMessage(this, tr("Can't open file\n") + QString::fromStdString(*problem), tr("Error!"),
@@ -186,7 +186,7 @@ void TWskDialog::start() {
 // run adds is where the surface it computed went above the limit.
 void TWskDialog::showRunWarnings(const std::vector<double>& surfaceAtRows) {
     const std::vector<std::string> found =
-        surfaceSaturationWarnings(processRecord(form_), surfaceAtRows);
+        surfaceSaturationWarnings(processRecord(form_, shape_).data, surfaceAtRows);
     if (found.empty())
         return;
     QStringList lines;

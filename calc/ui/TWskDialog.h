@@ -11,7 +11,7 @@
 // saturation limit, and "Pokaż wyniki" opens the set in the viewer.
 
 #include "FileTable.h"
-#include "ProcessData.h"
+#include "ProcessForm.h"
 
 #include <QDialog>
 

@@ -17,7 +17,6 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <fstream>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -28,10 +27,6 @@ int runFiles(const std::vector<std::string>& files) {
     return runBatch(files);
 }
 
-void writeText(const std::filesystem::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
 const std::string plate = "0.2\r\n2e-05\r\n\r\n1\r\n0\r\n0.5\r\n0.3\r\n0\r\n\r\n2\r\n"
                           "0 920 1\r\n1 920 0.8\r\nPlate\r\n4\r\n";
 
@@ -40,20 +35,10 @@ std::string replaced(std::string text, const std::string& from, const std::strin
     return text;
 }
 
-// Keeps the program folder's in-use list as it was before the test.
+// Starts from an in-use list without stale entries and leaves it as it was.
 class BatchRun : public testing::Test {
 protected:
-    void SetUp() override {
-        if (std::filesystem::exists(listFilePath()))
-            savedList_ = readText(listFilePath());
-        removeStaleEntries(listFilePath());
-    }
-    void TearDown() override {
-        if (savedList_)
-            writeText(listFilePath(), *savedList_);
-        else
-            std::filesystem::remove(listFilePath());
-    }
+    void SetUp() override { removeStaleEntries(listFilePath()); }
 
     std::vector<std::filesystem::path> filesIn() const {
         std::vector<std::filesystem::path> files;
@@ -63,8 +48,8 @@ protected:
         return files;
     }
 
+    KeptInUseList inUseList_;
     TempFolder folder_;
-    std::optional<std::string> savedList_;
 };
 
 struct MalformedCase {
@@ -249,7 +234,6 @@ protected:
     void TearDown() override {
         if (mounted_)
             ::umount(disk_.c_str());
-        BatchRun::TearDown();
     }
 
     std::filesystem::path disk_;

@@ -6,16 +6,13 @@
 #include "ProcessCheck.h"
 #include "ProfileMeasures.h"
 #include "RunFixture.h"
-#include "SetNames.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <optional>
 #include <ostream>
 #include <vector>
 
@@ -37,10 +34,6 @@ int call(Command command, std::vector<std::string> words) {
     return status;
 }
 
-void writeText(const std::filesystem::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
 std::map<std::filesystem::path, std::string> contents(const TempFolder& folder) {
     std::map<std::filesystem::path, std::string> files;
     for (const auto& entry : std::filesystem::directory_iterator(folder.file("")))
@@ -55,19 +48,11 @@ const std::string plate = "0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n2\r\
 const std::string foil = "0.1\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n2\r\n"
                          "0 920 1\r\n120 920 1\r\nFoil\r\n0.05\r\n";
 
-// Keeps the program folder's in-use list as it was: the designed file is run as a set.
+// The designed file is run as a set, which the in-use list lists while it runs.
 class DesignCommand : public testing::Test {
 protected:
-    void SetUp() override {
-        if (std::filesystem::exists(listFilePath()))
-            savedList_ = readText(listFilePath());
-    }
-    void TearDown() override {
-        if (savedList_)
-            writeText(listFilePath(), *savedList_);
-    }
+    KeptInUseList inUseList_;
     TempFolder folder_;
-    std::optional<std::string> savedList_;
 };
 
 } // namespace

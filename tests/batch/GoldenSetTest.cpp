@@ -8,24 +8,17 @@
 #include "BatchRun.h"
 #include "DesignCommands.h"
 #include "RunFixture.h"
-#include "SetNames.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
 
 const std::filesystem::path golden = TAVRIX_GOLDEN_DIR;
-
-void writeText(const std::filesystem::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 // Every file of the folder whose name starts with `stem` followed by ".", by name.
 std::map<std::string, std::string> filesOf(const std::filesystem::path& folder,
@@ -58,20 +51,9 @@ void expectSameFiles(const std::map<std::string, std::string>& expected,
     }
 }
 
-// Keeps the program folder's in-use list as it was: every run claims its set there.
+// Every run claims its set in the in-use list, which is kept as it was.
 class GoldenSet : public testing::TestWithParam<const char*> {
 protected:
-    void SetUp() override {
-        if (std::filesystem::exists(listFilePath()))
-            savedList_ = readText(listFilePath());
-    }
-    void TearDown() override {
-        if (savedList_)
-            writeText(listFilePath(), *savedList_);
-        else
-            std::filesystem::remove(listFilePath());
-    }
-
     // The stored process data of `name`, copied into the test's folder.
     std::filesystem::path copiedInput(const std::string& name) const {
         const std::filesystem::path path = folder_.file(name + ".tav");
@@ -90,8 +72,8 @@ protected:
         return status;
     }
 
+    KeptInUseList inUseList_;
     TempFolder folder_;
-    std::optional<std::string> savedList_;
 };
 
 class GoldenRun : public GoldenSet {};

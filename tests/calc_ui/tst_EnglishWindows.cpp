@@ -54,7 +54,7 @@ ProcessRecord plate() {
     form.thickness = 2;
     form.time[1] = 3;
     form.potential[0] = form.potential[1] = 1.15;
-    return writtenRecord(form, SampleShape::Plate);
+    return asWritten(processRecord(form, SampleShape::Plate));
 }
 
 // A carbon traverse of the plate computed with a lower β, at 0.1 mm steps to past its middle.

@@ -33,7 +33,7 @@ ProcessRecord furnace(double beta, double offset) {
     form.cr = 1.1, form.mo = 0, form.mn = 1.2, form.si = 0.25, form.ni = 0;
     form.time[0] = 0, form.temperature[0] = 920, form.potential[0] = 1.15 + offset;
     form.time[1] = 3, form.temperature[1] = 920, form.potential[1] = 1.15 + offset;
-    return writtenRecord(form, SampleShape::SemiInfinite);
+    return asWritten(processRecord(form, SampleShape::SemiInfinite));
 }
 
 // A carbon traverse of the sample at 0.05 mm steps, as a spreadsheet exports it.

@@ -350,7 +350,7 @@ void TWskDialogTest::setNotClaimedIsLeftAlone() {
 
 void TWskDialogTest::exceptionInTheRunIsReportedAsAFailedRun() {
     const QString set = setName(QStringLiteral("thrown.tav"));
-    const std::string processData = processDataText(shortFoil(), shapeName(SampleShape::Foil));
+    const std::string processData = processDataText(shortFoil(), SampleShape::Foil);
     QWidget main;
     {
         TWskDialog dialog(shortFoil(), SampleShape::Foil, set, &main);

@@ -103,13 +103,14 @@ TEST_F(FileTableFile, ConcurrentUpdatesLoseNoEntry) {
 }
 
 TEST_F(FileTableFile, AClaimedSetIsInUseUntilReleased) {
-    SetClaim claim = SetClaim::claim(path_, "/sets/a.tav");
+    SetClaim claim = SetClaim::claim(path_, "/sets/stał.tav");
     ASSERT_EQ(claim.status(), SetClaim::Status::Claimed);
-    EXPECT_EQ(SetClaim::claim(path_, "/SETS/A.TAV").status(), SetClaim::Status::InUse);
-    EXPECT_EQ(fileText(path_), "1\r\n/SETS/A.TAV\r\n");
+    // In any letter case, Polish letters too; the list keeps them as they came.
+    EXPECT_EQ(SetClaim::claim(path_, "/SETS/STAŁ.TAV").status(), SetClaim::Status::InUse);
+    EXPECT_EQ(fileText(path_), "1\r\n/SETS/STAł.TAV\r\n");
     EXPECT_TRUE(claim.release());
     EXPECT_EQ(fileText(path_), "0\r\n");
-    EXPECT_EQ(SetClaim::claim(path_, "/sets/a.tav").status(), SetClaim::Status::Claimed);
+    EXPECT_EQ(SetClaim::claim(path_, "/sets/stał.tav").status(), SetClaim::Status::Claimed);
 }
 
 TEST_F(FileTableFile, ViewerStartKeepsOnlyTheEntriesOfRunningComputations) {

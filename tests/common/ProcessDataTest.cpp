@@ -4,26 +4,40 @@
 
 #include <sstream>
 
-TEST(ProcessData, WritesTheLayoutWithCrLfAndGeneralNumbers) {
-    ProcessForm form;
-    form.steelCarbon = 0.2;
-    form.transferCoefficient = 0.00001;
-    form.cr = 1.1, form.mo = 0, form.mn = 0.9, form.si = 0.25, form.ni = 0;
-    form.time[0] = 0, form.temperature[0] = 925, form.potential[0] = 1.2;
-    form.time[1] = 4.5, form.temperature[1] = 925, form.potential[1] = 0.8;
-    form.thickness = 4;
-    EXPECT_EQ(processDataText(form, "Plate"),
-              "0.2\r\n1e-05\r\n\r\n1.1\r\n0\r\n0.9\r\n0.25\r\n0\r\n"
-              "\r\n2\r\n0 925 1.2\r\n4.5 925 0.8\r\nPlate\r\n4\r\n");
-    EXPECT_TRUE(processDataText(form, "Semi-infinitive sample")
-                    .ends_with("0.8\r\nSemi-infinitive sample\r\n"));
+namespace {
+
+ProcessRecord plate() {
+    ProcessRecord process;
+    process.data.steelCarbon = 0.2;
+    process.data.transferCoefficient = 0.00001;
+    process.data.alloy = {1.1, 0, 0.9, 0.25, 0};
+    process.data.times = {0, 4.5};
+    process.data.temperatures = {925, 925};
+    process.data.potentials = {1.2, 0.8};
+    process.shape = SampleShape::Plate;
+    process.thickness = 4;
+    return process;
 }
 
-TEST(ProcessData, EmptyRowsAreNotWrittenButRowOneAlwaysIs) {
-    ProcessForm form;
-    form.time[2] = 1, form.temperature[2] = 900, form.potential[2] = 1;
-    const std::string text = processDataText(form, "Foil");
-    EXPECT_NE(text.find("\r\n1\r\n2.00999e+06 2.00999e+06 2.00999e+06\r\n1 900 1\r\nFoil\r\n"),
+} // namespace
+
+TEST(ProcessData, WritesTheLayoutWithCrLfAndGeneralNumbers) {
+    ProcessRecord process = plate();
+    EXPECT_EQ(processDataText(process), "0.2\r\n1e-05\r\n\r\n1.1\r\n0\r\n0.9\r\n0.25\r\n0\r\n"
+                                        "\r\n2\r\n0 925 1.2\r\n4.5 925 0.8\r\nPlate\r\n4\r\n");
+    process.shape = SampleShape::SemiInfinite;
+    EXPECT_TRUE(processDataText(process).ends_with("0.8\r\nSemi-infinitive sample\r\n"));
+}
+
+TEST(ProcessData, AnUnfilledValueIsWrittenAsItsNumber) {
+    // What the dialog saves for empty boxes; the value rules refuse it when the file is read.
+    ProcessRecord process = plate();
+    process.data.times[0] = process.data.temperatures[0] = process.data.potentials[0] =
+        unfilledValue;
+    process.thickness = unfilledValue;
+    EXPECT_NE(processDataText(process, 1)
+                  .find("\r\n1\r\n2.00999e+06 2.00999e+06 2.00999e+06\r\n"
+                        "4.5 925 0.8\r\nPlate\r\n2.00999e+06\r\n"),
               std::string::npos);
 }
 
@@ -80,19 +94,19 @@ INSTANTIATE_TEST_SUITE_P(ProcessData, AsWritten,
 
 TEST(ProcessData, TheWrittenRecordIsWhatTheWrittenFileHolds) {
     // Values with more digits than a file keeps, in every field, for a thick and a thin shape.
-    ProcessForm form;
-    form.steelCarbon = 0.2123456789;
-    form.transferCoefficient = 2.0724234e-05;
-    form.cr = 1.00000049, form.mo = 0.1234567, form.mn = 0.98765432, form.si = 0.3, form.ni = 0;
-    form.time[0] = 0, form.temperature[0] = 925.00001, form.potential[0] = 1.1999999;
-    form.time[1] = 1.5912345, form.temperature[1] = 925, form.potential[1] = 0.80000049;
-    form.time[2] = 1.7234567, form.temperature[2] = 880.123456, form.potential[2] = 0.8;
-    form.thickness = 1.50000001;
+    ProcessRecord process;
+    process.data.steelCarbon = 0.2123456789;
+    process.data.transferCoefficient = 2.0724234e-05;
+    process.data.alloy = {1.00000049, 0.1234567, 0.98765432, 0.3, 0};
+    process.data.times = {0, 1.5912345, 1.7234567};
+    process.data.temperatures = {925.00001, 925, 880.123456};
+    process.data.potentials = {1.1999999, 0.80000049, 0.8};
+    process.thickness = 1.50000001;
     for (SampleShape shape : {SampleShape::Plate, SampleShape::SemiInfinite, SampleShape::Wire}) {
-        const ProcessRecord record = writtenRecord(form, shape);
-        const std::string text = processDataText(form, shapeName(shape));
-        // The form's process and the record read back write the very same file.
-        EXPECT_EQ(processDataText(processRecord(form, shape)), text);
+        process.shape = shape;
+        const ProcessRecord record = asWritten(process);
+        const std::string text = processDataText(process);
+        // The record read back writes the very same file.
         EXPECT_EQ(processDataText(record), text);
         std::istringstream file(text);
         TDane read;
@@ -106,7 +120,7 @@ TEST(ProcessData, TheWrittenRecordIsWhatTheWrittenFileHolds) {
         EXPECT_EQ(record.shape, shape);
         std::string shapeLine;
         std::getline(file >> std::ws, shapeLine);
-        double thickness = emptyCell;
+        double thickness = unfilledValue;
         file >> thickness;
         EXPECT_EQ(record.thickness, thickness) << shapeLine;
     }

@@ -45,6 +45,36 @@ TEST(SetNames, UpperCaseLeavesUtf8Alone) {
     EXPECT_EQ(upperCased("/home/jó/stal20.tav"), "/HOME/Jó/STAL20.TAV");
 }
 
+struct SameNameCase {
+    const char* name; // of the case
+    const char* one;
+    const char* other;
+    bool same;
+};
+
+void PrintTo(const SameNameCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class SameSetNames : public testing::TestWithParam<SameNameCase> {};
+
+TEST_P(SameSetNames, IgnoreTheCaseOfAsciiAndPolishLetters) {
+    EXPECT_EQ(sameSetName(GetParam().one, GetParam().other), GetParam().same);
+    EXPECT_EQ(sameSetName(GetParam().other, GetParam().one), GetParam().same);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SetNames, SameSetNames,
+    testing::Values(
+        SameNameCase{"UpperCase", "/home/jan/stal20.tav", "/HOME/JAN/STAL20.TAV", true},
+        SameNameCase{"MixedCase", "/Home/Jan/Stal20.Tav", "/home/jan/stal20.tav", true},
+        SameNameCase{"PolishLetterAsListed", "/dane/STAł.TAV", "/dane/STAŁ.tav", true},
+        SameNameCase{"EveryPolishLetter", "/źródła/żółć ąęńś.tav", "/ŹRÓDŁA/ŻÓŁĆ ĄĘŃŚ.TAV", true},
+        SameNameCase{"PolishLetterIsNoAsciiOne", "/dane/zolc.tav", "/dane/żółć.tav", false},
+        SameNameCase{"AnotherSet", "/home/jan/stal20.tav", "/home/jan/stal21.tav", false},
+        SameNameCase{"APrefixOnly", "/home/jan/stal20", "/home/jan/stal20.tav", false}),
+    [](const testing::TestParamInfo<SameNameCase>& row) { return std::string(row.param.name); });
+
 // A name typed on a command line, in a current folder and a program folder that hold (or lack)
 // a file of that name.
 struct CommandLineNameCase {

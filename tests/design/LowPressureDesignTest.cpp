@@ -54,8 +54,8 @@ void PrintTo(const RoundTripCase& row, std::ostream* out) {
 }
 
 const RoundTripCase roundTrips[] = {
-    {"SemiInfinite", SampleShape::SemiInfinite, emptyCell, 1.0, 0.7, false},
-    {"SemiInfiniteHardening", SampleShape::SemiInfinite, emptyCell, 0.8, 0.75, true},
+    {"SemiInfinite", SampleShape::SemiInfinite, unfilledValue, 1.0, 0.7, false},
+    {"SemiInfiniteHardening", SampleShape::SemiInfinite, unfilledValue, 0.8, 0.75, true},
     {"Plate", SampleShape::Plate, 6, 0.6, 0.7, false},
     {"CylinderHardening", SampleShape::Cylinder, 20, 0.7, 0.7, true},
 };
@@ -128,7 +128,7 @@ LowPressureRequest changed(LowPressureRequest r, void (*change)(LowPressureReque
     return r;
 }
 
-const LowPressureRequest sound = request(SampleShape::SemiInfinite, emptyCell, 1.0, 0.7, false);
+const LowPressureRequest sound = request(SampleShape::SemiInfinite, unfilledValue, 1.0, 0.7, false);
 constexpr auto refused = DesignResult::Status::Refused;
 
 const RefusalCase refusals[] = {

@@ -26,12 +26,11 @@ constexpr double diffuse = 0.7; // % C
 // of the potential is what tells the transfer coefficient from an error of the probe.
 ProcessRecord furnaceRun(double beta, double offset, double diffusePotential = diffuse,
                          SampleShape shape = SampleShape::SemiInfinite,
-                         double thickness = emptyCell) {
-    ProcessForm form = constantStage(3, 920, boost + offset, 0.2, beta);
-    form.time[2] = 4, form.temperature[2] = 920, form.potential[2] = diffusePotential + offset;
-    form.time[1] = 3, form.potential[1] = boost + offset;
-    form.thickness = thickness;
-    return writtenRecord(form, shape);
+                         double thickness = unfilledValue) {
+    return asWritten(stagedProcess(
+        0.2, beta,
+        {{0, 920, boost + offset}, {3, 920, boost + offset}, {4, 920, diffusePotential + offset}},
+        shape, thickness));
 }
 
 // The final profile of `process` at 20 depths to 1 mm, with uniform noise of `amplitude`.

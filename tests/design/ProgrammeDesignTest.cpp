@@ -19,17 +19,16 @@
 
 namespace {
 
-ProcessForm steel(double thickness) {
-    ProcessForm form = constantStage(1, 920, 1.0);
-    form.cr = 1.1, form.mn = 1.2, form.si = 0.25;
-    form.thickness = thickness;
-    return form;
+ProcessRecord steel(SampleShape shape, double thickness) {
+    ProcessRecord process = shaped(constantStage(1, 920, 1.0), shape, thickness);
+    process.data.alloy = {1.1, 0, 1.2, 0.25, 0};
+    return process;
 }
 
 DesignRequest request(SampleShape shape, double thickness, double depth,
                       std::optional<double> surface, bool hardening) {
     DesignRequest r;
-    r.steel = processRecord(steel(thickness), shape);
+    r.steel = steel(shape, thickness);
     r.celsius = 920;
     r.boost = 1.15;
     r.depth = depth;
@@ -53,10 +52,11 @@ void PrintTo(const RoundTripCase& row, std::ostream* out) {
 }
 
 const RoundTripCase roundTrips[] = {
-    {"SemiInfiniteBoost", SampleShape::SemiInfinite, emptyCell, 0.8, std::nullopt, false},
-    {"SemiInfiniteBoostHardening", SampleShape::SemiInfinite, emptyCell, 0.8, std::nullopt, true},
-    {"SemiInfiniteDiffuse", SampleShape::SemiInfinite, emptyCell, 1.0, 0.8, false},
-    {"SemiInfiniteDiffuseHardening", SampleShape::SemiInfinite, emptyCell, 1.0, 0.8, true},
+    {"SemiInfiniteBoost", SampleShape::SemiInfinite, unfilledValue, 0.8, std::nullopt, false},
+    {"SemiInfiniteBoostHardening", SampleShape::SemiInfinite, unfilledValue, 0.8, std::nullopt,
+     true},
+    {"SemiInfiniteDiffuse", SampleShape::SemiInfinite, unfilledValue, 1.0, 0.8, false},
+    {"SemiInfiniteDiffuseHardening", SampleShape::SemiInfinite, unfilledValue, 1.0, 0.8, true},
     {"PlateBoost", SampleShape::Plate, 4, 0.6, std::nullopt, false},
     {"PlateDiffuseHardening", SampleShape::Plate, 4, 0.7, 0.75, true},
     {"CylinderBoostHardening", SampleShape::Cylinder, 30, 0.9, std::nullopt, true},
@@ -112,7 +112,7 @@ TEST(Design, ADeeperCaseNeedsALongerProgramme) {
     double previous = 0;
     for (double depth : {0.4, 0.8, 1.2}) {
         const DesignResult design = designProgramme(
-            request(SampleShape::SemiInfinite, emptyCell, depth, 0.8, false), progress);
+            request(SampleShape::SemiInfinite, unfilledValue, depth, 0.8, false), progress);
         ASSERT_EQ(design.status, DesignResult::Status::Designed) << design.reason;
         const double length = design.programme.data.times.back();
         EXPECT_GT(length, previous) << depth << " mm";
@@ -139,7 +139,7 @@ DesignRequest changed(DesignRequest r, void (*change)(DesignRequest&)) {
     return r;
 }
 
-const DesignRequest base = request(SampleShape::SemiInfinite, emptyCell, 1.0, 0.8, false);
+const DesignRequest base = request(SampleShape::SemiInfinite, unfilledValue, 1.0, 0.8, false);
 
 class DesignRefusal : public testing::TestWithParam<RefusalCase> {};
 
@@ -263,16 +263,15 @@ class FoilTest : public testing::TestWithParam<FitCase> {};
 
 TEST_P(FoilTest, GivesBackTheCoefficientOfAComputedMeasurement) {
     const FitCase& row = GetParam();
-    ProcessForm test = constantStage(row.seconds, 920, 1.0, 0.1, row.beta);
-    test.thickness = row.thickness;
+    ProcessRecord test =
+        shaped(constantStage(row.seconds, 920, 1.0, 0.1, row.beta), row.shape, row.thickness);
     NoProgress progress;
-    const TrialResult measured = runTrial(writtenRecord(test, row.shape), 0.35, progress);
+    const TrialResult measured = runTrial(asWritten(test), 0.35, progress);
     ASSERT_EQ(measured.outcome.status, RunStatus::Finished);
     const double carbon = 0.1 + measured.meanIncrease;
 
-    test.transferCoefficient = 2e-5; // what the file held before the test
-    const FoilFitResult fit =
-        fitTransferCoefficient(processRecord(test, row.shape), carbon, progress);
+    test.data.transferCoefficient = 2e-5; // what the file held before the test
+    const FoilFitResult fit = fitTransferCoefficient(test, carbon, progress);
     ASSERT_EQ(fit.status, FoilFitResult::Status::Fitted) << fit.reason;
     EXPECT_NEAR(fit.beta, row.beta, 0.005 * row.beta);
     EXPECT_NEAR(fit.meanCarbon, carbon, 1e-3);
@@ -288,19 +287,18 @@ INSTANTIATE_TEST_SUITE_P(ThinShapes, FoilTest,
 
 TEST(FoilTestRefusal, MeasurementsNoCoefficientGives) {
     // Too short for the carbon to cross the foil however fast the furnace delivers it.
-    ProcessForm test = constantStage(5, 920, 1.0, 0.1, 2e-5);
-    test.thickness = 0.07;
+    const ProcessRecord test =
+        shaped(constantStage(5, 920, 1.0, 0.1, 2e-5), SampleShape::Foil, 0.07);
     NoProgress progress;
     for (const auto& [carbon, reason] :
          {std::pair{0.1, "measured carbon 0.1 % C: at or below the steel's"},
           std::pair{1.0, "measured carbon 1 % C: above what an unbounded"},
           std::pair{0.9, "measured carbon 0.9 % C: above what an unbounded"}}) {
-        const FoilFitResult fit =
-            fitTransferCoefficient(processRecord(test, SampleShape::Foil), carbon, progress);
+        const FoilFitResult fit = fitTransferCoefficient(test, carbon, progress);
         EXPECT_EQ(fit.status, FoilFitResult::Status::Refused) << carbon;
         EXPECT_EQ(fit.reason.rfind(reason, 0), 0u) << fit.reason;
     }
-    EXPECT_EQ(fitTransferCoefficient(processRecord(test, SampleShape::Plate), 0.5, progress).status,
+    EXPECT_EQ(fitTransferCoefficient(shaped(test, SampleShape::Plate, 0.07), 0.5, progress).status,
               FoilFitResult::Status::Refused);
 }
 
@@ -348,9 +346,9 @@ TEST_P(HardnessTarget, TheWrittenProgrammeHasTheCaseHardeningDepth) {
 
 INSTANTIATE_TEST_SUITE_P(
     Design, HardnessTarget,
-    testing::Values(HardnessTargetCase{"SemiInfinite550", SampleShape::SemiInfinite, emptyCell, 0.8,
-                                       550, std::nullopt},
+    testing::Values(HardnessTargetCase{"SemiInfinite550", SampleShape::SemiInfinite, unfilledValue,
+                                       0.8, 550, std::nullopt},
                     HardnessTargetCase{"SemiInfinite50HrcDiffuse", SampleShape::SemiInfinite,
-                                       emptyCell, 0.8, 513, 0.8},
+                                       unfilledValue, 0.8, 513, 0.8},
                     HardnessTargetCase{"Plate550", SampleShape::Plate, 4, 0.6, 550, std::nullopt}),
     [](const auto& param) { return std::string(param.param.name); });

@@ -13,9 +13,9 @@ namespace {
 // Widths and radii are sums of a few dozen products: rounding stays far below this.
 constexpr double lengthTolerance = 1e-9; // µm
 
-Parametry parametersFor(const TempFolder& folder, const ProcessForm& form, std::string_view shape) {
+Parametry parametersFor(const TempFolder& folder, const ProcessRecord& process) {
     const auto path = folder.file("grid.tav");
-    EXPECT_TRUE(writeProcessData(path.string(), form, shape));
+    EXPECT_TRUE(writeProcessData(path.string(), process));
     return Parametry(path.string());
 }
 
@@ -34,7 +34,7 @@ void runFor(Gruba& solver, double seconds, double temperatureK, double potential
 
 TEST(Grid, SemiInfiniteSampleStartsWithThirteenNodesAtTheSteelsCarbon) {
     TempFolder folder;
-    const Parametry p = parametersFor(folder, constantStage(4, 900, 1.0), "Semi-infinitive sample");
+    const Parametry p = parametersFor(folder, constantStage(4, 900, 1.0));
     EXPECT_DOUBLE_EQ(p.grub, 5000);
     EXPECT_NEAR(p.h1, 9.906, 0.0005);
     const Gruba solver(p);
@@ -49,9 +49,8 @@ TEST(Grid, SemiInfiniteSampleStartsWithThirteenNodesAtTheSteelsCarbon) {
 
 TEST(Grid, PlateCentreNodeAndRefittedSurfaceCell) {
     TempFolder folder;
-    ProcessForm form = constantStage(4, 900, 1.0);
-    form.thickness = 4;
-    const Parametry p = parametersFor(folder, form, "Plate");
+    const Parametry p =
+        parametersFor(folder, shaped(constantStage(4, 900, 1.0), SampleShape::Plate, 4));
     EXPECT_DOUBLE_EQ(p.grub, 2000);
     EXPECT_EQ(p.N, 32);
     EXPECT_EQ(p.n, 12);
@@ -66,35 +65,32 @@ TEST(Grid, PlateCentreNodeAndRefittedSurfaceCell) {
 
 TEST(Grid, ThinSamplesAreGriddedWholeFromTheStart) {
     TempFolder folder;
-    for (const char* shape : {"Foil", "Drut"}) {
-        ProcessForm form = constantStage(600, 920, 1.0);
-        form.thickness = 0.05;
-        const Parametry p = parametersFor(folder, form, shape);
-        EXPECT_EQ(p.n, p.N) << shape;
-        EXPECT_LE(p.h1, p.h1Limit) << shape;
+    for (SampleShape shape : {SampleShape::Foil, SampleShape::Wire}) {
+        const Parametry p =
+            parametersFor(folder, shaped(constantStage(600, 920, 1.0), shape, 0.05));
+        EXPECT_EQ(p.n, p.N) << shapeName(shape);
+        EXPECT_LE(p.h1, p.h1Limit) << shapeName(shape);
         EXPECT_DOUBLE_EQ(p.czas.back(), 600) << "times of thin samples stay in seconds";
     }
 }
 
 TEST(Grid, OneStageRowSizesTheSmallestGrid) {
     TempFolder folder;
-    for (const char* shape : {"Plate", "Foil", "Cylinder", "Drut"}) {
-        ProcessForm form = constantStage(1, 900, 1.0);
-        form.time[1] = emptyCell;
-        form.thickness = 2;
-        const Parametry p = parametersFor(folder, form, shape);
+    for (SampleShape shape :
+         {SampleShape::Plate, SampleShape::Foil, SampleShape::Cylinder, SampleShape::Wire}) {
+        const Parametry p =
+            parametersFor(folder, stagedProcess(0.2, 2e-5, {{0, 900, 1.0}}, shape, 2));
         ASSERT_EQ(p.czas.size(), 1u);
-        EXPECT_EQ(p.N, 12) << shape;
-        EXPECT_EQ(p.n, 12) << shape;
-        EXPECT_TRUE(std::isfinite(p.h1) && p.h1 > 0) << shape;
+        EXPECT_EQ(p.N, 12) << shapeName(shape);
+        EXPECT_EQ(p.n, 12) << shapeName(shape);
+        EXPECT_TRUE(std::isfinite(p.h1) && p.h1 > 0) << shapeName(shape);
     }
 }
 
 TEST(Grid, WireFacesCloseOnTheAxis) {
     TempFolder folder;
-    ProcessForm form = constantStage(3600, 920, 1.0);
-    form.thickness = 0.01;
-    const Parametry p = parametersFor(folder, form, "Drut");
+    const Parametry p =
+        parametersFor(folder, shaped(constantStage(3600, 920, 1.0), SampleShape::Wire, 0.01));
     ASSERT_EQ(p.N, 12);
     const Drut wire(p);
     const auto& r = wire.faceRadii();
@@ -108,9 +104,8 @@ TEST(Grid, WireFacesCloseOnTheAxis) {
 
 TEST(Grid, CylinderGrowthKeepsFaceWidthsAndClosesOnTheAxis) {
     TempFolder folder;
-    ProcessForm form = constantStage(8, 950, 1.2);
-    form.thickness = 2;
-    const Parametry p = parametersFor(folder, form, "Cylinder");
+    const Parametry p =
+        parametersFor(folder, shaped(constantStage(8, 950, 1.2), SampleShape::Cylinder, 2));
     Walec cylinder(p);
     ASSERT_LT(cylinder.carbon().size(), static_cast<std::size_t>(p.N) + 1);
     runFor(cylinder, 8 * 3600, 1223, 1.2);

@@ -16,7 +16,7 @@ namespace {
 
 struct KindCase {
     const char* name;
-    const char* shape;
+    SampleShape shape;
     double duration; // h, or s for foil and wire
     double thickness;
     std::vector<std::pair<const char*, std::string>> heads; // extension, expected start
@@ -37,9 +37,9 @@ const std::string meanHead = "Carbon concentration, %\r\nCarburizing time, s\r\n
 
 const KindCase kinds[] = {
     {"SemiInfinite",
-     "Semi-infinitive sample",
+     SampleShape::SemiInfinite,
      2,
-     emptyCell,
+     unfilledValue,
      {{"pow", thickPow},
       {"mas", "Weight gain, g/m^2 Semi-infinitive sample, be=2e-05cm/s\r\n Carburizing time, h "
               "\r\n\r\n" +
@@ -50,7 +50,7 @@ const KindCase kinds[] = {
               "\"  2\r\n, 0.00000     "}},
      {"sre"}},
     {"Plate",
-     "Plate",
+     SampleShape::Plate,
      2,
      4,
      {{"pow", thickPow},
@@ -62,7 +62,7 @@ const KindCase kinds[] = {
       {"tav", "Plate\r\n4\r\n-\"Rozmieszczenie węgla na przekroju warstwy,  mm  %\r\n\"  2\r\n"}},
      {"sre"}},
     {"Cylinder",
-     "Cylinder",
+     SampleShape::Cylinder,
      2,
      10,
      {{"pow", thickPow},
@@ -74,7 +74,7 @@ const KindCase kinds[] = {
       {"tav", "Cylinder\r\n10\r\n-\"Rozmieszczenie węgla na przekroju warstwy,  mm  %\r\n"}},
      {"sre"}},
     {"Foil",
-     "Foil",
+     SampleShape::Foil,
      60,
      0.05,
      {{"pow", "-\"Stężenie węgla na powierzchni w funkcji czasu, s  %\r\n"
@@ -85,7 +85,7 @@ const KindCase kinds[] = {
       {"tav", "Foil\r\n0.05\r\n-\"Rozmieszczenie węgla na przekroju warstwy, mm %\r\n\"  60\r\n"}},
      {"gru", "twa"}},
     {"Wire",
-     "Drut",
+     SampleShape::Wire,
      60,
      0.01,
      {{"pow", thickPow},
@@ -97,7 +97,21 @@ const KindCase kinds[] = {
      {"gru", "twa"}},
 };
 
-class ResultFiles : public testing::TestWithParam<KindCase> {};
+class ResultFiles : public testing::TestWithParam<KindCase> {
+protected:
+    // Runs the row's kind through its one stage as the set `name` in the test's folder.
+    RunStatus run(const std::string& name) {
+        const KindCase& kind = GetParam();
+        ResultStreams streams;
+        return writeAndRun(
+                   folder_.file(name),
+                   shaped(constantStage(kind.duration, 920, 1.0), kind.shape, kind.thickness),
+                   streams)
+            .status;
+    }
+
+    TempFolder folder_;
+};
 
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> all;
@@ -117,34 +131,23 @@ bool isNumber(const std::string& field) {
 
 TEST_P(ResultFiles, HeadersAndFirstRows) {
     const KindCase& kind = GetParam();
-    TempFolder folder;
-    ProcessForm form = constantStage(kind.duration, 920, 1.0);
-    form.thickness = kind.thickness;
-    ResultStreams streams;
-    const auto set = folder.file("stal20.tav");
-    ASSERT_EQ(writeAndRun(set, form, kind.shape, streams).status, RunStatus::Finished);
+    ASSERT_EQ(run("stal20.tav"), RunStatus::Finished);
     for (const auto& [extension, head] : kind.heads) {
-        const std::string text = readText(folder.file(std::string("stal20.") + extension));
+        const std::string text = readText(folder_.file(std::string("stal20.") + extension));
         if (std::string(extension) == "tav")
             EXPECT_NE(text.find(head), std::string::npos) << text.substr(0, 400);
         else
             EXPECT_EQ(text.substr(0, head.size()), head) << extension;
     }
     for (const char* extension : kind.absent)
-        EXPECT_FALSE(std::filesystem::exists(folder.file(std::string("stal20.") + extension)));
+        EXPECT_FALSE(std::filesystem::exists(folder_.file(std::string("stal20.") + extension)));
 }
 
 // Every data row: ", " then fields of exactly twelve characters, each a finite number.
 TEST_P(ResultFiles, RowsHaveTwelveCharacterFields) {
-    const KindCase& kind = GetParam();
-    TempFolder folder;
-    ProcessForm form = constantStage(kind.duration, 920, 1.0);
-    form.thickness = kind.thickness;
-    ResultStreams streams;
-    ASSERT_EQ(writeAndRun(folder.file("a.tav"), form, kind.shape, streams).status,
-              RunStatus::Finished);
+    ASSERT_EQ(run("a.tav"), RunStatus::Finished);
     for (const char* extension : {"pow", "mas", "gru", "sre"}) {
-        const auto path = folder.file(std::string("a.") + extension);
+        const auto path = folder_.file(std::string("a.") + extension);
         if (!std::filesystem::exists(path))
             continue;
         int rows = 0;
@@ -170,11 +173,9 @@ INSTANTIATE_TEST_SUITE_P(Engine, ResultFiles, testing::ValuesIn(kinds),
 TEST(ResultFiles, StreamsKeepTheirFormatAcrossRunsOfOneProcess) {
     TempFolder folder;
     ResultStreams streams;
-    const ProcessForm form = constantStage(2, 920, 1.0);
-    ASSERT_EQ(writeAndRun(folder.file("a.tav"), form, "Semi-infinitive sample", streams).status,
-              RunStatus::Finished);
-    ASSERT_EQ(writeAndRun(folder.file("b.tav"), form, "Semi-infinitive sample", streams).status,
-              RunStatus::Finished);
+    const ProcessRecord process = constantStage(2, 920, 1.0);
+    ASSERT_EQ(writeAndRun(folder.file("a.tav"), process, streams).status, RunStatus::Finished);
+    ASSERT_EQ(writeAndRun(folder.file("b.tav"), process, streams).status, RunStatus::Finished);
     // The first run's time line precedes show-point; the second run inherits show-point and
     // the precision of the last carbon value (5) or hardness value (3).
     EXPECT_NE(readText(folder.file("a.tav")).find("\"  2\r\n, 0.00000 "), std::string::npos);
@@ -184,18 +185,15 @@ TEST(ResultFiles, StreamsKeepTheirFormatAcrossRunsOfOneProcess) {
 
 TEST(ResultFiles, OneStageRowWritesHeadsFirstAndLastRowsButNoProfile) {
     TempFolder folder;
-    for (const char* shape : {"Semi-infinitive sample", "Plate", "Foil", "Cylinder", "Drut"}) {
-        ProcessForm form = constantStage(1, 920, 1.0);
-        form.time[1] = emptyCell;
-        form.thickness = 0.05;
+    for (const KindTraits& kind : allKinds) {
+        const ProcessRecord process = stagedProcess(0.2, 2e-5, {{0, 920, 1.0}}, kind.shape, 0.05);
         ResultStreams streams;
-        ASSERT_EQ(writeAndRun(folder.file("one.tav"), form, shape, streams).status,
-                  RunStatus::Finished)
-            << shape;
+        ASSERT_EQ(writeAndRun(folder.file("one.tav"), process, streams).status, RunStatus::Finished)
+            << kind.name;
         const std::string main = readText(folder.file("one.tav"));
-        EXPECT_EQ(main.find("\"  "), std::string::npos) << shape;
-        EXPECT_EQ(lines(readText(folder.file("one.pow"))).size(), 3u) << shape;
-        EXPECT_EQ(readText(folder.file("one.mas")).find("nan"), std::string::npos) << shape;
+        EXPECT_EQ(main.find("\"  "), std::string::npos) << kind.name;
+        EXPECT_EQ(lines(readText(folder.file("one.pow"))).size(), 3u) << kind.name;
+        EXPECT_EQ(readText(folder.file("one.mas")).find("nan"), std::string::npos) << kind.name;
     }
 }
 
@@ -204,9 +202,7 @@ TEST(ResultFiles, OldFilesOfTheSetAreDeletedAtRunStart) {
     for (const char* extension : {"ste", "grx", "roz", "sre"})
         std::ofstream(folder.file(std::string("old.") + extension)) << "stale";
     ResultStreams streams;
-    ASSERT_EQ(writeAndRun(folder.file("old.tav"), constantStage(1, 920, 1.0),
-                          "Semi-infinitive sample", streams)
-                  .status,
+    ASSERT_EQ(writeAndRun(folder.file("old.tav"), constantStage(1, 920, 1.0), streams).status,
               RunStatus::Finished);
     for (const char* extension : {"ste", "grx", "roz", "sre"})
         EXPECT_FALSE(std::filesystem::exists(folder.file(std::string("old.") + extension)));
@@ -243,11 +239,11 @@ TEST_P(UnfinishedRun, LeavesTheProcessDataOrNothing) {
     const UnfinishedCase& row = GetParam();
     TempFolder folder;
     const auto set = folder.file("gone.tav");
-    ProcessForm form = constantStage(4, 920, 1.0);
-    if (!row.cancel)
-        form.potential[0] = form.potential[1] = -1.0;
-    const std::string processData = processDataText(form, "Plate");
-    ASSERT_TRUE(writeProcessData(set.string(), form, "Plate"));
+    const double potential = row.cancel ? 1.0 : -1.0;
+    const ProcessRecord process = stagedProcess(
+        0.2, 2e-5, {{0, 920, potential}, {4, 920, potential}}, SampleShape::Plate, unfilledValue);
+    const std::string processData = processDataText(process);
+    ASSERT_TRUE(writeProcessData(set.string(), process));
     ResultStreams streams;
     CancelAtPercent cancel;
     NoProgress goOn;
@@ -278,8 +274,7 @@ TEST(ResultFiles, ProgressReachesTheLastOutputInstant) {
     TempFolder folder;
     ResultStreams streams;
     const auto set = folder.file("p.tav");
-    ASSERT_TRUE(
-        writeProcessData(set.string(), constantStage(1, 920, 1.0), "Semi-infinitive sample"));
+    ASSERT_TRUE(writeProcessData(set.string(), constantStage(1, 920, 1.0)));
     NoProgress progress;
     ASSERT_EQ(runComputation(set.string(), progress, streams).status, RunStatus::Finished);
     EXPECT_GE(progress.last, 98);
@@ -291,14 +286,13 @@ TEST(ResultFiles, AFullDiskFailsTheRunNamingTheFileAndLeavesNoResults) {
     const auto set = folder.file("full.tav");
     const std::string error = saidOnAFullDisk(2000, [&set] {
         ResultStreams streams;
-        return writeAndRun(set, constantStage(4, 920, 1.0), semiInfiniteShapeName, streams).error;
+        return writeAndRun(set, constantStage(4, 920, 1.0), streams).error;
     });
     const std::string named =
         "The computation stopped: cannot write " + folder.file("full.").string();
     EXPECT_EQ(error.substr(0, named.size()), named) << error;
     EXPECT_TRUE(error.ends_with(": File too large.")) << error;
-    const std::string processData =
-        processDataText(constantStage(4, 920, 1.0), semiInfiniteShapeName);
+    const std::string processData = processDataText(constantStage(4, 920, 1.0));
     EXPECT_EQ(
         leaveUnfinishedRun(set.string(), RunStatus::Failed, processData, CancelledInput::Deleted),
         std::nullopt);

@@ -1,6 +1,7 @@
 #include "RunFixture.h"
 
 #include "ResultStreams.h"
+#include "SetNames.h"
 
 #include <gtest/gtest.h>
 
@@ -9,22 +10,12 @@
 #include <sstream>
 #include <unistd.h>
 
-ProcessForm constantStage(double hours, double celsius, double potential, double ck,
-                          double transferCmPerS) {
-    ProcessForm form;
-    form.steelCarbon = ck;
-    form.transferCoefficient = transferCmPerS;
-    form.cr = form.mo = form.mn = form.si = form.ni = 0;
-    form.time[0] = 0, form.temperature[0] = celsius, form.potential[0] = potential;
-    form.time[1] = hours, form.temperature[1] = celsius, form.potential[1] = potential;
-    return form;
+std::string readText(const std::filesystem::path& path) {
+    return wholeFile(path.string()).value_or(std::string());
 }
 
-std::string readText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+void writeText(const std::filesystem::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
 }
 
 std::vector<double> lastRow(const std::filesystem::path& path) {
@@ -68,22 +59,21 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(path_);
 }
 
-namespace {
-
-RunOutcome runWritten(const std::filesystem::path& path, bool written, ResultStreams& streams) {
-    EXPECT_TRUE(written);
+RunOutcome writeAndRun(const std::filesystem::path& path, const ProcessRecord& process,
+                       ResultStreams& streams) {
+    EXPECT_TRUE(writeProcessData(path.string(), process));
     NoProgress progress;
     return runComputation(path.string(), progress, streams);
 }
 
-} // namespace
-
-RunOutcome writeAndRun(const std::filesystem::path& path, const ProcessForm& form,
-                       std::string_view shape, ResultStreams& streams) {
-    return runWritten(path, writeProcessData(path.string(), form, shape), streams);
+KeptInUseList::KeptInUseList() {
+    if (std::filesystem::exists(listFilePath()))
+        saved_ = readText(listFilePath());
 }
 
-RunOutcome writeAndRun(const std::filesystem::path& path, const ProcessRecord& process,
-                       ResultStreams& streams) {
-    return runWritten(path, writeProcessData(path.string(), process), streams);
+KeptInUseList::~KeptInUseList() {
+    if (saved_)
+        writeText(listFilePath(), *saved_);
+    else
+        std::filesystem::remove(listFilePath());
 }

@@ -3,16 +3,17 @@
 
 #include "Computation.h"
 #include "ProcessData.h"
+#include "TestProcess.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
-// A programme of one constant stage, `hours` long (seconds for foil and wire).
-ProcessForm constantStage(double hours, double celsius, double potential, double ck = 0.2,
-                          double transferCmPerS = 2e-5);
-
+// The whole file; empty when it cannot be read.
 std::string readText(const std::filesystem::path& path);
+// Replaces the file with `text`.
+void writeText(const std::filesystem::path& path, const std::string& text);
 
 // The values of the last row (", " and numbers) of a result file.
 std::vector<double> lastRow(const std::filesystem::path& path);
@@ -43,8 +44,19 @@ private:
     std::filesystem::path path_;
 };
 
-// Writes `form` for `shape` (or `process`) at `path` and runs it through `streams`.
-RunOutcome writeAndRun(const std::filesystem::path& path, const ProcessForm& form,
-                       std::string_view shape, class ResultStreams& streams);
+// Writes `process` at `path` and runs it through `streams`.
 RunOutcome writeAndRun(const std::filesystem::path& path, const ProcessRecord& process,
                        class ResultStreams& streams);
+
+// Keeps the program folder's in-use list ("pliki.lst") as it was before a test, which every run
+// of a set changes: read when made, written back (or removed, where there was none) when gone.
+class KeptInUseList {
+public:
+    KeptInUseList();
+    ~KeptInUseList();
+    KeptInUseList(const KeptInUseList&) = delete;
+    KeptInUseList& operator=(const KeptInUseList&) = delete;
+
+private:
+    std::optional<std::string> saved_;
+};

@@ -20,10 +20,11 @@ struct Sample {
     std::unique_ptr<Gruba> solver;
 };
 
-std::unique_ptr<Sample> sample(const char* shape, const ProcessForm& form) {
+std::unique_ptr<Sample> sample(const char* shape, ProcessRecord process,
+                               double thickness = unfilledValue) {
     auto made = std::make_unique<Sample>();
     const auto path = made->folder.file("step.tav");
-    EXPECT_TRUE(writeProcessData(path.string(), form, shape));
+    EXPECT_TRUE(writeProcessData(path.string(), shaped(process, *shapeFromLine(shape), thickness)));
     made->p = std::make_unique<Parametry>(path.string());
     const std::string name = path.string();
     const std::string_view kind = shape;
@@ -43,11 +44,6 @@ std::unique_ptr<Sample> sample(const char* shape, const ProcessForm& form) {
 // The change tests of the sample's recorder, over streams that were never opened.
 std::unique_ptr<ResultRecorder> recorderOf(Sample& made) {
     return made.solver->recorder(made.folder.file("step.tav").string(), made.streams);
-}
-
-ProcessForm sized(ProcessForm form, double thickness) {
-    form.thickness = thickness;
-    return form;
 }
 
 class EverySolver : public testing::TestWithParam<const char*> {};
@@ -86,7 +82,7 @@ TEST(SolverStep, NoFluxWhenTheAtmosphereMatchesTheSurface) {
 }
 
 TEST_P(EverySolver, UniformSteelUnderItsOwnPotentialStaysUnchanged) {
-    const auto made = sample(GetParam(), sized(constantStage(600, 900, 0.2), 0.05));
+    const auto made = sample(GetParam(), constantStage(600, 900, 0.2), 0.05);
     Furnace furnace{1173, 0.2};
     const std::vector<double> before = made->solver->carbon();
     made->solver->oblD(furnace);
@@ -97,7 +93,7 @@ TEST_P(EverySolver, UniformSteelUnderItsOwnPotentialStaysUnchanged) {
 }
 
 TEST_P(EverySolver, ChangeTestsWaitWhileNothingMoves) {
-    const auto made = sample(GetParam(), sized(constantStage(600, 900, 0.2), 0.05));
+    const auto made = sample(GetParam(), constantStage(600, 900, 0.2), 0.05);
     EXPECT_EQ(recorderOf(*made)->checkSurface(0), 5);
     // Thick samples have no mean carbon; thin ones have gained none yet.
     const std::string_view shape = GetParam();
@@ -115,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(SolverStep, EverySolver,
                          });
 
 TEST(SolverStep, PlateFollowsTheSemiInfiniteSampleUntilItsGridIsComplete) {
-    const auto plate = sample("Plate", sized(constantStage(4, 900, 1.0), 4));
+    const auto plate = sample("Plate", constantStage(4, 900, 1.0), 4);
     Gruba reference(*plate->p);
     Furnace furnace{1173, 1.0};
     while (plate->solver->carbon().size() < 33) {
@@ -133,7 +129,7 @@ TEST(SolverStep, DepthAtALevel) {
     const Gruba& solver = *made->solver;
     EXPECT_EQ(solver.oblGrub(0.4), solver.depths().back()) << "every node above the level";
     EXPECT_EQ(solver.oblGrub(0.6), 0) << "surface below the level";
-    const auto wire = sample("Drut", sized(constantStage(60, 900, 1.0, 0.5), 0.01));
+    const auto wire = sample("Drut", constantStage(60, 900, 1.0, 0.5), 0.01);
     EXPECT_EQ(wire->solver->oblGrub(0.4), 0);
 }
 
@@ -155,7 +151,7 @@ TEST(SolverStep, FirstCaseDepthAndMassChangesAreReported) {
 
 TEST(SolverStep, ThinSamplesTestOnlyTheirMass) {
     for (const char* shape : {"Foil", "Drut"}) {
-        const auto made = sample(shape, sized(constantStage(60, 900, 1.0), 0.02));
+        const auto made = sample(shape, constantStage(60, 900, 1.0), 0.02);
         Gruba& solver = *made->solver;
         Furnace furnace{1173, 1.0};
         solver.oblD(furnace);

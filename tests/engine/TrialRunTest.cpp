@@ -18,7 +18,7 @@ namespace {
 
 struct TrialCase {
     const char* name;
-    const char* shape;
+    SampleShape shape;
     double duration; // h, s for foil and wire
     double thickness;
 };
@@ -28,11 +28,11 @@ void PrintTo(const TrialCase& row, std::ostream* out) {
 }
 
 const TrialCase trialCases[] = {
-    {"SemiInfinite", "Semi-infinitive sample", 3, emptyCell},
-    {"Plate", "Plate", 2, 1.5},
-    {"Cylinder", "Cylinder", 2, 3},
-    {"Foil", "Foil", 600, 0.05},
-    {"Wire", "Drut", 300, 0.05},
+    {"SemiInfinite", SampleShape::SemiInfinite, 3, unfilledValue},
+    {"Plate", SampleShape::Plate, 2, 1.5},
+    {"Cylinder", SampleShape::Cylinder, 2, 3},
+    {"Foil", SampleShape::Foil, 600, 0.05},
+    {"Wire", SampleShape::Wire, 300, 0.05},
 };
 
 std::map<std::filesystem::path, std::string> contents(const TempFolder& folder) {
@@ -48,22 +48,20 @@ class TrialRun : public testing::TestWithParam<TrialCase> {};
 
 TEST_P(TrialRun, EndsWhereTheWrittenRunEnds) {
     const TrialCase& row = GetParam();
-    ProcessForm form = constantStage(row.duration, 920, 1.0);
-    form.thickness = row.thickness;
+    const ProcessRecord process =
+        shaped(constantStage(row.duration, 920, 1.0), row.shape, row.thickness);
     TempFolder folder;
     ResultStreams streams;
-    ASSERT_EQ(writeAndRun(folder.file("set.tav"), form, row.shape, streams).status,
-              RunStatus::Finished);
+    ASSERT_EQ(writeAndRun(folder.file("set.tav"), process, streams).status, RunStatus::Finished);
     const auto before = contents(folder);
 
     NoProgress progress;
-    const TrialResult trial =
-        runTrial(writtenRecord(form, *shapeFromLine(row.shape)), 0.35, progress);
+    const TrialResult trial = runTrial(asWritten(process), 0.35, progress);
     ASSERT_EQ(trial.outcome.status, RunStatus::Finished);
     EXPECT_EQ(contents(folder), before);
 
     EXPECT_NEAR(trial.surfaceCarbon, lastRow(folder.file("set.pow"))[1], 5e-4);
-    const bool thin = row.shape == std::string("Foil") || row.shape == std::string("Drut");
+    const bool thin = kindTraits(row.shape).thin;
     if (thin)
         EXPECT_NEAR(trial.meanIncrease, lastRow(folder.file("set.sre"))[1], 5e-4);
     else
@@ -96,8 +94,7 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, TrialRun, testing::ValuesIn(trialCases),
 
 TEST(TrialRunCancel, StopsWithoutTouchingAnyFile) {
     TempFolder folder;
-    const ProcessRecord process =
-        writtenRecord(constantStage(4, 920, 1.0), SampleShape::SemiInfinite);
+    const ProcessRecord process = asWritten(constantStage(4, 920, 1.0));
     struct CancelAtOnce : RunObserver {
         void setProgress(int) override {}
         bool cancelRequested() override { return true; }

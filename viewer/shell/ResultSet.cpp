@@ -9,8 +9,6 @@
 #include <QCoreApplication>
 #include <QFile>
 
-#include <algorithm>
-
 QString resultSetFilter() {
     return QCoreApplication::translate("ResultSet", "Files from Tavrix! (*.tav)");
 }
@@ -30,15 +28,7 @@ bool isSetInUse(const QString& listFilePath, const QString& setName, QWidget* pa
                     QCoreApplication::translate("ResultSet", "Error!"), MessageIcon::Exclamation);
         return false;
     }
-    return std::ranges::any_of(table.names(), [&](const std::string& entry) {
-        return sameSetName(QString::fromStdString(entry), setName);
-    });
-}
-
-bool sameSetName(const QString& one, const QString& other) {
-    // The list holds names upper-cased byte by byte; compared here letter by letter, so that
-    // folder names with Polish letters are found in any case as well.
-    return one.compare(other, Qt::CaseInsensitive) == 0;
+    return table.contains(setName.toStdString());
 }
 
 SetProblem resultSetProblem(const LoadedSet& set) {

@@ -17,9 +17,6 @@ QString resultSetFilter();
 // The file of the set with the given extension in place of the main file's.
 QString setFileName(const QString& setName, std::string_view extension);
 
-// Whether two names name the same set: letter case aside, as the in-use list takes them.
-bool sameSetName(const QString& one, const QString& other);
-
 // True while a running calculation is still writing the set, in whatever letter case the list
 // holds its name. An unreadable list is reported and then taken as empty, so that a damaged list
 // never locks every set away.

@@ -3,6 +3,7 @@
 #include "ComparisonGroup.h"
 #include "MessageBox.h"
 #include "ResultSet.h"
+#include "SetNames.h"
 #include "TCompareMDIChild.h"
 #include "TSummaryMDIChild.h"
 #include "TavMDIClient.h"
@@ -136,8 +137,9 @@ void SetCommands::addToComparison(ComparisonGroup& group) {
 bool SetCommands::addToComparison(ComparisonGroup& group, const QStringList& setNames) {
     for (const LoadedSet* compared : group.loaded()) {
         const QString name = QString::fromStdString(compared->name);
-        if (std::ranges::any_of(
-                setNames, [&name](const QString& added) { return sameSetName(name, added); })) {
+        if (std::ranges::any_of(setNames, [compared](const QString& added) {
+                return sameSetName(compared->name, added.toStdString());
+            })) {
             showMessage(
                 &client_,
                 QCoreApplication::translate("SetCommands", "%1 is in the comparison already")

@@ -8,45 +8,16 @@
 #include "ProcessData.h"
 #include "ResultStreams.h"
 #include "Steruj.h"
+#include "TestProcess.h"
 
 #include <atomic>
 #include <cstddef>
 #include <filesystem>
-#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <unistd.h>
 #include <vector>
-
-// One row of a programme, in the units of the process-data file.
-struct StageRow {
-    double time;                // h (s for a foil or a wire)
-    double celsius;             // °C
-    double potential;           // % C
-    StageCondition condition{}; // of the stage the row ends
-};
-
-// Process data for a steel of carbon `ck` (% C) without alloying elements, a transfer
-// coefficient in cm/s, a thickness or diameter in mm (ignored by the semi-infinite sample) and
-// up to ten programme rows, the first at time 0.
-inline ProcessForm processForm(double ck, double transferCmPerS, double thickness,
-                               std::initializer_list<StageRow> rows) {
-    ProcessForm form;
-    form.steelCarbon = ck;
-    form.transferCoefficient = transferCmPerS;
-    form.thickness = thickness;
-    form.cr = form.mo = form.mn = form.si = form.ni = 0;
-    std::size_t row = 0;
-    for (const StageRow& stage : rows) {
-        form.time[row] = stage.time;
-        form.temperature[row] = stage.celsius;
-        form.potential[row] = stage.potential;
-        form.condition[row] = stage.condition;
-        ++row;
-    }
-    return form;
-}
 
 using SolverFactory = std::unique_ptr<Gruba> (*)(const Parametry&);
 
@@ -58,13 +29,13 @@ template <class Solver> std::unique_ptr<Gruba> makeSolver(const Parametry& param
 // with the object.
 class ScratchSet {
 public:
-    ScratchSet(const ProcessForm& form, std::string_view shape) {
+    explicit ScratchSet(const ProcessRecord& process) {
         static std::atomic<int> made{0};
         folder_ = std::filesystem::temp_directory_path() /
                   ("tavrix-physics-" + std::to_string(::getpid()) + "-" + std::to_string(made++));
         std::filesystem::create_directories(folder_);
         file_ = (folder_ / "set.tav").string();
-        written_ = writeProcessData(file_, form, shape);
+        written_ = writeProcessData(file_, process);
     }
     ~ScratchSet() {
         std::error_code ignored;

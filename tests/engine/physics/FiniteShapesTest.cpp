@@ -25,9 +25,8 @@ void runUntil(DrivenSample& run, double t) {
 }
 
 TEST(Plate, GrowsExactlyAsTheSemiInfiniteSampleUntilItsGridReachesTheMidPlane) {
-    const ScratchSet set(
-        processForm(ck, 2e-5, 4, {{0, celsius, potential}, {8, celsius, potential}}),
-        plateShapeName);
+    const ScratchSet set(stagedProcess(ck, 2e-5, {{0, celsius, potential}, {8, celsius, potential}},
+                                       SampleShape::Plate, 4));
     ASSERT_TRUE(set.written());
     DrivenSample plate(set.file(), makeSolver<Plyta>);
     DrivenSample flat(set.file(), makeSolver<Gruba>);
@@ -46,13 +45,13 @@ TEST(Plate, GrowsExactlyAsTheSemiInfiniteSampleUntilItsGridReachesTheMidPlane) {
 
 TEST(Cylinder, OfLargeRadiusFollowsTheSemiInfiniteSample) {
     const double diameter = 100; // mm
-    const ScratchSet set(processForm(ck, 2e-5, diameter,
-                                     {{0, celsius, potential},
-                                      {1, celsius, potential},
-                                      {2, celsius, potential},
-                                      {4, celsius, potential},
-                                      {8, celsius, potential}}),
-                         cylinderShapeName);
+    const ScratchSet set(stagedProcess(ck, 2e-5,
+                                       {{0, celsius, potential},
+                                        {1, celsius, potential},
+                                        {2, celsius, potential},
+                                        {4, celsius, potential},
+                                        {8, celsius, potential}},
+                                       SampleShape::Cylinder, diameter));
     ASSERT_TRUE(set.written());
     DrivenSample cylinder(set.file(), makeSolver<Walec>);
     DrivenSample flat(set.file(), makeSolver<Gruba>);
@@ -81,7 +80,7 @@ TEST(Cylinder, OfLargeRadiusFollowsTheSemiInfiniteSample) {
 
 struct ThinSample {
     const char* name;
-    std::string_view shape;
+    SampleShape shape;
     double thickness; // mm
     double seconds;   // programme length
     SolverFactory make;
@@ -102,9 +101,8 @@ class ThinSampleAtLength : public testing::TestWithParam<ThinSample> {};
 TEST_P(ThinSampleAtLength, EndsUniformlyAtThePotential) {
     const ThinSample& sample = GetParam();
     const ScratchSet set(
-        processForm(ck, 2e-5, sample.thickness,
-                    {{0, celsius, potential}, {sample.seconds, celsius, potential}}),
-        sample.shape);
+        stagedProcess(ck, 2e-5, {{0, celsius, potential}, {sample.seconds, celsius, potential}},
+                      sample.shape, sample.thickness));
     ASSERT_TRUE(set.written());
     DrivenSample run(set.file(), sample.make);
     while (run.step()) {
@@ -118,8 +116,8 @@ TEST_P(ThinSampleAtLength, EndsUniformlyAtThePotential) {
 
 INSTANTIATE_TEST_SUITE_P(
     FoilAndWire, ThinSampleAtLength,
-    testing::Values(ThinSample{"Foil", foilShapeName, 0.05, 3600, makeSolver<Folia>},
-                    ThinSample{"Wire", wireShapeName, 0.01, 600, makeSolver<Drut>}),
+    testing::Values(ThinSample{"Foil", SampleShape::Foil, 0.05, 3600, makeSolver<Folia>},
+                    ThinSample{"Wire", SampleShape::Wire, 0.01, 600, makeSolver<Drut>}),
     [](const testing::TestParamInfo<ThinSample>& row) { return std::string(row.param.name); });
 
 } // namespace

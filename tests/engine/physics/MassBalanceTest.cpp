@@ -22,9 +22,8 @@ class MassBalance : public testing::TestWithParam<SampleKindCase> {};
 
 TEST_P(MassBalance, GainEqualsTheFluxThroughTheSurface) {
     const SampleKindCase& kind = GetParam();
-    const ScratchSet set(
-        processForm(0.2, 2e-5, kind.thickness, {{0, 920, 1.0}, {kind.duration, 920, 1.0}}),
-        kind.shape);
+    const ScratchSet set(stagedProcess(0.2, 2e-5, {{0, 920, 1.0}, {kind.duration, 920, 1.0}},
+                                       kind.shape, kind.thickness));
     ASSERT_TRUE(set.written());
     DrivenSample run(set.file(), kind.make);
 

@@ -24,12 +24,12 @@ class MaximumPrinciple : public testing::TestWithParam<SampleKindCase> {};
 TEST_P(MaximumPrinciple, NoNodeLeavesTheRangeOfPotentialsAndSteel) {
     const SampleKindCase& kind = GetParam();
     const double end = kind.duration;
-    const ScratchSet set(processForm(ck, 2e-5, kind.thickness,
-                                     {{0, 920, carburizing},
-                                      {0.5 * end, 920, carburizing},
-                                      {0.55 * end, 870, diffusing},
-                                      {end, 870, diffusing}}),
-                         kind.shape);
+    const ScratchSet set(stagedProcess(ck, 2e-5,
+                                       {{0, 920, carburizing},
+                                        {0.5 * end, 920, carburizing},
+                                        {0.55 * end, 870, diffusing},
+                                        {end, 870, diffusing}},
+                                       kind.shape, kind.thickness));
     ASSERT_TRUE(set.written());
     DrivenSample run(set.file(), kind.make);
     const double highest = std::max(carburizing, ck);

@@ -15,23 +15,22 @@
 
 #include <ostream>
 #include <string>
-#include <string_view>
 
 struct SampleKindCase {
-    const char* name;       // in the test's name
-    std::string_view shape; // as the process data name it
-    double thickness;       // mm: plate or foil thickness, cylinder or wire diameter
-    double duration;        // programme length, h (s for a foil or a wire)
-    bool perLength;         // mass gain per metre of length rather than per square metre
+    const char* name; // in the test's name
+    SampleShape shape;
+    double thickness; // mm: plate or foil thickness, cylinder or wire diameter
+    double duration;  // programme length, h (s for a foil or a wire)
+    bool perLength;   // mass gain per metre of length rather than per square metre
     SolverFactory make;
 };
 
 inline const SampleKindCase sampleKinds[] = {
-    {"SemiInfinite", semiInfiniteShapeName, 0, 4, false, makeSolver<Gruba>},
-    {"Plate", plateShapeName, 4, 8, false, makeSolver<Plyta>},
-    {"Foil", foilShapeName, 0.05, 300, false, makeSolver<Folia>},
-    {"Cylinder", cylinderShapeName, 10, 8, true, makeSolver<Walec>},
-    {"Wire", wireShapeName, 0.01, 30, true, makeSolver<Drut>},
+    {"SemiInfinite", SampleShape::SemiInfinite, unfilledValue, 4, false, makeSolver<Gruba>},
+    {"Plate", SampleShape::Plate, 4, 8, false, makeSolver<Plyta>},
+    {"Foil", SampleShape::Foil, 0.05, 300, false, makeSolver<Folia>},
+    {"Cylinder", SampleShape::Cylinder, 10, 8, true, makeSolver<Walec>},
+    {"Wire", SampleShape::Wire, 0.01, 30, true, makeSolver<Drut>},
 };
 
 inline void PrintTo(const SampleKindCase& kind, std::ostream* out) {

@@ -60,12 +60,11 @@ class HalfSpaceProfile : public testing::TestWithParam<Transfer> {};
 TEST_P(HalfSpaceProfile, FollowsTheClosedFormSolution) {
     const double transferCmPerS = GetParam().cmPerS;
     // Repeated rows give instants at which the run meets a whole hour exactly.
-    const ScratchSet set(processForm(ck, transferCmPerS, 0,
-                                     {{0, celsius, potential},
-                                      {1, celsius, potential},
-                                      {2, celsius, potential},
-                                      {4, celsius, potential}}),
-                         semiInfiniteShapeName);
+    const ScratchSet set(stagedProcess(ck, transferCmPerS,
+                                       {{0, celsius, potential},
+                                        {1, celsius, potential},
+                                        {2, celsius, potential},
+                                        {4, celsius, potential}}));
     ASSERT_TRUE(set.written());
     DrivenSample run(set.file(), makeSolver<Gruba>);
     // The diffusivity at the mean carbon content of the profile.

@@ -29,8 +29,7 @@ double gainPerSquareMetre(const DrivenSample& run, const SampleKindCase& kind) {
 }
 
 double hours(double duration, const SampleKindCase& kind) {
-    return kindTraits(*shapeFromLine(kind.shape)).timeUnit == TimeUnit::Seconds ? duration / 3600
-                                                                                : duration;
+    return kindTraits(kind.shape).timeUnit == TimeUnit::Seconds ? duration / 3600 : duration;
 }
 
 // The ghost node makes the half cell of the surface take exactly the flux the stage sets, and
@@ -44,11 +43,9 @@ class NeutralStage : public testing::TestWithParam<SampleKindCase> {};
 TEST_P(NeutralStage, KeepsTheMassAndFlattensTheProfile) {
     const SampleKindCase& kind = GetParam();
     const double half = kind.duration / 2;
-    const ScratchSet set(
-        processForm(
-            ck, 2e-5, kind.thickness,
-            {{0, celsius, 1.0}, {half, celsius, 1.0}, {kind.duration, celsius, 1.0, neutral}}),
-        kind.shape);
+    const ScratchSet set(stagedProcess(
+        ck, 2e-5, {{0, celsius, 1.0}, {half, celsius, 1.0}, {kind.duration, celsius, 1.0, neutral}},
+        kind.shape, kind.thickness));
     ASSERT_TRUE(set.written());
     DrivenSample run(set.file(), kind.make);
     const double switchTime = half * (hours(1, kind) == 1 ? 3600 : 1);
@@ -75,11 +72,10 @@ class LimitedBoost : public testing::TestWithParam<SampleKindCase> {};
 
 TEST_P(LimitedBoost, TakesInTheFluxLimitUntilTheSurfaceSaturates) {
     const SampleKindCase& kind = GetParam();
-    const ScratchSet set(
-        processForm(ck, 2e-5, kind.thickness,
-                    {{0, celsius, 0.8},
-                     {kind.duration, celsius, 0.8, {SurfaceCondition::Boost, fluxLimit}}}),
-        kind.shape);
+    const ScratchSet set(stagedProcess(
+        ck, 2e-5,
+        {{0, celsius, 0.8}, {kind.duration, celsius, 0.8, {SurfaceCondition::Boost, fluxLimit}}},
+        kind.shape, kind.thickness));
     ASSERT_TRUE(set.written());
     DrivenSample run(set.file(), kind.make);
     const double limit = saturationCarbon(celsius, {});
@@ -104,12 +100,11 @@ TEST_P(LimitedBoost, TakesInTheFluxLimitUntilTheSurfaceSaturates) {
 TEST(Boost, FollowsTheSolutionForAFixedSurfaceConcentration) {
     const double limit = saturationCarbon(celsius, {});
     const double steel = limit - 0.05;
-    const ScratchSet set(processForm(steel, 2e-5, 0,
-                                     {{0, celsius, 1.0},
-                                      {1, celsius, 1.0, boost},
-                                      {2, celsius, 1.0, boost},
-                                      {4, celsius, 1.0, boost}}),
-                         semiInfiniteShapeName);
+    const ScratchSet set(stagedProcess(steel, 2e-5,
+                                       {{0, celsius, 1.0},
+                                        {1, celsius, 1.0, boost},
+                                        {2, celsius, 1.0, boost},
+                                        {4, celsius, 1.0, boost}}));
     ASSERT_TRUE(set.written());
     DrivenSample run(set.file(), makeSolver<Gruba>);
     const double diffusivity = DiffusivityLaw(celsius + 273)((steel + limit) / 2);

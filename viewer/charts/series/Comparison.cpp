@@ -67,7 +67,7 @@ SetSummary summarize(const LoadedSet& set) {
     const TDane& process = set.process.series;
     if (set.shape)
         summary.shape = std::string(shapeName(*set.shape));
-    if (set.shape && *set.shape != SampleShape::SemiInfinite)
+    if (set.shape && kindTraits(*set.shape).size != SampleSize::None)
         summary.size = set.thickness;
     const std::string_view grade =
         steelGrade(std::vector<double>(process.alloy.begin(), process.alloy.end()));
