@@ -130,6 +130,19 @@ void BM_NearestOf100000Points(benchmark::State& state) {
 }
 BENCHMARK(BM_NearestOf100000Points)->Unit(benchmark::kMicrosecond);
 
+// The read-out between points: the nearest of 100 000 segments.
+void BM_NearestSegmentOf100000Points(benchmark::State& state) {
+    QRandomGenerator random(3);
+    QList<QPointF> points;
+    for (int i = 0; i < 100000; ++i)
+        points.append(QPointF(i * 0.001, random.bounded(1.0)));
+    for (auto _ : state) {
+        const QPointF at(random.bounded(100.0), random.bounded(1.0));
+        benchmark::DoNotOptimize(nearestSegment(points, true, at, 6.4, 400));
+    }
+}
+BENCHMARK(BM_NearestSegmentOf100000Points)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char** argv) {

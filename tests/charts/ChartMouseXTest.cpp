@@ -24,6 +24,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
@@ -125,6 +126,7 @@ private slots:
     void init();
     void cleanup();
     void pointerReadsAndLegendHides();
+    void pointerReadsATemperatureBetweenRows();
     void rightClickAddsAMeasurement();
 };
 
@@ -183,6 +185,33 @@ void ChartMouseXTest::pointerReadsAndLegendHides() {
     QVERIFY(!chart.isZoomed());
     QVERIFY(xdotool({u"click"_s, u"1"_s}));
     QTRY_VERIFY(chart.isLineVisible(1));
+}
+
+// The sample set's temperature rises from 900 °C at 0 h to 920 °C at 4 h: the pointer on the
+// line at 3 h, an hour from either row, reads 915 °C.
+void ChartMouseXTest::pointerReadsATemperatureBetweenRows() {
+    OpenSet set(SampleSet::SemiInfinite);
+    const std::unique_ptr<TChartMDIChild> window =
+        makeWindow(ChartKind::Temperature, set.context, u"set - T"_s);
+    showIn(set.area, *window);
+    set.area.setGeometry(20, 20, 900, 700);
+    window->setGeometry(0, 0, 880, 680);
+    set.area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&set.area));
+    set.area.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&set.area));
+    const LineChart& chart = window->chart();
+    QTRY_VERIFY(chart.isVisible() && !chart.chart()->plotArea().isEmpty());
+    const QPoint onLine = viewPoint(chart, {3, 915});
+    QVERIFY(viewPoint(chart, {4, 920}).x() - onLine.x() > 40);
+
+    QVERIFY(movePointerTo(chart, onLine));
+    QTRY_VERIFY(QToolTip::isVisible());
+    const std::optional<ReadOut> readOut = parsedReadOut(QToolTip::text());
+    QVERIFY2(readOut, qPrintable(QToolTip::text()));
+    QCOMPARE(readOut->name, u"Temperature"_s);
+    QVERIFY2(std::abs(readOut->x - 3) < 0.03, qPrintable(QToolTip::text()));
+    QVERIFY2(std::abs(readOut->y - (900 + 5 * readOut->x)) < 1e-3, qPrintable(QToolTip::text()));
 }
 
 void ChartMouseXTest::rightClickAddsAMeasurement() {

@@ -20,6 +20,9 @@
 #include <QTest>
 #include <QToolTip>
 
+#include <cmath>
+#include <limits>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -42,12 +45,16 @@ void drawParabola(LineChart& chart) {
     chart.draw();
 }
 
-// Where a value lies in the view, by the chart's own mapping.
-QPoint viewPoint(const LineChart& chart, QPointF value) {
-    QAbstractSeries* series = chart.chart()->series().first();
-    const QPointF inChart = chart.chart()->mapToPosition(value, series);
-    return chart.mapFromScene(chart.chart()->mapToScene(inChart));
+// A measurement of two points beside the parabola, at 1.5 and 3.5 h and 14.5 %.
+void addMeasurement(LineChart& chart) {
+    ChartDescription description = chart.description();
+    description.measurements.append(MeasuredPoints{
+        u"traverse.csv"_s, u"traverse.csv: RMS 1 %"_s, {{1.5, 14.5}, {3.5, 14.5}}, Qt::darkRed});
+    chart.setDescription(description);
+    chart.draw();
 }
+
+constexpr double lost = std::numeric_limits<double>::quiet_NaN(); // a break in a line
 
 } // namespace
 
@@ -57,7 +64,12 @@ private slots:
     void cleanup();
     void readOutNamesTheNearestPoint_data();
     void readOutNamesTheNearestPoint();
+    void readOutFollowsTheLineBetweenPoints_data();
+    void readOutFollowsTheLineBetweenPoints();
     void hoverShowsTheReadOut();
+    void hoverBetweenRowsReadsTheTemperature();
+    void segmentSearch_data();
+    void segmentSearch();
     void bisectingFindsWhatAScanFinds_data();
     void bisectingFindsWhatAScanFinds();
     void dragZoomsAndReturns_data();
@@ -80,6 +92,10 @@ void ChartReadOutTest::readOutNamesTheNearestPoint_data() {
         << QPointF(2.95, 8.7) << u"parabola\nx = 3 h\ny = 9 %"_s;
     QTest::newRow("the other line") << QPointF(2.1, 11.8) << u"flat\nx = 2 h\ny = 12 %"_s;
     QTest::newRow("far from every point") << QPointF(0.5, 15) << QString();
+    QTest::newRow("a measured point")
+        << QPointF(3.45, 14.6) << u"traverse.csv\nx = 3.5 h\ny = 14.5 %"_s;
+    // Markers are drawn unjoined: nothing lies between them.
+    QTest::newRow("between measured points") << QPointF(2.5, 14.5) << QString();
 }
 
 void ChartReadOutTest::readOutNamesTheNearestPoint() {
@@ -87,7 +103,43 @@ void ChartReadOutTest::readOutNamesTheNearestPoint() {
     QFETCH(QString, readOut);
     LineChart chart;
     drawParabola(chart);
+    addMeasurement(chart);
     QCOMPARE(chart.readOutAt(viewPoint(chart, mouse)), readOut);
+}
+
+void ChartReadOutTest::readOutFollowsTheLineBetweenPoints_data() {
+    QTest::addColumn<QPointF>("mouse");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y"); // read from the line at the x read
+
+    // The parabola is drawn straight from (2, 4) to (3, 9): 6.5 % at 2.5 h.
+    QTest::newRow("on a segment") << QPointF(2.5, 6.5) << u"parabola"_s << 2.5 << 6.5;
+    QTest::newRow("beside a segment") << QPointF(2.5, 7.2) << u"parabola"_s << 2.5 << 6.5;
+    QTest::newRow("the flat line") << QPointF(1.5, 12.4) << u"flat"_s << 1.5 << 12.0;
+}
+
+void ChartReadOutTest::readOutFollowsTheLineBetweenPoints() {
+    QFETCH(QPointF, mouse);
+    QFETCH(QString, name);
+    QFETCH(double, x);
+    QFETCH(double, y);
+    LineChart chart;
+    drawParabola(chart);
+    const std::optional<ReadOut> readOut = parsedReadOut(chart.readOutAt(viewPoint(chart, mouse)));
+    QVERIFY(readOut);
+    QCOMPARE(readOut->name, name);
+    // The mouse's x, within the pixel the mouse stands on (4 h over more than 400 px), to the
+    // decimal a pixel resolves.
+    QVERIFY2(std::abs(readOut->x - x) < 0.01, qPrintable(QString::number(readOut->x)));
+    const double pixel = 4 / chart.chart()->plotArea().width();
+    const double decimals = std::pow(10.0, -std::floor(std::log10(pixel)));
+    QVERIFY2(std::abs(readOut->x * decimals - std::round(readOut->x * decimals)) < 1e-6,
+             qPrintable(QString::number(readOut->x, 'g', 10)));
+    // The line's own value there, within the six digits the read-out shows.
+    const double slope = name == u"flat"_s ? 0 : 5;
+    QVERIFY2(std::abs(readOut->y - (y + slope * (readOut->x - x))) < 1e-4,
+             qPrintable(QString::number(readOut->y)));
 }
 
 void ChartReadOutTest::hoverShowsTheReadOut() {
@@ -108,6 +160,84 @@ void ChartReadOutTest::hoverShowsTheReadOut() {
     // A hidden line is not read.
     QTest::mouseMove(chart.viewport(), viewPoint(chart, QPointF(2, 12)));
     QTRY_VERIFY(!QToolTip::isVisible());
+}
+
+// The T chart of the sample set goes from 900 °C at 0 h to 920 °C at its next row, 4 h; the
+// mouse a little below the line at 3 h, moved as the window system moves it, reads 915 °C.
+void ChartReadOutTest::hoverBetweenRowsReadsTheTemperature() {
+    OpenSet set(SampleSet::SemiInfinite);
+    const std::unique_ptr<TChartMDIChild> window =
+        makeWindow(ChartKind::Temperature, set.context, u"set - T"_s);
+    showIn(set.area, *window);
+    set.area.setGeometry(20, 20, 900, 700);
+    window->setGeometry(0, 0, 880, 680);
+    set.area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&set.area));
+    const LineChart& chart = window->chart();
+    // Far from both rows: nothing but the line lies within reach.
+    QVERIFY(viewPoint(chart, {4, 920}).x() - viewPoint(chart, {3, 915}).x() > 40);
+    QTest::mouseMove(chart.viewport(), viewPoint(chart, {3, 915}) + QPoint(0, 5));
+    QTRY_VERIFY(QToolTip::isVisible());
+    const std::optional<ReadOut> readOut = parsedReadOut(QToolTip::text());
+    QVERIFY2(readOut, qPrintable(QToolTip::text()));
+    QCOMPARE(readOut->name, u"Temperature"_s);
+    QVERIFY2(std::abs(readOut->x - 3) < 0.03, qPrintable(QToolTip::text()));
+    QVERIFY2(std::abs(readOut->y - (900 + 5 * readOut->x)) < 1e-3, qPrintable(QToolTip::text()));
+    QVERIFY(QToolTip::text().endsWith(u" C"_s));
+}
+
+void ChartReadOutTest::segmentSearch_data() {
+    QTest::addColumn<QList<QPointF>>("points");
+    QTest::addColumn<bool>("ascending");
+    QTest::addColumn<QPointF>("mouse");
+    QTest::addColumn<qsizetype>("segment");
+    QTest::addColumn<double>("distance"); // px, at 10 px per unit of x and 1 per unit of y
+    QTest::addColumn<QPointF>("reading");
+
+    const QList<QPointF> peak{{0, 0}, {4, 40}, {8, 0}};
+    QTest::newRow("between points")
+        << peak << true << QPointF(5, 33) << qsizetype(1) << 3 / std::sqrt(2.0) << QPointF(5, 30);
+    QTest::newRow("before the first point")
+        << peak << true << QPointF(-1, 5) << qsizetype(0) << std::sqrt(125.0) << QPointF(0, 0);
+    QTest::newRow("beyond the last point")
+        << peak << true << QPointF(9, 5) << qsizetype(1) << std::sqrt(125.0) << QPointF(8, 0);
+    // A step up at 2: its end nearer the mouse.
+    const QList<QPointF> step{{0, 10}, {2, 10}, {2, 50}, {4, 50}};
+    QTest::newRow("on a vertical step")
+        << step << true << QPointF(2.1, 40) << qsizetype(1) << 1.0 << QPointF(2, 50);
+    QTest::newRow("below the middle of a step")
+        << step << true << QPointF(1.9, 20) << qsizetype(1) << 1.0 << QPointF(2, 10);
+    // Steep: the mouse's x lies past the segment's end, which is read.
+    QTest::newRow("beside a steep segment")
+        << QList<QPointF>{{0, 0}, {1, 100}, {4, 100}} << true << QPointF(1.2, 50) << qsizetype(0)
+        << 700 / std::sqrt(10100.0) << QPointF(1, 100);
+    // Joined, the line would pass under the mouse at 3; broken there, its nearest piece is read.
+    QTest::newRow("at a break") << QList<QPointF>{{0, 0}, {2, 20}, {lost, lost}, {4, 40}, {6, 60}}
+                                << false << QPointF(3.2, 32) << qsizetype(3) << std::sqrt(128.0)
+                                << QPointF(4, 40);
+    QTest::newRow("descending x") << QList<QPointF>{{8, 0}, {4, 40}, {0, 0}} << false
+                                  << QPointF(1, 12) << qsizetype(1) << std::sqrt(2.0)
+                                  << QPointF(1, 10);
+    QTest::newRow("a point between breaks")
+        << QList<QPointF>{{0, 0}, {lost, lost}, {2, 20}, {lost, lost}} << false << QPointF(1, 10)
+        << qsizetype(-1) << std::numeric_limits<double>::max() << QPointF();
+}
+
+void ChartReadOutTest::segmentSearch() {
+    QFETCH(QList<QPointF>, points);
+    QFETCH(bool, ascending);
+    QFETCH(QPointF, mouse);
+    QFETCH(qsizetype, segment);
+    QFETCH(double, distance);
+    QFETCH(QPointF, reading);
+    // A line whose x ascends is bisected; scanned, it gives the same.
+    for (const bool bisect : {ascending, false}) {
+        const NearestSegment found = nearestSegment(points, bisect, mouse, 10, 1);
+        QCOMPARE(found.index, segment);
+        QCOMPARE(found.distance, distance);
+        if (segment >= 0)
+            QCOMPARE(found.reading, reading);
+    }
 }
 
 void ChartReadOutTest::bisectingFindsWhatAScanFinds_data() {
@@ -133,8 +263,14 @@ void ChartReadOutTest::bisectingFindsWhatAScanFinds() {
         const NearestPoint bisected = nearestPoint(points, true, at, xScale, yScale);
         const NearestPoint scanned = nearestPoint(points, false, at, xScale, yScale);
         QCOMPARE(bisected.distance, scanned.distance);
+        const NearestSegment bisectedSegment = nearestSegment(points, true, at, xScale, yScale);
+        const NearestSegment scannedSegment = nearestSegment(points, false, at, xScale, yScale);
+        // Two segments meeting at the point nearest the mouse are equally near; either will do.
+        QCOMPARE(bisectedSegment.distance, scannedSegment.distance);
     }
     QCOMPARE(nearestPoint({}, true, QPointF(1, 1), 1, 1).index, -1);
+    QCOMPARE(nearestSegment({}, true, QPointF(1, 1), 1, 1).index, -1);
+    QCOMPARE(nearestSegment({{0, 0}}, true, QPointF(1, 1), 1, 1).index, -1);
 }
 
 void ChartReadOutTest::dragZoomsAndReturns_data() {

@@ -333,3 +333,22 @@ QPoint legendEntry(const LineChart& chart, int line) {
             return chart.mapFromScene(label->sceneBoundingRect().center());
     return QPoint(-1, -1);
 }
+
+QPoint viewPoint(const LineChart& chart, QPointF value) {
+    QAbstractSeries* series = chart.chart()->series().first();
+    const QPointF inChart = chart.chart()->mapToPosition(value, series);
+    return chart.mapFromScene(chart.chart()->mapToScene(inChart));
+}
+
+std::optional<ReadOut> parsedReadOut(const QString& text) {
+    const QStringList lines = text.split(u'\n');
+    if (lines.size() != 3 || !lines[1].startsWith(u"x = "_s) || !lines[2].startsWith(u"y = "_s))
+        return std::nullopt;
+    bool xRead = false;
+    bool yRead = false;
+    ReadOut readOut{lines[0], lines[1].mid(4).section(u' ', 0, 0).toDouble(&xRead),
+                    lines[2].mid(4).section(u' ', 0, 0).toDouble(&yRead)};
+    if (!xRead || !yRead)
+        return std::nullopt;
+    return readOut;
+}

@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <optional>
 
 class MessageCapture;
 class TChartMDIChild;
@@ -89,6 +90,18 @@ std::unique_ptr<TChartMDIChild> makeWindow(ChartKind kind, ChartContext& context
 
 // Where the legend entry of a line lies in the chart's view: the middle of its text.
 QPoint legendEntry(const LineChart& chart, int line);
+
+// Where a value lies in the chart's view, by the chart's own mapping.
+QPoint viewPoint(const LineChart& chart, QPointF value);
+
+// A read-out's parts (LineChart::readOutAt): the line's name and the x and y read, their units
+// dropped; none when the text is no read-out.
+struct ReadOut {
+    QString name;
+    double x = 0;
+    double y = 0;
+};
+std::optional<ReadOut> parsedReadOut(const QString& text);
 
 // Puts `window` into `area` and shows it, as the client does with the windows of a set.
 void showIn(QMdiArea& area, TChartMDIChild& window);

@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -41,6 +42,14 @@ QString lineName(const ChartDescription& description, qsizetype line) {
 QString valueText(double value, const QString& unit) {
     const QString number = QString::number(value, 'g', 6);
     return unit.isEmpty() ? number : number + u' ' + unit;
+}
+
+// Whether x never falls along the points. A break (NaN) orders with nothing: a broken line is
+// searched point by point.
+bool ascendingX(const QList<QPointF>& points) {
+    return std::ranges::none_of(points, [](QPointF point) { return std::isnan(point.x()); }) &&
+           std::is_sorted(points.begin(), points.end(),
+                          [](QPointF a, QPointF b) { return a.x() < b.x(); });
 }
 
 // A read-out farther from every line than this is no read-out.
@@ -76,11 +85,10 @@ bool LineChart::isLineVisible(int line) const {
 void LineChart::draw() {
     ascending_.clear();
     for (const QList<QPointF>& line : description_.lines)
-        // A break (NaN) orders with nothing: a broken line is searched point by point.
-        ascending_.append(
-            std::ranges::none_of(line, [](QPointF point) { return std::isnan(point.x()); }) &&
-            std::is_sorted(line.begin(), line.end(),
-                           [](QPointF a, QPointF b) { return a.x() < b.x(); }));
+        ascending_.append(ascendingX(line));
+    measuredAscending_.clear();
+    for (const MeasuredPoints& measured : description_.measurements)
+        measuredAscending_.append(ascendingX(measured.points));
     rebuild();
 }
 
@@ -160,25 +168,53 @@ QString LineChart::readOutAt(QPoint at) const {
     const double xScale = plot.width() / (x.end() - x.start);
     const double yScale = plot.height() / (y.end() - y.start);
     const QPointF value = valueAt(at);
+    // Between points a line is read at the mouse's x to the decimal a pixel resolves, not to
+    // digits the mouse cannot choose: 1.98 h rather than 1.98099 h.
+    const double resolution = std::pow(10.0, std::floor(std::log10(1 / xScale)));
+    const QPointF onLine(std::round(value.x() / resolution) * resolution, value.y());
+    // The line drawn nearest to the mouse is read: at its point, where one lies within reach,
+    // else on its segment at the mouse's x.
+    double nearest = std::numeric_limits<double>::max();
     qsizetype bestLine = -1;
-    NearestPoint best;
+    qsizetype bestMeasured = -1;
+    QPointF reading;
     for (qsizetype line = 0; line < description_.lines.size(); ++line) {
         if (!isLineVisible(static_cast<int>(line)))
             continue;
+        const QList<QPointF>& points = description_.lines[line];
         const bool ascending = line < ascending_.size() && ascending_[line];
-        const NearestPoint found =
-            nearestPoint(description_.lines[line], ascending, value, xScale, yScale);
-        if (found.distance < best.distance) {
-            best = found;
+        const NearestPoint point = nearestPoint(points, ascending, value, xScale, yScale);
+        const NearestSegment segment = nearestSegment(points, ascending, onLine, xScale, yScale);
+        const double distance = std::min(point.distance, segment.distance);
+        if (distance < nearest) {
+            nearest = distance;
             bestLine = line;
+            reading = point.distance <= readOutReach ? points[point.index] : segment.reading;
         }
     }
-    if (bestLine < 0 || best.distance > readOutReach)
+    // Measured markers are drawn unjoined: only their points are read.
+    for (qsizetype measured = 0; measured < description_.measurements.size(); ++measured) {
+        const QList<QPointF>& points = description_.measurements[measured].points;
+        const bool ascending = measured < measuredAscending_.size() && measuredAscending_[measured];
+        const NearestPoint point = nearestPoint(points, ascending, value, xScale, yScale);
+        if (point.distance < nearest) {
+            nearest = point.distance;
+            bestMeasured = measured;
+            reading = points[point.index];
+        }
+    }
+    if (nearest > readOutReach)
         return QString();
-    const QPointF point = description_.lines[bestLine][best.index];
-    return lineName(description_, bestLine) + u'\n' + u"x = "_s +
-           valueText(point.x(), captionUnit(shownCaption(description_.xCaption))) + u'\n' +
-           u"y = "_s + valueText(point.y(), captionUnit(shownCaption(description_.yCaption)));
+    QString name;
+    if (bestMeasured >= 0) {
+        const MeasuredPoints& measured = description_.measurements[bestMeasured];
+        name = measured.name.isEmpty() ? measured.legend : measured.name;
+    } else {
+        name = lineName(description_, bestLine);
+    }
+    return name + u'\n' + u"x = "_s +
+           valueText(reading.x(), captionUnit(shownCaption(description_.xCaption))) + u'\n' +
+           u"y = "_s + valueText(reading.y(), captionUnit(shownCaption(description_.yCaption)));
 }
 
 bool LineChart::onLegend(QPoint at) const {

@@ -40,8 +40,10 @@ public:
     void resetZoom();
     void forgetZoom();
 
-    // The name of the line nearest to `at` (a point of the view) and the x and y of its nearest
-    // drawn point with their units; empty when no line passes within reach.
+    // The name of the line drawn nearest to `at` (a point of the view) and, with their units, the
+    // x and y of its nearest point where one lies within reach, else its value at the x of `at`
+    // on its nearest segment. Measured markers are read at their points only. Empty when
+    // nothing drawn lies within reach.
     QString readOutAt(QPoint at) const;
 
     void copyToClipboard() const;
@@ -79,7 +81,8 @@ private:
 
     ChartDescription description_;
     std::optional<Zoom> zoom_;
-    QList<bool> ascending_; // per line: x never falls, so the read-out can bisect
+    QList<bool> ascending_;         // per line: x never falls, so the read-out can bisect
+    QList<bool> measuredAscending_; // the same per measurement
     QRubberBand* rubberBand_ = nullptr;
     QPoint dragStart_;
 };
