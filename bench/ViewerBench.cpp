@@ -118,11 +118,17 @@ void BM_AddMeasurementOf1000Points(benchmark::State& state) {
 }
 BENCHMARK(BM_AddMeasurementOf1000Points)->Unit(benchmark::kMillisecond);
 
-void BM_NearestOf100000Points(benchmark::State& state) {
-    QRandomGenerator random(3);
+// A line of 100 000 points at rising x over 0–100, at random heights in 0–1.
+QList<QPointF> longLine(QRandomGenerator& random) {
     QList<QPointF> points;
     for (int i = 0; i < 100000; ++i)
         points.append(QPointF(i * 0.001, random.bounded(1.0)));
+    return points;
+}
+
+void BM_NearestOf100000Points(benchmark::State& state) {
+    QRandomGenerator random(3);
+    const QList<QPointF> points = longLine(random);
     for (auto _ : state) {
         const QPointF at(random.bounded(100.0), random.bounded(1.0));
         benchmark::DoNotOptimize(nearestPoint(points, true, at, 6.4, 400));
@@ -133,9 +139,7 @@ BENCHMARK(BM_NearestOf100000Points)->Unit(benchmark::kMicrosecond);
 // The read-out between points: the nearest of 100 000 segments.
 void BM_NearestSegmentOf100000Points(benchmark::State& state) {
     QRandomGenerator random(3);
-    QList<QPointF> points;
-    for (int i = 0; i < 100000; ++i)
-        points.append(QPointF(i * 0.001, random.bounded(1.0)));
+    const QList<QPointF> points = longLine(random);
     for (auto _ : state) {
         const QPointF at(random.bounded(100.0), random.bounded(1.0));
         benchmark::DoNotOptimize(nearestSegment(points, true, at, 6.4, 400));

@@ -145,11 +145,7 @@ void ChartMouseXTest::pointerReadsAndLegendHides() {
     OpenSet set(SampleSet::SemiInfinite);
     const std::unique_ptr<TChartMDIChild> window =
         makeWindow(ChartKind::Carbon, set.context, u"set - C"_s);
-    showIn(set.area, *window);
-    set.area.setGeometry(20, 20, 900, 700);
-    window->setGeometry(0, 0, 880, 680);
-    set.area.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&set.area));
+    QVERIFY(showAtWorkingSize(set.area, *window));
     // The window the user works in is the active one; only there does the window system ask
     // for tooltips, which the chart must answer with its read-out.
     set.area.activateWindow();
@@ -193,11 +189,7 @@ void ChartMouseXTest::pointerReadsATemperatureBetweenRows() {
     OpenSet set(SampleSet::SemiInfinite);
     const std::unique_ptr<TChartMDIChild> window =
         makeWindow(ChartKind::Temperature, set.context, u"set - T"_s);
-    showIn(set.area, *window);
-    set.area.setGeometry(20, 20, 900, 700);
-    window->setGeometry(0, 0, 880, 680);
-    set.area.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&set.area));
+    QVERIFY(showAtWorkingSize(set.area, *window));
     set.area.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&set.area));
     const LineChart& chart = window->chart();
@@ -218,10 +210,7 @@ void ChartMouseXTest::rightClickAddsAMeasurement() {
     OpenSet set(SampleSet::SemiInfinite);
     const std::unique_ptr<TChartMDIChild> window =
         makeWindow(ChartKind::Hardness, set.context, u"set - HV"_s);
-    showIn(set.area, *window);
-    set.area.setGeometry(20, 20, 900, 700);
-    window->setGeometry(0, 0, 880, 680);
-    QVERIFY(QTest::qWaitForWindowExposed(&set.area));
+    QVERIFY(showAtWorkingSize(set.area, *window));
     set.area.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&set.area));
     QTemporaryDir folder;

@@ -168,11 +168,7 @@ void ChartReadOutTest::hoverBetweenRowsReadsTheTemperature() {
     OpenSet set(SampleSet::SemiInfinite);
     const std::unique_ptr<TChartMDIChild> window =
         makeWindow(ChartKind::Temperature, set.context, u"set - T"_s);
-    showIn(set.area, *window);
-    set.area.setGeometry(20, 20, 900, 700);
-    window->setGeometry(0, 0, 880, 680);
-    set.area.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&set.area));
+    QVERIFY(showAtWorkingSize(set.area, *window));
     const LineChart& chart = window->chart();
     // Far from both rows: nothing but the line lies within reach.
     QVERIFY(viewPoint(chart, {4, 920}).x() - viewPoint(chart, {3, 915}).x() > 40);

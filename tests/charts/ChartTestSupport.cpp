@@ -230,6 +230,14 @@ void showIn(QMdiArea& area, TChartMDIChild& window) {
     window.show();
 }
 
+bool showAtWorkingSize(QMdiArea& area, TChartMDIChild& window) {
+    showIn(area, window);
+    area.setGeometry(20, 20, 900, 700);
+    window.setGeometry(0, 0, 880, 680);
+    area.show();
+    return QTest::qWaitForWindowExposed(&area);
+}
+
 bool rescale(TChartMDIChild& window, const ScaleTexts& texts, bool ok) {
     bool taken = false;
     QTimer::singleShot(0, &window, [&] {

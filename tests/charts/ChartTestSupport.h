@@ -105,6 +105,9 @@ std::optional<ReadOut> parsedReadOut(const QString& text);
 
 // Puts `window` into `area` and shows it, as the client does with the windows of a set.
 void showIn(QMdiArea& area, TChartMDIChild& window);
+// The same at the size a user works at (the window 880 × 680 in the area), waiting until the
+// window system has put it on the screen; false when it did not.
+bool showAtWorkingSize(QMdiArea& area, TChartMDIChild& window);
 
 // The texts to type into the fields of a scale dialog, by field name ("xStart", "yDivisions").
 using ScaleTexts = QMap<QString, QString>;
