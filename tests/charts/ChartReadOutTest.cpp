@@ -66,6 +66,7 @@ private slots:
     void readOutNamesTheNearestPoint();
     void readOutFollowsTheLineBetweenPoints_data();
     void readOutFollowsTheLineBetweenPoints();
+    void readOutOnlyWhereTheChartIsDrawn();
     void hoverShowsTheReadOut();
     void hoverBetweenRowsReadsTheTemperature();
     void segmentSearch_data();
@@ -140,6 +141,17 @@ void ChartReadOutTest::readOutFollowsTheLineBetweenPoints() {
     const double slope = name == u"flat"_s ? 0 : 5;
     QVERIFY2(std::abs(readOut->y - (y + slope * (readOut->x - x))) < 1e-4,
              qPrintable(QString::number(readOut->y)));
+}
+
+// Zoomed in to 0..2 h and 0..4 %, the parabola runs on beyond the plot's corner, undrawn: the
+// mouse on it there reads nothing, while the drawn part is still read.
+void ChartReadOutTest::readOutOnlyWhereTheChartIsDrawn() {
+    LineChart chart;
+    drawParabola(chart);
+    chart.zoomTo(viewPoint(chart, {0, 4}), viewPoint(chart, {2, 0}));
+    QCOMPARE(chart.readOutAt(viewPoint(chart, {1, 1})), u"parabola\nx = 1 h\ny = 1 %"_s);
+    QCOMPARE(chart.readOutAt(viewPoint(chart, {2.1, 4.41})), QString());
+    QCOMPARE(chart.readOutAt(viewPoint(chart, {2.2, 4.84})), QString());
 }
 
 void ChartReadOutTest::hoverShowsTheReadOut() {

@@ -168,6 +168,18 @@ QString LineChart::readOutAt(QPoint at) const {
     const double xScale = plot.width() / (x.end() - x.start);
     const double yScale = plot.height() / (y.end() - y.start);
     const QPointF value = valueAt(at);
+    // Only what is drawn is read: the mouse over the plot (or within reach of its edge, where
+    // points on the axes are drawn), not over the legend or beyond, where a zoomed chart's lines
+    // run on undrawn; and what is read lies inside the axes, to the pixel.
+    const auto within = [&](QPointF p, double pixels) {
+        const auto inside = [](const ChartAxis& axis, double v, double margin) {
+            return v >= std::min(axis.start, axis.end()) - margin &&
+                   v <= std::max(axis.start, axis.end()) + margin;
+        };
+        return inside(x, p.x(), pixels / xScale) && inside(y, p.y(), pixels / yScale);
+    };
+    if (!within(value, readOutReach))
+        return QString();
     // Between points a line is read at the mouse's x to the decimal a pixel resolves, not to
     // digits the mouse cannot choose: 1.98 h rather than 1.98099 h.
     const double resolution = std::pow(10.0, std::floor(std::log10(1 / xScale)));
@@ -203,7 +215,7 @@ QString LineChart::readOutAt(QPoint at) const {
             reading = points[point.index];
         }
     }
-    if (nearest > readOutReach)
+    if (nearest > readOutReach || !within(reading, 1))
         return QString();
     QString name;
     if (bestMeasured >= 0) {
