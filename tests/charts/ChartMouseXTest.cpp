@@ -199,11 +199,7 @@ void ChartMouseXTest::pointerReadsATemperatureBetweenRows() {
 
     QVERIFY(movePointerTo(chart, onLine));
     QTRY_VERIFY(QToolTip::isVisible());
-    const std::optional<ReadOut> readOut = parsedReadOut(QToolTip::text());
-    QVERIFY2(readOut, qPrintable(QToolTip::text()));
-    QCOMPARE(readOut->name, u"Temperature"_s);
-    QVERIFY2(std::abs(readOut->x - 3) < 0.03, qPrintable(QToolTip::text()));
-    QVERIFY2(std::abs(readOut->y - (900 + 5 * readOut->x)) < 1e-3, qPrintable(QToolTip::text()));
+    verifyTemperatureNearThreeHours(QToolTip::text());
 }
 
 void ChartMouseXTest::rightClickAddsAMeasurement() {

@@ -230,6 +230,14 @@ void showIn(QMdiArea& area, TChartMDIChild& window) {
     window.show();
 }
 
+void verifyTemperatureNearThreeHours(const QString& text) {
+    const std::optional<ReadOut> readOut = parsedReadOut(text);
+    QVERIFY2(readOut, qPrintable(text));
+    QCOMPARE(readOut->name, u"Temperature"_s);
+    QVERIFY2(std::abs(readOut->x - 3) < 0.03, qPrintable(text));
+    QVERIFY2(std::abs(readOut->y - (900 + 5 * readOut->x)) < 1e-3, qPrintable(text));
+}
+
 bool showAtWorkingSize(QMdiArea& area, TChartMDIChild& window) {
     showIn(area, window);
     area.setGeometry(20, 20, 900, 700);

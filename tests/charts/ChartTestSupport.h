@@ -102,6 +102,9 @@ struct ReadOut {
     double y = 0;
 };
 std::optional<ReadOut> parsedReadOut(const QString& text);
+// Checks the read-out `text` of the sample set's T line, which rises from 900 °C at 0 h by
+// 5 °C an hour, with the mouse on the line at about 3 h: the temperature on the line at the x read.
+void verifyTemperatureNearThreeHours(const QString& text);
 
 // Puts `window` into `area` and shows it, as the client does with the windows of a set.
 void showIn(QMdiArea& area, TChartMDIChild& window);
