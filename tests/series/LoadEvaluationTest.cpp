@@ -108,7 +108,8 @@ INSTANTIATE_TEST_SUITE_P(LoadEvaluation, CaseDepthOfALoad,
                          [](const auto& row) { return std::string(row.param.name); });
 
 TEST(LoadEvaluation, CaseHardeningDepthOfTheLastHardnessProfile) {
-    const LoadedSet set = computedLoad();
+    // The set has no process file to run again: its hardness file's last profile is taken.
+    const LoadFigures set = loadFigures(computedLoad(), {});
     EXPECT_NEAR(*caseHardeningDepthAt(set, 550).value, 0.4 + 0.2 * 10 / 160, tolerance);
     // A case that never reaches the limit has no depth hardened to it.
     EXPECT_EQ(caseHardeningDepthAt(set, 900).value, 0.0);

@@ -73,7 +73,7 @@ TEST(PartSpecification, ReadsEveryFormOfTheDrawing) {
                  "core hardness: 30 .. 45 HRC\r\n"
                  "retained austenite: <= 20 %\r\n"
                  "mass gain: 150..250 g/m2\r\n");
-    ASSERT_EQ(limits.size(), 8u);
+    ASSERT_EQ(limits.size(), 7u);
     EXPECT_EQ(limits[0].quantity, LimitQuantity::CaseHardeningDepth);
     EXPECT_EQ(limits[0].low, 0.80);
     EXPECT_EQ(limits[0].high, 1.10);

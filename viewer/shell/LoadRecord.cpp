@@ -36,7 +36,7 @@ QList<std::pair<QString, QString>> namedModelLines(const std::string& setName) {
             break; // the run's results begin
         const qsizetype colon = line.indexOf(u':');
         const QString name = line.left(colon).trimmed();
-        if (colon > 0 && (name == u"grade" || name == u"diffusivity" || name == u"quench"))
+        if (colon > 0 && (name == u"grade"_s || name == u"diffusivity"_s || name == u"quench"_s))
             lines.append({name, line.mid(colon + 1).trimmed()});
     }
     return lines;
@@ -187,7 +187,7 @@ QString LoadRecordDocument::valueText(LimitQuantity quantity, std::optional<doub
 
 // As the calculation program prints it after a run.
 QString LoadRecordDocument::chdText(double limit) const {
-    const Measure chd = caseHardeningDepthAt(set_, limit);
+    const Measure chd = caseHardeningDepthAt(figures_, limit);
     if (chd.value && *chd.value == 0)
         return tr("brak: warstwa nie osiąga %1 HV").arg(general(limit));
     if (chd.value)
@@ -235,9 +235,9 @@ void LoadRecordDocument::head(RecordLayout& layout) const {
     rows.push_back({tr("Współczynnik przejmowania β"),
                     QStringLiteral("%1 cm/s").arg(general(process.transferCoefficient))});
     for (const auto& [name, value] : namedModelLines(set_.name))
-        rows.push_back({name == u"grade"         ? tr("Gatunek")
-                        : name == u"diffusivity" ? tr("Model dyfuzji")
-                                                 : tr("Hartowanie"),
+        rows.push_back({name == u"grade"_s         ? tr("Gatunek")
+                        : name == u"diffusivity"_s ? tr("Model dyfuzji")
+                                                   : tr("Hartowanie"),
                         value});
     layout.table(rows, {0.32, 0.68});
     if (checks_) {

@@ -9,8 +9,11 @@
 #include "TavMDIClient.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -29,7 +32,7 @@ QString keptSpecification(const QString& setName) {
 
 QString keepSpecification(const QString& setName, const QString& specification) {
     return writeWholeFile(setFileName(setName, "spc"),
-                          (QFileInfo(specification).absoluteFilePath() + u"\r\n").toUtf8());
+                          (QFileInfo(specification).absoluteFilePath() + u"\r\n"_s).toUtf8());
 }
 
 RecordCommands::RecordCommands(TTavMDIClient& client) : client_(client) {}
@@ -67,7 +70,7 @@ void RecordCommands::chooseSpecification() {
         return;
     const SpecReading reading = readPartSpecification(QFile::encodeName(path).toStdString());
     if (!reading.limits) {
-        showMessage(&client_, path + u": " + QString::fromStdString(reading.problem),
+        showMessage(&client_, path + u": "_s + QString::fromStdString(reading.problem),
                     text("Błąd specyfikacji"), MessageIcon::Exclamation);
         return;
     }
@@ -81,13 +84,13 @@ void RecordCommands::writeRecord() {
         return;
     const QFileInfo setFile(*set);
     const QString proposed =
-        setFile.absoluteDir().filePath(setFile.completeBaseName() + u"-record.pdf");
+        setFile.absoluteDir().filePath(setFile.completeBaseName() + u"-record.pdf"_s);
     QString path = chooseFile(&client_, FileChoice::Save, text("Raport z wsadu"),
-                              QStringLiteral("PDF (*.pdf)"), proposed);
+                              QStringLiteral("_sPDF (*.pdf)"), proposed);
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
-        path += u".pdf";
+        path += u".pdf"_s;
     const LoadedSet loaded = loadSet(set->toStdString());
     const RecordResult result =
         writeLoadRecord(path, loaded, shownMeasurements(*set), keptSpecification(*set));
@@ -105,8 +108,8 @@ void RecordCommands::writeRecord() {
     QString told = text("Raport zapisany: %1").arg(path);
     if (!result.verdict)
         told +=
-            u"\n" + text("Bez specyfikacji części: wybierz ją poleceniem Specyfikacja części...");
+            u"\n"_s + text("Bez specyfikacji części: wybierz ją poleceniem Specyfikacja części...");
     else
-        told += u"\n" + result.verdictText;
+        told += u"\n"_s + result.verdictText;
     showMessage(&client_, told, text("Raport z wsadu"), MessageIcon::Information);
 }

@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPen>
 
 #include <numeric>
 
@@ -39,6 +40,7 @@ void RecordLayout::numberPage() {
     if (!drawing_)
         return;
     painter_.setFont(body_);
+    painter_.setPen(Qt::black);
     const QRectF foot(area_.left(), area_.bottom() + lineHeight(body_), area_.width(),
                       lineHeight(body_));
     painter_.drawText(foot, Qt::AlignRight | Qt::AlignVCenter,
@@ -61,6 +63,7 @@ void RecordLayout::textBlock(const QString& text, const QFont& font) {
     makeRoom(bounds.height());
     if (drawing_) {
         painter_.setFont(font);
+        painter_.setPen(Qt::black);
         painter_.drawText(QRectF(area_.left(), top_, area_.width(), bounds.height()), textFlags,
                           text);
     }
@@ -106,6 +109,9 @@ void RecordLayout::drawRow(const QStringList& row, const std::vector<qreal>& sha
     if (!drawing_)
         return;
     painter_.setFont(font);
+    // A chart drawn before leaves its own pen and brush.
+    painter_.setPen(QPen(Qt::black, 0));
+    painter_.setBrush(Qt::NoBrush);
     const qreal padding = lineHeight(font) * cellPadding;
     qreal left = area_.left();
     for (qsizetype i = 0; i < row.size(); ++i) {

@@ -1,6 +1,8 @@
 #include "LoadEvaluation.h"
 
 #include "Comparison.h"
+#include "Computation.h"
+#include "ProcessCheck.h"
 #include "ProfileMeasures.h"
 #include "SeriesReaders.h"
 #include "SetNames.h"
@@ -27,8 +29,29 @@ double coreCarbon(const LoadedSet& set, const std::optional<ComparedLine>& carbo
     return carbon->x.back() >= middle * (1 - middleTolerance) ? carbon->y.back() : steel;
 }
 
-std::optional<double> firstOf(const std::optional<ComparedLine>& line) {
-    return line ? std::optional<double>(line->y.front()) : std::nullopt;
+class Unobserved : public RunObserver {
+public:
+    void setProgress(int) override {}
+};
+
+// The final hardness profile of the set's programme run again in memory; none when its head
+// does not read as a run would read it.
+std::optional<ComparedLine> rerunHardness(const std::string& setName) {
+    const std::optional<std::string> text = wholeFile(setName);
+    if (!text)
+        return std::nullopt;
+    const HeadReading reading = readCheckedProcessHead(*text);
+    if (!reading.head)
+        return std::nullopt;
+    Unobserved observer;
+    const TrialResult run = runTrial(*reading.head, depthLevels[1], observer);
+    const std::optional<CaseHardness>& hardness = run.outcome.finalHardness;
+    if (run.outcome.status != RunStatus::Finished || !hardness || hardness->hv.empty())
+        return std::nullopt;
+    ComparedLine line{{}, hardness->hv};
+    for (double micrometres : hardness->depth)
+        line.x.push_back(micrometres * 0.001);
+    return line;
 }
 
 Measure measured(std::optional<double> value, Unchecked why) {
@@ -38,7 +61,7 @@ Measure measured(std::optional<double> value, Unchecked why) {
 Measure measureOf(const LoadedSet& set, const LoadFigures& figures, const SpecLimit& limit) {
     switch (limit.quantity) {
     case LimitQuantity::CaseHardeningDepth:
-        return caseHardeningDepthAt(set, *limit.level);
+        return caseHardeningDepthAt(figures, *limit.level);
     case LimitQuantity::CaseDepth:
         return caseDepthAt(set, *limit.level);
     case LimitQuantity::SurfaceCarbon:
@@ -101,9 +124,11 @@ LoadFigures loadFigures(const LoadedSet& set, const FileSeries<TWyniki>& austeni
     LoadFigures figures;
     figures.surfaceCarbon = summary.surfaceCarbon;
     figures.massGain = summary.massGain;
-    const std::optional<ComparedLine> hardness = comparedLine(set, ChartKind::Hardness);
-    if (hardness) {
-        figures.surfaceHardness = hardness->y.front();
+    figures.finalHardness = comparedLine(set, ChartKind::Hardness);
+    if (figures.finalHardness) {
+        if (std::optional<ComparedLine> rerun = rerunHardness(set.name))
+            figures.finalHardness = std::move(rerun);
+        figures.surfaceHardness = figures.finalHardness->y.front();
         const TDane& process = set.process.series;
         const std::vector<double> alloy(process.alloy.begin(), process.alloy.end());
         figures.coreHardness =
@@ -131,8 +156,8 @@ Measure caseDepthAt(const LoadedSet& set, double level) {
     return measured(hardnessCaseDepth(carbon->x, carbon->y, level), Unchecked::NoCaseDepth);
 }
 
-Measure caseHardeningDepthAt(const LoadedSet& set, double limit) {
-    const std::optional<ComparedLine> hardness = comparedLine(set, ChartKind::Hardness);
+Measure caseHardeningDepthAt(const LoadFigures& figures, double limit) {
+    const std::optional<ComparedLine>& hardness = figures.finalHardness;
     if (!hardness)
         return {std::nullopt, Unchecked::NoHardness};
     if (std::ranges::none_of(hardness->y, [limit](double hv) { return hv >= limit; }))

@@ -4,6 +4,7 @@
 // ones the set's results state (the last rows and the last profiles), computed as the
 // calculation program computes them (ProfileMeasures.h), never a second way.
 
+#include "ChartKinds.h"
 #include "LoadedSet.h"
 #include "PartSpecification.h"
 
@@ -31,6 +32,11 @@ enum class Unchecked {
 
 // The final results of a set that a record states and a specification is held against.
 struct LoadFigures {
+    // The last hardness profile (mm, HV) as the run holds it before it writes the file, which
+    // keeps three significant digits: the programme is run again in memory, as the calculation
+    // program ran it, so that a depth read from it is the one `tavcalc --run` prints. The
+    // file's last profile when the programme cannot be run again; none for a kind without.
+    std::optional<ComparedLine> finalHardness;
     std::optional<double> surfaceCarbon;     // % C, the last row of "pow"
     std::optional<double> massGain;          // g/m², the last row of "mas"
     std::optional<double> surfaceHardness;   // HV, the first point of the last hardness profile
@@ -46,9 +52,9 @@ struct Measure {
 // The case depth at `level` (% C): the last "gru" row at the levels it holds, else the last
 // carbon profile.
 Measure caseDepthAt(const LoadedSet& set, double level);
-// The case-hardening depth at `limit` (HV) of the last hardness profile; 0 when the case never
+// The case-hardening depth at `limit` (HV) of the final hardness profile; 0 when the case never
 // reaches the limit.
-Measure caseHardeningDepthAt(const LoadedSet& set, double limit);
+Measure caseHardeningDepthAt(const LoadFigures& figures, double limit);
 
 enum class Outcome { Pass, Fail, NotChecked };
 
