@@ -8,7 +8,6 @@
 #include "RecordLayout.h"
 #include "ResultSet.h"
 #include "SetNames.h"
-#include "SetWindows.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -19,7 +18,9 @@
 #include <QPdfWriter>
 #include <QTextStream>
 
+#include <algorithm>
 #include <functional>
+#include <span>
 
 using namespace Qt::StringLiterals;
 
@@ -336,10 +337,17 @@ void LoadRecordDocument::specification(RecordLayout& layout) const {
 }
 
 void LoadRecordDocument::charts(RecordLayout& layout) const {
+    // The profiles first, then what the surface reached and was offered, then the rest.
+    constexpr ChartKind order[] = {
+        ChartKind::Carbon,      ChartKind::Hardness,  ChartKind::Surface, ChartKind::Potential,
+        ChartKind::Temperature, ChartKind::CaseDepth, ChartKind::Mass,    ChartKind::Mean};
+    const std::span<const ChartKind> charts = kindTraits(*set_.shape).charts;
+    layout.newPage();
     layout.heading(tr("Wykresy"));
-    for (ChartKind kind : inShowOrder(kindTraits(*set_.shape).charts))
-        layout.chart(exportedChart(set_, kind, measurements_), shownCaption(chartYCaption(kind)),
-                     0.46);
+    for (ChartKind kind : order)
+        if (std::ranges::count(charts, kind) > 0)
+            layout.chart(exportedChart(set_, kind, measurements_),
+                         shownCaption(chartYCaption(kind)), 0.46);
 }
 
 // The record drawn into `out`: laid out once to count its pages, then drawn.

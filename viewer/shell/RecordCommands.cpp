@@ -15,14 +15,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QString text(const char* source) {
-    return QCoreApplication::translate("RecordCommands", source);
-}
-
-} // namespace
-
 QString keptSpecification(const QString& setName) {
     QFile kept(setFileName(setName, "spc"));
     if (!kept.open(QIODevice::ReadOnly))
@@ -63,19 +55,19 @@ void RecordCommands::chooseSpecification() {
     if (!set)
         return;
     const QString current = keptSpecification(*set);
-    const QString path = chooseFile(&client_, FileChoice::Open, text("Specyfikacja części"),
-                                    text("Specyfikacja części (*.txt);;Wszystkie pliki (*)"),
+    const QString path = chooseFile(&client_, FileChoice::Open, tr("Specyfikacja części"),
+                                    tr("Specyfikacja części (*.txt);;Wszystkie pliki (*)"),
                                     current.isEmpty() ? QFileInfo(*set).absolutePath() : current);
     if (path.isEmpty())
         return;
     const SpecReading reading = readPartSpecification(QFile::encodeName(path).toStdString());
     if (!reading.limits) {
         showMessage(&client_, path + u": "_s + QString::fromStdString(reading.problem),
-                    text("Błąd specyfikacji"), MessageIcon::Exclamation);
+                    tr("Błąd specyfikacji"), MessageIcon::Exclamation);
         return;
     }
     if (const QString problem = keepSpecification(*set, path); !problem.isEmpty())
-        showMessage(&client_, problem, text("Error!"), MessageIcon::Stop);
+        showMessage(&client_, problem, tr("Error!"), MessageIcon::Stop);
 }
 
 void RecordCommands::writeRecord() {
@@ -85,7 +77,7 @@ void RecordCommands::writeRecord() {
     const QFileInfo setFile(*set);
     const QString proposed =
         setFile.absoluteDir().filePath(setFile.completeBaseName() + u"-record.pdf"_s);
-    QString path = chooseFile(&client_, FileChoice::Save, text("Raport z wsadu"),
+    QString path = chooseFile(&client_, FileChoice::Save, tr("Raport z wsadu"),
                               QStringLiteral("_sPDF (*.pdf)"), proposed);
     if (path.isEmpty())
         return;
@@ -96,20 +88,20 @@ void RecordCommands::writeRecord() {
         writeLoadRecord(path, loaded, shownMeasurements(*set), keptSpecification(*set));
     switch (result.status) {
     case RecordResult::Status::BadInput:
-        showMessage(&client_, result.problem, text("Błąd specyfikacji"), MessageIcon::Exclamation);
+        showMessage(&client_, result.problem, tr("Raport z wsadu"), MessageIcon::Exclamation);
         return;
     case RecordResult::Status::WriteFailed:
-        showMessage(&client_, result.problem, text("Error!"), MessageIcon::Stop);
+        showMessage(&client_, result.problem, tr("Error!"), MessageIcon::Stop);
         return;
     case RecordResult::Status::Holds:
     case RecordResult::Status::Fails:
         break;
     }
-    QString told = text("Raport zapisany: %1").arg(path);
+    QString told = tr("Raport zapisany: %1").arg(path);
     if (!result.verdict)
         told +=
-            u"\n"_s + text("Bez specyfikacji części: wybierz ją poleceniem Specyfikacja części...");
+            u"\n"_s + tr("Bez specyfikacji części: wybierz ją poleceniem Specyfikacja części...");
     else
         told += u"\n"_s + result.verdictText;
-    showMessage(&client_, told, text("Raport z wsadu"), MessageIcon::Information);
+    showMessage(&client_, told, tr("Raport z wsadu"), MessageIcon::Information);
 }

@@ -5,6 +5,7 @@
 
 #include "Measurements.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -18,6 +19,8 @@ QString keptSpecification(const QString& setName);
 QString keepSpecification(const QString& setName, const QString& specification);
 
 class RecordCommands {
+    Q_DECLARE_TR_FUNCTIONS(RecordCommands)
+
 public:
     explicit RecordCommands(TTavMDIClient& client);
 

@@ -50,6 +50,12 @@ void RecordLayout::numberPage() {
 void RecordLayout::makeRoom(qreal height) {
     if (top_ + height <= area_.bottom() || top_ == area_.top())
         return;
+    newPage();
+}
+
+void RecordLayout::newPage() {
+    if (top_ == area_.top())
+        return;
     numberPage();
     if (drawing_)
         device_.newPage();

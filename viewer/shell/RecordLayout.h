@@ -32,6 +32,8 @@ public:
     // The chart under its title, `share` of a page's height.
     void chart(const ChartDescription& chart, const QString& caption, qreal share);
     void space(qreal lines = 0.6);
+    // What follows starts a page of its own (on this one when nothing is on it yet).
+    void newPage();
     void finish();
 
     int pages() const { return page_; }
