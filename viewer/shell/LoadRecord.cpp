@@ -337,17 +337,17 @@ void LoadRecordDocument::specification(RecordLayout& layout) const {
 }
 
 void LoadRecordDocument::charts(RecordLayout& layout) const {
+    constexpr qreal chartShare = 0.46; // of a page: two charts to a page
     // The profiles first, then what the surface reached and was offered, then the rest.
     constexpr ChartKind order[] = {
         ChartKind::Carbon,      ChartKind::Hardness,  ChartKind::Surface, ChartKind::Potential,
         ChartKind::Temperature, ChartKind::CaseDepth, ChartKind::Mass,    ChartKind::Mean};
     const std::span<const ChartKind> charts = kindTraits(*set_.shape).charts;
-    layout.newPage();
-    layout.heading(tr("Wykresy"));
+    layout.heading(tr("Wykresy"), chartShare);
     for (ChartKind kind : order)
         if (std::ranges::count(charts, kind) > 0)
             layout.chart(exportedChart(set_, kind, measurements_),
-                         shownCaption(chartYCaption(kind)), 0.46);
+                         shownCaption(chartYCaption(kind)), chartShare);
 }
 
 // The record drawn into `out`: laid out once to count its pages, then drawn.

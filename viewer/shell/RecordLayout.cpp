@@ -81,11 +81,11 @@ void RecordLayout::title(const QString& text) {
     space(0.4);
 }
 
-void RecordLayout::heading(const QString& text) {
+void RecordLayout::heading(const QString& text, qreal keepShare) {
     space(0.6);
-    // A heading stays with at least a few lines of what it heads.
-    makeRoom(lineHeight(body_) * 5);
-    textBlock(text, sized(body_, 12, true));
+    const QFont font = sized(body_, 12, true);
+    makeRoom(lineHeight(font) * 1.5 + std::max(lineHeight(body_) * 5, area_.height() * keepShare));
+    textBlock(text, font);
     space(0.3);
 }
 

@@ -23,7 +23,9 @@ public:
     RecordLayout(QPainter& painter, QPagedPaintDevice& device, bool drawing, int pageCount);
 
     void title(const QString& text);
-    void heading(const QString& text);
+    // A heading stays on one page with a few lines of what it heads, or with `keepShare` of a
+    // page's height (a chart that follows).
+    void heading(const QString& text, qreal keepShare = 0);
     void paragraph(const QString& text, bool bold = false);
     // Rows of cells, the first row the column titles, columns `shares` of the width (summing
     // to 1); a row breaks its cells' text over lines as needed, and a table that runs past a
@@ -32,8 +34,6 @@ public:
     // The chart under its title, `share` of a page's height.
     void chart(const ChartDescription& chart, const QString& caption, qreal share);
     void space(qreal lines = 0.6);
-    // What follows starts a page of its own (on this one when nothing is on it yet).
-    void newPage();
     void finish();
 
     int pages() const { return page_; }
@@ -44,6 +44,7 @@ private:
                  qreal height);
     void textBlock(const QString& text, const QFont& font);
     void makeRoom(qreal height);
+    void newPage();
     void numberPage();
     qreal lineHeight(const QFont& font) const;
 
