@@ -52,6 +52,7 @@ private slots:
     void specificationHeldIsAPassAndExitsZero();
     void failingLimitIsNamedAndExitsThree();
     void polishRecordSpeaksPolish();
+    void settingsLinesOfTheHeadAreNamed();
     void measuredProfileIsListedWithItsRms();
     void foilHasNoHardnessToCheck();
     void refusedSpecificationWritesNothing_data();
@@ -152,6 +153,18 @@ void ReportTest::polishRecordSpeaksPolish() {
     QVERIFY(text.contains(u"Raport z wsadu: stal.tav"_s));
     QVERIFY(text.contains(u"Głębokość utwardzenia (CHD) przy 550 HV "_s + printedChd_));
     QVERIFY2(text.contains(u"Werdykt: NIE SPEŁNIA: Węgiel na powierzchni"_s), qPrintable(text));
+}
+
+void ReportTest::settingsLinesOfTheHeadAreNamed() {
+    // The set's process data with a settings line after the shape line, computed as a user
+    // computes it.
+    const QByteArray computed = readTestFile(set_);
+    const QString set = folder_.filePath(u"ustawienia.tav"_s);
+    writeTestFile(set, computed.left(computed.indexOf("-\"")) + "diffusivity: tibbetts\r\n");
+    QCOMPARE(runProgram(QStringLiteral(TAVCALC_PROGRAM), {u"--run"_s, set}).exitCode, 0);
+    const QString pdf = record(u"settings.pdf"_s);
+    QCOMPARE(runTavrix({u"--lang"_s, u"en"_s, u"--report"_s, pdf, set}).exitCode, 0);
+    QVERIFY(recordText(pdf).contains(u"Diffusivity law tibbetts"_s));
 }
 
 void ReportTest::measuredProfileIsListedWithItsRms() {

@@ -4,6 +4,8 @@
 #include "ChartNames.h"
 #include "Comparison.h"
 #include "ExportSet.h"
+#include "ProcessCheck.h"
+#include "ProcessSettings.h"
 #include "ProfileMeasures.h"
 #include "RecordLayout.h"
 #include "ResultSet.h"
@@ -26,19 +28,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The lines of a set's head that name its grade and models ("grade: 16MnCr5"), as written.
-QList<std::pair<QString, QString>> namedModelLines(const std::string& setName) {
+// The settings lines of the set's head (its grade, models, treatments), name and value, as the
+// file would write them; none when the head does not read.
+QList<std::pair<QString, QString>> settingLines(const std::string& setName) {
     QList<std::pair<QString, QString>> lines;
     const std::optional<std::string> text = wholeFile(setName);
-    if (!text)
+    const HeadReading reading = text ? readProcessHead(*text) : HeadReading{};
+    if (!reading.head)
         return lines;
-    for (const QString& line : QString::fromStdString(*text).split(u'\n')) {
-        if (line.startsWith(u"-\""))
-            break; // the run's results begin
+    const QString settings = QString::fromStdString(settingsText(reading.head->settings));
+    for (const QString& line : settings.split(u"\r\n"_s, Qt::SkipEmptyParts)) {
         const qsizetype colon = line.indexOf(u':');
-        const QString name = line.left(colon).trimmed();
-        if (colon > 0 && (name == u"grade"_s || name == u"diffusivity"_s || name == u"quench"_s))
-            lines.append({name, line.mid(colon + 1).trimmed()});
+        lines.append({line.left(colon).trimmed(), line.mid(colon + 1).trimmed()});
     }
     return lines;
 }
@@ -75,6 +76,7 @@ public:
     static QString verdictText(const std::vector<LimitCheck>& checks);
 
 private:
+    static QString settingLabel(const QString& name);
     static QString quantityName(LimitQuantity quantity);
     static QString unitOf(LimitQuantity quantity);
     static QString labelOf(const SpecLimit& limit);
@@ -97,6 +99,17 @@ private:
     LoadFigures figures_;
     SetSummary summary_;
 };
+
+// What a settings line chooses, by its name; a setting without a label here by its own name.
+QString LoadRecordDocument::settingLabel(const QString& name) {
+    if (name == u"grade"_s)
+        return tr("Gatunek");
+    if (name == u"diffusivity"_s)
+        return tr("Model dyfuzji");
+    if (name == u"quench"_s)
+        return tr("Hartowanie");
+    return name;
+}
 
 QString LoadRecordDocument::quantityName(LimitQuantity quantity) {
     switch (quantity) {
@@ -235,11 +248,8 @@ void LoadRecordDocument::head(RecordLayout& layout) const {
     rows.push_back({tr("Kształt i wymiar"), shape});
     rows.push_back({tr("Współczynnik przejmowania β"),
                     QStringLiteral("%1 cm/s").arg(general(process.transferCoefficient))});
-    for (const auto& [name, value] : namedModelLines(set_.name))
-        rows.push_back({name == u"grade"_s         ? tr("Gatunek")
-                        : name == u"diffusivity"_s ? tr("Model dyfuzji")
-                                                   : tr("Hartowanie"),
-                        value});
+    for (const auto& [name, value] : settingLines(set_.name))
+        rows.push_back({settingLabel(name), value});
     layout.table(rows, {0.32, 0.68});
     if (checks_) {
         layout.space();
