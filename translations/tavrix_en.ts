@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>Wybiera plik wymagań części, z którymi raport porównuje aktywny zestaw</source>
-        <translation>Picks the part's requirements file that the record holds the active set against</translation>
+        <translation>Picks the part&apos;s requirements file that the record holds the active set against</translation>
     </message>
     <message>
         <source>&amp;Raport z wsadu...</source>
@@ -321,7 +321,7 @@
     </message>
     <message>
         <source>Zapisuje raport aktywnego zestawu jako plik PDF, z oceną wymagań części</source>
-        <translation>Writes the record of the active set as a PDF file, with the part's requirements judged</translation>
+        <translation>Writes the record of the active set as a PDF file, with the part&apos;s requirements judged</translation>
     </message>
 </context>
 <context>
@@ -634,7 +634,7 @@ time, temperature and carbon potential</translation>
     </message>
     <message>
         <source>Wymagania części</source>
-        <translation>The part's requirements</translation>
+        <translation>The part&apos;s requirements</translation>
     </message>
     <message>
         <source>Wymaganie</source>
