@@ -100,18 +100,18 @@ double typicalSeverity(QuenchMedium medium) {
 SettingRead<QuenchSetting> readQuench(std::string_view text) {
     const std::vector<std::string_view> list = words(text);
     if (list.empty())
-        return std::string("no medium");
+        return BrokenRule{"no medium"};
     QuenchSetting quench;
     const std::optional<QuenchMedium> medium = mediumNamed(list[0]);
     if (!medium)
-        return "\"" + std::string(list[0]) + "\" is no medium";
+        return BrokenRule{"\"" + std::string(list[0]) + "\" is no medium"};
     quench.medium = *medium;
     const std::optional<double> bath = list.size() > 1 ? number(list[1]) : std::nullopt;
     if (!bath || *bath < -50 || *bath > 600)
-        return std::string("the bath temperature must be a number of -50 to 600 °C");
+        return BrokenRule{"the bath temperature must be a number of -50 to 600 °C"};
     quench.bathC = *bath;
     if (std::optional<std::string> broken = readQuenchOptions(list, 2, quench))
-        return *broken;
+        return BrokenRule{*broken};
     return quench;
 }
 
@@ -120,11 +120,11 @@ SettingRead<TemperSetting> readTemper(std::string_view text) {
     const std::optional<double> temperature = list.size() == 2 ? number(list[0]) : std::nullopt;
     const std::optional<double> hours = list.size() == 2 ? number(list[1]) : std::nullopt;
     if (!temperature || !hours)
-        return std::string("two numbers are needed");
+        return BrokenRule{"two numbers are needed"};
     if (*temperature < 100 || *temperature > 700)
-        return std::string("the temperature must lie between 100 and 700 °C");
+        return BrokenRule{"the temperature must lie between 100 and 700 °C"};
     if (*hours <= 0)
-        return std::string("the time must be positive");
+        return BrokenRule{"the time must be positive"};
     return TemperSetting{*temperature, *hours};
 }
 
@@ -132,14 +132,14 @@ SettingRead<double> readCryo(std::string_view text) {
     const std::vector<std::string_view> list = words(text);
     const std::optional<double> temperature = list.size() == 1 ? number(list[0]) : std::nullopt;
     if (!temperature || *temperature >= 0 || *temperature < -273)
-        return std::string("one number of -273 to 0 °C is needed");
+        return BrokenRule{"one number of -273 to 0 °C is needed"};
     return *temperature;
 }
 
 SettingRead<ExtraElements> readChemistry(std::string_view text) {
     const std::vector<std::string_view> list = words(text);
     if (list.empty() || list.size() % 2 != 0)
-        return std::string("each element needs its content after it");
+        return BrokenRule{"each element needs its content after it"};
     ExtraElements elements;
     std::vector<std::string_view> seen;
     for (std::size_t at = 0; at < list.size(); at += 2) {
@@ -152,15 +152,15 @@ SettingRead<ExtraElements> readChemistry(std::string_view text) {
                         : name == "Co" ? &elements.co
                                        : nullptr;
         if (!field && name != "grain")
-            return "\"" + std::string(name) + "\" is not one of Cu, V, B, Al, W, Co, grain";
+            return BrokenRule{"\"" + std::string(name) + "\" is not one of Cu, V, B, Al, W, Co, grain"};
         for (std::string_view earlier : seen)
             if (earlier == name)
-                return "\"" + std::string(name) + "\" is given twice";
+                return BrokenRule{"\"" + std::string(name) + "\" is given twice"};
         seen.push_back(name);
         const std::optional<double> value = number(list[at + 1]);
         if (!value || *value < 0 || (field && *value > 5) || (!field && (*value < 1 || *value > 12)))
-            return "the value of \"" + std::string(name) + "\" must be " +
-                   (field ? "a content of 0 to 5 %" : "a grain size of 1 to 12");
+            return BrokenRule{"the value of \"" + std::string(name) + "\" must be " +
+                              (field ? "a content of 0 to 5 %" : "a grain size of 1 to 12")};
         if (field)
             *field = *value;
         else
@@ -172,7 +172,7 @@ SettingRead<ExtraElements> readChemistry(std::string_view text) {
 SettingRead<std::string> readGrade(std::string_view text) {
     const std::size_t start = text.find_first_not_of(" \t");
     if (start == std::string_view::npos)
-        return std::string("no name");
+        return BrokenRule{"no name"};
     const std::size_t end = text.find_last_not_of(" \t");
     return std::string(text.substr(start, end - start + 1));
 }

@@ -38,7 +38,10 @@ struct ExtraElements {
     bool operator==(const ExtraElements&) const = default;
 };
 
-template <class Value> using SettingRead = std::variant<Value, std::string>;
+struct BrokenRule {
+    std::string rule; // what the value broke, as the refusal says it
+};
+template <class Value> using SettingRead = std::variant<Value, BrokenRule>;
 
 // What each line's value must look like, as a refusal says it.
 inline constexpr std::string_view quenchExpected =

@@ -5,12 +5,19 @@
 // cools alike at its centre (Grossman, Asimow and Urban 1939: the severity H = h/2k), and that
 // round as its Jominy distance (jominyDistanceOfIdealRound).
 
+#include <vector>
+
 enum class SectionForm { Slab, Round };
 
 struct QuenchedSection {
     SectionForm form = SectionForm::Round;
     double sizeMm = 25;     // thickness of a slab, diameter of a round
     double severity = 0.35; // Grossman's H, 1/inch
+};
+
+struct CoolingMode {
+    double lambda;      // root of the eigen-condition
+    double coefficient; // of the mode in the series
 };
 
 // The cooling of one quenched section at every depth, its series solved once.
@@ -28,5 +35,5 @@ public:
 
 private:
     QuenchedSection section_;
-    std::vector<double> roots_;
+    std::vector<CoolingMode> modes_;
 };

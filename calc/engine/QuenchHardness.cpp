@@ -30,7 +30,7 @@ double QuenchHardness::jominyAt(double depthMm) const {
     return tableJominy_[i - 1] + share * (tableJominy_[i] - tableJominy_[i - 1]);
 }
 
-QuenchedPoint QuenchHardness::at(double depthMm, double carbon) {
+QuenchedPoint QuenchHardness::at(double depthMm, double carbon) const {
     SteelChemistry local = steel_;
     local.c = carbon;
     const double martensite =

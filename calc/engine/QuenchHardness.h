@@ -34,7 +34,7 @@ public:
     // `steel` holds the steel's own carbon; `at` replaces it by the local one.
     QuenchHardness(const SteelChemistry& steel, const HardeningTreatment& treatment);
 
-    QuenchedPoint at(double depthMm, double carbon);
+    QuenchedPoint at(double depthMm, double carbon) const;
 
     const SteelChemistry& steel() const { return steel_; }
     const std::vector<std::string>& notes() const { return notes_.notes(); }
@@ -46,7 +46,7 @@ private:
     HardeningTreatment treatment_;
     std::vector<double> tableDepth_;   // mm, from the surface to the centre
     std::vector<double> tableJominy_;  // mm, the Jominy distance that cools alike
-    RangeNotes notes_;
+    mutable RangeNotes notes_; // a record of what was clamped, not state of the model
 };
 
 // The hardness (HV) of austenite kept in a quenched case.

@@ -8,7 +8,7 @@
 namespace {
 
 template <class Value> std::string brokenRule(const SettingRead<Value>& read) {
-    return std::holds_alternative<std::string>(read) ? std::get<std::string>(read) : std::string();
+    return std::holds_alternative<BrokenRule>(read) ? std::get<BrokenRule>(read).rule : std::string();
 }
 
 struct Refusal {

@@ -58,9 +58,9 @@ INSTANTIATE_TEST_SUITE_P(
                     FactorCase{"20MnCr5", steel(0.20, 1.25, 0.25, 0, 1.15, 0), 2.323338498},
                     FactorCase{"18CrNiMo7-6", steel(0.18, 0.7, 0.25, 1.55, 1.65, 0.30),
                                5.158706143022221}),
-    [](const testing::TestParamInfo<FactorCase>& info) {
+    [](const testing::TestParamInfo<FactorCase>& row) {
         std::string name;
-        for (const char* c = info.param.name; *c; ++c)
+        for (const char* c = row.param.name; *c; ++c)
             if (std::isalnum(static_cast<unsigned char>(*c)))
                 name += *c;
         return name;
@@ -229,7 +229,7 @@ TEST(QuenchHardness, TheCaseKeepsAusteniteAndASubZeroTreatmentTransformsIt) {
     EXPECT_LE(surface.retainedAustenite, retainedAustenite(154.145, 25) + handTolerance);
     treatment.subZeroC = -196;
     QuenchHardness frozen(s, treatment);
-    EXPECT_LT(frozen.at(0, 0.8).retainedAustenite, 1.0);
+    EXPECT_LE(frozen.at(0, 0.8).retainedAustenite, retainedAustenite(154.145, -196) + handTolerance);
     EXPECT_GT(frozen.at(0, 0.8).hv, surface.hv);
 }
 
