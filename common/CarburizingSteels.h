@@ -8,8 +8,8 @@
 #include <string_view>
 
 struct CarburizingSteel {
-    std::string_view name;     // as the standard writes it, stored on the `grade:` line
-    std::string_view standard; // "EN 10084" or "SAE J404"
+    std::string_view name;        // as the standard writes it, stored on the `grade:` line
+    std::string_view standard;    // "EN 10084" or "SAE J404"
     double c, cr, mo, mn, si, ni; // %: the steel carbon, then the alloy in the file's order
     double cu, v, b;              // %: the elements a `chemistry:` line carries
 };

@@ -64,7 +64,8 @@ std::optional<std::string> readQuenchOptions(const std::vector<std::string_view>
             return "\"" + word + "\" is neither \"H\" nor \"section\"";
         if (field->has_value())
             return "\"" + word + "\" is given twice";
-        const std::optional<double> value = at + 1 < list.size() ? number(list[at + 1]) : std::nullopt;
+        const std::optional<double> value =
+            at + 1 < list.size() ? number(list[at + 1]) : std::nullopt;
         if (!value || *value <= 0)
             return "\"" + word + "\" needs a positive number after it";
         *field = value;
@@ -152,13 +153,15 @@ SettingRead<ExtraElements> readChemistry(std::string_view text) {
                         : name == "Co" ? &elements.co
                                        : nullptr;
         if (!field && name != "grain")
-            return BrokenRule{"\"" + std::string(name) + "\" is not one of Cu, V, B, Al, W, Co, grain"};
+            return BrokenRule{"\"" + std::string(name) +
+                              "\" is not one of Cu, V, B, Al, W, Co, grain"};
         for (std::string_view earlier : seen)
             if (earlier == name)
                 return BrokenRule{"\"" + std::string(name) + "\" is given twice"};
         seen.push_back(name);
         const std::optional<double> value = number(list[at + 1]);
-        if (!value || *value < 0 || (field && *value > 5) || (!field && (*value < 1 || *value > 12)))
+        if (!value || *value < 0 || (field && *value > 5) ||
+            (!field && (*value < 1 || *value > 12)))
             return BrokenRule{"the value of \"" + std::string(name) + "\" must be " +
                               (field ? "a content of 0 to 5 %" : "a grain size of 1 to 12")};
         if (field)

@@ -19,9 +19,9 @@ enum class QuenchMedium { Oil, Water, Polymer, Salt, Gas };
 
 struct QuenchSetting {
     QuenchMedium medium = QuenchMedium::Oil;
-    double bathC = 25;                  // °C
-    std::optional<double> severity;     // Grossman's H, 1/inch; the medium's when absent
-    std::optional<double> sectionMm;    // mm; the sample's size when absent
+    double bathC = 25;               // °C
+    std::optional<double> severity;  // Grossman's H, 1/inch; the medium's when absent
+    std::optional<double> sectionMm; // mm; the sample's size when absent
     bool operator==(const QuenchSetting&) const = default;
 };
 

@@ -44,14 +44,17 @@ double carbonFactor(double carbon, double grainSize, RangeNotes& notes) {
         factor = 0.062 + 0.409 * c - 0.135 * c * c;
     // The factors are for grain size 7; a finer grain lowers the base hardenability by about
     // 9 % per grain-size number (Grossman's base curves, grain sizes 5 to 9).
-    const double grain = notes.clamp("grain size", grainSize, 5, 9, "", "the grain-size correction");
+    const double grain =
+        notes.clamp("grain size", grainSize, 5, 9, "", "the grain-size correction");
     return factor * std::pow(0.91, grain - 7);
 }
 
 double alloyFactor(const SteelChemistry& steel, RangeNotes& notes) {
-    for (const auto& [name, percent] : {std::pair{"Al", steel.al}, {"W", steel.w}, {"Co", steel.co}})
+    for (const auto& [name, percent] :
+         {std::pair{"Al", steel.al}, {"W", steel.w}, {"Co", steel.co}})
         if (percent > 0)
-            notes.note(std::string(name) + " has no factor in A255: not counted in the hardenability");
+            notes.note(std::string(name) +
+                       " has no factor in A255: not counted in the hardenability");
     return manganeseFactor(steel.mn, notes) * linearFactor("Si", steel.si, 0.7, 2.0, notes) *
            linearFactor("Ni", steel.ni, 0.363, 2.0, notes) *
            linearFactor("Cr", steel.cr, 2.16, 1.75, notes) *
@@ -121,9 +124,9 @@ double temperingParameter(double temperatureC, double hours) {
 
 double temperedHardness(double hv, double parameter) {
     // Linear in the parameter between the onset of softening and the ferrite-carbide end state.
-    constexpr double onset = 7500;       // about 100 °C for 1 h: martensite is unchanged
-    constexpr double softened = 18000;   // about 630 °C for 1 h: ferrite and carbides
-    constexpr double softenedHv = 200;   // HV
+    constexpr double onset = 7500;     // about 100 °C for 1 h: martensite is unchanged
+    constexpr double softened = 18000; // about 630 °C for 1 h: ferrite and carbides
+    constexpr double softenedHv = 200; // HV
     if (hv <= softenedHv)
         return hv;
     const double share = std::clamp((parameter - onset) / (softened - onset), 0.0, 1.0);

@@ -14,10 +14,10 @@
 // The steel's composition at one point of the section: the carbon varies through a case, the
 // other elements do not.
 struct SteelChemistry {
-    double c = 0.2; // %
-    double mn = 0, si = 0, ni = 0, cr = 0, mo = 0; // %
+    double c = 0.2;                                     // %
+    double mn = 0, si = 0, ni = 0, cr = 0, mo = 0;      // %
     double cu = 0, v = 0, b = 0, al = 0, w = 0, co = 0; // %
-    double grainSize = 7; // ASTM grain size number of the austenite
+    double grainSize = 7;                               // ASTM grain size number of the austenite
 };
 
 // A255's multiplying factor of carbon for the steel's grain size (inches: the ideal critical

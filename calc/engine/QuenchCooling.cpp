@@ -48,7 +48,8 @@ std::vector<CoolingMode> modesOf(SectionForm form, double biot) {
     std::vector<CoolingMode> modes;
     for (const double lambda : eigenvalues(form, biot)) {
         if (form == SectionForm::Slab) {
-            modes.push_back({lambda, 4.0 * std::sin(lambda) / (2.0 * lambda + std::sin(2.0 * lambda))});
+            modes.push_back(
+                {lambda, 4.0 * std::sin(lambda) / (2.0 * lambda + std::sin(2.0 * lambda))});
         } else {
             const double j0 = std::cyl_bessel_j(0.0, lambda), j1 = std::cyl_bessel_j(1.0, lambda);
             modes.push_back({lambda, 2.0 * j1 / (lambda * (j0 * j0 + j1 * j1))});
@@ -66,8 +67,8 @@ double temperatureShare(SectionForm form, const std::vector<CoolingMode>& modes,
         const double decay = std::exp(-lambda * lambda * fo);
         if (decay < 1e-14)
             break;
-        const double shape = form == SectionForm::Slab ? std::cos(lambda * xi)
-                                                       : std::cyl_bessel_j(0.0, lambda * xi);
+        const double shape =
+            form == SectionForm::Slab ? std::cos(lambda * xi) : std::cyl_bessel_j(0.0, lambda * xi);
         theta += coefficient * shape * decay;
     }
     return theta;

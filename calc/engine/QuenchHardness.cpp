@@ -43,7 +43,8 @@ QuenchedPoint QuenchHardness::at(double depthMm, double carbon) const {
                                                      treatment_.tempering->hours));
     QuenchedPoint point;
     point.msC = martensiteStart(local, notes_);
-    const double coldest = std::min(treatment_.bathC, treatment_.subZeroC.value_or(treatment_.bathC));
+    const double coldest =
+        std::min(treatment_.bathC, treatment_.subZeroC.value_or(treatment_.bathC));
     point.retainedAustenite = martensite * retainedAustenite(point.msC, coldest);
     const double austenite = 0.01 * point.retainedAustenite;
     point.hv = (1.0 - austenite) * hv + austenite * austeniteHardness;

@@ -18,8 +18,8 @@ struct Tempering {
 // How the carburized part is hardened.
 struct HardeningTreatment {
     QuenchedSection section;
-    double bathC = 25;                // °C, the quench bath
-    std::optional<double> subZeroC;   // °C, a sub-zero treatment after the quench
+    double bathC = 25;              // °C, the quench bath
+    std::optional<double> subZeroC; // °C, a sub-zero treatment after the quench
     std::optional<Tempering> tempering;
 };
 
@@ -44,9 +44,9 @@ private:
 
     SteelChemistry steel_;
     HardeningTreatment treatment_;
-    std::vector<double> tableDepth_;   // mm, from the surface to the centre
-    std::vector<double> tableJominy_;  // mm, the Jominy distance that cools alike
-    mutable RangeNotes notes_; // a record of what was clamped, not state of the model
+    std::vector<double> tableDepth_;  // mm, from the surface to the centre
+    std::vector<double> tableJominy_; // mm, the Jominy distance that cools alike
+    mutable RangeNotes notes_;        // a record of what was clamped, not state of the model
 };
 
 // The hardness (HV) of austenite kept in a quenched case.

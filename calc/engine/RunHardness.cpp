@@ -51,6 +51,7 @@ CaseHardness RunHardness::of(const std::vector<double>& X, const std::vector<dou
         return profile;
     }
     CaseHardness profile;
+    profile.fromQuench = true;
     for (std::size_t i = 1; i < X.size(); ++i)
         if (C[i] > ck_ + 0.01) {
             const QuenchedPoint point = quench_->at(X[i] * 0.001, C[i]);

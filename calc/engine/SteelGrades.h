@@ -27,6 +27,7 @@ double hardestCarbon(std::string_view grade);
 struct CaseHardness {
     std::vector<double> depth; // µm
     std::vector<double> hv;    // HV
+    bool fromQuench = false;   // the quench model's, not the grade curves'
     // A hardness from the quench only: the austenite retained at each point (%), the
     // martensite start at the surface and the notes of relations used beyond their range.
     std::vector<double> austenite;

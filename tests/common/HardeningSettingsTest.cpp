@@ -8,7 +8,8 @@
 namespace {
 
 template <class Value> std::string brokenRule(const SettingRead<Value>& read) {
-    return std::holds_alternative<BrokenRule>(read) ? std::get<BrokenRule>(read).rule : std::string();
+    return std::holds_alternative<BrokenRule>(read) ? std::get<BrokenRule>(read).rule
+                                                    : std::string();
 }
 
 struct Refusal {

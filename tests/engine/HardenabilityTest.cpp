@@ -53,11 +53,11 @@ TEST_P(IdealCriticalDiameter, IsTheProductOfTheMultiplyingFactors) {
 
 INSTANTIATE_TEST_SUITE_P(
     Steels, IdealCriticalDiameter,
-    testing::Values(FactorCase{"16MnCr5", steel(0.16, 1.15, 0.25, 0, 0.95, 0), 1.4975434828368002},
-                    FactorCase{"8620", steel(0.20, 0.80, 0.25, 0.55, 0.50, 0.20), 1.857666588159284},
-                    FactorCase{"20MnCr5", steel(0.20, 1.25, 0.25, 0, 1.15, 0), 2.323338498},
-                    FactorCase{"18CrNiMo7-6", steel(0.18, 0.7, 0.25, 1.55, 1.65, 0.30),
-                               5.158706143022221}),
+    testing::Values(
+        FactorCase{"16MnCr5", steel(0.16, 1.15, 0.25, 0, 0.95, 0), 1.4975434828368002},
+        FactorCase{"8620", steel(0.20, 0.80, 0.25, 0.55, 0.50, 0.20), 1.857666588159284},
+        FactorCase{"20MnCr5", steel(0.20, 1.25, 0.25, 0, 1.15, 0), 2.323338498},
+        FactorCase{"18CrNiMo7-6", steel(0.18, 0.7, 0.25, 1.55, 1.65, 0.30), 5.158706143022221}),
     [](const testing::TestParamInfo<FactorCase>& row) {
         std::string name;
         for (const char* c = row.param.name; *c; ++c)
@@ -229,7 +229,8 @@ TEST(QuenchHardness, TheCaseKeepsAusteniteAndASubZeroTreatmentTransformsIt) {
     EXPECT_LE(surface.retainedAustenite, retainedAustenite(154.145, 25) + handTolerance);
     treatment.subZeroC = -196;
     QuenchHardness frozen(s, treatment);
-    EXPECT_LE(frozen.at(0, 0.8).retainedAustenite, retainedAustenite(154.145, -196) + handTolerance);
+    EXPECT_LE(frozen.at(0, 0.8).retainedAustenite,
+              retainedAustenite(154.145, -196) + handTolerance);
     EXPECT_GT(frozen.at(0, 0.8).hv, surface.hv);
 }
 
