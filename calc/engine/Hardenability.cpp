@@ -83,7 +83,7 @@ double jominyDistanceOfIdealRound(double diameterInches) {
 
 double martensiteShare(double jominyMm, double diInches) {
     const double ratio = jominyMm / jominyDistanceOfIdealRound(diInches);
-    return 1.0 / (1.0 + ratio * ratio);
+    return 1.0 / (1.0 + ratio * ratio * ratio);
 }
 
 double nonMartensiticHardness(const SteelChemistry& steel, RangeNotes& notes) {
@@ -124,7 +124,7 @@ double temperingParameter(double temperatureC, double hours) {
 
 double temperedHardness(double hv, double parameter) {
     // Linear in the parameter between the onset of softening and the ferrite-carbide end state.
-    constexpr double onset = 7500;     // about 100 °C for 1 h: martensite is unchanged
+    constexpr double onset = 8500;     // about 150 °C for 1 h: martensite hardly changes
     constexpr double softened = 18000; // about 630 °C for 1 h: ferrite and carbides
     constexpr double softenedHv = 200; // HV
     if (hv <= softenedHv)

@@ -49,5 +49,6 @@ private:
     mutable RangeNotes notes_;        // a record of what was clamped, not state of the model
 };
 
-// The hardness (HV) of austenite kept in a quenched case.
-inline constexpr double austeniteHardness = 250;
+// The hardness (HV) that austenite kept in a quenched case adds to the mixture: more than the
+// annealed austenite's, since the indenter transforms and hardens part of it.
+inline constexpr double austeniteHardness = 400;

@@ -188,9 +188,9 @@ TEST(HardnessScale, ConvertsByTheE140Rows) {
 TEST(Tempering, UsesTheHollomonJaffeParameter) {
     const double parameter = temperingParameter(180, 2);
     EXPECT_NEAR(parameter, 453.15 * (20 + 0.30102999566398), 1e-9);
-    EXPECT_NEAR(temperedHardness(800, parameter), 800 - (parameter - 7500) / 10500 * 600,
+    EXPECT_NEAR(temperedHardness(800, parameter), 800 - (parameter - 8500) / 9500 * 600,
                 handTolerance);
-    EXPECT_DOUBLE_EQ(temperedHardness(800, 7000), 800);
+    EXPECT_DOUBLE_EQ(temperedHardness(800, 8000), 800);
     EXPECT_DOUBLE_EQ(temperedHardness(800, 30000), 200);
 }
 
