@@ -212,3 +212,9 @@ std::string chemistryText(const ExtraElements& elements) {
         text += (text.empty() ? "grain " : " grain ") + numberText(*elements.grainSize);
     return text;
 }
+
+std::optional<std::string> hardeningProblem(const HardeningLines& lines, SampleShape shape) {
+    if (lines.quench && !lines.quench->sectionMm && kindTraits(shape).size == SampleSize::None)
+        return std::string(sectionNeeded);
+    return std::nullopt;
+}

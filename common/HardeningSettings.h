@@ -10,6 +10,8 @@
 //
 // A reader returns the value, or the rule its text broke (for the refusal "line N: ...").
 
+#include "KindTraits.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,6 +43,15 @@ struct ExtraElements {
 struct BrokenRule {
     std::string rule; // what the value broke, as the refusal says it
 };
+// The hardening lines of one process, each absent when its line is.
+struct HardeningLines {
+    std::optional<QuenchSetting> quench;
+    std::optional<TemperSetting> temper;
+    std::optional<double> cryoC;
+    std::optional<ExtraElements> chemistry;
+    bool operator==(const HardeningLines&) const = default;
+};
+
 template <class Value> using SettingRead = std::variant<Value, BrokenRule>;
 
 // What each line's value must look like, as a refusal says it.
@@ -53,6 +64,8 @@ inline constexpr std::string_view chemistryExpected =
     "elements (Cu, V, B, Al, W, Co) each followed by its content in %, and optionally "
     "\"grain\" and the grain size";
 inline constexpr std::string_view gradeExpected = "the name of a steel";
+inline constexpr std::string_view sectionNeeded =
+    "quench: a semi-infinite sample needs \"section\" and the size of the part in mm";
 
 SettingRead<QuenchSetting> readQuench(std::string_view text);
 SettingRead<TemperSetting> readTemper(std::string_view text);
@@ -64,6 +77,10 @@ std::string quenchText(const QuenchSetting& quench);
 std::string temperText(const TemperSetting& temper);
 std::string cryoText(double temperatureC);
 std::string chemistryText(const ExtraElements& elements);
+
+// A rule the lines break together with the sample's shape: a semi-infinite sample has no size
+// of its own, so its quench needs a section ("quench: ...").
+std::optional<std::string> hardeningProblem(const HardeningLines& lines, SampleShape shape);
 
 std::string_view mediumName(QuenchMedium medium);
 // Grossman's severity of a medium, moderately agitated, 1/inch.

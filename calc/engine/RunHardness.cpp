@@ -1,5 +1,11 @@
 #include "RunHardness.h"
 
+#include <algorithm>
+
+HardeningLines hardeningLines(const ProcessRecord& /*process*/) {
+    return {};
+}
+
 SteelChemistry steelChemistry(double ck, const std::vector<double>& sklad,
                               const std::optional<ExtraElements>& extra) {
     SteelChemistry steel;
@@ -43,6 +49,25 @@ RunHardness::RunHardness(const HardeningLines& lines, double ck, const std::vect
                          SampleShape kind, double sizeMm)
     : ck_(ck), sklad_(sklad),
       quench_(quenchModel(lines, steelChemistry(ck, sklad, lines.chemistry), kind, sizeMm)) {}
+
+double RunHardness::at(double depthMm, double carbon) const {
+    if (!quench_)
+        return hardness(steelGrade(sklad_), carbon);
+    return quench_->at(depthMm, carbon).hv;
+}
+
+double RunHardness::hardestUpTo(double carbon) const {
+    if (!quench_) {
+        const std::string_view grade = steelGrade(sklad_);
+        return hardness(grade, std::min(carbon, hardestCarbon(grade)));
+    }
+    // Retained austenite softens a rich case: the hardest point may lie below `carbon`.
+    constexpr int steps = 200;
+    double hardest = 0;
+    for (int step = 0; step <= steps; ++step)
+        hardest = std::max(hardest, quench_->at(0, ck_ + (carbon - ck_) * step / steps).hv);
+    return hardest;
+}
 
 CaseHardness RunHardness::of(const std::vector<double>& X, const std::vector<double>& C) const {
     if (!quench_) {

@@ -5,19 +5,15 @@
 
 #include "HardeningSettings.h"
 #include "KindTraits.h"
+#include "ProcessData.h"
 #include "QuenchHardness.h"
 #include "SteelGrades.h"
 
 #include <optional>
 #include <vector>
 
-// The settings lines of the hardening, as the process holds them.
-struct HardeningLines {
-    std::optional<QuenchSetting> quench;
-    std::optional<TemperSetting> temper;
-    std::optional<double> cryoC;
-    std::optional<ExtraElements> chemistry;
-};
+// The hardening lines of a process.
+HardeningLines hardeningLines(const ProcessRecord& process);
 
 // The steel of carbon `ck` with the alloy `sklad` (Cr, Mo, Mn, Si, Ni) and the further elements.
 SteelChemistry steelChemistry(double ck, const std::vector<double>& sklad,
@@ -38,6 +34,10 @@ public:
     // The points of the resampled profile (X µm, C %, ghost point first) whose carbon exceeds
     // ck + 0.01 % C, with their hardness (and, from the quench, their austenite).
     CaseHardness of(const std::vector<double>& X, const std::vector<double>& C) const;
+    // HV at `depthMm` of carbon `carbon` (the grade curves know no depth).
+    double at(double depthMm, double carbon) const;
+    // HV: the hardest the surface becomes with up to `carbon` % C.
+    double hardestUpTo(double carbon) const;
 
 private:
     double ck_;

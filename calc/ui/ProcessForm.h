@@ -2,6 +2,7 @@
 // The values of the process-data dialog, each box as a number, and the one conversion from them
 // to the process record that common/ProcessData.h reads and writes.
 
+#include "HardeningSettings.h"
 #include "ProcessData.h"
 
 #include <array>
@@ -21,6 +22,8 @@ struct ProcessForm {
     std::array<double, maxConditionStages> temperature = filled(); // °C
     std::array<double, maxConditionStages> potential = filled();   // % C
     std::array<StageCondition, maxConditionStages> condition{};    // of the stage a row ends
+    HardeningLines hardening; // the quench and what follows it; none: the grade curves
+    std::string grade;        // the steel's name, empty when none is given
 
 private:
     static constexpr std::array<double, maxConditionStages> filled() {
