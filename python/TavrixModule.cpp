@@ -71,7 +71,10 @@ with the message tavcalc --run prints.)")
         .def_readonly("hardness_x", &Profile::hardnessX,
                       "depth of the hardness profile's points, mm (while the carbon exceeds the "
                       "steel's by 0.01 % C)")
-        .def_readonly("hardness", &Profile::hardness, "hardness, HV");
+        .def_readonly("hardness", &Profile::hardness, "hardness, HV")
+        .def_readonly("austenite", &Profile::austenite,
+                      "retained austenite at the hardness profile's points, %, with a quench "
+                      "(empty without)");
     py::class_<TimeSeries>(module, "TimeSeries", "A series over the process time.")
         .def_readonly("t", &TimeSeries::t, "time, h (s for a foil or wire)")
         .def_readonly("values", &TimeSeries::values)
@@ -89,6 +92,14 @@ with the message tavcalc --run prints.)")
              "hardness case depth: where the final hardness first falls from limit (HV) to below "
              "it, mm, linear between points")
         .def_property_readonly("profile", &Result::profile)
+        .def_property_readonly("surface_hardness", &Result::surfaceHardness,
+                               "hardness at the surface at the end, HV")
+        .def_property_readonly("core_hardness", &Result::coreHardness,
+                               "hardness of the steel's own carbon at the centre, HV")
+        .def_property_readonly("retained_austenite", &Result::surfaceAustenite,
+                               "retained austenite at the surface, %, with a quench (else None)")
+        .def_property_readonly("ms", &Result::surfaceMs,
+                               "martensite start at the surface, deg C, with a quench (else None)")
         .def_property_readonly("surface", &Result::surfaceSeries,
                                "surface carbon over time, as the files hold it")
         .def_property_readonly("mass", &Result::massSeries, "mass gain over time")
