@@ -65,7 +65,8 @@ inline constexpr std::string_view chemistryExpected =
     "\"grain\" and the grain size";
 inline constexpr std::string_view gradeExpected = "the name of a steel";
 inline constexpr std::string_view sectionNeeded =
-    "quench: a semi-infinite sample needs \"section\" and the size of the part in mm";
+    "gives a quench without \"section\", which a semi-infinite sample needs: the size of the "
+    "part in mm";
 
 SettingRead<QuenchSetting> readQuench(std::string_view text);
 SettingRead<TemperSetting> readTemper(std::string_view text);

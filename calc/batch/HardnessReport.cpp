@@ -105,7 +105,8 @@ int runHardenabilityCommand(const std::vector<std::string>& words) {
     }
     const TDane& data = reading.head->data;
     const std::vector<double> sklad(data.alloy.begin(), data.alloy.end());
-    const SteelChemistry steel = steelChemistry(data.steelCarbon, sklad, std::nullopt);
+    const SteelChemistry steel =
+        steelChemistry(data.steelCarbon, sklad, reading.head->settings.chemistry);
     std::fputs(hardenabilityReport(path, steel).c_str(), stdout);
     return 0;
 }

@@ -73,7 +73,7 @@ private:
     RunHardness hardnessModel() const {
         const ProcessRecord& steel = request_.steel;
         const std::array<double, 5>& alloy = steel.data.alloy;
-        return RunHardness(hardeningLines(steel), steel.data.steelCarbon,
+        return RunHardness(hardeningLines(steel.settings), steel.data.steelCarbon,
                            std::vector<double>(alloy.begin(), alloy.end()), steel.shape,
                            steel.thickness);
     }

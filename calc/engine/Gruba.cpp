@@ -11,7 +11,7 @@ Gruba::Gruba(const Parametry& p)
     : c(static_cast<std::size_t>(p.n) + 1, p.ck), h(c.size()), d(c.size()), s(c.size()),
       kind(*p.kind()), ck(p.ck), be(p.be), growthLimit(p.ck + 0.0001), grub(p.grub), q(p.q),
       fluxFactor(2 / ((1 + p.q) * (1 + p.q))), sklad(p.sklad),
-      hardness(std::make_shared<RunHardness>(HardeningLines{}, p.ck, p.sklad, kind,
+      hardness(std::make_shared<RunHardness>(hardeningLines(p.settings), p.ck, p.sklad, kind,
                                              2 * p.grub * 0.001)) {
     h[0] = p.h1 / q;
     for (std::size_t i = 1; i < h.size(); ++i)

@@ -2,10 +2,6 @@
 
 #include <algorithm>
 
-HardeningLines hardeningLines(const ProcessRecord& /*process*/) {
-    return {};
-}
-
 SteelChemistry steelChemistry(double ck, const std::vector<double>& sklad,
                               const std::optional<ExtraElements>& extra) {
     SteelChemistry steel;

@@ -12,9 +12,6 @@
 #include <optional>
 #include <vector>
 
-// The hardening lines of a process.
-HardeningLines hardeningLines(const ProcessRecord& process);
-
 // The steel of carbon `ck` with the alloy `sklad` (Cr, Mo, Mn, Si, Ni) and the further elements.
 SteelChemistry steelChemistry(double ck, const std::vector<double>& sklad,
                               const std::optional<ExtraElements>& extra);

@@ -2,7 +2,6 @@
 // The values of the process-data dialog, each box as a number, and the one conversion from them
 // to the process record that common/ProcessData.h reads and writes.
 
-#include "HardeningSettings.h"
 #include "ProcessData.h"
 
 #include <array>
@@ -22,8 +21,9 @@ struct ProcessForm {
     std::array<double, maxConditionStages> temperature = filled(); // °C
     std::array<double, maxConditionStages> potential = filled();   // % C
     std::array<StageCondition, maxConditionStages> condition{};    // of the stage a row ends
-    HardeningLines hardening; // the quench and what follows it; none: the grade curves
-    std::string grade;        // the steel's name, empty when none is given
+    // The settings lines the form keeps for its file: those of the file it loaded, and those its
+    // own boxes set.
+    ProcessSettings settings;
 
 private:
     static constexpr std::array<double, maxConditionStages> filled() {

@@ -221,10 +221,12 @@ ProcessForm TTavrixDialog::readForm() const {
     form.si = boxValue(si_);
     form.ni = boxValue(ni_);
     stages_->readInto(form);
+    form.settings = settings_;
     const auto hardening = hardening_->lines();
     if (const auto* lines = std::get_if<HardeningLines>(&hardening))
-        form.hardening = *lines;
-    form.grade = hardening_->grade();
+        setHardening(form.settings, *lines);
+    const std::string grade = hardening_->grade();
+    form.settings.grade = grade.empty() ? std::nullopt : std::optional<std::string>(grade);
     return form;
 }
 
@@ -322,6 +324,10 @@ void TTavrixDialog::showLoaded(const LoadedBoxes& boxes) {
     stages_->showRows(boxes.rows);
     if (boxes.shapeMatches && kindTraits(shape_).size != SampleSize::None)
         showText(thickness_, boxes.thickness);
+    if (boxes.shapeMatches) {
+        settings_ = boxes.settings;
+        hardening_->show(hardeningLines(settings_), settings_.grade.value_or(std::string()));
+    }
 }
 
 void TTavrixDialog::browse() {
