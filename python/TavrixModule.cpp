@@ -59,6 +59,39 @@ with the message tavcalc --run prints.)")
         .def_property_readonly("stages", &Process::stages)
         .def_property_readonly("thickness", &Process::thickness)
         .def_property_readonly("path", [](const Process& p) { return p.path; })
+        .def_property(
+            "quench", [](const Process& p) { return p.setting("quench"); },
+            [](Process& p, const std::optional<std::string>& value) {
+                p.setSetting("quench", value);
+            },
+            "the quench line: medium (oil, water, polymer, salt, gas), bath deg C, optionally "
+            "\"H\" and the severity and \"section\" and the size in mm; None: the grade curves "
+            "give the hardness")
+        .def_property(
+            "temper", [](const Process& p) { return p.setting("temper"); },
+            [](Process& p, const std::optional<std::string>& value) {
+                p.setSetting("temper", value);
+            },
+            "the tempering: deg C and hours (\"180 2\"), or None")
+        .def_property(
+            "cryo", [](const Process& p) { return p.setting("cryo"); },
+            [](Process& p, const std::optional<std::string>& value) {
+                p.setSetting("cryo", value);
+            },
+            "the sub-zero treatment after the quench, deg C as text (\"-196\"), or None")
+        .def_property(
+            "chemistry", [](const Process& p) { return p.setting("chemistry"); },
+            [](Process& p, const std::optional<std::string>& value) {
+                p.setSetting("chemistry", value);
+            },
+            "elements beyond Cr, Mo, Mn, Si, Ni (\"Cu 0.10 V 0.05\", optionally \"grain 8\"), or "
+            "None")
+        .def_property(
+            "grade", [](const Process& p) { return p.setting("grade"); },
+            [](Process& p, const std::optional<std::string>& value) {
+                p.setSetting("grade", value);
+            },
+            "the steel's name (\"16MnCr5\"), or None")
         .def("text", &Process::text, "The process-data file's text.")
         .def(py::self == py::self)
         .def("__repr__", [](const Process& p) {
