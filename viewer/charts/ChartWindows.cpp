@@ -73,7 +73,7 @@ TTwardoscMDIChild::TTwardoscMDIChild(ChartContext& context, const QString& title
     : TSetChartMDIChild(context, title, ChartKind::Hardness, u"TWARD"_s, parent) {}
 
 TAustenitMDIChild::TAustenitMDIChild(ChartContext& context, const QString& title, QWidget* parent)
-    : TSetChartMDIChild(context, title, ChartKind::Austenite, u"AUSTENIT"_s, parent) {}
+    : TSetChartMDIChild(context, title, ChartKind::Austenite, u"TWARD"_s, parent) {}
 
 TXYMDIChild::TXYMDIChild(ChartContext& context, const QString& title, const QString& extension,
                          QWidget* parent)
