@@ -5,6 +5,7 @@
 #include "BatchRun.h"
 #include "CalcCommandLine.h"
 #include "DesignCommands.h"
+#include "HardnessReport.h"
 #include "InterfaceLanguage.h"
 #include "SetNames.h"
 #include "TTavrixApp.h"
@@ -51,6 +52,9 @@ int main(int argc, char** argv) {
     case CalcMode::FitProfile:
         prepareData();
         return runProfileFitCommand(modeWords(arguments));
+    case CalcMode::Hardenability:
+        prepareData();
+        return runHardenabilityCommand(modeWords(arguments));
     case CalcMode::Help:
         std::fputs(calcUsage().c_str(), stdout);
         return 0;

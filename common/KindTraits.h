@@ -26,15 +26,26 @@ inline constexpr std::string_view cylinderShapeName = "Cylinder";
 inline constexpr std::string_view wireShapeName = "Drut";
 
 // The chart windows a result set can open, one per file it shows.
-enum class ChartKind { Temperature, Potential, Carbon, CaseDepth, Surface, Hardness, Mass, Mean };
+enum class ChartKind {
+    Temperature,
+    Potential,
+    Carbon,
+    CaseDepth,
+    Surface,
+    Hardness,
+    Mass,
+    Mean,
+    Austenite
+};
 
 enum class TimeUnit { Hours, Seconds };
 
 // What the size of a sample is: the semi-infinite sample has none.
 enum class SampleSize { None, Thickness, Diameter };
 
-// The files a run writes beside the main file (which holds the carbon profiles).
-enum class ResultFile { Surface, Hardness, Mass, CaseDepth, Mean };
+// The files a run writes beside the main file (which holds the carbon profiles). The retained
+// austenite is written only by a run whose hardness comes from its quench (a `quench:` line).
+enum class ResultFile { Surface, Hardness, Mass, CaseDepth, Mean, Austenite };
 
 constexpr std::string_view extension(ResultFile file) {
     switch (file) {
@@ -48,6 +59,8 @@ constexpr std::string_view extension(ResultFile file) {
         return "gru";
     case ResultFile::Mean:
         return "sre";
+    case ResultFile::Austenite:
+        return "aus";
     }
     return {};
 }
@@ -149,9 +162,9 @@ std::optional<SampleShape> shapeFromLine(std::string_view line);
 
 // Every file a set may have beside its main file, the files of earlier versions of the program
 // ("ste", "grx", "roz") among them: a run deletes them all before it writes its own.
-inline constexpr std::array<std::string_view, 8> setFileExtensions{"ste", "twa", "pow", "gru",
-                                                                   "mas", "sre", "grx", "roz"};
-// The first six of them are the files the user deletes with the set; "grx" and "roz" stay, as
+inline constexpr std::array<std::string_view, 9> setFileExtensions{
+    "ste", "twa", "pow", "gru", "mas", "sre", "aus", "grx", "roz"};
+// The first seven of them are the files the user deletes with the set; "grx" and "roz" stay, as
 // they always have.
 inline constexpr std::span<const std::string_view> deletedSetFileExtensions =
-    std::span(setFileExtensions).first<6>();
+    std::span(setFileExtensions).first<7>();

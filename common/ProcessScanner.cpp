@@ -244,8 +244,13 @@ void scanSettings(ProcessScanner& scanner, ScannedHead& head) {
         const SettingReading reading = readSettingLine(line, head.settings, seen);
         if (!reading.isSetting)
             return;
-        if (!reading.rule.empty()) {
-            scanner.fail(HeadFault::Kind::BadSetting, HeadItem::Setting, number, reading.rule);
+        std::optional<std::string> rule;
+        if (!reading.rule.empty())
+            rule = reading.rule;
+        else if (head.shape)
+            rule = settingShapeRule(reading.name, head.settings, *head.shape);
+        if (rule) {
+            scanner.fail(HeadFault::Kind::BadSetting, HeadItem::Setting, number, *rule);
             return;
         }
         head.length = scanner.consumed();

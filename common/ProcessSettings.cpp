@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <utility>
+#include <variant>
 
 namespace {
 
@@ -14,6 +15,9 @@ struct SettingRow {
     std::string_view expected;
     bool (*read)(std::string_view value, ProcessSettings& settings);
     std::optional<std::string> (*write)(const ProcessSettings& settings);
+    // A rule the setting breaks with the sample's shape; none where every shape takes it.
+    std::optional<std::string> (*shapeRule)(const ProcessSettings& settings,
+                                            SampleShape shape) = nullptr;
 };
 
 constexpr std::array<std::pair<DiffusivityModel, std::string_view>, 3> diffusivityWords{{
@@ -37,8 +41,46 @@ std::optional<std::string> writeDiffusivity(const ProcessSettings& settings) {
     return std::string(diffusivityWord(*settings.diffusivity));
 }
 
+// A setting whose value reads into one field through its reader of HardeningSettings.h.
+template <auto field, auto reader>
+bool readInto(std::string_view value, ProcessSettings& settings) {
+    auto read = reader(value);
+    if (std::holds_alternative<BrokenRule>(read))
+        return false;
+    settings.*field = std::get<0>(std::move(read));
+    return true;
+}
+
+template <auto field, auto writer>
+std::optional<std::string> writeFrom(const ProcessSettings& settings) {
+    if (!(settings.*field))
+        return std::nullopt;
+    return writer(*(settings.*field));
+}
+
+std::string gradeText(const std::string& grade) {
+    return grade;
+}
+
+std::optional<std::string> quenchFitsShape(const ProcessSettings& settings, SampleShape shape) {
+    if (const std::optional<std::string> problem =
+            hardeningProblem(hardeningLines(settings), shape))
+        return problem;
+    return std::nullopt;
+}
+
 constexpr SettingRow settingRows[] = {
     {"diffusivity", "standard, tibbetts or slycke-ericsson", readDiffusivity, writeDiffusivity},
+    {"quench", quenchExpected, readInto<&ProcessSettings::quench, readQuench>,
+     writeFrom<&ProcessSettings::quench, quenchText>, quenchFitsShape},
+    {"temper", temperExpected, readInto<&ProcessSettings::temper, readTemper>,
+     writeFrom<&ProcessSettings::temper, temperText>},
+    {"cryo", cryoExpected, readInto<&ProcessSettings::cryo, readCryo>,
+     writeFrom<&ProcessSettings::cryo, cryoText>},
+    {"chemistry", chemistryExpected, readInto<&ProcessSettings::chemistry, readChemistry>,
+     writeFrom<&ProcessSettings::chemistry, chemistryText>},
+    {"grade", gradeExpected, readInto<&ProcessSettings::grade, readGrade>,
+     writeFrom<&ProcessSettings::grade, gradeText>},
 };
 
 std::string_view trimmed(std::string_view text) {
@@ -111,4 +153,23 @@ std::string settingsText(const ProcessSettings& settings) {
         if (const std::optional<std::string> value = row.write(settings))
             text += std::string(row.name) + ": " + *value + "\r\n";
     return text;
+}
+
+std::optional<std::string> settingShapeRule(std::string_view name, const ProcessSettings& settings,
+                                            SampleShape shape) {
+    for (const SettingRow& row : settingRows)
+        if (row.name == name && row.shapeRule)
+            return row.shapeRule(settings, shape);
+    return std::nullopt;
+}
+
+HardeningLines hardeningLines(const ProcessSettings& settings) {
+    return {settings.quench, settings.temper, settings.cryo, settings.chemistry};
+}
+
+void setHardening(ProcessSettings& settings, const HardeningLines& lines) {
+    settings.quench = lines.quench;
+    settings.temper = lines.temper;
+    settings.cryo = lines.cryoC;
+    settings.chemistry = lines.chemistry;
 }

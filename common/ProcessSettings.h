@@ -10,6 +10,8 @@
 // value must look like, how the value reads and how it is written. Adding a setting is adding
 // both; the reader, the writer and the refusals follow from the table.
 
+#include "HardeningSettings.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +22,13 @@ enum class DiffusivityModel { Standard, Tibbetts, SlyckeEricsson };
 
 struct ProcessSettings {
     std::optional<DiffusivityModel> diffusivity; // absent: Standard
+    // The hardening after carburizing (HardeningSettings.h); without a quench the hardness
+    // comes from the grade curves.
+    std::optional<QuenchSetting> quench;
+    std::optional<TemperSetting> temper;
+    std::optional<double> cryo; // °C
+    std::optional<ExtraElements> chemistry;
+    std::optional<std::string> grade; // the steel's name, as the grade picker gave it
     friend bool operator==(const ProcessSettings&, const ProcessSettings&) = default;
 };
 
@@ -35,6 +44,15 @@ struct SettingReading {
 // refused, so that a file cannot say two things about one setting.
 SettingReading readSettingLine(std::string_view line, ProcessSettings& settings,
                                std::vector<std::string>& seen);
+
+// A rule the setting `name` breaks with the sample's shape (after "line N", as above); none for
+// a setting that fits every shape.
+std::optional<std::string> settingShapeRule(std::string_view name, const ProcessSettings& settings,
+                                            SampleShape shape);
+
+// The hardening lines of the settings, and the settings with them.
+HardeningLines hardeningLines(const ProcessSettings& settings);
+void setHardening(ProcessSettings& settings, const HardeningLines& lines);
 
 // The settings as the file holds them: one "name: value" line each, in the table's order, each
 // ended by CR LF; empty when none is given.

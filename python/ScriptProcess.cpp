@@ -137,3 +137,47 @@ std::optional<double> Process::thickness() const {
         return std::nullopt;
     return record.thickness;
 }
+
+namespace {
+
+// The settings lines of `settings` but the one named `name`.
+std::vector<std::string> linesBut(const ProcessSettings& settings, const std::string& name) {
+    std::vector<std::string> lines;
+    const std::string text = settingsText(settings);
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = text.find("\r\n", at);
+        const std::string line = text.substr(at, end - at);
+        if (line.rfind(name + ": ", 0) != 0)
+            lines.push_back(line);
+        at = end + 2;
+    }
+    return lines;
+}
+
+} // namespace
+
+std::optional<std::string> Process::setting(const std::string& name) const {
+    const std::string text = settingsText(record.settings);
+    const std::size_t at = text.rfind(name + ": ", 0) == 0 ? 0 : text.find("\n" + name + ": ");
+    if (at == std::string::npos)
+        return std::nullopt;
+    const std::size_t start = text.find(": ", at) + 2;
+    return text.substr(start, text.find("\r\n", start) - start);
+}
+
+void Process::setSetting(const std::string& name, const std::optional<std::string>& value) {
+    std::vector<std::string> lines = linesBut(record.settings, name);
+    if (value)
+        lines.push_back(name + ": " + *value);
+    ProcessSettings settings;
+    std::vector<std::string> seen;
+    for (const std::string& line : lines) {
+        const SettingReading reading = readSettingLine(line, settings, seen);
+        std::string rule = reading.rule;
+        if (rule.empty())
+            rule = settingShapeRule(reading.name, settings, record.shape).value_or("");
+        if (!rule.empty())
+            throw ProcessError("the process " + rule);
+    }
+    record.settings = settings;
+}

@@ -34,6 +34,11 @@ public:
     // As a script gives them: a gas stage without its condition.
     pybind11::list stages() const;
     std::optional<double> thickness() const;
+    // A settings line's value as the file writes it ("oil 25 H 0.35"); none when absent.
+    std::optional<std::string> setting(const std::string& name) const;
+    // Sets the line `name` to `value` (none removes it), read as the file's line would be: a
+    // value the line refuses raises ProcessError with its reason.
+    void setSetting(const std::string& name, const std::optional<std::string>& value);
     bool operator==(const Process& other) const { return text() == other.text(); }
 
     ProcessRecord record;

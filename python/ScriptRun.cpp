@@ -77,12 +77,38 @@ double Result::depth(double level) const {
     return sample().oblGrub(level) * 0.001;
 }
 
-double Result::chd(double limit) const {
-    const std::span<const ResultFile> files = kindTraits(shape).resultFiles;
-    if (std::ranges::find(files, ResultFile::Hardness) == files.end())
+const CaseHardness& Result::finalHardness() const {
+    if (!kept.outcome.finalHardness)
         throw py::value_error("a " + scriptName(shape) +
-                              " has no hardness profile: chd needs a semi-infinite sample, a "
+                              " has no hardness profile: it needs a semi-infinite sample, a "
                               "plate or a cylinder");
+    return *kept.outcome.finalHardness;
+}
+
+double Result::surfaceHardness() const {
+    const CaseHardness& hardness = finalHardness();
+    if (hardness.hv.empty())
+        throw py::value_error("the case holds no point above the steel's carbon");
+    return hardness.hv.front();
+}
+
+std::optional<double> Result::coreHardness() const {
+    return finalHardness().coreHv;
+}
+
+std::optional<double> Result::surfaceAustenite() const {
+    const CaseHardness& hardness = finalHardness();
+    if (hardness.austenite.empty())
+        return std::nullopt;
+    return hardness.austenite.front();
+}
+
+std::optional<double> Result::surfaceMs() const {
+    return finalHardness().surfaceMsC;
+}
+
+double Result::chd(double limit) const {
+    finalHardness();
     if (const auto depth = hardnessCaseDepth(series().hardnessX, series().hardness, limit))
         return *depth;
     throw py::value_error("no hardness case depth at " + numberText(limit) +
@@ -91,7 +117,11 @@ double Result::chd(double limit) const {
 
 Profile Result::profile() const {
     const ResultSeries& read = series();
-    return {array(read.carbonX), array(read.carbon), array(read.hardnessX), array(read.hardness)};
+    const std::vector<double> none;
+    const std::vector<double>& austenite =
+        kept.outcome.finalHardness ? kept.outcome.finalHardness->austenite : none;
+    return {array(read.carbonX), array(read.carbon), array(read.hardnessX), array(read.hardness),
+            array(austenite)};
 }
 
 TimeSeries Result::surfaceSeries() const {

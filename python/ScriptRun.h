@@ -17,8 +17,9 @@ class Gruba;
 pybind11::array_t<double> array(std::span<const double> values);
 
 // The final profiles: carbon over the profile's depths, hardness over its own sampled depths.
+// With a hardness from the quench, the retained austenite over the hardness profile's depths.
 struct Profile {
-    pybind11::array_t<double> x, carbon, hardnessX, hardness;
+    pybind11::array_t<double> x, carbon, hardnessX, hardness, austenite;
 };
 
 struct TimeSeries {
@@ -51,6 +52,12 @@ public:
     double depth(double level) const; // mm, where the carbon falls to `level` % C
     double chd(double limit) const;   // mm, where the hardness falls from `limit` HV
     Profile profile() const;
+    // The hardness at the end: of the surface and of the core (HV), and with a hardness from
+    // the quench, the retained austenite at the surface (%) and its Ms (°C).
+    double surfaceHardness() const;
+    std::optional<double> coreHardness() const;
+    std::optional<double> surfaceAustenite() const;
+    std::optional<double> surfaceMs() const;
     TimeSeries surfaceSeries() const;
     TimeSeries massSeries() const;
 
@@ -58,6 +65,8 @@ public:
 
 private:
     const Gruba& sample() const;
+    // The last hardness block; a kind without one raises ValueError.
+    const CaseHardness& finalHardness() const;
     // Called with the GIL held, which keeps two threads from reading the texts at once.
     const ResultSeries& series() const;
 

@@ -59,6 +59,39 @@ with the message tavcalc --run prints.)")
         .def_property_readonly("stages", &Process::stages)
         .def_property_readonly("thickness", &Process::thickness)
         .def_property_readonly("path", [](const Process& p) { return p.path; })
+        .def_property(
+            "quench", [](const Process& p) { return p.setting("quench"); },
+            [](Process& p, const std::optional<std::string>& value) {
+                p.setSetting("quench", value);
+            },
+            "the quench line: medium (oil, water, polymer, salt, gas), bath deg C, optionally "
+            "\"H\" and the severity and \"section\" and the size in mm; None: the grade curves "
+            "give the hardness")
+        .def_property(
+            "temper", [](const Process& p) { return p.setting("temper"); },
+            [](Process& p, const std::optional<std::string>& value) {
+                p.setSetting("temper", value);
+            },
+            "the tempering: deg C and hours (\"180 2\"), or None")
+        .def_property(
+            "cryo", [](const Process& p) { return p.setting("cryo"); },
+            [](Process& p, const std::optional<std::string>& value) {
+                p.setSetting("cryo", value);
+            },
+            "the sub-zero treatment after the quench, deg C as text (\"-196\"), or None")
+        .def_property(
+            "chemistry", [](const Process& p) { return p.setting("chemistry"); },
+            [](Process& p, const std::optional<std::string>& value) {
+                p.setSetting("chemistry", value);
+            },
+            "elements beyond Cr, Mo, Mn, Si, Ni (\"Cu 0.10 V 0.05\", optionally \"grain 8\"), or "
+            "None")
+        .def_property(
+            "grade", [](const Process& p) { return p.setting("grade"); },
+            [](Process& p, const std::optional<std::string>& value) {
+                p.setSetting("grade", value);
+            },
+            "the steel's name (\"16MnCr5\"), or None")
         .def("text", &Process::text, "The process-data file's text.")
         .def(py::self == py::self)
         .def("__repr__", [](const Process& p) {
@@ -71,7 +104,10 @@ with the message tavcalc --run prints.)")
         .def_readonly("hardness_x", &Profile::hardnessX,
                       "depth of the hardness profile's points, mm (while the carbon exceeds the "
                       "steel's by 0.01 % C)")
-        .def_readonly("hardness", &Profile::hardness, "hardness, HV");
+        .def_readonly("hardness", &Profile::hardness, "hardness, HV")
+        .def_readonly("austenite", &Profile::austenite,
+                      "retained austenite at the hardness profile's points, %, with a quench "
+                      "(empty without)");
     py::class_<TimeSeries>(module, "TimeSeries", "A series over the process time.")
         .def_readonly("t", &TimeSeries::t, "time, h (s for a foil or wire)")
         .def_readonly("values", &TimeSeries::values)
@@ -89,6 +125,14 @@ with the message tavcalc --run prints.)")
              "hardness case depth: where the final hardness first falls from limit (HV) to below "
              "it, mm, linear between points")
         .def_property_readonly("profile", &Result::profile)
+        .def_property_readonly("surface_hardness", &Result::surfaceHardness,
+                               "hardness at the surface at the end, HV")
+        .def_property_readonly("core_hardness", &Result::coreHardness,
+                               "hardness of the steel's own carbon at the centre, HV")
+        .def_property_readonly("retained_austenite", &Result::surfaceAustenite,
+                               "retained austenite at the surface, %, with a quench (else None)")
+        .def_property_readonly("ms", &Result::surfaceMs,
+                               "martensite start at the surface, deg C, with a quench (else None)")
         .def_property_readonly("surface", &Result::surfaceSeries,
                                "surface carbon over time, as the files hold it")
         .def_property_readonly("mass", &Result::massSeries, "mass gain over time")

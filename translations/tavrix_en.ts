@@ -121,6 +121,10 @@
         <source>Średnia</source>
         <translation>Mean carbon</translation>
     </message>
+    <message>
+        <source>Austenit</source>
+        <translation>Austenite</translation>
+    </message>
 </context>
 <context>
     <name>ChartLegends</name>
@@ -671,6 +675,73 @@ time, temperature and carbon potential</translation>
     <message>
         <source>Wykresy</source>
         <translation>Charts</translation>
+    </message>
+</context>
+<context>
+    <name>HardeningPanel</name>
+    <message>
+        <source>olej</source>
+        <translation>oil</translation>
+    </message>
+    <message>
+        <source>woda</source>
+        <translation>water</translation>
+    </message>
+    <message>
+        <source>polimer</source>
+        <translation>polymer</translation>
+    </message>
+    <message>
+        <source>sól</source>
+        <translation>salt</translation>
+    </message>
+    <message>
+        <source>gaz</source>
+        <translation>gas</translation>
+    </message>
+    <message>
+        <source>Hartowanie</source>
+        <translation>Hardening</translation>
+    </message>
+    <message>
+        <source>Twardość z hartowności stali, chłodzenia, odpuszczania i austenitu szczątkowego zamiast krzywych gatunków</source>
+        <translation>Hardness from the steel&apos;s hardenability, its cooling, tempering and retained austenite instead of the grade curves</translation>
+    </message>
+    <message>
+        <source>Gatunek:</source>
+        <translation>Grade:</translation>
+    </message>
+    <message>
+        <source>Ośrodek:</source>
+        <translation>Medium:</translation>
+    </message>
+    <message>
+        <source>Temperatura kąpieli, °C:</source>
+        <translation>Bath temperature, °C:</translation>
+    </message>
+    <message>
+        <source>Intensywność H, 1/cal:</source>
+        <translation>Severity H, 1/in:</translation>
+    </message>
+    <message>
+        <source>Przekrój, mm:</source>
+        <translation>Section, mm:</translation>
+    </message>
+    <message>
+        <source>Odpuszczanie, °C:</source>
+        <translation>Tempering, °C:</translation>
+    </message>
+    <message>
+        <source>Czas odpuszczania, h:</source>
+        <translation>Tempering time, h:</translation>
+    </message>
+    <message>
+        <source>Wymrażanie, °C:</source>
+        <translation>Sub-zero treatment, °C:</translation>
+    </message>
+    <message>
+        <source>Inne pierwiastki, %:</source>
+        <translation>Other elements, %:</translation>
     </message>
 </context>
 <context>
@@ -1531,6 +1602,10 @@ The uniform-foil formula would give %2 cm/s.</translation>
     <message>
         <source>Foil test</source>
         <translation>Foil test</translation>
+    </message>
+    <message>
+        <source>Check data!</source>
+        <translation>Check data!</translation>
     </message>
 </context>
 <context>

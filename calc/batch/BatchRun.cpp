@@ -4,6 +4,7 @@
 #include "CalcCommandLine.h"
 #include "Computation.h"
 #include "FileTable.h"
+#include "HardnessReport.h"
 #include "KindTraits.h"
 #include "ProcessCheck.h"
 #include "ProfileMeasures.h"
@@ -59,28 +60,12 @@ bool clashesWithResults(const std::string& path) {
     return false;
 }
 
-void listResults(const std::string& path, SampleShape shape) {
+void listResults(const std::string& path, SampleShape shape, const RunOutcome& outcome) {
     std::printf("%s: finished; results:\n  %s\n", path.c_str(), path.c_str());
     for (ResultFile file : kindTraits(shape).resultFiles)
         std::printf("  %s\n", resultFileName(path, extension(file)).c_str());
-}
-
-// The depth a drawing specifies as "CHD 0.8 mm at 550 HV", from the last hardness block.
-void printCaseHardeningDepth(const std::string& path, const CaseHardness& hardness) {
-    std::vector<double> depth(hardness.depth.size());
-    std::transform(hardness.depth.begin(), hardness.depth.end(), depth.begin(),
-                   [](double micrometres) { return micrometres * 0.001; });
-    const double limit = defaultHardnessLimit;
-    if (const std::optional<double> chd = hardnessCaseDepth(depth, hardness.hv, limit))
-        std::printf("%s: case-hardening depth %.3f mm at %.0f HV\n", path.c_str(), *chd, limit);
-    else if (std::none_of(hardness.hv.begin(), hardness.hv.end(),
-                          [limit](double hv) { return hv >= limit; }))
-        std::printf("%s: no case-hardening depth: the case does not reach %.0f HV\n", path.c_str(),
-                    limit);
-    else
-        std::printf("%s: no case-hardening depth: the hardness stays at %.0f HV or above to the "
-                    "end of the case\n",
-                    path.c_str(), limit);
+    if (outcome.finalHardness && outcome.finalHardness->fromQuench)
+        std::printf("  %s\n", resultFileName(path, extension(ResultFile::Austenite)).c_str());
 }
 
 enum class FileResult { Finished, Refused, Failed, Cancelled };
@@ -88,15 +73,15 @@ enum class FileResult { Finished, Refused, Failed, Cancelled };
 // Reports the outcome of a run and leaves the main file as it says: a failed or cancelled run
 // keeps the process data only.
 FileResult settle(const std::string& path, const std::string& head, const RunOutcome& outcome,
-                  SampleShape shape) {
+                  SampleShape shape, double hardnessLimit) {
     if (const std::optional<std::string> problem =
             leaveUnfinishedRun(path, outcome.status, head, CancelledInput::Kept))
         complain(path, *problem);
     switch (outcome.status) {
     case RunStatus::Finished:
-        listResults(path, shape);
+        listResults(path, shape, outcome);
         if (outcome.finalHardness)
-            printCaseHardeningDepth(path, *outcome.finalHardness);
+            std::fputs(hardnessReport(path, *outcome.finalHardness, hardnessLimit).c_str(), stdout);
         return FileResult::Finished;
     case RunStatus::Cancelled:
         complain(path, "cancelled; its result files are deleted");
@@ -109,7 +94,7 @@ FileResult settle(const std::string& path, const std::string& head, const RunOut
 }
 
 // Validates, registers, runs and unregisters one process-data file.
-FileResult runFile(const std::string& argument) {
+FileResult runFile(const std::string& argument, double hardnessLimit) {
     const std::string path = commandLineName(argument);
     const std::optional<std::string> text = wholeFile(path);
     if (!text) {
@@ -148,7 +133,7 @@ FileResult runFile(const std::string& argument) {
     for (const std::string& warning : saturationWarnings(reading.head->data, outcome.surfaceAtRows))
         complain(path, "warning: " + warning);
     // The set stays claimed until its files are as the outcome leaves them.
-    const FileResult result = settle(path, head, outcome, reading.head->shape);
+    const FileResult result = settle(path, head, outcome, reading.head->shape, hardnessLimit);
     if (!claim.release())
         complain(path, "the in-use list cannot be updated: " + claim.problem());
     return result;
@@ -160,7 +145,23 @@ void requestBatchCancel() {
     interrupted = true;
 }
 
-int runBatch(const std::vector<std::string>& files) {
+int runBatch(const std::vector<std::string>& words) {
+    std::vector<std::string> files;
+    double hardnessLimit = defaultHardnessLimit;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (words[i] != "--chd-limit") {
+            files.push_back(words[i]);
+            continue;
+        }
+        const std::optional<double> limit =
+            i + 1 < words.size() ? fileNumber(words[i + 1]) : std::nullopt;
+        if (!limit || !(*limit > 0)) {
+            std::fputs("tavcalc: --chd-limit needs a hardness in HV\n", stderr);
+            return 2;
+        }
+        hardnessLimit = *limit;
+        ++i;
+    }
     if (files.empty()) {
         std::fputs(calcUsage().c_str(), stderr);
         return 2;
@@ -168,7 +169,7 @@ int runBatch(const std::vector<std::string>& files) {
     catchInterrupt();
     bool allRan = true;
     for (const std::string& file : files) {
-        const FileResult result = runFile(file);
+        const FileResult result = runFile(file, hardnessLimit);
         allRan = allRan && result == FileResult::Finished;
         if (result == FileResult::Cancelled)
             break;

@@ -10,6 +10,7 @@ constexpr UsageLine calcUsageLines[] = {
                       "\"Foil\" or \"Cylinder\""},
     {"tavcalc --run SET.tav ...",
      "computes process-data files without a window; Ctrl-C cancels; status 0 only when all ran"},
+    {"  --chd-limit HV", "the hardness of the case-hardening depth printed after a run (550)"},
     {"tavcalc --design SET.tav --depth MM",
      "designs the furnace programme for a case depth on SET's steel, shape and size"},
     {"  --level PCT  --surface PCT", "carbon that defines the depth (0.35); surface at the end"},
@@ -30,6 +31,8 @@ constexpr UsageLine calcUsageLines[] = {
     {"  --measured FILE.csv", "the measured carbon or hardness profile (required)"},
     {"  --fit beta|beta,potential", "the coefficient alone (beta), or with a potential offset"},
     {"  -o OUT.tav", "writes a copy of SET with the fitted values"},
+    {"tavcalc --hardenability SET.tav",
+     "the ideal critical diameter, Jominy curve and Ms of SET's steel (A255, Andrews)"},
     {"tavcalc --help", "prints this text"},
     {"tavcalc --version", "prints the program's version"},
     {"-platform NAME", "the window system for the window, for instance offscreen"},
@@ -51,6 +54,8 @@ CalcMode calcMode(const std::vector<std::string>& arguments) {
         return CalcMode::FitBeta;
     if (first == "--fit-profile")
         return CalcMode::FitProfile;
+    if (first == "--hardenability")
+        return CalcMode::Hardenability;
     if (first == "--help" || first == "-h")
         return CalcMode::Help;
     if (first == "--version")

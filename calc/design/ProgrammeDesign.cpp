@@ -5,6 +5,7 @@
 #include "ProcessCheck.h"
 #include "ProfileMeasures.h"
 #include "RootFinding.h"
+#include "RunHardness.h"
 #include "Saturation.h"
 #include "SteelGrades.h"
 #include "TrialSupport.h"
@@ -68,9 +69,13 @@ private:
                    ? "case-hardening depth at " + numberText(*request_.hardnessLimit) + " HV,"
                    : "case depth";
     }
-    std::string_view grade() const {
-        const std::array<double, 5>& alloy = request_.steel.data.alloy;
-        return steelGrade(std::vector<double>(alloy.begin(), alloy.end()));
+    // The hardness model the steel's runs use: its grade curves, or its quench's.
+    RunHardness hardnessModel() const {
+        const ProcessRecord& steel = request_.steel;
+        const std::array<double, 5>& alloy = steel.data.alloy;
+        return RunHardness(hardeningLines(steel.settings), steel.data.steelCarbon,
+                           std::vector<double>(alloy.begin(), alloy.end()), steel.shape,
+                           steel.thickness);
     }
 
     // What is wrong with the input in itself.
@@ -131,8 +136,10 @@ std::optional<std::string> ProgrammeSearch::inputProblem() const {
         // The case-hardening depth exists where the hardness falls through the limit: harder
         // than the core just above the steel's carbon, and reached below the boost potential.
         const double limit = *r.hardnessLimit;
-        const double core = hardness(grade(), ck + 0.01);
-        const double hardest = hardness(grade(), std::min(r.boost, hardestCarbon(grade())));
+        const RunHardness model = hardnessModel();
+        constexpr double coreDepth = 1e9; // mm: the centre of any section
+        const double core = model.at(coreDepth, ck + 0.01);
+        const double hardest = model.hardestUpTo(r.boost);
         if (!(limit > core && limit <= hardest))
             return "hardness limit " + numberText(limit) + " HV: must lie above the core's " +
                    decimalText(core, 0) + " HV and at most " + decimalText(hardest, 0) +

@@ -10,7 +10,9 @@
 Gruba::Gruba(const Parametry& p)
     : c(static_cast<std::size_t>(p.n) + 1, p.ck), h(c.size()), d(c.size()), s(c.size()),
       kind(*p.kind()), ck(p.ck), be(p.be), growthLimit(p.ck + 0.0001), grub(p.grub), q(p.q),
-      fluxFactor(2 / ((1 + p.q) * (1 + p.q))), sklad(p.sklad) {
+      fluxFactor(2 / ((1 + p.q) * (1 + p.q))), sklad(p.sklad),
+      hardness(std::make_shared<RunHardness>(hardeningLines(p.settings), p.ck, p.sklad, kind,
+                                             2 * p.grub * 0.001)) {
     h[0] = p.h1 / q;
     for (std::size_t i = 1; i < h.size(); ++i)
         h[i] = h[i - 1] * q;
@@ -157,7 +159,7 @@ std::optional<CaseHardness> Gruba::hardnessNow() const {
         return std::nullopt;
     std::vector<double> X, C;
     resampleProfile(X, C);
-    return caseHardness(X, C, ck, sklad);
+    return hardness->of(X, C);
 }
 
 // Equally spaced depths from the surface to the last node, d close to the depth of node 2;

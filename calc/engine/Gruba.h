@@ -12,6 +12,7 @@
 #include "Furnace.h"
 #include "Material.h"
 #include "ProcessData.h"
+#include "RunHardness.h"
 #include "SteelGrades.h"
 
 #include <memory>
@@ -40,6 +41,8 @@ public:
     std::optional<double> meanCarbon() const { return meanCarbonOf(massGain()); }
     // The hardness profile the hardness file would get now; none for kinds without one.
     std::optional<CaseHardness> hardnessNow() const;
+    // The hardness model of the run: the grade curves, or the quench's.
+    const RunHardness& hardnessModel() const { return *hardness; }
 
     // The recorder of this kind's result files, reading from this sample.
     virtual std::unique_ptr<ResultRecorder> recorder(const std::string& fileName,
@@ -116,6 +119,7 @@ protected:
     double q;                  // ratio of successive cell widths
     double fluxFactor;         // 2 / (1 + q)²
     std::vector<double> sklad; // %: Cr, Mo, Mn, Si, Ni (hardness model only)
+    std::shared_ptr<const RunHardness> hardness; // shared by copies of the sample
 
     std::vector<double> cn; // the profile being built by a step; kept to avoid reallocating
 };

@@ -39,6 +39,10 @@ void ResultRecorder::openThick(double t, const char* hardnessHeader, bool emptyM
     streams.open(fileName, sample.shape());
     line(streams.main, "-\"Rozmieszczenie węgla na przekroju warstwy,  mm  %");
     line(streams.twa, hardnessHeader);
+    if (sample.hardnessModel().fromQuench()) {
+        streams.openAlso(fileName, ResultFile::Austenite);
+        line(streams.aus, "-\"Retained austenite across the case,  mm  %");
+    }
     line(streams.pow, "-\"Stężenie  węgla na powierzchni w funkcji czasu, h  %");
     writeSurface(t);
     writeMassTitle();
@@ -115,8 +119,12 @@ void ResultRecorder::writeProfile(double t) {
     std::vector<double> X, C;
     sample.resampleProfile(X, C);
     writeProfileBlock(t * hoursPerSecond, sample.steelCarbon() + 0.005, X, C);
-    if (streams.finite({t}))
-        hardnessProfile(streams.twa, t, X, C, sample.steelCarbon(), sample.alloy());
+    if (!streams.finite({t}))
+        return;
+    const CaseHardness hardness = sample.hardnessModel().of(X, C);
+    writeHardnessBlock(streams.twa, t, hardness.depth, hardness.hv);
+    if (sample.hardnessModel().fromQuench())
+        writeHardnessBlock(streams.aus, t, hardness.depth, hardness.austenite);
 }
 
 void ResultRecorder::writeProfileBlock(double time, std::optional<double> threshold,

@@ -19,11 +19,14 @@ void ResultStreams::open(const std::string& fileName, SampleShape kind) {
     closeAll();
     main.open(fileName, CheckedFile::Mode::Append);
     ofRun_.assign(1, &main);
-    for (ResultFile file : kindTraits(kind).resultFiles) {
-        CheckedFile& stream = resultStream(file);
-        stream.open(resultFileName(fileName, extension(file)), CheckedFile::Mode::Truncate);
-        ofRun_.push_back(&stream);
-    }
+    for (ResultFile file : kindTraits(kind).resultFiles)
+        openAlso(fileName, file);
+}
+
+void ResultStreams::openAlso(const std::string& fileName, ResultFile file) {
+    CheckedFile& stream = resultStream(file);
+    stream.open(resultFileName(fileName, extension(file)), CheckedFile::Mode::Truncate);
+    ofRun_.push_back(&stream);
 }
 
 CheckedFile& ResultStreams::resultStream(ResultFile file) {
@@ -37,9 +40,11 @@ CheckedFile& ResultStreams::resultStream(ResultFile file) {
     case ResultFile::CaseDepth:
         return gru;
     case ResultFile::Mean:
+        return sre;
+    case ResultFile::Austenite:
         break;
     }
-    return sre;
+    return aus;
 }
 
 bool ResultStreams::closeAll() {
@@ -96,6 +101,7 @@ void MemoryStreams::open(const std::string& /*fileName*/, SampleShape /*kind*/) 
     keep(mas, masText);
     keep(gru, gruText);
     keep(sre, sreText);
+    keep(aus, ausText);
 }
 
 std::string MemoryStreams::text(std::optional<ResultFile> file) const {
@@ -111,9 +117,11 @@ std::string MemoryStreams::text(std::optional<ResultFile> file) const {
     case ResultFile::CaseDepth:
         return gruText.str();
     case ResultFile::Mean:
+        return sreText.str();
+    case ResultFile::Austenite:
         break;
     }
-    return sreText.str();
+    return ausText.str();
 }
 
 bool hasResultFiles(const std::string& fileName) {

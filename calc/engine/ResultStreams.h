@@ -33,6 +33,8 @@ public:
 
     // The main file and the result files of the kind.
     virtual void open(const std::string& fileName, SampleShape kind);
+    // One more result file for this run, beside those of its kind.
+    virtual void openAlso(const std::string& fileName, ResultFile file);
     // False when a file could not be written to its end (problem() says why).
     bool closeAll();
     // The set's result files of an earlier run, before a run starts.
@@ -55,10 +57,11 @@ public:
     CheckedFile mas;  // mass gain
     CheckedFile gru;  // case depths
     CheckedFile sre;  // mean carbon increase
+    CheckedFile aus;  // retained austenite profiles (hardness from the quench)
 
 private:
     CheckedFile& resultStream(ResultFile file);
-    std::array<CheckedFile*, 6> all() { return {&main, &pow, &twa, &mas, &gru, &sre}; }
+    std::array<CheckedFile*, 7> all() { return {&main, &pow, &twa, &mas, &gru, &sre, &aus}; }
 
     std::vector<const CheckedFile*> ofRun_; // the files the run opened
 
@@ -70,6 +73,7 @@ private:
 class TrialStreams : public ResultStreams {
 public:
     void open(const std::string& /*fileName*/, SampleShape /*kind*/) override { clearFailure(); }
+    void openAlso(const std::string& /*fileName*/, ResultFile /*file*/) override {}
     void removeEarlierResults(const std::string& /*fileName*/) override {}
 };
 
@@ -78,13 +82,14 @@ public:
 class MemoryStreams : public ResultStreams {
 public:
     void open(const std::string& /*fileName*/, SampleShape /*kind*/) override;
+    void openAlso(const std::string& /*fileName*/, ResultFile /*file*/) override {}
     void removeEarlierResults(const std::string& /*fileName*/) override {}
 
     // The text the run wrote for `file`; the main file's profiles when empty.
     std::string text(std::optional<ResultFile> file = std::nullopt) const;
 
 private:
-    std::stringbuf mainText, powText, twaText, masText, gruText, sreText;
+    std::stringbuf mainText, powText, twaText, masText, gruText, sreText, ausText;
 };
 
 inline constexpr const char* lineEnd = "\r\n";

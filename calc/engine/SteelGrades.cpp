@@ -202,9 +202,14 @@ CaseHardness caseHardness(const std::vector<double>& X, const std::vector<double
 void hardnessProfile(std::ostream& twa, double t, const std::vector<double>& X,
                      const std::vector<double>& C, double ck, const std::vector<double>& sklad) {
     const CaseHardness profile = caseHardness(X, C, ck, sklad);
-    twa << "\"  " << t / 3600 << "\r\n";
-    twa << std::showpoint;
-    for (std::size_t i = 0; i < profile.depth.size(); ++i)
-        twa << ", " << std::setw(4) << profile.depth[i] * 0.001 << std::setw(12)
-            << std::setprecision(3) << profile.hv[i] << "\r\n";
+    writeHardnessBlock(twa, t, profile.depth, profile.hv);
+}
+
+void writeHardnessBlock(std::ostream& out, double t, const std::vector<double>& depth,
+                        const std::vector<double>& values) {
+    out << "\"  " << t / 3600 << "\r\n";
+    out << std::showpoint;
+    for (std::size_t i = 0; i < depth.size(); ++i)
+        out << ", " << std::setw(4) << depth[i] * 0.001 << std::setw(12) << std::setprecision(3)
+            << values[i] << "\r\n";
 }

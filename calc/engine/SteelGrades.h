@@ -6,6 +6,8 @@
 // hardness (HV) over the local carbon content.
 
 #include <iosfwd>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,9 +27,21 @@ double hardestCarbon(std::string_view grade);
 struct CaseHardness {
     std::vector<double> depth; // µm
     std::vector<double> hv;    // HV
+    bool fromQuench = false;   // the quench model's, not the grade curves'
+    // A hardness from the quench only: the austenite retained at each point (%), the
+    // martensite start at the surface and the notes of relations used beyond their range.
+    std::vector<double> austenite;
+    std::optional<double> surfaceMsC; // °C
+    std::optional<double> coreHv;     // HV of the steel's own carbon at the centre
+    std::vector<std::string> notes;
 };
 CaseHardness caseHardness(const std::vector<double>& X, const std::vector<double>& C, double ck,
                           const std::vector<double>& sklad);
+
+// Appends one block to a profile file of the hardness-file layout: the time line (hours), then a
+// line for every point, its depth (mm) and `values` at three significant digits.
+void writeHardnessBlock(std::ostream& out, double t, const std::vector<double>& depth,
+                        const std::vector<double>& values);
 
 // Appends one block to the hardness file: the time line (hours), then a line for every point
 // of the case hardness.

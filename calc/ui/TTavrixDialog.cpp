@@ -4,6 +4,7 @@
 #include "BoxNumbers.h"
 #include "FileTable.h"
 #include "FormCheck.h"
+#include "HardeningPanel.h"
 #include "HelpPages.h"
 #include "MessageBox.h"
 #include "NumberBox.h"
@@ -79,6 +80,11 @@ TTavrixDialog::TTavrixDialog(SampleShape shape, QWidget* parent) : QDialog(paren
     page->addLayout(steelRows());
     page->addSpacing(6);
     page->addLayout(columns);
+    page->addSpacing(6);
+    hardening_ = new HardeningPanel(this);
+    connect(hardening_, &HardeningPanel::gradePicked, this, &TTavrixDialog::takeGrade);
+    connect(hardening_, &HardeningPanel::edited, this, [this] { unsaved_ = true; });
+    page->addWidget(hardening_);
     page->addSpacing(12);
     auto* rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
@@ -216,10 +222,46 @@ ProcessForm TTavrixDialog::readForm() const {
     form.ni = boxValue(ni_);
     stages_->readInto(form);
     form.settings = settings_;
+    const auto hardening = hardening_->lines();
+    if (const auto* lines = std::get_if<HardeningLines>(&hardening))
+        setHardening(form.settings, *lines);
+    const std::string grade = hardening_->grade();
+    form.settings.grade = grade.empty() ? std::nullopt : std::optional<std::string>(grade);
     return form;
 }
 
+void TTavrixDialog::takeGrade(const QString& name) {
+    const std::optional<CarburizingSteel> steel = carburizingSteel(name.toStdString());
+    if (!steel)
+        return;
+    const auto put = [](QLineEdit* box, double value) {
+        box->setText(QString::fromStdString(loadedText(value)));
+    };
+    put(steelCarbon_, steel->c);
+    put(cr_, steel->cr);
+    put(mo_, steel->mo);
+    put(mn_, steel->mn);
+    put(si_, steel->si);
+    put(ni_, steel->ni);
+    unsaved_ = true;
+}
+
+bool TTavrixDialog::hardeningPassesChecks() {
+    const auto hardening = hardening_->lines();
+    std::optional<std::string> problem;
+    if (const auto* broken = std::get_if<BrokenRule>(&hardening))
+        problem = broken->rule;
+    else
+        problem = hardeningProblem(std::get<HardeningLines>(hardening), shape_);
+    if (problem)
+        showMessage(this, QString::fromStdString(*problem), tr("Check data!"),
+                    MessageIcon::Exclamation);
+    return !problem;
+}
+
 void TTavrixDialog::compute() {
+    if (!hardeningPassesChecks())
+        return;
     const ProcessForm form = readForm();
     const std::string outputName = pathBytes(outputName_->text());
     TFileTable inUse;
@@ -282,8 +324,10 @@ void TTavrixDialog::showLoaded(const LoadedBoxes& boxes) {
     stages_->showRows(boxes.rows);
     if (boxes.shapeMatches && kindTraits(shape_).size != SampleSize::None)
         showText(thickness_, boxes.thickness);
-    if (boxes.shapeMatches)
+    if (boxes.shapeMatches) {
         settings_ = boxes.settings;
+        hardening_->show(hardeningLines(settings_), settings_.grade.value_or(std::string()));
+    }
 }
 
 void TTavrixDialog::browse() {

@@ -10,6 +10,7 @@
 
 #include <QDialog>
 
+class HardeningPanel;
 class QLabel;
 class QLayout;
 class QLineEdit;
@@ -56,6 +57,11 @@ private:
     // Whether the user goes on despite potentials above the saturation limit.
     bool goesOnDespiteSaturation(const ProcessForm& form);
 
+    // A steel picked by name: its composition into the boxes.
+    void takeGrade(const QString& name);
+    // The hardening boxes' first broken rule, shown; false when there is one.
+    bool hardeningPassesChecks();
+
     QLineEdit* numberBox(int id);
     QLayout* steelRows();
     QLayout* compositionColumn();
@@ -69,6 +75,7 @@ private:
     QLabel* thicknessLabel_ = nullptr;
     QLabel* thicknessUnit_ = nullptr;
     StageTable* stages_ = nullptr;
+    HardeningPanel* hardening_ = nullptr;
     QLineEdit* outputName_ = nullptr;
     THelpWindow* helpWindow_ = nullptr; // once help was asked for
     bool unsaved_ = false;              // values typed or designed that no file holds yet

@@ -525,3 +525,36 @@ def test_threads_run_a_sweep_in_parallel():
         if best >= 1.5:
             break
     assert best >= 1.5
+
+
+def test_hardening_settings_are_the_files_lines_and_refused_as_the_file_would_be():
+    process = golden_process("cylinder")
+    assert process.quench is None
+    process.quench = "oil 60 H 0.4"
+    process.temper = "180 2"
+    process.grade = "16MnCr5"
+    assert process.quench == "oil 60 H 0.4"
+    assert "quench: oil 60 H 0.4\r\ntemper: 180 2\r\ngrade: 16MnCr5\r\n" in process.text()
+    with pytest.raises(tavrix.ProcessError, match='gives quench "brine 20"'):
+        process.quench = "brine 20"
+    assert process.quench == "oil 60 H 0.4"
+    process.temper = None
+    assert process.temper is None
+    semi = golden_process("semi-infinite")
+    with pytest.raises(tavrix.ProcessError, match="semi-infinite sample needs"):
+        semi.quench = "oil 25"
+    semi.quench = "oil 25 section 30"
+
+
+def test_a_quenched_run_gives_its_austenite_hardness_and_ms():
+    plain = tavrix.run(golden_process("cylinder"))
+    assert plain.retained_austenite is None and plain.ms is None
+    assert len(plain.profile.austenite) == 0
+    process = golden_process("cylinder")
+    process.quench = "oil 60"
+    result = tavrix.run(process)
+    assert result.retained_austenite == pytest.approx(result.profile.austenite[0])
+    assert result.ms < 300
+    assert result.surface_hardness == pytest.approx(result.profile.hardness[0], abs=0.5)
+    assert result.core_hardness < result.surface_hardness
+    assert len(result.profile.austenite) == len(result.profile.hardness_x)

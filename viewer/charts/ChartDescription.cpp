@@ -149,6 +149,8 @@ ChartData chartData(const LoadedSet& set, ChartKind kind, TimeUnit unit) {
     }
     case ChartKind::Hardness:
         return profiles(set.hardness.series, u" h"_s, kind);
+    case ChartKind::Austenite:
+        return profiles(set.austenite.series, u" h"_s, kind);
     case ChartKind::Mass:
         return fileLine(set.mass.series, set.mass.series.series,
                         fromStd(set.mass.series.captions.yCaption));
@@ -220,6 +222,7 @@ bool isNodeChart(ChartKind kind) {
     case ChartKind::Carbon:
     case ChartKind::CaseDepth:
     case ChartKind::Hardness:
+    case ChartKind::Austenite:
         return true;
     case ChartKind::Temperature:
     case ChartKind::Potential:
@@ -277,6 +280,7 @@ TSkala openingScale(const LoadedSet& set, ChartKind kind, TimeUnit timeUnit) {
         break;
     case ChartKind::Carbon:
     case ChartKind::Hardness:
+    case ChartKind::Austenite:
         initial = initialScale(kind, TimeUnit::Hours);
         break;
     case ChartKind::CaseDepth:

@@ -72,6 +72,9 @@ TPowMDIChild::TPowMDIChild(ChartContext& context, const QString& title, QWidget*
 TTwardoscMDIChild::TTwardoscMDIChild(ChartContext& context, const QString& title, QWidget* parent)
     : TSetChartMDIChild(context, title, ChartKind::Hardness, u"TWARD"_s, parent) {}
 
+TAustenitMDIChild::TAustenitMDIChild(ChartContext& context, const QString& title, QWidget* parent)
+    : TSetChartMDIChild(context, title, ChartKind::Austenite, u"TWARD"_s, parent) {}
+
 TXYMDIChild::TXYMDIChild(ChartContext& context, const QString& title, const QString& extension,
                          QWidget* parent)
     : TSetChartMDIChild(context, title, isMeanFile(extension) ? ChartKind::Mean : ChartKind::Mass,

@@ -76,6 +76,13 @@ public:
     TTwardoscMDIChild(ChartContext& context, const QString& title, QWidget* parent = nullptr);
 };
 
+// The retained austenite across the case, one line per stage end ("aus"), as the hardness.
+class TAustenitMDIChild : public TSetChartMDIChild {
+    Q_OBJECT
+public:
+    TAustenitMDIChild(ChartContext& context, const QString& title, QWidget* parent = nullptr);
+};
+
 // A line over time from a file that brings its own captions and axes: mass gain ("mas") or
 // mean carbon ("sre"), as `extension` says.
 class TXYMDIChild : public TSetChartMDIChild {

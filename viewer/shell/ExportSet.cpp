@@ -19,7 +19,7 @@
 std::optional<QList<ShownMeasurement>>
 measurementsFor(const LoadedSet& set, const QStringList& paths, QTextStream& errors) {
     QList<ShownMeasurement> measurements;
-    const std::span<const ChartKind> charts = kindTraits(*set.shape).charts;
+    const std::vector<ChartKind> charts = setCharts(set, *set.shape);
     for (const QString& path : paths) {
         const MeasuredReading reading = readMeasuredProfile(QFile::encodeName(path).toStdString());
         if (!reading.profile) {
@@ -78,7 +78,7 @@ int exportSet(const QString& folder, const QString& setName, QTextStream& errors
 
     // Each unreadable file is named here.
     int failures = 0;
-    for (ChartKind kind : inShowOrder(kindTraits(*set.shape).charts)) {
+    for (ChartKind kind : inShowOrder(setCharts(set, *set.shape))) {
         if (chartKindTraits(kind).status(set) != FileStatus::Whole) {
             errors << "tavrix: cannot read " << chartSourceFile(fullName, kind) << Qt::endl;
             ++failures;

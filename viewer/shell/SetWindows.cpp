@@ -30,6 +30,8 @@ std::unique_ptr<TChartMDIChild> buildWindow(ChartContext& context, QWidget* clie
         return std::make_unique<TPowMDIChild>(context, title, client);
     case ChartKind::Hardness:
         return std::make_unique<TTwardoscMDIChild>(context, title, client);
+    case ChartKind::Austenite:
+        return std::make_unique<TAustenitMDIChild>(context, title, client);
     case ChartKind::Mass:
     case ChartKind::Mean:
         break;
@@ -41,9 +43,10 @@ std::unique_ptr<TChartMDIChild> buildWindow(ChartContext& context, QWidget* clie
 }
 
 // The order in which the windows of a set are shown, whichever of them it has.
-constexpr ChartKind showOrder[] = {ChartKind::Hardness, ChartKind::CaseDepth,  ChartKind::Carbon,
-                                   ChartKind::Surface,  ChartKind::Potential,  ChartKind::Mass,
-                                   ChartKind::Mean,     ChartKind::Temperature};
+constexpr ChartKind showOrder[] = {
+    ChartKind::Austenite, ChartKind::Hardness, ChartKind::CaseDepth,
+    ChartKind::Carbon,    ChartKind::Surface,  ChartKind::Potential,
+    ChartKind::Mass,      ChartKind::Mean,     ChartKind::Temperature};
 
 } // namespace
 

@@ -44,7 +44,8 @@ TTavMDIClient::showSet(const LoadedSet& set, const BuiltWindow& built) {
     OpenData = QString::fromStdString(set.name);
     // The windows keep what they show of the set: one copy for all of them.
     openSet_ = std::make_shared<const LoadedSet>(set);
-    std::vector<SetWindow> windows = buildSetWindows(*this, this, OpenData, kind.charts, built);
+    const std::vector<ChartKind> charts = setCharts(set, openedShape_);
+    std::vector<SetWindow> windows = buildSetWindows(*this, this, OpenData, charts, built);
     openSet_.reset();
     OpenData.clear();
 

@@ -45,7 +45,7 @@ std::optional<ComparedLine> offeredLine(const LoadedSet& set) {
 }
 
 // In the order of ChartKind.
-constexpr std::array<ChartKindTraits, 8> table{{
+constexpr std::array<ChartKindTraits, 9> table{{
     {ChartKind::Temperature, QT_TRANSLATE_NOOP("ChartKinds", "T"), "T", std::nullopt, false,
      "Temperature, C", [](const LoadedSet& set) { return set.shapeStatus; },
      [](const LoadedSet& set, int) {
@@ -85,6 +85,14 @@ constexpr std::array<ChartKindTraits, 8> table{{
              return std::nullopt;
          const T_New_XY content = meanCarbonContent(set);
          return lineOf(content.x(), content.y());
+     }},
+    {ChartKind::Austenite, QT_TRANSLATE_NOOP("ChartKinds", "Austenit"), "Austenit",
+     ResultFile::Austenite, true, "Retained austenite, %",
+     [](const LoadedSet& set) { return set.austenite.status; },
+     [](const LoadedSet& set, int) -> std::optional<ComparedLine> {
+         if (set.austenite.status == FileStatus::Missing)
+             return std::nullopt;
+         return lastProfile(set.austenite.series);
      }},
 }};
 

@@ -114,10 +114,19 @@ LoadedSet loadSet(const std::string& setName) {
              [](std::istream& in, TGrubosc& depths) { return readDepthFile(in, depths); });
     loadFile(file("pow"), set.surface, readSurfaceFile);
     loadFile(file("twa"), set.hardness, readHardnessFile);
+    loadFile(file("aus"), set.austenite, readHardnessFile);
     const auto readXY = [](std::istream& in, XYFile& xy) {
         return readXYFile(in, xy.captions, xy.scale, xy.series);
     };
     loadFile(file("mas"), set.mass, readXY);
     loadFile(file("sre"), set.mean, readXY);
     return set;
+}
+
+std::vector<ChartKind> setCharts(const LoadedSet& set, SampleShape shape) {
+    const std::span<const ChartKind> ofKind = kindTraits(shape).charts;
+    std::vector<ChartKind> charts(ofKind.begin(), ofKind.end());
+    if (set.austenite.status != FileStatus::Missing)
+        charts.push_back(ChartKind::Austenite);
+    return charts;
 }

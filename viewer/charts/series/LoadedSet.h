@@ -12,6 +12,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 enum class FileStatus {
     Whole,   // read to its end
@@ -42,11 +43,12 @@ struct LoadedSet {
     double thickness = 0;             // mm: thickness or diameter; 0 for a semi-infinite sample
     FileSeries<TWyniki> carbon;
 
-    FileSeries<TGrubosc> depths;  // "gru"
-    FileSeries<T_XY> surface;     // "pow"
-    FileSeries<TWyniki> hardness; // "twa"
-    FileSeries<XYFile> mass;      // "mas"
-    FileSeries<XYFile> mean;      // "sre"
+    FileSeries<TGrubosc> depths;   // "gru"
+    FileSeries<T_XY> surface;      // "pow"
+    FileSeries<TWyniki> hardness;  // "twa"
+    FileSeries<XYFile> mass;       // "mas"
+    FileSeries<XYFile> mean;       // "sre"
+    FileSeries<TWyniki> austenite; // "aus": a set whose hardness comes from its quench
 
     bool mainFileOpened() const { return process.status != FileStatus::Missing; }
     // A run began but did not end: there are results, yet the last carbon profile does not lie
@@ -67,6 +69,9 @@ T_XY surfaceCarbon(const LoadedSet& set); // % C over time (h, s)
 // the mean increase that the "sre" file holds (the file itself stays as the run wrote it).
 T_New_XY meanCarbonContent(const LoadedSet& set); // % C over time (s)
 inline constexpr char meanCarbonCaption[] = "Mean carbon content (steel carbon + increase), %";
+
+// The charts the set opens: those of its kind, and the retained austenite when it has that file.
+std::vector<ChartKind> setCharts(const LoadedSet& set, SampleShape shape);
 
 // Reads every file the set can have. Unreadable files are kept as their status says; a "gru"
 // file's faults are told on the standard output as its reader does.
