@@ -11,6 +11,7 @@
 #include "ResultStreams.h"
 #include "Saturation.h"
 #include "SetNames.h"
+#include "ShownShape.h"
 #include "StageTable.h"
 #include "TDesignDialog.h"
 #include "TFoilTestDialog.h"
@@ -238,7 +239,7 @@ void TTavrixDialog::compute() {
         if (progress.processDataKept())
             unsaved_ = false;
     }
-    window()->setWindowTitle(shapeText(shape_));
+    window()->setWindowTitle(shownShapeName(shape_));
 }
 
 void TTavrixDialog::load() {

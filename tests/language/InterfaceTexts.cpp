@@ -52,6 +52,10 @@ QList<TranslatedText> committedTranslation() {
     return readTranslation(QStringLiteral(TAVRIX_TRANSLATION));
 }
 
+QList<TranslatedText> committedPolishTranslation() {
+    return readTranslation(QStringLiteral(TAVRIX_POLISH_TRANSLATION));
+}
+
 QList<TranslatedText> readTranslation(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

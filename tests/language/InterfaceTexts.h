@@ -11,12 +11,14 @@ class QWidget;
 struct TranslatedText {
     QString context;
     QString source;      // the text in the code: the Polish interface
-    QString translation; // the English
+    QString translation; // the English, or in the Polish translation the Polish
     bool finished = false;
 };
 
 // The messages of translations/tavrix_en.ts.
 QList<TranslatedText> committedTranslation();
+// The messages of translations/tavrix_pl.ts.
+QList<TranslatedText> committedPolishTranslation();
 QList<TranslatedText> readTranslation(const QString& path);
 
 // Every text a person reads in `window` and everything in it: titles, labels, buttons, menus with

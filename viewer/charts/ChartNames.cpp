@@ -31,6 +31,10 @@ QString chartTitle(ChartKind kind) {
     return QCoreApplication::translate("ChartKinds", chartKindTraits(kind).title.data());
 }
 
+QString chartQuantity(ChartKind kind) {
+    return QCoreApplication::translate("ChartQuantities", chartKindTraits(kind).quantity.data());
+}
+
 QString chartFileStem(ChartKind kind) {
     return fromUtf8(chartKindTraits(kind).fileStem);
 }

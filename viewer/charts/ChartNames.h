@@ -7,6 +7,8 @@
 
 // The name the kind's window has after the set's: "T", ..., "Średnia", translated.
 QString chartTitle(ChartKind kind);
+// The quantity the kind's chart draws, "Temperatura", ..., "Masa przyrostu", translated.
+QString chartQuantity(ChartKind kind);
 // A name of the kind fit for a file name: "T", "Pot", "C", "G", "Pow", "HV", "Masa", "Srednia".
 QString chartFileStem(ChartKind kind);
 // What the kind's chart shows, as its Y axis says.
