@@ -88,13 +88,14 @@ void ChartReadOutTest::readOutNamesTheNearestPoint_data() {
     QTest::addColumn<QPointF>("mouse");
     QTest::addColumn<QString>("readOut");
 
-    QTest::newRow("beside a point") << QPointF(1.05, 1.3) << u"parabola\nx = 1 h\ny = 1 %"_s;
+    QTest::newRow("beside a point")
+        << QPointF(1.05, 1.3) << u"parabola\nx = 1.00 h\ny = 1.000 % C"_s;
     QTest::newRow("between points, nearer the later")
-        << QPointF(2.95, 8.7) << u"parabola\nx = 3 h\ny = 9 %"_s;
-    QTest::newRow("the other line") << QPointF(2.1, 11.8) << u"flat\nx = 2 h\ny = 12 %"_s;
+        << QPointF(2.95, 8.7) << u"parabola\nx = 3.00 h\ny = 9.000 % C"_s;
+    QTest::newRow("the other line") << QPointF(2.1, 11.8) << u"flat\nx = 2.00 h\ny = 12.000 % C"_s;
     QTest::newRow("far from every point") << QPointF(0.5, 15) << QString();
     QTest::newRow("a measured point")
-        << QPointF(3.45, 14.6) << u"traverse.csv\nx = 3.5 h\ny = 14.5 %"_s;
+        << QPointF(3.45, 14.6) << u"traverse.csv\nx = 3.50 h\ny = 14.500 % C"_s;
     // Markers are drawn unjoined: nothing lies between them.
     QTest::newRow("between measured points") << QPointF(2.5, 14.5) << QString();
 }
@@ -149,7 +150,7 @@ void ChartReadOutTest::readOutOnlyWhereTheChartIsDrawn() {
     LineChart chart;
     drawParabola(chart);
     chart.zoomTo(viewPoint(chart, {0, 4}), viewPoint(chart, {2, 0}));
-    QCOMPARE(chart.readOutAt(viewPoint(chart, {1, 1})), u"parabola\nx = 1 h\ny = 1 %"_s);
+    QCOMPARE(chart.readOutAt(viewPoint(chart, {1, 1})), u"parabola\nx = 1.00 h\ny = 1.000 % C"_s);
     QCOMPARE(chart.readOutAt(viewPoint(chart, {2.1, 4.41})), QString());
     QCOMPARE(chart.readOutAt(viewPoint(chart, {2.2, 4.84})), QString());
 }
@@ -168,7 +169,7 @@ void ChartReadOutTest::hoverShowsTheReadOut() {
     // As the window system moves the mouse: to the viewport, with no button held.
     QTest::mouseMove(chart.viewport(), viewPoint(chart, QPointF(4, 16)));
     QTRY_VERIFY(QToolTip::isVisible());
-    QCOMPARE(QToolTip::text(), u"Carbon concentration\nx = 4 h\ny = 16 %"_s);
+    QCOMPARE(QToolTip::text(), u"Carbon concentration\nx = 4.00 h\ny = 16.000 % C"_s);
     // A hidden line is not read.
     QTest::mouseMove(chart.viewport(), viewPoint(chart, QPointF(2, 12)));
     QTRY_VERIFY(!QToolTip::isVisible());

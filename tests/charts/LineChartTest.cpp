@@ -264,7 +264,7 @@ void LineChartTest::middleCaptionIsTheTitle() {
 }
 
 void LineChartTest::longCaptionsBreakIntoLines() {
-    const QString caption = u"Weight gain, g/m^2 Semi-infinitive sample, be=2e-05cm/s <&>"_s;
+    const QString caption = u"Carbon of a long caption that a narrow axis cannot hold <&>"_s;
     LineChart chart;
     chart.resize(400, 300);
     ChartDescription description = linesOf({{}});

@@ -207,6 +207,15 @@ QList<QList<QPointF>> linePieces(const QList<QPointF>& points) {
 // Where a series keeps the index of the description's line it draws.
 constexpr char describedLineProperty[] = "describedLine";
 
+// A legend of a line with no points (the potential chart's gaps) shows what the chart shows
+// there: nothing, in an outline that keeps the entry in line with the others.
+void showAsGap(const QLegend& legend, QLineSeries& series) {
+    for (QLegendMarker* marker : legend.markers(&series)) {
+        marker->setBrush(Qt::NoBrush);
+        marker->setPen(QPen(Qt::gray, 1, Qt::DotLine));
+    }
+}
+
 } // namespace
 
 int describedLine(const QAbstractSeries& series) {
@@ -268,6 +277,8 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
             if (!first)
                 for (QLegendMarker* marker : chart->legend()->markers(series))
                     marker->setVisible(false);
+            if (description.lines[line].isEmpty())
+                showAsGap(*chart->legend(), *series);
             pieces.append({series, std::move(points), line, first});
             first = false;
         }
