@@ -342,6 +342,22 @@
         <source>Informacje o programie</source>
         <translation>About the program</translation>
     </message>
+    <message>
+        <source>Dodaj &amp;pomiar...</source>
+        <translation>Add &amp;measurement...</translation>
+    </message>
+    <message>
+        <source>Dodaje zmierzony profil węgla lub twardości do aktywnego wykresu</source>
+        <translation>Adds a measured carbon or hardness profile to the active chart</translation>
+    </message>
+    <message>
+        <source>&amp;Usuń pomiar</source>
+        <translation>&amp;Remove measurement</translation>
+    </message>
+    <message>
+        <source>Usuwa zmierzony profil z aktywnego wykresu</source>
+        <translation>Removes a measured profile from the active chart</translation>
+    </message>
 </context>
 <context>
     <name>DocumentCommands</name>

@@ -342,6 +342,22 @@
         <source>Informacje o programie</source>
         <translation>Informacje o programie</translation>
     </message>
+    <message>
+        <source>Dodaj &amp;pomiar...</source>
+        <translation>Dodaj &amp;pomiar...</translation>
+    </message>
+    <message>
+        <source>Dodaje zmierzony profil węgla lub twardości do aktywnego wykresu</source>
+        <translation>Dodaje zmierzony profil węgla lub twardości do aktywnego wykresu</translation>
+    </message>
+    <message>
+        <source>&amp;Usuń pomiar</source>
+        <translation>&amp;Usuń pomiar</translation>
+    </message>
+    <message>
+        <source>Usuwa zmierzony profil z aktywnego wykresu</source>
+        <translation>Usuwa zmierzony profil z aktywnego wykresu</translation>
+    </message>
 </context>
 <context>
     <name>DocumentCommands</name>

@@ -5,6 +5,7 @@
 #include "SetNames.h"
 #include "TChartMDIChild.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QChart>
 #include <QDialog>
@@ -14,11 +15,14 @@
 #include <QLegend>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -367,4 +371,28 @@ std::optional<ReadOut> parsedReadOut(const QString& text) {
     if (!xRead || !yRead)
         return std::nullopt;
     return readOut;
+}
+
+void pickWhenTheMenuOpens(const QStringList& path) {
+    auto* timer = new QTimer;
+    auto step = std::make_shared<qsizetype>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, path, step] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu || !menu->isVisible())
+            return;
+        const QList<QAction*> actions = menu->actions();
+        const auto found = std::ranges::find_if(
+            actions, [&](const QAction* action) { return action->text() == path[*step]; });
+        if (found == actions.end())
+            return;
+        const QPoint at = menu->actionGeometry(*found).center();
+        // A submenu opens under the mouse; a command runs on release.
+        if ((*found)->menu())
+            QTest::mouseMove(menu, at);
+        else
+            QTest::mouseClick(menu, Qt::LeftButton, {}, at);
+        if (++*step == path.size())
+            timer->deleteLater();
+    });
+    timer->start(10);
 }
