@@ -655,11 +655,11 @@ Zostaną usunięte te pliki:
     </message>
     <message>
         <source>Temperatura, C</source>
-        <translation>Temperatura, C</translation>
+        <translation>Temperatura, °C</translation>
     </message>
     <message>
         <source>Potencjał węglowy, %</source>
-        <translation>Potencjał węglowy, %</translation>
+        <translation>Potencjał węglowy, % C</translation>
     </message>
     <message>
         <source>Dodaj wiersz</source>
@@ -846,7 +846,7 @@ Zostaną usunięte te pliki:
     </message>
     <message>
         <source>Węgiel na powierzchni, %:</source>
-        <translation>Węgiel na powierzchni, %:</translation>
+        <translation>Węgiel na powierzchni, % C:</translation>
     </message>
     <message>
         <source>= powierzchnia</source>
@@ -854,7 +854,7 @@ Zostaną usunięte te pliki:
     </message>
     <message>
         <source>Podchładzanie do hartowania, C:</source>
-        <translation>Podchładzanie do hartowania, C:</translation>
+        <translation>Podchładzanie do hartowania, °C:</translation>
     </message>
     <message>
         <source>Nawęglanie próżniowe (impulsy)</source>
@@ -862,11 +862,11 @@ Zostaną usunięte te pliki:
     </message>
     <message>
         <source>Temperatura nawęglania, C:</source>
-        <translation>Temperatura nawęglania, C:</translation>
+        <translation>Temperatura nawęglania, °C:</translation>
     </message>
     <message>
         <source>Potencjał nawęglania, %:</source>
-        <translation>Potencjał nawęglania, %:</translation>
+        <translation>Potencjał nawęglania, % C:</translation>
     </message>
     <message>
         <source>Grubość warstwy, mm:</source>
@@ -874,11 +874,11 @@ Zostaną usunięte te pliki:
     </message>
     <message>
         <source>przy zawartości węgla, %:</source>
-        <translation>przy zawartości węgla, %:</translation>
+        <translation>przy zawartości węgla, % C:</translation>
     </message>
     <message>
         <source>Potencjał dyfuzji, %:</source>
-        <translation>Potencjał dyfuzji, %:</translation>
+        <translation>Potencjał dyfuzji, % C:</translation>
     </message>
     <message>
         <source>Czas podchładzania, h:</source>
@@ -906,7 +906,7 @@ Zostaną usunięte te pliki:
     </message>
     <message>
         <source>Węgiel na powierzchni:  0.800 %  (cel 0.8 %)</source>
-        <translation>Węgiel na powierzchni:  0.800 %  (cel 0.8 %)</translation>
+        <translation>Węgiel na powierzchni:  0.800 % C  (cel 0.8 % C)</translation>
     </message>
     <message>
         <source>Enter the %1</source>
@@ -929,13 +929,13 @@ Zostaną usunięte te pliki:
     <message>
         <source>Węgiel na powierzchni:  %1 %  (cel %2 %)
 </source>
-        <translation>Węgiel na powierzchni:  %1 %  (cel %2 %)
+        <translation>Węgiel na powierzchni:  %1 % C  (cel %2 % C)
 </translation>
     </message>
     <message>
         <source>Granica nasycenia:  %1 %
 </source>
-        <translation>Granica nasycenia:  %1 %
+        <translation>Granica nasycenia:  %1 % C
 </translation>
     </message>
     <message>
@@ -990,7 +990,7 @@ Zostaną usunięte te pliki:
     </message>
     <message>
         <source>  (cel %1 %)</source>
-        <translation>  (cel %1 %)</translation>
+        <translation>  (cel %1 % C)</translation>
     </message>
     <message>
         <source>
@@ -1015,7 +1015,7 @@ Obliczeń próbnych: %1</translation>
     </message>
     <message>
         <source>Zawartość węgla po próbie, %:</source>
-        <translation>Zawartość węgla po próbie, %:</translation>
+        <translation>Zawartość węgla po próbie, % C:</translation>
     </message>
     <message>
         <source>Oblicz</source>
@@ -1269,11 +1269,11 @@ na przykład: tavcalc &quot;Plate&quot;</translation>
     </message>
     <message>
         <source>Zawartość węgla w stali, % :</source>
-        <translation>Zawartość węgla w stali, % :</translation>
+        <translation>Zawartość węgla w stali, % C:</translation>
     </message>
     <message>
         <source>Współczynnik przenoszenia węgla, cm/s: </source>
-        <translation>Współczynnik przenoszenia węgla, cm/s: </translation>
+        <translation>Współczynnik przenoszenia węgla β, cm/s: </translation>
     </message>
     <message>
         <source>Przeglądaj...</source>
