@@ -441,8 +441,8 @@ lub komórka jest pusta</translation>
     <message>
         <source>You have to provide all data:
 time, temperature and potencjał</source>
-        <translation>You have to provide all data:
-time, temperature and potencjał</translation>
+        <translation>Musisz podać wszystkie dane:
+czas, temperaturę i potencjał</translation>
     </message>
     <message>
         <source>The contents of Cr, Ni, Mo, Mn and Si must all be entered, and none may exceed 5.0 %</source>
@@ -506,7 +506,7 @@ time, temperature and potencjał</translation>
     </message>
     <message>
         <source>File pliki.lst znajdujący się w katalogu (folderze), w którym został zainstalowany program Tavrix, został zniszczony </source>
-        <translation>File pliki.lst znajdujący się w katalogu (folderze), w którym został zainstalowany program Tavrix, został zniszczony </translation>
+        <translation>Plik pliki.lst znajdujący się w katalogu (folderze), w którym został zainstalowany program Tavrix, został zniszczony </translation>
     </message>
     <message>
         <source>Error!</source>
