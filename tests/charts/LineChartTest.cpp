@@ -60,6 +60,11 @@ private slots:
     void unusableAxisStillShows();
     void legendOnlyWhenGiven();
     void middleCaptionIsTheTitle();
+    void levelsAreTheTitleOfAChartWithoutOne();
+    void finalProfileIsDrawnWiderAndTheOthersThinnerAmongMany_data();
+    void finalProfileIsDrawnWiderAndTheOthersThinnerAmongMany();
+    void manyProfilesAreThinnedBackFromTheFinalOne_data();
+    void manyProfilesAreThinnedBackFromTheFinalOne();
     void longCaptionsBreakIntoLines();
     void drawingReplacesTheChart();
     void pictures();
@@ -261,6 +266,75 @@ void LineChartTest::middleCaptionIsTheTitle() {
     // Titles are HTML, where leading blanks take no room anyway.
     QCOMPARE(shownAxis(chart, Qt::Horizontal)->titleText(), u"Carburizing time, h"_s);
     QCOMPARE(shownAxis(chart, Qt::Vertical)->titleText(), u"Carbon concentration, %"_s);
+}
+
+// The case-hardening depth stands above the plot, whatever room the legend has.
+void LineChartTest::levelsAreTheTitleOfAChartWithoutOne() {
+    LineChart chart;
+    chart.resize(260, 200);
+    ChartDescription description = linesOf({{{0, 700}, {1, 400}}});
+    description.legends = {u"3.00 h"_s};
+    description.levels.append({550, u"CHD 550 HV: 0.62 mm"_s, Qt::red});
+    chart.setDescription(description);
+    chart.draw();
+    QCOMPARE(chart.chart()->title(), u"CHD 550 HV: 0.62 mm"_s);
+
+    description.middleCaption = u"Mean carbon"_s;
+    chart.setDescription(description);
+    chart.draw();
+    QCOMPARE(chart.chart()->title(), u"Mean carbon"_s);
+}
+
+void LineChartTest::finalProfileIsDrawnWiderAndTheOthersThinnerAmongMany_data() {
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<bool>("othersThinner");
+    QTest::newRow("a few") << 3 << false;
+    QTest::newRow("many") << 26 << true;
+}
+
+void LineChartTest::finalProfileIsDrawnWiderAndTheOthersThinnerAmongMany() {
+    QFETCH(int, lines);
+    QFETCH(bool, othersThinner);
+    QList<QList<QPointF>> profiles;
+    for (int line = 0; line < lines; ++line)
+        profiles.append({{0, 1.0 + line}, {1, 0.5 + line}});
+    ChartDescription description = linesOf(profiles);
+    emphasiseFinalProfile(description);
+    LineChart chart;
+    chart.setDescription(description);
+    chart.draw();
+    const auto width = [](const LineChart& drawn, int line) {
+        return static_cast<QLineSeries*>(drawn.chart()->series().value(line))->pen().widthF();
+    };
+    LineChart plain;
+    plain.setDescription(linesOf(profiles));
+    plain.draw();
+    const double themeWidth = width(plain, 0);
+    QVERIFY(width(chart, lines - 1) > themeWidth);
+    QCOMPARE(width(chart, 0) < themeWidth, othersThinner);
+}
+
+void LineChartTest::manyProfilesAreThinnedBackFromTheFinalOne_data() {
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<QList<int>>("shown");
+    QTest::newRow("eight, all shown") << 8 << QList<int>{0, 1, 2, 3, 4, 5, 6, 7};
+    QTest::newRow("nine, every second") << 9 << QList<int>{0, 2, 4, 6, 8};
+    QTest::newRow("a pulse programme") << 26 << QList<int>{1, 5, 9, 13, 17, 21, 25};
+}
+
+// The step is the smallest that keeps at most eight: for 26 profiles 4, back from the last one
+// (25, 21, ..., 1).
+void LineChartTest::manyProfilesAreThinnedBackFromTheFinalOne() {
+    QFETCH(int, lines);
+    QFETCH(QList<int>, shown);
+    ChartDescription description = linesOf(QList<QList<QPointF>>(lines, {{0, 1}}));
+    emphasiseFinalProfile(description);
+    QCOMPARE(description.emphasisedLine, lines - 1);
+    QList<int> drawn;
+    for (int line = 0; line < lines; ++line)
+        if (!description.hiddenLines.contains(line))
+            drawn.append(line);
+    QCOMPARE(drawn, shown);
 }
 
 void LineChartTest::longCaptionsBreakIntoLines() {

@@ -207,6 +207,28 @@ QList<QList<QPointF>> linePieces(const QList<QPointF>& points) {
 // Where a series keeps the index of the description's line it draws.
 constexpr char describedLineProperty[] = "describedLine";
 
+// The chart's own title; without one, the legends of its levels, which name what the chart is
+// read for (the case-hardening depth): above the plot no window size hides them, where the
+// legend's last entry falls out of a small window.
+QString titleOf(const ChartDescription& description) {
+    if (!description.middleCaption.isEmpty() || description.levels.isEmpty())
+        return shownCaption(description.middleCaption);
+    QStringList legends;
+    for (const LevelLine& level : description.levels)
+        legends.append(level.legend);
+    return legends.join(u"; "_s);
+}
+
+// The emphasised line wider than the theme draws lines; among many lines, the others thinner.
+void emphasise(QLineSeries& series, bool emphasised, bool amongMany) {
+    QPen pen = series.pen();
+    if (emphasised)
+        pen.setWidthF(pen.widthF() * 2);
+    else if (amongMany)
+        pen.setWidthF(std::max(1.0, pen.widthF() / 2));
+    series.setPen(pen);
+}
+
 // A legend of a line with no points (the potential chart's gaps) shows what the chart shows
 // there: nothing, in an outline that keeps the entry in line with the others.
 void showAsGap(const QLegend& legend, QLineSeries& series) {
@@ -238,7 +260,7 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
     auto chart = std::make_unique<QChart>();
     // Every drawing builds the chart anew; an animation would replay at each resize.
     chart->setAnimationOptions(QChart::NoAnimation);
-    chart->setTitle(shownCaption(description.middleCaption).toHtmlEscaped());
+    chart->setTitle(titleOf(description).toHtmlEscaped());
     chart->legend()->setVisible(!description.legends.isEmpty() ||
                                 !description.measurements.isEmpty() ||
                                 !description.levels.isEmpty());
@@ -272,6 +294,9 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
             // The chart's theme gives each series a pen of its own: a piece takes its line's.
             if (!first)
                 series->setPen(pieces.last().series->pen());
+            else if (description.emphasisedLine >= 0)
+                emphasise(*series, line == description.emphasisedLine,
+                          description.lines.size() > shownProfiles);
             series->attachAxis(xAxis);
             series->attachAxis(yAxis);
             if (!first)

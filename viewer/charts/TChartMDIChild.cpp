@@ -73,7 +73,9 @@ void TChartMDIChild::draw() {
     chart_->setGeometry(widget()->rect());
     ChartDescription described = describe();
     addMeasurements(described, measurements_, measuredAgainst());
-    if (keepsHiddenLines())
+    // Once drawn, the lines are those the user chose to show; the first drawing shows those
+    // the description chose.
+    if (keepsHiddenLines() && !chart_->description().lines.isEmpty())
         described.hiddenLines = chart_->description().hiddenLines;
     chart_->setDescription(std::move(described));
     chart_->draw();
