@@ -154,10 +154,13 @@ QPointF LineChart::valueAt(QPoint at) const {
 void LineChart::zoomTo(QPoint from, QPoint to) {
     const QPointF a = valueAt(from);
     const QPointF b = valueAt(to);
-    Zoom zoom{ChartAxis::spanning(std::min(a.x(), b.x()), std::max(a.x(), b.x()),
-                                  drawableAxis(shownXAxis()).divisions),
-              ChartAxis::spanning(std::min(a.y(), b.y()), std::max(a.y(), b.y()),
-                                  drawableAxis(shownYAxis()).divisions)};
+    if (a.x() == b.x() || a.y() == b.y())
+        return;
+    // Round values, as an axis of the window's own has: the rectangle as a person reads it.
+    Zoom zoom{roundAxis(std::min(a.x(), b.x()), std::max(a.x(), b.x()),
+                        drawableAxis(shownXAxis()).divisions),
+              roundAxis(std::min(a.y(), b.y()), std::max(a.y(), b.y()),
+                        drawableAxis(shownYAxis()).divisions)};
     if (!(zoom.x.step > 0) || !(zoom.y.step > 0))
         return;
     zoom_ = zoom;

@@ -1,6 +1,7 @@
 #include "TCompareMDIChild.h"
 
 #include "ChartExport.h"
+#include "ChartNames.h"
 #include "LineChart.h"
 #include "TAxisSetup.h"
 
