@@ -1,6 +1,7 @@
 #include "TChartMDIChild.h"
 
 #include "ChartExport.h"
+#include "ChartRender.h"
 #include "LineChart.h"
 #include "MessageBox.h"
 #include "SetNames.h"
@@ -93,6 +94,7 @@ void TChartMDIChild::copyToClipboard() const {
 
 void TChartMDIChild::scaleAxes() {
     const std::unique_ptr<TAxisSetup> dialog = scaleDialog();
+    dialog->showDrawnLimits(drawableAxis(chart_->shownXAxis()), drawableAxis(chart_->shownYAxis()));
     dialog->exec();
     fit();
 }
