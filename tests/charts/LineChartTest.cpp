@@ -66,6 +66,8 @@ private slots:
     void manyProfilesAreThinnedBackFromTheFinalOne_data();
     void manyProfilesAreThinnedBackFromTheFinalOne();
     void longCaptionsBreakIntoLines();
+    void smallTileTitlesAnAxisByItsUnit_data();
+    void smallTileTitlesAnAxisByItsUnit();
     void drawingReplacesTheChart();
     void pictures();
     void clipboard();
@@ -353,6 +355,27 @@ void LineChartTest::longCaptionsBreakIntoLines() {
     QCOMPARE(words, caption.toHtmlEscaped());
     // The X caption fits its axis and stays on one line.
     QCOMPARE(shownAxis(chart, Qt::Horizontal)->titleText(), u"Distance from the surface, mm"_s);
+}
+
+void LineChartTest::smallTileTitlesAnAxisByItsUnit_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("yTitle");
+    QTest::newRow("a window") << QSize(800, 600) << u"Carbon concentration on the surface, %"_s;
+    QTest::newRow("a small tile") << QSize(180, 120) << u"%"_s;
+}
+
+void LineChartTest::smallTileTitlesAnAxisByItsUnit() {
+    QFETCH(QSize, size);
+    QFETCH(QString, yTitle);
+    LineChart chart;
+    chart.resize(size);
+    ChartDescription description = linesOf({{{0, 0.2}, {12, 0.9}}});
+    description.xCaption = u"     Carburizing time, h"_s;
+    description.yCaption = u"Carbon concentration on the surface, %"_s;
+    chart.setDescription(description);
+    chart.draw();
+    QString title = shownAxis(chart, Qt::Vertical)->titleText();
+    QCOMPARE(title.replace(u"<br>"_s, u" "_s), yTitle);
 }
 
 void LineChartTest::drawingReplacesTheChart() {

@@ -57,12 +57,8 @@ qreal axisLength(const QRectF& plot, Qt::Orientation orientation) {
     return orientation == Qt::Horizontal ? plot.width() : plot.height();
 }
 
-// Axis titles are HTML. A caption longer than its axis (a Y caption in a tiled window, the
-// long captions a mass file brings) is broken into lines between words.
-QString axisTitle(const QString& caption, const QFont& font, qreal length) {
-    const QFontMetricsF metrics(font);
-    // The title's text item keeps a margin of its own round the text.
-    const qreal room = length - metrics.height();
+// A caption broken into lines between words, each as long as `room` allows.
+QStringList captionLines(const QString& caption, const QFontMetricsF& metrics, qreal room) {
     QStringList lines;
     for (const QString& word : caption.split(u' ', Qt::SkipEmptyParts)) {
         if (!lines.isEmpty() && metrics.horizontalAdvance(lines.last() + u' ' + word) <= room)
@@ -70,6 +66,29 @@ QString axisTitle(const QString& caption, const QFont& font, qreal length) {
         else
             lines.append(word);
     }
+    return lines;
+}
+
+// More lines than this take from a small chart the room of its plot.
+constexpr qsizetype titleLines = 3;
+
+// Axis titles are HTML. A caption longer than its axis (a Y caption in a tiled window, the
+// long captions of the files) is broken into lines between words. Where the words cannot be
+// laid out in a few lines of the axis's length (the chart would cut them to "Carb..."), the
+// axis is titled by its unit alone, what follows the caption's last ", ": a small tile still
+// says "% C".
+QString axisTitle(const QString& caption, const QFont& font, qreal length) {
+    const QFontMetricsF metrics(font);
+    // The title's text item keeps a margin of its own round the text.
+    const qreal room = length - metrics.height();
+    QStringList lines = captionLines(caption, metrics, room);
+    const bool fits =
+        lines.size() <= titleLines && std::ranges::all_of(lines, [&](const QString& line) {
+            return metrics.horizontalAdvance(line) <= room;
+        });
+    const qsizetype unit = caption.lastIndexOf(u", "_s);
+    if (!fits && unit >= 0)
+        lines = captionLines(caption.mid(unit + 2), metrics, room);
     for (QString& line : lines)
         line = line.toHtmlEscaped();
     return lines.join(u"<br>"_s);
