@@ -115,6 +115,18 @@ QStringList shownTexts(const QWidget& window) {
     return texts;
 }
 
+QStringList englishTexts(const QStringList& texts) {
+    QSet<QString> untranslated;
+    for (const TranslatedText& message : committedPolishTranslation())
+        if (message.translation != message.source)
+            untranslated.insert(message.source);
+    QStringList english;
+    for (const QString& text : texts)
+        if (untranslated.contains(text))
+            english.append(text);
+    return english;
+}
+
 QStringList polishTexts(const QStringList& texts) {
     static const QString polishLetters = u"ąćęłńóśźżĄĆĘŁŃÓŚŹŻ"_s;
     QSet<QString> untranslated;

@@ -29,3 +29,7 @@ QStringList shownTexts(const QWidget& window);
 // renders otherwise, or a text with letters only Polish has. The language menu, named in both
 // languages, is left out.
 QStringList polishTexts(const QStringList& texts);
+
+// Those of `texts` that are still an English text of the code: a source text that the Polish
+// translation renders otherwise.
+QStringList englishTexts(const QStringList& texts);
