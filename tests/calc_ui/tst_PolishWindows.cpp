@@ -14,15 +14,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-void expectPolish(const QWidget& window) {
-    const QStringList english = englishTexts(shownTexts(window));
-    QVERIFY2(english.isEmpty(), qPrintable(u"Still English:\n"_s + english.join(u'\n')));
-}
-
-} // namespace
-
 class PolishWindowsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -60,7 +51,7 @@ void PolishWindowsTest::frameAndFormOfEveryShape() {
     QFETCH(QString, sizeLabel);
     TTavrixFrame frame(shape);
     frame.show();
-    expectPolish(frame);
+    EXPECT_POLISH(frame);
     QCOMPARE(frame.windowTitle(), caption);
     QCOMPARE(control<QLabel>(&frame, u"static124"_s)->text(), sizeLabel);
 }
@@ -86,7 +77,7 @@ void PolishWindowsTest::progressDialog() {
     ProcessForm form;
     TWskDialog dialog(form, SampleShape::Foil, u"/nowhere/polski.tav"_s, &main);
     dialog.show();
-    expectPolish(dialog);
+    EXPECT_POLISH(dialog);
     QCOMPARE(dialog.windowTitle(), u"Obliczenia"_s);
 }
 

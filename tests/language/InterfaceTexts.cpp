@@ -127,6 +127,11 @@ QStringList englishTexts(const QStringList& texts) {
     return english;
 }
 
+QString stillEnglish(const QWidget& window) {
+    const QStringList english = englishTexts(shownTexts(window));
+    return english.isEmpty() ? QString() : u"Still English:\n"_s + english.join(u'\n');
+}
+
 QStringList polishTexts(const QStringList& texts) {
     static const QString polishLetters = u"ąćęłńóśźżĄĆĘŁŃÓŚŹŻ"_s;
     QSet<QString> untranslated;

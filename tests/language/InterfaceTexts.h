@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 
 class QWidget;
 
@@ -33,3 +34,8 @@ QStringList polishTexts(const QStringList& texts);
 // Those of `texts` that are still an English text of the code: a source text that the Polish
 // translation renders otherwise.
 QStringList englishTexts(const QStringList& texts);
+// What a window shows still in English, as a failure names it; empty when there is nothing.
+QString stillEnglish(const QWidget& window);
+// Fails the test with the texts the window shows still in English.
+#define EXPECT_POLISH(window)                                                                      \
+    QVERIFY2(stillEnglish(window).isEmpty(), qPrintable(stillEnglish(window)))

@@ -19,16 +19,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// Fails with the English texts named.
-void expectPolish(const QWidget& window) {
-    const QStringList english = englishTexts(shownTexts(window));
-    QVERIFY2(english.isEmpty(), qPrintable(u"Still English:\n"_s + english.join(u'\n')));
-}
-
-} // namespace
-
 class PolishWindowsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -62,7 +52,7 @@ void PolishWindowsTest::chartWindowsOfASet() {
     frame.resize(1200, 900);
     frame.show();
     frame.client().openSet(thick_);
-    expectPolish(frame);
+    EXPECT_POLISH(frame);
     const QStringList texts = shownTexts(frame);
     QVERIFY(texts.contains(u"Stężenie węgla na powierzchni, % C"_s));
     QVERIFY(texts.contains(u"Przyrost masy, g/m²"_s));
@@ -81,7 +71,7 @@ void PolishWindowsTest::comparisonAndSummary() {
         titles.append(window->windowTitle());
     QVERIFY(titles.contains(u"Porównanie - Masa przyrostu"_s));
     QVERIFY(titles.contains(u"Porównanie - Temperatura"_s));
-    expectPolish(frame);
+    EXPECT_POLISH(frame);
     const auto* table = frame.findChild<QTableWidget*>();
     QVERIFY(table);
     QStringList shapes;
@@ -95,7 +85,7 @@ void PolishWindowsTest::scaleDialog() {
     TSkala scale;
     TAxisSetup2 dialog(nullptr, scale);
     dialog.show();
-    expectPolish(dialog);
+    EXPECT_POLISH(dialog);
 }
 
 QTEST_MAIN(PolishWindowsTest)
