@@ -25,8 +25,8 @@ void WindowList::fill() {
         // The first nine are chosen by their digit; an ampersand of a title is no shortcut.
         const QString number = index < 9 ? QStringLiteral("&%1 ").arg(index + 1)
                                          : QStringLiteral("%1 ").arg(index + 1);
-        auto* entry =
-            new QAction(number + QString(window->windowTitle()).replace(u'&', u"&&"), entries_);
+        auto* entry = new QAction(
+            number + QString(window->windowTitle()).replace(u'&', QStringLiteral("&&")), entries_);
         entry->setCheckable(true);
         entry->setChecked(window == client_.currentSubWindow());
         connect(entry, &QAction::triggered, &client_, [this, window] {
