@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QTemporaryDir>
