@@ -8,6 +8,7 @@
 #include <QChart>
 #include <QClipboard>
 #include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QTest>
 #include <QValueAxis>
@@ -337,6 +338,15 @@ void LineChartTest::manyProfilesAreThinnedBackFromTheFinalOne() {
         if (!description.hiddenLines.contains(line))
             drawn.append(line);
     QCOMPARE(drawn, shown);
+    // The legend names the lines drawn and no other.
+    description.legends = QStringList(lines, u"profile"_s);
+    LineChart chart;
+    chart.setDescription(description);
+    chart.draw();
+    int named = 0;
+    for (const QLegendMarker* marker : chart.chart()->legend()->markers())
+        named += marker->isVisible() ? 1 : 0;
+    QCOMPARE(named, shown.size());
 }
 
 void LineChartTest::longCaptionsBreakIntoLines() {

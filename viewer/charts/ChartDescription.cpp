@@ -274,8 +274,10 @@ void emphasiseFinalProfile(ChartDescription& chart) {
     // `shownProfiles` of them.
     const qsizetype step = (count - 1 + shownProfiles - 2) / (shownProfiles - 1);
     for (qsizetype line = 0; line < count - 1; ++line)
-        if ((count - 1 - line) % step != 0)
+        if ((count - 1 - line) % step != 0) {
             chart.hiddenLines.insert(static_cast<int>(line));
+            chart.leftOutLines.insert(static_cast<int>(line));
+        }
 }
 
 TSkala openingScale(const LoadedSet& set, ChartKind kind, TimeUnit timeUnit) {

@@ -46,12 +46,14 @@ struct ChartDescription {
     QList<MeasuredPoints> measurements; // drawn after the lines, their legends after theirs
     QList<LevelLine> levels;
     qsizetype emphasisedLine = -1; // drawn wider than the others: the result they lead to
+    // Hidden lines that a crowded chart leaves out of its legend too; the CSV keeps them.
+    QSet<int> leftOutLines;
 };
 
 // A profile chart draws a profile per stage end, the final one its result; a programme of many
 // stages (a pulse programme has dozens) would bury it. The final profile is emphasised, and of
 // more than `shownProfiles` the others are thinned out to about that many, evenly back from
-// the final one: the rest stay in the legend, hidden, for the user to show.
+// the final one: the rest are left out of the picture and its legend, but not of the CSV.
 inline constexpr qsizetype shownProfiles = 8;
 void emphasiseFinalProfile(ChartDescription& chart);
 

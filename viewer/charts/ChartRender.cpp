@@ -366,7 +366,9 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
     for (const Piece& piece : pieces) {
         piece.series->replace(piece.points);
         if (description.hiddenLines.contains(static_cast<int>(piece.line)))
-            hideLine(*chart, *piece.series, piece.first);
+            hideLine(*chart, *piece.series,
+                     piece.first &&
+                         !description.leftOutLines.contains(static_cast<int>(piece.line)));
     }
     for (qsizetype level = 0; level < levels.size(); ++level) {
         const double y = description.levels[level].y;
