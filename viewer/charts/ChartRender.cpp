@@ -321,8 +321,6 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
             if (!first)
                 for (QLegendMarker* marker : chart->legend()->markers(series))
                     marker->setVisible(false);
-            if (description.lines[line].isEmpty())
-                showAsGap(*chart->legend(), *series);
             pieces.append({series, std::move(points), line, first});
             first = false;
         }
@@ -365,6 +363,8 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
     // replace per line, not a redraw per point.
     for (const Piece& piece : pieces) {
         piece.series->replace(piece.points);
+        if (description.lines[piece.line].isEmpty())
+            showAsGap(*chart->legend(), *piece.series);
         if (description.hiddenLines.contains(static_cast<int>(piece.line)))
             hideLine(*chart, *piece.series,
                      piece.first &&
