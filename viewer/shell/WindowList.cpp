@@ -30,9 +30,9 @@ void WindowList::fill() {
         entry->setCheckable(true);
         entry->setChecked(window == client_.currentSubWindow());
         connect(entry, &QAction::triggered, &client_, [this, window] {
+            client_.setActiveSubWindow(window);
             if (window->isMinimized())
                 window->showNormal();
-            client_.setActiveSubWindow(window);
         });
         menu_.addAction(entry);
     }
