@@ -248,15 +248,6 @@ void emphasise(QLineSeries& series, bool emphasised, bool amongMany) {
     series.setPen(pen);
 }
 
-// A legend of a line with no points (the potential chart's gaps) shows what the chart shows
-// there: nothing, in an outline that keeps the entry in line with the others.
-void showAsGap(const QLegend& legend, QLineSeries& series) {
-    for (QLegendMarker* marker : legend.markers(&series)) {
-        marker->setBrush(Qt::NoBrush);
-        marker->setPen(QPen(Qt::gray, 1, Qt::DotLine));
-    }
-}
-
 } // namespace
 
 int describedLine(const QAbstractSeries& series) {
@@ -363,8 +354,6 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
     // replace per line, not a redraw per point.
     for (const Piece& piece : pieces) {
         piece.series->replace(piece.points);
-        if (description.lines[piece.line].isEmpty())
-            showAsGap(*chart->legend(), *piece.series);
         if (description.hiddenLines.contains(static_cast<int>(piece.line)))
             hideLine(*chart, *piece.series,
                      piece.first &&
