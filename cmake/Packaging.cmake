@@ -88,8 +88,8 @@ a set as a chart.]])
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Both languages are in the programs; Qt's own translation of its standard dialogs matches the
-# English one. Building needs qt6-l10n-tools and qt6-tools-dev (tools/install-deps.sh).
+# Both languages are in the programs; Qt's own translations of its standard dialogs and buttons
+# (Save, Discard, Cancel, the file dialogs) match them. Building needs qt6-l10n-tools and qt6-tools-dev (tools/install-deps.sh).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 if(TAVRIX_PYTHON)
     # The module `tavrix` (python/) needs the Python it was built for, and NumPy.

@@ -8,6 +8,8 @@
 // are timed in seconds, and they write the mean carbon of the section instead of case depths
 // and hardness profiles.
 
+#include "Translatable.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -18,12 +20,14 @@
 // name it "Drut").
 enum class SampleShape { SemiInfinite, Plate, Foil, Cylinder, Wire };
 
-// The names passed on the command line and stored in the file.
-inline constexpr std::string_view semiInfiniteShapeName = "Semi-infinitive sample";
-inline constexpr std::string_view plateShapeName = "Plate";
-inline constexpr std::string_view foilShapeName = "Foil";
-inline constexpr std::string_view cylinderShapeName = "Cylinder";
-inline constexpr std::string_view wireShapeName = "Drut";
+// The names passed on the command line and stored in the file; the windows show them in their
+// language (shownShapeName, context "SampleShapes").
+inline constexpr std::string_view semiInfiniteShapeName =
+    QT_TRANSLATE_NOOP("SampleShapes", "Semi-infinitive sample");
+inline constexpr std::string_view plateShapeName = QT_TRANSLATE_NOOP("SampleShapes", "Plate");
+inline constexpr std::string_view foilShapeName = QT_TRANSLATE_NOOP("SampleShapes", "Foil");
+inline constexpr std::string_view cylinderShapeName = QT_TRANSLATE_NOOP("SampleShapes", "Cylinder");
+inline constexpr std::string_view wireShapeName = QT_TRANSLATE_NOOP("SampleShapes", "Drut");
 
 // The chart windows a result set can open, one per file it shows.
 enum class ChartKind {

@@ -9,7 +9,7 @@ packages=(
     # Qt 6.4's Charts package asks for Qt6OpenGL's CMake files, which only libqt6opengl6-dev ships.
     qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
     libgtest-dev libbenchmark-dev
-    # The English interface: lrelease compiles translations/*.ts at every build (CMake's
+    # The two interfaces: lrelease compiles translations/*.ts at every build (CMake's
     # Qt6::LinguistTools comes with qt6-tools-dev), lupdate checks them in a test, and Qt's own
     # translations of its standard dialogs are loaded beside them.
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n

@@ -142,6 +142,41 @@
     </message>
 </context>
 <context>
+    <name>ChartQuantities</name>
+    <message>
+        <source>Temperatura</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Potencjał węglowy</source>
+        <translation>Carbon potential</translation>
+    </message>
+    <message>
+        <source>Profil węgla</source>
+        <translation>Carbon profile</translation>
+    </message>
+    <message>
+        <source>Głębokość warstwy</source>
+        <translation>Case depth</translation>
+    </message>
+    <message>
+        <source>Węgiel na powierzchni</source>
+        <translation>Surface carbon</translation>
+    </message>
+    <message>
+        <source>Twardość</source>
+        <translation>Hardness</translation>
+    </message>
+    <message>
+        <source>Masa przyrostu</source>
+        <translation>Mass gain</translation>
+    </message>
+    <message>
+        <source>Średnia zawartość węgla</source>
+        <translation>Mean carbon content</translation>
+    </message>
+</context>
+<context>
     <name>CommandTable</name>
     <message>
         <source>&amp;Otwórz wyniki...</source>
@@ -326,6 +361,20 @@
     <message>
         <source>Zapisuje raport aktywnego zestawu jako plik PDF, z oceną wymagań części</source>
         <translation>Writes the record of the active set as a PDF file, with the part&apos;s requirements judged</translation>
+        <source>Dodaj &amp;pomiar...</source>
+        <translation>Add &amp;measurement...</translation>
+    </message>
+    <message>
+        <source>Dodaje zmierzony profil węgla lub twardości do aktywnego wykresu</source>
+        <translation>Adds a measured carbon or hardness profile to the active chart</translation>
+    </message>
+    <message>
+        <source>&amp;Usuń pomiar</source>
+        <translation>&amp;Remove measurement</translation>
+    </message>
+    <message>
+        <source>Usuwa zmierzony profil z aktywnego wykresu</source>
+        <translation>Removes a measured profile from the active chart</translation>
     </message>
 </context>
 <context>
@@ -868,6 +917,29 @@ Show what there is?</translation>
     </message>
 </context>
 <context>
+    <name>SampleShapes</name>
+    <message>
+        <source>Semi-infinitive sample</source>
+        <translation>Semi-infinite sample</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Plate</translation>
+    </message>
+    <message>
+        <source>Foil</source>
+        <translation>Foil</translation>
+    </message>
+    <message>
+        <source>Cylinder</source>
+        <translation>Cylinder</translation>
+    </message>
+    <message>
+        <source>Drut</source>
+        <translation>Wire</translation>
+    </message>
+</context>
+<context>
     <name>SetCommands</name>
     <message>
         <source>File name already exist and is in use</source>
@@ -979,6 +1051,65 @@ These files will be deleted:
     <message>
         <source>Etapy w atmosferze obojętnej i etapy nasycania (nawęglanie próżniowe) obok etapów w gazie.</source>
         <translation>Neutral-atmosphere stages and boost stages (low-pressure carburizing) beside gas stages.</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryHeaders</name>
+    <message>
+        <source>Set</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Shape</translation>
+    </message>
+    <message>
+        <source>Size (mm)</source>
+        <translation>Size (mm)</translation>
+    </message>
+    <message>
+        <source>Steel grade</source>
+        <translation>Steel grade</translation>
+    </message>
+    <message>
+        <source>Programme length (s)</source>
+        <translation>Programme length (s)</translation>
+    </message>
+    <message>
+        <source>Programme length (h)</source>
+        <translation>Programme length (h)</translation>
+    </message>
+    <message>
+        <source>Surface carbon (% C)</source>
+        <translation>Surface carbon (% C)</translation>
+    </message>
+    <message>
+        <source>Case depth 0.40% C (mm)</source>
+        <translation>Case depth 0.40 % C (mm)</translation>
+    </message>
+    <message>
+        <source>Case depth 0.35% C (mm)</source>
+        <translation>Case depth 0.35 % C (mm)</translation>
+    </message>
+    <message>
+        <source>Case depth 0.30% C (mm)</source>
+        <translation>Case depth 0.30 % C (mm)</translation>
+    </message>
+    <message>
+        <source>Mass gain (g/m^2)</source>
+        <translation>Mass gain (g/m²)</translation>
+    </message>
+    <message>
+        <source>Mean carbon content (% C)</source>
+        <translation>Mean carbon content (% C)</translation>
+    </message>
+    <message>
+        <source>Highest hardness (HV)</source>
+        <translation>Highest hardness (HV)</translation>
+    </message>
+    <message>
+        <source>CHD %1 HV (mm)</source>
+        <translation>CHD %1 HV (mm)</translation>
     </message>
 </context>
 <context>

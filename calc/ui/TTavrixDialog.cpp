@@ -12,6 +12,7 @@
 #include "ResultStreams.h"
 #include "Saturation.h"
 #include "SetNames.h"
+#include "ShownShape.h"
 #include "StageTable.h"
 #include "TDesignDialog.h"
 #include "TFoilTestDialog.h"
@@ -281,7 +282,7 @@ void TTavrixDialog::compute() {
         if (progress.processDataKept())
             unsaved_ = false;
     }
-    window()->setWindowTitle(shapeText(shape_));
+    window()->setWindowTitle(shownShapeName(shape_));
 }
 
 void TTavrixDialog::load() {

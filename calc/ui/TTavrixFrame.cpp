@@ -1,6 +1,7 @@
 #include "TTavrixFrame.h"
 
 #include "ProgrammeDesign.h"
+#include "ShownShape.h"
 #include "TTavrixDialog.h"
 
 #include <QAction>
@@ -24,7 +25,7 @@ QAction* command(QMenuBar* menu, const QString& text, const QString& hint, int i
 } // namespace
 
 TTavrixFrame::TTavrixFrame(SampleShape shape) : client_(new TTavrixDialog(shape, this)) {
-    setWindowTitle(shapeText(shape));
+    setWindowTitle(shownShapeName(shape));
     setWindowIcon(QIcon(QStringLiteral(":/calc/tavcalc.png")));
     setCentralWidget(client_);
     statusBar()->setObjectName(QStringLiteral("statusBar"));

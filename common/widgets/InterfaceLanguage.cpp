@@ -79,8 +79,6 @@ InterfaceLanguage startLanguage(const QStringList& arguments) {
 
 void useLanguage(InterfaceLanguage language) {
     installed = language;
-    if (language == InterfaceLanguage::Polish)
-        return;
     const QString code = languageCode(language);
     install(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     install(QStringLiteral("tavrix_") + code, QStringLiteral(":/i18n"));

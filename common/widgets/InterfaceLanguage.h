@@ -1,9 +1,11 @@
 #pragma once
-// The language of both programs' windows. The texts in the code are the Polish interface; the
-// English one is a translation embedded in the programs (translations/tavrix_en.ts), loaded
-// with Qt's own translation of its standard dialogs. Which one a program speaks is decided once,
-// at its start: "--lang", else the choice kept from the Language menu, else the desktop's
-// (LANGUAGE, LC_ALL, LC_MESSAGES, LANG as Qt reads them), where anything but Polish is English.
+// The language of both programs' windows. The texts in the code are the Polish interface, but
+// for the English ones that the files and the command line share; each language is a
+// translation embedded in the programs (translations/tavrix_en.ts, tavrix_pl.ts), loaded with
+// Qt's own translation of its standard dialogs and buttons (qtbase_pl, qtbase_en). Which one a
+// program speaks is decided once, at its start: "--lang", else the choice kept from the Language
+// menu, else the desktop's (LANGUAGE, LC_ALL, LC_MESSAGES, LANG as Qt reads them), where anything
+// but Polish is English.
 
 #include <QString>
 #include <QStringList>
@@ -28,7 +30,7 @@ void keepLanguage(InterfaceLanguage language);
 InterfaceLanguage startLanguage(const QStringList& arguments);
 
 // Installs the translations of `language` into the running application, once, before its first
-// window; Polish installs none.
+// window.
 void useLanguage(InterfaceLanguage language);
 // The language installed by useLanguage; Polish until it is called. The other program is started
 // with it ("--lang", languageArguments()).

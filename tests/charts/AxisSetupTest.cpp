@@ -58,6 +58,8 @@ private slots:
     void cleanup();
     void setUpShowsTheRecord_data();
     void setUpShowsTheRecord();
+    void drawnLimitsHaveTheDigitsOfTheirStep_data();
+    void drawnLimitsHaveTheDigitsOfTheirStep();
     void labels();
     void ok_data();
     void ok();
@@ -82,15 +84,45 @@ void AxisSetupTest::setUpShowsTheRecord() {
     const std::unique_ptr<TAxisSetup> dialog = makeDialog(withXDivisions, scale);
 
     QCOMPARE(dialog->windowTitle(), u"Ustawienie osi"_s);
-    QCOMPARE(field(*dialog, u"xStart"_s)->text(), u"0.000000"_s);
-    QCOMPARE(field(*dialog, u"xEnd"_s)->text(), u"12.000000"_s);
-    QCOMPARE(field(*dialog, u"yStart"_s)->text(), u"0.000000"_s);
-    QCOMPARE(field(*dialog, u"yEnd"_s)->text(), u"1.200000"_s);
+    QCOMPARE(field(*dialog, u"xStart"_s)->text(), u"0"_s);
+    QCOMPARE(field(*dialog, u"xEnd"_s)->text(), u"12"_s);
+    QCOMPARE(field(*dialog, u"yStart"_s)->text(), u"0"_s);
+    QCOMPARE(field(*dialog, u"yEnd"_s)->text(), u"1.2"_s);
     QCOMPARE(field(*dialog, u"yDivisions"_s)->text(), u"12"_s);
     QLineEdit* xDivisions = field(*dialog, u"xDivisions"_s);
     QCOMPARE(xDivisions != nullptr, withXDivisions);
     if (xDivisions)
         QCOMPARE(xDivisions->text(), u"6"_s);
+}
+
+void AxisSetupTest::drawnLimitsHaveTheDigitsOfTheirStep_data() {
+    QTest::addColumn<ChartAxis>("drawn");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("end");
+    QTest::newRow("hours") << ChartAxis{0, 2, 6} << u"0"_s << u"12"_s;
+    // A carbon profile's axis ends on the grid's last node: 140 nodes of 0.0123 mm.
+    QTest::newRow("node axis") << ChartAxis{0, 0.0123, 140, true} << u"0"_s << u"1.722"_s;
+    QTest::newRow("a zoom") << ChartAxis{0.4, 0.05, 12} << u"0.4"_s << u"1"_s;
+    QTest::newRow("temperature") << ChartAxis{800, 10, 15} << u"800"_s << u"950"_s;
+    QTest::newRow("tiny step") << ChartAxis{0, 1e-9, 3} << u"0"_s << u"0"_s;
+}
+
+void AxisSetupTest::drawnLimitsHaveTheDigitsOfTheirStep() {
+    QFETCH(ChartAxis, drawn);
+    QFETCH(QString, start);
+    QFETCH(QString, end);
+    TSkala scale = potentialScale();
+    const TSkala before = scale;
+    const std::unique_ptr<TAxisSetup> dialog = makeDialog(true, scale);
+    dialog->showDrawnLimits(drawn, drawn);
+    for (const QString& axis : {u"x"_s, u"y"_s}) {
+        QCOMPARE(field(*dialog, axis + u"Start"_s)->text(), start);
+        QCOMPARE(field(*dialog, axis + u"End"_s)->text(), end);
+    }
+    // What is shown is stored by OK only.
+    dialog->reject();
+    QVERIFY(scale.xStart == before.xStart && scale.xEnd == before.xEnd);
+    QVERIFY(scale.yStart == before.yStart && scale.yEnd == before.yEnd);
 }
 
 void AxisSetupTest::labels() {

@@ -22,6 +22,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -88,13 +89,14 @@ void ChartReadOutTest::readOutNamesTheNearestPoint_data() {
     QTest::addColumn<QPointF>("mouse");
     QTest::addColumn<QString>("readOut");
 
-    QTest::newRow("beside a point") << QPointF(1.05, 1.3) << u"parabola\nx = 1 h\ny = 1 %"_s;
+    QTest::newRow("beside a point")
+        << QPointF(1.05, 1.3) << u"parabola\nx = 1.00 h\ny = 1.000 % C"_s;
     QTest::newRow("between points, nearer the later")
-        << QPointF(2.95, 8.7) << u"parabola\nx = 3 h\ny = 9 %"_s;
-    QTest::newRow("the other line") << QPointF(2.1, 11.8) << u"flat\nx = 2 h\ny = 12 %"_s;
+        << QPointF(2.95, 8.7) << u"parabola\nx = 3.00 h\ny = 9.000 % C"_s;
+    QTest::newRow("the other line") << QPointF(2.1, 11.8) << u"flat\nx = 2.00 h\ny = 12.000 % C"_s;
     QTest::newRow("far from every point") << QPointF(0.5, 15) << QString();
     QTest::newRow("a measured point")
-        << QPointF(3.45, 14.6) << u"traverse.csv\nx = 3.5 h\ny = 14.5 %"_s;
+        << QPointF(3.45, 14.6) << u"traverse.csv\nx = 3.50 h\ny = 14.500 % C"_s;
     // Markers are drawn unjoined: nothing lies between them.
     QTest::newRow("between measured points") << QPointF(2.5, 14.5) << QString();
 }
@@ -149,9 +151,11 @@ void ChartReadOutTest::readOutOnlyWhereTheChartIsDrawn() {
     LineChart chart;
     drawParabola(chart);
     chart.zoomTo(viewPoint(chart, {0, 4}), viewPoint(chart, {2, 0}));
-    QCOMPARE(chart.readOutAt(viewPoint(chart, {1, 1})), u"parabola\nx = 1 h\ny = 1 %"_s);
-    QCOMPARE(chart.readOutAt(viewPoint(chart, {2.1, 4.41})), QString());
-    QCOMPARE(chart.readOutAt(viewPoint(chart, {2.2, 4.84})), QString());
+    QCOMPARE(chart.readOutAt(viewPoint(chart, {1, 1})), u"parabola\nx = 1.00 h\ny = 1.000 % C"_s);
+    // The zoom ends on a round value at or beyond 2 h: the parabola past it is not drawn.
+    const double end = chart.shownXAxis().end();
+    QCOMPARE(chart.readOutAt(viewPoint(chart, {end + 0.1, (end + 0.1) * (end + 0.1)})), QString());
+    QCOMPARE(chart.readOutAt(viewPoint(chart, {end + 0.2, (end + 0.2) * (end + 0.2)})), QString());
 }
 
 void ChartReadOutTest::hoverShowsTheReadOut() {
@@ -168,7 +172,7 @@ void ChartReadOutTest::hoverShowsTheReadOut() {
     // As the window system moves the mouse: to the viewport, with no button held.
     QTest::mouseMove(chart.viewport(), viewPoint(chart, QPointF(4, 16)));
     QTRY_VERIFY(QToolTip::isVisible());
-    QCOMPARE(QToolTip::text(), u"Carbon concentration\nx = 4 h\ny = 16 %"_s);
+    QCOMPARE(QToolTip::text(), u"Carbon concentration\nx = 4.00 h\ny = 16.000 % C"_s);
     // A hidden line is not read.
     QTest::mouseMove(chart.viewport(), viewPoint(chart, QPointF(2, 12)));
     QTRY_VERIFY(!QToolTip::isVisible());
@@ -303,11 +307,16 @@ void ChartReadOutTest::dragZoomsAndReturns() {
     QTest::mouseMove(chart.viewport(), to);
     QTest::mouseRelease(chart.viewport(), Qt::LeftButton, Qt::NoModifier, to);
     QVERIFY(chart.isZoomed());
-    // Within a pixel's worth of the dragged values.
-    QVERIFY(std::abs(chart.shownXAxis().start - 2) < 0.05);
-    QVERIFY(std::abs(chart.shownXAxis().end() - 6) < 0.05);
-    QVERIFY(std::abs(chart.shownYAxis().start - 0.3) < 0.01);
-    QVERIFY(std::abs(chart.shownYAxis().end() - 0.9) < 0.01);
+    // The dragged values within a pixel's worth, on round values a step apart at most beyond.
+    for (const auto& [axis, low, high] :
+         {std::tuple(chart.shownXAxis(), 2.0, 6.0), std::tuple(chart.shownYAxis(), 0.3, 0.9)}) {
+        const double pixel = (high - low) / 100;
+        QVERIFY(axis.start <= low + pixel && axis.start > low - pixel - axis.step);
+        QVERIFY(axis.end() >= high - pixel && axis.end() < high + pixel + axis.step);
+        QCOMPARE(roundStep(axis.step), axis.step);
+        const double multiple = axis.start / axis.step;
+        QVERIFY2(std::abs(multiple - std::round(multiple)) < 1e-6, qPrintable(axisText(axis)));
+    }
     // A resize redraws the zoomed chart.
     window->draw();
     QVERIFY(chart.isZoomed());

@@ -73,6 +73,10 @@ struct OpenSet {
 // No window of a test is left over for the next one.
 bool noWindowLeft();
 
+// Clicks the menu command `path` names ("Usuń pomiar/m.csv" goes through the submenu) as soon as
+// a menu opens; the menu runs its own event loop, so the clicks wait for it there.
+void pickWhenTheMenuOpens(const QStringList& path);
+
 // A chart icon by its resource name ("TEMP") and the picture of an icon at 16 px, to compare.
 QIcon chartIcon(const QString& name);
 QImage iconPicture(const QIcon& icon);

@@ -8,6 +8,7 @@
 #include <QChart>
 #include <QClipboard>
 #include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QTest>
 #include <QValueAxis>
@@ -60,7 +61,14 @@ private slots:
     void unusableAxisStillShows();
     void legendOnlyWhenGiven();
     void middleCaptionIsTheTitle();
+    void levelsAreTheTitleOfAChartWithoutOne();
+    void finalProfileIsDrawnWiderAndTheOthersThinnerAmongMany_data();
+    void finalProfileIsDrawnWiderAndTheOthersThinnerAmongMany();
+    void manyProfilesAreThinnedBackFromTheFinalOne_data();
+    void manyProfilesAreThinnedBackFromTheFinalOne();
     void longCaptionsBreakIntoLines();
+    void smallTileTitlesAnAxisByItsUnit_data();
+    void smallTileTitlesAnAxisByItsUnit();
     void drawingReplacesTheChart();
     void pictures();
     void clipboard();
@@ -244,8 +252,9 @@ void LineChartTest::legendOnlyWhenGiven() {
     QVERIFY(chart.chart()->legend()->isVisible());
     const QList<QAbstractSeries*> series = chart.chart()->series();
     QCOMPARE(series.size(), 2);
-    QCOMPARE(series[0]->name(), u"1.125h"_s);
-    QCOMPARE(series[1]->name(), u"2.50h"_s);
+    // Drawn in one time format.
+    QCOMPARE(series[0]->name(), u"1.13 h"_s);
+    QCOMPARE(series[1]->name(), u"2.50 h"_s);
 }
 
 void LineChartTest::middleCaptionIsTheTitle() {
@@ -263,8 +272,86 @@ void LineChartTest::middleCaptionIsTheTitle() {
     QCOMPARE(shownAxis(chart, Qt::Vertical)->titleText(), u"Carbon concentration, %"_s);
 }
 
+// The case-hardening depth stands above the plot, whatever room the legend has.
+void LineChartTest::levelsAreTheTitleOfAChartWithoutOne() {
+    LineChart chart;
+    chart.resize(260, 200);
+    ChartDescription description = linesOf({{{0, 700}, {1, 400}}});
+    description.legends = {u"3.00 h"_s};
+    description.levels.append({550, u"CHD 550 HV: 0.62 mm"_s, Qt::red});
+    chart.setDescription(description);
+    chart.draw();
+    QCOMPARE(chart.chart()->title(), u"CHD 550 HV: 0.62 mm"_s);
+
+    description.middleCaption = u"Mean carbon"_s;
+    chart.setDescription(description);
+    chart.draw();
+    QCOMPARE(chart.chart()->title(), u"Mean carbon"_s);
+}
+
+void LineChartTest::finalProfileIsDrawnWiderAndTheOthersThinnerAmongMany_data() {
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<bool>("othersThinner");
+    QTest::newRow("a few") << 3 << false;
+    QTest::newRow("many") << 26 << true;
+}
+
+void LineChartTest::finalProfileIsDrawnWiderAndTheOthersThinnerAmongMany() {
+    QFETCH(int, lines);
+    QFETCH(bool, othersThinner);
+    QList<QList<QPointF>> profiles;
+    for (int line = 0; line < lines; ++line)
+        profiles.append({{0, 1.0 + line}, {1, 0.5 + line}});
+    ChartDescription description = linesOf(profiles);
+    emphasiseFinalProfile(description);
+    LineChart chart;
+    chart.setDescription(description);
+    chart.draw();
+    const auto width = [](const LineChart& drawn, int line) {
+        return static_cast<QLineSeries*>(drawn.chart()->series().value(line))->pen().widthF();
+    };
+    LineChart plain;
+    plain.setDescription(linesOf(profiles));
+    plain.draw();
+    const double themeWidth = width(plain, 0);
+    QVERIFY(width(chart, lines - 1) > themeWidth);
+    QCOMPARE(width(chart, 0) < themeWidth, othersThinner);
+}
+
+void LineChartTest::manyProfilesAreThinnedBackFromTheFinalOne_data() {
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<QList<int>>("shown");
+    QTest::newRow("eight, all shown") << 8 << QList<int>{0, 1, 2, 3, 4, 5, 6, 7};
+    QTest::newRow("nine, every second") << 9 << QList<int>{0, 2, 4, 6, 8};
+    QTest::newRow("a pulse programme") << 26 << QList<int>{1, 5, 9, 13, 17, 21, 25};
+}
+
+// The step is the smallest that keeps at most eight: for 26 profiles 4, back from the last one
+// (25, 21, ..., 1).
+void LineChartTest::manyProfilesAreThinnedBackFromTheFinalOne() {
+    QFETCH(int, lines);
+    QFETCH(QList<int>, shown);
+    ChartDescription description = linesOf(QList<QList<QPointF>>(lines, {{0, 1}}));
+    emphasiseFinalProfile(description);
+    QCOMPARE(description.emphasisedLine, lines - 1);
+    QList<int> drawn;
+    for (int line = 0; line < lines; ++line)
+        if (!description.hiddenLines.contains(line))
+            drawn.append(line);
+    QCOMPARE(drawn, shown);
+    // The legend names the lines drawn and no other.
+    description.legends = QStringList(lines, u"profile"_s);
+    LineChart chart;
+    chart.setDescription(description);
+    chart.draw();
+    int named = 0;
+    for (const QLegendMarker* marker : chart.chart()->legend()->markers())
+        named += marker->isVisible() ? 1 : 0;
+    QCOMPARE(named, shown.size());
+}
+
 void LineChartTest::longCaptionsBreakIntoLines() {
-    const QString caption = u"Weight gain, g/m^2 Semi-infinitive sample, be=2e-05cm/s <&>"_s;
+    const QString caption = u"Carbon of a long caption that a narrow axis cannot hold <&>"_s;
     LineChart chart;
     chart.resize(400, 300);
     ChartDescription description = linesOf({{}});
@@ -279,6 +366,27 @@ void LineChartTest::longCaptionsBreakIntoLines() {
     QCOMPARE(words, caption.toHtmlEscaped());
     // The X caption fits its axis and stays on one line.
     QCOMPARE(shownAxis(chart, Qt::Horizontal)->titleText(), u"Distance from the surface, mm"_s);
+}
+
+void LineChartTest::smallTileTitlesAnAxisByItsUnit_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("yTitle");
+    QTest::newRow("a window") << QSize(800, 600) << u"Carbon concentration on the surface, %"_s;
+    QTest::newRow("a small tile") << QSize(180, 120) << u"%"_s;
+}
+
+void LineChartTest::smallTileTitlesAnAxisByItsUnit() {
+    QFETCH(QSize, size);
+    QFETCH(QString, yTitle);
+    LineChart chart;
+    chart.resize(size);
+    ChartDescription description = linesOf({{{0, 0.2}, {12, 0.9}}});
+    description.xCaption = u"     Carburizing time, h"_s;
+    description.yCaption = u"Carbon concentration on the surface, %"_s;
+    chart.setDescription(description);
+    chart.draw();
+    QString title = shownAxis(chart, Qt::Vertical)->titleText();
+    QCOMPARE(title.replace(u"<br>"_s, u" "_s), yTitle);
 }
 
 void LineChartTest::drawingReplacesTheChart() {

@@ -18,32 +18,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Clicks the menu command `path` names ("Usuń pomiar/m.csv" goes through the submenu) as soon as
-// the context menu opens; the menu runs its own event loop, so the clicks wait for it there.
-void pickWhenTheMenuOpens(const QStringList& path) {
-    auto* timer = new QTimer;
-    auto step = std::make_shared<qsizetype>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, path, step] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu || !menu->isVisible())
-            return;
-        const QList<QAction*> actions = menu->actions();
-        const auto found = std::ranges::find_if(
-            actions, [&](const QAction* action) { return action->text() == path[*step]; });
-        if (found == actions.end())
-            return;
-        const QPoint at = menu->actionGeometry(*found).center();
-        // A submenu opens under the mouse; a command runs on release.
-        if ((*found)->menu())
-            QTest::mouseMove(menu, at);
-        else
-            QTest::mouseClick(menu, Qt::LeftButton, {}, at);
-        if (++*step == path.size())
-            timer->deleteLater();
-    });
-    timer->start(10);
-}
-
 // A right click where the window system delivers it: through the top-level window, which
 // turns the press into the context-menu request the chart's widgets pass up to the window.
 void rightClick(TChartMDIChild& window) {

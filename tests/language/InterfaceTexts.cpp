@@ -52,6 +52,10 @@ QList<TranslatedText> committedTranslation() {
     return readTranslation(QStringLiteral(TAVRIX_TRANSLATION));
 }
 
+QList<TranslatedText> committedPolishTranslation() {
+    return readTranslation(QStringLiteral(TAVRIX_POLISH_TRANSLATION));
+}
+
 QList<TranslatedText> readTranslation(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -109,6 +113,23 @@ QStringList shownTexts(const QWidget& window) {
         addActionTexts(texts, *action);
     texts.removeDuplicates();
     return texts;
+}
+
+QStringList englishTexts(const QStringList& texts) {
+    QSet<QString> untranslated;
+    for (const TranslatedText& message : committedPolishTranslation())
+        if (message.translation != message.source)
+            untranslated.insert(message.source);
+    QStringList english;
+    for (const QString& text : texts)
+        if (untranslated.contains(text))
+            english.append(text);
+    return english;
+}
+
+QString stillEnglish(const QWidget& window) {
+    const QStringList english = englishTexts(shownTexts(window));
+    return english.isEmpty() ? QString() : u"Still English:\n"_s + english.join(u'\n');
 }
 
 QStringList polishTexts(const QStringList& texts) {

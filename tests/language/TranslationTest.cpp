@@ -1,6 +1,8 @@
-// The English interface as a whole: the translation is complete and finished, it keeps every
-// placeholder and shortcut of its source, it holds every text of the code and no other, and
-// which language a program speaks follows --lang, the kept choice and the desktop in that order.
+// Both interfaces as a whole: each translation is complete and finished, gives every text a form
+// of its own language (the two read alike only for the few texts that are the same in both), it
+// keeps every placeholder and shortcut of its source, it holds every text of the code and no
+// other, and which language a program speaks follows --lang, the kept choice and the desktop in
+// that order.
 
 #include "InterfaceLanguage.h"
 #include "InterfaceTexts.h"
@@ -10,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
@@ -24,6 +27,7 @@
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(std::optional<InterfaceLanguage>)
+Q_DECLARE_METATYPE(QList<TranslatedText>)
 
 namespace {
 
@@ -59,6 +63,19 @@ QSet<QString> attributeValues(const QString& page, const QString& attribute) {
     return values;
 }
 
+// The texts that read the same in both interfaces: names, units and words both languages use.
+const QSet<QString> sameInBothLanguages{u"OK"_s,           u"Start!"_s,       u"Tavrix!"_s,
+                                        u"Tavrix! - %1"_s, u"J0, g/(m²·s)"_s, u"CHD %1 HV (mm)"_s};
+
+// The texts of a translation that have no finished form in it.
+QStringList unfinished(const QList<TranslatedText>& messages) {
+    QStringList missing;
+    for (const TranslatedText& message : messages)
+        if (!message.finished || message.translation.trimmed().isEmpty())
+            missing.append(named(message));
+    return missing;
+}
+
 QSet<QString> namesOf(const QList<TranslatedText>& messages) {
     QSet<QString> names;
     for (const TranslatedText& message : messages)
@@ -72,29 +89,68 @@ class TranslationTest : public QObject {
     Q_OBJECT
 private slots:
     void everyTextHasAFinishedEnglishTranslation();
+    void everyTextHasAFinishedPolishForm();
+    void everyTextReadsInTheLanguageOfEachInterface();
+    void englishInterfaceHasNoPolishLetter();
+    void translationKeepsPlaceholdersAndShortcuts_data();
     void translationKeepsPlaceholdersAndShortcuts();
     void translationHoldsExactlyTheTextsOfTheCode();
     void languageOptionIsNoPartOfWhatAProgramIsAsked_data();
     void languageOptionIsNoPartOfWhatAProgramIsAsked();
     void optionWinsOverKeptChoiceWhichWinsOverDesktop_data();
     void optionWinsOverKeptChoiceWhichWinsOverDesktop();
-    void polishInstallsNoTranslationAndEnglishItsOwn();
+    void eachLanguageInstallsItsOwnTranslation();
     void everyHelpPageHasAnEnglishOneWithItsAnchorsAndLinks();
 };
 
 void TranslationTest::everyTextHasAFinishedEnglishTranslation() {
     const QList<TranslatedText> messages = committedTranslation();
     QVERIFY(messages.size() > 100);
-    QStringList missing;
-    for (const TranslatedText& message : messages)
-        if (!message.finished || message.translation.trimmed().isEmpty())
-            missing.append(named(message));
+    const QStringList missing = unfinished(messages);
     QVERIFY2(missing.isEmpty(), qPrintable(u"Not translated:\n"_s + missing.join(u'\n')));
 }
 
-void TranslationTest::translationKeepsPlaceholdersAndShortcuts() {
-    QStringList wrong;
+// The Polish interface takes a Polish source as it is and gives an English one its Polish.
+void TranslationTest::everyTextHasAFinishedPolishForm() {
+    const QList<TranslatedText> messages = committedPolishTranslation();
+    QCOMPARE(namesOf(messages), namesOf(committedTranslation()));
+    const QStringList missing = unfinished(messages);
+    QVERIFY2(missing.isEmpty(), qPrintable(u"No Polish form:\n"_s + missing.join(u'\n')));
+}
+
+// A text that reads alike in both interfaces is one still in the other language ("Error!" in the
+// Polish one, "Masa" in the English one), unless it is the same in both on purpose.
+void TranslationTest::everyTextReadsInTheLanguageOfEachInterface() {
+    QHash<QString, QString> polish;
+    for (const TranslatedText& message : committedPolishTranslation())
+        polish.insert(named(message), message.translation);
+    QStringList alike;
     for (const TranslatedText& message : committedTranslation())
+        if (polish.value(named(message)) == message.translation &&
+            !sameInBothLanguages.contains(message.translation))
+            alike.append(named(message) + u" -> "_s + message.translation);
+    QVERIFY2(alike.isEmpty(), qPrintable(u"The same in both interfaces:\n"_s + alike.join(u'\n')));
+}
+
+void TranslationTest::englishInterfaceHasNoPolishLetter() {
+    static const QRegularExpression polishLetter(u"[ąćęłńóśźżĄĆĘŁŃÓŚŹŻ]"_s);
+    QStringList polish;
+    for (const TranslatedText& message : committedTranslation())
+        if (message.translation.contains(polishLetter))
+            polish.append(named(message) + u" -> "_s + message.translation);
+    QVERIFY2(polish.isEmpty(), qPrintable(polish.join(u'\n')));
+}
+
+void TranslationTest::translationKeepsPlaceholdersAndShortcuts_data() {
+    QTest::addColumn<QList<TranslatedText>>("messages");
+    QTest::newRow("English") << committedTranslation();
+    QTest::newRow("Polish") << committedPolishTranslation();
+}
+
+void TranslationTest::translationKeepsPlaceholdersAndShortcuts() {
+    QFETCH(QList<TranslatedText>, messages);
+    QStringList wrong;
+    for (const TranslatedText& message : messages)
         if (placeholders(message.source) != placeholders(message.translation) ||
             marksShortcut(message.source) != marksShortcut(message.translation))
             wrong.append(named(message) + u" -> "_s + message.translation);
@@ -184,16 +240,23 @@ void TranslationTest::optionWinsOverKeptChoiceWhichWinsOverDesktop() {
     QCOMPARE(startLanguage(arguments), expected);
 }
 
-// Installing is once per program, so Polish is looked at first.
-void TranslationTest::polishInstallsNoTranslationAndEnglishItsOwn() {
+// Installing is once per program, so Polish is looked at first; English, installed after it,
+// is asked before it.
+void TranslationTest::eachLanguageInstallsItsOwnTranslation() {
     useLanguage(InterfaceLanguage::Polish);
     QCOMPARE(QCoreApplication::translate("TTavFrame", "&Plik"), u"&Plik"_s);
+    QCOMPARE(QCoreApplication::translate("FormCheck", "Check data!"), u"Sprawdź dane!"_s);
+    QCOMPARE(QCoreApplication::translate("SampleShapes", "Semi-infinitive sample"),
+             u"Próbka półnieskończona"_s);
     QCOMPARE(helpFolder(), u"help/"_s);
     QCOMPARE(currentLanguage(), InterfaceLanguage::Polish);
 
     useLanguage(InterfaceLanguage::English);
     QCOMPARE(QCoreApplication::translate("TTavFrame", "&Plik"), u"&File"_s);
     QCOMPARE(QCoreApplication::translate("ChartKinds", "Masa"), u"Mass gain"_s);
+    QCOMPARE(QCoreApplication::translate("FormCheck", "Check data!"), u"Check data!"_s);
+    QCOMPARE(QCoreApplication::translate("SampleShapes", "Semi-infinitive sample"),
+             u"Semi-infinite sample"_s);
     QCOMPARE(helpFolder(), u"help/en/"_s);
     QCOMPARE(languageArguments(), (QStringList{u"--lang"_s, u"en"_s}));
 }

@@ -222,3 +222,43 @@ INSTANTIATE_TEST_SUITE_P(
             {0, 12, 6}}));
 
 } // namespace
+
+namespace {
+
+struct RoundAxisCase {
+    const char* name;
+    double lowest;
+    double highest;
+    int divisions;
+    RecordAxis rounded;
+};
+
+void PrintTo(const RoundAxisCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class RoundAxisTest : public testing::TestWithParam<RoundAxisCase> {};
+
+TEST_P(RoundAxisTest, HoldsTheRangeOnRoundValues) {
+    const RoundAxisCase& c = GetParam();
+    const ChartAxis axis = roundAxis(c.lowest, c.highest, c.divisions);
+    EXPECT_DOUBLE_EQ(axis.start, c.rounded.start);
+    EXPECT_DOUBLE_EQ(axis.end(), c.rounded.end);
+    EXPECT_EQ(axis.divisions, c.rounded.divisions);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Zoom, RoundAxisTest,
+    testing::Values(
+        // A drag over 1.37..5.82 h on a 6-division axis: steps of 1 h, 1 to 6 h.
+        RoundAxisCase{"HoursOfADrag", 1.37, 5.82, 6, {1, 6, 5}},
+        // 0.413..0.987 % C on 12 divisions: 0.574 / 12 = 0.048, steps of 0.05.
+        RoundAxisCase{"CarbonOfADrag", 0.413, 0.987, 12, {0.4, 1.0, 12}},
+        RoundAxisCase{"ValuesOnTheStepKeepTheirEnds", 2, 6, 4, {2, 6, 4}},
+        // 0.3 / 0.05 is 5.999... in binary: still the sixth step.
+        RoundAxisCase{"RoundingErrorCostsNoDivision", 0.3, 0.9, 12, {0.3, 0.9, 12}},
+        // 1.03 / 4 = 0.2575: steps of 0.5.
+        RoundAxisCase{"BelowZero", -0.72, 0.31, 4, {-1, 0.5, 3}},
+        RoundAxisCase{"FarFromZero", 930.2, 930.7, 5, {930.2, 930.7, 5}}));
+
+} // namespace

@@ -288,9 +288,12 @@ void CompareSetsTest::depthWindowShowsTheChosenLevel_data() {
     QTest::addColumn<int>("level");
     QTest::addColumn<QString>("choice");
     QTest::addColumn<QString>("title");
-    QTest::newRow("0.35") << 1 << u"Głębokość przy 0.35% C"_s << u"Porównanie - G35"_s;
-    QTest::newRow("0.30") << 2 << u"Głębokość przy 0.30% C"_s << u"Porównanie - G30"_s;
-    QTest::newRow("back to 0.40") << 0 << u"Głębokość przy 0.40% C"_s << u"Porównanie - G40"_s;
+    QTest::newRow("0.35") << 1 << u"Głębokość przy 0.35% C"_s
+                          << u"Porównanie - Głębokość przy 0.35% C"_s;
+    QTest::newRow("0.30") << 2 << u"Głębokość przy 0.30% C"_s
+                          << u"Porównanie - Głębokość przy 0.30% C"_s;
+    QTest::newRow("back to 0.40") << 0 << u"Głębokość przy 0.40% C"_s
+                                  << u"Porównanie - Głębokość przy 0.40% C"_s;
 }
 
 void CompareSetsTest::depthWindowShowsTheChosenLevel() {

@@ -209,7 +209,8 @@ void EnglishWindowsTest::comparisonAndSummary() {
     QCOMPARE(messages.fileDialogTitles(), QStringList{u"Compare results"_s});
     const QStringList titles = windowTitles(frame.client());
     QVERIFY(titles.contains(u"Comparison - summary"_s));
-    QVERIFY(titles.contains(u"Comparison - G40"_s));
+    QVERIFY(titles.contains(u"Comparison - Case depth at 0.40 % C"_s));
+    QVERIFY(titles.contains(u"Comparison - Mass gain"_s));
     expectEnglish(frame);
     QVERIFY(messages.messages().isEmpty());
     frame.close();

@@ -2,6 +2,7 @@
 
 #include "TavFrame.h"
 #include "AboutDlg.h"
+#include "ChartTestSupport.h"
 #include "ChartWindows.h"
 #include "MessageBox.h"
 #include "OnScreen.h"
@@ -12,6 +13,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -41,6 +43,22 @@ QStringList menuLines(const QList<QAction*>& actions) {
     return lines;
 }
 
+// Opens the menu bar's menu `title` with a click where it stands on the bar.
+void openMenu(TTavFrame& frame, const QString& title) {
+    QMenuBar* bar = frame.menuBar();
+    for (QAction* action : bar->actions())
+        if (action->text() == title)
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(action).center());
+}
+
+QMdiSubWindow* windowShowing(const TTavMDIClient& client, ChartKind kind) {
+    for (QMdiSubWindow* window : client.subWindowList())
+        if (const std::optional<ShownChart> shown = client.shownChart(*window))
+            if (shown->kind == kind)
+                return window;
+    return nullptr;
+}
+
 } // namespace
 
 class TavFrameTest : public QObject {
@@ -64,6 +82,8 @@ private slots:
     void windowsOpenWithinTheScreen();
     void printCommandPrintsTheActiveChart();
     void windowCommands();
+    void windowMenuListsTheOpenWindows();
+    void measurementsAreAddedAndRemovedFromTheFileMenu();
     void exitClosesTheFrame();
 
 private:
@@ -92,6 +112,10 @@ void TavFrameTest::menuCaptionsHintsAndOrder() {
         u"-"_s,
         u"&Drukuj...|Drukuje zawartość aktywnego okna"_s,
         u"Zapisz wykres...|Zapisuje aktywny wykres do pliku PNG, PDF, SVG lub CSV"_s,
+        u"-"_s,
+        u"Dodaj &pomiar...|Dodaje zmierzony profil węgla lub twardości do aktywnego wykresu"_s,
+        u"&Usuń pomiar>"_s,
+        u"<"_s,
         u"-"_s,
         u"Specyfikacja &części...|Wybiera plik wymagań części, z którymi raport porównuje "
         u"aktywny zestaw"_s,
@@ -362,6 +386,72 @@ void TavFrameTest::windowCommands() {
 
     frame.command(Command::CloseAll)->trigger();
     QTRY_VERIFY(frame.client().subWindowList().isEmpty());
+}
+
+void TavFrameTest::windowMenuListsTheOpenWindows() {
+    TTavFrame frame(place());
+    frame.resize(1000, 800);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    frame.client().openSet(set_);
+    const QList<QMdiSubWindow*> windows = frame.client().subWindowList(QMdiArea::CreationOrder);
+    QVERIFY(windows.size() > 2);
+    QVERIFY(frame.client().currentSubWindow() != windows.first());
+
+    const QString first = u"&1 "_s + windows.first()->windowTitle();
+    openMenu(frame, u"O&kno"_s);
+    QMenu* menu = nullptr;
+    QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
+    QStringList listed;
+    for (const QAction* action : menu->actions())
+        if (action->isCheckable())
+            listed.append(action->text());
+    QCOMPARE(listed.size(), windows.size());
+    QCOMPARE(listed.first(), first);
+    QCOMPARE(listed.last(), u"&%1 "_s.arg(windows.size()) + windows.last()->windowTitle());
+    pickWhenTheMenuOpens({first});
+    QTRY_COMPARE(frame.client().currentSubWindow(), windows.first());
+}
+
+void TavFrameTest::measurementsAreAddedAndRemovedFromTheFileMenu() {
+    TTavFrame frame(place());
+    frame.resize(1000, 800);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    frame.client().openSet(set_);
+    QAction* add = frame.command(Command::AddMeasurement);
+    QAction* remove = frame.command(Command::RemoveMeasurement);
+    frame.client().setActiveSubWindow(windowShowing(frame.client(), ChartKind::Temperature));
+    QVERIFY(!add->isEnabled());
+    QVERIFY(!remove->isEnabled());
+    auto* carbon = qobject_cast<TChartMDIChild*>(windowShowing(frame.client(), ChartKind::Carbon));
+    QVERIFY(carbon);
+    frame.client().setActiveSubWindow(carbon);
+    QVERIFY(add->isEnabled());
+    QVERIFY(!remove->isEnabled());
+
+    QTemporaryDir folder;
+    QFile file(folder.filePath(u"probe.csv"_s));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("depth_mm;carbon\n0,1;0,95\n0,5;0,62\n");
+    file.close();
+    MessageCapture capture;
+    capture.answerFileDialogs({file.fileName()});
+    pickWhenTheMenuOpens({add->text()});
+    openMenu(frame, u"&Plik"_s);
+    QTRY_COMPARE(carbon->measurements().size(), 1);
+    QVERIFY(capture.messages().isEmpty());
+
+    pickWhenTheMenuOpens({remove->text(), u"probe.csv"_s});
+    openMenu(frame, u"&Plik"_s);
+    QTRY_VERIFY(carbon->measurements().isEmpty());
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    // The menu, opened again, has nothing to remove.
+    openMenu(frame, u"&Plik"_s);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QVERIFY(!remove->isEnabled());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
 }
 
 void TavFrameTest::exitClosesTheFrame() {

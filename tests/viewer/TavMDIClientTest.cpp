@@ -56,6 +56,7 @@ private slots:
     void arrangesMinimisedWindowsAlongTheBottom();
     void newSetShowsEveryTitleBar();
     void cascadeKeepsTheOpeningSize();
+    void setOpenedOverAMaximisedWindowFollowsIt();
 
 private:
     QString listFile() const { return folder_.filePath(u"pliki.lst"_s); }
@@ -577,6 +578,37 @@ void TavMDIClientTest::cascadeKeepsTheOpeningSize() {
     for (std::size_t i = 0; i < windows.size(); ++i) {
         QCOMPARE(windows[i].second->size(), opened[static_cast<qsizetype>(i)]);
         QVERIFY(windows[i].second->chart().height() > 200);
+    }
+}
+
+// A set opened while a window is maximised opens maximised, as its frame and title bar say,
+// and its windows go back to the cascade, each with its title bar, when restored.
+void TavMDIClientTest::setOpenedOverAMaximisedWindowFollowsIt() {
+    TTavMDIClient client;
+    client.resize(1000, 760);
+    client.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&client));
+    client.openSet(plate_);
+    client.activeSubWindow()->showMaximized();
+
+    const auto windows = client.openSet(foil_);
+    QMdiSubWindow* active = client.activeSubWindow();
+    QVERIFY(
+        std::ranges::any_of(windows, [active](const auto& made) { return made.second == active; }));
+    QVERIFY(active->isMaximized());
+    QCOMPARE(active->geometry(), client.viewport()->rect());
+    int maximised = 0;
+    for (const QMdiSubWindow* window : client.subWindowList())
+        maximised += window->isMaximized() ? 1 : 0;
+    QCOMPARE(maximised, 1);
+
+    active->showNormal();
+    for (const auto& [kind, window] : windows) {
+        QVERIFY(!window->isMaximized());
+        QVERIFY(titleBar(*window).height() > 10);
+        QVERIFY2(client.viewport()->rect().contains(titleBar(*window)),
+                 qPrintable(window->windowTitle()));
+        QVERIFY(window->size() != client.viewport()->size());
     }
 }
 

@@ -261,7 +261,26 @@ ChartDescription describeSetChart(const LoadedSet& set, ChartKind kind, const TS
         describeTimeLine(chart, data, scale);
     if (kind == ChartKind::Hardness)
         chart.levels.append(hardnessLimit(set));
+    if (chartKindTraits(kind).profile)
+        emphasiseFinalProfile(chart);
     return chart;
+}
+
+void emphasiseFinalProfile(ChartDescription& chart) {
+    const qsizetype count = chart.lines.size();
+    if (count == 0)
+        return;
+    chart.emphasisedLine = count - 1;
+    if (count <= shownProfiles)
+        return;
+    // Every step-th profile back from the final one, the step the smallest that keeps at most
+    // `shownProfiles` of them.
+    const qsizetype step = (count - 1 + shownProfiles - 2) / (shownProfiles - 1);
+    for (qsizetype line = 0; line < count - 1; ++line)
+        if ((count - 1 - line) % step != 0) {
+            chart.hiddenLines.insert(static_cast<int>(line));
+            chart.leftOutLines.insert(static_cast<int>(line));
+        }
 }
 
 TSkala openingScale(const LoadedSet& set, ChartKind kind, TimeUnit timeUnit) {

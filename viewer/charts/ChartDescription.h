@@ -45,7 +45,17 @@ struct ChartDescription {
     QSet<int> hiddenLines;              // lines left out of the picture; their legends stay
     QList<MeasuredPoints> measurements; // drawn after the lines, their legends after theirs
     QList<LevelLine> levels;
+    qsizetype emphasisedLine = -1; // drawn wider than the others: the result they lead to
+    // Hidden lines that a crowded chart leaves out of its legend too; the CSV keeps them.
+    QSet<int> leftOutLines;
 };
+
+// A profile chart draws a profile per stage end, the final one its result; a programme of many
+// stages (a pulse programme has dozens) would bury it. The final profile is emphasised, and of
+// more than `shownProfiles` the others are thinned out to about that many, evenly back from
+// the final one: the rest are left out of the picture and its legend, but not of the CSV.
+inline constexpr qsizetype shownProfiles = 8;
+void emphasiseFinalProfile(ChartDescription& chart);
 
 // The unit of the time axes of a set's charts: the client's, which follows the last set opened
 // (the temperature chart alone always takes its own set's, which it reads from the shape line).
@@ -54,7 +64,8 @@ struct ChartDescription {
 // axis start to its end, its ends interpolated there; a node chart (profiles, case depths) has
 // an X axis that starts and ends on nodes of its grid chosen from the scale's X range, one
 // division per node. The hardness chart marks the limit of the case-hardening depth and names
-// that depth of the last profile in the limit's legend.
+// that depth of the last profile in the limit's legend. Profiles are emphasised and thinned
+// as emphasiseFinalProfile says.
 ChartDescription describeSetChart(const LoadedSet& set, ChartKind kind, const TSkala& scale,
                                   TimeUnit timeUnit);
 

@@ -57,12 +57,8 @@ qreal axisLength(const QRectF& plot, Qt::Orientation orientation) {
     return orientation == Qt::Horizontal ? plot.width() : plot.height();
 }
 
-// Axis titles are HTML. A caption longer than its axis (a Y caption in a tiled window, the
-// long captions a mass file brings) is broken into lines between words.
-QString axisTitle(const QString& caption, const QFont& font, qreal length) {
-    const QFontMetricsF metrics(font);
-    // The title's text item keeps a margin of its own round the text.
-    const qreal room = length - metrics.height();
+// A caption broken into lines between words, each as long as `room` allows.
+QStringList captionLines(const QString& caption, const QFontMetricsF& metrics, qreal room) {
     QStringList lines;
     for (const QString& word : caption.split(u' ', Qt::SkipEmptyParts)) {
         if (!lines.isEmpty() && metrics.horizontalAdvance(lines.last() + u' ' + word) <= room)
@@ -70,6 +66,29 @@ QString axisTitle(const QString& caption, const QFont& font, qreal length) {
         else
             lines.append(word);
     }
+    return lines;
+}
+
+// More lines than this take from a small chart the room of its plot.
+constexpr qsizetype titleLines = 3;
+
+// Axis titles are HTML. A caption longer than its axis (a Y caption in a tiled window, the
+// long captions of the files) is broken into lines between words. Where the words cannot be
+// laid out in a few lines of the axis's length (the chart would cut them to "Carb..."), the
+// axis is titled by its unit alone, what follows the caption's last ", ": a small tile still
+// says "% C".
+QString axisTitle(const QString& caption, const QFont& font, qreal length) {
+    const QFontMetricsF metrics(font);
+    // The title's text item keeps a margin of its own round the text.
+    const qreal room = length - metrics.height();
+    QStringList lines = captionLines(caption, metrics, room);
+    const bool fits =
+        lines.size() <= titleLines && std::ranges::all_of(lines, [&](const QString& line) {
+            return metrics.horizontalAdvance(line) <= room;
+        });
+    const qsizetype unit = caption.lastIndexOf(u", "_s);
+    if (!fits && unit >= 0)
+        lines = captionLines(caption.mid(unit + 2), metrics, room);
     for (QString& line : lines)
         line = line.toHtmlEscaped();
     return lines.join(u"<br>"_s);
@@ -207,6 +226,28 @@ QList<QList<QPointF>> linePieces(const QList<QPointF>& points) {
 // Where a series keeps the index of the description's line it draws.
 constexpr char describedLineProperty[] = "describedLine";
 
+// The chart's own title; without one, the legends of its levels, which name what the chart is
+// read for (the case-hardening depth): above the plot no window size hides them, where the
+// legend's last entry falls out of a small window.
+QString titleOf(const ChartDescription& description) {
+    if (!description.middleCaption.isEmpty() || description.levels.isEmpty())
+        return shownCaption(description.middleCaption);
+    QStringList legends;
+    for (const LevelLine& level : description.levels)
+        legends.append(level.legend);
+    return legends.join(u"; "_s);
+}
+
+// The emphasised line wider than the theme draws lines; among many lines, the others thinner.
+void emphasise(QLineSeries& series, bool emphasised, bool amongMany) {
+    QPen pen = series.pen();
+    if (emphasised)
+        pen.setWidthF(pen.widthF() * 2);
+    else if (amongMany)
+        pen.setWidthF(std::max(1.0, pen.widthF() / 2));
+    series.setPen(pen);
+}
+
 } // namespace
 
 int describedLine(const QAbstractSeries& series) {
@@ -229,7 +270,7 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
     auto chart = std::make_unique<QChart>();
     // Every drawing builds the chart anew; an animation would replay at each resize.
     chart->setAnimationOptions(QChart::NoAnimation);
-    chart->setTitle(shownCaption(description.middleCaption).toHtmlEscaped());
+    chart->setTitle(titleOf(description).toHtmlEscaped());
     chart->legend()->setVisible(!description.legends.isEmpty() ||
                                 !description.measurements.isEmpty() ||
                                 !description.levels.isEmpty());
@@ -263,6 +304,9 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
             // The chart's theme gives each series a pen of its own: a piece takes its line's.
             if (!first)
                 series->setPen(pieces.last().series->pen());
+            else if (description.emphasisedLine >= 0)
+                emphasise(*series, line == description.emphasisedLine,
+                          description.lines.size() > shownProfiles);
             series->attachAxis(xAxis);
             series->attachAxis(yAxis);
             if (!first)
@@ -311,7 +355,9 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
     for (const Piece& piece : pieces) {
         piece.series->replace(piece.points);
         if (description.hiddenLines.contains(static_cast<int>(piece.line)))
-            hideLine(*chart, *piece.series, piece.first);
+            hideLine(*chart, *piece.series,
+                     piece.first &&
+                         !description.leftOutLines.contains(static_cast<int>(piece.line)));
     }
     for (qsizetype level = 0; level < levels.size(); ++level) {
         const double y = description.levels[level].y;

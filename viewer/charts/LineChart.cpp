@@ -7,6 +7,7 @@
 #include <QChart>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHash>
 #include <QHelpEvent>
 #include <QLegend>
 #include <QLegendMarker>
@@ -18,18 +19,31 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// The first word after the first ", " of a caption: "     Carburizing time, h" gives "h",
-// "Weight gain, g/m^2 Plate, ..." gives "g/m^2".
-QString captionUnit(const QString& caption) {
-    const qsizetype comma = caption.indexOf(u", "_s);
+// What follows the last ", " of a caption as a chart draws it: "     Carburizing time, h" gives
+// "h", "Mass gain, g/m²" gives "g/m²". A bare "%" is carbon's, as every such caption of a result
+// file has it.
+QString captionUnit(const QString& shownCaption) {
+    const qsizetype comma = shownCaption.lastIndexOf(u", "_s);
     if (comma < 0)
         return QString();
-    return caption.mid(comma + 2).section(u' ', 0, 0, QString::SectionSkipEmpty);
+    const QString unit = shownCaption.mid(comma + 2).trimmed();
+    return unit == u"%" ? u"% C"_s : unit;
+}
+
+// The decimals a read-out gives a value of the unit: what a heat-treatment engineer reads off such
+// a chart (minutes of a programme, micrometres of a case, a thousandth of a percent of carbon).
+std::optional<int> unitDecimals(const QString& unit) {
+    static const QHash<QString, int> decimals{{u"h"_s, 2},   {u"s"_s, 0},   {u"mm"_s, 3},
+                                              {u"% C"_s, 3}, {u"°C"_s, 0},  {u"C"_s, 0},
+                                              {u"HV"_s, 0},  {u"g/m²"_s, 2}};
+    const auto found = decimals.constFind(unit);
+    return found == decimals.constEnd() ? std::nullopt : std::optional(*found);
 }
 
 // What a line is called in the read-out: its legend, else the quantity of the Y caption.
@@ -40,7 +54,9 @@ QString lineName(const ChartDescription& description, qsizetype line) {
 }
 
 QString valueText(double value, const QString& unit) {
-    const QString number = QString::number(value, 'g', 6);
+    const std::optional<int> decimals = unitDecimals(unit);
+    const QString number =
+        decimals ? QString::number(value, 'f', *decimals) : QString::number(value, 'g', 6);
     return unit.isEmpty() ? number : number + u' ' + unit;
 }
 
@@ -138,10 +154,13 @@ QPointF LineChart::valueAt(QPoint at) const {
 void LineChart::zoomTo(QPoint from, QPoint to) {
     const QPointF a = valueAt(from);
     const QPointF b = valueAt(to);
-    Zoom zoom{ChartAxis::spanning(std::min(a.x(), b.x()), std::max(a.x(), b.x()),
-                                  drawableAxis(shownXAxis()).divisions),
-              ChartAxis::spanning(std::min(a.y(), b.y()), std::max(a.y(), b.y()),
-                                  drawableAxis(shownYAxis()).divisions)};
+    if (a.x() == b.x() || a.y() == b.y())
+        return;
+    // Round values, as an axis of the window's own has: the rectangle as a person reads it.
+    Zoom zoom{roundAxis(std::min(a.x(), b.x()), std::max(a.x(), b.x()),
+                        drawableAxis(shownXAxis()).divisions),
+              roundAxis(std::min(a.y(), b.y()), std::max(a.y(), b.y()),
+                        drawableAxis(shownYAxis()).divisions)};
     if (!(zoom.x.step > 0) || !(zoom.y.step > 0))
         return;
     zoom_ = zoom;

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -48,8 +49,24 @@ QLineEdit* addField(QWidget& dialog, QFormLayout& form, const QString& label, co
     return edit;
 }
 
-QString limitText(double value) {
-    return QString::asprintf("%f", value);
+// A limit with the digits its axis's step needs: a decimal beyond the step's first digit
+// (1.72 on steps of 0.2, 12 on steps of 2), the zeros after the last digit dropped; six
+// decimals at most.
+QString limitText(double value, double step) {
+    const int decimals =
+        step > 0 ? std::clamp(1 - static_cast<int>(std::floor(std::log10(step))), 0, 6) : 6;
+    QString text = QString::number(value, 'f', decimals);
+    if (text.contains(u'.')) {
+        while (text.endsWith(u'0'))
+            text.chop(1);
+        if (text.endsWith(u'.'))
+            text.chop(1);
+    }
+    return text == u"-0" ? u"0"_s : text;
+}
+
+double stepOf(double start, double end, int divisions) {
+    return (end - start) / std::max(divisions, 1);
 }
 
 QGroupBox* axisGroup(const QString& picture, QFormLayout*& form) {
@@ -75,13 +92,17 @@ TAxisSetup::TAxisSetup(QWidget* parent, TSkala& scale, bool withXDivisions)
     QFormLayout* yForm = nullptr;
     QGroupBox* xGroup = axisGroup(u":/charts/AXIS_X.png"_s, xForm);
     QGroupBox* yGroup = axisGroup(u":/charts/AXIS_Y.png"_s, yForm);
-    xStart_ = addField(*this, *xForm, tr("X początkowe:"), u"xStart"_s, limitText(scale.xStart));
-    xEnd_ = addField(*this, *xForm, tr("X końcowe:"), u"xEnd"_s, limitText(scale.xEnd));
+    const double xStep = stepOf(scale.xStart, scale.xEnd, scale.xDivisions);
+    const double yStep = stepOf(scale.yStart, scale.yEnd, scale.yDivisions);
+    xStart_ =
+        addField(*this, *xForm, tr("X początkowe:"), u"xStart"_s, limitText(scale.xStart, xStep));
+    xEnd_ = addField(*this, *xForm, tr("X końcowe:"), u"xEnd"_s, limitText(scale.xEnd, xStep));
     if (withXDivisions)
         xDivisions_ = addField(*this, *xForm, tr("Podział:"), u"xDivisions"_s,
                                QString::number(scale.xDivisions));
-    yStart_ = addField(*this, *yForm, tr("Y początkowe:"), u"yStart"_s, limitText(scale.yStart));
-    yEnd_ = addField(*this, *yForm, tr("Y końcowe:"), u"yEnd"_s, limitText(scale.yEnd));
+    yStart_ =
+        addField(*this, *yForm, tr("Y początkowe:"), u"yStart"_s, limitText(scale.yStart, yStep));
+    yEnd_ = addField(*this, *yForm, tr("Y końcowe:"), u"yEnd"_s, limitText(scale.yEnd, yStep));
     yDivisions_ =
         addField(*this, *yForm, tr("Podział:"), u"yDivisions"_s, QString::number(scale.yDivisions));
 
@@ -105,6 +126,13 @@ TAxisSetup::TAxisSetup(QWidget* parent, TSkala& scale, bool withXDivisions)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups);
     layout->addLayout(buttons);
+}
+
+void TAxisSetup::showDrawnLimits(const ChartAxis& x, const ChartAxis& y) {
+    xStart_->setText(limitText(x.start, x.step));
+    xEnd_->setText(limitText(x.end(), x.step));
+    yStart_->setText(limitText(y.start, y.step));
+    yEnd_->setText(limitText(y.end(), y.step));
 }
 
 void TAxisSetup::accept() {

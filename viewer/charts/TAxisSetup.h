@@ -6,6 +6,7 @@
 // `TAxisSetup` serves the node charts, whose X axis follows the node grid, so it asks for the
 // Y divisions only; `TAxisSetup2` serves the time charts and asks for the X divisions too.
 
+#include "ChartPoints.h"
 #include "TSkala.h"
 
 #include <QDialog>
@@ -16,6 +17,10 @@ class TAxisSetup : public QDialog {
     Q_OBJECT
 public:
     TAxisSetup(QWidget* parent, TSkala& scale);
+
+    // The limits as the chart draws its axes, which a node axis or a zoom lays out otherwise
+    // than the record says; OK stores what the fields then hold, Cancel nothing.
+    void showDrawnLimits(const ChartAxis& x, const ChartAxis& y);
 
     void accept() override;
 

@@ -1,6 +1,7 @@
 #include "TChartMDIChild.h"
 
 #include "ChartExport.h"
+#include "ChartRender.h"
 #include "LineChart.h"
 #include "MessageBox.h"
 #include "SetNames.h"
@@ -73,7 +74,9 @@ void TChartMDIChild::draw() {
     chart_->setGeometry(widget()->rect());
     ChartDescription described = describe();
     addMeasurements(described, measurements_, measuredAgainst());
-    if (keepsHiddenLines())
+    // Once drawn, the lines are those the user chose to show; the first drawing shows those
+    // the description chose.
+    if (keepsHiddenLines() && !chart_->description().lines.isEmpty())
         described.hiddenLines = chart_->description().hiddenLines;
     chart_->setDescription(std::move(described));
     chart_->draw();
@@ -91,6 +94,7 @@ void TChartMDIChild::copyToClipboard() const {
 
 void TChartMDIChild::scaleAxes() {
     const std::unique_ptr<TAxisSetup> dialog = scaleDialog();
+    dialog->showDrawnLimits(drawableAxis(chart_->shownXAxis()), drawableAxis(chart_->shownYAxis()));
     dialog->exec();
     fit();
 }

@@ -67,6 +67,12 @@ public:
     bool addMeasurement(const QString& path);
     void removeMeasurement(qsizetype index);
     const QList<ShownMeasurement>& measurements() const { return measurements_; }
+    // Whether the chart takes measurements (carbon and hardness profiles).
+    bool takesMeasurements() const { return measuredChart_.has_value(); }
+    // "Dodaj pomiar...": asks for a measurement's file and adds it.
+    void chooseMeasurement();
+    // "Usuń pomiar": one entry per measurement, which removes it.
+    void fillRemoveMenu(QMenu& menu);
 
     // The file this window reads (empty when no set was being opened).
     const QString& fileName() const { return fileName_; }
@@ -111,9 +117,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void chooseMeasurement();
-    void fillRemoveMenu(QMenu& menu);
-
     ChartContext& context_;
     QString fileName_;
     TSkala scale_;

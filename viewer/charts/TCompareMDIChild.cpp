@@ -1,6 +1,7 @@
 #include "TCompareMDIChild.h"
 
 #include "ChartExport.h"
+#include "ChartNames.h"
 #include "LineChart.h"
 #include "TAxisSetup.h"
 
@@ -14,9 +15,17 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The depth window's name of a carbon level, in its title and its menu.
+QString depthLevelName(int level) {
+    return QCoreApplication::translate("TCompareMDIChild", "Głębokość przy %1% C")
+        .arg(depthLevels[static_cast<std::size_t>(level)], 0, 'f', 2);
+}
+
 QString comparisonTitle(ChartKind quantity, int depthLevel) {
-    return QCoreApplication::translate("TCompareMDIChild", "Porównanie - %1")
-        .arg(comparisonStem(quantity, depthLevel));
+    QString name = chartQuantity(quantity);
+    if (quantity == ChartKind::CaseDepth)
+        name = depthLevelName(depthLevel);
+    return QCoreApplication::translate("TCompareMDIChild", "Porównanie - %1").arg(name);
 }
 
 } // namespace
@@ -100,9 +109,7 @@ void TCompareMDIChild::addCommands() {
     area->addAction(separator);
     auto* levels = new QActionGroup(this);
     for (int level = 0; level < static_cast<int>(depthLevels.size()); ++level) {
-        auto* choice = new QAction(
-            tr("Głębokość przy %1% C").arg(depthLevels[static_cast<std::size_t>(level)], 0, 'f', 2),
-            levels);
+        auto* choice = new QAction(depthLevelName(level), levels);
         choice->setCheckable(true);
         choice->setChecked(level == depthLevel_);
         connect(choice, &QAction::triggered, this, [this, level] { showDepthLevel(level); });

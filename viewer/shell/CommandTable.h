@@ -26,6 +26,8 @@ enum class Command {
     Compare = 217,
     LoadRecord = 218,
     PartSpecification = 219,
+    AddMeasurement = 220,
+    RemoveMeasurement = 221,
     Exit = 24310,
     Cascade = 24361,
     Tile = 24362,

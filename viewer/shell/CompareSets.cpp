@@ -6,7 +6,9 @@
 #include "ProfileMeasures.h"
 #include "ResultSet.h"
 #include "SetNames.h"
+#include "ShownShape.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
@@ -31,6 +33,13 @@ QString number(const std::optional<double>& value, SummaryNumbers numbers, int d
     return value ? QString::number(*value, 'f', decimals) : u"–"_s;
 }
 
+// A column's title as the CSV keeps it, or as the window shows it in its language.
+QString headerText(const char* text, SummaryNumbers numbers) {
+    if (numbers == SummaryNumbers::Exact)
+        return QString::fromUtf8(text);
+    return QCoreApplication::translate("SummaryHeaders", text);
+}
+
 } // namespace
 
 std::vector<QStringList> summaryTable(std::span<const LoadedSet* const> sets,
@@ -40,19 +49,32 @@ std::vector<QStringList> summaryTable(std::span<const LoadedSet* const> sets,
         summaries.push_back(summarize(*set));
     // One comparison holds sets of one time unit.
     const bool seconds = !summaries.empty() && std::ranges::all_of(summaries, &SetSummary::thin);
+    const auto header = [numbers](const char* text) { return headerText(text, numbers); };
     std::vector<QStringList> rows{
-        {u"Set"_s, u"Shape"_s, u"Size (mm)"_s, u"Steel grade"_s,
-         seconds ? u"Programme length (s)"_s : u"Programme length (h)"_s, u"Surface carbon (% C)"_s,
-         u"Case depth 0.40% C (mm)"_s, u"Case depth 0.35% C (mm)"_s, u"Case depth 0.30% C (mm)"_s,
-         u"Mass gain (g/m^2)"_s, u"Mean carbon content (% C)"_s, u"Highest hardness (HV)"_s,
-         u"CHD %1 HV (mm)"_s.arg(defaultHardnessLimit, 0, 'f', 0)}};
+        {header(QT_TRANSLATE_NOOP("SummaryHeaders", "Set")),
+         header(QT_TRANSLATE_NOOP("SummaryHeaders", "Shape")),
+         header(QT_TRANSLATE_NOOP("SummaryHeaders", "Size (mm)")),
+         header(QT_TRANSLATE_NOOP("SummaryHeaders", "Steel grade")),
+         seconds ? header(QT_TRANSLATE_NOOP("SummaryHeaders", "Programme length (s)"))
+                 : header(QT_TRANSLATE_NOOP("SummaryHeaders", "Programme length (h)")),
+         header(QT_TRANSLATE_NOOP("SummaryHeaders", "Surface carbon (% C)")),
+         header(QT_TRANSLATE_NOOP("SummaryHeaders", "Case depth 0.40% C (mm)")),
+         header(QT_TRANSLATE_NOOP("SummaryHeaders", "Case depth 0.35% C (mm)")),
+         header(QT_TRANSLATE_NOOP("SummaryHeaders", "Case depth 0.30% C (mm)")),
+         header(QT_TRANSLATE_NOOP("SummaryHeaders", "Mass gain (g/m^2)")),
+         header(QT_TRANSLATE_NOOP("SummaryHeaders", "Mean carbon content (% C)")),
+         header(QT_TRANSLATE_NOOP("SummaryHeaders", "Highest hardness (HV)")),
+         header(QT_TRANSLATE_NOOP("SummaryHeaders", "CHD %1 HV (mm)"))
+             .arg(defaultHardnessLimit, 0, 'f', 0)}};
     for (std::size_t s = 0; s < summaries.size(); ++s) {
         const SetSummary& summary = summaries[s];
         const auto cell = [numbers](const std::optional<double>& value, int decimals) {
             return number(value, numbers, decimals);
         };
         QStringList row{QFileInfo(QString::fromStdString(sets[s]->name)).fileName(),
-                        QString::fromStdString(summary.shape),
+                        numbers == SummaryNumbers::Shown
+                            ? shownShapeName(QString::fromStdString(summary.shape))
+                            : QString::fromStdString(summary.shape),
                         cell(summary.size, millimetreDecimals),
                         QString::fromStdString(summary.steelGrade),
                         cell(summary.programmeLength, seconds ? secondDecimals : hourDecimals),

@@ -13,7 +13,8 @@ class QTextStream;
 
 enum class SummaryNumbers {
     Exact, // every digit, for other programs; a field with no value is empty
-    Shown, // as a person reads them: fixed decimals per column, "–" for no value
+    Shown, // as a person reads them: fixed decimals per column, "–" for no value, the titles
+           // and shapes in the language of the windows
 };
 
 // The summary as a table: a header row, then one row per set.

@@ -11,9 +11,11 @@
 #include "THelpWindow.h"
 #include "TSummaryMDIChild.h"
 #include "TavMDIClient.h"
+#include "WindowList.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -55,6 +57,17 @@ void TTavFrame::buildMenu() {
     file->addAction(command(Command::Print));
     file->addAction(command(Command::SaveChart));
     file->addSeparator();
+    file->addAction(command(Command::AddMeasurement));
+    auto* measurements = new QMenu(this);
+    command(Command::RemoveMeasurement)->setMenu(measurements);
+    connect(measurements, &QMenu::aboutToShow, this, [this, measurements] {
+        if (TChartMDIChild* chart = client_->activeChart())
+            chart->fillRemoveMenu(*measurements);
+    });
+    file->addAction(command(Command::RemoveMeasurement));
+    // A measurement added or removed from a chart's own menu changes what these offer.
+    connect(file, &QMenu::aboutToShow, this, &TTavFrame::updateCommandEnabling);
+    file->addSeparator();
     file->addAction(command(Command::PartSpecification));
     file->addAction(command(Command::LoadRecord));
     file->addSeparator();
@@ -77,6 +90,7 @@ void TTavFrame::buildMenu() {
     for (Command arrange :
          {Command::Cascade, Command::Tile, Command::ArrangeIcons, Command::CloseAll})
         windows->addAction(command(arrange));
+    new WindowList(*windows, *client_);
 
     QMenu* help = bar->addMenu(tr("Pomo&c"));
     help->addAction(command(Command::ApplicationHelp));
@@ -163,6 +177,7 @@ void TTavFrame::connectCommands() {
     on(Command::SaveChart, [this] { documents_.save(); });
     on(Command::PartSpecification, [this] { records_.chooseSpecification(); });
     on(Command::LoadRecord, [this] { records_.writeRecord(); });
+    onChart(Command::AddMeasurement, &TChartMDIChild::chooseMeasurement);
     on(Command::Exit, &QWidget::close);
     on(Command::Copy, [this] { documents_.copy(); });
     // The caption names "Ctrl+Ins" itself, so its keys are bound apart from the menu item, which
@@ -202,6 +217,9 @@ void TTavFrame::updateCommandEnabling() {
     const bool table = chart || client_->activeSummary() != nullptr;
     for (Command id : {Command::SaveChart, Command::Copy})
         command(id)->setEnabled(table);
+    const TChartMDIChild* shown = client_->activeChart();
+    command(Command::AddMeasurement)->setEnabled(shown && shown->takesMeasurements());
+    command(Command::RemoveMeasurement)->setEnabled(shown && !shown->measurements().isEmpty());
 }
 
 void TTavFrame::startCalculationFor(std::string_view shape) {

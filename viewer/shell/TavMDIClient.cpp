@@ -64,7 +64,17 @@ TTavMDIClient::showSet(const LoadedSet& set, const BuiltWindow& built) {
     std::vector<QMdiSubWindow*> placed;
     for (const auto& made : shown)
         placed.push_back(made.second);
+    // Shown while a window was maximised, the window activated last took that state over from
+    // it: it is given its place in the cascade as a normal window first, for its restore
+    // button to go back to, and maximised again, as its title bar and the frame expect.
+    const auto maximised = std::ranges::find_if(
+        placed, [](const QMdiSubWindow* window) { return window->isMaximized(); });
+    QMdiSubWindow* const takesMaximised = maximised == placed.end() ? nullptr : *maximised;
+    if (takesMaximised)
+        takesMaximised->showNormal();
     placeInCascade(placed);
+    if (takesMaximised)
+        takesMaximised->showMaximized();
     return shown;
 }
 

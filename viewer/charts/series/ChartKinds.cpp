@@ -46,39 +46,47 @@ std::optional<ComparedLine> offeredLine(const LoadedSet& set) {
 
 // In the order of ChartKind.
 constexpr std::array<ChartKindTraits, 9> table{{
-    {ChartKind::Temperature, QT_TRANSLATE_NOOP("ChartKinds", "T"), "T", std::nullopt, false,
+    {ChartKind::Temperature, QT_TRANSLATE_NOOP("ChartKinds", "T"),
+     QT_TRANSLATE_NOOP("ChartQuantities", "Temperatura"), "T", std::nullopt, false,
      "Temperature, C", [](const LoadedSet& set) { return set.shapeStatus; },
      [](const LoadedSet& set, int) {
          return lineOf(set.process.series.times, set.process.series.temperatures);
      }},
-    {ChartKind::Potential, QT_TRANSLATE_NOOP("ChartKinds", "Pot"), "Pot", std::nullopt, false,
+    {ChartKind::Potential, QT_TRANSLATE_NOOP("ChartKinds", "Pot"),
+     QT_TRANSLATE_NOOP("ChartQuantities", "Potencjał węglowy"), "Pot", std::nullopt, false,
      "Carbon potential of the atmosphere, %",
      [](const LoadedSet& set) { return set.process.status; },
      [](const LoadedSet& set, int) { return offeredLine(set); }},
-    {ChartKind::Carbon, QT_TRANSLATE_NOOP("ChartKinds", "C"), "C", std::nullopt, true,
+    {ChartKind::Carbon, QT_TRANSLATE_NOOP("ChartKinds", "C"),
+     QT_TRANSLATE_NOOP("ChartQuantities", "Profil węgla"), "C", std::nullopt, true,
      "Carbon concentration, %", [](const LoadedSet& set) { return set.carbon.status; },
      [](const LoadedSet& set, int) { return lastProfile(set.carbon.series); }},
-    {ChartKind::CaseDepth, QT_TRANSLATE_NOOP("ChartKinds", "G"), "G", ResultFile::CaseDepth, false,
+    {ChartKind::CaseDepth, QT_TRANSLATE_NOOP("ChartKinds", "G"),
+     QT_TRANSLATE_NOOP("ChartQuantities", "Głębokość warstwy"), "G", ResultFile::CaseDepth, false,
      "Thickness of the case, mm", [](const LoadedSet& set) { return set.depths.status; },
      caseDepthLine},
-    {ChartKind::Surface, QT_TRANSLATE_NOOP("ChartKinds", "Pow"), "Pow", ResultFile::Surface, false,
-     "Carbon concentration on the surface, %",
+    {ChartKind::Surface, QT_TRANSLATE_NOOP("ChartKinds", "Pow"),
+     QT_TRANSLATE_NOOP("ChartQuantities", "Węgiel na powierzchni"), "Pow", ResultFile::Surface,
+     false, "Carbon concentration on the surface, %",
      [](const LoadedSet& set) { return set.surface.status; },
      [](const LoadedSet& set, int) {
          const T_XY surface = surfaceCarbon(set);
          return lineOf(surface.x(), surface.y());
      }},
-    {ChartKind::Hardness, QT_TRANSLATE_NOOP("ChartKinds", "HV"), "HV", ResultFile::Hardness, true,
+    {ChartKind::Hardness, QT_TRANSLATE_NOOP("ChartKinds", "HV"),
+     QT_TRANSLATE_NOOP("ChartQuantities", "Twardość"), "HV", ResultFile::Hardness, true,
      "Hardness, HV", [](const LoadedSet& set) { return set.hardness.status; },
      [](const LoadedSet& set, int) {
          return writes(set, ResultFile::Hardness) ? lastProfile(set.hardness.series) : std::nullopt;
      }},
-    {ChartKind::Mass, QT_TRANSLATE_NOOP("ChartKinds", "Masa"), "Masa", ResultFile::Mass, false,
+    {ChartKind::Mass, QT_TRANSLATE_NOOP("ChartKinds", "Masa"),
+     QT_TRANSLATE_NOOP("ChartQuantities", "Masa przyrostu"), "Masa", ResultFile::Mass, false,
      "Weight gain, g/m^2", [](const LoadedSet& set) { return set.mass.status; },
      [](const LoadedSet& set, int) {
          return lineOf(set.mass.series.series.x(), set.mass.series.series.y());
      }},
-    {ChartKind::Mean, QT_TRANSLATE_NOOP("ChartKinds", "Średnia"), "Srednia", ResultFile::Mean,
+    {ChartKind::Mean, QT_TRANSLATE_NOOP("ChartKinds", "Średnia"),
+     QT_TRANSLATE_NOOP("ChartQuantities", "Średnia zawartość węgla"), "Srednia", ResultFile::Mean,
      false, meanCarbonCaption, [](const LoadedSet& set) { return set.mean.status; },
      [](const LoadedSet& set, int) -> std::optional<ComparedLine> {
          if (!writes(set, ResultFile::Mean))
@@ -86,7 +94,8 @@ constexpr std::array<ChartKindTraits, 9> table{{
          const T_New_XY content = meanCarbonContent(set);
          return lineOf(content.x(), content.y());
      }},
-    {ChartKind::Austenite, QT_TRANSLATE_NOOP("ChartKinds", "Austenit"), "Austenit",
+    {ChartKind::Austenite, QT_TRANSLATE_NOOP("ChartKinds", "Austenit"),
+     QT_TRANSLATE_NOOP("ChartQuantities", "Austenit szczątkowy"), "Austenit",
      ResultFile::Austenite, true, "Retained austenite, %",
      [](const LoadedSet& set) { return set.austenite.status; },
      [](const LoadedSet& set, int) -> std::optional<ComparedLine> {

@@ -26,6 +26,9 @@ struct ChartKindTraits {
     // UTF-8, marked for translation in the context "ChartKinds": a window's title is the set's
     // name, " - " and this.
     std::string_view title;
+    // UTF-8, marked in the context "ChartQuantities": the quantity drawn, which names a
+    // comparison's window.
+    std::string_view quantity;
     std::string_view fileStem;      // ASCII: names the files of saved, exported, compared charts
     std::optional<ResultFile> file; // the file the chart shows; none: the set's main file
     bool profile;                   // over the distance from the surface; else over time

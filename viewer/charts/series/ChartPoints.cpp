@@ -148,6 +148,16 @@ ChartAxis ChartAxis::spanning(double start, double end, int divisions) {
     return ChartAxis{start, (end - start) / count, count};
 }
 
+ChartAxis roundAxis(double lowest, double highest, int divisions) {
+    // A range a rounding error over a round share (0.9 - 0.3 is 0.6000000000000001) keeps that
+    // share's step, and a value a rounding error beside a multiple of the step costs no division.
+    const double step =
+        roundStep((highest - lowest) / std::max(divisions, 1) * (1 - wholeTolerance));
+    const double start = std::floor(lowest / step + wholeTolerance) * step;
+    const double count = std::max(1.0, std::ceil((highest - start) / step - wholeTolerance));
+    return ChartAxis{start, step, static_cast<int>(count)};
+}
+
 ChartAxis xAxisOf(const TSkala& scale) {
     return ChartAxis::spanning(scale.xStart, scale.xEnd, scale.xDivisions);
 }

@@ -82,6 +82,12 @@ struct ChartAxis {
     friend bool operator==(const ChartAxis&, const ChartAxis&) = default;
 };
 
+// The axis of round values that holds `lowest` to `highest` (lowest < highest) in about
+// `divisions` divisions: its step is the round step of the range's share of a division, its
+// start and end the multiples of the step at or beyond the two values, so that every label is a
+// round number. A zoom lays its rectangle out on it.
+ChartAxis roundAxis(double lowest, double highest, int divisions);
+
 // The axes a `TSkala` describes.
 ChartAxis xAxisOf(const TSkala& scale);
 ChartAxis yAxisOf(const TSkala& scale);

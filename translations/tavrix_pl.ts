@@ -1,0 +1,1506 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL" sourcelanguage="pl_PL">
+<context>
+    <name>AboutDlg</name>
+    <message>
+        <source>Zespół programu Tavrix!</source>
+        <translation>Zespół programu Tavrix!</translation>
+    </message>
+    <message>
+        <source>Model dyfuzji węgla w austenicie i obliczenia różnicowe</source>
+        <translation>Model dyfuzji węgla w austenicie i obliczenia różnicowe</translation>
+    </message>
+    <message>
+        <source>Twardość warstwy nawęglonej dla trzynastu gatunków stali</source>
+        <translation>Twardość warstwy nawęglonej dla trzynastu gatunków stali</translation>
+    </message>
+    <message>
+        <source>Przeglądarka wykresów i zestawów wyników</source>
+        <translation>Przeglądarka wykresów i zestawów wyników</translation>
+    </message>
+    <message>
+        <source>Pytania i uwagi: zgłoszenia w repozytorium projektu</source>
+        <translation>Pytania i uwagi: zgłoszenia w repozytorium projektu</translation>
+    </message>
+    <message>
+        <source>O Tavrix!</source>
+        <translation>O Tavrix!</translation>
+    </message>
+    <message>
+        <source>Napisane przez:</source>
+        <translation>Napisane przez:</translation>
+    </message>
+    <message>
+        <source>Wersja %1 dla systemu Linux (Qt 6)</source>
+        <translation>Wersja %1 dla systemu Linux (Qt 6)</translation>
+    </message>
+</context>
+<context>
+    <name>ChartCaptions</name>
+    <message>
+        <source>Temperature, C</source>
+        <translation>Temperatura, °C</translation>
+    </message>
+    <message>
+        <source>Carbon potential of the atmosphere, %</source>
+        <translation>Potencjał węglowy atmosfery, % C</translation>
+    </message>
+    <message>
+        <source>Carbon concentration on the surface, %</source>
+        <translation>Stężenie węgla na powierzchni, % C</translation>
+    </message>
+    <message>
+        <source>Carbon concentration, %</source>
+        <translation>Stężenie węgla, % C</translation>
+    </message>
+    <message>
+        <source>Thickness of the case, mm</source>
+        <translation>Głębokość warstwy, mm</translation>
+    </message>
+    <message>
+        <source>Thickness of the case at</source>
+        <translation>Głębokość warstwy przy</translation>
+    </message>
+    <message>
+        <source>Hardness, HV</source>
+        <translation>Twardość, HV</translation>
+    </message>
+    <message>
+        <source>Weight gain, g/m^2</source>
+        <translation>Przyrost masy, g/m²</translation>
+    </message>
+    <message>
+        <source>Mean carbon content (steel carbon + increase), %</source>
+        <translation>Średnia zawartość węgla (węgiel stali + przyrost), % C</translation>
+    </message>
+    <message>
+        <source>Carburizing time, h</source>
+        <translation>Czas nawęglania, h</translation>
+    </message>
+    <message>
+        <source>Carburizing time, s</source>
+        <translation>Czas nawęglania, s</translation>
+    </message>
+    <message>
+        <source>Distance from the surface, mm</source>
+        <translation>Odległość od powierzchni, mm</translation>
+    </message>
+</context>
+<context>
+    <name>ChartKinds</name>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>Pot</source>
+        <translation>Pot</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>Pow</source>
+        <translation>Pow</translation>
+    </message>
+    <message>
+        <source>HV</source>
+        <translation>HV</translation>
+    </message>
+    <message>
+        <source>Masa</source>
+        <translation>Masa</translation>
+    </message>
+    <message>
+        <source>Średnia</source>
+        <translation>Średnia</translation>
+    </message>
+</context>
+<context>
+    <name>ChartLegends</name>
+    <message>
+        <source>potencjał węglowy</source>
+        <translation>potencjał węglowy</translation>
+    </message>
+    <message>
+        <source>granica nasycenia</source>
+        <translation>granica nasycenia</translation>
+    </message>
+    <message>
+        <source>przerwa: etap obojętny</source>
+        <translation>przerwa: etap obojętny</translation>
+    </message>
+</context>
+<context>
+    <name>ChartQuantities</name>
+    <message>
+        <source>Temperatura</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Potencjał węglowy</source>
+        <translation>Potencjał węglowy</translation>
+    </message>
+    <message>
+        <source>Profil węgla</source>
+        <translation>Profil węgla</translation>
+    </message>
+    <message>
+        <source>Głębokość warstwy</source>
+        <translation>Głębokość warstwy</translation>
+    </message>
+    <message>
+        <source>Węgiel na powierzchni</source>
+        <translation>Węgiel na powierzchni</translation>
+    </message>
+    <message>
+        <source>Twardość</source>
+        <translation>Twardość</translation>
+    </message>
+    <message>
+        <source>Masa przyrostu</source>
+        <translation>Masa przyrostu</translation>
+    </message>
+    <message>
+        <source>Średnia zawartość węgla</source>
+        <translation>Średnia zawartość węgla</translation>
+    </message>
+</context>
+<context>
+    <name>CommandTable</name>
+    <message>
+        <source>&amp;Otwórz wyniki...</source>
+        <translation>&amp;Otwórz wyniki...</translation>
+    </message>
+    <message>
+        <source>Otwiera plik z wynikami</source>
+        <translation>Otwiera plik z wynikami</translation>
+    </message>
+    <message>
+        <source>&amp;Skasuj wyniki...</source>
+        <translation>&amp;Skasuj wyniki...</translation>
+    </message>
+    <message>
+        <source>Kasuje plik z wynikami</source>
+        <translation>Kasuje plik z wynikami</translation>
+    </message>
+    <message>
+        <source>&amp;Drukuj...</source>
+        <translation>&amp;Drukuj...</translation>
+    </message>
+    <message>
+        <source>Drukuje zawartość aktywnego okna</source>
+        <translation>Drukuje zawartość aktywnego okna</translation>
+    </message>
+    <message>
+        <source>Zapisz wykres...</source>
+        <translation>Zapisz wykres...</translation>
+    </message>
+    <message>
+        <source>Zapisuje aktywny wykres do pliku PNG, PDF, SVG lub CSV</source>
+        <translation>Zapisuje aktywny wykres do pliku PNG, PDF, SVG lub CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Porównaj wyniki...</source>
+        <translation>&amp;Porównaj wyniki...</translation>
+    </message>
+    <message>
+        <source>Porównuje kilka zestawów wyników</source>
+        <translation>Porównuje kilka zestawów wyników</translation>
+    </message>
+    <message>
+        <source>&amp;Koniec</source>
+        <translation>&amp;Koniec</translation>
+    </message>
+    <message>
+        <source>Kończy działanie programu Tavrix!</source>
+        <translation>Kończy działanie programu Tavrix!</translation>
+    </message>
+    <message>
+        <source>&amp;Kopiuj Ctrl+Ins</source>
+        <translation>&amp;Kopiuj Ctrl+Ins</translation>
+    </message>
+    <message>
+        <source>Kopiuje zawartość aktywnego okna do Clipboardu</source>
+        <translation>Kopiuje zawartość aktywnego okna do Clipboardu</translation>
+    </message>
+    <message>
+        <source>&amp;Skala...</source>
+        <translation>&amp;Skala...</translation>
+    </message>
+    <message>
+        <source>Skaluje osie</source>
+        <translation>Skaluje osie</translation>
+    </message>
+    <message>
+        <source>&amp;Dopasuj</source>
+        <translation>&amp;Dopasuj</translation>
+    </message>
+    <message>
+        <source>Dopasowywuje rozmiar rysunku do rozmiaru okna</source>
+        <translation>Dopasowywuje rozmiar rysunku do rozmiaru okna</translation>
+    </message>
+    <message>
+        <source>&amp;Próbka półnieskończona...</source>
+        <translation>&amp;Próbka półnieskończona...</translation>
+    </message>
+    <message>
+        <source>Obliczenia dla próbki półnieskończonej</source>
+        <translation>Obliczenia dla próbki półnieskończonej</translation>
+    </message>
+    <message>
+        <source>Pły&amp;ta...</source>
+        <translation>Pły&amp;ta...</translation>
+    </message>
+    <message>
+        <source>Obliczenia dla płyty</source>
+        <translation>Obliczenia dla płyty</translation>
+    </message>
+    <message>
+        <source>&amp;Folia...</source>
+        <translation>&amp;Folia...</translation>
+    </message>
+    <message>
+        <source>Obliczenia dla folii</source>
+        <translation>Obliczenia dla folii</translation>
+    </message>
+    <message>
+        <source>&amp;Walec...</source>
+        <translation>&amp;Walec...</translation>
+    </message>
+    <message>
+        <source>Obliczenia dla walca</source>
+        <translation>Obliczenia dla walca</translation>
+    </message>
+    <message>
+        <source>&amp;Dopasuj automatycznie</source>
+        <translation>&amp;Dopasuj automatycznie</translation>
+    </message>
+    <message>
+        <source>Dopasowywuje rozmiar rysunku do rozmiaru okna automatycznie</source>
+        <translation>Dopasowywuje rozmiar rysunku do rozmiaru okna automatycznie</translation>
+    </message>
+    <message>
+        <source>&amp;Kaskada</source>
+        <translation>&amp;Kaskada</translation>
+    </message>
+    <message>
+        <source>Kaskada</source>
+        <translation>Kaskada</translation>
+    </message>
+    <message>
+        <source>&amp;Sąsiadująco</source>
+        <translation>&amp;Sąsiadująco</translation>
+    </message>
+    <message>
+        <source>Sasiadująco</source>
+        <translation>Sasiadująco</translation>
+    </message>
+    <message>
+        <source>&amp;Uporządkuj ikony</source>
+        <translation>&amp;Uporządkuj ikony</translation>
+    </message>
+    <message>
+        <source>Uporządkuj ikony</source>
+        <translation>Uporządkuj ikony</translation>
+    </message>
+    <message>
+        <source>Zamknij &amp;wszystkie</source>
+        <translation>Zamknij &amp;wszystkie</translation>
+    </message>
+    <message>
+        <source>Zamyka wszystkie okna</source>
+        <translation>Zamyka wszystkie okna</translation>
+    </message>
+    <message>
+        <source>Opis &amp;aplikacji...</source>
+        <translation>Opis &amp;aplikacji...</translation>
+    </message>
+    <message>
+        <source>Opis aplikacji</source>
+        <translation>Opis aplikacji</translation>
+    </message>
+    <message>
+        <source>Opis &amp;procesu nawęglania...</source>
+        <translation>Opis &amp;procesu nawęglania...</translation>
+    </message>
+    <message>
+        <source>Opis procesu nawęglania</source>
+        <translation>Opis procesu nawęglania</translation>
+    </message>
+    <message>
+        <source>&amp;O...</source>
+        <translation>&amp;O...</translation>
+    </message>
+    <message>
+        <source>Informacje o programie</source>
+        <translation>Informacje o programie</translation>
+    </message>
+    <message>
+        <source>Dodaj &amp;pomiar...</source>
+        <translation>Dodaj &amp;pomiar...</translation>
+    </message>
+    <message>
+        <source>Dodaje zmierzony profil węgla lub twardości do aktywnego wykresu</source>
+        <translation>Dodaje zmierzony profil węgla lub twardości do aktywnego wykresu</translation>
+    </message>
+    <message>
+        <source>&amp;Usuń pomiar</source>
+        <translation>&amp;Usuń pomiar</translation>
+    </message>
+    <message>
+        <source>Usuwa zmierzony profil z aktywnego wykresu</source>
+        <translation>Usuwa zmierzony profil z aktywnego wykresu</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentCommands</name>
+    <message>
+        <source>Rozmiar obrazu</source>
+        <translation>Rozmiar obrazu</translation>
+    </message>
+    <message>
+        <source>Szerokość:</source>
+        <translation>Szerokość:</translation>
+    </message>
+    <message>
+        <source>Wysokość:</source>
+        <translation>Wysokość:</translation>
+    </message>
+    <message>
+        <source>Cannot write file </source>
+        <translation>Nie można zapisać pliku </translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Błąd!</translation>
+    </message>
+    <message>
+        <source>Zapisz wykres</source>
+        <translation>Zapisz wykres</translation>
+    </message>
+</context>
+<context>
+    <name>FormCheck</name>
+    <message>
+        <source>Check data!</source>
+        <translation>Sprawdź dane!</translation>
+    </message>
+    <message>
+        <source>Steel carbon content must be entered, from 0 to %1 % C.</source>
+        <translation>Podaj zawartość węgla w stali, od 0 do %1 % C.</translation>
+    </message>
+    <message>
+        <source>Carbon transfer coefficient must be entered, greater than 0 cm/s.</source>
+        <translation>Podaj współczynnik przejmowania węgla β, większy od 0 cm/s.</translation>
+    </message>
+    <message>
+        <source>You have entered the same values of time,
+they don&apos;t grow or you haven&apos;t filled a cell</source>
+        <translation>Dwa etapy mają ten sam czas, czasy nie rosną
+lub komórka jest pusta</translation>
+    </message>
+    <message>
+        <source>Output file must have ending &apos;tav&apos; for instance: 
+   1)   stal20.tav 
+   2)   c:\tavrix\20HMN.tav</source>
+        <translation>Nazwa pliku wyników musi kończyć się na &apos;.tav&apos;, na przykład:
+   1)   stal20.tav
+   2)   /home/ja/tavrix/20HMN.tav</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Błąd!</translation>
+    </message>
+    <message>
+        <source>You must enter radius for cylinder and thickness for plate or foil</source>
+        <translation>Podaj średnicę walca albo grubość płyty lub folii</translation>
+    </message>
+    <message>
+        <source> Thickess for foil must be less then 0.07 mm</source>
+        <translation>Folia musi być cieńsza niż 0,07 mm</translation>
+    </message>
+    <message>
+        <source>Filename is already in use</source>
+        <translation>Ten zestaw jest właśnie obliczany: wybierz inną nazwę pliku</translation>
+    </message>
+    <message>
+        <source>First time must be set to zero</source>
+        <translation>Pierwszy etap musi zaczynać się w chwili zero</translation>
+    </message>
+    <message>
+        <source>Enter data to the second line</source>
+        <translation>Podaj co najmniej dwa wiersze etapów</translation>
+    </message>
+    <message>
+        <source>You have to provide all data:
+time, temperature and potencjał</source>
+        <translation>Musisz podać wszystkie dane:
+czas, temperaturę i potencjał</translation>
+    </message>
+    <message>
+        <source>The contents of Cr, Ni, Mo, Mn and Si must all be entered, and none may exceed 5.0 %</source>
+        <translation>Podaj zawartości Cr, Ni, Mo, Mn i Si; żadna nie może przekraczać 5,0 %</translation>
+    </message>
+</context>
+<context>
+    <name>Measurements</name>
+    <message>
+        <source>, %1 poza profilem</source>
+        <translation>, %1 poza profilem</translation>
+    </message>
+    <message>
+        <source>%1: pomiar stężenia węgla nie należy do tego wykresu</source>
+        <translation>%1: pomiar stężenia węgla nie należy do tego wykresu</translation>
+    </message>
+    <message>
+        <source>%1: pomiar twardości nie należy do tego wykresu</source>
+        <translation>%1: pomiar twardości nie należy do tego wykresu</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>The list of sets in use (pliki.lst) cannot be updated: %1</source>
+        <translation>Nie można uaktualnić listy obliczanych zestawów (pliki.lst): %1</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Błąd!</translation>
+    </message>
+</context>
+<context>
+    <name>RestartLoop</name>
+    <message>
+        <source>Uruchomić jeszcze raz?</source>
+        <translation>Uruchomić jeszcze raz?</translation>
+    </message>
+    <message>
+        <source>Run returned %1</source>
+        <translation>Program zakończył się ze stanem %1</translation>
+    </message>
+    <message>
+        <source>Niezwykłe zakończenie</source>
+        <translation>Niezwykłe zakończenie</translation>
+    </message>
+    <message>
+        <source>Niezwykłe zakończenie, uncaught xmsg</source>
+        <translation>Niezwykłe zakończenie, uncaught xmsg</translation>
+    </message>
+    <message>
+        <source>Niezwykłe zakończenie, uncaught ...</source>
+        <translation>Niezwykłe zakończenie, uncaught ...</translation>
+    </message>
+</context>
+<context>
+    <name>ResultSet</name>
+    <message>
+        <source>Files from Tavrix! (*.tav)</source>
+        <translation>Dane procesu Tavrix! (*.tav)</translation>
+    </message>
+    <message>
+        <source>File pliki.lst znajdujący się w katalogu (folderze), w którym został zainstalowany program Tavrix, został zniszczony </source>
+        <translation>Plik pliki.lst znajdujący się w katalogu (folderze), w którym został zainstalowany program Tavrix, został zniszczony </translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Błąd!</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>nie można go otworzyć</translation>
+    </message>
+    <message>
+        <source>it is not a file of process data: it does not begin with the process data and the shape of a sample</source>
+        <translation>to nie jest plik danych procesu: nie zaczyna się od danych procesu i kształtu próbki</translation>
+    </message>
+    <message>
+        <source>it has no results yet: compute the set first</source>
+        <translation>nie ma jeszcze wyników: najpierw oblicz zestaw</translation>
+    </message>
+    <message>
+        <source>the computation of this set did not finish: its files end before the end of its programme</source>
+        <translation>obliczenia tego zestawu nie zostały ukończone: jego pliki kończą się przed końcem programu</translation>
+    </message>
+    <message>
+        <source>
+
+Show what there is?</source>
+        <translation>
+
+Pokazać to, co jest?</translation>
+    </message>
+    <message>
+        <source>Unfinished computation</source>
+        <translation>Nieukończone obliczenia</translation>
+    </message>
+</context>
+<context>
+    <name>SampleShapes</name>
+    <message>
+        <source>Semi-infinitive sample</source>
+        <translation>Próbka półnieskończona</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Płyta</translation>
+    </message>
+    <message>
+        <source>Foil</source>
+        <translation>Folia</translation>
+    </message>
+    <message>
+        <source>Cylinder</source>
+        <translation>Walec</translation>
+    </message>
+    <message>
+        <source>Drut</source>
+        <translation>Drut</translation>
+    </message>
+</context>
+<context>
+    <name>SetCommands</name>
+    <message>
+        <source>File name already exist and is in use</source>
+        <translation>Ten zestaw jest właśnie obliczany</translation>
+    </message>
+    <message>
+        <source>Choose another file</source>
+        <translation>Wybierz inny plik</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Błąd!</translation>
+    </message>
+    <message>
+        <source>Porównaj wyniki</source>
+        <translation>Porównaj wyniki</translation>
+    </message>
+    <message>
+        <source>File name already exist and is in use:
+</source>
+        <translation>Te zestawy są właśnie obliczane:
+</translation>
+    </message>
+    <message>
+        <source>%1 is in the comparison already</source>
+        <translation>%1 jest już w porównaniu</translation>
+    </message>
+    <message>
+        <source>Thick samples (times in hours) and thin samples (times in seconds) cannot be compared</source>
+        <translation>Nie można porównać próbek grubych (czasy w godzinach) z cienkimi (czasy w sekundach)</translation>
+    </message>
+    <message>
+        <source>Choose file with data to remove</source>
+        <translation>Wybierz zestaw wyników do skasowania</translation>
+    </message>
+    <message>
+        <source>That file cannot be removed - choose another</source>
+        <translation>Tego zestawu nie można skasować - wybierz inny</translation>
+    </message>
+    <message>
+        <source>Skasuj</source>
+        <translation>Skasuj</translation>
+    </message>
+    <message>
+        <source>Remove the result set %1?
+
+These files will be deleted:
+%2</source>
+        <translation>Skasować zestaw wyników %1?
+
+Zostaną usunięte te pliki:
+%2</translation>
+    </message>
+    <message>
+        <source>Remove result set</source>
+        <translation>Kasowanie zestawu wyników</translation>
+    </message>
+</context>
+<context>
+    <name>StageTable</name>
+    <message>
+        <source>gaz</source>
+        <translation>gaz</translation>
+    </message>
+    <message>
+        <source>obojętna</source>
+        <translation>obojętna</translation>
+    </message>
+    <message>
+        <source>nasycanie</source>
+        <translation>nasycanie</translation>
+    </message>
+    <message>
+        <source>Warunek</source>
+        <translation>Warunek</translation>
+    </message>
+    <message>
+        <source>Co dzieje się na powierzchni w etapie, który kończy wiersz: gaz (potencjał węglowy atmosfery), atmosfera obojętna (węgiel nie przechodzi przez powierzchnię) albo nasycanie (powierzchnia na granicy nasycenia austenitu).</source>
+        <translation>Co dzieje się na powierzchni w etapie, który kończy wiersz: gaz (potencjał węglowy atmosfery), atmosfera obojętna (węgiel nie przechodzi przez powierzchnię) albo nasycanie (powierzchnia na granicy nasycenia austenitu).</translation>
+    </message>
+    <message>
+        <source>J0, g/(m²·s)</source>
+        <translation>J0, g/(m²·s)</translation>
+    </message>
+    <message>
+        <source>Największy strumień węgla etapu nasycania, dopóki powierzchnia nie osiągnie granicy nasycenia; puste: powierzchnia od razu na granicy.</source>
+        <translation>Największy strumień węgla etapu nasycania, dopóki powierzchnia nie osiągnie granicy nasycenia; puste: powierzchnia od razu na granicy.</translation>
+    </message>
+    <message>
+        <source>Temperatura, C</source>
+        <translation>Temperatura, °C</translation>
+    </message>
+    <message>
+        <source>Potencjał węglowy, %</source>
+        <translation>Potencjał węglowy, % C</translation>
+    </message>
+    <message>
+        <source>Dodaj wiersz</source>
+        <translation>Dodaj wiersz</translation>
+    </message>
+    <message>
+        <source>Jeszcze jeden etap; program z etapami obojętnymi lub nasycania może mieć do %1 wierszy.</source>
+        <translation>Jeszcze jeden etap; program z etapami obojętnymi lub nasycania może mieć do %1 wierszy.</translation>
+    </message>
+    <message>
+        <source>Warunki etapów</source>
+        <translation>Warunki etapów</translation>
+    </message>
+    <message>
+        <source>Etapy w atmosferze obojętnej i etapy nasycania (nawęglanie próżniowe) obok etapów w gazie.</source>
+        <translation>Etapy w atmosferze obojętnej i etapy nasycania (nawęglanie próżniowe) obok etapów w gazie.</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryHeaders</name>
+    <message>
+        <source>Set</source>
+        <translation>Zestaw</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Kształt</translation>
+    </message>
+    <message>
+        <source>Size (mm)</source>
+        <translation>Wymiar (mm)</translation>
+    </message>
+    <message>
+        <source>Steel grade</source>
+        <translation>Gatunek stali</translation>
+    </message>
+    <message>
+        <source>Programme length (s)</source>
+        <translation>Czas programu (s)</translation>
+    </message>
+    <message>
+        <source>Programme length (h)</source>
+        <translation>Czas programu (h)</translation>
+    </message>
+    <message>
+        <source>Surface carbon (% C)</source>
+        <translation>Węgiel na powierzchni (% C)</translation>
+    </message>
+    <message>
+        <source>Case depth 0.40% C (mm)</source>
+        <translation>Głębokość warstwy 0.40 % C (mm)</translation>
+    </message>
+    <message>
+        <source>Case depth 0.35% C (mm)</source>
+        <translation>Głębokość warstwy 0.35 % C (mm)</translation>
+    </message>
+    <message>
+        <source>Case depth 0.30% C (mm)</source>
+        <translation>Głębokość warstwy 0.30 % C (mm)</translation>
+    </message>
+    <message>
+        <source>Mass gain (g/m^2)</source>
+        <translation>Przyrost masy (g/m²)</translation>
+    </message>
+    <message>
+        <source>Mean carbon content (% C)</source>
+        <translation>Średnia zawartość węgla (% C)</translation>
+    </message>
+    <message>
+        <source>Highest hardness (HV)</source>
+        <translation>Największa twardość (HV)</translation>
+    </message>
+    <message>
+        <source>CHD %1 HV (mm)</source>
+        <translation>CHD %1 HV (mm)</translation>
+    </message>
+</context>
+<context>
+    <name>TAxisSetup</name>
+    <message>
+        <source>Ustawienie osi</source>
+        <translation>Ustawienie osi</translation>
+    </message>
+    <message>
+        <source>X początkowe:</source>
+        <translation>X początkowe:</translation>
+    </message>
+    <message>
+        <source>X końcowe:</source>
+        <translation>X końcowe:</translation>
+    </message>
+    <message>
+        <source>Podział:</source>
+        <translation>Podział:</translation>
+    </message>
+    <message>
+        <source>Y początkowe:</source>
+        <translation>Y początkowe:</translation>
+    </message>
+    <message>
+        <source>Y końcowe:</source>
+        <translation>Y końcowe:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>You have provided incorrect data</source>
+        <translation>Podana wartość nie jest poprawną liczbą</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Błąd!</translation>
+    </message>
+</context>
+<context>
+    <name>TChartMDIChild</name>
+    <message>
+        <source>Cannot open file </source>
+        <translation>Nie można otworzyć pliku </translation>
+    </message>
+    <message>
+        <source>File error</source>
+        <translation>Błąd pliku</translation>
+    </message>
+    <message>
+        <source>Dodaj pomiar...</source>
+        <translation>Dodaj pomiar...</translation>
+    </message>
+    <message>
+        <source>Usuń pomiar</source>
+        <translation>Usuń pomiar</translation>
+    </message>
+    <message>
+        <source>Dodaj pomiar</source>
+        <translation>Dodaj pomiar</translation>
+    </message>
+    <message>
+        <source>Pomiary (*.csv *.txt);;Wszystkie pliki (*)</source>
+        <translation>Pomiary (*.csv *.txt);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Pomiar</source>
+        <translation>Pomiar</translation>
+    </message>
+    <message>
+        <source>(brak pomiarów)</source>
+        <translation>(brak pomiarów)</translation>
+    </message>
+</context>
+<context>
+    <name>TCompareMDIChild</name>
+    <message>
+        <source>Głębokość przy %1% C</source>
+        <translation>Głębokość przy %1% C</translation>
+    </message>
+    <message>
+        <source>Porównanie - %1</source>
+        <translation>Porównanie - %1</translation>
+    </message>
+    <message>
+        <source>Dodaj zestaw...</source>
+        <translation>Dodaj zestaw...</translation>
+    </message>
+    <message>
+        <source>Usuń zestaw</source>
+        <translation>Usuń zestaw</translation>
+    </message>
+</context>
+<context>
+    <name>TDesignDialog</name>
+    <message>
+        <source>Projekt procesu</source>
+        <translation>Projekt procesu</translation>
+    </message>
+    <message>
+        <source>lub przy twardości (CHD), HV:</source>
+        <translation>lub przy twardości (CHD), HV:</translation>
+    </message>
+    <message>
+        <source>Węgiel na powierzchni, %:</source>
+        <translation>Węgiel na powierzchni, % C:</translation>
+    </message>
+    <message>
+        <source>= powierzchnia</source>
+        <translation>= powierzchnia</translation>
+    </message>
+    <message>
+        <source>Podchładzanie do hartowania, C:</source>
+        <translation>Podchładzanie do hartowania, °C:</translation>
+    </message>
+    <message>
+        <source>Nawęglanie próżniowe (impulsy)</source>
+        <translation>Nawęglanie próżniowe (impulsy)</translation>
+    </message>
+    <message>
+        <source>Temperatura nawęglania, C:</source>
+        <translation>Temperatura nawęglania, °C:</translation>
+    </message>
+    <message>
+        <source>Potencjał nawęglania, %:</source>
+        <translation>Potencjał nawęglania, % C:</translation>
+    </message>
+    <message>
+        <source>Grubość warstwy, mm:</source>
+        <translation>Grubość warstwy, mm:</translation>
+    </message>
+    <message>
+        <source>przy zawartości węgla, %:</source>
+        <translation>przy zawartości węgla, % C:</translation>
+    </message>
+    <message>
+        <source>Potencjał dyfuzji, %:</source>
+        <translation>Potencjał dyfuzji, % C:</translation>
+    </message>
+    <message>
+        <source>Czas podchładzania, h:</source>
+        <translation>Czas podchładzania, h:</translation>
+    </message>
+    <message>
+        <source>Krok zegara pieca, h:</source>
+        <translation>Krok zegara pieca, h:</translation>
+    </message>
+    <message>
+        <source>Najkrótsze nasycanie, s:</source>
+        <translation>Najkrótsze nasycanie, s:</translation>
+    </message>
+    <message>
+        <source>Oblicz</source>
+        <translation>Oblicz</translation>
+    </message>
+    <message>
+        <source>Wstaw</source>
+        <translation>Wstaw</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Węgiel na powierzchni:  0.800 %  (cel 0.8 %)</source>
+        <translation>Węgiel na powierzchni:  0.800 % C  (cel 0.8 % C)</translation>
+    </message>
+    <message>
+        <source>Enter the %1</source>
+        <translation>Podaj: %1</translation>
+    </message>
+    <message>
+        <source>Check data!</source>
+        <translation>Sprawdź dane!</translation>
+    </message>
+    <message>
+        <source>Enter the shortest boost</source>
+        <translation>Podaj najkrótsze nasycanie</translation>
+    </message>
+    <message>
+        <source>Grubość warstwy:  %1 mm  (cel %2 mm)
+</source>
+        <translation>Grubość warstwy:  %1 mm  (cel %2 mm)
+</translation>
+    </message>
+    <message>
+        <source>Węgiel na powierzchni:  %1 %  (cel %2 %)
+</source>
+        <translation>Węgiel na powierzchni:  %1 % C  (cel %2 % C)
+</translation>
+    </message>
+    <message>
+        <source>Granica nasycenia:  %1 %
+</source>
+        <translation>Granica nasycenia:  %1 % C
+</translation>
+    </message>
+    <message>
+        <source>Obliczeń próbnych: %1
+
+</source>
+        <translation>Obliczeń próbnych: %1
+
+</translation>
+    </message>
+    <message>
+        <source>Impuls  nasycanie, s  dyfuzja, s</source>
+        <translation>Impuls  nasycanie, s  dyfuzja, s</translation>
+    </message>
+    <message>
+        <source>Wrong input: %1</source>
+        <translation>Błędne dane: %1</translation>
+    </message>
+    <message>
+        <source>The targets cannot be met: %1</source>
+        <translation>Nie można osiągnąć celów: %1</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Błąd!</translation>
+    </message>
+    <message>
+        <source>    Czas, h  Temp., C  Potencjał, %
+</source>
+        <translation>    Czas, h  Temp., C  Potencjał, %
+</translation>
+    </message>
+    <message>
+        <source>
+%1:  %2 mm  (cel %3 mm)
+</source>
+        <translation>
+%1:  %2 mm  (cel %3 mm)
+</translation>
+    </message>
+    <message>
+        <source>CHD przy %1 HV</source>
+        <translation>CHD przy %1 HV</translation>
+    </message>
+    <message>
+        <source>Grubość warstwy</source>
+        <translation>Grubość warstwy</translation>
+    </message>
+    <message>
+        <source>Węgiel na powierzchni:  %1 %</source>
+        <translation>Węgiel na powierzchni:  %1 %</translation>
+    </message>
+    <message>
+        <source>  (cel %1 %)</source>
+        <translation>  (cel %1 % C)</translation>
+    </message>
+    <message>
+        <source>
+Obliczeń próbnych: %1</source>
+        <translation>
+Obliczeń próbnych: %1</translation>
+    </message>
+    <message>
+        <source>Warning: %1.</source>
+        <translation>Uwaga: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TFoilTestDialog</name>
+    <message>
+        <source>Współczynnik z próby</source>
+        <translation>Współczynnik z próby</translation>
+    </message>
+    <message>
+        <source>Próba: program, stal i grubość z formularza.</source>
+        <translation>Próba: program, stal i grubość z formularza.</translation>
+    </message>
+    <message>
+        <source>Zawartość węgla po próbie, %:</source>
+        <translation>Zawartość węgla po próbie, % C:</translation>
+    </message>
+    <message>
+        <source>Oblicz</source>
+        <translation>Oblicz</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Enter the carbon content measured after the test</source>
+        <translation>Podaj zawartość węgla zmierzoną po próbie</translation>
+    </message>
+    <message>
+        <source>Check data!</source>
+        <translation>Sprawdź dane!</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Błąd!</translation>
+    </message>
+</context>
+<context>
+    <name>THelpWindow</name>
+    <message>
+        <source>Nawigacja</source>
+        <translation>Nawigacja</translation>
+    </message>
+    <message>
+        <source>Wstecz</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Dalej</source>
+        <translation>Dalej</translation>
+    </message>
+    <message>
+        <source>Pomoc</source>
+        <translation>Pomoc</translation>
+    </message>
+</context>
+<context>
+    <name>TProfileFitDialog</name>
+    <message>
+        <source>także przesunięcie potencjału (błąd sondy)</source>
+        <translation>także przesunięcie potencjału (błąd sondy)</translation>
+    </message>
+    <message>
+        <source>Dopasuj do pomiaru</source>
+        <translation>Dopasuj do pomiaru</translation>
+    </message>
+    <message>
+        <source>Proces: program, stal i kształt z formularza; szukany współczynnik β.</source>
+        <translation>Proces: program, stal i kształt z formularza; szukany współczynnik β.</translation>
+    </message>
+    <message>
+        <source>Wybierz...</source>
+        <translation>Wybierz...</translation>
+    </message>
+    <message>
+        <source>Plik pomiaru:</source>
+        <translation>Plik pomiaru:</translation>
+    </message>
+    <message>
+        <source>Oblicz</source>
+        <translation>Oblicz</translation>
+    </message>
+    <message>
+        <source>Wstaw</source>
+        <translation>Wstaw</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Plik pomiaru</source>
+        <translation>Plik pomiaru</translation>
+    </message>
+    <message>
+        <source>Pomiary (*.csv *.txt);;Wszystkie pliki (*)</source>
+        <translation>Pomiary (*.csv *.txt);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Choose the file of the measured profile</source>
+        <translation>Wybierz plik zmierzonego profilu</translation>
+    </message>
+    <message>
+        <source>Check data!</source>
+        <translation>Sprawdź dane!</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Błąd!</translation>
+    </message>
+    <message>
+        <source>Współczynnik β:  %1 ± %2 cm/s
+</source>
+        <translation>Współczynnik β:  %1 ± %2 cm/s
+</translation>
+    </message>
+    <message>
+        <source>Przesunięcie potencjału:  %1 ± %2 %
+</source>
+        <translation>Przesunięcie potencjału:  %1 ± %2 %
+</translation>
+    </message>
+    <message>
+        <source>RMS różnicy:  %1 %3 przed,  %2 %3 po
+</source>
+        <translation>RMS różnicy:  %1 %3 przed,  %2 %3 po
+</translation>
+    </message>
+    <message>
+        <source>Punkty porównane: %1</source>
+        <translation>Punkty porównane: %1</translation>
+    </message>
+    <message>
+        <source>  (pominięte: %1 przy powierzchni, %2 poza środkiem próbki)</source>
+        <translation>  (pominięte: %1 przy powierzchni, %2 poza środkiem próbki)</translation>
+    </message>
+    <message>
+        <source>
+Obliczeń próbnych: %1</source>
+        <translation>
+Obliczeń próbnych: %1</translation>
+    </message>
+    <message>
+        <source>Uwaga: pomiar prawie nie zależy od współczynnika β; jego błąd standardowy
+jest większy od samej wartości, więc β nie jest wyznaczony.</source>
+        <translation>Uwaga: pomiar prawie nie zależy od współczynnika β; jego błąd standardowy
+jest większy od samej wartości, więc β nie jest wyznaczony.</translation>
+    </message>
+    <message>
+        <source>Uwaga: pomiar prawie nie zależy od przesunięcia potencjału; jego błąd
+standardowy przekracza %1 %, więc przesunięcie nie jest wyznaczone i nie
+jest błędem sondy. Dopasuj sam współczynnik β.</source>
+        <translation>Uwaga: pomiar prawie nie zależy od przesunięcia potencjału; jego błąd
+standardowy przekracza %1 %, więc przesunięcie nie jest wyznaczone i nie
+jest błędem sondy. Dopasuj sam współczynnik β.</translation>
+    </message>
+</context>
+<context>
+    <name>TSummaryMDIChild</name>
+    <message>
+        <source>Porównanie - podsumowanie</source>
+        <translation>Porównanie - podsumowanie</translation>
+    </message>
+</context>
+<context>
+    <name>TTavFrame</name>
+    <message>
+        <source>Tavrix!</source>
+        <translation>Tavrix!</translation>
+    </message>
+    <message>
+        <source>&amp;Plik</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>&amp;Edycja</source>
+        <translation>&amp;Edycja</translation>
+    </message>
+    <message>
+        <source>&amp;Obliczenia</source>
+        <translation>&amp;Obliczenia</translation>
+    </message>
+    <message>
+        <source>&amp;Kształt próbki</source>
+        <translation>&amp;Kształt próbki</translation>
+    </message>
+    <message>
+        <source>O&amp;pcje</source>
+        <translation>O&amp;pcje</translation>
+    </message>
+    <message>
+        <source>O&amp;kno</source>
+        <translation>O&amp;kno</translation>
+    </message>
+    <message>
+        <source>Pomo&amp;c</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>Język zmieni się przy następnym uruchomieniu programów.</source>
+        <translation>Język zmieni się przy następnym uruchomieniu programów.</translation>
+    </message>
+    <message>
+        <source>Control bar</source>
+        <translation>Pasek narzędzi</translation>
+    </message>
+    <message>
+        <source>Can&apos;t run subprogram</source>
+        <translation>Nie można uruchomić drugiego programu Tavrix!</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Błąd!</translation>
+    </message>
+</context>
+<context>
+    <name>TTavrixApp</name>
+    <message>
+        <source>No sample shape was given.</source>
+        <translation>Nie podano kształtu próbki.</translation>
+    </message>
+    <message>
+        <source>Unknown sample shape &quot;%1&quot;.</source>
+        <translation>Nieznany kształt próbki &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>
+Start tavcalc with one of these shapes:
+   </source>
+        <translation>
+Uruchom tavcalc z jednym z tych kształtów:
+   </translation>
+    </message>
+    <message>
+        <source>
+for instance: tavcalc &quot;Plate&quot;</source>
+        <translation>
+na przykład: tavcalc &quot;Plate&quot;</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Błąd!</translation>
+    </message>
+</context>
+<context>
+    <name>TTavrixDialog</name>
+    <message>
+        <source>Files from Tavrix! (*.tav)</source>
+        <translation>Dane procesu Tavrix! (*.tav)</translation>
+    </message>
+    <message>
+        <source>Diameter: </source>
+        <translation>Średnica: </translation>
+    </message>
+    <message>
+        <source>Thick: </source>
+        <translation>Grubość: </translation>
+    </message>
+    <message>
+        <source>Time, s</source>
+        <translation>Czas, s</translation>
+    </message>
+    <message>
+        <source>Czas, h</source>
+        <translation>Czas, h</translation>
+    </message>
+    <message>
+        <source>Zawartość węgla w stali, % :</source>
+        <translation>Zawartość węgla w stali, % C:</translation>
+    </message>
+    <message>
+        <source>Współczynnik przenoszenia węgla, cm/s: </source>
+        <translation>Współczynnik przenoszenia węgla β, cm/s: </translation>
+    </message>
+    <message>
+        <source>Przeglądaj...</source>
+        <translation>Przeglądaj...</translation>
+    </message>
+    <message>
+        <source>Załaduj...</source>
+        <translation>Załaduj...</translation>
+    </message>
+    <message>
+        <source>Obliczaj...</source>
+        <translation>Obliczaj...</translation>
+    </message>
+    <message>
+        <source>Koniec</source>
+        <translation>Koniec</translation>
+    </message>
+    <message>
+        <source>Plik:</source>
+        <translation>Plik:</translation>
+    </message>
+    <message>
+        <source>Załaduj dane z:</source>
+        <translation>Załaduj dane z:</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open file</source>
+        <translation>Nie można otworzyć pliku</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Błąd!</translation>
+    </message>
+    <message>
+        <source>You want to load improper type of file</source>
+        <translation>To nie jest plik danych procesu (*.tav)</translation>
+    </message>
+    <message>
+        <source>Output file</source>
+        <translation>Plik wyników</translation>
+    </message>
+    <message>
+        <source>Zapisać dane procesu?</source>
+        <translation>Zapisać dane procesu?</translation>
+    </message>
+    <message>
+        <source>Unsaved data</source>
+        <translation>Niezapisane dane</translation>
+    </message>
+    <message>
+        <source>Zapisz dane procesu</source>
+        <translation>Zapisz dane procesu</translation>
+    </message>
+    <message>
+        <source>
+holds a result set: choose another file</source>
+        <translation>
+zawiera zestaw wyników: wybierz inny plik</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open file
+</source>
+        <translation>Nie można otworzyć pliku
+</translation>
+    </message>
+    <message>
+        <source>
+The computation knows nothing of soot and carbides. Compute anyway?</source>
+        <translation>
+Obliczenia nie uwzględniają sadzy ani węglików. Obliczać mimo to?</translation>
+    </message>
+    <message>
+        <source>Warning!</source>
+        <translation>Uwaga!</translation>
+    </message>
+    <message>
+        <source>Transfer coefficient %1 cm/s, written into the form.
+The uniform-foil formula would give %2 cm/s.</source>
+        <translation>Współczynnik przejmowania β %1 cm/s, wpisany do formularza.
+Wzór dla jednorodnej folii dałby %2 cm/s.</translation>
+    </message>
+    <message>
+        <source>Foil test</source>
+        <translation>Próba foliowa</translation>
+    </message>
+</context>
+<context>
+    <name>TTavrixFrame</name>
+    <message>
+        <source>&amp;Koniec</source>
+        <translation>&amp;Koniec</translation>
+    </message>
+    <message>
+        <source>Zamyka okno dialogowe</source>
+        <translation>Zamyka okno dialogowe</translation>
+    </message>
+    <message>
+        <source>Pomo&amp;c</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>Informacje o programie</source>
+        <translation>Informacje o programie</translation>
+    </message>
+    <message>
+        <source>&amp;Współczynnik z próby...</source>
+        <translation>&amp;Współczynnik z próby...</translation>
+    </message>
+    <message>
+        <source>Wyznacza współczynnik przenoszenia węgla z próby foliowej</source>
+        <translation>Wyznacza współczynnik przenoszenia węgla z próby foliowej</translation>
+    </message>
+    <message>
+        <source>&amp;Projekt procesu...</source>
+        <translation>&amp;Projekt procesu...</translation>
+    </message>
+    <message>
+        <source>Projektuje program pieca dla zadanej warstwy</source>
+        <translation>Projektuje program pieca dla zadanej warstwy</translation>
+    </message>
+    <message>
+        <source>&amp;Dopasuj do pomiaru...</source>
+        <translation>&amp;Dopasuj do pomiaru...</translation>
+    </message>
+    <message>
+        <source>Dopasowuje współczynnik przenoszenia węgla do zmierzonego profilu</source>
+        <translation>Dopasowuje współczynnik przenoszenia węgla do zmierzonego profilu</translation>
+    </message>
+</context>
+<context>
+    <name>TTrialDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Pomoc</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open file
+</source>
+        <translation>Nie można otworzyć pliku
+</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Błąd!</translation>
+    </message>
+</context>
+<context>
+    <name>TWskDialog</name>
+    <message>
+        <source>Pokaż wyniki</source>
+        <translation>Pokaż wyniki</translation>
+    </message>
+    <message>
+        <source>Obliczenia</source>
+        <translation>Obliczenia</translation>
+    </message>
+    <message>
+        <source>Otwiera wyniki w przeglądarce Tavrix!</source>
+        <translation>Otwiera wyniki w przeglądarce Tavrix!</translation>
+    </message>
+    <message>
+        <source>Start!</source>
+        <translation>Start!</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The set %1 already holds results.
+A new run replaces them, and a cancelled run leaves no file of the set.
+
+Replace them?</source>
+        <translation>Zestaw %1 zawiera już wyniki.
+Nowe obliczenia je zastąpią, a przerwane nie zostawią żadnego pliku zestawu.
+
+Zastąpić je?</translation>
+    </message>
+    <message>
+        <source>Replace results?</source>
+        <translation>Zastąpić wyniki?</translation>
+    </message>
+    <message>
+        <source>Filename is already in use</source>
+        <translation>Ten zestaw jest właśnie obliczany: wybierz inną nazwę pliku</translation>
+    </message>
+    <message>
+        <source>Check data!</source>
+        <translation>Sprawdź dane!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open file
+</source>
+        <translation>Nie można otworzyć pliku
+</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Błąd!</translation>
+    </message>
+    <message>
+        <source>Counting...</source>
+        <translation>Obliczanie...</translation>
+    </message>
+    <message>
+        <source>Tavrix! - %1</source>
+        <translation>Tavrix! - %1</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Zakończone</translation>
+    </message>
+    <message>
+        <source>Warning: %1.</source>
+        <translation>Uwaga: %1.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t run subprogram</source>
+        <translation>Nie można uruchomić drugiego programu Tavrix!</translation>
+    </message>
+</context>
+</TS>
