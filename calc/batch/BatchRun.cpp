@@ -67,9 +67,7 @@ void listResults(const std::string& path, SampleShape shape) {
 
 // The depth a drawing specifies as "CHD 0.8 mm at 550 HV", from the last hardness block.
 void printCaseHardeningDepth(const std::string& path, const CaseHardness& hardness) {
-    std::vector<double> depth(hardness.depth.size());
-    std::transform(hardness.depth.begin(), hardness.depth.end(), depth.begin(),
-                   [](double micrometres) { return micrometres * 0.001; });
+    const std::vector<double> depth = hardness.depthMm();
     const double limit = defaultHardnessLimit;
     if (const std::optional<double> chd = hardnessCaseDepth(depth, hardness.hv, limit))
         std::printf("%s: case-hardening depth %.3f mm at %.0f HV\n", path.c_str(), *chd, limit);

@@ -25,6 +25,8 @@ double hardestCarbon(std::string_view grade);
 struct CaseHardness {
     std::vector<double> depth; // µm
     std::vector<double> hv;    // HV
+
+    std::vector<double> depthMm() const; // the depths in mm, as drawings and measurements give them
 };
 CaseHardness caseHardness(const std::vector<double>& X, const std::vector<double>& C, double ck,
                           const std::vector<double>& sklad);

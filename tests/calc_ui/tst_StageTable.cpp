@@ -91,13 +91,18 @@ const QByteArray pulses = "0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n12\r
                           "2 900 0.8 neutral\r\n"
                           "3 900 0.7\r\n"
                           "Semi-infinitive sample\r\n";
-const QStringList pulseConditions = {
-    QStringLiteral("gaz"),      QStringLiteral("nasycanie "),
-    QStringLiteral("obojętna"), QStringLiteral("nasycanie 2.500000"),
-    QStringLiteral("obojętna"), QStringLiteral("nasycanie "),
-    QStringLiteral("obojętna"), QStringLiteral("nasycanie "),
-    QStringLiteral("obojętna"), QStringLiteral("nasycanie 0.750000"),
-    QStringLiteral("obojętna"), QStringLiteral("gaz")};
+const QStringList pulseConditions = {QString(),
+                                     QStringLiteral("nasycanie "),
+                                     QStringLiteral("obojętna"),
+                                     QStringLiteral("nasycanie 2.5"),
+                                     QStringLiteral("obojętna"),
+                                     QStringLiteral("nasycanie "),
+                                     QStringLiteral("obojętna"),
+                                     QStringLiteral("nasycanie "),
+                                     QStringLiteral("obojętna"),
+                                     QStringLiteral("nasycanie 0.75"),
+                                     QStringLiteral("obojętna"),
+                                     QStringLiteral("gaz")};
 
 QByteArray headOf(const QByteArray& file) {
     const QByteArray end = "Semi-infinitive sample\r\n";
@@ -167,8 +172,10 @@ void StageTableTest::fluxLimitOnlyForABoost() {
     clickConditions(&dialog);
     auto* flux = control<QLineEdit>(&dialog, QStringLiteral("fluxLimit2"));
     QVERIFY(flux);
-    QCOMPARE(conditionsShown(&dialog, 2),
-             (QStringList{QStringLiteral("gaz"), QStringLiteral("gaz")}));
+    QCOMPARE(conditionsShown(&dialog, 2), (QStringList{QString(), QStringLiteral("gaz")}));
+    // Row 1 starts the programme and ends no stage: nothing to choose there.
+    QVERIFY(!control<QComboBox>(&dialog, QStringLiteral("condition1"))->isEnabled());
+    QVERIFY(!control<QLineEdit>(&dialog, QStringLiteral("fluxLimit1"))->isEnabled());
     QVERIFY(!flux->isEnabled());
     chooseCondition(&dialog, 2, QStringLiteral("nasycanie"));
     QVERIFY(flux->isEnabled());
@@ -205,11 +212,6 @@ void StageTableTest::conditionChecks_data() {
         << QStringList() << QStringList();
     QTest::newRow("limited boost accepted")
         << 2 << QStringList{QStringLiteral("2=nasycanie=1.5")} << QStringList() << QStringList();
-    QTest::newRow("condition on the first row")
-        << 2 << QStringList{QStringLiteral("1=obojętna")}
-        << QStringList{checkData + QStringLiteral("Stage 1 condition must be left out: the first "
-                                                  "row starts the process and ends no stage.")}
-        << QStringList();
     QTest::newRow("flux limit of 0")
         << 3 << QStringList{QStringLiteral("3=nasycanie=0")}
         << QStringList{checkData +
@@ -282,9 +284,8 @@ void StageTableTest::loadedConditionsComputeAndWriteBack() {
     clickButton(&dialog, QStringLiteral("button240"));
     QCOMPARE(messages_.texts(), QStringList());
     QCOMPARE(conditionsShown(&dialog, 12), pulseConditions);
-    compareBoxes(&dialog,
-                 {QStringLiteral("time11=2.000000"), QStringLiteral("temperature12=900.000000"),
-                  QStringLiteral("potential12=0.700000")});
+    compareBoxes(&dialog, {QStringLiteral("time11=2:00:00"), QStringLiteral("temperature12=900"),
+                           QStringLiteral("potential12=0.7"), QStringLiteral("edit235=0:03:00")});
     auto* scroll = control<QScrollArea>(&dialog, QStringLiteral("stageScroll"));
     QVERIFY(scroll->verticalScrollBar()->isVisible());
 
@@ -303,9 +304,8 @@ void StageTableTest::loadedConditionsComputeAndWriteBack() {
     QVERIFY(!control<QLineEdit>(&dialog, QStringLiteral("time11")));
     QVERIFY(!scroll->verticalScrollBar()->isVisible());
     QVERIFY(control<QCheckBox>(&dialog, QStringLiteral("checkConditions"))->isChecked());
-    QCOMPARE(
-        conditionsShown(&dialog, 3),
-        (QStringList{QStringLiteral("gaz"), QStringLiteral("nasycanie "), QStringLiteral("gaz")}));
+    QCOMPARE(conditionsShown(&dialog, 3),
+             (QStringList{QString(), QStringLiteral("nasycanie "), QStringLiteral("gaz")}));
 }
 
 void StageTableTest::typedConditionsAreWritten() {
