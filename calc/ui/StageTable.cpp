@@ -161,6 +161,10 @@ StageTable::StageTable(TimeUnit unit, QWidget* parent) : QWidget(parent), timeUn
 
     for (int row = 0; row < maxStages; ++row)
         appendRow();
+    // The table keeps the room of its condition column and of a scroll bar beside it, so that
+    // neither "Warunki etapów" nor a row more moves or resizes the form around it.
+    showConditions(true);
+    setMinimumWidth(sizeHint().width() + scroll_->verticalScrollBar()->sizeHint().width());
     showConditions(false);
 }
 

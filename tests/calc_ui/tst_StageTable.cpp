@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -48,11 +49,16 @@ QStringList rowsEvery(int rows, int minutes) {
     return entries;
 }
 
-// Clicks "Warunki etapów", as a user does to add (or take away) the condition column.
-void clickConditions(const QObject* root) {
-    auto* box = control<QCheckBox>(root, QStringLiteral("checkConditions"));
+// Clicks a check box of the table, as a user does.
+void clickCheck(const QObject* root, const QString& name) {
+    auto* box = control<QCheckBox>(root, name);
     QVERIFY(box);
     QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(4, box->height() / 2));
+}
+
+// Clicks "Warunki etapów", as a user does to add (or take away) the condition column.
+void clickConditions(const QObject* root) {
+    clickCheck(root, QStringLiteral("checkConditions"));
 }
 
 // Chooses a row's condition with the keyboard, as a user does on the closed list.
@@ -123,6 +129,7 @@ private slots:
     void conditionChecks();
     void loadedConditionsComputeAndWriteBack();
     void typedConditionsAreWritten();
+    void durationsAndClockTimesGiveTheTimesRowsEndAt();
 
 private:
     QTemporaryDir folder_;
@@ -331,6 +338,29 @@ void StageTableTest::typedConditionsAreWritten() {
                 "\r\n";
     QCOMPARE(headOf(fileBytes(set)), "0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n12\r\n" +
                                          rows + "Semi-infinitive sample\r\n");
+}
+
+void StageTableTest::durationsAndClockTimesGiveTheTimesRowsEndAt() {
+    const QString set = folder_.filePath(QStringLiteral("etapy.tav"));
+    TTavrixDialog dialog(SampleShape::SemiInfinite, nullptr);
+    dialog.show();
+    typeAll(&dialog, steel + rowsEvery(3, 120));
+    auto* heading = control<QLabel>(&dialog, QStringLiteral("static118"));
+    clickCheck(&dialog, QStringLiteral("checkDurations"));
+    // Each stage's length: 2 h and 2 h, under a heading that says so.
+    QCOMPARE(heading->text(), QStringLiteral("Czas etapu, h"));
+    compareBoxes(&dialog, {timeBox(1) + QStringLiteral("=0"), timeBox(2) + QStringLiteral("=2"),
+                           timeBox(3) + QStringLiteral("=2")});
+    // Half an hour on the clock.
+    typeInto(&dialog, timeBox(3), QStringLiteral("0:30:00"));
+    QCOMPARE(computeInto(dialog, set), QStringLiteral("Finished"));
+    QCOMPARE(messages_.texts(), QStringList());
+    QCOMPARE(headOf(fileBytes(set)), "0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n3\r\n"
+                                     "0 920 0.8\r\n2 920 0.8\r\n2.5 920 0.8\r\n"
+                                     "Semi-infinitive sample\r\n");
+    clickCheck(&dialog, QStringLiteral("checkDurations"));
+    QCOMPARE(heading->text(), QStringLiteral("Czas, h"));
+    compareBoxes(&dialog, {timeBox(2) + QStringLiteral("=2"), timeBox(3) + QStringLiteral("=2.5")});
 }
 
 TAVCALC_TEST_MAIN(StageTableTest)

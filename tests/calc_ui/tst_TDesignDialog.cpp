@@ -139,6 +139,12 @@ void TDesignDialogTest::designIsInsertedIntoTheStageRows() {
     form.designProcess();
     QVERIFY2(messages_.messages().isEmpty(), qPrintable(captionsAndTexts(messages_).join(u'\n')));
     QVERIFY2(programme.contains(QStringLiteral("(cel 0.6 mm)")), qPrintable(programme));
+    // The designed programme is a new set, proposed beside the one the form named.
+    const QString proposed = control<QLineEdit>(&form, QStringLiteral("edit241"))->text();
+    QVERIFY2(QRegularExpression(QStringLiteral("^default-design(-\\d+)?\\.tav$"))
+                 .match(proposed)
+                 .hasMatch(),
+             qPrintable(proposed));
     // Each inserted value is the one the dialog showed (six significant digits), not the sum of
     // stage lengths with its floating-point noise: the box shows those digits and no more.
     const QRegularExpression sixDigits(QStringLiteral("^(0|[1-9]\\d*)(\\.\\d+)?$"));
