@@ -174,3 +174,18 @@ std::string caseFoldedName(std::string_view name) {
 bool sameSetName(std::string_view one, std::string_view other) {
     return caseFoldedName(one) == caseFoldedName(other);
 }
+
+std::string suffixedName(std::string_view path, std::string_view suffix) {
+    const std::filesystem::path file(path);
+    return (file.parent_path() /
+            (file.stem().string() + std::string(suffix) + file.extension().string()))
+        .string();
+}
+
+std::string unusedSuffixedName(std::string_view path, std::string_view suffix) {
+    std::string name = suffixedName(path, suffix);
+    std::error_code error;
+    for (int number = 2; std::filesystem::exists(completeName(name), error); ++number)
+        name = suffixedName(path, std::string(suffix) + "-" + std::to_string(number));
+    return name;
+}

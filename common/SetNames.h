@@ -61,6 +61,12 @@ std::string commandLineName(std::string_view name, const std::filesystem::path& 
 // "." and the extension appended.
 std::string resultFileName(std::string_view setName, std::string_view extension);
 
+// `path` with `suffix` before its extension, beside it: "walk1-design.tav" for "walk1.tav".
+std::string suffixedName(std::string_view path, std::string_view suffix);
+// The same, numbered on ("walk1-design-2.tav", "-3", ...) past the names a file has already:
+// a name to propose for a new set, which overwrites none.
+std::string unusedSuffixedName(std::string_view path, std::string_view suffix);
+
 // Removes the set's main file and its files with the given extensions: the one way a set is
 // deleted, whether a run was cancelled or the user deletes it. A file that is missing or cannot
 // be removed is passed over, so that a half-deleted set can be deleted again.

@@ -419,12 +419,6 @@
         <translation>Carbon transfer coefficient must be entered, greater than 0 cm/s.</translation>
     </message>
     <message>
-        <source>You have entered the same values of time,
-they don&apos;t grow or you haven&apos;t filled a cell</source>
-        <translation>Two stages have the same time, the times do not grow,
-or a cell is empty</translation>
-    </message>
-    <message>
         <source>Output file must have ending &apos;tav&apos; for instance: 
    1)   stal20.tav 
    2)   c:\tavrix\20HMN.tav</source>
@@ -457,14 +451,39 @@ or a cell is empty</translation>
         <translation>Enter at least two stage rows</translation>
     </message>
     <message>
-        <source>You have to provide all data:
-time, temperature and potencjał</source>
-        <translation>Each stage row needs all three values:
-time, temperature and carbon potential</translation>
-    </message>
-    <message>
         <source>The contents of Cr, Ni, Mo, Mn and Si must all be entered, and none may exceed 5.0 %</source>
         <translation>The contents of Cr, Ni, Mo, Mn and Si must all be entered, and none may exceed 5.0 %</translation>
+    </message>
+    <message>
+        <source>Wiersz %1: czas, temperatura i potencjał muszą być wypełnione wszystkie albo żaden.</source>
+        <translation>Row %1: time, temperature and potential must all be filled, or none.</translation>
+    </message>
+    <message>
+        <source>Wiersz %1: czas %2 nie jest późniejszy niż w wierszu %3 (%4).</source>
+        <translation>Row %1: time %2 is not after row %3 (%4).</translation>
+    </message>
+    <message>
+        <source>Wiersz %1 jest pusty, a wiersz %2 nie: etapy idą w tabeli bez przerw.</source>
+        <translation>Row %1 is empty but row %2 is not: the stages follow one another without a gap.</translation>
+    </message>
+    <message>
+        <source>Tabela etapów jest pusta: wpisz czas, temperaturę i potencjał co najmniej dwóch wierszy.</source>
+        <translation>The stage table is empty: enter the time, temperature and potential of two rows at least.</translation>
+    </message>
+</context>
+<context>
+    <name>FormWarnings</name>
+    <message>
+        <source>Współczynnik przenoszenia węgla %1 cm/s leży poza zwykłym zakresem 1e-6…1e-3 cm/s (czy nie brakuje &quot;e-5&quot;?).</source>
+        <translation>The carbon transfer coefficient %1 cm/s lies outside the usual 1e-6…1e-3 cm/s (is an &quot;e-5&quot; missing?).</translation>
+    </message>
+    <message>
+        <source>Wiersz %1: temperatura %2 °C leży poza zwykłym zakresem nawęglania %3–%4 °C.</source>
+        <translation>Row %1: the temperature %2 °C lies outside the usual carburizing range of %3–%4 °C.</translation>
+    </message>
+    <message>
+        <source>Program trwa %1 h, dłużej niż zwykle (%2 h).</source>
+        <translation>The programme lasts %1 h, longer than usual (%2 h).</translation>
     </message>
 </context>
 <context>
@@ -851,6 +870,13 @@ time, temperature and carbon potential</translation>
     </message>
 </context>
 <context>
+    <name>NumberBox</name>
+    <message>
+        <source>%1: &apos;%2&apos; nie jest liczbą</source>
+        <translation>%1: &apos;%2&apos; is not a number</translation>
+    </message>
+</context>
+<context>
     <name>RestartLoop</name>
     <message>
         <source>Uruchomić jeszcze raz?</source>
@@ -937,6 +963,41 @@ Show what there is?</translation>
     <message>
         <source>Drut</source>
         <translation>Wire</translation>
+    </message>
+</context>
+<context>
+    <name>RunResults</name>
+    <message>
+        <source>Głębokość utwardzenia CHD (%1 HV): %2 mm</source>
+        <translation>Case-hardening depth CHD (%1 HV): %2 mm</translation>
+    </message>
+    <message>
+        <source>Głębokość utwardzenia CHD: warstwa nie osiąga %1 HV</source>
+        <translation>Case-hardening depth CHD: the case does not reach %1 HV</translation>
+    </message>
+    <message>
+        <source>Głębokość utwardzenia CHD: twardość %1 HV lub więcej do końca warstwy</source>
+        <translation>Case-hardening depth CHD: %1 HV or harder to the end of the case</translation>
+    </message>
+    <message>
+        <source>Średni przyrost węgla: %1 % C</source>
+        <translation>Mean carbon increase: %1 % C</translation>
+    </message>
+    <message>
+        <source>Grubość warstwy do %1 % C: %2 mm</source>
+        <translation>Case depth at %1 % C: %2 mm</translation>
+    </message>
+    <message>
+        <source>Węgiel na powierzchni: %1 % C</source>
+        <translation>Surface carbon: %1 % C</translation>
+    </message>
+    <message>
+        <source>Przyrost masy: %1 g/m²</source>
+        <translation>Mass gain: %1 g/m²</translation>
+    </message>
+    <message>
+        <source>Czas procesu: %1</source>
+        <translation>Total time: %1</translation>
     </message>
 </context>
 <context>
@@ -1051,6 +1112,38 @@ These files will be deleted:
     <message>
         <source>Etapy w atmosferze obojętnej i etapy nasycania (nawęglanie próżniowe) obok etapów w gazie.</source>
         <translation>Neutral-atmosphere stages and boost stages (low-pressure carburizing) beside gas stages.</translation>
+    </message>
+    <message>
+        <source>Czasy etapów</source>
+        <translation>Stage durations</translation>
+    </message>
+    <message>
+        <source>Czas trwania każdego etapu zamiast chwili, w której się kończy; czas w godzinach można też wpisać jako h:mm:ss.</source>
+        <translation>How long each stage lasts instead of the moment it ends; a time in hours can also be typed as h:mm:ss.</translation>
+    </message>
+    <message>
+        <source>Czas etapu, s</source>
+        <translation>Stage time, s</translation>
+    </message>
+    <message>
+        <source>Czas etapu, h</source>
+        <translation>Stage time, h</translation>
+    </message>
+    <message>
+        <source>Wiersz %1, czas</source>
+        <translation>Row %1, time</translation>
+    </message>
+    <message>
+        <source>Wiersz %1, temperatura</source>
+        <translation>Row %1, temperature</translation>
+    </message>
+    <message>
+        <source>Wiersz %1, potencjał</source>
+        <translation>Row %1, potential</translation>
+    </message>
+    <message>
+        <source>Wiersz %1, J0</source>
+        <translation>Row %1, J0</translation>
     </message>
 </context>
 <context>
@@ -1377,6 +1470,10 @@ Trial runs: %1</translation>
         <source>Grubość warstwy</source>
         <translation>Case depth</translation>
     </message>
+    <message>
+        <source>Czas procesu:  %1 h  (%2)</source>
+        <translation>Total time:  %1 h  (%2)</translation>
+    </message>
 </context>
 <context>
     <name>TFoilTestDialog</name>
@@ -1531,6 +1628,12 @@ jest błędem sondy. Dopasuj sam współczynnik β.</source>
         <translation>Note: the measurement hardly depends on the carbon potential offset; its standard
 error exceeds %1 % C, so the offset is not determined and is not the probe&apos;s error.
 Fit the transfer coefficient alone.</translation>
+    </message>
+    <message>
+        <source>Proces: program, stal i kształt z formularza; szukane: współczynnik β i jedno przesunięcie
+potencjału wszystkich etapów gazowych (błąd sondy), wstawiane do formularza.</source>
+        <translation>Process: programme, steel and shape from the form; fitted: the coefficient β and one offset
+of every gas stage&apos;s potential (a probe&apos;s error), both inserted into the form.</translation>
     </message>
 </context>
 <context>
@@ -1737,6 +1840,46 @@ The uniform-foil formula would give %2 cm/s.</translation>
     <message>
         <source>Check data!</source>
         <translation>Check data!</translation>
+        <source>Gatunek stali rozpoznany ze składu: jego krzywa daje twardość warstwy.</source>
+        <translation>The steel grade recognised from the alloys: its curve gives the hardness of the case.</translation>
+    </message>
+    <message>
+        <source>Gatunek: —</source>
+        <translation>Grade: —</translation>
+    </message>
+    <message>
+        <source>Gatunek: %1</source>
+        <translation>Grade: %1</translation>
+    </message>
+    <message>
+        <source>stal węglowa</source>
+        <translation>carbon steel</translation>
+    </message>
+    <message>
+        <source>Zawartość węgla w stali</source>
+        <translation>Steel carbon</translation>
+    </message>
+    <message>
+        <source>Współczynnik przenoszenia węgla</source>
+        <translation>Carbon transfer coefficient</translation>
+    </message>
+    <message>
+        <source>Średnica</source>
+        <translation>Diameter</translation>
+    </message>
+    <message>
+        <source>Grubość</source>
+        <translation>Thickness</translation>
+    </message>
+    <message>
+        <source>
+Liczyć mimo to?</source>
+        <translation>
+Compute anyway?</translation>
+    </message>
+    <message>
+        <source>Wypełnij puste pola: %1.</source>
+        <translation>Fill in the empty boxes: %1.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "CalcCommandLine.h"
+#include "ClockTime.h"
 #include "FoilFit.h"
 #include "LowPressureDesign.h"
 #include "MeasuredProfile.h"
@@ -106,9 +107,7 @@ ReadFile readHead(const std::string& argument) {
 
 // FILE's name with "-design" before its extension, beside it.
 std::string designedName(const std::string& path) {
-    const std::filesystem::path file(path);
-    return (file.parent_path() / (file.stem().string() + "-design" + file.extension().string()))
-        .string();
+    return suffixedName(path, "-design");
 }
 
 std::string outputName(const Options& options, const std::string& fallback) {
@@ -128,12 +127,19 @@ bool written(const std::string& path, const ProcessRecord& process) {
     return true;
 }
 
+// The length of a designed programme: what the furnace is booked for.
+void printTotalTime(const TDane& programme) {
+    const double hours = programme.times.back();
+    std::printf("total process time: %g h (%s)\n", hours, clockText(hours).c_str());
+}
+
 void printProgramme(const DesignResult& result) {
     std::printf("      time, h  temperature, °C  potential, %% C\n");
     const TDane& programme = result.programme.data;
     for (std::size_t row = 0; row < programme.times.size(); ++row)
         std::printf("%13g%17g%16g\n", programme.times[row], programme.temperatures[row],
                     programme.potentials[row]);
+    printTotalTime(programme);
 }
 
 void printPulses(const LowPressureResult& result) {
@@ -207,6 +213,7 @@ int runLowPressureDesign(const std::vector<std::string>& words) {
     if (request.hardening)
         std::printf("then neutral down to %g °C in %g h\n", request.hardening->celsius,
                     request.hardening->hours);
+    printTotalTime(result.process.data);
     std::printf("achieved: case depth %.3f mm at %g %% C (target %g mm), surface %.3f %% C "
                 "(target %g %% C)\n",
                 result.depth, request.level, request.depth, result.surface, request.surface);

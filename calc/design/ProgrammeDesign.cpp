@@ -34,9 +34,7 @@ struct Evaluation {
 // limit, the whole case while it is harder.
 double caseHardeningDepth(const TrialResult& result, double limit) {
     const CaseHardness& hardness = *result.outcome.finalHardness;
-    std::vector<double> depth;
-    for (double micrometres : hardness.depth)
-        depth.push_back(micrometres * 0.001);
+    const std::vector<double> depth = hardness.depthMm();
     if (const std::optional<double> chd = hardnessCaseDepth(depth, hardness.hv, limit))
         return *chd;
     const bool reached = std::any_of(hardness.hv.begin(), hardness.hv.end(),

@@ -18,11 +18,12 @@ std::unique_ptr<Steruj> makeController(const Parametry& parametry, const std::st
         refusal = RunOutcome{RunStatus::Failed,
                              "The process data name no sample shape the computation knows.",
                              {},
+                             {},
                              {}};
         return nullptr;
     }
     if (parametry.czas.empty()) {
-        refusal = RunOutcome{RunStatus::Failed, "The process data hold no stage.", {}, {}};
+        refusal = RunOutcome{RunStatus::Failed, "The process data hold no stage.", {}, {}, {}};
         return nullptr;
     }
     return std::make_unique<Steruj>(parametry, fileName, streams);
@@ -32,7 +33,7 @@ std::unique_ptr<Steruj> makeController(const Parametry& parametry, const std::st
 RunOutcome stoppedRun(ResultStreams& streams, const char* reason) {
     streams.closeAll();
     return RunOutcome{
-        RunStatus::Failed, std::string("The computation stopped: ") + reason + ".", {}, {}};
+        RunStatus::Failed, std::string("The computation stopped: ") + reason + ".", {}, {}, {}};
 }
 
 } // namespace

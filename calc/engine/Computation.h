@@ -22,6 +22,16 @@ enum class RunStatus {
 // A cancelled or failed run leaves its files as they were when it stopped, closed: what is
 // left of the set is leaveUnfinishedRun's to decide (UnfinishedRun.h).
 
+// What the sample of a finished run shows at the end of its programme.
+struct FinalResults {
+    double surfaceCarbon = 0; // % C
+    double massGain = 0;      // g/m² of surface, as the mass file gives it for every kind
+    double caseDepth = 0;     // mm, where the carbon falls to finalCaseLevel (thick kinds)
+    std::optional<double> meanIncrease; // % C, mean carbon increase of a foil or wire
+};
+// % C: the level of the case depth a finished run reports.
+inline constexpr double finalCaseLevel = 0.35;
+
 struct RunOutcome {
     RunStatus status = RunStatus::Finished;
     std::string error; // why a run failed, for the user
@@ -29,6 +39,7 @@ struct RunOutcome {
     std::vector<double> surfaceAtRows;
     // The last block of the hardness file: a finished run of a kind that writes one.
     std::optional<CaseHardness> finalHardness;
+    std::optional<FinalResults> results; // a finished run's
 };
 
 // Runs the process-data file `fileName` (a full path) and writes its result files through

@@ -35,6 +35,8 @@ public:
     virtual void oblD(const Furnace& furnace);  // diffusivity of every node
     virtual double oblGrub(double level) const; // µm, depth at which carbon falls to `level`
     virtual double massGain() const;            // g/m² (cylinders: g per metre of length)
+    // g/m² for every kind, as the mass file writes it.
+    virtual double massPerSurface() const { return massGain(); }
     // % C, mean carbon increase of the section for a mass gain as massGain gives it: foils and
     // wires only, a thick sample has none.
     virtual std::optional<double> meanCarbonOf(double /*mass*/) const { return std::nullopt; }

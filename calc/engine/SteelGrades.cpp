@@ -1,5 +1,6 @@
 #include "SteelGrades.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iomanip>
 #include <ostream>
@@ -185,6 +186,13 @@ double hardestCarbon(std::string_view grade) {
             hardest = carbon;
     }
     return hardest;
+}
+
+std::vector<double> CaseHardness::depthMm() const {
+    std::vector<double> mm(depth.size());
+    std::transform(depth.begin(), depth.end(), mm.begin(),
+                   [](double micrometres) { return micrometres * 0.001; });
+    return mm;
 }
 
 CaseHardness caseHardness(const std::vector<double>& X, const std::vector<double>& C, double ck,

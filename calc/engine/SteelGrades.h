@@ -34,6 +34,8 @@ struct CaseHardness {
     std::optional<double> surfaceMsC; // °C
     std::optional<double> coreHv;     // HV of the steel's own carbon at the centre
     std::vector<std::string> notes;
+
+    std::vector<double> depthMm() const; // the depths in mm, as drawings and measurements give them
 };
 CaseHardness caseHardness(const std::vector<double>& X, const std::vector<double>& C, double ck,
                           const std::vector<double>& sklad);

@@ -56,7 +56,7 @@ RunOutcome Steruj::run(RunObserver& progress) {
             return fail(streams.problem());
         if (progress.cancelRequested()) {
             streams.closeAll();
-            return RunOutcome{RunStatus::Cancelled, {}, surfaceAtRows, {}};
+            return RunOutcome{RunStatus::Cancelled, {}, surfaceAtRows, {}, {}};
         }
     }
     return finish();
@@ -115,7 +115,9 @@ RunOutcome Steruj::finish() {
     streams.closeAll();
     if (streams.failed())
         return fail(streams.problem());
-    return RunOutcome{RunStatus::Finished, {}, surfaceAtRows, solver->hardnessNow()};
+    const FinalResults results{solver->carbon()[1], solver->massPerSurface(),
+                               solver->oblGrub(finalCaseLevel) * 0.001, solver->meanCarbon()};
+    return RunOutcome{RunStatus::Finished, {}, surfaceAtRows, solver->hardnessNow(), results};
 }
 
 void Steruj::setSurfaceCondition() {
@@ -155,5 +157,6 @@ RunOutcome Steruj::fail(const std::string& reason) {
     return RunOutcome{RunStatus::Failed,
                       std::string("The computation stopped: ") + reason + ".",
                       surfaceAtRows,
+                      {},
                       {}};
 }

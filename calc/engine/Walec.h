@@ -17,6 +17,7 @@ public:
 
     void obl(const Furnace& furnace) override;
     double massGain() const override; // g per metre of cylinder length
+    double massPerSurface() const override { return perSurface(massGain()); }
     std::unique_ptr<ResultRecorder> recorder(const std::string& fileName,
                                              ResultStreams& streams) const override;
 

@@ -1,5 +1,6 @@
 #include "FormCheck.h"
 
+#include "BoxNumbers.h"
 #include "ProcessCheck.h"
 #include "SetNames.h"
 
@@ -8,6 +9,8 @@
 #include <algorithm>
 #include <iterator>
 #include <optional>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -33,21 +36,72 @@ bool rowIsPartlyFilled(const ProcessForm& form, std::size_t row) {
     return filled != 0 && filled != 3;
 }
 
-// Equal times, or a time below an earlier one, among the rows whose time is filled.
-bool timesFailToGrow(const ProcessForm& form) {
-    for (std::size_t earlier = 0; earlier < form.time.size(); ++earlier)
-        for (std::size_t later = earlier + 1; later < form.time.size(); ++later)
-            if (isFilled(form.time[earlier]) && isFilled(form.time[later]) &&
-                form.time[later] <= form.time[earlier])
-                return true;
-    return false;
+// Nothing typed into the table: row 1 holds its time at most.
+bool tableIsEmpty(const ProcessForm& form) {
+    if (isFilled(form.temperature[0]) || isFilled(form.potential[0]))
+        return false;
+    for (std::size_t row = 1; row < form.time.size(); ++row)
+        if (isFilled(form.time[row]) || isFilled(form.temperature[row]) ||
+            isFilled(form.potential[row]))
+            return false;
+    return true;
 }
 
-bool rowsHaveGap(const ProcessForm& form) {
+// A time as a message shows it: the digits it needs, a true minus sign, the table's unit.
+QString timeText(double time, SampleShape shape) {
+    QString number = QString::fromStdString(loadedText(time));
+    number.replace(u'-', QChar(0x2212));
+    return number + (kindTraits(shape).timeUnit == TimeUnit::Seconds ? u" s"_s : u" h"_s);
+}
+
+// One message holding a line for each row a check found, or none.
+void appendLines(QList<MessageRecord>& messages, const QStringList& lines) {
+    if (!lines.isEmpty())
+        messages.append(checkData(lines.join(u'\n')));
+}
+
+QStringList partlyFilledRows(const ProcessForm& form) {
+    QStringList lines;
+    for (std::size_t row = 0; row < form.time.size(); ++row)
+        if (rowIsPartlyFilled(form, row))
+            lines.append(QCoreApplication::translate(
+                             "FormCheck", "Wiersz %1: czas, temperatura i potencjał muszą być "
+                                          "wypełnione wszystkie albo żaden.")
+                             .arg(row + 1));
+    return lines;
+}
+
+// Each filled time that is not after the filled one before it: times that rise from row to row
+// rise over every pair of rows.
+QStringList timesNotGrowing(const ProcessForm& form, SampleShape shape) {
+    QStringList lines;
+    std::optional<std::size_t> previous;
+    for (std::size_t row = 0; row < form.time.size(); ++row) {
+        if (!isFilled(form.time[row]))
+            continue;
+        if (previous && !(form.time[row] > form.time[*previous]))
+            lines.append(QCoreApplication::translate(
+                             "FormCheck", "Wiersz %1: czas %2 nie jest późniejszy niż w wierszu "
+                                          "%3 (%4).")
+                             .arg(row + 1)
+                             .arg(timeText(form.time[row], shape))
+                             .arg(*previous + 1)
+                             .arg(timeText(form.time[*previous], shape)));
+        previous = row;
+    }
+    return lines;
+}
+
+QStringList rowGaps(const ProcessForm& form) {
+    QStringList lines;
     for (std::size_t row = 1; row + 1 < form.time.size(); ++row)
         if (!isFilled(form.time[row]) && isFilled(form.time[row + 1]))
-            return true;
-    return false;
+            lines.append(QCoreApplication::translate(
+                             "FormCheck", "Wiersz %1 jest pusty, a wiersz %2 nie: etapy idą w "
+                                          "tabeli bez przerw.")
+                             .arg(row + 1)
+                             .arg(row + 2));
+    return lines;
 }
 
 bool alloysWithinLimit(const ProcessForm& form) {
@@ -80,9 +134,6 @@ QList<MessageRecord> checkForm(const ProcessForm& form, SampleShape shape,
                                const std::string& outputName, const TFileTable& inUse) {
     QList<MessageRecord> messages;
     const auto failed = [&] { return !messages.isEmpty(); };
-    const QString timesMessage = QCoreApplication::translate(
-        "FormCheck", "You have entered the same values of time,\nthey don't grow or you "
-                     "haven't filled a cell");
 
     if (!namesProcessFile(outputName))
         messages.append(MessageRecord{
@@ -103,21 +154,18 @@ QList<MessageRecord> checkForm(const ProcessForm& form, SampleShape shape,
     if (form.time[0] != 0.0)
         messages.append(
             checkData(QCoreApplication::translate("FormCheck", "First time must be set to zero")));
-    if (!isFilled(form.time[1]))
+    if (tableIsEmpty(form))
+        messages.append(checkData(QCoreApplication::translate(
+            "FormCheck", "Tabela etapów jest pusta: wpisz czas, temperaturę i potencjał co "
+                         "najmniej dwóch wierszy.")));
+    else if (!isFilled(form.time[1]))
         messages.append(
             checkData(QCoreApplication::translate("FormCheck", "Enter data to the second line")));
     if (!failed())
-        for (std::size_t row = 0; row < form.time.size(); ++row)
-            if (rowIsPartlyFilled(form, row)) {
-                messages.append(checkData(QCoreApplication::translate(
-                    "FormCheck",
-                    "You have to provide all data:\ntime, temperature and potencjał")));
-                break;
-            }
-    if (timesFailToGrow(form))
-        messages.append(checkData(timesMessage));
-    if (!failed() && rowsHaveGap(form))
-        messages.append(checkData(timesMessage));
+        appendLines(messages, partlyFilledRows(form));
+    appendLines(messages, timesNotGrowing(form, shape));
+    if (!failed())
+        appendLines(messages, rowGaps(form));
     if (!failed() && !alloysWithinLimit(form))
         messages.append(checkData(QCoreApplication::translate(
             "FormCheck", "The contents of Cr, Ni, Mo, Mn and Si must all "

@@ -1,5 +1,7 @@
 #include "StageTable.h"
 
+#include "BoxNumbers.h"
+#include "ClockTime.h"
 #include "NumberBox.h"
 
 #include <QCheckBox>
@@ -15,6 +17,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -79,7 +82,7 @@ void showText(QLineEdit* box, const std::string& text) {
 
 } // namespace
 
-StageTable::StageTable(QWidget* parent) : QWidget(parent) {
+StageTable::StageTable(TimeUnit unit, QWidget* parent) : QWidget(parent), timeUnit_(unit) {
     timeHeading_ = newLabel(QString(), u"static118"_s, this);
     conditionHeading_ = newLabel(tr("Warunek"), u"labelCondition"_s, this);
     conditionHeading_->setToolTip(
@@ -137,9 +140,16 @@ StageTable::StageTable(QWidget* parent) : QWidget(parent) {
         emit edited();
     });
 
+    durationsBox_ = new QCheckBox(tr("Czasy etapów"), this);
+    durationsBox_->setObjectName(u"checkDurations"_s);
+    durationsBox_->setToolTip(tr("Czas trwania każdego etapu zamiast chwili, w której się kończy; "
+                                 "czas w godzinach można też wpisać jako h:mm:ss."));
+    connect(durationsBox_, &QCheckBox::clicked, this, &StageTable::showDurations);
+
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(addButton_);
     buttons->addWidget(conditionsBox_);
+    buttons->addWidget(durationsBox_);
     buttons->addStretch();
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(0, 0, 0, 0);
@@ -151,13 +161,19 @@ StageTable::StageTable(QWidget* parent) : QWidget(parent) {
 
     for (int row = 0; row < maxStages; ++row)
         appendRow();
+    // The table keeps the room of its condition column and of a scroll bar beside it, so that
+    // neither "Warunki etapów" nor a row more moves or resizes the form around it.
+    showConditions(true);
+    setMinimumWidth(sizeHint().width() + scroll_->verticalScrollBar()->sizeHint().width());
     showConditions(false);
 }
 
 void StageTable::appendRow() {
     const int index = rowCount();
     Row row{newLabel(u"%1."_s.arg(index + 1), rowNumberName(index), rowsArea_),
-            newNumberBox(rowBoxName(timeIds, u"time", index), rowsArea_),
+            timeUnit_ == TimeUnit::Hours
+                ? newClockBox(rowBoxName(timeIds, u"time", index), rowsArea_)
+                : newNumberBox(rowBoxName(timeIds, u"time", index), rowsArea_),
             newNumberBox(rowBoxName(temperatureIds, u"temperature", index), rowsArea_),
             newNumberBox(rowBoxName(potentialIds, u"potential", index), rowsArea_)};
     for (QLineEdit* box : {row.time, row.temperature, row.potential})
@@ -183,6 +199,11 @@ void StageTable::addConditionCells(Row& row, int index) {
         row.condition->addItem(tr(choice.text));
     // A row as tall as its boxes, so that ten rows stand as they do without the column.
     row.condition->setFixedHeight(row.time->sizeHint().height());
+    // Row 1 starts the programme and ends no stage: it has no condition to choose.
+    if (index == 0) {
+        row.condition->setCurrentIndex(-1);
+        row.condition->setEnabled(false);
+    }
     row.fluxLimit = newNumberBox(u"fluxLimit%1"_s.arg(index + 1), rowsArea_);
     row.fluxLimit->setEnabled(false);
     connect(row.fluxLimit, &QLineEdit::textEdited, this, &StageTable::edited);
@@ -282,21 +303,67 @@ void StageTable::fitToRows() {
 }
 
 void StageTable::setTimeHeading(const QString& heading) {
-    timeHeading_->setText(heading);
+    endHeading_ = heading;
+    if (!durationsBox_->isChecked())
+        timeHeading_->setText(heading);
+}
+
+std::optional<QString> StageTable::clockTextOf(double time) const {
+    if (timeUnit_ != TimeUnit::Hours || !conditionsBox_->isChecked() || !std::isfinite(time))
+        return std::nullopt;
+    // The process-data file keeps six significant digits: the clock must keep them too.
+    const std::string clock = clockText(time);
+    const std::optional<double> read = clockHours(clock);
+    if (!read || QString::number(*read, 'g', 6) != QString::number(time, 'g', 6))
+        return std::nullopt;
+    return QString::fromStdString(clock);
+}
+
+QString StageTable::timeText(double time) const {
+    // Ten digits hide the noise of a difference (0.25 − 0.2) and keep the file's six.
+    return clockTextOf(time).value_or(QString::number(time, 'g', 10));
+}
+
+void StageTable::showDurations(bool durations) {
+    durationsBox_->setChecked(durations);
+    timeHeading_->setText(!durations                       ? endHeading_
+                          : timeUnit_ == TimeUnit::Seconds ? tr("Czas etapu, s")
+                                                           : tr("Czas etapu, h"));
+    // From row 2 on: row 1 starts the programme at its time either way.
+    double previous = boxValue(rows_.front().time);
+    for (std::size_t index = 1; index < rows_.size(); ++index) {
+        QLineEdit* box = rows_[index].time;
+        const double value = boxValue(box);
+        if (value == emptyCell || !std::isfinite(value) || !std::isfinite(previous))
+            continue;
+        const double shown = durations ? value - previous : previous + value;
+        previous = durations ? value : shown;
+        box->setText(timeText(shown));
+    }
+    emit edited();
 }
 
 void StageTable::showRow(Row& row, const LoadedBoxes::Row& texts) {
-    showText(row.time, texts.time);
+    const std::optional<double> time = boxNumber(texts.time);
+    const std::optional<QString> clock = time ? clockTextOf(*time) : std::nullopt;
+    if (clock)
+        row.time->setText(*clock);
+    else
+        showText(row.time, texts.time);
     showText(row.temperature, texts.temperature);
     showText(row.potential, texts.potential);
     if (!row.condition)
         return;
-    row.condition->setCurrentIndex(choiceOf(texts.condition));
+    if (row.condition->isEnabled())
+        row.condition->setCurrentIndex(choiceOf(texts.condition));
     conditionChosen(row);
     showText(row.fluxLimit, texts.fluxLimit);
 }
 
 void StageTable::showRows(const std::vector<LoadedBoxes::Row>& rows) {
+    // The rows come with the times they end at.
+    durationsBox_->setChecked(false);
+    timeHeading_->setText(endHeading_);
     showConditions(rows.size() > std::size_t(maxStages) ||
                    std::ranges::any_of(rows, [](const LoadedBoxes::Row& row) {
                        return row.condition != SurfaceCondition::Gas;
@@ -307,17 +374,36 @@ void StageTable::showRows(const std::vector<LoadedBoxes::Row>& rows) {
 }
 
 void StageTable::readInto(ProcessForm& form) const {
+    double end = 0; // the time the last filled row ends at
     for (std::size_t index = 0; index < rows_.size(); ++index) {
         const Row& row = rows_[index];
         form.time[index] = boxValue(row.time);
+        if (durationsBox_->isChecked() && index > 0 && form.time[index] != emptyCell)
+            form.time[index] += end;
+        if (form.time[index] != emptyCell)
+            end = form.time[index];
         form.temperature[index] = boxValue(row.temperature);
         form.potential[index] = boxValue(row.potential);
         StageCondition& condition = form.condition[index];
         condition = StageCondition{};
-        if (!row.condition)
+        if (!row.condition || row.condition->currentIndex() < 0)
             continue;
         condition.kind = conditionChoices[std::size_t(row.condition->currentIndex())].condition;
         if (condition.kind == SurfaceCondition::Boost && !row.fluxLimit->text().isEmpty())
             condition.fluxLimit = boxValue(row.fluxLimit);
     }
+}
+
+QList<NamedBox> StageTable::namedBoxes() const {
+    QList<NamedBox> boxes;
+    for (std::size_t index = 0; index < rows_.size(); ++index) {
+        const Row& row = rows_[index];
+        const int number = int(index) + 1;
+        boxes.append({row.time, tr("Wiersz %1, czas").arg(number)});
+        boxes.append({row.temperature, tr("Wiersz %1, temperatura").arg(number)});
+        boxes.append({row.potential, tr("Wiersz %1, potencjał").arg(number)});
+        if (row.fluxLimit)
+            boxes.append({row.fluxLimit, tr("Wiersz %1, J0").arg(number)});
+    }
+    return boxes;
 }

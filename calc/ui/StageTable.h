@@ -6,15 +6,20 @@
 // saturation limit at once); the column comes by itself with a programme that has conditions,
 // or more than ten rows. The table grows a row at a time ("Dodaj wiersz", or a loaded or
 // designed programme) up to maxConditionStages; beyond ten rows it scrolls, its headings staying
-// in view. The boxes of the first ten rows carry their resource ids in their object names
-// ("edit236"); later rows and the condition column are named by column and row ("time11",
-// "condition3", "fluxLimit3").
+// in view. "Czasy etapów" shows how long each stage lasts instead of the time it ends at (the
+// form still receives the times it ends at); a table in hours also reads a time typed as
+// "h:mm:ss", and shows the short stages of a programme with conditions so where that keeps
+// the digits the file holds. The boxes of the first ten rows carry their resource ids in their
+// object names ("edit236"); later rows and the condition column are named by column and row
+// ("time11", "condition3", "fluxLimit3").
 
+#include "NumberBox.h"
 #include "ProcessFileLoad.h"
 #include "ProcessForm.h"
 
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -28,12 +33,14 @@ class QScrollArea;
 class StageTable : public QWidget {
     Q_OBJECT
 public:
-    explicit StageTable(QWidget* parent);
+    // `unit`: of the times, as the sample kind has them.
+    StageTable(TimeUnit unit, QWidget* parent);
 
     int rowCount() const { return int(rows_.size()); }
     // Grows the table to `count` rows (with the condition column beyond ten), or shrinks it to
     // them and at least ten, dropping what the rows beyond held.
     void setRowCount(int count);
+    // The heading of the times the rows end at; the durations have their own.
     void setTimeHeading(const QString& heading);
     // Rows given and no more (at least ten), each showing its texts; the condition column shows
     // when the programme has conditions or more than ten rows, and only then.
@@ -42,6 +49,8 @@ public:
     // The rows into the form's stage cells; cells beyond the table's rows stay empty, and every
     // stage is a gas stage while the condition column is not shown.
     void readInto(ProcessForm& form) const;
+    // Every number box of the rows, row by row, named by its row and column.
+    QList<NamedBox> namedBoxes() const;
 
 signals:
     // The user typed into a box or chose a condition.
@@ -65,6 +74,14 @@ private:
     // A row added by the user: in view, its time box ready for typing.
     void addRowForUser();
     void conditionChosen(const Row& row);
+    // The time column between the times the rows end at and the stages' durations; a box
+    // whose text is no number keeps it.
+    void showDurations(bool durations);
+    // `time` as h:mm:ss, in a programme with conditions in hours where that reads back to the
+    // digits the file keeps.
+    std::optional<QString> clockTextOf(double time) const;
+    // The text a time box shows for `time`: its clock text, else the digits it needs.
+    QString timeText(double time) const;
     // Each column as wide in the headings as in the rows, ten rows in view, the scroll bar
     // beside them once there are more.
     void fitToRows();
@@ -79,4 +96,7 @@ private:
     QScrollArea* scroll_;
     QPushButton* addButton_;
     QCheckBox* conditionsBox_;
+    QCheckBox* durationsBox_;
+    TimeUnit timeUnit_;
+    QString endHeading_; // the heading of the times the rows end at
 };

@@ -1,5 +1,7 @@
 #include "TDesignDialog.h"
 
+#include "ClockTime.h"
+
 #include "BoxNumbers.h"
 #include "MessageBox.h"
 #include "ProcessForm.h"
@@ -27,9 +29,9 @@ double asShown(double value) {
     return shown(value).toDouble();
 }
 
-// Lines the programme area holds: the heading, five stage rows, a blank line, depth, surface and
-// the trial count.
-constexpr int programmeLines = 10;
+// Lines the programme area holds: the heading, five stage rows, a blank line, depth, surface, the
+// total time and the trial count.
+constexpr int programmeLines = 11;
 // Lines of warnings shown before they scroll: one per stage row at most is usual.
 constexpr int warningLines = 4;
 
@@ -299,6 +301,7 @@ void TDesignDialog::showPulses(const DesignRequest& wanted, const LowPressureRes
     text += tr("Węgiel na powierzchni:  %1 %  (cel %2 %)\n")
                 .arg(QString::number(designed.surface, 'f', 3), shown(*wanted.surface));
     text += tr("Granica nasycenia:  %1 %\n").arg(designed.limit, 0, 'f', 3);
+    text += totalTimeLine(programme) + u'\n';
     text += tr("Obliczeń próbnych: %1\n\n").arg(designed.trials);
     text += tr("Impuls  nasycanie, s  dyfuzja, s");
     for (std::size_t pulse = 0; pulse < designed.pulses.size(); ++pulse)
@@ -309,6 +312,12 @@ void TDesignDialog::showPulses(const DesignRequest& wanted, const LowPressureRes
     programme_->setText(text);
     programme_->setEnabled(true);
     insert_->setEnabled(true);
+}
+
+QString TDesignDialog::totalTimeLine(const TDane& programme) {
+    const double hours = programme.times.back();
+    return tr("Czas procesu:  %1 h  (%2)")
+        .arg(shown(hours), QString::fromStdString(clockText(hours)));
 }
 
 void TDesignDialog::tellFailure() {
@@ -351,6 +360,7 @@ void TDesignDialog::showResult(const DesignRequest& wanted) {
     text += tr("Węgiel na powierzchni:  %1 %").arg(result_.surface, 0, 'f', 3);
     if (wanted.surface)
         text += tr("  (cel %1 %)").arg(shown(*wanted.surface));
+    text += u'\n' + totalTimeLine(programme);
     text += tr("\nObliczeń próbnych: %1").arg(result_.trials);
     programme_->setText(text);
     programme_->setEnabled(true);

@@ -39,6 +39,8 @@ private:
     void showPulses(const DesignRequest& wanted, const LowPressureResult& designed);
     // A refused, unreachable or failed design, told to the user.
     void tellFailure();
+    // The programme's length, in hours and on the clock.
+    static QString totalTimeLine(const TDane& programme);
     // An input changed: the result shown no longer answers the boxes.
     void markStale();
     QLayout* resultArea();

@@ -31,8 +31,17 @@ TProfileFitDialog::TProfileFitDialog(const ProcessRecord& process, QWidget* pare
       values_(new QLabel(this)) {
     setObjectName(QStringLiteral("profileFitDialog"));
     setWindowTitle(tr("Dopasuj do pomiaru"));
-    auto* note = new QLabel(
-        tr("Proces: program, stal i kształt z formularza; szukany współczynnik β."), this);
+    auto* note = new QLabel(this);
+    note->setObjectName(QStringLiteral("profileFitNote"));
+    // What the fit looks for follows the box: with it, the gas stages' potentials move too.
+    const auto showFitted = [this, note](bool offset) {
+        note->setText(offset ? tr("Proces: program, stal i kształt z formularza; szukane: "
+                                  "współczynnik β i jedno przesunięcie\npotencjału wszystkich "
+                                  "etapów gazowych (błąd sondy), wstawiane do formularza.")
+                             : tr("Proces: program, stal i kształt z formularza; szukany "
+                                  "współczynnik β."));
+    };
+    connect(withOffset_, &QCheckBox::toggled, this, showFitted);
     file_->setObjectName(QStringLiteral("profileFitFile"));
     file_->setMinimumWidth(file_->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 36);
     auto* choose = new QPushButton(tr("Wybierz..."), this);
@@ -78,6 +87,7 @@ TProfileFitDialog::TProfileFitDialog(const ProcessRecord& process, QWidget* pare
     page->addLayout(gaugeRow());
     page->addLayout(buttons);
     keepEntries();
+    showFitted(withOffset_->isChecked());
     connect(file_, &QLineEdit::textChanged, this, &TProfileFitDialog::markStale);
     connect(withOffset_, &QCheckBox::toggled, this, &TProfileFitDialog::markStale);
 }

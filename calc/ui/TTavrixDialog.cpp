@@ -5,6 +5,7 @@
 #include "FileTable.h"
 #include "FormCheck.h"
 #include "HardeningPanel.h"
+#include "FormWarnings.h"
 #include "HelpPages.h"
 #include "MessageBox.h"
 #include "NumberBox.h"
@@ -14,6 +15,7 @@
 #include "SetNames.h"
 #include "ShownShape.h"
 #include "StageTable.h"
+#include "SteelGrades.h"
 #include "TDesignDialog.h"
 #include "TFoilTestDialog.h"
 #include "THelpWindow.h"
@@ -29,6 +31,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -68,7 +74,7 @@ TTavrixDialog::TTavrixDialog(SampleShape shape, QWidget* parent) : QDialog(paren
     setObjectName(QStringLiteral("dialog101"));
 
     auto* columns = new QHBoxLayout;
-    stages_ = new StageTable(this);
+    stages_ = new StageTable(kindTraits(shape).timeUnit, this);
     // Typed or chosen only, as in every other box.
     connect(stages_, &StageTable::edited, this, [this] { unsaved_ = true; });
     columns->addWidget(stages_);
@@ -116,6 +122,7 @@ TTavrixDialog::TTavrixDialog(SampleShape shape, QWidget* parent) : QDialog(paren
     LoadedBoxes::Row start;
     start.time = "0";
     stages_->showRows({start});
+    showGrade();
 }
 
 QLineEdit* TTavrixDialog::numberBox(int id) {
@@ -168,8 +175,13 @@ QLayout* TTavrixDialog::compositionColumn() {
         grid->addWidget(alloy.box, line, 1);
         grid->addWidget(label(QStringLiteral("%"), QStringLiteral("unit%1").arg(alloy.id), this),
                         line, 2);
+        connect(alloy.box, &QLineEdit::textChanged, this, &TTavrixDialog::showGrade);
         ++line;
     }
+    grade_ = label(QString(), QStringLiteral("labelGrade"), this);
+    grade_->setToolTip(
+        tr("Gatunek stali rozpoznany ze składu: jego krzywa daje twardość warstwy."));
+    grid->addWidget(grade_, line++, 0, 1, 3);
     grid->setRowMinimumHeight(line++, 8);
     thicknessLabel_ = label(QString(), QStringLiteral("static124"), this);
     thickness_ = numberBox(243);
@@ -204,6 +216,27 @@ QLayout* TTavrixDialog::fileRows() {
     rows->addWidget(computeButton, 1, 4);
     rows->addWidget(endButton, 1, 5);
     return rows;
+}
+
+void TTavrixDialog::showGrade() {
+    if (!ni_)
+        return;                // still being built
+    std::vector<double> sklad; // Cr, Mo, Mn, Si, Ni, as the grade table reads them
+    for (const QLineEdit* alloy : {cr_, mo_, mn_, si_, ni_}) {
+        const double content = boxValue(alloy);
+        if (content == emptyCell || !std::isfinite(content)) {
+            grade_->setText(tr("Gatunek: —"));
+            return;
+        }
+        sklad.push_back(content);
+    }
+    const QString grade = QString::fromUtf8(steelGrade(sklad)).trimmed();
+    grade_->setText(tr("Gatunek: %1").arg(grade == u"stal węglowa"_s ? tr("stal węglowa") : grade));
+}
+
+QString TTavrixDialog::alloySymbol(const QLineEdit* box) const {
+    const QLabel* label = findChild<QLabel*>(u"label"_s + box->objectName().mid(4));
+    return label->text().chopped(1);
 }
 
 QString shapeText(SampleShape shape) {
@@ -260,8 +293,25 @@ bool TTavrixDialog::hardeningPassesChecks() {
     return !problem;
 }
 
+QList<NamedBox> TTavrixDialog::namedBoxes() const {
+    QList<NamedBox> boxes{{steelCarbon_, tr("Zawartość węgla w stali")},
+                          {transferCoefficient_, tr("Współczynnik przenoszenia węgla")}};
+    boxes.append(stages_->namedBoxes());
+    // The elements' symbols, as their labels show them.
+    for (QLineEdit* alloy : {cr_, mo_, mn_, si_, ni_})
+        boxes.append({alloy, alloySymbol(alloy)});
+    if (thickness_->isEnabled())
+        boxes.append({thickness_, kindTraits(shape_).size == SampleSize::Diameter ? tr("Średnica")
+                                                                                  : tr("Grubość")});
+    return boxes;
+}
+
+bool TTavrixDialog::boxesHoldNumbers() {
+    return !refuseNotANumber(this, namedBoxes());
+}
+
 void TTavrixDialog::compute() {
-    if (!hardeningPassesChecks())
+    if (!boxesHoldNumbers() || !hardeningPassesChecks())
         return;
     const ProcessForm form = readForm();
     const std::string outputName = pathBytes(outputName_->text());
@@ -270,7 +320,7 @@ void TTavrixDialog::compute() {
     const QList<MessageRecord> problems = checkForm(form, shape_, outputName, inUse);
     for (const MessageRecord& problem : problems)
         showMessage(this, problem.text, problem.caption, problem.icon);
-    if (!problems.isEmpty() || !goesOnDespiteSaturation(form))
+    if (!problems.isEmpty() || !goesOnDespiteWarnings(form))
         return;
 
     const std::string setName = completeName(outputName);
@@ -392,20 +442,46 @@ void TTavrixDialog::help() {
         showMessage(this, tr("Can't open file\n") + page, tr("Error!"), MessageIcon::Stop);
 }
 
-bool TTavrixDialog::goesOnDespiteSaturation(const ProcessForm& form) {
-    const std::vector<std::string> warnings =
+bool TTavrixDialog::goesOnDespiteWarnings(const ProcessForm& form) {
+    const QStringList unusual = unusualValueWarnings(form, shape_);
+    const std::vector<std::string> saturation =
         saturationWarnings(processRecord(form, shape_).data, {});
-    if (warnings.empty())
+    if (unusual.isEmpty() && saturation.empty())
         return true;
     QString text;
-    for (const std::string& warning : warnings)
-        text += QString::fromStdString(warning) + u'\n';
-    text += tr("\nThe computation knows nothing of soot and carbides. Compute anyway?");
+    for (const QString& warning : unusual)
+        text += warning + u'\n';
+    if (saturation.empty()) {
+        text += tr("\nLiczyć mimo to?");
+    } else {
+        if (!text.isEmpty())
+            text += u'\n';
+        for (const std::string& warning : saturation)
+            text += QString::fromStdString(warning) + u'\n';
+        text += tr("\nThe computation knows nothing of soot and carbides. Compute anyway?");
+    }
     return showMessage(this, text, tr("Warning!"), MessageIcon::Exclamation,
                        QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Cancel;
 }
 
 bool TTavrixDialog::steelPassesChecks(const ProcessForm& form) {
+    // The design needs the whole steel and size: every empty box is named at once, so that the
+    // user need not learn of them one press at a time.
+    QStringList empty;
+    QLineEdit* firstEmpty = nullptr;
+    for (const NamedBox& named : namedBoxes())
+        if (!stages_->isAncestorOf(named.box) && named.box->text().trimmed().isEmpty()) {
+            empty.append(named.name);
+            if (!firstEmpty)
+                firstEmpty = named.box;
+        }
+    if (firstEmpty) {
+        showMessage(this, tr("Wypełnij puste pola: %1.").arg(empty.join(u", "_s)),
+                    QCoreApplication::translate("FormCheck", "Check data!"),
+                    MessageIcon::Exclamation);
+        firstEmpty->setFocus();
+        return false;
+    }
     ProcessForm steel = form;
     steel.time.fill(emptyCell);
     steel.temperature.fill(emptyCell);
@@ -423,6 +499,8 @@ bool TTavrixDialog::steelPassesChecks(const ProcessForm& form) {
 }
 
 void TTavrixDialog::designProcess() {
+    if (!boxesHoldNumbers())
+        return;
     const ProcessForm form = readForm();
     if (!steelPassesChecks(form))
         return;
@@ -438,10 +516,17 @@ void TTavrixDialog::designProcess() {
                      condition.fluxLimit ? loadedText(*condition.fluxLimit) : std::string()};
     }
     stages_->showRows(rows);
+    proposeNewName("-design");
     unsaved_ = true;
 }
 
+void TTavrixDialog::proposeNewName(std::string_view suffix) {
+    outputName_->setText(pathText(unusedSuffixedName(pathBytes(outputName_->text()), suffix)));
+}
+
 void TTavrixDialog::fitTransferCoefficient() {
+    if (!boxesHoldNumbers())
+        return;
     ProcessForm test = readForm();
     // The coefficient is what the test finds: an empty box only means the search starts at a
     // usual furnace's value.
@@ -472,6 +557,8 @@ void TTavrixDialog::fitTransferCoefficient() {
 }
 
 void TTavrixDialog::fitMeasuredProfile() {
+    if (!boxesHoldNumbers())
+        return;
     const ProcessForm form = readForm();
     const QList<MessageRecord> problems = checkForm(form, shape_, "default.tav", TFileTable());
     for (const MessageRecord& problem : problems)
@@ -497,5 +584,6 @@ void TTavrixDialog::fitMeasuredProfile() {
         }
         stages_->showRows(rows);
     }
+    proposeNewName("-fit");
     unsaved_ = true;
 }

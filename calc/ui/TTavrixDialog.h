@@ -6,9 +6,12 @@
 // boxes: every "Obliczaj..." reads them afresh. Each control carries its resource id in its
 // object name ("edit208", "button201", "static124").
 
+#include "NumberBox.h"
 #include "ProcessForm.h"
 
 #include <QDialog>
+
+#include <string_view>
 
 class HardeningPanel;
 class QLabel;
@@ -51,11 +54,26 @@ private:
     void browse(); // 242 "Przeglądaj..."
 
     ProcessForm readForm() const;
+    // Every number box of the form in the form's order: the steel, the stage rows, the alloys,
+    // the size.
+    QList<NamedBox> namedBoxes() const;
+    // The form's boxes hold numbers, or one that does not is refused and focused.
+    bool boxesHoldNumbers();
+    // The grade the hardness model takes the typed alloys for, or a dash while one is missing.
+    void showGrade();
+    // "Cr" for the Cr box: its label without the colon.
+    QString alloySymbol(const QLineEdit* box) const;
     void showLoaded(const LoadedBoxes& boxes);
-    // The form's own messages for its steel and size, with a stand-in programme.
+    // The form's own messages for its steel and size, with a stand-in programme; before them,
+    // one that names every empty box of the steel and the size.
     bool steelPassesChecks(const ProcessForm& form);
-    // Whether the user goes on despite potentials above the saturation limit.
-    bool goesOnDespiteSaturation(const ProcessForm& form);
+    // Whether the user goes on despite unusual values (FormWarnings.h) and potentials above the
+    // saturation limit; true at once when there are none.
+    bool goesOnDespiteWarnings(const ProcessForm& form);
+
+    // A programme inserted from a design or a fit is a new set: the output name becomes the
+    // current one with `suffix`, numbered on past the files there are.
+    void proposeNewName(std::string_view suffix);
 
     // A steel picked by name: its composition into the boxes.
     void takeGrade(const QString& name);
@@ -71,6 +89,7 @@ private:
     QLineEdit* steelCarbon_ = nullptr;
     QLineEdit* transferCoefficient_ = nullptr;
     QLineEdit *cr_ = nullptr, *mo_ = nullptr, *mn_ = nullptr, *si_ = nullptr, *ni_ = nullptr;
+    QLabel* grade_ = nullptr;
     QLineEdit* thickness_ = nullptr;
     QLabel* thicknessLabel_ = nullptr;
     QLabel* thicknessUnit_ = nullptr;

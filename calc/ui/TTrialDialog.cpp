@@ -1,9 +1,9 @@
 #include "TTrialDialog.h"
 
 #include "BoxNumbers.h"
-#include "CharacterFilter.h"
 #include "HelpPages.h"
 #include "MessageBox.h"
+#include "NumberBox.h"
 #include "ProcessForm.h"
 #include "THelpWindow.h"
 #include "WindowRunObserver.h"
@@ -36,11 +36,8 @@ void TTrialDialog::reject() {
 }
 
 QLineEdit* TTrialDialog::numberBox(const QString& name, const QString& text) {
-    auto* box = new QLineEdit(text, this);
-    box->setObjectName(name);
-    box->setValidator(new CharacterFilter(
-        QString::fromLatin1(numberCharacters.data(), qsizetype(numberCharacters.size())), box));
-    box->setFixedWidth(84);
+    QLineEdit* box = newNumberBox(name, this);
+    box->setText(text);
     return box;
 }
 
@@ -124,7 +121,7 @@ void TTrialDialog::runSearch(const std::function<void(RunObserver&)>& search) {
 }
 
 std::optional<double> filledBoxValue(const QLineEdit* box) {
-    const double value = boxNumber(box->text().trimmed().toStdString());
+    const std::optional<double> value = boxNumber(box->text().trimmed().toStdString());
     if (value == emptyCell)
         return std::nullopt;
     return value;

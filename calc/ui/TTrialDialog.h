@@ -49,5 +49,5 @@ private:
     bool cancelled_ = false; // Cancel was pressed during the running search
 };
 
-// A box's number as the form reads it; empty when the box is empty.
+// A box's number as the form reads it; empty when the box is empty or holds no number.
 std::optional<double> filledBoxValue(const QLineEdit* box);

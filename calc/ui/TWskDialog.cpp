@@ -5,6 +5,7 @@
 #include "FileTable.h"
 #include "MessageBox.h"
 #include "ResultStreams.h"
+#include "RunResults.h"
 #include "Saturation.h"
 #include "SetNames.h"
 #include "UnfinishedRun.h"
@@ -23,7 +24,7 @@ TWskDialog::TWskDialog(const ProcessForm& form, SampleShape shape, const QString
     : QDialog(parent), form_(form), shape_(shape), setName_(setName),
       gauge_(new QProgressBar(this)), stateText_(new QLabel(this)),
       actionButton_(new QPushButton(this)), viewButton_(new QPushButton(tr("Pokaż wyniki"), this)),
-      warnings_(new QLabel(this)) {
+      results_(new QLabel(this)), warnings_(new QLabel(this)) {
     setObjectName(QStringLiteral("dialog115"));
     setWindowTitle(tr("Obliczenia"));
 
@@ -44,8 +45,10 @@ TWskDialog::TWskDialog(const ProcessForm& form, SampleShape shape, const QString
     viewButton_->setToolTip(tr("Otwiera wyniki w przeglądarce Tavrix!"));
     viewButton_->hide();
     connect(viewButton_, &QPushButton::clicked, this, &TWskDialog::showInViewer);
+    results_->setObjectName(QStringLiteral("runResults"));
+    results_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    results_->hide();
     warnings_->setObjectName(QStringLiteral("runWarnings"));
-    warnings_->setWordWrap(true);
     warnings_->hide();
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(6);
@@ -60,7 +63,8 @@ TWskDialog::TWskDialog(const ProcessForm& form, SampleShape shape, const QString
     grid->addWidget(gauge_, 1, 1, 1, 2);
     grid->addWidget(stateText_, 2, 1);
     grid->addLayout(buttons, 2, 2, Qt::AlignRight);
-    grid->addWidget(warnings_, 3, 0, 1, 3);
+    grid->addWidget(results_, 3, 0, 1, 3);
+    grid->addWidget(warnings_, 4, 0, 1, 3);
     grid->setColumnMinimumWidth(1, 260);
 }
 
@@ -168,6 +172,7 @@ void TWskDialog::start() {
     case RunStatus::Finished:
         stateText_->setText(tr("Finished"));
         showAction(Action::Ok);
+        showResults(outcome);
         showRunWarnings(outcome.surfaceAtRows);
         viewButton_->show();
         return;
@@ -193,10 +198,22 @@ void TWskDialog::showRunWarnings(const std::vector<double>& surfaceAtRows) {
     for (const std::string& warning : found)
         lines.append(tr("Warning: %1.").arg(QString::fromStdString(warning)));
     warnings_->setText(lines.join(u'\n'));
-    // As wide as the dialog already is: the warnings wrap rather than widen it.
-    warnings_->setFixedWidth(width() - layout()->contentsMargins().left() -
-                             layout()->contentsMargins().right());
-    warnings_->show();
+    showBelowGauge(warnings_);
+}
+
+void TWskDialog::showResults(const RunOutcome& outcome) {
+    // The run ends at the programme's end, whatever the last percentage reported.
+    gauge_->setValue(gauge_->maximum());
+    const TDane& programme = processRecord(form_, shape_).data;
+    results_->setText(runResultsText(outcome, shape_, programme.times.back()));
+    showBelowGauge(results_);
+}
+
+void TWskDialog::showBelowGauge(QLabel* text) {
+    text->setWordWrap(true);
+    text->setFixedWidth(width() - layout()->contentsMargins().left() -
+                        layout()->contentsMargins().right());
+    text->show();
 }
 
 void TWskDialog::showInViewer() {

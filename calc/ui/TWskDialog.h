@@ -7,8 +7,9 @@
 // "Cancel" and finally "OK". A set that another run has claimed is refused before anything of
 // it is written. While the run lasts, every way of ending the dialog (Cancel, Esc, the close
 // box) asks the run to stop, so no run goes on behind a closed dialog. The owner releases the
-// set when the dialog has ended. A finished run shows where its surface carbon went above the
-// saturation limit, and "Pokaż wyniki" opens the set in the viewer.
+// set when the dialog has ended. A finished run shows its results (case-hardening depth, case
+// depth, surface carbon, mass gain, total time) with the gauge full, where its surface carbon
+// went above the saturation limit, and "Pokaż wyniki" opens the set in the viewer.
 
 #include "FileTable.h"
 #include "ProcessForm.h"
@@ -18,6 +19,7 @@
 #include <optional>
 #include <vector>
 
+struct RunOutcome;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -42,7 +44,10 @@ private:
     void start();
     bool mayReplaceResults();
     void showAction(Action action);
+    void showResults(const RunOutcome& outcome);
     void showRunWarnings(const std::vector<double>& surfaceAtRows);
+    // As wide as the dialog already is: a text under the gauge wraps rather than widens it.
+    void showBelowGauge(QLabel* text);
     void showInViewer(); // "Pokaż wyniki"
     QWidget* mainWindow() const;
 
@@ -53,6 +58,7 @@ private:
     QLabel* stateText_;
     QPushButton* actionButton_;
     QPushButton* viewButton_;
+    QLabel* results_;
     QLabel* warnings_;
     Action action_ = Action::Start;
     bool running_ = false;

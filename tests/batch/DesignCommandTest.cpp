@@ -2,6 +2,8 @@
 
 #include "BatchRun.h"
 #include "DesignCommands.h"
+
+#include "ClockTime.h"
 #include "FileTable.h"
 #include "ProcessCheck.h"
 #include "ProfileFit.h"
@@ -140,7 +142,14 @@ TEST_F(DesignCommand, DesignsForACaseHardeningDepth) {
     EXPECT_NE(lastOutput.find("achieved: case-hardening depth 0."), std::string::npos)
         << lastOutput;
     EXPECT_NE(lastOutput.find("at 513 HV (target 0.7 mm)"), std::string::npos) << lastOutput;
-    EXPECT_TRUE(readCheckedProcessHead(readText(designed)).head.has_value());
+    const std::optional<ProcessRecord> head = readCheckedProcessHead(readText(designed)).head;
+    ASSERT_TRUE(head.has_value());
+    // The programme's length, as the file's last time says, in hours and on the clock.
+    const double hours = head->data.times.back();
+    char total[96];
+    std::snprintf(total, sizeof total, "total process time: %g h (%s)\n", hours,
+                  clockText(hours).c_str());
+    EXPECT_NE(lastOutput.find(total), std::string::npos) << lastOutput;
 }
 
 TEST_F(DesignCommand, FitBetaWritesACopyWithTheCoefficient) {

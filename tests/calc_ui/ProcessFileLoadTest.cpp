@@ -68,14 +68,14 @@ TEST(ProcessFileLoad, ShowsEachRowsCondition) {
     ASSERT_EQ(rows.size(), 10U);
     EXPECT_EQ(rows[0].condition, SurfaceCondition::Gas);
     EXPECT_EQ(rows[1].condition, SurfaceCondition::Boost);
-    EXPECT_EQ(rows[1].fluxLimit, "0.002500");
+    EXPECT_EQ(rows[1].fluxLimit, "0.0025");
     EXPECT_EQ(rows[2].condition, SurfaceCondition::Neutral);
     EXPECT_EQ(rows[3].condition, SurfaceCondition::Gas);
     EXPECT_EQ(rows[4].condition, SurfaceCondition::Boost);
     EXPECT_EQ(rows[4].fluxLimit, "");
-    EXPECT_EQ(rows[4].potential, "0.800000");
+    EXPECT_EQ(rows[4].potential, "0.8");
     EXPECT_TRUE(load.boxes.shapeMatches);
-    EXPECT_EQ(load.boxes.thickness, "4.000000");
+    EXPECT_EQ(load.boxes.thickness, "4");
 }
 
 TEST(ProcessFileLoad, KeepsTheSettingsAndRefusesABadOneByItsLine) {

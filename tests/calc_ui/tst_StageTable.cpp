@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -48,11 +49,16 @@ QStringList rowsEvery(int rows, int minutes) {
     return entries;
 }
 
-// Clicks "Warunki etapów", as a user does to add (or take away) the condition column.
-void clickConditions(const QObject* root) {
-    auto* box = control<QCheckBox>(root, QStringLiteral("checkConditions"));
+// Clicks a check box of the table, as a user does.
+void clickCheck(const QObject* root, const QString& name) {
+    auto* box = control<QCheckBox>(root, name);
     QVERIFY(box);
     QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(4, box->height() / 2));
+}
+
+// Clicks "Warunki etapów", as a user does to add (or take away) the condition column.
+void clickConditions(const QObject* root) {
+    clickCheck(root, QStringLiteral("checkConditions"));
 }
 
 // Chooses a row's condition with the keyboard, as a user does on the closed list.
@@ -91,13 +97,18 @@ const QByteArray pulses = "0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n12\r
                           "2 900 0.8 neutral\r\n"
                           "3 900 0.7\r\n"
                           "Semi-infinitive sample\r\n";
-const QStringList pulseConditions = {
-    QStringLiteral("gaz"),      QStringLiteral("nasycanie "),
-    QStringLiteral("obojętna"), QStringLiteral("nasycanie 2.500000"),
-    QStringLiteral("obojętna"), QStringLiteral("nasycanie "),
-    QStringLiteral("obojętna"), QStringLiteral("nasycanie "),
-    QStringLiteral("obojętna"), QStringLiteral("nasycanie 0.750000"),
-    QStringLiteral("obojętna"), QStringLiteral("gaz")};
+const QStringList pulseConditions = {QString(),
+                                     QStringLiteral("nasycanie "),
+                                     QStringLiteral("obojętna"),
+                                     QStringLiteral("nasycanie 2.5"),
+                                     QStringLiteral("obojętna"),
+                                     QStringLiteral("nasycanie "),
+                                     QStringLiteral("obojętna"),
+                                     QStringLiteral("nasycanie "),
+                                     QStringLiteral("obojętna"),
+                                     QStringLiteral("nasycanie 0.75"),
+                                     QStringLiteral("obojętna"),
+                                     QStringLiteral("gaz")};
 
 QByteArray headOf(const QByteArray& file) {
     const QByteArray end = "Semi-infinitive sample\r\n";
@@ -118,6 +129,7 @@ private slots:
     void conditionChecks();
     void loadedConditionsComputeAndWriteBack();
     void typedConditionsAreWritten();
+    void durationsAndClockTimesGiveTheTimesRowsEndAt();
 
 private:
     QTemporaryDir folder_;
@@ -167,8 +179,10 @@ void StageTableTest::fluxLimitOnlyForABoost() {
     clickConditions(&dialog);
     auto* flux = control<QLineEdit>(&dialog, QStringLiteral("fluxLimit2"));
     QVERIFY(flux);
-    QCOMPARE(conditionsShown(&dialog, 2),
-             (QStringList{QStringLiteral("gaz"), QStringLiteral("gaz")}));
+    QCOMPARE(conditionsShown(&dialog, 2), (QStringList{QString(), QStringLiteral("gaz")}));
+    // Row 1 starts the programme and ends no stage: nothing to choose there.
+    QVERIFY(!control<QComboBox>(&dialog, QStringLiteral("condition1"))->isEnabled());
+    QVERIFY(!control<QLineEdit>(&dialog, QStringLiteral("fluxLimit1"))->isEnabled());
     QVERIFY(!flux->isEnabled());
     chooseCondition(&dialog, 2, QStringLiteral("nasycanie"));
     QVERIFY(flux->isEnabled());
@@ -205,11 +219,6 @@ void StageTableTest::conditionChecks_data() {
         << QStringList() << QStringList();
     QTest::newRow("limited boost accepted")
         << 2 << QStringList{QStringLiteral("2=nasycanie=1.5")} << QStringList() << QStringList();
-    QTest::newRow("condition on the first row")
-        << 2 << QStringList{QStringLiteral("1=obojętna")}
-        << QStringList{checkData + QStringLiteral("Stage 1 condition must be left out: the first "
-                                                  "row starts the process and ends no stage.")}
-        << QStringList();
     QTest::newRow("flux limit of 0")
         << 3 << QStringList{QStringLiteral("3=nasycanie=0")}
         << QStringList{checkData +
@@ -282,9 +291,8 @@ void StageTableTest::loadedConditionsComputeAndWriteBack() {
     clickButton(&dialog, QStringLiteral("button240"));
     QCOMPARE(messages_.texts(), QStringList());
     QCOMPARE(conditionsShown(&dialog, 12), pulseConditions);
-    compareBoxes(&dialog,
-                 {QStringLiteral("time11=2.000000"), QStringLiteral("temperature12=900.000000"),
-                  QStringLiteral("potential12=0.700000")});
+    compareBoxes(&dialog, {QStringLiteral("time11=2:00:00"), QStringLiteral("temperature12=900"),
+                           QStringLiteral("potential12=0.7"), QStringLiteral("edit235=0:03:00")});
     auto* scroll = control<QScrollArea>(&dialog, QStringLiteral("stageScroll"));
     QVERIFY(scroll->verticalScrollBar()->isVisible());
 
@@ -303,9 +311,8 @@ void StageTableTest::loadedConditionsComputeAndWriteBack() {
     QVERIFY(!control<QLineEdit>(&dialog, QStringLiteral("time11")));
     QVERIFY(!scroll->verticalScrollBar()->isVisible());
     QVERIFY(control<QCheckBox>(&dialog, QStringLiteral("checkConditions"))->isChecked());
-    QCOMPARE(
-        conditionsShown(&dialog, 3),
-        (QStringList{QStringLiteral("gaz"), QStringLiteral("nasycanie "), QStringLiteral("gaz")}));
+    QCOMPARE(conditionsShown(&dialog, 3),
+             (QStringList{QString(), QStringLiteral("nasycanie "), QStringLiteral("gaz")}));
 }
 
 void StageTableTest::typedConditionsAreWritten() {
@@ -331,6 +338,29 @@ void StageTableTest::typedConditionsAreWritten() {
                 "\r\n";
     QCOMPARE(headOf(fileBytes(set)), "0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n12\r\n" +
                                          rows + "Semi-infinitive sample\r\n");
+}
+
+void StageTableTest::durationsAndClockTimesGiveTheTimesRowsEndAt() {
+    const QString set = folder_.filePath(QStringLiteral("etapy.tav"));
+    TTavrixDialog dialog(SampleShape::SemiInfinite, nullptr);
+    dialog.show();
+    typeAll(&dialog, steel + rowsEvery(3, 120));
+    auto* heading = control<QLabel>(&dialog, QStringLiteral("static118"));
+    clickCheck(&dialog, QStringLiteral("checkDurations"));
+    // Each stage's length: 2 h and 2 h, under a heading that says so.
+    QCOMPARE(heading->text(), QStringLiteral("Czas etapu, h"));
+    compareBoxes(&dialog, {timeBox(1) + QStringLiteral("=0"), timeBox(2) + QStringLiteral("=2"),
+                           timeBox(3) + QStringLiteral("=2")});
+    // Half an hour on the clock.
+    typeInto(&dialog, timeBox(3), QStringLiteral("0:30:00"));
+    QCOMPARE(computeInto(dialog, set), QStringLiteral("Finished"));
+    QCOMPARE(messages_.texts(), QStringList());
+    QCOMPARE(headOf(fileBytes(set)), "0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n3\r\n"
+                                     "0 920 0.8\r\n2 920 0.8\r\n2.5 920 0.8\r\n"
+                                     "Semi-infinitive sample\r\n");
+    clickCheck(&dialog, QStringLiteral("checkDurations"));
+    QCOMPARE(heading->text(), QStringLiteral("Czas, h"));
+    compareBoxes(&dialog, {timeBox(2) + QStringLiteral("=2"), timeBox(3) + QStringLiteral("=2.5")});
 }
 
 TAVCALC_TEST_MAIN(StageTableTest)

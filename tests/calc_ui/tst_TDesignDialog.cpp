@@ -139,18 +139,29 @@ void TDesignDialogTest::designIsInsertedIntoTheStageRows() {
     form.designProcess();
     QVERIFY2(messages_.messages().isEmpty(), qPrintable(captionsAndTexts(messages_).join(u'\n')));
     QVERIFY2(programme.contains(QStringLiteral("(cel 0.6 mm)")), qPrintable(programme));
+    // The designed programme is a new set, proposed beside the one the form named.
+    const QString proposed = control<QLineEdit>(&form, QStringLiteral("edit241"))->text();
+    QVERIFY2(QRegularExpression(QStringLiteral("^default-design(-\\d+)?\\.tav$"))
+                 .match(proposed)
+                 .hasMatch(),
+             qPrintable(proposed));
     // Each inserted value is the one the dialog showed (six significant digits), not the sum of
-    // stage lengths with its floating-point noise: the box shows it with six decimals.
-    const QRegularExpression sixDecimals(QStringLiteral("^\\d+\\.\\d{6}$"));
+    // stage lengths with its floating-point noise: the box shows those digits and no more.
+    const QRegularExpression sixDigits(QStringLiteral("^(0|[1-9]\\d*)(\\.\\d+)?$"));
     for (const QString& box :
          {QStringLiteral("edit236"), QStringLiteral("edit235"), QStringLiteral("edit234"),
           QStringLiteral("edit233"), QStringLiteral("edit232")}) {
         const QString time = control<QLineEdit>(&form, box)->text();
-        QVERIFY2(sixDecimals.match(time).hasMatch(), qPrintable(box + u'=' + time));
+        QString digits = time;
+        digits.remove(u'.');
+        while (digits.size() > 1 && digits.startsWith(u'0'))
+            digits.remove(0, 1);
+        QVERIFY2(sixDigits.match(time).hasMatch() && digits.size() <= 6,
+                 qPrintable(box + u'=' + time));
     }
-    compareBoxes(&form, {QStringLiteral("edit236=0.000000"), QStringLiteral("edit204=920.000000"),
-                         QStringLiteral("edit218=1.150000"), QStringLiteral("edit217=1.150000"),
-                         QStringLiteral("edit216=0.800000"), QStringLiteral("edit224=850.000000"),
+    compareBoxes(&form, {QStringLiteral("edit236=0"), QStringLiteral("edit204=920"),
+                         QStringLiteral("edit218=1.15"), QStringLiteral("edit217=1.15"),
+                         QStringLiteral("edit216=0.8"), QStringLiteral("edit224=850"),
                          QStringLiteral("edit231="), QStringLiteral("edit223="),
                          QStringLiteral("edit213=")});
 }
@@ -317,8 +328,11 @@ void TDesignDialogTest::changedInputMakesTheResultStale() {
     clickButton(&design, QStringLiteral("designCompute"));
     QVERIFY2(messages_.messages().isEmpty(), qPrintable(captionsAndTexts(messages_).join(u'\n')));
     QVERIFY(insert->isEnabled() && programme->isEnabled());
-    // A depth-only programme still tells the surface it gives, with no target beside it.
-    const QString surfaceLine = programme->text().section(u'\n', -2, -2);
+    // A depth-only programme still tells the surface it gives, with no target beside it, and
+    // how long it lasts.
+    const QString surfaceLine = programme->text().section(u'\n', -3, -3);
+    QVERIFY2(programme->text().section(u'\n', -2, -2).startsWith(u"Czas procesu:  "),
+             qPrintable(programme->text()));
     QVERIFY2(surfaceLine.startsWith(u"Węgiel na powierzchni:  1.") && !surfaceLine.contains(u"cel"),
              qPrintable(surfaceLine));
 

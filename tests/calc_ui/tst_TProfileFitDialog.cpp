@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
@@ -124,6 +125,9 @@ void TProfileFitDialogTest::fittedValuesGoIntoTheForm() {
         auto* offsetBox = control<QCheckBox>(fit, QStringLiteral("profileFitOffset"));
         if (offsetBox->isChecked() != withOffset)
             QTest::mouseClick(offsetBox, Qt::LeftButton, {}, QPoint(4, offsetBox->height() / 2));
+        // The dialog says what it looks for.
+        const QString note = control<QLabel>(fit, QStringLiteral("profileFitNote"))->text();
+        QVERIFY2(note.contains(QStringLiteral("przesunięcie")) == withOffset, qPrintable(note));
         clickButton(fit, QStringLiteral("profileFitCompute"));
         auto* values = control<QLabel>(fit, QStringLiteral("profileFitValues"));
         shown = values->text();
@@ -146,6 +150,12 @@ void TProfileFitDialogTest::fittedValuesGoIntoTheForm() {
 
     const double fitted = control<QLineEdit>(form, QStringLiteral("edit207"))->text().toDouble();
     QVERIFY2(std::abs(fitted / beta - 1) < 0.02, qPrintable(QString::number(fitted)));
+    // The fitted process is a new set, proposed beside the one the form named.
+    const QString proposed = control<QLineEdit>(form, QStringLiteral("edit241"))->text();
+    QVERIFY2(QRegularExpression(QStringLiteral("^default-fit(-\\d+)?\\.tav$"))
+                 .match(proposed)
+                 .hasMatch(),
+             qPrintable(proposed));
     for (const QString& potential : {QStringLiteral("edit218"), QStringLiteral("edit217")}) {
         const double value = control<QLineEdit>(form, potential)->text().toDouble();
         QVERIFY2(std::abs(value - (1.15 + offset)) < 0.005,

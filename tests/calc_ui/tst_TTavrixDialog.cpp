@@ -18,6 +18,8 @@
 #include <clocale>
 #include <locale.h> // newlocale (POSIX)
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString checkData = QStringLiteral("Check data!|");
@@ -32,11 +34,21 @@ const QString foilMessage =
 const QString inUseMessage = checkData + QStringLiteral("Filename is already in use");
 const QString firstTimeMessage = checkData + QStringLiteral("First time must be set to zero");
 const QString secondLineMessage = checkData + QStringLiteral("Enter data to the second line");
-const QString allDataMessage =
-    checkData + QStringLiteral("You have to provide all data:\ntime, temperature and potencjał");
-const QString timesMessage = checkData + QStringLiteral("You have entered the same values of "
-                                                        "time,\nthey don't grow or you haven't "
-                                                        "filled a cell");
+const QString row3PartlyMessage =
+    checkData + QStringLiteral("Wiersz 3: czas, temperatura i potencjał muszą być wypełnione "
+                               "wszystkie albo żaden.");
+const QString emptyTableMessage =
+    checkData + QStringLiteral("Tabela etapów jest pusta: wpisz czas, temperaturę i potencjał co "
+                               "najmniej dwóch wierszy.");
+// Row `row`'s time is not after the filled row before it.
+QString timesMessage(int row, const QString& time, int before, const QString& timeBefore) {
+    return checkData +
+           QStringLiteral("Wiersz %1: czas %2 nie jest późniejszy niż w wierszu %3 (%4).")
+               .arg(row)
+               .arg(time)
+               .arg(before)
+               .arg(timeBefore);
+}
 const QString alloyMessage = checkData + QStringLiteral("The contents of Cr, Ni, Mo, Mn and Si "
                                                         "must all be entered, and none may exceed "
                                                         "5.0 %");
@@ -116,6 +128,10 @@ private slots:
     void cleanup();
     void checksReportInOrder_data();
     void checksReportInOrder();
+    void boxNotANumberIsFocused();
+    void designNamesEveryEmptyBox_data();
+    void designNamesEveryEmptyBox();
+    void gradeShownAsAlloysAreTyped();
     void loadFillsBoxes_data();
     void loadFillsBoxes();
     void loadedValuesReadBackTheSame_data();
@@ -160,23 +176,32 @@ void TTavrixDialogTest::checksReportInOrder_data() {
     const QStringList none;
     const QString keep;
 
-    QTest::newRow("fresh form") << semi << keep << keep << none << QStringList{secondLineMessage}
+    QTest::newRow("fresh form") << semi << keep << keep << none << QStringList{emptyTableMessage}
                                 << false;
+    QTest::newRow("first row only")
+        << semi << keep << keep << steel + firstRow << QStringList{secondLineMessage} << false;
     QTest::newRow("valid form") << semi << keep << keep << valid << none << true;
     QTest::newRow("equal times") << semi << keep << keep
                                  << steel + firstRow + secondRow(QStringLiteral("0"))
-                                 << QStringList{timesMessage} << false;
+                                 << QStringList{timesMessage(2, u"0 h"_s, 1, u"0 h"_s)} << false;
     QTest::newRow("times not growing")
         << semi << keep << keep
         << steel + firstRow + secondRow(QStringLiteral("2")) + thirdRow(QStringLiteral("1"))
-        << QStringList{timesMessage} << false;
+        << QStringList{timesMessage(3, u"1 h"_s, 2, u"2 h"_s)} << false;
+    QTest::newRow("negative time")
+        << semi << keep << keep
+        << steel + firstRow + secondRow(QStringLiteral("3")) + thirdRow(QStringLiteral("-1"))
+        << QStringList{timesMessage(3, u"\u22121 h"_s, 2, u"3 h"_s)} << false;
     QTest::newRow("gap at row 3") << semi << keep << keep
                                   << steel + firstRow + secondRow(QStringLiteral("1")) +
                                          fourthRow(QStringLiteral("2"))
-                                  << QStringList{timesMessage} << false;
+                                  << QStringList{checkData +
+                                                 u"Wiersz 3 jest pusty, a wiersz 4 nie: "
+                                                 "etapy idą w tabeli bez przerw."_s}
+                                  << false;
     QTest::newRow("row filled in part")
         << semi << keep << keep << valid + QStringList{QStringLiteral("edit234=2")}
-        << QStringList{allDataMessage} << false;
+        << QStringList{row3PartlyMessage} << false;
     QTest::newRow("first time not zero")
         << semi << keep << keep << valid + QStringList{QStringLiteral("edit236=0.5")}
         << QStringList{firstTimeMessage} << false;
@@ -197,10 +222,10 @@ void TTavrixDialogTest::checksReportInOrder_data() {
         << QStringList{inUseMessage} << false;
     QTest::newRow("several at once")
         << plate << QStringLiteral("wynik.txt") << keep << QStringList{QStringLiteral("edit236=")}
-        << QStringList{nameMessage, sizeMessage, firstTimeMessage, secondLineMessage} << false;
+        << QStringList{nameMessage, sizeMessage, firstTimeMessage, emptyTableMessage} << false;
     QTest::newRow("times checked after a failure")
         << plate << keep << keep << steel + firstRow + secondRow(QStringLiteral("0"))
-        << QStringList{sizeMessage, timesMessage} << false;
+        << QStringList{sizeMessage, timesMessage(2, u"0 h"_s, 1, u"0 h"_s)} << false;
     QTest::newRow("alloy missing")
         << semi << keep << keep << valid + QStringList{QStringLiteral("edit239=")}
         << QStringList{alloyMessage} << false;
@@ -243,6 +268,39 @@ void TTavrixDialogTest::checksReportInOrder_data() {
         << QStringList{checkData +
                        QStringLiteral("Stage 1 temperature must be from 700 to 1200 °C.")}
         << false;
+    const auto notANumber = [&](const QString& box, const QString& text) {
+        return QStringList{checkData + u"%1: '%2' nie jest liczbą"_s.arg(box, text)};
+    };
+    QTest::newRow("range in steel carbon")
+        << semi << keep << keep << valid + QStringList{u"edit208=0.2-0.3"_s}
+        << notANumber(u"Zawartość węgla w stali"_s, u"0.2-0.3"_s) << false;
+    QTest::newRow("exponent without digits")
+        << semi << keep << keep << valid + QStringList{u"edit207=0.2e"_s}
+        << notANumber(u"Współczynnik przenoszenia węgla"_s, u"0.2e"_s) << false;
+    QTest::newRow("exponent without its number")
+        << semi << keep << keep << valid + QStringList{u"edit207=e-5"_s}
+        << notANumber(u"Współczynnik przenoszenia węgla"_s, u"e-5"_s) << false;
+    QTest::newRow("first box in the form's order")
+        << plate << keep << keep
+        << valid + QStringList{u"edit243=4-"_s, u"edit203=1..1"_s, u"edit226=9,2,0"_s}
+        << notANumber(u"Wiersz 3, temperatura"_s, u"9,2,0"_s) << false;
+    QTest::newRow("size not a number")
+        << cylinder << keep << keep << valid + QStringList{u"edit243=4-"_s}
+        << notANumber(u"Średnica"_s, u"4-"_s) << false;
+    const QString anyway = u"\nLiczyć mimo to?"_s;
+    QTest::newRow("coefficient without its exponent")
+        << semi << keep << keep << valid + QStringList{u"edit207=1.5"_s}
+        << QStringList{u"Warning!|Współczynnik przenoszenia węgla 1.5 cm/s leży poza zwykłym "
+                       "zakresem 1e-6…1e-3 cm/s (czy nie brakuje \"e-5\"?).\n"_s +
+                       anyway}
+        << true;
+    QTest::newRow("unusual temperature")
+        << semi << keep << keep
+        << valid + QStringList{u"edit204=1150"_s, u"edit218=0.8"_s, u"edit217=0.8"_s}
+        << QStringList{u"Warning!|Wiersz 1: temperatura 1150 °C leży poza zwykłym zakresem "
+                       "nawęglania 780–1100 °C.\n"_s +
+                       anyway}
+        << true;
     QTest::newRow("cylinder diameter below 0")
         << cylinder << keep << keep << valid + QStringList{QStringLiteral("edit243=-1")}
         << QStringList{checkData + QStringLiteral("Diameter must be greater than 0 mm.")} << false;
@@ -284,26 +342,80 @@ void TTavrixDialogTest::checksReportInOrder() {
     QCOMPARE(offered, runOffered);
 }
 
+void TTavrixDialogTest::boxNotANumberIsFocused() {
+    TTavrixDialog dialog(SampleShape::SemiInfinite, nullptr);
+    dialog.show();
+    typeAll(&dialog, valid + QStringList{u"edit217=1.0-"_s});
+    clickButton(&dialog, u"button201"_s);
+    QCOMPARE(captionsAndTexts(messages_),
+             QStringList{checkData + u"Wiersz 2, potencjał: '1.0-' nie jest liczbą"_s});
+    auto* box = control<QLineEdit>(&dialog, u"edit217"_s);
+    QCOMPARE(dialog.focusWidget(), box);
+    // Selected, so that what is typed next replaces it.
+    QCOMPARE(box->selectedText(), u"1.0-"_s);
+}
+
+void TTavrixDialogTest::designNamesEveryEmptyBox_data() {
+    QTest::addColumn<int>("shape");
+    QTest::addColumn<QStringList>("form");
+    QTest::addColumn<QString>("expected");
+    const QString steelBoxes = u"Zawartość węgla w stali, Współczynnik przenoszenia węgla, Cr, "
+                               "Mo, Mn, Si, Ni"_s;
+    QTest::newRow("empty form") << int(SampleShape::SemiInfinite) << QStringList()
+                                << steelBoxes + u"."_s;
+    QTest::newRow("empty cylinder")
+        << int(SampleShape::Cylinder) << QStringList() << steelBoxes + u", Średnica."_s;
+    QTest::newRow("two boxes left")
+        << int(SampleShape::Plate)
+        << QStringList{u"edit208=0.2"_s, u"edit207=2e-5"_s, u"edit203=1"_s,
+                       u"edit206=0"_s,   u"edit237=1"_s,    u"edit239=0"_s}
+        << u"Si, Grubość."_s;
+}
+
+void TTavrixDialogTest::designNamesEveryEmptyBox() {
+    QFETCH(int, shape);
+    QFETCH(QStringList, form);
+    QFETCH(QString, expected);
+    TTavrixDialog dialog(static_cast<SampleShape>(shape), nullptr);
+    dialog.show();
+    typeAll(&dialog, form);
+    dialog.designProcess();
+    QCOMPARE(captionsAndTexts(messages_),
+             QStringList{checkData + u"Wypełnij puste pola: "_s + expected});
+}
+
+void TTavrixDialogTest::gradeShownAsAlloysAreTyped() {
+    TTavrixDialog dialog(SampleShape::SemiInfinite, nullptr);
+    dialog.show();
+    auto* grade = control<QLabel>(&dialog, u"labelGrade"_s);
+    QCOMPARE(grade->text(), u"Gatunek: —"_s);
+    typeAll(&dialog, {u"edit203=1.0"_s, u"edit206=0"_s, u"edit237=1.1"_s, u"edit238=0.25"_s});
+    QCOMPARE(grade->text(), u"Gatunek: —"_s);
+    typeInto(&dialog, u"edit239"_s, u"0"_s);
+    QCOMPARE(grade->text(), u"Gatunek: Mn1.1Cr1.0"_s);
+    typeAll(&dialog, {u"edit203=0"_s, u"edit237=0"_s});
+    QCOMPARE(grade->text(), u"Gatunek: stal węglowa"_s);
+}
+
 void TTavrixDialogTest::loadFillsBoxes_data() {
     QTest::addColumn<QString>("shape");
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QStringList>("boxes"); // "box=text" after loading; every box held "7"
     QTest::addColumn<QStringList>("expected");
 
-    const QStringList plateHead = {
-        QStringLiteral("edit208=0.200000"),   QStringLiteral("edit207=0.000020"),
-        QStringLiteral("edit203=1.000000"),   QStringLiteral("edit206=0.200000"),
-        QStringLiteral("edit237=0.600000"),   QStringLiteral("edit238=0.300000"),
-        QStringLiteral("edit239=1.000000"),   QStringLiteral("edit236=0.000000"),
-        QStringLiteral("edit204=930.000000"), QStringLiteral("edit218=1.100000"),
-        QStringLiteral("edit235=10.000000"),  QStringLiteral("edit227=930.000000"),
-        QStringLiteral("edit217=1.100000"),   QStringLiteral("edit234="),
-        QStringLiteral("edit121="),           QStringLiteral("edit209=")};
+    const QStringList plateHead = {QStringLiteral("edit208=0.2"), QStringLiteral("edit207=2e-05"),
+                                   QStringLiteral("edit203=1"),   QStringLiteral("edit206=0.2"),
+                                   QStringLiteral("edit237=0.6"), QStringLiteral("edit238=0.3"),
+                                   QStringLiteral("edit239=1"),   QStringLiteral("edit236=0"),
+                                   QStringLiteral("edit204=930"), QStringLiteral("edit218=1.1"),
+                                   QStringLiteral("edit235=10"),  QStringLiteral("edit227=930"),
+                                   QStringLiteral("edit217=1.1"), QStringLiteral("edit234="),
+                                   QStringLiteral("edit121="),    QStringLiteral("edit209=")};
     const QStringList untouched = {QStringLiteral("edit208=7"), QStringLiteral("edit236=7"),
                                    QStringLiteral("edit233=7"), QStringLiteral("edit243=7")};
 
     QTest::newRow("plate file") << QStringLiteral("Plate") << plateFile
-                                << plateHead + QStringList{QStringLiteral("edit243=4.000000")}
+                                << plateHead + QStringList{QStringLiteral("edit243=4")}
                                 << QStringList();
     QTest::newRow("plate file into cylinder")
         << QStringLiteral("Cylinder") << plateFile
@@ -312,12 +424,12 @@ void TTavrixDialogTest::loadFillsBoxes_data() {
         << QStringLiteral("Plate")
         << QByteArray("0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n3\r\n0 900 1\r\n1 900 1\r\n"
                       "2 900 1\r\n3 900 1\r\nPlate\r\n4\r\n")
-        << QStringList{QStringLiteral("edit234=2.000000"), QStringLiteral("edit233="),
+        << QStringList{QStringLiteral("edit234=2"), QStringLiteral("edit233="),
                        QStringLiteral("edit225="), QStringLiteral("edit243=7")}
         << QStringList{improperFile};
     QTest::newRow("file ending after Cr")
         << QStringLiteral("Plate") << QByteArray("0.2\r\n2e-05\r\n\r\n1\r\n")
-        << QStringList{QStringLiteral("edit203=1.000000"), QStringLiteral("edit206="),
+        << QStringList{QStringLiteral("edit203=1"), QStringLiteral("edit206="),
                        QStringLiteral("edit239="), QStringLiteral("edit236="),
                        QStringLiteral("edit243=7")}
         << QStringList{improperFile};
@@ -338,12 +450,12 @@ void TTavrixDialogTest::loadFillsBoxes_data() {
         << untouched
         << QStringList{QStringLiteral("Error!|In the file, the number of process stages is "
                                       "\"two\", which is not a number.\nNothing was loaded.")};
-    QTest::newRow("six decimals where they are exact")
+    QTest::newRow("the digits each value needs")
         << QStringLiteral("Semi-infinitive sample")
         << QByteArray("0.2\r\n1.25e-06\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n2\r\n0 925 1\r\n"
                       "1 925 1.2345678\r\nSemi-infinitive sample\r\n")
-        << QStringList{QStringLiteral("edit207=1.25e-06"), QStringLiteral("edit204=925.000000"),
-                       QStringLiteral("edit217=1.2345678"), QStringLiteral("edit208=0.200000"),
+        << QStringList{QStringLiteral("edit207=1.25e-06"), QStringLiteral("edit204=925"),
+                       QStringLiteral("edit217=1.2345678"), QStringLiteral("edit208=0.2"),
                        QStringLiteral("edit243=7")}
         << QStringList();
     QTest::newRow("count above 10")
@@ -383,14 +495,14 @@ void TTavrixDialogTest::loadFillsBoxes() {
 void TTavrixDialogTest::loadedValuesReadBackTheSame_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("temperature") << 925.0 << QStringLiteral("925.000000");
-    QTest::newRow("coefficient of six decimals") << 2e-05 << QStringLiteral("0.000020");
+    QTest::newRow("temperature") << 925.0 << QStringLiteral("925");
+    QTest::newRow("coefficient") << 2e-05 << QStringLiteral("2e-05");
     QTest::newRow("coefficient below six decimals") << 1.25e-06 << QStringLiteral("1.25e-06");
     QTest::newRow("typical coefficient") << 1.25e-05 << QStringLiteral("1.25e-05");
     QTest::newRow("six significant digits") << 1.23457e-05 << QStringLiteral("1.23457e-05");
     QTest::newRow("more than six decimals") << 1200.0000001 << QStringLiteral("1200.0000001");
     QTest::newRow("a third") << 1.0 / 3 << QStringLiteral("0.3333333333333333");
-    QTest::newRow("negative") << -0.5 << QStringLiteral("-0.500000");
+    QTest::newRow("negative") << -0.5 << QStringLiteral("-0.5");
     QTest::newRow("smallest") << 5e-324 << QStringLiteral("5e-324");
 }
 
@@ -460,11 +572,10 @@ void TTavrixDialogTest::runWritesSetAndFreesName() {
     messages_.answerFileDialogs({set});
     clickButton(&dialog, QStringLiteral("button240"));
     QCOMPARE(messages_.texts(), QStringList());
-    const QStringList loaded = {
-        QStringLiteral("edit208=0.200000"),   QStringLiteral("edit207=0.000020"),
-        QStringLiteral("edit239=0.000000"),   QStringLiteral("edit235=60.000000"),
-        QStringLiteral("edit204=920.000000"), QStringLiteral("edit217=1.000000"),
-        QStringLiteral("edit243=0.050000"),   QStringLiteral("edit234=")};
+    const QStringList loaded = {QStringLiteral("edit208=0.2"),  QStringLiteral("edit207=2e-05"),
+                                QStringLiteral("edit239=0"),    QStringLiteral("edit235=60"),
+                                QStringLiteral("edit204=920"),  QStringLiteral("edit217=1"),
+                                QStringLiteral("edit243=0.05"), QStringLiteral("edit234=")};
     compareBoxes(&dialog, loaded);
 }
 
@@ -490,7 +601,7 @@ void TTavrixDialogTest::sameFilesOnPolishDesktop() {
         QCOMPARE(state, QStringLiteral("Finished"));
     }
     QCOMPARE(messages_.texts(), QStringList());
-    QCOMPARE(loadedThickness, QStringLiteral("0.050000"));
+    QCOMPARE(loadedThickness, QStringLiteral("0.05"));
     QVERIFY(fileBytes(polish).startsWith(shortFoilHead));
     for (const char* extension : {"tav", "pow", "mas", "sre"}) {
         const QByteArray expected = fileBytes(setFile(plain, extension));

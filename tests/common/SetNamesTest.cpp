@@ -213,3 +213,21 @@ TEST(SetNames, ADataFolderThatCannotBeMadeIsReported) {
     ASSERT_TRUE(problem.has_value());
     EXPECT_NE(problem->find(folders.data), std::string::npos) << *problem;
 }
+
+TEST(SetNames, ASuffixGoesBeforeTheExtension) {
+    EXPECT_EQ(suffixedName("/sets/walk1.tav", "-design"), "/sets/walk1-design.tav");
+    EXPECT_EQ(suffixedName("walk1.tav", "-fit"), "walk1-fit.tav");
+    EXPECT_EQ(suffixedName("/sets/a.b/walk1", "-fit"), "/sets/a.b/walk1-fit");
+}
+
+TEST(SetNames, AProposedNameOverwritesNoFile) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("tavrix-suffix-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string set = (folder / "walk1.tav").string();
+    EXPECT_EQ(unusedSuffixedName(set, "-design"), (folder / "walk1-design.tav").string());
+    for (const char* taken : {"walk1-design.tav", "walk1-design-2.tav"})
+        std::ofstream(folder / taken) << "0.2\r\n";
+    EXPECT_EQ(unusedSuffixedName(set, "-design"), (folder / "walk1-design-3.tav").string());
+    std::filesystem::remove_all(folder);
+}
