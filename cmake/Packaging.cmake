@@ -46,7 +46,10 @@ add_custom_command(OUTPUT ${package_folder}/changelog.gz
     COMMAND ${GZIP} -9nc ${linux_resources}/changelog > ${package_folder}/changelog.gz
     DEPENDS ${linux_resources}/changelog VERBATIM)
 add_custom_target(tavrix_package_files ALL DEPENDS ${package_folder}/changelog.gz)
-install(FILES ${linux_resources}/copyright ${package_folder}/changelog.gz
+# The copyright file carries the licence's text as LICENSE has it.
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE TAVRIX_LICENSE_TEXT)
+configure_file(${linux_resources}/copyright.in ${package_folder}/copyright @ONLY)
+install(FILES ${package_folder}/copyright ${package_folder}/changelog.gz
     DESTINATION share/doc/tavrix COMPONENT Package EXCLUDE_FROM_ALL)
 
 # A manual page for each program, made from its "--help" (cmake/ManPage.cmake).
@@ -77,7 +80,13 @@ install(FILES ${manual_pages} DESTINATION share/man/man1 COMPONENT Package EXCLU
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tavrix)
-set(CPACK_PACKAGE_CONTACT "Tavrix developers <tavrix@example.org>")
+# Who answers for the package: a builder who packages it for others names themselves with
+# -DTAVRIX_MAINTAINER="Name <address>".
+set(TAVRIX_MAINTAINER "The Tavrix developers <tavrix@example.org>"
+    CACHE STRING "The Debian package's maintainer, as \"Name <address>\"")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TAVRIX_MAINTAINER}")
+set(CPACK_PACKAGE_CONTACT "${TAVRIX_MAINTAINER}")
+set(CPACK_PACKAGE_VENDOR "The Tavrix developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "simulator of the gas carburizing of steel")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [[
 For a semi-infinite sample, a plate, a foil or a cylinder and a programme of up
