@@ -11,10 +11,6 @@
 
 namespace {
 
-bool isFilled(double cell) {
-    return cell != emptyCell;
-}
-
 MessageRecord checkData(const QString& text) {
     return MessageRecord{text, QCoreApplication::translate("FormCheck", "Check data!"),
                          MessageIcon::Exclamation};

@@ -301,3 +301,17 @@ TEST(ResultFiles, AFullDiskFailsTheRunNamingTheFileAndLeavesNoResults) {
         EXPECT_FALSE(std::filesystem::exists(folder.file(std::string("full.") + extension)))
             << extension;
 }
+
+// Asking whether values are finite changes nothing; only the check before a write fails the
+// streams, and it judges the values it is given, whatever failed before them.
+TEST(ResultFiles, TheFiniteQueryAsksOnlyAndTheWriteCheckJudgesItsOwnValues) {
+    TrialStreams streams;
+    EXPECT_FALSE(streams.finite({1.0, std::nan("")}));
+    EXPECT_FALSE(streams.failed());
+
+    EXPECT_FALSE(streams.admit({HUGE_VAL}));
+    EXPECT_TRUE(streams.failed());
+    EXPECT_TRUE(streams.finite({1.0, 2.0}));
+    EXPECT_TRUE(streams.admit({1.0, 2.0}));
+    EXPECT_TRUE(streams.failed()) << "a failure stays until the next run clears it";
+}
