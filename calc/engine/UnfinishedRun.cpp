@@ -13,10 +13,8 @@ std::optional<std::string> leaveUnfinishedRun(const std::string& setName, RunSta
         return std::nullopt;
     case RunStatus::Failed: {
         deleteResultFiles(setName, setFileExtensions);
-        std::error_code error;
-        std::filesystem::resize_file(setName, processData.size(), error);
-        if (error)
-            return setName + ": " + error.message();
+        if (const std::optional<std::string> problem = cutBackToProcessData(setName, processData))
+            return setName + ": " + *problem;
         return std::nullopt;
     }
     case RunStatus::Cancelled:
@@ -27,4 +25,13 @@ std::optional<std::string> leaveUnfinishedRun(const std::string& setName, RunSta
         return std::nullopt;
     // Written beside and renamed over, so the user's input is never half written.
     return AtomicFile(setName).replace(processData);
+}
+
+std::optional<std::string> cutBackToProcessData(const std::string& setName,
+                                                std::string_view processData) {
+    std::error_code error;
+    std::filesystem::resize_file(setName, processData.size(), error);
+    if (error)
+        return error.message();
+    return std::nullopt;
 }

@@ -24,3 +24,9 @@ enum class CancelledInput {
 // back, for the user.
 std::optional<std::string> leaveUnfinishedRun(const std::string& setName, RunStatus status,
                                               std::string_view processData, CancelledInput input);
+
+// Cuts the set's main file back to the length of `processData`, the head a run starts from, so
+// that the profiles of an earlier run go before a run appends its own. Nothing when it was cut;
+// else the system's reason, for the user.
+std::optional<std::string> cutBackToProcessData(const std::string& setName,
+                                                std::string_view processData);

@@ -4,6 +4,7 @@
 #include "ProfileMeasures.h"
 #include "RunFixture.h"
 #include "SetNames.h"
+#include "UnshrinkableFile.h"
 
 #include <gtest/gtest.h>
 
@@ -215,6 +216,26 @@ TEST_F(BatchRun, CancelKeepsTheProcessDataAndDeletesTheResults) {
     EXPECT_EQ(readText(path), plate);
     EXPECT_EQ(filesIn(), std::vector<std::filesystem::path>{"stop.tav"});
     EXPECT_EQ(runFiles({path.string()}), 0) << "the next batch starts without the cancel";
+}
+
+// The profiles of an earlier run must go before a run appends its own: a file that cannot be
+// cut back would hold both, and be read as one set.
+TEST_F(BatchRun, AFileThatCannotBeCutBackIsRefusedUntouched) {
+    const auto path = folder_.file("sealed.tav");
+    const std::string earlier = plate + "\"  1\r\n, 0    0.95000\r\n";
+    const UnshrinkableFile sealed(path, earlier);
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(runFiles({path.string()}), 1);
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(testing::internal::GetCapturedStdout().find("finished"), std::string::npos);
+    EXPECT_NE(said.find(path.string() + ": cannot be cut back to its process data: "),
+              std::string::npos)
+        << said;
+    EXPECT_NE(said.find("Operation not permitted"), std::string::npos) << said;
+    EXPECT_EQ(sealed.text(), earlier);
+    EXPECT_EQ(filesIn(), std::vector<std::filesystem::path>{"sealed.tav"});
+    EXPECT_EQ(readText(listFilePath()), "0");
 }
 
 namespace {
