@@ -35,7 +35,8 @@ const std::string& programFolder();
 const std::string& dataFolder();
 
 // Makes an installed copy's data folder at its first use and copies the shipped examples into
-// it; nothing to do for a portable copy. The problem, for the user, when that failed.
+// it (where some were shipped); nothing to do for a portable copy. The problem, for the user, when
+// that failed.
 std::optional<std::string> prepareDataFolder(const ProgramFolders& folders);
 std::optional<std::string> prepareDataFolder();
 
@@ -62,11 +63,15 @@ std::string commandLineName(std::string_view name, const std::filesystem::path& 
 std::string resultFileName(std::string_view setName, std::string_view extension);
 
 // Removes the set's main file and its files with the given extensions: the one way a set is
-// deleted, whether a run was cancelled or the user deletes it. A file that is missing or cannot
-// be removed is passed over, so that a half-deleted set can be deleted again.
-void deleteSetFiles(std::string_view setName, std::span<const std::string_view> extensions);
+// deleted, whether a run was cancelled or the user deletes it. A missing file is gone already;
+// one that cannot be removed is passed over, so that the others go and a half-deleted set can
+// be deleted again. Nothing when every file is gone; else, for the user, a line
+// "cannot delete FILE: REASON" for each file that stays.
+std::optional<std::string> deleteSetFiles(std::string_view setName,
+                                          std::span<const std::string_view> extensions);
 // The same with the main file kept: the results of a run that failed, or of an earlier run.
-void deleteResultFiles(std::string_view setName, std::span<const std::string_view> extensions);
+std::optional<std::string> deleteResultFiles(std::string_view setName,
+                                             std::span<const std::string_view> extensions);
 
 // ASCII upper case; other bytes (UTF-8 sequences) pass unchanged. The in-use list stores names so.
 std::string upperCased(std::string_view text);

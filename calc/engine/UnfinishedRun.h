@@ -20,8 +20,8 @@ enum class CancelledInput {
 // Leaves the set of a run that ended as `status`; a finished run is left as it is. Every result
 // file of the set goes; after a failure the main file is cut back to `processData` (the head
 // the run started from); after a cancel it goes too, or is put back to `processData` as
-// `input` says. Nothing when all went so; else the main file's name and why it could not be put
-// back, for the user.
+// `input` says. Nothing when all went so; else, for the user, each file that could not be
+// deleted or put back, named with the system's reason.
 std::optional<std::string> leaveUnfinishedRun(const std::string& setName, RunStatus status,
                                               std::string_view processData, CancelledInput input);
 

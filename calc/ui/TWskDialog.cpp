@@ -162,7 +162,8 @@ void TWskDialog::start() {
     running_ = true;
     const RunOutcome outcome = runComputation(path, observer);
     running_ = false;
-    leaveUnfinishedRun(path, outcome.status, processData, CancelledInput::Deleted);
+    const std::optional<std::string> left =
+        leaveUnfinishedRun(path, outcome.status, processData, CancelledInput::Deleted);
 
     switch (outcome.status) {
     case RunStatus::Finished:
@@ -174,12 +175,23 @@ void TWskDialog::start() {
     case RunStatus::Cancelled:
         // Cancel has ended the dialog already; the process data went with the set.
         processDataKept_ = false;
+        reportLeftFiles(left);
         return;
     case RunStatus::Failed:
         showMessage(this, QString::fromStdString(outcome.error), tr("Error!"), MessageIcon::Stop);
+        reportLeftFiles(left);
         QDialog::reject();
         return;
     }
+}
+
+// An unfinished run's files that could not be deleted or put back would be taken for results.
+void TWskDialog::reportLeftFiles(const std::optional<std::string>& problem) {
+    if (problem)
+        showMessage(this,
+                    tr("The set is not left as an unfinished run leaves it:\n%1")
+                        .arg(QString::fromStdString(*problem)),
+                    tr("Error!"), MessageIcon::Stop);
 }
 
 // The programme's own potentials were shown before the run (the form asks about them); what the

@@ -16,6 +16,7 @@
 #include <QDialog>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 class QLabel;
@@ -43,6 +44,7 @@ private:
     bool mayReplaceResults();
     void showAction(Action action);
     void showRunWarnings(const std::vector<double>& surfaceAtRows);
+    void reportLeftFiles(const std::optional<std::string>& problem);
     void showInViewer(); // "Pokaż wyniki"
     QWidget* mainWindow() const;
 

@@ -263,6 +263,33 @@ TEST_P(UnfinishedRun, LeavesTheProcessDataOrNothing) {
     }
 }
 
+// A file of the set that cannot be deleted (here a folder with a file in it, which stays
+// whoever runs the test) is named for the user, and the rest of the set is left as ever.
+TEST_P(UnfinishedRun, NamesAFileThatStays) {
+    const UnfinishedCase& row = GetParam();
+    TempFolder folder;
+    const auto set = folder.file("stays.tav");
+    const double potential = row.cancel ? 1.0 : -1.0;
+    const ProcessRecord process = stagedProcess(
+        0.2, 2e-5, {{0, 920, potential}, {4, 920, potential}}, SampleShape::Plate, unfilledValue);
+    const std::string processData = processDataText(process);
+    ASSERT_TRUE(writeProcessData(set.string(), process));
+    ResultStreams streams;
+    CancelAtPercent cancel;
+    NoProgress goOn;
+    const RunOutcome outcome = runComputation(
+        set.string(), row.cancel ? static_cast<RunObserver&>(cancel) : goOn, streams);
+    const auto stuck = folder.file("stays.sre");
+    std::filesystem::create_directories(stuck / "inside");
+
+    EXPECT_EQ(leaveUnfinishedRun(set.string(), outcome.status, processData, row.input),
+              "cannot delete " + stuck.string() + ": Directory not empty");
+    EXPECT_EQ(std::filesystem::exists(set), row.processDataLeft);
+    if (row.processDataLeft)
+        EXPECT_EQ(readText(set), processData);
+    EXPECT_FALSE(std::filesystem::exists(folder.file("stays.pow")));
+}
+
 INSTANTIATE_TEST_SUITE_P(
     ResultFiles, UnfinishedRun,
     testing::Values(UnfinishedCase{"WindowCancel", true, CancelledInput::Deleted, false},
