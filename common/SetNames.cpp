@@ -56,10 +56,22 @@ ProgramFolders programFoldersAt(std::string program, std::string_view xdgDataHom
             false};
 }
 
-const ProgramFolders& programFolders() {
-    static const ProgramFolders folders =
+namespace {
+
+ProgramFolders& runningFolders() {
+    static ProgramFolders folders =
         programFoldersAt(readProgramFolder(), environment("XDG_DATA_HOME"), homeFolder());
     return folders;
+}
+
+} // namespace
+
+const ProgramFolders& programFolders() {
+    return runningFolders();
+}
+
+void useDataFolder(std::string folder) {
+    runningFolders().data = std::move(folder);
 }
 
 const std::string& programFolder() {

@@ -34,6 +34,11 @@ const ProgramFolders& programFolders();
 const std::string& programFolder();
 const std::string& dataFolder();
 
+// Keeps the in-use list and the sets named without a folder in `folder` (ending in "/") from
+// now on, in this process only: tests compute in a data folder of their own, never in the one
+// the programs beside them share.
+void useDataFolder(std::string folder);
+
 // Makes an installed copy's data folder at its first use and copies the shipped examples into
 // it (where some were shipped); nothing to do for a portable copy. The problem, for the user, when
 // that failed.

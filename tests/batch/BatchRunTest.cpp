@@ -302,7 +302,7 @@ INSTANTIATE_TEST_SUITE_P(BatchRun, FullDisk,
 TEST_F(BatchRun, RelativeNamesComeFromTheCurrentFolderBeforeTheProgramFolder) {
     const std::string name = "relative-" + std::to_string(::getpid()) + ".tav";
     writeText(folder_.file(name), plate);
-    const std::filesystem::path inProgramFolder = programFolder() + name;
+    const std::filesystem::path inProgramFolder = dataFolder() + name;
     writeText(inProgramFolder, plate);
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(folder_.file(""));
