@@ -15,11 +15,13 @@ from pathlib import Path
 import numpy as np
 import pytest
 
-# A written run claims its set in the in-use list of the data folder: these tests (and the
-# children they start) keep theirs in a folder of their own, never the user's.
-DATA_HOME = tempfile.mkdtemp(prefix="tavrix-data-")
-os.environ["XDG_DATA_HOME"] = DATA_HOME
-atexit.register(shutil.rmtree, DATA_HOME, True)
+# A written run claims its set in the in-use list of the data folder: these tests keep theirs
+# in a folder of their own, never the user's; the children they start (which import this file)
+# share it.
+if "TAVRIX_TEST_DATA_HOME" not in os.environ:
+    os.environ["TAVRIX_TEST_DATA_HOME"] = tempfile.mkdtemp(prefix="tavrix-data-")
+    atexit.register(shutil.rmtree, os.environ["TAVRIX_TEST_DATA_HOME"], True)
+DATA_HOME = os.environ["XDG_DATA_HOME"] = os.environ["TAVRIX_TEST_DATA_HOME"]
 
 import tavrix  # noqa: E402 (reads the data folder's place at its first written run)
 
