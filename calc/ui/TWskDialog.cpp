@@ -189,7 +189,7 @@ void TWskDialog::start() {
 void TWskDialog::reportLeftFiles(const std::optional<std::string>& problem) {
     if (problem)
         showMessage(this,
-                    tr("The set is not left as an unfinished run leaves it:\n%1")
+                    tr("Pliki niedokończonego obliczenia nie zostały uporządkowane:\n%1")
                         .arg(QString::fromStdString(*problem)),
                     tr("Error!"), MessageIcon::Stop);
 }

@@ -397,8 +397,8 @@ void TWskDialogTest::setNotPutBackIsReported() {
     }
     QCOMPARE(captionsAndTexts(messages_),
              (QStringList{QStringLiteral("Error!|The computation stopped: the memory ran out."),
-                          QStringLiteral("Error!|The set is not left as an unfinished run "
-                                         "leaves it:\n%1: Operation not permitted")
+                          QStringLiteral("Error!|Pliki niedokończonego obliczenia nie zostały "
+                                         "uporządkowane:\n%1: Operation not permitted")
                               .arg(set)}));
     QVERIFY(!listed(set));
     QFile::remove(set);

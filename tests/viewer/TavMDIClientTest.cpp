@@ -433,8 +433,8 @@ void TavMDIClientTest::deleteNamesAFileThatStays() {
     QCOMPARE(told.icon, MessageIcon::Stop);
     QCOMPARE(
         told.text,
-        u"Not every file of the set %1 was deleted:\ncannot delete %2: Directory not empty"_s.arg(
-            doomed, stuck));
+        u"Nie wszystkie pliki zestawu %1 zostały skasowane:\ncannot delete %2: Directory not empty"_s
+            .arg(doomed, stuck));
     for (std::string_view extension : {"tav", "pow", "mas", "gru", "twa"})
         QVERIFY(!QFile::exists(setFileName(doomed, extension)));
     QDir(stuck).removeRecursively();

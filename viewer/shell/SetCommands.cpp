@@ -173,8 +173,8 @@ void SetCommands::deleteResults() {
         return;
     if (const std::optional<QString> problem = deleteResultSet(setName))
         showMessage(&client_,
-                    QCoreApplication::translate("SetCommands",
-                                                "Not every file of the set %1 was deleted:\n%2")
+                    QCoreApplication::translate(
+                        "SetCommands", "Nie wszystkie pliki zestawu %1 zostały skasowane:\n%2")
                         .arg(setName, *problem),
                     QCoreApplication::translate("SetCommands", "Error!"), MessageIcon::Stop);
 }
