@@ -233,25 +233,37 @@ void PrintTo(const UnfinishedCase& row, std::ostream* out) {
     *out << row.name;
 }
 
-class UnfinishedRun : public testing::TestWithParam<UnfinishedCase> {};
+class UnfinishedRun : public testing::TestWithParam<UnfinishedCase> {
+protected:
+    // Writes a plate set at `set` and runs it to the end the row asks for; Finished, which no
+    // row asks for, when the set could not be written.
+    RunStatus runUnfinished(const std::filesystem::path& set) {
+        const double potential = GetParam().cancel ? 1.0 : -1.0;
+        const ProcessRecord process =
+            stagedProcess(0.2, 2e-5, {{0, 920, potential}, {4, 920, potential}}, SampleShape::Plate,
+                          unfilledValue);
+        processData_ = processDataText(process);
+        if (!writeProcessData(set.string(), process))
+            return RunStatus::Finished;
+        ResultStreams streams;
+        CancelAtPercent cancel;
+        NoProgress goOn;
+        return runComputation(set.string(),
+                              GetParam().cancel ? static_cast<RunObserver&>(cancel) : goOn, streams)
+            .status;
+    }
+
+    std::string processData_;
+};
 
 TEST_P(UnfinishedRun, LeavesTheProcessDataOrNothing) {
     const UnfinishedCase& row = GetParam();
     TempFolder folder;
     const auto set = folder.file("gone.tav");
-    const double potential = row.cancel ? 1.0 : -1.0;
-    const ProcessRecord process = stagedProcess(
-        0.2, 2e-5, {{0, 920, potential}, {4, 920, potential}}, SampleShape::Plate, unfilledValue);
-    const std::string processData = processDataText(process);
-    ASSERT_TRUE(writeProcessData(set.string(), process));
-    ResultStreams streams;
-    CancelAtPercent cancel;
-    NoProgress goOn;
-    const RunOutcome outcome = runComputation(
-        set.string(), row.cancel ? static_cast<RunObserver&>(cancel) : goOn, streams);
-    ASSERT_EQ(outcome.status, row.cancel ? RunStatus::Cancelled : RunStatus::Failed);
-    EXPECT_EQ(leaveUnfinishedRun(set.string(), outcome.status, processData, row.input),
-              std::nullopt);
+    const RunStatus status = runUnfinished(set);
+    const std::string& processData = processData_;
+    ASSERT_EQ(status, row.cancel ? RunStatus::Cancelled : RunStatus::Failed);
+    EXPECT_EQ(leaveUnfinishedRun(set.string(), status, processData, row.input), std::nullopt);
     std::vector<std::filesystem::path> left;
     for (const auto& entry : std::filesystem::directory_iterator(folder.file("")))
         left.push_back(entry.path().filename());
@@ -269,24 +281,16 @@ TEST_P(UnfinishedRun, NamesAFileThatStays) {
     const UnfinishedCase& row = GetParam();
     TempFolder folder;
     const auto set = folder.file("stays.tav");
-    const double potential = row.cancel ? 1.0 : -1.0;
-    const ProcessRecord process = stagedProcess(
-        0.2, 2e-5, {{0, 920, potential}, {4, 920, potential}}, SampleShape::Plate, unfilledValue);
-    const std::string processData = processDataText(process);
-    ASSERT_TRUE(writeProcessData(set.string(), process));
-    ResultStreams streams;
-    CancelAtPercent cancel;
-    NoProgress goOn;
-    const RunOutcome outcome = runComputation(
-        set.string(), row.cancel ? static_cast<RunObserver&>(cancel) : goOn, streams);
+    const RunStatus status = runUnfinished(set);
+    ASSERT_EQ(status, row.cancel ? RunStatus::Cancelled : RunStatus::Failed);
     const auto stuck = folder.file("stays.sre");
     std::filesystem::create_directories(stuck / "inside");
 
-    EXPECT_EQ(leaveUnfinishedRun(set.string(), outcome.status, processData, row.input),
+    EXPECT_EQ(leaveUnfinishedRun(set.string(), status, processData_, row.input),
               "cannot delete " + stuck.string() + ": Directory not empty");
     EXPECT_EQ(std::filesystem::exists(set), row.processDataLeft);
     if (row.processDataLeft)
-        EXPECT_EQ(readText(set), processData);
+        EXPECT_EQ(readText(set), processData_);
     EXPECT_FALSE(std::filesystem::exists(folder.file("stays.pow")));
 }
 
