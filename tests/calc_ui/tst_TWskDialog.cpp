@@ -389,7 +389,9 @@ void TWskDialogTest::setNotPutBackIsReported() {
                     if (percent < 50 || sealed)
                         return;
                     QFile::remove(set);
-                    sealed.emplace(set.toStdString(), "the process data and more");
+                    sealed.emplace(set.toStdString(),
+                                   processDataText(shortFoil(), SampleShape::Foil) +
+                                       "\"  30\r\n, 0    0.95000\r\n");
                     throw std::bad_alloc();
                 });
         execWith(dialog, [&] { clickButton(&dialog, QStringLiteral("button900")); });
