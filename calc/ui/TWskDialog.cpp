@@ -129,18 +129,7 @@ void TWskDialog::start() {
     }
     showAction(Action::Cancel);
     const std::string path = QFile::encodeName(setName_).toStdString();
-    // Claimed before anything of the set is written: a set another run has is left alone.
-    claim_ = SetClaim::claim(listFilePath(), path);
-    switch (claim_->status()) {
-    case SetClaim::Status::Claimed:
-        break;
-    case SetClaim::Status::InUse:
-        showMessage(this, tr("Filename is already in use"), tr("Check data!"),
-                    MessageIcon::Exclamation);
-        QDialog::reject();
-        return;
-    case SetClaim::Status::Failed:
-        showListProblem(this, claim_->problem());
+    if (!claimSet(path)) {
         QDialog::reject();
         return;
     }
@@ -183,6 +172,23 @@ void TWskDialog::start() {
         QDialog::reject();
         return;
     }
+}
+
+// Claimed before anything of the set is written: a set another run has is left alone.
+bool TWskDialog::claimSet(const std::string& path) {
+    claim_ = SetClaim::claim(listFilePath(), path);
+    switch (claim_->status()) {
+    case SetClaim::Status::Claimed:
+        return true;
+    case SetClaim::Status::InUse:
+        showMessage(this, tr("Filename is already in use"), tr("Check data!"),
+                    MessageIcon::Exclamation);
+        return false;
+    case SetClaim::Status::Failed:
+        break;
+    }
+    showListProblem(this, claim_->problem());
+    return false;
 }
 
 // An unfinished run's files that could not be deleted or put back would be taken for results.

@@ -44,6 +44,8 @@ private:
     bool mayReplaceResults();
     void showAction(Action action);
     void showRunWarnings(const std::vector<double>& surfaceAtRows);
+    // False, with the user told why, when the set cannot be claimed.
+    bool claimSet(const std::string& path);
     void reportLeftFiles(const std::optional<std::string>& problem);
     void showInViewer(); // "Pokaż wyniki"
     QWidget* mainWindow() const;
