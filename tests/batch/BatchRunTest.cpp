@@ -222,7 +222,8 @@ TEST_F(BatchRun, CancelKeepsTheProcessDataAndDeletesTheResults) {
 // cut back would hold both, and be read as one set.
 TEST_F(BatchRun, AFileThatCannotBeCutBackIsRefusedUntouched) {
     const auto path = folder_.file("sealed.tav");
-    const std::string earlier = plate + "\"  1\r\n, 0    0.95000\r\n";
+    const std::string earlier =
+        plate + "-\"carbon profiles of an earlier run\r\n\"  1\r\n, 0    0.95000\r\n";
     const UnshrinkableFile sealed(path, earlier);
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
