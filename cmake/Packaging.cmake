@@ -38,15 +38,23 @@ foreach(size 16 24 32 48 64 128 256)
         DESTINATION share/icons/hicolor/${size}x${size}/apps COMPONENT Package EXCLUDE_FROM_ALL)
 endforeach()
 
+# Who answers for the package, in its control file and its changelog: a builder who packages it
+# for others names themselves with -DTAVRIX_MAINTAINER="Name <address>".
+set(TAVRIX_MAINTAINER "The Tavrix developers <tavrix@example.org>"
+    CACHE STRING "The Debian package's maintainer, as \"Name <address>\"")
+
 # Debian wants the changelog and manual pages compressed, reproducibly (no name, no time stamp).
 find_program(GZIP gzip REQUIRED)
 set(package_folder ${CMAKE_BINARY_DIR}/package)
+configure_file(${linux_resources}/changelog.in ${package_folder}/changelog @ONLY)
 add_custom_command(OUTPUT ${package_folder}/changelog.gz
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${package_folder}
-    COMMAND ${GZIP} -9nc ${linux_resources}/changelog > ${package_folder}/changelog.gz
-    DEPENDS ${linux_resources}/changelog VERBATIM)
+    COMMAND ${GZIP} -9nc ${package_folder}/changelog > ${package_folder}/changelog.gz
+    DEPENDS ${package_folder}/changelog VERBATIM)
 add_custom_target(tavrix_package_files ALL DEPENDS ${package_folder}/changelog.gz)
-install(FILES ${linux_resources}/copyright ${package_folder}/changelog.gz
+# The copyright file carries the licence's text as LICENSE has it.
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE TAVRIX_LICENSE_TEXT)
+configure_file(${linux_resources}/copyright.in ${package_folder}/copyright @ONLY)
+install(FILES ${package_folder}/copyright ${package_folder}/changelog.gz
     DESTINATION share/doc/tavrix COMPONENT Package EXCLUDE_FROM_ALL)
 
 # A manual page for each program, made from its "--help" (cmake/ManPage.cmake).
@@ -77,7 +85,9 @@ install(FILES ${manual_pages} DESTINATION share/man/man1 COMPONENT Package EXCLU
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tavrix)
-set(CPACK_PACKAGE_CONTACT "Tavrix developers <tavrix@example.org>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TAVRIX_MAINTAINER}")
+set(CPACK_PACKAGE_CONTACT "${TAVRIX_MAINTAINER}")
+set(CPACK_PACKAGE_VENDOR "The Tavrix developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "simulator of the gas carburizing of steel")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [[
 For a semi-infinite sample, a plate, a foil or a cylinder and a programme of up

@@ -11,10 +11,6 @@ ProcessProblem problem(std::string field, std::string rule) {
     return ProcessProblem{std::move(field), std::move(rule)};
 }
 
-bool isFilled(double value) {
-    return std::isfinite(value) && value != unfilledValue;
-}
-
 std::string stageField(std::size_t row, const char* column) {
     return "stage " + std::to_string(row + 1) + " " + column;
 }
@@ -79,6 +75,10 @@ ProcessProblem headProblem(const HeadFault& fault) {
 }
 
 } // namespace
+
+bool isFilled(double value) {
+    return std::isfinite(value) && value != unfilledValue;
+}
 
 HeadReading readProcessHead(std::string_view text) {
     std::istringstream in{std::string(text)};

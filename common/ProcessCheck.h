@@ -18,6 +18,10 @@ inline constexpr double maxTemperatureC = 1200.0;
 inline constexpr double maxCarbon = 4.3; // % C; D(C) > 0 needs 1 - 0.232 C > 0
 inline constexpr double maxAlloy = 5.0;  // % of each alloying element the form accepts
 
+// Whether somebody gave the value: the one test of a form's box and a file's field alike. A value
+// that is not finite was never typed, so it counts as not given either.
+bool isFilled(double value);
+
 // Why data were refused: the field and the rule it broke.
 struct ProcessProblem {
     std::string field;

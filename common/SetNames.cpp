@@ -56,10 +56,22 @@ ProgramFolders programFoldersAt(std::string program, std::string_view xdgDataHom
             false};
 }
 
-const ProgramFolders& programFolders() {
-    static const ProgramFolders folders =
+namespace {
+
+ProgramFolders& runningFolders() {
+    static ProgramFolders folders =
         programFoldersAt(readProgramFolder(), environment("XDG_DATA_HOME"), homeFolder());
     return folders;
+}
+
+} // namespace
+
+const ProgramFolders& programFolders() {
+    return runningFolders();
+}
+
+void useDataFolder(std::string folder) {
+    runningFolders().data = std::move(folder);
 }
 
 const std::string& programFolder() {
@@ -79,6 +91,9 @@ std::optional<std::string> prepareDataFolder(const ProgramFolders& folders) {
             return "Cannot make the data folder " + folders.data + ": " + error.message();
         return std::nullopt; // made at an earlier start
     }
+    // A copy that ships no examples (the Python module used from its build) has none to copy.
+    if (!std::filesystem::exists(folders.shipped + "examples", error))
+        return std::nullopt;
     std::filesystem::copy(folders.shipped + "examples", folders.data + "examples",
                           std::filesystem::copy_options::recursive, error);
     if (error)
@@ -139,14 +154,46 @@ std::string resultFileName(std::string_view setName, std::string_view extension)
     return name;
 }
 
-void deleteSetFiles(std::string_view setName, std::span<const std::string_view> extensions) {
-    std::remove(std::string(setName).c_str());
-    deleteResultFiles(setName, extensions);
+namespace {
+
+// Removes one file of a set, adding a line to `problems` when it stays.
+void removeSetFile(const std::string& file, std::string& problems) {
+    std::error_code error;
+    std::filesystem::remove(file, error);
+    if (!error)
+        return;
+    if (!problems.empty())
+        problems += '\n';
+    problems += "cannot delete " + file + ": " + error.message();
 }
 
-void deleteResultFiles(std::string_view setName, std::span<const std::string_view> extensions) {
+void removeResultFiles(std::string_view setName, std::span<const std::string_view> extensions,
+                       std::string& problems) {
     for (std::string_view extension : extensions)
-        std::remove(resultFileName(setName, extension).c_str());
+        removeSetFile(resultFileName(setName, extension), problems);
+}
+
+std::optional<std::string> problemsIfAny(std::string problems) {
+    if (problems.empty())
+        return std::nullopt;
+    return problems;
+}
+
+} // namespace
+
+std::optional<std::string> deleteSetFiles(std::string_view setName,
+                                          std::span<const std::string_view> extensions) {
+    std::string problems;
+    removeSetFile(std::string(setName), problems);
+    removeResultFiles(setName, extensions, problems);
+    return problemsIfAny(std::move(problems));
+}
+
+std::optional<std::string> deleteResultFiles(std::string_view setName,
+                                             std::span<const std::string_view> extensions) {
+    std::string problems;
+    removeResultFiles(setName, extensions, problems);
+    return problemsIfAny(std::move(problems));
 }
 
 std::string upperCased(std::string_view text) {

@@ -34,8 +34,14 @@ const ProgramFolders& programFolders();
 const std::string& programFolder();
 const std::string& dataFolder();
 
+// Keeps the in-use list and the sets named without a folder in `folder` (ending in "/") from
+// now on, in this process only: tests compute in a data folder of their own, never in the one
+// the programs beside them share.
+void useDataFolder(std::string folder);
+
 // Makes an installed copy's data folder at its first use and copies the shipped examples into
-// it; nothing to do for a portable copy. The problem, for the user, when that failed.
+// it (where some were shipped); nothing to do for a portable copy. The problem, for the user, when
+// that failed.
 std::optional<std::string> prepareDataFolder(const ProgramFolders& folders);
 std::optional<std::string> prepareDataFolder();
 
@@ -68,11 +74,15 @@ std::string suffixedName(std::string_view path, std::string_view suffix);
 std::string unusedSuffixedName(std::string_view path, std::string_view suffix);
 
 // Removes the set's main file and its files with the given extensions: the one way a set is
-// deleted, whether a run was cancelled or the user deletes it. A file that is missing or cannot
-// be removed is passed over, so that a half-deleted set can be deleted again.
-void deleteSetFiles(std::string_view setName, std::span<const std::string_view> extensions);
+// deleted, whether a run was cancelled or the user deletes it. A missing file is gone already;
+// one that cannot be removed is passed over, so that the others go and a half-deleted set can
+// be deleted again. Nothing when every file is gone; else, for the user, a line
+// "cannot delete FILE: REASON" for each file that stays.
+std::optional<std::string> deleteSetFiles(std::string_view setName,
+                                          std::span<const std::string_view> extensions);
 // The same with the main file kept: the results of a run that failed, or of an earlier run.
-void deleteResultFiles(std::string_view setName, std::span<const std::string_view> extensions);
+std::optional<std::string> deleteResultFiles(std::string_view setName,
+                                             std::span<const std::string_view> extensions);
 
 // ASCII upper case; other bytes (UTF-8 sequences) pass unchanged. The in-use list stores names so.
 std::string upperCased(std::string_view text);

@@ -2,10 +2,11 @@
 """How the case depth moves with the carbon transfer coefficient beta: a sweep of in-memory runs.
 
 Runs a 16 h case-hardening programme for beta from 1e-5 to 4e-5 cm/s on two threads and plots
-the case depth at 0.35 % C, the hardness case depth at 550 HV and the surface carbon; without
-matplotlib it prints them as a table.
+the case depth at 0.35 % C, the hardness case depth at 550 HV and the surface carbon; with
+--table, or without matplotlib, it prints them as a table.
 """
 
+import sys
 from concurrent.futures import ThreadPoolExecutor
 
 import numpy as np
@@ -26,14 +27,15 @@ depth = [r.depth(0.35) for r in results]  # mm
 hardened = [r.chd(550) for r in results]  # mm
 surface = [r.surface_carbon for r in results]  # % C
 
-try:
-    import matplotlib.pyplot as plt
-except ImportError:
+
+def table():
     print(f"{'beta, cm/s':>12} {'depth 0.35 % C, mm':>19} {'CHD 550 HV, mm':>15} "
           f"{'surface, % C':>13}")
     for row in zip(betas, depth, hardened, surface):
         print(f"{row[0]:12.3g} {row[1]:19.3f} {row[2]:15.3f} {row[3]:13.3f}")
-else:
+
+
+def plot(plt):
     figure, (left, right) = plt.subplots(1, 2, figsize=(10, 4))
     left.plot(betas * 1e5, depth, "o-", label="0.35 % C")
     left.plot(betas * 1e5, hardened, "s-", label="550 HV")
@@ -45,3 +47,14 @@ else:
     right.legend()
     figure.tight_layout()
     plt.show()
+
+
+if "--table" in sys.argv[1:]:
+    table()
+else:
+    try:
+        import matplotlib.pyplot
+    except ImportError:
+        table()
+    else:
+        plot(matplotlib.pyplot)

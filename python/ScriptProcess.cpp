@@ -107,9 +107,13 @@ std::string Process::text() const {
 }
 
 void Process::write(const std::string& file) {
+    writeFile(file);
+    path = file;
+}
+
+void Process::writeFile(const std::string& file) const {
     if (!writeProcessData(file, record))
         throw WriteError(file + ": cannot be written");
-    path = file;
 }
 
 std::map<std::string, double> Process::alloy() const {

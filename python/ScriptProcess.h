@@ -28,7 +28,11 @@ public:
 
     // The file's head, as the calculation window writes it.
     std::string text() const;
+    // Writes the file and takes it for the process's path (with the GIL held: `path` is the
+    // script's to read).
     void write(const std::string& file);
+    // Writes the file alone: callable without the GIL.
+    void writeFile(const std::string& file) const;
 
     std::map<std::string, double> alloy() const;
     // As a script gives them: a gas stage without its condition.

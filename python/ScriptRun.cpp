@@ -1,5 +1,6 @@
 #include "ScriptRun.h"
 
+#include "FileTable.h"
 #include "Gruba.h"
 #include "KindTraits.h"
 #include "Parametry.h"
@@ -29,6 +30,23 @@ std::pair<std::vector<double>, std::vector<double>> lastProfile(const TWyniki& p
     return {std::vector<double>(grid.begin(), grid.begin() + static_cast<std::ptrdiff_t>(std::min(
                                                                  grid.size(), values.size()))),
             std::vector<double>(values.begin(), values.end())};
+}
+
+// Claims the set as tavcalc --run does, so that a window and a script never compute one set at
+// once; the in-use list's folder is made as the programs make it.
+SetClaim claimSet(const std::string& path) {
+    if (const std::optional<std::string> problem = prepareDataFolder())
+        throw WriteError(*problem);
+    SetClaim claim = SetClaim::claim(listFilePath(), path);
+    switch (claim.status()) {
+    case SetClaim::Status::Claimed:
+        return claim;
+    case SetClaim::Status::InUse:
+        throw RunError(path + ": Filename is already in use");
+    case SetClaim::Status::Failed:
+        break;
+    }
+    throw WriteError(path + ": the in-use list cannot be updated: " + claim.problem());
 }
 
 void raiseUnlessFinished(const RunOutcome& outcome) {
@@ -62,7 +80,7 @@ ResultSeries::ResultSeries(const ResultTexts& texts) {
 }
 
 const Gruba& Result::sample() const {
-    return kept.controller->sample();
+    return *kept.sample;
 }
 
 double Result::surfaceCarbon() const {
@@ -151,13 +169,16 @@ Result runInMemory(const Process& process, RunObserver& observer) {
     return result;
 }
 
-Result runToFiles(Process& process, const std::string& path, RunObserver& observer) {
-    process.write(path);
+Result runToFiles(const Process& process, const std::string& path, RunObserver& observer) {
+    SetClaim claim = claimSet(path);
+    process.writeFile(path);
     const std::string head = process.text();
     ResultStreams streams;
     KeptRun kept = runKept(Parametry(path), observer, streams);
     if (kept.outcome.status != RunStatus::Finished)
-        leaveUnfinishedRun(path, kept.outcome.status, head, CancelledInput::Kept);
+        if (const std::optional<std::string> left =
+                leaveUnfinishedRun(path, kept.outcome.status, head, CancelledInput::Kept))
+            throw RunError(kept.outcome.error + "\n" + *left);
     raiseUnlessFinished(kept.outcome);
     const auto fileText = [&path](std::optional<ResultFile> file) {
         return wholeFile(file ? resultFileName(path, extension(*file)) : path).value_or("");
@@ -168,5 +189,7 @@ Result runToFiles(Process& process, const std::string& path, RunObserver& observ
                    fileText(ResultFile::Hardness), fileText(ResultFile::Mass)},
                   process.record.shape);
     result.warnings = saturationWarnings(process.record.data, rows);
+    if (!claim.release())
+        result.warnings.push_back("the in-use list cannot be updated: " + claim.problem());
     return result;
 }

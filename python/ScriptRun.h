@@ -79,6 +79,8 @@ private:
 // Both touch no Python object: callers run them without the GIL (interruptible).
 // In memory: no file is opened, written or deleted.
 Result runInMemory(const Process& process, RunObserver& observer);
-// As `tavcalc --run` runs a file: the process data written to `path`, then read back by the
-// computation, which writes the result files beside it.
-Result runToFiles(Process& process, const std::string& path, RunObserver& observer);
+// As `tavcalc --run` runs a file: the set claimed in the in-use list (a set another run has
+// raises RunError with tavcalc's message), the process data written to `path`, then read back
+// by the computation, which writes the result files beside it. The process's own path is the
+// caller's to set, with the GIL held.
+Result runToFiles(const Process& process, const std::string& path, RunObserver& observer);

@@ -150,9 +150,12 @@ with the message tavcalc --run prints.)")
             } else if (!write.is_none()) {
                 path = py::str(write).cast<std::string>();
             }
-            return interruptible([&](RunObserver& observer) {
+            Result result = interruptible([&](RunObserver& observer) {
                 return path ? runToFiles(process, *path, observer) : runInMemory(process, observer);
             });
+            if (path)
+                process.path = *path; // with the GIL held, as every read of it is
+            return result;
         },
         py::arg("process"), py::arg("write") = false,
         R"(Runs the process. Without write, in memory: no file is written. write=True writes the

@@ -4,8 +4,9 @@
 set -euo pipefail
 
 packages=(
-    # git: the format check asks it which files are the project's.
-    git cmake ninja-build g++ clang-format
+    # git: the format check asks it which files are the project's; the check runs clang-format
+    # 14, the version the repository's .clang-format is written for (tools/check-format.sh).
+    git cmake ninja-build g++ clang-format-14
     # Qt 6.4's Charts package asks for Qt6OpenGL's CMake files, which only libqt6opengl6-dev ships.
     qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev
     libgtest-dev libbenchmark-dev

@@ -1058,6 +1058,12 @@ These files will be deleted:
         <source>Remove result set</source>
         <translation>Delete result set</translation>
     </message>
+    <message>
+        <source>Nie wszystkie pliki zestawu %1 zostały skasowane:
+%2</source>
+        <translation>Not every file of the set %1 was deleted:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>StageTable</name>
@@ -2023,6 +2029,12 @@ Replace them?</translation>
     <message>
         <source>Can&apos;t run subprogram</source>
         <translation>Cannot start the other program of Tavrix!</translation>
+    </message>
+    <message>
+        <source>Pliki niedokończonego obliczenia nie zostały uporządkowane:
+%1</source>
+        <translation>The files of the unfinished computation could not be put in order:
+%1</translation>
     </message>
 </context>
 </TS>

@@ -70,6 +70,11 @@ void listResults(const std::string& path, SampleShape shape, const RunOutcome& o
 
 enum class FileResult { Finished, Refused, Failed, Cancelled };
 
+void releaseClaim(SetClaim& claim, const std::string& path) {
+    if (!claim.release())
+        complain(path, "the in-use list cannot be updated: " + claim.problem());
+}
+
 // Reports the outcome of a run and leaves the main file as it says: a failed or cancelled run
 // keeps the process data only.
 FileResult settle(const std::string& path, const std::string& head, const RunOutcome& outcome,
@@ -123,8 +128,11 @@ FileResult runFile(const std::string& argument, double hardnessLimit) {
     }
 
     const std::string head = text->substr(0, reading.head->length);
-    std::error_code error;
-    std::filesystem::resize_file(path, head.size(), error);
+    if (const std::optional<std::string> problem = cutBackToProcessData(path, head)) {
+        complain(path, "cannot be cut back to its process data: " + *problem);
+        releaseClaim(claim, path);
+        return FileResult::Refused;
+    }
 
     ResultStreams streams; // every file starts as a fresh program would
     BatchProgress progress(stdout, std::filesystem::path(path).filename().string());
@@ -134,8 +142,7 @@ FileResult runFile(const std::string& argument, double hardnessLimit) {
         complain(path, "warning: " + warning);
     // The set stays claimed until its files are as the outcome leaves them.
     const FileResult result = settle(path, head, outcome, reading.head->shape, hardnessLimit);
-    if (!claim.release())
-        complain(path, "the in-use list cannot be updated: " + claim.problem());
+    releaseClaim(claim, path);
     return result;
 }
 

@@ -58,9 +58,15 @@ public:
     LeastSquaresFit run();
 
 private:
+    // A residual that is not finite counts as one that could not be computed: it compares false
+    // with every sum of squares, so no step would seem to lower the sum and the fit would damp
+    // its steps away and take the point for a minimum.
     std::optional<std::vector<double>> evaluate(const std::vector<double>& x) {
         ++result_.evaluations;
-        return residuals_(x);
+        std::optional<std::vector<double>> r = residuals_(x);
+        if (r && !std::ranges::all_of(*r, [](double value) { return std::isfinite(value); }))
+            return std::nullopt;
+        return r;
     }
 
     double clamped(std::size_t k, double value) const {
@@ -180,6 +186,9 @@ LeastSquaresFit Fit::run() {
     std::optional<std::vector<double>> r = evaluate(x);
     if (!r)
         return finished(Problem::Stopped);
+    // The variance s² needs more points than parameters (its divisor is their difference).
+    if (r->size() <= n)
+        return finished(Problem::Undetermined);
     result_.sumOfSquares = sumOfSquares(*r);
 
     Matrix columns;

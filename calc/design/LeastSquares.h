@@ -14,7 +14,8 @@
 #include <vector>
 
 // The residuals (measured − computed) at the parameters `x`, or none when they could not be
-// computed (the fit was cancelled or a trial run failed): the fit then stops at once.
+// computed (the fit was cancelled or a trial run failed): the fit then stops at once, as it does
+// when a residual is not finite.
 using ResidualFunction =
     std::function<std::optional<std::vector<double>>(const std::vector<double>& x)>;
 
@@ -30,7 +31,7 @@ struct LeastSquaresFit {
         None,          // `x` is the minimum
         Stopped,       // the residuals could not be computed
         AtBound,       // the sum of squares still falls beyond the bound of `boundParameter`
-        Undetermined,  // the residuals do not change with some parameter
+        Undetermined,  // the residuals do not change with some parameter, or are too few
         NoConvergence, // the steps did not become small within the allowed iterations
     };
     Problem problem = Problem::None;
@@ -44,6 +45,6 @@ struct LeastSquaresFit {
     int evaluations = 0;
 };
 
-// `residuals` gives more values than there are parameters.
+// `residuals` gives more values than there are parameters; fewer leave the fit Undetermined.
 LeastSquaresFit fitLeastSquares(const ResidualFunction& residuals,
                                 const std::vector<FittedParameter>& parameters);

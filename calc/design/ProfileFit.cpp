@@ -172,6 +172,11 @@ ProfileFitter::failure(const LeastSquaresFit& fit, const std::vector<FittedParam
     case LeastSquaresFit::Problem::None:
         return std::nullopt;
     case LeastSquaresFit::Problem::Stopped:
+        // A trial that finished stops the fit only with a residual that is not finite.
+        if (result_.status == ProfileFitResult::Status::Fitted) {
+            result_.status = ProfileFitResult::Status::Failed;
+            result_.reason = "a trial run gave a carbon or hardness that is not finite";
+        }
         return result_;
     case LeastSquaresFit::Problem::AtBound: {
         const FittedParameter& bound = parameters[fit.boundParameter];

@@ -1,9 +1,9 @@
 #pragma once
 // What the searches over trial runs share.
 
+#include "NumberText.h"
 #include "RunObserver.h"
 
-#include <cstdio>
 #include <string>
 
 // Lets a trial's steps through to the search's observer (so a window stays responsive and its
@@ -21,17 +21,13 @@ private:
 // A value as a message names it: the shortest general form ("0.8", "2e-05"). For what the user
 // gave, so that it reads as typed.
 inline std::string numberText(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", value);
-    return text;
+    return generalText(value);
 }
 
 // A computed value as a message names it, with a fixed number of decimals: three for a depth in
 // mm or a carbon content in % C (the design's tolerances are of that order), two for hours.
 inline std::string decimalText(double value, int decimals) {
-    char text[48];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
+    return fixedText(value, decimals);
 }
 inline std::string millimetres(double value) {
     return decimalText(value, 3) + " mm";

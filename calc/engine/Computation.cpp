@@ -48,9 +48,11 @@ KeptRun runKept(const Parametry& parametry, RunObserver& progress, ResultStreams
     // observer's window) ends the run as a failure instead of unwinding through the caller.
     KeptRun kept;
     try {
-        kept.controller = makeController(parametry, parametry.fileName, streams, kept.outcome);
-        if (kept.controller)
-            kept.outcome = kept.controller->run(progress);
+        if (std::unique_ptr<Steruj> controller =
+                makeController(parametry, parametry.fileName, streams, kept.outcome)) {
+            kept.outcome = controller->run(progress);
+            kept.sample = std::move(*controller).releaseSample();
+        }
     } catch (const std::bad_alloc&) {
         kept.outcome = stoppedRun(streams, "the memory ran out");
     } catch (const std::exception& error) {
@@ -75,9 +77,9 @@ TrialResult runTrial(const ProcessRecord& process, double level, RunObserver& pr
     TrialResult result;
     const KeptRun kept = runKept(Parametry(process, {}), progress, streams);
     result.outcome = kept.outcome;
-    if (!kept.controller)
+    if (!kept.sample)
         return result;
-    const Gruba& sample = kept.controller->sample();
+    const Gruba& sample = *kept.sample;
     result.surfaceCarbon = sample.carbon()[1];
     result.meanIncrease = sample.meanCarbon().value_or(0);
     result.caseDepth = sample.oblGrub(level) * 0.001;

@@ -11,7 +11,7 @@
 #include <vector>
 
 class ResultStreams;
-class Steruj;
+class Gruba;
 struct Parametry;
 
 enum class RunStatus {
@@ -49,8 +49,9 @@ RunOutcome runComputation(const std::string& fileName, RunObserver& progress,
 // The same with the streams that live for the whole process, as the calculation window uses.
 RunOutcome runComputation(const std::string& fileName, RunObserver& progress);
 
-// A run whose sample can still be asked about after its end: the controller is empty when the
-// data could not be run.
+// A run whose sample can still be asked about after its end: the sample is empty when the data
+// could not be run. Only the solver is kept: its controller's recorder refers to the run's
+// streams, which the caller closes and drops.
 struct KeptRun {
     KeptRun();
     KeptRun(KeptRun&&) noexcept;
@@ -58,10 +59,10 @@ struct KeptRun {
     ~KeptRun();
 
     RunOutcome outcome;
-    std::unique_ptr<Steruj> controller;
+    std::unique_ptr<Gruba> sample;
 };
 
-// Runs `parametry` through `streams`, as runComputation does, and keeps the controller.
+// Runs `parametry` through `streams`, as runComputation does, and keeps the sample.
 KeptRun runKept(const Parametry& parametry, RunObserver& progress, ResultStreams& streams);
 
 // What a trial run leaves: the sample at the end of its programme.

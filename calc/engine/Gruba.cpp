@@ -93,24 +93,16 @@ void Gruba::obl(const Furnace& furnace) {
 }
 
 void Gruba::semiInfiniteStep(const Furnace& furnace) {
-    c0(furnace);
-    cn = c;
     const double k = fluxFactor * furnace.timeStep;
-    const std::size_t m = c.size() - 1;
-    for (std::size_t i = 1; i < m; ++i)
-        cn[i] = cn[i] + balance(i, k);
     // The far node: see conservesCarbon. Balanced, it is a half cell with no flux beyond it,
     // like the mid-plane of a plate; on growth it becomes a whole cell holding the same carbon.
-    const bool balanced = conservesCarbon(furnace);
-    cn[m] = balanced ? cn[m] + mirroredBalance(m, k) : cn[m - 1];
-    holdSurface(furnace);
-    if (cn[m] > growthLimit) {
-        const double far = cn[m];
-        appendNode(m);
-        if (balanced)
-            cn[m] = ck + (far - ck) / 2;
-    }
-    c.swap(cn);
+    growingStep(
+        furnace, [&](std::size_t i) { return balance(i, k); },
+        [&](std::size_t m) { return mirroredBalance(m, k); },
+        [&](std::size_t m, double far, bool balanced) {
+            if (balanced)
+                cn[m] = ck + (far - ck) / 2;
+        });
 }
 
 void Gruba::appendNode(std::size_t m) {

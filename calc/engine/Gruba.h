@@ -106,6 +106,30 @@ protected:
     // The semi-infinite step: interior balances, no flux through the far node, and growth.
     void semiInfiniteStep(const Furnace& furnace);
 
+    // The step of a grid that grows, for every geometry whose grid grows as the semi-infinite
+    // sample's (the cylinder's until it reaches the axis): the surface condition, the change
+    // `interior(i)` of each interior node and `far(m)` of the far node m when it balances
+    // (conservesCarbon), the surface held, and growth, after which `grown(m, far, balanced)`
+    // sets the far node from the carbon `far` it had. Inlined: the interior loop is the
+    // computation's innermost.
+    template <class Interior, class Far, class Grown>
+    void growingStep(const Furnace& furnace, Interior interior, Far far, Grown grown) {
+        c0(furnace);
+        cn = c;
+        const std::size_t m = c.size() - 1;
+        for (std::size_t i = 1; i < m; ++i)
+            cn[i] = cn[i] + interior(i);
+        const bool balanced = conservesCarbon(furnace);
+        cn[m] = balanced ? cn[m] + far(m) : cn[m - 1];
+        holdSurface(furnace);
+        if (cn[m] > growthLimit) {
+            const double farCarbon = cn[m];
+            appendNode(m);
+            grown(m, farCarbon, balanced);
+        }
+        c.swap(cn);
+    }
+
     // Lengthens the grid by one node beyond far node m of the new profile `cn`.
     void appendNode(std::size_t m);
 

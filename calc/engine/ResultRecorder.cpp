@@ -119,7 +119,8 @@ void ResultRecorder::writeProfile(double t) {
     std::vector<double> X, C;
     sample.resampleProfile(X, C);
     writeProfileBlock(t * hoursPerSecond, sample.steelCarbon() + 0.005, X, C);
-    if (!streams.finite({t}))
+    // A profile that was not written whole gives no hardness profile.
+    if (streams.failed())
         return;
     const CaseHardness hardness = sample.hardnessModel().of(X, C);
     writeHardnessBlock(streams.twa, t, hardness.depth, hardness.hv);
@@ -129,13 +130,13 @@ void ResultRecorder::writeProfile(double t) {
 
 void ResultRecorder::writeProfileBlock(double time, std::optional<double> threshold,
                                        const std::vector<double>& X, const std::vector<double>& C) {
-    if (!streams.finite({time}))
+    if (!streams.admit({time}))
         return;
     std::ostream& out = streams.main;
     out << "\"  " << time << lineEnd;
     out << std::showpoint;
     for (std::size_t i = 1; i < X.size(); ++i) {
-        if ((threshold && !(C[i] > *threshold)) || !streams.finite({X[i], C[i]}))
+        if ((threshold && !(C[i] > *threshold)) || !streams.admit({X[i], C[i]}))
             continue;
         out << ", " << std::setw(4) << X[i] * 0.001 << std::setw(12) << std::setprecision(5) << C[i]
             << lineEnd;

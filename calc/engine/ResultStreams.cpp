@@ -66,15 +66,19 @@ std::string ResultStreams::problem() const {
 }
 
 bool ResultStreams::finite(std::initializer_list<double> values) {
-    for (double value : values)
-        if (!std::isfinite(value))
-            failed_ = true;
-    return !failed_;
+    return std::ranges::all_of(values, [](double value) { return std::isfinite(value); });
+}
+
+bool ResultStreams::admit(std::initializer_list<double> values) {
+    if (finite(values))
+        return true;
+    failed_ = true;
+    return false;
 }
 
 void ResultStreams::row(std::ostream& out, int width, int precision,
                         std::initializer_list<double> values) {
-    if (!finite(values))
+    if (!admit(values))
         return;
     out << ", ";
     for (double value : values)

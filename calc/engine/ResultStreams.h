@@ -42,8 +42,11 @@ public:
 
     // ", " then each value right-aligned in `width` characters with `precision` digits.
     void row(std::ostream& out, int width, int precision, std::initializer_list<double> values);
-    // True when every value is finite; otherwise marks the streams failed.
-    bool finite(std::initializer_list<double> values);
+    // Whether every value is finite; asks only.
+    static bool finite(std::initializer_list<double> values);
+    // The check before values are written: false when one is not finite, and the streams are
+    // then marked failed, so that the run ends.
+    bool admit(std::initializer_list<double> values);
 
     // A value was not finite, or a file could not be opened or written.
     bool failed() const;

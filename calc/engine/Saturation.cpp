@@ -1,7 +1,9 @@
 #include "Saturation.h"
 
+#include "NumberText.h"
+
 #include <cmath>
-#include <cstdio>
+#include <string>
 
 namespace {
 
@@ -25,12 +27,9 @@ double alloyFactor(const std::array<double, 5>& alloy) {
 
 // "stage N: the WHAT C % C exceeds the saturation limit of austenite, L % C at T °C: "
 std::string excess(std::size_t row, const char* what, double carbon, double limit, double celsius) {
-    char text[160];
-    std::snprintf(text, sizeof text,
-                  "stage %zu: the %s %.2f %% C exceeds the saturation limit of austenite, "
-                  "%.2f %% C at %g °C: ",
-                  row + 1, what, carbon, limit, celsius);
-    return text;
+    return "stage " + std::to_string(row + 1) + ": the " + what + " " + fixedText(carbon, 2) +
+           " % C exceeds the saturation limit of austenite, " + fixedText(limit, 2) + " % C at " +
+           generalText(celsius) + " °C: ";
 }
 
 } // namespace

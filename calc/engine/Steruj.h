@@ -44,6 +44,8 @@ public:
 
     // The solver and the furnace as the last step left them; the process time, s.
     const Gruba& sample() const { return *solver; }
+    // The solver, for a caller that asks about the sample after the controller is gone.
+    std::unique_ptr<Gruba> releaseSample() && { return std::move(solver); }
     const Furnace& furnaceNow() const { return furnace; }
     double time() const { return t; }
 

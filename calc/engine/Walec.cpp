@@ -16,36 +16,30 @@ Walec::Walec(const Parametry& p) : Gruba(p), N(p.N), r(c.size() + 1) {
 }
 
 void Walec::obl(const Furnace& furnace) {
-    const std::size_t m = c.size() - 1;
-    if (m == static_cast<std::size_t>(N)) {
+    if (c.size() - 1 == static_cast<std::size_t>(N)) {
         axisStep(furnace);
         return;
     }
-    c0(furnace);
-    cn = c;
-    const double k2 = 2 * (2 / ((1 + q) * (1 + q))) * furnace.timeStep;
-    for (std::size_t i = 1; i < m; ++i)
-        cn[i] = cn[i] + annulusBalance(i, k2);
+    const double k2 = 2 * fluxFactor * furnace.timeStep;
     // The far node (see conservesCarbon): balanced, it takes what node m − 1 gives over the
     // ring the mass sum counts for it, r_m² − (r_{m+1} − h_m/2)²; on growth it keeps its carbon
     // over the whole annulus r_m² − r_{m+1}².
-    const bool balanced = conservesCarbon(furnace);
-    const double farRing = r[m] * r[m] - std::pow(r[m + 1] - h[m] / 2, 2.0);
-    if (balanced)
-        cn[m] = cn[m] + k2 / h[m - 1] * (q * d[m] + d[m - 1]) * (c[m - 1] - c[m]) * r[m] / farRing;
-    else
-        cn[m] = cn[m - 1];
-    holdSurface(furnace);
-    if (cn[m] > growthLimit) {
-        const double far = cn[m];
-        const double wholeRing = r[m] * r[m] - r[m + 1] * r[m + 1];
-        const double innerFace = m + 1 < static_cast<std::size_t>(N) ? r[m + 1] - q * h[m] : 0.0;
-        appendNode(m);
-        r.push_back(innerFace);
-        if (balanced)
-            cn[m] = ck + (far - ck) * farRing / wholeRing;
-    }
-    c.swap(cn);
+    const auto farRing = [this](std::size_t m) {
+        return r[m] * r[m] - std::pow(r[m + 1] - h[m] / 2, 2.0);
+    };
+    growingStep(
+        furnace, [&](std::size_t i) { return annulusBalance(i, k2); },
+        [&](std::size_t m) {
+            return k2 / h[m - 1] * (q * d[m] + d[m - 1]) * (c[m - 1] - c[m]) * r[m] / farRing(m);
+        },
+        [&](std::size_t m, double far, bool balanced) {
+            const double wholeRing = r[m] * r[m] - r[m + 1] * r[m + 1];
+            const double innerFace =
+                m + 1 < static_cast<std::size_t>(N) ? r[m + 1] - q * h[m] : 0.0;
+            r.push_back(innerFace);
+            if (balanced)
+                cn[m] = ck + (far - ck) * farRing(m) / wholeRing;
+        });
 }
 
 void Walec::axisStep(const Furnace& furnace) {

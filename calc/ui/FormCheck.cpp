@@ -14,10 +14,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool isFilled(double cell) {
-    return cell != emptyCell;
-}
-
 MessageRecord checkData(const QString& text) {
     return MessageRecord{text, QCoreApplication::translate("FormCheck", "Check data!"),
                          MessageIcon::Exclamation};

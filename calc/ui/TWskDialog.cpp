@@ -133,18 +133,7 @@ void TWskDialog::start() {
     }
     showAction(Action::Cancel);
     const std::string path = QFile::encodeName(setName_).toStdString();
-    // Claimed before anything of the set is written: a set another run has is left alone.
-    claim_ = SetClaim::claim(listFilePath(), path);
-    switch (claim_->status()) {
-    case SetClaim::Status::Claimed:
-        break;
-    case SetClaim::Status::InUse:
-        showMessage(this, tr("Filename is already in use"), tr("Check data!"),
-                    MessageIcon::Exclamation);
-        QDialog::reject();
-        return;
-    case SetClaim::Status::Failed:
-        showListProblem(this, claim_->problem());
+    if (!claimSet(path)) {
         QDialog::reject();
         return;
     }
@@ -166,7 +155,8 @@ void TWskDialog::start() {
     running_ = true;
     const RunOutcome outcome = runComputation(path, observer);
     running_ = false;
-    leaveUnfinishedRun(path, outcome.status, processData, CancelledInput::Deleted);
+    const std::optional<std::string> left =
+        leaveUnfinishedRun(path, outcome.status, processData, CancelledInput::Deleted);
 
     switch (outcome.status) {
     case RunStatus::Finished:
@@ -179,12 +169,40 @@ void TWskDialog::start() {
     case RunStatus::Cancelled:
         // Cancel has ended the dialog already; the process data went with the set.
         processDataKept_ = false;
+        reportLeftFiles(left);
         return;
     case RunStatus::Failed:
         showMessage(this, QString::fromStdString(outcome.error), tr("Error!"), MessageIcon::Stop);
+        reportLeftFiles(left);
         QDialog::reject();
         return;
     }
+}
+
+// Claimed before anything of the set is written: a set another run has is left alone.
+bool TWskDialog::claimSet(const std::string& path) {
+    claim_ = SetClaim::claim(listFilePath(), path);
+    switch (claim_->status()) {
+    case SetClaim::Status::Claimed:
+        return true;
+    case SetClaim::Status::InUse:
+        showMessage(this, tr("Filename is already in use"), tr("Check data!"),
+                    MessageIcon::Exclamation);
+        return false;
+    case SetClaim::Status::Failed:
+        break;
+    }
+    showListProblem(this, claim_->problem());
+    return false;
+}
+
+// An unfinished run's files that could not be deleted or put back would be taken for results.
+void TWskDialog::reportLeftFiles(const std::optional<std::string>& problem) {
+    if (problem)
+        showMessage(this,
+                    tr("Pliki niedokończonego obliczenia nie zostały uporządkowane:\n%1")
+                        .arg(QString::fromStdString(*problem)),
+                    tr("Error!"), MessageIcon::Stop);
 }
 
 // The programme's own potentials were shown before the run (the form asks about them); what the

@@ -17,6 +17,7 @@
 #include <QDialog>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 struct RunOutcome;
@@ -48,6 +49,9 @@ private:
     void showRunWarnings(const std::vector<double>& surfaceAtRows);
     // As wide as the dialog already is: a text under the gauge wraps rather than widens it.
     void showBelowGauge(QLabel* text);
+    // False, with the user told why, when the set cannot be claimed.
+    bool claimSet(const std::string& path);
+    void reportLeftFiles(const std::optional<std::string>& problem);
     void showInViewer(); // "Pokaż wyniki"
     QWidget* mainWindow() const;
 

@@ -4,6 +4,7 @@
 #include "ProfileMeasures.h"
 #include "RunFixture.h"
 #include "SetNames.h"
+#include "UnshrinkableFile.h"
 
 #include <gtest/gtest.h>
 
@@ -217,6 +218,29 @@ TEST_F(BatchRun, CancelKeepsTheProcessDataAndDeletesTheResults) {
     EXPECT_EQ(runFiles({path.string()}), 0) << "the next batch starts without the cancel";
 }
 
+// The profiles of an earlier run must go before a run appends its own: a file that cannot be
+// cut back would hold both, and be read as one set.
+TEST_F(BatchRun, AFileThatCannotBeCutBackIsRefusedUntouched) {
+    const auto path = folder_.file("sealed.tav");
+    const std::string earlier =
+        plate + "-\"carbon profiles of an earlier run\r\n\"  1\r\n, 0    0.95000\r\n";
+    const UnshrinkableFile sealed(path, earlier);
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(runFiles({path.string()}), 1);
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(testing::internal::GetCapturedStdout().find("finished"), std::string::npos);
+    EXPECT_NE(said.find(path.string() + ": cannot be cut back to its process data: "),
+              std::string::npos)
+        << said;
+    EXPECT_NE(said.find("Operation not permitted"), std::string::npos) << said;
+    EXPECT_EQ(sealed.text(), earlier);
+    EXPECT_EQ(filesIn(), std::vector<std::filesystem::path>{"sealed.tav"});
+    TFileTable listed;
+    readFileTable(listFilePath(), listed);
+    EXPECT_FALSE(listed.contains(path.string())) << "the claim is released";
+}
+
 namespace {
 
 struct DiskCase {
@@ -281,7 +305,7 @@ INSTANTIATE_TEST_SUITE_P(BatchRun, FullDisk,
 TEST_F(BatchRun, RelativeNamesComeFromTheCurrentFolderBeforeTheProgramFolder) {
     const std::string name = "relative-" + std::to_string(::getpid()) + ".tav";
     writeText(folder_.file(name), plate);
-    const std::filesystem::path inProgramFolder = programFolder() + name;
+    const std::filesystem::path inProgramFolder = dataFolder() + name;
     writeText(inProgramFolder, plate);
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(folder_.file(""));

@@ -4,12 +4,16 @@
 #include "SetNames.h"
 #include "TTavrixDialog.h"
 #include "TWskDialog.h"
+#include "TestDataFolder.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
 
 namespace {
+
+// Every window test computes in a data folder of its own.
+[[maybe_unused]] const bool ownDataFolder = (useTestDataFolder(), true);
 
 QString listPath() {
     return QString::fromStdString(listFilePath());

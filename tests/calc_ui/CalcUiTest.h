@@ -54,7 +54,8 @@ private:
 class MessageCapture;
 QStringList captionsAndTexts(const MessageCapture& capture);
 
-// Restores "pliki.lst" (or its absence) when it goes out of scope.
+// Restores "pliki.lst" (or its absence) when it goes out of scope. The list is the test
+// program's own, in its temporary data folder (TestDataFolder.h).
 class InUseListKeeper {
 public:
     InUseListKeeper();

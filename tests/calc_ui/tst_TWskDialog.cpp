@@ -6,6 +6,7 @@
 #include "MessageBox.h"
 #include "SetNames.h"
 #include "TWskDialog.h"
+#include "UnshrinkableFile.h"
 #include "ViewerLink.h"
 
 #include <QDir>
@@ -97,6 +98,7 @@ private slots:
     void setNotClaimedIsLeftAlone_data();
     void setNotClaimedIsLeftAlone();
     void exceptionInTheRunIsReportedAsAFailedRun();
+    void setNotPutBackIsReported();
     void earlierResultsGoOnlyWhenTheUserSays_data();
     void earlierResultsGoOnlyWhenTheUserSays();
     void finishedRunWarnsAndOpensInTheRunningViewer();
@@ -381,6 +383,37 @@ void TWskDialogTest::exceptionInTheRunIsReportedAsAFailedRun() {
     QCOMPARE(fileBytes(set), QByteArray::fromStdString(processData));
     QCOMPARE(existingFiles(set), QStringList{QStringLiteral("tav")});
     QVERIFY(!listed(set));
+}
+
+// A failed run's set that cannot be cut back to its process data would be read as a set with
+// results: the user is told which file stays and why.
+void TWskDialogTest::setNotPutBackIsReported() {
+    const QString set = setName(QStringLiteral("unshrinkable.tav"));
+    std::optional<UnshrinkableFile> sealed;
+    QWidget main;
+    {
+        TWskDialog dialog(shortFoil(), SampleShape::Foil, set, &main);
+        // Halfway through, the main file turns into one that cannot be cut, and the run fails.
+        connect(control<QProgressBar>(&dialog, QStringLiteral("gauge101")),
+                &QProgressBar::valueChanged, [&](int percent) {
+                    if (percent < 50 || sealed)
+                        return;
+                    QFile::remove(set);
+                    sealed.emplace(set.toStdString(),
+                                   processDataText(shortFoil(), SampleShape::Foil) +
+                                       "\"  30\r\n, 0    0.95000\r\n");
+                    throw std::bad_alloc();
+                });
+        execWith(dialog, [&] { clickButton(&dialog, QStringLiteral("button900")); });
+        dialog.releaseSet();
+    }
+    QCOMPARE(captionsAndTexts(messages_),
+             (QStringList{QStringLiteral("Error!|The computation stopped: the memory ran out."),
+                          QStringLiteral("Error!|Pliki niedokończonego obliczenia nie zostały "
+                                         "uporządkowane:\n%1: Operation not permitted")
+                              .arg(set)}));
+    QVERIFY(!listed(set));
+    QFile::remove(set);
 }
 
 void TWskDialogTest::finishedRunWarnsAndOpensInTheRunningViewer() {

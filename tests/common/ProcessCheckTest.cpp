@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <ostream>
+#include <string>
 
 namespace {
 
@@ -134,3 +136,28 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"SettingWithoutAValue", plateFile + "\r\ndiffusivity:\r\n", "line 16"},
         RefusalCase{"TextAfterTheHead", plateFile + "notes\r\n", "line 15"}),
     [](const testing::TestParamInfo<RefusalCase>& row) { return row.param.name; });
+
+namespace {
+
+struct FilledCase {
+    const char* name;
+    double value;
+    bool filled;
+};
+
+class FilledValue : public testing::TestWithParam<FilledCase> {};
+
+} // namespace
+
+// The form's boxes and the file's fields are judged by this one test.
+TEST_P(FilledValue, IsAValueSomebodyGave) {
+    EXPECT_EQ(isFilled(GetParam().value), GetParam().filled);
+}
+
+INSTANTIATE_TEST_SUITE_P(ProcessData, FilledValue,
+                         testing::Values(FilledCase{"Zero", 0.0, true},
+                                         FilledCase{"Negative", -1.5, true},
+                                         FilledCase{"Unfilled", unfilledValue, false},
+                                         FilledCase{"NaN", std::nan(""), false},
+                                         FilledCase{"Infinite", HUGE_VAL, false}),
+                         [](const auto& row) { return std::string(row.param.name); });

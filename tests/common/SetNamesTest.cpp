@@ -231,3 +231,42 @@ TEST(SetNames, AProposedNameOverwritesNoFile) {
     EXPECT_EQ(unusedSuffixedName(set, "-design"), (folder / "walk1-design-3.tav").string());
     std::filesystem::remove_all(folder);
 }
+
+// Every file that can go goes, missing ones are no problem, and each that stays is named (a
+// folder with a file in it stays whoever runs the test).
+TEST(SetNames, DeletingASetNamesEachFileThatStays) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("tavrix-delete-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder / "set.pow" / "inside");
+    std::filesystem::create_directories(folder / "set.mas" / "inside");
+    std::ofstream(folder / "set.tav") << "process data";
+    std::ofstream(folder / "set.gru") << "depths";
+    const std::string set = (folder / "set.tav").string();
+    constexpr std::string_view extensions[] = {"pow", "gru", "mas", "twa"};
+
+    const std::optional<std::string> problem = deleteSetFiles(set, extensions);
+    const std::string pow = (folder / "set.pow").string(), mas = (folder / "set.mas").string();
+    EXPECT_EQ(problem, "cannot delete " + pow + ": Directory not empty\ncannot delete " + mas +
+                           ": Directory not empty");
+    EXPECT_FALSE(std::filesystem::exists(folder / "set.tav"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "set.gru"));
+
+    std::filesystem::remove_all(folder / "set.pow" / "inside");
+    std::filesystem::remove_all(folder / "set.mas" / "inside");
+    EXPECT_EQ(deleteSetFiles(set, extensions), std::nullopt) << "deleted again, it goes";
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
+    std::filesystem::remove_all(folder);
+}
+
+// The Python module used from its build runs under a Python whose prefix ships no examples.
+TEST(SetNames, ADataFolderWithoutShippedExamplesIsMadeEmpty) {
+    const std::filesystem::path root = std::filesystem::temp_directory_path() /
+                                       ("tavrix-no-examples-" + std::to_string(::getpid()));
+    const ProgramFolders folders{(root / "usr/bin/").string(),
+                                 (root / "usr/share/tavrix/").string(),
+                                 (root / "home/Tavrix/").string(), false};
+    EXPECT_EQ(prepareDataFolder(folders), std::nullopt);
+    EXPECT_TRUE(std::filesystem::is_directory(folders.data));
+    EXPECT_TRUE(std::filesystem::is_empty(folders.data));
+    std::filesystem::remove_all(root);
+}

@@ -141,3 +141,62 @@ TEST(LeastSquares, AParameterTheResidualsIgnoreIsUndetermined) {
         fitLeastSquares(ignoresSecond, {{0, -5, 5, 1e-3}, {0, -5, 5, 1e-3}});
     EXPECT_EQ(fit.problem, LeastSquaresFit::Problem::Undetermined);
 }
+
+namespace {
+
+struct NonFiniteCase {
+    const char* name;
+    double value;
+};
+
+class NonFiniteResiduals : public testing::TestWithParam<NonFiniteCase> {};
+
+} // namespace
+
+// A residual that is not a number compares false with everything: a fit that took it for a sum
+// of squares no step could lower would damp its steps until they vanish and call that a minimum.
+TEST_P(NonFiniteResiduals, StopTheFitInsteadOfConverging) {
+    const double value = GetParam().value;
+    // Finite below 0.5 only: the first step, towards 3, lands where the model has no value.
+    const ResidualFunction breaksDown = [value](const std::vector<double>& x) {
+        const double r = x[0] < 0.5 ? x[0] - 3 : value;
+        return std::optional<std::vector<double>>({r, r, r});
+    };
+    const LeastSquaresFit fit = fitLeastSquares(breaksDown, {{0, -5, 5, 1e-3}});
+    EXPECT_EQ(fit.problem, LeastSquaresFit::Problem::Stopped);
+    EXPECT_TRUE(fit.uncertainty.empty());
+}
+
+TEST_P(NonFiniteResiduals, AtTheStartStopTheFit) {
+    const double value = GetParam().value;
+    const ResidualFunction never = [value](const std::vector<double>&) {
+        return std::optional<std::vector<double>>({value, 1.0, 2.0});
+    };
+    const LeastSquaresFit fit = fitLeastSquares(never, {{0, -5, 5, 1e-3}});
+    EXPECT_EQ(fit.problem, LeastSquaresFit::Problem::Stopped);
+    EXPECT_EQ(fit.evaluations, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(LeastSquares, NonFiniteResiduals,
+                         testing::Values(NonFiniteCase{"NaN", std::nan("")},
+                                         NonFiniteCase{"Infinite", HUGE_VAL},
+                                         NonFiniteCase{"MinusInfinite", -HUGE_VAL}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+// As many residuals as parameters leave no degree of freedom for the variance s², and fewer
+// would make its divisor (points − parameters) negative: the standard errors are undetermined.
+TEST(LeastSquares, NoMoreResidualsThanParametersAreUndetermined) {
+    const ResidualFunction onePoint = [](const std::vector<double>& x) {
+        return std::optional<std::vector<double>>(std::vector<double>{x[0] + x[1] - 3});
+    };
+    const LeastSquaresFit two = fitLeastSquares(onePoint, {{0, -5, 5, 1e-3}, {0, -5, 5, 1e-3}});
+    EXPECT_EQ(two.problem, LeastSquaresFit::Problem::Undetermined);
+    EXPECT_TRUE(two.uncertainty.empty());
+
+    const ResidualFunction exact = [](const std::vector<double>& x) {
+        return std::optional<std::vector<double>>(std::vector<double>{x[0] - 3});
+    };
+    const LeastSquaresFit one = fitLeastSquares(exact, {{0, -5, 5, 1e-3}});
+    EXPECT_EQ(one.problem, LeastSquaresFit::Problem::Undetermined);
+    EXPECT_TRUE(one.uncertainty.empty());
+}

@@ -233,25 +233,37 @@ void PrintTo(const UnfinishedCase& row, std::ostream* out) {
     *out << row.name;
 }
 
-class UnfinishedRun : public testing::TestWithParam<UnfinishedCase> {};
+class UnfinishedRun : public testing::TestWithParam<UnfinishedCase> {
+protected:
+    // Writes a plate set at `set` and runs it to the end the row asks for; Finished, which no
+    // row asks for, when the set could not be written.
+    RunStatus runUnfinished(const std::filesystem::path& set) {
+        const double potential = GetParam().cancel ? 1.0 : -1.0;
+        const ProcessRecord process =
+            stagedProcess(0.2, 2e-5, {{0, 920, potential}, {4, 920, potential}}, SampleShape::Plate,
+                          unfilledValue);
+        processData_ = processDataText(process);
+        if (!writeProcessData(set.string(), process))
+            return RunStatus::Finished;
+        ResultStreams streams;
+        CancelAtPercent cancel;
+        NoProgress goOn;
+        return runComputation(set.string(),
+                              GetParam().cancel ? static_cast<RunObserver&>(cancel) : goOn, streams)
+            .status;
+    }
+
+    std::string processData_;
+};
 
 TEST_P(UnfinishedRun, LeavesTheProcessDataOrNothing) {
     const UnfinishedCase& row = GetParam();
     TempFolder folder;
     const auto set = folder.file("gone.tav");
-    const double potential = row.cancel ? 1.0 : -1.0;
-    const ProcessRecord process = stagedProcess(
-        0.2, 2e-5, {{0, 920, potential}, {4, 920, potential}}, SampleShape::Plate, unfilledValue);
-    const std::string processData = processDataText(process);
-    ASSERT_TRUE(writeProcessData(set.string(), process));
-    ResultStreams streams;
-    CancelAtPercent cancel;
-    NoProgress goOn;
-    const RunOutcome outcome = runComputation(
-        set.string(), row.cancel ? static_cast<RunObserver&>(cancel) : goOn, streams);
-    ASSERT_EQ(outcome.status, row.cancel ? RunStatus::Cancelled : RunStatus::Failed);
-    EXPECT_EQ(leaveUnfinishedRun(set.string(), outcome.status, processData, row.input),
-              std::nullopt);
+    const RunStatus status = runUnfinished(set);
+    const std::string& processData = processData_;
+    ASSERT_EQ(status, row.cancel ? RunStatus::Cancelled : RunStatus::Failed);
+    EXPECT_EQ(leaveUnfinishedRun(set.string(), status, processData, row.input), std::nullopt);
     std::vector<std::filesystem::path> left;
     for (const auto& entry : std::filesystem::directory_iterator(folder.file("")))
         left.push_back(entry.path().filename());
@@ -261,6 +273,23 @@ TEST_P(UnfinishedRun, LeavesTheProcessDataOrNothing) {
     } else {
         EXPECT_TRUE(left.empty());
     }
+}
+
+// A file of the set that cannot be deleted (here a folder with a file in it, which stays
+// whoever runs the test) is named for the user, and the rest of the set is left as ever.
+TEST_P(UnfinishedRun, NamesAFileThatStays) {
+    const UnfinishedCase& row = GetParam();
+    TempFolder folder;
+    const auto set = folder.file("stays.tav");
+    const RunStatus status = runUnfinished(set);
+    ASSERT_EQ(status, row.cancel ? RunStatus::Cancelled : RunStatus::Failed);
+    const auto stuck = folder.file("stays.sre");
+    std::filesystem::create_directories(stuck / "inside");
+
+    EXPECT_EQ(leaveUnfinishedRun(set.string(), status, processData_, row.input),
+              "cannot delete " + stuck.string() + ": Directory not empty");
+    EXPECT_EQ(readText(set), row.processDataLeft ? processData_ : std::string());
+    EXPECT_FALSE(std::filesystem::exists(folder.file("stays.pow")));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -300,4 +329,18 @@ TEST(ResultFiles, AFullDiskFailsTheRunNamingTheFileAndLeavesNoResults) {
     for (const char* extension : {"gru", "pow", "mas", "twa"})
         EXPECT_FALSE(std::filesystem::exists(folder.file(std::string("full.") + extension)))
             << extension;
+}
+
+// Asking whether values are finite changes nothing; only the check before a write fails the
+// streams, and it judges the values it is given, whatever failed before them.
+TEST(ResultFiles, TheFiniteQueryAsksOnlyAndTheWriteCheckJudgesItsOwnValues) {
+    TrialStreams streams;
+    EXPECT_FALSE(streams.finite({1.0, std::nan("")}));
+    EXPECT_FALSE(streams.failed());
+
+    EXPECT_FALSE(streams.admit({HUGE_VAL}));
+    EXPECT_TRUE(streams.failed());
+    EXPECT_TRUE(streams.finite({1.0, 2.0}));
+    EXPECT_TRUE(streams.admit({1.0, 2.0}));
+    EXPECT_TRUE(streams.failed()) << "a failure stays until the next run clears it";
 }

@@ -2,6 +2,7 @@
 
 #include "ResultStreams.h"
 #include "SetNames.h"
+#include "TestDataFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,13 @@
 #include <fstream>
 #include <sstream>
 #include <unistd.h>
+
+namespace {
+
+// Every test program of the engine and the batch run computes in a data folder of its own.
+[[maybe_unused]] const bool ownDataFolder = (useTestDataFolder(), true);
+
+} // namespace
 
 std::string readText(const std::filesystem::path& path) {
     return wholeFile(path.string()).value_or(std::string());

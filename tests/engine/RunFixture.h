@@ -48,8 +48,9 @@ private:
 RunOutcome writeAndRun(const std::filesystem::path& path, const ProcessRecord& process,
                        class ResultStreams& streams);
 
-// Keeps the program folder's in-use list ("pliki.lst") as it was before a test, which every run
-// of a set changes: read when made, written back (or removed, where there was none) when gone.
+// Keeps the in-use list ("pliki.lst") as it was before a test, which every run of a set
+// changes: read when made, written back (or removed, where there was none) when gone. The list
+// is the test program's own, in its temporary data folder (TestDataFolder.h).
 class KeptInUseList {
 public:
     KeptInUseList();

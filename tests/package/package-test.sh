@@ -25,6 +25,12 @@ lintian --fail-on error "$package" ||
 
 root=$work/root
 dpkg-deb -x "$package" "$root"
+# An open-source licence, named and given whole, and a maintainer who answers for the package.
+copyright=$root/usr/share/doc/tavrix/copyright
+grep -q "under the MIT License" "$copyright" && grep -q "Permission is hereby granted" "$copyright" ||
+    fail "the copyright file does not give the MIT License"
+! grep -qi "all rights reserved" "$copyright" || fail "the copyright file reserves all rights"
+[ -n "$(dpkg-deb -f "$package" Maintainer)" ] || fail "the package names no maintainer"
 desktop-file-validate "$root/usr/share/applications/tavrix.desktop" || fail "desktop entry"
 # Both languages: the English interface is in the programs, its help pages beside the Polish.
 for page in prog.html prochelp.html calchelp.html designhelp.html; do

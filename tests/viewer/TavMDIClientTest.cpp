@@ -48,6 +48,7 @@ private slots:
     void unfinishedSetIsToldOnceAndShownOnRequest();
     void openingTwiceGivesASecondGroup();
     void deleteRemovesTheSetAndLeavesItsWindows();
+    void deleteNamesAFileThatStays();
     void cancelDeletesNothing();
     void deleteAsksNamingTheFiles_data();
     void deleteAsksNamingTheFiles();
@@ -412,6 +413,32 @@ void TavMDIClientTest::deleteRemovesTheSetAndLeavesItsWindows() {
         QVERIFY(!QFile::exists(setFileName(doomed, extension)));
     QVERIFY(QFile::exists(plate_));
     QCOMPARE(client.subWindowList().size(), 7);
+}
+
+// A file that cannot be removed (a folder with a file in it stays whoever runs the test) is
+// told, named, after the others went.
+void TavMDIClientTest::deleteNamesAFileThatStays() {
+    const QString doomed = copyOfSet(plate_, u"stuck.tav"_s);
+    const QString stuck = setFileName(doomed, "ste");
+    QVERIFY(QDir().mkpath(stuck + u"/inside"_s));
+    TTavMDIClient client;
+    SetCommands sets(client, listFile());
+    MessageCapture capture(QMessageBox::Yes);
+    capture.answerFileDialogs({doomed});
+
+    sets.deleteResults();
+
+    QCOMPARE(capture.messages().size(), 2);
+    const MessageRecord& told = capture.messages().last();
+    QCOMPARE(told.caption, u"Error!"_s);
+    QCOMPARE(told.icon, MessageIcon::Stop);
+    QCOMPARE(
+        told.text,
+        u"Nie wszystkie pliki zestawu %1 zostały skasowane:\ncannot delete %2: Directory not empty"_s
+            .arg(doomed, stuck));
+    for (std::string_view extension : {"tav", "pow", "mas", "gru", "twa"})
+        QVERIFY(!QFile::exists(setFileName(doomed, extension)));
+    QDir(stuck).removeRecursively();
 }
 
 void TavMDIClientTest::cancelDeletesNothing() {

@@ -83,6 +83,9 @@ QStringList resultSetFiles(const QString& setName) {
     return files;
 }
 
-void deleteResultSet(const QString& setName) {
-    deleteSetFiles(setName.toStdString(), deletedSetFileExtensions);
+std::optional<QString> deleteResultSet(const QString& setName) {
+    if (const std::optional<std::string> problem =
+            deleteSetFiles(setName.toStdString(), deletedSetFileExtensions))
+        return QString::fromStdString(*problem);
+    return std::nullopt;
 }

@@ -44,5 +44,6 @@ bool mayShowUnfinishedSet(QWidget* parent, const QString& setName);
 QStringList resultSetFiles(const QString& setName);
 
 // Removes the main file and the result files; a file that is missing or cannot be removed is
-// passed over, so that a half-deleted set can be deleted again.
-void deleteResultSet(const QString& setName);
+// passed over, so that a half-deleted set can be deleted again. Nothing when every file went;
+// else, for the user, a line for each file that stays, with the system's reason.
+std::optional<QString> deleteResultSet(const QString& setName);

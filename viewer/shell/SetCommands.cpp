@@ -169,8 +169,14 @@ void SetCommands::deleteResults() {
         QCoreApplication::translate("SetCommands", "Choose file with data to remove"),
         QCoreApplication::translate("SetCommands", "That file cannot be removed - choose another"),
         QCoreApplication::translate("SetCommands", "Skasuj"));
-    if (!setName.isEmpty() && confirmDeleting(setName))
-        deleteResultSet(setName);
+    if (setName.isEmpty() || !confirmDeleting(setName))
+        return;
+    if (const std::optional<QString> problem = deleteResultSet(setName))
+        showMessage(&client_,
+                    QCoreApplication::translate(
+                        "SetCommands", "Nie wszystkie pliki zestawu %1 zostały skasowane:\n%2")
+                        .arg(setName, *problem),
+                    QCoreApplication::translate("SetCommands", "Error!"), MessageIcon::Stop);
 }
 
 bool SetCommands::confirmDeleting(const QString& setName) {

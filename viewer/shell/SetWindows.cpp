@@ -14,32 +14,32 @@ QString titleOf(const QString& setName, ChartKind kind) {
     return setName + QStringLiteral(" - ") + chartTitle(kind);
 }
 
-std::unique_ptr<TChartMDIChild> buildWindow(ChartContext& context, QWidget* client,
-                                            const QString& setName, ChartKind kind) {
+TChartMDIChild* buildWindow(ChartContext& context, QWidget* client, const QString& setName,
+                            ChartKind kind) {
     const QString title = titleOf(setName, kind);
     switch (kind) {
     case ChartKind::Temperature:
-        return std::make_unique<TTempMDIChild>(context, title, client);
+        return new TTempMDIChild(context, title, client);
     case ChartKind::Potential:
-        return std::make_unique<TPotMDIChild>(context, title, client);
+        return new TPotMDIChild(context, title, client);
     case ChartKind::Carbon:
-        return std::make_unique<TWynikiMDIChild>(context, title, client);
+        return new TWynikiMDIChild(context, title, client);
     case ChartKind::CaseDepth:
-        return std::make_unique<TGruboscMDIChild>(context, title, client);
+        return new TGruboscMDIChild(context, title, client);
     case ChartKind::Surface:
-        return std::make_unique<TPowMDIChild>(context, title, client);
+        return new TPowMDIChild(context, title, client);
     case ChartKind::Hardness:
-        return std::make_unique<TTwardoscMDIChild>(context, title, client);
+        return new TTwardoscMDIChild(context, title, client);
     case ChartKind::Austenite:
-        return std::make_unique<TAustenitMDIChild>(context, title, client);
+        return new TAustenitMDIChild(context, title, client);
     case ChartKind::Mass:
     case ChartKind::Mean:
         break;
     }
     const std::string_view file = extension(*chartKindTraits(kind).file);
-    return std::make_unique<TXYMDIChild>(
-        context, title, QString::fromLatin1(file.data(), static_cast<qsizetype>(file.size())),
-        client);
+    return new TXYMDIChild(context, title,
+                           QString::fromLatin1(file.data(), static_cast<qsizetype>(file.size())),
+                           client);
 }
 
 // The order in which the windows of a set are shown, whichever of them it has.
@@ -62,9 +62,9 @@ std::vector<SetWindow> buildSetWindows(ChartContext& context, QWidget* client,
     }
     std::vector<SetWindow> shown;
     for (ChartKind kind : inShowOrder(charts))
-        for (SetWindow& window : windows)
+        for (const SetWindow& window : windows)
             if (window.kind == kind)
-                shown.push_back(std::move(window));
+                shown.push_back(window);
     return shown;
 }
 

@@ -9,7 +9,6 @@
 #include <QString>
 
 #include <functional>
-#include <memory>
 #include <span>
 #include <vector>
 
@@ -17,9 +16,11 @@ class ChartContext;
 class QWidget;
 class TChartMDIChild;
 
+// A window deletes itself when it is closed (and goes with `client`, its parent): the client
+// owns it, never the list it comes in.
 struct SetWindow {
     ChartKind kind;
-    std::unique_ptr<TChartMDIChild> window;
+    TChartMDIChild* window;
 };
 
 // Builds the windows `charts` names (the set's kind's, kindTraits), in that order; each reads

@@ -54,7 +54,7 @@ TTavMDIClient::showSet(const LoadedSet& set, const BuiltWindow& built) {
     shownCharts_.removeIf([&open](const auto& entry) { return !open.contains(entry.key()); });
     std::vector<std::pair<ChartKind, TChartMDIChild*>> shown;
     for (SetWindow& made : windows) {
-        TChartMDIChild* window = made.window.release();
+        TChartMDIChild* window = made.window;
         window->setAttribute(Qt::WA_DeleteOnClose);
         addSubWindow(window);
         shownCharts_.insert(window, {QString::fromStdString(set.name), made.kind});
