@@ -147,7 +147,10 @@ a row that cannot be read raises ProcessError naming the line, as tavcalc does.)
             "fitted offset of the gas potentials, % C; None when beta alone was fitted")
         .def_property_readonly(
             "offset_error", [](const ProfileFit& f) { return f.result.offsetUncertainty; },
-            "its standard error, % C")
+            "its standard error, % C; None with beta_at_least")
+        .def_property_readonly(
+            "beta_at_least", [](const ProfileFit& f) { return f.result.betaAtLeast; },
+            "cm/s: the profile fixes the offset but not beta, which fits from here up; else None")
         .def_property_readonly(
             "rms_before", [](const ProfileFit& f) { return f.result.rmsBefore; },
             "RMS difference with the process as given, % C or HV")
@@ -178,6 +181,8 @@ a row that cannot be read raises ProcessError naming the line, as tavcalc does.)
                     notes.emplace_back(undeterminedBetaNote);
                 if (f.result.offsetUndetermined)
                     notes.emplace_back(undeterminedOffsetNote);
+                if (f.result.betaAtLeast)
+                    notes.push_back(betaFloorNote(f.result));
                 return notes;
             },
             "what tavcalc --fit-profile adds under the values, one line each; else empty");
@@ -215,7 +220,7 @@ cannot use raises ProcessError with tavcalc's message; Ctrl-C raises KeyboardInt
            std::optional<double> chd, std::optional<double> chdLimit, std::optional<double> surface,
            std::optional<std::pair<double, double>> hardening, std::optional<double> temperature,
            std::optional<double> boost, std::optional<double> diffuse, std::optional<double> step,
-           bool lowPressure, std::optional<double> minBoost) {
+           bool lowPressure, std::optional<double> minBoost, std::optional<double> limit) {
             DesignTargets targets;
             targets.surface = surface;
             targets.hardening = hardening;
@@ -225,6 +230,7 @@ cannot use raises ProcessError with tavcalc's message; Ctrl-C raises KeyboardInt
             targets.step = step;
             targets.lowPressure = lowPressure;
             targets.minBoost = minBoost;
+            targets.limit = limit;
             setDepthTarget(targets, depth, level, chd, chdLimit);
             return designFor(process, targets);
         },
@@ -234,7 +240,7 @@ cannot use raises ProcessError with tavcalc's message; Ctrl-C raises KeyboardInt
         py::arg("hardening") = py::none(), py::arg("temperature") = py::none(),
         py::arg("boost") = py::none(), py::arg("diffuse") = py::none(),
         py::arg("step") = py::none(), py::arg("low_pressure") = false,
-        py::arg("min_boost") = py::none(),
+        py::arg("min_boost") = py::none(), py::arg("limit") = py::none(),
         R"(Designs the furnace programme that gives the case asked for, as tavcalc --design does.
 
 The process gives the steel, shape and thickness; its stages only the defaults of temperature
@@ -246,7 +252,8 @@ duration h) of a final stage cooling to the hardening temperature; temperature: 
 temperature, deg C; boost, diffuse: potentials, % C (diffuse defaults to the surface target);
 step: the furnace timer's step, h (0.01 unless given). low_pressure=True designs pulses of boost
 and neutral diffusion instead, as tavcalc --design --low-pressure does (surface required; no
-boost, diffuse or step; min_boost: the shortest boost, s). Returns a Design; a programme that
+boost, diffuse or step; min_boost: the shortest boost, s; limit: the surface carbon every boost
+holds, % C, the saturation limit unless given). Returns a Design; a programme that
 misses a target within tolerance is returned with depth_met or surface_met False and the
 shortfall named. Input wrong in itself raises ProcessError, targets no programme meets
 UnreachableError, with tavcalc's message; Ctrl-C raises KeyboardInterrupt.)");

@@ -26,6 +26,17 @@ private:
     double activation_;
 };
 
+// Carbon-dependent laws whose diffusivity rises with carbon as measured ones do, in µm²/s for a
+// carbon content in % C at a temperature in K (sources in docs/diffusivity.md):
+// Tibbetts: D = 0.47·exp(−1.6·C)·exp(−(37000 − 6600·C)/(1.987·T)) cm²/s.
+double tibbettsDiffusivity(double carbon, double temperatureK);
+// Slycke and Ericsson: D = 4.84e-5·exp(−155000/(R·T))·exp[(570000 − 320·T)/(R·T)·x]/(1 − 5x)
+// m²/s, x the mole fraction of carbon, R = 8.314 J/(mol·K).
+double slyckeEricssonDiffusivity(double carbon, double temperatureK);
+// The mole fraction of carbon in iron holding `carbon` % C (the alloying elements left out, as
+// the law was fitted to binary data).
+double carbonMoleFraction(double carbon);
+
 class Material {
 public:
     Material() = default;

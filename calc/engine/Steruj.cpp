@@ -120,9 +120,11 @@ RunOutcome Steruj::finish() {
 
 void Steruj::setSurfaceCondition() {
     furnace.condition = stage + 1 < warunki.size() ? warunki[stage + 1] : StageCondition{};
-    furnace.saturationC = furnace.condition.kind == SurfaceCondition::Boost
-                              ? saturationCarbon(furnace.temperatureK - 273, alloy)
-                              : 0.0;
+    if (furnace.condition.kind != SurfaceCondition::Boost)
+        furnace.saturationC = 0.0;
+    else
+        furnace.saturationC =
+            furnace.condition.ceiling.value_or(saturationCarbon(furnace.temperatureK - 273, alloy));
 }
 
 bool Steruj::advance() {
