@@ -11,4 +11,5 @@ struct Furnace {
     double timeStep = 0;        // s, proposed by oblKr, shortened by the controller at stage ends
     StageCondition condition{}; // of the stage under way
     double saturationC = 0; // % C, the surface a boost holds: its ceiling or the saturation limit
+    double solubilityC = 0; // % C, the saturation limit of austenite now (every stage)
 };

@@ -79,11 +79,45 @@ double Gruba::fluxGhost(double flux) const {
 // A boost holds the surface at the saturation limit, and takes whatever diffusion carries away
 // from it. A limited boost brings J0 through the ghost node and is held only once the surface
 // reaches the limit; a surface above the limit when a boost begins is brought down to it.
+// With carbides the hold is of the surface's whole carbon, which settleCarbides then parts into
+// dissolved carbon and cementite; a limited boost is then held only under a ceiling it states,
+// and without one its flux goes on into cementite once the surface is saturated.
 void Gruba::holdSurface(const Furnace& furnace) {
     if (furnace.condition.kind != SurfaceCondition::Boost)
         return;
-    cn[1] =
-        furnace.condition.fluxLimit ? std::min(cn[1], furnace.saturationC) : furnace.saturationC;
+    const bool limited = furnace.condition.fluxLimit.has_value();
+    if (!carbides) {
+        cn[1] = limited ? std::min(cn[1], furnace.saturationC) : furnace.saturationC;
+        return;
+    }
+    const double whole = cn[1] + e[1];
+    if (limited && !(furnace.condition.ceiling && whole > furnace.saturationC))
+        return;
+    cn[1] = furnace.saturationC;
+    e[1] = 0;
+}
+
+// The lever rule at every node: what exceeds the solubility is cementite, the rest dissolved.
+void Gruba::settleCarbides(const Furnace& furnace) {
+    if (!carbides)
+        return;
+    e.resize(c.size(), 0.0);
+    for (std::size_t i = 1; i < c.size(); ++i) {
+        const double whole = c[i] + e[i];
+        c[i] = std::min(whole, furnace.solubilityC);
+        e[i] = whole - c[i];
+    }
+}
+
+double Gruba::carbideFraction(std::size_t i, double solubility) const {
+    return e.empty() ? 0.0 : e[i] / (cementiteCarbon - solubility);
+}
+
+std::optional<double> Gruba::deepestCarbide() const {
+    for (std::size_t i = e.size(); i-- > 1;)
+        if (e[i] > 0)
+            return s[i];
+    return std::nullopt;
 }
 
 void Gruba::obl(const Furnace& furnace) {
@@ -139,10 +173,10 @@ double Gruba::oblGrub(double level) const {
 // 1e-6 µm into m.
 double Gruba::massGain() const {
     const std::size_t m = c.size() - 1;
-    double sum = (c[1] - ck) * h[1] * 0.5;
+    double sum = (carbonHeld(1) - ck) * h[1] * 0.5;
     for (std::size_t i = 2; i < m; ++i)
-        sum = sum + (c[i] - ck) * h[i];
-    sum = sum + (c[m] - ck) * h[m] * 0.5;
+        sum = sum + (carbonHeld(i) - ck) * h[i];
+    sum = sum + (carbonHeld(m) - ck) * h[m] * 0.5;
     return 0.01 * sum * density * 1e-6;
 }
 

@@ -37,6 +37,8 @@ double slyckeEricssonDiffusivity(double carbon, double temperatureK);
 // the law was fitted to binary data).
 double carbonMoleFraction(double carbon);
 
+inline constexpr double cementiteCarbon = 6.67; // % C of Fe3C
+
 class Material {
 public:
     Material() = default;

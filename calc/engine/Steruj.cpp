@@ -90,6 +90,7 @@ bool Steruj::step(RunObserver& progress) {
     if (ended() || !advance())
         return false;
     solver->obl(furnace);
+    solver->settleCarbides(furnace);
     if (++j > 10)
         j = recorder->checkSurface(t);
     if (++k > 20)
@@ -115,16 +116,20 @@ RunOutcome Steruj::finish() {
     streams.closeAll();
     if (streams.failed())
         return fail(streams.problem());
-    return RunOutcome{RunStatus::Finished, {}, surfaceAtRows, solver->hardnessNow()};
+    const std::optional<double> carbide = solver->deepestCarbide();
+    return RunOutcome{RunStatus::Finished,
+                      {},
+                      surfaceAtRows,
+                      solver->hardnessNow(),
+                      carbide ? std::optional<double>(*carbide * 0.001) : std::nullopt};
 }
 
 void Steruj::setSurfaceCondition() {
     furnace.condition = stage + 1 < warunki.size() ? warunki[stage + 1] : StageCondition{};
-    if (furnace.condition.kind != SurfaceCondition::Boost)
-        furnace.saturationC = 0.0;
-    else
-        furnace.saturationC =
-            furnace.condition.ceiling.value_or(saturationCarbon(furnace.temperatureK - 273, alloy));
+    furnace.solubilityC = saturationCarbon(furnace.temperatureK - 273, alloy);
+    furnace.saturationC = furnace.condition.kind == SurfaceCondition::Boost
+                              ? furnace.condition.ceiling.value_or(furnace.solubilityC)
+                              : 0.0;
 }
 
 bool Steruj::advance() {

@@ -13,6 +13,8 @@
 #include "FileTable.h"
 #include "ProcessForm.h"
 
+#include "Computation.h"
+
 #include <QDialog>
 
 #include <optional>
@@ -42,7 +44,7 @@ private:
     void start();
     bool mayReplaceResults();
     void showAction(Action action);
-    void showRunWarnings(const std::vector<double>& surfaceAtRows);
+    void showRunWarnings(const RunOutcome& outcome);
     void showInViewer(); // "Pokaż wyniki"
     QWidget* mainWindow() const;
 
