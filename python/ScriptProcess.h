@@ -20,7 +20,8 @@ public:
     // Invalid data raise ProcessError with the batch run's message.
     Process(double steelCarbon, double beta, const std::map<std::string, double>& alloy,
             const std::string& shape, const std::vector<pybind11::sequence>& stages,
-            std::optional<double> thickness);
+            std::optional<double> thickness, const std::string& diffusivity = "standard",
+            bool carbides = false);
     explicit Process(ProcessRecord read, std::optional<std::string> file = std::nullopt)
         : record(std::move(read)), path(std::move(file)) {}
 
@@ -34,6 +35,7 @@ public:
     // As a script gives them: a gas stage without its condition.
     pybind11::list stages() const;
     std::optional<double> thickness() const;
+    std::string diffusivity() const;
     bool operator==(const Process& other) const { return text() == other.text(); }
 
     ProcessRecord record;

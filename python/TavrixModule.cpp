@@ -38,14 +38,18 @@ names); stages: rows (time, temperature, potential[, condition]): h (s for a foi
 deg C, % C, the first at time 0, up to 10 rows (100 when a row has a condition); the condition of
 the stage a row ends: "gas" (the default), "neutral" (no carbon crosses the surface), "boost"
 (the surface held at saturation) or ("boost", J0) (a flux of at most J0, g/(m^2 s));
-thickness: mm, plate or foil thickness, cylinder or wire diameter.
+thickness: mm, plate or foil thickness, cylinder or wire diameter; diffusivity: the law of the
+carbon diffusivity, "standard", "tibbetts" or "slycke-ericsson"; carbides: carbon beyond the
+saturation limit forms cementite (the settings lines "diffusivity:" and "carbides: on").
 Numbers are kept with the six significant digits a file keeps. Invalid data raise ProcessError
 with the message tavcalc --run prints.)")
         .def(py::init<double, double, const std::map<std::string, double>&, const std::string&,
-                      const std::vector<py::sequence>&, std::optional<double>>(),
+                      const std::vector<py::sequence>&, std::optional<double>, const std::string&,
+                      bool>(),
              py::arg("steel_carbon"), py::arg("beta"),
              py::arg("alloy") = std::map<std::string, double>{}, py::arg("shape"),
-             py::arg("stages"), py::arg("thickness") = py::none())
+             py::arg("stages"), py::arg("thickness") = py::none(),
+             py::arg("diffusivity") = "standard", py::arg("carbides") = false)
         .def_static("read", &Process::read, py::arg("path"),
                     "Reads the head of a process-data file (*.tav).")
         .def("write", &Process::write, py::arg("path"),
@@ -58,6 +62,11 @@ with the message tavcalc --run prints.)")
         .def_property_readonly("shape", [](const Process& p) { return scriptName(p.record.shape); })
         .def_property_readonly("stages", &Process::stages)
         .def_property_readonly("thickness", &Process::thickness)
+        .def_property_readonly("diffusivity", &Process::diffusivity)
+        .def_property_readonly("carbides",
+                               [](const Process& p) {
+                                   return p.record.settings.carbides.value_or(false);
+                               })
         .def_property_readonly("path", [](const Process& p) { return p.path; })
         .def("text", &Process::text, "The process-data file's text.")
         .def(py::self == py::self)

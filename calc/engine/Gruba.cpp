@@ -10,7 +10,11 @@
 Gruba::Gruba(const Parametry& p)
     : c(static_cast<std::size_t>(p.n) + 1, p.ck), h(c.size()), d(c.size()), s(c.size()),
       kind(*p.kind()), ck(p.ck), be(p.be), growthLimit(p.ck + 0.0001), grub(p.grub), q(p.q),
-      fluxFactor(2 / ((1 + p.q) * (1 + p.q))), sklad(p.sklad) {
+      fluxFactor(2 / ((1 + p.q) * (1 + p.q))), sklad(p.sklad),
+      law(p.settings.diffusivity.value_or(DiffusivityLaw::Standard)) {
+    carbides = p.settings.carbides.value_or(false);
+    if (carbides)
+        e.assign(c.size(), 0.0);
     h[0] = p.h1 / q;
     for (std::size_t i = 1; i < h.size(); ++i)
         h[i] = h[i - 1] * q;
@@ -20,9 +24,9 @@ Gruba::Gruba(const Parametry& p)
 }
 
 void Gruba::oblD(const Furnace& furnace) {
-    const DiffusivityLaw law(furnace.temperatureK);
+    const Diffusivity diffusivity(law, furnace.temperatureK);
     for (std::size_t i = 1; i < c.size(); ++i)
-        d[i] = law(c[i]);
+        d[i] = diffusivity(c[i]);
     d[0] = d[1];
 }
 
@@ -32,6 +36,10 @@ void Gruba::oblD(const Furnace& furnace) {
 // cell of a neutral stage or a limited boost changes at most at (1 + q)/2 times the rate of an
 // interior cell (see fluxGhost), which the ratio (< 1) leaves stable; a held surface does not
 // change by the scheme at all.
+// The cells widen with depth, so the surface cell bounds the step of every cell whose D is no
+// larger than its own. The standard law takes the surface's D, as every stored result was
+// computed; a law whose D rises steeply with carbon takes the largest D on the grid, which lies
+// below the surface once a lower potential or a diffusion has made the surface leaner.
 void Gruba::oblKr(Furnace& furnace) const {
     const bool gas = furnace.condition.kind == SurfaceCondition::Gas;
     const double cs = c[1];
@@ -39,7 +47,9 @@ void Gruba::oblKr(Furnace& furnace) const {
     if (!gas)
         p = furnace.condition.kind == SurfaceCondition::Boost ? furnace.saturationC : cs;
     const double ratio = p > cs ? (cs + 0.1) / (p + 0.15) : (p + 0.1) / (cs + 0.15);
-    furnace.timeStep = ratio * h[1] * h[1] / (2 * d[1] + (gas ? be * h[1] : 0.0));
+    const double fastest =
+        law == DiffusivityLaw::Standard ? d[1] : *std::max_element(d.begin() + 1, d.end());
+    furnace.timeStep = ratio * h[1] * h[1] / (2 * fastest + (gas ? be * h[1] : 0.0));
 }
 
 void Gruba::c0(const Furnace& furnace) {

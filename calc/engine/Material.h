@@ -4,16 +4,18 @@
 //
 // Units inside the computation: µm, s, K, mass-% C, µm²/s, µm/s, g/m³.
 
+#include "ProcessSettings.h"
+
 #include <cmath>
 #include <vector>
 
-// D(C, T) = exp(a·0.00242·C − 19900/T) · (1 − 0.232·C) · 1.43 · 1e8 µm²/s, with a = exp(6790/T):
-// the carbon diffusivity in austenite (1.43 cm²/s pre-factor, 1e8 converts cm²/s to µm²/s).
-// The terms that depend on T alone are evaluated once per temperature; the result is the same,
-// bit for bit, as evaluating the whole law at every node.
-class DiffusivityLaw {
+// The standard law: D(C, T) = exp(a·0.00242·C − 19900/T) · (1 − 0.232·C) · 1.43 · 1e8 µm²/s,
+// with a = exp(6790/T): the carbon diffusivity in austenite (1.43 cm²/s pre-factor, 1e8
+// converts cm²/s to µm²/s). The terms that depend on T alone are evaluated once per
+// temperature; the result is the same, bit for bit, as evaluating the whole law at every node.
+class StandardDiffusivity {
 public:
-    explicit DiffusivityLaw(double temperatureK)
+    explicit StandardDiffusivity(double temperatureK)
         : a_(std::exp(6790.0 / temperatureK)), activation_(-19900.0 / temperatureK) {}
 
     double operator()(double carbon) const {
@@ -38,6 +40,30 @@ double slyckeEricssonDiffusivity(double carbon, double temperatureK);
 double carbonMoleFraction(double carbon);
 
 inline constexpr double cementiteCarbon = 6.67; // % C of Fe3C
+
+// The law a set's settings choose, at one temperature (K): µm²/s for a carbon content in % C.
+class Diffusivity {
+public:
+    Diffusivity(DiffusivityLaw law, double temperatureK)
+        : law_(law), temperatureK_(temperatureK), standard_(temperatureK) {}
+
+    double operator()(double carbon) const {
+        switch (law_) {
+        case DiffusivityLaw::Standard:
+            break;
+        case DiffusivityLaw::Tibbetts:
+            return tibbettsDiffusivity(carbon, temperatureK_);
+        case DiffusivityLaw::SlyckeEricsson:
+            return slyckeEricssonDiffusivity(carbon, temperatureK_);
+        }
+        return standard_(carbon);
+    }
+
+private:
+    DiffusivityLaw law_;
+    double temperatureK_;
+    StandardDiffusivity standard_;
+};
 
 class Material {
 public:

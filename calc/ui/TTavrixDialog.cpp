@@ -385,9 +385,8 @@ void TTavrixDialog::designProcess() {
     std::vector<LoadedBoxes::Row> rows(programme.times.size());
     for (std::size_t row = 0; row < rows.size(); ++row) {
         const StageCondition condition = stageCondition(programme, row);
-        rows[row] = {loadedText(programme.times[row]), loadedText(programme.temperatures[row]),
-                     loadedText(programme.potentials[row]), condition.kind,
-                     condition.fluxLimit ? loadedText(*condition.fluxLimit) : std::string()};
+        rows[row] = stageBoxes(programme.times[row], programme.temperatures[row],
+                               programme.potentials[row], condition);
     }
     stages_->showRows(rows);
     unsaved_ = true;
@@ -443,9 +442,8 @@ void TTavrixDialog::fitMeasuredProfile() {
         std::vector<LoadedBoxes::Row> rows(fitted.times.size());
         for (std::size_t row = 0; row < rows.size(); ++row) {
             const StageCondition condition = stageCondition(fitted, row);
-            rows[row] = {loadedText(fitted.times[row]), loadedText(fitted.temperatures[row]),
-                         loadedText(fitted.potentials[row]), condition.kind,
-                         condition.fluxLimit ? loadedText(*condition.fluxLimit) : std::string()};
+            rows[row] = stageBoxes(fitted.times[row], fitted.temperatures[row],
+                                   fitted.potentials[row], condition);
         }
         stages_->showRows(rows);
     }

@@ -178,6 +178,14 @@ void StageTableTest::fluxLimitOnlyForABoost() {
     chooseCondition(&dialog, 2, QStringLiteral("obojętna"));
     QVERIFY(!flux->isEnabled());
     QCOMPARE(flux->text(), QString());
+    // So does a ceiling.
+    auto* ceiling = control<QLineEdit>(&dialog, QStringLiteral("ceiling2"));
+    QVERIFY(ceiling && !ceiling->isEnabled());
+    chooseCondition(&dialog, 2, QStringLiteral("nasycanie"));
+    typeInto(&dialog, QStringLiteral("ceiling2"), QStringLiteral("1,25"));
+    QCOMPARE(ceiling->text(), QStringLiteral("1,25"));
+    chooseCondition(&dialog, 2, QStringLiteral("gaz"));
+    QCOMPARE(ceiling->text(), QString());
     // Taking the column away takes its conditions with it.
     chooseCondition(&dialog, 3, QStringLiteral("nasycanie"));
     clickConditions(&dialog);
@@ -319,6 +327,7 @@ void StageTableTest::typedConditionsAreWritten() {
         chooseCondition(&dialog, row,
                         row % 2 == 0 ? QStringLiteral("nasycanie") : QStringLiteral("obojętna"));
     typeInto(&dialog, QStringLiteral("fluxLimit12"), QStringLiteral("2,5"));
+    typeInto(&dialog, QStringLiteral("ceiling10"), QStringLiteral("1,3"));
     QCOMPARE(computeInto(dialog, set), QStringLiteral("Finished"));
     QCOMPARE(messages_.texts(), QStringList());
     QByteArray rows;
@@ -326,6 +335,7 @@ void StageTableTest::typedConditionsAreWritten() {
         rows += QByteArray::number((row - 1) * 0.1) + " 920 0.8" +
                 (row == 1       ? ""
                  : row == 12    ? " boost 2.5"
+                 : row == 10    ? " boost limit 1.3"
                  : row % 2 == 0 ? " boost"
                                 : " neutral") +
                 "\r\n";

@@ -25,7 +25,7 @@ constexpr double tableTolerance = 0.001;
 
 TEST_P(Diffusivity, MatchesTheTabulatedValues) {
     const DiffusivityCase& row = GetParam();
-    EXPECT_NEAR(DiffusivityLaw(row.temperatureK)(row.carbon), row.expected, tableTolerance);
+    EXPECT_NEAR(StandardDiffusivity(row.temperatureK)(row.carbon), row.expected, tableTolerance);
 }
 
 INSTANTIATE_TEST_SUITE_P(Material, Diffusivity,
@@ -37,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(Material, Diffusivity,
 
 TEST(Material, DiffusivityRisesWithCarbonInTheAusteniteRange) {
     for (double temperature = 1173; temperature <= 1273; temperature += 25) {
-        const DiffusivityLaw law(temperature);
+        const StandardDiffusivity law(temperature);
         for (double carbon = 0; carbon < 2.0; carbon += 0.05)
             EXPECT_LT(law(carbon), law(carbon + 0.05)) << temperature << " K, " << carbon << " %C";
     }
