@@ -6,6 +6,7 @@
 #include "FormCheck.h"
 #include "HelpPages.h"
 #include "MessageBox.h"
+#include "ModelChoice.h"
 #include "NumberBox.h"
 #include "ProcessFileLoad.h"
 #include "ResultStreams.h"
@@ -129,6 +130,9 @@ QLayout* TTavrixDialog::steelRows() {
         label(tr("Współczynnik przenoszenia węgla, cm/s: "), QStringLiteral("label207"), this), 1,
         0);
     rows->addWidget(transferCoefficient_, 1, 1);
+    models_ = new ModelChoice(this);
+    connect(models_, &ModelChoice::edited, this, [this] { unsaved_ = true; });
+    rows->addWidget(models_, 2, 0, 1, 3);
     rows->setColumnStretch(2, 1);
     return rows;
 }
@@ -215,6 +219,7 @@ ProcessForm TTavrixDialog::readForm() const {
     form.si = boxValue(si_);
     form.ni = boxValue(ni_);
     stages_->readInto(form);
+    models_->readInto(form.settings);
     return form;
 }
 
@@ -281,6 +286,7 @@ void TTavrixDialog::showLoaded(const LoadedBoxes& boxes) {
     stages_->showRows(boxes.rows);
     if (boxes.shapeMatches && kindTraits(shape_).size != SampleSize::None)
         showText(thickness_, boxes.thickness);
+    models_->show(settings_);
 }
 
 void TTavrixDialog::browse() {

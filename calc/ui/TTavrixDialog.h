@@ -10,6 +10,7 @@
 
 #include <QDialog>
 
+class ModelChoice;
 class QLabel;
 class QLayout;
 class QLineEdit;
@@ -64,6 +65,7 @@ private:
     SampleShape shape_;
     QLineEdit* steelCarbon_ = nullptr;
     QLineEdit* transferCoefficient_ = nullptr;
+    ModelChoice* models_ = nullptr;
     QLineEdit *cr_ = nullptr, *mo_ = nullptr, *mn_ = nullptr, *si_ = nullptr, *ni_ = nullptr;
     QLineEdit* thickness_ = nullptr;
     QLabel* thicknessLabel_ = nullptr;
