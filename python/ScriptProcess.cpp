@@ -73,8 +73,7 @@ std::string scriptName(SampleShape shape) {
 
 Process::Process(double steelCarbon, double beta, const std::map<std::string, double>& alloy,
                  const std::string& shape, const std::vector<py::sequence>& stages,
-                 std::optional<double> thickness, const std::string& diffusivity,
-                 bool carbides) {
+                 std::optional<double> thickness, const std::string& diffusivity, bool carbides) {
     record.data.steelCarbon = asWritten(steelCarbon);
     record.data.transferCoefficient = asWritten(beta);
     for (const auto& [element, content] : alloy) {
@@ -108,7 +107,7 @@ Process::Process(double steelCarbon, double beta, const std::map<std::string, do
 
 std::string Process::diffusivity() const {
     return std::string(
-        diffusivityWord(record.settings.diffusivity.value_or(DiffusivityLaw::Standard)));
+        diffusivityWord(record.settings.diffusivity.value_or(DiffusivityModel::Standard)));
 }
 
 Process Process::read(const std::string& file) {

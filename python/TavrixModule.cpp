@@ -63,10 +63,8 @@ with the message tavcalc --run prints.)")
         .def_property_readonly("stages", &Process::stages)
         .def_property_readonly("thickness", &Process::thickness)
         .def_property_readonly("diffusivity", &Process::diffusivity)
-        .def_property_readonly("carbides",
-                               [](const Process& p) {
-                                   return p.record.settings.carbides.value_or(false);
-                               })
+        .def_property_readonly(
+            "carbides", [](const Process& p) { return p.record.settings.carbides.value_or(false); })
         .def_property_readonly("path", [](const Process& p) { return p.path; })
         .def("text", &Process::text, "The process-data file's text.")
         .def(py::self == py::self)

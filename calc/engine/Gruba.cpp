@@ -11,7 +11,7 @@ Gruba::Gruba(const Parametry& p)
     : c(static_cast<std::size_t>(p.n) + 1, p.ck), h(c.size()), d(c.size()), s(c.size()),
       kind(*p.kind()), ck(p.ck), be(p.be), growthLimit(p.ck + 0.0001), grub(p.grub), q(p.q),
       fluxFactor(2 / ((1 + p.q) * (1 + p.q))), sklad(p.sklad),
-      law(p.settings.diffusivity.value_or(DiffusivityLaw::Standard)) {
+      law(p.settings.diffusivity.value_or(DiffusivityModel::Standard)) {
     carbides = p.settings.carbides.value_or(false);
     if (carbides)
         e.assign(c.size(), 0.0);
@@ -48,16 +48,26 @@ void Gruba::oblKr(Furnace& furnace) const {
         p = furnace.condition.kind == SurfaceCondition::Boost ? furnace.saturationC : cs;
     const double ratio = p > cs ? (cs + 0.1) / (p + 0.15) : (p + 0.1) / (cs + 0.15);
     const double fastest =
-        law == DiffusivityLaw::Standard ? d[1] : *std::max_element(d.begin() + 1, d.end());
-    furnace.timeStep = ratio * h[1] * h[1] / (2 * fastest + (gas ? be * h[1] : 0.0));
+        law == DiffusivityModel::Standard ? d[1] : *std::max_element(d.begin() + 1, d.end());
+    // A flux set through the ghost node changes the surface's half cell by twice the transfer
+    // term an interior cell would see.
+    const double transfer = law == DiffusivityModel::Standard ? be * h[1] : 2 * be * h[1];
+    furnace.timeStep = ratio * h[1] * h[1] / (2 * fastest + (gas ? transfer : 0.0));
 }
 
 void Gruba::c0(const Furnace& furnace) {
     switch (furnace.condition.kind) {
     case SurfaceCondition::Gas:
-        // The central difference at the surface carries the flux from the atmosphere:
-        // D·(c[2] − c[0])/(s[2] − s[0]) = −β·(potential − c[1]).
-        c[0] = (furnace.potentialC - c[1]) * be * (s[2] - s[0]) / d[1] + c[2];
+        // The standard law, as every stored result was computed: the central difference at the
+        // surface carries the flux from the atmosphere,
+        // D·(c[2] − c[0])/(s[2] − s[0]) = −β·(potential − c[1]). That agrees with the mass the
+        // surface half cell takes in only to first order in h1, and less well where D changes
+        // steeply with carbon; the carbon-dependent laws pass the flux as a neutral stage or a
+        // limited boost does, so that the mass gained is exactly what the atmosphere gave.
+        if (law == DiffusivityModel::Standard)
+            c[0] = (furnace.potentialC - c[1]) * be * (s[2] - s[0]) / d[1] + c[2];
+        else
+            c[0] = fluxGhost(be * (furnace.potentialC - c[1]));
         return;
     case SurfaceCondition::Neutral:
         c[0] = fluxGhost(0.0);

@@ -136,7 +136,7 @@ protected:
     double q;                  // ratio of successive cell widths
     double fluxFactor;         // 2 / (1 + q)²
     std::vector<double> sklad; // %: Cr, Mo, Mn, Si, Ni (hardness model only)
-    DiffusivityLaw law;        // of the carbon diffusivity, as the set's settings choose
+    DiffusivityModel law;      // of the carbon diffusivity, as the set's settings choose
 
     std::vector<double> cn; // the profile being built by a step; kept to avoid reallocating
 };

@@ -13,9 +13,9 @@
 // with a = exp(6790/T): the carbon diffusivity in austenite (1.43 cm²/s pre-factor, 1e8
 // converts cm²/s to µm²/s). The terms that depend on T alone are evaluated once per
 // temperature; the result is the same, bit for bit, as evaluating the whole law at every node.
-class StandardDiffusivity {
+class DiffusivityLaw {
 public:
-    explicit StandardDiffusivity(double temperatureK)
+    explicit DiffusivityLaw(double temperatureK)
         : a_(std::exp(6790.0 / temperatureK)), activation_(-19900.0 / temperatureK) {}
 
     double operator()(double carbon) const {
@@ -44,25 +44,25 @@ inline constexpr double cementiteCarbon = 6.67; // % C of Fe3C
 // The law a set's settings choose, at one temperature (K): µm²/s for a carbon content in % C.
 class Diffusivity {
 public:
-    Diffusivity(DiffusivityLaw law, double temperatureK)
+    Diffusivity(DiffusivityModel law, double temperatureK)
         : law_(law), temperatureK_(temperatureK), standard_(temperatureK) {}
 
     double operator()(double carbon) const {
         switch (law_) {
-        case DiffusivityLaw::Standard:
+        case DiffusivityModel::Standard:
             break;
-        case DiffusivityLaw::Tibbetts:
+        case DiffusivityModel::Tibbetts:
             return tibbettsDiffusivity(carbon, temperatureK_);
-        case DiffusivityLaw::SlyckeEricsson:
+        case DiffusivityModel::SlyckeEricsson:
             return slyckeEricssonDiffusivity(carbon, temperatureK_);
         }
         return standard_(carbon);
     }
 
 private:
-    DiffusivityLaw law_;
+    DiffusivityModel law_;
     double temperatureK_;
-    StandardDiffusivity standard_;
+    DiffusivityLaw standard_;
 };
 
 class Material {

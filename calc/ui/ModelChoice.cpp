@@ -13,13 +13,13 @@ namespace {
 
 // The laws in the order of the choice, with the names the form shows for them.
 struct LawChoice {
-    DiffusivityLaw law;
+    DiffusivityModel law;
     const char* text; // UTF-8, as QT_TRANSLATE_NOOP marks it
 };
 constexpr std::array<LawChoice, 3> lawChoices{{
-    {DiffusivityLaw::Standard, QT_TRANSLATE_NOOP("ModelChoice", "standardowa")},
-    {DiffusivityLaw::Tibbetts, QT_TRANSLATE_NOOP("ModelChoice", "Tibbetts")},
-    {DiffusivityLaw::SlyckeEricsson, QT_TRANSLATE_NOOP("ModelChoice", "Slycke i Ericsson")},
+    {DiffusivityModel::Standard, QT_TRANSLATE_NOOP("ModelChoice", "standardowa")},
+    {DiffusivityModel::Tibbetts, QT_TRANSLATE_NOOP("ModelChoice", "Tibbetts")},
+    {DiffusivityModel::SlyckeEricsson, QT_TRANSLATE_NOOP("ModelChoice", "Slycke i Ericsson")},
 }};
 
 } // namespace
@@ -49,7 +49,7 @@ ModelChoice::ModelChoice(QWidget* parent) : QWidget(parent) {
 }
 
 void ModelChoice::show(const ProcessSettings& settings) {
-    const DiffusivityLaw law = settings.diffusivity.value_or(DiffusivityLaw::Standard);
+    const DiffusivityModel law = settings.diffusivity.value_or(DiffusivityModel::Standard);
     for (std::size_t index = 0; index < lawChoices.size(); ++index)
         if (lawChoices[index].law == law)
             law_->setCurrentIndex(int(index));
@@ -57,8 +57,8 @@ void ModelChoice::show(const ProcessSettings& settings) {
 }
 
 void ModelChoice::readInto(ProcessSettings& settings) const {
-    const DiffusivityLaw law = lawChoices[std::size_t(law_->currentIndex())].law;
-    if (law != DiffusivityLaw::Standard || settings.diffusivity)
+    const DiffusivityModel law = lawChoices[std::size_t(law_->currentIndex())].law;
+    if (law != DiffusivityModel::Standard || settings.diffusivity)
         settings.diffusivity = law;
     if (carbides_->isChecked() || settings.carbides)
         settings.carbides = carbides_->isChecked();

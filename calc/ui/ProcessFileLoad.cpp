@@ -40,6 +40,7 @@ std::string fieldName(const HeadFault& fault, std::string_view shape) {
     case HeadItem::Shape:
         return "the shape";
     case HeadItem::Size:
+    case HeadItem::Setting:
         break;
     }
     const std::optional<SampleShape> kind = shapeFromLine(shape);
@@ -59,6 +60,8 @@ std::string refusal(const HeadFault& fault, std::string_view shape) {
     case HeadFault::Kind::UnknownWord:
         return "In the file, the condition of stage " + std::to_string(fault.index + 1) + " " +
                fault.text;
+    case HeadFault::Kind::BadSetting:
+        return "In the file, line " + std::to_string(fault.index) + " " + fault.text;
     case HeadFault::Kind::NotANumber:
     case HeadFault::Kind::CountNotWhole:
     case HeadFault::Kind::UnknownShape:
@@ -90,8 +93,8 @@ LoadedBoxes::Row stageBoxes(double time, double temperature, double potential,
     const auto optionalText = [](const std::optional<double>& value) {
         return value ? loadedText(*value) : std::string();
     };
-    return {loadedText(time),        loadedText(temperature),        loadedText(potential),
-            condition.kind,          optionalText(condition.fluxLimit), optionalText(condition.ceiling)};
+    return {loadedText(time), loadedText(temperature),           loadedText(potential),
+            condition.kind,   optionalText(condition.fluxLimit), optionalText(condition.ceiling)};
 }
 
 ProcessFileLoad loadProcessText(std::string_view text, std::string_view shape) {
@@ -121,5 +124,6 @@ ProcessFileLoad loadProcessText(std::string_view text, std::string_view shape) {
     }
     boxes.shapeMatches = head.shapeMatches;
     boxes.thickness = boxText(head.size);
+    boxes.settings = head.settings;
     return load;
 }

@@ -31,6 +31,7 @@ struct LoadedBoxes {
     // read and its box keeps its text.
     bool shapeMatches = false;
     std::string thickness;
+    ProcessSettings settings; // read only when the shape matches
 };
 
 // The boxes of one stage row for the values a programme holds, as a loaded file shows them.

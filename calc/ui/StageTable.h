@@ -3,10 +3,11 @@
 // time, temperature and potential. A programme of gas stages needs no more: the table is the
 // ten rows it always was. "Warunki etapów" adds the condition of the stage each row ends (gas,
 // neutral or boost) and, for a boost, its flux limit J0 (empty: the surface goes to the
-// saturation limit at once) and its ceiling (empty: the saturation limit); the column comes by itself with a programme that has conditions,
-// or more than ten rows. The table grows a row at a time ("Dodaj wiersz", or a loaded or
-// designed programme) up to maxConditionStages; beyond ten rows it scrolls, its headings staying
-// in view. The boxes of the first ten rows carry their resource ids in their object names
+// saturation limit at once) and its ceiling (empty: the saturation limit); the column comes by
+// itself with a programme that has conditions, or more than ten rows. The table grows a row at a
+// time ("Dodaj wiersz", or a loaded or designed programme) up to maxConditionStages; beyond ten
+// rows it scrolls, its headings staying in view. The boxes of the first ten rows carry their
+// resource ids in their object names
 // ("edit236"); later rows and the condition column are named by column and row ("time11",
 // "condition3", "fluxLimit3", "ceiling3").
 

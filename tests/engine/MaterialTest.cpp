@@ -16,19 +16,19 @@ void PrintTo(const DiffusivityCase& row, std::ostream* out) {
     *out << row.carbon << " %C, " << row.temperatureK << " K";
 }
 
-class Diffusivity : public testing::TestWithParam<DiffusivityCase> {};
+class StandardLaw : public testing::TestWithParam<DiffusivityCase> {};
 
 // The law's published values are given to three decimals (11.420 is 11.4195 rounded twice).
 constexpr double tableTolerance = 0.001;
 
 } // namespace
 
-TEST_P(Diffusivity, MatchesTheTabulatedValues) {
+TEST_P(StandardLaw, MatchesTheTabulatedValues) {
     const DiffusivityCase& row = GetParam();
-    EXPECT_NEAR(StandardDiffusivity(row.temperatureK)(row.carbon), row.expected, tableTolerance);
+    EXPECT_NEAR(DiffusivityLaw(row.temperatureK)(row.carbon), row.expected, tableTolerance);
 }
 
-INSTANTIATE_TEST_SUITE_P(Material, Diffusivity,
+INSTANTIATE_TEST_SUITE_P(Material, StandardLaw,
                          testing::Values(DiffusivityCase{0.0, 1198, 8.735},
                                          DiffusivityCase{0.2, 1198, 9.582},
                                          DiffusivityCase{0.8, 1198, 12.457},
@@ -37,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(Material, Diffusivity,
 
 TEST(Material, DiffusivityRisesWithCarbonInTheAusteniteRange) {
     for (double temperature = 1173; temperature <= 1273; temperature += 25) {
-        const StandardDiffusivity law(temperature);
+        const DiffusivityLaw law(temperature);
         for (double carbon = 0; carbon < 2.0; carbon += 0.05)
             EXPECT_LT(law(carbon), law(carbon + 0.05)) << temperature << " K, " << carbon << " %C";
     }

@@ -18,7 +18,7 @@ constexpr double ck = 0.2; // % C
 // The bound for the carbide balance; the scheme keeps it to rounding.
 constexpr double carbideBalanceTolerance = 0.005; // relative
 // A neutral stage passes no carbon; the lever rule only moves it between the phases.
-constexpr double neutralDrift = 1e-9; // relative
+constexpr double neutralDrift = 1e-9;    // relative
 constexpr double boundTolerance = 1e-12; // % C
 
 ProcessRecord withCarbides(ProcessRecord process) {
@@ -42,8 +42,7 @@ TEST_P(CarbideBalance, IntakeIsDissolvedCarbonAndCarbide) {
     constexpr double flux = 0.01; // g/(m²·s)
     const ScratchSet set(withCarbides(stagedProcess(
         ck, 2e-5,
-        {{0, 920, 0.8},
-         {kind.duration, 920, 0.8, StageCondition{SurfaceCondition::Boost, flux}}},
+        {{0, 920, 0.8}, {kind.duration, 920, 0.8, StageCondition{SurfaceCondition::Boost, flux}}},
         kind.shape, kind.thickness)));
     ASSERT_TRUE(set.written());
     DrivenSample run(set.file(), kind.make);

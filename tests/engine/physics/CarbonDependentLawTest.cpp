@@ -24,7 +24,7 @@ constexpr double boundTolerance = 1e-12; // % C
 // % C · µm of carbon in g/m²: % → mass fraction, µm → m, times the steel's density.
 constexpr double gramsPerSquareMetre = 0.01 * 1e-6 * 7.8e6;
 
-using LawAndKind = std::tuple<DiffusivityLaw, SampleKindCase>;
+using LawAndKind = std::tuple<DiffusivityModel, SampleKindCase>;
 
 std::string lawAndKindName(const testing::TestParamInfo<LawAndKind>& row) {
     const std::string law(diffusivityWord(std::get<0>(row.param)));
@@ -35,7 +35,7 @@ std::string lawAndKindName(const testing::TestParamInfo<LawAndKind>& row) {
     return name + "_" + std::get<1>(row.param).name;
 }
 
-ProcessRecord underLaw(ProcessRecord process, DiffusivityLaw law) {
+ProcessRecord underLaw(ProcessRecord process, DiffusivityModel law) {
     process.settings.diffusivity = law;
     return process;
 }
@@ -47,10 +47,10 @@ class LawMaximumPrinciple : public testing::TestWithParam<LawAndKind> {};
 
 TEST_P(LawMassBalance, GainEqualsTheFluxThroughTheSurface) {
     const auto& [law, kind] = GetParam();
-    const ScratchSet set(underLaw(
-        stagedProcess(ck, 2e-5, {{0, 940, 1.1}, {kind.duration, 940, 1.1}}, kind.shape,
-                      kind.thickness),
-        law));
+    const ScratchSet set(
+        underLaw(stagedProcess(ck, 2e-5, {{0, 940, 1.1}, {kind.duration, 940, 1.1}}, kind.shape,
+                               kind.thickness),
+                 law));
     ASSERT_TRUE(set.written());
     DrivenSample run(set.file(), kind.make);
     double uptake = 0; // % C · µm
@@ -73,13 +73,12 @@ TEST_P(LawMaximumPrinciple, NoNodeLeavesTheRangeOfTheSurfaceAndSteel) {
     const auto& [law, kind] = GetParam();
     const double end = kind.duration;
     const StageCondition boost{SurfaceCondition::Boost, std::nullopt};
-    const ScratchSet set(underLaw(stagedProcess(ck, 2e-5,
-                                                {{0, 950, 1.2},
-                                                 {0.4 * end, 950, 1.2, boost},
-                                                 {0.45 * end, 900, 0.6},
-                                                 {end, 900, 0.6}},
-                                                kind.shape, kind.thickness),
-                                  law));
+    const ScratchSet set(underLaw(
+        stagedProcess(
+            ck, 2e-5,
+            {{0, 950, 1.2}, {0.4 * end, 950, 1.2, boost}, {0.45 * end, 900, 0.6}, {end, 900, 0.6}},
+            kind.shape, kind.thickness),
+        law));
     ASSERT_TRUE(set.written());
     DrivenSample run(set.file(), kind.make);
     double highest = ck;
@@ -98,24 +97,25 @@ TEST_P(LawMaximumPrinciple, NoNodeLeavesTheRangeOfTheSurfaceAndSteel) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLaw, LawMassBalance,
-                         testing::Combine(testing::Values(DiffusivityLaw::Standard,
-                                                          DiffusivityLaw::Tibbetts,
-                                                          DiffusivityLaw::SlyckeEricsson),
+                         testing::Combine(testing::Values(DiffusivityModel::Standard,
+                                                          DiffusivityModel::Tibbetts,
+                                                          DiffusivityModel::SlyckeEricsson),
                                           testing::ValuesIn(sampleKinds)),
                          lawAndKindName);
 INSTANTIATE_TEST_SUITE_P(EveryLaw, LawMaximumPrinciple,
-                         testing::Combine(testing::Values(DiffusivityLaw::Standard,
-                                                          DiffusivityLaw::Tibbetts,
-                                                          DiffusivityLaw::SlyckeEricsson),
+                         testing::Combine(testing::Values(DiffusivityModel::Standard,
+                                                          DiffusivityModel::Tibbetts,
+                                                          DiffusivityModel::SlyckeEricsson),
                                           testing::ValuesIn(sampleKinds)),
                          lawAndKindName);
 
 // The law a file names is the one its nodes take: each step's diffusivities are the law's at
 // the carbon the step starts from.
 TEST(DiffusivityLaws, TheFileChoosesTheLawOfEveryNode) {
-    for (const DiffusivityLaw law :
-         {DiffusivityLaw::Standard, DiffusivityLaw::Tibbetts, DiffusivityLaw::SlyckeEricsson}) {
-        const ScratchSet set(underLaw(stagedProcess(ck, 2e-5, {{0, 930, 1.0}, {2, 930, 1.0}}), law));
+    for (const DiffusivityModel law : {DiffusivityModel::Standard, DiffusivityModel::Tibbetts,
+                                       DiffusivityModel::SlyckeEricsson}) {
+        const ScratchSet set(
+            underLaw(stagedProcess(ck, 2e-5, {{0, 930, 1.0}, {2, 930, 1.0}}), law));
         DrivenSample run(set.file(), makeSolver<Gruba>);
         const Diffusivity expected(law, 930 + 273);
         for (int step = 0; step < 50; ++step) {

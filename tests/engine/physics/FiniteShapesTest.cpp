@@ -56,7 +56,7 @@ TEST(Cylinder, OfLargeRadiusFollowsTheSemiInfiniteSample) {
     DrivenSample cylinder(set.file(), makeSolver<Walec>);
     DrivenSample flat(set.file(), makeSolver<Gruba>);
     const double radius = cylinder.parametry().grub; // µm
-    const double fastest = StandardDiffusivity(celsius + 273)(potential);
+    const double fastest = DiffusivityLaw(celsius + 273)(potential);
 
     for (const double hours : {1.0, 2.0, 4.0, 8.0}) {
         const double t = hours * 3600;

@@ -68,7 +68,7 @@ TEST_P(HalfSpaceProfile, FollowsTheClosedFormSolution) {
     ASSERT_TRUE(set.written());
     DrivenSample run(set.file(), makeSolver<Gruba>);
     // The diffusivity at the mean carbon content of the profile.
-    const double diffusivity = StandardDiffusivity(celsius + 273)((ck + potential) / 2);
+    const double diffusivity = DiffusivityLaw(celsius + 273)((ck + potential) / 2);
 
     for (const double hours : {1.0, 2.0, 4.0}) {
         while (run.time() < hours * 3600 && run.step()) {

@@ -107,7 +107,7 @@ TEST(Boost, FollowsTheSolutionForAFixedSurfaceConcentration) {
                                         {4, celsius, 1.0, boost}}));
     ASSERT_TRUE(set.written());
     DrivenSample run(set.file(), makeSolver<Gruba>);
-    const double diffusivity = StandardDiffusivity(celsius + 273)((steel + limit) / 2);
+    const double diffusivity = DiffusivityLaw(celsius + 273)((steel + limit) / 2);
     const double tolerance = 0.01 * (limit - steel); // % C
     for (const double hours : {1.0, 2.0, 4.0}) {
         while (run.time() < hours * 3600 && run.step()) {
