@@ -425,6 +425,37 @@ time, temperature and carbon potential</translation>
     </message>
 </context>
 <context>
+    <name>ModelChoice</name>
+    <message>
+        <source>standardowa</source>
+        <translation>standard</translation>
+    </message>
+    <message>
+        <source>Tibbetts</source>
+        <translation>Tibbetts</translation>
+    </message>
+    <message>
+        <source>Slycke i Ericsson</source>
+        <translation>Slycke and Ericsson</translation>
+    </message>
+    <message>
+        <source>Dyfuzyjność węgla:</source>
+        <translation>Carbon diffusivity:</translation>
+    </message>
+    <message>
+        <source>Prawo współczynnika dyfuzji węgla w austenicie; prawa Tibbettsa oraz Slycke i Ericssona rosną z zawartością węgla, jak w pomiarach.</source>
+        <translation>The law of the diffusion coefficient of carbon in austenite; the laws of Tibbetts and of Slycke and Ericsson rise with the carbon content, as measurements do.</translation>
+    </message>
+    <message>
+        <source>Węgliki</source>
+        <translation>Carbides</translation>
+    </message>
+    <message>
+        <source>Węgiel ponad granicą nasycenia austenitu tworzy cementyt (reguła dźwigni); dyfunduje tylko węgiel rozpuszczony.</source>
+        <translation>Carbon beyond the saturation limit of austenite forms cementite (lever rule); only the dissolved carbon diffuses.</translation>
+    </message>
+</context>
+<context>
     <name>RestartLoop</name>
     <message>
         <source>Uruchomić jeszcze raz?</source>
@@ -602,6 +633,14 @@ These files will be deleted:
     <message>
         <source>Etapy w atmosferze obojętnej i etapy nasycania (nawęglanie próżniowe) obok etapów w gazie.</source>
         <translation>Neutral-atmosphere stages and boost stages (low-pressure carburizing) beside gas stages.</translation>
+    </message>
+    <message>
+        <source>Pułap, % C</source>
+        <translation>Ceiling, % C</translation>
+    </message>
+    <message>
+        <source>Węgiel na powierzchni, przy którym nasycanie ją trzyma; puste: granica nasycenia austenitu.</source>
+        <translation>The surface carbon at which the boost holds the surface; empty: the saturation limit of austenite.</translation>
     </message>
 </context>
 <context>
@@ -1023,6 +1062,24 @@ jest błędem sondy. Dopasuj sam współczynnik β.</source>
         <translation>Note: the measurement hardly depends on the carbon potential offset; its standard
 error exceeds %1 % C, so the offset is not determined and is not the probe&apos;s error.
 Fit the transfer coefficient alone.</translation>
+    </message>
+    <message>
+        <source>Współczynnik β:  %1 cm/s (co najmniej %2 cm/s)
+</source>
+        <translation>Coefficient β:  %1 cm/s (at least %2 cm/s)
+</translation>
+    </message>
+    <message>
+        <source>Przesunięcie potencjału:  %1 %
+</source>
+        <translation>Potential offset:  %1 %
+</translation>
+    </message>
+    <message>
+        <source>Uwaga: profil wyznacza przesunięcie potencjału, lecz nie β: powierzchnia
+nadąża za atmosferą przy każdym β od %1 cm/s wzwyż.</source>
+        <translation>Note: the profile determines the potential offset but not β: the surface
+follows the atmosphere at every β from %1 cm/s up.</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,7 @@ private slots:
     void conditionChecks();
     void loadedConditionsComputeAndWriteBack();
     void typedConditionsAreWritten();
+    void chosenModelsAreWrittenAndLoaded();
 
 private:
     QTemporaryDir folder_;
@@ -341,6 +342,34 @@ void StageTableTest::typedConditionsAreWritten() {
                 "\r\n";
     QCOMPARE(headOf(fileBytes(set)), "0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n12\r\n" +
                                          rows + "Semi-infinitive sample\r\n");
+}
+
+// The law and carbides the form chooses become the file's settings lines, and a file loaded
+// shows them again; the standard law and no carbides write no line.
+void StageTableTest::chosenModelsAreWrittenAndLoaded() {
+    const QString set = folder_.filePath(QStringLiteral("prawo.tav"));
+    TTavrixDialog dialog(SampleShape::SemiInfinite, nullptr);
+    dialog.show();
+    typeAll(&dialog, steel + rowsEvery(2, 6));
+    auto* law = control<QComboBox>(&dialog, QStringLiteral("comboDiffusivity"));
+    QVERIFY(law);
+    QCOMPARE(law->currentText(), QStringLiteral("standardowa"));
+    QTest::keyClick(law, Qt::Key_Down);
+    QCOMPARE(law->currentText(), QStringLiteral("Tibbetts"));
+    auto* carbides = control<QCheckBox>(&dialog, QStringLiteral("checkCarbides"));
+    QTest::mouseClick(carbides, Qt::LeftButton, Qt::NoModifier, QPoint(4, carbides->height() / 2));
+    QVERIFY(carbides->isChecked());
+    QCOMPARE(computeInto(dialog, set), QStringLiteral("Finished"));
+    QVERIFY(fileBytes(set).contains("Semi-infinitive sample\r\ndiffusivity: tibbetts\r\n"
+                                    "carbides: on\r\n-\""));
+
+    TTavrixDialog loaded(SampleShape::SemiInfinite, nullptr);
+    loaded.show();
+    messages_.answerFileDialogs({set});
+    clickButton(&loaded, QStringLiteral("button240"));
+    QCOMPARE(control<QComboBox>(&loaded, QStringLiteral("comboDiffusivity"))->currentText(),
+             QStringLiteral("Tibbetts"));
+    QVERIFY(control<QCheckBox>(&loaded, QStringLiteral("checkCarbides"))->isChecked());
 }
 
 TAVCALC_TEST_MAIN(StageTableTest)

@@ -53,6 +53,19 @@ TEST(ProcessCheck, ReadsTheSettingsAndKeepsThemInTheHead) {
     EXPECT_EQ(reading.head->length, text.size());
 }
 
+TEST(ProcessCheck, CarbidesAreOnOrOff) {
+    for (const auto& [value, expected] : {std::pair{"on", true}, std::pair{"off", false}}) {
+        const std::string text = plateFile + "carbides: " + value + "\r\n";
+        const HeadReading reading = readCheckedProcessHead(text);
+        ASSERT_TRUE(reading.head) << reading.problem.rule;
+        EXPECT_EQ(reading.head->settings.carbides, expected);
+        EXPECT_EQ(settingsText(reading.head->settings), "carbides: " + std::string(value) + "\r\n");
+    }
+    const HeadReading refused = readProcessHead(plateFile + "carbides: yes\r\n");
+    ASSERT_FALSE(refused.head);
+    EXPECT_NE(refused.problem.rule.find("on or off"), std::string::npos) << refused.problem.rule;
+}
+
 TEST(ProcessCheck, ReadsTheHeadAndFindsWhereItEnds) {
     const std::string text = plateFile + "-\"Rozmieszczenie\r\n\"  1\r\n";
     const HeadReading reading = readCheckedProcessHead(text);
