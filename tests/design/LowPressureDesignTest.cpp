@@ -220,3 +220,20 @@ TEST(LowPressure, TheCeilingGivenIsWhatEveryBoostHolds) {
     }
     EXPECT_NE(processDataText(design.process).find(" boost limit 1.26\r\n"), std::string::npos);
 }
+
+// The design computes its trials under the set's diffusivity law and writes the law with the
+// programme: a law faster at the surface's carbon reaches the depth sooner.
+TEST(LowPressure, TheDesignTakesTheSetsDiffusivityLaw) {
+    const LowPressureRequest standard =
+        request(SampleShape::SemiInfinite, unfilledValue, 0.8, 0.7, false);
+    LowPressureRequest tibbetts = standard;
+    tibbetts.steel.settings.diffusivity = DiffusivityModel::Tibbetts;
+    NoProgress progress;
+    const LowPressureResult slower = designLowPressure(standard, progress);
+    const LowPressureResult faster = designLowPressure(tibbetts, progress);
+    ASSERT_EQ(slower.status, DesignResult::Status::Designed) << slower.reason;
+    ASSERT_EQ(faster.status, DesignResult::Status::Designed) << faster.reason;
+    EXPECT_EQ(faster.process.settings.diffusivity, DiffusivityModel::Tibbetts);
+    EXPECT_FALSE(slower.process.settings.diffusivity);
+    EXPECT_LT(faster.hours, slower.hours);
+}
