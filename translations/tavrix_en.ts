@@ -1083,6 +1083,13 @@ follows the atmosphere at every β from %1 cm/s up.</translation>
     </message>
 </context>
 <context>
+    <name>TSetChartMDIChild</name>
+    <message>
+        <source>%1 (dyfuzyjność: %2)</source>
+        <translation>%1 (diffusivity: %2)</translation>
+    </message>
+</context>
+<context>
     <name>TSummaryMDIChild</name>
     <message>
         <source>Porównanie - podsumowanie</source>

@@ -86,7 +86,7 @@ void SummaryWindowTest::rowsAreTheSetsSummaries() {
     const TSummaryMDIChild window(pointersTo(loaded));
     const QTableWidget& table = window.table();
     QCOMPARE(table.rowCount(), 2);
-    QCOMPARE(table.columnCount(), 13);
+    QCOMPARE(table.columnCount(), 14);
     QCOMPARE(table.horizontalHeaderItem(12)->text().replace(u'\n', u' '), u"CHD 550 HV (mm)"_s);
     const QStringList copied = window.tabSeparatedText().split(u"\r\n"_s, Qt::SkipEmptyParts);
     // Headers in short lines, so that the columns are as narrow as their numbers.

@@ -45,7 +45,7 @@ std::vector<QStringList> summaryTable(std::span<const LoadedSet* const> sets,
          seconds ? u"Programme length (s)"_s : u"Programme length (h)"_s, u"Surface carbon (% C)"_s,
          u"Case depth 0.40% C (mm)"_s, u"Case depth 0.35% C (mm)"_s, u"Case depth 0.30% C (mm)"_s,
          u"Mass gain (g/m^2)"_s, u"Mean carbon content (% C)"_s, u"Highest hardness (HV)"_s,
-         u"CHD %1 HV (mm)"_s.arg(defaultHardnessLimit, 0, 'f', 0)}};
+         u"CHD %1 HV (mm)"_s.arg(defaultHardnessLimit, 0, 'f', 0), u"Diffusivity law"_s}};
     for (std::size_t s = 0; s < summaries.size(); ++s) {
         const SetSummary& summary = summaries[s];
         const auto cell = [numbers](const std::optional<double>& value, int decimals) {
@@ -61,7 +61,8 @@ std::vector<QStringList> summaryTable(std::span<const LoadedSet* const> sets,
             row.append(cell(depth, millimetreDecimals));
         row << cell(summary.massGain, massDecimals) << cell(summary.meanCarbon, carbonDecimals)
             << cell(summary.highestHardness, hardnessDecimals)
-            << cell(summary.caseHardeningDepth, millimetreDecimals);
+            << cell(summary.caseHardeningDepth, millimetreDecimals)
+            << QString::fromStdString(summary.diffusivity);
         rows.push_back(row);
     }
     return rows;
