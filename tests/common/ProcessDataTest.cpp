@@ -241,7 +241,7 @@ TEST(ProcessData, ConditionsRaiseTheRowLimit) {
 TEST(ProcessData, SettingsAreWrittenAfterTheShapeBlockAndReadBack) {
     ProcessRecord process = plate();
     const std::string plain = processDataText(process);
-    EXPECT_EQ(plain.substr(plain.size() - 9), "Plate\r\n4\r\n");
+    EXPECT_EQ(plain.substr(plain.size() - 10), "Plate\r\n4\r\n");
     for (DiffusivityModel law : {DiffusivityModel::Standard, DiffusivityModel::Tibbetts,
                                  DiffusivityModel::SlyckeEricsson}) {
         process.settings.diffusivity = law;
