@@ -2,8 +2,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
 #include <array>
 
@@ -40,12 +40,13 @@ ModelChoice::ModelChoice(QWidget* parent) : QWidget(parent) {
                              "dźwigni); dyfunduje tylko węgiel rozpuszczony."));
     connect(law_, &QComboBox::activated, this, &ModelChoice::edited);
     connect(carbides_, &QCheckBox::clicked, this, &ModelChoice::edited);
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(label);
-    row->addWidget(law_);
-    row->addWidget(carbides_);
-    row->addStretch();
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    // Tight, so that the column fits the room the stage table leaves beside it.
+    column->setSpacing(0);
+    column->addWidget(label);
+    column->addWidget(law_);
+    column->addWidget(carbides_);
 }
 
 void ModelChoice::show(const ProcessSettings& settings) {

@@ -130,9 +130,6 @@ QLayout* TTavrixDialog::steelRows() {
         label(tr("Współczynnik przenoszenia węgla, cm/s: "), QStringLiteral("label207"), this), 1,
         0);
     rows->addWidget(transferCoefficient_, 1, 1);
-    models_ = new ModelChoice(this);
-    connect(models_, &ModelChoice::edited, this, [this] { unsaved_ = true; });
-    rows->addWidget(models_, 2, 0, 1, 3);
     rows->setColumnStretch(2, 1);
     return rows;
 }
@@ -174,6 +171,10 @@ QLayout* TTavrixDialog::compositionColumn() {
     grid->addWidget(thicknessLabel_, line, 0, Qt::AlignRight);
     grid->addWidget(thickness_, line, 1);
     grid->addWidget(thicknessUnit_, line, 2);
+    // Under the steel's composition, in the room the stage table leaves: the form keeps its size.
+    models_ = new ModelChoice(this);
+    connect(models_, &ModelChoice::edited, this, [this] { unsaved_ = true; });
+    grid->addWidget(models_, ++line, 0, 1, 3);
     grid->setRowStretch(line + 1, 1);
     return grid;
 }
