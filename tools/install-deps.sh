@@ -19,6 +19,8 @@ packages=(
     dpkg-dev lintian desktop-file-utils man-db
     # A locale to test a decimal-comma desktop with; fonts for charts drawn without a display.
     locales fonts-dejavu-core
+    # The load record's test reads the PDF back: its text (pdftotext) and pages (pdfinfo).
+    poppler-utils
     # The chart-mouse test runs an X server of its own and moves and clicks through XTest.
     xvfb xauth xdotool
 )

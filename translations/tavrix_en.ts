@@ -307,6 +307,22 @@
         <source>Informacje o programie</source>
         <translation>About the program</translation>
     </message>
+    <message>
+        <source>Specyfikacja &amp;części...</source>
+        <translation>Part &amp;specification...</translation>
+    </message>
+    <message>
+        <source>Wybiera plik wymagań części, z którymi raport porównuje aktywny zestaw</source>
+        <translation>Picks the part&apos;s requirements file that the record holds the active set against</translation>
+    </message>
+    <message>
+        <source>&amp;Raport z wsadu...</source>
+        <translation>&amp;Load record...</translation>
+    </message>
+    <message>
+        <source>Zapisuje raport aktywnego zestawu jako plik PDF, z oceną wymagań części</source>
+        <translation>Writes the record of the active set as a PDF file, with the part&apos;s requirements judged</translation>
+    </message>
 </context>
 <context>
     <name>DocumentCommands</name>
@@ -399,6 +415,265 @@ time, temperature and carbon potential</translation>
     </message>
 </context>
 <context>
+    <name>LoadRecord</name>
+    <message>
+        <source>Głębokość utwardzenia (CHD)</source>
+        <translation>Case-hardening depth (CHD)</translation>
+    </message>
+    <message>
+        <source>Grubość warstwy nawęglonej</source>
+        <translation>Case depth</translation>
+    </message>
+    <message>
+        <source>Węgiel na powierzchni</source>
+        <translation>Surface carbon</translation>
+    </message>
+    <message>
+        <source>Twardość powierzchni</source>
+        <translation>Surface hardness</translation>
+    </message>
+    <message>
+        <source>Twardość rdzenia</source>
+        <translation>Core hardness</translation>
+    </message>
+    <message>
+        <source>Austenit szczątkowy</source>
+        <translation>Retained austenite</translation>
+    </message>
+    <message>
+        <source>Przyrost masy</source>
+        <translation>Mass gain</translation>
+    </message>
+    <message>
+        <source> przy %1 HV</source>
+        <translation> at %1 HV</translation>
+    </message>
+    <message>
+        <source> przy %1 % C</source>
+        <translation> at %1 % C</translation>
+    </message>
+    <message>
+        <source>Werdykt: wszystkie sprawdzone wymagania spełnione</source>
+        <translation>Verdict: every checked requirement is met</translation>
+    </message>
+    <message>
+        <source>Werdykt: NIE SPEŁNIA: %1</source>
+        <translation>Verdict: FAILS: %1</translation>
+    </message>
+    <message>
+        <source>; nie sprawdzono: %1</source>
+        <translation>; not checked: %1</translation>
+    </message>
+    <message>
+        <source>zestaw nie ma profilu twardości</source>
+        <translation>the set has no hardness profile</translation>
+    </message>
+    <message>
+        <source>zestaw nie ma pliku austenitu szczątkowego (aus)</source>
+        <translation>the set has no retained-austenite file (aus)</translation>
+    </message>
+    <message>
+        <source>zestaw nie podaje tej grubości warstwy</source>
+        <translation>the set does not give this case depth</translation>
+    </message>
+    <message>
+        <source>zestaw nie ma stężenia węgla na powierzchni</source>
+        <translation>the set has no surface carbon</translation>
+    </message>
+    <message>
+        <source>zestaw nie ma przyrostu masy</source>
+        <translation>the set has no mass gain</translation>
+    </message>
+    <message>
+        <source>twardość nie spada poniżej granicy w profilu</source>
+        <translation>the hardness does not fall below the limit within the profile</translation>
+    </message>
+    <message>
+        <source>brak: warstwa nie osiąga %1 HV</source>
+        <translation>none: the case does not reach %1 HV</translation>
+    </message>
+    <message>
+        <source>Raport z wsadu: %1</source>
+        <translation>Load record: %1</translation>
+    </message>
+    <message>
+        <source>Pozycja</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Zestaw wyników</source>
+        <translation>Result set</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Data raportu</source>
+        <translation>Date of the record</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Stal</source>
+        <translation>Steel</translation>
+    </message>
+    <message>
+        <source>%1 % C; Cr %2 %, Mo %3 %, Mn %4 %, Si %5 %, Ni %6 %</source>
+        <translation>%1 % C; Cr %2 %, Mo %3 %, Mn %4 %, Si %5 %, Ni %6 %</translation>
+    </message>
+    <message>
+        <source>Krzywa twardości gatunku</source>
+        <translation>Hardness curve of the grade</translation>
+    </message>
+    <message>
+        <source>Kształt i wymiar</source>
+        <translation>Shape and size</translation>
+    </message>
+    <message>
+        <source>Współczynnik przejmowania β</source>
+        <translation>Transfer coefficient β</translation>
+    </message>
+    <message>
+        <source>Gatunek</source>
+        <translation>Grade</translation>
+    </message>
+    <message>
+        <source>Model dyfuzji</source>
+        <translation>Diffusivity law</translation>
+    </message>
+    <message>
+        <source>Hartowanie</source>
+        <translation>Quench</translation>
+    </message>
+    <message>
+        <source>Program procesu</source>
+        <translation>Process programme</translation>
+    </message>
+    <message>
+        <source>Czas, s</source>
+        <translation>Time, s</translation>
+    </message>
+    <message>
+        <source>Czas, h</source>
+        <translation>Time, h</translation>
+    </message>
+    <message>
+        <source>Wiersz</source>
+        <translation>Row</translation>
+    </message>
+    <message>
+        <source>Temperatura, °C</source>
+        <translation>Temperature, °C</translation>
+    </message>
+    <message>
+        <source>Potencjał, % C</source>
+        <translation>Potential, % C</translation>
+    </message>
+    <message>
+        <source>Warunek etapu</source>
+        <translation>Stage condition</translation>
+    </message>
+    <message>
+        <source>Wyniki</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Wielkość</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Grubość warstwy przy %1 % C</source>
+        <translation>Case depth at %1 % C</translation>
+    </message>
+    <message>
+        <source>Głębokość utwardzenia (CHD) przy %1 HV</source>
+        <translation>Case-hardening depth (CHD) at %1 HV</translation>
+    </message>
+    <message>
+        <source>Średnia zawartość węgla</source>
+        <translation>Mean carbon content</translation>
+    </message>
+    <message>
+        <source>Austenit szczątkowy na powierzchni</source>
+        <translation>Retained austenite at the surface</translation>
+    </message>
+    <message>
+        <source>Profile zmierzone</source>
+        <translation>Measured profiles</translation>
+    </message>
+    <message>
+        <source>Plik</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Punkty porównane</source>
+        <translation>Points compared</translation>
+    </message>
+    <message>
+        <source>Poza profilem</source>
+        <translation>Beyond the profile</translation>
+    </message>
+    <message>
+        <source>RMS</source>
+        <translation>RMS</translation>
+    </message>
+    <message>
+        <source>węgiel, % C</source>
+        <translation>carbon, % C</translation>
+    </message>
+    <message>
+        <source>twardość, HV</source>
+        <translation>hardness, HV</translation>
+    </message>
+    <message>
+        <source>Wymagania części</source>
+        <translation>The part&apos;s requirements</translation>
+    </message>
+    <message>
+        <source>Wymaganie</source>
+        <translation>Requirement</translation>
+    </message>
+    <message>
+        <source>Granica</source>
+        <translation>Limit</translation>
+    </message>
+    <message>
+        <source>Wartość obliczona</source>
+        <translation>Computed value</translation>
+    </message>
+    <message>
+        <source>Ocena</source>
+        <translation>Outcome</translation>
+    </message>
+    <message>
+        <source>spełnia</source>
+        <translation>pass</translation>
+    </message>
+    <message>
+        <source>NIE SPEŁNIA</source>
+        <translation>FAILS</translation>
+    </message>
+    <message>
+        <source>nie sprawdzono: %1</source>
+        <translation>not checked: %1</translation>
+    </message>
+    <message>
+        <source> (wiersz %1)</source>
+        <translation> (line %1)</translation>
+    </message>
+    <message>
+        <source>Wykresy</source>
+        <translation>Charts</translation>
+    </message>
+</context>
+<context>
     <name>Measurements</name>
     <message>
         <source>, %1 poza profilem</source>
@@ -453,6 +728,37 @@ time, temperature and carbon potential</translation>
     <message>
         <source>Węgiel ponad granicą nasycenia austenitu tworzy cementyt (reguła dźwigni); dyfunduje tylko węgiel rozpuszczony.</source>
         <translation>Carbon beyond the saturation limit of austenite forms cementite (lever rule); only the dissolved carbon diffuses.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommands</name>
+    <message>
+        <source>Specyfikacja części</source>
+        <translation>Part specification</translation>
+    </message>
+    <message>
+        <source>Specyfikacja części (*.txt);;Wszystkie pliki (*)</source>
+        <translation>Part specification (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Błąd specyfikacji</source>
+        <translation>Specification error</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Error!</translation>
+    </message>
+    <message>
+        <source>Raport z wsadu</source>
+        <translation>Load record</translation>
+    </message>
+    <message>
+        <source>Raport zapisany: %1</source>
+        <translation>Record written: %1</translation>
+    </message>
+    <message>
+        <source>Bez specyfikacji części: wybierz ją poleceniem Specyfikacja części...</source>
+        <translation>No part specification: pick one with Part specification...</translation>
     </message>
 </context>
 <context>

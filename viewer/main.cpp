@@ -5,6 +5,7 @@
 #include "ExportSet.h"
 #include "GuardedApplication.h"
 #include "InterfaceLanguage.h"
+#include "LoadRecord.h"
 #include "NumericLocale.h"
 #include "RestartLoop.h"
 #include "SetNames.h"
@@ -36,6 +37,7 @@ int main(int argc, char* argv[]) {
         return 2;
     case ViewerCommandLine::Mode::Export:
     case ViewerCommandLine::Mode::Compare:
+    case ViewerCommandLine::Mode::Report:
         preferOffscreenPlatform(arguments);
         break;
     case ViewerCommandLine::Mode::Frame:
@@ -60,6 +62,13 @@ int main(int argc, char* argv[]) {
     if (command.mode == ViewerCommandLine::Mode::Export) {
         QTextStream errors(stderr);
         return exportSet(command.exportFolder, command.setName, errors, command.measured);
+    }
+    if (command.mode == ViewerCommandLine::Mode::Report) {
+        QTextStream out(stdout);
+        QTextStream errors(stderr);
+        return reportCommand(command.reportFile,
+                             {command.setName, command.specification, command.measured}, out,
+                             errors);
     }
     if (command.mode == ViewerCommandLine::Mode::Compare) {
         QTextStream errors(stderr);

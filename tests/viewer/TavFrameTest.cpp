@@ -93,6 +93,11 @@ void TavFrameTest::menuCaptionsHintsAndOrder() {
         u"&Drukuj...|Drukuje zawartość aktywnego okna"_s,
         u"Zapisz wykres...|Zapisuje aktywny wykres do pliku PNG, PDF, SVG lub CSV"_s,
         u"-"_s,
+        u"Specyfikacja &części...|Wybiera plik wymagań części, z którymi raport porównuje "
+        u"aktywny zestaw"_s,
+        u"&Raport z wsadu...|Zapisuje raport aktywnego zestawu jako plik PDF, z oceną wymagań "
+        u"części"_s,
+        u"-"_s,
         u"&Koniec|Kończy działanie programu Tavrix!"_s,
         u"<"_s,
         u"&Edycja>"_s,

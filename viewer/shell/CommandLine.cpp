@@ -19,11 +19,44 @@ constexpr UsageLine viewerUsageLines[] = {
     {"tavrix --compare FOLDER SET.tav SET.tav...",
      "draws the charts the result sets share, one line per set, to FOLDER as PNG files with their "
      "points as CSV files, and summary.csv with one row per set"},
+    {"tavrix --report OUT.pdf SET.tav [--spec PART.txt] [--measured FILE.csv...]",
+     "writes the record of the load as a PDF file: its process, results, measured profiles and "
+     "charts, and each limit of the part's specification with the verdict; exit status 3 when a "
+     "limit fails"},
     {"tavrix --help", "prints this text"},
     {"tavrix --version", "prints the program's version"},
     {"-platform NAME", "the window system for the window, for instance offscreen"},
     {"--lang en|pl", "the language of the windows, whatever the desktop's"},
 };
+
+ViewerCommandLine inMode(ViewerCommandLine::Mode mode) {
+    ViewerCommandLine command;
+    command.mode = mode;
+    return command;
+}
+
+// "--report OUT.pdf SET.tav [--spec PART.txt] [--measured FILE.csv...]"; the options in any
+// order, --measured naming one or more files and given again if need be.
+ViewerCommandLine reportCommand(const std::vector<std::string>& own) {
+    ViewerCommandLine command = inMode(ViewerCommandLine::Mode::Report);
+    command.reportFile = QString::fromStdString(own[1]);
+    command.setName = QString::fromStdString(own[2]);
+    bool measured = false;
+    for (std::size_t i = 3; i < own.size(); ++i) {
+        if (own[i] == "--spec" && i + 1 < own.size() && command.specification.isEmpty() &&
+            !own[i + 1].starts_with("-")) {
+            command.specification = QString::fromStdString(own[++i]);
+            measured = false;
+        } else if (own[i] == "--measured" && i + 1 < own.size()) {
+            measured = true;
+        } else if (measured && !own[i].starts_with("-")) {
+            command.measured.append(QString::fromStdString(own[i]));
+        } else {
+            return inMode(ViewerCommandLine::Mode::Usage);
+        }
+    }
+    return command;
+}
 
 std::vector<std::string> words(const QStringList& arguments) {
     std::vector<std::string> list;
@@ -40,17 +73,18 @@ ViewerCommandLine parseCommandLine(const QStringList& arguments) {
         return {};
     const std::string& first = own.front();
     if (first == "--help" || first == "-h")
-        return {ViewerCommandLine::Mode::Help, {}, {}, {}, {}};
+        return inMode(ViewerCommandLine::Mode::Help);
     if (first == "--version")
-        return {ViewerCommandLine::Mode::Version, {}, {}, {}, {}};
-    if (own.size() == 1 && !first.starts_with("-"))
-        return {ViewerCommandLine::Mode::Frame, {}, QString::fromStdString(first), {}, {}};
+        return inMode(ViewerCommandLine::Mode::Version);
+    if (own.size() == 1 && !first.starts_with("-")) {
+        ViewerCommandLine command;
+        command.setName = QString::fromStdString(first);
+        return command;
+    }
     if (first == "--export" && own.size() >= 3) {
-        ViewerCommandLine command{ViewerCommandLine::Mode::Export,
-                                  QString::fromStdString(own[1]),
-                                  QString::fromStdString(own[2]),
-                                  {},
-                                  {}};
+        ViewerCommandLine command = inMode(ViewerCommandLine::Mode::Export);
+        command.exportFolder = QString::fromStdString(own[1]);
+        command.setName = QString::fromStdString(own[2]);
         // "--measured" names one or more files, and may be given again.
         bool measured = false;
         for (std::size_t i = 3; i < own.size(); ++i) {
@@ -59,20 +93,22 @@ ViewerCommandLine parseCommandLine(const QStringList& arguments) {
             else if (measured && !own[i].starts_with("-"))
                 command.measured.append(QString::fromStdString(own[i]));
             else
-                return {ViewerCommandLine::Mode::Usage, {}, {}, {}, {}};
+                return inMode(ViewerCommandLine::Mode::Usage);
         }
         if (own.back() == "--measured")
-            return {ViewerCommandLine::Mode::Usage, {}, {}, {}, {}};
+            return inMode(ViewerCommandLine::Mode::Usage);
         return command;
     }
+    if (first == "--report" && own.size() >= 3)
+        return reportCommand(own);
     if (first == "--compare" && own.size() >= 4) {
-        ViewerCommandLine command{
-            ViewerCommandLine::Mode::Compare, QString::fromStdString(own[1]), {}, {}, {}};
+        ViewerCommandLine command = inMode(ViewerCommandLine::Mode::Compare);
+        command.exportFolder = QString::fromStdString(own[1]);
         for (std::size_t i = 2; i < own.size(); ++i)
             command.compareSets.append(QString::fromStdString(own[i]));
         return command;
     }
-    return {ViewerCommandLine::Mode::Usage, {}, {}, {}, {}};
+    return inMode(ViewerCommandLine::Mode::Usage);
 }
 
 QString versionLine() {

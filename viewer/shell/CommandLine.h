@@ -6,11 +6,13 @@
 #include <QStringList>
 
 struct ViewerCommandLine {
-    enum class Mode { Frame, Help, Version, Export, Compare, Usage } mode = Mode::Frame;
+    enum class Mode { Frame, Help, Version, Export, Compare, Report, Usage } mode = Mode::Frame;
     QString exportFolder;
     QString setName;
     QStringList compareSets; // --compare: two or more
-    QStringList measured;    // --export ... --measured: measured profiles drawn on the charts
+    QStringList measured;    // --export, --report ... --measured: measured profiles on the charts
+    QString reportFile;      // --report: the record's PDF file
+    QString specification;   // --report ... --spec: the part's specification
 };
 
 // `arguments` without the program's name.

@@ -24,6 +24,8 @@ enum class Command {
     AutoFit = 214,
     SaveChart = 216,
     Compare = 217,
+    LoadRecord = 218,
+    PartSpecification = 219,
     Exit = 24310,
     Cascade = 24361,
     Tile = 24362,

@@ -16,10 +16,6 @@
 #include <algorithm>
 #include <optional>
 
-namespace {
-
-// The measurements for the set's charts, in colours as a window gives them; none with a reason
-// when one cannot be drawn.
 std::optional<QList<ShownMeasurement>>
 measurementsFor(const LoadedSet& set, const QStringList& paths, QTextStream& errors) {
     QList<ShownMeasurement> measurements;
@@ -44,7 +40,18 @@ measurementsFor(const LoadedSet& set, const QStringList& paths, QTextStream& err
     return measurements;
 }
 
-} // namespace
+ChartDescription exportedChart(const LoadedSet& set, ChartKind kind,
+                               const QList<ShownMeasurement>& measurements) {
+    const TimeUnit timeUnit = kindTraits(*set.shape).timeUnit;
+    ChartDescription chart =
+        describeSetChart(set, kind, openingScale(set, kind, timeUnit), timeUnit);
+    QList<ShownMeasurement> shown;
+    for (const ShownMeasurement& measurement : measurements)
+        if (chartShowing(measurement.profile.quantity) == kind)
+            shown.append(measurement);
+    addMeasurements(chart, shown, lastProfileOf(set, kind));
+    return chart;
+}
 
 int exportSet(const QString& folder, const QString& setName, QTextStream& errors,
               const QStringList& measured) {
@@ -69,22 +76,14 @@ int exportSet(const QString& folder, const QString& setName, QTextStream& errors
         return 2;
     }
 
-    // Each chart as a fresh window of the set shows it, in the set's own time unit; each
-    // unreadable file is named here.
-    const TimeUnit timeUnit = kindTraits(*set.shape).timeUnit;
+    // Each unreadable file is named here.
     int failures = 0;
     for (ChartKind kind : inShowOrder(kindTraits(*set.shape).charts)) {
         if (chartKindTraits(kind).status(set) != FileStatus::Whole) {
             errors << "tavrix: cannot read " << chartSourceFile(fullName, kind) << Qt::endl;
             ++failures;
         }
-        ChartDescription chart =
-            describeSetChart(set, kind, openingScale(set, kind, timeUnit), timeUnit);
-        QList<ShownMeasurement> shown;
-        for (const ShownMeasurement& measurement : *measurements)
-            if (chartShowing(measurement.profile.quantity) == kind)
-                shown.append(measurement);
-        addMeasurements(chart, shown, lastProfileOf(set, kind));
+        const ChartDescription chart = exportedChart(set, kind, *measurements);
         const QString stem = chartFileBase(target.path(), fullName, kind);
         QString problem = writeChartFile(chart, QString(), stem + QStringLiteral(".png"),
                                          ChartFileFormat::Png, exportSize);

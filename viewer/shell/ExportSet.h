@@ -2,9 +2,15 @@
 // The viewer without a display: every chart window of a result set drawn to a PNG file, with
 // its lines' points as CSV beside it, for reports and for other programs.
 
+#include "ChartKinds.h"
+#include "Measurements.h"
+
+#include <QList>
 #include <QSize>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class QTextStream;
 
@@ -18,3 +24,13 @@ inline constexpr QSize exportSize{800, 600}; // px
 // the folder cannot be made; nothing is written then.
 int exportSet(const QString& folder, const QString& setName, QTextStream& errors,
               const QStringList& measured = {});
+
+// The measurements read from `paths` for the set's charts, in colours as a window gives them;
+// none when one cannot be drawn, with the reason (the file and its line) on `errors`.
+std::optional<QList<ShownMeasurement>>
+measurementsFor(const LoadedSet& set, const QStringList& paths, QTextStream& errors);
+
+// The kind's chart of the set as a fresh window shows it, in the set's own time unit, with the
+// measurements of its quantity laid over.
+ChartDescription exportedChart(const LoadedSet& set, ChartKind kind,
+                               const QList<ShownMeasurement>& measurements);

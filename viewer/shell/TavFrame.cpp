@@ -23,7 +23,8 @@
 
 TTavFrame::TTavFrame(const ProgramPlace& place, QWidget* parent)
     : QMainWindow(parent), place_(place), client_(new TTavMDIClient),
-      sets_(*client_, place.ListFilePath), documents_(*client_), commands_(this) {
+      sets_(*client_, place.ListFilePath), documents_(*client_), records_(*client_),
+      commands_(this) {
     setObjectName(QStringLiteral("frame"));
     setWindowTitle(tr("Tavrix!"));
     setWindowIcon(frameIcon());
@@ -53,6 +54,9 @@ void TTavFrame::buildMenu() {
     file->addSeparator();
     file->addAction(command(Command::Print));
     file->addAction(command(Command::SaveChart));
+    file->addSeparator();
+    file->addAction(command(Command::PartSpecification));
+    file->addAction(command(Command::LoadRecord));
     file->addSeparator();
     file->addAction(command(Command::Exit));
 
@@ -157,6 +161,8 @@ void TTavFrame::connectCommands() {
     on(Command::Delete, [this] { sets_.deleteResults(); });
     on(Command::Print, [this] { documents_.print(); });
     on(Command::SaveChart, [this] { documents_.save(); });
+    on(Command::PartSpecification, [this] { records_.chooseSpecification(); });
+    on(Command::LoadRecord, [this] { records_.writeRecord(); });
     on(Command::Exit, &QWidget::close);
     on(Command::Copy, [this] { documents_.copy(); });
     // The caption names "Ctrl+Ins" itself, so its keys are bound apart from the menu item, which
@@ -188,6 +194,10 @@ void TTavFrame::updateCommandEnabling() {
     const bool chart = client_->activeChart() != nullptr;
     for (Command id : {Command::Print, Command::Scale, Command::Fit})
         command(id)->setEnabled(chart);
+    // A record is of one set: a comparison's windows show several.
+    const bool set = records_.activeSet().has_value();
+    for (Command id : {Command::PartSpecification, Command::LoadRecord})
+        command(id)->setEnabled(set);
     // A comparison's summary is copied and saved as a table.
     const bool table = chart || client_->activeSummary() != nullptr;
     for (Command id : {Command::SaveChart, Command::Copy})

@@ -6,6 +6,7 @@
 #include "CommandTable.h"
 #include "DocumentCommands.h"
 #include "ProgramPlace.h"
+#include "RecordCommands.h"
 #include "SetCommands.h"
 
 #include <QMainWindow>
@@ -25,6 +26,7 @@ public:
     TTavMDIClient& client() const { return *client_; }
     SetCommands& sets() { return sets_; }
     DocumentCommands& documents() { return documents_; }
+    RecordCommands& records() { return records_; }
     QAction* command(Command id) const { return commands_[id]; }
     // The help window, once a help command has opened it.
     THelpWindow* helpWindow() const { return helpWindow_; }
@@ -43,6 +45,7 @@ private:
     TTavMDIClient* client_;
     SetCommands sets_;
     DocumentCommands documents_;
+    RecordCommands records_;
     CommandTable commands_;
     THelpWindow* helpWindow_ = nullptr;
 };
