@@ -3,6 +3,7 @@
 #include "ProcessScanner.h"
 
 #include <cmath>
+#include <limits>
 #include <sstream>
 
 namespace {
@@ -20,19 +21,34 @@ constexpr const char* alloyNames[] = {"Cr", "Mo", "Mn", "Si", "Ni"};
 const std::string countRule =
     "must be from 1 to 10, or to 100 when stages carry a condition word other than gas";
 
+// A value that belongs to a boost only must be given for a boost and lie within its range.
+std::optional<ProcessProblem> boostValueProblem(const StageCondition& condition,
+                                                const std::optional<double>& value, std::size_t row,
+                                                const char* column, double highest,
+                                                const std::string& range) {
+    if (!value)
+        return std::nullopt;
+    if (condition.kind != SurfaceCondition::Boost)
+        return problem(stageField(row, column), "belongs to a boost only");
+    if (!(std::isfinite(*value) && *value > 0.0 && *value <= highest))
+        return problem(stageField(row, column), range);
+    return std::nullopt;
+}
+
 // The first row ends no stage; a flux limit bounds a boost's flux, so it is a positive flux and
-// belongs to a boost only.
+// belongs to a boost only; a ceiling is a surface carbon the diffusivity law still serves.
 std::optional<ProcessProblem> conditionProblem(const StageCondition& condition, std::size_t row) {
     if (row == 0 && condition.kind != SurfaceCondition::Gas)
         return problem(stageField(row, "condition"),
                        "must be left out: the first row starts the process and ends no stage");
-    if (!condition.fluxLimit)
-        return std::nullopt;
-    if (condition.kind != SurfaceCondition::Boost)
-        return problem(stageField(row, "flux limit"), "belongs to a boost only");
-    if (!(std::isfinite(*condition.fluxLimit) && *condition.fluxLimit > 0.0))
-        return problem(stageField(row, "flux limit"), "must be greater than 0 g/(m²·s)");
-    return std::nullopt;
+    if (auto flux = boostValueProblem(condition, condition.fluxLimit, row, "flux limit",
+                                      std::numeric_limits<double>::max(),
+                                      "must be greater than 0 g/(m²·s)"))
+        return flux;
+    std::ostringstream range;
+    range << "must be greater than 0 and at most " << maxCarbon << " % C";
+    return boostValueProblem(condition, condition.ceiling, row, "carbon limit", maxCarbon,
+                             range.str());
 }
 
 // The strict scan's fault in the words of a refusal.

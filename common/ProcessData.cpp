@@ -114,16 +114,55 @@ std::string conditionWord(const StageCondition& condition) {
         return {};
     case SurfaceCondition::Neutral:
         return "neutral";
-    case SurfaceCondition::Boost:
-        return condition.fluxLimit ? "boost " + numberText(*condition.fluxLimit) : "boost";
+    case SurfaceCondition::Boost: {
+        std::string word = "boost";
+        if (condition.fluxLimit)
+            word += " " + numberText(*condition.fluxLimit);
+        if (condition.ceiling)
+            word += " limit " + numberText(*condition.ceiling);
+        return word;
+    }
     }
     return {};
 }
 
+namespace {
+
+const std::string knownConditions = "must be \"gas\", \"neutral\", \"boost\" or \"boost\" with a "
+                                    "flux limit in g/(m²·s)";
+
+// The words after "boost": an optional flux limit, then an optional "limit C".
+ConditionReading readBoostWords(const std::vector<std::string_view>& found) {
+    StageCondition boost{SurfaceCondition::Boost, std::nullopt, std::nullopt};
+    std::size_t next = 1;
+    if (next < found.size() && found[next] != "limit") {
+        const auto flux = fileNumber(found[next]);
+        if (!flux)
+            return {std::nullopt,
+                    "must be a number after \"boost\" (the flux limit in g/(m²·s)), not \"" +
+                        std::string(found[next]) + "\""};
+        boost.fluxLimit = *flux;
+        ++next;
+    }
+    if (next < found.size() && found[next] == "limit") {
+        const auto ceiling =
+            next + 1 < found.size() ? fileNumber(found[next + 1]) : std::optional<double>();
+        if (!ceiling)
+            return {std::nullopt, "must be a number after \"limit\" (the surface carbon a boost "
+                                  "holds, in % C)"};
+        boost.ceiling = *ceiling;
+        next += 2;
+    }
+    if (next < found.size())
+        return {std::nullopt, knownConditions + " and \"limit C\", not \"" +
+                                  std::string(found[next]) + "\" after it"};
+    return {boost, {}};
+}
+
+} // namespace
+
 ConditionReading readConditionWord(std::string_view tail) {
     const std::vector<std::string_view> found = words(tail);
-    const std::string known = "must be \"gas\", \"neutral\", \"boost\" or \"boost\" with a flux "
-                              "limit in g/(m²·s)";
     if (found.empty())
         return {StageCondition{}, {}};
     const std::string_view word = found.front();
@@ -132,19 +171,12 @@ ConditionReading readConditionWord(std::string_view tail) {
         return {StageCondition{SurfaceCondition::Gas, std::nullopt}, {}};
     if (word == "neutral" && alone)
         return {StageCondition{SurfaceCondition::Neutral, std::nullopt}, {}};
-    if (word == "boost" && alone)
-        return {StageCondition{SurfaceCondition::Boost, std::nullopt}, {}};
-    if (word == "boost" && found.size() == 2) {
-        if (const auto limit = fileNumber(found[1]))
-            return {StageCondition{SurfaceCondition::Boost, *limit}, {}};
-        return {std::nullopt,
-                "must be a number after \"boost\" (the flux limit in g/(m²·s)), not \"" +
-                    std::string(found[1]) + "\""};
-    }
+    if (word == "boost")
+        return readBoostWords(found);
     const std::string_view written(
         word.data(),
         static_cast<std::size_t>(found.back().data() + found.back().size() - word.data()));
-    return {std::nullopt, known + ", not \"" + std::string(written) + "\""};
+    return {std::nullopt, knownConditions + ", not \"" + std::string(written) + "\""};
 }
 
 StageCondition stageCondition(const TDane& data, std::size_t row) {
@@ -221,8 +253,9 @@ ProcessRecord asWritten(const ProcessRecord& process) {
         for (double& value : *column)
             value = asWritten(value);
     for (StageCondition& condition : data.conditions)
-        if (condition.fluxLimit)
-            condition.fluxLimit = asWritten(*condition.fluxLimit);
+        for (std::optional<double>* value : {&condition.fluxLimit, &condition.ceiling})
+            if (*value)
+                *value = asWritten(**value);
     written.thickness = kindTraits(process.shape).size != SampleSize::None
                             ? asWritten(process.thickness)
                             : unfilledValue;

@@ -4,10 +4,10 @@
 // Layout (CR LF line ends): steel carbon; transfer coefficient (cm/s); empty line; Cr, Mo, Mn,
 // Si, Ni (one per line); empty line; the stage count n; n rows "time temperature potential",
 // each row but the first optionally followed by the surface condition of the stage it ends
-// ("neutral", "boost" or "boost J0"; no word, or "gas", for a gas stage); the shape name; for
-// every shape but the semi-infinite sample, the thickness (or diameter) in mm; optional settings
-// lines "name: value" (ProcessSettings.h). A run appends its carbon profiles after that head, so
-// every reader stops there.
+// ("neutral", "boost", "boost J0", each boost optionally ended by "limit C"; no word, or "gas",
+// for a gas stage); the shape name; for every shape but the semi-infinite sample, the thickness
+// (or diameter) in mm; optional settings lines "name: value" (ProcessSettings.h). A run appends
+// its carbon profiles after that head, so every reader stops there.
 
 #include "KindTraits.h"
 #include "ProcessSettings.h"
@@ -32,18 +32,21 @@ inline constexpr int maxConditionStages = 100; // rows when any stage carries an
 //   Gas:     J = β·(Cp − Cs), the atmosphere's potential ramping between rows.
 //   Neutral: J = 0 (a neutral atmosphere or vacuum): carbon only redistributes inside.
 //   Boost:   the surface is held at the saturation limit of austenite; with a flux limit J0,
-//            J = J0 until the surface reaches that limit, then it is held there.
+//            J = J0 until the surface reaches that limit, then it is held there. A ceiling
+//            ("limit C") holds the surface at C in place of the saturation limit: a steel whose
+//            surface takes up carbon beyond it, with carbides, in a strong atmosphere.
 enum class SurfaceCondition { Gas, Neutral, Boost };
 
 struct StageCondition {
     SurfaceCondition kind = SurfaceCondition::Gas;
     std::optional<double> fluxLimit; // g/(m²·s), J0 of a limited boost; only with Boost
+    std::optional<double> ceiling{}; // % C, the surface a boost holds; absent: saturation limit
     friend bool operator==(const StageCondition&, const StageCondition&) = default;
 };
 
 // The word a stage row carries for `condition`: empty for gas (gas rows are written without
 // one, as they always were), "neutral", "boost" or "boost J0" with J0 written like every other
-// number of the file.
+// number of the file, and " limit C" after a boost's word where it has a ceiling.
 std::string conditionWord(const StageCondition& condition);
 
 // What the text after a row's three numbers says: no text is gas. `rule` says what is wrong

@@ -63,10 +63,20 @@ std::string gradeText(const std::string& grade) {
 }
 
 std::optional<std::string> quenchFitsShape(const ProcessSettings& settings, SampleShape shape) {
-    if (const std::optional<std::string> problem =
-            hardeningProblem(hardeningLines(settings), shape))
-        return problem;
-    return std::nullopt;
+    return hardeningProblem(hardeningLines(settings), shape);
+}
+
+bool readCarbides(std::string_view value, ProcessSettings& settings) {
+    if (value != "on" && value != "off")
+        return false;
+    settings.carbides = value == "on";
+    return true;
+}
+
+std::optional<std::string> writeCarbides(const ProcessSettings& settings) {
+    if (!settings.carbides)
+        return std::nullopt;
+    return std::string(*settings.carbides ? "on" : "off");
 }
 
 constexpr SettingRow settingRows[] = {
@@ -81,6 +91,9 @@ constexpr SettingRow settingRows[] = {
      writeFrom<&ProcessSettings::chemistry, chemistryText>},
     {"grade", gradeExpected, readInto<&ProcessSettings::grade, readGrade>,
      writeFrom<&ProcessSettings::grade, gradeText>},
+}
+
+    {"carbides", "on or off", readCarbides, writeCarbides},
 };
 
 std::string_view trimmed(std::string_view text) {

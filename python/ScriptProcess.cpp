@@ -51,6 +51,14 @@ py::object conditionObject(const StageCondition& condition) {
     return py::str(conditionWord(condition));
 }
 
+// A settings line, read as a file's would be; refused in the reader's words.
+void applySetting(ProcessSettings& settings, const std::string& line) {
+    std::vector<std::string> seen;
+    const SettingReading reading = readSettingLine(line, settings, seen);
+    if (!reading.rule.empty())
+        throw ProcessError(reading.rule);
+}
+
 // The batch run's refusal of the data, as it prints it.
 void refuseUnlessValid(const ProcessRecord& record) {
     if (const auto problem = checkProcessValues(record.data, record.shape, record.thickness))
@@ -65,7 +73,7 @@ std::string scriptName(SampleShape shape) {
 
 Process::Process(double steelCarbon, double beta, const std::map<std::string, double>& alloy,
                  const std::string& shape, const std::vector<py::sequence>& stages,
-                 std::optional<double> thickness) {
+                 std::optional<double> thickness, const std::string& diffusivity, bool carbides) {
     record.data.steelCarbon = asWritten(steelCarbon);
     record.data.transferCoefficient = asWritten(beta);
     for (const auto& [element, content] : alloy) {
@@ -89,7 +97,17 @@ Process::Process(double steelCarbon, double beta, const std::map<std::string, do
     record.shape = shapeNamed(shape);
     if (thickness)
         record.thickness = asWritten(*thickness);
+    // The standard law and no carbides are what a file without settings means: written so.
+    if (diffusivity != "standard")
+        applySetting(record.settings, "diffusivity: " + diffusivity);
+    if (carbides)
+        applySetting(record.settings, "carbides: on");
     refuseUnlessValid(record);
+}
+
+std::string Process::diffusivity() const {
+    return std::string(
+        diffusivityWord(record.settings.diffusivity.value_or(DiffusivityModel::Standard)));
 }
 
 Process Process::read(const std::string& file) {

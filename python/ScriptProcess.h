@@ -20,7 +20,8 @@ public:
     // Invalid data raise ProcessError with the batch run's message.
     Process(double steelCarbon, double beta, const std::map<std::string, double>& alloy,
             const std::string& shape, const std::vector<pybind11::sequence>& stages,
-            std::optional<double> thickness);
+            std::optional<double> thickness, const std::string& diffusivity = "standard",
+            bool carbides = false);
     explicit Process(ProcessRecord read, std::optional<std::string> file = std::nullopt)
         : record(std::move(read)), path(std::move(file)) {}
 
@@ -43,6 +44,7 @@ public:
     // Sets the line `name` to `value` (none removes it), read as the file's line would be: a
     // value the line refuses raises ProcessError with its reason.
     void setSetting(const std::string& name, const std::optional<std::string>& value);
+    std::string diffusivity() const;
     bool operator==(const Process& other) const { return text() == other.text(); }
 
     ProcessRecord record;

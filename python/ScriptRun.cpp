@@ -21,6 +21,15 @@ namespace py = pybind11;
 
 namespace {
 
+// What a finished run warns of: potentials and computed surfaces above the saturation limit,
+// and cementite left in the case.
+std::vector<std::string> runWarnings(const TDane& data, const RunOutcome& outcome) {
+    std::vector<std::string> warnings = saturationWarnings(data, outcome.surfaceAtRows);
+    if (const auto carbide = carbideWarning(outcome.remainingCarbide))
+        warnings.push_back(*carbide);
+    return warnings;
+}
+
 // The last block of a profile file, or nothing when the file holds none.
 std::pair<std::vector<double>, std::vector<double>> lastProfile(const TWyniki& profiles) {
     if (profiles.profileCount() == 0)
@@ -160,12 +169,12 @@ Result runInMemory(const Process& process, RunObserver& observer) {
     MemoryStreams streams;
     KeptRun kept = runKept(Parametry(process.record, {}), observer, streams);
     raiseUnlessFinished(kept.outcome);
-    const std::vector<double> rows = kept.outcome.surfaceAtRows;
+    const std::vector<std::string> warnings = runWarnings(process.record.data, kept.outcome);
     Result result(std::move(kept),
                   {process.text() + streams.text(), streams.text(ResultFile::Surface),
                    streams.text(ResultFile::Hardness), streams.text(ResultFile::Mass)},
                   process.record.shape);
-    result.warnings = saturationWarnings(process.record.data, rows);
+    result.warnings = warnings;
     return result;
 }
 
@@ -183,12 +192,12 @@ Result runToFiles(const Process& process, const std::string& path, RunObserver& 
     const auto fileText = [&path](std::optional<ResultFile> file) {
         return wholeFile(file ? resultFileName(path, extension(*file)) : path).value_or("");
     };
-    const std::vector<double> rows = kept.outcome.surfaceAtRows;
+    const std::vector<std::string> warnings = runWarnings(process.record.data, kept.outcome);
     Result result(std::move(kept),
                   {fileText(std::nullopt), fileText(ResultFile::Surface),
                    fileText(ResultFile::Hardness), fileText(ResultFile::Mass)},
                   process.record.shape);
-    result.warnings = saturationWarnings(process.record.data, rows);
+    result.warnings = warnings;
     if (!claim.release())
         result.warnings.push_back("the in-use list cannot be updated: " + claim.problem());
     return result;

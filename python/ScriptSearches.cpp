@@ -12,6 +12,8 @@ namespace {
 DesignRequest designRequest(const Process& process, const DesignTargets& targets) {
     if (targets.diffuse && !targets.surface)
         throw ProcessError("diffuse needs surface");
+    if (targets.limit)
+        throw ProcessError("limit belongs to low_pressure: a gas programme's boost is a potential");
     DesignRequest request;
     request.steel = process.record;
     request.celsius = targets.temperature.value_or(process.record.data.temperatures.at(0));
@@ -44,6 +46,7 @@ LowPressureRequest lowPressureRequest(const Process& process, const DesignTarget
     if (targets.hardening)
         request.hardening = HardeningStage{targets.hardening->first, targets.hardening->second};
     request.minBoost = targets.minBoost.value_or(request.minBoost);
+    request.ceiling = targets.limit;
     return request;
 }
 

@@ -33,6 +33,7 @@ struct DesignTargets {
     // neither boost, diffuse nor step.
     bool lowPressure = false;
     std::optional<double> minBoost; // s
+    std::optional<double> limit;    // % C, the surface the low-pressure boosts hold
 };
 
 // A designed programme and what it achieves.

@@ -38,14 +38,18 @@ names); stages: rows (time, temperature, potential[, condition]): h (s for a foi
 deg C, % C, the first at time 0, up to 10 rows (100 when a row has a condition); the condition of
 the stage a row ends: "gas" (the default), "neutral" (no carbon crosses the surface), "boost"
 (the surface held at saturation) or ("boost", J0) (a flux of at most J0, g/(m^2 s));
-thickness: mm, plate or foil thickness, cylinder or wire diameter.
+thickness: mm, plate or foil thickness, cylinder or wire diameter; diffusivity: the law of the
+carbon diffusivity, "standard", "tibbetts" or "slycke-ericsson"; carbides: carbon beyond the
+saturation limit forms cementite (the settings lines "diffusivity:" and "carbides: on").
 Numbers are kept with the six significant digits a file keeps. Invalid data raise ProcessError
 with the message tavcalc --run prints.)")
         .def(py::init<double, double, const std::map<std::string, double>&, const std::string&,
-                      const std::vector<py::sequence>&, std::optional<double>>(),
+                      const std::vector<py::sequence>&, std::optional<double>, const std::string&,
+                      bool>(),
              py::arg("steel_carbon"), py::arg("beta"),
              py::arg("alloy") = std::map<std::string, double>{}, py::arg("shape"),
-             py::arg("stages"), py::arg("thickness") = py::none())
+             py::arg("stages"), py::arg("thickness") = py::none(),
+             py::arg("diffusivity") = "standard", py::arg("carbides") = false)
         .def_static("read", &Process::read, py::arg("path"),
                     "Reads the head of a process-data file (*.tav).")
         .def("write", &Process::write, py::arg("path"),
@@ -58,6 +62,9 @@ with the message tavcalc --run prints.)")
         .def_property_readonly("shape", [](const Process& p) { return scriptName(p.record.shape); })
         .def_property_readonly("stages", &Process::stages)
         .def_property_readonly("thickness", &Process::thickness)
+        .def_property_readonly("diffusivity", &Process::diffusivity)
+        .def_property_readonly(
+            "carbides", [](const Process& p) { return p.record.settings.carbides.value_or(false); })
         .def_property_readonly("path", [](const Process& p) { return p.path; })
         .def_property(
             "quench", [](const Process& p) { return p.setting("quench"); },
@@ -194,7 +201,10 @@ a row that cannot be read raises ProcessError naming the line, as tavcalc does.)
             "fitted offset of the gas potentials, % C; None when beta alone was fitted")
         .def_property_readonly(
             "offset_error", [](const ProfileFit& f) { return f.result.offsetUncertainty; },
-            "its standard error, % C")
+            "its standard error, % C; None with beta_at_least")
+        .def_property_readonly(
+            "beta_at_least", [](const ProfileFit& f) { return f.result.betaAtLeast; },
+            "cm/s: the profile fixes the offset but not beta, which fits from here up; else None")
         .def_property_readonly(
             "rms_before", [](const ProfileFit& f) { return f.result.rmsBefore; },
             "RMS difference with the process as given, % C or HV")
@@ -225,6 +235,8 @@ a row that cannot be read raises ProcessError naming the line, as tavcalc does.)
                     notes.emplace_back(undeterminedBetaNote);
                 if (f.result.offsetUndetermined)
                     notes.emplace_back(undeterminedOffsetNote);
+                if (f.result.betaAtLeast)
+                    notes.push_back(betaFloorNote(f.result));
                 return notes;
             },
             "what tavcalc --fit-profile adds under the values, one line each; else empty");
@@ -262,7 +274,7 @@ cannot use raises ProcessError with tavcalc's message; Ctrl-C raises KeyboardInt
            std::optional<double> chd, std::optional<double> chdLimit, std::optional<double> surface,
            std::optional<std::pair<double, double>> hardening, std::optional<double> temperature,
            std::optional<double> boost, std::optional<double> diffuse, std::optional<double> step,
-           bool lowPressure, std::optional<double> minBoost) {
+           bool lowPressure, std::optional<double> minBoost, std::optional<double> limit) {
             DesignTargets targets;
             targets.surface = surface;
             targets.hardening = hardening;
@@ -272,6 +284,7 @@ cannot use raises ProcessError with tavcalc's message; Ctrl-C raises KeyboardInt
             targets.step = step;
             targets.lowPressure = lowPressure;
             targets.minBoost = minBoost;
+            targets.limit = limit;
             setDepthTarget(targets, depth, level, chd, chdLimit);
             return designFor(process, targets);
         },
@@ -281,7 +294,7 @@ cannot use raises ProcessError with tavcalc's message; Ctrl-C raises KeyboardInt
         py::arg("hardening") = py::none(), py::arg("temperature") = py::none(),
         py::arg("boost") = py::none(), py::arg("diffuse") = py::none(),
         py::arg("step") = py::none(), py::arg("low_pressure") = false,
-        py::arg("min_boost") = py::none(),
+        py::arg("min_boost") = py::none(), py::arg("limit") = py::none(),
         R"(Designs the furnace programme that gives the case asked for, as tavcalc --design does.
 
 The process gives the steel, shape and thickness; its stages only the defaults of temperature
@@ -293,7 +306,8 @@ duration h) of a final stage cooling to the hardening temperature; temperature: 
 temperature, deg C; boost, diffuse: potentials, % C (diffuse defaults to the surface target);
 step: the furnace timer's step, h (0.01 unless given). low_pressure=True designs pulses of boost
 and neutral diffusion instead, as tavcalc --design --low-pressure does (surface required; no
-boost, diffuse or step; min_boost: the shortest boost, s). Returns a Design; a programme that
+boost, diffuse or step; min_boost: the shortest boost, s; limit: the surface carbon every boost
+holds, % C, the saturation limit unless given). Returns a Design; a programme that
 misses a target within tolerance is returned with depth_met or surface_met False and the
 shortfall named. Input wrong in itself raises ProcessError, targets no programme meets
 UnreachableError, with tavcalc's message; Ctrl-C raises KeyboardInterrupt.)");

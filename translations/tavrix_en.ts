@@ -839,6 +839,37 @@
     </message>
 </context>
 <context>
+    <name>ModelChoice</name>
+    <message>
+        <source>standardowa</source>
+        <translation>standard</translation>
+    </message>
+    <message>
+        <source>Tibbetts</source>
+        <translation>Tibbetts</translation>
+    </message>
+    <message>
+        <source>Slycke i Ericsson</source>
+        <translation>Slycke and Ericsson</translation>
+    </message>
+    <message>
+        <source>Dyfuzyjność węgla:</source>
+        <translation>Carbon diffusivity:</translation>
+    </message>
+    <message>
+        <source>Prawo współczynnika dyfuzji węgla w austenicie; prawa Tibbettsa oraz Slycke i Ericssona rosną z zawartością węgla, jak w pomiarach.</source>
+        <translation>The law of the diffusion coefficient of carbon in austenite; the laws of Tibbetts and of Slycke and Ericsson rise with the carbon content, as measurements do.</translation>
+    </message>
+    <message>
+        <source>Węgliki</source>
+        <translation>Carbides</translation>
+    </message>
+    <message>
+        <source>Węgiel ponad granicą nasycenia austenitu tworzy cementyt (reguła dźwigni); dyfunduje tylko węgiel rozpuszczony.</source>
+        <translation>Carbon beyond the saturation limit of austenite forms cementite (lever rule); only the dissolved carbon diffuses.</translation>
+    </message>
+</context>
+<context>
     <name>RecordCommands</name>
     <message>
         <source>Specyfikacja części</source>
@@ -1209,6 +1240,12 @@ These files will be deleted:
     <message>
         <source>CHD %1 HV (mm)</source>
         <translation>CHD %1 HV (mm)</translation>
+        <source>Pułap, % C</source>
+        <translation>Ceiling, % C</translation>
+    </message>
+    <message>
+        <source>Węgiel na powierzchni, przy którym nasycanie ją trzyma; puste: granica nasycenia austenitu.</source>
+        <translation>The surface carbon at which the boost holds the surface; empty: the saturation limit of austenite.</translation>
     </message>
 </context>
 <context>
@@ -1640,6 +1677,29 @@ Fit the transfer coefficient alone.</translation>
 potencjału wszystkich etapów gazowych (błąd sondy), wstawiane do formularza.</source>
         <translation>Process: programme, steel and shape from the form; fitted: the coefficient β and one offset
 of every gas stage&apos;s potential (a probe&apos;s error), both inserted into the form.</translation>
+        <source>Współczynnik β:  %1 cm/s (co najmniej %2 cm/s)
+</source>
+        <translation>Coefficient β:  %1 cm/s (at least %2 cm/s)
+</translation>
+    </message>
+    <message>
+        <source>Przesunięcie potencjału:  %1 %
+</source>
+        <translation>Potential offset:  %1 %
+</translation>
+    </message>
+    <message>
+        <source>Uwaga: profil wyznacza przesunięcie potencjału, lecz nie β: powierzchnia
+nadąża za atmosferą przy każdym β od %1 cm/s wzwyż.</source>
+        <translation>Note: the profile determines the potential offset but not β: the surface
+follows the atmosphere at every β from %1 cm/s up.</translation>
+    </message>
+</context>
+<context>
+    <name>TSetChartMDIChild</name>
+    <message>
+        <source>%1 (dyfuzyjność: %2)</source>
+        <translation>%1 (diffusivity: %2)</translation>
     </message>
 </context>
 <context>

@@ -140,6 +140,8 @@ FileResult runFile(const std::string& argument, double hardnessLimit) {
     progress.finish();
     for (const std::string& warning : saturationWarnings(reading.head->data, outcome.surfaceAtRows))
         complain(path, "warning: " + warning);
+    if (const auto carbide = carbideWarning(outcome.remainingCarbide))
+        complain(path, "warning: " + *carbide);
     // The set stays claimed until its files are as the outcome leaves them.
     const FileResult result = settle(path, head, outcome, reading.head->shape, hardnessLimit);
     releaseClaim(claim, path);

@@ -23,6 +23,7 @@ constexpr UsageLine calcUsageLines[] = {
      "designs boost and neutral diffusion pulses of low-pressure carburizing, printed as a table"},
     {"  --min-boost S",
      "the shortest boost (30 s); --level, --temperature, --hardening, -o as above"},
+    {"  --limit PCT", "the surface carbon every boost holds (the saturation limit)"},
     {"tavcalc --fit-beta SET.tav --carbon PCT",
      "transfer coefficient of the foil or wire test SET from the carbon measured after it"},
     {"  -o OUT.tav", "writes a copy of SET with that coefficient"},

@@ -154,10 +154,11 @@ void printPulses(const LowPressureResult& result) {
 int runLowPressureDesign(const std::vector<std::string>& words) {
     const Options options =
         parseOptions(words, {"--depth", "--level", "--surface", "--temperature", "--hardening",
-                             "--hardening-time", "--min-boost", "-o"});
+                             "--hardening-time", "--min-boost", "--limit", "-o"});
     if (!options.problem.empty())
         return usageError(options.problem);
-    std::optional<double> depth, level, surface, temperature, hardening, hardeningTime, minBoost;
+    std::optional<double> depth, level, surface, temperature, hardening, hardeningTime, minBoost,
+        ceiling;
     std::string problem;
     if (!numberOption(options, "--depth", depth, problem) ||
         !numberOption(options, "--level", level, problem) ||
@@ -165,7 +166,8 @@ int runLowPressureDesign(const std::vector<std::string>& words) {
         !numberOption(options, "--temperature", temperature, problem) ||
         !numberOption(options, "--hardening", hardening, problem) ||
         !numberOption(options, "--hardening-time", hardeningTime, problem) ||
-        !numberOption(options, "--min-boost", minBoost, problem))
+        !numberOption(options, "--min-boost", minBoost, problem) ||
+        !numberOption(options, "--limit", ceiling, problem))
         return usageError(problem);
     if (!depth || !surface)
         return usageError("--low-pressure needs --depth and --surface");
@@ -184,6 +186,7 @@ int runLowPressureDesign(const std::vector<std::string>& words) {
     if (hardening)
         request.hardening = HardeningStage{*hardening, *hardeningTime};
     request.minBoost = minBoost.value_or(request.minBoost);
+    request.ceiling = ceiling;
 
     TerminalProgress progress(stdout, "design");
     const LowPressureResult result = designLowPressure(request, progress);
@@ -206,9 +209,14 @@ int runLowPressureDesign(const std::vector<std::string>& words) {
         std::fprintf(stderr, "tavcalc: %s: %s\n", file.path.c_str(), result.reason.c_str());
         return unusableStatus;
     }
-    std::printf("%s: low-pressure programme designed in %d trial runs; boosts hold the surface at "
-                "%.3f %% C (saturation at %g °C)\n",
-                file.path.c_str(), result.trials, result.limit, request.celsius);
+    if (ceiling)
+        std::printf("%s: low-pressure programme designed in %d trial runs; boosts hold the "
+                    "surface at %.3f %% C (--limit)\n",
+                    file.path.c_str(), result.trials, result.limit);
+    else
+        std::printf("%s: low-pressure programme designed in %d trial runs; boosts hold the "
+                    "surface at %.3f %% C (saturation at %g °C)\n",
+                    file.path.c_str(), result.trials, result.limit, request.celsius);
     printPulses(result);
     if (request.hardening)
         std::printf("then neutral down to %g °C in %g h\n", request.hardening->celsius,
@@ -391,15 +399,23 @@ void printProfileFit(const std::string& path, const std::string& measuredPath,
         std::printf(", %zu nearer the surface than the hardest carbon left out", fit.nearSurface);
     if (fit.beyondSample > 0)
         std::printf(", %zu beyond the middle of the sample left out", fit.beyondSample);
-    std::printf("\n  transfer coefficient %.4g ± %.2g cm/s\n", fit.beta, fit.betaUncertainty);
-    if (fit.offset)
+    if (fit.betaAtLeast)
+        std::printf("\n  transfer coefficient %.4g cm/s (at least %.2g cm/s)\n", fit.beta,
+                    *fit.betaAtLeast);
+    else
+        std::printf("\n  transfer coefficient %.4g ± %.2g cm/s\n", fit.beta, fit.betaUncertainty);
+    if (fit.offset && fit.offsetUncertainty)
         std::printf("  potential offset %+.4f ± %.4f %% C\n", *fit.offset, *fit.offsetUncertainty);
+    else if (fit.offset)
+        std::printf("  potential offset %+.4f %% C\n", *fit.offset);
     std::printf("  RMS difference %.*f %s with the process data, %.*f %s fitted\n", decimals,
                 fit.rmsBefore, unit, decimals, fit.rmsAfter, unit);
     if (fit.betaUndetermined)
         std::printf("  %s\n", undeterminedBetaNote);
     if (fit.offsetUndetermined)
         std::printf("  %s\n", undeterminedOffsetNote);
+    if (fit.betaAtLeast)
+        std::printf("  %s\n", betaFloorNote(fit).c_str());
 }
 
 } // namespace

@@ -11,7 +11,8 @@
 //         [--boost PCT] [--temperature DEGC] [--hardening DEGC --hardening-time H] [--step H]
 //         [-o OUT.tav]
 // tavcalc --design FILE.tav --low-pressure --depth MM [--level PCT] --surface PCT
-//         [--temperature DEGC] [--hardening DEGC --hardening-time H] [--min-boost S] [-o OUT.tav]
+//         [--temperature DEGC] [--hardening DEGC --hardening-time H] [--min-boost S]
+//         [--limit PCT] [-o OUT.tav]
 // 0: the programme is written; 2: a target cannot be met (nothing written); 1: FILE unusable.
 int runDesignCommand(const std::vector<std::string>& words);
 

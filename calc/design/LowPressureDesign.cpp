@@ -52,7 +52,9 @@ class LowPressureSearch {
 public:
     LowPressureSearch(const LowPressureRequest& request, RunObserver& progress)
         : request_(request), progress_(progress), trialObserver_(progress),
-          limit_(saturationCarbon(request.celsius, request.steel.data.alloy)) {}
+          limit_(request.ceiling.value_or(
+              saturationCarbon(request.celsius, request.steel.data.alloy))),
+          monitor_(monitorDepthFor(request.depth) * 1000) {}
 
     LowPressureResult run();
 
@@ -67,7 +69,8 @@ private:
     // The programme of `stages`, then the hardening stage when there is one.
     ProcessRecord programme(const std::vector<Stage>& stages, bool hardening) const;
     // Runs `stages` and then an open stage of `kind` (up to the longest programme) until
-    // `reached` holds for the open stage's state; none when it never does or the search stops.
+    // `reached` holds for the open stage's state. None when the search stops (cancelled, or the
+    // trial failed) or when the longest programme ends first: that is the search's end.
     template <class Reached>
     std::optional<Watched> watch(const std::vector<Stage>& stages, SurfaceCondition kind,
                                  Reached reached);
@@ -86,11 +89,16 @@ private:
         }
     }
     bool stopped() const { return result_.status != Status::Designed; }
+    // The search ran out of time: the longest programme does not reach the depth.
+    void outOfTime();
 
     const LowPressureRequest& request_;
     RunObserver& progress_;
     TrialObserver trialObserver_;
-    double limit_; // % C
+    double limit_;   // % C
+    double monitor_; // µm
+    // The pulses of the last trial of a final diffusion and the case depth (mm) it gave.
+    std::pair<std::size_t, double> reached_{0, 0.0};
     LowPressureResult result_;
 };
 
@@ -122,9 +130,10 @@ std::optional<std::string> LowPressureSearch::inputProblem() const {
     // The surface target lies between the core and what the boost holds the surface at.
     if (!(r.surface > steel() && r.surface < limit_ - lowPressureSurfaceTolerance))
         return "surface target " + numberText(r.surface) +
-               " % C: must lie between the steel's carbon " + numberText(steel()) +
-               " % C and the saturation limit " + carbonText(limit_) + " at " +
-               numberText(r.celsius) + " °C";
+               " % C: must lie between the steel's carbon " + numberText(steel()) + " % C and " +
+               (r.ceiling ? "the boosts' limit " + carbonText(limit_)
+                          : "the saturation limit " + carbonText(limit_) + " at " +
+                                numberText(r.celsius) + " °C");
     if (!(r.level > steel() && r.level < r.surface))
         return "case depth level " + numberText(r.level) +
                " % C: must lie between the steel's carbon " + numberText(steel()) +
@@ -151,7 +160,8 @@ ProcessRecord LowPressureSearch::programme(const std::vector<Stage>& stages, boo
         data.times.push_back(asWritten(seconds / 3600));
         data.temperatures.push_back(asWritten(celsius));
         data.potentials.push_back(potential);
-        data.conditions.push_back(StageCondition{kind, std::nullopt});
+        data.conditions.push_back(StageCondition{
+            kind, std::nullopt, kind == SurfaceCondition::Boost ? request_.ceiling : std::nullopt});
     };
     double elapsed = 0;
     row(0, request_.celsius, limitAsWritten, SurfaceCondition::Gas);
@@ -192,6 +202,9 @@ std::optional<Watched> LowPressureSearch::watch(const std::vector<Stage>& stages
             return Watched{controller.time() - start,
                            controller.sample().oblGrub(request_.level) * 0.001};
     }
+    if (!controller.ended())
+        stop(Status::Failed, "a trial run stopped at " + numberText(controller.time()) +
+                                 " s: the time step is no longer a positive finite number");
     return std::nullopt;
 }
 
@@ -324,11 +337,23 @@ bool LowPressureSearch::sizeLastPulse(const std::vector<Stage>& stages, double l
     std::vector<Stage> designed = bestStages;
     designed.push_back({best->first, SurfaceCondition::Neutral});
     result_.process = programme(designed, true);
+    result_.hours = result_.process.data.times.back();
     for (std::size_t i = 0; i + 1 < designed.size(); i += 2)
         result_.pulses.push_back({designed[i].seconds, designed[i + 1].seconds});
     result_.depth = chosen.caseDepth;
     result_.surface = chosen.surfaceCarbon;
     return true;
+}
+
+void LowPressureSearch::outOfTime() {
+    const auto [pulses, depth] = reached_;
+    std::string reached = "no pulse fits";
+    if (pulses > 0)
+        reached = "after " + std::to_string(pulses) + (pulses == 1 ? " pulse" : " pulses") +
+                  " the final diffusion gives " + millimetres(depth);
+    stop(Status::Unreachable, "case depth " + numberText(request_.depth) +
+                                  " mm: not reached within " + numberText(maxLowPressureHours) +
+                                  " h of boosts and diffusions (" + reached + ")");
 }
 
 LowPressureResult LowPressureSearch::run() {
@@ -338,51 +363,54 @@ LowPressureResult LowPressureSearch::run() {
         result_.reason = *problem;
         return result_;
     }
-    const double monitor = monitorDepth * 1000; // µm
+    const auto monitorAbove = [&](const Gruba& sample) {
+        return carbonAt(sample, monitor_, steel()) >= upperBound();
+    };
+    const auto monitorBelow = [&](const Gruba& sample) {
+        return carbonAt(sample, monitor_, steel()) <= lowerBound();
+    };
+    const auto surfaceAtTarget = [&](const Gruba& sample) {
+        return sample.carbon()[1] <= request_.surface;
+    };
+    const double depthAllowed = std::max(depthTolerance * request_.depth, minDepthTolerance);
     std::vector<Stage> stages;
-    for (int pulse = 1; pulse <= maxSearchedPulses; ++pulse) {
-        progress_.setProgress(pulse * 100 / maxSearchedPulses);
-        const auto boosted = watch(stages, SurfaceCondition::Boost, [&](const Gruba& sample) {
-            return carbonAt(sample, monitor, steel()) >= upperBound();
-        });
-        if (stopped())
-            return result_;
+    // Every pulse takes time, so the longest programme ends the search.
+    for (;;) {
+        const auto boosted = watch(stages, SurfaceCondition::Boost, monitorAbove);
         if (!boosted)
             break;
         const double boost = std::max(ceilStep(request_.minBoost), ceilStep(boosted->seconds));
         std::vector<Stage> withBoost = stages;
         withBoost.push_back({boost, SurfaceCondition::Boost});
         // The trial of the final diffusion: diffuse until the surface is at its target.
-        const auto final = watch(withBoost, SurfaceCondition::Neutral, [&](const Gruba& sample) {
-            return sample.carbon()[1] <= request_.surface;
-        });
-        if (stopped())
-            return result_;
-        const double depthAllowed = std::max(depthTolerance * request_.depth, minDepthTolerance);
-        if (final && final->depth >= request_.depth - depthAllowed) {
+        const auto final = watch(withBoost, SurfaceCondition::Neutral, surfaceAtTarget);
+        if (!final)
+            break;
+        reached_ = {withBoost.size() / 2 + 1, final->depth};
+        progress_.setProgress(std::min(99, static_cast<int>(99 * final->depth / request_.depth)));
+        if (final->depth >= request_.depth - depthAllowed) {
             if (sizeLastPulse(stages, boost))
                 progress_.setProgress(100);
             else if (!stopped())
                 stop(Status::Failed, "the last pulse could not be sized");
             return result_;
         }
-        const auto diffused = watch(withBoost, SurfaceCondition::Neutral, [&](const Gruba& sample) {
-            return carbonAt(sample, monitor, steel()) <= lowerBound();
-        });
-        if (stopped())
-            return result_;
+        const auto diffused = watch(withBoost, SurfaceCondition::Neutral, monitorBelow);
         if (!diffused)
             break;
         stages = withBoost;
         stages.push_back({ceilStep(diffused->seconds), SurfaceCondition::Neutral});
     }
-    stop(Status::Unreachable, "case depth " + numberText(request_.depth) +
-                                  " mm: not reached within " + std::to_string(maxSearchedPulses) +
-                                  " pulses or " + numberText(maxLowPressureHours) + " h");
+    if (!stopped())
+        outOfTime();
     return result_;
 }
 
 } // namespace
+
+double monitorDepthFor(double depth) {
+    return std::max(monitorDepth, monitorShare * depth);
+}
 
 LowPressureResult designLowPressure(const LowPressureRequest& request, RunObserver& progress) {
     LowPressureSearch search(request, progress);

@@ -4,12 +4,15 @@
 // optionally a neutral hardening stage down to the hardening temperature.
 //
 // The rule: a boost lasts until the carbon at the monitor depth has risen halfway from the surface
-// target to the saturation limit, the diffusion after it until that carbon has fallen to a
-// quarter of the way. Pulses are added while a trial of the final diffusion (diffusing until the
-// surface is down at its target) shows the case short of its depth; then the last boost and the
-// final diffusion are sized by root finding on trial runs of the ordinary computation (depth
-// grows with the boost, the surface falls with the diffusion). Every stage lasts whole timer
-// steps, every boost at least the shortest boost.
+// target to the limit the boost holds, the diffusion after it until that carbon has fallen to a
+// quarter of the way. The monitor lies deeper for a deeper case (a fixed share of the case
+// depth, never shallower than 0.05 mm), so that a deep case needs about as many pulses as a
+// shallow one, as published schedules do. Pulses are added while a trial of the final diffusion
+// (diffusing until the surface is down at its target) shows the case short of its depth; then
+// the last boost and the final diffusion are sized by root finding on trial runs of the ordinary
+// computation (depth grows with the boost, the surface falls with the diffusion). Every stage
+// lasts whole timer steps, every boost at least the shortest boost. The search ends only for a
+// real reason: the programme would last longer than the longest one designed.
 
 #include "ProcessData.h"
 #include "ProgrammeDesign.h"
@@ -20,9 +23,9 @@
 #include <vector>
 
 inline constexpr double timerStepSeconds = 10;
-inline constexpr double monitorDepth = 0.05;                // mm
-inline constexpr int maxSearchedPulses = 30;                // depth not reached with these: refused
-inline constexpr double maxLowPressureHours = 24;           // boosts and diffusions together
+inline constexpr double monitorDepth = 0.05;                // mm, the shallowest monitor
+inline constexpr double monitorShare = 0.08;                // of the case depth
+inline constexpr double maxLowPressureHours = 48;           // boosts and diffusions together
 inline constexpr double lowPressureSurfaceTolerance = 0.02; // % C
 
 struct LowPressureRequest {
@@ -35,6 +38,8 @@ struct LowPressureRequest {
     double surface = 0;   // % C at the end of the programme
     std::optional<HardeningStage> hardening;
     double minBoost = 30; // s
+    // % C, the surface every boost holds (written on its rows); absent: the saturation limit.
+    std::optional<double> ceiling{};
 };
 
 struct Pulse {
@@ -49,9 +54,13 @@ struct LowPressureResult {
     std::vector<Pulse> pulses; // Designed: the last diffusion is the final one
     double depth = 0;          // mm, achieved case depth at the level
     double surface = 0;        // % C, achieved surface carbon at the end
-    double limit = 0;          // % C, the saturation limit at the carburizing temperature
+    double limit = 0;          // % C, the ceiling, or the saturation limit at the temperature
+    double hours = 0;          // Designed: the programme's length, hardening included
     int trials = 0;            // runs the design needed
 };
+
+// mm, the depth whose carbon decides when a boost or a diffusion ends, for a case `depth` deep.
+double monitorDepthFor(double depth);
 
 // The programme for the request; its trial runs touch no file. The observer is asked after
 // every step whether to cancel; a cancel stops the search.

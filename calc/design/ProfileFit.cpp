@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <utility>
 #include <vector>
@@ -153,6 +154,22 @@ private:
         return result_;
     }
 
+    // The smallest β at which, with the offset the fit found, the sum of squares stays within
+    // one standard error of its least value; none when a trial failed.
+    std::optional<double> betaFloor(const ResidualFunction& residuals, const LeastSquaresFit& fit,
+                                    std::size_t points);
+
+    // One standard error of each value the fit found at its minimum.
+    void recordUncertainties(const LeastSquaresFit& fit) {
+        result_.betaUncertainty = result_.beta * fit.uncertainty[0];
+        result_.betaUndetermined = fit.uncertainty[0] > undeterminedLogBetaError;
+        if (fit.x.size() > 1) {
+            result_.offset = fit.x[1];
+            result_.offsetUncertainty = fit.uncertainty[1];
+            result_.offsetUndetermined = fit.uncertainty[1] > undeterminedOffsetError;
+        }
+    }
+
     // Why the fit ended without a minimum; empty when it found one.
     std::optional<ProfileFitResult> failure(const LeastSquaresFit& fit,
                                             const std::vector<FittedParameter>& parameters);
@@ -202,6 +219,43 @@ ProfileFitter::failure(const LeastSquaresFit& fit, const std::vector<FittedParam
     return result_;
 }
 
+// Where the surface follows the atmosphere at every β above some value, the sum of squares
+// falls ever more slowly towards the upper bound and the profile tells only that value: the
+// valley is flat. The increase that marks its edge is s², the sum of squares per degree of
+// freedom (at least a hundredth of a thousandth of the unit squared per point, for a profile the
+// model itself computed); bisection on ln β, to a hundredth of a decade.
+std::optional<double> ProfileFitter::betaFloor(const ResidualFunction& residuals,
+                                               const LeastSquaresFit& fit, std::size_t points) {
+    constexpr double floorVariance = 1e-8;
+    const double freedom = static_cast<double>(points - fit.x.size());
+    const double edge = fit.sumOfSquares + std::max(fit.sumOfSquares / freedom,
+                                                    floorVariance * static_cast<double>(points));
+    const auto beyondEdge = [&](double logBeta) -> std::optional<bool> {
+        const std::optional<std::vector<double>> r = residuals({logBeta, fit.x[1]});
+        if (!r)
+            return std::nullopt;
+        double sum = 0;
+        for (double value : *r)
+            sum += value * value;
+        return sum > edge;
+    };
+    double low = std::log(lowestFittedBeta);
+    double high = fit.x[0];
+    const std::optional<bool> lowestOutside = beyondEdge(low);
+    if (!lowestOutside)
+        return std::nullopt;
+    if (!*lowestOutside)
+        return lowestFittedBeta;
+    while (high - low > 0.01 * std::log(10.0)) {
+        const double middle = (low + high) / 2;
+        const std::optional<bool> outside = beyondEdge(middle);
+        if (!outside)
+            return std::nullopt;
+        (*outside ? low : high) = middle;
+    }
+    return std::exp(high);
+}
+
 ProfileFitResult ProfileFitter::run() {
     if (auto problem = checkProcessValues(process_.data, process_.shape, process_.thickness))
         return refused(problem->field + " " + problem->rule);
@@ -242,16 +296,20 @@ ProfileFitResult ProfileFitter::run() {
             return comparison_.residuals(*run, points);
         };
         const LeastSquaresFit fit = fitLeastSquares(residuals, parameters);
-        if (std::optional<ProfileFitResult> failed = failure(fit, parameters))
-            return *failed;
+        const bool flatValley = fit.problem == LeastSquaresFit::Problem::AtBound &&
+                                fit.boundParameter == 0 && fit.highBound && fit.x.size() > 1;
+        if (!flatValley)
+            if (std::optional<ProfileFitResult> failed = failure(fit, parameters))
+                return *failed;
         x = fit.x;
         result_.beta = std::exp(x[0]);
-        result_.betaUncertainty = result_.beta * fit.uncertainty[0];
-        result_.betaUndetermined = fit.uncertainty[0] > undeterminedLogBetaError;
-        if (x.size() > 1) {
+        if (flatValley) {
+            result_.betaAtLeast = betaFloor(residuals, fit, points.size());
+            if (!result_.betaAtLeast)
+                return result_;
             result_.offset = x[1];
-            result_.offsetUncertainty = fit.uncertainty[1];
-            result_.offsetUndetermined = fit.uncertainty[1] > undeterminedOffsetError;
+        } else {
+            recordUncertainties(fit);
         }
         result_.used = points.size();
         result_.rmsBefore = rms(comparison_.residuals(*given, points));
@@ -271,6 +329,17 @@ ProfileFitResult ProfileFitter::run() {
 }
 
 } // namespace
+
+std::string betaFloorNote(const ProfileFitResult& fit) {
+    if (!fit.betaAtLeast || !fit.offset)
+        return {};
+    char note[160];
+    std::snprintf(note, sizeof note,
+                  "β ≥ %.2g cm/s, the potential offset %+.3f %% C is set by the profile: the "
+                  "surface follows the atmosphere at every such β",
+                  *fit.betaAtLeast, *fit.offset);
+    return note;
+}
 
 ProfileFitResult fitProfile(const ProcessRecord& process, const MeasuredProfile& measured,
                             FittedValues values, RunObserver& progress) {

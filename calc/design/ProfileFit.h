@@ -22,7 +22,7 @@
 enum class FittedValues { Beta, BetaAndPotential };
 
 inline constexpr double lowestFittedBeta = 1e-7;      // cm/s
-inline constexpr double highestFittedBeta = 1e-3;     // cm/s
+inline constexpr double highestFittedBeta = 1e-2;     // cm/s
 inline constexpr double largestPotentialOffset = 0.3; // % C, either way
 inline constexpr std::size_t fewestFittedPoints = 3;
 
@@ -62,7 +62,15 @@ struct ProfileFitResult {
     // measurement does not determine it (undeterminedLogBetaError, undeterminedOffsetError).
     bool betaUndetermined = false;
     bool offsetUndetermined = false;
+    // Fitted with the offset: the profile fixes the potential but not β, the surface following
+    // the atmosphere at every β from this one (cm/s) up; `beta` is then the highest fitted β,
+    // where the sum of squares is least, and the offset the one that fits there.
+    std::optional<double> betaAtLeast;
 };
+
+// What a fit with `betaAtLeast` tells the user: "β ≥ …, the potential offset … is set by the
+// profile".
+std::string betaFloorNote(const ProfileFitResult& fit);
 
 // `process` is the run the sample went through; its β is where the search starts. A cancel
 // asked through `progress` stops the fit.

@@ -40,6 +40,8 @@ struct RunOutcome {
     // The last block of the hardness file: a finished run of a kind that writes one.
     std::optional<CaseHardness> finalHardness;
     std::optional<FinalResults> results; // a finished run's
+    // mm, the deepest point at which cementite remains at the end (a run with carbides).
+    std::optional<double> remainingCarbide{};
 };
 
 // Runs the process-data file `fileName` (a full path) and writes its result files through

@@ -10,5 +10,6 @@ struct Furnace {
     double potentialC = 0;      // % C, carbon potential of the atmosphere
     double timeStep = 0;        // s, proposed by oblKr, shortened by the controller at stage ends
     StageCondition condition{}; // of the stage under way
-    double saturationC = 0;     // % C, the saturation limit of austenite now (boosts only)
+    double saturationC = 0; // % C, the surface a boost holds: its ceiling or the saturation limit
+    double solubilityC = 0; // % C, the saturation limit of austenite now (every stage)
 };

@@ -12,7 +12,11 @@ Gruba::Gruba(const Parametry& p)
       kind(*p.kind()), ck(p.ck), be(p.be), growthLimit(p.ck + 0.0001), grub(p.grub), q(p.q),
       fluxFactor(2 / ((1 + p.q) * (1 + p.q))), sklad(p.sklad),
       hardness(std::make_shared<RunHardness>(hardeningLines(p.settings), p.ck, p.sklad, kind,
-                                             2 * p.grub * 0.001)) {
+                                             2 * p.grub * 0.001)),
+      law(p.settings.diffusivity.value_or(DiffusivityModel::Standard)) {
+    carbides = p.settings.carbides.value_or(false);
+    if (carbides)
+        e.assign(c.size(), 0.0);
     h[0] = p.h1 / q;
     for (std::size_t i = 1; i < h.size(); ++i)
         h[i] = h[i - 1] * q;
@@ -22,9 +26,9 @@ Gruba::Gruba(const Parametry& p)
 }
 
 void Gruba::oblD(const Furnace& furnace) {
-    const DiffusivityLaw law(furnace.temperatureK);
+    const Diffusivity diffusivity(law, furnace.temperatureK);
     for (std::size_t i = 1; i < c.size(); ++i)
-        d[i] = law(c[i]);
+        d[i] = diffusivity(c[i]);
     d[0] = d[1];
 }
 
@@ -34,6 +38,10 @@ void Gruba::oblD(const Furnace& furnace) {
 // cell of a neutral stage or a limited boost changes at most at (1 + q)/2 times the rate of an
 // interior cell (see fluxGhost), which the ratio (< 1) leaves stable; a held surface does not
 // change by the scheme at all.
+// The cells widen with depth, so the surface cell bounds the step of every cell whose D is no
+// larger than its own. The standard law takes the surface's D, as every stored result was
+// computed; a law whose D rises steeply with carbon takes the largest D on the grid, which lies
+// below the surface once a lower potential or a diffusion has made the surface leaner.
 void Gruba::oblKr(Furnace& furnace) const {
     const bool gas = furnace.condition.kind == SurfaceCondition::Gas;
     const double cs = c[1];
@@ -41,15 +49,27 @@ void Gruba::oblKr(Furnace& furnace) const {
     if (!gas)
         p = furnace.condition.kind == SurfaceCondition::Boost ? furnace.saturationC : cs;
     const double ratio = p > cs ? (cs + 0.1) / (p + 0.15) : (p + 0.1) / (cs + 0.15);
-    furnace.timeStep = ratio * h[1] * h[1] / (2 * d[1] + (gas ? be * h[1] : 0.0));
+    const double fastest =
+        law == DiffusivityModel::Standard ? d[1] : *std::max_element(d.begin() + 1, d.end());
+    // A flux set through the ghost node changes the surface's half cell by twice the transfer
+    // term an interior cell would see.
+    const double transfer = law == DiffusivityModel::Standard ? be * h[1] : 2 * be * h[1];
+    furnace.timeStep = ratio * h[1] * h[1] / (2 * fastest + (gas ? transfer : 0.0));
 }
 
 void Gruba::c0(const Furnace& furnace) {
     switch (furnace.condition.kind) {
     case SurfaceCondition::Gas:
-        // The central difference at the surface carries the flux from the atmosphere:
-        // D·(c[2] − c[0])/(s[2] − s[0]) = −β·(potential − c[1]).
-        c[0] = (furnace.potentialC - c[1]) * be * (s[2] - s[0]) / d[1] + c[2];
+        // The standard law, as every stored result was computed: the central difference at the
+        // surface carries the flux from the atmosphere,
+        // D·(c[2] − c[0])/(s[2] − s[0]) = −β·(potential − c[1]). That agrees with the mass the
+        // surface half cell takes in only to first order in h1, and less well where D changes
+        // steeply with carbon; the carbon-dependent laws pass the flux as a neutral stage or a
+        // limited boost does, so that the mass gained is exactly what the atmosphere gave.
+        if (law == DiffusivityModel::Standard)
+            c[0] = (furnace.potentialC - c[1]) * be * (s[2] - s[0]) / d[1] + c[2];
+        else
+            c[0] = fluxGhost(be * (furnace.potentialC - c[1]));
         return;
     case SurfaceCondition::Neutral:
         c[0] = fluxGhost(0.0);
@@ -81,11 +101,45 @@ double Gruba::fluxGhost(double flux) const {
 // A boost holds the surface at the saturation limit, and takes whatever diffusion carries away
 // from it. A limited boost brings J0 through the ghost node and is held only once the surface
 // reaches the limit; a surface above the limit when a boost begins is brought down to it.
+// With carbides the hold is of the surface's whole carbon, which settleCarbides then parts into
+// dissolved carbon and cementite; a limited boost is then held only under a ceiling it states,
+// and without one its flux goes on into cementite once the surface is saturated.
 void Gruba::holdSurface(const Furnace& furnace) {
     if (furnace.condition.kind != SurfaceCondition::Boost)
         return;
-    cn[1] =
-        furnace.condition.fluxLimit ? std::min(cn[1], furnace.saturationC) : furnace.saturationC;
+    const bool limited = furnace.condition.fluxLimit.has_value();
+    if (!carbides) {
+        cn[1] = limited ? std::min(cn[1], furnace.saturationC) : furnace.saturationC;
+        return;
+    }
+    const double whole = cn[1] + e[1];
+    if (limited && !(furnace.condition.ceiling && whole > furnace.saturationC))
+        return;
+    cn[1] = furnace.saturationC;
+    e[1] = 0;
+}
+
+// The lever rule at every node: what exceeds the solubility is cementite, the rest dissolved.
+void Gruba::settleCarbides(const Furnace& furnace) {
+    if (!carbides)
+        return;
+    e.resize(c.size(), 0.0);
+    for (std::size_t i = 1; i < c.size(); ++i) {
+        const double whole = c[i] + e[i];
+        c[i] = std::min(whole, furnace.solubilityC);
+        e[i] = whole - c[i];
+    }
+}
+
+double Gruba::carbideFraction(std::size_t i, double solubility) const {
+    return e.empty() ? 0.0 : e[i] / (cementiteCarbon - solubility);
+}
+
+std::optional<double> Gruba::deepestCarbide() const {
+    for (std::size_t i = e.size(); i-- > 1;)
+        if (e[i] > 0)
+            return s[i];
+    return std::nullopt;
 }
 
 void Gruba::obl(const Furnace& furnace) {
@@ -133,10 +187,10 @@ double Gruba::oblGrub(double level) const {
 // 1e-6 µm into m.
 double Gruba::massGain() const {
     const std::size_t m = c.size() - 1;
-    double sum = (c[1] - ck) * h[1] * 0.5;
+    double sum = (carbonHeld(1) - ck) * h[1] * 0.5;
     for (std::size_t i = 2; i < m; ++i)
-        sum = sum + (c[i] - ck) * h[i];
-    sum = sum + (c[m] - ck) * h[m] * 0.5;
+        sum = sum + (carbonHeld(i) - ck) * h[i];
+    sum = sum + (carbonHeld(m) - ck) * h[m] * 0.5;
     return 0.01 * sum * density * 1e-6;
 }
 

@@ -60,6 +60,21 @@ public:
     // The profile resampled on equally spaced depths X (µm) with contents C, ghost point first.
     void resampleProfile(std::vector<double>& X, std::vector<double>& C) const;
 
+    // With carbides (the setting "carbides: on"): carbon beyond the saturation limit of
+    // austenite at the step's temperature becomes cementite, and cementite dissolves again
+    // where the dissolved carbon falls below it. Only the dissolved carbon, `carbon()`,
+    // diffuses. Without carbides nothing happens.
+    void settleCarbides(const Furnace& furnace);
+    bool formsCarbides() const { return carbides; }
+    // % C of each node's mass held in cementite beyond the dissolved carbon (empty without
+    // carbides): the node holds carbon()[i] + carbideCarbon()[i] in all.
+    const std::vector<double>& carbideCarbon() const { return e; }
+    // Mass fraction of cementite at node i by the lever rule between austenite saturated at
+    // `solubility` % C and cementite at cementiteCarbon.
+    double carbideFraction(std::size_t i, double solubility) const;
+    // µm, the depth of the deepest node holding cementite; none without any.
+    std::optional<double> deepestCarbide() const;
+
     // For tests and benchmarks: the state between steps.
     const std::vector<double>& carbon() const { return c; }
     const std::vector<double>& depths() const { return s; }
@@ -103,6 +118,9 @@ protected:
         return furnace.condition.kind != SurfaceCondition::Gas;
     }
 
+    // % C of node i in all: dissolved and, with carbides, in cementite.
+    double carbonHeld(std::size_t i) const { return e.empty() ? c[i] : c[i] + e[i]; }
+
     // The semi-infinite step: interior balances, no flux through the far node, and growth.
     void semiInfiniteStep(const Furnace& furnace);
 
@@ -137,6 +155,8 @@ protected:
     std::vector<double> h; // µm, cell widths
     std::vector<double> d; // µm²/s, diffusivity of each node (filled by oblD)
     std::vector<double> s; // µm, depth below the surface (s[1] = 0, s[0] < 0)
+    std::vector<double> e; // % C, carbon in cementite of each node (carbides only)
+    bool carbides = false; // carbon beyond the saturation limit forms cementite
     SampleShape kind;
     double ck;                 // % C, carbon content of the steel
     double be;                 // µm/s, carbon transfer coefficient
@@ -146,6 +166,7 @@ protected:
     double fluxFactor;         // 2 / (1 + q)²
     std::vector<double> sklad; // %: Cr, Mo, Mn, Si, Ni (hardness model only)
     std::shared_ptr<const RunHardness> hardness; // shared by copies of the sample
+    DiffusivityModel law;      // of the carbon diffusivity, as the set's settings choose
 
     std::vector<double> cn; // the profile being built by a step; kept to avoid reallocating
 };

@@ -34,6 +34,17 @@ std::string excess(std::size_t row, const char* what, double carbon, double limi
 
 } // namespace
 
+std::optional<std::string> carbideWarning(std::optional<double> deepest) {
+    if (!deepest)
+        return std::nullopt;
+    char text[120];
+    std::snprintf(text, sizeof text,
+                  "cementite remains in the case at the end, down to %.3f mm: the diffusion did "
+                  "not dissolve it",
+                  *deepest);
+    return text;
+}
+
 double saturationCarbon(double celsius, const std::array<double, 5>& alloy) {
     return plainSaturation(celsius) / alloyFactor(alloy);
 }

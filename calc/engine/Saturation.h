@@ -6,6 +6,7 @@
 #include "ProcessData.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,10 @@ double saturationCarbon(double celsius, const std::array<double, 5>& alloy);
 // as a run reports it; may be empty or shorter) exceeds it, unless a boost ends there.
 std::vector<std::string> saturationWarnings(const TDane& data,
                                             const std::vector<double>& surfaceAtRows);
+
+// The warning of a run that ends with cementite in its case, down to `deepest` mm; none when
+// none remains.
+std::optional<std::string> carbideWarning(std::optional<double> deepest);
 
 // Only the warnings of the computed surface: what a run adds to what its programme showed.
 std::vector<std::string> surfaceSaturationWarnings(const TDane& data,

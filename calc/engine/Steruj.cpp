@@ -90,6 +90,7 @@ bool Steruj::step(RunObserver& progress) {
     if (ended() || !advance())
         return false;
     solver->obl(furnace);
+    solver->settleCarbides(furnace);
     if (++j > 10)
         j = recorder->checkSurface(t);
     if (++k > 20)
@@ -117,13 +118,20 @@ RunOutcome Steruj::finish() {
         return fail(streams.problem());
     const FinalResults results{solver->carbon()[1], solver->massPerSurface(),
                                solver->oblGrub(finalCaseLevel) * 0.001, solver->meanCarbon()};
-    return RunOutcome{RunStatus::Finished, {}, surfaceAtRows, solver->hardnessNow(), results};
+    const std::optional<double> carbide = solver->deepestCarbide();
+    return RunOutcome{RunStatus::Finished,
+                      {},
+                      surfaceAtRows,
+                      solver->hardnessNow(),
+                      results,
+                      carbide ? std::optional<double>(*carbide * 0.001) : std::nullopt};
 }
 
 void Steruj::setSurfaceCondition() {
     furnace.condition = stage + 1 < warunki.size() ? warunki[stage + 1] : StageCondition{};
+    furnace.solubilityC = saturationCarbon(furnace.temperatureK - 273, alloy);
     furnace.saturationC = furnace.condition.kind == SurfaceCondition::Boost
-                              ? saturationCarbon(furnace.temperatureK - 273, alloy)
+                              ? furnace.condition.ceiling.value_or(furnace.solubilityC)
                               : 0.0;
 }
 

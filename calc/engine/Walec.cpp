@@ -76,15 +76,15 @@ double Walec::fluxGhost(double flux) const {
 double Walec::massGain() const {
     const std::size_t m = c.size() - 1;
     const double surface = surfaceRadius();
-    double sum = c[1] * (std::pow(surface, 2.0) - std::pow(r[2], 2.0));
+    double sum = carbonHeld(1) * (std::pow(surface, 2.0) - std::pow(r[2], 2.0));
     for (std::size_t i = 2; i < m; ++i)
-        sum = sum + c[i] * (std::pow(r[i], 2.0) - std::pow(r[i + 1], 2.0));
+        sum = sum + carbonHeld(i) * (std::pow(r[i], 2.0) - std::pow(r[i + 1], 2.0));
     if (m < static_cast<std::size_t>(N)) {
         const double inner = r[m + 1] - h[m] / 2;
-        sum = sum + c[m] * (std::pow(r[m], 2.0) - std::pow(inner, 2.0)) -
+        sum = sum + carbonHeld(m) * (std::pow(r[m], 2.0) - std::pow(inner, 2.0)) -
               ck * (std::pow(surface, 2.0) - std::pow(inner, 2.0));
     } else {
-        sum = sum + c[m] * std::pow(r[m], 2.0) - ck * std::pow(surface, 2.0);
+        sum = sum + carbonHeld(m) * std::pow(r[m], 2.0) - ck * std::pow(surface, 2.0);
     }
     return std::numbers::pi * sum * density * 1e-12 * 0.01;
 }

@@ -88,6 +88,15 @@ ProcessFileLoad loadProcessFile(const std::string& path, std::string_view shape)
     return loadProcessText(*text, shape);
 }
 
+LoadedBoxes::Row stageBoxes(double time, double temperature, double potential,
+                            const StageCondition& condition) {
+    const auto optionalText = [](const std::optional<double>& value) {
+        return value ? loadedText(*value) : std::string();
+    };
+    return {loadedText(time), loadedText(temperature),           loadedText(potential),
+            condition.kind,   optionalText(condition.fluxLimit), optionalText(condition.ceiling)};
+}
+
 ProcessFileLoad loadProcessText(std::string_view text, std::string_view shape) {
     std::istringstream in{std::string(text)};
     const ScannedHead head = scanProcessHead(in, Strictness::Loader, shape);
@@ -110,10 +119,8 @@ ProcessFileLoad loadProcessText(std::string_view text, std::string_view shape) {
         boxes.rows.resize(head.rows.size());
     for (std::size_t row = 0; row < head.rows.size(); ++row) {
         const StageRow& stage = head.rows[row];
-        boxes.rows[row] = {loadedText(stage.time), loadedText(stage.temperature),
-                           loadedText(stage.potential), stage.condition.kind,
-                           stage.condition.fluxLimit ? loadedText(*stage.condition.fluxLimit)
-                                                     : std::string()};
+        boxes.rows[row] =
+            stageBoxes(stage.time, stage.temperature, stage.potential, stage.condition);
     }
     boxes.shapeMatches = head.shapeMatches;
     boxes.thickness = boxText(head.size);

@@ -22,6 +22,7 @@ struct LoadedBoxes {
         std::string time, temperature, potential;
         SurfaceCondition condition = SurfaceCondition::Gas;
         std::string fluxLimit; // J0 of a limited boost; empty for every other condition
+        std::string ceiling;   // % C a boost holds the surface at; empty: the saturation limit
     };
     // At least the ten rows of a gas programme; as many as the file lists when its stages carry
     // conditions.
@@ -32,6 +33,10 @@ struct LoadedBoxes {
     std::string thickness;
     ProcessSettings settings; // read only when the shape matches
 };
+
+// The boxes of one stage row for the values a programme holds, as a loaded file shows them.
+LoadedBoxes::Row stageBoxes(double time, double temperature, double potential,
+                            const StageCondition& condition);
 
 struct ProcessFileLoad {
     enum class Result { Loaded, CannotOpen, Refused };

@@ -37,6 +37,7 @@ enum Column {
     PotentialColumn,
     ConditionColumn,
     FluxLimitColumn,
+    CeilingColumn,
     columnCount
 };
 
@@ -94,6 +95,9 @@ StageTable::StageTable(TimeUnit unit, QWidget* parent) : QWidget(parent), timeUn
     fluxLimitHeading_->setToolTip(tr("Największy strumień węgla etapu nasycania, dopóki "
                                      "powierzchnia nie osiągnie granicy nasycenia; puste: "
                                      "powierzchnia od razu na granicy."));
+    ceilingHeading_ = newLabel(tr("Pułap, % C"), u"labelCeiling"_s, this);
+    ceilingHeading_->setToolTip(tr("Węgiel na powierzchni, przy którym nasycanie ją trzyma; "
+                                   "puste: granica nasycenia austenitu."));
 
     headings_ = new QGridLayout;
     headings_->setContentsMargins(0, 0, 0, 0);
@@ -108,7 +112,8 @@ StageTable::StageTable(TimeUnit unit, QWidget* parent) : QWidget(parent), timeUn
                          PotentialColumn);
     headings_->addWidget(conditionHeading_, 0, ConditionColumn);
     headings_->addWidget(fluxLimitHeading_, 0, FluxLimitColumn);
-    headings_->setColumnStretch(FluxLimitColumn + 1, 1);
+    headings_->addWidget(ceilingHeading_, 0, CeilingColumn);
+    headings_->setColumnStretch(CeilingColumn + 1, 1);
 
     rowsArea_ = new QWidget;
     grid_ = new QGridLayout(rowsArea_);
@@ -116,7 +121,7 @@ StageTable::StageTable(TimeUnit unit, QWidget* parent) : QWidget(parent), timeUn
     grid_->setVerticalSpacing(rowSpacing);
     grid_->setHorizontalSpacing(columnSpacing);
     grid_->setSizeConstraint(QLayout::SetMinimumSize);
-    grid_->setColumnStretch(FluxLimitColumn + 1, 1);
+    grid_->setColumnStretch(CeilingColumn + 1, 1);
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(u"stageScroll"_s);
     scroll_->setFrameShape(QFrame::NoFrame);
@@ -207,20 +212,26 @@ void StageTable::addConditionCells(Row& row, int index) {
     row.fluxLimit = newNumberBox(u"fluxLimit%1"_s.arg(index + 1), rowsArea_);
     row.fluxLimit->setEnabled(false);
     connect(row.fluxLimit, &QLineEdit::textEdited, this, &StageTable::edited);
+    row.ceiling = newNumberBox(u"ceiling%1"_s.arg(index + 1), rowsArea_);
+    row.ceiling->setEnabled(false);
+    connect(row.ceiling, &QLineEdit::textEdited, this, &StageTable::edited);
     connect(row.condition, &QComboBox::activated, this, [this, index] {
         conditionChosen(rows_[std::size_t(index)]);
         emit edited();
     });
     grid_->addWidget(row.condition, index, ConditionColumn);
     grid_->addWidget(row.fluxLimit, index, FluxLimitColumn);
+    grid_->addWidget(row.ceiling, index, CeilingColumn);
     row.condition->show();
     row.fluxLimit->show();
+    row.ceiling->show();
 }
 
 void StageTable::showConditions(bool shown) {
     conditionsBox_->setChecked(shown);
     conditionHeading_->setVisible(shown);
     fluxLimitHeading_->setVisible(shown);
+    ceilingHeading_->setVisible(shown);
     for (std::size_t index = 0; index < rows_.size(); ++index) {
         Row& row = rows_[index];
         if (shown && !row.condition)
@@ -228,8 +239,10 @@ void StageTable::showConditions(bool shown) {
         if (!shown && row.condition) {
             delete row.condition;
             delete row.fluxLimit;
+            delete row.ceiling;
             row.condition = nullptr;
             row.fluxLimit = nullptr;
+            row.ceiling = nullptr;
         }
     }
     fitToRows();
@@ -237,10 +250,12 @@ void StageTable::showConditions(bool shown) {
 
 void StageTable::conditionChosen(const Row& row) {
     const bool boost = row.condition->currentIndex() == choiceOf(SurfaceCondition::Boost);
-    row.fluxLimit->setEnabled(boost);
-    // A flux limit belongs to a boost only: no other row keeps one out of sight.
-    if (!boost)
-        row.fluxLimit->clear();
+    // A flux limit and a ceiling belong to a boost only: no other row keeps one out of sight.
+    for (QLineEdit* box : {row.fluxLimit, row.ceiling}) {
+        box->setEnabled(boost);
+        if (!boost)
+            box->clear();
+    }
 }
 
 void StageTable::addRowForUser() {
@@ -269,6 +284,7 @@ void StageTable::setRowCount(int count) {
         delete last.potential;
         delete last.condition;
         delete last.fluxLimit;
+        delete last.ceiling;
         rows_.pop_back();
     }
     fitToRows();
@@ -280,7 +296,7 @@ void StageTable::fitToRows() {
     // both, as its heading or its boxes need (a box of fixed width, not as wide as it would
     // like). A column not shown takes no room.
     for (int column = 0; column < columnCount; ++column) {
-        const bool shown = conditions || (column != ConditionColumn && column != FluxLimitColumn);
+        const bool shown = conditions || column < ConditionColumn;
         int width = 0;
         if (shown) {
             width = grid_->itemAtPosition(0, column)->sizeHint().width();
@@ -358,6 +374,7 @@ void StageTable::showRow(Row& row, const LoadedBoxes::Row& texts) {
         row.condition->setCurrentIndex(choiceOf(texts.condition));
     conditionChosen(row);
     showText(row.fluxLimit, texts.fluxLimit);
+    showText(row.ceiling, texts.ceiling);
 }
 
 void StageTable::showRows(const std::vector<LoadedBoxes::Row>& rows) {
@@ -389,8 +406,12 @@ void StageTable::readInto(ProcessForm& form) const {
         if (!row.condition || row.condition->currentIndex() < 0)
             continue;
         condition.kind = conditionChoices[std::size_t(row.condition->currentIndex())].condition;
-        if (condition.kind == SurfaceCondition::Boost && !row.fluxLimit->text().isEmpty())
+        if (condition.kind != SurfaceCondition::Boost)
+            continue;
+        if (!row.fluxLimit->text().isEmpty())
             condition.fluxLimit = boxValue(row.fluxLimit);
+        if (!row.ceiling->text().isEmpty())
+            condition.ceiling = boxValue(row.ceiling);
     }
 }
 

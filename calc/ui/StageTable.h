@@ -3,15 +3,15 @@
 // time, temperature and potential. A programme of gas stages needs no more: the table is the
 // ten rows it always was. "Warunki etapów" adds the condition of the stage each row ends (gas,
 // neutral or boost) and, for a boost, its flux limit J0 (empty: the surface goes to the
-// saturation limit at once); the column comes by itself with a programme that has conditions,
-// or more than ten rows. The table grows a row at a time ("Dodaj wiersz", or a loaded or
-// designed programme) up to maxConditionStages; beyond ten rows it scrolls, its headings staying
-// in view. "Czasy etapów" shows how long each stage lasts instead of the time it ends at (the
-// form still receives the times it ends at); a table in hours also reads a time typed as
-// "h:mm:ss", and shows the short stages of a programme with conditions so where that keeps
-// the digits the file holds. The boxes of the first ten rows carry their resource ids in their
-// object names ("edit236"); later rows and the condition column are named by column and row
-// ("time11", "condition3", "fluxLimit3").
+// saturation limit at once) and its ceiling (empty: the saturation limit); the column comes by
+// itself with a programme that has conditions, or more than ten rows. The table grows a row at a
+// time ("Dodaj wiersz", or a loaded or designed programme) up to maxConditionStages; beyond ten
+// rows it scrolls, its headings staying in view. "Czasy etapów" shows how long each stage lasts
+// instead of the time it ends at (the form still receives the times it ends at); a table in
+// hours also reads a time typed as "h:mm:ss", and shows the short stages of a programme with
+// conditions so where that keeps the digits the file holds. The boxes of the first ten rows
+// carry their resource ids in their object names ("edit236"); later rows and the condition
+// column are named by column and row ("time11", "condition3", "fluxLimit3", "ceiling3").
 
 #include "NumberBox.h"
 #include "ProcessFileLoad.h"
@@ -64,6 +64,7 @@ private:
         QLineEdit* potential;
         QComboBox* condition = nullptr; // while the condition column is shown
         QLineEdit* fluxLimit = nullptr;
+        QLineEdit* ceiling = nullptr;
     };
 
     void appendRow();
@@ -90,6 +91,7 @@ private:
     QLabel* timeHeading_;
     QLabel* conditionHeading_;
     QLabel* fluxLimitHeading_;
+    QLabel* ceilingHeading_;
     QGridLayout* headings_;
     QGridLayout* grid_;
     QWidget* rowsArea_;

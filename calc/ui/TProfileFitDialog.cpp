@@ -144,12 +144,18 @@ void TProfileFitDialog::showResult(MeasuredQuantity quantity) {
     const bool carbon = quantity == MeasuredQuantity::Carbon;
     const QString unit = carbon ? QStringLiteral("%") : QStringLiteral("HV");
     const int decimals = carbon ? 4 : 1;
-    QString text = tr("Współczynnik β:  %1 ± %2 cm/s\n")
-                       .arg(general(result_.beta, 4), general(result_.betaUncertainty, 2));
-    if (result_.offset)
+    QString text = result_.betaAtLeast
+                       ? tr("Współczynnik β:  %1 cm/s (co najmniej %2 cm/s)\n")
+                             .arg(general(result_.beta, 4), general(*result_.betaAtLeast, 2))
+                       : tr("Współczynnik β:  %1 ± %2 cm/s\n")
+                             .arg(general(result_.beta, 4), general(result_.betaUncertainty, 2));
+    if (result_.offset && result_.offsetUncertainty)
         text += tr("Przesunięcie potencjału:  %1 ± %2 %\n")
                     .arg(QString::asprintf("%+.4f", *result_.offset),
                          QString::number(*result_.offsetUncertainty, 'f', 4));
+    else if (result_.offset)
+        text +=
+            tr("Przesunięcie potencjału:  %1 %\n").arg(QString::asprintf("%+.4f", *result_.offset));
     text += tr("RMS różnicy:  %1 %3 przed,  %2 %3 po\n")
                 .arg(QString::number(result_.rmsBefore, 'f', decimals),
                      QString::number(result_.rmsAfter, 'f', decimals), unit);
@@ -171,6 +177,11 @@ void TProfileFitDialog::showResult(MeasuredQuantity quantity) {
                    "standardowy przekracza %1 %, więc przesunięcie nie jest wyznaczone i nie\n"
                    "jest błędem sondy. Dopasuj sam współczynnik β.")
                     .arg(undeterminedOffsetError);
+    if (result_.betaAtLeast)
+        text += QStringLiteral("\n\n") +
+                tr("Uwaga: profil wyznacza przesunięcie potencjału, lecz nie β: powierzchnia\n"
+                   "nadąża za atmosferą przy każdym β od %1 cm/s wzwyż.")
+                    .arg(general(*result_.betaAtLeast, 2));
     values_->setText(text);
     // The lines kept for the values, or more when notes follow them.
     values_->setMinimumHeight(

@@ -8,6 +8,7 @@
 #include "FormWarnings.h"
 #include "HelpPages.h"
 #include "MessageBox.h"
+#include "ModelChoice.h"
 #include "NumberBox.h"
 #include "ProcessFileLoad.h"
 #include "ResultStreams.h"
@@ -189,6 +190,10 @@ QLayout* TTavrixDialog::compositionColumn() {
     grid->addWidget(thicknessLabel_, line, 0, Qt::AlignRight);
     grid->addWidget(thickness_, line, 1);
     grid->addWidget(thicknessUnit_, line, 2);
+    // Under the steel's composition, in the room the stage table leaves: the form keeps its size.
+    models_ = new ModelChoice(this);
+    connect(models_, &ModelChoice::edited, this, [this] { unsaved_ = true; });
+    grid->addWidget(models_, ++line, 0, 1, 3);
     grid->setRowStretch(line + 1, 1);
     return grid;
 }
@@ -261,6 +266,7 @@ ProcessForm TTavrixDialog::readForm() const {
         setHardening(form.settings, *lines);
     const std::string grade = hardening_->grade();
     form.settings.grade = grade.empty() ? std::nullopt : std::optional<std::string>(grade);
+    models_->readInto(form.settings);
     return form;
 }
 
@@ -378,6 +384,7 @@ void TTavrixDialog::showLoaded(const LoadedBoxes& boxes) {
     if (boxes.shapeMatches) {
         settings_ = boxes.settings;
         hardening_->show(hardeningLines(settings_), settings_.grade.value_or(std::string()));
+        models_->show(settings_);
     }
 }
 
@@ -511,9 +518,8 @@ void TTavrixDialog::designProcess() {
     std::vector<LoadedBoxes::Row> rows(programme.times.size());
     for (std::size_t row = 0; row < rows.size(); ++row) {
         const StageCondition condition = stageCondition(programme, row);
-        rows[row] = {loadedText(programme.times[row]), loadedText(programme.temperatures[row]),
-                     loadedText(programme.potentials[row]), condition.kind,
-                     condition.fluxLimit ? loadedText(*condition.fluxLimit) : std::string()};
+        rows[row] = stageBoxes(programme.times[row], programme.temperatures[row],
+                               programme.potentials[row], condition);
     }
     stages_->showRows(rows);
     proposeNewName("-design");
@@ -578,9 +584,8 @@ void TTavrixDialog::fitMeasuredProfile() {
         std::vector<LoadedBoxes::Row> rows(fitted.times.size());
         for (std::size_t row = 0; row < rows.size(); ++row) {
             const StageCondition condition = stageCondition(fitted, row);
-            rows[row] = {loadedText(fitted.times[row]), loadedText(fitted.temperatures[row]),
-                         loadedText(fitted.potentials[row]), condition.kind,
-                         condition.fluxLimit ? loadedText(*condition.fluxLimit) : std::string()};
+            rows[row] = stageBoxes(fitted.times[row], fitted.temperatures[row],
+                                   fitted.potentials[row], condition);
         }
         stages_->showRows(rows);
     }

@@ -14,6 +14,7 @@
 #include <string_view>
 
 class HardeningPanel;
+class ModelChoice;
 class QLabel;
 class QLayout;
 class QLineEdit;
@@ -88,6 +89,7 @@ private:
     SampleShape shape_;
     QLineEdit* steelCarbon_ = nullptr;
     QLineEdit* transferCoefficient_ = nullptr;
+    ModelChoice* models_ = nullptr;
     QLineEdit *cr_ = nullptr, *mo_ = nullptr, *mn_ = nullptr, *si_ = nullptr, *ni_ = nullptr;
     QLabel* grade_ = nullptr;
     QLineEdit* thickness_ = nullptr;

@@ -163,7 +163,7 @@ void TWskDialog::start() {
         stateText_->setText(tr("Finished"));
         showAction(Action::Ok);
         showResults(outcome);
-        showRunWarnings(outcome.surfaceAtRows);
+        showRunWarnings(outcome);
         viewButton_->show();
         return;
     case RunStatus::Cancelled:
@@ -207,9 +207,11 @@ void TWskDialog::reportLeftFiles(const std::optional<std::string>& problem) {
 
 // The programme's own potentials were shown before the run (the form asks about them); what the
 // run adds is where the surface it computed went above the limit.
-void TWskDialog::showRunWarnings(const std::vector<double>& surfaceAtRows) {
-    const std::vector<std::string> found =
-        surfaceSaturationWarnings(processRecord(form_, shape_).data, surfaceAtRows);
+void TWskDialog::showRunWarnings(const RunOutcome& outcome) {
+    std::vector<std::string> found =
+        surfaceSaturationWarnings(processRecord(form_, shape_).data, outcome.surfaceAtRows);
+    if (const auto carbide = carbideWarning(outcome.remainingCarbide))
+        found.push_back(*carbide);
     if (found.empty())
         return;
     QStringList lines;

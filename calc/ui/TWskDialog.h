@@ -14,6 +14,8 @@
 #include "FileTable.h"
 #include "ProcessForm.h"
 
+#include "Computation.h"
+
 #include <QDialog>
 
 #include <optional>
@@ -46,7 +48,7 @@ private:
     bool mayReplaceResults();
     void showAction(Action action);
     void showResults(const RunOutcome& outcome);
-    void showRunWarnings(const std::vector<double>& surfaceAtRows);
+    void showRunWarnings(const RunOutcome& outcome);
     // As wide as the dialog already is: a text under the gauge wraps rather than widens it.
     void showBelowGauge(QLabel* text);
     // False, with the user told why, when the set cannot be claimed.

@@ -130,6 +130,7 @@ private slots:
     void loadedConditionsComputeAndWriteBack();
     void typedConditionsAreWritten();
     void durationsAndClockTimesGiveTheTimesRowsEndAt();
+    void chosenModelsAreWrittenAndLoaded();
 
 private:
     QTemporaryDir folder_;
@@ -192,6 +193,14 @@ void StageTableTest::fluxLimitOnlyForABoost() {
     chooseCondition(&dialog, 2, QStringLiteral("obojętna"));
     QVERIFY(!flux->isEnabled());
     QCOMPARE(flux->text(), QString());
+    // So does a ceiling.
+    auto* ceiling = control<QLineEdit>(&dialog, QStringLiteral("ceiling2"));
+    QVERIFY(ceiling && !ceiling->isEnabled());
+    chooseCondition(&dialog, 2, QStringLiteral("nasycanie"));
+    typeInto(&dialog, QStringLiteral("ceiling2"), QStringLiteral("1,25"));
+    QCOMPARE(ceiling->text(), QStringLiteral("1,25"));
+    chooseCondition(&dialog, 2, QStringLiteral("gaz"));
+    QCOMPARE(ceiling->text(), QString());
     // Taking the column away takes its conditions with it.
     chooseCondition(&dialog, 3, QStringLiteral("nasycanie"));
     clickConditions(&dialog);
@@ -326,6 +335,7 @@ void StageTableTest::typedConditionsAreWritten() {
         chooseCondition(&dialog, row,
                         row % 2 == 0 ? QStringLiteral("nasycanie") : QStringLiteral("obojętna"));
     typeInto(&dialog, QStringLiteral("fluxLimit12"), QStringLiteral("2,5"));
+    typeInto(&dialog, QStringLiteral("ceiling10"), QStringLiteral("1,3"));
     QCOMPARE(computeInto(dialog, set), QStringLiteral("Finished"));
     QCOMPARE(messages_.texts(), QStringList());
     QByteArray rows;
@@ -333,6 +343,7 @@ void StageTableTest::typedConditionsAreWritten() {
         rows += QByteArray::number((row - 1) * 0.1) + " 920 0.8" +
                 (row == 1       ? ""
                  : row == 12    ? " boost 2.5"
+                 : row == 10    ? " boost limit 1.3"
                  : row % 2 == 0 ? " boost"
                                 : " neutral") +
                 "\r\n";
@@ -361,6 +372,34 @@ void StageTableTest::durationsAndClockTimesGiveTheTimesRowsEndAt() {
     clickCheck(&dialog, QStringLiteral("checkDurations"));
     QCOMPARE(heading->text(), QStringLiteral("Czas, h"));
     compareBoxes(&dialog, {timeBox(2) + QStringLiteral("=2"), timeBox(3) + QStringLiteral("=2.5")});
+}
+
+// The law and carbides the form chooses become the file's settings lines, and a file loaded
+// shows them again; the standard law and no carbides write no line.
+void StageTableTest::chosenModelsAreWrittenAndLoaded() {
+    const QString set = folder_.filePath(QStringLiteral("prawo.tav"));
+    TTavrixDialog dialog(SampleShape::SemiInfinite, nullptr);
+    dialog.show();
+    typeAll(&dialog, steel + rowsEvery(2, 6));
+    auto* law = control<QComboBox>(&dialog, QStringLiteral("comboDiffusivity"));
+    QVERIFY(law);
+    QCOMPARE(law->currentText(), QStringLiteral("standardowa"));
+    QTest::keyClick(law, Qt::Key_Down);
+    QCOMPARE(law->currentText(), QStringLiteral("Tibbetts"));
+    auto* carbides = control<QCheckBox>(&dialog, QStringLiteral("checkCarbides"));
+    QTest::mouseClick(carbides, Qt::LeftButton, Qt::NoModifier, QPoint(4, carbides->height() / 2));
+    QVERIFY(carbides->isChecked());
+    QCOMPARE(computeInto(dialog, set), QStringLiteral("Finished"));
+    QVERIFY(fileBytes(set).contains("Semi-infinitive sample\r\ndiffusivity: tibbetts\r\n"
+                                    "carbides: on\r\n-\""));
+
+    TTavrixDialog loaded(SampleShape::SemiInfinite, nullptr);
+    loaded.show();
+    messages_.answerFileDialogs({set});
+    clickButton(&loaded, QStringLiteral("button240"));
+    QCOMPARE(control<QComboBox>(&loaded, QStringLiteral("comboDiffusivity"))->currentText(),
+             QStringLiteral("Tibbetts"));
+    QVERIFY(control<QCheckBox>(&loaded, QStringLiteral("checkCarbides"))->isChecked());
 }
 
 TAVCALC_TEST_MAIN(StageTableTest)

@@ -55,6 +55,19 @@ TEST(ProcessCheck, ReadsTheSettingsAndKeepsThemInTheHead) {
     EXPECT_EQ(reading.head->length, text.size());
 }
 
+TEST(ProcessCheck, CarbidesAreOnOrOff) {
+    for (const auto& [value, expected] : {std::pair{"on", true}, std::pair{"off", false}}) {
+        const std::string text = plateFile + "carbides: " + value + "\r\n";
+        const HeadReading reading = readCheckedProcessHead(text);
+        ASSERT_TRUE(reading.head) << reading.problem.rule;
+        EXPECT_EQ(reading.head->settings.carbides, expected);
+        EXPECT_EQ(settingsText(reading.head->settings), "carbides: " + std::string(value) + "\r\n");
+    }
+    const HeadReading refused = readProcessHead(plateFile + "carbides: yes\r\n");
+    ASSERT_FALSE(refused.head);
+    EXPECT_NE(refused.problem.rule.find("on or off"), std::string::npos) << refused.problem.rule;
+}
+
 TEST(ProcessCheck, ReadsTheHeadAndFindsWhereItEnds) {
     const std::string text = plateFile + "-\"Rozmieszczenie\r\n\"  1\r\n";
     const HeadReading reading = readCheckedProcessHead(text);
@@ -128,6 +141,14 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"FluxLimitNegative", replaced(plateFile, "4 900 0.8", "4 900 0.8 boost -2"),
                     "stage 2 flux limit"},
         RefusalCase{"FluxLimitNotANumber", replaced(plateFile, "4 900 0.8", "4 900 0.8 boost x"),
+                    "stage 2 condition"},
+        RefusalCase{"CeilingZero", replaced(plateFile, "4 900 0.8", "4 900 0.8 boost limit 0"),
+                    "stage 2 carbon limit"},
+        RefusalCase{"CeilingBeyondTheLaw",
+                    replaced(plateFile, "4 900 0.8", "4 900 0.8 boost 0.01 limit 4.5"),
+                    "stage 2 carbon limit"},
+        RefusalCase{"CeilingNotANumber",
+                    replaced(plateFile, "4 900 0.8", "4 900 0.8 boost limit x"),
                     "stage 2 condition"},
         RefusalCase{"ElevenGasRows", plateFileOf(11, ""), "stage count"},
         RefusalCase{"ElevenExplicitGasRows", plateFileOf(11, "gas"), "stage count"},

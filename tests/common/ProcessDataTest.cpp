@@ -165,7 +165,24 @@ INSTANTIATE_TEST_SUITE_P(
                     ConditionTail{" boost fast", std::nullopt},
                     ConditionTail{" boost 1 2", std::nullopt},
                     ConditionTail{" neutral 0.5", std::nullopt},
-                    ConditionTail{" gas 1", std::nullopt}, ConditionTail{" 4", std::nullopt}));
+                    ConditionTail{" gas 1", std::nullopt}, ConditionTail{" 4", std::nullopt},
+                    // A boost's own ceiling, with or without a flux limit before it.
+                    ConditionTail{" boost limit 1.26",
+                                  StageCondition{SurfaceCondition::Boost, std::nullopt, 1.26}},
+                    ConditionTail{" boost 0.0095 limit 1.26\r",
+                                  StageCondition{SurfaceCondition::Boost, 0.0095, 1.26}},
+                    ConditionTail{" boost limit", std::nullopt},
+                    ConditionTail{" boost limit high", std::nullopt},
+                    ConditionTail{" boost limit 1.2 0.01", std::nullopt},
+                    ConditionTail{" boost 0.01 limit 1.2 limit 1.3", std::nullopt},
+                    ConditionTail{" neutral limit 1.2", std::nullopt}));
+
+TEST(ProcessData, ABoostsCeilingIsWrittenAfterItsFluxLimit) {
+    EXPECT_EQ(conditionWord(StageCondition{SurfaceCondition::Boost, 0.0095, 1.26}),
+              "boost 0.0095 limit 1.26");
+    EXPECT_EQ(conditionWord(StageCondition{SurfaceCondition::Boost, std::nullopt, 1.3}),
+              "boost limit 1.3");
+}
 
 TEST(ProcessData, ConditionWordsRoundTripThroughEveryReader) {
     ProcessRecord process;
@@ -175,7 +192,8 @@ TEST(ProcessData, ConditionWordsRoundTripThroughEveryReader) {
     data.steelCarbon = 0.2;
     data.transferCoefficient = 2e-05;
     const std::vector<StageCondition> conditions = {
-        gas, boost, neutral, StageCondition{SurfaceCondition::Boost, 0.00123456789}, gas};
+        gas, boost, neutral, StageCondition{SurfaceCondition::Boost, 0.00123456789, 1.2345678},
+        gas};
     for (std::size_t row = 0; row < conditions.size(); ++row) {
         data.times.push_back(0.25 * static_cast<double>(row));
         data.temperatures.push_back(920);
@@ -183,13 +201,15 @@ TEST(ProcessData, ConditionWordsRoundTripThroughEveryReader) {
     }
     data.conditions = conditions;
     const std::string text = processDataText(process);
-    EXPECT_NE(text.find("\r\n5\r\n0 920 0.8\r\n0.25 920 0.8 boost\r\n0.5 920 0.8 neutral\r\n"
-                        "0.75 920 0.8 boost 0.00123457\r\n1 920 0.8\r\nPlate\r\n4\r\n"),
-              std::string::npos)
+    EXPECT_NE(
+        text.find("\r\n5\r\n0 920 0.8\r\n0.25 920 0.8 boost\r\n0.5 920 0.8 neutral\r\n"
+                  "0.75 920 0.8 boost 0.00123457 limit 1.23457\r\n1 920 0.8\r\nPlate\r\n4\r\n"),
+        std::string::npos)
         << text;
 
     std::vector<StageCondition> written = conditions;
     written[3].fluxLimit = asWritten(*written[3].fluxLimit);
+    written[3].ceiling = asWritten(*written[3].ceiling);
     std::istringstream file(text);
     TDane read;
     ASSERT_TRUE(file >> read);

@@ -142,8 +142,11 @@ const RefusalCase refusals[] = {
     {"Foil",
      changed(sound, [](LowPressureRequest& r) { r.steel = steel(SampleShape::Foil, 0.05); }),
      "sample shape", refused},
-    {"TooDeep", changed(sound, [](LowPressureRequest& r) { r.depth = 6; }), "case depth",
-     DesignResult::Status::Unreachable},
+    // Refused for the time it would take, not for a count of pulses.
+    {"TooDeep", changed(sound, [](LowPressureRequest& r) { r.depth = 6; }),
+     "case depth 6 mm: not reached within 48 h", DesignResult::Status::Unreachable},
+    {"CeilingBelowTheSurfaceTarget", changed(sound, [](LowPressureRequest& r) { r.ceiling = 0.6; }),
+     "surface target", refused},
 };
 
 class LowPressureRefusal : public testing::TestWithParam<RefusalCase> {};
@@ -160,3 +163,77 @@ TEST_P(LowPressureRefusal, NamesTheTarget) {
 
 INSTANTIATE_TEST_SUITE_P(LowPressure, LowPressureRefusal, testing::ValuesIn(refusals),
                          [](const auto& param) { return std::string(param.param.name); });
+
+namespace {
+
+// Deep cases as published schedules give them: the pulses they may take at most.
+struct DeepCase {
+    const char* name;
+    double celsius;
+    double depth; // mm at 0.35 % C
+    std::size_t mostPulses;
+};
+
+void PrintTo(const DeepCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class DeepLowPressure : public testing::TestWithParam<DeepCase> {};
+
+} // namespace
+
+TEST_P(DeepLowPressure, MeetsTheDepthInAsManyPulsesAsPublishedSchedules) {
+    const DeepCase& row = GetParam();
+    LowPressureRequest wanted =
+        request(SampleShape::SemiInfinite, unfilledValue, row.depth, 0.7, false);
+    wanted.celsius = row.celsius;
+    NoProgress progress;
+    const LowPressureResult design = designLowPressure(wanted, progress);
+    ASSERT_EQ(design.status, DesignResult::Status::Designed) << design.reason;
+    EXPECT_LE(design.pulses.size(), row.mostPulses);
+    EXPECT_NEAR(design.depth, row.depth, std::max(depthTolerance * row.depth, minDepthTolerance));
+    EXPECT_NEAR(design.surface, 0.7, lowPressureSurfaceTolerance);
+    EXPECT_EQ(design.hours, design.process.data.times.back());
+    EXPECT_LE(design.hours, maxLowPressureHours);
+}
+
+INSTANTIATE_TEST_SUITE_P(LowPressure, DeepLowPressure,
+                         testing::Values(DeepCase{"OneMillimetreAt930", 930, 1.0, 16},
+                                         DeepCase{"TwoMillimetresAt930", 930, 2.0, 24},
+                                         DeepCase{"ShallowAt880", 880, 0.3, 16},
+                                         DeepCase{"DeepAt1050", 1050, 2.5, 24}),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+// A boost with a ceiling holds the surface there: the design writes it on every boost row, and
+// the run of the written file keeps the surface at or below it.
+TEST(LowPressure, TheCeilingGivenIsWhatEveryBoostHolds) {
+    LowPressureRequest wanted = request(SampleShape::SemiInfinite, unfilledValue, 0.6, 0.8, false);
+    wanted.ceiling = 1.26;
+    NoProgress progress;
+    const LowPressureResult design = designLowPressure(wanted, progress);
+    ASSERT_EQ(design.status, DesignResult::Status::Designed) << design.reason;
+    EXPECT_EQ(design.limit, 1.26);
+    for (const StageCondition& condition : design.process.data.conditions) {
+        if (condition.kind == SurfaceCondition::Boost) {
+            EXPECT_EQ(condition.ceiling, 1.26);
+        }
+    }
+    EXPECT_NE(processDataText(design.process).find(" boost limit 1.26\r\n"), std::string::npos);
+}
+
+// The design computes its trials under the set's diffusivity law and writes the law with the
+// programme: a law faster at the surface's carbon reaches the depth sooner.
+TEST(LowPressure, TheDesignTakesTheSetsDiffusivityLaw) {
+    const LowPressureRequest standard =
+        request(SampleShape::SemiInfinite, unfilledValue, 0.8, 0.7, false);
+    LowPressureRequest tibbetts = standard;
+    tibbetts.steel.settings.diffusivity = DiffusivityModel::Tibbetts;
+    NoProgress progress;
+    const LowPressureResult slower = designLowPressure(standard, progress);
+    const LowPressureResult faster = designLowPressure(tibbetts, progress);
+    ASSERT_EQ(slower.status, DesignResult::Status::Designed) << slower.reason;
+    ASSERT_EQ(faster.status, DesignResult::Status::Designed) << faster.reason;
+    EXPECT_EQ(faster.process.settings.diffusivity, DiffusivityModel::Tibbetts);
+    EXPECT_FALSE(slower.process.settings.diffusivity);
+    EXPECT_LT(faster.hours, slower.hours);
+}

@@ -283,6 +283,31 @@ INSTANTIATE_TEST_SUITE_P(
                  true}),
     [](const auto& row) { return std::string(row.param.name); });
 
+// A furnace whose transfer is so fast that the surface follows the atmosphere: the profile
+// fixes the probe's error but not β, whose sum of squares keeps falling to its upper bound. The
+// fit says so and still gives the offset and the programme.
+TEST(ProfileFit, AFlatValleyGivesTheOffsetAndAFloorForBeta) {
+    const MeasuredProfile measured =
+        measuredFrom(furnaceRun(2 * highestFittedBeta, 0.1), MeasuredQuantity::Carbon);
+    NoProgress progress;
+    const ProfileFitResult fit =
+        fitProfile(furnaceRun(2e-5, 0), measured, FittedValues::BetaAndPotential, progress);
+    ASSERT_EQ(fit.status, ProfileFitResult::Status::Fitted) << fit.reason;
+    ASSERT_TRUE(fit.betaAtLeast);
+    EXPECT_GT(*fit.betaAtLeast, 1e-5);
+    EXPECT_LT(*fit.betaAtLeast, highestFittedBeta);
+    EXPECT_LE(*fit.betaAtLeast, fit.beta);
+    ASSERT_TRUE(fit.offset);
+    EXPECT_NEAR(*fit.offset, 0.1, offsetTolerance);
+    EXPECT_FALSE(fit.offsetUncertainty);
+    EXPECT_NEAR(fit.fitted.data.potentials[0], boost + *fit.offset, 1e-12);
+    EXPECT_EQ(fit.fitted.data.transferCoefficient, fit.beta);
+    EXPECT_LT(fit.rmsAfter, 0.002);
+    const std::string note = betaFloorNote(fit);
+    EXPECT_EQ(note.rfind("β ≥ ", 0), 0U) << note;
+    EXPECT_NE(note.find("is set by the profile"), std::string::npos) << note;
+}
+
 // A boost stage holds the surface at saturation whatever the probe says: the offset moves only
 // the potentials that the gas stages ramp between.
 TEST(ProfileFit, TheOffsetMovesOnlyTheGasPotentials) {

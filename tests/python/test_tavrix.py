@@ -85,6 +85,26 @@ def test_plate_built_in_code_keeps_its_thickness():
     assert rebuilt == plate and rebuilt.shape == "plate" and plate.thickness > 0
 
 
+@pytest.mark.parametrize("law", ["tibbetts", "slycke-ericsson"])
+def test_a_carbon_dependent_law_is_written_and_takes_in_more_carbon(law, tmp_path):
+    stages = [(0, 900, 1.1), (2, 900, 1.1)]
+    standard = tavrix.Process(steel_carbon=0.2, beta=2e-5, shape="semi-infinite", stages=stages)
+    chosen = tavrix.Process(steel_carbon=0.2, beta=2e-5, shape="semi-infinite", stages=stages,
+                            diffusivity=law)
+    assert (standard.diffusivity, chosen.diffusivity) == ("standard", law)
+    assert f"\r\ndiffusivity: {law}\r\n" in chosen.text()
+    assert "diffusivity" not in standard.text()
+    chosen.write(str(tmp_path / "law.tav"))
+    assert tavrix.Process.read(str(tmp_path / "law.tav")).diffusivity == law
+    assert tavrix.run(chosen).mass_gain > tavrix.run(standard).mass_gain
+
+
+def test_an_unknown_law_is_refused_in_the_readers_words():
+    with pytest.raises(tavrix.ProcessError, match="standard, tibbetts or slycke-ericsson"):
+        tavrix.Process(steel_carbon=0.2, beta=2e-5, shape="semi-infinite",
+                       stages=[(0, 900, 1.1), (2, 900, 1.1)], diffusivity="fick")
+
+
 LOW_PRESSURE = [(0, 920, 1.2), (0.1, 920, 1.2, "boost"), (0.4, 920, 1.2, "neutral"),
                 (0.5, 920, 1.2, ("boost", 2.5e-3)), (1.5, 920, 1.2, "neutral"), (2, 920, 0.8)]
 

@@ -2,6 +2,8 @@
 
 #include "TAxisSetup.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -33,6 +35,14 @@ TSetChartMDIChild::TSetChartMDIChild(ChartContext& context, const QString& title
     if (kind == ChartKind::Carbon && set_->thin())
         context.setFoilSample(true);
     timeUnit_ = clientTimeUnit(context);
+    // A set computed under a law other than the standard one says so on each of its charts.
+    if (const std::optional<DiffusivityModel> law = set_->settings.diffusivity;
+        law && *law != DiffusivityModel::Standard) {
+        const std::string_view word = diffusivityWord(*law);
+        setWindowTitle(
+            QCoreApplication::translate("TSetChartMDIChild", "%1 (dyfuzyjność: %2)")
+                .arg(windowTitle(), QString::fromUtf8(word.data(), qsizetype(word.size()))));
+    }
     takeFile(chartKindTraits(kind).status(*set_));
     scaleRecord() = openingScale(*set_, kind, timeUnit_);
     if (kind == chartShowing(MeasuredQuantity::Carbon) ||

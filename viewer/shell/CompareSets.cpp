@@ -65,7 +65,8 @@ std::vector<QStringList> summaryTable(std::span<const LoadedSet* const> sets,
          header(QT_TRANSLATE_NOOP("SummaryHeaders", "Mean carbon content (% C)")),
          header(QT_TRANSLATE_NOOP("SummaryHeaders", "Highest hardness (HV)")),
          header(QT_TRANSLATE_NOOP("SummaryHeaders", "CHD %1 HV (mm)"))
-             .arg(defaultHardnessLimit, 0, 'f', 0)}};
+             .arg(defaultHardnessLimit, 0, 'f', 0),
+         header(QT_TRANSLATE_NOOP("SummaryHeaders", "Diffusivity law"))}};
     for (std::size_t s = 0; s < summaries.size(); ++s) {
         const SetSummary& summary = summaries[s];
         const auto cell = [numbers](const std::optional<double>& value, int decimals) {
@@ -83,7 +84,8 @@ std::vector<QStringList> summaryTable(std::span<const LoadedSet* const> sets,
             row.append(cell(depth, millimetreDecimals));
         row << cell(summary.massGain, massDecimals) << cell(summary.meanCarbon, carbonDecimals)
             << cell(summary.highestHardness, hardnessDecimals)
-            << cell(summary.caseHardeningDepth, millimetreDecimals);
+            << cell(summary.caseHardeningDepth, millimetreDecimals)
+            << QString::fromStdString(summary.diffusivity);
         rows.push_back(row);
     }
     return rows;

@@ -54,7 +54,7 @@ void TSummaryMDIChild::showSets(std::span<const LoadedSet* const> sets) {
         for (int column = 0; column < header.size(); ++column) {
             auto* item = new QTableWidgetItem(shown[row].value(column));
             // Numbers line up on their decimal point; names read from the left.
-            if (column >= firstNumberColumn && column != steelColumn)
+            if (column >= firstNumberColumn && column != steelColumn && column != lawColumn)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             table_->setItem(row - 1, column, item);
         }

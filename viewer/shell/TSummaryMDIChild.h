@@ -27,9 +27,11 @@ public:
     QSize sizeHint() const override;
 
 private:
-    // Columns of `summaryTable`: the set's name and shape come first, the steel grade is a name.
+    // Columns of `summaryTable`: the set's name and shape come first, the steel grade and the
+    // diffusivity law are names.
     static constexpr int firstNumberColumn = 2;
     static constexpr int steelColumn = 3;
+    static constexpr int lawColumn = 13;
 
     std::vector<QStringList> rows_; // the header row first, numbers exact
     QTableWidget* table_;

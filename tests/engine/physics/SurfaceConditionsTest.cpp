@@ -125,6 +125,36 @@ TEST(Boost, FollowsTheSolutionForAFixedSurfaceConcentration) {
     }
 }
 
+// A boost with its own ceiling holds the surface there, above the saturation limit, and a
+// limited one reaches it only after taking in its flux limit; the steel gains more than under
+// the saturation limit.
+class BoostCeiling : public testing::TestWithParam<SampleKindCase> {};
+
+TEST_P(BoostCeiling, HoldsTheSurfaceAtTheCeiling) {
+    const SampleKindCase& kind = GetParam();
+    const double ceiling = asWritten(saturationCarbon(celsius, {}) + 0.15); // as the file holds it
+    const auto gainUnder = [&](StageCondition condition) {
+        const ScratchSet set(
+            stagedProcess(ck, 2e-5, {{0, celsius, 0.8}, {kind.duration, celsius, 0.8, condition}},
+                          kind.shape, kind.thickness));
+        DrivenSample run(set.file(), kind.make);
+        // The saturation limit as the test computes it may differ from the run's by rounding.
+        const double held = condition.ceiling.value_or(saturationCarbon(celsius, {}));
+        while (run.step()) {
+            EXPECT_LE(run.solver().carbon()[1], held + 1e-12) << run.time() << " s";
+        }
+        if (!condition.fluxLimit) {
+            EXPECT_NEAR(run.solver().carbon()[1], held, 1e-12);
+        }
+        return gainPerSquareMetre(run, kind);
+    };
+    const double saturated = gainUnder(boost);
+    const double held = gainUnder({SurfaceCondition::Boost, std::nullopt, ceiling});
+    EXPECT_GT(held, saturated * 1.05);
+    EXPECT_LE(gainUnder({SurfaceCondition::Boost, fluxLimit, ceiling}), held);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, BoostCeiling, testing::ValuesIn(sampleKinds), kindName);
 INSTANTIATE_TEST_SUITE_P(EveryKind, NeutralStage, testing::ValuesIn(sampleKinds), kindName);
 INSTANTIATE_TEST_SUITE_P(EveryKind, LimitedBoost, testing::ValuesIn(sampleKinds), kindName);
 

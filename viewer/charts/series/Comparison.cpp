@@ -76,6 +76,8 @@ SetSummary summarize(const LoadedSet& set) {
                              ? std::string("carbon steel")
                              : trimmed(grade);
     summary.thin = thin(set);
+    summary.diffusivity =
+        std::string(diffusivityWord(set.settings.diffusivity.value_or(DiffusivityModel::Standard)));
     summary.programmeLength = lastOf(process.times).value_or(0);
     summary.surfaceCarbon = lastOf(set.surface.series.y());
     summary.massGain = lastOf(set.mass.series.series.y());

@@ -38,6 +38,7 @@ struct SetSummary {
     std::optional<double> meanCarbon;               // % C: content, steel carbon included
     std::optional<double> highestHardness;          // HV, of the last profile
     std::optional<double> caseHardeningDepth;       // mm, at defaultHardnessLimit, last profile
+    std::string diffusivity;                        // the law's word ("standard", "tibbetts")
 };
 
 SetSummary summarize(const LoadedSet& set);

@@ -1,6 +1,7 @@
 #include "LoadedSet.h"
 
 #include "KindTraits.h"
+#include "ProcessCheck.h"
 #include "SeriesReaders.h"
 #include "SetNames.h"
 
@@ -106,6 +107,8 @@ LoadedSet loadSet(const std::string& setName) {
         const ShapeRead carbonRead = readCarbonFile(carbon, set.carbon.series);
         set.carbon.status = statusOf(carbonRead.status);
         set.thickness = carbonRead.thickness;
+        if (const HeadReading strict = readProcessHead(*main); strict.head)
+            set.settings = strict.head->settings;
     }
     const auto file = [&setName](const char* extension) {
         return resultFileName(setName, extension);

@@ -42,6 +42,7 @@ struct LoadedSet {
     std::optional<SampleShape> shape; // none when the shape line is missing or unknown
     double thickness = 0;             // mm: thickness or diameter; 0 for a semi-infinite sample
     FileSeries<TWyniki> carbon;
+    ProcessSettings settings; // the main file's settings lines; none when its head is damaged
 
     FileSeries<TGrubosc> depths;   // "gru"
     FileSeries<T_XY> surface;      // "pow"
