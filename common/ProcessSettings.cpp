@@ -91,8 +91,6 @@ constexpr SettingRow settingRows[] = {
      writeFrom<&ProcessSettings::chemistry, chemistryText>},
     {"grade", gradeExpected, readInto<&ProcessSettings::grade, readGrade>,
      writeFrom<&ProcessSettings::grade, gradeText>},
-}
-
     {"carbides", "on or off", readCarbides, writeCarbides},
 };
 

@@ -14,6 +14,14 @@
 
 namespace {
 
+// The grade curves' final hardness at `depth` (µm).
+CaseHardness hardnessOf(std::vector<double> depth, std::vector<double> hv) {
+    CaseHardness hardness;
+    hardness.depth = std::move(depth);
+    hardness.hv = std::move(hv);
+    return hardness;
+}
+
 struct TextCase {
     const char* text;
     std::optional<double> value; // empty: the text is not a number
@@ -158,7 +166,7 @@ TEST(FormWarnings, TakeTheLimitsThemselvesAsUsualAndFoilSecondsAsHours) {
 TEST(RunResults, AThickRunShowsItsCaseAndTheProgrammeItsTime) {
     RunOutcome outcome;
     // 700 HV at the surface, 500 HV at 1 mm: 550 HV at 0.75 mm.
-    outcome.finalHardness = CaseHardness{{0, 1000}, {700, 500}};
+    outcome.finalHardness = hardnessOf({0, 1000}, {700, 500});
     outcome.results = FinalResults{0.8123, 123.456, 1.2346, std::nullopt};
     EXPECT_EQ(runResultsText(outcome, SampleShape::Plate, 12),
               u"Głębokość utwardzenia CHD (550 HV): 0.750 mm\n"
@@ -179,7 +187,7 @@ TEST(RunResults, AFoilShowsItsMeanIncreaseInsteadOfADepth) {
 
 TEST(RunResults, ACaseSofterThanTheLimitSaysSo) {
     RunOutcome outcome;
-    outcome.finalHardness = CaseHardness{{0, 1000}, {500, 400}};
+    outcome.finalHardness = hardnessOf({0, 1000}, {500, 400});
     EXPECT_TRUE(runResultsText(outcome, SampleShape::SemiInfinite, 4)
                     .startsWith(u"Głębokość utwardzenia CHD: warstwa nie osiąga 550 HV\n"_qs));
 }
