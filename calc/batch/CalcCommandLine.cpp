@@ -30,6 +30,13 @@ constexpr UsageLine calcUsageLines[] = {
     {"  --measured FILE.csv", "the measured carbon or hardness profile (required)"},
     {"  --fit beta|beta,potential", "the coefficient alone (beta), or with a potential offset"},
     {"  -o OUT.tav", "writes a copy of SET with the fitted values"},
+    {"tavcalc --potential --temperature DEGC --probe MV",
+     "the carbon potential and activity of the furnace gas from an oxygen-probe reading"},
+    {"  --dew-point DEGC | --co2 PCT", "instead of --probe: a dew point, or a CO2 content"},
+    {"  --carbon PCT", "instead: a carbon potential, printed as probe mV, dew point and CO2"},
+    {"  --co PCT  --h2 PCT", "the gas's CO (20) and H2 (40), in %"},
+    {"  --process-factor PF", "the probe through a transmitter's process factor (150 usual)"},
+    {"  --set SET.tav", "also the surface carbon SET's steel reaches, with its alloy factor"},
     {"tavcalc --help", "prints this text"},
     {"tavcalc --version", "prints the program's version"},
     {"-platform NAME", "the window system for the window, for instance offscreen"},
@@ -51,6 +58,8 @@ CalcMode calcMode(const std::vector<std::string>& arguments) {
         return CalcMode::FitBeta;
     if (first == "--fit-profile")
         return CalcMode::FitProfile;
+    if (first == "--potential")
+        return CalcMode::Potential;
     if (first == "--help" || first == "-h")
         return CalcMode::Help;
     if (first == "--version")

@@ -92,6 +92,10 @@ std::optional<double> equilibriumCarbon(double activity, double kelvin, double q
     return 10000 * activity / (ellisTerm(kelvin, q) + ellisCarbon * activity);
 }
 
+double sootLimitCarbon(double kelvin, double q) {
+    return 10000 / (ellisTerm(kelvin, q) + ellisCarbon);
+}
+
 double carbonActivity(double carbon, double kelvin, double q) {
     return ellisTerm(kelvin, q) * carbon / (10000 - ellisCarbon * carbon);
 }

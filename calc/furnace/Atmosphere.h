@@ -43,6 +43,8 @@ double waterForActivity(double activity, double kelvin, double co, double h2);
 // the furnace's carbon potential): C = 10000·a/(107·Q·exp(4798.6/T) + 1960·a). Nothing where
 // a_C ≥ 1: the gas deposits soot before the steel reaches any carbon it could name.
 std::optional<double> equilibriumCarbon(double activity, double kelvin, double q = 1);
+// The carbon at a_C = 1, where the gas begins to deposit soot: 10000/(107·Q·exp(4798.6/T) + 1960).
+double sootLimitCarbon(double kelvin, double q = 1);
 // Its inverse: a_C = 107·Q·exp(4798.6/T)·C/(10000 − 1960·C), for 0 ≤ C < 10000/1960.
 double carbonActivity(double carbon, double kelvin, double q = 1);
 inline constexpr double ellisCarbonLimit = 10000.0 / 1960.0; // % C, where a_C would be infinite

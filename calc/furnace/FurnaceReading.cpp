@@ -63,13 +63,14 @@ std::optional<ReadingRefusal> refusal(const FurnaceReading& reading) {
     if (outside(reading.h2, gasBounds))
         return ReadingRefusal{ReadingField::H2, gasBounds.rule};
     if (reading.co + reading.h2 > 100)
-        return ReadingRefusal{ReadingField::H2, "and CO must together be at most 100 %"};
+        return ReadingRefusal{ReadingField::H2, "CO and H2 together must be at most 100 %"};
     if (reading.processFactor && outside(*reading.processFactor, processFactorBounds))
         return ReadingRefusal{ReadingField::ProcessFactor, processFactorBounds.rule};
     if (outside(reading.value, readingBounds(reading.kind)))
         return ReadingRefusal{readingField(reading.kind), readingBounds(reading.kind).rule};
     if (reading.kind == ReadingKind::CarbonDioxide && reading.co + reading.value > 100)
-        return ReadingRefusal{ReadingField::CarbonDioxide, "and CO must together be at most 100 %"};
+        return ReadingRefusal{ReadingField::CarbonDioxide,
+                              "CO and CO2 together must be at most 100 %"};
     return std::nullopt;
 }
 
@@ -81,7 +82,8 @@ double readActivity(const FurnaceReading& reading, double kelvin) {
     switch (reading.kind) {
     case ReadingKind::Probe:
         if (reading.processFactor) {
-            const double carbon = processFactorCarbon(reading.value, kelvin, *reading.processFactor);
+            const double carbon =
+                processFactorCarbon(reading.value, kelvin, *reading.processFactor);
             return carbon < ellisCarbonLimit ? carbonActivity(carbon, kelvin) : noCarbon;
         }
         return activityFromOxygen(probeOxygen(reading.value, kelvin), kelvin, co);
@@ -129,9 +131,10 @@ AtmosphereReading readAtmosphere(const FurnaceReading& reading) {
     if (!state.potential)
         return {state, std::nullopt};
     const double co = reading.co / 100, h2 = reading.h2 / 100;
-    state.probe = reading.processFactor
-                      ? processFactorMillivolts(*state.potential, state.kelvin, *reading.processFactor)
-                      : probeMillivolts(oxygenForActivity(state.activity, state.kelvin, co), state.kelvin);
+    state.probe =
+        reading.processFactor
+            ? processFactorMillivolts(*state.potential, state.kelvin, *reading.processFactor)
+            : probeMillivolts(oxygenForActivity(state.activity, state.kelvin, co), state.kelvin);
     state.dewPoint =
         waterDewPoint(waterForActivity(state.activity, state.kelvin, co, h2)) - kelvinOffset;
     state.carbonDioxide = 100 * carbonDioxideForActivity(state.activity, state.kelvin, co);

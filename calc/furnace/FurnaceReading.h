@@ -17,7 +17,16 @@ enum class ReadingKind {
 };
 
 // The fields of a reading, as refusals name them.
-enum class ReadingField { Temperature, Probe, DewPoint, CarbonDioxide, Carbon, CO, H2, ProcessFactor };
+enum class ReadingField {
+    Temperature,
+    Probe,
+    DewPoint,
+    CarbonDioxide,
+    Carbon,
+    CO,
+    H2,
+    ProcessFactor
+};
 
 // The word that names a field on the command line (after "--"): "temperature", "probe",
 // "dew-point", "co2", "carbon", "co", "h2", "process-factor".

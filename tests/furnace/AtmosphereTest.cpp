@@ -65,20 +65,20 @@ FurnaceReading reading(double celsius, ReadingKind kind, double value, double co
 
 INSTANTIATE_TEST_SUITE_P(
     HandValues, ReadingTest,
-    testing::Values(
-        HandRow{"probe1150", reading(925, ReadingKind::Probe, 1150), 0.696893556542239,
-                0.9629269896822131},
-        HandRow{"probe1100", reading(925, ReadingKind::Probe, 1100), 0.2645914599089076,
-                0.4140756912679716},
-        HandRow{"dewPointMinus5", reading(925, ReadingKind::DewPoint, -5), 0.5324416213533399,
-                0.7699899932091924},
-        HandRow{"dewPoint0", reading(925, ReadingKind::DewPoint, 0), 0.36772581919155317,
-                0.5578303079288413},
-        HandRow{"co2At925", reading(925, ReadingKind::CarbonDioxide, 0.2), 0.4042539311235743,
-                0.6066537473754969},
-        HandRow{"co2At850", reading(850, ReadingKind::CarbonDioxide, 0.5), 0.5150726400300243,
-                0.5933254684548523},
-        HandRow{"carbon1", reading(925, ReadingKind::Carbon, 1.0), 0.7302649923605944, 1.0}),
+    testing::Values(HandRow{"probe1150", reading(925, ReadingKind::Probe, 1150), 0.696893556542239,
+                            0.9629269896822131},
+                    HandRow{"probe1100", reading(925, ReadingKind::Probe, 1100), 0.2645914599089076,
+                            0.4140756912679716},
+                    HandRow{"dewPointMinus5", reading(925, ReadingKind::DewPoint, -5),
+                            0.5324416213533399, 0.7699899932091924},
+                    HandRow{"dewPoint0", reading(925, ReadingKind::DewPoint, 0),
+                            0.36772581919155317, 0.5578303079288413},
+                    HandRow{"co2At925", reading(925, ReadingKind::CarbonDioxide, 0.2),
+                            0.4042539311235743, 0.6066537473754969},
+                    HandRow{"co2At850", reading(850, ReadingKind::CarbonDioxide, 0.5),
+                            0.5150726400300243, 0.5933254684548523},
+                    HandRow{"carbon1", reading(925, ReadingKind::Carbon, 1.0), 0.7302649923605944,
+                            1.0}),
     [](const testing::TestParamInfo<HandRow>& row) { return std::string(row.param.name); });
 
 TEST(AtmosphereTest, CarbonOneGivesTheHandReadings) {
@@ -116,7 +116,8 @@ class RoundTripTest : public testing::TestWithParam<std::tuple<double, std::vect
 TEST_P(RoundTripTest, ReadingToPotentialToReading) {
     const auto& [carbon, temperatures] = GetParam();
     for (double celsius : temperatures) {
-        const AtmosphereReading back = readAtmosphere(reading(celsius, ReadingKind::Carbon, carbon));
+        const AtmosphereReading back =
+            readAtmosphere(reading(celsius, ReadingKind::Carbon, carbon));
         ASSERT_TRUE(back.state && back.state->potential) << celsius;
         const struct {
             ReadingKind kind;
@@ -134,13 +135,12 @@ TEST_P(RoundTripTest, ReadingToPotentialToReading) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Potentials, RoundTripTest,
-    testing::Values(std::tuple(0.2, std::vector{780.0, 870.0, 925.0, 1050.0}),
-                    std::tuple(0.5, std::vector{780.0, 870.0, 925.0, 1050.0}),
-                    std::tuple(0.8, std::vector{870.0, 925.0, 1050.0}),
-                    std::tuple(1.0, std::vector{870.0, 925.0, 1050.0}),
-                    std::tuple(1.2, std::vector{925.0, 1050.0, 1150.0})));
+INSTANTIATE_TEST_SUITE_P(Potentials, RoundTripTest,
+                         testing::Values(std::tuple(0.2, std::vector{780.0, 870.0, 925.0, 1050.0}),
+                                         std::tuple(0.5, std::vector{780.0, 870.0, 925.0, 1050.0}),
+                                         std::tuple(0.8, std::vector{870.0, 925.0, 1050.0}),
+                                         std::tuple(1.0, std::vector{870.0, 925.0, 1050.0}),
+                                         std::tuple(1.2, std::vector{925.0, 1050.0, 1150.0})));
 
 // The soot boundary at 925 °C with 20 % CO: a_C = 1 at 1168.64444 mV (hand value).
 TEST(AtmosphereTest, ProbeAtTheSootBoundary) {
@@ -206,11 +206,9 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"negativeProbe", reading(925, ReadingKind::Probe, -1), ReadingField::Probe},
         RefusalRow{"negativeCO", reading(925, ReadingKind::Probe, 1150, -20), ReadingField::CO},
         RefusalRow{"zeroH2", reading(925, ReadingKind::DewPoint, -5, 20, 0), ReadingField::H2},
-        RefusalRow{"gasOver100", reading(925, ReadingKind::DewPoint, -5, 70, 40),
-                   ReadingField::H2},
+        RefusalRow{"gasOver100", reading(925, ReadingKind::DewPoint, -5, 70, 40), ReadingField::H2},
         RefusalRow{"cold", reading(500, ReadingKind::Probe, 1150), ReadingField::Temperature},
-        RefusalRow{"notANumber", reading(NAN, ReadingKind::Probe, 1150),
-                   ReadingField::Temperature},
+        RefusalRow{"notANumber", reading(NAN, ReadingKind::Probe, 1150), ReadingField::Temperature},
         RefusalRow{"hotDewPoint", reading(925, ReadingKind::DewPoint, 80), ReadingField::DewPoint},
         RefusalRow{"zeroCO2", reading(925, ReadingKind::CarbonDioxide, 0),
                    ReadingField::CarbonDioxide},
