@@ -5,6 +5,7 @@
 #include "Interrupt.h"
 #include "ProfileMeasures.h"
 #include "ScriptErrors.h"
+#include "ScriptFurnace.h"
 #include "ScriptProcess.h"
 #include "ScriptRun.h"
 #include "ScriptSearches.h"
@@ -21,6 +22,15 @@
 #include <vector>
 
 namespace py = pybind11;
+
+namespace {
+
+// An instrument's reading of the gas: none where it soots.
+std::optional<double> readingIfCarbon(const Potential& potential, double reading) {
+    return potential.state.potential ? std::optional(reading) : std::nullopt;
+}
+
+} // namespace
 
 PYBIND11_MODULE(tavrix, module) {
     module.doc() = "The Tavrix carburizing computation: processes, runs in memory, result files.";
@@ -277,4 +287,49 @@ process: the test as it was run (a foil or a wire; its beta is only where the se
 starts); carbon: the carbon content measured after it, % C. Returns a BetaFit. A measurement no
 coefficient explains raises ProcessError with tavcalc's message; Ctrl-C raises
 KeyboardInterrupt.)");
+
+    py::class_<Potential>(module, "Potential", "What a furnace reading means.")
+        .def_property_readonly(
+            "potential", [](const Potential& p) { return p.state.potential; },
+            "carbon potential, % C; None where the gas deposits soot")
+        .def_property_readonly(
+            "activity", [](const Potential& p) { return p.state.activity; },
+            "carbon activity of the gas (graphite = 1)")
+        .def_property_readonly(
+            "soot", [](const Potential& p) { return !p.state.potential; },
+            "the gas deposits soot (activity at or above 1)")
+        .def_property_readonly(
+            "probe", [](const Potential& p) { return readingIfCarbon(p, p.state.probe); },
+            "oxygen-probe voltage in this gas, mV (through the process factor when one was "
+            "given); None where it soots")
+        .def_property_readonly(
+            "dew_point", [](const Potential& p) { return readingIfCarbon(p, p.state.dewPoint); },
+            "dew point of this gas, deg C; None where it soots")
+        .def_property_readonly(
+            "co2", [](const Potential& p) { return readingIfCarbon(p, p.state.carbonDioxide); },
+            "CO2 of this gas, %; None where it soots")
+        .def_readonly("surface_carbon", &Potential::surfaceCarbon,
+                      "with a process: the carbon its steel reaches at the surface, % C")
+        .def_readonly("alloy_factor", &Potential::alloyFactor,
+                      "with a process: Gunnarson's alloy factor Q of its steel");
+    module.def(
+        "potential",
+        [](double temperature, std::optional<double> probe, std::optional<double> dewPoint,
+           std::optional<double> co2, std::optional<double> carbon, double co, double h2,
+           std::optional<double> processFactor, const Process* process) {
+            return furnacePotential(temperature, probe, dewPoint, co2, carbon, co, h2,
+                                    processFactor, process);
+        },
+        py::kw_only(), py::arg("temperature"), py::arg("probe") = py::none(),
+        py::arg("dew_point") = py::none(), py::arg("co2") = py::none(),
+        py::arg("carbon") = py::none(), py::arg("co") = defaultCO, py::arg("h2") = defaultH2,
+        py::arg("process_factor") = py::none(), py::arg("process") = py::none(),
+        R"(The carbon potential a furnace reading means, as tavcalc --potential gives it.
+
+temperature: deg C; one reading: probe (oxygen probe, mV), dew_point (deg C), co2 (%), or
+carbon (% C, the other way: what the instruments should read); co, h2: the gas's CO and H2, %
+(20 and 40: endothermic gas); process_factor: the probe read through a transmitter's process
+factor (150 usual); process: a Process whose steel's surface carbon and alloy factor are given
+too. Returns a Potential. A malformed or impossible reading raises ProcessError naming the
+keyword and the value.)");
 }
