@@ -41,7 +41,8 @@ Steruj::Steruj(const Parametry& p, std::unique_ptr<Gruba> sample, const std::str
                ResultStreams& resultStreams)
     : solver(std::move(sample)), recorder(solver->recorder(name, resultStreams)), czas(p.czas),
       temperatura(p.temperatura), potencjal(p.potencjal), warunki(p.warunki),
-      outputInterval(0.01 * p.czas.back()), fileName(name), streams(resultStreams) {
+      stageEnds(p.stageEnds), outputInterval(0.01 * p.czas.back()), fileName(name),
+      streams(resultStreams) {
     std::copy_n(p.sklad.begin(), std::min(p.sklad.size(), alloy.size()), alloy.begin());
 }
 
@@ -100,9 +101,11 @@ bool Steruj::step(RunObserver& progress) {
         progress.setProgress(static_cast<int>(t / czas.back() * 100));
     }
     if (t >= ramp.t1) {
-        recorder->writeProfile(t);
+        if (endsStage(stage + 1)) {
+            recorder->writeProfile(t);
+            j = k = 0;
+        }
         surfaceAtRows.push_back(solver->carbon()[1]);
-        j = k = 0;
         ++stage;
         if (!ended())
             ramp = rampOf(stage);
@@ -148,6 +151,10 @@ bool Steruj::advance() {
     furnace.potentialC = (t - ramp.t0) * ramp.slopeP + potencjal[stage];
     setSurfaceCondition();
     return true;
+}
+
+bool Steruj::endsStage(std::size_t row) const {
+    return stageEnds.empty() || (row < stageEnds.size() && stageEnds[row]);
 }
 
 RunOutcome Steruj::fail(const std::string& reason) {

@@ -63,6 +63,7 @@ private:
     // furnace's temperature when it is a boost.
     void setSurfaceCondition();
     RunOutcome fail(const std::string& reason);
+    bool endsStage(std::size_t row) const;
 
     std::unique_ptr<Gruba> solver;
     std::unique_ptr<ResultRecorder> recorder; // writes the result files from the solver
@@ -71,6 +72,7 @@ private:
     std::vector<double> temperatura;          // K
     std::vector<double> potencjal;            // % C
     std::vector<StageCondition> warunki;
+    std::vector<bool> stageEnds;   // rows that end a stage; empty: every row
     std::array<double, 5> alloy{}; // %: Cr, Mo, Mn, Si, Ni, for the saturation limit
     double outputInterval;         // s, 1 % of the process time
     double nextOutput = 0;         // s, the next output instant falls after this

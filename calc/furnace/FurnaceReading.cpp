@@ -56,8 +56,8 @@ ReadingField readingField(ReadingKind kind) {
 
 std::optional<ReadingRefusal> refusal(const FurnaceReading& reading) {
     const auto outside = [](double value, const Bounds& bounds) { return !within(value, bounds); };
-    if (outside(reading.celsius, temperatureBounds))
-        return ReadingRefusal{ReadingField::Temperature, temperatureBounds.rule};
+    if (std::optional<ReadingRefusal> refused = temperatureRefusal(reading.celsius))
+        return refused;
     if (outside(reading.co, gasBounds))
         return ReadingRefusal{ReadingField::CO, gasBounds.rule};
     if (outside(reading.h2, gasBounds))
@@ -119,6 +119,12 @@ std::string_view fieldWord(ReadingField field) {
         return "process-factor";
     }
     return {};
+}
+
+std::optional<ReadingRefusal> temperatureRefusal(double celsius) {
+    if (!within(celsius, temperatureBounds))
+        return ReadingRefusal{ReadingField::Temperature, temperatureBounds.rule};
+    return std::nullopt;
 }
 
 AtmosphereReading readAtmosphere(const FurnaceReading& reading) {

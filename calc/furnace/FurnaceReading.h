@@ -68,5 +68,8 @@ struct AtmosphereReading {
 
 AtmosphereReading readAtmosphere(const FurnaceReading& reading);
 
+// Why a furnace temperature (°C) is refused: outside the 700–1200 °C the diffusion law serves.
+std::optional<ReadingRefusal> temperatureRefusal(double celsius);
+
 // The surface carbon a steel of alloy factor `q` reaches in the gas: nothing where it soots.
 std::optional<double> steelSurfaceCarbon(const AtmosphereState& state, double q);
