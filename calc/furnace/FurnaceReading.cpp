@@ -134,6 +134,8 @@ AtmosphereReading readAtmosphere(const FurnaceReading& reading) {
     state.kelvin = reading.celsius + kelvinOffset;
     state.activity = readActivity(reading, state.kelvin);
     state.potential = equilibriumCarbon(state.activity, state.kelvin);
+    if (state.potential && reading.kind == ReadingKind::Carbon)
+        state.potential = reading.value; // not through the Ellis form and back
     if (!state.potential)
         return {state, std::nullopt};
     const double co = reading.co / 100, h2 = reading.h2 / 100;
