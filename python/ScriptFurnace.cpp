@@ -4,6 +4,8 @@
 #include "ScriptErrors.h"
 #include "ScriptProcess.h"
 
+#include "Interrupt.h"
+
 #include <cstdio>
 
 namespace {
@@ -67,4 +69,27 @@ Potential furnacePotential(double temperature, std::optional<double> probe,
         potential.surfaceCarbon = steelSurfaceCarbon(*read.state, *potential.alloyFactor);
     }
     return potential;
+}
+
+Replayed replayLoad(const Process& plan, const std::string& logPath, const LogDefaults& defaults) {
+    const std::optional<std::string> text = wholeFile(logPath);
+    if (!text)
+        throw ProcessError(logPath + ": cannot be opened");
+    const LogReading reading = readFurnaceLog(*text, defaults);
+    if (!reading.log)
+        throw ProcessError(logPath + ": " + refusalText(*reading.refusal));
+    AsRunBuild build = asRunProcess(plan.record, *reading.log);
+    if (!build.asRun)
+        throw ProcessError(logPath + ": " + refusalText(*build.refusal));
+    const AsRun& asRun = *build.asRun;
+    Process asRunProcess(asRun.process);
+    Result result = interruptible([&](RunObserver& observer) {
+        return runInMemory(asRunProcess, observer, asRun.stageEnds);
+    });
+    Result planned = interruptible([&](RunObserver& observer) {
+        return runInMemory(Process(asWritten(plan.record)), observer);
+    });
+    return Replayed{std::move(asRunProcess), std::move(result),         std::move(planned),
+                    bandReport(asRun),       asRun.setpointFromPlan,    asRun.warnings,
+                    reading.log->ignoredColumns};
 }

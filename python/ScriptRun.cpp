@@ -108,9 +108,12 @@ const ResultSeries& Result::series() const {
     return *parsed;
 }
 
-Result runInMemory(const Process& process, RunObserver& observer) {
+Result runInMemory(const Process& process, RunObserver& observer,
+                   const std::vector<bool>& stageEnds) {
     MemoryStreams streams;
-    KeptRun kept = runKept(Parametry(process.record, {}), observer, streams);
+    Parametry parametry(process.record, {});
+    parametry.stageEnds = stageEnds;
+    KeptRun kept = runKept(parametry, observer, streams);
     raiseUnlessFinished(kept.outcome);
     const std::vector<double> rows = kept.outcome.surfaceAtRows;
     Result result(std::move(kept),

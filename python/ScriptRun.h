@@ -68,8 +68,10 @@ private:
 };
 
 // Both touch no Python object: callers run them without the GIL (interruptible).
-// In memory: no file is opened, written or deleted.
-Result runInMemory(const Process& process, RunObserver& observer);
+// In memory: no file is opened, written or deleted. `stageEnds` as Parametry takes them (empty:
+// every row ends a stage).
+Result runInMemory(const Process& process, RunObserver& observer,
+                   const std::vector<bool>& stageEnds = {});
 // As `tavcalc --run` runs a file: the process data written to `path`, then read back by the
 // computation, which writes the result files beside it.
 Result runToFiles(Process& process, const std::string& path, RunObserver& observer);

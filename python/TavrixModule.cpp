@@ -332,4 +332,45 @@ carbon (% C, the other way: what the instruments should read); co, h2: the gas's
 factor (150 usual); process: a Process whose steel's surface carbon and alloy factor are given
 too. Returns a Potential. A malformed or impossible reading raises ProcessError naming the
 keyword and the value.)");
+
+    py::class_<BandReport>(module, "BandReport",
+                           "How the logged potential kept within 0.05 % C of its setpoint.")
+        .def_readonly("logged_minutes", &BandReport::loggedMinutes, "the log's length, min")
+        .def_readonly("outside_minutes", &BandReport::outsideMinutes,
+                      "time outside the band, min (burn-off not counted)")
+        .def_readonly("outside_percent", &BandReport::outsidePercent, "of the logged time, %")
+        .def_readonly("longest_minutes", &BandReport::longestMinutes,
+                      "the longest excursion, min")
+        .def_readonly("longest_start_hours", &BandReport::longestStartHours,
+                      "when it began, h from the log's start")
+        .def_readonly("longest_start_line", &BandReport::longestStartLine,
+                      "the log line it began after")
+        .def_readonly("masked_minutes", &BandReport::maskedMinutes, "burn-off, min")
+        .def_readonly("soot_lines", &BandReport::sootLines,
+                      "log lines where the gas would soot");
+    py::class_<Replayed>(module, "Replay", "A load replayed from its furnace log.")
+        .def_readonly("process", &Replayed::process,
+                      "the as-run process: the log's rows as its stage rows")
+        .def_readonly("result", &Replayed::result, "the as-run Result")
+        .def_readonly("planned", &Replayed::planned, "the planned process's Result")
+        .def_readonly("band", &Replayed::band, "the BandReport")
+        .def_readonly("setpoint_from_plan", &Replayed::setpointFromPlan,
+                      "the log has no setpoint column: the plan's potential was the setpoint")
+        .def_readonly("warnings", &Replayed::warnings, "gaps of the log held over")
+        .def_readonly("ignored_columns", &Replayed::ignoredColumns, "log columns not read");
+    module.def(
+        "replay",
+        [](const Process& plan, const std::string& logPath, double co, double h2,
+           std::optional<double> processFactor) {
+            return replayLoad(plan, logPath, LogDefaults{co, h2, processFactor});
+        },
+        py::arg("process"), py::arg("log_path"), py::kw_only(), py::arg("co") = defaultCO,
+        py::arg("h2") = defaultH2, py::arg("process_factor") = py::none(),
+        R"(The load as the furnace ran it, as tavcalc --replay computes it, in memory.
+
+process: the plan (its steel, beta, shape and size); log_path: the furnace's CSV log (time or
+timestamp, temperature, and carbon_potential, probe_mv, dew_point or co2; optional setpoint
+and event, burnoff rows holding the last valid potential); co, h2, process_factor: the gas
+where the log has no such columns. Returns a Replay: the as-run and planned Results and the
+BandReport. A log tavcalc refuses raises ProcessError naming the line and the column.)");
 }

@@ -5,6 +5,7 @@
 #include "Computation.h"
 #include "FileTable.h"
 #include "KindTraits.h"
+#include "Parametry.h"
 #include "ProcessCheck.h"
 #include "ProfileMeasures.h"
 #include "ResultStreams.h"
@@ -39,6 +40,8 @@ public:
     bool cancelRequested() override { return interrupted; }
 };
 
+} // namespace
+
 void catchInterrupt() {
     struct sigaction action {};
     action.sa_handler = requestCancel;
@@ -46,6 +49,8 @@ void catchInterrupt() {
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
 }
+
+namespace {
 
 void complain(const std::string& path, const std::string& what) {
     std::fprintf(stderr, "tavcalc: %s: %s\n", path.c_str(), what.c_str());
@@ -67,11 +72,8 @@ void listResults(const std::string& path, SampleShape shape) {
 
 // The depth a drawing specifies as "CHD 0.8 mm at 550 HV", from the last hardness block.
 void printCaseHardeningDepth(const std::string& path, const CaseHardness& hardness) {
-    std::vector<double> depth(hardness.depth.size());
-    std::transform(hardness.depth.begin(), hardness.depth.end(), depth.begin(),
-                   [](double micrometres) { return micrometres * 0.001; });
     const double limit = defaultHardnessLimit;
-    if (const std::optional<double> chd = hardnessCaseDepth(depth, hardness.hv, limit))
+    if (const std::optional<double> chd = finalCaseHardeningDepth(hardness, limit))
         std::printf("%s: case-hardening depth %.3f mm at %.0f HV\n", path.c_str(), *chd, limit);
     else if (std::none_of(hardness.hv.begin(), hardness.hv.end(),
                           [limit](double hv) { return hv >= limit; }))
@@ -82,8 +84,6 @@ void printCaseHardeningDepth(const std::string& path, const CaseHardness& hardne
                     "end of the case\n",
                     path.c_str(), limit);
 }
-
-enum class FileResult { Finished, Refused, Failed, Cancelled };
 
 // Reports the outcome of a run and leaves the main file as it says: a failed or cancelled run
 // keeps the process data only.
@@ -121,9 +121,27 @@ FileResult runFile(const std::string& argument) {
         complain(path, reading.problem.field + " " + reading.problem.rule);
         return FileResult::Refused;
     }
+    const std::string head = text->substr(0, reading.head->length);
+    const auto cutToHead = [&path, &head] {
+        std::error_code error;
+        std::filesystem::resize_file(path, head.size(), error);
+        return true;
+    };
+    return runClaimedSet(
+               path, head, reading.head->shape, cutToHead, [&path] { return Parametry(path); },
+               &reading.head->data)
+        .result;
+}
+
+} // namespace
+
+SetRun runClaimedSet(const std::string& path, const std::string& head, SampleShape shape,
+                     const std::function<bool()>& layHead,
+                     const std::function<Parametry()>& parametry, const TDane* saturationData) {
+    SetRun run;
     if (clashesWithResults(path)) {
         complain(path, "the name must not end in the extension of a result file");
-        return FileResult::Refused;
+        return run;
     }
     SetClaim claim = SetClaim::claim(listFilePath(), path);
     switch (claim.status()) {
@@ -131,30 +149,37 @@ FileResult runFile(const std::string& argument) {
         break;
     case SetClaim::Status::InUse:
         complain(path, "Filename is already in use");
-        return FileResult::Refused;
+        return run;
     case SetClaim::Status::Failed:
         complain(path, "the in-use list cannot be updated: " + claim.problem());
-        return FileResult::Refused;
+        return run;
     }
-
-    const std::string head = text->substr(0, reading.head->length);
-    std::error_code error;
-    std::filesystem::resize_file(path, head.size(), error);
-
+    if (!layHead()) {
+        if (!claim.release())
+            complain(path, "the in-use list cannot be updated: " + claim.problem());
+        return run;
+    }
     ResultStreams streams; // every file starts as a fresh program would
     BatchProgress progress(stdout, std::filesystem::path(path).filename().string());
-    const RunOutcome outcome = runComputation(path, progress, streams);
+    run.kept = runKept(parametry(), progress, streams);
     progress.finish();
-    for (const std::string& warning : saturationWarnings(reading.head->data, outcome.surfaceAtRows))
-        complain(path, "warning: " + warning);
+    if (saturationData)
+        for (const std::string& warning :
+             saturationWarnings(*saturationData, run.kept.outcome.surfaceAtRows))
+            complain(path, "warning: " + warning);
     // The set stays claimed until its files are as the outcome leaves them.
-    const FileResult result = settle(path, head, outcome, reading.head->shape);
+    run.result = settle(path, head, run.kept.outcome, shape);
     if (!claim.release())
         complain(path, "the in-use list cannot be updated: " + claim.problem());
-    return result;
+    return run;
 }
 
-} // namespace
+std::optional<double> finalCaseHardeningDepth(const CaseHardness& hardness, double limit) {
+    std::vector<double> depth(hardness.depth.size());
+    std::transform(hardness.depth.begin(), hardness.depth.end(), depth.begin(),
+                   [](double micrometres) { return micrometres * 0.001; });
+    return hardnessCaseDepth(depth, hardness.hv, limit);
+}
 
 void requestBatchCancel() {
     interrupted = true;

@@ -37,6 +37,12 @@ constexpr UsageLine calcUsageLines[] = {
     {"  --co PCT  --h2 PCT", "the gas's CO (20) and H2 (40), in %"},
     {"  --process-factor PF", "the probe through a transmitter's process factor (150 usual)"},
     {"  --set SET.tav", "also the surface carbon SET's steel reaches, with its alloy factor"},
+    {"tavcalc --replay PLAN.tav --log LOG.csv",
+     "the load as the furnace logged it: PLAN's steel and shape, the log's temperature and "
+     "potential; planned against as-run, and the time outside ±0.05 % C of the setpoint"},
+    {"  -o RUN.tav", "the as-run set (PLAN-asrun.tav), profiles at PLAN's stage ends and the end"},
+    {"  --co PCT  --h2 PCT  --process-factor PF",
+     "the gas of a probe_mv or dew_point log without those columns"},
     {"tavcalc --help", "prints this text"},
     {"tavcalc --version", "prints the program's version"},
     {"-platform NAME", "the window system for the window, for instance offscreen"},
@@ -60,6 +66,8 @@ CalcMode calcMode(const std::vector<std::string>& arguments) {
         return CalcMode::FitProfile;
     if (first == "--potential")
         return CalcMode::Potential;
+    if (first == "--replay")
+        return CalcMode::Replay;
     if (first == "--help" || first == "-h")
         return CalcMode::Help;
     if (first == "--version")

@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <filesystem>
 
 namespace {
 
@@ -79,4 +80,17 @@ ReadFile readHead(const std::string& argument) {
                      reading.problem.field.c_str(), reading.problem.rule.c_str());
     file.head = std::move(reading.head);
     return file;
+}
+
+std::string besideName(const std::string& path, const std::string& suffix) {
+    const std::filesystem::path file(path);
+    return (file.parent_path() / (file.stem().string() + suffix + file.extension().string()))
+        .string();
+}
+
+std::string outputName(const Options& options, const std::string& fallback) {
+    const auto found = options.values.find("-o");
+    if (found == options.values.end())
+        return fallback;
+    return std::filesystem::absolute(found->second).lexically_normal().string();
 }

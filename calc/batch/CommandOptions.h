@@ -42,3 +42,10 @@ struct ReadFile {
     std::optional<ProcessHead> head; // empty when unusable: said on standard error
 };
 ReadFile readHead(const std::string& argument);
+
+// PATH's name with `suffix` before its extension, beside it ("part.tav", "-design":
+// "part-design.tav").
+std::string besideName(const std::string& path, const std::string& suffix);
+
+// The absolute name -o gives, else `fallback`.
+std::string outputName(const Options& options, const std::string& fallback);

@@ -24,20 +24,6 @@ namespace {
 constexpr int refusedStatus = 2;
 constexpr int unusableStatus = 1;
 
-// FILE's name with "-design" before its extension, beside it.
-std::string designedName(const std::string& path) {
-    const std::filesystem::path file(path);
-    return (file.parent_path() / (file.stem().string() + "-design" + file.extension().string()))
-        .string();
-}
-
-std::string outputName(const Options& options, const std::string& fallback) {
-    const auto found = options.values.find("-o");
-    if (found == options.values.end())
-        return fallback;
-    return std::filesystem::absolute(found->second).lexically_normal().string();
-}
-
 bool written(const std::string& path, const ProcessRecord& process) {
     if (const std::optional<std::string> problem =
             AtomicFile(path).replace(processDataText(process))) {
@@ -130,7 +116,7 @@ int runLowPressureDesign(const std::vector<std::string>& words) {
     std::printf("achieved: case depth %.3f mm at %g %% C (target %g mm), surface %.3f %% C "
                 "(target %g %% C)\n",
                 result.depth, request.level, request.depth, result.surface, request.surface);
-    const std::string path = outputName(options, designedName(file.path));
+    const std::string path = outputName(options, besideName(file.path, "-design"));
     if (const std::optional<std::string> failure =
             AtomicFile(path).replace(processDataText(result.process))) {
         std::fprintf(stderr, "tavcalc: %s\n", failure->c_str());
@@ -237,8 +223,9 @@ int runDesignCommand(const std::vector<std::string>& allWords) {
                      result.shortfall.c_str());
         return refusedStatus;
     }
-    return written(outputName(options, designedName(file.path)), result.programme) ? 0
-                                                                                   : unusableStatus;
+    return written(outputName(options, besideName(file.path, "-design")), result.programme)
+               ? 0
+               : unusableStatus;
 }
 
 int runFitCommand(const std::vector<std::string>& words) {

@@ -76,3 +76,46 @@ def test_refusals_name_the_keyword_and_value(reading, message):
         tavrix.potential(temperature=925, **reading)
     with pytest.raises(ValueError):
         tavrix.potential(temperature=925, **reading)
+
+
+PLAN = tavrix.Process(steel_carbon=0.2, beta=2e-5, alloy=dict(Cr=1.1, Mn=1.2, Si=0.25),
+                      shape="semi-infinite",
+                      stages=[(0, 920, 1.15), (1, 920, 1.15), (2, 920, 0.8)])
+
+
+def planned_potential(t):
+    return 1.15 if t <= 3600 else 1.15 - 0.35 * (t - 3600) / 3600
+
+
+def write_log(path, rows, header="time,temperature,carbon_potential,setpoint,event"):
+    path.write_text(header + "\n" + "".join(",".join(map(str, r)) + "\n" for r in rows))
+    return str(path)
+
+
+def test_replay_of_the_logged_plan_is_the_plan(tmp_path):
+    log = write_log(tmp_path / "log.csv", [(t, 920, round(planned_potential(t), 6),
+                                            round(planned_potential(t), 6), "")
+                                           for t in range(0, 7201, 60)])
+    r = tavrix.replay(PLAN, log)
+    assert len(r.process.stages) == 121
+    assert r.result.surface_carbon == pytest.approx(r.planned.surface_carbon, abs=0.005)
+    assert r.result.depth(0.35) == pytest.approx(r.planned.depth(0.35), abs=0.005)
+    assert r.band.outside_minutes == 0 and r.band.logged_minutes == pytest.approx(120)
+    assert list(tmp_path.iterdir()) == [tmp_path / "log.csv"], "in memory: nothing written"
+
+
+def test_replay_masks_burn_off_and_reports_the_band(tmp_path):
+    rows = []
+    for t in range(0, 7201, 60):
+        p = planned_potential(t)
+        event = "burnoff" if 1800 <= t < 2400 else ""
+        rows.append((t, 920, "" if event else round(p, 6), round(p, 6), event))
+    r = tavrix.replay(PLAN, write_log(tmp_path / "log.csv", rows))
+    assert r.band.masked_minutes == pytest.approx(10)
+    assert r.band.outside_minutes == pytest.approx(0)
+
+
+def test_replay_refuses_a_bad_log_naming_line_and_column(tmp_path):
+    log = write_log(tmp_path / "log.csv", [(0, 920, 1.0, "", ""), (60, "hot", 1.0, "", "")])
+    with pytest.raises(tavrix.ProcessError, match="line 3, column temperature"):
+        tavrix.replay(PLAN, log)
