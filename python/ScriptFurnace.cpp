@@ -89,7 +89,7 @@ Replayed replayLoad(const Process& plan, const std::string& logPath, const LogDe
     Result planned = interruptible([&](RunObserver& observer) {
         return runInMemory(Process(asWritten(plan.record)), observer);
     });
-    return Replayed{std::move(asRunProcess), std::move(result),         std::move(planned),
-                    bandReport(asRun),       asRun.setpointFromPlan,    asRun.warnings,
+    return Replayed{std::move(asRunProcess),    std::move(result),      std::move(planned),
+                    bandReport(asRun),          asRun.setpointFromPlan, asRun.warnings,
                     reading.log->ignoredColumns};
 }

@@ -339,15 +339,13 @@ keyword and the value.)");
         .def_readonly("outside_minutes", &BandReport::outsideMinutes,
                       "time outside the band, min (burn-off not counted)")
         .def_readonly("outside_percent", &BandReport::outsidePercent, "of the logged time, %")
-        .def_readonly("longest_minutes", &BandReport::longestMinutes,
-                      "the longest excursion, min")
+        .def_readonly("longest_minutes", &BandReport::longestMinutes, "the longest excursion, min")
         .def_readonly("longest_start_hours", &BandReport::longestStartHours,
                       "when it began, h from the log's start")
         .def_readonly("longest_start_line", &BandReport::longestStartLine,
                       "the log line it began after")
         .def_readonly("masked_minutes", &BandReport::maskedMinutes, "burn-off, min")
-        .def_readonly("soot_lines", &BandReport::sootLines,
-                      "log lines where the gas would soot");
+        .def_readonly("soot_lines", &BandReport::sootLines, "log lines where the gas would soot");
     py::class_<Replayed>(module, "Replay", "A load replayed from its furnace log.")
         .def_readonly("process", &Replayed::process,
                       "the as-run process: the log's rows as its stage rows")

@@ -45,7 +45,8 @@ TEST(ReplayTest, EveryLogRowIsAStageRowOfThePlansSteel) {
     const AsRun asRun = asRunOf(plan(), "time,temperature,carbon_potential\n0,900,1.1\n"
                                         "180,920,1.2\n360,920,1.2\n540,900,1.0\n720,880,0.8\n");
     const TDane& data = asRun.process.data;
-    EXPECT_EQ((std::vector<double>{0, 0.05, 0.1, 0.15, 0.2}), data.times) << "hours for a thick sample";
+    EXPECT_EQ((std::vector<double>{0, 0.05, 0.1, 0.15, 0.2}), data.times)
+        << "hours for a thick sample";
     EXPECT_EQ((std::vector<double>{900, 920, 920, 900, 880}), data.temperatures);
     EXPECT_EQ((std::vector<double>{1.1, 1.2, 1.2, 1, 0.8}), data.potentials);
     EXPECT_EQ(plan().data.alloy, data.alloy);
