@@ -13,6 +13,7 @@
 #include "ProcessFileLoad.h"
 #include "ProcessForm.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <vector>
@@ -42,6 +43,10 @@ public:
     // The rows into the form's stage cells; cells beyond the table's rows stay empty, and every
     // stage is a gas stage while the condition column is not shown.
     void readInto(ProcessForm& form) const;
+
+    // The temperature boxes' texts, one per row; a potential put into a row's box.
+    QStringList temperatureTexts() const;
+    void setPotential(int row, const QString& text);
 
 signals:
     // The user typed into a box or chose a condition.

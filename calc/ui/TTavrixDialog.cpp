@@ -15,6 +15,7 @@
 #include "TDesignDialog.h"
 #include "TFoilTestDialog.h"
 #include "THelpWindow.h"
+#include "TPotentialDialog.h"
 #include "TProfileFitDialog.h"
 #include "TWskDialog.h"
 
@@ -390,6 +391,14 @@ void TTavrixDialog::designProcess() {
                      condition.fluxLimit ? loadedText(*condition.fluxLimit) : std::string()};
     }
     stages_->showRows(rows);
+    unsaved_ = true;
+}
+
+void TTavrixDialog::convertReading() {
+    TPotentialDialog dialog(stages_->temperatureTexts(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    stages_->setPotential(dialog.row(), QString::fromStdString(loadedText(dialog.potential())));
     unsaved_ = true;
 }
 
