@@ -84,9 +84,33 @@ void replayOf24hLogAt10s(benchmark::State& state) {
     state.counters["cpu_ms"] = seconds * 1e3 / static_cast<double>(state.iterations());
 }
 
+// The parts of the replay: the log read, the as-run programme built, the run alone.
+void replayParts(benchmark::State& state) {
+    const std::string text = loggedProgramme();
+    double reading = 0, building = 0, running = 0;
+    for (auto _ : state) {
+        const double start = cpuSeconds();
+        const LogReading log = readFurnaceLog(text);
+        const double read = cpuSeconds();
+        const AsRunBuild build = asRunProcess(programme(), *log.log);
+        Parametry parametry(build.asRun->process, {});
+        parametry.stageEnds = build.asRun->stageEnds;
+        const double built = cpuSeconds();
+        run(state, parametry);
+        running += cpuSeconds() - built;
+        building += built - read;
+        reading += read - start;
+    }
+    const double runs = static_cast<double>(state.iterations());
+    state.counters["read_ms"] = reading * 1e3 / runs;
+    state.counters["build_ms"] = building * 1e3 / runs;
+    state.counters["run_ms"] = running * 1e3 / runs;
+}
+
 } // namespace
 
 BENCHMARK(programmeAsStages24h)->Unit(benchmark::kMillisecond);
 BENCHMARK(replayOf24hLogAt10s)->Unit(benchmark::kMillisecond);
+BENCHMARK(replayParts)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -76,8 +76,10 @@ void Steruj::start() {
     streams.removeEarlierResults(fileName);
     recorder->open(t);
     surfaceAtRows.assign(1, solver->carbon()[1]);
-    if (!ended())
+    if (!ended()) {
         ramp = rampOf(stage);
+        endRow = nextStageEnd();
+    }
 }
 
 Steruj::StageRamp Steruj::rampOf(std::size_t row) const {
@@ -100,17 +102,29 @@ bool Steruj::step(RunObserver& progress) {
         nextOutput = t + outputInterval;
         progress.setProgress(static_cast<int>(t / czas.back() * 100));
     }
-    if (t >= ramp.t1) {
+    // Rows that end no stage may be passed within a step; a stage end is met exactly.
+    const bool passed = t >= ramp.t1;
+    while (!ended() && t >= czas[stage + 1]) {
         if (endsStage(stage + 1)) {
             recorder->writeProfile(t);
             j = k = 0;
         }
         surfaceAtRows.push_back(solver->carbon()[1]);
         ++stage;
-        if (!ended())
-            ramp = rampOf(stage);
+    }
+    if (passed && !ended()) {
+        ramp = rampOf(stage);
+        if (stage >= endRow)
+            endRow = nextStageEnd();
     }
     return true;
+}
+
+std::size_t Steruj::nextStageEnd() const {
+    std::size_t row = stage + 1;
+    while (row + 1 < czas.size() && !endsStage(row))
+        ++row;
+    return row;
 }
 
 RunOutcome Steruj::finish() {
@@ -136,19 +150,24 @@ bool Steruj::advance() {
     const double step = furnace.timeStep;
     if (!(step > 0) || !std::isfinite(step))
         return false;
-    if (t + step >= ramp.t1) {
-        furnace.timeStep = ramp.t1 - t;
-        t = ramp.t1;
-        furnace.temperatureK = temperatura[stage + 1];
-        furnace.potentialC = potencjal[stage + 1];
+    if (t + step >= czas[endRow]) {
+        furnace.timeStep = czas[endRow] - t;
+        t = czas[endRow];
+        furnace.temperatureK = temperatura[endRow];
+        furnace.potentialC = potencjal[endRow];
         setSurfaceCondition();
         return true;
     }
     if (t + step == t)
         return false;
     t = t + step;
-    furnace.temperatureK = (t - ramp.t0) * ramp.slopeT + temperatura[stage];
-    furnace.potentialC = (t - ramp.t0) * ramp.slopeP + potencjal[stage];
+    // Between the rows the step ends in, which are the stage's own but where rows end no stage.
+    std::size_t row = stage;
+    while (czas[row + 1] <= t)
+        ++row;
+    const StageRamp between = row == stage ? ramp : rampOf(row);
+    furnace.temperatureK = (t - between.t0) * between.slopeT + temperatura[row];
+    furnace.potentialC = (t - between.t0) * between.slopeP + potencjal[row];
     setSurfaceCondition();
     return true;
 }
