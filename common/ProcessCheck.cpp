@@ -72,6 +72,8 @@ ProcessProblem headProblem(const HeadFault& fault) {
                        "\"Drut\" (wire)");
     case HeadItem::Size:
         return problem("thickness (the line after the shape)", numberRule);
+    case HeadItem::Setting:
+        return problem("line " + std::to_string(fault.index), fault.text);
     }
     return problem("process data", numberRule);
 }
@@ -87,6 +89,7 @@ HeadReading readProcessHead(std::string_view text) {
     head.data = scanned.data();
     head.shape = *scanned.shape;
     head.thickness = scanned.size.value_or(unfilledValue);
+    head.settings = scanned.settings;
     head.length = scanned.length;
     return HeadReading{std::move(head), {}};
 }

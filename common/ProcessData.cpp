@@ -202,6 +202,7 @@ std::string processDataText(const ProcessRecord& process, std::size_t stageCount
     out << shapeName(process.shape) << "\r\n";
     if (kindTraits(process.shape).size != SampleSize::None)
         writeNumber(out, process.thickness);
+    out << settingsText(process.settings);
     return out.str();
 }
 

@@ -5,10 +5,12 @@
 // Si, Ni (one per line); empty line; the stage count n; n rows "time temperature potential",
 // each row but the first optionally followed by the surface condition of the stage it ends
 // ("neutral", "boost" or "boost J0"; no word, or "gas", for a gas stage); the shape name; for
-// every shape but the semi-infinite sample, the thickness (or diameter) in mm. A run appends its
-// carbon profiles after that head, so every reader stops there.
+// every shape but the semi-infinite sample, the thickness (or diameter) in mm; optional settings
+// lines "name: value" (ProcessSettings.h). A run appends its carbon profiles after that head, so
+// every reader stops there.
 
 #include "KindTraits.h"
+#include "ProcessSettings.h"
 
 #include <array>
 #include <cstddef>
@@ -86,11 +88,13 @@ std::size_t stageLimit(const TDane& data);
 // condition word after its numbers; stops there. A word it does not know fails the stream.
 std::istream& operator>>(std::istream& in, TDane& data);
 
-// One process, as a process-data file's head holds it: the record, the shape and its size.
+// One process, as a process-data file's head holds it: the record, the shape and its size, and
+// the settings lines after them.
 struct ProcessRecord {
     TDane data;
     SampleShape shape = SampleShape::SemiInfinite;
     double thickness = unfilledValue; // mm, for every shape but the semi-infinite sample
+    ProcessSettings settings;
 };
 
 // The value a process-data file gives back for `value`: the writer keeps six significant
@@ -103,7 +107,7 @@ ProcessRecord asWritten(const ProcessRecord& process);
 // The whole text of the file at `path`; empty when it cannot be opened.
 std::optional<std::string> wholeFile(const std::string& path);
 
-// The file text for a process: every row with its condition word.
+// The file text for a process: every row with its condition word, then its settings.
 std::string processDataText(const ProcessRecord& process);
 // The same with `stageCount` on the count line in place of the number of rows: the dialog's
 // saved form counts its filled time cells, and an empty first row is written all the same.

@@ -32,6 +32,10 @@ public:
     bool stopped() const { return fault_.has_value(); }
     std::optional<HeadFault>& fault() { return fault_; }
     std::size_t consumed() const { return consumed_; }
+    // The number, from 1, of the line the next character is on. Exact where every character so
+    // far was taken through get(): in Strict and Loader.
+    std::size_t lineNumber() const { return lineEnds_ + 1; }
+    bool atEnd() { return in_.peek() == std::char_traits<char>::eof(); }
 
     // The next value; absent at the end of the text (Loader) or when it does not read (a fault).
     std::optional<double> number(HeadItem item, std::size_t index = 0) {
@@ -44,8 +48,8 @@ public:
             return fail(HeadFault::Kind::NotANumber, item, index, text);
         }
         if (strictness_ == Strictness::Loader) {
-            in_ >> std::ws;
-            if (in_.eof())
+            skipBlanks();
+            if (in_.peek() == std::char_traits<char>::eof())
                 return std::nullopt;
         }
         double value = 0;
@@ -91,8 +95,7 @@ public:
 
     // The next line that is not empty, normalised; its line end is left to be read.
     std::string line() {
-        while (isBlank(in_.peek()))
-            get();
+        skipBlanks();
         std::string text;
         while (in_.peek() != std::char_traits<char>::eof() && in_.peek() != '\n')
             text += static_cast<char>(get());
@@ -127,12 +130,18 @@ private:
         const int ch = in_.get();
         if (ch != std::char_traits<char>::eof())
             ++consumed_;
+        if (ch == '\n')
+            ++lineEnds_;
         return ch;
     }
 
-    std::string word() {
+    void skipBlanks() {
         while (isBlank(in_.peek()))
             get();
+    }
+
+    std::string word() {
+        skipBlanks();
         std::string text;
         while (in_.peek() != std::char_traits<char>::eof() && !isBlank(in_.peek()))
             text += static_cast<char>(get());
@@ -144,6 +153,7 @@ private:
     std::locale saved_;
     std::optional<HeadFault> fault_;
     std::size_t consumed_ = 0; // Strict: characters taken by words and lines
+    std::size_t lineEnds_ = 0; // line ends taken through get()
 };
 
 // One stage row: time, temperature, potential and the condition word. Whole or absent.
@@ -220,6 +230,28 @@ void scanShapeAndSize(ProcessScanner& scanner, std::string_view programShape, Sc
         head.size = scanner.number(HeadItem::Size);
 }
 
+// The settings lines after the shape block, up to the first result block or the end of the
+// text; the head's length grows over each one, so that a head cut off its results keeps them.
+void scanSettings(ProcessScanner& scanner, ScannedHead& head) {
+    scanner.restOfLine();
+    head.length = scanner.consumed();
+    std::vector<std::string> seen;
+    while (!scanner.atEnd()) {
+        const std::size_t number = scanner.lineNumber();
+        const std::string line = normalizedLine(scanner.restOfLine());
+        if (line.empty())
+            continue;
+        const SettingReading reading = readSettingLine(line, head.settings, seen);
+        if (!reading.isSetting)
+            return;
+        if (!reading.rule.empty()) {
+            scanner.fail(HeadFault::Kind::BadSetting, HeadItem::Setting, number, reading.rule);
+            return;
+        }
+        head.length = scanner.consumed();
+    }
+}
+
 } // namespace
 
 TDane ScannedHead::data() const {
@@ -249,10 +281,9 @@ ScannedHead scanProcessHead(std::istream& in, Strictness strictness,
     scanRows(scanner, head.stageCount.value_or(0), head);
     if (strictness != Strictness::Extraction && !scanner.stopped())
         scanShapeAndSize(scanner, programShape, head);
-    if (strictness == Strictness::Strict && !scanner.stopped()) {
-        scanner.restOfLine();
-        head.length = scanner.consumed();
-    }
+    const bool settingsFollow = strictness == Strictness::Strict || head.shapeMatches;
+    if (strictness != Strictness::Extraction && settingsFollow && !scanner.stopped())
+        scanSettings(scanner, head);
     head.fault = std::move(scanner.fault());
     return head;
 }

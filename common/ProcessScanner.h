@@ -14,13 +14,17 @@
 // - Extraction (the viewer's `>> TDane`): formatted input as it always was: the count is an
 //   integer with no limit, rows are taken while they read, and the scan stops after the rows.
 //
-// In every mode a row's condition word (the rest of its line) must be one the file knows.
+// In every mode a row's condition word (the rest of its line) must be one the file knows. Strict
+// and Loader read the settings lines after the shape block (ProcessSettings.h) up to the first
+// result block; every line there must be a known setting with a value it takes. The Loader reads
+// them only when the shape line is the running program's.
 //
 // In every mode the first fault ends the scan; what was read before it is kept. Callers word
 // the fault for their users.
 
 #include "KindTraits.h"
 #include "ProcessData.h"
+#include "ProcessSettings.h"
 
 #include <array>
 #include <cstddef>
@@ -44,6 +48,7 @@ enum class HeadItem {
     StageWord, // the condition word
     Shape,
     Size,
+    Setting, // index: the line number, from 1
 };
 
 struct HeadFault {
@@ -54,6 +59,7 @@ struct HeadFault {
         RowsMissing,     // Loader: count, and index = the rows the file holds
         UnknownWord,     // text: why the condition word is not one the file knows
         UnknownShape,    // Strict; text: the shape line
+        BadSetting,      // text: why the settings line is refused (see ProcessSettings.h)
     };
     Kind kind = Kind::NotANumber;
     HeadItem item = HeadItem::SteelCarbon;
@@ -80,7 +86,9 @@ struct ScannedHead {
     std::optional<SampleShape> shape; // what the shape line names
     bool shapeMatches = false;        // Loader: the shape line is the running program's shape
     std::optional<double> size;       // mm: thickness, or a cylinder's diameter
-    std::size_t length = 0;           // Strict: bytes up to and including the head's last line end
+    ProcessSettings settings;         // Strict and Loader: the settings lines after the shape block
+    std::size_t length = 0; // Strict: bytes up to and including the last line end of the head and
+                            // its settings
     std::optional<HeadFault> fault;
 
     // The values found as a record; an absent value is 0.

@@ -56,6 +56,7 @@ void Parametry::convert(const ProcessRecord& process) {
         warunki.push_back(stageCondition(data, row));
     }
     shape = process.shape;
+    settings = process.settings;
     // The semi-infinite sample is modelled 10 mm deep; every size in a file is halved.
     grub = kindTraits(process.shape).size == SampleSize::None ? 10.0 : process.thickness;
     grub = grub * 1000 * 0.5;

@@ -20,6 +20,7 @@ struct Parametry {
     std::vector<double> temperatura;     // K, stage temperatures
     std::vector<double> potencjal;       // % C, stage carbon potentials
     std::vector<StageCondition> warunki; // surface condition of the stage each row ends
+    ProcessSettings settings;            // the models and treatments the file's settings choose
     std::string fileName;                // the process-data file, base name of the result files
     double ck = 0;                       // % C, carbon content of the steel
     double be = 0;                       // µm/s, carbon transfer coefficient

@@ -40,6 +40,7 @@ std::string fieldName(const HeadFault& fault, std::string_view shape) {
     case HeadItem::Shape:
         return "the shape";
     case HeadItem::Size:
+    case HeadItem::Setting:
         break;
     }
     const std::optional<SampleShape> kind = shapeFromLine(shape);
@@ -59,6 +60,8 @@ std::string refusal(const HeadFault& fault, std::string_view shape) {
     case HeadFault::Kind::UnknownWord:
         return "In the file, the condition of stage " + std::to_string(fault.index + 1) + " " +
                fault.text;
+    case HeadFault::Kind::BadSetting:
+        return "In the file, line " + std::to_string(fault.index) + " " + fault.text;
     case HeadFault::Kind::NotANumber:
     case HeadFault::Kind::CountNotWhole:
     case HeadFault::Kind::UnknownShape:
@@ -114,5 +117,6 @@ ProcessFileLoad loadProcessText(std::string_view text, std::string_view shape) {
     }
     boxes.shapeMatches = head.shapeMatches;
     boxes.thickness = boxText(head.size);
+    boxes.settings = head.settings;
     return load;
 }

@@ -30,6 +30,7 @@ struct LoadedBoxes {
     // read and its box keeps its text.
     bool shapeMatches = false;
     std::string thickness;
+    ProcessSettings settings; // read only when the shape matches
 };
 
 struct ProcessFileLoad {

@@ -6,6 +6,7 @@ ProcessRecord processRecord(const ProcessForm& form, SampleShape shape) {
     ProcessRecord process;
     process.shape = shape;
     process.thickness = form.thickness;
+    process.settings = form.settings;
     TDane& data = process.data;
     data.steelCarbon = form.steelCarbon;
     data.transferCoefficient = form.transferCoefficient;
@@ -34,6 +35,7 @@ ProcessForm formOf(const ProcessRecord& process) {
         form.condition[row] = stageCondition(data, row);
     }
     form.thickness = process.thickness;
+    form.settings = process.settings;
     return form;
 }
 

@@ -21,6 +21,9 @@ struct ProcessForm {
     std::array<double, maxConditionStages> temperature = filled(); // °C
     std::array<double, maxConditionStages> potential = filled();   // % C
     std::array<StageCondition, maxConditionStages> condition{};    // of the stage a row ends
+    // The settings lines the form keeps for its file: those of the file it loaded, and those its
+    // own boxes set.
+    ProcessSettings settings;
 
 private:
     static constexpr std::array<double, maxConditionStages> filled() {

@@ -216,6 +216,7 @@ ProcessForm TTavrixDialog::readForm() const {
     form.si = boxValue(si_);
     form.ni = boxValue(ni_);
     stages_->readInto(form);
+    form.settings = settings_;
     return form;
 }
 
@@ -282,6 +283,8 @@ void TTavrixDialog::showLoaded(const LoadedBoxes& boxes) {
     stages_->showRows(boxes.rows);
     if (boxes.shapeMatches && kindTraits(shape_).size != SampleSize::None)
         showText(thickness_, boxes.thickness);
+    if (boxes.shapeMatches)
+        settings_ = boxes.settings;
 }
 
 void TTavrixDialog::browse() {

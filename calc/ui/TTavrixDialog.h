@@ -74,4 +74,5 @@ private:
     QLineEdit* outputName_ = nullptr;
     THelpWindow* helpWindow_ = nullptr; // once help was asked for
     bool unsaved_ = false;              // values typed or designed that no file holds yet
+    ProcessSettings settings_;          // of the file last loaded, kept for the files it writes
 };

@@ -77,3 +77,17 @@ TEST(ProcessFileLoad, ShowsEachRowsCondition) {
     EXPECT_TRUE(load.boxes.shapeMatches);
     EXPECT_EQ(load.boxes.thickness, "4.000000");
 }
+
+TEST(ProcessFileLoad, KeepsTheSettingsAndRefusesABadOneByItsLine) {
+    const std::string plate = head + rowsOf({""}) + "Plate\r\n4\r\n";
+    const ProcessFileLoad load = loadProcessText(plate + "diffusivity: tibbetts\r\n", "Plate");
+    ASSERT_EQ(load.result, ProcessFileLoad::Result::Loaded) << load.problem;
+    EXPECT_EQ(load.boxes.settings.diffusivity, DiffusivityModel::Tibbetts);
+
+    const ProcessFileLoad refused = loadProcessText(plate + "\r\ncarbon: lots\r\n", "Plate");
+    EXPECT_EQ(refused.result, ProcessFileLoad::Result::Refused);
+    EXPECT_EQ(refused.problem.rfind(
+                  "In the file, line 16 names no setting this program knows: \"carbon\"", 0),
+              0U)
+        << refused.problem;
+}

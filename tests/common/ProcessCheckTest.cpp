@@ -37,6 +37,22 @@ class Refusals : public testing::TestWithParam<RefusalCase> {};
 
 } // namespace
 
+TEST(ProcessCheck, ASettingsRefusalSaysWhatTheValueMustBe) {
+    const HeadReading reading = readProcessHead(plateFile + "diffusivity: fast\r\n");
+    ASSERT_FALSE(reading.head);
+    EXPECT_EQ(reading.problem.field + " " + reading.problem.rule,
+              "line 15 gives diffusivity \"fast\", which must be standard, tibbetts or "
+              "slycke-ericsson");
+}
+
+TEST(ProcessCheck, ReadsTheSettingsAndKeepsThemInTheHead) {
+    const std::string text = plateFile + "diffusivity: tibbetts\r\n";
+    const HeadReading reading = readCheckedProcessHead(text + "-\"profiles\r\n");
+    ASSERT_TRUE(reading.head) << reading.problem.field << reading.problem.rule;
+    EXPECT_EQ(reading.head->settings.diffusivity, DiffusivityModel::Tibbetts);
+    EXPECT_EQ(reading.head->length, text.size());
+}
+
 TEST(ProcessCheck, ReadsTheHeadAndFindsWhereItEnds) {
     const std::string text = plateFile + "-\"Rozmieszczenie\r\n\"  1\r\n";
     const HeadReading reading = readCheckedProcessHead(text);
@@ -113,5 +129,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "stage 2 condition"},
         RefusalCase{"ElevenGasRows", plateFileOf(11, ""), "stage count"},
         RefusalCase{"ElevenExplicitGasRows", plateFileOf(11, "gas"), "stage count"},
-        RefusalCase{"MoreThanAHundredRows", plateFileOf(101, "neutral"), "stage count"}),
+        RefusalCase{"MoreThanAHundredRows", plateFileOf(101, "neutral"), "stage count"},
+        RefusalCase{"UnknownSetting", plateFile + "colour: red\r\n", "line 15"},
+        RefusalCase{"SettingWithoutAValue", plateFile + "\r\ndiffusivity:\r\n", "line 16"},
+        RefusalCase{"TextAfterTheHead", plateFile + "notes\r\n", "line 15"}),
     [](const testing::TestParamInfo<RefusalCase>& row) { return row.param.name; });

@@ -1,4 +1,5 @@
 #include "ProcessData.h"
+#include "ProcessCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -215,4 +216,20 @@ TEST(ProcessData, ConditionsRaiseTheRowLimit) {
     EXPECT_EQ(stageCondition(data, 7), neutral);
     EXPECT_EQ(stageCondition(TDane{}, 3), gas);
     EXPECT_EQ(conditionWord(StageCondition{SurfaceCondition::Boost, 1e-5}), "boost 1e-05");
+}
+
+TEST(ProcessData, SettingsAreWrittenAfterTheShapeBlockAndReadBack) {
+    ProcessRecord process = plate();
+    const std::string plain = processDataText(process);
+    EXPECT_EQ(plain.substr(plain.size() - 10), "Plate\r\n4\r\n");
+    for (DiffusivityModel law : {DiffusivityModel::Standard, DiffusivityModel::Tibbetts,
+                                 DiffusivityModel::SlyckeEricsson}) {
+        process.settings.diffusivity = law;
+        const std::string text = processDataText(process);
+        EXPECT_EQ(text, plain + "diffusivity: " + std::string(diffusivityWord(law)) + "\r\n");
+        const HeadReading reading = readCheckedProcessHead(text);
+        ASSERT_TRUE(reading.head) << reading.problem.field << " " << reading.problem.rule;
+        EXPECT_EQ(reading.head->settings, process.settings);
+        EXPECT_EQ(processDataText(*reading.head), text);
+    }
 }

@@ -37,6 +37,8 @@ const char* kindName(HeadFault::Kind kind) {
         return "unknown word";
     case HeadFault::Kind::UnknownShape:
         return "unknown shape";
+    case HeadFault::Kind::BadSetting:
+        return "bad setting";
     }
     return "?";
 }
@@ -63,6 +65,8 @@ const char* itemName(HeadItem item) {
         return "shape";
     case HeadItem::Size:
         return "size";
+    case HeadItem::Setting:
+        return "line";
     }
     return "?";
 }
@@ -82,6 +86,8 @@ std::string summary(const ScannedHead& head) {
         out << ", " << head.shapeLine << (head.shapeMatches ? " (ours)" : "");
     if (head.size)
         out << ", size " << *head.size;
+    if (std::string settings = settingsText(head.settings); !settings.empty())
+        out << ", " << settings.substr(0, settings.size() - 2);
     if (head.fault)
         out << "; " << kindName(head.fault->kind) << " at " << itemName(head.fault->item) << ' '
             << head.fault->index;
@@ -196,6 +202,46 @@ INSTANTIATE_TEST_SUITE_P(
                  "7 values, 2 rows, Plate; not a number at size 0",
                  "7 values, 2 rows, Plate (ours)", "7 values, 2 rows"}),
     [](const testing::TestParamInfo<ScanCase>& row) { return row.param.name; });
+
+// Settings lines after the shape block: the line numbers count from the file's first line.
+INSTANTIATE_TEST_SUITE_P(
+    SettingsLines, Modes,
+    testing::Values(
+        ScanCase{
+            "Setting", replaced(plateFile, "4\r\n-", "4\r\n\r\n diffusivity :  tibbetts \r\n-"),
+            "7 values, 2 rows, Plate, size 4, diffusivity: tibbetts",
+            "7 values, 2 rows, Plate (ours), size 4, diffusivity: tibbetts", "7 values, 2 rows"},
+        ScanCase{"UnknownSetting", replaced(plateFile, "4\r\n-", "4\r\ncolour: red\r\n-"),
+                 "7 values, 2 rows, Plate, size 4; bad setting at line 15",
+                 "7 values, 2 rows, Plate (ours), size 4; bad setting at line 15",
+                 "7 values, 2 rows"},
+        ScanCase{"SettingGivenTwice",
+                 replaced(plateFile, "4\r\n-",
+                          "4\r\ndiffusivity: standard\r\n\r\ndiffusivity: standard\r\n-"),
+                 "7 values, 2 rows, Plate, size 4, diffusivity: standard; bad setting at line 17",
+                 "7 values, 2 rows, Plate (ours), size 4, diffusivity: standard; bad setting at "
+                 "line 17",
+                 "7 values, 2 rows"},
+        ScanCase{"SettingAfterTheResults",
+                 replaced(plateFile, "profiles\r\n", "profiles\r\ncolour: red\r\n"),
+                 "7 values, 2 rows, Plate, size 4", "7 values, 2 rows, Plate (ours), size 4",
+                 "7 values, 2 rows"},
+        // The loader reads no further than the shape of another program's file.
+        ScanCase{"SettingOfAnotherShape",
+                 replaced(replaced(plateFile, "Plate", "Cylinder"), "4\r\n-", "4\r\nx\r\n-"),
+                 "7 values, 2 rows, Cylinder, size 4; bad setting at line 15",
+                 "7 values, 2 rows, Cylinder", "7 values, 2 rows"}),
+    [](const testing::TestParamInfo<ScanCase>& row) { return row.param.name; });
+
+TEST(ProcessScanner, StrictScanEndsAfterTheLastSettingsLine) {
+    const std::string head = "0.2\n2e-05\n\n0\n0\n0\n0\n0\n\n1\n0 900 1\nSemi-infinitive sample\n"
+                             "diffusivity: slycke-ericsson\r\n";
+    std::istringstream in(head + "\r\n-\"x\n");
+    const ScannedHead scanned = scanProcessHead(in, Strictness::Strict);
+    ASSERT_FALSE(scanned.fault);
+    EXPECT_EQ(scanned.length, head.size());
+    EXPECT_EQ(scanned.settings.diffusivity, DiffusivityModel::SlyckeEricsson);
+}
 
 TEST(ProcessScanner, StrictScanEndsAfterTheHeadsLastLine) {
     const std::string head = "0.2\n2e-05\n\n0\n0\n0\n0\n0\n\n1\n0 900 1\nSemi-infinitive sample\n";

@@ -423,3 +423,13 @@ TEST(Locale, FilesReadWithTheirDecimalPointWhateverTheStreamLocale) {
 }
 
 } // namespace
+
+TEST(CarbonReader, PassesOverTheSettingsLinesBeforeTheProfiles) {
+    TWyniki profiles;
+    std::istringstream in{"0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n1\r\n0 925 1.2\r\n"
+                          "Plate\r\n4\r\ndiffusivity: tibbetts\r\n-\"h\r\n\"  1\r\n, 0 1\r\n"};
+    const ShapeRead read = readCarbonFile(in, profiles);
+    EXPECT_EQ(read.status, ReadStatus::Whole);
+    EXPECT_EQ(read.thickness, 4);
+    EXPECT_EQ(profiles.profileCount(), 1);
+}

@@ -46,6 +46,13 @@ bool skipHeader(std::istream& in) {
     return true;
 }
 
+// The settings lines after the shape block ("name: value", ProcessSettings.h) start with a
+// letter; the profiles after them with their header line.
+void skipSettings(std::istream& in) {
+    while (in >> std::ws && std::isalpha(static_cast<char>(in.peek()), std::locale::classic()))
+        skipLine(in);
+}
+
 // The shape line is the first non-empty line after the head.
 std::optional<SampleShape> readShape(std::istream& in) {
     std::string line;
@@ -178,8 +185,10 @@ ShapeRead readCarbonFile(std::istream& in, TWyniki& profiles) {
     if (read.status == ReadStatus::Whole && kindTraits(*shape).size != SampleSize::None &&
         !(in >> read.thickness))
         read.status = ReadStatus::Malformed;
-    if (read.status == ReadStatus::Whole)
+    if (read.status == ReadStatus::Whole) {
+        skipSettings(in);
         read.status = readProfiles(in, profiles);
+    }
     return read;
 }
 
