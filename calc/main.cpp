@@ -1,12 +1,14 @@
 // tavcalc: the calculation program. Started with a sample shape it shows the process-data
-// window; "--run", "--design", "--fit-beta" and "--fit-profile" work without any window (and so
-// without a display).
+// window; "--run", "--design", "--fit-beta", "--fit-profile", "--potential" and "--replay" work
+// without any window (and so without a display).
 
 #include "BatchRun.h"
 #include "CalcCommandLine.h"
 #include "DesignCommands.h"
 #include "HardnessReport.h"
 #include "InterfaceLanguage.h"
+#include "PotentialCommand.h"
+#include "ReplayCommand.h"
 #include "SetNames.h"
 #include "TTavrixApp.h"
 #include "WindowSystem.h"
@@ -55,6 +57,11 @@ int main(int argc, char** argv) {
     case CalcMode::Hardenability:
         prepareData();
         return runHardenabilityCommand(modeWords(arguments));
+    case CalcMode::Potential:
+        return runPotentialCommand(modeWords(arguments));
+    case CalcMode::Replay:
+        prepareData();
+        return runReplayCommand(modeWords(arguments));
     case CalcMode::Help:
         std::fputs(calcUsage().c_str(), stdout);
         return 0;

@@ -239,7 +239,12 @@ std::string processDataText(const ProcessRecord& process, std::size_t stageCount
 }
 
 double asWritten(double value) {
-    return fileNumber(numberText(value)).value_or(value);
+    // The digits numberText writes (six significant, as "%g"), without a stream: a logged load
+    // has thousands of rows.
+    char text[32];
+    const std::to_chars_result written =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6);
+    return fileNumber(std::string_view(text, std::size_t(written.ptr - text))).value_or(value);
 }
 
 ProcessRecord asWritten(const ProcessRecord& process) {

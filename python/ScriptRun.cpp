@@ -165,9 +165,12 @@ const ResultSeries& Result::series() const {
     return *parsed;
 }
 
-Result runInMemory(const Process& process, RunObserver& observer) {
+Result runInMemory(const Process& process, RunObserver& observer,
+                   const std::vector<bool>& stageEnds) {
     MemoryStreams streams;
-    KeptRun kept = runKept(Parametry(process.record, {}), observer, streams);
+    Parametry parametry(process.record, {});
+    parametry.stageEnds = stageEnds;
+    KeptRun kept = runKept(parametry, observer, streams);
     raiseUnlessFinished(kept.outcome);
     const std::vector<std::string> warnings = runWarnings(process.record.data, kept.outcome);
     Result result(std::move(kept),

@@ -77,8 +77,10 @@ private:
 };
 
 // Both touch no Python object: callers run them without the GIL (interruptible).
-// In memory: no file is opened, written or deleted.
-Result runInMemory(const Process& process, RunObserver& observer);
+// In memory: no file is opened, written or deleted. `stageEnds` as Parametry takes them (empty:
+// every row ends a stage).
+Result runInMemory(const Process& process, RunObserver& observer,
+                   const std::vector<bool>& stageEnds = {});
 // As `tavcalc --run` runs a file: the set claimed in the in-use list (a set another run has
 // raises RunError with tavcalc's message), the process data written to `path`, then read back
 // by the computation, which writes the result files beside it. The process's own path is the

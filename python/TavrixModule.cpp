@@ -5,6 +5,7 @@
 #include "Interrupt.h"
 #include "ProfileMeasures.h"
 #include "ScriptErrors.h"
+#include "ScriptFurnace.h"
 #include "ScriptProcess.h"
 #include "ScriptRun.h"
 #include "ScriptSearches.h"
@@ -21,6 +22,15 @@
 #include <vector>
 
 namespace py = pybind11;
+
+namespace {
+
+// An instrument's reading of the gas: none where it soots.
+std::optional<double> readingIfCarbon(const Potential& potential, double reading) {
+    return potential.state.potential ? std::optional(reading) : std::nullopt;
+}
+
+} // namespace
 
 PYBIND11_MODULE(tavrix, module) {
     module.doc() = "The Tavrix carburizing computation: processes, runs in memory, result files.";
@@ -338,4 +348,88 @@ process: the test as it was run (a foil or a wire; its beta is only where the se
 starts); carbon: the carbon content measured after it, % C. Returns a BetaFit. A measurement no
 coefficient explains raises ProcessError with tavcalc's message; Ctrl-C raises
 KeyboardInterrupt.)");
+
+    py::class_<Potential>(module, "Potential", "What a furnace reading means.")
+        .def_property_readonly(
+            "potential", [](const Potential& p) { return p.state.potential; },
+            "carbon potential, % C; None where the gas deposits soot")
+        .def_property_readonly(
+            "activity", [](const Potential& p) { return p.state.activity; },
+            "carbon activity of the gas (graphite = 1)")
+        .def_property_readonly(
+            "soot", [](const Potential& p) { return !p.state.potential; },
+            "the gas deposits soot (activity at or above 1)")
+        .def_property_readonly(
+            "probe", [](const Potential& p) { return readingIfCarbon(p, p.state.probe); },
+            "oxygen-probe voltage in this gas, mV (through the process factor when one was "
+            "given); None where it soots")
+        .def_property_readonly(
+            "dew_point", [](const Potential& p) { return readingIfCarbon(p, p.state.dewPoint); },
+            "dew point of this gas, deg C; None where it soots")
+        .def_property_readonly(
+            "co2", [](const Potential& p) { return readingIfCarbon(p, p.state.carbonDioxide); },
+            "CO2 of this gas, %; None where it soots")
+        .def_readonly("surface_carbon", &Potential::surfaceCarbon,
+                      "with a process: the carbon its steel reaches at the surface, % C")
+        .def_readonly("alloy_factor", &Potential::alloyFactor,
+                      "with a process: Gunnarson's alloy factor Q of its steel");
+    module.def(
+        "potential",
+        [](double temperature, std::optional<double> probe, std::optional<double> dewPoint,
+           std::optional<double> co2, std::optional<double> carbon, double co, double h2,
+           std::optional<double> processFactor, const Process* process) {
+            return furnacePotential(temperature, probe, dewPoint, co2, carbon, co, h2,
+                                    processFactor, process);
+        },
+        py::kw_only(), py::arg("temperature"), py::arg("probe") = py::none(),
+        py::arg("dew_point") = py::none(), py::arg("co2") = py::none(),
+        py::arg("carbon") = py::none(), py::arg("co") = defaultCO, py::arg("h2") = defaultH2,
+        py::arg("process_factor") = py::none(), py::arg("process") = py::none(),
+        R"(The carbon potential a furnace reading means, as tavcalc --potential gives it.
+
+temperature: deg C; one reading: probe (oxygen probe, mV), dew_point (deg C), co2 (%), or
+carbon (% C, the other way: what the instruments should read); co, h2: the gas's CO and H2, %
+(20 and 40: endothermic gas); process_factor: the probe read through a transmitter's process
+factor (150 usual); process: a Process whose steel's surface carbon and alloy factor are given
+too. Returns a Potential. A malformed or impossible reading raises ProcessError naming the
+keyword and the value.)");
+
+    py::class_<BandReport>(module, "BandReport",
+                           "How the logged potential kept within 0.05 % C of its setpoint.")
+        .def_readonly("logged_minutes", &BandReport::loggedMinutes, "the log's length, min")
+        .def_readonly("outside_minutes", &BandReport::outsideMinutes,
+                      "time outside the band, min (burn-off not counted)")
+        .def_readonly("outside_percent", &BandReport::outsidePercent, "of the logged time, %")
+        .def_readonly("longest_minutes", &BandReport::longestMinutes, "the longest excursion, min")
+        .def_readonly("longest_start_hours", &BandReport::longestStartHours,
+                      "when it began, h from the log's start")
+        .def_readonly("longest_start_line", &BandReport::longestStartLine,
+                      "the log line it began after")
+        .def_readonly("masked_minutes", &BandReport::maskedMinutes, "burn-off, min")
+        .def_readonly("soot_lines", &BandReport::sootLines, "log lines where the gas would soot");
+    py::class_<Replayed>(module, "Replay", "A load replayed from its furnace log.")
+        .def_readonly("process", &Replayed::process,
+                      "the as-run process: the log's rows as its stage rows")
+        .def_readonly("result", &Replayed::result, "the as-run Result")
+        .def_readonly("planned", &Replayed::planned, "the planned process's Result")
+        .def_readonly("band", &Replayed::band, "the BandReport")
+        .def_readonly("setpoint_from_plan", &Replayed::setpointFromPlan,
+                      "the log has no setpoint column: the plan's potential was the setpoint")
+        .def_readonly("warnings", &Replayed::warnings, "gaps of the log held over")
+        .def_readonly("ignored_columns", &Replayed::ignoredColumns, "log columns not read");
+    module.def(
+        "replay",
+        [](const Process& plan, const std::string& logPath, double co, double h2,
+           std::optional<double> processFactor) {
+            return replayLoad(plan, logPath, LogDefaults{co, h2, processFactor});
+        },
+        py::arg("process"), py::arg("log_path"), py::kw_only(), py::arg("co") = defaultCO,
+        py::arg("h2") = defaultH2, py::arg("process_factor") = py::none(),
+        R"(The load as the furnace ran it, as tavcalc --replay computes it, in memory.
+
+process: the plan (its steel, beta, shape and size); log_path: the furnace's CSV log (time or
+timestamp, temperature, and carbon_potential, probe_mv, dew_point or co2; optional setpoint
+and event, burnoff rows holding the last valid potential); co, h2, process_factor: the gas
+where the log has no such columns. Returns a Replay: the as-run and planned Results and the
+BandReport. A log tavcalc refuses raises ProcessError naming the line and the column.)");
 }

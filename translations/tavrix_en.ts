@@ -1573,6 +1573,85 @@ Trial runs: %1</translation>
     </message>
 </context>
 <context>
+    <name>TPotentialDialog</name>
+    <message>
+        <source>Przelicz odczyt</source>
+        <translation>Convert a reading</translation>
+    </message>
+    <message>
+        <source>Etap %1</source>
+        <translation>Stage %1</translation>
+    </message>
+    <message>
+        <source>Sonda tlenowa, mV</source>
+        <translation>Oxygen probe, mV</translation>
+    </message>
+    <message>
+        <source>Punkt rosy, °C</source>
+        <translation>Dew point, °C</translation>
+    </message>
+    <message>
+        <source>CO2, %</source>
+        <translation>CO2, %</translation>
+    </message>
+    <message>
+        <source>Wiersz programu:</source>
+        <translation>Programme row:</translation>
+    </message>
+    <message>
+        <source>Temperatura, °C:</source>
+        <translation>Temperature, °C:</translation>
+    </message>
+    <message>
+        <source>Odczyt:</source>
+        <translation>Reading:</translation>
+    </message>
+    <message>
+        <source>Wartość:</source>
+        <translation>Value:</translation>
+    </message>
+    <message>
+        <source>CO, %:</source>
+        <translation>CO, %:</translation>
+    </message>
+    <message>
+        <source>H2, %:</source>
+        <translation>H2, %:</translation>
+    </message>
+    <message>
+        <source>Współczynnik procesu (puste: równowaga gazu):</source>
+        <translation>Process factor (empty: gas equilibria):</translation>
+    </message>
+    <message>
+        <source>Przelicz</source>
+        <translation>Convert</translation>
+    </message>
+    <message>
+        <source>Wstaw do etapu</source>
+        <translation>Insert into the stage</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Enter the temperature, the reading, CO and H2</source>
+        <translation>Enter the temperature, the reading, CO and H2</translation>
+    </message>
+    <message>
+        <source>Check data!</source>
+        <translation>Check data!</translation>
+    </message>
+    <message>
+        <source>Potencjał węglowy %1 % C, aktywność węgla %2</source>
+        <translation>Carbon potential %1 % C, carbon activity %2</translation>
+    </message>
+    <message>
+        <source>Atmosfera wydziela sadzę (aktywność węgla %1, nie mniej niż 1): nie ma potencjału węglowego.</source>
+        <translation>The atmosphere deposits soot (carbon activity %1, not below 1): it has no carbon potential.</translation>
+    </message>
+</context>
+<context>
     <name>TProfileFitDialog</name>
     <message>
         <source>także przesunięcie potencjału (błąd sondy)</source>
@@ -1989,6 +2068,14 @@ Compute anyway?</translation>
     <message>
         <source>Dopasowuje współczynnik przenoszenia węgla do zmierzonego profilu</source>
         <translation>Fits the carbon transfer coefficient to a measured profile</translation>
+    </message>
+    <message>
+        <source>&amp;Przelicz odczyt...</source>
+        <translation>&amp;Convert a reading...</translation>
+    </message>
+    <message>
+        <source>Przelicza odczyt sondy tlenowej, punktu rosy lub CO2 na potencjał węglowy etapu</source>
+        <translation>Converts an oxygen-probe, dew-point or CO2 reading into a stage's carbon potential</translation>
     </message>
 </context>
 <context>

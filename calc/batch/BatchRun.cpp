@@ -6,6 +6,7 @@
 #include "FileTable.h"
 #include "HardnessReport.h"
 #include "KindTraits.h"
+#include "Parametry.h"
 #include "ProcessCheck.h"
 #include "ProfileMeasures.h"
 #include "ResultStreams.h"
@@ -40,6 +41,8 @@ public:
     bool cancelRequested() override { return interrupted; }
 };
 
+} // namespace
+
 void catchInterrupt() {
     struct sigaction action {};
     action.sa_handler = requestCancel;
@@ -47,6 +50,8 @@ void catchInterrupt() {
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
 }
+
+namespace {
 
 void complain(const std::string& path, const std::string& what) {
     std::fprintf(stderr, "tavcalc: %s: %s\n", path.c_str(), what.c_str());
@@ -67,8 +72,6 @@ void listResults(const std::string& path, SampleShape shape, const RunOutcome& o
     if (outcome.finalHardness && outcome.finalHardness->fromQuench)
         std::printf("  %s\n", resultFileName(path, extension(ResultFile::Austenite)).c_str());
 }
-
-enum class FileResult { Finished, Refused, Failed, Cancelled };
 
 void releaseClaim(SetClaim& claim, const std::string& path) {
     if (!claim.release())
@@ -111,9 +114,29 @@ FileResult runFile(const std::string& argument, double hardnessLimit) {
         complain(path, reading.problem.field + " " + reading.problem.rule);
         return FileResult::Refused;
     }
+    const std::string head = text->substr(0, reading.head->length);
+    const auto cutToHead = [&path, &head] {
+        const std::optional<std::string> problem = cutBackToProcessData(path, head);
+        if (problem)
+            complain(path, "cannot be cut back to its process data: " + *problem);
+        return !problem;
+    };
+    return runClaimedSet(
+               path, head, reading.head->shape, cutToHead, [&path] { return Parametry(path); },
+               &reading.head->data, hardnessLimit)
+        .result;
+}
+
+} // namespace
+
+SetRun runClaimedSet(const std::string& path, const std::string& head, SampleShape shape,
+                     const std::function<bool()>& layHead,
+                     const std::function<Parametry()>& parametry, const TDane* saturationData,
+                     double hardnessLimit) {
+    SetRun run;
     if (clashesWithResults(path)) {
         complain(path, "the name must not end in the extension of a result file");
-        return FileResult::Refused;
+        return run;
     }
     SetClaim claim = SetClaim::claim(listFilePath(), path);
     switch (claim.status()) {
@@ -121,34 +144,34 @@ FileResult runFile(const std::string& argument, double hardnessLimit) {
         break;
     case SetClaim::Status::InUse:
         complain(path, "Filename is already in use");
-        return FileResult::Refused;
+        return run;
     case SetClaim::Status::Failed:
         complain(path, "the in-use list cannot be updated: " + claim.problem());
-        return FileResult::Refused;
+        return run;
     }
-
-    const std::string head = text->substr(0, reading.head->length);
-    if (const std::optional<std::string> problem = cutBackToProcessData(path, head)) {
-        complain(path, "cannot be cut back to its process data: " + *problem);
+    if (!layHead()) {
         releaseClaim(claim, path);
-        return FileResult::Refused;
+        return run;
     }
-
     ResultStreams streams; // every file starts as a fresh program would
     BatchProgress progress(stdout, std::filesystem::path(path).filename().string());
-    const RunOutcome outcome = runComputation(path, progress, streams);
+    run.kept = runKept(parametry(), progress, streams);
     progress.finish();
-    for (const std::string& warning : saturationWarnings(reading.head->data, outcome.surfaceAtRows))
-        complain(path, "warning: " + warning);
-    if (const auto carbide = carbideWarning(outcome.remainingCarbide))
+    if (saturationData)
+        for (const std::string& warning :
+             saturationWarnings(*saturationData, run.kept.outcome.surfaceAtRows))
+            complain(path, "warning: " + warning);
+    if (const auto carbide = carbideWarning(run.kept.outcome.remainingCarbide))
         complain(path, "warning: " + *carbide);
     // The set stays claimed until its files are as the outcome leaves them.
-    const FileResult result = settle(path, head, outcome, reading.head->shape, hardnessLimit);
+    run.result = settle(path, head, run.kept.outcome, shape, hardnessLimit);
     releaseClaim(claim, path);
-    return result;
+    return run;
 }
 
-} // namespace
+std::optional<double> finalCaseHardeningDepth(const CaseHardness& hardness, double limit) {
+    return hardnessCaseDepth(hardness.depthMm(), hardness.hv, limit);
+}
 
 void requestBatchCancel() {
     interrupted = true;

@@ -34,6 +34,19 @@ constexpr UsageLine calcUsageLines[] = {
     {"  -o OUT.tav", "writes a copy of SET with the fitted values"},
     {"tavcalc --hardenability SET.tav",
      "the ideal critical diameter, Jominy curve and Ms of SET's steel (A255, Andrews)"},
+    {"tavcalc --potential --temperature DEGC --probe MV",
+     "the carbon potential and activity of the furnace gas from an oxygen-probe reading"},
+    {"  --dew-point DEGC | --co2 PCT", "instead of --probe: a dew point, or a CO2 content"},
+    {"  --carbon PCT", "instead: a carbon potential, printed as probe mV, dew point and CO2"},
+    {"  --co PCT  --h2 PCT", "the gas's CO (20) and H2 (40), in %"},
+    {"  --process-factor PF", "the probe through a transmitter's process factor (150 usual)"},
+    {"  --set SET.tav", "also the surface carbon SET's steel reaches, with its alloy factor"},
+    {"tavcalc --replay PLAN.tav --log LOG.csv",
+     "the load as the furnace logged it: PLAN's steel and shape, the log's temperature and "
+     "potential; planned against as-run, and the time outside ±0.05 % C of the setpoint"},
+    {"  -o RUN.tav", "the as-run set (PLAN-asrun.tav), profiles at PLAN's stage ends and the end"},
+    {"  --co PCT  --h2 PCT  --process-factor PF",
+     "the gas of a probe_mv or dew_point log without those columns"},
     {"tavcalc --help", "prints this text"},
     {"tavcalc --version", "prints the program's version"},
     {"-platform NAME", "the window system for the window, for instance offscreen"},
@@ -57,6 +70,10 @@ CalcMode calcMode(const std::vector<std::string>& arguments) {
         return CalcMode::FitProfile;
     if (first == "--hardenability")
         return CalcMode::Hardenability;
+    if (first == "--potential")
+        return CalcMode::Potential;
+    if (first == "--replay")
+        return CalcMode::Replay;
     if (first == "--help" || first == "-h")
         return CalcMode::Help;
     if (first == "--version")

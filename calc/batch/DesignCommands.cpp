@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "CalcCommandLine.h"
 #include "ClockTime.h"
+#include "CommandOptions.h"
 #include "FoilFit.h"
 #include "LowPressureDesign.h"
 #include "MeasuredProfile.h"
@@ -14,10 +15,8 @@
 #include "TerminalProgress.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <filesystem>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,96 +25,6 @@ namespace {
 
 constexpr int refusedStatus = 2;
 constexpr int unusableStatus = 1;
-
-// The words after the file name: options with one value each.
-struct Options {
-    std::string file;
-    std::map<std::string, std::string> values;
-    std::string problem; // set when the words do not parse
-};
-
-Options parseOptions(const std::vector<std::string>& words,
-                     std::initializer_list<std::string_view> known) {
-    Options options;
-    if (words.empty() || words[0].starts_with("-")) {
-        options.problem = "the process-data file must follow the command";
-        return options;
-    }
-    options.file = words[0];
-    for (std::size_t i = 1; i < words.size(); ++i) {
-        const std::string& word = words[i];
-        bool isKnown = false;
-        for (std::string_view name : known)
-            isKnown = isKnown || word == name;
-        if (!isKnown) {
-            options.problem = "unknown option " + word;
-            return options;
-        }
-        if (i + 1 >= words.size()) {
-            options.problem = word + " needs a value";
-            return options;
-        }
-        options.values[word] = words[++i];
-    }
-    return options;
-}
-
-std::optional<double> parsedNumber(const std::string& text) {
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
-// The value of an option as a number: absent options give nothing, malformed ones a problem.
-bool numberOption(const Options& options, const std::string& name, std::optional<double>& value,
-                  std::string& problem) {
-    const auto found = options.values.find(name);
-    if (found == options.values.end())
-        return true;
-    value = parsedNumber(found->second);
-    if (!value)
-        problem = name + " " + found->second + ": must be a number";
-    return value.has_value();
-}
-
-int usageError(const std::string& problem) {
-    std::fprintf(stderr, "tavcalc: %s\n%s", problem.c_str(), calcUsage().c_str());
-    return refusedStatus;
-}
-
-struct ReadFile {
-    std::string path;
-    std::optional<ProcessHead> head;
-};
-
-ReadFile readHead(const std::string& argument) {
-    ReadFile file{commandLineName(argument), std::nullopt};
-    const std::optional<std::string> text = wholeFile(file.path);
-    if (!text) {
-        std::fprintf(stderr, "tavcalc: %s: cannot be opened\n", file.path.c_str());
-        return file;
-    }
-    HeadReading reading = readCheckedProcessHead(*text);
-    if (!reading.head)
-        std::fprintf(stderr, "tavcalc: %s: %s %s\n", file.path.c_str(),
-                     reading.problem.field.c_str(), reading.problem.rule.c_str());
-    file.head = std::move(reading.head);
-    return file;
-}
-
-// FILE's name with "-design" before its extension, beside it.
-std::string designedName(const std::string& path) {
-    return suffixedName(path, "-design");
-}
-
-std::string outputName(const Options& options, const std::string& fallback) {
-    const auto found = options.values.find("-o");
-    if (found == options.values.end())
-        return fallback;
-    return std::filesystem::absolute(found->second).lexically_normal().string();
-}
 
 bool written(const std::string& path, const ProcessRecord& process) {
     if (const std::optional<std::string> problem =
@@ -225,7 +134,7 @@ int runLowPressureDesign(const std::vector<std::string>& words) {
     std::printf("achieved: case depth %.3f mm at %g %% C (target %g mm), surface %.3f %% C "
                 "(target %g %% C)\n",
                 result.depth, request.level, request.depth, result.surface, request.surface);
-    const std::string path = outputName(options, designedName(file.path));
+    const std::string path = outputName(options, suffixedName(file.path, "-design"));
     if (const std::optional<std::string> failure =
             AtomicFile(path).replace(processDataText(result.process))) {
         std::fprintf(stderr, "tavcalc: %s\n", failure->c_str());
@@ -332,8 +241,9 @@ int runDesignCommand(const std::vector<std::string>& allWords) {
                      result.shortfall.c_str());
         return refusedStatus;
     }
-    return written(outputName(options, designedName(file.path)), result.programme) ? 0
-                                                                                   : unusableStatus;
+    return written(outputName(options, suffixedName(file.path, "-design")), result.programme)
+               ? 0
+               : unusableStatus;
 }
 
 int runFitCommand(const std::vector<std::string>& words) {

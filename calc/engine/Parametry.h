@@ -31,6 +31,11 @@ struct Parametry {
     short n = 12;       // cells of the initial grid
     double q = 1.1;     // ratio of successive cell widths
 
+    // Per row, whether it ends a stage: a profile is written there and the change tests restart.
+    // Empty: every row does. The rows of a furnace log only shape the furnace's path between
+    // the few that end stages.
+    std::vector<bool> stageEnds;
+
     // Empty when the file could not be read.
     std::optional<SampleShape> kind() const { return shape; }
 

@@ -41,7 +41,8 @@ Steruj::Steruj(const Parametry& p, std::unique_ptr<Gruba> sample, const std::str
                ResultStreams& resultStreams)
     : solver(std::move(sample)), recorder(solver->recorder(name, resultStreams)), czas(p.czas),
       temperatura(p.temperatura), potencjal(p.potencjal), warunki(p.warunki),
-      outputInterval(0.01 * p.czas.back()), fileName(name), streams(resultStreams) {
+      stageEnds(p.stageEnds), outputInterval(0.01 * p.czas.back()), fileName(name),
+      streams(resultStreams) {
     std::copy_n(p.sklad.begin(), std::min(p.sklad.size(), alloy.size()), alloy.begin());
 }
 
@@ -75,8 +76,10 @@ void Steruj::start() {
     streams.removeEarlierResults(fileName);
     recorder->open(t);
     surfaceAtRows.assign(1, solver->carbon()[1]);
-    if (!ended())
+    if (!ended()) {
         ramp = rampOf(stage);
+        endRow = nextStageEnd();
+    }
 }
 
 Steruj::StageRamp Steruj::rampOf(std::size_t row) const {
@@ -100,15 +103,29 @@ bool Steruj::step(RunObserver& progress) {
         nextOutput = t + outputInterval;
         progress.setProgress(static_cast<int>(t / czas.back() * 100));
     }
-    if (t >= ramp.t1) {
-        recorder->writeProfile(t);
+    // Rows that end no stage may be passed within a step; a stage end is met exactly.
+    const bool passed = t >= ramp.t1;
+    while (!ended() && t >= czas[stage + 1]) {
+        if (endsStage(stage + 1)) {
+            recorder->writeProfile(t);
+            j = k = 0;
+        }
         surfaceAtRows.push_back(solver->carbon()[1]);
-        j = k = 0;
         ++stage;
-        if (!ended())
-            ramp = rampOf(stage);
+    }
+    if (passed && !ended()) {
+        ramp = rampOf(stage);
+        if (stage >= endRow)
+            endRow = nextStageEnd();
     }
     return true;
+}
+
+std::size_t Steruj::nextStageEnd() const {
+    std::size_t row = stage + 1;
+    while (row + 1 < czas.size() && !endsStage(row))
+        ++row;
+    return row;
 }
 
 RunOutcome Steruj::finish() {
@@ -143,21 +160,30 @@ bool Steruj::advance() {
     const double step = furnace.timeStep;
     if (!(step > 0) || !std::isfinite(step))
         return false;
-    if (t + step >= ramp.t1) {
-        furnace.timeStep = ramp.t1 - t;
-        t = ramp.t1;
-        furnace.temperatureK = temperatura[stage + 1];
-        furnace.potentialC = potencjal[stage + 1];
+    if (t + step >= czas[endRow]) {
+        furnace.timeStep = czas[endRow] - t;
+        t = czas[endRow];
+        furnace.temperatureK = temperatura[endRow];
+        furnace.potentialC = potencjal[endRow];
         setSurfaceCondition();
         return true;
     }
     if (t + step == t)
         return false;
     t = t + step;
-    furnace.temperatureK = (t - ramp.t0) * ramp.slopeT + temperatura[stage];
-    furnace.potentialC = (t - ramp.t0) * ramp.slopeP + potencjal[stage];
+    // Between the rows the step ends in, which are the stage's own but where rows end no stage.
+    std::size_t row = stage;
+    while (czas[row + 1] <= t)
+        ++row;
+    const StageRamp between = row == stage ? ramp : rampOf(row);
+    furnace.temperatureK = (t - between.t0) * between.slopeT + temperatura[row];
+    furnace.potentialC = (t - between.t0) * between.slopeP + potencjal[row];
     setSurfaceCondition();
     return true;
+}
+
+bool Steruj::endsStage(std::size_t row) const {
+    return stageEnds.empty() || (row < stageEnds.size() && stageEnds[row]);
 }
 
 RunOutcome Steruj::fail(const std::string& reason) {

@@ -4,8 +4,9 @@
 //
 // Time advances by the solver's step; between two stage rows the furnace temperature and
 // potential change linearly, and a step that would cross a stage end is shortened to meet it
-// exactly. Change tests decide when rows are written; a case-depth row and the gauge follow
-// about every 1 % of the process time; a profile is written at every stage end.
+// exactly. Rows that end no stage (a furnace log's, Parametry::stageEnds) only shape that path:
+// a step may pass them. Change tests decide when rows are written; a case-depth row and the gauge
+// follow about every 1 % of the process time; a profile is written at every stage end.
 
 #include "Computation.h"
 #include "Furnace.h"
@@ -65,6 +66,9 @@ private:
     // furnace's temperature when it is a boost.
     void setSurfaceCondition();
     RunOutcome fail(const std::string& reason);
+    bool endsStage(std::size_t row) const;
+    // The first row after `stage` that ends a stage (the last row ends the programme).
+    std::size_t nextStageEnd() const;
 
     std::unique_ptr<Gruba> solver;
     std::unique_ptr<ResultRecorder> recorder; // writes the result files from the solver
@@ -73,12 +77,14 @@ private:
     std::vector<double> temperatura;          // K
     std::vector<double> potencjal;            // % C
     std::vector<StageCondition> warunki;
+    std::vector<bool> stageEnds;   // rows that end a stage; empty: every row
     std::array<double, 5> alloy{}; // %: Cr, Mo, Mn, Si, Ni, for the saturation limit
     double outputInterval;         // s, 1 % of the process time
     double nextOutput = 0;         // s, the next output instant falls after this
     double t = 0;                  // s, process time
     std::size_t stage = 0;         // the stage row the furnace last passed
     StageRamp ramp{};              // towards row stage + 1
+    std::size_t endRow = 0;        // the stage end the furnace goes towards
     // Steps since the last change test of the surface (j) and of mass and depth (k); each test
     // returns the count to restart from. Kept as they are: the stored files' rows depend on them.
     short j = 0, k = 0;

@@ -390,6 +390,17 @@ void StageTable::showRows(const std::vector<LoadedBoxes::Row>& rows) {
         showRow(rows_[row], row < rows.size() ? rows[row] : LoadedBoxes::Row{});
 }
 
+QStringList StageTable::temperatureTexts() const {
+    QStringList texts;
+    for (const Row& row : rows_)
+        texts.append(row.temperature->text());
+    return texts;
+}
+
+void StageTable::setPotential(int row, const QString& text) {
+    rows_[std::size_t(row)].potential->setText(text);
+}
+
 void StageTable::readInto(ProcessForm& form) const {
     double end = 0; // the time the last filled row ends at
     for (std::size_t index = 0; index < rows_.size(); ++index) {

@@ -17,6 +17,7 @@
 #include "ProcessFileLoad.h"
 #include "ProcessForm.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <optional>
@@ -51,6 +52,10 @@ public:
     void readInto(ProcessForm& form) const;
     // Every number box of the rows, row by row, named by its row and column.
     QList<NamedBox> namedBoxes() const;
+
+    // The temperature boxes' texts, one per row; a potential put into a row's box.
+    QStringList temperatureTexts() const;
+    void setPotential(int row, const QString& text);
 
 signals:
     // The user typed into a box or chose a condition.

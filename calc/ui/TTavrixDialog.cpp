@@ -20,6 +20,7 @@
 #include "TDesignDialog.h"
 #include "TFoilTestDialog.h"
 #include "THelpWindow.h"
+#include "TPotentialDialog.h"
 #include "TProfileFitDialog.h"
 #include "TWskDialog.h"
 
@@ -528,6 +529,14 @@ void TTavrixDialog::designProcess() {
 
 void TTavrixDialog::proposeNewName(std::string_view suffix) {
     outputName_->setText(pathText(unusedSuffixedName(pathBytes(outputName_->text()), suffix)));
+}
+
+void TTavrixDialog::convertReading() {
+    TPotentialDialog dialog(stages_->temperatureTexts(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    stages_->setPotential(dialog.row(), QString::fromStdString(loadedText(dialog.potential())));
+    unsaved_ = true;
 }
 
 void TTavrixDialog::fitTransferCoefficient() {

@@ -39,6 +39,8 @@ public:
     // "&Dopasuj do pomiaru...": the transfer coefficient (and a potential offset) fitted to a
     // profile measured after the process in the form, inserted into its boxes.
     void fitMeasuredProfile();
+    // "&Przelicz odczyt...": a furnace reading converted to the carbon potential of a stage row.
+    void convertReading();
 
     // Escape and "Koniec": the form closes only when its values may go (mayClose()).
     void reject() override;

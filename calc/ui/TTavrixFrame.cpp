@@ -46,6 +46,10 @@ TTavrixFrame::TTavrixFrame(SampleShape shape) : client_(new TTavrixDialog(shape,
         command(menuBar(), tr("&Dopasuj do pomiaru..."),
                 tr("Dopasowuje współczynnik przenoszenia węgla do zmierzonego profilu"), 252);
     connect(profileFit, &QAction::triggered, client_, &TTavrixDialog::fitMeasuredProfile);
+    QAction* converter = command(
+        menuBar(), tr("&Przelicz odczyt..."),
+        tr("Przelicza odczyt sondy tlenowej, punktu rosy lub CO2 na potencjał węglowy etapu"), 253);
+    connect(converter, &QAction::triggered, client_, &TTavrixDialog::convertReading);
     connect(quit, &QAction::triggered, this, &QWidget::close);
     connect(help, &QAction::triggered, client_, &TTavrixDialog::help);
     connect(client_, &QDialog::finished, this, &QWidget::close);

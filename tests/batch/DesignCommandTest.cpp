@@ -1,6 +1,7 @@
 // tavcalc --design, --fit-beta and --fit-profile: what they write, and what they refuse.
 
 #include "BatchRun.h"
+#include "CommandCall.h"
 #include "DesignCommands.h"
 
 #include "ClockTime.h"
@@ -20,22 +21,6 @@
 #include <vector>
 
 namespace {
-
-using Command = int (*)(const std::vector<std::string>&);
-
-std::string lastMessage; // what the last command printed on stderr
-std::string lastOutput;  // and on stdout
-
-// `words` as typed after the program's name: the mode's word is dropped, as main does.
-int call(Command command, std::vector<std::string> words) {
-    words.erase(words.begin());
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    const int status = command(words);
-    lastOutput = testing::internal::GetCapturedStdout();
-    lastMessage = testing::internal::GetCapturedStderr();
-    return status;
-}
 
 std::map<std::filesystem::path, std::string> contents(const TempFolder& folder) {
     std::map<std::filesystem::path, std::string> files;
