@@ -175,6 +175,10 @@
         <source>Średnia zawartość węgla</source>
         <translation>Mean carbon content</translation>
     </message>
+    <message>
+        <source>Austenit szczątkowy</source>
+        <translation>Retained austenite</translation>
+    </message>
 </context>
 <context>
     <name>CommandTable</name>
@@ -359,8 +363,6 @@
         <translation>&amp;Load record...</translation>
     </message>
     <message>
-        <source>Zapisuje raport aktywnego zestawu jako plik PDF, z oceną wymagań części</source>
-        <translation>Writes the record of the active set as a PDF file, with the part&apos;s requirements judged</translation>
         <source>Dodaj &amp;pomiar...</source>
         <translation>Add &amp;measurement...</translation>
     </message>
@@ -375,6 +377,10 @@
     <message>
         <source>Usuwa zmierzony profil z aktywnego wykresu</source>
         <translation>Removes a measured profile from the active chart</translation>
+    </message>
+    <message>
+        <source>Zapisuje raport aktywnego zestawu jako plik PDF, z oceną wymagań części</source>
+        <translation>Writes the record of the active set as a PDF file, with the part&apos;s requirements judged</translation>
     </message>
 </context>
 <context>
@@ -487,6 +493,73 @@
     </message>
 </context>
 <context>
+    <name>HardeningPanel</name>
+    <message>
+        <source>olej</source>
+        <translation>oil</translation>
+    </message>
+    <message>
+        <source>woda</source>
+        <translation>water</translation>
+    </message>
+    <message>
+        <source>polimer</source>
+        <translation>polymer</translation>
+    </message>
+    <message>
+        <source>sól</source>
+        <translation>salt</translation>
+    </message>
+    <message>
+        <source>gaz</source>
+        <translation>gas</translation>
+    </message>
+    <message>
+        <source>Hartowanie</source>
+        <translation>Hardening</translation>
+    </message>
+    <message>
+        <source>Twardość z hartowności stali, chłodzenia, odpuszczania i austenitu szczątkowego zamiast krzywych gatunków</source>
+        <translation>Hardness from the steel&apos;s hardenability, its cooling, tempering and retained austenite instead of the grade curves</translation>
+    </message>
+    <message>
+        <source>Gatunek:</source>
+        <translation>Grade:</translation>
+    </message>
+    <message>
+        <source>Ośrodek:</source>
+        <translation>Medium:</translation>
+    </message>
+    <message>
+        <source>Temperatura kąpieli, °C:</source>
+        <translation>Bath temperature, °C:</translation>
+    </message>
+    <message>
+        <source>Intensywność H, 1/cal:</source>
+        <translation>Severity H, 1/in:</translation>
+    </message>
+    <message>
+        <source>Przekrój, mm:</source>
+        <translation>Section, mm:</translation>
+    </message>
+    <message>
+        <source>Odpuszczanie, °C:</source>
+        <translation>Tempering, °C:</translation>
+    </message>
+    <message>
+        <source>Czas odpuszczania, h:</source>
+        <translation>Tempering time, h:</translation>
+    </message>
+    <message>
+        <source>Wymrażanie, °C:</source>
+        <translation>Sub-zero treatment, °C:</translation>
+    </message>
+    <message>
+        <source>Inne pierwiastki, %:</source>
+        <translation>Other elements, %:</translation>
+    </message>
+</context>
+<context>
     <name>LoadRecord</name>
     <message>
         <source>Głębokość utwardzenia (CHD)</source>
@@ -590,7 +663,7 @@
     </message>
     <message>
         <source>Program</source>
-        <translation>Program</translation>
+        <translation>Programme</translation>
     </message>
     <message>
         <source>Stal</source>
@@ -746,73 +819,6 @@
     </message>
 </context>
 <context>
-    <name>HardeningPanel</name>
-    <message>
-        <source>olej</source>
-        <translation>oil</translation>
-    </message>
-    <message>
-        <source>woda</source>
-        <translation>water</translation>
-    </message>
-    <message>
-        <source>polimer</source>
-        <translation>polymer</translation>
-    </message>
-    <message>
-        <source>sól</source>
-        <translation>salt</translation>
-    </message>
-    <message>
-        <source>gaz</source>
-        <translation>gas</translation>
-    </message>
-    <message>
-        <source>Hartowanie</source>
-        <translation>Hardening</translation>
-    </message>
-    <message>
-        <source>Twardość z hartowności stali, chłodzenia, odpuszczania i austenitu szczątkowego zamiast krzywych gatunków</source>
-        <translation>Hardness from the steel&apos;s hardenability, its cooling, tempering and retained austenite instead of the grade curves</translation>
-    </message>
-    <message>
-        <source>Gatunek:</source>
-        <translation>Grade:</translation>
-    </message>
-    <message>
-        <source>Ośrodek:</source>
-        <translation>Medium:</translation>
-    </message>
-    <message>
-        <source>Temperatura kąpieli, °C:</source>
-        <translation>Bath temperature, °C:</translation>
-    </message>
-    <message>
-        <source>Intensywność H, 1/cal:</source>
-        <translation>Severity H, 1/in:</translation>
-    </message>
-    <message>
-        <source>Przekrój, mm:</source>
-        <translation>Section, mm:</translation>
-    </message>
-    <message>
-        <source>Odpuszczanie, °C:</source>
-        <translation>Tempering, °C:</translation>
-    </message>
-    <message>
-        <source>Czas odpuszczania, h:</source>
-        <translation>Tempering time, h:</translation>
-    </message>
-    <message>
-        <source>Wymrażanie, °C:</source>
-        <translation>Sub-zero treatment, °C:</translation>
-    </message>
-    <message>
-        <source>Inne pierwiastki, %:</source>
-        <translation>Other elements, %:</translation>
-    </message>
-</context>
-<context>
     <name>Measurements</name>
     <message>
         <source>, %1 poza profilem</source>
@@ -870,6 +876,13 @@
     </message>
 </context>
 <context>
+    <name>NumberBox</name>
+    <message>
+        <source>%1: &apos;%2&apos; nie jest liczbą</source>
+        <translation>%1: &apos;%2&apos; is not a number</translation>
+    </message>
+</context>
+<context>
     <name>RecordCommands</name>
     <message>
         <source>Specyfikacja części</source>
@@ -898,13 +911,6 @@
     <message>
         <source>Bez specyfikacji części: wybierz ją poleceniem Specyfikacja części...</source>
         <translation>No part specification: pick one with Part specification...</translation>
-    </message>
-</context>
-<context>
-    <name>NumberBox</name>
-    <message>
-        <source>%1: &apos;%2&apos; nie jest liczbą</source>
-        <translation>%1: &apos;%2&apos; is not a number</translation>
     </message>
 </context>
 <context>
@@ -974,29 +980,6 @@ Show what there is?</translation>
     </message>
 </context>
 <context>
-    <name>SampleShapes</name>
-    <message>
-        <source>Semi-infinitive sample</source>
-        <translation>Semi-infinite sample</translation>
-    </message>
-    <message>
-        <source>Plate</source>
-        <translation>Plate</translation>
-    </message>
-    <message>
-        <source>Foil</source>
-        <translation>Foil</translation>
-    </message>
-    <message>
-        <source>Cylinder</source>
-        <translation>Cylinder</translation>
-    </message>
-    <message>
-        <source>Drut</source>
-        <translation>Wire</translation>
-    </message>
-</context>
-<context>
     <name>RunResults</name>
     <message>
         <source>Głębokość utwardzenia CHD (%1 HV): %2 mm</source>
@@ -1029,6 +1012,29 @@ Show what there is?</translation>
     <message>
         <source>Czas procesu: %1</source>
         <translation>Total time: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SampleShapes</name>
+    <message>
+        <source>Semi-infinitive sample</source>
+        <translation>Semi-infinite sample</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Plate</translation>
+    </message>
+    <message>
+        <source>Foil</source>
+        <translation>Foil</translation>
+    </message>
+    <message>
+        <source>Cylinder</source>
+        <translation>Cylinder</translation>
+    </message>
+    <message>
+        <source>Drut</source>
+        <translation>Wire</translation>
     </message>
 </context>
 <context>
@@ -1182,6 +1188,14 @@ These files will be deleted:
         <source>Wiersz %1, J0</source>
         <translation>Row %1, J0</translation>
     </message>
+    <message>
+        <source>Pułap, % C</source>
+        <translation>Ceiling, % C</translation>
+    </message>
+    <message>
+        <source>Węgiel na powierzchni, przy którym nasycanie ją trzyma; puste: granica nasycenia austenitu.</source>
+        <translation>The surface carbon at which the boost holds the surface; empty: the saturation limit of austenite.</translation>
+    </message>
 </context>
 <context>
     <name>SummaryHeaders</name>
@@ -1240,12 +1254,10 @@ These files will be deleted:
     <message>
         <source>CHD %1 HV (mm)</source>
         <translation>CHD %1 HV (mm)</translation>
-        <source>Pułap, % C</source>
-        <translation>Ceiling, % C</translation>
     </message>
     <message>
-        <source>Węgiel na powierzchni, przy którym nasycanie ją trzyma; puste: granica nasycenia austenitu.</source>
-        <translation>The surface carbon at which the boost holds the surface; empty: the saturation limit of austenite.</translation>
+        <source>Diffusivity law</source>
+        <translation>Diffusivity law</translation>
     </message>
 </context>
 <context>
@@ -1752,10 +1764,6 @@ error exceeds %1 % C, so the offset is not determined and is not the probe&apos;
 Fit the transfer coefficient alone.</translation>
     </message>
     <message>
-        <source>Proces: program, stal i kształt z formularza; szukane: współczynnik β i jedno przesunięcie
-potencjału wszystkich etapów gazowych (błąd sondy), wstawiane do formularza.</source>
-        <translation>Process: programme, steel and shape from the form; fitted: the coefficient β and one offset
-of every gas stage&apos;s potential (a probe&apos;s error), both inserted into the form.</translation>
         <source>Współczynnik β:  %1 cm/s (co najmniej %2 cm/s)
 </source>
         <translation>Coefficient β:  %1 cm/s (at least %2 cm/s)
@@ -1772,6 +1780,12 @@ of every gas stage&apos;s potential (a probe&apos;s error), both inserted into t
 nadąża za atmosferą przy każdym β od %1 cm/s wzwyż.</source>
         <translation>Note: the profile determines the potential offset but not β: the surface
 follows the atmosphere at every β from %1 cm/s up.</translation>
+    </message>
+    <message>
+        <source>Proces: program, stal i kształt z formularza; szukane: współczynnik β i jedno przesunięcie
+potencjału wszystkich etapów gazowych (błąd sondy), wstawiane do formularza.</source>
+        <translation>Process: programme, steel and sample shape from the form; fitted: β and one offset of the
+potential of every gas stage (a probe error), both inserted into the form.</translation>
     </message>
 </context>
 <context>
@@ -1983,8 +1997,6 @@ The uniform-foil formula would give %2 cm/s.</translation>
         <translation>Foil test</translation>
     </message>
     <message>
-        <source>Check data!</source>
-        <translation>Check data!</translation>
         <source>Gatunek stali rozpoznany ze składu: jego krzywa daje twardość warstwy.</source>
         <translation>The steel grade recognised from the alloys: its curve gives the hardness of the case.</translation>
     </message>
@@ -2025,6 +2037,10 @@ Compute anyway?</translation>
     <message>
         <source>Wypełnij puste pola: %1.</source>
         <translation>Fill in the empty boxes: %1.</translation>
+    </message>
+    <message>
+        <source>Check data!</source>
+        <translation>Check data!</translation>
     </message>
 </context>
 <context>
@@ -2075,7 +2091,7 @@ Compute anyway?</translation>
     </message>
     <message>
         <source>Przelicza odczyt sondy tlenowej, punktu rosy lub CO2 na potencjał węglowy etapu</source>
-        <translation>Converts an oxygen-probe, dew-point or CO2 reading into a stage's carbon potential</translation>
+        <translation>Converts an oxygen-probe, dew-point or CO2 reading into a stage&apos;s carbon potential</translation>
     </message>
 </context>
 <context>

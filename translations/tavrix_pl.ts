@@ -121,6 +121,10 @@
         <source>Średnia</source>
         <translation>Średnia</translation>
     </message>
+    <message>
+        <source>Austenit</source>
+        <translation>Austenit</translation>
+    </message>
 </context>
 <context>
     <name>ChartLegends</name>
@@ -170,6 +174,10 @@
     <message>
         <source>Średnia zawartość węgla</source>
         <translation>Średnia zawartość węgla</translation>
+    </message>
+    <message>
+        <source>Austenit szczątkowy</source>
+        <translation>Austenit szczątkowy</translation>
     </message>
 </context>
 <context>
@@ -358,6 +366,22 @@
         <source>Usuwa zmierzony profil z aktywnego wykresu</source>
         <translation>Usuwa zmierzony profil z aktywnego wykresu</translation>
     </message>
+    <message>
+        <source>Specyfikacja &amp;części...</source>
+        <translation>Specyfikacja &amp;części...</translation>
+    </message>
+    <message>
+        <source>Wybiera plik wymagań części, z którymi raport porównuje aktywny zestaw</source>
+        <translation>Wybiera plik wymagań części, z którymi raport porównuje aktywny zestaw</translation>
+    </message>
+    <message>
+        <source>&amp;Raport z wsadu...</source>
+        <translation>&amp;Raport z wsadu...</translation>
+    </message>
+    <message>
+        <source>Zapisuje raport aktywnego zestawu jako plik PDF, z oceną wymagań części</source>
+        <translation>Zapisuje raport aktywnego zestawu jako plik PDF, z oceną wymagań części</translation>
+    </message>
 </context>
 <context>
     <name>DocumentCommands</name>
@@ -401,12 +425,6 @@
         <translation>Podaj współczynnik przejmowania węgla β, większy od 0 cm/s.</translation>
     </message>
     <message>
-        <source>You have entered the same values of time,
-they don&apos;t grow or you haven&apos;t filled a cell</source>
-        <translation>Dwa etapy mają ten sam czas, czasy nie rosną
-lub komórka jest pusta</translation>
-    </message>
-    <message>
         <source>Output file must have ending &apos;tav&apos; for instance: 
    1)   stal20.tav 
    2)   c:\tavrix\20HMN.tav</source>
@@ -439,14 +457,365 @@ lub komórka jest pusta</translation>
         <translation>Podaj co najmniej dwa wiersze etapów</translation>
     </message>
     <message>
-        <source>You have to provide all data:
-time, temperature and potencjał</source>
-        <translation>Musisz podać wszystkie dane:
-czas, temperaturę i potencjał</translation>
-    </message>
-    <message>
         <source>The contents of Cr, Ni, Mo, Mn and Si must all be entered, and none may exceed 5.0 %</source>
         <translation>Podaj zawartości Cr, Ni, Mo, Mn i Si; żadna nie może przekraczać 5,0 %</translation>
+    </message>
+    <message>
+        <source>Wiersz %1: czas, temperatura i potencjał muszą być wypełnione wszystkie albo żaden.</source>
+        <translation>Wiersz %1: czas, temperatura i potencjał muszą być wypełnione wszystkie albo żaden.</translation>
+    </message>
+    <message>
+        <source>Wiersz %1: czas %2 nie jest późniejszy niż w wierszu %3 (%4).</source>
+        <translation>Wiersz %1: czas %2 nie jest późniejszy niż w wierszu %3 (%4).</translation>
+    </message>
+    <message>
+        <source>Wiersz %1 jest pusty, a wiersz %2 nie: etapy idą w tabeli bez przerw.</source>
+        <translation>Wiersz %1 jest pusty, a wiersz %2 nie: etapy idą w tabeli bez przerw.</translation>
+    </message>
+    <message>
+        <source>Tabela etapów jest pusta: wpisz czas, temperaturę i potencjał co najmniej dwóch wierszy.</source>
+        <translation>Tabela etapów jest pusta: wpisz czas, temperaturę i potencjał co najmniej dwóch wierszy.</translation>
+    </message>
+</context>
+<context>
+    <name>FormWarnings</name>
+    <message>
+        <source>Współczynnik przenoszenia węgla %1 cm/s leży poza zwykłym zakresem 1e-6…1e-3 cm/s (czy nie brakuje &quot;e-5&quot;?).</source>
+        <translation>Współczynnik przenoszenia węgla %1 cm/s leży poza zwykłym zakresem 1e-6…1e-3 cm/s (czy nie brakuje &quot;e-5&quot;?).</translation>
+    </message>
+    <message>
+        <source>Wiersz %1: temperatura %2 °C leży poza zwykłym zakresem nawęglania %3–%4 °C.</source>
+        <translation>Wiersz %1: temperatura %2 °C leży poza zwykłym zakresem nawęglania %3–%4 °C.</translation>
+    </message>
+    <message>
+        <source>Program trwa %1 h, dłużej niż zwykle (%2 h).</source>
+        <translation>Program trwa %1 h, dłużej niż zwykle (%2 h).</translation>
+    </message>
+</context>
+<context>
+    <name>HardeningPanel</name>
+    <message>
+        <source>olej</source>
+        <translation>olej</translation>
+    </message>
+    <message>
+        <source>woda</source>
+        <translation>woda</translation>
+    </message>
+    <message>
+        <source>polimer</source>
+        <translation>polimer</translation>
+    </message>
+    <message>
+        <source>sól</source>
+        <translation>sól</translation>
+    </message>
+    <message>
+        <source>gaz</source>
+        <translation>gaz</translation>
+    </message>
+    <message>
+        <source>Hartowanie</source>
+        <translation>Hartowanie</translation>
+    </message>
+    <message>
+        <source>Twardość z hartowności stali, chłodzenia, odpuszczania i austenitu szczątkowego zamiast krzywych gatunków</source>
+        <translation>Twardość z hartowności stali, chłodzenia, odpuszczania i austenitu szczątkowego zamiast krzywych gatunków</translation>
+    </message>
+    <message>
+        <source>Gatunek:</source>
+        <translation>Gatunek:</translation>
+    </message>
+    <message>
+        <source>Ośrodek:</source>
+        <translation>Ośrodek:</translation>
+    </message>
+    <message>
+        <source>Temperatura kąpieli, °C:</source>
+        <translation>Temperatura kąpieli, °C:</translation>
+    </message>
+    <message>
+        <source>Intensywność H, 1/cal:</source>
+        <translation>Intensywność H, 1/cal:</translation>
+    </message>
+    <message>
+        <source>Przekrój, mm:</source>
+        <translation>Przekrój, mm:</translation>
+    </message>
+    <message>
+        <source>Odpuszczanie, °C:</source>
+        <translation>Odpuszczanie, °C:</translation>
+    </message>
+    <message>
+        <source>Czas odpuszczania, h:</source>
+        <translation>Czas odpuszczania, h:</translation>
+    </message>
+    <message>
+        <source>Wymrażanie, °C:</source>
+        <translation>Wymrażanie, °C:</translation>
+    </message>
+    <message>
+        <source>Inne pierwiastki, %:</source>
+        <translation>Inne pierwiastki, %:</translation>
+    </message>
+</context>
+<context>
+    <name>LoadRecord</name>
+    <message>
+        <source>Gatunek</source>
+        <translation>Gatunek</translation>
+    </message>
+    <message>
+        <source>Model dyfuzji</source>
+        <translation>Model dyfuzji</translation>
+    </message>
+    <message>
+        <source>Hartowanie</source>
+        <translation>Hartowanie</translation>
+    </message>
+    <message>
+        <source>Głębokość utwardzenia (CHD)</source>
+        <translation>Głębokość utwardzenia (CHD)</translation>
+    </message>
+    <message>
+        <source>Grubość warstwy nawęglonej</source>
+        <translation>Grubość warstwy nawęglonej</translation>
+    </message>
+    <message>
+        <source>Węgiel na powierzchni</source>
+        <translation>Węgiel na powierzchni</translation>
+    </message>
+    <message>
+        <source>Twardość powierzchni</source>
+        <translation>Twardość powierzchni</translation>
+    </message>
+    <message>
+        <source>Twardość rdzenia</source>
+        <translation>Twardość rdzenia</translation>
+    </message>
+    <message>
+        <source>Austenit szczątkowy</source>
+        <translation>Austenit szczątkowy</translation>
+    </message>
+    <message>
+        <source>Przyrost masy</source>
+        <translation>Przyrost masy</translation>
+    </message>
+    <message>
+        <source> przy %1 HV</source>
+        <translation> przy %1 HV</translation>
+    </message>
+    <message>
+        <source> przy %1 % C</source>
+        <translation> przy %1 % C</translation>
+    </message>
+    <message>
+        <source>Werdykt: wszystkie sprawdzone wymagania spełnione</source>
+        <translation>Werdykt: wszystkie sprawdzone wymagania spełnione</translation>
+    </message>
+    <message>
+        <source>Werdykt: NIE SPEŁNIA: %1</source>
+        <translation>Werdykt: NIE SPEŁNIA: %1</translation>
+    </message>
+    <message>
+        <source>; nie sprawdzono: %1</source>
+        <translation>; nie sprawdzono: %1</translation>
+    </message>
+    <message>
+        <source>zestaw nie ma profilu twardości</source>
+        <translation>zestaw nie ma profilu twardości</translation>
+    </message>
+    <message>
+        <source>zestaw nie ma pliku austenitu szczątkowego (aus)</source>
+        <translation>zestaw nie ma pliku austenitu szczątkowego (aus)</translation>
+    </message>
+    <message>
+        <source>zestaw nie podaje tej grubości warstwy</source>
+        <translation>zestaw nie podaje tej grubości warstwy</translation>
+    </message>
+    <message>
+        <source>zestaw nie ma stężenia węgla na powierzchni</source>
+        <translation>zestaw nie ma stężenia węgla na powierzchni</translation>
+    </message>
+    <message>
+        <source>zestaw nie ma przyrostu masy</source>
+        <translation>zestaw nie ma przyrostu masy</translation>
+    </message>
+    <message>
+        <source>twardość nie spada poniżej granicy w profilu</source>
+        <translation>twardość nie spada poniżej granicy w profilu</translation>
+    </message>
+    <message>
+        <source>brak: warstwa nie osiąga %1 HV</source>
+        <translation>brak: warstwa nie osiąga %1 HV</translation>
+    </message>
+    <message>
+        <source>Raport z wsadu: %1</source>
+        <translation>Raport z wsadu: %1</translation>
+    </message>
+    <message>
+        <source>Pozycja</source>
+        <translation>Pozycja</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Wartość</translation>
+    </message>
+    <message>
+        <source>Zestaw wyników</source>
+        <translation>Zestaw wyników</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Katalog</translation>
+    </message>
+    <message>
+        <source>Data raportu</source>
+        <translation>Data raportu</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Stal</source>
+        <translation>Stal</translation>
+    </message>
+    <message>
+        <source>%1 % C; Cr %2 %, Mo %3 %, Mn %4 %, Si %5 %, Ni %6 %</source>
+        <translation>%1 % C; Cr %2 %, Mo %3 %, Mn %4 %, Si %5 %, Ni %6 %</translation>
+    </message>
+    <message>
+        <source>Krzywa twardości gatunku</source>
+        <translation>Krzywa twardości gatunku</translation>
+    </message>
+    <message>
+        <source>Kształt i wymiar</source>
+        <translation>Kształt i wymiar</translation>
+    </message>
+    <message>
+        <source>Współczynnik przejmowania β</source>
+        <translation>Współczynnik przejmowania β</translation>
+    </message>
+    <message>
+        <source>Program procesu</source>
+        <translation>Program procesu</translation>
+    </message>
+    <message>
+        <source>Czas, s</source>
+        <translation>Czas, s</translation>
+    </message>
+    <message>
+        <source>Czas, h</source>
+        <translation>Czas, h</translation>
+    </message>
+    <message>
+        <source>Wiersz</source>
+        <translation>Wiersz</translation>
+    </message>
+    <message>
+        <source>Temperatura, °C</source>
+        <translation>Temperatura, °C</translation>
+    </message>
+    <message>
+        <source>Potencjał, % C</source>
+        <translation>Potencjał, % C</translation>
+    </message>
+    <message>
+        <source>Warunek etapu</source>
+        <translation>Warunek etapu</translation>
+    </message>
+    <message>
+        <source>Wyniki</source>
+        <translation>Wyniki</translation>
+    </message>
+    <message>
+        <source>Wielkość</source>
+        <translation>Wielkość</translation>
+    </message>
+    <message>
+        <source>Grubość warstwy przy %1 % C</source>
+        <translation>Grubość warstwy przy %1 % C</translation>
+    </message>
+    <message>
+        <source>Głębokość utwardzenia (CHD) przy %1 HV</source>
+        <translation>Głębokość utwardzenia (CHD) przy %1 HV</translation>
+    </message>
+    <message>
+        <source>Średnia zawartość węgla</source>
+        <translation>Średnia zawartość węgla</translation>
+    </message>
+    <message>
+        <source>Austenit szczątkowy na powierzchni</source>
+        <translation>Austenit szczątkowy na powierzchni</translation>
+    </message>
+    <message>
+        <source>Profile zmierzone</source>
+        <translation>Profile zmierzone</translation>
+    </message>
+    <message>
+        <source>Plik</source>
+        <translation>Plik</translation>
+    </message>
+    <message>
+        <source>Punkty porównane</source>
+        <translation>Punkty porównane</translation>
+    </message>
+    <message>
+        <source>Poza profilem</source>
+        <translation>Poza profilem</translation>
+    </message>
+    <message>
+        <source>RMS</source>
+        <translation>RMS</translation>
+    </message>
+    <message>
+        <source>węgiel, % C</source>
+        <translation>węgiel, % C</translation>
+    </message>
+    <message>
+        <source>twardość, HV</source>
+        <translation>twardość, HV</translation>
+    </message>
+    <message>
+        <source>Wymagania części</source>
+        <translation>Wymagania części</translation>
+    </message>
+    <message>
+        <source>Wymaganie</source>
+        <translation>Wymaganie</translation>
+    </message>
+    <message>
+        <source>Granica</source>
+        <translation>Granica</translation>
+    </message>
+    <message>
+        <source>Wartość obliczona</source>
+        <translation>Wartość obliczona</translation>
+    </message>
+    <message>
+        <source>Ocena</source>
+        <translation>Ocena</translation>
+    </message>
+    <message>
+        <source>spełnia</source>
+        <translation>spełnia</translation>
+    </message>
+    <message>
+        <source>NIE SPEŁNIA</source>
+        <translation>NIE SPEŁNIA</translation>
+    </message>
+    <message>
+        <source>nie sprawdzono: %1</source>
+        <translation>nie sprawdzono: %1</translation>
+    </message>
+    <message>
+        <source> (wiersz %1)</source>
+        <translation> (wiersz %1)</translation>
+    </message>
+    <message>
+        <source>Wykresy</source>
+        <translation>Wykresy</translation>
     </message>
 </context>
 <context>
@@ -473,6 +842,75 @@ czas, temperaturę i potencjał</translation>
     <message>
         <source>Error!</source>
         <translation>Błąd!</translation>
+    </message>
+</context>
+<context>
+    <name>ModelChoice</name>
+    <message>
+        <source>standardowa</source>
+        <translation>standardowa</translation>
+    </message>
+    <message>
+        <source>Tibbetts</source>
+        <translation>Tibbetts</translation>
+    </message>
+    <message>
+        <source>Slycke i Ericsson</source>
+        <translation>Slycke i Ericsson</translation>
+    </message>
+    <message>
+        <source>Dyfuzyjność węgla:</source>
+        <translation>Dyfuzyjność węgla:</translation>
+    </message>
+    <message>
+        <source>Prawo współczynnika dyfuzji węgla w austenicie; prawa Tibbettsa oraz Slycke i Ericssona rosną z zawartością węgla, jak w pomiarach.</source>
+        <translation>Prawo współczynnika dyfuzji węgla w austenicie; prawa Tibbettsa oraz Slycke i Ericssona rosną z zawartością węgla, jak w pomiarach.</translation>
+    </message>
+    <message>
+        <source>Węgliki</source>
+        <translation>Węgliki</translation>
+    </message>
+    <message>
+        <source>Węgiel ponad granicą nasycenia austenitu tworzy cementyt (reguła dźwigni); dyfunduje tylko węgiel rozpuszczony.</source>
+        <translation>Węgiel ponad granicą nasycenia austenitu tworzy cementyt (reguła dźwigni); dyfunduje tylko węgiel rozpuszczony.</translation>
+    </message>
+</context>
+<context>
+    <name>NumberBox</name>
+    <message>
+        <source>%1: &apos;%2&apos; nie jest liczbą</source>
+        <translation>%1: &apos;%2&apos; nie jest liczbą</translation>
+    </message>
+</context>
+<context>
+    <name>RecordCommands</name>
+    <message>
+        <source>Specyfikacja części</source>
+        <translation>Specyfikacja części</translation>
+    </message>
+    <message>
+        <source>Specyfikacja części (*.txt);;Wszystkie pliki (*)</source>
+        <translation>Specyfikacja części (*.txt);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Błąd specyfikacji</source>
+        <translation>Błąd specyfikacji</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Błąd!</translation>
+    </message>
+    <message>
+        <source>Raport z wsadu</source>
+        <translation>Raport z wsadu</translation>
+    </message>
+    <message>
+        <source>Raport zapisany: %1</source>
+        <translation>Raport zapisany: %1</translation>
+    </message>
+    <message>
+        <source>Bez specyfikacji części: wybierz ją poleceniem Specyfikacja części...</source>
+        <translation>Bez specyfikacji części: wybierz ją poleceniem Specyfikacja części...</translation>
     </message>
 </context>
 <context>
@@ -539,6 +977,41 @@ Pokazać to, co jest?</translation>
     <message>
         <source>Unfinished computation</source>
         <translation>Nieukończone obliczenia</translation>
+    </message>
+</context>
+<context>
+    <name>RunResults</name>
+    <message>
+        <source>Głębokość utwardzenia CHD (%1 HV): %2 mm</source>
+        <translation>Głębokość utwardzenia CHD (%1 HV): %2 mm</translation>
+    </message>
+    <message>
+        <source>Głębokość utwardzenia CHD: warstwa nie osiąga %1 HV</source>
+        <translation>Głębokość utwardzenia CHD: warstwa nie osiąga %1 HV</translation>
+    </message>
+    <message>
+        <source>Głębokość utwardzenia CHD: twardość %1 HV lub więcej do końca warstwy</source>
+        <translation>Głębokość utwardzenia CHD: twardość %1 HV lub więcej do końca warstwy</translation>
+    </message>
+    <message>
+        <source>Średni przyrost węgla: %1 % C</source>
+        <translation>Średni przyrost węgla: %1 % C</translation>
+    </message>
+    <message>
+        <source>Grubość warstwy do %1 % C: %2 mm</source>
+        <translation>Grubość warstwy do %1 % C: %2 mm</translation>
+    </message>
+    <message>
+        <source>Węgiel na powierzchni: %1 % C</source>
+        <translation>Węgiel na powierzchni: %1 % C</translation>
+    </message>
+    <message>
+        <source>Przyrost masy: %1 g/m²</source>
+        <translation>Przyrost masy: %1 g/m²</translation>
+    </message>
+    <message>
+        <source>Czas procesu: %1</source>
+        <translation>Czas procesu: %1</translation>
     </message>
 </context>
 <context>
@@ -622,6 +1095,12 @@ Zostaną usunięte te pliki:
         <source>Remove result set</source>
         <translation>Kasowanie zestawu wyników</translation>
     </message>
+    <message>
+        <source>Nie wszystkie pliki zestawu %1 zostały skasowane:
+%2</source>
+        <translation>Nie wszystkie pliki zestawu %1 zostały skasowane:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>StageTable</name>
@@ -676,6 +1155,46 @@ Zostaną usunięte te pliki:
     <message>
         <source>Etapy w atmosferze obojętnej i etapy nasycania (nawęglanie próżniowe) obok etapów w gazie.</source>
         <translation>Etapy w atmosferze obojętnej i etapy nasycania (nawęglanie próżniowe) obok etapów w gazie.</translation>
+    </message>
+    <message>
+        <source>Pułap, % C</source>
+        <translation>Pułap, % C</translation>
+    </message>
+    <message>
+        <source>Węgiel na powierzchni, przy którym nasycanie ją trzyma; puste: granica nasycenia austenitu.</source>
+        <translation>Węgiel na powierzchni, przy którym nasycanie ją trzyma; puste: granica nasycenia austenitu.</translation>
+    </message>
+    <message>
+        <source>Czasy etapów</source>
+        <translation>Czasy etapów</translation>
+    </message>
+    <message>
+        <source>Czas trwania każdego etapu zamiast chwili, w której się kończy; czas w godzinach można też wpisać jako h:mm:ss.</source>
+        <translation>Czas trwania każdego etapu zamiast chwili, w której się kończy; czas w godzinach można też wpisać jako h:mm:ss.</translation>
+    </message>
+    <message>
+        <source>Czas etapu, s</source>
+        <translation>Czas etapu, s</translation>
+    </message>
+    <message>
+        <source>Czas etapu, h</source>
+        <translation>Czas etapu, h</translation>
+    </message>
+    <message>
+        <source>Wiersz %1, czas</source>
+        <translation>Wiersz %1, czas</translation>
+    </message>
+    <message>
+        <source>Wiersz %1, temperatura</source>
+        <translation>Wiersz %1, temperatura</translation>
+    </message>
+    <message>
+        <source>Wiersz %1, potencjał</source>
+        <translation>Wiersz %1, potencjał</translation>
+    </message>
+    <message>
+        <source>Wiersz %1, J0</source>
+        <translation>Wiersz %1, J0</translation>
     </message>
 </context>
 <context>
@@ -735,6 +1254,10 @@ Zostaną usunięte te pliki:
     <message>
         <source>CHD %1 HV (mm)</source>
         <translation>CHD %1 HV (mm)</translation>
+    </message>
+    <message>
+        <source>Diffusivity law</source>
+        <translation>Prawo dyfuzyjności</translation>
     </message>
 </context>
 <context>
@@ -1002,6 +1525,10 @@ Obliczeń próbnych: %1</translation>
         <source>Warning: %1.</source>
         <translation>Uwaga: %1.</translation>
     </message>
+    <message>
+        <source>Czas procesu:  %1 h  (%2)</source>
+        <translation>Czas procesu:  %1 h  (%2)</translation>
+    </message>
 </context>
 <context>
     <name>TFoilTestDialog</name>
@@ -1055,6 +1582,85 @@ Obliczeń próbnych: %1</translation>
     <message>
         <source>Pomoc</source>
         <translation>Pomoc</translation>
+    </message>
+</context>
+<context>
+    <name>TPotentialDialog</name>
+    <message>
+        <source>Przelicz odczyt</source>
+        <translation>Przelicz odczyt</translation>
+    </message>
+    <message>
+        <source>Etap %1</source>
+        <translation>Etap %1</translation>
+    </message>
+    <message>
+        <source>Sonda tlenowa, mV</source>
+        <translation>Sonda tlenowa, mV</translation>
+    </message>
+    <message>
+        <source>Punkt rosy, °C</source>
+        <translation>Punkt rosy, °C</translation>
+    </message>
+    <message>
+        <source>CO2, %</source>
+        <translation>CO2, %</translation>
+    </message>
+    <message>
+        <source>Wiersz programu:</source>
+        <translation>Wiersz programu:</translation>
+    </message>
+    <message>
+        <source>Temperatura, °C:</source>
+        <translation>Temperatura, °C:</translation>
+    </message>
+    <message>
+        <source>Odczyt:</source>
+        <translation>Odczyt:</translation>
+    </message>
+    <message>
+        <source>Wartość:</source>
+        <translation>Wartość:</translation>
+    </message>
+    <message>
+        <source>CO, %:</source>
+        <translation>CO, %:</translation>
+    </message>
+    <message>
+        <source>H2, %:</source>
+        <translation>H2, %:</translation>
+    </message>
+    <message>
+        <source>Współczynnik procesu (puste: równowaga gazu):</source>
+        <translation>Współczynnik procesu (puste: równowaga gazu):</translation>
+    </message>
+    <message>
+        <source>Przelicz</source>
+        <translation>Przelicz</translation>
+    </message>
+    <message>
+        <source>Wstaw do etapu</source>
+        <translation>Wstaw do etapu</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Enter the temperature, the reading, CO and H2</source>
+        <translation>Wpisz temperaturę, odczyt, CO i H2</translation>
+    </message>
+    <message>
+        <source>Check data!</source>
+        <translation>Sprawdź dane!</translation>
+    </message>
+    <message>
+        <source>Potencjał węglowy %1 % C, aktywność węgla %2</source>
+        <translation>Potencjał węglowy %1 % C, aktywność węgla %2</translation>
+    </message>
+    <message>
+        <source>Atmosfera wydziela sadzę (aktywność węgla %1, nie mniej niż 1): nie ma potencjału węglowego.</source>
+        <translation>Atmosfera wydziela sadzę (aktywność węgla %1, nie mniej niż 1): nie ma potencjału węglowego.</translation>
     </message>
 </context>
 <context>
@@ -1156,6 +1762,37 @@ jest błędem sondy. Dopasuj sam współczynnik β.</source>
         <translation>Uwaga: pomiar prawie nie zależy od przesunięcia potencjału; jego błąd
 standardowy przekracza %1 %, więc przesunięcie nie jest wyznaczone i nie
 jest błędem sondy. Dopasuj sam współczynnik β.</translation>
+    </message>
+    <message>
+        <source>Proces: program, stal i kształt z formularza; szukane: współczynnik β i jedno przesunięcie
+potencjału wszystkich etapów gazowych (błąd sondy), wstawiane do formularza.</source>
+        <translation>Proces: program, stal i kształt z formularza; szukane: współczynnik β i jedno przesunięcie
+potencjału wszystkich etapów gazowych (błąd sondy), wstawiane do formularza.</translation>
+    </message>
+    <message>
+        <source>Współczynnik β:  %1 cm/s (co najmniej %2 cm/s)
+</source>
+        <translation>Współczynnik β:  %1 cm/s (co najmniej %2 cm/s)
+</translation>
+    </message>
+    <message>
+        <source>Przesunięcie potencjału:  %1 %
+</source>
+        <translation>Przesunięcie potencjału:  %1 %
+</translation>
+    </message>
+    <message>
+        <source>Uwaga: profil wyznacza przesunięcie potencjału, lecz nie β: powierzchnia
+nadąża za atmosferą przy każdym β od %1 cm/s wzwyż.</source>
+        <translation>Uwaga: profil wyznacza przesunięcie potencjału, lecz nie β: powierzchnia
+nadąża za atmosferą przy każdym β od %1 cm/s wzwyż.</translation>
+    </message>
+</context>
+<context>
+    <name>TSetChartMDIChild</name>
+    <message>
+        <source>%1 (dyfuzyjność: %2)</source>
+        <translation>%1 (dyfuzyjność: %2)</translation>
     </message>
 </context>
 <context>
@@ -1359,6 +1996,52 @@ Wzór dla jednorodnej folii dałby %2 cm/s.</translation>
         <source>Foil test</source>
         <translation>Próba foliowa</translation>
     </message>
+    <message>
+        <source>Gatunek stali rozpoznany ze składu: jego krzywa daje twardość warstwy.</source>
+        <translation>Gatunek stali rozpoznany ze składu: jego krzywa daje twardość warstwy.</translation>
+    </message>
+    <message>
+        <source>Gatunek: —</source>
+        <translation>Gatunek: —</translation>
+    </message>
+    <message>
+        <source>Gatunek: %1</source>
+        <translation>Gatunek: %1</translation>
+    </message>
+    <message>
+        <source>stal węglowa</source>
+        <translation>stal węglowa</translation>
+    </message>
+    <message>
+        <source>Check data!</source>
+        <translation>Sprawdź dane!</translation>
+    </message>
+    <message>
+        <source>Zawartość węgla w stali</source>
+        <translation>Zawartość węgla w stali</translation>
+    </message>
+    <message>
+        <source>Współczynnik przenoszenia węgla</source>
+        <translation>Współczynnik przenoszenia węgla</translation>
+    </message>
+    <message>
+        <source>Średnica</source>
+        <translation>Średnica</translation>
+    </message>
+    <message>
+        <source>Grubość</source>
+        <translation>Grubość</translation>
+    </message>
+    <message>
+        <source>
+Liczyć mimo to?</source>
+        <translation>
+Liczyć mimo to?</translation>
+    </message>
+    <message>
+        <source>Wypełnij puste pola: %1.</source>
+        <translation>Wypełnij puste pola: %1.</translation>
+    </message>
 </context>
 <context>
     <name>TTavrixFrame</name>
@@ -1401,6 +2084,14 @@ Wzór dla jednorodnej folii dałby %2 cm/s.</translation>
     <message>
         <source>Dopasowuje współczynnik przenoszenia węgla do zmierzonego profilu</source>
         <translation>Dopasowuje współczynnik przenoszenia węgla do zmierzonego profilu</translation>
+    </message>
+    <message>
+        <source>&amp;Przelicz odczyt...</source>
+        <translation>&amp;Przelicz odczyt...</translation>
+    </message>
+    <message>
+        <source>Przelicza odczyt sondy tlenowej, punktu rosy lub CO2 na potencjał węglowy etapu</source>
+        <translation>Przelicza odczyt sondy tlenowej, punktu rosy lub CO2 na potencjał węglowy etapu</translation>
     </message>
 </context>
 <context>
@@ -1501,6 +2192,12 @@ Zastąpić je?</translation>
     <message>
         <source>Can&apos;t run subprogram</source>
         <translation>Nie można uruchomić drugiego programu Tavrix!</translation>
+    </message>
+    <message>
+        <source>Pliki niedokończonego obliczenia nie zostały uporządkowane:
+%1</source>
+        <translation>Pliki niedokończonego obliczenia nie zostały uporządkowane:
+%1</translation>
     </message>
 </context>
 </TS>

@@ -42,7 +42,7 @@ CaseFigures plannedCase(const ProcessRecord& plan) {
 }
 
 CaseFigures asRunCase(const KeptRun& kept) {
-    const Gruba& sample = kept.controller->sample();
+    const Gruba& sample = *kept.sample;
     return {sample.carbon()[1], sample.oblGrub(reportLevel) * 0.001, hardeningDepth(kept.outcome),
             sample.meanCarbon().value_or(0)};
 }

@@ -24,7 +24,7 @@ Finished runInMemory(const Parametry& parametry) {
     NoProgress progress;
     const KeptRun kept = runKept(parametry, progress, streams);
     EXPECT_EQ(RunStatus::Finished, kept.outcome.status) << kept.outcome.error;
-    return {kept.controller->sample().carbon(), streams.text(), streams.text(ResultFile::Surface)};
+    return {kept.sample->carbon(), streams.text(), streams.text(ResultFile::Surface)};
 }
 
 // 4 h at 920 °C and 1.0 % C, as one stage, or as 401 rows of which only the last ends one.

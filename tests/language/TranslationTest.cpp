@@ -64,8 +64,12 @@ QSet<QString> attributeValues(const QString& page, const QString& attribute) {
 }
 
 // The texts that read the same in both interfaces: names, units and words both languages use.
-const QSet<QString> sameInBothLanguages{u"OK"_s,           u"Start!"_s,       u"Tavrix!"_s,
-                                        u"Tavrix! - %1"_s, u"J0, g/(m²·s)"_s, u"CHD %1 HV (mm)"_s};
+// Names, symbols and formulas that both languages write alike.
+const QSet<QString> sameInBothLanguages{
+    u"OK"_s,           u"Start!"_s,       u"Tavrix!"_s,
+    u"Tavrix! - %1"_s, u"J0, g/(m²·s)"_s, u"CHD %1 HV (mm)"_s,
+    u"RMS"_s,          u"Tibbetts"_s,     u"CO2, %"_s,
+    u"CO, %:"_s,       u"H2, %:"_s,       u"%1 % C; Cr %2 %, Mo %3 %, Mn %4 %, Si %5 %, Ni %6 %"_s};
 
 // The texts of a translation that have no finished form in it.
 QStringList unfinished(const QList<TranslatedText>& messages) {
