@@ -78,9 +78,9 @@ void HardeningPanelTest::aPickedGradeFillsTheComposition() {
     dialog.show();
     QVERIFY(!control<QWidget>(&dialog, QStringLiteral("hardeningFields"))->isVisible());
     pickGrade(&dialog, QStringLiteral("18CrNiMo7-6"));
-    compareBoxes(&dialog, {QStringLiteral("edit208=0.180000"), QStringLiteral("edit203=1.650000"),
-                           QStringLiteral("edit206=0.300000"), QStringLiteral("edit237=0.700000"),
-                           QStringLiteral("edit238=0.250000"), QStringLiteral("edit239=1.550000")});
+    compareBoxes(&dialog, {QStringLiteral("edit208=0.18"), QStringLiteral("edit203=1.65"),
+                           QStringLiteral("edit206=0.3"), QStringLiteral("edit237=0.7"),
+                           QStringLiteral("edit238=0.25"), QStringLiteral("edit239=1.55")});
     // The user may edit what the grade gave.
     typeInto(&dialog, QStringLiteral("edit239"), QStringLiteral("1.6"));
     compareBoxes(&dialog, {QStringLiteral("edit239=1.6")});

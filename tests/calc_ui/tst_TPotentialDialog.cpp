@@ -58,9 +58,9 @@ void TPotentialDialogTest::probeReadingGoesIntoTheChosenRow_data() {
     QTest::addColumn<int>("kind"); // below the probe in the list
     QTest::addColumn<QString>("reading");
     QTest::addColumn<QString>("potential"); // hand values at 925 °C, 20 % CO, 40 % H2
-    QTest::newRow("probe") << 0 << QStringLiteral("1150") << QStringLiteral("0.963000");
-    QTest::newRow("dew point") << 1 << QStringLiteral("-5") << QStringLiteral("0.770000");
-    QTest::newRow("CO2") << 2 << QStringLiteral("0.2") << QStringLiteral("0.607000");
+    QTest::newRow("probe") << 0 << QStringLiteral("1150") << QStringLiteral("0.963");
+    QTest::newRow("dew point") << 1 << QStringLiteral("-5") << QStringLiteral("0.77");
+    QTest::newRow("CO2") << 2 << QStringLiteral("0.2") << QStringLiteral("0.607");
 }
 
 void TPotentialDialogTest::probeReadingGoesIntoTheChosenRow() {
@@ -70,7 +70,7 @@ void TPotentialDialogTest::probeReadingGoesIntoTheChosenRow() {
     TTavrixDialog form(SampleShape::SemiInfinite, nullptr);
     form.show();
     typeAll(&form, {QStringLiteral("edit204=920"), QStringLiteral("edit218=1.15"),
-                    QStringLiteral("edit227=925"), QStringLiteral("edit217=1.0")});
+                    QStringLiteral("edit227=925"), QStringLiteral("edit217=1")});
     QString shown;
     AtNextTurn operate([&] {
         TPotentialDialog* converter = openConverter();

@@ -79,9 +79,10 @@ void TTavrixFrameTest::frameFitsItsShape() {
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
 
     QCOMPARE(frame.windowTitle(), caption);
-    // 590 × 512, or as wide as the form needs with its condition column, which it keeps room
-    // for so that showing the column resizes nothing.
-    QCOMPARE(frame.size(), QSize(std::max(590, frame.minimumSizeHint().width()), 512));
+    // 590 × 512, or as large as the form needs with its condition column, which it keeps room
+    // for so that showing the column resizes nothing, and its hardening and model rows.
+    const QSize needed = frame.minimumSizeHint();
+    QCOMPARE(frame.size(), QSize(std::max(590, needed.width()), std::max(512, needed.height())));
     const QSize clientSize = frame.client()->size();
     auto* conditions = control<QCheckBox>(&frame, QStringLiteral("checkConditions"));
     for (int click = 0; click < 2; ++click) {
@@ -105,9 +106,14 @@ void TTavrixFrameTest::frameFitsItsShape() {
         QCOMPARE(control<QLabel>(&frame, QStringLiteral("static124"))->text(), sizeLabel);
     QCOMPARE(control<QLabel>(&frame, QStringLiteral("static118"))->text(), timeHeading);
 
-    // Every box of the form, empty but the first time and the output name.
+    // Every box of the form, empty but the first time and the output name; the hardening group
+    // (its own test) proposes its bath, and the grade picker's box starts empty.
     int numberBoxes = 0;
+    const QWidget* hardening = control(&frame, QStringLiteral("hardeningGroup"));
+    QVERIFY(hardening);
     for (const QLineEdit* box : frame.findChildren<QLineEdit*>()) {
+        if (hardening->isAncestorOf(box))
+            continue;
         if (box->objectName() == QStringLiteral("edit241"))
             QCOMPARE(box->text(), QStringLiteral("default.tav"));
         else if (box->objectName() == QStringLiteral("edit236"))
@@ -116,7 +122,7 @@ void TTavrixFrameTest::frameFitsItsShape() {
             QCOMPARE(box->text(), QString());
         ++numberBoxes;
     }
-    QCOMPARE(numberBoxes, 30 + 2 + 5 + 1 + 1);
+    QCOMPARE(numberBoxes, 30 + 2 + 5 + 1 + 1 + 1);
     const QStringList buttons = {
         QStringLiteral("button201|Obliczaj..."), QStringLiteral("button240|Załaduj..."),
         QStringLiteral("button242|Przeglądaj..."), QStringLiteral("button205|Koniec")};
@@ -133,7 +139,12 @@ void TTavrixFrameTest::frameFitsItsShape() {
 void TTavrixFrameTest::numberBoxesAdmitOnlyNumberCharacters() {
     TTavrixFrame frame(SampleShape::Plate);
     frame.show();
+    // The hardening boxes and the grade picker take words too; their test is their own.
+    const QWidget* hardening = control(&frame, QStringLiteral("hardeningGroup"));
+    const QWidget* grade = control(&frame, QStringLiteral("gradePicker"));
     for (const QLineEdit* box : frame.findChildren<QLineEdit*>()) {
+        if (hardening->isAncestorOf(box) || grade->isAncestorOf(box))
+            continue;
         const QString name = box->objectName();
         typeInto(&frame, name, QStringLiteral("x1,5 e-3.Ea+"));
         const QString expected = name == QStringLiteral("edit241") ? QStringLiteral("x1,5 e-3.Ea+")

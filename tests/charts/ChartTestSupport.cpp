@@ -1,5 +1,6 @@
 #include "ChartTestSupport.h"
 
+#include "ChartNames.h"
 #include "ChartWindows.h"
 #include "MessageBox.h"
 #include "SetNames.h"
@@ -350,7 +351,8 @@ QList<QStringList> csvRecords(const QString& text) {
 
 QPoint legendEntry(const LineChart& chart, int line) {
     const QLegend* legend = chart.chart()->legend();
-    const QString text = chart.description().legends.value(line);
+    // The legend as drawn, which writes the times of profiles in one format.
+    const QString text = shownLegend(chart.description().legends.value(line));
     for (QGraphicsItem* item : chart.scene()->items())
         if (const auto* label = dynamic_cast<QGraphicsTextItem*>(item);
             label && legend->isAncestorOf(label) && label->toPlainText() == text)

@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
                         std::string(quenchExpected)},
         LineRefusal{"MisspeltName", plateFile + "temper: 180 2\r\nquensh: oil 25\r\n",
                     "line 16 names no setting this program knows: \"quensh\" (known: "
-                    "diffusivity, quench, temper, cryo, chemistry, grade)"},
+                    "diffusivity, quench, temper, cryo, chemistry, grade, carbides)"},
         LineRefusal{"MalformedNumber", plateFile + "temper: 180 2h\r\n",
                     "line 15 gives temper \"180 2h\", which must be " +
                         std::string(temperExpected)},
