@@ -29,7 +29,7 @@ struct ProcessSettings {
     std::optional<double> cryo; // °C
     std::optional<ExtraElements> chemistry;
     std::optional<std::string> grade; // the steel's name, as the grade picker gave it
-    std::optional<bool> carbides;                // absent: off, no cementite forms
+    std::optional<bool> carbides;     // absent: off, no cementite forms
     friend bool operator==(const ProcessSettings&, const ProcessSettings&) = default;
 };
 

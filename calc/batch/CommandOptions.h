@@ -43,6 +43,5 @@ struct ReadFile {
 };
 ReadFile readHead(const std::string& argument);
 
-
 // The absolute name -o gives, else `fallback`.
 std::string outputName(const Options& options, const std::string& fallback);

@@ -166,7 +166,7 @@ protected:
     double fluxFactor;         // 2 / (1 + q)²
     std::vector<double> sklad; // %: Cr, Mo, Mn, Si, Ni (hardness model only)
     std::shared_ptr<const RunHardness> hardness; // shared by copies of the sample
-    DiffusivityModel law;      // of the carbon diffusivity, as the set's settings choose
+    DiffusivityModel law; // of the carbon diffusivity, as the set's settings choose
 
     std::vector<double> cn; // the profile being built by a step; kept to avoid reallocating
 };

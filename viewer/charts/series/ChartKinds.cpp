@@ -95,9 +95,8 @@ constexpr std::array<ChartKindTraits, 9> table{{
          return lineOf(content.x(), content.y());
      }},
     {ChartKind::Austenite, QT_TRANSLATE_NOOP("ChartKinds", "Austenit"),
-     QT_TRANSLATE_NOOP("ChartQuantities", "Austenit szczątkowy"), "Austenit",
-     ResultFile::Austenite, true, "Retained austenite, %",
-     [](const LoadedSet& set) { return set.austenite.status; },
+     QT_TRANSLATE_NOOP("ChartQuantities", "Austenit szczątkowy"), "Austenit", ResultFile::Austenite,
+     true, "Retained austenite, %", [](const LoadedSet& set) { return set.austenite.status; },
      [](const LoadedSet& set, int) -> std::optional<ComparedLine> {
          if (set.austenite.status == FileStatus::Missing)
              return std::nullopt;
