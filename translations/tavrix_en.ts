@@ -523,8 +523,8 @@
         <translation>Hardness from the steel&apos;s hardenability, its cooling, tempering and retained austenite instead of the grade curves</translation>
     </message>
     <message>
-        <source>Gatunek:</source>
-        <translation>Grade:</translation>
+        <source>Stal z listy:</source>
+        <translation>Steel from the list:</translation>
     </message>
     <message>
         <source>Ośrodek:</source>

@@ -523,8 +523,8 @@
         <translation>Twardość z hartowności stali, chłodzenia, odpuszczania i austenitu szczątkowego zamiast krzywych gatunków</translation>
     </message>
     <message>
-        <source>Gatunek:</source>
-        <translation>Gatunek:</translation>
+        <source>Stal z listy:</source>
+        <translation>Stal z listy:</translation>
     </message>
     <message>
         <source>Ośrodek:</source>

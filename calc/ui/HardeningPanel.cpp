@@ -88,7 +88,7 @@ HardeningPanel::HardeningPanel(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* gradeRow = new QHBoxLayout;
-    auto* gradeLabel = new QLabel(tr("Gatunek:"), this);
+    auto* gradeLabel = new QLabel(tr("Stal z listy:"), this);
     gradeLabel->setBuddy(grade_);
     gradeRow->addWidget(gradeLabel);
     gradeRow->addWidget(grade_, 1);
