@@ -352,7 +352,7 @@
     </message>
     <message>
         <source>Specyfikacja &amp;części...</source>
-        <translation>Part &amp;specification...</translation>
+        <translation>Part &amp;requirements...</translation>
     </message>
     <message>
         <source>Wybiera plik wymagań części, z którymi raport porównuje aktywny zestaw</source>
@@ -886,15 +886,15 @@
     <name>RecordCommands</name>
     <message>
         <source>Specyfikacja części</source>
-        <translation>Part specification</translation>
+        <translation>Part requirements</translation>
     </message>
     <message>
         <source>Specyfikacja części (*.txt);;Wszystkie pliki (*)</source>
-        <translation>Part specification (*.txt);;All files (*)</translation>
+        <translation>Part requirements (*.txt);;All files (*)</translation>
     </message>
     <message>
         <source>Błąd specyfikacji</source>
-        <translation>Specification error</translation>
+        <translation>Requirements error</translation>
     </message>
     <message>
         <source>Error!</source>
@@ -910,7 +910,7 @@
     </message>
     <message>
         <source>Bez specyfikacji części: wybierz ją poleceniem Specyfikacja części...</source>
-        <translation>No part specification: pick one with Part specification...</translation>
+        <translation>No part requirements: pick one with Part requirements...</translation>
     </message>
 </context>
 <context>

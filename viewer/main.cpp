@@ -67,7 +67,7 @@ int main(int argc, char* argv[]) {
         QTextStream out(stdout);
         QTextStream errors(stderr);
         return reportCommand(command.reportFile,
-                             {command.setName, command.specification, command.measured}, out,
+                             {command.setName, command.requirements, command.measured}, out,
                              errors);
     }
     if (command.mode == ViewerCommandLine::Mode::Compare) {

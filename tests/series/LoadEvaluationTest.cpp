@@ -54,9 +54,9 @@ LoadedSet computedLoad(SampleShape shape = SampleShape::SemiInfinite, double thi
     return set;
 }
 
-std::vector<LimitCheck> checked(const LoadedSet& set, std::string_view specification,
+std::vector<LimitCheck> checked(const LoadedSet& set, std::string_view requirements,
                                 const FileSeries<TWyniki>& austenite = {}) {
-    const SpecReading reading = parsePartSpecification(specification);
+    const SpecReading reading = parsePartSpecification(requirements);
     EXPECT_TRUE(reading.limits) << reading.problem;
     return checkLimits(set, austenite, reading.limits.value_or(std::vector<SpecLimit>{}));
 }

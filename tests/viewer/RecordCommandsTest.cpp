@@ -1,4 +1,4 @@
-// The load record in the viewer: the part's specification picked for the active set and kept
+// The load record in the viewer: the part's requirements picked for the active set and kept
 // beside it, the record written for that set and its verdict told.
 
 #include "RecordCommands.h"
@@ -45,17 +45,17 @@ void RecordCommandsTest::recordCommandsNeedTheWindowOfASet() {
 }
 
 void RecordCommandsTest::specificationIsKeptBesideTheSetAndJudgedInTheRecord() {
-    const QString spec = folder_.filePath(u"part.txt"_s);
-    writeTestFile(spec, "# drawing\r\nsurface carbon: 1.20 .. 1.30 % C\r\n");
+    const QString requirementsFile = folder_.filePath(u"part.txt"_s);
+    writeTestFile(requirementsFile, "# drawing\r\nsurface carbon: 1.20 .. 1.30 % C\r\n");
     const QString pdf = folder_.filePath(u"stal-record.pdf"_s);
     TTavFrame frame(place());
     frame.show();
     frame.client().openSet(set_);
     MessageCapture capture;
-    capture.answerFileDialogs({spec});
+    capture.answerFileDialogs({requirementsFile});
     frame.command(Command::PartSpecification)->trigger();
     QCOMPARE(capture.texts(), QStringList());
-    QCOMPARE(keptSpecification(set_), spec);
+    QCOMPARE(keptSpecification(set_), requirementsFile);
 
     capture.answerFileDialogs({pdf});
     frame.command(Command::LoadRecord)->trigger();
@@ -74,13 +74,13 @@ void RecordCommandsTest::refusedSpecificationIsToldWithItsLineAndNotKept() {
     const QString other = folder_.path() + u"/inny.tav"_s;
     const QString otherSet = computeSet(folder_.path(), u"inny.tav"_s, SampleShape::Plate);
     QCOMPARE(otherSet, other);
-    const QString spec = folder_.filePath(u"wrong.txt"_s);
-    writeTestFile(spec, "surface carbon: 0.7 .. 1.0 % C\ncore hardness: 30 .. 45 HB\n");
+    const QString requirementsFile = folder_.filePath(u"wrong.txt"_s);
+    writeTestFile(requirementsFile, "surface carbon: 0.7 .. 1.0 % C\ncore hardness: 30 .. 45 HB\n");
     TTavFrame frame(place());
     frame.show();
     frame.client().openSet(otherSet);
     MessageCapture capture;
-    capture.answerFileDialogs({spec});
+    capture.answerFileDialogs({requirementsFile});
     frame.command(Command::PartSpecification)->trigger();
     QCOMPARE(capture.messages().size(), 1);
     QVERIFY2(capture.texts().front().contains(u"line 2: core hardness is given in HV or HRC"_s),

@@ -99,7 +99,7 @@ void ReportTest::recordNamesTheSetAndStatesWhatTheRunPrinted() {
              qPrintable(text));
     QVERIFY(text.contains(u"Process programme"_s));
     QVERIFY(text.contains(u"Semi-infinitive sample"_s));
-    QVERIFY(!text.contains(u"Verdict"_s)); // no specification, nothing judged
+    QVERIFY(!text.contains(u"Verdict"_s)); // no requirements, nothing judged
     const int pages = pageCount(pdf);
     QVERIFY(pages >= 2);
     // Each page numbered at its foot, of all of them.
@@ -110,14 +110,14 @@ void ReportTest::recordNamesTheSetAndStatesWhatTheRunPrinted() {
 
 void ReportTest::specificationHeldIsAPassAndExitsZero() {
     const double chd = printedChd_.toDouble();
-    const QString spec = writeSpecification(
+    const QString requirementsFile = writeSpecification(
         u"held.txt"_s, u"# drawing 17-204\ncase-hardening depth: %1 .. %2 mm at 550 HV\n"
                        u"surface carbon: 0.5 .. 1.2 % C\n"_s.arg(chd - 0.05)
                            .arg(chd + 0.05)
                            .toUtf8());
     const QString pdf = record(u"held.pdf"_s);
     const ProgramRun run =
-        runTavrix({u"--lang"_s, u"en"_s, u"--report"_s, pdf, set_, u"--spec"_s, spec});
+        runTavrix({u"--lang"_s, u"en"_s, u"--report"_s, pdf, set_, u"--spec"_s, requirementsFile});
     QCOMPARE(run.told(), QStringList());
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.contains(u"verdict: every limit holds"_s));
@@ -127,12 +127,13 @@ void ReportTest::specificationHeldIsAPassAndExitsZero() {
 }
 
 void ReportTest::failingLimitIsNamedAndExitsThree() {
-    const QString spec = writeSpecification(u"failed.txt"_s, "surface carbon: 1.20 .. 1.30 % C\n"
-                                                             "surface hardness: >= 20 HRC\n"
-                                                             "retained austenite: <= 20 %\n");
+    const QString requirementsFile =
+        writeSpecification(u"failed.txt"_s, "surface carbon: 1.20 .. 1.30 % C\n"
+                                            "surface hardness: >= 20 HRC\n"
+                                            "retained austenite: <= 20 %\n");
     const QString pdf = record(u"failed.pdf"_s);
     const ProgramRun run =
-        runTavrix({u"--lang"_s, u"en"_s, u"--report"_s, pdf, set_, u"--spec"_s, spec});
+        runTavrix({u"--lang"_s, u"en"_s, u"--report"_s, pdf, set_, u"--spec"_s, requirementsFile});
     QCOMPARE(run.told(), QStringList());
     QCOMPARE(run.exitCode, 3);
     QVERIFY2(run.out.contains(u"verdict: fails: surface carbon; not checked: retained austenite"_s),
@@ -144,10 +145,11 @@ void ReportTest::failingLimitIsNamedAndExitsThree() {
 }
 
 void ReportTest::polishRecordSpeaksPolish() {
-    const QString spec = writeSpecification(u"polish.txt"_s, "surface carbon: 1.20 .. 1.30 % C\n");
+    const QString requirementsFile =
+        writeSpecification(u"polish.txt"_s, "surface carbon: 1.20 .. 1.30 % C\n");
     const QString pdf = record(u"polski.pdf"_s);
     const ProgramRun run =
-        runTavrix({u"--lang"_s, u"pl"_s, u"--report"_s, pdf, set_, u"--spec"_s, spec});
+        runTavrix({u"--lang"_s, u"pl"_s, u"--report"_s, pdf, set_, u"--spec"_s, requirementsFile});
     QCOMPARE(run.exitCode, 3);
     const QString text = recordText(pdf);
     QVERIFY(text.contains(u"Raport z wsadu: stal.tav"_s));
@@ -184,10 +186,11 @@ void ReportTest::measuredProfileIsListedWithItsRms() {
 }
 
 void ReportTest::foilHasNoHardnessToCheck() {
-    const QString spec = writeSpecification(u"foil.txt"_s, "surface hardness: >= 58 HRC\n");
+    const QString requirementsFile =
+        writeSpecification(u"foil.txt"_s, "surface hardness: >= 58 HRC\n");
     const QString pdf = record(u"foil.pdf"_s);
     const ProgramRun run =
-        runTavrix({u"--lang"_s, u"en"_s, u"--report"_s, pdf, foil_, u"--spec"_s, spec});
+        runTavrix({u"--lang"_s, u"en"_s, u"--report"_s, pdf, foil_, u"--spec"_s, requirementsFile});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.contains(u"not checked: surface hardness"_s));
     QVERIFY(recordText(pdf).contains(u"not checked: the set has no hardness profile"_s));
@@ -205,12 +208,12 @@ void ReportTest::refusedSpecificationWritesNothing_data() {
 void ReportTest::refusedSpecificationWritesNothing() {
     QFETCH(QByteArray, text);
     QFETCH(QString, problem);
-    const QString spec = writeSpecification(u"refused.txt"_s, text);
+    const QString requirementsFile = writeSpecification(u"refused.txt"_s, text);
     const QString pdf = record(u"refused.pdf"_s);
-    const ProgramRun run = runTavrix({u"--report"_s, pdf, set_, u"--spec"_s, spec});
+    const ProgramRun run = runTavrix({u"--report"_s, pdf, set_, u"--spec"_s, requirementsFile});
     QCOMPARE(run.exitCode, 2);
     QCOMPARE(run.told().size(), 1);
-    QVERIFY2(run.told().front().startsWith(u"tavrix: "_s + spec + u": "_s + problem),
+    QVERIFY2(run.told().front().startsWith(u"tavrix: "_s + requirementsFile + u": "_s + problem),
              qPrintable(run.err));
     QVERIFY(!QFile::exists(pdf));
 }

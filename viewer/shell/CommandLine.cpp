@@ -21,7 +21,7 @@ constexpr UsageLine viewerUsageLines[] = {
      "points as CSV files, and summary.csv with one row per set"},
     {"tavrix --report OUT.pdf SET.tav [--spec PART.txt] [--measured FILE.csv...]",
      "writes the record of the load as a PDF file: its process, results, measured profiles and "
-     "charts, and each limit of the part's specification with the verdict; exit status 3 when a "
+     "charts, and each limit of the part's requirements with the verdict; exit status 3 when a "
      "limit fails"},
     {"tavrix --help", "prints this text"},
     {"tavrix --version", "prints the program's version"},
@@ -43,9 +43,9 @@ ViewerCommandLine reportCommand(const std::vector<std::string>& own) {
     command.setName = QString::fromStdString(own[2]);
     bool measured = false;
     for (std::size_t i = 3; i < own.size(); ++i) {
-        if (own[i] == "--spec" && i + 1 < own.size() && command.specification.isEmpty() &&
+        if (own[i] == "--spec" && i + 1 < own.size() && command.requirements.isEmpty() &&
             !own[i + 1].starts_with("-")) {
-            command.specification = QString::fromStdString(own[++i]);
+            command.requirements = QString::fromStdString(own[++i]);
             measured = false;
         } else if (own[i] == "--measured" && i + 1 < own.size()) {
             measured = true;

@@ -52,7 +52,7 @@ QString general(double value) {
     return QString::number(value, 'g', 6);
 }
 
-// What a record says: the set read once, its figures and, with a specification, its checks.
+// What a record says: the set read once, its figures and, with requirements, its checks.
 class LoadRecordDocument {
     Q_DECLARE_TR_FUNCTIONS(LoadRecord)
 
@@ -68,7 +68,7 @@ public:
         programme(layout);
         results(layout);
         measured(layout);
-        specification(layout);
+        requirements(layout);
         charts(layout);
         layout.finish();
     }
@@ -89,7 +89,7 @@ private:
     void programme(RecordLayout& layout) const;
     void results(RecordLayout& layout) const;
     void measured(RecordLayout& layout) const;
-    void specification(RecordLayout& layout) const;
+    void requirements(RecordLayout& layout) const;
     void charts(RecordLayout& layout) const;
 
     const LoadedSet& set_;
@@ -323,7 +323,7 @@ void LoadRecordDocument::measured(RecordLayout& layout) const {
     layout.table(rows, {0.3, 0.18, 0.18, 0.14, 0.2});
 }
 
-void LoadRecordDocument::specification(RecordLayout& layout) const {
+void LoadRecordDocument::requirements(RecordLayout& layout) const {
     if (!checks_)
         return;
     layout.heading(tr("Wymagania części"));
@@ -387,13 +387,13 @@ RecordResult badInput(const QString& problem) {
 
 RecordResult writeLoadRecord(const QString& pdfPath, const LoadedSet& set,
                              const QList<ShownMeasurement>& measurements,
-                             const QString& specification) {
+                             const QString& requirements) {
     std::optional<std::vector<LimitCheck>> checks;
-    if (!specification.isEmpty()) {
+    if (!requirements.isEmpty()) {
         const SpecReading reading =
-            readPartSpecification(QFile::encodeName(specification).toStdString());
+            readPartSpecification(QFile::encodeName(requirements).toStdString());
         if (!reading.limits)
-            return badInput(specification + u": "_s + QString::fromStdString(reading.problem));
+            return badInput(requirements + u": "_s + QString::fromStdString(reading.problem));
         checks = checkLimits(set, readRetainedAustenite(set.name), *reading.limits);
     }
     const LoadRecordDocument document(set, measurements, checks);
@@ -430,7 +430,7 @@ RecordResult writeLoadRecord(const QString& pdfPath, const RecordRequest& reques
         measurementsFor(set, request.measured, errors);
     if (!measurements)
         return badInput(refusal.trimmed().remove(QStringLiteral("tavrix: ")));
-    return writeLoadRecord(pdfPath, set, *measurements, request.specification);
+    return writeLoadRecord(pdfPath, set, *measurements, request.requirements);
 }
 
 int reportCommand(const QString& pdfPath, const RecordRequest& request, QTextStream& out,

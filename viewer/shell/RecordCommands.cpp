@@ -22,9 +22,9 @@ QString keptSpecification(const QString& setName) {
     return QString::fromUtf8(kept.readLine()).trimmed();
 }
 
-QString keepSpecification(const QString& setName, const QString& specification) {
+QString keepSpecification(const QString& setName, const QString& requirements) {
     return writeWholeFile(setFileName(setName, "spc"),
-                          (QFileInfo(specification).absoluteFilePath() + u"\r\n"_s).toUtf8());
+                          (QFileInfo(requirements).absoluteFilePath() + u"\r\n"_s).toUtf8());
 }
 
 RecordCommands::RecordCommands(TTavMDIClient& client) : client_(client) {}

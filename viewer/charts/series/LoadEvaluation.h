@@ -1,5 +1,5 @@
 #pragma once
-// A computed load held against a part's specification: each limit with the value the set's
+// A computed load held against a part's requirements: each limit with the value the set's
 // files give for it, whether it holds, and the verdict over all of them. The values are the
 // ones the set's results state (the last rows and the last profiles), computed as the
 // calculation program computes them (ProfileMeasures.h), never a second way.
@@ -30,7 +30,7 @@ enum class Unchecked {
     HardThroughout,      // the hardness stays at the level to the end of the hardness profile
 };
 
-// The final results of a set that a record states and a specification is held against.
+// The final results of a set that a record states and the part's requirements are held against.
 struct LoadFigures {
     // The last hardness profile (mm, HV) as the run holds it before it writes the file, which
     // keeps three significant digits: the programme is run again in memory, as the calculation

@@ -33,7 +33,7 @@ enum class LimitQuantity {
     MassGain,           // g/m²
 };
 
-// The name a specification line gives the quantity ("case-hardening depth").
+// The name requirements line gives the quantity ("case-hardening depth").
 std::string_view limitName(LimitQuantity quantity);
 
 struct SpecLimit {
