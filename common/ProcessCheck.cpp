@@ -96,9 +96,9 @@ bool isFilled(double value) {
     return std::isfinite(value) && value != unfilledValue;
 }
 
-HeadReading readProcessHead(std::string_view text) {
+HeadReading readProcessHead(std::string_view text, RowLimit limit) {
     std::istringstream in{std::string(text)};
-    const ScannedHead scanned = scanProcessHead(in, Strictness::Strict);
+    const ScannedHead scanned = scanProcessHead(in, Strictness::Strict, {}, limit);
     if (scanned.fault)
         return HeadReading{std::nullopt, headProblem(*scanned.fault)};
     ProcessHead head;
@@ -111,7 +111,7 @@ HeadReading readProcessHead(std::string_view text) {
 }
 
 std::optional<ProcessProblem> checkProcessValues(const TDane& data, SampleShape shape,
-                                                 double thickness) {
+                                                 double thickness, RowLimit limit) {
     const std::string filledRule = "must be filled with a finite number";
     const std::string carbonRule = "must be from 0 to 4.3 % C";
     auto carbonOk = [](double c) { return c >= 0.0 && c <= maxCarbon; };
@@ -134,8 +134,8 @@ std::optional<ProcessProblem> checkProcessValues(const TDane& data, SampleShape 
     }
 
     const std::size_t rows = data.times.size();
-    if (rows < 1 || rows > stageLimit(data) || data.temperatures.size() != rows ||
-        data.potentials.size() != rows ||
+    const bool tooMany = limit == RowLimit::Form && rows > stageLimit(data);
+    if (rows < 1 || tooMany || data.temperatures.size() != rows || data.potentials.size() != rows ||
         (!data.conditions.empty() && data.conditions.size() != rows))
         return problem("stage count", countRule);
     for (std::size_t row = 0; row < rows; ++row) {
@@ -170,12 +170,12 @@ std::optional<ProcessProblem> checkProcessValues(const TDane& data, SampleShape 
     return std::nullopt;
 }
 
-HeadReading readCheckedProcessHead(std::string_view text) {
-    HeadReading reading = readProcessHead(text);
+HeadReading readCheckedProcessHead(std::string_view text, RowLimit limit) {
+    HeadReading reading = readProcessHead(text, limit);
     if (!reading.head)
         return reading;
-    if (auto refusal =
-            checkProcessValues(reading.head->data, reading.head->shape, reading.head->thickness))
+    if (auto refusal = checkProcessValues(reading.head->data, reading.head->shape,
+                                          reading.head->thickness, limit))
         return HeadReading{std::nullopt, std::move(*refusal)};
     return reading;
 }

@@ -40,11 +40,11 @@ struct HeadReading {
 
 // Reads the head from the file's text; every number must be a complete number and the stage
 // count a whole number of rows that are present. Values are not judged here.
-HeadReading readProcessHead(std::string_view text);
+HeadReading readProcessHead(std::string_view text, RowLimit limit = RowLimit::Form);
 
 // The value rules: filled, finite, and within the ranges above; stage times from 0, rising.
 std::optional<ProcessProblem> checkProcessValues(const TDane& data, SampleShape shape,
-                                                 double thickness);
+                                                 double thickness, RowLimit limit = RowLimit::Form);
 
 // Both of the above, for a whole file's text.
-HeadReading readCheckedProcessHead(std::string_view text);
+HeadReading readCheckedProcessHead(std::string_view text, RowLimit limit = RowLimit::Form);

@@ -3,7 +3,10 @@
 #include "AtomicFile.h"
 #include "ProcessScanner.h"
 
+#include <array>
 #include <charconv>
+#include <cmath>
+#include <cstdlib>
 #include <fstream>
 #include <istream>
 #include <locale>
@@ -238,13 +241,58 @@ std::string processDataText(const ProcessRecord& process, std::size_t stageCount
     return out.str();
 }
 
-double asWritten(double value) {
-    // The digits numberText writes (six significant, as "%g"), without a stream: a logged load
-    // has thousands of rows.
+namespace {
+
+// The digits numberText writes (six significant, as "%g") read back, through the text.
+double throughText(double value) {
     char text[32];
     const std::to_chars_result written =
         std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6);
     return fileNumber(std::string_view(text, std::size_t(written.ptr - text))).value_or(value);
+}
+
+constexpr std::array<double, 23> powersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The nearest whole number to `near` + `error` (exactly), ties to even, where `error` is far
+// smaller than a unit of `near`'s last place: the error decides only where `near` is a tie.
+double roundedExactly(double near, double error) {
+    const double whole = std::floor(near);
+    const double above = near - whole - 0.5; // exact: `near` is below 2^52
+    const bool odd = std::fmod(whole, 2) != 0;
+    const bool up = above > 0 || (above == 0 && (error > 0 || (error == 0 && odd)));
+    return up ? whole + 1 : whole;
+}
+
+} // namespace
+
+double asWritten(double value) {
+    // The text's six significant digits computed without it: a logged load has thousands of
+    // rows. |value| is scaled by an exact power of ten into [1e5, 1e6), the error of that one
+    // rounding taken exactly (fma), and rounded to a whole number as the decimal text rounds
+    // it; the text reads back as that number over the power, one correctly rounded operation.
+    const double size = std::fabs(value);
+    if (!(size >= 1e-16 && size < 1e27))
+        return throughText(value); // zero, the extremes, NaN and infinities
+    const int exponent = static_cast<int>(std::floor(std::log10(size)));
+    for (const int digits : {5 - exponent, 4 - exponent, 6 - exponent}) {
+        const double power = powersOfTen[std::size_t(std::abs(digits))];
+        double near = 0, error = 0;
+        if (digits >= 0) {
+            near = size * power;
+            error = std::fma(size, power, -near);
+        } else {
+            near = size / power;
+            error = std::fma(-near, power, size); // the remainder: its sign is the error's
+        }
+        if (near < 1e5 || near >= 1e6) // log10 rounded across a power of ten
+            continue;
+        const double whole = roundedExactly(near, error);
+        const double written = digits >= 0 ? whole / power : whole * power;
+        return std::copysign(written, value);
+    }
+    return throughText(value);
 }
 
 ProcessRecord asWritten(const ProcessRecord& process) {

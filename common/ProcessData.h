@@ -28,6 +28,11 @@ inline constexpr double unfilledValue = 2009990.0;
 inline constexpr int maxStages = 10;           // rows of a programme of gas stages
 inline constexpr int maxConditionStages = 100; // rows when any stage carries another condition
 
+// Whether the row limits above hold: they do for every programme typed or designed; the
+// programme of a logged load (an as-run set, told by its record beside it) has a row per
+// logged instant.
+enum class RowLimit { Form, None };
+
 // How carbon crosses the surface during a stage (the interval that ends at a stage row).
 //   Gas:     J = β·(Cp − Cs), the atmosphere's potential ramping between rows.
 //   Neutral: J = 0 (a neutral atmosphere or vacuum): carbon only redistributes inside.

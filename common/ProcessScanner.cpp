@@ -22,13 +22,15 @@ std::optional<int> wordInteger(std::string_view word) {
 // The values of the head one by one, as strictly as the mode asks, keeping the first fault.
 class ProcessScanner {
 public:
-    ProcessScanner(std::istream& in, Strictness strictness)
-        : in_(in), strictness_(strictness), saved_(in.imbue(std::locale::classic())) {}
+    ProcessScanner(std::istream& in, Strictness strictness, RowLimit limit)
+        : in_(in), strictness_(strictness), limit_(limit),
+          saved_(in.imbue(std::locale::classic())) {}
     ~ProcessScanner() { in_.imbue(saved_); }
     ProcessScanner(const ProcessScanner&) = delete;
     ProcessScanner& operator=(const ProcessScanner&) = delete;
 
     Strictness strictness() const { return strictness_; }
+    bool limitsRows() const { return limit_ == RowLimit::Form; }
     bool stopped() const { return fault_.has_value(); }
     std::optional<HeadFault>& fault() { return fault_; }
     std::size_t consumed() const { return consumed_; }
@@ -72,7 +74,7 @@ public:
             const auto count = wordInteger(word());
             if (!count)
                 return fail(HeadFault::Kind::CountNotWhole, HeadItem::StageCount);
-            if (*count < 1 || *count > maxConditionStages)
+            if (*count < 1 || (limitsRows() && *count > maxConditionStages))
                 return outOfRange(*count, maxConditionStages);
             return *count;
         }
@@ -150,6 +152,7 @@ private:
 
     std::istream& in_;
     Strictness strictness_;
+    RowLimit limit_;
     std::locale saved_;
     std::optional<HeadFault> fault_;
     std::size_t consumed_ = 0; // Strict: characters taken by words and lines
@@ -206,8 +209,8 @@ void scanRows(ProcessScanner& scanner, double count, ScannedHead& head) {
         fault->count = count;
         return;
     }
-    if (scanner.strictness() != Strictness::Extraction && !scanner.stopped() && count > maxStages &&
-        !anyCondition(head.rows))
+    if (scanner.strictness() != Strictness::Extraction && scanner.limitsRows() &&
+        !scanner.stopped() && count > maxStages && !anyCondition(head.rows))
         scanner.outOfRange(count, maxStages);
 }
 
@@ -274,9 +277,9 @@ TDane ScannedHead::data() const {
     return data;
 }
 
-ScannedHead scanProcessHead(std::istream& in, Strictness strictness,
-                            std::string_view programShape) {
-    ProcessScanner scanner(in, strictness);
+ScannedHead scanProcessHead(std::istream& in, Strictness strictness, std::string_view programShape,
+                            RowLimit limit) {
+    ProcessScanner scanner(in, strictness, limit);
     ScannedHead head;
     head.steelCarbon = scanner.number(HeadItem::SteelCarbon);
     head.transferCoefficient = scanner.number(HeadItem::TransferCoefficient);

@@ -97,5 +97,6 @@ struct ScannedHead {
 
 // Scans the head from `in` (read in the classic locale whatever the stream's). `programShape`
 // is the running program's shape name, which the Loader compares the shape line with.
+// Strict with RowLimit::None takes any number of rows.
 ScannedHead scanProcessHead(std::istream& in, Strictness strictness,
-                            std::string_view programShape = {});
+                            std::string_view programShape = {}, RowLimit limit = RowLimit::Form);

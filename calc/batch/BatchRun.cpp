@@ -1,5 +1,6 @@
 #include "BatchRun.h"
 
+#include "AsRunRecord.h"
 #include "AtomicFile.h"
 #include "CalcCommandLine.h"
 #include "Computation.h"
@@ -101,7 +102,24 @@ FileResult settle(const std::string& path, const std::string& head, const RunOut
     return FileResult::Failed;
 }
 
-// Validates, registers, runs and unregisters one process-data file.
+// The as-run record beside the set, when it has one; a record that does not read, or that does
+// not fit the set's rows, refuses the set (false), said here.
+bool readAsRunBeside(const std::string& path, std::optional<AsRunRecord>& record) {
+    const std::string name = asRunRecordName(path);
+    const std::optional<std::string> text = wholeFile(name);
+    if (!text)
+        return true;
+    AsRunRecordReading reading = readAsRunRecord(*text);
+    if (!reading.record) {
+        complain(name, "line " + std::to_string(reading.line) + " " + reading.rule);
+        return false;
+    }
+    record = std::move(reading.record);
+    return true;
+}
+
+// Validates, registers, runs and unregisters one process-data file. A set with an as-run record
+// (a logged load's) takes any number of rows, and ends stages only where the record says.
 FileResult runFile(const std::string& argument, double hardnessLimit) {
     const std::string path = commandLineName(argument);
     const std::optional<std::string> text = wholeFile(path);
@@ -109,9 +127,18 @@ FileResult runFile(const std::string& argument, double hardnessLimit) {
         complain(path, "cannot be opened");
         return FileResult::Refused;
     }
-    const HeadReading reading = readCheckedProcessHead(*text);
+    std::optional<AsRunRecord> asRun;
+    if (!readAsRunBeside(path, asRun))
+        return FileResult::Refused;
+    const HeadReading reading =
+        readCheckedProcessHead(*text, asRun ? RowLimit::None : RowLimit::Form);
     if (!reading.head) {
         complain(path, reading.problem.field + " " + reading.problem.rule);
+        return FileResult::Refused;
+    }
+    if (asRun && asRun->rows.size() != reading.head->data.times.size()) {
+        complain(path, "has " + std::to_string(reading.head->data.times.size()) +
+                           " stage rows, its as-run record " + std::to_string(asRun->rows.size()));
         return FileResult::Refused;
     }
     const std::string head = text->substr(0, reading.head->length);
@@ -121,9 +148,15 @@ FileResult runFile(const std::string& argument, double hardnessLimit) {
             complain(path, "cannot be cut back to its process data: " + *problem);
         return !problem;
     };
-    return runClaimedSet(
-               path, head, reading.head->shape, cutToHead, [&path] { return Parametry(path); },
-               &reading.head->data, hardnessLimit)
+    const auto parametry = [&path, &asRun, &reading] {
+        if (!asRun)
+            return Parametry(path);
+        Parametry p(*reading.head, path);
+        p.stageEnds = asRun->stageEnds();
+        return p;
+    };
+    return runClaimedSet(path, head, reading.head->shape, cutToHead, parametry, &reading.head->data,
+                         hardnessLimit)
         .result;
 }
 
@@ -132,7 +165,7 @@ FileResult runFile(const std::string& argument, double hardnessLimit) {
 SetRun runClaimedSet(const std::string& path, const std::string& head, SampleShape shape,
                      const std::function<bool()>& layHead,
                      const std::function<Parametry()>& parametry, const TDane* saturationData,
-                     double hardnessLimit) {
+                     double hardnessLimit, const RunCompletion& complete) {
     SetRun run;
     if (clashesWithResults(path)) {
         complain(path, "the name must not end in the extension of a result file");
@@ -163,6 +196,11 @@ SetRun runClaimedSet(const std::string& path, const std::string& head, SampleSha
             complain(path, "warning: " + warning);
     if (const auto carbide = carbideWarning(run.kept.outcome.remainingCarbide))
         complain(path, "warning: " + *carbide);
+    if (RunOutcome& outcome = run.kept.outcome; complete && outcome.status == RunStatus::Finished)
+        if (std::optional<std::string> problem = complete(run.kept)) {
+            outcome.status = RunStatus::Failed;
+            outcome.error = std::move(*problem);
+        }
     // The set stays claimed until its files are as the outcome leaves them.
     run.result = settle(path, head, run.kept.outcome, shape, hardnessLimit);
     releaseClaim(claim, path);

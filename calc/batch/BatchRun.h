@@ -34,10 +34,14 @@ struct SetRun {
 // refused, said by it), `parametry` computed through fresh streams with the gauge on the
 // terminal, saturation warned about against `saturationData` when given, its files left as
 // the outcome says and the outcome reported, the case-hardening depth at `hardnessLimit` HV.
+// `complete`, when given, writes what belongs to a finished run beside its result files while
+// the set is still claimed; the problem it returns fails the run.
+using RunCompletion = std::function<std::optional<std::string>(const KeptRun&)>;
 SetRun runClaimedSet(const std::string& path, const std::string& head, SampleShape shape,
                      const std::function<bool()>& layHead,
                      const std::function<Parametry()>& parametry, const TDane* saturationData,
-                     double hardnessLimit = defaultHardnessLimit);
+                     double hardnessLimit = defaultHardnessLimit,
+                     const RunCompletion& complete = {});
 
 // mm, the case-hardening depth at `limit` HV of a run's last hardness block.
 std::optional<double> finalCaseHardeningDepth(const CaseHardness& hardness, double limit);

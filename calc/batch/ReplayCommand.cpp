@@ -1,11 +1,13 @@
 #include "ReplayCommand.h"
 
+#include "AsRunRecord.h"
 #include "AtomicFile.h"
 #include "BatchRun.h"
 #include "CommandOptions.h"
 #include "Gruba.h"
 #include "ProfileMeasures.h"
 #include "Replay.h"
+#include "ReplayReport.h"
 #include "SetNames.h"
 #include "Steruj.h"
 #include "TerminalProgress.h"
@@ -17,15 +19,16 @@ namespace {
 
 constexpr int refusedStatus = 2;
 constexpr int unusableStatus = 1;
-constexpr double reportLevel = 0.35; // % C, the case depth compared
 
-// What a case is at the end of a run, as the comparison prints it.
-struct CaseFigures {
-    double surface = 0;              // % C
-    double depth = 0;                // mm at reportLevel (thick kinds)
-    std::optional<double> hardening; // mm, case-hardening depth at 550 HV
-    double meanIncrease = 0;         // % C (thin kinds)
+// The files an as-run record names, complete: the record is read from wherever its set is.
+struct AsRunRecordNames {
+    std::string log;
+    std::string plan;
 };
+
+std::string absoluteName(const std::string& path) {
+    return std::filesystem::absolute(path).lexically_normal().string();
+}
 
 std::optional<double> hardeningDepth(const RunOutcome& outcome) {
     return outcome.finalHardness
@@ -35,7 +38,7 @@ std::optional<double> hardeningDepth(const RunOutcome& outcome) {
 
 CaseFigures plannedCase(const ProcessRecord& plan) {
     TerminalProgress progress(stdout, "plan");
-    const TrialResult trial = runTrial(asWritten(plan), reportLevel, progress);
+    const TrialResult trial = runTrial(asWritten(plan), comparedLevel, progress);
     progress.finish();
     return {trial.surfaceCarbon, trial.caseDepth, hardeningDepth(trial.outcome),
             trial.meanIncrease};
@@ -43,49 +46,8 @@ CaseFigures plannedCase(const ProcessRecord& plan) {
 
 CaseFigures asRunCase(const KeptRun& kept) {
     const Gruba& sample = *kept.sample;
-    return {sample.carbon()[1], sample.oblGrub(reportLevel) * 0.001, hardeningDepth(kept.outcome),
+    return {sample.carbon()[1], sample.oblGrub(comparedLevel) * 0.001, hardeningDepth(kept.outcome),
             sample.meanCarbon().value_or(0)};
-}
-
-std::string depthText(const std::optional<double>& depth) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%9.3f", depth.value_or(0));
-    return depth ? text : "     none";
-}
-
-void printComparison(const CaseFigures& planned, const CaseFigures& asRun, bool thin) {
-    std::printf("                                     planned   as-run\n");
-    std::printf("surface carbon, %% C                %9.3f%9.3f\n", planned.surface, asRun.surface);
-    if (thin) {
-        std::printf("mean carbon increase, %% C          %9.4f%9.4f\n", planned.meanIncrease,
-                    asRun.meanIncrease);
-        return;
-    }
-    std::printf("case depth at %.2f %% C, mm          %9.3f%9.3f\n", reportLevel, planned.depth,
-                asRun.depth);
-    std::printf("case-hardening depth at %.0f HV, mm %s%s\n", defaultHardnessLimit,
-                depthText(planned.hardening).c_str(), depthText(asRun.hardening).c_str());
-}
-
-void printBand(const AsRun& asRun) {
-    const BandReport report = bandReport(asRun);
-    std::printf("band ±%.2f %% C about the setpoint (%s):\n", potentialBand,
-                asRun.setpointFromPlan ? "the plan's potential: the log has no setpoint column"
-                                       : "the log's setpoint column");
-    std::printf("  outside %.1f min, %.2f %% of %.1f min logged\n", report.outsideMinutes,
-                report.outsidePercent, report.loggedMinutes);
-    if (report.longestMinutes > 0)
-        std::printf("  longest excursion %.1f min, from %.3f h (after line %zu)\n",
-                    report.longestMinutes, report.longestStartHours, report.longestStartLine);
-    else
-        std::printf("  longest excursion none\n");
-    std::printf("  masked by burn-off %.1f min\n", report.maskedMinutes);
-    std::printf("  rows where the gas would soot: %zu", report.sootLines.size());
-    for (std::size_t i = 0; i < report.sootLines.size() && i < 10; ++i)
-        std::printf("%s%zu", i == 0 ? " (lines " : ", ", report.sootLines[i]);
-    std::printf("%s\n", report.sootLines.empty()       ? ""
-                        : report.sootLines.size() > 10 ? ", ...)"
-                                                       : ")");
 }
 
 // The log read and turned into the as-run programme, or why it is refused (said here).
@@ -137,8 +99,10 @@ bool gasDefaults(const Options& options, LogDefaults& defaults, std::string& pro
     return true;
 }
 
-// The as-run set computed and settled as --run settles a set; the kept run when it finished.
-SetRun runAsRun(const std::string& path, const AsRun& asRun) {
+// The as-run set computed and settled as --run settles a set, its record written beside it
+// before the set is released; the kept run when it finished.
+SetRun runAsRun(const std::string& path, const AsRun& asRun, const AsRunRecordNames& names,
+                const CaseFigures& planned) {
     const std::string head = processDataText(asRun.process);
     const auto writeHead = [&path, &head] {
         if (const std::optional<std::string> problem = AtomicFile(path).replace(head)) {
@@ -152,8 +116,14 @@ SetRun runAsRun(const std::string& path, const AsRun& asRun) {
         p.stageEnds = asRun.stageEnds;
         return p;
     };
+    const auto writeRecord = [&](const KeptRun& kept) -> std::optional<std::string> {
+        const AsRunRecord record =
+            asRunRecord(asRun, names.log, names.plan, planned, asRunCase(kept));
+        return AtomicFile(asRunRecordName(path)).replace(asRunRecordText(record));
+    };
     catchInterrupt();
-    return runClaimedSet(path, head, asRun.process.shape, writeHead, parametry, nullptr);
+    return runClaimedSet(path, head, asRun.process.shape, writeHead, parametry, nullptr,
+                         defaultHardnessLimit, writeRecord);
 }
 
 } // namespace
@@ -180,16 +150,21 @@ int runReplayCommand(const std::vector<std::string>& words) {
         return refusedStatus;
     }
     int status = 0;
-    const std::optional<AsRun> asRun =
-        readAsRun(*plan.head, commandLineName(logOption->second), defaults, status);
+    const std::string logPath = commandLineName(logOption->second);
+    const std::optional<AsRun> asRun = readAsRun(*plan.head, logPath, defaults, status);
     if (!asRun)
         return status;
     const CaseFigures planned = plannedCase(*plan.head);
-    const SetRun run = runAsRun(output, *asRun);
+    const SetRun run =
+        runAsRun(output, *asRun, {absoluteName(logPath), absoluteName(plan.path)}, planned);
     if (run.result != FileResult::Finished)
         return unusableStatus;
-    printComparison(planned, asRunCase(run.kept), kindTraits(plan.head->shape).thin);
-    printBand(*asRun);
+    const bool thin = kindTraits(plan.head->shape).thin;
+    std::fputs(comparisonText(comparisonRows(planned, asRunCase(run.kept), thin)).c_str(), stdout);
+    const std::vector<std::string> band =
+        bandReportLines(bandReport(*asRun), asRun->setpointFromPlan);
+    for (std::size_t line = 0; line < band.size(); ++line)
+        std::printf("%s%s\n", line == 0 ? "" : "  ", band[line].c_str());
     std::printf("profiles written at the rows that end the plan's stages and at the end\n");
     return 0;
 }

@@ -109,6 +109,7 @@ double plannedPotential(const ProcessRecord& plan, double seconds) {
 
 AsRunBuild asRunProcess(const ProcessRecord& plan, const FurnaceLog& log) {
     AsRun asRun;
+    asRun.potentialColumn = log.potentialColumn;
     asRun.setpointFromPlan = !log.hasSetpoint;
     asRun.path = furnacePath(plan, log, asRun.warnings);
     asRun.stageEnds = stageEndsOf(plan, asRun.path);

@@ -37,6 +37,7 @@ struct AsRun {
     ProcessRecord process;             // as its file gives it back (asWritten)
     std::vector<bool> stageEnds;       // per stage row of `process`
     std::vector<PathPoint> path;       // one per stage row of `process`
+    std::string potentialColumn;       // the log's, that gave the potential
     bool setpointFromPlan = false;     // the log has no setpoint column: the plan's potential is
     std::vector<std::string> warnings; // gaps held over, naming their lines
 };
@@ -59,6 +60,7 @@ struct BandReport {
     std::size_t longestStartLine = 0; // the log row it starts after
     double maskedMinutes = 0;
     std::vector<std::size_t> sootLines; // rows where the gas would soot
+    friend bool operator==(const BandReport&, const BandReport&) = default;
 };
 
 BandReport bandReport(const AsRun& asRun);

@@ -2,6 +2,8 @@
 // nothing written.
 
 #include "ReplayCommand.h"
+#include "AsRunRecord.h"
+#include "BatchRun.h"
 #include "CommandCall.h"
 #include "ProcessData.h"
 #include "RunFixture.h"
@@ -107,6 +109,61 @@ TEST_F(ReplayCommand, AnExcursionIsReportedAndCarburizesMore) {
         << lastOutput;
     EXPECT_GT(printed(lastOutput, R"(case depth at 0\.35 % C, mm)", 2),
               printed(lastOutput, R"(case depth at 0\.35 % C, mm)", 1));
+}
+
+TEST_F(ReplayCommand, TheRecordBesideTheSetKeepsWhatWasPrinted) {
+    const std::string logPath = log(loggedPlan(60, 0.1));
+    ASSERT_EQ(0, call(runReplayCommand, {"--replay", planPath(), "--log", logPath})) << lastMessage;
+    const std::optional<std::string> text = wholeFile(folder_.file("plan-asrun.run").string());
+    ASSERT_TRUE(text) << "the record lies beside the as-run set";
+    const AsRunRecordReading reading = readAsRunRecord(*text);
+    ASSERT_TRUE(reading.record) << reading.line << " " << reading.rule;
+    const AsRunRecord& record = *reading.record;
+    EXPECT_EQ(std::filesystem::path(logPath), std::filesystem::path(record.logName));
+    EXPECT_EQ(std::filesystem::path(planPath()), std::filesystem::path(record.planName));
+    EXPECT_EQ(121U, record.rows.size());
+    EXPECT_EQ(2,
+              std::count(record.rows.begin(), record.rows.end(), AsRunRow{0.8, true, false}) +
+                  std::count(record.rows.begin(), record.rows.end(), AsRunRow{1.15, true, false}))
+        << "the rows that end the plan's two stages, with their setpoints";
+    constexpr double printedDigits = 0.0005; // %.3f
+    EXPECT_NEAR(printed(lastOutput, "surface carbon, % C", 1), record.planned.surface,
+                printedDigits);
+    EXPECT_NEAR(printed(lastOutput, R"(case depth at 0\.35 % C, mm)", 2), record.asRun.depth,
+                printedDigits);
+    EXPECT_NEAR(10.0, record.band.outsideMinutes, 1e-9);
+}
+
+TEST_F(ReplayCommand, RunComputesTheAsRunSetAgainAsTheReplayDid) {
+    const std::string out = folder_.file("run.tav").string();
+    ASSERT_EQ(0, call(runReplayCommand,
+                      {"--replay", planPath(), "--log", log(loggedPlan(60, 0.1)), "-o", out}))
+        << lastMessage;
+    const auto replayed = contents(folder_);
+    ASSERT_EQ(0, call(runBatch, {"--run", out})) << lastMessage;
+    EXPECT_EQ(replayed, contents(folder_)) << "every file byte for byte, the record untouched";
+}
+
+TEST_F(ReplayCommand, RunRefusesAnAsRunSetItsRecordDoesNotFit) {
+    const std::string out = folder_.file("run.tav").string();
+    ASSERT_EQ(0, call(runReplayCommand,
+                      {"--replay", planPath(), "--log", log(loggedPlan(60)), "-o", out}))
+        << lastMessage;
+    const std::string recordName = folder_.file("run.run").string();
+    AsRunRecord record = readAsRunRecord(*wholeFile(recordName)).record.value();
+    record.rows.pop_back();
+    writeText(recordName, asRunRecordText(record));
+    EXPECT_EQ(1, call(runBatch, {"--run", out}));
+    EXPECT_NE(std::string::npos, lastMessage.find("has 121 stage rows, its as-run record 120"))
+        << lastMessage;
+    writeText(recordName, "as-run load\r\nlog: x\r\n");
+    EXPECT_EQ(1, call(runBatch, {"--run", out}));
+    EXPECT_NE(std::string::npos, lastMessage.find("run.run: line 3 must start with \"plan:\""))
+        << lastMessage;
+    std::filesystem::remove(recordName);
+    EXPECT_EQ(1, call(runBatch, {"--run", out}));
+    EXPECT_NE(std::string::npos, lastMessage.find("stage count must be from 1 to 10"))
+        << "without its record the set is a typed programme, held to the form's rows";
 }
 
 TEST_F(ReplayCommand, AGapIsWarned) {

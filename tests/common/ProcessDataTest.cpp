@@ -3,7 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <iomanip>
+#include <locale>
+#include <random>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -92,6 +97,53 @@ INSTANTIATE_TEST_SUITE_P(ProcessData, AsWritten,
                                          WrittenValue{1.2345678, 1.23457},
                                          WrittenValue{1234567, 1.23457e+06},
                                          WrittenValue{-0.0000123456789, -1.23457e-05}));
+
+namespace {
+
+// What the file's text of `value` reads back as: six significant digits written as "%g" and
+// read in the C locale, the writer's and the reader's way.
+double readBackFromText(double value) {
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    out << value;
+    return fileNumber(out.str()).value_or(-1);
+}
+
+// Values of every size, and the ones where the sixth digit is a close call: ties of the decimal
+// text and their neighbours one unit of the last place away.
+std::vector<double> manyValues() {
+    std::vector<double> values;
+    std::mt19937_64 random(20261209);
+    std::uniform_real_distribution<double> exponent(-18, 29), mantissa(1, 10);
+    for (int i = 0; i < 200000; ++i)
+        values.push_back(mantissa(random) * std::pow(10.0, std::floor(exponent(random))));
+    for (int k = 0; k < 20000; ++k) {
+        const double tie = (123450 + k * 7 + 0.5) * std::pow(10.0, k % 30 - 15);
+        for (const double near : {tie, std::nextafter(tie, 0.0), std::nextafter(tie, 1e300)})
+            values.insert(values.end(), {near, -near});
+        values.push_back(k / 1000.0);
+        values.push_back(920 + k * 1e-4);
+        values.push_back(1234565.0 + 10 * k);
+        values.push_back(std::pow(10.0, k % 40 - 17));
+        values.push_back(std::nextafter(std::pow(10.0, k % 40 - 17), 0.0));
+        values.push_back(999999.5 * std::pow(10.0, k % 30 - 15));
+    }
+    values.insert(values.end(), {0.0, -0.0, 1e-300, 5e-324, 1e300, 2009990.0, 0.1 + 0.2});
+    return values;
+}
+
+} // namespace
+
+TEST(ProcessData, AsWrittenIsWhatTheTextReadsBackAsForManyValues) {
+    std::size_t wrong = 0;
+    for (const double value : manyValues())
+        if (const double read = readBackFromText(value); asWritten(value) != read) {
+            if (++wrong <= 10)
+                ADD_FAILURE() << std::setprecision(17) << value << " is written as " << read
+                              << ", not " << asWritten(value);
+        }
+    EXPECT_EQ(0U, wrong);
+}
 
 TEST(ProcessData, TheWrittenRecordIsWhatTheWrittenFileHolds) {
     // Values with more digits than a file keeps, in every field, for a thick and a thin shape.
