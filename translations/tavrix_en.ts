@@ -140,6 +140,22 @@
         <source>przerwa: etap obojętny</source>
         <translation>gap: neutral stage</translation>
     </message>
+    <message>
+        <source>potencjał z zapisu pieca</source>
+        <translation>logged potential</translation>
+    </message>
+    <message>
+        <source>potencjał planu</source>
+        <translation>planned potential</translation>
+    </message>
+    <message>
+        <source>wartość zadana</source>
+        <translation>setpoint</translation>
+    </message>
+    <message>
+        <source>przerwa: wypalanie sadzy</source>
+        <translation>gap: burn-off</translation>
+    </message>
 </context>
 <context>
     <name>ChartQuantities</name>
@@ -816,6 +832,66 @@
     <message>
         <source>Wykresy</source>
         <translation>Charts</translation>
+    </message>
+    <message>
+        <source>Węgiel na powierzchni, % C</source>
+        <translation>Surface carbon, % C</translation>
+    </message>
+    <message>
+        <source>Przyrost średniej zawartości węgla, % C</source>
+        <translation>Mean carbon increase, % C</translation>
+    </message>
+    <message>
+        <source>Grubość warstwy przy %1 % C, mm</source>
+        <translation>Case depth at %1 % C, mm</translation>
+    </message>
+    <message>
+        <source>Głębokość utwardzenia (CHD) przy %1 HV, mm</source>
+        <translation>Case-hardening depth (CHD) at %1 HV, mm</translation>
+    </message>
+    <message>
+        <source>%1 do %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>Zapis pieca</source>
+        <translation>Furnace log</translation>
+    </message>
+    <message>
+        <source>Wiersze zapisu</source>
+        <translation>Log rows</translation>
+    </message>
+    <message>
+        <source>Czas zapisu</source>
+        <translation>Logged time</translation>
+    </message>
+    <message>
+        <source>Temperatura</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Potencjał (%1)</source>
+        <translation>Potential (%1)</translation>
+    </message>
+    <message>
+        <source>Plan a przebieg rzeczywisty</source>
+        <translation>Planned against as-run</translation>
+    </message>
+    <message>
+        <source>Przebieg rzeczywisty</source>
+        <translation>As-run</translation>
+    </message>
+    <message>
+        <source>Potencjał a wartość zadana</source>
+        <translation>Potential against the setpoint</translation>
+    </message>
+    <message>
+        <source>Plan wsadu</source>
+        <translation>Load plan</translation>
+    </message>
+    <message>
+        <source>Planowany</source>
+        <translation>Planned</translation>
     </message>
 </context>
 <context>

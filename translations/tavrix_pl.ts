@@ -140,6 +140,22 @@
         <source>przerwa: etap obojętny</source>
         <translation>przerwa: etap obojętny</translation>
     </message>
+    <message>
+        <source>potencjał z zapisu pieca</source>
+        <translation>potencjał z zapisu pieca</translation>
+    </message>
+    <message>
+        <source>potencjał planu</source>
+        <translation>potencjał planu</translation>
+    </message>
+    <message>
+        <source>wartość zadana</source>
+        <translation>wartość zadana</translation>
+    </message>
+    <message>
+        <source>przerwa: wypalanie sadzy</source>
+        <translation>przerwa: wypalanie sadzy</translation>
+    </message>
 </context>
 <context>
     <name>ChartQuantities</name>
@@ -816,6 +832,66 @@
     <message>
         <source>Wykresy</source>
         <translation>Wykresy</translation>
+    </message>
+    <message>
+        <source>Węgiel na powierzchni, % C</source>
+        <translation>Węgiel na powierzchni, % C</translation>
+    </message>
+    <message>
+        <source>Przyrost średniej zawartości węgla, % C</source>
+        <translation>Przyrost średniej zawartości węgla, % C</translation>
+    </message>
+    <message>
+        <source>Grubość warstwy przy %1 % C, mm</source>
+        <translation>Grubość warstwy przy %1 % C, mm</translation>
+    </message>
+    <message>
+        <source>Głębokość utwardzenia (CHD) przy %1 HV, mm</source>
+        <translation>Głębokość utwardzenia (CHD) przy %1 HV, mm</translation>
+    </message>
+    <message>
+        <source>%1 do %2</source>
+        <translation>%1 do %2</translation>
+    </message>
+    <message>
+        <source>Zapis pieca</source>
+        <translation>Zapis pieca</translation>
+    </message>
+    <message>
+        <source>Wiersze zapisu</source>
+        <translation>Wiersze zapisu</translation>
+    </message>
+    <message>
+        <source>Czas zapisu</source>
+        <translation>Czas zapisu</translation>
+    </message>
+    <message>
+        <source>Temperatura</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Potencjał (%1)</source>
+        <translation>Potencjał (%1)</translation>
+    </message>
+    <message>
+        <source>Plan a przebieg rzeczywisty</source>
+        <translation>Plan a przebieg rzeczywisty</translation>
+    </message>
+    <message>
+        <source>Przebieg rzeczywisty</source>
+        <translation>Przebieg rzeczywisty</translation>
+    </message>
+    <message>
+        <source>Potencjał a wartość zadana</source>
+        <translation>Potencjał a wartość zadana</translation>
+    </message>
+    <message>
+        <source>Plan wsadu</source>
+        <translation>Plan wsadu</translation>
+    </message>
+    <message>
+        <source>Planowany</source>
+        <translation>Planowany</translation>
     </message>
 </context>
 <context>

@@ -45,6 +45,25 @@ LoadedSet pulses() {
     return set;
 }
 
+// 0–4 h logged every hour: 1.0, then burn-off at 1 h and 2 h (the run held 1.1 % C), then 1.2
+// and 0.8 % C; the setpoint 1.1 % C, 0.8 % C at the end.
+LoadedSet loggedLoad() {
+    LoadedSet set;
+    set.process.status = FileStatus::Whole;
+    TDane& data = set.process.series;
+    data.times = {0, 1, 2, 3, 4};
+    data.temperatures = {920, 920, 920, 920, 920};
+    data.potentials = {1.0, 1.1, 1.1, 1.2, 0.8};
+    AsRunRecord record;
+    record.rows = {{1.1, false, false},
+                   {1.1, false, true},
+                   {1.1, false, true},
+                   {1.1, true, false},
+                   {0.8, true, false}};
+    set.asRun = record;
+    return set;
+}
+
 double limit(const LoadedSet& set) {
     return saturationCarbon(920, set.process.series.alloy);
 }
@@ -71,6 +90,9 @@ private slots:
     void tableLinesUpTheOffers();
     void brokenLinesDrawnInPieces();
     void legendHidesEveryPieceOfALine();
+    void loggedLoadShowsItsPotentialSetpointAndBurnOff();
+    void loggedLoadDrawnWithALegendAsDrawn();
+    void loggedLoadFromItsPlanNamesThePlan();
 };
 
 void PotentialChartTest::gasProgrammeKeepsItsChart() {
@@ -166,6 +188,60 @@ void PotentialChartTest::legendHidesEveryPieceOfALine() {
     for (QLegendMarker* marker : chart.chart()->legend()->markers())
         markersShown += marker->isVisible() ? 1 : 0;
     QCOMPARE(markersShown, 3);
+}
+
+const QString logged = u"potencjał z zapisu pieca"_s;
+const QString setpoint = u"wartość zadana"_s;
+const QString burnOff = u"przerwa: wypalanie sadzy"_s;
+
+void PotentialChartTest::loggedLoadShowsItsPotentialSetpointAndBurnOff() {
+    const ChartDescription chart = described(loggedLoad());
+    QCOMPARE(chart.legends, (QStringList{logged, setpoint, burnOff}));
+    QCOMPARE(chart.series.size(), 3);
+    // The window from 1 h to 3 h: the line stops at 1 h and goes on from 3 h.
+    COMPARE_POINTS(
+        chart.series[0],
+        (QList<QPointF>{{0, 1.0}, {1, 1.1}, {1, breaks}, {2, breaks}, {3, 1.2}, {4, 0.8}}));
+    COMPARE_POINTS(chart.series[1],
+                   (QList<QPointF>{{0, 1.1}, {1, 1.1}, {1, 1.1}, {2, 1.1}, {3, 1.1}, {4, 0.8}}));
+    QVERIFY(chart.lines[2].isEmpty());
+    const QStringList rows = csvText(chart).split(u'\n');
+    QCOMPARE(rows.mid(2, 3), (QStringList{u"1,1.1,1.1,"_s, u"1,,1.1,"_s, u"2,,1.1,"_s}));
+}
+
+void PotentialChartTest::loggedLoadDrawnWithALegendAsDrawn() {
+    LineChart chart;
+    chart.resize(640, 400);
+    chart.setDescription(described(loggedLoad()));
+    chart.draw();
+    const QList<QAbstractSeries*> series = chart.chart()->series();
+    // Two pieces of the logged potential, the setpoint unbroken, the legend of the windows.
+    QList<int> lineOfSeries;
+    QStringList shownLegends;
+    for (QAbstractSeries* piece : series) {
+        lineOfSeries.append(piece->property("describedLine").toInt());
+        for (QLegendMarker* marker : chart.chart()->legend()->markers(piece))
+            if (marker->isVisible())
+                shownLegends.append(marker->label());
+    }
+    QCOMPARE(lineOfSeries, (QList<int>{0, 0, 1, 2}));
+    QCOMPARE(shownLegends, (QStringList{logged, setpoint, burnOff}));
+    const auto line = [&series](int index) { return static_cast<QLineSeries*>(series[index]); };
+    QCOMPARE(line(1)->color(), line(0)->color());
+    QVERIFY(line(2)->color() != line(0)->color());
+    QCOMPARE(line(1)->points(), (QList<QPointF>{{3, 1.2}, {4, 0.8}}));
+    QVERIFY(line(3)->points().isEmpty());
+}
+
+void PotentialChartTest::loggedLoadFromItsPlanNamesThePlan() {
+    LoadedSet set = loggedLoad();
+    set.asRun->setpointFromPlan = true;
+    for (AsRunRow& row : set.asRun->rows)
+        row.masked = false;
+    const ChartDescription chart = described(set);
+    QCOMPARE(chart.legends, (QStringList{logged, u"potencjał planu"_s}));
+    COMPARE_POINTS(chart.series[0],
+                   (QList<QPointF>{{0, 1.0}, {1, 1.1}, {2, 1.1}, {3, 1.2}, {4, 0.8}}));
 }
 
 QTEST_MAIN(PotentialChartTest)

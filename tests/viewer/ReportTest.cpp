@@ -58,10 +58,14 @@ private slots:
     void refusedSpecificationWritesNothing_data();
     void refusedSpecificationWritesNothing();
     void unwritableRecordIsAFailedRun();
+    void asRunRecordComparesThePlanAndGivesTheBand();
+    void asRunSetIsComparedWithItsPlan();
 
 private:
     QString record(const QString& name) const { return folder_.filePath(name); }
     QString writeSpecification(const QString& name, const QByteArray& text) const;
+    // tavcalc --replay of the set through a logged load, as `asRun`.
+    ProgramRun replay(const QString& asRun) const;
 
     QTemporaryDir folder_;
     QString set_;
@@ -79,6 +83,23 @@ void ReportTest::initTestCase() {
         QRegularExpression(u"case-hardening depth (\\d+\\.\\d+) mm at 550 HV"_s).match(run.out);
     QVERIFY2(chd.hasMatch(), qPrintable(run.out));
     printedChd_ = chd.captured(1);
+}
+
+// 2 h logged every 36 s at the plan's 925 °C, 1.1 then 0.8 % C, 0.1 % C high for 10 minutes
+// from 30 min, with burn-off for the 3 minutes from 1.5 h.
+QByteArray loggedLoad() {
+    QByteArray log = "time,temperature,carbon_potential,setpoint,event\r\n";
+    for (int t = 0; t <= 7200; t += 36) {
+        const double planned = t <= 3600 ? 1.1 : 0.8;
+        const double logged = planned + (t >= 1800 && t < 2400 ? 0.1 : 0);
+        const bool burnOff = t >= 5400 && t < 5580;
+        log += u"%1,925,%2,%3,%4\r\n"_s.arg(t)
+                   .arg(burnOff ? QString() : QString::number(logged))
+                   .arg(planned)
+                   .arg(burnOff ? u"burnoff"_s : QString())
+                   .toUtf8();
+    }
+    return log;
 }
 
 QString ReportTest::writeSpecification(const QString& name, const QByteArray& text) const {
@@ -225,6 +246,69 @@ void ReportTest::unwritableRecordIsAFailedRun() {
     QCOMPARE(run.told().size(), 1);
     QVERIFY(run.told().front().contains(pdf));
     QVERIFY(!QFile::exists(pdf));
+}
+
+ProgramRun ReportTest::replay(const QString& asRun) const {
+    writeTestFile(folder_.filePath(u"load.csv"_s), loggedLoad());
+    return runProgram(
+        QStringLiteral(TAVCALC_PROGRAM),
+        {u"--replay"_s, set_, u"--log"_s, folder_.filePath(u"load.csv"_s), u"-o"_s, asRun});
+}
+
+void ReportTest::asRunRecordComparesThePlanAndGivesTheBand() {
+    const QString log = folder_.filePath(u"load.csv"_s);
+    const QString asRun = folder_.filePath(u"stal-asrun.tav"_s);
+    const ProgramRun replay = this->replay(asRun);
+    QCOMPARE(replay.exitCode, 0);
+    // What the replay printed, figure by figure: the comparison's three, the band's five.
+    QStringList printed;
+    const QStringList lines = replay.out.split(u'\n');
+    for (const QString& line : lines)
+        if (line.startsWith(u"surface carbon"_s) || line.startsWith(u"case"_s))
+            printed.append(line.simplified());
+    const qsizetype band = lines.indexOf(QRegularExpression(u"^band .*"_s));
+    QVERIFY2(band >= 0, qPrintable(replay.out));
+    for (const QString& line : lines.mid(band, 5))
+        printed.append(line.simplified());
+    QCOMPARE(printed.size(), 8);
+    const QString pdf = record(u"asrun.pdf"_s);
+    const ProgramRun run = runTavrix({u"--lang"_s, u"en"_s, u"--report"_s, pdf, asRun});
+    QCOMPARE(run.told(), QStringList());
+    QCOMPARE(run.exitCode, 0);
+    const QString text = recordText(pdf);
+    QVERIFY2(text.contains(u"Log rows 201"_s), qPrintable(text));
+    QVERIFY(text.contains(log));
+    QVERIFY(text.contains(u"925 to 925 °C"_s));
+    QVERIFY(text.contains(u"0.8 to 1.2 % C"_s));
+    const QStringList surface = printed[0].split(u' ');
+    const QStringList depth = printed[1].split(u' ');
+    QVERIFY2(text.contains(u"Surface carbon, % C "_s + surface.mid(4).join(u' ')),
+             qPrintable(printed.join(u'\n') + u"\n"_s + text));
+    QVERIFY(text.contains(u"Case depth at 0.35 % C, mm "_s + depth.mid(7).join(u' ')));
+    for (const QString& line : printed.mid(3))
+        QVERIFY2(text.contains(line), qPrintable(line + u"\n"_s + text));
+    QVERIFY(text.contains(u"masked by burn-off 3.0 min"_s));
+    // The rows summed up, not listed: the record is no longer than a typed programme's.
+    QVERIFY(pageCount(pdf) <= pageCount(record(u"plain.pdf"_s)) + 1);
+}
+
+void ReportTest::asRunSetIsComparedWithItsPlan() {
+    const QString asRun = folder_.filePath(u"porownaj-asrun.tav"_s);
+    QCOMPARE(replay(asRun).exitCode, 0);
+    QTemporaryDir out;
+    const ProgramRun run =
+        runTavrix({u"--lang"_s, u"en"_s, u"--compare"_s, out.path(), set_, asRun});
+    QCOMPARE(run.exitCode, 0);
+    const QString summary = QString::fromUtf8(readTestFile(out.filePath(u"summary.csv"_s)));
+    QVERIFY2(summary.contains(u"stal.tav"_s) && summary.contains(u"porownaj-asrun.tav"_s),
+             qPrintable(summary));
+    // The potential of both: the plan's three rows and the log's 201, side by side.
+    const QStringList rows = QString::fromUtf8(readTestFile(out.filePath(u"compare-Pot.csv"_s)))
+                                 .split(u'\n', Qt::SkipEmptyParts);
+    QVERIFY2(rows.first().startsWith(u"\"stal.tav: "_s) &&
+                 rows.first().contains(u"\"porownaj-asrun.tav: "_s),
+             qPrintable(rows.first()));
+    QVERIFY(rows.size() > 201);
 }
 
 QTEST_GUILESS_MAIN(ReportTest)

@@ -128,6 +128,39 @@ ChartData surfaceOffered(const TDane& programme, TimeUnit unit) {
     return data;
 }
 
+// The potential of a logged load: the potential the log gave, broken over the burn-off windows
+// (where the run held the last valid one, which no instrument read), the setpoint beside it, and
+// a legend for the windows. A window starts with a break point at the time of its first row, so
+// that the setpoint's line, which has a value there too, goes on unbroken.
+ChartData loggedPotential(const TDane& programme, const AsRunRecord& record, TimeUnit unit) {
+    ChartData data = timeLine({}, {}, unit, ChartKind::Potential);
+    std::vector<double> logged, setpoint;
+    const auto add = [&](double time, double potential, const std::optional<double>& set) {
+        data.x.push_back(time);
+        logged.push_back(potential);
+        setpoint.push_back(set.value_or(lineBreak));
+    };
+    bool masked = false; // the interval before this row
+    for (std::size_t row = 0; row < std::min(record.rows.size(), programme.times.size()); ++row) {
+        const AsRunRow& asRun = record.rows[row];
+        const double time = programme.times[row];
+        add(time, masked && asRun.masked ? lineBreak : programme.potentials[row], asRun.setpoint);
+        if (asRun.masked && !masked)
+            add(time, lineBreak, asRun.setpoint);
+        masked = asRun.masked;
+    }
+    data.y = {std::move(logged), std::move(setpoint)};
+    data.legends = {legend(QT_TRANSLATE_NOOP("ChartLegends", "potencjał z zapisu pieca")),
+                    record.setpointFromPlan
+                        ? legend(QT_TRANSLATE_NOOP("ChartLegends", "potencjał planu"))
+                        : legend(QT_TRANSLATE_NOOP("ChartLegends", "wartość zadana"))};
+    if (std::ranges::any_of(record.rows, &AsRunRow::masked)) {
+        data.y.emplace_back(); // a legend for the windows: no line of its own
+        data.legends.append(legend(QT_TRANSLATE_NOOP("ChartLegends", "przerwa: wypalanie sadzy")));
+    }
+    return data;
+}
+
 TimeUnit ownTimeUnit(const LoadedSet& set) {
     return set.thin() ? TimeUnit::Seconds : TimeUnit::Hours;
 }
@@ -138,7 +171,8 @@ ChartData chartData(const LoadedSet& set, ChartKind kind, TimeUnit unit) {
         return timeLine(set.process.series.times, set.process.series.temperatures, ownTimeUnit(set),
                         kind);
     case ChartKind::Potential:
-        return surfaceOffered(set.process.series, unit);
+        return set.asRun ? loggedPotential(set.process.series, *set.asRun, unit)
+                         : surfaceOffered(set.process.series, unit);
     case ChartKind::Carbon:
         return profiles(set.carbon.series, unit == TimeUnit::Seconds ? u"s"_s : u"h"_s, kind);
     case ChartKind::CaseDepth:

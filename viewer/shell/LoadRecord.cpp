@@ -4,10 +4,10 @@
 #include "ChartNames.h"
 #include "Comparison.h"
 #include "ExportSet.h"
-#include "ProcessCheck.h"
 #include "ProcessSettings.h"
 #include "ProfileMeasures.h"
 #include "RecordLayout.h"
+#include "ReplayReport.h"
 #include "ResultSet.h"
 #include "SetNames.h"
 
@@ -29,15 +29,11 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The settings lines of the set's head (its grade, models, treatments), name and value, as the
-// file would write them; none when the head does not read.
-QList<std::pair<QString, QString>> settingLines(const std::string& setName) {
+// file would write them.
+QList<std::pair<QString, QString>> settingLines(const ProcessSettings& settings) {
     QList<std::pair<QString, QString>> lines;
-    const std::optional<std::string> text = wholeFile(setName);
-    const HeadReading reading = text ? readProcessHead(*text) : HeadReading{};
-    if (!reading.head)
-        return lines;
-    const QString settings = QString::fromStdString(settingsText(reading.head->settings));
-    for (const QString& line : settings.split(u"\r\n"_s, Qt::SkipEmptyParts)) {
+    const QString text = QString::fromStdString(settingsText(settings));
+    for (const QString& line : text.split(u"\r\n"_s, Qt::SkipEmptyParts)) {
         const qsizetype colon = line.indexOf(u':');
         lines.append({line.left(colon).trimmed(), line.mid(colon + 1).trimmed()});
     }
@@ -84,9 +80,11 @@ private:
     QString valueText(LimitQuantity quantity, std::optional<double> value) const;
     QString chdText(double limit) const;
     static QString uncheckedText(Unchecked why);
+    static QString comparedName(ComparedFigure figure);
 
     void head(RecordLayout& layout) const;
     void programme(RecordLayout& layout) const;
+    void asRunProgramme(RecordLayout& layout, const AsRunRecord& record) const;
     void results(RecordLayout& layout) const;
     void measured(RecordLayout& layout) const;
     void requirements(RecordLayout& layout) const;
@@ -248,7 +246,7 @@ void LoadRecordDocument::head(RecordLayout& layout) const {
     rows.push_back({tr("Kształt i wymiar"), shape});
     rows.push_back({tr("Współczynnik przejmowania β"),
                     QStringLiteral("%1 cm/s").arg(general(process.transferCoefficient))});
-    for (const auto& [name, value] : settingLines(set_.name))
+    for (const auto& [name, value] : settingLines(set_.settings))
         rows.push_back({settingLabel(name), value});
     layout.table(rows, {0.32, 0.68});
     if (checks_) {
@@ -257,8 +255,55 @@ void LoadRecordDocument::head(RecordLayout& layout) const {
     }
 }
 
+QString LoadRecordDocument::comparedName(ComparedFigure figure) {
+    switch (figure) {
+    case ComparedFigure::SurfaceCarbon:
+        return tr("Węgiel na powierzchni, % C");
+    case ComparedFigure::MeanIncrease:
+        return tr("Przyrost średniej zawartości węgla, % C");
+    case ComparedFigure::CaseDepth:
+        return tr("Grubość warstwy przy %1 % C, mm").arg(fixed(comparedLevel, 2));
+    case ComparedFigure::CaseHardeningDepth:
+        return tr("Głębokość utwardzenia (CHD) przy %1 HV, mm").arg(defaultHardnessLimit);
+    }
+    return {};
+}
+
+// A logged load's thousands of rows summed up, then the planned case against the as-run one and
+// the band report, in the figures tavcalc --replay printed.
+void LoadRecordDocument::asRunProgramme(RecordLayout& layout, const AsRunRecord& record) const {
+    const TDane& process = set_.process.series;
+    const auto [coolest, hottest] = std::ranges::minmax(process.temperatures);
+    const auto [lowest, highest] = std::ranges::minmax(process.potentials);
+    const QString range = tr("%1 do %2").arg(general(lowest), general(highest));
+    layout.table(
+        {{tr("Pozycja"), tr("Wartość")},
+         {tr("Zapis pieca"), QString::fromStdString(record.logName)},
+         {tr("Plan wsadu"), QString::fromStdString(record.planName)},
+         {tr("Wiersze zapisu"), QString::number(process.times.size())},
+         {tr("Czas zapisu"), general(process.times.back()) + (set_.thin() ? u" s"_s : u" h"_s)},
+         {tr("Temperatura"), tr("%1 do %2").arg(general(coolest), general(hottest)) + u" °C"_s},
+         {tr("Potencjał (%1)").arg(QString::fromStdString(record.potentialColumn)),
+          range + u" % C"_s}},
+        {0.32, 0.68});
+    layout.heading(tr("Plan a przebieg rzeczywisty"));
+    std::vector<QStringList> compared{
+        {tr("Wielkość"), tr("Planowany"), tr("Przebieg rzeczywisty")}};
+    for (const ComparisonRow& row : comparisonRows(record.planned, record.asRun, set_.thin()))
+        compared.push_back({comparedName(row.figure), QString::fromStdString(row.planned),
+                            QString::fromStdString(row.asRun)});
+    layout.table(compared, {0.5, 0.25, 0.25});
+    layout.heading(tr("Potencjał a wartość zadana"));
+    for (const std::string& line : bandReportLines(record.band, record.setpointFromPlan))
+        layout.paragraph(QString::fromStdString(line));
+}
+
 void LoadRecordDocument::programme(RecordLayout& layout) const {
     layout.heading(tr("Program procesu"));
+    if (set_.asRun) {
+        asRunProgramme(layout, *set_.asRun);
+        return;
+    }
     const TDane& process = set_.process.series;
     const QString time = set_.thin() ? tr("Czas, s") : tr("Czas, h");
     std::vector<QStringList> rows{

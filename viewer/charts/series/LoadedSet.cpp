@@ -92,9 +92,19 @@ T_New_XY meanCarbonContent(const LoadedSet& set) {
     return content;
 }
 
+namespace {
+
+std::optional<AsRunRecord> asRunRecordOf(const std::string& setName) {
+    const std::optional<std::string> text = fileText(asRunRecordName(setName));
+    return text ? readAsRunRecord(*text).record : std::nullopt;
+}
+
+} // namespace
+
 LoadedSet loadSet(const std::string& setName) {
     LoadedSet set;
     set.name = setName;
+    set.asRun = asRunRecordOf(setName);
     if (const std::optional<std::string> main = fileText(setName)) {
         std::istringstream potential(*main);
         set.process.status = statusOf(readPotentialFile(potential, set.process.series));
@@ -107,8 +117,11 @@ LoadedSet loadSet(const std::string& setName) {
         const ShapeRead carbonRead = readCarbonFile(carbon, set.carbon.series);
         set.carbon.status = statusOf(carbonRead.status);
         set.thickness = carbonRead.thickness;
-        if (const HeadReading strict = readProcessHead(*main); strict.head)
+        const RowLimit limit = set.asRun ? RowLimit::None : RowLimit::Form;
+        if (const HeadReading strict = readProcessHead(*main, limit); strict.head)
             set.settings = strict.head->settings;
+        if (set.asRun && set.asRun->rows.size() != set.process.series.times.size())
+            set.asRun.reset();
     }
     const auto file = [&setName](const char* extension) {
         return resultFileName(setName, extension);

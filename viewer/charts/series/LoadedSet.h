@@ -3,6 +3,7 @@
 // series of every result file, each with how it read. The set's chart windows, the export and
 // the comparison of sets are all views of one of these; none of them opens a file again.
 
+#include "AsRunRecord.h"
 #include "ProcessData.h"
 #include "TGrubosc.h"
 #include "TOpis_XY.h"
@@ -50,6 +51,9 @@ struct LoadedSet {
     FileSeries<XYFile> mass;       // "mas"
     FileSeries<XYFile> mean;       // "sre"
     FileSeries<TWyniki> austenite; // "aus": a set whose hardness comes from its quench
+    // A logged load's ("run", AsRunRecord.h): its setpoint, burn-off windows and figures. None
+    // where the record does not read or does not fit the set's rows.
+    std::optional<AsRunRecord> asRun;
 
     bool mainFileOpened() const { return process.status != FileStatus::Missing; }
     // A run began but did not end: there are results, yet the last carbon profile does not lie
