@@ -14,6 +14,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <future>
 
 namespace {
 
@@ -36,12 +37,20 @@ std::optional<double> hardeningDepth(const RunOutcome& outcome) {
                : std::nullopt;
 }
 
-CaseFigures plannedCase(const ProcessRecord& plan) {
-    TerminalProgress progress(stdout, "plan");
-    const TrialResult trial = runTrial(asWritten(plan), comparedLevel, progress);
-    progress.finish();
-    return {trial.surfaceCarbon, trial.caseDepth, hardeningDepth(trial.outcome),
-            trial.meanIncrease};
+class Unseen : public RunObserver {
+public:
+    void setProgress(int /*percent*/) override {}
+};
+
+// The plan's case, computed on a thread of its own while the as-run set runs on this one (its
+// gauge the terminal's): the comparison needs both, and neither needs the other.
+std::shared_future<CaseFigures> plannedCase(const ProcessRecord& plan) {
+    return std::async(std::launch::async, [written = asWritten(plan)] {
+        Unseen unseen;
+        const TrialResult trial = runTrial(written, comparedLevel, unseen);
+        return CaseFigures{trial.surfaceCarbon, trial.caseDepth, hardeningDepth(trial.outcome),
+                           trial.meanIncrease};
+    });
 }
 
 CaseFigures asRunCase(const KeptRun& kept) {
@@ -102,7 +111,7 @@ bool gasDefaults(const Options& options, LogDefaults& defaults, std::string& pro
 // The as-run set computed and settled as --run settles a set, its record written beside it
 // before the set is released; the kept run when it finished.
 SetRun runAsRun(const std::string& path, const AsRun& asRun, const AsRunRecordNames& names,
-                const CaseFigures& planned) {
+                const std::shared_future<CaseFigures>& planned) {
     const std::string head = processDataText(asRun.process);
     const auto writeHead = [&path, &head] {
         if (const std::optional<std::string> problem = AtomicFile(path).replace(head)) {
@@ -118,7 +127,7 @@ SetRun runAsRun(const std::string& path, const AsRun& asRun, const AsRunRecordNa
     };
     const auto writeRecord = [&](const KeptRun& kept) -> std::optional<std::string> {
         const AsRunRecord record =
-            asRunRecord(asRun, names.log, names.plan, planned, asRunCase(kept));
+            asRunRecord(asRun, names.log, names.plan, planned.get(), asRunCase(kept));
         return AtomicFile(asRunRecordName(path)).replace(asRunRecordText(record));
     };
     catchInterrupt();
@@ -154,13 +163,14 @@ int runReplayCommand(const std::vector<std::string>& words) {
     const std::optional<AsRun> asRun = readAsRun(*plan.head, logPath, defaults, status);
     if (!asRun)
         return status;
-    const CaseFigures planned = plannedCase(*plan.head);
+    const std::shared_future<CaseFigures> planned = plannedCase(*plan.head);
     const SetRun run =
         runAsRun(output, *asRun, {absoluteName(logPath), absoluteName(plan.path)}, planned);
     if (run.result != FileResult::Finished)
         return unusableStatus;
     const bool thin = kindTraits(plan.head->shape).thin;
-    std::fputs(comparisonText(comparisonRows(planned, asRunCase(run.kept), thin)).c_str(), stdout);
+    std::fputs(comparisonText(comparisonRows(planned.get(), asRunCase(run.kept), thin)).c_str(),
+               stdout);
     const std::vector<std::string> band =
         bandReportLines(bandReport(*asRun), asRun->setpointFromPlan);
     for (std::size_t line = 0; line < band.size(); ++line)

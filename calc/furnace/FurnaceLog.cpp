@@ -50,13 +50,14 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-std::vector<std::string_view> cells(std::string_view line, char separator) {
-    std::vector<std::string_view> found;
+// `found` is the caller's, kept from row to row: a log has thousands of rows.
+void cells(std::string_view line, char separator, std::vector<std::string_view>& found) {
+    found.clear();
     for (std::size_t start = 0;;) {
         const std::size_t end = line.find(separator, start);
         found.push_back(trimmed(line.substr(start, end - start)));
         if (end == std::string_view::npos)
-            return found;
+            return;
         start = end + 1;
     }
 }
@@ -130,7 +131,8 @@ void chooseColumns(Header& header, const std::vector<std::string_view>& names) {
 
 std::optional<LogRefusal> readHeader(std::string_view line, std::size_t lineNumber, char separator,
                                      Header& header) {
-    const std::vector<std::string_view> names = cells(line, separator);
+    std::vector<std::string_view> names;
+    cells(line, separator, names);
     header.width = names.size();
     for (std::size_t index = 0; index < names.size(); ++index) {
         const std::string low = lowered(names[index]);
@@ -157,9 +159,12 @@ std::optional<LogRefusal> readHeader(std::string_view line, std::size_t lineNumb
 // One row being read: its cells, and the first fault found in them.
 class RowReader {
 public:
-    RowReader(std::string_view line, std::size_t lineNumber, const Header& header, char separator)
-        : header_(header), cells_(cells(line, separator)), line_(lineNumber),
-          decimalComma_(separator == ';') {}
+    // `buffer` holds the cells, the caller's from row to row.
+    RowReader(std::string_view line, std::size_t lineNumber, const Header& header, char separator,
+              std::vector<std::string_view>& buffer)
+        : header_(header), cells_(buffer), line_(lineNumber), decimalComma_(separator == ';') {
+        cells(line, separator, buffer);
+    }
 
     std::string_view cell(Column column) const {
         const std::optional<std::size_t> at = header_.at[static_cast<std::size_t>(column)];
@@ -174,10 +179,14 @@ public:
                 fail(column, "is empty");
             return std::nullopt;
         }
-        std::string word(text);
-        if (decimalComma_)
+        std::optional<double> value;
+        if (decimalComma_) {
+            std::string word(text);
             std::replace(word.begin(), word.end(), ',', '.');
-        const std::optional<double> value = fileNumber(word);
+            value = fileNumber(word);
+        } else {
+            value = fileNumber(text);
+        }
         if (!value)
             fail(column, "is not a number: \"" + std::string(text) + "\"");
         return value;
@@ -205,7 +214,7 @@ public:
 
 private:
     const Header& header_;
-    std::vector<std::string_view> cells_;
+    const std::vector<std::string_view>& cells_;
     std::size_t line_;
     bool decimalComma_;
 };
@@ -245,7 +254,7 @@ void readPotential(RowReader& reader, const Header& header, const LogDefaults& d
     reading.h2 = h2.value_or(reading.h2);
     if (factor)
         reading.processFactor = factor;
-    const AtmosphereReading read = readAtmosphere(reading);
+    const AtmosphereReading read = readPotential(reading);
     if (!read.state) {
         const Column column = fieldColumn(read.refusal->field, header);
         reader.fail(column, header.has(column)
@@ -413,10 +422,12 @@ LogReading readFurnaceLog(std::string_view text, const LogDefaults& defaults) {
     for (const auto& [position, ignored] : header.ignored)
         log.ignoredColumns.push_back(ignored);
     std::optional<double> start;
+    std::vector<std::string_view> rowCells;
+    log.rows.reserve(lines.text.size());
     for (std::size_t index = lines.first + 1; index < lines.text.size(); ++index) {
         if (trimmed(lines.text[index]).empty())
             continue;
-        RowReader reader(lines.text[index], index + 1, header, separator);
+        RowReader reader(lines.text[index], index + 1, header, separator, rowCells);
         const std::optional<LogRow> row =
             readRow(reader, header, defaults, log.rows.empty() ? nullptr : &log.rows.back(), start);
         if (!row)

@@ -127,7 +127,7 @@ std::optional<ReadingRefusal> temperatureRefusal(double celsius) {
     return std::nullopt;
 }
 
-AtmosphereReading readAtmosphere(const FurnaceReading& reading) {
+AtmosphereReading readPotential(const FurnaceReading& reading) {
     if (std::optional<ReadingRefusal> refused = refusal(reading))
         return {std::nullopt, std::move(refused)};
     AtmosphereState state;
@@ -136,8 +136,14 @@ AtmosphereReading readAtmosphere(const FurnaceReading& reading) {
     state.potential = equilibriumCarbon(state.activity, state.kelvin);
     if (state.potential && reading.kind == ReadingKind::Carbon)
         state.potential = reading.value; // not through the Ellis form and back
-    if (!state.potential)
-        return {state, std::nullopt};
+    return {state, std::nullopt};
+}
+
+AtmosphereReading readAtmosphere(const FurnaceReading& reading) {
+    AtmosphereReading read = readPotential(reading);
+    if (!read.state || !read.state->potential)
+        return read;
+    AtmosphereState& state = *read.state;
     const double co = reading.co / 100, h2 = reading.h2 / 100;
     state.probe =
         reading.processFactor
@@ -146,7 +152,7 @@ AtmosphereReading readAtmosphere(const FurnaceReading& reading) {
     state.dewPoint =
         waterDewPoint(waterForActivity(state.activity, state.kelvin, co, h2)) - kelvinOffset;
     state.carbonDioxide = 100 * carbonDioxideForActivity(state.activity, state.kelvin, co);
-    return {state, std::nullopt};
+    return read;
 }
 
 std::optional<double> steelSurfaceCarbon(const AtmosphereState& state, double q) {

@@ -67,6 +67,9 @@ struct AtmosphereReading {
 };
 
 AtmosphereReading readAtmosphere(const FurnaceReading& reading);
+// The same without what the other instruments would read (probe, dewPoint, carbonDioxide stay
+// 0): the activity and potential alone, which a log's thousands of rows need.
+AtmosphereReading readPotential(const FurnaceReading& reading);
 
 // Why a furnace temperature (°C) is refused: outside the 700–1200 °C the diffusion law serves.
 std::optional<ReadingRefusal> temperatureRefusal(double celsius);
