@@ -260,7 +260,7 @@ constexpr std::array<double, 23> powersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e
 double roundedExactly(double near, double error) {
     const double whole = std::floor(near);
     const double above = near - whole - 0.5; // exact: `near` is below 2^52
-    const bool odd = std::fmod(whole, 2) != 0;
+    const bool odd = static_cast<long long>(whole) % 2 != 0;
     const bool up = above > 0 || (above == 0 && (error > 0 || (error == 0 && odd)));
     return up ? whole + 1 : whole;
 }
@@ -275,8 +275,11 @@ double asWritten(double value) {
     const double size = std::fabs(value);
     if (!(size >= 1e-16 && size < 1e27))
         return throughText(value); // zero, the extremes, NaN and infinities
-    const int exponent = static_cast<int>(std::floor(std::log10(size)));
-    for (const int digits : {5 - exponent, 4 - exponent, 6 - exponent}) {
+    // The decimal exponent from the binary one, at most one too small (tried below).
+    int binary = 0;
+    std::frexp(size, &binary);
+    const int exponent = static_cast<int>(std::floor((binary - 1) * 0.30102999566398120));
+    for (const int digits : {5 - exponent, 4 - exponent}) {
         const double power = powersOfTen[std::size_t(std::abs(digits))];
         double near = 0, error = 0;
         if (digits >= 0) {
@@ -286,7 +289,7 @@ double asWritten(double value) {
             near = size / power;
             error = std::fma(-near, power, size); // the remainder: its sign is the error's
         }
-        if (near < 1e5 || near >= 1e6) // log10 rounded across a power of ten
+        if (near < 1e5 || near >= 1e6) // the exponent was one too small
             continue;
         const double whole = roundedExactly(near, error);
         const double written = digits >= 0 ? whole / power : whole * power;
