@@ -248,6 +248,16 @@ void emphasise(QLineSeries& series, bool emphasised, bool amongMany) {
     series.setPen(pen);
 }
 
+// A legend of a line with no points (the potential chart's gaps) shows what the chart shows
+// there: nothing, in an outline that keeps the entry in line with the others. The legend fills
+// a line's swatch with the colour of its pen again whenever the series changes, whatever brush
+// the marker was given: the pen of the line, which draws nothing, is clear.
+void showAsGap(const QLegend& legend, QLineSeries& series) {
+    series.setColor(Qt::transparent);
+    for (QLegendMarker* marker : legend.markers(&series))
+        marker->setPen(QPen(Qt::gray, 1, Qt::DotLine));
+}
+
 } // namespace
 
 int describedLine(const QAbstractSeries& series) {
@@ -354,6 +364,8 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
     // replace per line, not a redraw per point.
     for (const Piece& piece : pieces) {
         piece.series->replace(piece.points);
+        if (description.lines[piece.line].isEmpty())
+            showAsGap(*chart->legend(), *piece.series);
         if (description.hiddenLines.contains(static_cast<int>(piece.line)))
             hideLine(*chart, *piece.series,
                      piece.first &&
