@@ -4,6 +4,7 @@
 #include "BoxNumbers.h"
 #include "FileTable.h"
 #include "FormCheck.h"
+#include "FormMemory.h"
 #include "FormWarnings.h"
 #include "HardeningPanel.h"
 #include "HelpPages.h"
@@ -34,6 +35,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -330,6 +332,7 @@ void TTavrixDialog::compute() {
     if (!problems.isEmpty() || !goesOnDespiteWarnings(form))
         return;
 
+    keepValues();
     const std::string setName = completeName(outputName);
     {
         TWskDialog progress(form, shape_, pathText(setName), this);
@@ -414,6 +417,20 @@ bool TTavrixDialog::mayClose() {
     default:
         return false;
     }
+}
+
+void TTavrixDialog::keepValues() const {
+    const QList<NamedBox> boxes = namedBoxes();
+    if (std::ranges::any_of(boxes, [](const NamedBox& named) {
+            return named.box->isEnabled() && std::isnan(boxValue(named.box));
+        }))
+        return;
+    keepFormText(shape_, processDataText(readForm(), shape_));
+}
+
+void TTavrixDialog::showKeptValues() {
+    if (const std::optional<LoadedBoxes> kept = keptFormBoxes(shape_))
+        showLoaded(*kept);
 }
 
 bool TTavrixDialog::saveForm() {

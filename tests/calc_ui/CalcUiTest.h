@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
@@ -15,9 +16,11 @@
 #include <optional>
 
 // The tests run under the program's own application object, so its start-up (the numeric
-// locale above all) holds for them as for the program.
+// locale above all) holds for them as for the program. What the windows keep in the user's
+// settings (the language, the form's last values) goes to the test folder Qt keeps for them.
 #define TAVCALC_TEST_MAIN(TestObject)                                                              \
     int main(int argc, char** argv) {                                                              \
+        QStandardPaths::setTestModeEnabled(true);                                                  \
         TTavrixApp app(argc, argv);                                                                \
         TestObject test;                                                                           \
         return QTest::qExec(&test, argc, argv);                                                    \

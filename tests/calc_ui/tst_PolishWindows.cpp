@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
@@ -27,6 +28,8 @@ private slots:
 };
 
 void PolishWindowsTest::initTestCase() {
+    // The form's kept values and the language go to the test folder Qt keeps for them.
+    QStandardPaths::setTestModeEnabled(true);
     useLanguage(InterfaceLanguage::Polish);
 }
 

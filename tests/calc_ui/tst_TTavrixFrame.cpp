@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -30,6 +31,7 @@ class TTavrixFrameTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void init();
     void cleanup();
     void frameFitsItsShape_data();
     void frameFitsItsShape();
@@ -40,6 +42,8 @@ private slots:
     void endingClosesTheFrame();
     void typedValuesAreNotLostWithoutAQuestion_data();
     void typedValuesAreNotLostWithoutAQuestion();
+    void newWindowShowsTheLastValues();
+    void textThatIsNoNumberIsNotKept();
     void helpOpensTheShippedPage();
     void startNeedsAKnownShape_data();
     void startNeedsAKnownShape();
@@ -47,6 +51,11 @@ private slots:
 private:
     MessageCapture messages_;
 };
+
+void TTavrixFrameTest::init() {
+    // Every test starts as on a first start: no form kept from an earlier window.
+    QSettings(u"Tavrix"_s, u"Tavrix"_s).remove(u"form"_s);
+}
 
 void TTavrixFrameTest::cleanup() {
     messages_.clear();
@@ -273,6 +282,51 @@ void TTavrixFrameTest::typedValuesAreNotLostWithoutAQuestion() {
     if (!closes)
         QCOMPARE(steelCarbon->text(), u"0.3"_s);
     messages_.setAnswer(QMessageBox::Ok);
+}
+
+namespace {
+
+// Closes the frame with its "Koniec" button, the unsaved values discarded.
+void endDiscarding(TTavrixFrame& frame, MessageCapture& messages) {
+    messages.setAnswer(QMessageBox::Discard);
+    clickButton(&frame, u"button205"_s);
+    messages.setAnswer(QMessageBox::Ok);
+    QVERIFY(!frame.isVisible());
+}
+
+} // namespace
+
+void TTavrixFrameTest::newWindowShowsTheLastValues() {
+    const QStringList typed{u"edit208=0,18"_s, u"edit207=2e-5"_s, u"edit235=6"_s, u"edit227=920"_s,
+                            u"edit217=1.1"_s,  u"edit203=1.1"_s,  u"edit243=5"_s};
+    {
+        TTavrixFrame frame(SampleShape::Plate);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        typeAll(&frame, typed);
+        endDiscarding(frame, messages_);
+    }
+    TTavrixFrame next(SampleShape::Plate);
+    // The values as a loaded file shows them; the boxes left empty stay empty, the output name
+    // is the new window's own.
+    compareBoxes(&next, {u"edit208=0.18"_s, u"edit207=2e-05"_s, u"edit236=0"_s, u"edit235=6"_s,
+                         u"edit227=920"_s, u"edit217=1.1"_s, u"edit203=1.1"_s, u"edit206="_s,
+                         u"edit204="_s, u"edit243=5"_s, u"edit241=default.tav"_s});
+    // Another shape keeps its own.
+    TTavrixFrame cylinder(SampleShape::Cylinder);
+    compareBoxes(&cylinder, {u"edit208="_s, u"edit243="_s});
+}
+
+void TTavrixFrameTest::textThatIsNoNumberIsNotKept() {
+    for (const QString& steelCarbon : {u"0.2"_s, u"0.2-0.3"_s}) {
+        TTavrixFrame frame(SampleShape::Plate);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        typeInto(&frame, u"edit208"_s, steelCarbon);
+        endDiscarding(frame, messages_);
+    }
+    TTavrixFrame next(SampleShape::Plate);
+    compareBoxes(&next, {u"edit208=0.2"_s});
 }
 
 void TTavrixFrameTest::helpOpensTheShippedPage() {
