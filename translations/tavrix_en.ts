@@ -1564,6 +1564,10 @@ Trial runs: %1</translation>
         <source>Error!</source>
         <translation>Error!</translation>
     </message>
+    <message>
+        <source>Zawartość węgla po próbie</source>
+        <translation>Carbon content after the test</translation>
+    </message>
 </context>
 <context>
     <name>THelpWindow</name>

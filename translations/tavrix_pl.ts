@@ -1564,6 +1564,10 @@ Obliczeń próbnych: %1</translation>
         <source>Error!</source>
         <translation>Błąd!</translation>
     </message>
+    <message>
+        <source>Zawartość węgla po próbie</source>
+        <translation>Zawartość węgla po próbie</translation>
+    </message>
 </context>
 <context>
     <name>THelpWindow</name>

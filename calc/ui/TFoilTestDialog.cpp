@@ -1,6 +1,7 @@
 #include "TFoilTestDialog.h"
 
 #include "MessageBox.h"
+#include "NumberBox.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -39,10 +40,13 @@ TFoilTestDialog::TFoilTestDialog(const ProcessRecord& test, QWidget* parent)
 }
 
 void TFoilTestDialog::fit() {
+    if (refuseNotANumber(this, {{measured_, tr("Zawartość węgla po próbie")}}))
+        return;
     const std::optional<double> measured = filledBoxValue(measured_);
     if (!measured) {
         showMessage(this, tr("Enter the carbon content measured after the test"), tr("Check data!"),
                     MessageIcon::Exclamation);
+        measured_->setFocus();
         return;
     }
     runSearch([&](RunObserver& observer) {

@@ -108,6 +108,7 @@ void TProfileFitDialog::fit() {
     if (file_->text().isEmpty()) {
         showMessage(this, tr("Choose the file of the measured profile"), tr("Check data!"),
                     MessageIcon::Exclamation);
+        file_->setFocus();
         return;
     }
     const MeasuredReading reading =
@@ -115,6 +116,8 @@ void TProfileFitDialog::fit() {
     if (!reading.profile) {
         showMessage(this, QString::fromStdString(reading.problem), tr("Check data!"),
                     MessageIcon::Exclamation);
+        file_->setFocus();
+        file_->selectAll();
         return;
     }
     insert_->setEnabled(false);
