@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QSettings>
+#include <QStandardPaths>
 
 namespace {
 
@@ -105,4 +107,10 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(bytes);
+}
+
+TestSettings::TestSettings() {
+    QStandardPaths::setTestModeEnabled(true);
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, folder_.path());
 }

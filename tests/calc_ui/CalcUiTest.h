@@ -7,8 +7,8 @@
 #include <QByteArray>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -17,14 +17,25 @@
 
 // The tests run under the program's own application object, so its start-up (the numeric
 // locale above all) holds for them as for the program. What the windows keep in the user's
-// settings (the language, the form's last values) goes to the test folder Qt keeps for them.
+// settings (the language, the form's last values) goes to a folder of the test program's own.
 #define TAVCALC_TEST_MAIN(TestObject)                                                              \
     int main(int argc, char** argv) {                                                              \
-        QStandardPaths::setTestModeEnabled(true);                                                  \
+        const TestSettings settings;                                                               \
         TTavrixApp app(argc, argv);                                                                \
         TestObject test;                                                                           \
         return QTest::qExec(&test, argc, argv);                                                    \
     }
+
+// While alive, the user's settings lie in a temporary folder of the test program's own, and
+// Qt's test folder for them: a test never reads or changes the settings of the person who runs
+// it, nor of another test program running beside it. Made before the first settings are read.
+class TestSettings {
+public:
+    TestSettings();
+
+private:
+    QTemporaryDir folder_;
+};
 
 template <class Control = QWidget> Control* control(const QObject* root, const QString& name) {
     return root->findChild<Control*>(name);

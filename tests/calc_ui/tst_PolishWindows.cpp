@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
@@ -28,8 +27,6 @@ private slots:
 };
 
 void PolishWindowsTest::initTestCase() {
-    // The form's kept values and the language go to the test folder Qt keeps for them.
-    QStandardPaths::setTestModeEnabled(true);
     useLanguage(InterfaceLanguage::Polish);
 }
 
@@ -84,5 +81,10 @@ void PolishWindowsTest::progressDialog() {
     QCOMPARE(dialog.windowTitle(), u"Obliczenia"_s);
 }
 
-QTEST_MAIN(PolishWindowsTest)
+int main(int argc, char** argv) {
+    const TestSettings settings;
+    QApplication app(argc, argv);
+    PolishWindowsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_PolishWindows.moc"
