@@ -3,6 +3,7 @@
 #include "BoxNumbers.h"
 #include "ClockTime.h"
 #include "NumberBox.h"
+#include "TabOrder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -125,6 +126,8 @@ StageTable::StageTable(TimeUnit unit, QWidget* parent) : QWidget(parent), timeUn
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(u"stageScroll"_s);
     scroll_->setFrameShape(QFrame::NoFrame);
+    // No stop of Tab's own: a box focused in it is scrolled into view.
+    scroll_->setFocusPolicy(Qt::NoFocus);
     scroll_->setWidgetResizable(true);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll_->setWidget(rowsArea_);
@@ -246,6 +249,7 @@ void StageTable::showConditions(bool shown) {
         }
     }
     fitToRows();
+    orderTabs();
 }
 
 void StageTable::conditionChosen(const Row& row) {
@@ -288,6 +292,17 @@ void StageTable::setRowCount(int count) {
         rows_.pop_back();
     }
     fitToRows();
+    orderTabs();
+}
+
+void StageTable::orderTabs() {
+    QWidget* previous = nullptr;
+    for (const Row& row : rows_) {
+        setTabOrderAsListed({previous, row.time, row.temperature, row.potential, row.condition,
+                             row.fluxLimit, row.ceiling});
+        previous = row.ceiling ? static_cast<QWidget*>(row.ceiling) : row.potential;
+    }
+    setTabOrderAsListed({previous, addButton_, conditionsBox_, durationsBox_});
 }
 
 void StageTable::fitToRows() {

@@ -91,6 +91,8 @@ private:
     // Each column as wide in the headings as in the rows, ten rows in view, the scroll bar
     // beside them once there are more.
     void fitToRows();
+    // Tab goes row by row, each row from its time to its ceiling, then to the buttons below.
+    void orderTabs();
 
     std::vector<Row> rows_;
     QLabel* timeHeading_;

@@ -2,6 +2,7 @@
 
 #include "MessageBox.h"
 #include "NumberBox.h"
+#include "TabOrder.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -25,8 +26,9 @@ TFoilTestDialog::TFoilTestDialog(const ProcessRecord& test, QWidget* parent)
     close->setObjectName(QStringLiteral("foilClose"));
     connect(compute, &QPushButton::clicked, this, &TFoilTestDialog::fit);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    QPushButton* help = helpButton(QStringLiteral("foil"));
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(helpButton(QStringLiteral("foil")));
+    buttons->addWidget(help);
     buttons->addStretch();
     buttons->addWidget(compute);
     buttons->addWidget(close);
@@ -37,6 +39,8 @@ TFoilTestDialog::TFoilTestDialog(const ProcessRecord& test, QWidget* parent)
     page->addLayout(gaugeRow());
     page->addLayout(buttons);
     keepEntries();
+    setTabOrderAsListed(
+        {measured_, findChild<QPushButton*>(QStringLiteral("cancel")), help, compute, close});
 }
 
 void TFoilTestDialog::fit() {

@@ -1,6 +1,7 @@
 #include "TProfileFitDialog.h"
 
 #include "MessageBox.h"
+#include "TabOrder.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -72,8 +73,9 @@ TProfileFitDialog::TProfileFitDialog(const ProcessRecord& process, QWidget* pare
     connect(compute, &QPushButton::clicked, this, &TProfileFitDialog::fit);
     connect(insert_, &QPushButton::clicked, this, &QDialog::accept);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    QPushButton* help = helpButton(QStringLiteral("fit"), QStringLiteral("profilehelp.html"));
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(helpButton(QStringLiteral("fit"), QStringLiteral("profilehelp.html")));
+    buttons->addWidget(help);
     buttons->addStretch();
     buttons->addWidget(compute);
     buttons->addWidget(insert_);
@@ -90,6 +92,9 @@ TProfileFitDialog::TProfileFitDialog(const ProcessRecord& process, QWidget* pare
     showFitted(withOffset_->isChecked());
     connect(file_, &QLineEdit::textChanged, this, &TProfileFitDialog::markStale);
     connect(withOffset_, &QCheckBox::toggled, this, &TProfileFitDialog::markStale);
+    setTabOrderAsListed({file_, choose, withOffset_,
+                         findChild<QPushButton*>(QStringLiteral("cancel")), help, compute, insert_,
+                         close});
 }
 
 void TProfileFitDialog::chooseFile() {

@@ -77,6 +77,8 @@ TTavrixDialog::TTavrixDialog(SampleShape shape, QWidget* parent) : QDialog(paren
     setWindowFlags(Qt::Widget);
     setObjectName(QStringLiteral("dialog101"));
 
+    // Made in the order they are read, which is the order Tab goes through them.
+    QLayout* steel = steelRows();
     auto* columns = new QHBoxLayout;
     stages_ = new StageTable(kindTraits(shape).timeUnit, this);
     // Typed or chosen only, as in every other box.
@@ -88,7 +90,7 @@ TTavrixDialog::TTavrixDialog(SampleShape shape, QWidget* parent) : QDialog(paren
 
     auto* page = new QVBoxLayout;
     page->setContentsMargins(10, 8, 10, 8);
-    page->addLayout(steelRows());
+    page->addLayout(steel);
     page->addSpacing(6);
     page->addLayout(columns);
     page->addSpacing(6);

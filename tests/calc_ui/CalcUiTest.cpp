@@ -114,3 +114,26 @@ TestSettings::TestSettings() {
     for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
         QSettings::setPath(format, QSettings::UserScope, folder_.path());
 }
+
+QStringList tabChain(QWidget& window, QWidget* first) {
+    first->setFocus();
+    QStringList reached{first->objectName()};
+    for (int step = 0; step < 400; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focused = QApplication::focusWidget();
+        if (!focused || focused == first || !window.isAncestorOf(focused))
+            break;
+        reached.append(focused->objectName());
+    }
+    return reached;
+}
+
+bool inOrder(const QStringList& chain, const QStringList& expected) {
+    qsizetype at = 0;
+    for (const QString& name : expected) {
+        at = chain.indexOf(name, at);
+        if (at < 0)
+            return false;
+    }
+    return true;
+}

@@ -49,6 +49,12 @@ void clickButton(const QObject* root, const QString& button);
 // Compares each box named in an entry "edit208=0.200000" with the text after "=".
 void compareBoxes(const QObject* root, const QStringList& entries);
 
+// The object names of the controls Tab reaches from `first`, once round the window, as the
+// focused control receives the key.
+QStringList tabChain(QWidget& window, QWidget* first);
+// Whether `expected` comes in `chain` in its order (other controls may lie between).
+bool inOrder(const QStringList& chain, const QStringList& expected);
+
 class TTavrixDialog;
 // Types `setName` as the output name, presses "Obliczaj...", starts the run and ends its dialog
 // with OK; the state text at the end (empty when no run was offered).

@@ -44,6 +44,8 @@ private slots:
     void typedValuesAreNotLostWithoutAQuestion();
     void newWindowShowsTheLastValues();
     void textThatIsNoNumberIsNotKept();
+    void tabFollowsTheReadingOrder_data();
+    void tabFollowsTheReadingOrder();
     void helpOpensTheShippedPage();
     void startNeedsAKnownShape_data();
     void startNeedsAKnownShape();
@@ -327,6 +329,43 @@ void TTavrixFrameTest::textThatIsNoNumberIsNotKept() {
     }
     TTavrixFrame next(SampleShape::Plate);
     compareBoxes(&next, {u"edit208=0.2"_s});
+}
+
+void TTavrixFrameTest::tabFollowsTheReadingOrder_data() {
+    QTest::addColumn<bool>("conditions");
+    QTest::addColumn<QStringList>("expected");
+    const QStringList head{u"edit208"_s, u"edit207"_s, u"edit236"_s, u"edit204"_s,
+                           u"edit218"_s, u"edit235"_s, u"edit227"_s, u"edit217"_s};
+    const QStringList tail{u"edit121"_s,         u"edit219"_s,  u"edit209"_s,   u"buttonAddRow"_s,
+                           u"checkConditions"_s, u"edit203"_s,  u"edit206"_s,   u"edit239"_s,
+                           u"edit243"_s,         u"edit241"_s,  u"button242"_s, u"button240"_s,
+                           u"button201"_s,       u"button205"_s};
+    QTest::newRow("gas stages") << false << head + tail;
+    // The condition cells of a row, and a row added, come where they are read.
+    QTest::newRow("conditions and an added row")
+        << true << head + QStringList{u"condition2"_s,  u"edit234"_s,       u"edit121"_s,
+                                      u"edit219"_s,     u"edit209"_s,       u"condition10"_s,
+                                      u"time11"_s,      u"temperature11"_s, u"potential11"_s,
+                                      u"condition11"_s, u"buttonAddRow"_s,  u"edit203"_s,
+                                      u"edit241"_s,     u"button205"_s};
+}
+
+void TTavrixFrameTest::tabFollowsTheReadingOrder() {
+    QFETCH(bool, conditions);
+    QFETCH(QStringList, expected);
+    TTavrixFrame frame(SampleShape::Plate);
+    frame.show();
+    QApplication::setActiveWindow(&frame);
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    if (conditions) {
+        auto* box = control<QCheckBox>(&frame, u"checkConditions"_s);
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
+        clickButton(&frame, u"buttonAddRow"_s);
+    }
+    const QStringList chain = tabChain(frame, control(&frame, u"edit208"_s));
+    QVERIFY2(inOrder(chain, expected), qPrintable(chain.join(u' ')));
+    // The rows' scroll area is no stop of its own: its boxes bring it along.
+    QVERIFY(!chain.contains(u"stageScroll"_s));
 }
 
 void TTavrixFrameTest::helpOpensTheShippedPage() {

@@ -8,6 +8,7 @@
 #include "TFoilTestDialog.h"
 #include "TProfileFitDialog.h"
 
+#include <QApplication>
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
@@ -33,6 +34,7 @@ private slots:
     void foilTestNamesTheMeasuredCarbon();
     void profileFitPointsAtTheMeasurementFile_data();
     void profileFitPointsAtTheMeasurementFile();
+    void tabFollowsTheReadingOrder();
 
 private:
     MessageCapture messages_;
@@ -95,6 +97,24 @@ void TrialRefusalsTest::profileFitPointsAtTheMeasurementFile() {
     QCOMPARE(captionsAndTexts(messages_), QStringList{message});
     QCOMPARE(dialog.focusWidget(), box);
     QCOMPARE(box->selectedText(), content.isEmpty() ? QString() : file);
+}
+
+void TrialRefusalsTest::tabFollowsTheReadingOrder() {
+    TFoilTestDialog foilTest(foil(), nullptr);
+    foilTest.show();
+    QApplication::setActiveWindow(&foilTest);
+    QVERIFY(QTest::qWaitForWindowActive(&foilTest));
+    QStringList chain = tabChain(foilTest, control(&foilTest, u"foilMeasured"_s));
+    QCOMPARE(chain, (QStringList{u"foilMeasured"_s, u"help"_s, u"foilCompute"_s, u"foilClose"_s}));
+    foilTest.close();
+
+    TProfileFitDialog fit(foil(), nullptr);
+    fit.show();
+    QApplication::setActiveWindow(&fit);
+    QVERIFY(QTest::qWaitForWindowActive(&fit));
+    chain = tabChain(fit, control(&fit, u"profileFitFile"_s));
+    QCOMPARE(chain, (QStringList{u"profileFitFile"_s, u"profileFitChoose"_s, u"profileFitOffset"_s,
+                                 u"help"_s, u"profileFitCompute"_s, u"profileFitClose"_s}));
 }
 
 TAVCALC_TEST_MAIN(TrialRefusalsTest)
