@@ -82,6 +82,35 @@ void showText(QLineEdit* box, const std::string& text) {
     box->setText(QString::fromStdString(text));
 }
 
+// Lines a heading may take over boxes narrower than it.
+constexpr int headingLines = 2;
+
+// A heading breaks into lines between its words over boxes narrower than it: its column is as
+// wide as the boxes, or as its heading needs to stand in two lines where that is wider.
+int headingWidth(const QLabel& heading, int boxWidth) {
+    const int mostHeight =
+        headingLines * heading.fontMetrics().lineSpacing() + 2 * heading.margin();
+    int width = boxWidth;
+    while (heading.heightForWidth(width) > mostHeight && width < heading.sizeHint().width())
+        ++width;
+    return width;
+}
+
+// Headings that break into lines, their units whole ("% C", not "%" over "C"), standing on
+// their boxes whether they take one line or two.
+void wrapHeadings(const QList<QLabel*>& headings) {
+    for (QLabel* heading : headings) {
+        QString text = heading->text();
+        if (const qsizetype comma = text.lastIndexOf(u", "_s); comma >= 0)
+            for (qsizetype at = comma + 2; at < text.size(); ++at)
+                if (text[at] == u' ')
+                    text[at] = QChar::Nbsp;
+        heading->setText(text);
+        heading->setWordWrap(true);
+        heading->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    }
+}
+
 } // namespace
 
 StageTable::StageTable(TimeUnit unit, QWidget* parent) : QWidget(parent), timeUnit_(unit) {
@@ -107,10 +136,12 @@ StageTable::StageTable(TimeUnit unit, QWidget* parent) : QWidget(parent), timeUn
     // boxes.
     headings_->addWidget(new QLabel(this), 0, NumberColumn);
     headings_->addWidget(timeHeading_, 0, TimeColumn);
-    headings_->addWidget(newLabel(tr("Temperatura, C"), u"labelTemperature"_s, this), 0,
-                         TemperatureColumn);
-    headings_->addWidget(newLabel(tr("Potencjał węglowy, %"), u"labelPotential"_s, this), 0,
-                         PotentialColumn);
+    QLabel* temperatureHeading = newLabel(tr("Temperatura, C"), u"labelTemperature"_s, this);
+    QLabel* potentialHeading = newLabel(tr("Potencjał węglowy, %"), u"labelPotential"_s, this);
+    wrapHeadings({timeHeading_, temperatureHeading, potentialHeading, conditionHeading_,
+                  fluxLimitHeading_, ceilingHeading_});
+    headings_->addWidget(temperatureHeading, 0, TemperatureColumn);
+    headings_->addWidget(potentialHeading, 0, PotentialColumn);
     headings_->addWidget(conditionHeading_, 0, ConditionColumn);
     headings_->addWidget(fluxLimitHeading_, 0, FluxLimitColumn);
     headings_->addWidget(ceilingHeading_, 0, CeilingColumn);
@@ -315,7 +346,10 @@ void StageTable::fitToRows() {
         int width = 0;
         if (shown) {
             width = grid_->itemAtPosition(0, column)->sizeHint().width();
-            width = std::max(width, headings_->itemAtPosition(0, column)->sizeHint().width());
+            auto* heading = qobject_cast<QLabel*>(headings_->itemAtPosition(0, column)->widget());
+            width = headingWidth(*heading, width);
+            // Broken into lines at the column's width, not at the width it would like.
+            heading->setFixedWidth(width);
         }
         if (column == NumberColumn)
             width = std::max(width, QLabel(u"%1."_s.arg(maxConditionStages)).sizeHint().width());

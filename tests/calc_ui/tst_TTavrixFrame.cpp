@@ -44,6 +44,7 @@ private slots:
     void typedValuesAreNotLostWithoutAQuestion();
     void newWindowShowsTheLastValues();
     void textThatIsNoNumberIsNotKept();
+    void headingsStandOnTheirBoxesInTwoLines();
     void tabFollowsTheReadingOrder_data();
     void tabFollowsTheReadingOrder();
     void helpOpensTheShippedPage();
@@ -329,6 +330,37 @@ void TTavrixFrameTest::textThatIsNoNumberIsNotKept() {
     }
     TTavrixFrame next(SampleShape::Plate);
     compareBoxes(&next, {u"edit208=0.2"_s});
+}
+
+// The headings break into lines over boxes narrower than them, rather than widen the form:
+// each stands over its boxes, in two lines at most, and the rows stay clear of the buttons.
+void TTavrixFrameTest::headingsStandOnTheirBoxesInTwoLines() {
+    TTavrixFrame frame(SampleShape::Plate);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    auto* conditions = control<QCheckBox>(&frame, u"checkConditions"_s);
+    QTest::mouseClick(conditions, Qt::LeftButton, {}, QPoint(4, conditions->height() / 2));
+    const auto left = [&frame](const QString& name) {
+        const QWidget* widget = control(&frame, name);
+        return widget->mapTo(&frame, QPoint(0, 0)).x();
+    };
+    const QStringList headingsAndBoxes{
+        u"static118=edit235"_s,         u"labelTemperature=edit227"_s,  u"labelPotential=edit217"_s,
+        u"labelCondition=condition2"_s, u"labelFluxLimit=fluxLimit2"_s, u"labelCeiling=ceiling2"_s};
+    for (const QString& pair : headingsAndBoxes) {
+        const QString heading = pair.section(u'=', 0, 0);
+        const QString box = pair.section(u'=', 1);
+        const auto* label = control<QLabel>(&frame, heading);
+        QCOMPARE(left(heading), left(box));
+        QVERIFY2(label->height() <= 2 * label->fontMetrics().lineSpacing() + 2 * label->margin(),
+                 qPrintable(heading));
+        // A unit is never broken over two lines.
+        QVERIFY(!label->text().contains(u"% C"_s));
+    }
+    const QWidget* lastRow = control(&frame, u"edit121"_s);
+    const QWidget* addRow = control(&frame, u"buttonAddRow"_s);
+    QVERIFY(lastRow->mapTo(&frame, QPoint(0, lastRow->height())).y() <=
+            addRow->mapTo(&frame, QPoint(0, 0)).y());
 }
 
 void TTavrixFrameTest::tabFollowsTheReadingOrder_data() {
