@@ -275,5 +275,5 @@ INSTANTIATE_TEST_SUITE_P(DesignCommand, RefusedProfileFit,
                                                         "depth_mm,carbon\n0.1,0.9\n",
                                                         {"--fit", "ck"},
                                                         2,
-                                                        "beta or beta,potential"}),
+                                                        "--fit \"ck\": must be \"beta\" or \"beta,potential\""}),
                          [](const auto& param) { return std::string(param.param.name); });
