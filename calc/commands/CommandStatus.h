@@ -14,7 +14,7 @@ enum class CommandStatus {
     Cancelled,   // a design stopped by the user
     Failed,      // a design that found no answer
     FitCancelled,
-    FitFailed, // a fit that found no answer
+    FitFailed,   // a fit that found no answer
     WriteFailed, // the answer could not be written
 };
 

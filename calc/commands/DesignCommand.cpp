@@ -16,11 +16,13 @@ struct Conflict {
 constexpr std::array conflicts{
     Conflict{[](const DesignOptions& o) { return o.chd && (o.depth || o.level); },
              "{chd} takes the place of {depth} and {level}"},
-    Conflict{[](const DesignOptions& o) { return o.chdLimit && !o.chd; }, "{chd_limit} needs {chd}"},
+    Conflict{[](const DesignOptions& o) { return o.chdLimit && !o.chd; },
+             "{chd_limit} needs {chd}"},
     Conflict{[](const DesignOptions& o) { return o.lowPressure && o.chd.has_value(); },
              "{low_pressure} takes no {chd}: its pulses aim at a carbon level"},
-    Conflict{[](const DesignOptions& o) { return o.lowPressure && (o.boost || o.diffuse || o.step); },
-             "{low_pressure} takes no {boost}, {diffuse} or {step}"},
+    Conflict{
+        [](const DesignOptions& o) { return o.lowPressure && (o.boost || o.diffuse || o.step); },
+        "{low_pressure} takes no {boost}, {diffuse} or {step}"},
     Conflict{[](const DesignOptions& o) { return o.lowPressure && (!o.depth || !o.surface); },
              "{low_pressure} needs {depth} and {surface}"},
     Conflict{[](const DesignOptions& o) { return !o.lowPressure && o.minBoost.has_value(); },
@@ -29,7 +31,9 @@ constexpr std::array conflicts{
              "{limit} belongs to {low_pressure}: a gas programme's boost is a potential"},
     Conflict{[](const DesignOptions& o) { return !o.depth && !o.chd; },
              "{depth} or {chd} is required"},
-    Conflict{[](const DesignOptions& o) { return o.hardening.has_value() != o.hardeningTime.has_value(); },
+    Conflict{[](const DesignOptions& o) {
+                 return o.hardening.has_value() != o.hardeningTime.has_value();
+             },
              "{hardening} and {hardening_time} go together"},
     Conflict{[](const DesignOptions& o) { return o.diffuse && !o.surface; },
              "{diffuse} needs {surface}"},

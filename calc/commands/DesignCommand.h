@@ -35,8 +35,8 @@ std::optional<std::string> designConflict(const DesignOptions& options, Spelling
 // A design that its options ask for, with their defaults: one of the two designs.
 struct DesignCommand {
     bool lowPressure = false;
-    DesignRequest gas;          // when not lowPressure
-    LowPressureRequest pulses;  // when lowPressure
+    DesignRequest gas;         // when not lowPressure
+    LowPressureRequest pulses; // when lowPressure
 };
 
 // The command for `options` on `steel` (steel, alloy, shape and size; its first stage row gives

@@ -40,8 +40,7 @@ ProfileFitOutcome runProfileFit(const ProcessRecord& process, const MeasuredProf
                                 FittedValues values, RunObserver& observer);
 
 // The status of a fit's status, one for the foil test and the profile fit.
-template <typename Status>
-CommandStatus fitStatus(Status status) {
+template <typename Status> CommandStatus fitStatus(Status status) {
     switch (status) {
     case Status::Fitted:
         return CommandStatus::Done;
