@@ -93,6 +93,9 @@ private:
     std::optional<Evaluation> withBoost(double boostHours);
     std::optional<Evaluation> diffusionAfter(double boostHours);
     std::optional<double> boostLength();
+    std::optional<Root> walkToDepth(const Evaluation& atShortest, Bracket& hours);
+    std::optional<double> solvedBoost(const Bracket& hours);
+    void surfaceNotReached(double boostHours, const Evaluation& longest);
     std::optional<Evaluation> rounded(double boostHours);
     std::optional<Evaluation> roundedDiffusion(double boostHours, double diffuseHours);
     bool better(const Evaluation& a, const Evaluation& b) const;
@@ -268,25 +271,7 @@ std::optional<Evaluation> ProgrammeSearch::diffusionAfter(double boostHours) {
     case Root::Problem::NoBracket:
         if (root.f <= 0)
             return tried.back(); // the boost never lifted the surface above its aim
-        {
-            const Evaluation& longest = tried.back();
-            // After the shortest boost, the diffusion alone is too slow for the surface; after
-            // a longer one, the depth search asked for more boost than the time left lets the
-            // surface come down from.
-            stop(DesignResult::Status::Unreachable,
-                 boostHours <= step()
-                     ? "surface target " + numberText(*request_.surface) +
-                           " % C: not reached within " + numberText(maxCarburizingHours) +
-                           " h of carburizing, even after the shortest boost (" +
-                           carbonText(longest.surface()) + " at the end)"
-                     : depthName() + " " + numberText(request_.depth) + " mm: not reached within " +
-                           numberText(maxCarburizingHours) +
-                           " h of carburizing together with the surface target " +
-                           numberText(*request_.surface) + " % C (a boost of " +
-                           hoursText(boostHours) + " gives " + millimetres(longest.depth()) +
-                           " but leaves the surface at " + carbonText(longest.surface()) +
-                           " after " + numberText(maxCarburizingHours) + " h)");
-        }
+        surfaceNotReached(boostHours, tried.back());
         return std::nullopt;
     case Root::Problem::NoConvergence:
         notConverged("diffusion");
@@ -299,17 +284,28 @@ std::optional<Evaluation> ProgrammeSearch::diffusionAfter(double boostHours) {
     return tried.back();
 }
 
+// After the shortest boost, the diffusion alone is too slow for the surface; after a longer one,
+// the depth search asked for more boost than the time left lets the surface come down from.
+void ProgrammeSearch::surfaceNotReached(double boostHours, const Evaluation& longest) {
+    stop(DesignResult::Status::Unreachable,
+         boostHours <= step()
+             ? "surface target " + numberText(*request_.surface) + " % C: not reached within " +
+                   numberText(maxCarburizingHours) +
+                   " h of carburizing, even after the shortest boost (" +
+                   carbonText(longest.surface()) + " at the end)"
+             : depthName() + " " + numberText(request_.depth) + " mm: not reached within " +
+                   numberText(maxCarburizingHours) +
+                   " h of carburizing together with the surface target " +
+                   numberText(*request_.surface) + " % C (a boost of " + hoursText(boostHours) +
+                   " gives " + millimetres(longest.depth()) + " but leaves the surface at " +
+                   carbonText(longest.surface()) + " after " + numberText(maxCarburizingHours) +
+                   " h)");
+}
+
 // The boost length (continuous) whose programme ends with the case depth on its target.
 std::optional<double> ProgrammeSearch::boostLength() {
     const double target = request_.depth;
-    auto depthError = [&](double rootOfHours) -> std::optional<double> {
-        const auto evaluation = withBoost(rootOfHours * rootOfHours);
-        if (!evaluation)
-            return std::nullopt;
-        return evaluation->depth() - target;
-    };
-    const double shortest = step();
-    const auto atShortest = withBoost(shortest);
+    const auto atShortest = withBoost(step());
     if (!atShortest)
         return std::nullopt;
     if (atShortest->depth() >= target) {
@@ -320,42 +316,64 @@ std::optional<double> ProgrammeSearch::boostLength() {
                  millimetres(atShortest->depth()));
         return std::nullopt;
     }
+    Bracket hours{};
+    const std::optional<Root> walked = walkToDepth(*atShortest, hours);
+    if (!walked)
+        return std::nullopt;
+    if (walked->f == 0)
+        return walked->x;
+    return solvedBoost(hours);
+}
+
+// Boost lengths (h) from the shortest until the depth crosses its target, bracketed in `hours`.
+std::optional<Root> ProgrammeSearch::walkToDepth(const Evaluation& atShortest, Bracket& hours) {
+    const double target = request_.depth;
+    const double shortest = step();
     // Depth grows about as the root of time: each guess scales the last by that law.
     std::optional<Evaluation> last = atShortest;
-    auto depthErrorAt = [&](double hours) -> std::optional<double> {
-        last = withBoost(hours);
+    auto depthErrorAt = [&](double boostHours) -> std::optional<double> {
+        last = withBoost(boostHours);
         if (!last)
             return std::nullopt;
         return last->depth() - target;
     };
-    auto next = [&](double hours, double /*error*/) -> std::optional<double> {
-        if (hours > shortest &&
-            (hours >= maxCarburizingHours ||
+    auto next = [&](double boostHours, double /*error*/) -> std::optional<double> {
+        if (boostHours > shortest &&
+            (boostHours >= maxCarburizingHours ||
              last->lengths.boost + last->lengths.diffuse >= maxCarburizingHours))
             return std::nullopt;
         const double depth = last->depth();
-        const double guess = depth > 0 ? hours * square(target / depth) * 1.1 : hours * 16;
-        return std::min(std::max(guess, hours * 1.2), maxCarburizingHours);
+        const double guess =
+            depth > 0 ? boostHours * square(target / depth) * 1.1 : boostHours * 16;
+        return std::min(std::max(guess, boostHours * 1.2), maxCarburizingHours);
     };
-    Bracket hours{};
     const Root walked =
-        walkToBracket(depthErrorAt, shortest, atShortest->depth() - target, next, hours);
+        walkToBracket(depthErrorAt, shortest, atShortest.depth() - target, next, hours);
     switch (walked.problem) {
     case Root::Problem::None:
-        break;
+        return walked;
     case Root::Problem::Stopped:
         return std::nullopt;
     case Root::Problem::NoBracket:
     case Root::Problem::NoConvergence:
-        stop(DesignResult::Status::Unreachable,
-             depthName() + " " + numberText(target) + " mm: not reached within " +
-                 numberText(maxCarburizingHours) + " h of carburizing (" +
-                 millimetres(last->depth()) + " at the end)");
-        return std::nullopt;
+        break;
     }
-    if (walked.f == 0)
-        return walked.x;
-    // Solved over the root of the boost length, along which the depth is nearly straight.
+    stop(DesignResult::Status::Unreachable,
+         depthName() + " " + numberText(target) + " mm: not reached within " +
+             numberText(maxCarburizingHours) + " h of carburizing (" + millimetres(last->depth()) +
+             " at the end)");
+    return std::nullopt;
+}
+
+// Solved over the root of the boost length, along which the depth is nearly straight.
+std::optional<double> ProgrammeSearch::solvedBoost(const Bracket& hours) {
+    const double target = request_.depth;
+    auto depthError = [&](double rootOfHours) -> std::optional<double> {
+        const auto evaluation = withBoost(rootOfHours * rootOfHours);
+        if (!evaluation)
+            return std::nullopt;
+        return evaluation->depth() - target;
+    };
     const Root root =
         solveBracketed(depthError, {std::sqrt(hours.x0), hours.f0, std::sqrt(hours.x1), hours.f1},
                        0.1 * step() / std::sqrt(hours.x1), 0.002 * target);
