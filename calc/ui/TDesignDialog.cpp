@@ -221,8 +221,7 @@ std::optional<DesignOptions> TDesignDialog::options() {
             continue;
         QString name = named.name;
         name[0] = name[0].toLower();
-        showMessage(this, tr("Podaj: %1").arg(name), tr("Check data!"),
-                    MessageIcon::Exclamation);
+        showMessage(this, tr("Podaj: %1").arg(name), tr("Check data!"), MessageIcon::Exclamation);
         named.box->setFocus();
         return std::nullopt;
     }
