@@ -172,3 +172,38 @@ INSTANTIATE_TEST_SUITE_P(Mistakes, SameMistake, testing::ValuesIn(mistakes()));
 TEST(SameMistake, EveryLineIsRead) {
     EXPECT_GE(mistakes().size(), 20u);
 }
+
+TEST(StatusTable, HasARowForEveryStatus) {
+    for (CommandStatus status :
+         {CommandStatus::Done, CommandStatus::Usage, CommandStatus::Unusable,
+          CommandStatus::Refused, CommandStatus::Unreachable, CommandStatus::Cancelled,
+          CommandStatus::Failed, CommandStatus::FitCancelled, CommandStatus::FitFailed,
+          CommandStatus::WriteFailed})
+        EXPECT_EQ(statusEntry(status).status, status);
+    // What the user asked for is not told as a mistake.
+    EXPECT_EQ(statusEntry(CommandStatus::Cancelled).notice, WindowNotice::None);
+    EXPECT_EQ(statusEntry(CommandStatus::FitCancelled).notice, WindowNotice::None);
+    EXPECT_EQ(statusMessage(CommandStatus::FitFailed, "after 40 trial runs"),
+              "fit stopped after 40 trial runs");
+}
+
+struct SpellingCase {
+    const char* words;
+    Spelling spelling;
+    const char* spelled;
+};
+
+class OptionSpelling : public testing::TestWithParam<SpellingCase> {};
+
+TEST_P(OptionSpelling, NamesEachOptionAsItsFrontEndDoes) {
+    EXPECT_EQ(spelledWords(GetParam().words, GetParam().spelling), GetParam().spelled);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Words, OptionSpelling,
+    testing::Values(
+        SpellingCase{"{chd_limit} needs {chd}", Spelling::CommandLine, "--chd-limit needs --chd"},
+        SpellingCase{"{chd_limit} needs {chd}", Spelling::Script, "chd_limit needs chd"},
+        SpellingCase{"no option here", Spelling::CommandLine, "no option here"},
+        SpellingCase{"an open { brace", Spelling::CommandLine, "an open { brace"},
+        SpellingCase{"{hardening_time}", Spelling::CommandLine, "--hardening-time"}));
