@@ -1,8 +1,8 @@
 #include "LowPressureDesign.h"
 
 #include "Computation.h"
+#include "DesignChecks.h"
 #include "Gruba.h"
-#include "KindTraits.h"
 #include "Parametry.h"
 #include "ProcessCheck.h"
 #include "ResultStreams.h"
@@ -66,6 +66,9 @@ private:
     double upperBound() const { return request_.surface + 0.5 * (limit_ - request_.surface); }
     double lowerBound() const { return request_.surface + 0.25 * (limit_ - request_.surface); }
 
+    SharedTargets sharedTargets() const {
+        return {request_.steel, request_.celsius, request_.depth, request_.hardening, "case depth"};
+    }
     std::optional<std::string> inputProblem() const;
     // The programme of `stages`, then the hardening stage when there is one.
     ProcessRecord programme(const std::vector<Stage>& stages, bool hardening) const;
@@ -118,29 +121,10 @@ private:
 
 std::optional<std::string> LowPressureSearch::inputProblem() const {
     const LowPressureRequest& r = request_;
-    if (auto shape = designRefusesShape(r.steel.shape))
-        return shape;
-    if (!(r.celsius >= minTemperatureC && r.celsius <= maxTemperatureC))
-        return "carburizing temperature " + numberText(r.celsius) +
-               " °C: must be from 700 to 1200 °C";
-    if (!(r.depth > 0))
-        return "case depth " + numberText(r.depth) + " mm: must be greater than 0 mm";
+    if (auto shared = sharedInputProblem(sharedTargets()))
+        return shared;
     if (!(r.minBoost >= timerStepSeconds && r.minBoost <= 3600))
         return "shortest boost " + numberText(r.minBoost) + " s: must be from 10 s to 3600 s";
-    if (r.hardening) {
-        if (!(r.hardening->celsius >= minTemperatureC && r.hardening->celsius <= r.celsius))
-            return "hardening temperature " + numberText(r.hardening->celsius) +
-                   " °C: must be from 700 °C to the carburizing temperature " +
-                   numberText(r.celsius) + " °C";
-        if (!(r.hardening->hours > 0))
-            return "hardening time " + numberText(r.hardening->hours) +
-                   " h: must be greater than 0";
-    }
-    if (const KindTraits& kind = kindTraits(r.steel.shape);
-        kind.size != SampleSize::None && r.depth >= r.steel.thickness / 2)
-        return "case depth " + numberText(r.depth) + " mm: beyond the " +
-               (kind.size == SampleSize::Diameter ? "radius " : "half-thickness ") +
-               numberText(r.steel.thickness / 2) + " mm of the " + std::string(kind.englishName);
     // The surface target lies between the core and what the boost holds the surface at.
     if (!(r.surface > steel() && r.surface < limit_ - lowPressureSurfaceTolerance))
         return "surface target " + numberText(r.surface) +
@@ -378,6 +362,11 @@ LowPressureResult LowPressureSearch::run() {
     if (auto problem = inputProblem()) {
         result_.status = Status::Refused;
         result_.reason = *problem;
+        return result_;
+    }
+    if (auto beyond = depthBeyondSample(sharedTargets())) {
+        result_.status = Status::Unreachable;
+        result_.reason = *beyond;
         return result_;
     }
     const auto monitorAbove = [&](const Gruba& sample) {

@@ -1,6 +1,7 @@
 #include "ProgrammeDesign.h"
 
 #include "Computation.h"
+#include "DesignChecks.h"
 #include "KindTraits.h"
 #include "ProcessCheck.h"
 #include "ProfileMeasures.h"
@@ -76,6 +77,9 @@ private:
                            steel.thickness);
     }
 
+    SharedTargets sharedTargets() const {
+        return {request_.steel, request_.celsius, request_.depth, request_.hardening, depthName()};
+    }
     // What is wrong with the input in itself.
     std::optional<std::string> inputProblem() const;
     // Targets that no programme can meet, found without a trial.
@@ -122,13 +126,10 @@ private:
 std::optional<std::string> ProgrammeSearch::inputProblem() const {
     const DesignRequest& r = request_;
     const double ck = r.steel.data.steelCarbon;
-    if (auto shape = designRefusesShape(r.steel.shape))
-        return shape;
+    if (auto shared = sharedInputProblem(sharedTargets()))
+        return shared;
     if (!(r.step > 0 && r.step <= 1))
         return "timer step " + numberText(r.step) + " h: must be greater than 0 and at most 1 h";
-    if (!(r.celsius >= minTemperatureC && r.celsius <= maxTemperatureC))
-        return "carburizing temperature " + numberText(r.celsius) +
-               " °C: must be from 700 to 1200 °C";
     if (!(r.boost > ck && r.boost <= maxCarbon))
         return "boost potential " + numberText(r.boost) +
                " % C: must be above the steel's carbon " + numberText(ck) +
@@ -150,26 +151,10 @@ std::optional<std::string> ProgrammeSearch::inputProblem() const {
                " % C: must lie between the steel's carbon " + numberText(ck) +
                " % C and the boost potential " + numberText(r.boost) + " % C";
     }
-    if (!(r.depth > 0))
-        return depthName() + " " + numberText(r.depth) + " mm: must be greater than 0 mm";
     if (r.surface) {
         const double diffuse = diffusePotential();
         if (!(diffuse >= 0 && diffuse <= maxCarbon))
             return "diffuse potential " + numberText(diffuse) + " % C: must be from 0 to 4.3 % C";
-    }
-    if (r.hardening) {
-        if (!(r.hardening->celsius >= minTemperatureC && r.hardening->celsius <= maxTemperatureC))
-            return "hardening temperature " + numberText(r.hardening->celsius) +
-                   " °C: must be from 700 to 1200 °C";
-        // The stage cools the part from the carburizing temperature to the quench; above it the
-        // programme would heat instead.
-        if (r.hardening->celsius > r.celsius)
-            return "hardening temperature " + numberText(r.hardening->celsius) +
-                   " °C: above the carburizing temperature " + numberText(r.celsius) +
-                   " °C, from which the part is cooled for hardening";
-        if (!(r.hardening->hours > 0))
-            return "hardening time " + numberText(r.hardening->hours) +
-                   " h: must be greater than 0";
     }
     const ProcessRecord provisional = programme({1, 1});
     if (auto problem =
@@ -180,13 +165,8 @@ std::optional<std::string> ProgrammeSearch::inputProblem() const {
 
 std::optional<std::string> ProgrammeSearch::targetConflict() const {
     const DesignRequest& r = request_;
-    if (const KindTraits& kind = kindTraits(r.steel.shape);
-        kind.size != SampleSize::None && r.depth >= r.steel.thickness / 2) {
-        const bool round = kind.size == SampleSize::Diameter;
-        return depthName() + " " + numberText(r.depth) + " mm: beyond the " +
-               (round ? "radius " : "half-thickness ") + numberText(r.steel.thickness / 2) +
-               " mm of the " + std::string(kind.englishName);
-    }
+    if (auto beyond = depthBeyondSample(sharedTargets()))
+        return beyond;
     if (r.surface) {
         const double surface = *r.surface;
         const double diffuse = diffusePotential();
