@@ -91,7 +91,9 @@ int headingWidth(const QLabel& heading, int boxWidth) {
     const int mostHeight =
         headingLines * heading.fontMetrics().lineSpacing() + 2 * heading.margin();
     int width = boxWidth;
-    while (heading.heightForWidth(width) > mostHeight && width < heading.sizeHint().width())
+    const int oneLine =
+        heading.fontMetrics().horizontalAdvance(heading.text()) + 2 * heading.margin();
+    while (heading.heightForWidth(width) > mostHeight && width < oneLine)
         ++width;
     return width;
 }
@@ -356,6 +358,8 @@ void StageTable::fitToRows() {
         if (shown) {
             width = grid_->itemAtPosition(0, column)->sizeHint().width();
             auto* heading = qobject_cast<QLabel*>(headings_->itemAtPosition(0, column)->widget());
+            // A label measures its lines at its minimum width at least: the last one set.
+            heading->setMinimumWidth(0);
             width = headingWidth(*heading, width);
             // Broken into lines at the column's width, not at the width it would like.
             heading->setFixedWidth(width);

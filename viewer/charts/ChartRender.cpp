@@ -298,6 +298,18 @@ void showAsGap(const QLegend& legend, QLineSeries& series) {
         marker->setPen(QPen(Qt::gray, 1, Qt::DotLine));
 }
 
+// The legend beside the plot where there is room to spare, else below it; a short chart's
+// margins go to its labels.
+void placeLegendAndMargins(QChart& chart, QSizeF size) {
+    const bool roomBeside = size.width() >= wideChart ||
+                            size.width() >= flatChart * size.height() || size.height() < shortChart;
+    chart.legend()->setAlignment(roomBeside ? Qt::AlignRight : Qt::AlignBottom);
+    if (size.height() < shortChart) {
+        chart.setMargins(QMargins(smallMargin, smallMargin, smallMargin, smallMargin));
+        chart.layout()->setContentsMargins(0, 0, 0, 0);
+    }
+}
+
 } // namespace
 
 int describedLine(const QAbstractSeries& series) {
@@ -324,15 +336,7 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
     chart->legend()->setVisible(!description.legends.isEmpty() ||
                                 !description.measurements.isEmpty() ||
                                 !description.levels.isEmpty());
-    // Beside the plot where there is room to spare, else below it.
-    const bool roomBeside = size.width() >= wideChart ||
-                            size.width() >= flatChart * size.height() || size.height() < shortChart;
-    chart->legend()->setAlignment(roomBeside ? Qt::AlignRight : Qt::AlignBottom);
-    // A short chart's margins go to its labels.
-    if (size.height() < shortChart) {
-        chart->setMargins(QMargins(smallMargin, smallMargin, smallMargin, smallMargin));
-        chart->layout()->setContentsMargins(0, 0, 0, 0);
-    }
+    placeLegendAndMargins(*chart, size);
 
     auto* xAxis = new QValueAxis;
     auto* yAxis = new QValueAxis;
