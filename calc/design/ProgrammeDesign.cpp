@@ -1,5 +1,6 @@
 #include "ProgrammeDesign.h"
 
+#include "CaseHardness.h"
 #include "Computation.h"
 #include "DesignChecks.h"
 #include "KindTraits.h"
@@ -8,7 +9,6 @@
 #include "RootFinding.h"
 #include "RunHardness.h"
 #include "Saturation.h"
-#include "SteelGrades.h"
 #include "TrialSupport.h"
 
 #include <algorithm>
