@@ -3,8 +3,8 @@
 // hardness from the quench, the surface and core hardness, the retained austenite and Ms at the
 // surface; `tavcalc --hardenability`, the hardenability of a set's steel.
 
+#include "CaseHardness.h"
 #include "Hardenability.h"
-#include "SteelGrades.h"
 
 #include <cstdio>
 #include <string>

@@ -1,9 +1,9 @@
 #pragma once
 // Entry point of the computation: a process-data file in, a finished result set out.
 
+#include "CaseHardness.h"
 #include "ProcessData.h"
 #include "RunObserver.h"
-#include "SteelGrades.h"
 
 #include <memory>
 #include <optional>

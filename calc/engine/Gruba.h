@@ -9,11 +9,11 @@
 // the last node is the far node. Cell i is centred on node i with width h[i] = q·h[i−1]. The
 // vectors c, h, d and s always have one entry per node; nodes are never removed.
 
+#include "CaseHardness.h"
 #include "Furnace.h"
 #include "Material.h"
 #include "ProcessData.h"
 #include "RunHardness.h"
-#include "SteelGrades.h"
 
 #include <memory>
 #include <optional>

@@ -1,8 +1,8 @@
 #include "ResultRecorder.h"
 
+#include "CaseHardness.h"
 #include "Gruba.h"
 #include "ResultStreams.h"
-#include "SteelGrades.h"
 #include "Walec.h"
 
 #include <cmath>

@@ -3,11 +3,11 @@
 // `quench:` line, the hardness from the steel's chemistry and its quench (QuenchHardness),
 // which also gives the retained austenite of the case.
 
+#include "CaseHardness.h"
 #include "HardeningSettings.h"
 #include "KindTraits.h"
 #include "ProcessData.h"
 #include "QuenchHardness.h"
-#include "SteelGrades.h"
 
 #include <optional>
 #include <vector>

@@ -3,6 +3,7 @@
 #include "BoxNumbers.h"
 #include "ClockTime.h"
 #include "NumberBox.h"
+#include "TabOrder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -81,9 +82,66 @@ void showText(QLineEdit* box, const std::string& text) {
     box->setText(QString::fromStdString(text));
 }
 
+// Lines a heading may take over boxes narrower than it.
+constexpr int headingLines = 2;
+
+// A heading breaks into lines between its words over boxes narrower than it: its column is as
+// wide as the boxes, or as its heading needs to stand in two lines where that is wider.
+int headingWidth(const QLabel& heading, int boxWidth) {
+    const int mostHeight =
+        headingLines * heading.fontMetrics().lineSpacing() + 2 * heading.margin();
+    int width = boxWidth;
+    const int oneLine =
+        heading.fontMetrics().horizontalAdvance(heading.text()) + 2 * heading.margin();
+    while (heading.heightForWidth(width) > mostHeight && width < oneLine)
+        ++width;
+    return width;
+}
+
+// Headings that break into lines, their units whole ("% C", not "%" over "C"), standing on
+// their boxes whether they take one line or two.
+void wrapHeadings(const QList<QLabel*>& headings) {
+    for (QLabel* heading : headings) {
+        QString text = heading->text();
+        if (const qsizetype comma = text.lastIndexOf(u", "_s); comma >= 0)
+            for (qsizetype at = comma + 2; at < text.size(); ++at)
+                if (text[at] == u' ')
+                    text[at] = QChar::Nbsp;
+        heading->setText(text);
+        heading->setWordWrap(true);
+        heading->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    }
+}
+
 } // namespace
 
 StageTable::StageTable(TimeUnit unit, QWidget* parent) : QWidget(parent), timeUnit_(unit) {
+    makeHeadings();
+    makeRowsArea();
+    makeButtons();
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(addButton_);
+    buttons->addWidget(conditionsBox_);
+    buttons->addWidget(durationsBox_);
+    buttons->addStretch();
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->setSpacing(rowSpacing);
+    page->addLayout(headings_);
+    page->addWidget(scroll_);
+    page->addLayout(buttons);
+    page->addStretch();
+
+    for (int row = 0; row < maxStages; ++row)
+        appendRow();
+    // The table keeps the room of its condition column and of a scroll bar beside it, so that
+    // neither "Warunki etapów" nor a row more moves or resizes the form around it.
+    showConditions(true);
+    setMinimumWidth(sizeHint().width() + scroll_->verticalScrollBar()->sizeHint().width());
+    showConditions(false);
+}
+
+void StageTable::makeHeadings() {
     timeHeading_ = newLabel(QString(), u"static118"_s, this);
     conditionHeading_ = newLabel(tr("Warunek"), u"labelCondition"_s, this);
     conditionHeading_->setToolTip(
@@ -106,15 +164,19 @@ StageTable::StageTable(TimeUnit unit, QWidget* parent) : QWidget(parent), timeUn
     // boxes.
     headings_->addWidget(new QLabel(this), 0, NumberColumn);
     headings_->addWidget(timeHeading_, 0, TimeColumn);
-    headings_->addWidget(newLabel(tr("Temperatura, C"), u"labelTemperature"_s, this), 0,
-                         TemperatureColumn);
-    headings_->addWidget(newLabel(tr("Potencjał węglowy, %"), u"labelPotential"_s, this), 0,
-                         PotentialColumn);
+    QLabel* temperatureHeading = newLabel(tr("Temperatura, C"), u"labelTemperature"_s, this);
+    QLabel* potentialHeading = newLabel(tr("Potencjał węglowy, %"), u"labelPotential"_s, this);
+    wrapHeadings({timeHeading_, temperatureHeading, potentialHeading, conditionHeading_,
+                  fluxLimitHeading_, ceilingHeading_});
+    headings_->addWidget(temperatureHeading, 0, TemperatureColumn);
+    headings_->addWidget(potentialHeading, 0, PotentialColumn);
     headings_->addWidget(conditionHeading_, 0, ConditionColumn);
     headings_->addWidget(fluxLimitHeading_, 0, FluxLimitColumn);
     headings_->addWidget(ceilingHeading_, 0, CeilingColumn);
     headings_->setColumnStretch(CeilingColumn + 1, 1);
+}
 
+void StageTable::makeRowsArea() {
     rowsArea_ = new QWidget;
     grid_ = new QGridLayout(rowsArea_);
     grid_->setContentsMargins(0, 0, 0, 0);
@@ -125,10 +187,14 @@ StageTable::StageTable(TimeUnit unit, QWidget* parent) : QWidget(parent), timeUn
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(u"stageScroll"_s);
     scroll_->setFrameShape(QFrame::NoFrame);
+    // No stop of Tab's own: a box focused in it is scrolled into view.
+    scroll_->setFocusPolicy(Qt::NoFocus);
     scroll_->setWidgetResizable(true);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll_->setWidget(rowsArea_);
+}
 
+void StageTable::makeButtons() {
     addButton_ = new QPushButton(tr("Dodaj wiersz"), this);
     addButton_->setObjectName(u"buttonAddRow"_s);
     addButton_->setToolTip(tr("Jeszcze jeden etap; program z etapami obojętnymi lub nasycania może "
@@ -150,27 +216,6 @@ StageTable::StageTable(TimeUnit unit, QWidget* parent) : QWidget(parent), timeUn
     durationsBox_->setToolTip(tr("Czas trwania każdego etapu zamiast chwili, w której się kończy; "
                                  "czas w godzinach można też wpisać jako h:mm:ss."));
     connect(durationsBox_, &QCheckBox::clicked, this, &StageTable::showDurations);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(addButton_);
-    buttons->addWidget(conditionsBox_);
-    buttons->addWidget(durationsBox_);
-    buttons->addStretch();
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(0, 0, 0, 0);
-    page->setSpacing(rowSpacing);
-    page->addLayout(headings_);
-    page->addWidget(scroll_);
-    page->addLayout(buttons);
-    page->addStretch();
-
-    for (int row = 0; row < maxStages; ++row)
-        appendRow();
-    // The table keeps the room of its condition column and of a scroll bar beside it, so that
-    // neither "Warunki etapów" nor a row more moves or resizes the form around it.
-    showConditions(true);
-    setMinimumWidth(sizeHint().width() + scroll_->verticalScrollBar()->sizeHint().width());
-    showConditions(false);
 }
 
 void StageTable::appendRow() {
@@ -246,6 +291,7 @@ void StageTable::showConditions(bool shown) {
         }
     }
     fitToRows();
+    orderTabs();
 }
 
 void StageTable::conditionChosen(const Row& row) {
@@ -288,6 +334,17 @@ void StageTable::setRowCount(int count) {
         rows_.pop_back();
     }
     fitToRows();
+    orderTabs();
+}
+
+void StageTable::orderTabs() {
+    QWidget* previous = nullptr;
+    for (const Row& row : rows_) {
+        setTabOrderAsListed({previous, row.time, row.temperature, row.potential, row.condition,
+                             row.fluxLimit, row.ceiling});
+        previous = row.ceiling ? static_cast<QWidget*>(row.ceiling) : row.potential;
+    }
+    setTabOrderAsListed({previous, addButton_, conditionsBox_, durationsBox_});
 }
 
 void StageTable::fitToRows() {
@@ -300,7 +357,12 @@ void StageTable::fitToRows() {
         int width = 0;
         if (shown) {
             width = grid_->itemAtPosition(0, column)->sizeHint().width();
-            width = std::max(width, headings_->itemAtPosition(0, column)->sizeHint().width());
+            auto* heading = qobject_cast<QLabel*>(headings_->itemAtPosition(0, column)->widget());
+            // A label measures its lines at its minimum width at least: the last one set.
+            heading->setMinimumWidth(0);
+            width = headingWidth(*heading, width);
+            // Broken into lines at the column's width, not at the width it would like.
+            heading->setFixedWidth(width);
         }
         if (column == NumberColumn)
             width = std::max(width, QLabel(u"%1."_s.arg(maxConditionStages)).sizeHint().width());

@@ -72,6 +72,10 @@ private:
         QLineEdit* ceiling = nullptr;
     };
 
+    // The constructor's parts: the column headings, the scrolled rows, the buttons below.
+    void makeHeadings();
+    void makeRowsArea();
+    void makeButtons();
     void appendRow();
     void showRow(Row& row, const LoadedBoxes::Row& texts);
     // Adds the condition column (every row a gas row), or takes it away with what it held.
@@ -91,6 +95,8 @@ private:
     // Each column as wide in the headings as in the rows, ten rows in view, the scroll bar
     // beside them once there are more.
     void fitToRows();
+    // Tab goes row by row, each row from its time to its ceiling, then to the buttons below.
+    void orderTabs();
 
     std::vector<Row> rows_;
     QLabel* timeHeading_;

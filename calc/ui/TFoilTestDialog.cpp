@@ -1,6 +1,10 @@
 #include "TFoilTestDialog.h"
 
+#include "CommandNotice.h"
+#include "FitCommands.h"
 #include "MessageBox.h"
+#include "NumberBox.h"
+#include "TabOrder.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -24,8 +28,9 @@ TFoilTestDialog::TFoilTestDialog(const ProcessRecord& test, QWidget* parent)
     close->setObjectName(QStringLiteral("foilClose"));
     connect(compute, &QPushButton::clicked, this, &TFoilTestDialog::fit);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    QPushButton* help = helpButton(QStringLiteral("foil"));
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(helpButton(QStringLiteral("foil")));
+    buttons->addWidget(help);
     buttons->addStretch();
     buttons->addWidget(compute);
     buttons->addWidget(close);
@@ -36,30 +41,25 @@ TFoilTestDialog::TFoilTestDialog(const ProcessRecord& test, QWidget* parent)
     page->addLayout(gaugeRow());
     page->addLayout(buttons);
     keepEntries();
+    setTabOrderAsListed(
+        {measured_, findChild<QPushButton*>(QStringLiteral("cancel")), help, compute, close});
 }
 
 void TFoilTestDialog::fit() {
+    if (refuseNotANumber(this, {{measured_, tr("Zawartość węgla po próbie")}}))
+        return;
     const std::optional<double> measured = filledBoxValue(measured_);
     if (!measured) {
         showMessage(this, tr("Enter the carbon content measured after the test"), tr("Check data!"),
                     MessageIcon::Exclamation);
+        measured_->setFocus();
         return;
     }
-    runSearch([&](RunObserver& observer) {
-        result_ = fitTransferCoefficient(test_, *measured, observer);
-    });
-    switch (result_.status) {
-    case FoilFitResult::Status::Fitted:
+    FoilFitOutcome outcome;
+    runSearch([&](RunObserver& observer) { outcome = runFoilFit(test_, *measured, observer); });
+    result_ = outcome.result;
+    if (outcome.status == CommandStatus::Done)
         accept();
-        return;
-    case FoilFitResult::Status::Cancelled:
-        return;
-    case FoilFitResult::Status::Refused:
-        showMessage(this, QString::fromStdString(result_.reason), tr("Check data!"),
-                    MessageIcon::Exclamation);
-        return;
-    case FoilFitResult::Status::Failed:
-        showMessage(this, QString::fromStdString(result_.reason), tr("Error!"), MessageIcon::Stop);
-        return;
-    }
+    else
+        tellCommandEnd(this, outcome.status, result_.reason);
 }

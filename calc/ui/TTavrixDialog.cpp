@@ -4,6 +4,7 @@
 #include "BoxNumbers.h"
 #include "FileTable.h"
 #include "FormCheck.h"
+#include "FormMemory.h"
 #include "FormWarnings.h"
 #include "HardeningPanel.h"
 #include "HelpPages.h"
@@ -34,6 +35,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -75,6 +77,8 @@ TTavrixDialog::TTavrixDialog(SampleShape shape, QWidget* parent) : QDialog(paren
     setWindowFlags(Qt::Widget);
     setObjectName(QStringLiteral("dialog101"));
 
+    // Made in the order they are read, which is the order Tab goes through them.
+    QLayout* steel = steelRows();
     auto* columns = new QHBoxLayout;
     stages_ = new StageTable(kindTraits(shape).timeUnit, this);
     // Typed or chosen only, as in every other box.
@@ -86,7 +90,7 @@ TTavrixDialog::TTavrixDialog(SampleShape shape, QWidget* parent) : QDialog(paren
 
     auto* page = new QVBoxLayout;
     page->setContentsMargins(10, 8, 10, 8);
-    page->addLayout(steelRows());
+    page->addLayout(steel);
     page->addSpacing(6);
     page->addLayout(columns);
     page->addSpacing(6);
@@ -330,6 +334,7 @@ void TTavrixDialog::compute() {
     if (!problems.isEmpty() || !goesOnDespiteWarnings(form))
         return;
 
+    keepValues();
     const std::string setName = completeName(outputName);
     {
         TWskDialog progress(form, shape_, pathText(setName), this);
@@ -414,6 +419,20 @@ bool TTavrixDialog::mayClose() {
     default:
         return false;
     }
+}
+
+void TTavrixDialog::keepValues() const {
+    const QList<NamedBox> boxes = namedBoxes();
+    if (std::ranges::any_of(boxes, [](const NamedBox& named) {
+            return named.box->isEnabled() && std::isnan(boxValue(named.box));
+        }))
+        return;
+    keepFormText(shape_, processDataText(readForm(), shape_));
+}
+
+void TTavrixDialog::showKeptValues() {
+    if (const std::optional<LoadedBoxes> kept = keptFormBoxes(shape_))
+        showLoaded(*kept);
 }
 
 bool TTavrixDialog::saveForm() {

@@ -49,6 +49,11 @@ public:
     // stay. Nothing unsaved: true at once.
     bool mayClose();
 
+    // The values in the boxes kept for the next window of the shape (FormMemory.h), unless a
+    // box holds text that is no number; and those kept shown, in a new window.
+    void keepValues() const;
+    void showKeptValues();
+
 private:
     void compute(); // 201 "Obliczaj..."
     // The form's process data into a file the user chooses; false when nothing was written.

@@ -54,6 +54,7 @@ TTavrixFrame::TTavrixFrame(SampleShape shape) : client_(new TTavrixDialog(shape,
     connect(help, &QAction::triggered, client_, &TTavrixDialog::help);
     connect(client_, &QDialog::finished, this, &QWidget::close);
 
+    client_->showKeptValues();
     resize(windowSize);
     const QRect screenArea = screen()->availableGeometry();
     move(screenArea.x() + (screenArea.width() - windowSize.width()) / 2, screenArea.y() + frameTop);
@@ -64,5 +65,6 @@ void TTavrixFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    client_->keepValues();
     QMainWindow::closeEvent(event);
 }

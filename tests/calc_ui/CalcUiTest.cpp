@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QSettings>
+#include <QStandardPaths>
 
 namespace {
 
@@ -105,4 +107,33 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(bytes);
+}
+
+TestSettings::TestSettings() {
+    QStandardPaths::setTestModeEnabled(true);
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, folder_.path());
+}
+
+QStringList tabChain(QWidget& window, QWidget* first) {
+    first->setFocus();
+    QStringList reached{first->objectName()};
+    for (int step = 0; step < 400; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focused = QApplication::focusWidget();
+        if (!focused || focused == first || !window.isAncestorOf(focused))
+            break;
+        reached.append(focused->objectName());
+    }
+    return reached;
+}
+
+bool inOrder(const QStringList& chain, const QStringList& expected) {
+    qsizetype at = 0;
+    for (const QString& name : expected) {
+        at = chain.indexOf(name, at);
+        if (at < 0)
+            return false;
+    }
+    return true;
 }

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -15,13 +16,26 @@
 #include <optional>
 
 // The tests run under the program's own application object, so its start-up (the numeric
-// locale above all) holds for them as for the program.
+// locale above all) holds for them as for the program. What the windows keep in the user's
+// settings (the language, the form's last values) goes to a folder of the test program's own.
 #define TAVCALC_TEST_MAIN(TestObject)                                                              \
     int main(int argc, char** argv) {                                                              \
+        const TestSettings settings;                                                               \
         TTavrixApp app(argc, argv);                                                                \
         TestObject test;                                                                           \
         return QTest::qExec(&test, argc, argv);                                                    \
     }
+
+// While alive, the user's settings lie in a temporary folder of the test program's own, and
+// Qt's test folder for them: a test never reads or changes the settings of the person who runs
+// it, nor of another test program running beside it. Made before the first settings are read.
+class TestSettings {
+public:
+    TestSettings();
+
+private:
+    QTemporaryDir folder_;
+};
 
 template <class Control = QWidget> Control* control(const QObject* root, const QString& name) {
     return root->findChild<Control*>(name);
@@ -34,6 +48,12 @@ void typeAll(const QObject* root, const QStringList& entries);
 void clickButton(const QObject* root, const QString& button);
 // Compares each box named in an entry "edit208=0.200000" with the text after "=".
 void compareBoxes(const QObject* root, const QStringList& entries);
+
+// The object names of the controls Tab reaches from `first`, once round the window, as the
+// focused control receives the key.
+QStringList tabChain(QWidget& window, QWidget* first);
+// Whether `expected` comes in `chain` in its order (other controls may lie between).
+bool inOrder(const QStringList& chain, const QStringList& expected);
 
 class TTavrixDialog;
 // Types `setName` as the output name, presses "Obliczaj...", starts the run and ends its dialog

@@ -81,5 +81,10 @@ void PolishWindowsTest::progressDialog() {
     QCOMPARE(dialog.windowTitle(), u"Obliczenia"_s);
 }
 
-QTEST_MAIN(PolishWindowsTest)
+int main(int argc, char** argv) {
+    const TestSettings settings;
+    QApplication app(argc, argv);
+    PolishWindowsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_PolishWindows.moc"

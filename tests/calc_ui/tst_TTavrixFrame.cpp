@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -30,6 +31,7 @@ class TTavrixFrameTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void init();
     void cleanup();
     void frameFitsItsShape_data();
     void frameFitsItsShape();
@@ -40,6 +42,12 @@ private slots:
     void endingClosesTheFrame();
     void typedValuesAreNotLostWithoutAQuestion_data();
     void typedValuesAreNotLostWithoutAQuestion();
+    void newWindowShowsTheLastValues();
+    void textThatIsNoNumberIsNotKept();
+    void headingsStandOnTheirBoxesInTwoLines_data();
+    void headingsStandOnTheirBoxesInTwoLines();
+    void tabFollowsTheReadingOrder_data();
+    void tabFollowsTheReadingOrder();
     void helpOpensTheShippedPage();
     void startNeedsAKnownShape_data();
     void startNeedsAKnownShape();
@@ -47,6 +55,11 @@ private slots:
 private:
     MessageCapture messages_;
 };
+
+void TTavrixFrameTest::init() {
+    // Every test starts as on a first start: no form kept from an earlier window.
+    QSettings(u"Tavrix"_s, u"Tavrix"_s).remove(u"form"_s);
+}
 
 void TTavrixFrameTest::cleanup() {
     messages_.clear();
@@ -273,6 +286,144 @@ void TTavrixFrameTest::typedValuesAreNotLostWithoutAQuestion() {
     if (!closes)
         QCOMPARE(steelCarbon->text(), u"0.3"_s);
     messages_.setAnswer(QMessageBox::Ok);
+}
+
+namespace {
+
+// Closes the frame with its "Koniec" button, the unsaved values discarded.
+void endDiscarding(TTavrixFrame& frame, MessageCapture& messages) {
+    messages.setAnswer(QMessageBox::Discard);
+    clickButton(&frame, u"button205"_s);
+    messages.setAnswer(QMessageBox::Ok);
+    QVERIFY(!frame.isVisible());
+}
+
+} // namespace
+
+void TTavrixFrameTest::newWindowShowsTheLastValues() {
+    const QStringList typed{u"edit208=0,18"_s, u"edit207=2e-5"_s, u"edit235=6"_s, u"edit227=920"_s,
+                            u"edit217=1.1"_s,  u"edit203=1.1"_s,  u"edit243=5"_s};
+    {
+        TTavrixFrame frame(SampleShape::Plate);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        typeAll(&frame, typed);
+        endDiscarding(frame, messages_);
+    }
+    TTavrixFrame next(SampleShape::Plate);
+    // The values as a loaded file shows them; the boxes left empty stay empty, the output name
+    // is the new window's own.
+    compareBoxes(&next, {u"edit208=0.18"_s, u"edit207=2e-05"_s, u"edit236=0"_s, u"edit235=6"_s,
+                         u"edit227=920"_s, u"edit217=1.1"_s, u"edit203=1.1"_s, u"edit206="_s,
+                         u"edit204="_s, u"edit243=5"_s, u"edit241=default.tav"_s});
+    // Another shape keeps its own.
+    TTavrixFrame cylinder(SampleShape::Cylinder);
+    compareBoxes(&cylinder, {u"edit208="_s, u"edit243="_s});
+}
+
+void TTavrixFrameTest::textThatIsNoNumberIsNotKept() {
+    for (const QString& steelCarbon : {u"0.2"_s, u"0.2-0.3"_s}) {
+        TTavrixFrame frame(SampleShape::Plate);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        typeInto(&frame, u"edit208"_s, steelCarbon);
+        endDiscarding(frame, messages_);
+    }
+    TTavrixFrame next(SampleShape::Plate);
+    compareBoxes(&next, {u"edit208=0.2"_s});
+}
+
+// The headings break into lines over boxes narrower than them, rather than widen the form:
+// each stands over its boxes, in two lines at most, and the rows stay clear of the buttons.
+void TTavrixFrameTest::headingsStandOnTheirBoxesInTwoLines_data() {
+    QTest::addColumn<bool>("conditions");
+    QTest::addColumn<QString>("potential"); // the heading, as the English interface has it
+    QTest::newRow("gas stages") << false << QString();
+    QTest::newRow("conditions") << true << QString();
+    QTest::newRow("a longer heading") << false << u"Carbon potential, %\u00a0C"_s;
+}
+
+void TTavrixFrameTest::headingsStandOnTheirBoxesInTwoLines() {
+    QFETCH(bool, conditions);
+    QFETCH(QString, potential);
+    TTavrixFrame frame(SampleShape::Plate);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    auto* conditionsBox = control<QCheckBox>(&frame, u"checkConditions"_s);
+    const auto toggle = [conditionsBox] {
+        QTest::mouseClick(conditionsBox, Qt::LeftButton, {},
+                          QPoint(4, conditionsBox->height() / 2));
+    };
+    if (!potential.isEmpty()) {
+        // As the English interface has it, its unit kept whole, laid out again.
+        control<QLabel>(&frame, u"labelPotential"_s)->setText(potential);
+        toggle();
+        toggle();
+        // As the window opens for a heading it has from the start.
+        frame.resize(frame.size().expandedTo(frame.minimumSizeHint()));
+        QApplication::processEvents();
+    }
+    if (conditions)
+        toggle();
+    const auto left = [&frame](const QString& name) {
+        const QWidget* widget = control(&frame, name);
+        return widget->mapTo(&frame, QPoint(0, 0)).x();
+    };
+    const QStringList headingsAndBoxes{
+        u"static118=edit235"_s,         u"labelTemperature=edit227"_s,  u"labelPotential=edit217"_s,
+        u"labelCondition=condition2"_s, u"labelFluxLimit=fluxLimit2"_s, u"labelCeiling=ceiling2"_s};
+    for (const QString& pair : headingsAndBoxes.mid(0, conditions ? 6 : 3)) {
+        const QString heading = pair.section(u'=', 0, 0);
+        const QString box = pair.section(u'=', 1);
+        const auto* label = control<QLabel>(&frame, heading);
+        QCOMPARE(left(heading), left(box));
+        QVERIFY2(label->heightForWidth(label->width()) <=
+                     2 * label->fontMetrics().lineSpacing() + 2 * label->margin(),
+                 qPrintable(heading));
+        // A unit is never broken over two lines.
+        QVERIFY(!label->text().contains(u"% C"_s));
+    }
+    const QWidget* lastRow = control(&frame, u"edit121"_s);
+    const QWidget* addRow = control(&frame, u"buttonAddRow"_s);
+    QVERIFY(lastRow->mapTo(&frame, QPoint(0, lastRow->height())).y() <=
+            addRow->mapTo(&frame, QPoint(0, 0)).y());
+}
+
+void TTavrixFrameTest::tabFollowsTheReadingOrder_data() {
+    QTest::addColumn<bool>("conditions");
+    QTest::addColumn<QStringList>("expected");
+    const QStringList head{u"edit208"_s, u"edit207"_s, u"edit236"_s, u"edit204"_s,
+                           u"edit218"_s, u"edit235"_s, u"edit227"_s, u"edit217"_s};
+    const QStringList tail{u"edit121"_s,         u"edit219"_s,  u"edit209"_s,   u"buttonAddRow"_s,
+                           u"checkConditions"_s, u"edit203"_s,  u"edit206"_s,   u"edit239"_s,
+                           u"edit243"_s,         u"edit241"_s,  u"button242"_s, u"button240"_s,
+                           u"button201"_s,       u"button205"_s};
+    QTest::newRow("gas stages") << false << head + tail;
+    // The condition cells of a row, and a row added, come where they are read.
+    QTest::newRow("conditions and an added row")
+        << true << head + QStringList{u"condition2"_s,  u"edit234"_s,       u"edit121"_s,
+                                      u"edit219"_s,     u"edit209"_s,       u"condition10"_s,
+                                      u"time11"_s,      u"temperature11"_s, u"potential11"_s,
+                                      u"condition11"_s, u"buttonAddRow"_s,  u"edit203"_s,
+                                      u"edit241"_s,     u"button205"_s};
+}
+
+void TTavrixFrameTest::tabFollowsTheReadingOrder() {
+    QFETCH(bool, conditions);
+    QFETCH(QStringList, expected);
+    TTavrixFrame frame(SampleShape::Plate);
+    frame.show();
+    QApplication::setActiveWindow(&frame);
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    if (conditions) {
+        auto* box = control<QCheckBox>(&frame, u"checkConditions"_s);
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
+        clickButton(&frame, u"buttonAddRow"_s);
+    }
+    const QStringList chain = tabChain(frame, control(&frame, u"edit208"_s));
+    QVERIFY2(inOrder(chain, expected), qPrintable(chain.join(u' ')));
+    // The rows' scroll area is no stop of its own: its boxes bring it along.
+    QVERIFY(!chain.contains(u"stageScroll"_s));
 }
 
 void TTavrixFrameTest::helpOpensTheShippedPage() {

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QChart>
 #include <QClipboard>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -69,6 +71,8 @@ private slots:
     void longCaptionsBreakIntoLines();
     void smallTileTitlesAnAxisByItsUnit_data();
     void smallTileTitlesAnAxisByItsUnit();
+    void smallTilesShortenTitlesAndLabelsWithoutCuts_data();
+    void smallTilesShortenTitlesAndLabelsWithoutCuts();
     void drawingReplacesTheChart();
     void pictures();
     void clipboard();
@@ -153,8 +157,9 @@ void LineChartTest::crowdedLabelsKeepTheGrid_data() {
     // A chart window at its opening size: every second temperature label, every fifth second.
     QTest::newRow("temperature") << ChartAxis{800, 10, 15} << QSize(520, 400) << 3;
     QTest::newRow("foil time") << ChartAxis{0, 200, 10} << QSize(300, 300) << 2;
+    // A short window gives its margins to the labels.
     QTest::newRow("temperature in a small window")
-        << ChartAxis{800, 10, 15} << QSize(250, 180) << 5;
+        << ChartAxis{800, 10, 15} << QSize(250, 180) << 3;
 }
 
 // A time chart keeps a grid line at every division of its `TSkala`; only labels are left out
@@ -387,6 +392,66 @@ void LineChartTest::smallTileTitlesAnAxisByItsUnit() {
     chart.draw();
     QString title = shownAxis(chart, Qt::Vertical)->titleText();
     QCOMPARE(title.replace(u"<br>"_s, u" "_s), yTitle);
+}
+
+namespace {
+
+// A title as read: its lines joined, its unit's spaces plain.
+QString titleWords(QString title) {
+    return title.replace(u"<br>"_s, u" "_s).replace(QChar::Nbsp, u' ');
+}
+
+// Whether `title` is `caption`, its words up to one and "…" before its unit, or its unit.
+bool shortenedAtAWord(const QString& title, const QString& caption) {
+    const qsizetype comma = caption.lastIndexOf(u", "_s);
+    const QString unit = caption.mid(comma + 2);
+    if (title == caption || title == unit)
+        return true;
+    const QString end = u"…, "_s + unit;
+    if (!title.endsWith(end))
+        return false;
+    const QString kept = title.chopped(end.size());
+    return !kept.isEmpty() && caption.startsWith(kept + u' ');
+}
+
+} // namespace
+
+void LineChartTest::smallTilesShortenTitlesAndLabelsWithoutCuts_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("a window") << QSize(800, 600);
+    QTest::newRow("a third of a screen") << QSize(320, 170);
+    QTest::newRow("a narrow tile") << QSize(250, 170);
+    QTest::newRow("a small tile") << QSize(180, 120);
+}
+
+// The chart itself cuts a text too long for its room to "Carb..."; the chart window shortens
+// its captions at words and thins its labels first, so that nothing outside the legend is cut.
+void LineChartTest::smallTilesShortenTitlesAndLabelsWithoutCuts() {
+    QFETCH(QSize, size);
+    const QString xCaption = u"Odległość od powierzchni, mm"_s;
+    const QString yCaption = u"Stężenie węgla, % C"_s;
+    ChartDescription description = linesOf({{{0, 1.1}, {2.4, 0.2}}, {{0, 0.8}, {2.4, 0.2}}});
+    description.xAxis = {0, 0.1, 24};
+    description.yAxis = {0, 0.2, 6};
+    description.xCaption = xCaption;
+    description.yCaption = yCaption;
+    description.legends = {u"6.00 h"_s, u"12.00 h"_s};
+    LineChart chart;
+    chart.resize(size);
+    chart.setDescription(description);
+    chart.draw();
+
+    const QString xTitle = shownAxis(chart, Qt::Horizontal)->titleText();
+    const QString yTitle = shownAxis(chart, Qt::Vertical)->titleText();
+    QVERIFY2(!xTitle.contains(u"<br>"_s), qPrintable(xTitle));
+    QVERIFY2(shortenedAtAWord(titleWords(xTitle), xCaption), qPrintable(xTitle));
+    QVERIFY2(shortenedAtAWord(titleWords(yTitle), yCaption), qPrintable(yTitle));
+    QVERIFY2(!yTitle.contains(u"%<br>"_s), qPrintable(yTitle));
+    const QLegend* legend = chart.chart()->legend();
+    for (QGraphicsItem* item : chart.scene()->items())
+        if (const auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+            text && text->isVisible() && !legend->isAncestorOf(text))
+            QVERIFY2(!text->toPlainText().contains(u"..."_s), qPrintable(text->toPlainText()));
 }
 
 void LineChartTest::drawingReplacesTheChart() {

@@ -8,7 +8,10 @@
 #include "LineChart.h"
 #include "Saturation.h"
 
+#include <QAbstractGraphicsShapeItem>
 #include <QApplication>
+#include <QGraphicsScene>
+#include <QImage>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -73,6 +76,23 @@ const QString saturation = u"granica nasycenia"_s;
 const QString gap = u"przerwa: etap obojętny"_s;
 const double breaks = std::nan("");
 
+// The swatch of a legend entry as the view shows it: the shape drawn left of the entry's text.
+QRect swatchOf(const LineChart& chart, int line) {
+    const QPoint label = legendEntry(chart, line);
+    const QLegend* legend = chart.chart()->legend();
+    QRectF nearest;
+    for (QGraphicsItem* item : chart.scene()->items()) {
+        const auto* shape = dynamic_cast<QAbstractGraphicsShapeItem*>(item);
+        if (!shape || !shape->isVisible() || !legend->isAncestorOf(shape))
+            continue;
+        const QRectF drawn = chart.mapFromScene(shape->sceneBoundingRect()).boundingRect();
+        if (std::abs(drawn.center().y() - label.y()) < drawn.height() &&
+            drawn.right() < label.x() && (nearest.isNull() || drawn.right() > nearest.right()))
+            nearest = drawn;
+    }
+    return nearest.toRect();
+}
+
 ChartDescription described(const LoadedSet& set) {
     return describeSetChart(set, ChartKind::Potential,
                             openingScale(set, ChartKind::Potential, TimeUnit::Hours),
@@ -93,6 +113,7 @@ private slots:
     void loggedLoadShowsItsPotentialSetpointAndBurnOff();
     void loggedLoadDrawnWithALegendAsDrawn();
     void loggedLoadFromItsPlanNamesThePlan();
+    void gapSwatchIsDrawnAsTheGap();
 };
 
 void PotentialChartTest::gasProgrammeKeepsItsChart() {
@@ -242,7 +263,32 @@ void PotentialChartTest::loggedLoadFromItsPlanNamesThePlan() {
     QCOMPARE(chart.legends, (QStringList{logged, u"potencjał planu"_s}));
     COMPARE_POINTS(chart.series[0],
                    (QList<QPointF>{{0, 1.0}, {1, 1.1}, {2, 1.1}, {3, 1.2}, {4, 0.8}}));
-}
+    // Over neutral stages the chart draws nothing: the gaps' swatch is empty, the lines' swatches
+    // are filled with their colours, as shown in the window and after the window has been resized.
+    void PotentialChartTest::gapSwatchIsDrawnAsTheGap() {
+        LineChart chart;
+        chart.resize(640, 400);
+        chart.setDescription(described(pulses()));
+        chart.draw();
+        chart.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chart));
+        for (const QSize size : {QSize(640, 400), QSize(720, 420)}) {
+            chart.resize(size);
+            chart.draw();
+            QApplication::processEvents();
+            const QImage shown = chart.viewport()->grab().toImage();
+            const QRect gapSwatch = swatchOf(chart, 2);
+            const QRect lineSwatch = swatchOf(chart, 0);
+            QVERIFY(!gapSwatch.isEmpty() && !lineSwatch.isEmpty());
+            // The legend's own background, beside the swatch.
+            const QColor background =
+                shown.pixelColor(gapSwatch.left() - 4, gapSwatch.center().y());
+            QCOMPARE(shown.pixelColor(gapSwatch.center()), background);
+            QVERIFY(shown.pixelColor(gapSwatch.topLeft()) != background); // its outline
+            const auto* potentialLine = static_cast<QLineSeries*>(chart.chart()->series().first());
+            QCOMPARE(shown.pixelColor(lineSwatch.center()), potentialLine->color());
+        }
+    }
 
-QTEST_MAIN(PotentialChartTest)
+    QTEST_MAIN(PotentialChartTest)
 #include "PotentialChartTest.moc"

@@ -31,9 +31,12 @@ constexpr qreal labelGapY = 0.4;
 constexpr qreal labelTextMargin = 4;
 constexpr int maxDecimals = 6;
 // A chart at least this wide, or this much wider than tall, has room for the legend beside the
-// plot; a flat chart needs all its height for the plot, the labels and the caption.
+// plot; a flat chart needs all its height for the plot, the labels and the caption, and so
+// does a chart lower than shortChart, whose labels a legend below would squeeze to "...".
 constexpr qreal wideChart = 560;
-constexpr qreal flatChart = 1.6;        // width / height
+constexpr qreal flatChart = 1.6; // width / height
+constexpr qreal shortChart = 240;
+constexpr int smallMargin = 4;          // px
 constexpr qreal measuredMarkerSize = 8; // px
 
 bool isWhole(double value) {
@@ -57,8 +60,13 @@ qreal axisLength(const QRectF& plot, Qt::Orientation orientation) {
     return orientation == Qt::Horizontal ? plot.width() : plot.height();
 }
 
-// A caption broken into lines between words, each as long as `room` allows.
-QStringList captionLines(const QString& caption, const QFontMetricsF& metrics, qreal room) {
+// A caption broken into lines between words, each as long as `room` allows. Its unit, what
+// follows its last ", ", stays whole on one line: "% C", not "%" and "C".
+QStringList captionLines(QString caption, const QFontMetricsF& metrics, qreal room) {
+    if (const qsizetype comma = caption.lastIndexOf(u", "_s); comma >= 0)
+        for (qsizetype at = comma + 2; at < caption.size(); ++at)
+            if (caption[at] == u' ')
+                caption[at] = QChar::Nbsp;
     QStringList lines;
     for (const QString& word : caption.split(u' ', Qt::SkipEmptyParts)) {
         if (!lines.isEmpty() && metrics.horizontalAdvance(lines.last() + u' ' + word) <= room)
@@ -69,26 +77,57 @@ QStringList captionLines(const QString& caption, const QFontMetricsF& metrics, q
     return lines;
 }
 
-// More lines than this take from a small chart the room of its plot.
+// More lines than this take from a small chart the room of its plot. Below the plot there is
+// room for one line only: the chart cuts a second one, and the first with it, to "Carb...".
 constexpr qsizetype titleLines = 3;
 
+qsizetype titleLinesOf(Qt::Orientation orientation) {
+    return orientation == Qt::Horizontal ? 1 : titleLines;
+}
+
+// The words of `quantity` from the first on, as many as fit in one line of `room` with "…" and
+// the unit after them ("Odległość od…, mm"); empty where not even the first word fits.
+QString elidedAtWord(const QString& quantity, const QString& unit, const QFontMetricsF& metrics,
+                     qreal room) {
+    const QString after = unit.isEmpty() ? u"…"_s : u"…, "_s + unit;
+    QStringList words = quantity.split(u' ', Qt::SkipEmptyParts);
+    while (!words.isEmpty()) {
+        words.removeLast();
+        const QString text = words.join(u' ') + after;
+        if (!words.isEmpty() && metrics.horizontalAdvance(text) <= room)
+            return text;
+    }
+    return QString();
+}
+
 // Axis titles are HTML. A caption longer than its axis (a Y caption in a tiled window, the
-// long captions of the files) is broken into lines between words. Where the words cannot be
-// laid out in a few lines of the axis's length (the chart would cut them to "Carb..."), the
-// axis is titled by its unit alone, what follows the caption's last ", ": a small tile still
-// says "% C".
-QString axisTitle(const QString& caption, const QFont& font, qreal length) {
+// long captions of the files) is broken into lines between words, as many as the axis has room
+// for. Where the words do not fit in them, the caption is cut after a word and the cut marked,
+// its unit (what follows its last ", ") kept; where not even that fits one line, the axis is
+// titled by its unit alone: a small tile still says "% C". The chart itself would cut the text
+// in the middle of a word ("Carb...").
+QString axisTitle(const QString& caption, const QFont& font, qreal length,
+                  Qt::Orientation orientation) {
     const QFontMetricsF metrics(font);
     // The title's text item keeps a margin of its own round the text.
     const qreal room = length - metrics.height();
+    const auto fitting = [&](const QStringList& lines) {
+        return lines.size() <= titleLinesOf(orientation) &&
+               std::ranges::all_of(lines, [&](const QString& line) {
+                   return metrics.horizontalAdvance(line) <= room;
+               });
+    };
     QStringList lines = captionLines(caption, metrics, room);
-    const bool fits =
-        lines.size() <= titleLines && std::ranges::all_of(lines, [&](const QString& line) {
-            return metrics.horizontalAdvance(line) <= room;
-        });
-    const qsizetype unit = caption.lastIndexOf(u", "_s);
-    if (!fits && unit >= 0)
-        lines = captionLines(caption.mid(unit + 2), metrics, room);
+    if (!fitting(lines)) {
+        const qsizetype comma = caption.lastIndexOf(u", "_s);
+        const QString unit = comma < 0 ? QString() : caption.mid(comma + 2);
+        const QString elided =
+            elidedAtWord(comma < 0 ? caption : caption.left(comma), unit, metrics, room);
+        if (!elided.isEmpty())
+            lines = QStringList{elided};
+        else if (!unit.isEmpty())
+            lines = QStringList{unit};
+    }
     for (QString& line : lines)
         line = line.toHtmlEscaped();
     return lines.join(u"<br>"_s);
@@ -188,7 +227,8 @@ void layOutAxes(QChart& chart, const QList<ShownAxis>& axes) {
         QRectF plot = plotAreaLaidOut(chart);
         for (const ShownAxis& shown : axes)
             shown.valueAxis->setTitleText(axisTitle(shown.caption, shown.valueAxis->titleFont(),
-                                                    axisLength(plot, shown.orientation)));
+                                                    axisLength(plot, shown.orientation),
+                                                    shown.orientation));
         plot = plotAreaLaidOut(chart);
         for (const ShownAxis& shown : axes)
             labelAxis(*shown.valueAxis, shown.axis, shown.orientation,
@@ -248,6 +288,28 @@ void emphasise(QLineSeries& series, bool emphasised, bool amongMany) {
     series.setPen(pen);
 }
 
+// A legend of a line with no points (the potential chart's gaps) shows what the chart shows
+// there: nothing, in an outline that keeps the entry in line with the others. The legend fills
+// a line's swatch with the colour of its pen again whenever the series changes, whatever brush
+// the marker was given: the pen of the line, which draws nothing, is clear.
+void showAsGap(const QLegend& legend, QLineSeries& series) {
+    series.setColor(Qt::transparent);
+    for (QLegendMarker* marker : legend.markers(&series))
+        marker->setPen(QPen(Qt::gray, 1, Qt::DotLine));
+}
+
+// The legend beside the plot where there is room to spare, else below it; a short chart's
+// margins go to its labels.
+void placeLegendAndMargins(QChart& chart, QSizeF size) {
+    const bool roomBeside = size.width() >= wideChart ||
+                            size.width() >= flatChart * size.height() || size.height() < shortChart;
+    chart.legend()->setAlignment(roomBeside ? Qt::AlignRight : Qt::AlignBottom);
+    if (size.height() < shortChart) {
+        chart.setMargins(QMargins(smallMargin, smallMargin, smallMargin, smallMargin));
+        chart.layout()->setContentsMargins(0, 0, 0, 0);
+    }
+}
+
 } // namespace
 
 int describedLine(const QAbstractSeries& series) {
@@ -274,9 +336,7 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
     chart->legend()->setVisible(!description.legends.isEmpty() ||
                                 !description.measurements.isEmpty() ||
                                 !description.levels.isEmpty());
-    // Beside the plot where there is room to spare, else below it.
-    const bool roomBeside = size.width() >= wideChart || size.width() >= flatChart * size.height();
-    chart->legend()->setAlignment(roomBeside ? Qt::AlignRight : Qt::AlignBottom);
+    placeLegendAndMargins(*chart, size);
 
     auto* xAxis = new QValueAxis;
     auto* yAxis = new QValueAxis;
@@ -354,6 +414,8 @@ std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF s
     // replace per line, not a redraw per point.
     for (const Piece& piece : pieces) {
         piece.series->replace(piece.points);
+        if (description.lines[piece.line].isEmpty())
+            showAsGap(*chart->legend(), *piece.series);
         if (description.hiddenLines.contains(static_cast<int>(piece.line)))
             hideLine(*chart, *piece.series,
                      piece.first &&

@@ -1,12 +1,12 @@
 #include "LoadEvaluation.h"
 
+#include "CaseHardness.h"
 #include "Comparison.h"
 #include "Computation.h"
 #include "ProcessCheck.h"
 #include "ProfileMeasures.h"
 #include "SeriesReaders.h"
 #include "SetNames.h"
-#include "SteelGrades.h"
 
 #include <algorithm>
 #include <cmath>

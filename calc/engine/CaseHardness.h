@@ -1,26 +1,13 @@
 #pragma once
-// The steel grades the hardness model knows, and the hardness of the case they give.
-//
-// A steel is identified by its alloy contents: thirteen alloy grades, each with a window per
-// element, and plain carbon steel for everything else. Each grade has an empirical curve of
-// hardness (HV) over the local carbon content.
+// The hardness of a case from its carbon profile by the curve of its steel's grade, and the
+// hardness file's blocks.
+
+#include "SteelGrades.h"
 
 #include <iosfwd>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
-
-// The first grade (in table order) whose Mn, Ni, Cr and Mo windows all hold; " stal węglowa "
-// (carbon steel) when none does. `sklad` is in file order: Cr, Mo, Mn, Si, Ni (%).
-std::string_view steelGrade(const std::vector<double>& sklad);
-
-// Hardness (HV) of grade `grade` at carbon content `carbon` (% C).
-double hardness(std::string_view grade, double carbon);
-
-// % C: the carbon content at which the curve of `grade` is hardest. Above it retained austenite
-// softens the case, and the curves describe a measured traverse less well.
-double hardestCarbon(std::string_view grade);
 
 // The hardness of a case as the hardness file gives it: the resampled points from the surface on
 // whose carbon exceeds ck + 0.01 % C (X and C with their ghost point first, as resampled).
