@@ -263,32 +263,33 @@ void PotentialChartTest::loggedLoadFromItsPlanNamesThePlan() {
     QCOMPARE(chart.legends, (QStringList{logged, u"potencjał planu"_s}));
     COMPARE_POINTS(chart.series[0],
                    (QList<QPointF>{{0, 1.0}, {1, 1.1}, {2, 1.1}, {3, 1.2}, {4, 0.8}}));
-    // Over neutral stages the chart draws nothing: the gaps' swatch is empty, the lines' swatches
-    // are filled with their colours, as shown in the window and after the window has been resized.
-    void PotentialChartTest::gapSwatchIsDrawnAsTheGap() {
-        LineChart chart;
-        chart.resize(640, 400);
-        chart.setDescription(described(pulses()));
-        chart.draw();
-        chart.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&chart));
-        for (const QSize size : {QSize(640, 400), QSize(720, 420)}) {
-            chart.resize(size);
-            chart.draw();
-            QApplication::processEvents();
-            const QImage shown = chart.viewport()->grab().toImage();
-            const QRect gapSwatch = swatchOf(chart, 2);
-            const QRect lineSwatch = swatchOf(chart, 0);
-            QVERIFY(!gapSwatch.isEmpty() && !lineSwatch.isEmpty());
-            // The legend's own background, beside the swatch.
-            const QColor background =
-                shown.pixelColor(gapSwatch.left() - 4, gapSwatch.center().y());
-            QCOMPARE(shown.pixelColor(gapSwatch.center()), background);
-            QVERIFY(shown.pixelColor(gapSwatch.topLeft()) != background); // its outline
-            const auto* potentialLine = static_cast<QLineSeries*>(chart.chart()->series().first());
-            QCOMPARE(shown.pixelColor(lineSwatch.center()), potentialLine->color());
-        }
-    }
+}
 
-    QTEST_MAIN(PotentialChartTest)
+// Over neutral stages the chart draws nothing: the gaps' swatch is empty, the lines' swatches
+// are filled with their colours, as shown in the window and after the window has been resized.
+void PotentialChartTest::gapSwatchIsDrawnAsTheGap() {
+    LineChart chart;
+    chart.resize(640, 400);
+    chart.setDescription(described(pulses()));
+    chart.draw();
+    chart.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+    for (const QSize size : {QSize(640, 400), QSize(720, 420)}) {
+        chart.resize(size);
+        chart.draw();
+        QApplication::processEvents();
+        const QImage shown = chart.viewport()->grab().toImage();
+        const QRect gapSwatch = swatchOf(chart, 2);
+        const QRect lineSwatch = swatchOf(chart, 0);
+        QVERIFY(!gapSwatch.isEmpty() && !lineSwatch.isEmpty());
+        // The legend's own background, beside the swatch.
+        const QColor background = shown.pixelColor(gapSwatch.left() - 4, gapSwatch.center().y());
+        QCOMPARE(shown.pixelColor(gapSwatch.center()), background);
+        QVERIFY(shown.pixelColor(gapSwatch.topLeft()) != background); // its outline
+        const auto* potentialLine = static_cast<QLineSeries*>(chart.chart()->series().first());
+        QCOMPARE(shown.pixelColor(lineSwatch.center()), potentialLine->color());
+    }
+}
+
+QTEST_MAIN(PotentialChartTest)
 #include "PotentialChartTest.moc"
