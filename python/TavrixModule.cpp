@@ -30,6 +30,14 @@ std::optional<double> readingIfCarbon(const Potential& potential, double reading
     return potential.state.potential ? std::optional(reading) : std::nullopt;
 }
 
+// The cementite of a run with carbides, on the Profile bound before.
+void bindCarbideProfile(py::module_& module) {
+    auto profile = py::reinterpret_borrow<py::class_<Profile>>(module.attr("Profile"));
+    profile.def_readonly("carbide", &Profile::carbide,
+                         "cementite at the carbon profile's depths, mass %, with carbides (else "
+                         "None)");
+}
+
 } // namespace
 
 PYBIND11_MODULE(tavrix, module) {
@@ -125,6 +133,7 @@ with the message tavcalc --run prints.)")
         .def_readonly("austenite", &Profile::austenite,
                       "retained austenite at the hardness profile's points, %, with a quench "
                       "(empty without)");
+    bindCarbideProfile(module);
     py::class_<TimeSeries>(module, "TimeSeries", "A series over the process time.")
         .def_readonly("t", &TimeSeries::t, "time, h (s for a foil or wire)")
         .def_readonly("values", &TimeSeries::values)
