@@ -120,13 +120,23 @@ void Gruba::holdSurface(const Furnace& furnace) {
 }
 
 // The lever rule at every node: what exceeds the solubility is cementite, the rest dissolved.
+// A node can hold no more than pure cementite: what a flux-limited boost brings beyond it passes
+// to the node below, so that the cementite grows inwards as a layer and no carbon is lost.
 void Gruba::settleCarbides(const Furnace& furnace) {
     if (!carbides)
         return;
     e.resize(c.size(), 0.0);
     settledSolubility = furnace.solubilityC;
+    double passed = 0; // % C times cell extent, from the node above
     for (std::size_t i = 1; i < c.size(); ++i) {
-        const double whole = c[i] + e[i];
+        double whole = c[i] + e[i];
+        if (passed > 0)
+            whole += passed / cellExtent(i);
+        passed = 0;
+        if (whole > cementiteCarbon && i + 1 < c.size()) {
+            passed = (whole - cementiteCarbon) * cellExtent(i);
+            whole = cementiteCarbon;
+        }
         c[i] = std::min(whole, furnace.solubilityC);
         e[i] = whole - c[i];
     }

@@ -124,6 +124,10 @@ protected:
         return furnace.condition.kind != SurfaceCondition::Gas;
     }
 
+    // The extent of cell i below the far node in the mass sum (massGain): % C times it is the
+    // carbon the cell holds. A planar sample's surface cell counts half its width.
+    virtual double cellExtent(std::size_t i) const { return i == 1 ? h[1] / 2 : h[i]; }
+
     // % C of node i in all: dissolved and, with carbides, in cementite.
     double carbonHeld(std::size_t i) const { return e.empty() ? c[i] : c[i] + e[i]; }
 

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -67,6 +68,8 @@ TEST_F(CarbideFile, HoldsOneBlockPerStageEndOnTheCarbonProfilesPoints) {
     ASSERT_FALSE(cementite.x.empty());
     EXPECT_EQ(cementite.x, carbon.x);
     EXPECT_GT(cementite.y.front(), 0) << "cementite at the surface";
+    EXPECT_TRUE(std::ranges::all_of(cementite.y, [](double percent) { return percent <= 100; }))
+        << "no point holds more than pure cementite";
     EXPECT_EQ(cementite.y.back(), 0) << "none at the case's end";
 }
 
@@ -97,6 +100,8 @@ TEST_F(CarbideFile, StageEndsTellTheDeepestCementite) {
     EXPECT_EQ(ends[0].time, stageHours * 3600);
     EXPECT_EQ(ends[1].time, 2 * stageHours * 3600);
     ASSERT_TRUE(ends[0].deepest && ends[1].deepest);
+    // The flux fills the surface cell with cementite, then the cells below it.
+    EXPECT_GT(*ends[1].deepest, *ends[0].deepest) << "the cementite grows inwards";
     EXPECT_EQ(ends[1].deepest, outcome.remainingCarbide);
     // Each of the file's points stands for an interval around it: the last with cementite lies
     // within one of them of the deepest node holding it.
