@@ -77,8 +77,11 @@ private:
     std::optional<TrialResult> trial(const std::vector<Stage>& stages);
     // The final diffusion (s) after `stages` that brings the surface to its target at the
     // programme's end, with the trial that shows it; `longest` bounds it from above.
-    std::optional<std::pair<double, TrialResult>> finalDiffusion(std::vector<Stage> stages,
-                                                                 double longest);
+    // With `toMeet`, the timer steps next to the rounded one are tried too when it misses a
+    // target: at a high temperature one step of the final diffusion moves the case depth by
+    // more than its tolerance, while the surface allows several.
+    std::optional<std::pair<double, TrialResult>>
+    finalDiffusion(std::vector<Stage> stages, double longest, bool toMeet = false);
     // The last boost sized for the depth, the final diffusion for the surface; rounded.
     bool sizeLastPulse(const std::vector<Stage>& stages, double longestBoost);
     bool meets(const TrialResult& result) const;
@@ -225,7 +228,7 @@ std::optional<TrialResult> LowPressureSearch::trial(const std::vector<Stage>& st
 }
 
 std::optional<std::pair<double, TrialResult>>
-LowPressureSearch::finalDiffusion(std::vector<Stage> stages, double longest) {
+LowPressureSearch::finalDiffusion(std::vector<Stage> stages, double longest, bool toMeet) {
     stages.push_back({timerStepSeconds, SurfaceCondition::Neutral});
     std::optional<TrialResult> kept;
     const RootFunction surfaceError = [&](double seconds) -> std::optional<double> {
@@ -252,10 +255,21 @@ LowPressureSearch::finalDiffusion(std::vector<Stage> stages, double longest) {
     if (root.problem == Root::Problem::Stopped)
         return std::nullopt;
     const double seconds = roundStep(root.x);
-    const std::optional<double> rounded = surfaceError(seconds);
-    if (!rounded)
+    if (!surfaceError(seconds))
         return std::nullopt;
-    return std::pair{seconds, *kept};
+    std::pair<double, TrialResult> nearest{seconds, *kept};
+    if (!toMeet || meets(nearest.second))
+        return nearest;
+    for (const double shift : {-1.0, 1.0, -2.0, 2.0}) {
+        const double x = seconds + shift * timerStepSeconds;
+        if (x < timerStepSeconds || x > longest)
+            continue;
+        if (!surfaceError(x))
+            return std::nullopt;
+        if (meets(*kept))
+            return std::pair{x, *kept};
+    }
+    return nearest;
 }
 
 bool LowPressureSearch::meets(const TrialResult& result) const {
@@ -274,6 +288,7 @@ bool LowPressureSearch::sizeLastPulse(const std::vector<Stage>& stages, double l
     std::optional<std::pair<double, TrialResult>> best;
     std::vector<Stage> bestStages;
     // The case grows with either knob; the final diffusion follows from the surface target.
+    bool toMeet = false; // the candidates on the timer, once the root is found
     auto depthErrorOf = [&](auto build) -> RootFunction {
         return [&, build](double x) -> std::optional<double> {
             const std::vector<Stage> built = build(x);
@@ -281,7 +296,7 @@ bool LowPressureSearch::sizeLastPulse(const std::vector<Stage>& stages, double l
             for (const Stage& stage : built)
                 used += stage.seconds;
             auto final = finalDiffusion(
-                built, std::max(2 * timerStepSeconds, maxLowPressureHours * 3600 - used));
+                built, std::max(2 * timerStepSeconds, maxLowPressureHours * 3600 - used), toMeet);
             if (!final)
                 return std::nullopt;
             best = final;
@@ -303,6 +318,7 @@ bool LowPressureSearch::sizeLastPulse(const std::vector<Stage>& stages, double l
         if (root.problem == Root::Problem::Stopped)
             return false;
         const double rounded = std::clamp(roundStep(root.x), low, high);
+        toMeet = true;
         for (const double shift : {0.0, -timerStepSeconds, timerStepSeconds}) {
             const double x = rounded + shift;
             if (x < low || x > high || !depthError(x))
@@ -310,6 +326,7 @@ bool LowPressureSearch::sizeLastPulse(const std::vector<Stage>& stages, double l
             if (meets(best->second))
                 break;
         }
+        toMeet = false;
         return !stopped();
     };
     bool sized = size(depthErrorOf([&](double boost) { return programmeWith(stages, boost); }),
