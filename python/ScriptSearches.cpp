@@ -1,77 +1,13 @@
 #include "ScriptSearches.h"
 
+#include "FitCommands.h"
 #include "Interrupt.h"
 #include "ScriptErrors.h"
 
-#include "ProfileMeasures.h"
-
 namespace {
 
-// The design as `tavcalc --design` asks for it, with the same defaults: the carburizing
-// temperature and boost potential of the process's first row.
-DesignRequest designRequest(const Process& process, const DesignTargets& targets) {
-    if (targets.diffuse && !targets.surface)
-        throw ProcessError("diffuse needs surface");
-    if (targets.limit)
-        throw ProcessError("limit belongs to low_pressure: a gas programme's boost is a potential");
-    DesignRequest request;
-    request.steel = process.record;
-    request.celsius = targets.temperature.value_or(process.record.data.temperatures.at(0));
-    request.boost = targets.boost.value_or(process.record.data.potentials.at(0));
-    request.depth = targets.depth;
-    request.level = targets.level;
-    request.hardnessLimit = targets.hardnessLimit;
-    request.surface = targets.surface;
-    request.diffuse = targets.diffuse;
-    if (targets.hardening)
-        request.hardening = HardeningStage{targets.hardening->first, targets.hardening->second};
-    request.step = targets.step.value_or(request.step);
-    return request;
-}
-
-// The low-pressure design as `tavcalc --design --low-pressure` asks for it.
-LowPressureRequest lowPressureRequest(const Process& process, const DesignTargets& targets) {
-    if (!targets.surface)
-        throw ProcessError("low_pressure needs depth and surface");
-    if (targets.boost || targets.diffuse || targets.step)
-        throw ProcessError("low_pressure takes no boost, diffuse or step");
-    if (targets.hardnessLimit)
-        throw ProcessError("low_pressure takes no chd: its pulses aim at a carbon level");
-    LowPressureRequest request;
-    request.steel = process.record;
-    request.celsius = targets.temperature.value_or(process.record.data.temperatures.at(0));
-    request.depth = targets.depth;
-    request.level = targets.level;
-    request.surface = *targets.surface;
-    if (targets.hardening)
-        request.hardening = HardeningStage{targets.hardening->first, targets.hardening->second};
-    request.minBoost = targets.minBoost.value_or(request.minBoost);
-    request.ceiling = targets.limit;
-    return request;
-}
-
-// A design's refusal as `tavcalc --design` words it.
-void raiseUnlessDesigned(DesignResult::Status status, const std::string& reason) {
-    switch (status) {
-    case DesignResult::Status::Designed:
-        return;
-    case DesignResult::Status::Refused:
-        throw ProcessError("refused: " + reason);
-    case DesignResult::Status::Unreachable:
-        throw UnreachableError("the targets cannot be met: " + reason);
-    case DesignResult::Status::Cancelled:
-        throw RunError("design cancelled");
-    case DesignResult::Status::Failed:
-        throw RunError(reason);
-    }
-}
-
 // Designed means both targets met: the design refuses a programme that misses one.
-Design lowPressureDesign(const Process& process, const DesignTargets& targets) {
-    const LowPressureRequest request = lowPressureRequest(process, targets);
-    const LowPressureResult result =
-        interruptible([&](RunObserver& observer) { return designLowPressure(request, observer); });
-    raiseUnlessDesigned(result.status, result.reason);
+Design pulsesDesigned(const LowPressureResult& result) {
     Design design{Process(result.process),
                   result.depth,
                   result.surface,
@@ -87,9 +23,7 @@ Design lowPressureDesign(const Process& process, const DesignTargets& targets) {
     return design;
 }
 
-// What the design found, or its refusal as `tavcalc --design` words it.
-Design designed(const DesignResult& result) {
-    raiseUnlessDesigned(result.status, result.reason);
+Design programmeDesigned(const DesignResult& result) {
     return {Process(asWritten(result.programme)),
             result.depth,
             result.surface,
@@ -102,54 +36,25 @@ Design designed(const DesignResult& result) {
             std::nullopt};
 }
 
-FittedValues fittedValues(const std::string& fit) {
-    if (fit == "beta")
-        return FittedValues::Beta;
-    if (fit == "beta,potential")
-        return FittedValues::BetaAndPotential;
-    throw ProcessError("fit \"" + fit + "\": must be \"beta\" or \"beta,potential\"");
-}
-
 } // namespace
 
-Design designFor(const Process& process, const DesignTargets& targets) {
-    if (targets.lowPressure)
-        return lowPressureDesign(process, targets);
-    if (targets.minBoost)
-        throw ProcessError("min_boost needs low_pressure");
-    const DesignRequest request = designRequest(process, targets);
-    return designed(
-        interruptible([&](RunObserver& observer) { return designProgramme(request, observer); }));
-}
-
-void setDepthTarget(DesignTargets& targets, std::optional<double> depth,
-                    std::optional<double> level, std::optional<double> chd,
-                    std::optional<double> chdLimit) {
-    if (chd && (depth || level))
-        throw ProcessError("chd takes the place of depth and level");
-    if (chdLimit && !chd)
-        throw ProcessError("chd_limit needs chd");
-    if (!depth && !chd)
-        throw ProcessError("depth or chd is required");
-    targets.depth = chd ? *chd : *depth;
-    targets.level = level.value_or(targets.level);
-    if (chd)
-        targets.hardnessLimit = chdLimit.value_or(defaultHardnessLimit);
+Design designFor(const Process& process, const DesignOptions& options) {
+    if (const auto conflict = designConflict(options, Spelling::Script))
+        raiseFor(CommandStatus::Usage, *conflict);
+    const DesignCommand command = designCommand(options, process.record);
+    const DesignOutcome outcome =
+        interruptible([&](RunObserver& observer) { return runDesign(command, observer); });
+    if (outcome.status != CommandStatus::Done)
+        raiseFor(outcome.status, outcome.message());
+    return command.lowPressure ? pulsesDesigned(outcome.pulses) : programmeDesigned(outcome.gas);
 }
 
 BetaFit fitBeta(const Process& test, double measuredCarbon) {
-    const FoilFitResult result = interruptible([&](RunObserver& observer) {
-        return fitTransferCoefficient(test.record, measuredCarbon, observer);
-    });
-    switch (result.status) {
-    case FoilFitResult::Status::Fitted:
-        break;
-    case FoilFitResult::Status::Refused:
-        throw ProcessError("refused: " + result.reason);
-    case FoilFitResult::Status::Cancelled:
-    case FoilFitResult::Status::Failed:
-        throw RunError("fit stopped " + result.reason);
-    }
+    const FoilFitOutcome outcome = interruptible(
+        [&](RunObserver& observer) { return runFoilFit(test.record, measuredCarbon, observer); });
+    if (outcome.status != CommandStatus::Done)
+        raiseFor(outcome.status, outcome.message());
+    const FoilFitResult& result = outcome.result;
     ProcessRecord record = test.record;
     record.data.transferCoefficient = asWritten(result.beta);
     return {Process(std::move(record)), result.beta,   result.uniformBeta,
@@ -159,7 +64,7 @@ BetaFit fitBeta(const Process& test, double measuredCarbon) {
 Measured Measured::read(const std::string& file) {
     MeasuredReading reading = readMeasuredProfile(file);
     if (!reading.profile)
-        throw ProcessError(file + ": " + reading.problem);
+        raiseFor(CommandStatus::Unusable, file + ": " + reading.problem);
     return {std::move(*reading.profile), file};
 }
 
@@ -168,18 +73,13 @@ std::string Measured::quantity() const {
 }
 
 ProfileFit fitToProfile(const Process& process, const Measured& measured, const std::string& fit) {
-    const FittedValues values = fittedValues(fit);
-    const ProfileFitResult result = interruptible([&](RunObserver& observer) {
-        return fitProfile(process.record, measured.profile, values, observer);
+    const FittedChoice fitted = fittedChoice(fit, Spelling::Script);
+    if (!fitted.values)
+        raiseFor(CommandStatus::Usage, fitted.problem);
+    const ProfileFitOutcome outcome = interruptible([&](RunObserver& observer) {
+        return runProfileFit(process.record, measured.profile, *fitted.values, observer);
     });
-    switch (result.status) {
-    case ProfileFitResult::Status::Fitted:
-        break;
-    case ProfileFitResult::Status::Refused:
-        throw ProcessError("refused: " + result.reason);
-    case ProfileFitResult::Status::Cancelled:
-    case ProfileFitResult::Status::Failed:
-        throw RunError("fit stopped " + result.reason);
-    }
-    return {result, Process(result.fitted)};
+    if (outcome.status != CommandStatus::Done)
+        raiseFor(outcome.status, outcome.message());
+    return {outcome.result, Process(outcome.result.fitted)};
 }

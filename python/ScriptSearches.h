@@ -4,6 +4,7 @@
 // a refusal raises with the message the command prints (ScriptErrors.h), Ctrl-C raises
 // KeyboardInterrupt, and the search runs without the GIL.
 
+#include "DesignCommand.h"
 #include "FoilFit.h"
 #include "LowPressureDesign.h"
 #include "MeasuredProfile.h"
@@ -15,26 +16,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-// What `tavcalc --design` is asked for; empty values take the command's defaults.
-struct DesignTargets {
-    double depth = 0; // mm
-    double level = DesignRequest{}.level;
-    // HV: `depth` is the case-hardening depth at this hardness instead of the case depth at
-    // `level` (`tavcalc --design --chd`).
-    std::optional<double> hardnessLimit;
-    std::optional<double> surface;                      // % C
-    std::optional<std::pair<double, double>> hardening; // °C, h
-    std::optional<double> temperature;                  // °C; the process's first row's
-    std::optional<double> boost;                        // % C; the process's first row's
-    std::optional<double> diffuse;                      // % C
-    std::optional<double> step;                         // h
-    // Pulses of boost and neutral diffusion (`tavcalc --design --low-pressure`), which take
-    // neither boost, diffuse nor step.
-    bool lowPressure = false;
-    std::optional<double> minBoost; // s
-    std::optional<double> limit;    // % C, the surface the low-pressure boosts hold
-};
 
 // A designed programme and what it achieves.
 struct Design {
@@ -52,13 +33,9 @@ struct Design {
     std::optional<double> saturationLimit;
 };
 
-Design designFor(const Process& process, const DesignTargets& targets);
-
-// The depth target as the script names it, checked as `tavcalc --design` checks its options:
-// `depth` at `level` (% C), or `chd` (mm) at `chdLimit` (HV, 550 unless given).
-void setDepthTarget(DesignTargets& targets, std::optional<double> depth,
-                    std::optional<double> level, std::optional<double> chd,
-                    std::optional<double> chdLimit);
+// The design `options` ask for on the process's steel, as `tavcalc --design` designs it; options
+// in conflict, a refusal and a failure raise with the words the command prints.
+Design designFor(const Process& process, const DesignOptions& options);
 
 // A foil test's transfer coefficient, and the test's process with it.
 struct BetaFit {

@@ -15,6 +15,7 @@
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 
+#include <array>
 #include <map>
 #include <optional>
 #include <string>
@@ -38,17 +39,60 @@ void bindCarbideProfile(py::module_& module) {
                          "None)");
 }
 
-} // namespace
+// A settings line's value as the file writes it, or None: the hardness model's lines.
+struct SettingProperty {
+    const char* name;
+    const char* doc;
+};
+constexpr std::array settingProperties{
+    SettingProperty{
+        "quench", "the quench line: medium (oil, water, polymer, salt, gas), bath deg C, "
+                  "optionally \"H\" and the severity and \"section\" and the size in mm; None: the "
+                  "grade curves give the hardness"},
+    SettingProperty{"temper", "the tempering: deg C and hours (\"180 2\"), or None"},
+    SettingProperty{"cryo",
+                    "the sub-zero treatment after the quench, deg C as text (\"-196\"), or None"},
+    SettingProperty{"chemistry", "elements beyond Cr, Mo, Mn, Si, Ni (\"Cu 0.10 V 0.05\", "
+                                 "optionally \"grain 8\"), or None"},
+    SettingProperty{"grade", "the steel's name (\"16MnCr5\"), or None"},
+};
 
-PYBIND11_MODULE(tavrix, module) {
-    module.doc() = "The Tavrix carburizing computation: processes, runs in memory, result files.";
+void bindSettings(py::class_<Process>& process) {
+    for (const SettingProperty& property : settingProperties) {
+        const std::string name = property.name;
+        process.def_property(
+            property.name, [name](const Process& p) { return p.setting(name); },
+            [name](Process& p, const std::optional<std::string>& value) {
+                p.setSetting(name, value);
+            },
+            property.doc);
+    }
+}
+
+// What tavcalc --fit-profile adds under a fit's values, one line each.
+std::vector<std::string> fitNotes(const ProfileFit& fit) {
+    std::vector<std::string> notes;
+    if (fit.result.betaUndetermined)
+        notes.emplace_back(undeterminedBetaNote);
+    if (fit.result.offsetUndetermined)
+        notes.emplace_back(undeterminedOffsetNote);
+    if (fit.result.betaAtLeast)
+        notes.push_back(betaFloorNote(fit.result));
+    return notes;
+}
+
+// The exceptions, each a kind of the status table (ScriptErrors.h).
+void bindErrors(py::module_& module) {
     py::register_exception<ProcessError>(module, "ProcessError", PyExc_ValueError);
     py::register_exception<RunError>(module, "RunError", PyExc_RuntimeError);
     py::register_exception<WriteError>(module, "WriteError", PyExc_OSError);
     py::register_exception<UnreachableError>(module, "UnreachableError", PyExc_ValueError);
+}
 
-    py::class_<Process>(module, "Process",
-                        R"(A carburizing process, as a process-data file holds it.
+// tavrix.Process: the process data, and its settings lines as properties.
+void bindProcess(py::module_& module) {
+    py::class_<Process> process(module, "Process",
+                                R"(A carburizing process, as a process-data file holds it.
 
 steel_carbon: % C; beta: carbon transfer coefficient, cm/s; alloy: % of Cr, Mo, Mn, Si, Ni
 (missing ones 0); shape: "semi-infinite", "plate", "foil", "cylinder" or "wire" (or the file's
@@ -60,7 +104,8 @@ thickness: mm, plate or foil thickness, cylinder or wire diameter; diffusivity: 
 carbon diffusivity, "standard", "tibbetts" or "slycke-ericsson"; carbides: carbon beyond the
 saturation limit forms cementite (the settings lines "diffusivity:" and "carbides: on").
 Numbers are kept with the six significant digits a file keeps. Invalid data raise ProcessError
-with the message tavcalc --run prints.)")
+with the message tavcalc --run prints.)");
+    process
         .def(py::init<double, double, const std::map<std::string, double>&, const std::string&,
                       const std::vector<py::sequence>&, std::optional<double>, const std::string&,
                       bool>(),
@@ -84,45 +129,16 @@ with the message tavcalc --run prints.)")
         .def_property_readonly(
             "carbides", [](const Process& p) { return p.record.settings.carbides.value_or(false); })
         .def_property_readonly("path", [](const Process& p) { return p.path; })
-        .def_property(
-            "quench", [](const Process& p) { return p.setting("quench"); },
-            [](Process& p, const std::optional<std::string>& value) {
-                p.setSetting("quench", value);
-            },
-            "the quench line: medium (oil, water, polymer, salt, gas), bath deg C, optionally "
-            "\"H\" and the severity and \"section\" and the size in mm; None: the grade curves "
-            "give the hardness")
-        .def_property(
-            "temper", [](const Process& p) { return p.setting("temper"); },
-            [](Process& p, const std::optional<std::string>& value) {
-                p.setSetting("temper", value);
-            },
-            "the tempering: deg C and hours (\"180 2\"), or None")
-        .def_property(
-            "cryo", [](const Process& p) { return p.setting("cryo"); },
-            [](Process& p, const std::optional<std::string>& value) {
-                p.setSetting("cryo", value);
-            },
-            "the sub-zero treatment after the quench, deg C as text (\"-196\"), or None")
-        .def_property(
-            "chemistry", [](const Process& p) { return p.setting("chemistry"); },
-            [](Process& p, const std::optional<std::string>& value) {
-                p.setSetting("chemistry", value);
-            },
-            "elements beyond Cr, Mo, Mn, Si, Ni (\"Cu 0.10 V 0.05\", optionally \"grain 8\"), or "
-            "None")
-        .def_property(
-            "grade", [](const Process& p) { return p.setting("grade"); },
-            [](Process& p, const std::optional<std::string>& value) {
-                p.setSetting("grade", value);
-            },
-            "the steel's name (\"16MnCr5\"), or None")
         .def("text", &Process::text, "The process-data file's text.")
         .def(py::self == py::self)
         .def("__repr__", [](const Process& p) {
             return "<tavrix.Process " + scriptName(p.record.shape) + ">";
         });
+    bindSettings(process);
+}
 
+// The results of a run: its final profiles and series.
+void bindResults(py::module_& module) {
     py::class_<Profile>(module, "Profile", "The profiles at the end of the programme.")
         .def_readonly("x", &Profile::x, "depth of the carbon profile's nodes, mm")
         .def_readonly("carbon", &Profile::carbon, "carbon, % C")
@@ -163,7 +179,10 @@ with the message tavcalc --run prints.)")
                                "surface carbon over time, as the files hold it")
         .def_property_readonly("mass", &Result::massSeries, "mass gain over time")
         .def_readonly("warnings", &Result::warnings, "surface saturation warnings");
+}
 
+// tavrix.run: in memory or to the result files.
+void bindRun(py::module_& module) {
     module.def(
         "run",
         [](Process& process, py::object write) {
@@ -188,7 +207,10 @@ with the message tavcalc --run prints.)")
 process-data file at the process's path and the result files beside it, as tavcalc --run does;
 write="name.tav" names the file. A failed run raises RunError with tavcalc's message; Ctrl-C
 stops the run with KeyboardInterrupt.)");
+}
 
+// Measured profiles and the fit to one.
+void bindMeasured(py::module_& module) {
     py::class_<Measured>(module, "Measured", "A profile measured on a sample.")
         .def_property_readonly("quantity", &Measured::quantity, "\"carbon\" or \"hardness\"")
         .def_property_readonly(
@@ -207,6 +229,18 @@ or "depth_mm,hardness_HV", then rows of depth (mm) and carbon (% C) or hardness 
 by commas, semicolons or tabs (a decimal comma where the separator is not a comma). A file with
 a row that cannot be read raises ProcessError naming the line, as tavcalc does.)");
 
+    module.def(
+        "fit_profile", &fitToProfile, py::arg("process"), py::arg("measured"), py::kw_only(),
+        py::arg("fit") = "beta",
+        R"(Fits the process to a profile measured on a sample of its run, as tavcalc --fit-profile
+does: the transfer coefficient (fit="beta"), or it and an offset added to every gas potential
+(fit="beta,potential"), by least squares on the final profile; the process's beta is where the
+search starts. measured: a Measured (read_measured). Returns a ProfileFit. A measurement the fit
+cannot use raises ProcessError with tavcalc's message; Ctrl-C raises KeyboardInterrupt.)");
+}
+
+// tavrix.ProfileFit: what the fit to a measured profile found.
+void bindProfileFit(py::module_& module) {
     py::class_<ProfileFit>(module, "ProfileFit", "A process fitted to a measured profile.")
         .def_readonly("process", &ProfileFit::process, "the process with the fitted values")
         .def_property_readonly(
@@ -246,28 +280,13 @@ a row that cannot be read raises ProcessError naming the line, as tavcalc does.)
         .def_property_readonly(
             "offset_undetermined", [](const ProfileFit& f) { return f.result.offsetUndetermined; },
             "the offset's standard error exceeds 0.3 % C: the measurement does not determine it")
-        .def_property_readonly(
-            "notes",
-            [](const ProfileFit& f) {
-                std::vector<std::string> notes;
-                if (f.result.betaUndetermined)
-                    notes.emplace_back(undeterminedBetaNote);
-                if (f.result.offsetUndetermined)
-                    notes.emplace_back(undeterminedOffsetNote);
-                if (f.result.betaAtLeast)
-                    notes.push_back(betaFloorNote(f.result));
-                return notes;
-            },
-            "what tavcalc --fit-profile adds under the values, one line each; else empty");
-    module.def(
-        "fit_profile", &fitToProfile, py::arg("process"), py::arg("measured"), py::kw_only(),
-        py::arg("fit") = "beta",
-        R"(Fits the process to a profile measured on a sample of its run, as tavcalc --fit-profile
-does: the transfer coefficient (fit="beta"), or it and an offset added to every gas potential
-(fit="beta,potential"), by least squares on the final profile; the process's beta is where the
-search starts. measured: a Measured (read_measured). Returns a ProfileFit. A measurement the fit
-cannot use raises ProcessError with tavcalc's message; Ctrl-C raises KeyboardInterrupt.)");
+        .def_property_readonly("notes", &fitNotes,
+                               "what tavcalc --fit-profile adds under the values, one line each; "
+                               "else empty");
+}
 
+// tavrix.Design: a designed programme and what it achieves.
+void bindDesignResult(py::module_& module) {
     py::class_<Design>(module, "Design", "A designed furnace programme and what it achieves.")
         .def_readonly("process", &Design::process,
                       "the process with the designed programme in its stages")
@@ -286,7 +305,10 @@ cannot use raises ProcessError with tavcalc's message; Ctrl-C raises KeyboardInt
                       "final one")
         .def_readonly("saturation_limit", &Design::saturationLimit,
                       "low pressure: the carbon the boosts hold the surface at, % C");
+}
 
+// tavrix.design: the gas or low-pressure design.
+void bindDesign(py::module_& module) {
     module.def(
         "design",
         [](const Process& process, std::optional<double> depth, std::optional<double> level,
@@ -294,18 +316,14 @@ cannot use raises ProcessError with tavcalc's message; Ctrl-C raises KeyboardInt
            std::optional<std::pair<double, double>> hardening, std::optional<double> temperature,
            std::optional<double> boost, std::optional<double> diffuse, std::optional<double> step,
            bool lowPressure, std::optional<double> minBoost, std::optional<double> limit) {
-            DesignTargets targets;
-            targets.surface = surface;
-            targets.hardening = hardening;
-            targets.temperature = temperature;
-            targets.boost = boost;
-            targets.diffuse = diffuse;
-            targets.step = step;
-            targets.lowPressure = lowPressure;
-            targets.minBoost = minBoost;
-            targets.limit = limit;
-            setDepthTarget(targets, depth, level, chd, chdLimit);
-            return designFor(process, targets);
+            DesignOptions options{depth,   level,       chd,         chdLimit,     surface,
+                                  diffuse, boost,       temperature, std::nullopt, std::nullopt,
+                                  step,    lowPressure, minBoost,    limit};
+            if (hardening) {
+                options.hardening = hardening->first;
+                options.hardeningTime = hardening->second;
+            }
+            return designFor(process, options);
         },
         py::arg("process"), py::kw_only(), py::arg("depth") = py::none(),
         py::arg("level") = py::none(), py::arg("chd") = py::none(),
@@ -330,7 +348,10 @@ holds, % C, the saturation limit unless given). Returns a Design; a programme th
 misses a target within tolerance is returned with depth_met or surface_met False and the
 shortfall named. Input wrong in itself raises ProcessError, targets no programme meets
 UnreachableError, with tavcalc's message; Ctrl-C raises KeyboardInterrupt.)");
+}
 
+// The foil test: tavrix.fit_beta and its BetaFit.
+void bindBetaFit(py::module_& module) {
     py::class_<BetaFit>(module, "BetaFit", "The transfer coefficient a foil test gives.")
         .def_readonly("process", &BetaFit::process, "the test's process with the fitted beta")
         .def_readonly("beta", &BetaFit::beta,
@@ -357,7 +378,10 @@ process: the test as it was run (a foil or a wire; its beta is only where the se
 starts); carbon: the carbon content measured after it, % C. Returns a BetaFit. A measurement no
 coefficient explains raises ProcessError with tavcalc's message; Ctrl-C raises
 KeyboardInterrupt.)");
+}
 
+// What a furnace reading means: tavrix.potential.
+void bindPotential(py::module_& module) {
     py::class_<Potential>(module, "Potential", "What a furnace reading means.")
         .def_property_readonly(
             "potential", [](const Potential& p) { return p.state.potential; },
@@ -402,7 +426,10 @@ carbon (% C, the other way: what the instruments should read); co, h2: the gas's
 factor (150 usual); process: a Process whose steel's surface carbon and alloy factor are given
 too. Returns a Potential. A malformed or impossible reading raises ProcessError naming the
 keyword and the value.)");
+}
 
+// A load replayed from its furnace log: tavrix.replay.
+void bindReplay(py::module_& module) {
     py::class_<BandReport>(module, "BandReport",
                            "How the logged potential kept within 0.05 % C of its setpoint.")
         .def_readonly("logged_minutes", &BandReport::loggedMinutes, "the log's length, min")
@@ -441,4 +468,14 @@ timestamp, temperature, and carbon_potential, probe_mv, dew_point or co2; option
 and event, burnoff rows holding the last valid potential); co, h2, process_factor: the gas
 where the log has no such columns. Returns a Replay: the as-run and planned Results and the
 BandReport. A log tavcalc refuses raises ProcessError naming the line and the column.)");
+}
+
+} // namespace
+
+PYBIND11_MODULE(tavrix, module) {
+    module.doc() = "The Tavrix carburizing computation: processes, runs in memory, result files.";
+    for (void (*bind)(py::module_&) :
+         {bindErrors, bindProcess, bindResults, bindRun, bindMeasured, bindProfileFit,
+          bindDesignResult, bindDesign, bindBetaFit, bindPotential, bindReplay})
+        bind(module);
 }

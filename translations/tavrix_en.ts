@@ -193,6 +193,25 @@
     </message>
 </context>
 <context>
+    <name>CommandNotice</name>
+    <message>
+        <source>Wrong input: %1</source>
+        <translation>Wrong input: %1</translation>
+    </message>
+    <message>
+        <source>The targets cannot be met: %1</source>
+        <translation>The targets cannot be met: %1</translation>
+    </message>
+    <message>
+        <source>Check data!</source>
+        <translation>Check data!</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Error!</translation>
+    </message>
+</context>
+<context>
     <name>CommandTable</name>
     <message>
         <source>&amp;Otwórz wyniki...</source>
@@ -1440,24 +1459,8 @@ These files will be deleted:
         <translation>Surface carbon:  0.800 % C  (target 0.8 % C)</translation>
     </message>
     <message>
-        <source>Enter the %1</source>
-        <translation>Enter the %1</translation>
-    </message>
-    <message>
         <source>Check data!</source>
         <translation>Check data!</translation>
-    </message>
-    <message>
-        <source>Wrong input: %1</source>
-        <translation>Wrong input: %1</translation>
-    </message>
-    <message>
-        <source>The targets cannot be met: %1</source>
-        <translation>The targets cannot be met: %1</translation>
-    </message>
-    <message>
-        <source>Error!</source>
-        <translation>Error!</translation>
     </message>
     <message>
         <source>    Czas, h  Temp., C  Potencjał, %
@@ -1494,10 +1497,6 @@ Trial runs: %1</translation>
     <message>
         <source>Najkrótsze nasycanie, s:</source>
         <translation>Shortest boost, s:</translation>
-    </message>
-    <message>
-        <source>Enter the shortest boost</source>
-        <translation>Enter the shortest boost</translation>
     </message>
     <message>
         <source>Grubość warstwy:  %1 mm  (cel %2 mm)
@@ -1549,6 +1548,50 @@ Trial runs: %1</translation>
         <source>Czas procesu:  %1 h  (%2)</source>
         <translation>Total time:  %1 h  (%2)</translation>
     </message>
+    <message>
+        <source>Temperatura nawęglania</source>
+        <translation>Carburizing temperature</translation>
+    </message>
+    <message>
+        <source>Potencjał nawęglania</source>
+        <translation>Boost potential</translation>
+    </message>
+    <message>
+        <source>Zawartość węgla na granicy warstwy</source>
+        <translation>Case depth level</translation>
+    </message>
+    <message>
+        <source>Twardość na granicy warstwy</source>
+        <translation>Hardness limit</translation>
+    </message>
+    <message>
+        <source>Węgiel na powierzchni</source>
+        <translation>Surface carbon</translation>
+    </message>
+    <message>
+        <source>Potencjał dyfuzji</source>
+        <translation>Diffuse potential</translation>
+    </message>
+    <message>
+        <source>Temperatura hartowania</source>
+        <translation>Hardening temperature</translation>
+    </message>
+    <message>
+        <source>Czas podchładzania</source>
+        <translation>Hardening time</translation>
+    </message>
+    <message>
+        <source>Krok zegara pieca</source>
+        <translation>Timer step</translation>
+    </message>
+    <message>
+        <source>Najkrótsze nasycanie</source>
+        <translation>Shortest boost</translation>
+    </message>
+    <message>
+        <source>Podaj: %1</source>
+        <translation>Enter the %1</translation>
+    </message>
 </context>
 <context>
     <name>TFoilTestDialog</name>
@@ -1579,10 +1622,6 @@ Trial runs: %1</translation>
     <message>
         <source>Check data!</source>
         <translation>Check data!</translation>
-    </message>
-    <message>
-        <source>Error!</source>
-        <translation>Error!</translation>
     </message>
 </context>
 <context>
@@ -1732,10 +1771,6 @@ Trial runs: %1</translation>
     <message>
         <source>Check data!</source>
         <translation>Check data!</translation>
-    </message>
-    <message>
-        <source>Error!</source>
-        <translation>Error!</translation>
     </message>
     <message>
         <source>Współczynnik β:  %1 ± %2 cm/s

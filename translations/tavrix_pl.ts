@@ -193,6 +193,25 @@
     </message>
 </context>
 <context>
+    <name>CommandNotice</name>
+    <message>
+        <source>Wrong input: %1</source>
+        <translation>Błędne dane: %1</translation>
+    </message>
+    <message>
+        <source>The targets cannot be met: %1</source>
+        <translation>Nie można osiągnąć celów: %1</translation>
+    </message>
+    <message>
+        <source>Check data!</source>
+        <translation>Sprawdź dane!</translation>
+    </message>
+    <message>
+        <source>Error!</source>
+        <translation>Błąd!</translation>
+    </message>
+</context>
+<context>
     <name>CommandTable</name>
     <message>
         <source>&amp;Otwórz wyniki...</source>
@@ -1452,16 +1471,8 @@ Zostaną usunięte te pliki:
         <translation>Węgiel na powierzchni:  0.800 % C  (cel 0.8 % C)</translation>
     </message>
     <message>
-        <source>Enter the %1</source>
-        <translation>Podaj: %1</translation>
-    </message>
-    <message>
         <source>Check data!</source>
         <translation>Sprawdź dane!</translation>
-    </message>
-    <message>
-        <source>Enter the shortest boost</source>
-        <translation>Podaj najkrótsze nasycanie</translation>
     </message>
     <message>
         <source>Grubość warstwy:  %1 mm  (cel %2 mm)
@@ -1492,18 +1503,6 @@ Zostaną usunięte te pliki:
     <message>
         <source>Impuls  nasycanie, s  dyfuzja, s</source>
         <translation>Impuls  nasycanie, s  dyfuzja, s</translation>
-    </message>
-    <message>
-        <source>Wrong input: %1</source>
-        <translation>Błędne dane: %1</translation>
-    </message>
-    <message>
-        <source>The targets cannot be met: %1</source>
-        <translation>Nie można osiągnąć celów: %1</translation>
-    </message>
-    <message>
-        <source>Error!</source>
-        <translation>Błąd!</translation>
     </message>
     <message>
         <source>    Czas, h  Temp., C  Potencjał, %
@@ -1549,6 +1548,50 @@ Obliczeń próbnych: %1</translation>
         <source>Czas procesu:  %1 h  (%2)</source>
         <translation>Czas procesu:  %1 h  (%2)</translation>
     </message>
+    <message>
+        <source>Temperatura nawęglania</source>
+        <translation>Temperatura nawęglania</translation>
+    </message>
+    <message>
+        <source>Potencjał nawęglania</source>
+        <translation>Potencjał nawęglania</translation>
+    </message>
+    <message>
+        <source>Zawartość węgla na granicy warstwy</source>
+        <translation>Zawartość węgla na granicy warstwy</translation>
+    </message>
+    <message>
+        <source>Twardość na granicy warstwy</source>
+        <translation>Twardość na granicy warstwy</translation>
+    </message>
+    <message>
+        <source>Węgiel na powierzchni</source>
+        <translation>Węgiel na powierzchni</translation>
+    </message>
+    <message>
+        <source>Potencjał dyfuzji</source>
+        <translation>Potencjał dyfuzji</translation>
+    </message>
+    <message>
+        <source>Temperatura hartowania</source>
+        <translation>Temperatura hartowania</translation>
+    </message>
+    <message>
+        <source>Czas podchładzania</source>
+        <translation>Czas podchładzania</translation>
+    </message>
+    <message>
+        <source>Krok zegara pieca</source>
+        <translation>Krok zegara pieca</translation>
+    </message>
+    <message>
+        <source>Najkrótsze nasycanie</source>
+        <translation>Najkrótsze nasycanie</translation>
+    </message>
+    <message>
+        <source>Podaj: %1</source>
+        <translation>Podaj: %1</translation>
+    </message>
 </context>
 <context>
     <name>TFoilTestDialog</name>
@@ -1579,10 +1622,6 @@ Obliczeń próbnych: %1</translation>
     <message>
         <source>Check data!</source>
         <translation>Sprawdź dane!</translation>
-    </message>
-    <message>
-        <source>Error!</source>
-        <translation>Błąd!</translation>
     </message>
 </context>
 <context>
@@ -1732,10 +1771,6 @@ Obliczeń próbnych: %1</translation>
     <message>
         <source>Check data!</source>
         <translation>Sprawdź dane!</translation>
-    </message>
-    <message>
-        <source>Error!</source>
-        <translation>Błąd!</translation>
     </message>
     <message>
         <source>Współczynnik β:  %1 ± %2 cm/s

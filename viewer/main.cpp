@@ -17,14 +17,15 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <utility>
 
-int main(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    const ViewerCommandLine command = parseCommandLine(arguments);
+namespace {
 
+// What the command line settles before any application exists: help, version, a usage error,
+// or a window mode with no display to show it on. None when the program goes on.
+std::optional<int> settledBeforeStart(const ViewerCommandLine& command,
+                                      const QStringList& arguments) {
     switch (command.mode) {
     case ViewerCommandLine::Mode::Help:
         QTextStream(stdout) << usageText();
@@ -39,41 +40,34 @@ int main(int argc, char* argv[]) {
     case ViewerCommandLine::Mode::Compare:
     case ViewerCommandLine::Mode::Report:
         preferOffscreenPlatform(arguments);
-        break;
+        return std::nullopt;
     case ViewerCommandLine::Mode::Frame:
         if (!displayNamed(arguments)) {
             QTextStream(stderr) << noDisplayLine();
             return 1;
         }
-        break;
+        return std::nullopt;
     }
+    return std::nullopt;
+}
 
-    // An installed copy makes the user's data folder at its first start. Going on without it,
-    // the in-use list reports what it cannot do.
-    if (const std::optional<std::string> problem = prepareDataFolder())
-        QTextStream(stderr) << "tavrix: " << QString::fromStdString(*problem) << Qt::endl;
-
-    const auto application = [&] {
-        WindowSystemStart start(noDisplayLine().toStdString());
-        return std::make_unique<GuardedApplication>(argc, argv);
-    }();
-    useClassicNumericLocale();
-    useLanguage(startLanguage(arguments));
-    if (command.mode == ViewerCommandLine::Mode::Export) {
-        QTextStream errors(stderr);
+// The modes that write files and show no window.
+int runFileCommand(const ViewerCommandLine& command) {
+    QTextStream out(stdout);
+    QTextStream errors(stderr);
+    switch (command.mode) {
+    case ViewerCommandLine::Mode::Export:
         return exportSet(command.exportFolder, command.setName, errors, command.measured);
-    }
-    if (command.mode == ViewerCommandLine::Mode::Report) {
-        QTextStream out(stdout);
-        QTextStream errors(stderr);
+    case ViewerCommandLine::Mode::Report:
         return reportCommand(command.reportFile,
                              {command.setName, command.requirements, command.measured}, out,
                              errors);
-    }
-    if (command.mode == ViewerCommandLine::Mode::Compare) {
-        QTextStream errors(stderr);
+    default:
         return compareSets(command.exportFolder, command.compareSets, errors);
     }
+}
+
+int runFrame(const ViewerCommandLine& command) {
     // The set named at start opens in the first frame only, not again after a restart.
     QString startSet = command.setName.isEmpty()
                            ? QString()
@@ -87,4 +81,30 @@ int main(int argc, char* argv[]) {
         TTavApp tavrix(ProgramPlace::ofRunningProgram(), std::exchange(startSet, QString()));
         return tavrix.run();
     });
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const ViewerCommandLine command = parseCommandLine(arguments);
+    if (const std::optional<int> status = settledBeforeStart(command, arguments))
+        return *status;
+
+    // An installed copy makes the user's data folder at its first start. Going on without it,
+    // the in-use list reports what it cannot do.
+    if (const std::optional<std::string> problem = prepareDataFolder())
+        QTextStream(stderr) << "tavrix: " << QString::fromStdString(*problem) << Qt::endl;
+
+    const auto application = [&] {
+        WindowSystemStart start(noDisplayLine().toStdString());
+        return std::make_unique<GuardedApplication>(argc, argv);
+    }();
+    useClassicNumericLocale();
+    useLanguage(startLanguage(arguments));
+    if (command.mode == ViewerCommandLine::Mode::Frame)
+        return runFrame(command);
+    return runFileCommand(command);
 }

@@ -15,6 +15,11 @@ constexpr int refusedStatus = 2;
 
 Options parseOptions(const std::vector<std::string>& words,
                      std::initializer_list<std::string_view> known, LeadingFile leading) {
+    return parseOptions(words, std::vector<std::string_view>(known), leading);
+}
+
+Options parseOptions(const std::vector<std::string>& words,
+                     const std::vector<std::string_view>& known, LeadingFile leading) {
     Options options;
     std::size_t first = 0;
     if (leading == LeadingFile::Required) {

@@ -24,6 +24,9 @@ enum class LeadingFile { Required, None };
 Options parseOptions(const std::vector<std::string>& words,
                      std::initializer_list<std::string_view> known,
                      LeadingFile leading = LeadingFile::Required);
+Options parseOptions(const std::vector<std::string>& words,
+                     const std::vector<std::string_view>& known,
+                     LeadingFile leading = LeadingFile::Required);
 
 // A whole word as a number, in the C locale.
 std::optional<double> parsedNumber(const std::string& text);

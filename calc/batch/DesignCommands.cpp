@@ -4,6 +4,8 @@
 #include "CalcCommandLine.h"
 #include "ClockTime.h"
 #include "CommandOptions.h"
+#include "DesignCommand.h"
+#include "FitCommands.h"
 #include "FoilFit.h"
 #include "LowPressureDesign.h"
 #include "MeasuredProfile.h"
@@ -15,6 +17,7 @@
 #include "TerminalProgress.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -23,17 +26,20 @@
 
 namespace {
 
-constexpr int refusedStatus = 2;
-constexpr int unusableStatus = 1;
+// What a finished command says on standard error before it ends with the status's exit code.
+int ended(const std::string& path, CommandStatus status, const std::string& reason) {
+    std::fprintf(stderr, "tavcalc: %s: %s\n", path.c_str(), statusMessage(status, reason).c_str());
+    return statusEntry(status).exitStatus;
+}
 
-bool written(const std::string& path, const ProcessRecord& process) {
+int written(const std::string& path, const ProcessRecord& process) {
     if (const std::optional<std::string> problem =
             AtomicFile(path).replace(processDataText(process))) {
         std::fprintf(stderr, "tavcalc: %s\n", problem->c_str());
-        return false;
+        return statusEntry(CommandStatus::WriteFailed).exitStatus;
     }
     std::printf("written: %s\n", path.c_str());
-    return true;
+    return 0;
 }
 
 // The length of a designed programme: what the furnace is booked for.
@@ -59,73 +65,58 @@ void printPulses(const LowPressureResult& result) {
                     pulse + 1 == result.pulses.size() ? "  (final diffusion)" : "");
 }
 
-// tavcalc --design FILE.tav --low-pressure ...: the words without the flag.
-int runLowPressureDesign(const std::vector<std::string>& words) {
-    const Options options =
-        parseOptions(words, {"--depth", "--level", "--surface", "--temperature", "--hardening",
-                             "--hardening-time", "--min-boost", "--limit", "-o"});
-    if (!options.problem.empty())
-        return usageError(options.problem);
-    std::optional<double> depth, level, surface, temperature, hardening, hardeningTime, minBoost,
-        ceiling;
-    std::string problem;
-    if (!numberOption(options, "--depth", depth, problem) ||
-        !numberOption(options, "--level", level, problem) ||
-        !numberOption(options, "--surface", surface, problem) ||
-        !numberOption(options, "--temperature", temperature, problem) ||
-        !numberOption(options, "--hardening", hardening, problem) ||
-        !numberOption(options, "--hardening-time", hardeningTime, problem) ||
-        !numberOption(options, "--min-boost", minBoost, problem) ||
-        !numberOption(options, "--limit", ceiling, problem))
-        return usageError(problem);
-    if (!depth || !surface)
-        return usageError("--low-pressure needs --depth and --surface");
-    if (hardening.has_value() != hardeningTime.has_value())
-        return usageError("--hardening and --hardening-time go together");
+// The design's number options, in the order their values are read.
+struct NumberOption {
+    const char* name;
+    std::optional<double> DesignOptions::*value;
+};
+constexpr std::array designNumbers{
+    NumberOption{"--depth", &DesignOptions::depth},
+    NumberOption{"--level", &DesignOptions::level},
+    NumberOption{"--chd", &DesignOptions::chd},
+    NumberOption{"--chd-limit", &DesignOptions::chdLimit},
+    NumberOption{"--surface", &DesignOptions::surface},
+    NumberOption{"--diffuse", &DesignOptions::diffuse},
+    NumberOption{"--boost", &DesignOptions::boost},
+    NumberOption{"--temperature", &DesignOptions::temperature},
+    NumberOption{"--hardening", &DesignOptions::hardening},
+    NumberOption{"--hardening-time", &DesignOptions::hardeningTime},
+    NumberOption{"--step", &DesignOptions::step},
+    NumberOption{"--min-boost", &DesignOptions::minBoost},
+    NumberOption{"--limit", &DesignOptions::limit},
+};
 
-    const ReadFile file = readHead(options.file);
-    if (!file.head)
-        return unusableStatus;
-    LowPressureRequest request;
-    request.steel = *file.head;
-    request.celsius = temperature.value_or(file.head->data.temperatures[0]);
-    request.depth = *depth;
-    request.level = level.value_or(request.level);
-    request.surface = *surface;
-    if (hardening)
-        request.hardening = HardeningStage{*hardening, *hardeningTime};
-    request.minBoost = minBoost.value_or(request.minBoost);
-    request.ceiling = ceiling;
-
-    TerminalProgress progress(stdout, "design");
-    const LowPressureResult result = designLowPressure(request, progress);
-    progress.finish();
-    switch (result.status) {
-    case DesignResult::Status::Designed:
-        break;
-    case DesignResult::Status::Refused:
-        std::fprintf(stderr, "tavcalc: %s: refused: %s\n", file.path.c_str(),
-                     result.reason.c_str());
-        return refusedStatus;
-    case DesignResult::Status::Unreachable:
-        std::fprintf(stderr, "tavcalc: %s: the targets cannot be met: %s\n", file.path.c_str(),
-                     result.reason.c_str());
-        return refusedStatus;
-    case DesignResult::Status::Cancelled:
-        std::fprintf(stderr, "tavcalc: %s: design cancelled; nothing written\n", file.path.c_str());
-        return unusableStatus;
-    case DesignResult::Status::Failed:
-        std::fprintf(stderr, "tavcalc: %s: %s\n", file.path.c_str(), result.reason.c_str());
-        return unusableStatus;
+// The words of `--design` as options, or the problem that refuses them.
+std::optional<std::string> readDesignOptions(std::vector<std::string> words, Options& options,
+                                             DesignOptions& design) {
+    if (const auto flag = std::find(words.begin(), words.end(), "--low-pressure");
+        flag != words.end()) {
+        words.erase(flag);
+        design.lowPressure = true;
     }
-    if (ceiling)
+    std::vector<std::string_view> known{"-o"};
+    for (const NumberOption& number : designNumbers)
+        known.push_back(number.name);
+    options = parseOptions(words, known);
+    if (!options.problem.empty())
+        return options.problem;
+    std::string problem;
+    for (const NumberOption& number : designNumbers)
+        if (!numberOption(options, number.name, design.*number.value, problem))
+            return problem;
+    return designConflict(design, Spelling::CommandLine);
+}
+
+int reportPulses(const std::string& path, const LowPressureRequest& request,
+                 const LowPressureResult& result, const std::string& output) {
+    if (request.ceiling)
         std::printf("%s: low-pressure programme designed in %d trial runs; boosts hold the "
                     "surface at %.3f %% C (--limit)\n",
-                    file.path.c_str(), result.trials, result.limit);
+                    path.c_str(), result.trials, result.limit);
     else
         std::printf("%s: low-pressure programme designed in %d trial runs; boosts hold the "
                     "surface at %.3f %% C (saturation at %g °C)\n",
-                    file.path.c_str(), result.trials, result.limit, request.celsius);
+                    path.c_str(), result.trials, result.limit, request.celsius);
     printPulses(result);
     if (request.hardening)
         std::printf("then neutral down to %g °C in %g h\n", request.hardening->celsius,
@@ -134,95 +125,12 @@ int runLowPressureDesign(const std::vector<std::string>& words) {
     std::printf("achieved: case depth %.3f mm at %g %% C (target %g mm), surface %.3f %% C "
                 "(target %g %% C)\n",
                 result.depth, request.level, request.depth, result.surface, request.surface);
-    const std::string path = outputName(options, suffixedName(file.path, "-design"));
-    if (const std::optional<std::string> failure =
-            AtomicFile(path).replace(processDataText(result.process))) {
-        std::fprintf(stderr, "tavcalc: %s\n", failure->c_str());
-        return unusableStatus;
-    }
-    std::printf("written: %s\n", path.c_str());
-    return 0;
+    return written(output, result.process);
 }
 
-} // namespace
-
-int runDesignCommand(const std::vector<std::string>& allWords) {
-    std::vector<std::string> words = allWords;
-    if (const auto flag = std::find(words.begin(), words.end(), "--low-pressure");
-        flag != words.end()) {
-        words.erase(flag);
-        return runLowPressureDesign(words);
-    }
-    const Options options = parseOptions(
-        words, {"--depth", "--level", "--chd", "--chd-limit", "--surface", "--diffuse", "--boost",
-                "--temperature", "--hardening", "--hardening-time", "--step", "-o"});
-    if (!options.problem.empty())
-        return usageError(options.problem);
-    std::optional<double> depth, level, chd, chdLimit, surface, diffuse, boost, temperature,
-        hardening, hardeningTime, step;
-    std::string problem;
-    if (!numberOption(options, "--depth", depth, problem) ||
-        !numberOption(options, "--level", level, problem) ||
-        !numberOption(options, "--chd", chd, problem) ||
-        !numberOption(options, "--chd-limit", chdLimit, problem) ||
-        !numberOption(options, "--surface", surface, problem) ||
-        !numberOption(options, "--diffuse", diffuse, problem) ||
-        !numberOption(options, "--boost", boost, problem) ||
-        !numberOption(options, "--temperature", temperature, problem) ||
-        !numberOption(options, "--hardening", hardening, problem) ||
-        !numberOption(options, "--hardening-time", hardeningTime, problem) ||
-        !numberOption(options, "--step", step, problem))
-        return usageError(problem);
-    if (chd && (depth || level))
-        return usageError("--chd takes the place of --depth and --level");
-    if (chdLimit && !chd)
-        return usageError("--chd-limit needs --chd");
-    if (!depth && !chd)
-        return usageError("--depth or --chd is required");
-    if (hardening.has_value() != hardeningTime.has_value())
-        return usageError("--hardening and --hardening-time go together");
-    if (diffuse && !surface)
-        return usageError("--diffuse needs --surface");
-
-    const ReadFile file = readHead(options.file);
-    if (!file.head)
-        return unusableStatus;
-    DesignRequest request;
-    request.steel = *file.head;
-    request.celsius = temperature.value_or(file.head->data.temperatures[0]);
-    request.boost = boost.value_or(file.head->data.potentials[0]);
-    request.depth = chd ? *chd : *depth;
-    request.level = level.value_or(request.level);
-    if (chd)
-        request.hardnessLimit = chdLimit.value_or(defaultHardnessLimit);
-    request.surface = surface;
-    request.diffuse = diffuse;
-    if (hardening)
-        request.hardening = HardeningStage{*hardening, *hardeningTime};
-    request.step = step.value_or(request.step);
-
-    TerminalProgress progress(stdout, "design");
-    const DesignResult result = designProgramme(request, progress);
-    progress.finish();
-    switch (result.status) {
-    case DesignResult::Status::Designed:
-        break;
-    case DesignResult::Status::Refused:
-        std::fprintf(stderr, "tavcalc: %s: refused: %s\n", file.path.c_str(),
-                     result.reason.c_str());
-        return refusedStatus;
-    case DesignResult::Status::Unreachable:
-        std::fprintf(stderr, "tavcalc: %s: the targets cannot be met: %s\n", file.path.c_str(),
-                     result.reason.c_str());
-        return refusedStatus;
-    case DesignResult::Status::Cancelled:
-        std::fprintf(stderr, "tavcalc: %s: design cancelled; nothing written\n", file.path.c_str());
-        return unusableStatus;
-    case DesignResult::Status::Failed:
-        std::fprintf(stderr, "tavcalc: %s: %s\n", file.path.c_str(), result.reason.c_str());
-        return unusableStatus;
-    }
-    std::printf("%s: programme designed in %d trial runs\n", file.path.c_str(), result.trials);
+int reportProgramme(const std::string& path, const DesignRequest& request,
+                    const DesignResult& result, const std::string& output) {
+    std::printf("%s: programme designed in %d trial runs\n", path.c_str(), result.trials);
     printProgramme(result);
     if (request.hardnessLimit)
         std::printf("achieved: case-hardening depth %.3f mm at %g HV (target %g mm), surface "
@@ -231,19 +139,35 @@ int runDesignCommand(const std::vector<std::string>& allWords) {
     else
         std::printf("achieved: case depth %.3f mm at %g %% C (target %g mm), surface %.3f %% C",
                     result.depth, request.level, request.depth, result.surface);
-    if (surface)
-        std::printf(" (target %g %% C)", *surface);
+    if (request.surface)
+        std::printf(" (target %g %% C)", *request.surface);
     std::printf("\n");
     for (const std::string& warning : result.warnings)
         std::fprintf(stderr, "tavcalc: warning: %s\n", warning.c_str());
-    if (!result.shortfall.empty()) {
-        std::fprintf(stderr, "tavcalc: %s: the targets cannot be met: %s\n", file.path.c_str(),
-                     result.shortfall.c_str());
-        return refusedStatus;
-    }
-    return written(outputName(options, suffixedName(file.path, "-design")), result.programme)
-               ? 0
-               : unusableStatus;
+    if (!result.shortfall.empty())
+        return ended(path, CommandStatus::Unreachable, result.shortfall);
+    return written(output, result.programme);
+}
+
+} // namespace
+
+int runDesignCommand(const std::vector<std::string>& words) {
+    Options options;
+    DesignOptions design;
+    if (const std::optional<std::string> problem = readDesignOptions(words, options, design))
+        return usageError(*problem);
+    const ReadFile file = readHead(options.file);
+    if (!file.head)
+        return statusEntry(CommandStatus::Unusable).exitStatus;
+    const DesignCommand command = designCommand(design, *file.head);
+    TerminalProgress progress(stdout, "design");
+    const DesignOutcome outcome = runDesign(command, progress);
+    progress.finish();
+    if (outcome.status != CommandStatus::Done)
+        return ended(file.path, outcome.status, outcome.reason);
+    const std::string output = outputName(options, suffixedName(file.path, "-design"));
+    return command.lowPressure ? reportPulses(file.path, command.pulses, outcome.pulses, output)
+                               : reportProgramme(file.path, command.gas, outcome.gas, output);
 }
 
 int runFitCommand(const std::vector<std::string>& words) {
@@ -254,27 +178,17 @@ int runFitCommand(const std::vector<std::string>& words) {
     std::string problem;
     if (!numberOption(options, "--carbon", carbon, problem))
         return usageError(problem);
-    if (!carbon)
-        return usageError("--carbon is required");
+    if (const auto conflict = foilFitConflict(carbon, Spelling::CommandLine))
+        return usageError(*conflict);
     const ReadFile file = readHead(options.file);
     if (!file.head)
-        return unusableStatus;
+        return statusEntry(CommandStatus::Unusable).exitStatus;
     TerminalProgress progress(stdout, "fit");
-    const FoilFitResult result = fitTransferCoefficient(*file.head, *carbon, progress);
+    const FoilFitOutcome outcome = runFoilFit(*file.head, *carbon, progress);
     progress.finish();
-    switch (result.status) {
-    case FoilFitResult::Status::Fitted:
-        break;
-    case FoilFitResult::Status::Refused:
-        std::fprintf(stderr, "tavcalc: %s: refused: %s\n", file.path.c_str(),
-                     result.reason.c_str());
-        return refusedStatus;
-    case FoilFitResult::Status::Cancelled:
-    case FoilFitResult::Status::Failed:
-        std::fprintf(stderr, "tavcalc: %s: fit stopped %s\n", file.path.c_str(),
-                     result.reason.c_str());
-        return unusableStatus;
-    }
+    if (outcome.status != CommandStatus::Done)
+        return ended(file.path, outcome.status, outcome.result.reason);
+    const FoilFitResult& result = outcome.result;
     std::printf("%s: transfer coefficient %.4g cm/s (%d trial runs; computed mean carbon "
                 "%.4f %% C)\n  the uniform-foil formula would give %.4g cm/s\n",
                 file.path.c_str(), result.beta, result.trials, result.meanCarbon,
@@ -285,19 +199,10 @@ int runFitCommand(const std::vector<std::string>& words) {
         return 0;
     ProcessRecord fitted = *file.head;
     fitted.data.transferCoefficient = result.beta;
-    return written(outputName(options, {}), fitted) ? 0 : unusableStatus;
+    return written(outputName(options, {}), fitted);
 }
 
 namespace {
-
-std::optional<FittedValues> fittedValues(const Options& options) {
-    const auto found = options.values.find("--fit");
-    if (found == options.values.end() || found->second == "beta")
-        return FittedValues::Beta;
-    if (found->second == "beta,potential")
-        return FittedValues::BetaAndPotential;
-    return std::nullopt;
-}
 
 void printProfileFit(const std::string& path, const std::string& measuredPath,
                      const ProfileFitResult& fit, MeasuredQuantity quantity) {
@@ -337,37 +242,28 @@ int runProfileFitCommand(const std::vector<std::string>& words) {
     const auto measuredOption = options.values.find("--measured");
     if (measuredOption == options.values.end())
         return usageError("--measured is required");
-    const std::optional<FittedValues> values = fittedValues(options);
-    if (!values)
-        return usageError("--fit " + options.values.at("--fit") +
-                          ": must be beta or beta,potential");
+    const auto fitOption = options.values.find("--fit");
+    const FittedChoice fitted = fittedChoice(
+        fitOption == options.values.end() ? std::nullopt : std::optional(fitOption->second),
+        Spelling::CommandLine);
+    if (!fitted.values)
+        return usageError(fitted.problem);
     const ReadFile file = readHead(options.file);
     if (!file.head)
-        return unusableStatus;
+        return statusEntry(CommandStatus::Unusable).exitStatus;
     const std::string& measuredPath = measuredOption->second;
     const MeasuredReading reading = readMeasuredProfile(measuredPath);
-    if (!reading.profile) {
-        std::fprintf(stderr, "tavcalc: %s: %s\n", measuredPath.c_str(), reading.problem.c_str());
-        return unusableStatus;
-    }
+    if (!reading.profile)
+        return ended(measuredPath, CommandStatus::Unusable, reading.problem);
 
     TerminalProgress progress(stdout, "fit");
-    const ProfileFitResult fit = fitProfile(*file.head, *reading.profile, *values, progress);
+    const ProfileFitOutcome outcome =
+        runProfileFit(*file.head, *reading.profile, *fitted.values, progress);
     progress.finish();
-    switch (fit.status) {
-    case ProfileFitResult::Status::Fitted:
-        break;
-    case ProfileFitResult::Status::Refused:
-        std::fprintf(stderr, "tavcalc: %s: refused: %s\n", file.path.c_str(), fit.reason.c_str());
-        return refusedStatus;
-    case ProfileFitResult::Status::Cancelled:
-    case ProfileFitResult::Status::Failed:
-        std::fprintf(stderr, "tavcalc: %s: fit stopped %s\n", file.path.c_str(),
-                     fit.reason.c_str());
-        return unusableStatus;
-    }
-    printProfileFit(file.path, measuredPath, fit, reading.profile->quantity);
+    if (outcome.status != CommandStatus::Done)
+        return ended(file.path, outcome.status, outcome.result.reason);
+    printProfileFit(file.path, measuredPath, outcome.result, reading.profile->quantity);
     if (options.values.count("-o") == 0)
         return 0;
-    return written(outputName(options, {}), fit.fitted) ? 0 : unusableStatus;
+    return written(outputName(options, {}), outcome.result.fitted);
 }

@@ -47,88 +47,129 @@ double uniformTransferCoefficient(const ProcessRecord& test, double measured) {
     return std::exp(root.x) * depth;
 }
 
+namespace {
+
+std::string aboveUnbounded(double measured) {
+    return "measured carbon " + numberText(measured) +
+           " % C: above what an unbounded transfer coefficient gives";
+}
+
+// Why the test cannot be fitted at all, before any trial run.
+std::optional<std::string> foilTestRefusal(const ProcessRecord& test, double measured) {
+    if (!kindTraits(test.shape).foilTest)
+        return "sample shape " + std::string(shapeName(test.shape)) +
+               ": the foil test needs a foil or a wire";
+    TDane data = test.data;
+    // The coefficient is what the fit finds: the file's is only where the search starts.
+    if (!(data.transferCoefficient > 0))
+        data.transferCoefficient = defaultBeta;
+    if (auto problem = checkProcessValues(data, test.shape, test.thickness))
+        return problem->field + " " + problem->rule;
+    const double ck = data.steelCarbon;
+    if (!(measured > ck))
+        return "measured carbon " + numberText(measured) + " % C: at or below the steel's " +
+               numberText(ck) + " % C, so the test shows no carbon taken up";
+    const double highest = *std::max_element(data.potentials.begin(), data.potentials.end());
+    if (measured >= highest)
+        return aboveUnbounded(measured) + " (no foil takes up more than the potential, " +
+               numberText(highest) + " % C)";
+    return std::nullopt;
+}
+
+// The trial runs of the search: computed minus measured mean carbon for the coefficient
+// e^x cm/s, each mean kept to report the one found.
+class FoilTrials {
+public:
+    FoilTrials(const ProcessRecord& test, double measured, RunObserver& progress,
+               FoilFitResult& result)
+        : test_(test), measured_(measured), progress_(progress), observer_(progress),
+          result_(result) {}
+
+    std::optional<double> excess(double logBeta) {
+        ProcessRecord trial = test_;
+        trial.data.transferCoefficient = std::exp(logBeta);
+        ++result_.trials;
+        progress_.setProgress(std::min(99, result_.trials * 100 / 12));
+        const TrialResult run = runTrial(asWritten(trial), 0.35, observer_);
+        if (run.outcome.status != RunStatus::Finished) {
+            result_.status = run.outcome.status == RunStatus::Cancelled
+                                 ? FoilFitResult::Status::Cancelled
+                                 : FoilFitResult::Status::Failed;
+            result_.reason = run.outcome.error;
+            return std::nullopt;
+        }
+        lastMean_ = test_.data.steelCarbon + run.meanIncrease;
+        means_.emplace_back(logBeta, lastMean_);
+        return lastMean_ - measured_;
+    }
+
+    double lastMean() const { return lastMean_; }
+
+    double meanAt(double logBeta) const {
+        for (const auto& [x, mean] : means_)
+            if (x == logBeta)
+                return mean;
+        return 0;
+    }
+
+private:
+    const ProcessRecord& test_;
+    double measured_;
+    RunObserver& progress_;
+    TrialObserver observer_;
+    FoilFitResult& result_;
+    double lastMean_ = 0;
+    std::vector<std::pair<double, double>> means_; // log β, computed mean carbon
+};
+
+// From where the file's coefficient lies, by factors of four, within the furnace's range.
+std::optional<double> nextTrial(double x, double fx) {
+    const double factor = std::log(4.0);
+    const double to = fx < 0 ? std::min(x + factor, std::log(unboundedBeta))
+                             : std::max(x - factor, std::log(smallestBeta));
+    return to == x ? std::nullopt : std::optional<double>(to);
+}
+
+} // namespace
+
 FoilFitResult fitTransferCoefficient(const ProcessRecord& test, double measured,
                                      RunObserver& progress) {
-    const SampleShape shape = test.shape;
     FoilFitResult result;
     auto refuse = [&](std::string reason) {
         result.status = FoilFitResult::Status::Refused;
         result.reason = std::move(reason);
         return result;
     };
-    if (!kindTraits(shape).foilTest)
-        return refuse("sample shape " + std::string(shapeName(shape)) +
-                      ": the foil test needs a foil or a wire");
-    TDane data = test.data;
-    // The coefficient is what the fit finds: the file's is only where the search starts.
-    if (!(data.transferCoefficient > 0))
-        data.transferCoefficient = defaultBeta;
-    if (auto problem = checkProcessValues(data, shape, test.thickness))
-        return refuse(problem->field + " " + problem->rule);
-    const double ck = data.steelCarbon;
-    if (!(measured > ck))
-        return refuse("measured carbon " + numberText(measured) + " % C: at or below the steel's " +
-                      numberText(ck) + " % C, so the test shows no carbon taken up");
-    const double highest = *std::max_element(data.potentials.begin(), data.potentials.end());
-    const std::string unbounded = "measured carbon " + numberText(measured) +
-                                  " % C: above what an unbounded transfer coefficient gives";
-    if (measured >= highest)
-        return refuse(unbounded + " (no foil takes up more than the potential, " +
-                      numberText(highest) + " % C)");
-
-    TrialObserver trialObserver(progress);
-    double lastMean = 0;
-    std::vector<std::pair<double, double>> means; // log β, computed mean carbon
-    // Computed minus measured mean carbon for the coefficient e^x cm/s.
-    auto excess = [&](double logBeta) -> std::optional<double> {
-        ProcessRecord trial = test;
-        trial.data.transferCoefficient = std::exp(logBeta);
-        ++result.trials;
-        progress.setProgress(std::min(99, result.trials * 100 / 12));
-        const TrialResult run = runTrial(asWritten(trial), 0.35, trialObserver);
-        if (run.outcome.status != RunStatus::Finished) {
-            result.status = run.outcome.status == RunStatus::Cancelled
-                                ? FoilFitResult::Status::Cancelled
-                                : FoilFitResult::Status::Failed;
-            result.reason = run.outcome.error;
-            return std::nullopt;
-        }
-        lastMean = ck + run.meanIncrease;
-        means.emplace_back(logBeta, lastMean);
-        return lastMean - measured;
-    };
-
-    // From where the file's coefficient lies, by factors of four, within the furnace's range.
-    const double factor = std::log(4.0);
-    auto next = [&](double x, double fx) -> std::optional<double> {
-        const double to = fx < 0 ? std::min(x + factor, std::log(unboundedBeta))
-                                 : std::max(x - factor, std::log(smallestBeta));
-        return to == x ? std::nullopt : std::optional<double>(to);
-    };
+    if (std::optional<std::string> reason = foilTestRefusal(test, measured))
+        return refuse(std::move(*reason));
+    FoilTrials trials(test, measured, progress, result);
     const double start =
         std::log(test.data.transferCoefficient > 0 ? test.data.transferCoefficient : defaultBeta);
-    const Root root = findRoot(excess, start, next, 1e-4, 1e-4 * (measured - ck));
+    const double ck = test.data.steelCarbon;
+    const Root root = findRoot([&](double x) { return trials.excess(x); }, start, nextTrial, 1e-4,
+                               1e-4 * (measured - ck));
     switch (root.problem) {
     case Root::Problem::None:
         break;
     case Root::Problem::Stopped:
         return result;
     case Root::Problem::NoBracket:
-        return refuse(root.f < 0 ? unbounded + " (" + carbonText(lastMean) + ")"
-                                 : "measured carbon " + numberText(measured) +
-                                       " % C: below what any transfer coefficient gives");
+        return refuse(root.f < 0
+                          ? aboveUnbounded(measured) + " (" + carbonText(trials.lastMean()) + ")"
+                          : "measured carbon " + numberText(measured) +
+                                " % C: below what any transfer coefficient gives");
     case Root::Problem::NoConvergence:
         result.status = FoilFitResult::Status::Failed;
         result.reason = "the transfer coefficient was not found within " +
                         std::to_string(result.trials) + " trial runs";
         return result;
     }
+    const double highest =
+        *std::max_element(test.data.potentials.begin(), test.data.potentials.end());
     result.beta = std::exp(root.x);
     result.uniformBeta = uniformTransferCoefficient(test, measured);
     result.nearSaturation = highest - measured < nearSaturationGap;
-    for (const auto& [logBeta, mean] : means)
-        if (logBeta == root.x)
-            result.meanCarbon = mean;
+    result.meanCarbon = trials.meanAt(root.x);
     progress.setProgress(100);
     return result;
 }

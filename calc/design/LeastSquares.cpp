@@ -59,6 +59,8 @@ bool allFinite(const Matrix& a, const std::vector<double>& g) {
 
 class Fit {
 public:
+    using Problem = LeastSquaresFit::Problem;
+
     Fit(const ResidualFunction& residuals, const std::vector<FittedParameter>& parameters)
         : residuals_(residuals), parameters_(parameters) {}
 
@@ -91,11 +93,26 @@ private:
     // JᵀJ and Jᵀr from the columns.
     static Matrix normalMatrix(const Matrix& columns);
     static std::vector<double> gradient(const Matrix& columns, const std::vector<double>& r);
-    LeastSquaresFit finished(LeastSquaresFit::Problem problem);
+    LeastSquaresFit finished(Problem problem);
+
+    // What one damped step came to: the sum lowered (neither set), nothing left to lower, or a
+    // problem that ends the fit.
+    struct StepOutcome {
+        bool converged = false;
+        std::optional<Problem> problem;
+    };
+    // Damped steps until the sum stops falling; none when it converged.
+    std::optional<Problem> descend();
+    StepOutcome dampedStep(const Matrix& a, const std::vector<double>& g);
+    bool movesAny(const std::vector<double>& next) const;
+    bool stopsAtBound();
+    Problem withUncertainties();
 
     const ResidualFunction& residuals_;
     const std::vector<FittedParameter>& parameters_;
     LeastSquaresFit result_;
+    std::optional<std::vector<double>> r_; // the residuals at result_.x
+    double damping_ = initialDamping;
 };
 
 bool Fit::jacobian(const std::vector<double>& x, const std::vector<double>& r, Matrix& columns) {
@@ -180,99 +197,115 @@ std::vector<double> Fit::gradient(const Matrix& columns, const std::vector<doubl
     return g;
 }
 
-LeastSquaresFit Fit::finished(LeastSquaresFit::Problem problem) {
+LeastSquaresFit Fit::finished(Problem problem) {
     result_.problem = problem;
     return std::move(result_);
 }
 
 LeastSquaresFit Fit::run() {
-    using Problem = LeastSquaresFit::Problem;
     const std::size_t n = parameters_.size();
-    std::vector<double>& x = result_.x;
     for (std::size_t k = 0; k < n; ++k)
-        x.push_back(clamped(k, parameters_[k].start));
-    std::optional<std::vector<double>> r = evaluate(x);
-    if (!r)
+        result_.x.push_back(clamped(k, parameters_[k].start));
+    r_ = evaluate(result_.x);
+    if (!r_)
         return finished(Problem::Stopped);
     // The variance s² needs more points than parameters (its divisor is their difference).
-    if (r->size() <= n)
+    if (r_->size() <= n)
         return finished(Problem::Undetermined);
-    result_.sumOfSquares = sumOfSquares(*r);
+    result_.sumOfSquares = sumOfSquares(*r_);
+    if (const std::optional<Problem> problem = descend())
+        return finished(*problem);
+    if (stopsAtBound())
+        return finished(Problem::AtBound);
+    return finished(withUncertainties());
+}
 
+std::optional<Fit::Problem> Fit::descend() {
     Matrix columns;
-    double damping = initialDamping;
-    bool converged = false;
-    for (int iteration = 0; iteration < maxIterations && !converged; ++iteration) {
-        if (!jacobian(x, *r, columns))
-            return finished(Problem::Stopped);
+    for (int iteration = 0; iteration < maxIterations; ++iteration) {
+        if (!jacobian(result_.x, *r_, columns))
+            return Problem::Stopped;
         const Matrix a = normalMatrix(columns);
-        const std::vector<double> g = gradient(columns, *r);
+        const std::vector<double> g = gradient(columns, *r_);
         // Residuals so large that JᵀJ overflows give steps that are not numbers, which move no
         // parameter and would pass for convergence.
         if (!allFinite(a, g))
-            return finished(Problem::Stopped);
-        for (std::size_t k = 0; k < n; ++k)
+            return Problem::Stopped;
+        for (std::size_t k = 0; k < a.size(); ++k)
             if (!(a[k][k] > 0))
-                return finished(Problem::Undetermined);
-        // (JᵀJ + λ·diag(JᵀJ)) δ = −Jᵀr, with λ raised until the step lowers the sum.
-        for (;;) {
-            const std::optional<std::vector<double>> stepped = boundedStep(x, a, g, damping);
-            if (!stepped)
-                return finished(Problem::Undetermined);
-            const std::vector<double>& next = *stepped;
-            bool moves = false;
-            for (std::size_t k = 0; k < n; ++k)
-                moves = moves || std::fabs(next[k] - x[k]) > resolvedShare * parameters_[k].step;
-            if (!moves) {
-                converged = true;
-                break;
-            }
-            std::optional<std::vector<double>> rNext = evaluate(next);
-            if (!rNext)
-                return finished(Problem::Stopped);
-            const double sumNext = sumOfSquares(*rNext);
-            if (sumNext < result_.sumOfSquares) {
-                x = next;
-                r = std::move(rNext);
-                result_.sumOfSquares = sumNext;
-                damping = std::max(damping / 10, 1e-9);
-                break;
-            }
-            damping *= 10;
-            if (damping > largestDamping) {
-                converged = true;
-                break;
-            }
-        }
+                return Problem::Undetermined;
+        const StepOutcome step = dampedStep(a, g);
+        if (step.problem || step.converged)
+            return step.problem;
     }
-    if (!converged)
-        return finished(Problem::NoConvergence);
+    return Problem::NoConvergence;
+}
 
-    for (std::size_t k = 0; k < n; ++k) {
-        // At a bound the unconstrained step led out of the range: the minimum lies beyond it.
-        // Closer to a bound than the fit resolves a parameter is on it.
+// (JᵀJ + λ·diag(JᵀJ)) δ = −Jᵀr, with λ raised until the step lowers the sum.
+Fit::StepOutcome Fit::dampedStep(const Matrix& a, const std::vector<double>& g) {
+    for (;;) {
+        const std::optional<std::vector<double>> next = boundedStep(result_.x, a, g, damping_);
+        if (!next)
+            return {false, Problem::Undetermined};
+        if (!movesAny(*next))
+            return {true, std::nullopt};
+        std::optional<std::vector<double>> rNext = evaluate(*next);
+        if (!rNext)
+            return {false, Problem::Stopped};
+        const double sumNext = sumOfSquares(*rNext);
+        if (sumNext < result_.sumOfSquares) {
+            result_.x = *next;
+            r_ = std::move(rNext);
+            result_.sumOfSquares = sumNext;
+            damping_ = std::max(damping_ / 10, 1e-9);
+            return {false, std::nullopt};
+        }
+        damping_ *= 10;
+        if (damping_ > largestDamping)
+            return {true, std::nullopt};
+    }
+}
+
+bool Fit::movesAny(const std::vector<double>& next) const {
+    for (std::size_t k = 0; k < next.size(); ++k)
+        if (std::fabs(next[k] - result_.x[k]) > resolvedShare * parameters_[k].step)
+            return true;
+    return false;
+}
+
+// At a bound the unconstrained step led out of the range: the minimum lies beyond it. Closer
+// to a bound than the fit resolves a parameter is on it.
+bool Fit::stopsAtBound() {
+    for (std::size_t k = 0; k < result_.x.size(); ++k) {
         const double resolution = resolvedShare * parameters_[k].step;
-        const bool low = x[k] - parameters_[k].low <= resolution;
-        const bool high = parameters_[k].high - x[k] <= resolution;
+        const bool low = result_.x[k] - parameters_[k].low <= resolution;
+        const bool high = parameters_[k].high - result_.x[k] <= resolution;
         if (low || high) {
             result_.boundParameter = k;
             result_.highBound = high;
-            return finished(Problem::AtBound);
+            return true;
         }
     }
-    if (!jacobian(x, *r, columns))
-        return finished(Problem::Stopped);
+    return false;
+}
+
+// The standard errors from the curvature at the minimum: s²·(JᵀJ)⁻¹ on the diagonal.
+Fit::Problem Fit::withUncertainties() {
+    const std::size_t n = result_.x.size();
+    Matrix columns;
+    if (!jacobian(result_.x, *r_, columns))
+        return Problem::Stopped;
     const Matrix a = normalMatrix(columns);
-    const double variance = result_.sumOfSquares / static_cast<double>(r->size() - n);
+    const double variance = result_.sumOfSquares / static_cast<double>(r_->size() - n);
     for (std::size_t k = 0; k < n; ++k) {
         std::vector<double> unit(n);
         unit[k] = 1;
         const std::optional<std::vector<double>> column = solved(a, unit);
         if (!column)
-            return finished(Problem::Undetermined);
+            return Problem::Undetermined;
         result_.uncertainty.push_back(std::sqrt(variance * std::max(0.0, (*column)[k])));
     }
-    return finished(Problem::None);
+    return Problem::None;
 }
 
 } // namespace

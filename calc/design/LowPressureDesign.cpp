@@ -1,8 +1,8 @@
 #include "LowPressureDesign.h"
 
 #include "Computation.h"
+#include "DesignChecks.h"
 #include "Gruba.h"
-#include "KindTraits.h"
 #include "Parametry.h"
 #include "ProcessCheck.h"
 #include "ResultStreams.h"
@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -65,6 +66,9 @@ private:
     double upperBound() const { return request_.surface + 0.5 * (limit_ - request_.surface); }
     double lowerBound() const { return request_.surface + 0.25 * (limit_ - request_.surface); }
 
+    SharedTargets sharedTargets() const {
+        return {request_.steel, request_.celsius, request_.depth, request_.hardening, "case depth"};
+    }
     std::optional<std::string> inputProblem() const;
     // The programme of `stages`, then the hardening stage when there is one.
     ProcessRecord programme(const std::vector<Stage>& stages, bool hardening) const;
@@ -84,6 +88,19 @@ private:
     finalDiffusion(std::vector<Stage> stages, double longest, bool toMeet = false);
     // The last boost sized for the depth, the final diffusion for the surface; rounded.
     bool sizeLastPulse(const std::vector<Stage>& stages, double longestBoost);
+    // The stages before the final diffusion, of the knob being sized, and the final diffusion
+    // after them with the trial that shows it.
+    struct SizedPulse {
+        std::vector<Stage> stages;
+        std::optional<std::pair<double, TrialResult>> final;
+    };
+    using StagesWith = std::function<std::vector<Stage>(double)>;
+    // The case depth (mm) beyond the target after `built` and its final diffusion, kept in
+    // `sized`.
+    std::optional<double> depthError(const std::vector<Stage>& built, SizedPulse& sized);
+    bool sizeKnob(const StagesWith& build, double low, double high, SizedPulse& sized);
+    // The programme of `sized` when it meets both targets; stopped as unreachable when not.
+    bool designed(const SizedPulse& sized);
     bool meets(const TrialResult& result) const;
     void stop(Status status, std::string reason) {
         if (result_.status == Status::Designed) {
@@ -103,33 +120,17 @@ private:
     // The pulses of the last trial of a final diffusion and the case depth (mm) it gave.
     std::pair<std::size_t, double> reached_{0, 0.0};
     LowPressureResult result_;
+    // The candidates on the timer are being tried, once the root is found (finalDiffusion's
+    // toMeet).
+    bool onTimer_ = false;
 };
 
 std::optional<std::string> LowPressureSearch::inputProblem() const {
     const LowPressureRequest& r = request_;
-    if (auto shape = designRefusesShape(r.steel.shape))
-        return shape;
-    if (!(r.celsius >= minTemperatureC && r.celsius <= maxTemperatureC))
-        return "carburizing temperature " + numberText(r.celsius) +
-               " °C: must be from 700 to 1200 °C";
-    if (!(r.depth > 0))
-        return "case depth " + numberText(r.depth) + " mm: must be greater than 0 mm";
+    if (auto shared = sharedInputProblem(sharedTargets()))
+        return shared;
     if (!(r.minBoost >= timerStepSeconds && r.minBoost <= 3600))
         return "shortest boost " + numberText(r.minBoost) + " s: must be from 10 s to 3600 s";
-    if (r.hardening) {
-        if (!(r.hardening->celsius >= minTemperatureC && r.hardening->celsius <= r.celsius))
-            return "hardening temperature " + numberText(r.hardening->celsius) +
-                   " °C: must be from 700 °C to the carburizing temperature " +
-                   numberText(r.celsius) + " °C";
-        if (!(r.hardening->hours > 0))
-            return "hardening time " + numberText(r.hardening->hours) +
-                   " h: must be greater than 0";
-    }
-    if (const KindTraits& kind = kindTraits(r.steel.shape);
-        kind.size != SampleSize::None && r.depth >= r.steel.thickness / 2)
-        return "case depth " + numberText(r.depth) + " mm: beyond the " +
-               (kind.size == SampleSize::Diameter ? "radius " : "half-thickness ") +
-               numberText(r.steel.thickness / 2) + " mm of the " + std::string(kind.englishName);
     // The surface target lies between the core and what the boost holds the surface at.
     if (!(r.surface > steel() && r.surface < limit_ - lowPressureSurfaceTolerance))
         return "surface target " + numberText(r.surface) +
@@ -278,71 +279,73 @@ bool LowPressureSearch::meets(const TrialResult& result) const {
            std::fabs(result.surfaceCarbon - request_.surface) <= lowPressureSurfaceTolerance;
 }
 
+std::optional<double> LowPressureSearch::depthError(const std::vector<Stage>& built,
+                                                    SizedPulse& sized) {
+    double used = 0;
+    for (const Stage& stage : built)
+        used += stage.seconds;
+    auto final = finalDiffusion(
+        built, std::max(2 * timerStepSeconds, maxLowPressureHours * 3600 - used), onTimer_);
+    if (!final)
+        return std::nullopt;
+    sized = {built, std::move(final)};
+    return sized.final->second.caseDepth - request_.depth;
+}
+
+// The knob, from `low` to `high`: the root, rounded to the timer, then its neighbours until one
+// meets both targets. False when the search stopped.
+bool LowPressureSearch::sizeKnob(const StagesWith& build, double low, double high,
+                                 SizedPulse& sized) {
+    const RootFunction error = [&](double x) { return depthError(build(x), sized); };
+    const std::optional<double> atLow = error(low);
+    if (!atLow || *atLow >= 0 || !(high > low))
+        return atLow.has_value();
+    const std::optional<double> atHigh = error(high);
+    if (!atHigh || *atHigh <= 0)
+        return atHigh.has_value();
+    const Root root =
+        solveBracketed(error, Bracket{low, *atLow, high, *atHigh}, 1.0, minDepthTolerance / 4);
+    if (root.problem == Root::Problem::Stopped)
+        return false;
+    const double rounded = std::clamp(roundStep(root.x), low, high);
+    onTimer_ = true;
+    for (const double shift : {0.0, -timerStepSeconds, timerStepSeconds}) {
+        const double x = rounded + shift;
+        if (x < low || x > high || !error(x))
+            continue;
+        if (meets(sized.final->second))
+            break;
+    }
+    onTimer_ = false;
+    return !stopped();
+}
+
 bool LowPressureSearch::sizeLastPulse(const std::vector<Stage>& stages, double longestBoost) {
-    const double shortest = ceilStep(request_.minBoost);
-    // The stages before the final diffusion: `base` and a last boost `boost` long.
-    auto programmeWith = [](std::vector<Stage> base, double boost) {
-        base.push_back({boost, SurfaceCondition::Boost});
-        return base;
-    };
-    std::optional<std::pair<double, TrialResult>> best;
-    std::vector<Stage> bestStages;
-    // The case grows with either knob; the final diffusion follows from the surface target.
-    bool toMeet = false; // the candidates on the timer, once the root is found
-    auto depthErrorOf = [&](auto build) -> RootFunction {
-        return [&, build](double x) -> std::optional<double> {
-            const std::vector<Stage> built = build(x);
-            double used = 0;
-            for (const Stage& stage : built)
-                used += stage.seconds;
-            auto final = finalDiffusion(
-                built, std::max(2 * timerStepSeconds, maxLowPressureHours * 3600 - used), toMeet);
-            if (!final)
-                return std::nullopt;
-            best = final;
-            bestStages = built;
-            return final->second.caseDepth - request_.depth;
+    // The stages before the final diffusion: `base` and a last boost `boost` long. The case
+    // grows with the boost; the final diffusion follows from the surface target.
+    const auto after = [](const std::vector<Stage>& base) {
+        return [&base](double boost) {
+            std::vector<Stage> built = base;
+            built.push_back({boost, SurfaceCondition::Boost});
+            return built;
         };
     };
-    // The knob, from `low` to `high`: the root, rounded to the timer, then its neighbours until
-    // one meets both targets.
-    auto size = [&](const RootFunction& depthError, double low, double high) {
-        const std::optional<double> atLow = depthError(low);
-        if (!atLow || *atLow >= 0 || !(high > low))
-            return atLow.has_value();
-        const std::optional<double> atHigh = depthError(high);
-        if (!atHigh || *atHigh <= 0)
-            return atHigh.has_value();
-        const Root root = solveBracketed(depthError, Bracket{low, *atLow, high, *atHigh}, 1.0,
-                                         minDepthTolerance / 4);
-        if (root.problem == Root::Problem::Stopped)
-            return false;
-        const double rounded = std::clamp(roundStep(root.x), low, high);
-        toMeet = true;
-        for (const double shift : {0.0, -timerStepSeconds, timerStepSeconds}) {
-            const double x = rounded + shift;
-            if (x < low || x > high || !depthError(x))
-                continue;
-            if (meets(best->second))
-                break;
-        }
-        toMeet = false;
-        return !stopped();
-    };
-    bool sized = size(depthErrorOf([&](double boost) { return programmeWith(stages, boost); }),
-                      shortest, longestBoost);
+    SizedPulse sized;
+    bool found = sizeKnob(after(stages), ceilStep(request_.minBoost), longestBoost, sized);
     // Even the shortest boost gives too deep a case: the pulse before is the last one, its boost
     // lengthened into the time of its diffusion and of this pulse's boost.
-    if (sized && best && best->second.caseDepth > request_.depth && !meets(best->second) &&
-        stages.size() >= 2) {
+    if (found && sized.final && sized.final->second.caseDepth > request_.depth &&
+        !meets(sized.final->second) && stages.size() >= 2) {
         const std::vector<Stage> base(stages.begin(), stages.end() - 2);
         const double earlier = stages[stages.size() - 2].seconds;
-        sized = size(depthErrorOf([&](double boost) { return programmeWith(base, boost); }),
-                     earlier, earlier + stages.back().seconds + longestBoost);
+        found =
+            sizeKnob(after(base), earlier, earlier + stages.back().seconds + longestBoost, sized);
     }
-    if (!sized || !best)
-        return false;
-    const TrialResult& chosen = best->second;
+    return found && sized.final && designed(sized);
+}
+
+bool LowPressureSearch::designed(const SizedPulse& sized) {
+    const TrialResult& chosen = sized.final->second;
     if (!meets(chosen)) {
         stop(Status::Unreachable, "the targets are not met on the 10 s timer: case depth " +
                                       millimetres(chosen.caseDepth) + " (target " +
@@ -351,8 +354,8 @@ bool LowPressureSearch::sizeLastPulse(const std::vector<Stage>& stages, double l
                                       numberText(request_.surface) + " % C)");
         return false;
     }
-    std::vector<Stage> designed = bestStages;
-    designed.push_back({best->first, SurfaceCondition::Neutral});
+    std::vector<Stage> designed = sized.stages;
+    designed.push_back({sized.final->first, SurfaceCondition::Neutral});
     result_.process = programme(designed, true);
     result_.hours = result_.process.data.times.back();
     for (std::size_t i = 0; i + 1 < designed.size(); i += 2)
@@ -378,6 +381,11 @@ LowPressureResult LowPressureSearch::run() {
     if (auto problem = inputProblem()) {
         result_.status = Status::Refused;
         result_.reason = *problem;
+        return result_;
+    }
+    if (auto beyond = depthBeyondSample(sharedTargets())) {
+        result_.status = Status::Unreachable;
+        result_.reason = *beyond;
         return result_;
     }
     const auto monitorAbove = [&](const Gruba& sample) {

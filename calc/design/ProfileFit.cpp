@@ -135,6 +135,12 @@ public:
     ProfileFitResult run();
 
 private:
+    // Why the process or the measurement cannot be fitted at all.
+    std::optional<std::string> inputRefusal() const;
+    std::string tooFewPoints(std::size_t used) const;
+    // One least-squares fit over `points`, from and into `x`; the result when it ends the fit.
+    std::optional<ProfileFitResult> fitPoints(const Points& points, const TrialResult& given,
+                                              std::vector<double>& x);
     std::optional<TrialResult> trial(const std::vector<double>& x) {
         ++result_.trials;
         progress_.setProgress(std::min(99, result_.trials * 100 / expectedTrials));
@@ -256,65 +262,80 @@ std::optional<double> ProfileFitter::betaFloor(const ResidualFunction& residuals
     return std::exp(high);
 }
 
-ProfileFitResult ProfileFitter::run() {
+std::optional<std::string> ProfileFitter::inputRefusal() const {
     if (auto problem = checkProcessValues(process_.data, process_.shape, process_.thickness))
-        return refused(problem->field + " " + problem->rule);
+        return problem->field + " " + problem->rule;
     const std::span<const ResultFile> files = kindTraits(process_.shape).resultFiles;
     if (measured_.quantity == MeasuredQuantity::Hardness &&
         std::find(files.begin(), files.end(), ResultFile::Hardness) == files.end())
-        return refused("a " + std::string(kindTraits(process_.shape).englishName) +
-                       " has no hardness profile to compare the measured hardness with");
-
+        return "a " + std::string(kindTraits(process_.shape).englishName) +
+               " has no hardness profile to compare the measured hardness with";
     bool anyGas = false;
     for (std::size_t row = 0; row < process_.data.potentials.size(); ++row)
         anyGas = anyGas || gasPotential(process_.data, row);
     if (values_ == FittedValues::BetaAndPotential && !anyGas)
-        return refused("the programme has no gas stage whose potential an offset could correct");
+        return "the programme has no gas stage whose potential an offset could correct";
+    return std::nullopt;
+}
 
+std::string ProfileFitter::tooFewPoints(std::size_t used) const {
+    return std::to_string(used) + " of " + std::to_string(measured_.depth.size()) +
+           " points can be compared (" + std::to_string(result_.nearSurface) +
+           " nearer the surface than the hardest carbon, " + std::to_string(result_.beyondSample) +
+           " beyond the middle of the sample): the fit needs at least " +
+           std::to_string(fewestFittedPoints);
+}
+
+std::optional<ProfileFitResult>
+ProfileFitter::fitPoints(const Points& points, const TrialResult& given, std::vector<double>& x) {
+    const std::vector<FittedParameter> parameters = parametersOf(process_, values_, x);
+    auto residuals = [&](const std::vector<double>& at) -> std::optional<std::vector<double>> {
+        const std::optional<TrialResult> run = trial(at);
+        if (!run)
+            return std::nullopt;
+        return comparison_.residuals(*run, points);
+    };
+    const LeastSquaresFit fit = fitLeastSquares(residuals, parameters);
+    const bool flatValley = fit.problem == LeastSquaresFit::Problem::AtBound &&
+                            fit.boundParameter == 0 && fit.highBound && fit.x.size() > 1;
+    if (!flatValley)
+        if (std::optional<ProfileFitResult> failed = failure(fit, parameters))
+            return failed;
+    x = fit.x;
+    result_.beta = std::exp(x[0]);
+    if (flatValley) {
+        result_.betaAtLeast = betaFloor(residuals, fit, points.size());
+        if (!result_.betaAtLeast)
+            return result_;
+        result_.offset = x[1];
+    } else {
+        recordUncertainties(fit);
+    }
+    result_.used = points.size();
+    result_.rmsBefore = rms(comparison_.residuals(given, points));
+    result_.rmsAfter = std::sqrt(fit.sumOfSquares / static_cast<double>(points.size()));
+    return std::nullopt;
+}
+
+ProfileFitResult ProfileFitter::run() {
+    if (std::optional<std::string> reason = inputRefusal())
+        return refused(std::move(*reason));
     std::vector<double> x{std::clamp(std::log(process_.data.transferCoefficient),
                                      std::log(lowestFittedBetaFor(values_)),
                                      std::log(highestFittedBeta))};
     const std::optional<TrialResult> given = trial(x);
     if (!given)
         return result_;
+    // A hardness profile's points depend on the fitted run (where its hardest carbon lies): the
+    // fit is repeated until the points it compares stay the same.
     std::optional<TrialResult> reference = given;
     for (int round = 0; round < maxRounds; ++round) {
         const Points points =
             comparison_.used(*reference, result_.nearSurface, result_.beyondSample);
         if (points.size() < fewestFittedPoints)
-            return refused(std::to_string(points.size()) + " of " +
-                           std::to_string(measured_.depth.size()) + " points can be compared (" +
-                           std::to_string(result_.nearSurface) +
-                           " nearer the surface than the hardest carbon, " +
-                           std::to_string(result_.beyondSample) +
-                           " beyond the middle of the sample): the fit needs at least " +
-                           std::to_string(fewestFittedPoints));
-        const std::vector<FittedParameter> parameters = parametersOf(process_, values_, x);
-        auto residuals = [&](const std::vector<double>& at) -> std::optional<std::vector<double>> {
-            const std::optional<TrialResult> run = trial(at);
-            if (!run)
-                return std::nullopt;
-            return comparison_.residuals(*run, points);
-        };
-        const LeastSquaresFit fit = fitLeastSquares(residuals, parameters);
-        const bool flatValley = fit.problem == LeastSquaresFit::Problem::AtBound &&
-                                fit.boundParameter == 0 && fit.highBound && fit.x.size() > 1;
-        if (!flatValley)
-            if (std::optional<ProfileFitResult> failed = failure(fit, parameters))
-                return *failed;
-        x = fit.x;
-        result_.beta = std::exp(x[0]);
-        if (flatValley) {
-            result_.betaAtLeast = betaFloor(residuals, fit, points.size());
-            if (!result_.betaAtLeast)
-                return result_;
-            result_.offset = x[1];
-        } else {
-            recordUncertainties(fit);
-        }
-        result_.used = points.size();
-        result_.rmsBefore = rms(comparison_.residuals(*given, points));
-        result_.rmsAfter = std::sqrt(fit.sumOfSquares / static_cast<double>(points.size()));
+            return refused(tooFewPoints(points.size()));
+        if (std::optional<ProfileFitResult> ended = fitPoints(points, *given, x))
+            return *ended;
         if (measured_.quantity == MeasuredQuantity::Carbon)
             break;
         reference = trial(x);

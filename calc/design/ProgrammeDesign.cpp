@@ -1,6 +1,7 @@
 #include "ProgrammeDesign.h"
 
 #include "Computation.h"
+#include "DesignChecks.h"
 #include "KindTraits.h"
 #include "ProcessCheck.h"
 #include "ProfileMeasures.h"
@@ -76,6 +77,9 @@ private:
                            steel.thickness);
     }
 
+    SharedTargets sharedTargets() const {
+        return {request_.steel, request_.celsius, request_.depth, request_.hardening, depthName()};
+    }
     // What is wrong with the input in itself.
     std::optional<std::string> inputProblem() const;
     // Targets that no programme can meet, found without a trial.
@@ -89,6 +93,9 @@ private:
     std::optional<Evaluation> withBoost(double boostHours);
     std::optional<Evaluation> diffusionAfter(double boostHours);
     std::optional<double> boostLength();
+    std::optional<Root> walkToDepth(const Evaluation& atShortest, Bracket& hours);
+    std::optional<double> solvedBoost(const Bracket& hours);
+    void surfaceNotReached(double boostHours, const Evaluation& longest);
     std::optional<Evaluation> rounded(double boostHours);
     std::optional<Evaluation> roundedDiffusion(double boostHours, double diffuseHours);
     bool better(const Evaluation& a, const Evaluation& b) const;
@@ -119,13 +126,10 @@ private:
 std::optional<std::string> ProgrammeSearch::inputProblem() const {
     const DesignRequest& r = request_;
     const double ck = r.steel.data.steelCarbon;
-    if (auto shape = designRefusesShape(r.steel.shape))
-        return shape;
+    if (auto shared = sharedInputProblem(sharedTargets()))
+        return shared;
     if (!(r.step > 0 && r.step <= 1))
         return "timer step " + numberText(r.step) + " h: must be greater than 0 and at most 1 h";
-    if (!(r.celsius >= minTemperatureC && r.celsius <= maxTemperatureC))
-        return "carburizing temperature " + numberText(r.celsius) +
-               " °C: must be from 700 to 1200 °C";
     if (!(r.boost > ck && r.boost <= maxCarbon))
         return "boost potential " + numberText(r.boost) +
                " % C: must be above the steel's carbon " + numberText(ck) +
@@ -147,26 +151,10 @@ std::optional<std::string> ProgrammeSearch::inputProblem() const {
                " % C: must lie between the steel's carbon " + numberText(ck) +
                " % C and the boost potential " + numberText(r.boost) + " % C";
     }
-    if (!(r.depth > 0))
-        return depthName() + " " + numberText(r.depth) + " mm: must be greater than 0 mm";
     if (r.surface) {
         const double diffuse = diffusePotential();
         if (!(diffuse >= 0 && diffuse <= maxCarbon))
             return "diffuse potential " + numberText(diffuse) + " % C: must be from 0 to 4.3 % C";
-    }
-    if (r.hardening) {
-        if (!(r.hardening->celsius >= minTemperatureC && r.hardening->celsius <= maxTemperatureC))
-            return "hardening temperature " + numberText(r.hardening->celsius) +
-                   " °C: must be from 700 to 1200 °C";
-        // The stage cools the part from the carburizing temperature to the quench; above it the
-        // programme would heat instead.
-        if (r.hardening->celsius > r.celsius)
-            return "hardening temperature " + numberText(r.hardening->celsius) +
-                   " °C: above the carburizing temperature " + numberText(r.celsius) +
-                   " °C, from which the part is cooled for hardening";
-        if (!(r.hardening->hours > 0))
-            return "hardening time " + numberText(r.hardening->hours) +
-                   " h: must be greater than 0";
     }
     const ProcessRecord provisional = programme({1, 1});
     if (auto problem =
@@ -177,13 +165,8 @@ std::optional<std::string> ProgrammeSearch::inputProblem() const {
 
 std::optional<std::string> ProgrammeSearch::targetConflict() const {
     const DesignRequest& r = request_;
-    if (const KindTraits& kind = kindTraits(r.steel.shape);
-        kind.size != SampleSize::None && r.depth >= r.steel.thickness / 2) {
-        const bool round = kind.size == SampleSize::Diameter;
-        return depthName() + " " + numberText(r.depth) + " mm: beyond the " +
-               (round ? "radius " : "half-thickness ") + numberText(r.steel.thickness / 2) +
-               " mm of the " + std::string(kind.englishName);
-    }
+    if (auto beyond = depthBeyondSample(sharedTargets()))
+        return beyond;
     if (r.surface) {
         const double surface = *r.surface;
         const double diffuse = diffusePotential();
@@ -288,25 +271,7 @@ std::optional<Evaluation> ProgrammeSearch::diffusionAfter(double boostHours) {
     case Root::Problem::NoBracket:
         if (root.f <= 0)
             return tried.back(); // the boost never lifted the surface above its aim
-        {
-            const Evaluation& longest = tried.back();
-            // After the shortest boost, the diffusion alone is too slow for the surface; after
-            // a longer one, the depth search asked for more boost than the time left lets the
-            // surface come down from.
-            stop(DesignResult::Status::Unreachable,
-                 boostHours <= step()
-                     ? "surface target " + numberText(*request_.surface) +
-                           " % C: not reached within " + numberText(maxCarburizingHours) +
-                           " h of carburizing, even after the shortest boost (" +
-                           carbonText(longest.surface()) + " at the end)"
-                     : depthName() + " " + numberText(request_.depth) + " mm: not reached within " +
-                           numberText(maxCarburizingHours) +
-                           " h of carburizing together with the surface target " +
-                           numberText(*request_.surface) + " % C (a boost of " +
-                           hoursText(boostHours) + " gives " + millimetres(longest.depth()) +
-                           " but leaves the surface at " + carbonText(longest.surface()) +
-                           " after " + numberText(maxCarburizingHours) + " h)");
-        }
+        surfaceNotReached(boostHours, tried.back());
         return std::nullopt;
     case Root::Problem::NoConvergence:
         notConverged("diffusion");
@@ -319,17 +284,28 @@ std::optional<Evaluation> ProgrammeSearch::diffusionAfter(double boostHours) {
     return tried.back();
 }
 
+// After the shortest boost, the diffusion alone is too slow for the surface; after a longer one,
+// the depth search asked for more boost than the time left lets the surface come down from.
+void ProgrammeSearch::surfaceNotReached(double boostHours, const Evaluation& longest) {
+    stop(DesignResult::Status::Unreachable,
+         boostHours <= step()
+             ? "surface target " + numberText(*request_.surface) + " % C: not reached within " +
+                   numberText(maxCarburizingHours) +
+                   " h of carburizing, even after the shortest boost (" +
+                   carbonText(longest.surface()) + " at the end)"
+             : depthName() + " " + numberText(request_.depth) + " mm: not reached within " +
+                   numberText(maxCarburizingHours) +
+                   " h of carburizing together with the surface target " +
+                   numberText(*request_.surface) + " % C (a boost of " + hoursText(boostHours) +
+                   " gives " + millimetres(longest.depth()) + " but leaves the surface at " +
+                   carbonText(longest.surface()) + " after " + numberText(maxCarburizingHours) +
+                   " h)");
+}
+
 // The boost length (continuous) whose programme ends with the case depth on its target.
 std::optional<double> ProgrammeSearch::boostLength() {
     const double target = request_.depth;
-    auto depthError = [&](double rootOfHours) -> std::optional<double> {
-        const auto evaluation = withBoost(rootOfHours * rootOfHours);
-        if (!evaluation)
-            return std::nullopt;
-        return evaluation->depth() - target;
-    };
-    const double shortest = step();
-    const auto atShortest = withBoost(shortest);
+    const auto atShortest = withBoost(step());
     if (!atShortest)
         return std::nullopt;
     if (atShortest->depth() >= target) {
@@ -340,42 +316,64 @@ std::optional<double> ProgrammeSearch::boostLength() {
                  millimetres(atShortest->depth()));
         return std::nullopt;
     }
+    Bracket hours{};
+    const std::optional<Root> walked = walkToDepth(*atShortest, hours);
+    if (!walked)
+        return std::nullopt;
+    if (walked->f == 0)
+        return walked->x;
+    return solvedBoost(hours);
+}
+
+// Boost lengths (h) from the shortest until the depth crosses its target, bracketed in `hours`.
+std::optional<Root> ProgrammeSearch::walkToDepth(const Evaluation& atShortest, Bracket& hours) {
+    const double target = request_.depth;
+    const double shortest = step();
     // Depth grows about as the root of time: each guess scales the last by that law.
     std::optional<Evaluation> last = atShortest;
-    auto depthErrorAt = [&](double hours) -> std::optional<double> {
-        last = withBoost(hours);
+    auto depthErrorAt = [&](double boostHours) -> std::optional<double> {
+        last = withBoost(boostHours);
         if (!last)
             return std::nullopt;
         return last->depth() - target;
     };
-    auto next = [&](double hours, double /*error*/) -> std::optional<double> {
-        if (hours > shortest &&
-            (hours >= maxCarburizingHours ||
+    auto next = [&](double boostHours, double /*error*/) -> std::optional<double> {
+        if (boostHours > shortest &&
+            (boostHours >= maxCarburizingHours ||
              last->lengths.boost + last->lengths.diffuse >= maxCarburizingHours))
             return std::nullopt;
         const double depth = last->depth();
-        const double guess = depth > 0 ? hours * square(target / depth) * 1.1 : hours * 16;
-        return std::min(std::max(guess, hours * 1.2), maxCarburizingHours);
+        const double guess =
+            depth > 0 ? boostHours * square(target / depth) * 1.1 : boostHours * 16;
+        return std::min(std::max(guess, boostHours * 1.2), maxCarburizingHours);
     };
-    Bracket hours{};
     const Root walked =
-        walkToBracket(depthErrorAt, shortest, atShortest->depth() - target, next, hours);
+        walkToBracket(depthErrorAt, shortest, atShortest.depth() - target, next, hours);
     switch (walked.problem) {
     case Root::Problem::None:
-        break;
+        return walked;
     case Root::Problem::Stopped:
         return std::nullopt;
     case Root::Problem::NoBracket:
     case Root::Problem::NoConvergence:
-        stop(DesignResult::Status::Unreachable,
-             depthName() + " " + numberText(target) + " mm: not reached within " +
-                 numberText(maxCarburizingHours) + " h of carburizing (" +
-                 millimetres(last->depth()) + " at the end)");
-        return std::nullopt;
+        break;
     }
-    if (walked.f == 0)
-        return walked.x;
-    // Solved over the root of the boost length, along which the depth is nearly straight.
+    stop(DesignResult::Status::Unreachable,
+         depthName() + " " + numberText(target) + " mm: not reached within " +
+             numberText(maxCarburizingHours) + " h of carburizing (" + millimetres(last->depth()) +
+             " at the end)");
+    return std::nullopt;
+}
+
+// Solved over the root of the boost length, along which the depth is nearly straight.
+std::optional<double> ProgrammeSearch::solvedBoost(const Bracket& hours) {
+    const double target = request_.depth;
+    auto depthError = [&](double rootOfHours) -> std::optional<double> {
+        const auto evaluation = withBoost(rootOfHours * rootOfHours);
+        if (!evaluation)
+            return std::nullopt;
+        return evaluation->depth() - target;
+    };
     const Root root =
         solveBracketed(depthError, {std::sqrt(hours.x0), hours.f0, std::sqrt(hours.x1), hours.f1},
                        0.1 * step() / std::sqrt(hours.x1), 0.002 * target);

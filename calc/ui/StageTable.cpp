@@ -84,6 +84,32 @@ void showText(QLineEdit* box, const std::string& text) {
 } // namespace
 
 StageTable::StageTable(TimeUnit unit, QWidget* parent) : QWidget(parent), timeUnit_(unit) {
+    makeHeadings();
+    makeRowsArea();
+    makeButtons();
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(addButton_);
+    buttons->addWidget(conditionsBox_);
+    buttons->addWidget(durationsBox_);
+    buttons->addStretch();
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->setSpacing(rowSpacing);
+    page->addLayout(headings_);
+    page->addWidget(scroll_);
+    page->addLayout(buttons);
+    page->addStretch();
+
+    for (int row = 0; row < maxStages; ++row)
+        appendRow();
+    // The table keeps the room of its condition column and of a scroll bar beside it, so that
+    // neither "Warunki etapów" nor a row more moves or resizes the form around it.
+    showConditions(true);
+    setMinimumWidth(sizeHint().width() + scroll_->verticalScrollBar()->sizeHint().width());
+    showConditions(false);
+}
+
+void StageTable::makeHeadings() {
     timeHeading_ = newLabel(QString(), u"static118"_s, this);
     conditionHeading_ = newLabel(tr("Warunek"), u"labelCondition"_s, this);
     conditionHeading_->setToolTip(
@@ -114,7 +140,9 @@ StageTable::StageTable(TimeUnit unit, QWidget* parent) : QWidget(parent), timeUn
     headings_->addWidget(fluxLimitHeading_, 0, FluxLimitColumn);
     headings_->addWidget(ceilingHeading_, 0, CeilingColumn);
     headings_->setColumnStretch(CeilingColumn + 1, 1);
+}
 
+void StageTable::makeRowsArea() {
     rowsArea_ = new QWidget;
     grid_ = new QGridLayout(rowsArea_);
     grid_->setContentsMargins(0, 0, 0, 0);
@@ -128,7 +156,9 @@ StageTable::StageTable(TimeUnit unit, QWidget* parent) : QWidget(parent), timeUn
     scroll_->setWidgetResizable(true);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll_->setWidget(rowsArea_);
+}
 
+void StageTable::makeButtons() {
     addButton_ = new QPushButton(tr("Dodaj wiersz"), this);
     addButton_->setObjectName(u"buttonAddRow"_s);
     addButton_->setToolTip(tr("Jeszcze jeden etap; program z etapami obojętnymi lub nasycania może "
@@ -150,27 +180,6 @@ StageTable::StageTable(TimeUnit unit, QWidget* parent) : QWidget(parent), timeUn
     durationsBox_->setToolTip(tr("Czas trwania każdego etapu zamiast chwili, w której się kończy; "
                                  "czas w godzinach można też wpisać jako h:mm:ss."));
     connect(durationsBox_, &QCheckBox::clicked, this, &StageTable::showDurations);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(addButton_);
-    buttons->addWidget(conditionsBox_);
-    buttons->addWidget(durationsBox_);
-    buttons->addStretch();
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(0, 0, 0, 0);
-    page->setSpacing(rowSpacing);
-    page->addLayout(headings_);
-    page->addWidget(scroll_);
-    page->addLayout(buttons);
-    page->addStretch();
-
-    for (int row = 0; row < maxStages; ++row)
-        appendRow();
-    // The table keeps the room of its condition column and of a scroll bar beside it, so that
-    // neither "Warunki etapów" nor a row more moves or resizes the form around it.
-    showConditions(true);
-    setMinimumWidth(sizeHint().width() + scroll_->verticalScrollBar()->sizeHint().width());
-    showConditions(false);
 }
 
 void StageTable::appendRow() {

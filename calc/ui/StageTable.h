@@ -72,6 +72,10 @@ private:
         QLineEdit* ceiling = nullptr;
     };
 
+    // The constructor's parts: the column headings, the scrolled rows, the buttons below.
+    void makeHeadings();
+    void makeRowsArea();
+    void makeButtons();
     void appendRow();
     void showRow(Row& row, const LoadedBoxes::Row& texts);
     // Adds the condition column (every row a gas row), or takes it away with what it held.

@@ -3,6 +3,7 @@
 #include "ClockTime.h"
 
 #include "BoxNumbers.h"
+#include "CommandNotice.h"
 #include "MessageBox.h"
 #include "ProcessForm.h"
 
@@ -41,6 +42,28 @@ TDesignDialog::TDesignDialog(const ProcessRecord& steel, QWidget* parent)
     : TTrialDialog(parent), steel_(steel) {
     setObjectName(QStringLiteral("designDialog"));
     setWindowTitle(tr("Projekt procesu"));
+    makeBoxes();
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(targetsLayout());
+    columns->addSpacing(12);
+    columns->addLayout(resultArea(), 1);
+    auto* page = new QVBoxLayout(this);
+    page->setSizeConstraint(QLayout::SetMinimumSize);
+    page->addLayout(columns);
+    page->addLayout(gaugeRow());
+    page->addLayout(buttonRow());
+
+    keepEntries();
+    chooseLowPressure(lowPressure_->isChecked());
+    connect(lowPressure_, &QCheckBox::toggled, this, &TDesignDialog::chooseLowPressure);
+    startFromFirstRow(steel.data);
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        connect(box, &QLineEdit::textChanged, this, &TDesignDialog::markStale);
+    for (QCheckBox* box : {surfaceWanted_, hardeningWanted_, chdWanted_, lowPressure_})
+        connect(box, &QCheckBox::toggled, this, &TDesignDialog::markStale);
+}
+
+void TDesignDialog::makeBoxes() {
     temperature_ = numberBox(QStringLiteral("designTemperature"), shown(920));
     boost_ = numberBox(QStringLiteral("designBoost"), shown(1.15));
     depth_ = numberBox(QStringLiteral("designDepth"));
@@ -82,7 +105,9 @@ TDesignDialog::TDesignDialog(const ProcessRecord& steel, QWidget* parent)
                  diffuse_->fontMetrics().horizontalAdvance(diffuse_->placeholderText()) + 16);
     for (QLineEdit* box : findChildren<QLineEdit*>())
         box->setFixedWidth(boxWidth);
+}
 
+QLayout* TDesignDialog::targetsLayout() {
     auto* targets = new QFormLayout;
     targets->addRow(tr("Temperatura nawęglania, C:"), temperature_);
     targets->addRow(tr("Potencjał nawęglania, %:"), boost_);
@@ -96,7 +121,10 @@ TDesignDialog::TDesignDialog(const ProcessRecord& steel, QWidget* parent)
     targets->addRow(tr("Krok zegara pieca, h:"), step_);
     targets->addRow(lowPressure_);
     targets->addRow(tr("Najkrótsze nasycanie, s:"), minBoost_);
+    return targets;
+}
 
+QLayout* TDesignDialog::buttonRow() {
     auto* compute = new QPushButton(tr("Oblicz"), this);
     compute->setObjectName(QStringLiteral("designCompute"));
     compute->setDefault(true);
@@ -108,36 +136,20 @@ TDesignDialog::TDesignDialog(const ProcessRecord& steel, QWidget* parent)
     connect(compute, &QPushButton::clicked, this, &TDesignDialog::design);
     connect(insert_, &QPushButton::clicked, this, &QDialog::accept);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(targets);
-    columns->addSpacing(12);
-    columns->addLayout(resultArea(), 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(helpButton(QStringLiteral("design")));
     buttons->addStretch();
     buttons->addWidget(compute);
     buttons->addWidget(insert_);
     buttons->addWidget(close);
-    auto* page = new QVBoxLayout(this);
-    page->setSizeConstraint(QLayout::SetMinimumSize);
-    page->addLayout(columns);
-    page->addLayout(gaugeRow());
-    page->addLayout(buttons);
+    return buttons;
+}
 
-    keepEntries();
-    chooseLowPressure(lowPressure_->isChecked());
-    connect(lowPressure_, &QCheckBox::toggled, this, &TDesignDialog::chooseLowPressure);
-    // The form's first stage row, where it is filled, is the programme the user starts from.
-    const TDane& first = steel.data;
+void TDesignDialog::startFromFirstRow(const TDane& first) {
     if (!first.times.empty() && first.temperatures[0] != emptyCell)
         temperature_->setText(shown(first.temperatures[0]));
     if (!first.times.empty() && first.potentials[0] != emptyCell)
         boost_->setText(shown(first.potentials[0]));
-    for (QLineEdit* box : findChildren<QLineEdit*>())
-        connect(box, &QLineEdit::textChanged, this, &TDesignDialog::markStale);
-    for (QCheckBox* box : {surfaceWanted_, hardeningWanted_, chdWanted_, lowPressure_})
-        connect(box, &QCheckBox::toggled, this, &TDesignDialog::markStale);
 }
 
 QLayout* TDesignDialog::resultArea() {
@@ -185,49 +197,51 @@ void TDesignDialog::markStale() {
     insert_->setEnabled(false);
 }
 
-std::optional<DesignRequest> TDesignDialog::request() {
-    DesignRequest r;
-    r.steel = steel_;
-    struct Required {
-        QLineEdit* box;
-        double& value;
-        const char* name;
+QList<NamedBox> TDesignDialog::namedBoxes() const {
+    return {{temperature_, tr("Temperatura nawęglania")},
+            {boost_, tr("Potencjał nawęglania")},
+            {depth_, tr("Grubość warstwy")},
+            {level_, tr("Zawartość węgla na granicy warstwy")},
+            {chdLimit_, tr("Twardość na granicy warstwy")},
+            {surface_, tr("Węgiel na powierzchni")},
+            {diffuse_, tr("Potencjał dyfuzji")},
+            {hardening_, tr("Temperatura hartowania")},
+            {hardeningTime_, tr("Czas podchładzania")},
+            {step_, tr("Krok zegara pieca")},
+            {minBoost_, tr("Najkrótsze nasycanie")}};
+}
+
+std::optional<DesignOptions> TDesignDialog::options() {
+    const QList<NamedBox> boxes = namedBoxes();
+    if (refuseNotANumber(this, boxes))
+        return std::nullopt;
+    // A disabled box is one the design does not read; the diffuse potential may stay empty.
+    for (const NamedBox& named : boxes) {
+        if (!named.box->isEnabled() || named.box == diffuse_ || filledBoxValue(named.box))
+            continue;
+        QString name = named.name;
+        name[0] = name[0].toLower();
+        showMessage(this, tr("Podaj: %1").arg(name), tr("Check data!"), MessageIcon::Exclamation);
+        named.box->setFocus();
+        return std::nullopt;
+    }
+    const auto read = [](const QLineEdit* box) {
+        return box->isEnabled() ? filledBoxValue(box) : std::nullopt;
     };
-    const bool surface = surfaceWanted_->isChecked();
-    const bool hardening = hardeningWanted_->isChecked();
-    const bool chd = chdWanted_->isChecked();
-    double surfaceValue = 0, hardeningValue = 0, hardeningTime = 0, chdLimit = 0;
-    QList<Required> required{{temperature_, r.celsius, "carburizing temperature"},
-                             {boost_, r.boost, "boost potential"},
-                             {depth_, r.depth, "case depth"},
-                             chd ? Required{chdLimit_, chdLimit, "hardness limit"}
-                                 : Required{level_, r.level, "case depth level"},
-                             {step_, r.step, "timer step"}};
-    if (surface)
-        required.append({surface_, surfaceValue, "surface carbon"});
-    if (hardening) {
-        required.append({hardening_, hardeningValue, "hardening temperature"});
-        required.append({hardeningTime_, hardeningTime, "hardening time"});
-    }
-    for (const Required& box : required) {
-        const std::optional<double> value = filledBoxValue(box.box);
-        if (!value) {
-            showMessage(this, tr("Enter the %1").arg(QLatin1String(box.name)), tr("Check data!"),
-                        MessageIcon::Exclamation);
-            box.box->setFocus();
-            return std::nullopt;
-        }
-        box.value = *value;
-    }
-    if (surface) {
-        r.surface = surfaceValue;
-        r.diffuse = filledBoxValue(diffuse_);
-    }
-    if (hardening)
-        r.hardening = HardeningStage{hardeningValue, hardeningTime};
-    if (chd)
-        r.hardnessLimit = chdLimit;
-    return r;
+    DesignOptions o;
+    o.temperature = read(temperature_);
+    o.boost = read(boost_);
+    (chdWanted_->isChecked() ? o.chd : o.depth) = read(depth_);
+    o.level = read(level_);
+    o.chdLimit = read(chdLimit_);
+    o.surface = read(surface_);
+    o.diffuse = read(diffuse_);
+    o.hardening = read(hardening_);
+    o.hardeningTime = read(hardeningTime_);
+    o.step = read(step_);
+    o.lowPressure = lowPressure_->isChecked();
+    o.minBoost = read(minBoost_);
+    return o;
 }
 
 void TDesignDialog::chooseLowPressure(bool lowPressure) {
@@ -247,46 +261,28 @@ void TDesignDialog::chooseLowPressure(bool lowPressure) {
 }
 
 void TDesignDialog::design() {
-    const std::optional<DesignRequest> wanted = request();
+    const std::optional<DesignOptions> wanted = options();
     if (!wanted)
         return;
+    const DesignCommand command = designCommand(*wanted, steel_);
     insert_->setEnabled(false);
     programme_->clear();
     warnings_->clear();
-    if (lowPressure_->isChecked()) {
-        designLowPressure(*wanted);
-        return;
-    }
-    runSearch([&](RunObserver& observer) { result_ = designProgramme(*wanted, observer); });
-    if (result_.status == DesignResult::Status::Designed)
-        showResult(*wanted);
+    DesignOutcome outcome;
+    runSearch([&](RunObserver& observer) { outcome = runDesign(command, observer); });
+    result_ = outcome.gas;
+    result_.status = command.lowPressure ? outcome.pulses.status : outcome.gas.status;
+    result_.reason = outcome.reason;
+    if (outcome.status != CommandStatus::Done)
+        tellCommandEnd(this, outcome.status, outcome.reason);
+    else if (command.lowPressure)
+        showPulses(command.pulses, outcome.pulses);
     else
-        tellFailure();
+        showResult(command.gas);
 }
 
-void TDesignDialog::designLowPressure(const DesignRequest& wanted) {
-    const std::optional<double> minBoost = filledBoxValue(minBoost_);
-    if (!minBoost) {
-        showMessage(this, tr("Enter the shortest boost"), tr("Check data!"),
-                    MessageIcon::Exclamation);
-        minBoost_->setFocus();
-        return;
-    }
-    LowPressureRequest request{
-        asWritten(wanted.steel),    wanted.celsius,   wanted.depth, wanted.level,
-        wanted.surface.value_or(0), wanted.hardening, *minBoost};
-    LowPressureResult designed;
-    runSearch([&](RunObserver& observer) { designed = ::designLowPressure(request, observer); });
-    result_ = DesignResult{};
-    result_.status = designed.status;
-    result_.reason = designed.reason;
-    if (designed.status == DesignResult::Status::Designed)
-        showPulses(wanted, designed);
-    else
-        tellFailure();
-}
-
-void TDesignDialog::showPulses(const DesignRequest& wanted, const LowPressureResult& designed) {
+void TDesignDialog::showPulses(const LowPressureRequest& wanted,
+                               const LowPressureResult& designed) {
     result_.programme = designed.process;
     TDane& programme = result_.programme.data;
     for (auto* column : {&programme.times, &programme.temperatures, &programme.potentials})
@@ -299,7 +295,7 @@ void TDesignDialog::showPulses(const DesignRequest& wanted, const LowPressureRes
     QString text = tr("Grubość warstwy:  %1 mm  (cel %2 mm)\n")
                        .arg(QString::number(designed.depth, 'f', 3), shown(wanted.depth));
     text += tr("Węgiel na powierzchni:  %1 %  (cel %2 %)\n")
-                .arg(QString::number(designed.surface, 'f', 3), shown(*wanted.surface));
+                .arg(QString::number(designed.surface, 'f', 3), shown(wanted.surface));
     text += tr("Granica nasycenia:  %1 %\n").arg(designed.limit, 0, 'f', 3);
     text += totalTimeLine(programme) + u'\n';
     text += tr("Obliczeń próbnych: %1\n\n").arg(designed.trials);
@@ -318,26 +314,6 @@ QString TDesignDialog::totalTimeLine(const TDane& programme) {
     const double hours = programme.times.back();
     return tr("Czas procesu:  %1 h  (%2)")
         .arg(shown(hours), QString::fromStdString(clockText(hours)));
-}
-
-void TDesignDialog::tellFailure() {
-    const QString reason = QString::fromStdString(result_.reason);
-    switch (result_.status) {
-    case DesignResult::Status::Designed:
-    case DesignResult::Status::Cancelled:
-        return;
-    case DesignResult::Status::Refused:
-        showMessage(this, tr("Wrong input: %1").arg(reason), tr("Check data!"),
-                    MessageIcon::Exclamation);
-        return;
-    case DesignResult::Status::Unreachable:
-        showMessage(this, tr("The targets cannot be met: %1").arg(reason), tr("Check data!"),
-                    MessageIcon::Exclamation);
-        return;
-    case DesignResult::Status::Failed:
-        showMessage(this, reason, tr("Error!"), MessageIcon::Stop);
-        return;
-    }
 }
 
 void TDesignDialog::showResult(const DesignRequest& wanted) {
@@ -370,10 +346,7 @@ void TDesignDialog::showResult(const DesignRequest& wanted) {
     warnings_->setText(warnings.join(QLatin1Char('\n')));
     warnings_->setEnabled(true);
     if (!result_.shortfall.empty()) {
-        showMessage(
-            this,
-            tr("The targets cannot be met: %1").arg(QString::fromStdString(result_.shortfall)),
-            tr("Check data!"), MessageIcon::Exclamation);
+        tellCommandEnd(this, CommandStatus::Unreachable, result_.shortfall);
         return;
     }
     insert_->setEnabled(true);

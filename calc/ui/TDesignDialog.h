@@ -7,9 +7,9 @@
 // próżniowe" designs pulses of saturated boosts and neutral diffusions instead (low-pressure
 // carburizing), which the form takes as rows with conditions.
 
-#include "LowPressureDesign.h"
+#include "DesignCommand.h"
+#include "NumberBox.h"
 #include "ProcessData.h"
-#include "ProgrammeDesign.h"
 #include "TTrialDialog.h"
 
 class QCheckBox;
@@ -29,16 +29,23 @@ public:
     const DesignResult& result() const { return result_; }
 
 private:
+    // The boxes and check boxes, with what each switches on and off.
+    void makeBoxes();
+    QLayout* targetsLayout();
+    QLayout* buttonRow();
+    // The form's first stage row, where it is filled, is the programme the user starts from.
+    void startFromFirstRow(const TDane& first);
     void design(); // "Oblicz"
-    std::optional<DesignRequest> request();
+    // The boxes the design reads, as the dialog shows them, with their names in messages.
+    QList<NamedBox> namedBoxes() const;
+    // The design's options from the boxes; a box that holds no number, or an empty one the
+    // design needs, is told to the user (the first in the dialog's order) and focused.
+    std::optional<DesignOptions> options();
     void showResult(const DesignRequest& request);
     // The boxes a low-pressure design reads, or those of a gas programme.
     void chooseLowPressure(bool lowPressure);
-    void designLowPressure(const DesignRequest& wanted);
     // The designed pulses as the form's stage rows, and their table beside the targets.
-    void showPulses(const DesignRequest& wanted, const LowPressureResult& designed);
-    // A refused, unreachable or failed design, told to the user.
-    void tellFailure();
+    void showPulses(const LowPressureRequest& wanted, const LowPressureResult& designed);
     // The programme's length, in hours and on the clock.
     static QString totalTimeLine(const TDane& programme);
     // An input changed: the result shown no longer answers the boxes.

@@ -1,5 +1,7 @@
 #include "TFoilTestDialog.h"
 
+#include "CommandNotice.h"
+#include "FitCommands.h"
 #include "MessageBox.h"
 
 #include <QFormLayout>
@@ -45,21 +47,11 @@ void TFoilTestDialog::fit() {
                     MessageIcon::Exclamation);
         return;
     }
-    runSearch([&](RunObserver& observer) {
-        result_ = fitTransferCoefficient(test_, *measured, observer);
-    });
-    switch (result_.status) {
-    case FoilFitResult::Status::Fitted:
+    FoilFitOutcome outcome;
+    runSearch([&](RunObserver& observer) { outcome = runFoilFit(test_, *measured, observer); });
+    result_ = outcome.result;
+    if (outcome.status == CommandStatus::Done)
         accept();
-        return;
-    case FoilFitResult::Status::Cancelled:
-        return;
-    case FoilFitResult::Status::Refused:
-        showMessage(this, QString::fromStdString(result_.reason), tr("Check data!"),
-                    MessageIcon::Exclamation);
-        return;
-    case FoilFitResult::Status::Failed:
-        showMessage(this, QString::fromStdString(result_.reason), tr("Error!"), MessageIcon::Stop);
-        return;
-    }
+    else
+        tellCommandEnd(this, outcome.status, result_.reason);
 }

@@ -1,5 +1,7 @@
 #include "TProfileFitDialog.h"
 
+#include "CommandNotice.h"
+#include "FitCommands.h"
 #include "MessageBox.h"
 
 #include <QCheckBox>
@@ -61,6 +63,20 @@ TProfileFitDialog::TProfileFitDialog(const ProcessRecord& process, QWidget* pare
     values_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     values_->setMinimumHeight(values_->fontMetrics().lineSpacing() * resultLines);
 
+    auto* page = new QVBoxLayout(this);
+    page->setSizeConstraint(QLayout::SetMinimumSize);
+    page->addWidget(note);
+    page->addLayout(fields);
+    page->addWidget(values_, 1);
+    page->addLayout(gaugeRow());
+    page->addLayout(buttonRow());
+    keepEntries();
+    showFitted(withOffset_->isChecked());
+    connect(file_, &QLineEdit::textChanged, this, &TProfileFitDialog::markStale);
+    connect(withOffset_, &QCheckBox::toggled, this, &TProfileFitDialog::markStale);
+}
+
+QLayout* TProfileFitDialog::buttonRow() {
     auto* compute = new QPushButton(tr("Oblicz"), this);
     compute->setObjectName(QStringLiteral("profileFitCompute"));
     compute->setDefault(true);
@@ -78,18 +94,7 @@ TProfileFitDialog::TProfileFitDialog(const ProcessRecord& process, QWidget* pare
     buttons->addWidget(compute);
     buttons->addWidget(insert_);
     buttons->addWidget(close);
-
-    auto* page = new QVBoxLayout(this);
-    page->setSizeConstraint(QLayout::SetMinimumSize);
-    page->addWidget(note);
-    page->addLayout(fields);
-    page->addWidget(values_, 1);
-    page->addLayout(gaugeRow());
-    page->addLayout(buttons);
-    keepEntries();
-    showFitted(withOffset_->isChecked());
-    connect(file_, &QLineEdit::textChanged, this, &TProfileFitDialog::markStale);
-    connect(withOffset_, &QCheckBox::toggled, this, &TProfileFitDialog::markStale);
+    return buttons;
 }
 
 void TProfileFitDialog::chooseFile() {
@@ -113,31 +118,22 @@ void TProfileFitDialog::fit() {
     const MeasuredReading reading =
         readMeasuredProfile(QFile::encodeName(file_->text()).toStdString());
     if (!reading.profile) {
-        showMessage(this, QString::fromStdString(reading.problem), tr("Check data!"),
-                    MessageIcon::Exclamation);
+        tellCommandEnd(this, CommandStatus::Unusable, reading.problem);
         return;
     }
     insert_->setEnabled(false);
     values_->clear();
     const FittedValues fitted =
         withOffset_->isChecked() ? FittedValues::BetaAndPotential : FittedValues::Beta;
+    ProfileFitOutcome outcome;
     runSearch([&](RunObserver& observer) {
-        result_ = fitProfile(process_, *reading.profile, fitted, observer);
+        outcome = runProfileFit(process_, *reading.profile, fitted, observer);
     });
-    switch (result_.status) {
-    case ProfileFitResult::Status::Fitted:
+    result_ = outcome.result;
+    if (outcome.status == CommandStatus::Done)
         showResult(reading.profile->quantity);
-        return;
-    case ProfileFitResult::Status::Cancelled:
-        return;
-    case ProfileFitResult::Status::Refused:
-        showMessage(this, QString::fromStdString(result_.reason), tr("Check data!"),
-                    MessageIcon::Exclamation);
-        return;
-    case ProfileFitResult::Status::Failed:
-        showMessage(this, QString::fromStdString(result_.reason), tr("Error!"), MessageIcon::Stop);
-        return;
-    }
+    else
+        tellCommandEnd(this, outcome.status, result_.reason);
 }
 
 void TProfileFitDialog::showResult(MeasuredQuantity quantity) {

@@ -24,6 +24,8 @@ public:
     const ProfileFitResult& result() const { return result_; }
 
 private:
+    // "Pomoc", "Oblicz", "Wstaw" and "Zamknij".
+    QLayout* buttonRow();
     void chooseFile(); // "Wybierz..."
     void fit();        // "Oblicz"
     void showResult(MeasuredQuantity quantity);

@@ -250,30 +250,28 @@ TEST_P(RefusedProfileFit, WritesNothing) {
     EXPECT_EQ(contents(folder_), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(DesignCommand, RefusedProfileFit,
-                         testing::Values(RefusedFitCase{"HardnessOfAFoil",
-                                                        &foil,
-                                                        "depth_mm,hardness_HV\n0.01,800\n0.02,700\n"
-                                                        "0.03,600\n",
-                                                        {},
-                                                        2,
-                                                        "no hardness profile"},
-                                         RefusedFitCase{"TwoPoints",
-                                                        &semiInfinite,
-                                                        "depth_mm,carbon\n0.1,0.9\n0.2,0.7\n",
-                                                        {},
-                                                        2,
-                                                        "needs at least 3"},
-                                         RefusedFitCase{"BadRow",
-                                                        &semiInfinite,
-                                                        "depth_mm,carbon\n0.1,0.9\n0.2;0.7\n",
-                                                        {},
-                                                        1,
-                                                        "Line 3"},
-                                         RefusedFitCase{"UnknownFit",
-                                                        &semiInfinite,
-                                                        "depth_mm,carbon\n0.1,0.9\n",
-                                                        {"--fit", "ck"},
-                                                        2,
-                                                        "beta or beta,potential"}),
-                         [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    DesignCommand, RefusedProfileFit,
+    testing::Values(
+        RefusedFitCase{"HardnessOfAFoil",
+                       &foil,
+                       "depth_mm,hardness_HV\n0.01,800\n0.02,700\n"
+                       "0.03,600\n",
+                       {},
+                       2,
+                       "no hardness profile"},
+        RefusedFitCase{"TwoPoints",
+                       &semiInfinite,
+                       "depth_mm,carbon\n0.1,0.9\n0.2,0.7\n",
+                       {},
+                       2,
+                       "needs at least 3"},
+        RefusedFitCase{
+            "BadRow", &semiInfinite, "depth_mm,carbon\n0.1,0.9\n0.2;0.7\n", {}, 1, "Line 3"},
+        RefusedFitCase{"UnknownFit",
+                       &semiInfinite,
+                       "depth_mm,carbon\n0.1,0.9\n",
+                       {"--fit", "ck"},
+                       2,
+                       "--fit \"ck\": must be \"beta\" or \"beta,potential\""}),
+    [](const auto& param) { return std::string(param.param.name); });

@@ -152,6 +152,15 @@ void EnglishWindowsTest::designAndFoilTestDialogs() {
     design.show();
     expectEnglish(design);
     QCOMPARE(design.windowTitle(), u"Process design"_s);
+    // Its boxes are named as their labels name them.
+    MessageCapture messages;
+    typeInto(&design, u"designDepth"_s, u"1.2-"_s);
+    clickButton(&design, u"designCompute"_s);
+    typeInto(&design, u"designDepth"_s, QString());
+    clickButton(&design, u"designCompute"_s);
+    QCOMPARE(captionsAndTexts(messages),
+             (QStringList{u"Check data!|Case depth: '1.2-' is not a number"_s,
+                          u"Check data!|Enter the case depth"_s}));
     design.close();
 
     TFoilTestDialog foil(processRecord(shortFoil(), SampleShape::Foil), nullptr);

@@ -25,6 +25,8 @@
 
 Q_DECLARE_METATYPE(SampleShape)
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Steel data that pass every check, for a part of 20 mm where a size is asked for.
@@ -60,6 +62,8 @@ private slots:
     void lowPressurePulsesBecomeRowsWithConditions();
     void refusedTargetsKeepInsertShut_data();
     void refusedTargetsKeepInsertShut();
+    void boxesAreRefusedByName_data();
+    void boxesAreRefusedByName();
     void cancelStopsTheDesign();
     void changedInputMakesTheResultStale();
     void targetsStayForTheNextOpening();
@@ -256,7 +260,7 @@ void TDesignDialogTest::refusedTargetsKeepInsertShut_data() {
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<QString>("message");
     QTest::newRow("empty depth") << QStringList{}
-                                 << QStringLiteral("Check data!|Enter the case depth");
+                                 << QStringLiteral("Check data!|Podaj: grubość warstwy");
     QTest::newRow("surface above boost")
         << QStringList{QStringLiteral("designDepth=1"), QStringLiteral("designSurfaceWanted=on"),
                        QStringLiteral("designSurface=1.2")}
@@ -296,6 +300,62 @@ void TDesignDialogTest::refusedTargetsKeepInsertShut() {
     clickButton(&design, QStringLiteral("designCompute"));
     QCOMPARE(captionsAndTexts(messages_).value(0).left(message.size()), message);
     QVERIFY(!control<QPushButton>(&design, QStringLiteral("designInsert"))->isEnabled());
+}
+
+void TDesignDialogTest::boxesAreRefusedByName_data() {
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focused");
+    QTest::newRow("not a number") << QStringList{u"designDepth=1.2-"_s}
+                                  << u"Check data!|Grubość warstwy: '1.2-' nie jest liczbą"_s
+                                  << u"designDepth"_s;
+    QTest::newRow("the first in the dialog's order")
+        << QStringList{u"designDepth=1.2-"_s, u"designTemperature=9-2"_s}
+        << u"Check data!|Temperatura nawęglania: '9-2' nie jest liczbą"_s << u"designTemperature"_s;
+    QTest::newRow("not a number before an empty box")
+        << QStringList{u"designTemperature="_s, u"designStep=0.0.1"_s}
+        << u"Check data!|Krok zegara pieca: '0.0.1' nie jest liczbą"_s << u"designStep"_s;
+    QTest::newRow("empty boxes in order")
+        << QStringList{u"designStep="_s, u"designTemperature="_s}
+        << u"Check data!|Podaj: temperatura nawęglania"_s << u"designTemperature"_s;
+    QTest::newRow("the step after the hardening")
+        << QStringList{u"designDepth=1"_s, u"designStep="_s, u"designHardeningWanted=on"_s,
+                       u"designHardeningTime="_s}
+        << u"Check data!|Podaj: czas podchładzania"_s << u"designHardeningTime"_s;
+    QTest::newRow("the hardness limit in place of the level")
+        << QStringList{u"designDepth=1"_s, u"designLevel="_s, u"designChdWanted=on"_s,
+                       u"designChdLimit=5-5"_s}
+        << u"Check data!|Twardość na granicy warstwy: '5-5' nie jest liczbą"_s
+        << u"designChdLimit"_s;
+    // Pulses read neither the timer step nor the boost potential.
+    QTest::newRow("a box the design does not read")
+        << QStringList{u"designDepth=1"_s, u"designStep=0.0.1"_s, u"designLowPressure=on"_s,
+                       u"designMinBoost="_s}
+        << u"Check data!|Podaj: najkrótsze nasycanie"_s << u"designMinBoost"_s;
+}
+
+void TDesignDialogTest::boxesAreRefusedByName() {
+    QFETCH(QStringList, boxes);
+    QFETCH(QString, message);
+    QFETCH(QString, focused);
+    TDesignDialog design(processRecord(steelForm(20), SampleShape::Cylinder), nullptr);
+    design.show();
+    QVERIFY(QTest::qWaitForWindowActive(&design));
+    for (QCheckBox* check : design.findChildren<QCheckBox*>())
+        check->setChecked(false);
+    typeAll(&design, {u"designTemperature=920"_s, u"designDepth="_s, u"designLevel=0.35"_s,
+                      u"designStep=0.01"_s, u"designHardeningTime=0.5"_s, u"designMinBoost=30"_s});
+    for (const QString& entry : boxes) {
+        const QString name = entry.section(u'=', 0, 0);
+        if (auto* check = control<QCheckBox>(&design, name))
+            QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(4, check->height() / 2));
+        else
+            typeAll(&design, {entry});
+    }
+    clickButton(&design, u"designCompute"_s);
+    QCOMPARE(captionsAndTexts(messages_), QStringList{message});
+    QCOMPARE(design.focusWidget(), control<QLineEdit>(&design, focused));
+    QVERIFY(!control<QPushButton>(&design, u"designInsert"_s)->isEnabled());
 }
 
 void TDesignDialogTest::cancelStopsTheDesign() {

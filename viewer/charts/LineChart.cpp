@@ -2,12 +2,10 @@
 
 #include "ChartNames.h"
 #include "ChartRender.h"
-#include "NearestPoint.h"
 
 #include <QChart>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QHash>
 #include <QHelpEvent>
 #include <QLegend>
 #include <QLegendMarker>
@@ -18,58 +16,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
-#include <optional>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
-// What follows the last ", " of a caption as a chart draws it: "     Carburizing time, h" gives
-// "h", "Mass gain, g/m²" gives "g/m²". A bare "%" is carbon's, as every such caption of a result
-// file has it.
-QString captionUnit(const QString& shownCaption) {
-    const qsizetype comma = shownCaption.lastIndexOf(u", "_s);
-    if (comma < 0)
-        return QString();
-    const QString unit = shownCaption.mid(comma + 2).trimmed();
-    return unit == u"%" ? u"% C"_s : unit;
-}
-
-// The decimals a read-out gives a value of the unit: what a heat-treatment engineer reads off such
-// a chart (minutes of a programme, micrometres of a case, a thousandth of a percent of carbon).
-std::optional<int> unitDecimals(const QString& unit) {
-    static const QHash<QString, int> decimals{{u"h"_s, 2},   {u"s"_s, 0},   {u"mm"_s, 3},
-                                              {u"% C"_s, 3}, {u"°C"_s, 0},  {u"C"_s, 0},
-                                              {u"HV"_s, 0},  {u"g/m²"_s, 2}};
-    const auto found = decimals.constFind(unit);
-    return found == decimals.constEnd() ? std::nullopt : std::optional(*found);
-}
-
-// What a line is called in the read-out: its legend, else the quantity of the Y caption.
-QString lineName(const ChartDescription& description, qsizetype line) {
-    if (line < description.legends.size() && !description.legends[line].isEmpty())
-        return shownLegend(description.legends[line]);
-    return shownCaption(description.yCaption).section(u',', 0, 0).trimmed();
-}
-
-QString valueText(double value, const QString& unit) {
-    const std::optional<int> decimals = unitDecimals(unit);
-    const QString number =
-        decimals ? QString::number(value, 'f', *decimals) : QString::number(value, 'g', 6);
-    return unit.isEmpty() ? number : number + u' ' + unit;
-}
-
-// Whether x never falls along the points. A break (NaN) orders with nothing: a broken line is
-// searched point by point.
-bool ascendingX(const QList<QPointF>& points) {
-    return std::ranges::none_of(points, [](QPointF point) { return std::isnan(point.x()); }) &&
-           std::is_sorted(points.begin(), points.end(),
-                          [](QPointF a, QPointF b) { return a.x() < b.x(); });
-}
-
-// A read-out farther from every line than this is no read-out.
-constexpr double readOutReach = 20; // px
 // A drag shorter than this either way is a click, not a rectangle to zoom into.
 constexpr int leastDrag = 4; // px
 
@@ -99,12 +48,7 @@ bool LineChart::isLineVisible(int line) const {
 }
 
 void LineChart::draw() {
-    ascending_.clear();
-    for (const QList<QPointF>& line : description_.lines)
-        ascending_.append(ascendingX(line));
-    measuredAscending_.clear();
-    for (const MeasuredPoints& measured : description_.measurements)
-        measuredAscending_.append(ascendingX(measured.points));
+    readOut_.prepare(description_);
     rebuild();
 }
 
@@ -179,73 +123,9 @@ void LineChart::resetZoom() {
 }
 
 QString LineChart::readOutAt(QPoint at) const {
-    const QRectF plot = chart()->plotArea();
-    if (plot.isEmpty())
-        return QString();
-    const ChartAxis x = drawableAxis(shownXAxis());
-    const ChartAxis y = drawableAxis(shownYAxis());
-    const double xScale = plot.width() / (x.end() - x.start);
-    const double yScale = plot.height() / (y.end() - y.start);
-    const QPointF value = valueAt(at);
-    // Only what is drawn is read: the mouse over the plot (or within reach of its edge, where
-    // points on the axes are drawn), not over the legend or beyond, where a zoomed chart's lines
-    // run on undrawn; and what is read lies inside the axes, to the pixel.
-    const auto within = [&](QPointF p, double pixels) {
-        const auto inside = [](const ChartAxis& axis, double v, double margin) {
-            return v >= std::min(axis.start, axis.end()) - margin &&
-                   v <= std::max(axis.start, axis.end()) + margin;
-        };
-        return inside(x, p.x(), pixels / xScale) && inside(y, p.y(), pixels / yScale);
-    };
-    if (!within(value, readOutReach))
-        return QString();
-    // Between points a line is read at the mouse's x to the decimal a pixel resolves, not to
-    // digits the mouse cannot choose: 1.98 h rather than 1.98099 h.
-    const double resolution = std::pow(10.0, std::floor(std::log10(1 / xScale)));
-    const QPointF onLine(std::round(value.x() / resolution) * resolution, value.y());
-    // The line drawn nearest to the mouse is read: at its point, where one lies within reach,
-    // else on its segment at the mouse's x.
-    double nearest = std::numeric_limits<double>::max();
-    qsizetype bestLine = -1;
-    qsizetype bestMeasured = -1;
-    QPointF reading;
-    for (qsizetype line = 0; line < description_.lines.size(); ++line) {
-        if (!isLineVisible(static_cast<int>(line)))
-            continue;
-        const QList<QPointF>& points = description_.lines[line];
-        const bool ascending = line < ascending_.size() && ascending_[line];
-        const NearestPoint point = nearestPoint(points, ascending, value, xScale, yScale);
-        const NearestSegment segment = nearestSegment(points, ascending, onLine, xScale, yScale);
-        const double distance = std::min(point.distance, segment.distance);
-        if (distance < nearest) {
-            nearest = distance;
-            bestLine = line;
-            reading = point.distance <= readOutReach ? points[point.index] : segment.reading;
-        }
-    }
-    // Measured markers are drawn unjoined: only their points are read.
-    for (qsizetype measured = 0; measured < description_.measurements.size(); ++measured) {
-        const QList<QPointF>& points = description_.measurements[measured].points;
-        const bool ascending = measured < measuredAscending_.size() && measuredAscending_[measured];
-        const NearestPoint point = nearestPoint(points, ascending, value, xScale, yScale);
-        if (point.distance < nearest) {
-            nearest = point.distance;
-            bestMeasured = measured;
-            reading = points[point.index];
-        }
-    }
-    if (nearest > readOutReach || !within(reading, 1))
-        return QString();
-    QString name;
-    if (bestMeasured >= 0) {
-        const MeasuredPoints& measured = description_.measurements[bestMeasured];
-        name = measured.name.isEmpty() ? measured.legend : measured.name;
-    } else {
-        name = lineName(description_, bestLine);
-    }
-    return name + u'\n' + u"x = "_s +
-           valueText(reading.x(), captionUnit(shownCaption(description_.xCaption))) + u'\n' +
-           u"y = "_s + valueText(reading.y(), captionUnit(shownCaption(description_.yCaption)));
+    const ReadOutView view{drawableAxis(shownXAxis()), drawableAxis(shownYAxis()),
+                           chart()->plotArea().size()};
+    return readOut_.textAt(description_, view, valueAt(at));
 }
 
 bool LineChart::onLegend(QPoint at) const {

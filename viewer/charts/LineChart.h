@@ -6,6 +6,7 @@
 // file.
 
 #include "ChartDescription.h"
+#include "ChartReadOut.h"
 
 #include <QChartView>
 #include <QImage>
@@ -81,8 +82,7 @@ private:
 
     ChartDescription description_;
     std::optional<Zoom> zoom_;
-    QList<bool> ascending_;         // per line: x never falls, so the read-out can bisect
-    QList<bool> measuredAscending_; // the same per measurement
+    ChartReadOut readOut_;
     QRubberBand* rubberBand_ = nullptr;
     QPoint dragStart_;
 };

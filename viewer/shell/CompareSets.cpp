@@ -14,6 +14,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -106,43 +107,38 @@ QString summaryCsv(std::span<const LoadedSet* const> sets) {
     return csvTable(summaryTable(sets));
 }
 
-int compareSets(const QString& folder, const QStringList& setNames, QTextStream& errors) {
+namespace {
+
+// The sets read whole for a comparison; none when one of them cannot be compared at all. A set
+// with a file that could not be read is compared from what was read, and counted in `failures`.
+std::optional<std::vector<LoadedSet>> comparedSets(const QStringList& setNames, QTextStream& errors,
+                                                   int& failures) {
     std::vector<LoadedSet> loaded;
-    int failures = 0;
     for (const QString& name : setNames) {
         loaded.push_back(
             loadSet(QString::fromStdString(commandLineName(name.toStdString())).toStdString()));
         if (!loaded.back().shape) {
             errors << "tavrix: cannot read the result set " << name << Qt::endl;
-            return 2;
+            return std::nullopt;
         }
         if (loaded.back().unfinished()) {
             errors << "tavrix: cannot compare the result set " << name << ": "
                    << setProblemReason(SetProblem::Unfinished) << Qt::endl;
-            return 2;
+            return std::nullopt;
         }
         if (!readWhole(loaded.back())) {
             errors << "tavrix: not every file of " << name << " could be read" << Qt::endl;
             ++failures;
         }
     }
-    std::vector<const LoadedSet*> sets;
-    std::vector<ComparedSet> compared;
-    for (const LoadedSet& set : loaded) {
-        sets.push_back(&set);
-        compared.push_back({&set, comparisonColour(static_cast<int>(compared.size()))});
-    }
-    if (mixesThickAndThin(sets)) {
-        errors << "tavrix: thick samples (hours) and thin ones (seconds) cannot be compared"
-               << Qt::endl;
-        return 2;
-    }
-    const QDir target(folder);
-    if (!target.mkpath(u"."_s)) {
-        errors << "tavrix: cannot make the folder " << folder << Qt::endl;
-        return 2;
-    }
+    return loaded;
+}
 
+// Each shared quantity's chart as PNG and CSV; the number of files that could not be written.
+int writeComparisonCharts(const std::vector<ComparedSet>& compared,
+                          const std::vector<const LoadedSet*>& sets, const QDir& target,
+                          QTextStream& errors) {
+    int failures = 0;
     for (ChartKind quantity : sharedQuantities(sets)) {
         const int levels = quantity == ChartKind::CaseDepth ? 3 : 1;
         for (int level = 0; level < levels; ++level) {
@@ -160,6 +156,33 @@ int compareSets(const QString& folder, const QStringList& setNames, QTextStream&
             }
         }
     }
+    return failures;
+}
+
+} // namespace
+
+int compareSets(const QString& folder, const QStringList& setNames, QTextStream& errors) {
+    int failures = 0;
+    const std::optional<std::vector<LoadedSet>> loaded = comparedSets(setNames, errors, failures);
+    if (!loaded)
+        return 2;
+    std::vector<const LoadedSet*> sets;
+    std::vector<ComparedSet> compared;
+    for (const LoadedSet& set : *loaded) {
+        sets.push_back(&set);
+        compared.push_back({&set, comparisonColour(static_cast<int>(compared.size()))});
+    }
+    if (mixesThickAndThin(sets)) {
+        errors << "tavrix: thick samples (hours) and thin ones (seconds) cannot be compared"
+               << Qt::endl;
+        return 2;
+    }
+    const QDir target(folder);
+    if (!target.mkpath(u"."_s)) {
+        errors << "tavrix: cannot make the folder " << folder << Qt::endl;
+        return 2;
+    }
+    failures += writeComparisonCharts(compared, sets, target, errors);
     const QString problem =
         writeWholeFile(target.filePath(u"summary.csv"_s), summaryCsv(sets).toUtf8());
     if (!problem.isEmpty()) {
