@@ -3,6 +3,7 @@
 // build checks that), with series whose parts still match, and never with more than the whole
 // file gives.
 
+#include "ChartPoints.h"
 #include "SampleFiles.h"
 #include "SeriesReaders.h"
 
@@ -43,7 +44,7 @@ Outcome readProfilesChecked(std::istream& in, bool carbon) {
             sum += profiles.valueAt(line, node);
     }
     sum += profiles.largestValue();
-    if (const auto range = profiles.nodeRange(0, 2)) {
+    if (const auto range = nodeRange(profiles.grid(), 0, 2)) {
         EXPECT_LE(range->last, profiles.gridSize() - 1);
         EXPECT_GE(range->first, 0);
     }
@@ -91,7 +92,7 @@ const ReaderCase readers[] = {
          EXPECT_LE(depths.seriesCount(), 100);
          for (int series = 0; series < depths.seriesCount(); ++series)
              EXPECT_EQ(depths.depth(series, depths.timeCount()), 0);
-         static_cast<void>(depths.nodeRange(0, 12));
+         static_cast<void>(nodeRange(depths.times(), 0, 12));
          return Outcome{status, depths.timeCount()};
      }},
     {"Surface", samples::surface,

@@ -1,4 +1,5 @@
 #include "SeriesQueries.h"
+#include "ChartPoints.h"
 #include "TGrubosc.h"
 #include "TWyniki.h"
 #include "T_XY.h"
@@ -95,7 +96,7 @@ TEST(TWyniki, QueriesBeyondTheDataFallBack) {
     EXPECT_EQ(profiles.valueAt(0, 0), 0);
     EXPECT_EQ(profiles.largestValue(), 0);
     EXPECT_EQ(profiles.profileTime(0), 0);
-    EXPECT_FALSE(profiles.nodeRange(0, 2));
+    EXPECT_FALSE(nodeRange(profiles.grid(), 0, 2));
 
     profiles.addProfile(2, array({0, 0.1}), array({1.1, 0.9}));
     EXPECT_EQ(profiles.gridValue(1), 0.1);
@@ -143,15 +144,15 @@ TEST(TGrubosc, KeepsSeriesAsLongAsTheTimes) {
     EXPECT_EQ(depths.depth(3, 0), 0);
     EXPECT_EQ(depths.depth(0, 2), 0);
     EXPECT_EQ(depths.time(2), 0);
-    ASSERT_TRUE(depths.nodeRange(0, 2));
-    EXPECT_EQ(depths.nodeRange(0, 2)->last, 1);
+    ASSERT_TRUE(nodeRange(depths.times(), 0, 2));
+    EXPECT_EQ(nodeRange(depths.times(), 0, 2)->last, 1);
 }
 
 TEST(TGrubosc, EmptyHasNoRange) {
     const TGrubosc depths;
     EXPECT_EQ(depths.seriesCount(), 0);
     EXPECT_EQ(depths.largestDepth(), 0);
-    EXPECT_FALSE(depths.nodeRange(0, 1));
+    EXPECT_FALSE(nodeRange(depths.times(), 0, 1));
     EXPECT_EQ(TGrubosc(-5).seriesCount(), 0);
 }
 

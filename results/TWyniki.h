@@ -5,10 +5,9 @@
 // Invariant: there are as many profile times as series. A series may be shorter than the grid
 // (its block had fewer rows); it then answers with its last value.
 
-#include "ChartPoints.h"
 #include "TDblsArr.h"
 
-#include <optional>
+#include <span>
 #include <vector>
 
 class TWyniki {
@@ -31,8 +30,6 @@ public:
     std::span<const double> profile(int profile) const;
 
     double largestValue() const; // over all series; 0 when there are none
-    // The drawn nodes of the X axis from xStart to xEnd (mm).
-    std::optional<NodeRange> nodeRange(double xStart, double xEnd) const;
 
 private:
     TDblsArr grid_;

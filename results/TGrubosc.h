@@ -4,10 +4,8 @@
 //
 // Invariant: every series is as long as the times.
 
-#include "ChartPoints.h"
 #include "TDblsArr.h"
 
-#include <optional>
 #include <span>
 #include <vector>
 
@@ -27,8 +25,6 @@ public:
     double depth(int series, int i) const; // mm; 0 beyond the data
     double largestTime() const;
     double largestDepth() const; // over all series; 0 when there are none
-    // The drawn nodes of the time axis from xStart to xEnd (h).
-    std::optional<NodeRange> nodeRange(double xStart, double xEnd) const;
 
 private:
     TDblsArr times_;

@@ -47,7 +47,3 @@ double TGrubosc::largestDepth() const {
         result = std::max(result, largest(depths.values()));
     return result;
 }
-
-std::optional<NodeRange> TGrubosc::nodeRange(double xStart, double xEnd) const {
-    return ::nodeRange(times_.values(), xStart, xEnd);
-}

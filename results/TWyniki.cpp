@@ -54,7 +54,3 @@ double TWyniki::largestValue() const {
             result = std::max(result.value_or(series[0]), largest(series.values()));
     return result.value_or(0);
 }
-
-std::optional<NodeRange> TWyniki::nodeRange(double xStart, double xEnd) const {
-    return ::nodeRange(grid_.values(), xStart, xEnd);
-}
