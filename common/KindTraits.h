@@ -39,7 +39,8 @@ enum class ChartKind {
     Hardness,
     Mass,
     Mean,
-    Austenite
+    Austenite,
+    Carbide
 };
 
 enum class TimeUnit { Hours, Seconds };
@@ -48,8 +49,9 @@ enum class TimeUnit { Hours, Seconds };
 enum class SampleSize { None, Thickness, Diameter };
 
 // The files a run writes beside the main file (which holds the carbon profiles). The retained
-// austenite is written only by a run whose hardness comes from its quench (a `quench:` line).
-enum class ResultFile { Surface, Hardness, Mass, CaseDepth, Mean, Austenite };
+// austenite is written only by a run whose hardness comes from its quench (a `quench:` line),
+// the cementite profiles only by a run with carbides (`carbides: on`).
+enum class ResultFile { Surface, Hardness, Mass, CaseDepth, Mean, Austenite, Carbide };
 
 constexpr std::string_view extension(ResultFile file) {
     switch (file) {
@@ -65,6 +67,8 @@ constexpr std::string_view extension(ResultFile file) {
         return "sre";
     case ResultFile::Austenite:
         return "aus";
+    case ResultFile::Carbide:
+        return "wgl";
     }
     return {};
 }
@@ -166,9 +170,9 @@ std::optional<SampleShape> shapeFromLine(std::string_view line);
 
 // Every file a set may have beside its main file, the files of earlier versions of the program
 // ("ste", "grx", "roz") among them: a run deletes them all before it writes its own.
-inline constexpr std::array<std::string_view, 9> setFileExtensions{
-    "ste", "twa", "pow", "gru", "mas", "sre", "aus", "grx", "roz"};
-// The first seven of them are the files the user deletes with the set; "grx" and "roz" stay, as
+inline constexpr std::array<std::string_view, 10> setFileExtensions{
+    "ste", "twa", "pow", "gru", "mas", "sre", "aus", "wgl", "grx", "roz"};
+// The first eight of them are the files the user deletes with the set; "grx" and "roz" stay, as
 // they always have.
 inline constexpr std::span<const std::string_view> deletedSetFileExtensions =
-    std::span(setFileExtensions).first<7>();
+    std::span(setFileExtensions).first<8>();

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <sstream>
 #include <tuple>
+#include <utility>
 
 namespace py = pybind11;
 
@@ -58,6 +59,11 @@ SetClaim claimSet(const std::string& path) {
     throw WriteError(path + ": the in-use list cannot be updated: " + claim.problem());
 }
 
+// The cementite file's text, which only a run with carbides has.
+std::optional<std::string> carbideText(const RunOutcome& outcome, std::string text) {
+    return outcome.carbideAtStageEnds ? std::optional(std::move(text)) : std::nullopt;
+}
+
 void raiseUnlessFinished(const RunOutcome& outcome) {
     if (outcome.status == RunStatus::Failed)
         throw RunError(outcome.error);
@@ -80,6 +86,12 @@ ResultSeries::ResultSeries(const ResultTexts& texts) {
     TWyniki hardnessProfiles;
     readHardnessFile(hardnessIn, hardnessProfiles);
     std::tie(hardnessX, hardness) = lastProfile(hardnessProfiles);
+    if (texts.carbide) {
+        std::istringstream carbideIn(*texts.carbide);
+        TWyniki carbideProfiles;
+        readHardnessFile(carbideIn, carbideProfiles);
+        carbide = lastProfile(carbideProfiles).second;
+    }
     std::istringstream surfaceIn(texts.surface);
     readSurfaceFile(surfaceIn, surface);
     std::istringstream massIn(texts.mass);
@@ -147,8 +159,10 @@ Profile Result::profile() const {
     const std::vector<double> none;
     const std::vector<double>& austenite =
         kept.outcome.finalHardness ? kept.outcome.finalHardness->austenite : none;
-    return {array(read.carbonX), array(read.carbon), array(read.hardnessX), array(read.hardness),
-            array(austenite)};
+    return {
+        array(read.carbonX),   array(read.carbon),
+        array(read.hardnessX), array(read.hardness),
+        array(austenite),      read.carbide ? std::optional(array(*read.carbide)) : std::nullopt};
 }
 
 TimeSeries Result::surfaceSeries() const {
@@ -173,10 +187,10 @@ Result runInMemory(const Process& process, RunObserver& observer,
     KeptRun kept = runKept(parametry, observer, streams);
     raiseUnlessFinished(kept.outcome);
     const std::vector<std::string> warnings = runWarnings(process.record.data, kept.outcome);
-    Result result(std::move(kept),
-                  {process.text() + streams.text(), streams.text(ResultFile::Surface),
-                   streams.text(ResultFile::Hardness), streams.text(ResultFile::Mass)},
-                  process.record.shape);
+    ResultTexts texts{process.text() + streams.text(), streams.text(ResultFile::Surface),
+                      streams.text(ResultFile::Hardness), streams.text(ResultFile::Mass),
+                      carbideText(kept.outcome, streams.text(ResultFile::Carbide))};
+    Result result(std::move(kept), std::move(texts), process.record.shape);
     result.warnings = warnings;
     return result;
 }
@@ -196,10 +210,10 @@ Result runToFiles(const Process& process, const std::string& path, RunObserver& 
         return wholeFile(file ? resultFileName(path, extension(*file)) : path).value_or("");
     };
     const std::vector<std::string> warnings = runWarnings(process.record.data, kept.outcome);
-    Result result(std::move(kept),
-                  {fileText(std::nullopt), fileText(ResultFile::Surface),
-                   fileText(ResultFile::Hardness), fileText(ResultFile::Mass)},
-                  process.record.shape);
+    ResultTexts texts{fileText(std::nullopt), fileText(ResultFile::Surface),
+                      fileText(ResultFile::Hardness), fileText(ResultFile::Mass),
+                      carbideText(kept.outcome, fileText(ResultFile::Carbide))};
+    Result result(std::move(kept), std::move(texts), process.record.shape);
     result.warnings = warnings;
     if (!claim.release())
         result.warnings.push_back("the in-use list cannot be updated: " + claim.problem());

@@ -17,24 +17,29 @@ class Gruba;
 pybind11::array_t<double> array(std::span<const double> values);
 
 // The final profiles: carbon over the profile's depths, hardness over its own sampled depths.
-// With a hardness from the quench, the retained austenite over the hardness profile's depths.
+// With a hardness from the quench, the retained austenite over the hardness profile's depths;
+// with carbides, the cementite (mass %) over the carbon profile's depths.
 struct Profile {
     pybind11::array_t<double> x, carbon, hardnessX, hardness, austenite;
+    std::optional<pybind11::array_t<double>> carbide;
 };
 
 struct TimeSeries {
     pybind11::array_t<double> t, values;
 };
 
-// The texts of a run's result files, as the files hold them (the main file with its head).
+// The texts of a run's result files, as the files hold them (the main file with its head); the
+// cementite file's only with carbides.
 struct ResultTexts {
     std::string main, surface, hardness, mass;
+    std::optional<std::string> carbide;
 };
 
 // The series of those texts: the final profiles, and the surface carbon and mass over time.
 struct ResultSeries {
     explicit ResultSeries(const ResultTexts& texts);
     std::vector<double> carbonX, carbon, hardnessX, hardness;
+    std::optional<std::vector<double>> carbide; // on carbonX
     T_XY surface;
     T_New_XY mass;
 };

@@ -31,6 +31,14 @@ std::optional<double> readingIfCarbon(const Potential& potential, double reading
     return potential.state.potential ? std::optional(reading) : std::nullopt;
 }
 
+// The cementite of a run with carbides, on the Profile bound before.
+void bindCarbideProfile(py::module_& module) {
+    auto profile = py::reinterpret_borrow<py::class_<Profile>>(module.attr("Profile"));
+    profile.def_readonly("carbide", &Profile::carbide,
+                         "cementite at the carbon profile's depths, mass %, with carbides (else "
+                         "None)");
+}
+
 // A settings line's value as the file writes it, or None: the hardness model's lines.
 struct SettingProperty {
     const char* name;
@@ -141,6 +149,7 @@ void bindResults(py::module_& module) {
         .def_readonly("austenite", &Profile::austenite,
                       "retained austenite at the hardness profile's points, %, with a quench "
                       "(empty without)");
+    bindCarbideProfile(module);
     py::class_<TimeSeries>(module, "TimeSeries", "A series over the process time.")
         .def_readonly("t", &TimeSeries::t, "time, h (s for a foil or wire)")
         .def_readonly("values", &TimeSeries::values)

@@ -131,6 +131,7 @@ LoadedSet loadSet(const std::string& setName) {
     loadFile(file("pow"), set.surface, readSurfaceFile);
     loadFile(file("twa"), set.hardness, readHardnessFile);
     loadFile(file("aus"), set.austenite, readHardnessFile);
+    loadFile(file("wgl"), set.carbide, readHardnessFile);
     const auto readXY = [](std::istream& in, XYFile& xy) {
         return readXYFile(in, xy.captions, xy.scale, xy.series);
     };
@@ -144,5 +145,7 @@ std::vector<ChartKind> setCharts(const LoadedSet& set, SampleShape shape) {
     std::vector<ChartKind> charts(ofKind.begin(), ofKind.end());
     if (set.austenite.status != FileStatus::Missing)
         charts.push_back(ChartKind::Austenite);
+    if (set.carbide.status != FileStatus::Missing)
+        charts.push_back(ChartKind::Carbide);
     return charts;
 }

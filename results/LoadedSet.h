@@ -51,6 +51,7 @@ struct LoadedSet {
     FileSeries<XYFile> mass;       // "mas"
     FileSeries<XYFile> mean;       // "sre"
     FileSeries<TWyniki> austenite; // "aus": a set whose hardness comes from its quench
+    FileSeries<TWyniki> carbide;   // "wgl": a set computed with carbides
     // A logged load's ("run", AsRunRecord.h): its setpoint, burn-off windows and figures. None
     // where the record does not read or does not fit the set's rows.
     std::optional<AsRunRecord> asRun;
@@ -75,7 +76,8 @@ T_XY surfaceCarbon(const LoadedSet& set); // % C over time (h, s)
 T_New_XY meanCarbonContent(const LoadedSet& set); // % C over time (s)
 inline constexpr char meanCarbonCaption[] = "Mean carbon content (steel carbon + increase), %";
 
-// The charts the set opens: those of its kind, and the retained austenite when it has that file.
+// The charts the set opens: those of its kind, and the retained austenite and the cementite when
+// it has their files.
 std::vector<ChartKind> setCharts(const LoadedSet& set, SampleShape shape);
 
 // Reads every file the set can have. Unreadable files are kept as their status says; a "gru"

@@ -86,6 +86,10 @@
         <source>Distance from the surface, mm</source>
         <translation>Distance from the surface, mm</translation>
     </message>
+    <message>
+        <source>Cementite, mass %</source>
+        <translation>Cementite, mass %</translation>
+    </message>
 </context>
 <context>
     <name>ChartKinds</name>
@@ -124,6 +128,10 @@
     <message>
         <source>Austenit</source>
         <translation>Austenite</translation>
+    </message>
+    <message>
+        <source>Cementyt</source>
+        <translation>Cementite</translation>
     </message>
 </context>
 <context>
@@ -194,6 +202,10 @@
     <message>
         <source>Austenit szczątkowy</source>
         <translation>Retained austenite</translation>
+    </message>
+    <message>
+        <source>Cementyt (udział masowy)</source>
+        <translation>Cementite (mass fraction)</translation>
     </message>
 </context>
 <context>
@@ -1107,6 +1119,14 @@ Show what there is?</translation>
     <message>
         <source>Czas procesu: %1</source>
         <translation>Total time: %1</translation>
+    </message>
+    <message>
+        <source>Cementyt na końcu etapu (%1): do %2 mm</source>
+        <translation>Cementite at the stage end (%1): down to %2 mm</translation>
+    </message>
+    <message>
+        <source>Cementyt na końcu etapu (%1): brak</source>
+        <translation>Cementite at the stage end (%1): none</translation>
     </message>
 </context>
 <context>

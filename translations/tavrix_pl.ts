@@ -86,6 +86,10 @@
         <source>Distance from the surface, mm</source>
         <translation>Odległość od powierzchni, mm</translation>
     </message>
+    <message>
+        <source>Cementite, mass %</source>
+        <translation>Cementyt, % masy</translation>
+    </message>
 </context>
 <context>
     <name>ChartKinds</name>
@@ -124,6 +128,10 @@
     <message>
         <source>Austenit</source>
         <translation>Austenit</translation>
+    </message>
+    <message>
+        <source>Cementyt</source>
+        <translation>Cementyt</translation>
     </message>
 </context>
 <context>
@@ -194,6 +202,10 @@
     <message>
         <source>Austenit szczątkowy</source>
         <translation>Austenit szczątkowy</translation>
+    </message>
+    <message>
+        <source>Cementyt (udział masowy)</source>
+        <translation>Cementyt (udział masowy)</translation>
     </message>
 </context>
 <context>
@@ -1107,6 +1119,14 @@ Pokazać to, co jest?</translation>
     <message>
         <source>Czas procesu: %1</source>
         <translation>Czas procesu: %1</translation>
+    </message>
+    <message>
+        <source>Cementyt na końcu etapu (%1): do %2 mm</source>
+        <translation>Cementyt na końcu etapu (%1): do %2 mm</translation>
+    </message>
+    <message>
+        <source>Cementyt na końcu etapu (%1): brak</source>
+        <translation>Cementyt na końcu etapu (%1): brak</translation>
     </message>
 </context>
 <context>

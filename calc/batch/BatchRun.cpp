@@ -7,6 +7,7 @@
 #include "FileTable.h"
 #include "HardnessReport.h"
 #include "KindTraits.h"
+#include "NumberText.h"
 #include "Parametry.h"
 #include "ProcessCheck.h"
 #include "ProfileMeasures.h"
@@ -72,6 +73,24 @@ void listResults(const std::string& path, SampleShape shape, const RunOutcome& o
         std::printf("  %s\n", resultFileName(path, extension(file)).c_str());
     if (outcome.finalHardness && outcome.finalHardness->fromQuench)
         std::printf("  %s\n", resultFileName(path, extension(ResultFile::Austenite)).c_str());
+    if (outcome.carbideAtStageEnds)
+        std::printf("  %s\n", resultFileName(path, extension(ResultFile::Carbide)).c_str());
+}
+
+// A run with carbides: where the cementite lies at each stage end.
+void printStageCarbides(const std::string& path, SampleShape shape, const RunOutcome& outcome) {
+    if (!outcome.carbideAtStageEnds)
+        return;
+    const bool seconds = kindTraits(shape).timeUnit == TimeUnit::Seconds;
+    for (const StageCarbide& end : *outcome.carbideAtStageEnds) {
+        const std::string time =
+            seconds ? generalText(end.time) + " s" : generalText(end.time / 3600) + " h";
+        if (end.deepest)
+            std::printf("%s: stage end at %s: cementite down to %.3f mm\n", path.c_str(),
+                        time.c_str(), *end.deepest);
+        else
+            std::printf("%s: stage end at %s: no cementite\n", path.c_str(), time.c_str());
+    }
 }
 
 void releaseClaim(SetClaim& claim, const std::string& path) {
@@ -89,6 +108,7 @@ FileResult settle(const std::string& path, const std::string& head, const RunOut
     switch (outcome.status) {
     case RunStatus::Finished:
         listResults(path, shape, outcome);
+        printStageCarbides(path, shape, outcome);
         if (outcome.finalHardness)
             std::fputs(hardnessReport(path, *outcome.finalHardness, hardnessLimit).c_str(), stdout);
         return FileResult::Finished;

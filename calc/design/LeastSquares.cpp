@@ -50,6 +50,13 @@ std::optional<std::vector<double>> solved(Matrix a, std::vector<double> b) {
     return x;
 }
 
+bool allFinite(const Matrix& a, const std::vector<double>& g) {
+    const auto finite = [](const std::vector<double>& values) {
+        return std::ranges::all_of(values, [](double value) { return std::isfinite(value); });
+    };
+    return finite(g) && std::ranges::all_of(a, finite);
+}
+
 class Fit {
 public:
     using Problem = LeastSquaresFit::Problem;
@@ -62,11 +69,12 @@ public:
 private:
     // A residual that is not finite counts as one that could not be computed: it compares false
     // with every sum of squares, so no step would seem to lower the sum and the fit would damp
-    // its steps away and take the point for a minimum.
+    // its steps away and take the point for a minimum. So does a sum of squares that overflows.
     std::optional<std::vector<double>> evaluate(const std::vector<double>& x) {
         ++result_.evaluations;
         std::optional<std::vector<double>> r = residuals_(x);
-        if (r && !std::ranges::all_of(*r, [](double value) { return std::isfinite(value); }))
+        if (r && !(std::ranges::all_of(*r, [](double value) { return std::isfinite(value); }) &&
+                   std::isfinite(sumOfSquares(*r))))
             return std::nullopt;
         return r;
     }
@@ -219,6 +227,10 @@ std::optional<Fit::Problem> Fit::descend() {
             return Problem::Stopped;
         const Matrix a = normalMatrix(columns);
         const std::vector<double> g = gradient(columns, *r_);
+        // Residuals so large that JᵀJ overflows give steps that are not numbers, which move no
+        // parameter and would pass for convergence.
+        if (!allFinite(a, g))
+            return Problem::Stopped;
         for (std::size_t k = 0; k < a.size(); ++k)
             if (!(a[k][k] > 0))
                 return Problem::Undetermined;

@@ -81,8 +81,11 @@ private:
     std::optional<TrialResult> trial(const std::vector<Stage>& stages);
     // The final diffusion (s) after `stages` that brings the surface to its target at the
     // programme's end, with the trial that shows it; `longest` bounds it from above.
-    std::optional<std::pair<double, TrialResult>> finalDiffusion(std::vector<Stage> stages,
-                                                                 double longest);
+    // With `toMeet`, the timer steps next to the rounded one are tried too when it misses a
+    // target: at a high temperature one step of the final diffusion moves the case depth by
+    // more than its tolerance, while the surface allows several.
+    std::optional<std::pair<double, TrialResult>>
+    finalDiffusion(std::vector<Stage> stages, double longest, bool toMeet = false);
     // The last boost sized for the depth, the final diffusion for the surface; rounded.
     bool sizeLastPulse(const std::vector<Stage>& stages, double longestBoost);
     // The stages before the final diffusion, of the knob being sized, and the final diffusion
@@ -117,6 +120,9 @@ private:
     // The pulses of the last trial of a final diffusion and the case depth (mm) it gave.
     std::pair<std::size_t, double> reached_{0, 0.0};
     LowPressureResult result_;
+    // The candidates on the timer are being tried, once the root is found (finalDiffusion's
+    // toMeet).
+    bool onTimer_ = false;
 };
 
 std::optional<std::string> LowPressureSearch::inputProblem() const {
@@ -223,7 +229,7 @@ std::optional<TrialResult> LowPressureSearch::trial(const std::vector<Stage>& st
 }
 
 std::optional<std::pair<double, TrialResult>>
-LowPressureSearch::finalDiffusion(std::vector<Stage> stages, double longest) {
+LowPressureSearch::finalDiffusion(std::vector<Stage> stages, double longest, bool toMeet) {
     stages.push_back({timerStepSeconds, SurfaceCondition::Neutral});
     std::optional<TrialResult> kept;
     const RootFunction surfaceError = [&](double seconds) -> std::optional<double> {
@@ -250,10 +256,21 @@ LowPressureSearch::finalDiffusion(std::vector<Stage> stages, double longest) {
     if (root.problem == Root::Problem::Stopped)
         return std::nullopt;
     const double seconds = roundStep(root.x);
-    const std::optional<double> rounded = surfaceError(seconds);
-    if (!rounded)
+    if (!surfaceError(seconds))
         return std::nullopt;
-    return std::pair{seconds, *kept};
+    std::pair<double, TrialResult> nearest{seconds, *kept};
+    if (!toMeet || meets(nearest.second))
+        return nearest;
+    for (const double shift : {-1.0, 1.0, -2.0, 2.0}) {
+        const double x = seconds + shift * timerStepSeconds;
+        if (x < timerStepSeconds || x > longest)
+            continue;
+        if (!surfaceError(x))
+            return std::nullopt;
+        if (meets(*kept))
+            return std::pair{x, *kept};
+    }
+    return nearest;
 }
 
 bool LowPressureSearch::meets(const TrialResult& result) const {
@@ -267,8 +284,8 @@ std::optional<double> LowPressureSearch::depthError(const std::vector<Stage>& bu
     double used = 0;
     for (const Stage& stage : built)
         used += stage.seconds;
-    auto final =
-        finalDiffusion(built, std::max(2 * timerStepSeconds, maxLowPressureHours * 3600 - used));
+    auto final = finalDiffusion(
+        built, std::max(2 * timerStepSeconds, maxLowPressureHours * 3600 - used), onTimer_);
     if (!final)
         return std::nullopt;
     sized = {built, std::move(final)};
@@ -291,6 +308,7 @@ bool LowPressureSearch::sizeKnob(const StagesWith& build, double low, double hig
     if (root.problem == Root::Problem::Stopped)
         return false;
     const double rounded = std::clamp(roundStep(root.x), low, high);
+    onTimer_ = true;
     for (const double shift : {0.0, -timerStepSeconds, timerStepSeconds}) {
         const double x = rounded + shift;
         if (x < low || x > high || !error(x))
@@ -298,6 +316,7 @@ bool LowPressureSearch::sizeKnob(const StagesWith& build, double low, double hig
         if (meets(sized.final->second))
             break;
     }
+    onTimer_ = false;
     return !stopped();
 }
 

@@ -109,8 +109,8 @@ ProcessRecord withValues(const ProcessRecord& process, const std::vector<double>
 // inside the range the computation serves.
 std::vector<FittedParameter> parametersOf(const ProcessRecord& process, FittedValues values,
                                           std::vector<double> start) {
-    std::vector<FittedParameter> parameters{
-        {start[0], std::log(lowestFittedBeta), std::log(highestFittedBeta), logBetaStep}};
+    std::vector<FittedParameter> parameters{{start[0], std::log(lowestFittedBetaFor(values)),
+                                             std::log(highestFittedBeta), logBetaStep}};
     if (values == FittedValues::BetaAndPotential) {
         double lowest = maxCarbon, highest = 0;
         for (std::size_t row = 0; row < process.data.potentials.size(); ++row)
@@ -245,13 +245,13 @@ std::optional<double> ProfileFitter::betaFloor(const ResidualFunction& residuals
             sum += value * value;
         return sum > edge;
     };
-    double low = std::log(lowestFittedBeta);
+    double low = std::log(lowestFittedBetaWithOffset);
     double high = fit.x[0];
     const std::optional<bool> lowestOutside = beyondEdge(low);
     if (!lowestOutside)
         return std::nullopt;
     if (!*lowestOutside)
-        return lowestFittedBeta;
+        return lowestFittedBetaWithOffset;
     while (high - low > 0.01 * std::log(10.0)) {
         const double middle = (low + high) / 2;
         const std::optional<bool> outside = beyondEdge(middle);
@@ -321,7 +321,8 @@ ProfileFitResult ProfileFitter::run() {
     if (std::optional<std::string> reason = inputRefusal())
         return refused(std::move(*reason));
     std::vector<double> x{std::clamp(std::log(process_.data.transferCoefficient),
-                                     std::log(lowestFittedBeta), std::log(highestFittedBeta))};
+                                     std::log(lowestFittedBetaFor(values_)),
+                                     std::log(highestFittedBeta))};
     const std::optional<TrialResult> given = trial(x);
     if (!given)
         return result_;

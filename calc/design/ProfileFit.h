@@ -21,8 +21,14 @@
 
 enum class FittedValues { Beta, BetaAndPotential };
 
-inline constexpr double lowestFittedBeta = 1e-7;      // cm/s
-inline constexpr double highestFittedBeta = 1e-2;     // cm/s
+inline constexpr double lowestFittedBeta = 1e-7;  // cm/s, fitted alone
+inline constexpr double highestFittedBeta = 1e-2; // cm/s
+// Fitted with the offset, β keeps to what furnaces have: lower, a smaller β and a higher
+// potential trade against each other along a valley that leads out of any physical range.
+inline constexpr double lowestFittedBetaWithOffset = 1e-6; // cm/s
+constexpr double lowestFittedBetaFor(FittedValues values) {
+    return values == FittedValues::Beta ? lowestFittedBeta : lowestFittedBetaWithOffset;
+}
 inline constexpr double largestPotentialOffset = 0.3; // % C, either way
 inline constexpr std::size_t fewestFittedPoints = 3;
 

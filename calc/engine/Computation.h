@@ -32,6 +32,12 @@ struct FinalResults {
 // % C: the level of the case depth a finished run reports.
 inline constexpr double finalCaseLevel = 0.35;
 
+// Where cementite lies at the end of a stage: a run with carbides has one per stage end.
+struct StageCarbide {
+    double time = 0;                    // s, of the stage end
+    std::optional<double> deepest = {}; // mm, the deepest cementite; none where none is left
+};
+
 struct RunOutcome {
     RunStatus status = RunStatus::Finished;
     std::string error; // why a run failed, for the user
@@ -42,6 +48,8 @@ struct RunOutcome {
     std::optional<FinalResults> results; // a finished run's
     // mm, the deepest point at which cementite remains at the end (a run with carbides).
     std::optional<double> remainingCarbide{};
+    // A finished run with carbides: one per stage end; none without carbides.
+    std::optional<std::vector<StageCarbide>> carbideAtStageEnds{};
 };
 
 // Runs the process-data file `fileName` (a full path) and writes its result files through

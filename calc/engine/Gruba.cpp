@@ -120,12 +120,23 @@ void Gruba::holdSurface(const Furnace& furnace) {
 }
 
 // The lever rule at every node: what exceeds the solubility is cementite, the rest dissolved.
+// A node can hold no more than pure cementite: what a flux-limited boost brings beyond it passes
+// to the node below, so that the cementite grows inwards as a layer and no carbon is lost.
 void Gruba::settleCarbides(const Furnace& furnace) {
     if (!carbides)
         return;
     e.resize(c.size(), 0.0);
+    settledSolubility = furnace.solubilityC;
+    double passed = 0; // % C times cell extent, from the node above
     for (std::size_t i = 1; i < c.size(); ++i) {
-        const double whole = c[i] + e[i];
+        double whole = c[i] + e[i];
+        if (passed > 0)
+            whole += passed / cellExtent(i);
+        passed = 0;
+        if (whole > cementiteCarbon && i + 1 < c.size()) {
+            passed = (whole - cementiteCarbon) * cellExtent(i);
+            whole = cementiteCarbon;
+        }
         c[i] = std::min(whole, furnace.solubilityC);
         e[i] = whole - c[i];
     }
@@ -136,9 +147,10 @@ double Gruba::carbideFraction(std::size_t i, double solubility) const {
 }
 
 std::optional<double> Gruba::deepestCarbide() const {
+    // The surface node's depth is 0 but for rounding, which must not make it negative.
     for (std::size_t i = e.size(); i-- > 1;)
         if (e[i] > 0)
-            return s[i];
+            return std::max(0.0, s[i]);
     return std::nullopt;
 }
 
@@ -211,7 +223,39 @@ std::optional<CaseHardness> Gruba::hardnessNow() const {
 // Equally spaced depths from the surface to the last node, d close to the depth of node 2;
 // contents interpolated linearly between the enclosing nodes.
 void Gruba::resampleProfile(std::vector<double>& X, std::vector<double>& C) const {
-    const std::size_t last = c.size() - 1;
+    resample(c, X, C);
+}
+
+// Cementite gathers in few cells, often the surface's alone, where a value interpolated between
+// nodes would misstate its mass by the share its neighbour's cell takes: each point takes the
+// mean over the interval it stands for, so that the file holds the mass the sample holds.
+void Gruba::resampleCarbide(std::vector<double>& X, std::vector<double>& F) const {
+    std::vector<double> carbon;
+    resample(c, X, carbon);
+    F.assign(X.size(), 0.0);
+    const double step = X[1] - X[0];
+    for (std::size_t i = 1; i < X.size(); ++i) {
+        const double from = std::max(0.0, X[i] - step / 2);
+        const double to = std::min(s.back(), X[i] + step / 2);
+        if (to > from)
+            F[i] = 100 * cementiteOver(from, to) / (to - from);
+    }
+}
+
+double Gruba::cementiteOver(double from, double to) const {
+    double sum = 0;
+    for (std::size_t i = 1; i < std::min(e.size(), s.size()); ++i) {
+        const double low = std::max(from, i == 1 ? 0.0 : s[i] - h[i] / 2);
+        const double high = std::min(to, s[i] + h[i] / 2);
+        if (high > low)
+            sum += carbideFraction(i, settledSolubility) * (high - low);
+    }
+    return sum;
+}
+
+void Gruba::resample(const std::vector<double>& values, std::vector<double>& X,
+                     std::vector<double>& V) const {
+    const std::size_t last = values.size() - 1;
     const double farDepth = s[last];
     const double firstStep = s[2];
     const double ratio = farDepth / firstStep;
@@ -220,20 +264,21 @@ void Gruba::resampleProfile(std::vector<double>& X, std::vector<double>& C) cons
     const double step = farDepth / static_cast<double>(steps);
     const auto points = static_cast<std::size_t>(steps) + 2;
     X.assign(points, 0.0);
-    C.assign(points, 0.0);
+    V.assign(points, 0.0);
     X[0] = -step;
-    C[0] = c[0];
+    V[0] = values[0];
     X[1] = 0;
-    C[1] = c[1];
+    V[1] = values[1];
     std::size_t node = 1;
     for (std::size_t i = 2; i < points; ++i) {
         X[i] = X[i - 1] + step;
         if (i == points - 1) {
-            C[i] = c[last];
+            V[i] = values[last];
             break;
         }
         while (node + 1 < last && s[node + 1] <= X[i])
             ++node;
-        C[i] = c[node] + (c[node + 1] - c[node]) * (X[i] - s[node]) / (s[node + 1] - s[node]);
+        V[i] = values[node] +
+               (values[node + 1] - values[node]) * (X[i] - s[node]) / (s[node + 1] - s[node]);
     }
 }

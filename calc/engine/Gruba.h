@@ -59,6 +59,10 @@ public:
     double transferCmPerS() const { return be * 1e-4; }        // as the mass file's title names it
     // The profile resampled on equally spaced depths X (µm) with contents C, ghost point first.
     void resampleProfile(std::vector<double>& X, std::vector<double>& C) const;
+    // The cementite on the depths X of resampleProfile, as a mass fraction in % by the lever rule
+    // at the solubility of the last settleCarbides (all 0 without carbides): at each point the
+    // mean over the interval it stands for (half of one at the surface and at the far end).
+    void resampleCarbide(std::vector<double>& X, std::vector<double>& F) const;
 
     // With carbides (the setting "carbides: on"): carbon beyond the saturation limit of
     // austenite at the step's temperature becomes cementite, and cementite dissolves again
@@ -74,6 +78,8 @@ public:
     double carbideFraction(std::size_t i, double solubility) const;
     // µm, the depth of the deepest node holding cementite; none without any.
     std::optional<double> deepestCarbide() const;
+    // % C, the saturation limit the last settleCarbides parted the carbon at.
+    double carbideSolubility() const { return settledSolubility; }
 
     // For tests and benchmarks: the state between steps.
     const std::vector<double>& carbon() const { return c; }
@@ -118,6 +124,10 @@ protected:
         return furnace.condition.kind != SurfaceCondition::Gas;
     }
 
+    // The extent of cell i below the far node in the mass sum (massGain): % C times it is the
+    // carbon the cell holds. A planar sample's surface cell counts half its width.
+    virtual double cellExtent(std::size_t i) const { return i == 1 ? h[1] / 2 : h[i]; }
+
     // % C of node i in all: dissolved and, with carbides, in cementite.
     double carbonHeld(std::size_t i) const { return e.empty() ? c[i] : c[i] + e[i]; }
 
@@ -150,13 +160,20 @@ protected:
 
     // Lengthens the grid by one node beyond far node m of the new profile `cn`.
     void appendNode(std::size_t m);
+    // µm, the mass fraction of cementite integrated over depths [from, to] (µm), each node's
+    // cell holding its own.
+    double cementiteOver(double from, double to) const;
+    // Per-node `values` (one per node) resampled as resampleProfile resamples the carbon.
+    void resample(const std::vector<double>& values, std::vector<double>& X,
+                  std::vector<double>& V) const;
 
-    std::vector<double> c; // % C, carbon content of each node
-    std::vector<double> h; // µm, cell widths
-    std::vector<double> d; // µm²/s, diffusivity of each node (filled by oblD)
-    std::vector<double> s; // µm, depth below the surface (s[1] = 0, s[0] < 0)
-    std::vector<double> e; // % C, carbon in cementite of each node (carbides only)
-    bool carbides = false; // carbon beyond the saturation limit forms cementite
+    std::vector<double> c;        // % C, carbon content of each node
+    std::vector<double> h;        // µm, cell widths
+    std::vector<double> d;        // µm²/s, diffusivity of each node (filled by oblD)
+    std::vector<double> s;        // µm, depth below the surface (s[1] = 0, s[0] < 0)
+    std::vector<double> e;        // % C, carbon in cementite of each node (carbides only)
+    bool carbides = false;        // carbon beyond the saturation limit forms cementite
+    double settledSolubility = 0; // % C, of the last settleCarbides
     SampleShape kind;
     double ck;                 // % C, carbon content of the steel
     double be;                 // µm/s, carbon transfer coefficient

@@ -43,6 +43,7 @@ void ResultRecorder::openThick(double t, const char* hardnessHeader, bool emptyM
         streams.openAlso(fileName, ResultFile::Austenite);
         line(streams.aus, "-\"Retained austenite across the case,  mm  %");
     }
+    openCarbides();
     line(streams.pow, "-\"Stężenie  węgla na powierzchni w funkcji czasu, h  %");
     writeSurface(t);
     writeMassTitle();
@@ -119,6 +120,7 @@ void ResultRecorder::writeProfile(double t) {
     std::vector<double> X, C;
     sample.resampleProfile(X, C);
     writeProfileBlock(t * hoursPerSecond, sample.steelCarbon() + 0.005, X, C);
+    writeCarbideBlock(t * hoursPerSecond, sample.steelCarbon() + 0.005, X, C);
     // A profile that was not written whole gives no hardness profile.
     if (streams.failed())
         return;
@@ -130,16 +132,39 @@ void ResultRecorder::writeProfile(double t) {
 
 void ResultRecorder::writeProfileBlock(double time, std::optional<double> threshold,
                                        const std::vector<double>& X, const std::vector<double>& C) {
+    writeBlock(streams.main, time, threshold, X, C, C);
+}
+
+void ResultRecorder::openCarbides() {
+    if (!sample.formsCarbides())
+        return;
+    streams.openAlso(fileName, ResultFile::Carbide);
+    line(streams.wgl, "-\"Cementite across the case, mass fraction,  mm  %");
+}
+
+// The cementite file has a block wherever the main file has one, so that the n-th block of
+// either is the same stage end.
+void ResultRecorder::writeCarbideBlock(double time, std::optional<double> threshold,
+                                       const std::vector<double>& X, const std::vector<double>& C) {
+    if (!sample.formsCarbides())
+        return;
+    std::vector<double> depths, cementite;
+    sample.resampleCarbide(depths, cementite);
+    writeBlock(streams.wgl, time, threshold, X, C, cementite);
+}
+
+void ResultRecorder::writeBlock(std::ostream& out, double time, std::optional<double> threshold,
+                                const std::vector<double>& X, const std::vector<double>& C,
+                                const std::vector<double>& values) {
     if (!streams.admit({time}))
         return;
-    std::ostream& out = streams.main;
     out << "\"  " << time << lineEnd;
     out << std::showpoint;
     for (std::size_t i = 1; i < X.size(); ++i) {
-        if ((threshold && !(C[i] > *threshold)) || !streams.admit({X[i], C[i]}))
+        if ((threshold && !(C[i] > *threshold)) || !streams.admit({X[i], values[i]}))
             continue;
-        out << ", " << std::setw(4) << X[i] * 0.001 << std::setw(12) << std::setprecision(5) << C[i]
-            << lineEnd;
+        out << ", " << std::setw(4) << X[i] * 0.001 << std::setw(12) << std::setprecision(5)
+            << values[i] << lineEnd;
     }
 }
 
@@ -180,6 +205,7 @@ void ThinRecorder::writeProfile(double t) {
     std::vector<double> X, C;
     sample.resampleProfile(X, C);
     writeProfileBlock(t, std::nullopt, X, C);
+    writeCarbideBlock(t, std::nullopt, X, C);
 }
 
 void ThinRecorder::writeMean(double t) {
@@ -199,6 +225,7 @@ void FoilRecorder::open(double t) {
     lastMass = sample.massGain();
     streams.open(fileName, sample.shape());
     line(streams.main, "-\"Rozmieszczenie węgla na przekroju warstwy, mm %");
+    openCarbides();
     line(streams.pow, "-\"Stężenie węgla na powierzchni w funkcji czasu, s  %");
     writeSurface(t);
     writeMassTitle();
@@ -239,6 +266,7 @@ void WireRecorder::open(double t) {
     lastMass = sample.massGain();
     streams.open(fileName, sample.shape());
     line(streams.main, "-\"Rozmieszczenie węgla na przekroju warstwy,  mm  %");
+    openCarbides();
     writeMassTitle();
     line(streams.mas, " Carburizing time, s ");
     axisLines(streams.mas, {",0", ",2000", ",10 ", ",0", ",5", ",10"});

@@ -54,6 +54,15 @@ protected:
     // whose carbon exceeds `threshold` (all of them without one).
     void writeProfileBlock(double time, std::optional<double> threshold,
                            const std::vector<double>& X, const std::vector<double>& C);
+    // With carbides: the cementite file's header, and its block of the same points as the
+    // carbon profile's block (X and C as writeProfileBlock takes them).
+    void openCarbides();
+    void writeCarbideBlock(double time, std::optional<double> threshold,
+                           const std::vector<double>& X, const std::vector<double>& C);
+    // The block of `values` at the points of a profile block, on `out`.
+    void writeBlock(std::ostream& out, double time, std::optional<double> threshold,
+                    const std::vector<double>& X, const std::vector<double>& C,
+                    const std::vector<double>& values);
 
     const Gruba& sample;
     std::string fileName; // the process-data file, base name of the result files

@@ -42,9 +42,11 @@ CheckedFile& ResultStreams::resultStream(ResultFile file) {
     case ResultFile::Mean:
         return sre;
     case ResultFile::Austenite:
+        return aus;
+    case ResultFile::Carbide:
         break;
     }
-    return aus;
+    return wgl;
 }
 
 bool ResultStreams::closeAll() {
@@ -106,6 +108,7 @@ void MemoryStreams::open(const std::string& /*fileName*/, SampleShape /*kind*/) 
     keep(gru, gruText);
     keep(sre, sreText);
     keep(aus, ausText);
+    keep(wgl, wglText);
 }
 
 std::string MemoryStreams::text(std::optional<ResultFile> file) const {
@@ -123,9 +126,11 @@ std::string MemoryStreams::text(std::optional<ResultFile> file) const {
     case ResultFile::Mean:
         return sreText.str();
     case ResultFile::Austenite:
+        return ausText.str();
+    case ResultFile::Carbide:
         break;
     }
-    return ausText.str();
+    return wglText.str();
 }
 
 bool hasResultFiles(const std::string& fileName) {

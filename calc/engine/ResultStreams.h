@@ -61,10 +61,11 @@ public:
     CheckedFile gru;  // case depths
     CheckedFile sre;  // mean carbon increase
     CheckedFile aus;  // retained austenite profiles (hardness from the quench)
+    CheckedFile wgl;  // cementite profiles (carbides)
 
 private:
     CheckedFile& resultStream(ResultFile file);
-    std::array<CheckedFile*, 7> all() { return {&main, &pow, &twa, &mas, &gru, &sre, &aus}; }
+    std::array<CheckedFile*, 8> all() { return {&main, &pow, &twa, &mas, &gru, &sre, &aus, &wgl}; }
 
     std::vector<const CheckedFile*> ofRun_; // the files the run opened
 
@@ -92,7 +93,7 @@ public:
     std::string text(std::optional<ResultFile> file = std::nullopt) const;
 
 private:
-    std::stringbuf mainText, powText, twaText, masText, gruText, sreText, ausText;
+    std::stringbuf mainText, powText, twaText, masText, gruText, sreText, ausText, wglText;
 };
 
 inline constexpr const char* lineEnd = "\r\n";

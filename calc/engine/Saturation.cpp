@@ -66,7 +66,7 @@ std::vector<std::string> warnings(const TDane& data, const std::vector<double>& 
         const double limit = saturationCarbon(celsius, data.alloy);
         const bool offered =
             (row > 0 && isGas(data, row)) || (row + 1 < rows && isGas(data, row + 1));
-        if (ofPotentials && offered && data.potentials[row] > limit)
+        if (ofPotentials && offered && data.potentials[row] >= limit)
             warnings.push_back(excess(row, "potential", data.potentials[row], limit, celsius) +
                                "soot and carbides are to be expected");
         const bool boost = stageCondition(data, row).kind == SurfaceCondition::Boost;

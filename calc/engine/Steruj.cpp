@@ -76,6 +76,7 @@ void Steruj::start() {
     streams.removeEarlierResults(fileName);
     recorder->open(t);
     surfaceAtRows.assign(1, solver->carbon()[1]);
+    carbideAtStageEnds.clear();
     if (!ended()) {
         ramp = rampOf(stage);
         endRow = nextStageEnd();
@@ -108,6 +109,7 @@ bool Steruj::step(RunObserver& progress) {
     while (!ended() && t >= czas[stage + 1]) {
         if (endsStage(stage + 1)) {
             recorder->writeProfile(t);
+            noteCarbide();
             j = k = 0;
         }
         surfaceAtRows.push_back(solver->carbon()[1]);
@@ -135,13 +137,23 @@ RunOutcome Steruj::finish() {
         return fail(streams.problem());
     const FinalResults results{solver->carbon()[1], solver->massPerSurface(),
                                solver->oblGrub(finalCaseLevel) * 0.001, solver->meanCarbon()};
-    const std::optional<double> carbide = solver->deepestCarbide();
     return RunOutcome{RunStatus::Finished,
                       {},
                       surfaceAtRows,
                       solver->hardnessNow(),
                       results,
-                      carbide ? std::optional<double>(*carbide * 0.001) : std::nullopt};
+                      deepestCarbideMm(),
+                      solver->formsCarbides() ? std::optional(carbideAtStageEnds) : std::nullopt};
+}
+
+std::optional<double> Steruj::deepestCarbideMm() const {
+    const std::optional<double> carbide = solver->deepestCarbide();
+    return carbide ? std::optional<double>(*carbide * 0.001) : std::nullopt;
+}
+
+void Steruj::noteCarbide() {
+    if (solver->formsCarbides())
+        carbideAtStageEnds.push_back({t, deepestCarbideMm()});
 }
 
 void Steruj::setSurfaceCondition() {

@@ -67,6 +67,10 @@ private:
     void setSurfaceCondition();
     RunOutcome fail(const std::string& reason);
     bool endsStage(std::size_t row) const;
+    // mm, the deepest cementite in the sample now; none without any.
+    std::optional<double> deepestCarbideMm() const;
+    // A stage end of a run with carbides: where its cementite lies.
+    void noteCarbide();
     // The first row after `stage` that ends a stage (the last row ends the programme).
     std::size_t nextStageEnd() const;
 
@@ -90,5 +94,6 @@ private:
     short j = 0, k = 0;
     std::string fileName;
     ResultStreams& streams;
-    std::vector<double> surfaceAtRows; // % C
+    std::vector<double> surfaceAtRows;            // % C
+    std::vector<StageCarbide> carbideAtStageEnds; // with carbides
 };

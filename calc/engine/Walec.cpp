@@ -89,6 +89,11 @@ double Walec::massGain() const {
     return std::numbers::pi * sum * density * 1e-12 * 0.01;
 }
 
+double Walec::cellExtent(std::size_t i) const {
+    const double outer = i == 1 ? surfaceRadius() : r[i];
+    return outer * outer - r[i + 1] * r[i + 1];
+}
+
 double Walec::perSurface(double massPerLength) const {
     return massPerLength / (2 * std::numbers::pi * surfaceRadius() * 1e-6);
 }

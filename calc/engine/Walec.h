@@ -43,6 +43,8 @@ protected:
 
     // Radius of the surface node (µm).
     double surfaceRadius() const { return r[1] - h[1] / 2; }
+    // A ring's extent, its outer radius squared less its inner (the surface's: from the surface).
+    double cellExtent(std::size_t i) const override;
 
     short N;               // index of the axis node
     std::vector<double> r; // µm, outer face radius of each cell

@@ -31,6 +31,28 @@ QString caseHardeningLine(const CaseHardness& hardness) {
         .arg(limitText);
 }
 
+QString timeText(double time, bool seconds) {
+    return QString::fromStdString(loadedText(time)) +
+           (seconds ? QStringLiteral(" s") : QStringLiteral(" h"));
+}
+
+// A run with carbides: where the cementite lies at each stage end.
+void addStageCarbides(QStringList& lines, const RunOutcome& outcome, bool seconds) {
+    if (!outcome.carbideAtStageEnds)
+        return;
+    for (const StageCarbide& end : *outcome.carbideAtStageEnds) {
+        const QString time = timeText(seconds ? end.time : end.time / 3600, seconds);
+        if (end.deepest)
+            lines.append(
+                QCoreApplication::translate("RunResults", "Cementyt na końcu etapu (%1): do %2 mm")
+                    .arg(time, fixed(*end.deepest, 3)));
+        else
+            lines.append(
+                QCoreApplication::translate("RunResults", "Cementyt na końcu etapu (%1): brak")
+                    .arg(time));
+    }
+}
+
 } // namespace
 
 QString runResultsText(const RunOutcome& outcome, SampleShape shape, double totalTime) {
@@ -51,8 +73,8 @@ QString runResultsText(const RunOutcome& outcome, SampleShape shape, double tota
                          .arg(QString::number(results->massGain, 'g', 4)));
     }
     const bool seconds = kindTraits(shape).timeUnit == TimeUnit::Seconds;
+    addStageCarbides(lines, outcome, seconds);
     lines.append(QCoreApplication::translate("RunResults", "Czas procesu: %1")
-                     .arg(QString::fromStdString(loadedText(totalTime)) +
-                          (seconds ? QStringLiteral(" s") : QStringLiteral(" h"))));
+                     .arg(timeText(totalTime, seconds)));
     return lines.join(u'\n');
 }

@@ -423,3 +423,31 @@ INSTANTIATE_TEST_SUITE_P(
                         "1\r\nFoil\r\n0.05\r\n",
                         ""}),
     [](const auto& row) { return std::string(row.param.name); });
+
+// A set with carbides: its cementite file among the results, and where the cementite lies at
+// each stage end; a set without prints neither.
+TEST_F(BatchRun, PrintsTheCementiteOfEachStageEnd) {
+    const std::string carbides =
+        "0.2\r\n2e-05\r\n\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\n3\r\n0 920 0.8\r\n"
+        "0.5 920 0.8 boost 0.01\r\n1 920 0.8 neutral\r\nSemi-infinitive sample\r\ncarbides: on\r\n";
+    const auto path = folder_.file("wgl.tav");
+    writeText(path, carbides);
+    testing::internal::CaptureStdout();
+    ASSERT_EQ(runFiles({path.string()}), 0);
+    const std::string printed = testing::internal::GetCapturedStdout();
+    EXPECT_NE(printed.find("  " + folder_.file("wgl.wgl").string() + "\n"), std::string::npos)
+        << printed;
+    EXPECT_NE(printed.find(path.string() + ": stage end at 0.5 h: cementite down to 0.012 mm"),
+              std::string::npos)
+        << printed;
+    // The neutral stage dissolves it.
+    EXPECT_NE(printed.find(path.string() + ": stage end at 1 h: no cementite\n"), std::string::npos)
+        << printed;
+
+    writeText(path, replaced(carbides, "carbides: on\r\n", ""));
+    testing::internal::CaptureStdout();
+    ASSERT_EQ(runFiles({path.string()}), 0);
+    const std::string without = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(without.find("stage end"), std::string::npos) << without;
+    EXPECT_EQ(without.find(".wgl"), std::string::npos) << without;
+}

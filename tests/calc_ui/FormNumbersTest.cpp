@@ -185,6 +185,21 @@ TEST(RunResults, AFoilShowsItsMeanIncreaseInsteadOfADepth) {
                                                               "Czas procesu: 60 s"_qs);
 }
 
+TEST(RunResults, ARunWithCarbidesShowsTheCementiteOfEachStageEnd) {
+    RunOutcome outcome;
+    outcome.results = FinalResults{1.05, 2.5, 0, 0.4567};
+    outcome.carbideAtStageEnds = std::vector<StageCarbide>{{1800, 0.01234}, {3600, std::nullopt}};
+    EXPECT_EQ(runResultsText(outcome, SampleShape::Foil, 3600),
+              u"Średni przyrost węgla: 0.457 % C\n"
+              "Węgiel na powierzchni: 1.050 % C\n"
+              "Przyrost masy: 2.5 g/m²\n"
+              "Cementyt na końcu etapu (1800 s): do 0.012 mm\n"
+              "Cementyt na końcu etapu (3600 s): brak\n"
+              "Czas procesu: 3600 s"_qs);
+    EXPECT_TRUE(runResultsText(outcome, SampleShape::Plate, 1)
+                    .contains(u"Cementyt na końcu etapu (0.5 h): do 0.012 mm\n"_qs));
+}
+
 TEST(RunResults, ACaseSofterThanTheLimitSaysSo) {
     RunOutcome outcome;
     outcome.finalHardness = hardnessOf({0, 1000}, {500, 400});

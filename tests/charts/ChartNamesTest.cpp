@@ -66,7 +66,8 @@ void ChartNamesTest::comparisonsAreNamedByQuantity() {
     QCOMPARE(names,
              (QStringList{u"Temperatura"_s, u"Potencjał węglowy"_s, u"Węgiel na powierzchni"_s,
                           u"Masa przyrostu"_s, u"Głębokość warstwy"_s, u"Profil węgla"_s,
-                          u"Twardość"_s, u"Średnia zawartość węgla"_s}));
+                          u"Twardość"_s, u"Średnia zawartość węgla"_s, u"Austenit szczątkowy"_s,
+                          u"Cementyt (udział masowy)"_s}));
 }
 
 QTEST_MAIN(ChartNamesTest)

@@ -192,6 +192,8 @@ std::unique_ptr<TChartMDIChild> makeWindow(ChartKind kind, ChartContext& context
         return std::make_unique<TTwardoscMDIChild>(context, title);
     case ChartKind::Austenite:
         return std::make_unique<TAustenitMDIChild>(context, title);
+    case ChartKind::Carbide:
+        return std::make_unique<TCementytMDIChild>(context, title);
     case ChartKind::Mass:
         return std::make_unique<TXYMDIChild>(context, title, u"mas"_s);
     case ChartKind::Mean:

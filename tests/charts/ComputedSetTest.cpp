@@ -1,6 +1,7 @@
 // Sets the computation writes, opened in every window of the set: the files and their readers
 // must agree, whatever the sample's shape.
 
+#include "ChartDescription.h"
 #include "ChartTestSupport.h"
 #include "ChartWindows.h"
 #include "Computation.h"
@@ -27,6 +28,7 @@ using Kinds = QList<ChartKind>;
 const Kinds thickSetKinds{ChartKind::Temperature, ChartKind::Potential, ChartKind::Carbon,
                           ChartKind::CaseDepth,   ChartKind::Surface,   ChartKind::Hardness,
                           ChartKind::Mass};
+const Kinds carbideSetKinds = thickSetKinds + Kinds{ChartKind::Carbide};
 const Kinds foilSetKinds{ChartKind::Temperature, ChartKind::Potential, ChartKind::Carbon,
                          ChartKind::Surface,     ChartKind::Mass,      ChartKind::Mean};
 
@@ -60,6 +62,11 @@ void ComputedSetTest::everyWindowReadsItsFile_data() {
     QTest::newRow("cylinder") << QByteArray("0.2\n2e-05\n\n1\n0\n1.1\n0.3\n0\n\n2\n0 920 1.0\n"
                                             "3 920 1.0\nCylinder\n10\n")
                               << false << 1 << thickSetKinds;
+    // Boosts whose flux outruns diffusion: cementite at both stage ends.
+    QTest::newRow("semi-infinite sample with carbides")
+        << QByteArray("0.2\n2e-05\n\n0\n0\n0\n0\n0\n\n3\n0 920 0.8\n0.5 920 0.8 boost 0.01\n"
+                      "1 920 0.8 boost 0.01\nSemi-infinitive sample\ncarbides: on\n")
+        << false << 2 << carbideSetKinds;
     QTest::newRow("foil") << QByteArray("0.1\n2e-05\n\n0\n0\n0.4\n0.2\n0\n\n2\n0 900 1.0\n"
                                         "1800 900 1.0\nFoil\n0.05\n")
                           << true << 1 << foilSetKinds;
@@ -93,11 +100,15 @@ void ComputedSetTest::everyWindowReadsItsFile() {
         QVERIFY(!chart.lines.isEmpty());
         for (const QList<QPointF>& line : chart.lines)
             QVERIFY2(line.size() > 1, qPrintable(window->fileName()));
-        if (kind == ChartKind::Carbon)
+        if (kind == ChartKind::Carbon || kind == ChartKind::Carbide)
             QCOMPARE(chart.legends.size(), profiles);
-        const bool timeChart = kind != ChartKind::Carbon && kind != ChartKind::CaseDepth &&
-                               kind != ChartKind::Hardness;
-        if (!timeChart)
+        if (kind == ChartKind::Carbide) {
+            QVERIFY(window->fileName().endsWith(u".wgl"_s));
+            QCOMPARE(chart.yCaption, u"Cementite, mass %"_s);
+            const QList<QPointF>& last = chart.lines.constLast();
+            QVERIFY2(last.front().y() > 0, "cementite at the surface");
+        }
+        if (isNodeChart(kind))
             continue;
         // The time axis as the set's unit asks, and no point beyond it.
         QVERIFY(chart.xAxis.end() == (foil ? 2000 : 12));

@@ -180,8 +180,22 @@ TEST_P(NonFiniteResiduals, AtTheStartStopTheFit) {
 INSTANTIATE_TEST_SUITE_P(LeastSquares, NonFiniteResiduals,
                          testing::Values(NonFiniteCase{"NaN", std::nan("")},
                                          NonFiniteCase{"Infinite", HUGE_VAL},
-                                         NonFiniteCase{"MinusInfinite", -HUGE_VAL}),
+                                         NonFiniteCase{"MinusInfinite", -HUGE_VAL},
+                                         // Finite, but its square is not.
+                                         NonFiniteCase{"SquareOverflows", 1e200}),
                          [](const auto& row) { return std::string(row.param.name); });
+
+// Residuals whose sum of squares is finite while JᵀJ overflows: the step is not a number, moves
+// no parameter, and must not be taken for convergence at a point that is no minimum.
+TEST(LeastSquares, ANormalMatrixThatOverflowsStopsTheFit) {
+    const ResidualFunction steep = [](const std::vector<double>& x) {
+        const double r = 1e150 + 1e156 * x[0];
+        return std::optional<std::vector<double>>({r, r, r});
+    };
+    const LeastSquaresFit fit = fitLeastSquares(steep, {{0, -5, 5, 1e-3}});
+    EXPECT_EQ(fit.problem, LeastSquaresFit::Problem::Stopped);
+    EXPECT_TRUE(fit.uncertainty.empty());
+}
 
 // As many residuals as parameters leave no degree of freedom for the variance s², and fewer
 // would make its divisor (points − parameters) negative: the standard errors are undetermined.

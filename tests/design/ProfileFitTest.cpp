@@ -219,6 +219,11 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"NothingTakenUp", furnaceRun(1e-5, 0),
                     points(MeasuredQuantity::Carbon, {0.1, 0.2, 0.3, 0.5}, {0.2, 0.2, 0.2, 0.2}),
                     FittedValues::Beta, "below 1e-07 cm/s"},
+        // With the offset, β keeps to what furnaces have: a profile of a slower one is no
+        // minimum of the two, whatever offset would mimic it.
+        RefusalCase{"BetaWithOffsetBelowFurnaces", furnaceRun(1e-5, 0),
+                    measuredFrom(furnaceRun(3e-7, 0), MeasuredQuantity::Carbon),
+                    FittedValues::BetaAndPotential, "below 1e-06 cm/s"},
         RefusalCase{"ProbeFarOff", furnaceRun(1e-5, 0),
                     measuredFrom(furnaceRun(1e-5, 0.45), MeasuredQuantity::Carbon),
                     FittedValues::BetaAndPotential, "offset lies beyond 0.3 % C"},

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <ostream>
 
 namespace {
@@ -67,4 +68,16 @@ TEST(SaturationWarnings, KeepTheirMeaningForGasStagesOnly) {
     EXPECT_EQ(stages, (std::vector<std::string>{"stage 4: the potential 1.30 % C",
                                                 "stage 5: the potential 1.30 % C",
                                                 "stage 5: the computed surface carbon 1.25 % C"}));
+}
+
+// The soot line is carbon activity 1: a gas at the limit itself soots, and is warned of.
+TEST(SaturationWarnings, APotentialAtTheLimitItselfWarns) {
+    TDane data;
+    data.times = {0, 2};
+    data.temperatures = {920, 920};
+    const double limit = saturationCarbon(920, data.alloy);
+    data.potentials = {limit, std::nextafter(limit, 0.0)};
+    const auto warnings = saturationWarnings(data, {});
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0].rfind("stage 1: the potential", 0), 0u) << warnings[0];
 }

@@ -598,6 +598,22 @@ def test_a_quenched_run_gives_its_austenite_hardness_and_ms():
     assert len(result.profile.austenite) == len(result.profile.hardness_x)
 
 
+def test_a_run_with_carbides_gives_its_cementite_profile_as_its_file_holds_it(tmp_path):
+    stages = [(0, 920, 0.8), (0.5, 920, 0.8, ("boost", 0.01)), (1, 920, 0.8, ("boost", 0.01))]
+    plain = tavrix.run(tavrix.Process(steel_carbon=0.2, beta=2e-5, shape="semi-infinite",
+                                      stages=stages))
+    assert plain.profile.carbide is None
+    process = tavrix.Process(steel_carbon=0.2, beta=2e-5, shape="semi-infinite", stages=stages,
+                             carbides=True)
+    result = tavrix.run(process)
+    carbide = result.profile.carbide
+    assert len(carbide) == len(result.profile.x)
+    assert carbide[0] > 0 and carbide[-1] == 0
+    written = tavrix.run(process, write=str(tmp_path / "c.tav"))
+    np.testing.assert_array_equal(written.profile.carbide, carbide)
+    assert (tmp_path / "c.wgl").exists()
+
+
 def test_a_set_another_run_computes_is_refused_as_tavcalc_refuses_it(tmp_path):
     busy = tmp_path / "busy.tav"
     child = subprocess.Popen(["/usr/bin/python3", "-c", CLAIMING_CHILD, str(busy)],

@@ -13,7 +13,8 @@ namespace {
 
 constexpr ChartKind everyChart[] = {
     ChartKind::Temperature, ChartKind::Potential, ChartKind::Carbon, ChartKind::CaseDepth,
-    ChartKind::Surface,     ChartKind::Hardness,  ChartKind::Mass,   ChartKind::Mean};
+    ChartKind::Surface,     ChartKind::Hardness,  ChartKind::Mass,   ChartKind::Mean,
+    ChartKind::Austenite,   ChartKind::Carbide};
 
 } // namespace
 

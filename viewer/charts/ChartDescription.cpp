@@ -185,6 +185,8 @@ ChartData chartData(const LoadedSet& set, ChartKind kind, TimeUnit unit) {
         return profiles(set.hardness.series, u" h"_s, kind);
     case ChartKind::Austenite:
         return profiles(set.austenite.series, u" h"_s, kind);
+    case ChartKind::Carbide:
+        return profiles(set.carbide.series, unit == TimeUnit::Seconds ? u"s"_s : u"h"_s, kind);
     case ChartKind::Mass:
         return fileLine(set.mass.series, set.mass.series.series,
                         fromStd(set.mass.series.captions.yCaption));
@@ -257,6 +259,7 @@ bool isNodeChart(ChartKind kind) {
     case ChartKind::CaseDepth:
     case ChartKind::Hardness:
     case ChartKind::Austenite:
+    case ChartKind::Carbide:
         return true;
     case ChartKind::Temperature:
     case ChartKind::Potential:
@@ -334,6 +337,7 @@ TSkala openingScale(const LoadedSet& set, ChartKind kind, TimeUnit timeUnit) {
     case ChartKind::Carbon:
     case ChartKind::Hardness:
     case ChartKind::Austenite:
+    case ChartKind::Carbide:
         initial = initialScale(kind, TimeUnit::Hours);
         break;
     case ChartKind::CaseDepth:

@@ -25,6 +25,7 @@ constexpr CaptionPhrase captionPhrases[] = {
     {QT_TRANSLATE_NOOP("ChartCaptions", "Thickness of the case, mm"), true},
     {QT_TRANSLATE_NOOP("ChartCaptions", "Thickness of the case at"), true},
     {QT_TRANSLATE_NOOP("ChartCaptions", "Hardness, HV"), true},
+    {QT_TRANSLATE_NOOP("ChartCaptions", "Cementite, mass %"), true},
     {QT_TRANSLATE_NOOP("ChartCaptions", "Weight gain, g/m^2"), false},
     {QT_TRANSLATE_NOOP("ChartCaptions", "Mean carbon content (steel carbon + increase), %"), true},
     {QT_TRANSLATE_NOOP("ChartCaptions", "Carburizing time, h"), true},

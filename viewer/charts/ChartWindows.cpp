@@ -85,6 +85,9 @@ TTwardoscMDIChild::TTwardoscMDIChild(ChartContext& context, const QString& title
 TAustenitMDIChild::TAustenitMDIChild(ChartContext& context, const QString& title, QWidget* parent)
     : TSetChartMDIChild(context, title, ChartKind::Austenite, u"TWARD"_s, parent) {}
 
+TCementytMDIChild::TCementytMDIChild(ChartContext& context, const QString& title, QWidget* parent)
+    : TSetChartMDIChild(context, title, ChartKind::Carbide, u"WEGIEL"_s, parent) {}
+
 TXYMDIChild::TXYMDIChild(ChartContext& context, const QString& title, const QString& extension,
                          QWidget* parent)
     : TSetChartMDIChild(context, title, isMeanFile(extension) ? ChartKind::Mean : ChartKind::Mass,

@@ -83,6 +83,13 @@ public:
     TAustenitMDIChild(ChartContext& context, const QString& title, QWidget* parent = nullptr);
 };
 
+// The cementite across the case, one line per stage end ("wgl"), a set computed with carbides.
+class TCementytMDIChild : public TSetChartMDIChild {
+    Q_OBJECT
+public:
+    TCementytMDIChild(ChartContext& context, const QString& title, QWidget* parent = nullptr);
+};
+
 // A line over time from a file that brings its own captions and axes: mass gain ("mas") or
 // mean carbon ("sre"), as `extension` says.
 class TXYMDIChild : public TSetChartMDIChild {

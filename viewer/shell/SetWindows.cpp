@@ -32,6 +32,8 @@ TChartMDIChild* buildWindow(ChartContext& context, QWidget* client, const QStrin
         return new TTwardoscMDIChild(context, title, client);
     case ChartKind::Austenite:
         return new TAustenitMDIChild(context, title, client);
+    case ChartKind::Carbide:
+        return new TCementytMDIChild(context, title, client);
     case ChartKind::Mass:
     case ChartKind::Mean:
         break;
@@ -43,10 +45,10 @@ TChartMDIChild* buildWindow(ChartContext& context, QWidget* client, const QStrin
 }
 
 // The order in which the windows of a set are shown, whichever of them it has.
-constexpr ChartKind showOrder[] = {
-    ChartKind::Austenite, ChartKind::Hardness, ChartKind::CaseDepth,
-    ChartKind::Carbon,    ChartKind::Surface,  ChartKind::Potential,
-    ChartKind::Mass,      ChartKind::Mean,     ChartKind::Temperature};
+constexpr ChartKind showOrder[] = {ChartKind::Carbide,    ChartKind::Austenite, ChartKind::Hardness,
+                                   ChartKind::CaseDepth,  ChartKind::Carbon,    ChartKind::Surface,
+                                   ChartKind::Potential,  ChartKind::Mass,      ChartKind::Mean,
+                                   ChartKind::Temperature};
 
 } // namespace
 

@@ -57,6 +57,9 @@ TEST_P(CarbideBalance, IntakeIsDissolvedCarbonAndCarbide) {
     EXPECT_NEAR(gainPerSquareMetre(run, kind), intake, carbideBalanceTolerance * intake);
     const auto& carbide = run.solver().carbideCarbon();
     ASSERT_FALSE(carbide.empty());
+    for (std::size_t i = 1; i < carbide.size(); ++i)
+        EXPECT_LE(run.solver().carbideFraction(i, run.furnace().solubilityC), 1 + boundTolerance)
+            << "more than pure cementite at node " << i;
     EXPECT_GT(carbide[1], 0) << "the boost left cementite at the surface";
     EXPECT_TRUE(run.solver().deepestCarbide());
     EXPECT_GT(run.solver().carbideFraction(1, run.furnace().solubilityC), 0);

@@ -45,7 +45,7 @@ std::optional<ComparedLine> offeredLine(const LoadedSet& set) {
 }
 
 // In the order of ChartKind.
-constexpr std::array<ChartKindTraits, 9> table{{
+constexpr std::array<ChartKindTraits, 10> table{{
     {ChartKind::Temperature, QT_TRANSLATE_NOOP("ChartKinds", "T"),
      QT_TRANSLATE_NOOP("ChartQuantities", "Temperatura"), "T", std::nullopt, false,
      "Temperature, C", [](const LoadedSet& set) { return set.shapeStatus; },
@@ -101,6 +101,15 @@ constexpr std::array<ChartKindTraits, 9> table{{
          if (set.austenite.status == FileStatus::Missing)
              return std::nullopt;
          return lastProfile(set.austenite.series);
+     }},
+    {ChartKind::Carbide, QT_TRANSLATE_NOOP("ChartKinds", "Cementyt"),
+     QT_TRANSLATE_NOOP("ChartQuantities", "Cementyt (udział masowy)"), "Cementyt",
+     ResultFile::Carbide, true, "Cementite, mass %",
+     [](const LoadedSet& set) { return set.carbide.status; },
+     [](const LoadedSet& set, int) -> std::optional<ComparedLine> {
+         if (set.carbide.status == FileStatus::Missing)
+             return std::nullopt;
+         return lastProfile(set.carbide.series);
      }},
 }};
 

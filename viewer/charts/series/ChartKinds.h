@@ -45,6 +45,7 @@ const ChartKindTraits& chartKindTraits(ChartKind kind);
 ChartKind chartShowing(ResultFile file);
 
 // The chart kinds a comparison shows, in the order of its windows.
-inline constexpr std::array<ChartKind, 8> comparedKinds{
+inline constexpr std::array<ChartKind, 10> comparedKinds{
     ChartKind::Temperature, ChartKind::Potential, ChartKind::Surface,  ChartKind::Mass,
-    ChartKind::CaseDepth,   ChartKind::Carbon,    ChartKind::Hardness, ChartKind::Mean};
+    ChartKind::CaseDepth,   ChartKind::Carbon,    ChartKind::Hardness, ChartKind::Mean,
+    ChartKind::Austenite,   ChartKind::Carbide};

@@ -32,6 +32,8 @@ TSkala initialScale(ChartKind kind, TimeUnit unit) {
         return profileAxis(2, 9, 900);
     case ChartKind::Austenite:
         return profileAxis(2, 10, 50);
+    case ChartKind::Carbide:
+        return profileAxis(2, 10, 10);
     case ChartKind::Mass:
     case ChartKind::Mean:
         return timeAxis(unit, 12, 0, 1.2);
