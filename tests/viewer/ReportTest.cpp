@@ -137,8 +137,8 @@ void ReportTest::specificationHeldIsAPassAndExitsZero() {
                            .arg(chd + 0.05)
                            .toUtf8());
     const QString pdf = record(u"held.pdf"_s);
-    const ProgramRun run =
-        runTavrix({u"--lang"_s, u"en"_s, u"--report"_s, pdf, set_, u"--spec"_s, requirementsFile});
+    const ProgramRun run = runTavrix(
+        {u"--lang"_s, u"en"_s, u"--report"_s, pdf, set_, u"--requirements"_s, requirementsFile});
     QCOMPARE(run.told(), QStringList());
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.contains(u"verdict: every limit holds"_s));
@@ -153,8 +153,8 @@ void ReportTest::failingLimitIsNamedAndExitsThree() {
                                             "surface hardness: >= 20 HRC\n"
                                             "retained austenite: <= 20 %\n");
     const QString pdf = record(u"failed.pdf"_s);
-    const ProgramRun run =
-        runTavrix({u"--lang"_s, u"en"_s, u"--report"_s, pdf, set_, u"--spec"_s, requirementsFile});
+    const ProgramRun run = runTavrix(
+        {u"--lang"_s, u"en"_s, u"--report"_s, pdf, set_, u"--requirements"_s, requirementsFile});
     QCOMPARE(run.told(), QStringList());
     QCOMPARE(run.exitCode, 3);
     QVERIFY2(run.out.contains(u"verdict: fails: surface carbon; not checked: retained austenite"_s),
@@ -169,8 +169,8 @@ void ReportTest::polishRecordSpeaksPolish() {
     const QString requirementsFile =
         writeSpecification(u"polish.txt"_s, "surface carbon: 1.20 .. 1.30 % C\n");
     const QString pdf = record(u"polski.pdf"_s);
-    const ProgramRun run =
-        runTavrix({u"--lang"_s, u"pl"_s, u"--report"_s, pdf, set_, u"--spec"_s, requirementsFile});
+    const ProgramRun run = runTavrix(
+        {u"--lang"_s, u"pl"_s, u"--report"_s, pdf, set_, u"--requirements"_s, requirementsFile});
     QCOMPARE(run.exitCode, 3);
     const QString text = recordText(pdf);
     QVERIFY(text.contains(u"Raport z wsadu: stal.tav"_s));
@@ -210,8 +210,8 @@ void ReportTest::foilHasNoHardnessToCheck() {
     const QString requirementsFile =
         writeSpecification(u"foil.txt"_s, "surface hardness: >= 58 HRC\n");
     const QString pdf = record(u"foil.pdf"_s);
-    const ProgramRun run =
-        runTavrix({u"--lang"_s, u"en"_s, u"--report"_s, pdf, foil_, u"--spec"_s, requirementsFile});
+    const ProgramRun run = runTavrix(
+        {u"--lang"_s, u"en"_s, u"--report"_s, pdf, foil_, u"--requirements"_s, requirementsFile});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.contains(u"not checked: surface hardness"_s));
     QVERIFY(recordText(pdf).contains(u"not checked: the set has no hardness profile"_s));
@@ -231,7 +231,8 @@ void ReportTest::refusedSpecificationWritesNothing() {
     QFETCH(QString, problem);
     const QString requirementsFile = writeSpecification(u"refused.txt"_s, text);
     const QString pdf = record(u"refused.pdf"_s);
-    const ProgramRun run = runTavrix({u"--report"_s, pdf, set_, u"--spec"_s, requirementsFile});
+    const ProgramRun run =
+        runTavrix({u"--report"_s, pdf, set_, u"--requirements"_s, requirementsFile});
     QCOMPARE(run.exitCode, 2);
     QCOMPARE(run.told().size(), 1);
     QVERIFY2(run.told().front().startsWith(u"tavrix: "_s + requirementsFile + u": "_s + problem),

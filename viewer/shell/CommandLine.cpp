@@ -19,7 +19,7 @@ constexpr UsageLine viewerUsageLines[] = {
     {"tavrix --compare FOLDER SET.tav SET.tav...",
      "draws the charts the result sets share, one line per set, to FOLDER as PNG files with their "
      "points as CSV files, and summary.csv with one row per set"},
-    {"tavrix --report OUT.pdf SET.tav [--spec PART.txt] [--measured FILE.csv...]",
+    {"tavrix --report OUT.pdf SET.tav [--requirements PART.txt] [--measured FILE.csv...]",
      "writes the record of the load as a PDF file: its process, results, measured profiles and "
      "charts, and each limit of the part's requirements with the verdict; exit status 3 when a "
      "limit fails"},
@@ -35,7 +35,7 @@ ViewerCommandLine inMode(ViewerCommandLine::Mode mode) {
     return command;
 }
 
-// "--report OUT.pdf SET.tav [--spec PART.txt] [--measured FILE.csv...]"; the options in any
+// "--report OUT.pdf SET.tav [--requirements PART.txt] [--measured FILE.csv...]"; the options in any
 // order, --measured naming one or more files and given again if need be.
 ViewerCommandLine reportCommand(const std::vector<std::string>& own) {
     ViewerCommandLine command = inMode(ViewerCommandLine::Mode::Report);
@@ -43,7 +43,9 @@ ViewerCommandLine reportCommand(const std::vector<std::string>& own) {
     command.setName = QString::fromStdString(own[2]);
     bool measured = false;
     for (std::size_t i = 3; i < own.size(); ++i) {
-        if (own[i] == "--spec" && i + 1 < own.size() && command.requirements.isEmpty() &&
+        // The part's drawing calls its requirements its "spec": the short name is taken too.
+        const bool requirementsOption = own[i] == "--requirements" || own[i] == "--spec";
+        if (requirementsOption && i + 1 < own.size() && command.requirements.isEmpty() &&
             !own[i + 1].starts_with("-")) {
             command.requirements = QString::fromStdString(own[++i]);
             measured = false;

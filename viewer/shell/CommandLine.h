@@ -12,7 +12,7 @@ struct ViewerCommandLine {
     QStringList compareSets; // --compare: two or more
     QStringList measured;    // --export, --report ... --measured: measured profiles on the charts
     QString reportFile;      // --report: the record's PDF file
-    QString requirements;    // --report ... --spec: the part's requirements
+    QString requirements;    // --report ... --requirements: the part's requirements
 };
 
 // `arguments` without the program's name.
