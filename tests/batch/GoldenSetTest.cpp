@@ -3,7 +3,8 @@
 // Each stored set was computed once and checked; a change anywhere in the engine, the writers
 // or the process-data reader that moves a single printed digit fails here. The sets are small:
 // one per sample kind, a multi-stage programme with ramps, an alloy grade with its own hardness
-// curve beside carbon steel.
+// curve beside carbon steel, and every surface condition: neutral stages, boosts held at
+// saturation, under a flux limit and under a ceiling, and a designed low-pressure programme.
 
 #include "BatchRun.h"
 #include "DesignCommands.h"
@@ -87,7 +88,9 @@ TEST_P(GoldenRun, WritesEveryFileAsStored) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, GoldenRun,
-                         testing::Values("semi-infinite", "plate", "cylinder", "foil", "wire"),
+                         testing::Values("semi-infinite", "plate", "cylinder", "foil", "wire",
+                                         "neutral-plate", "lp-stages", "boost-cylinder",
+                                         "lp-designed"),
                          [](const testing::TestParamInfo<const char*>& kind) {
                              std::string name = kind.param;
                              std::erase(name, '-');
@@ -109,4 +112,13 @@ TEST_F(GoldenSet, FoilFitWritesTheStoredCoefficient) {
               0);
     expectSameFiles(filesOf(golden / "expected", "foil-fit"),
                     filesOf(folder_.file(""), "foil-fit"));
+}
+
+TEST_F(GoldenSet, LowPressureDesignWritesTheStoredPulses) {
+    const std::string out = folder_.file("lp-design.tav").string();
+    ASSERT_EQ(quietly(runDesignCommand, {copiedInput("semi-infinite").string(), "--low-pressure",
+                                         "--depth", "0.8", "--surface", "0.75", "-o", out}),
+              0);
+    expectSameFiles(filesOf(golden / "expected", "lp-design"),
+                    filesOf(folder_.file(""), "lp-design"));
 }
