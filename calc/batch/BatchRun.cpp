@@ -107,6 +107,7 @@ FileResult settle(const std::string& path, const std::string& head, const RunOut
         complain(path, *problem);
     switch (outcome.status) {
     case RunStatus::Finished:
+    case RunStatus::Reached:
         listResults(path, shape, outcome);
         printStageCarbides(path, shape, outcome);
         if (outcome.finalHardness)

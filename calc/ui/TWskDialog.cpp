@@ -160,6 +160,7 @@ void TWskDialog::start() {
 
     switch (outcome.status) {
     case RunStatus::Finished:
+    case RunStatus::Reached:
         stateText_->setText(tr("Finished"));
         showAction(Action::Ok);
         showResults(outcome);
