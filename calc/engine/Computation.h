@@ -25,7 +25,8 @@ enum class RunStatus {
 // left of the set is leaveUnfinishedRun's to decide (UnfinishedRun.h). A reached run's files
 // end at the instant it stopped, as a finished run's end at the programme's end.
 
-// What the sample of a finished run shows at the end of its programme.
+// What the sample of a finished run shows at the end of its programme (of a reached run: where
+// it stopped).
 struct FinalResults {
     double surfaceCarbon = 0; // % C
     double massGain = 0;      // g/m² of surface, as the mass file gives it for every kind
