@@ -121,7 +121,8 @@ RunClaim claimRunSet(const std::string& path) {
         break;
     }
     return {std::nullopt,
-            refusal(WriteFailed, path, "the in-use list cannot be updated: " + claim.problem())};
+            refusal(WriteFailed, path, "the in-use list cannot be updated: " + claim.problem()),
+            claim.problem()};
 }
 
 std::optional<std::string> releaseRunSet(SetClaim& claim) {

@@ -77,6 +77,7 @@ RunSetReading readRunSet(const RunRequest& request);
 struct RunClaim {
     std::optional<SetClaim> claim;
     RunRefusal refusal;
+    std::string listProblem = {}; // the system's words, for a window that says them its own way
 };
 RunClaim claimRunSet(const std::string& path);
 
