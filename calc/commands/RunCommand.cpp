@@ -109,8 +109,8 @@ RunSetReading readRunSet(const RunRequest& request) {
 
 RunClaim claimRunSet(const std::string& path) {
     if (clashesWithResults(path))
-        return {std::nullopt, refusal(Unusable, path,
-                                      "the name must not end in the extension of a result file")};
+        return {std::nullopt,
+                refusal(Unusable, path, "the name must not end in the extension of a result file")};
     SetClaim claim = SetClaim::claim(listFilePath(), path);
     switch (claim.status()) {
     case SetClaim::Status::Claimed:

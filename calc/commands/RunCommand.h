@@ -30,8 +30,8 @@ std::optional<std::string> runConflict(const RunOptions& options, Spelling spell
 
 // One set to run, with the options' defaults.
 struct RunRequest {
-    std::string path; // the set's process-data file, complete
-    double hardnessLimit = defaultHardnessLimit; // HV, of the case-hardening depth told
+    std::string path;                                // the set's process-data file, complete
+    double hardnessLimit = defaultHardnessLimit;     // HV, of the case-hardening depth told
     CancelledInput cancelled = CancelledInput::Kept; // what a cancel does with the process data
 };
 

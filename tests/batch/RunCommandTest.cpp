@@ -104,7 +104,9 @@ TEST_F(RunSetTest, AFinishedRunKeepsItsClaimUntilReleased) {
 
 TEST_F(RunSetTest, AHeadThatCannotBeLaidStopsTheRunBeforeItComputes) {
     bool computed = false;
-    const RunSteps refusing{[] { return RunRefusal{CommandStatus::WriteFailed, {}, "disk full"}; },
+    const RunSteps refusing{[] {
+                                return RunRefusal{CommandStatus::WriteFailed, {}, "disk full"};
+                            },
                             [&] {
                                 computed = true;
                                 return Parametry(path_);
@@ -172,7 +174,6 @@ TEST_P(ResultNameClash, RefusesTheNameBeforeItIsClaimed) {
     EXPECT_FALSE(table.contains(path));
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryResultFile, ResultNameClash,
-                         testing::ValuesIn(setFileExtensions));
+INSTANTIATE_TEST_SUITE_P(EveryResultFile, ResultNameClash, testing::ValuesIn(setFileExtensions));
 
 } // namespace

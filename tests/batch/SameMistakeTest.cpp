@@ -116,8 +116,7 @@ struct Answer {
 Answer runAnswer(const std::filesystem::path& path) {
     const RunRequest request = runRequest(path.string(), {});
     const RunSetReading reading = readRunSet(request);
-    const RunRefusal refusal =
-        reading.set ? claimRunSet(request.path).refusal : reading.refusal;
+    const RunRefusal refusal = reading.set ? claimRunSet(request.path).refusal : reading.refusal;
     EXPECT_EQ(refusal.file, path.string());
     return {refusal.status, statusMessage(refusal.status, refusal.reason)};
 }
@@ -160,8 +159,8 @@ std::string withLines(const std::string& text, const std::map<std::string, std::
 std::filesystem::path laidOutSet(const Mistake& mistake, const std::string& text,
                                  const TempFolder& folder) {
     const auto& options = mistake.options;
-    const auto path = folder.file(options.contains("set") ? options.at("set")
-                                                          : mistake.input + ".tav");
+    const auto path =
+        folder.file(options.contains("set") ? options.at("set") : mistake.input + ".tav");
     if (!options.contains("missing"))
         writeText(path, withLines(text, options));
     return path;
