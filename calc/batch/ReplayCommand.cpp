@@ -9,7 +9,6 @@
 #include "Replay.h"
 #include "ReplayReport.h"
 #include "SetNames.h"
-#include "Steruj.h"
 #include "TerminalProgress.h"
 
 #include <cstdio>

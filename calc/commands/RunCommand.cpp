@@ -134,6 +134,7 @@ std::optional<std::string> releaseRunSet(SetClaim& claim) {
 CommandStatus runStatus(RunStatus status) {
     switch (status) {
     case RunStatus::Finished:
+    case RunStatus::Reached: // finished where its stop condition held
         return Done;
     case RunStatus::Cancelled:
         return RunCancelled;

@@ -8,12 +8,13 @@
 #include "ResultStreams.h"
 #include "RootFinding.h"
 #include "Saturation.h"
-#include "Steruj.h"
+#include "StopCondition.h"
 #include "TrialSupport.h"
 
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -49,6 +50,20 @@ struct Watched {
     double depth;
 };
 
+// Holds once the open stage, which begins at `start` (s), has brought the sample to what
+// `reached` asks of it.
+template <class Reached> class OpenStageReached : public StopCondition {
+public:
+    OpenStageReached(double start, Reached reached) : start_(start), reached_(std::move(reached)) {}
+    bool holds(const Gruba& sample, double time) override {
+        return time > start_ && reached_(sample);
+    }
+
+private:
+    double start_; // s
+    Reached reached_;
+};
+
 class LowPressureSearch {
 public:
     LowPressureSearch(const LowPressureRequest& request, RunObserver& progress)
@@ -73,12 +88,17 @@ private:
     // The programme of `stages`, then the hardening stage when there is one.
     ProcessRecord programme(const std::vector<Stage>& stages, bool hardening) const;
     // Runs `stages` and then an open stage of `kind` (up to the longest programme) until
-    // `reached` holds for the open stage's state. None when the search stops (cancelled, or the
-    // trial failed) or when the longest programme ends first: that is the search's end.
+    // `reached` holds for the open stage's state: a stop condition of the trial run. None when
+    // the search stops (cancelled, or the trial failed, as its outcome says) or when the longest
+    // programme ends first: that is the search's end.
     template <class Reached>
     std::optional<Watched> watch(const std::vector<Stage>& stages, SurfaceCondition kind,
                                  Reached reached);
+    // Where the watched run `kept` of an open stage from `start` (s) stopped; none as for watch.
+    std::optional<Watched> watchedEnd(const KeptRun& kept, double start);
     std::optional<TrialResult> trial(const std::vector<Stage>& stages);
+    // Whether a trial's outcome stops the search (cancelled or failed), which it then records.
+    bool stoppedBy(const RunOutcome& outcome);
     // The final diffusion (s) after `stages` that brings the surface to its target at the
     // programme's end, with the trial that shows it; `longest` bounds it from above.
     // With `toMeet`, the timer steps next to the rounded one are tried too when it misses a
@@ -194,38 +214,39 @@ std::optional<Watched> LowPressureSearch::watch(const std::vector<Stage>& stages
     watched.push_back({open, kind});
     const Parametry parametry(programme(watched, false), {});
     TrialStreams streams;
-    Steruj controller(parametry, {}, streams);
+    OpenStageReached<Reached> condition(start, std::move(reached));
     ++result_.trials;
-    controller.start();
-    while (controller.step(trialObserver_)) {
-        if (progress_.cancelRequested()) {
-            stop(Status::Cancelled, {});
-            return std::nullopt;
-        }
-        if (controller.time() > start && reached(controller.sample()))
-            return Watched{controller.time() - start,
-                           controller.sample().oblGrub(request_.level) * 0.001};
-    }
-    if (!controller.ended())
-        stop(Status::Failed, "a trial run stopped at " + numberText(controller.time()) +
-                                 " s: the time step is no longer a positive finite number");
-    return std::nullopt;
+    return watchedEnd(runKept(parametry, trialObserver_, streams, condition), start);
+}
+
+std::optional<Watched> LowPressureSearch::watchedEnd(const KeptRun& kept, double start) {
+    // Finished: the longest programme ended before the open stage reached its end.
+    if (stoppedBy(kept.outcome) || kept.outcome.status != RunStatus::Reached)
+        return std::nullopt;
+    return Watched{*kept.outcome.reachedAt - start, kept.sample->oblGrub(request_.level) * 0.001};
 }
 
 std::optional<TrialResult> LowPressureSearch::trial(const std::vector<Stage>& stages) {
     ++result_.trials;
     TrialResult result = runTrial(programme(stages, true), request_.level, trialObserver_);
-    switch (result.outcome.status) {
+    if (stoppedBy(result.outcome))
+        return std::nullopt;
+    return result;
+}
+
+bool LowPressureSearch::stoppedBy(const RunOutcome& outcome) {
+    switch (outcome.status) {
     case RunStatus::Finished:
-        return result;
+    case RunStatus::Reached:
+        return false;
     case RunStatus::Cancelled:
         stop(Status::Cancelled, {});
-        return std::nullopt;
+        return true;
     case RunStatus::Failed:
         break;
     }
-    stop(Status::Failed, result.outcome.error);
-    return std::nullopt;
+    stop(Status::Failed, outcome.error);
+    return true;
 }
 
 std::optional<std::pair<double, TrialResult>>

@@ -222,6 +222,7 @@ std::optional<Evaluation> ProgrammeSearch::trial(Lengths lengths) {
     Evaluation evaluation{lengths, runTrial(asWritten(process), request_.level, trialObserver_), 0};
     switch (evaluation.result.outcome.status) {
     case RunStatus::Finished:
+    case RunStatus::Reached:
         evaluation.caseDepth = request_.hardnessLimit
                                    ? caseHardeningDepth(evaluation.result, *request_.hardnessLimit)
                                    : evaluation.result.caseDepth;

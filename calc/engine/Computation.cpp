@@ -44,13 +44,19 @@ KeptRun& KeptRun::operator=(KeptRun&&) noexcept = default;
 KeptRun::~KeptRun() = default;
 
 KeptRun runKept(const Parametry& parametry, RunObserver& progress, ResultStreams& streams) {
+    NeverStops programmeEnds;
+    return runKept(parametry, progress, streams, programmeEnds);
+}
+
+KeptRun runKept(const Parametry& parametry, RunObserver& progress, ResultStreams& streams,
+                StopCondition& stop) {
     // Nothing of the computation throws on purpose; what does (memory running out, or an
     // observer's window) ends the run as a failure instead of unwinding through the caller.
     KeptRun kept;
     try {
         if (std::unique_ptr<Steruj> controller =
                 makeController(parametry, parametry.fileName, streams, kept.outcome)) {
-            kept.outcome = controller->run(progress);
+            kept.outcome = controller->run(progress, stop);
             kept.sample = std::move(*controller).releaseSample();
         }
     } catch (const std::bad_alloc&) {

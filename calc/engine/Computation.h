@@ -4,6 +4,7 @@
 #include "CaseHardness.h"
 #include "ProcessData.h"
 #include "RunObserver.h"
+#include "StopCondition.h"
 
 #include <memory>
 #include <optional>
@@ -18,11 +19,14 @@ enum class RunStatus {
     Finished,  // every result file written
     Cancelled, // the observer asked to cancel
     Failed,    // the data could not be computed, or the run threw (see `error`)
+    Reached,   // its stop condition held: ended there as a finished run ends (`reachedAt`)
 };
 // A cancelled or failed run leaves its files as they were when it stopped, closed: what is
-// left of the set is leaveUnfinishedRun's to decide (UnfinishedRun.h).
+// left of the set is leaveUnfinishedRun's to decide (UnfinishedRun.h). A reached run's files
+// end at the instant it stopped, as a finished run's end at the programme's end.
 
-// What the sample of a finished run shows at the end of its programme.
+// What the sample of a finished run shows at the end of its programme (of a reached run: where
+// it stopped).
 struct FinalResults {
     double surfaceCarbon = 0; // % C
     double massGain = 0;      // g/m² of surface, as the mass file gives it for every kind
@@ -50,6 +54,8 @@ struct RunOutcome {
     std::optional<double> remainingCarbide{};
     // A finished run with carbides: one per stage end; none without carbides.
     std::optional<std::vector<StageCarbide>> carbideAtStageEnds{};
+    // s, the process time at which the stop condition of a reached run held.
+    std::optional<double> reachedAt{};
 };
 
 // Runs the process-data file `fileName` (a full path) and writes its result files through
@@ -72,8 +78,14 @@ struct KeptRun {
     std::unique_ptr<Gruba> sample;
 };
 
-// Runs `parametry` through `streams`, as runComputation does, and keeps the sample.
+// Runs `parametry` through `streams`, as runComputation does, and keeps the sample. The streams
+// choose what is recorded: the result files (ResultStreams), their text in memory
+// (MemoryStreams) or nothing (TrialStreams).
 KeptRun runKept(const Parametry& parametry, RunObserver& progress, ResultStreams& streams);
+// The same run, ended at the first step after which `stop` holds (RunStatus::Reached); a run
+// whose programme ends first is Finished.
+KeptRun runKept(const Parametry& parametry, RunObserver& progress, ResultStreams& streams,
+                StopCondition& stop);
 
 // What a trial run leaves: the sample at the end of its programme.
 struct TrialResult {

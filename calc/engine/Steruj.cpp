@@ -48,7 +48,7 @@ Steruj::Steruj(const Parametry& p, std::unique_ptr<Gruba> sample, const std::str
 
 Steruj::~Steruj() = default;
 
-RunOutcome Steruj::run(RunObserver& progress) {
+RunOutcome Steruj::run(RunObserver& progress, StopCondition& stop) {
     start();
     while (!ended()) {
         if (!step(progress))
@@ -59,8 +59,19 @@ RunOutcome Steruj::run(RunObserver& progress) {
             streams.closeAll();
             return RunOutcome{RunStatus::Cancelled, {}, surfaceAtRows, {}, {}};
         }
+        if (stop.holds(*solver, t))
+            return reached();
     }
     return finish();
+}
+
+RunOutcome Steruj::reached() {
+    RunOutcome outcome = finish();
+    if (outcome.status == RunStatus::Finished) {
+        outcome.status = RunStatus::Reached;
+        outcome.reachedAt = t;
+    }
+    return outcome;
 }
 
 void Steruj::start() {

@@ -10,6 +10,7 @@
 
 #include "Computation.h"
 #include "Furnace.h"
+#include "StopCondition.h"
 
 #include <array>
 #include <memory>
@@ -32,13 +33,14 @@ public:
     Steruj(const Steruj&) = delete;
     Steruj& operator=(const Steruj&) = delete;
 
-    // The whole run: start, every step (asking `progress` after each whether to cancel), end.
-    RunOutcome run(RunObserver& progress);
+    // The whole run, the one loop every run goes through: start, every step (asking `progress`
+    // after each whether to cancel, then `stop` whether to end there), end.
+    RunOutcome run(RunObserver& progress, StopCondition& stop);
 
-    // The same run one step at a time, for a caller that looks between steps. `start` sets the
-    // first instant and opens the result files; `step` takes one time step with what follows it
-    // (change tests, output instant, the profile at a stage end) and is false, with nothing
-    // done, once the programme has ended or when the step cannot advance time.
+    // The same run one step at a time, for a test or benchmark that looks between steps. `start`
+    // sets the first instant and opens the result files; `step` takes one time step with what
+    // follows it (change tests, output instant, the profile at a stage end) and is false, with
+    // nothing done, once the programme has ended or when the step cannot advance time.
     void start();
     bool step(RunObserver& progress);
     bool ended() const { return stage + 1 >= czas.size(); }
@@ -62,6 +64,8 @@ private:
     // advance time (a step that is not a positive finite number, or lost against t).
     bool advance();
     RunOutcome finish();
+    // Ended by the stop condition: finished at this instant.
+    RunOutcome reached();
     // The furnace's surface condition: the stage under way's, with the saturation limit at the
     // furnace's temperature when it is a boost.
     void setSurfaceCondition();

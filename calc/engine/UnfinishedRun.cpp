@@ -22,6 +22,7 @@ std::optional<std::string> leaveUnfinishedRun(const std::string& setName, RunSta
                                               std::string_view processData, CancelledInput input) {
     switch (status) {
     case RunStatus::Finished:
+    case RunStatus::Reached: // its files end where its stop condition held
         return std::nullopt;
     case RunStatus::Failed: {
         const std::optional<std::string> cut = cutBackToProcessData(setName, processData);

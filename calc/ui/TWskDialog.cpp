@@ -182,6 +182,7 @@ void TWskDialog::showEnd(const SetRunOutcome& run) {
     const RunOutcome& outcome = run.kept.outcome;
     switch (outcome.status) {
     case RunStatus::Finished:
+    case RunStatus::Reached:
         stateText_->setText(tr("Finished"));
         showAction(Action::Ok);
         showResults(outcome);

@@ -15,6 +15,7 @@
 
 #include <cmath>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -245,4 +246,43 @@ TEST(LowPressure, TheDesignTakesTheSetsDiffusivityLaw) {
     EXPECT_EQ(faster.process.settings.diffusivity, DiffusivityModel::Tibbetts);
     EXPECT_FALSE(slower.process.settings.diffusivity);
     EXPECT_LT(faster.hours, slower.hours);
+}
+
+namespace {
+
+// A window that cancels, or is gone (its observer throws), from the search's fifth ask on: in
+// the search's first trial, which watches the first boost until the monitor is up.
+class StopsAtFifthAsk : public NoProgress {
+public:
+    explicit StopsAtFifthAsk(bool throws) : throws_(throws) {}
+    bool cancelRequested() override {
+        if (++asked_ < 5)
+            return false;
+        if (throws_)
+            throw std::runtime_error("the window is gone");
+        return true;
+    }
+
+private:
+    bool throws_;
+    int asked_ = 0;
+};
+
+} // namespace
+
+TEST(LowPressure, ACancelledWatchedTrialCancelsTheSearch) {
+    StopsAtFifthAsk progress(false);
+    const LowPressureResult design = designLowPressure(sound, progress);
+    EXPECT_EQ(design.status, DesignResult::Status::Cancelled) << design.reason;
+    EXPECT_EQ(design.reason, "");
+    EXPECT_EQ(design.trials, 1) << "the first boost is watched";
+}
+
+TEST(LowPressure, AFailingWatchedTrialReportsItsFailure) {
+    StopsAtFifthAsk progress(true);
+    const LowPressureResult design = designLowPressure(sound, progress);
+    EXPECT_EQ(design.status, DesignResult::Status::Failed);
+    EXPECT_EQ(design.reason, "The computation stopped: the window is gone.")
+        << "not as a depth not reached";
+    EXPECT_EQ(design.trials, 1);
 }
