@@ -9,7 +9,6 @@
 #include "Saturation.h"
 #include "ScriptErrors.h"
 #include "SetNames.h"
-#include "Steruj.h"
 #include "TrialSupport.h"
 
 #include <algorithm>
