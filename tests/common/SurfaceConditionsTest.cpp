@@ -47,28 +47,29 @@ TEST_P(EveryCondition, ItsWordReadsBackAsItAndIsWrittenSo) {
     EXPECT_EQ(readConditionWord(conditionWord(bare(row.kind))).condition, bare(row.kind));
 }
 
-TEST_P(EveryCondition, AFluxLimitFollowsItsWordOnlyWhereItTakesOne) {
+// A flux limit, a ceiling and both after the word: read back and written so where the condition
+// takes them, refused where it does not.
+TEST_P(EveryCondition, ItsValuesFollowItsWordOnlyWhereItTakesThem) {
     const ConditionTraits& row = GetParam();
-    const ConditionReading read = readConditionWord(std::string(row.word) + " 2.5");
-    ASSERT_EQ(read.condition.has_value(), row.takesFluxLimit) << read.rule;
-    if (!row.takesFluxLimit)
-        return;
-    const StageCondition limited{row.kind, 2.5};
-    EXPECT_EQ(*read.condition, limited);
-    EXPECT_EQ(conditionWord(limited), std::string(row.word) + " 2.5");
-    EXPECT_FALSE(problemOf(limited));
-}
-
-TEST_P(EveryCondition, ACeilingFollowsItsWordOnlyWhereItTakesOne) {
-    const ConditionTraits& row = GetParam();
-    const ConditionReading read = readConditionWord(std::string(row.word) + " limit 1.1");
-    ASSERT_EQ(read.condition.has_value(), row.takesCeiling) << read.rule;
-    if (!row.takesCeiling)
-        return;
-    const StageCondition held{row.kind, std::nullopt, 1.1};
-    EXPECT_EQ(*read.condition, held);
-    EXPECT_EQ(conditionWord(held), std::string(row.word) + " limit 1.1");
-    EXPECT_FALSE(problemOf(held));
+    const struct {
+        const char* words;
+        StageCondition condition;
+        bool taken;
+    } cases[] = {
+        {" 2.5", {row.kind, 2.5, std::nullopt}, row.takesFluxLimit},
+        {" limit 1.1", {row.kind, std::nullopt, 1.1}, row.takesCeiling},
+        {" 2.5 limit 1.1", {row.kind, 2.5, 1.1}, row.takesFluxLimit && row.takesCeiling},
+    };
+    for (const auto& [words, condition, taken] : cases) {
+        const std::string written = std::string(row.word) + words;
+        const ConditionReading read = readConditionWord(written);
+        ASSERT_EQ(read.condition.has_value(), taken) << written << ": " << read.rule;
+        if (!taken)
+            continue;
+        EXPECT_EQ(*read.condition, condition) << written;
+        EXPECT_EQ(conditionWord(condition), written);
+        EXPECT_FALSE(problemOf(condition)) << written;
+    }
 }
 
 // A record built in code may carry a value the condition does not take: the checks refuse it.
