@@ -2,6 +2,7 @@
 
 #include "KindTraits.h"
 #include "ProcessCheck.h"
+#include "RunCommand.h"
 #include "ScriptErrors.h"
 #include "SetNames.h"
 
@@ -114,13 +115,10 @@ std::string Process::diffusivity() const {
 }
 
 Process Process::read(const std::string& file) {
-    const std::optional<std::string> text = wholeFile(file);
-    if (!text)
-        throw ProcessError(file + ": cannot be opened");
-    const HeadReading reading = readCheckedProcessHead(*text);
-    if (!reading.head)
-        throw ProcessError(file + ": " + reading.problem.field + " " + reading.problem.rule);
-    return Process(*reading.head, file);
+    const HeadRead read = readSetHead(file);
+    if (!read.head)
+        raiseFor(read.refusal.status, read.refusal.message());
+    return Process(*read.head, file);
 }
 
 std::string Process::text() const {

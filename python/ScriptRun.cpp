@@ -1,17 +1,16 @@
 #include "ScriptRun.h"
 
-#include "FileTable.h"
 #include "Gruba.h"
 #include "KindTraits.h"
 #include "Parametry.h"
 #include "ProfileMeasures.h"
 #include "ResultStreams.h"
+#include "RunCommand.h"
 #include "Saturation.h"
 #include "ScriptErrors.h"
 #include "SetNames.h"
 #include "Steruj.h"
 #include "TrialSupport.h"
-#include "UnfinishedRun.h"
 
 #include <algorithm>
 #include <sstream>
@@ -44,19 +43,9 @@ std::pair<std::vector<double>, std::vector<double>> lastProfile(const TWyniki& p
 
 // Claims the set as tavcalc --run does, so that a window and a script never compute one set at
 // once; the in-use list's folder is made as the programs make it.
-SetClaim claimSet(const std::string& path) {
+void prepareFolder() {
     if (const std::optional<std::string> problem = prepareDataFolder())
         throw WriteError(*problem);
-    SetClaim claim = SetClaim::claim(listFilePath(), path);
-    switch (claim.status()) {
-    case SetClaim::Status::Claimed:
-        return claim;
-    case SetClaim::Status::InUse:
-        throw RunError(path + ": Filename is already in use");
-    case SetClaim::Status::Failed:
-        break;
-    }
-    throw WriteError(path + ": the in-use list cannot be updated: " + claim.problem());
 }
 
 // The cementite file's text, which only a run with carbides has.
@@ -196,15 +185,20 @@ Result runInMemory(const Process& process, RunObserver& observer,
 }
 
 Result runToFiles(const Process& process, const std::string& path, RunObserver& observer) {
-    SetClaim claim = claimSet(path);
-    process.writeFile(path);
+    prepareFolder();
     const std::string head = process.text();
+    const auto writeHead = [&process, &path]() -> RunRefusal {
+        process.writeFile(path);
+        return {};
+    };
     ResultStreams streams;
-    KeptRun kept = runKept(Parametry(path), observer, streams);
-    if (kept.outcome.status != RunStatus::Finished)
-        if (const std::optional<std::string> left =
-                leaveUnfinishedRun(path, kept.outcome.status, head, CancelledInput::Kept))
-            throw RunError(kept.outcome.error + "\n" + *left);
+    SetRunOutcome run = runSet(runRequest(path, {}), head,
+                               {writeHead, [&path] { return Parametry(path); }}, observer, streams);
+    if (!run.ran)
+        raiseFor(run.end.status, run.end.message());
+    KeptRun& kept = run.kept;
+    if (run.leftFiles)
+        throw RunError(kept.outcome.error + "\n" + *run.leftFiles);
     raiseUnlessFinished(kept.outcome);
     const auto fileText = [&path](std::optional<ResultFile> file) {
         return wholeFile(file ? resultFileName(path, extension(*file)) : path).value_or("");
@@ -215,7 +209,7 @@ Result runToFiles(const Process& process, const std::string& path, RunObserver& 
                       carbideText(kept.outcome, fileText(ResultFile::Carbide))};
     Result result(std::move(kept), std::move(texts), process.record.shape);
     result.warnings = warnings;
-    if (!claim.release())
-        result.warnings.push_back("the in-use list cannot be updated: " + claim.problem());
+    if (const std::optional<std::string> problem = releaseRunSet(*run.claim.claim))
+        result.warnings.push_back(*problem);
     return result;
 }

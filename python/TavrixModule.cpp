@@ -205,8 +205,9 @@ void bindRun(py::module_& module) {
         py::arg("process"), py::arg("write") = false,
         R"(Runs the process. Without write, in memory: no file is written. write=True writes the
 process-data file at the process's path and the result files beside it, as tavcalc --run does;
-write="name.tav" names the file. A failed run raises RunError with tavcalc's message; Ctrl-C
-stops the run with KeyboardInterrupt.)");
+write="name.tav" names the file. A set tavcalc --run refuses is refused with its message: a name
+ending in a result file's extension raises ProcessError, a set another run computes RunError. A
+failed run raises RunError with tavcalc's message; Ctrl-C stops the run with KeyboardInterrupt.)");
 }
 
 // Measured profiles and the fit to one.

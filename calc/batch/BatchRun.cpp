@@ -1,6 +1,5 @@
 #include "BatchRun.h"
 
-#include "AsRunRecord.h"
 #include "AtomicFile.h"
 #include "CalcCommandLine.h"
 #include "Computation.h"
@@ -9,16 +8,14 @@
 #include "KindTraits.h"
 #include "NumberText.h"
 #include "Parametry.h"
-#include "ProcessCheck.h"
 #include "ProfileMeasures.h"
 #include "ResultStreams.h"
 #include "Saturation.h"
 #include "SetNames.h"
 #include "TerminalProgress.h"
-#include "UnfinishedRun.h"
 
-#include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -59,14 +56,6 @@ void complain(const std::string& path, const std::string& what) {
     std::fprintf(stderr, "tavcalc: %s: %s\n", path.c_str(), what.c_str());
 }
 
-// A set whose name ends in a result file's extension would overwrite its own process data.
-bool clashesWithResults(const std::string& path) {
-    for (std::string_view extension : setFileExtensions)
-        if (resultFileName(path, extension) == path)
-            return true;
-    return false;
-}
-
 void listResults(const std::string& path, SampleShape shape, const RunOutcome& outcome) {
     std::printf("%s: finished; results:\n  %s\n", path.c_str(), path.c_str());
     for (ResultFile file : kindTraits(shape).resultFiles)
@@ -93,137 +82,89 @@ void printStageCarbides(const std::string& path, SampleShape shape, const RunOut
     }
 }
 
-void releaseClaim(SetClaim& claim, const std::string& path) {
-    if (!claim.release())
-        complain(path, "the in-use list cannot be updated: " + claim.problem());
+void complain(const RunRefusal& refusal) {
+    std::fprintf(stderr, "tavcalc: %s\n", refusal.message().c_str());
 }
 
-// Reports the outcome of a run and leaves the main file as it says: a failed or cancelled run
-// keeps the process data only.
-FileResult settle(const std::string& path, const std::string& head, const RunOutcome& outcome,
-                  SampleShape shape, double hardnessLimit) {
-    if (const std::optional<std::string> problem =
-            leaveUnfinishedRun(path, outcome.status, head, CancelledInput::Kept))
+void releaseClaim(SetClaim& claim, const std::string& path) {
+    if (const std::optional<std::string> problem = releaseRunSet(claim))
         complain(path, *problem);
-    switch (outcome.status) {
-    case RunStatus::Finished:
-        listResults(path, shape, outcome);
-        printStageCarbides(path, shape, outcome);
-        if (outcome.finalHardness)
-            std::fputs(hardnessReport(path, *outcome.finalHardness, hardnessLimit).c_str(), stdout);
+}
+
+// Reports how a run ended; its files are as the end leaves them: a failed or cancelled run
+// keeps the process data only.
+FileResult settle(const SetRun& run, const RunRefusal& end, SampleShape shape,
+                  double hardnessLimit) {
+    const std::string& path = end.file;
+    switch (end.status) {
+    case CommandStatus::Done:
+        listResults(path, shape, run.kept.outcome);
+        printStageCarbides(path, shape, run.kept.outcome);
+        if (run.kept.outcome.finalHardness)
+            std::fputs(hardnessReport(path, *run.kept.outcome.finalHardness, hardnessLimit).c_str(),
+                       stdout);
         return FileResult::Finished;
-    case RunStatus::Cancelled:
-        complain(path, "cancelled; its result files are deleted");
+    case CommandStatus::RunCancelled:
+        complain(end);
         return FileResult::Cancelled;
-    case RunStatus::Failed:
+    default:
         break;
     }
-    complain(path, outcome.error);
+    complain(end);
     return FileResult::Failed;
 }
 
-// The as-run record beside the set, when it has one; a record that does not read, or that does
-// not fit the set's rows, refuses the set (false), said here.
-bool readAsRunBeside(const std::string& path, std::optional<AsRunRecord>& record) {
-    const std::string name = asRunRecordName(path);
-    const std::optional<std::string> text = wholeFile(name);
-    if (!text)
-        return true;
-    AsRunRecordReading reading = readAsRunRecord(*text);
-    if (!reading.record) {
-        complain(name, "line " + std::to_string(reading.line) + " " + reading.rule);
-        return false;
-    }
-    record = std::move(reading.record);
-    return true;
+void warnOfSurface(const std::string& path, const RunOutcome& outcome,
+                   const TDane* saturationData) {
+    if (saturationData)
+        for (const std::string& warning :
+             saturationWarnings(*saturationData, outcome.surfaceAtRows))
+            complain(path, "warning: " + warning);
+    if (const auto carbide = carbideWarning(outcome.remainingCarbide))
+        complain(path, "warning: " + *carbide);
 }
 
 // Validates, registers, runs and unregisters one process-data file. A set with an as-run record
 // (a logged load's) takes any number of rows, and ends stages only where the record says.
-FileResult runFile(const std::string& argument, double hardnessLimit) {
-    const std::string path = commandLineName(argument);
-    const std::optional<std::string> text = wholeFile(path);
-    if (!text) {
-        complain(path, "cannot be opened");
+FileResult runFile(const RunRequest& request) {
+    const RunSetReading reading = readRunSet(request);
+    if (!reading.set) {
+        complain(reading.refusal);
         return FileResult::Refused;
     }
-    std::optional<AsRunRecord> asRun;
-    if (!readAsRunBeside(path, asRun))
-        return FileResult::Refused;
-    const HeadReading reading =
-        readCheckedProcessHead(*text, asRun ? RowLimit::None : RowLimit::Form);
-    if (!reading.head) {
-        complain(path, reading.problem.field + " " + reading.problem.rule);
-        return FileResult::Refused;
-    }
-    if (asRun && asRun->rows.size() != reading.head->data.times.size()) {
-        complain(path, "has " + std::to_string(reading.head->data.times.size()) +
-                           " stage rows, its as-run record " + std::to_string(asRun->rows.size()));
-        return FileResult::Refused;
-    }
-    const std::string head = text->substr(0, reading.head->length);
-    const auto cutToHead = [&path, &head] {
-        const std::optional<std::string> problem = cutBackToProcessData(path, head);
-        if (problem)
-            complain(path, "cannot be cut back to its process data: " + *problem);
-        return !problem;
+    const RunSet& set = *reading.set;
+    const auto cutToHead = [&set]() -> RunRefusal {
+        const std::string& path = set.request.path;
+        if (const std::optional<std::string> problem = cutBackToProcessData(path, set.head))
+            return {CommandStatus::WriteFailed, path,
+                    "cannot be cut back to its process data: " + *problem};
+        return {};
     };
-    const auto parametry = [&path, &asRun, &reading] {
-        if (!asRun)
-            return Parametry(path);
-        Parametry p(*reading.head, path);
-        p.stageEnds = asRun->stageEnds();
-        return p;
-    };
-    return runClaimedSet(path, head, reading.head->shape, cutToHead, parametry, &reading.head->data,
-                         hardnessLimit)
+    return runClaimedSet(request, set.head, set.process.shape,
+                         {cutToHead, [&set] { return set.parametry(); }}, &set.process.data)
         .result;
 }
 
 } // namespace
 
-SetRun runClaimedSet(const std::string& path, const std::string& head, SampleShape shape,
-                     const std::function<bool()>& layHead,
-                     const std::function<Parametry()>& parametry, const TDane* saturationData,
-                     double hardnessLimit, const RunCompletion& complete) {
-    SetRun run;
-    if (clashesWithResults(path)) {
-        complain(path, "the name must not end in the extension of a result file");
-        return run;
-    }
-    SetClaim claim = SetClaim::claim(listFilePath(), path);
-    switch (claim.status()) {
-    case SetClaim::Status::Claimed:
-        break;
-    case SetClaim::Status::InUse:
-        complain(path, "Filename is already in use");
-        return run;
-    case SetClaim::Status::Failed:
-        complain(path, "the in-use list cannot be updated: " + claim.problem());
-        return run;
-    }
-    if (!layHead()) {
-        releaseClaim(claim, path);
-        return run;
-    }
+SetRun runClaimedSet(const RunRequest& request, const std::string& head, SampleShape shape,
+                     const RunSteps& steps, const TDane* saturationData) {
     ResultStreams streams; // every file starts as a fresh program would
-    BatchProgress progress(stdout, std::filesystem::path(path).filename().string());
-    run.kept = runKept(parametry(), progress, streams);
-    progress.finish();
-    if (saturationData)
-        for (const std::string& warning :
-             saturationWarnings(*saturationData, run.kept.outcome.surfaceAtRows))
-            complain(path, "warning: " + warning);
-    if (const auto carbide = carbideWarning(run.kept.outcome.remainingCarbide))
-        complain(path, "warning: " + *carbide);
-    if (RunOutcome& outcome = run.kept.outcome; complete && outcome.status == RunStatus::Finished)
-        if (std::optional<std::string> problem = complete(run.kept)) {
-            outcome.status = RunStatus::Failed;
-            outcome.error = std::move(*problem);
-        }
-    // The set stays claimed until its files are as the outcome leaves them.
-    run.result = settle(path, head, run.kept.outcome, shape, hardnessLimit);
-    releaseClaim(claim, path);
+    BatchProgress progress(stdout, std::filesystem::path(request.path).filename().string());
+    SetRunOutcome outcome = runSet(request, head, steps, progress, streams);
+    SetRun run;
+    if (outcome.claim.claim && outcome.ran) {
+        progress.finish();
+        warnOfSurface(request.path, outcome.kept.outcome, saturationData);
+        if (outcome.leftFiles)
+            complain(request.path, *outcome.leftFiles);
+        run.kept = std::move(outcome.kept);
+        run.result = settle(run, outcome.end, shape, request.hardnessLimit);
+    } else {
+        complain(outcome.end);
+    }
+    if (outcome.claim.claim)
+        releaseClaim(*outcome.claim.claim, request.path);
     return run;
 }
 
@@ -237,7 +178,7 @@ void requestBatchCancel() {
 
 int runBatch(const std::vector<std::string>& words) {
     std::vector<std::string> files;
-    double hardnessLimit = defaultHardnessLimit;
+    RunOptions options;
     for (std::size_t i = 0; i < words.size(); ++i) {
         if (words[i] != "--chd-limit") {
             files.push_back(words[i]);
@@ -245,21 +186,23 @@ int runBatch(const std::vector<std::string>& words) {
         }
         const std::optional<double> limit =
             i + 1 < words.size() ? fileNumber(words[i + 1]) : std::nullopt;
-        if (!limit || !(*limit > 0)) {
-            std::fputs("tavcalc: --chd-limit needs a hardness in HV\n", stderr);
-            return 2;
-        }
-        hardnessLimit = *limit;
+        options.chdLimit = limit.value_or(std::nan(""));
+        if (!(*options.chdLimit > 0))
+            break; // refused below, whatever follows
         ++i;
+    }
+    if (const std::optional<std::string> conflict = runConflict(options, Spelling::CommandLine)) {
+        std::fprintf(stderr, "tavcalc: %s\n", conflict->c_str());
+        return statusEntry(CommandStatus::Usage).exitStatus;
     }
     if (files.empty()) {
         std::fputs(calcUsage().c_str(), stderr);
-        return 2;
+        return statusEntry(CommandStatus::Usage).exitStatus;
     }
     catchInterrupt();
     bool allRan = true;
     for (const std::string& file : files) {
-        const FileResult result = runFile(file, hardnessLimit);
+        const FileResult result = runFile(runRequest(commandLineName(file), options));
         allRan = allRan && result == FileResult::Finished;
         if (result == FileResult::Cancelled)
             break;

@@ -5,10 +5,9 @@
 // ran to its end, 2 when no file is named.
 
 #include "Computation.h"
-#include "Parametry.h"
 #include "ProfileMeasures.h"
+#include "RunCommand.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,18 +29,12 @@ struct SetRun {
     KeptRun kept; // the run, when it started
 };
 
-// One set run as --run runs it: claimed in the in-use list, its head laid by `layHead` (false:
-// refused, said by it), `parametry` computed through fresh streams with the gauge on the
-// terminal, saturation warned about against `saturationData` when given, its files left as
-// the outcome says and the outcome reported, the case-hardening depth at `hardnessLimit` HV.
-// `complete`, when given, writes what belongs to a finished run beside its result files while
-// the set is still claimed; the problem it returns fails the run.
-using RunCompletion = std::function<std::optional<std::string>(const KeptRun&)>;
-SetRun runClaimedSet(const std::string& path, const std::string& head, SampleShape shape,
-                     const std::function<bool()>& layHead,
-                     const std::function<Parametry()>& parametry, const TDane* saturationData,
-                     double hardnessLimit = defaultHardnessLimit,
-                     const RunCompletion& complete = {});
+// One set run as --run runs it (RunCommand.h): claimed in the in-use list, its head laid, run
+// through fresh streams with the gauge on the terminal, saturation warned about against
+// `saturationData` when given, its files left as the outcome says and the outcome reported,
+// with the case-hardening depth at the request's hardness limit; every refusal said here.
+SetRun runClaimedSet(const RunRequest& request, const std::string& head, SampleShape shape,
+                     const RunSteps& steps, const TDane* saturationData);
 
 // mm, the case-hardening depth at `limit` HV of a run's last hardness block.
 std::optional<double> finalCaseHardeningDepth(const CaseHardness& hardness, double limit);

@@ -113,12 +113,10 @@ bool gasDefaults(const Options& options, LogDefaults& defaults, std::string& pro
 SetRun runAsRun(const std::string& path, const AsRun& asRun, const AsRunRecordNames& names,
                 const std::shared_future<CaseFigures>& planned) {
     const std::string head = processDataText(asRun.process);
-    const auto writeHead = [&path, &head] {
-        if (const std::optional<std::string> problem = AtomicFile(path).replace(head)) {
-            std::fprintf(stderr, "tavcalc: %s\n", problem->c_str());
-            return false;
-        }
-        return true;
+    const auto writeHead = [&path, &head]() -> RunRefusal {
+        if (const std::optional<std::string> problem = AtomicFile(path).replace(head))
+            return {CommandStatus::WriteFailed, {}, *problem};
+        return {};
     };
     const auto parametry = [&path, &asRun] {
         Parametry p(asRun.process, path);
@@ -131,8 +129,8 @@ SetRun runAsRun(const std::string& path, const AsRun& asRun, const AsRunRecordNa
         return AtomicFile(asRunRecordName(path)).replace(asRunRecordText(record));
     };
     catchInterrupt();
-    return runClaimedSet(path, head, asRun.process.shape, writeHead, parametry, nullptr,
-                         defaultHardnessLimit, writeRecord);
+    return runClaimedSet(runRequest(path, {}), head, asRun.process.shape,
+                         {writeHead, parametry, writeRecord}, nullptr);
 }
 
 } // namespace

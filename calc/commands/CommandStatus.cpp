@@ -8,6 +8,7 @@ using enum CommandStatus;
 using enum ScriptException;
 
 // A cancelled design names no reason. A window says nothing of a cancel: the user asked for it.
+// A set that --run refuses or cannot finish fails the batch (1); its other sets still run.
 constexpr std::array statusTable{
     StatusEntry{Done, "", 0, None, WindowNotice::None},
     StatusEntry{Usage, "", 2, ProcessError, WindowNotice::CheckData},
@@ -20,6 +21,8 @@ constexpr std::array statusTable{
     StatusEntry{FitCancelled, "fit stopped ", 1, RunError, WindowNotice::None},
     StatusEntry{FitFailed, "fit stopped ", 1, RunError, WindowNotice::Error},
     StatusEntry{WriteFailed, "", 1, WriteError, WindowNotice::Error},
+    StatusEntry{InUse, "", 1, RunError, WindowNotice::CheckData},
+    StatusEntry{RunCancelled, "", 1, RunError, WindowNotice::None},
 };
 
 } // namespace

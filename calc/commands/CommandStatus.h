@@ -8,14 +8,16 @@
 enum class CommandStatus {
     Done,
     Usage,       // options missing or in conflict
-    Unusable,    // a file the command reads cannot be used
+    Unusable,    // a file the command reads cannot be used, or a set name a run cannot take
     Refused,     // the input is wrong in itself
     Unreachable, // sound targets that no programme meets
     Cancelled,   // a design stopped by the user
-    Failed,      // a design that found no answer
+    Failed,      // a design that found no answer, or a run that failed
     FitCancelled,
     FitFailed,   // a fit that found no answer
     WriteFailed, // the answer could not be written
+    InUse,       // a set that another run computes
+    RunCancelled,
 };
 
 // The Python exception of a status (the module registers one class per kind).

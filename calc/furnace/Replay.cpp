@@ -195,3 +195,20 @@ BandReport bandReport(const AsRun& asRun) {
     report.outsidePercent = 100 * report.outsideMinutes / report.loggedMinutes;
     return report;
 }
+
+AsRunRecord asRunRecord(const AsRun& asRun, std::string logName, std::string planName,
+                        const CaseFigures& planned, const CaseFigures& asRunCase) {
+    AsRunRecord record{std::move(logName),
+                       std::move(planName),
+                       asRun.potentialColumn,
+                       asRun.setpointFromPlan,
+                       planned,
+                       asRunCase,
+                       bandReport(asRun),
+                       {}};
+    record.rows.reserve(asRun.path.size());
+    for (std::size_t row = 0; row < asRun.path.size(); ++row)
+        record.rows.push_back(
+            {asRun.path[row].setpoint, bool(asRun.stageEnds[row]), asRun.path[row].masked});
+    return record;
+}

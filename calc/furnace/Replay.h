@@ -10,6 +10,7 @@
 // row). Only the rows nearest the plan's stage ends, and the last row, end stages: profiles are
 // written there, not at each of the log's thousands of rows.
 
+#include "AsRunRecord.h"
 #include "FurnaceLog.h"
 #include "ProcessData.h"
 
@@ -18,9 +19,8 @@
 #include <string>
 #include <vector>
 
-inline constexpr double logGapLimit = 600;    // s, a longer gap is held over and warned
-inline constexpr double heldGapRamp = 10;     // s, from the held values to the next row's
-inline constexpr double potentialBand = 0.05; // % C, the band about the setpoint (CQI-9)
+inline constexpr double logGapLimit = 600; // s, a longer gap is held over and warned
+inline constexpr double heldGapRamp = 10;  // s, from the held values to the next row's
 
 // One instant of the furnace's path as the run takes it.
 struct PathPoint {
@@ -49,21 +49,13 @@ struct AsRunBuild {
 
 AsRunBuild asRunProcess(const ProcessRecord& plan, const FurnaceLog& log);
 
-// How the logged potential kept to its setpoint, the intervals between points taken linearly
-// as the run takes them.
-struct BandReport {
-    double loggedMinutes = 0;
-    double outsideMinutes = 0; // outside ±potentialBand, masked intervals not counted
-    double outsidePercent = 0; // of the logged time
-    double longestMinutes = 0; // the longest excursion, unbroken
-    double longestStartHours = 0;
-    std::size_t longestStartLine = 0; // the log row it starts after
-    double maskedMinutes = 0;
-    std::vector<std::size_t> sootLines; // rows where the gas would soot
-    friend bool operator==(const BandReport&, const BandReport&) = default;
-};
-
+// How the logged potential kept to its setpoint (BandReport, AsRunRecord.h).
 BandReport bandReport(const AsRun& asRun);
+
+// The record of `asRun` as the replay leaves it: the rows of its path, the band report, the
+// names and the figures given.
+AsRunRecord asRunRecord(const AsRun& asRun, std::string logName, std::string planName,
+                        const CaseFigures& planned, const CaseFigures& asRunCase);
 
 // The potential of the plan's programme at `seconds` from its start (the last row's beyond
 // its end).

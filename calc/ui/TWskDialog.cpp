@@ -1,14 +1,13 @@
 #include "TWskDialog.h"
 
 #include "AtomicFile.h"
+#include "CommandNotice.h"
 #include "Computation.h"
-#include "FileTable.h"
 #include "MessageBox.h"
 #include "ResultStreams.h"
 #include "RunResults.h"
 #include "Saturation.h"
 #include "SetNames.h"
-#include "UnfinishedRun.h"
 #include "ViewerLink.h"
 #include "WindowRunObserver.h"
 
@@ -132,32 +131,55 @@ void TWskDialog::start() {
         return;
     }
     showAction(Action::Cancel);
-    const std::string path = QFile::encodeName(setName_).toStdString();
-    if (!claimSet(path)) {
-        QDialog::reject();
-        return;
-    }
     const std::string processData = processDataText(form_, shape_);
-    if (const std::optional<std::string> problem = AtomicFile(path).replace(processData)) {
-        releaseSet();
-        showMessage(this, tr("Can't open file\n") + QString::fromStdString(*problem), tr("Error!"),
-                    MessageIcon::Stop);
+    RunRequest request = runRequest(QFile::encodeName(setName_).toStdString(), {});
+    request.cancelled = CancelledInput::Deleted;
+    WindowRunObserver observer(*gauge_, cancelled_);
+    const RunSteps steps{[&] { return layProcessData(request.path, processData); },
+                         [&request] { return Parametry(request.path); }};
+    SetRunOutcome run = runSet(request, processData, steps, observer, processResultStreams());
+    running_ = false;
+    claim_ = std::move(run.claim.claim);
+    if (!run.ran) {
+        refuseRun(run);
         QDialog::reject();
         return;
     }
+    showEnd(run);
+}
+
+// The process data written, the run about to start: the dialog says so.
+RunRefusal TWskDialog::layProcessData(const std::string& path, const std::string& processData) {
+    if (const std::optional<std::string> problem = AtomicFile(path).replace(processData))
+        return {CommandStatus::WriteFailed, {}, *problem};
     processDataKept_ = true;
     stateText_->setText(tr("Counting..."));
     if (QWidget* window = mainWindow())
         window->setWindowTitle(tr("Tavrix! - %1").arg(setName_));
-
-    WindowRunObserver observer(*gauge_, cancelled_);
     cancelled_ = false;
     running_ = true;
-    const RunOutcome outcome = runComputation(path, observer);
-    running_ = false;
-    const std::optional<std::string> left =
-        leaveUnfinishedRun(path, outcome.status, processData, CancelledInput::Deleted);
+    return {};
+}
 
+// A set that another run has, or whose process data could not be written, is left alone.
+void TWskDialog::refuseRun(const SetRunOutcome& run) {
+    const RunRefusal& refused = run.end;
+    if (!run.claim.refusal) {
+        releaseSet();
+        showMessage(this, tr("Can't open file\n") + QString::fromStdString(refused.reason),
+                    tr("Error!"), MessageIcon::Stop);
+    } else if (refused.status == CommandStatus::InUse) {
+        showMessage(this, tr("Filename is already in use"), tr("Check data!"),
+                    MessageIcon::Exclamation);
+    } else if (refused.status == CommandStatus::WriteFailed) {
+        showListProblem(this, run.claim.listProblem);
+    } else {
+        tellCommandEnd(this, refused.status, refused.reason);
+    }
+}
+
+void TWskDialog::showEnd(const SetRunOutcome& run) {
+    const RunOutcome& outcome = run.kept.outcome;
     switch (outcome.status) {
     case RunStatus::Finished:
         stateText_->setText(tr("Finished"));
@@ -169,31 +191,14 @@ void TWskDialog::start() {
     case RunStatus::Cancelled:
         // Cancel has ended the dialog already; the process data went with the set.
         processDataKept_ = false;
-        reportLeftFiles(left);
+        reportLeftFiles(run.leftFiles);
         return;
     case RunStatus::Failed:
         showMessage(this, QString::fromStdString(outcome.error), tr("Error!"), MessageIcon::Stop);
-        reportLeftFiles(left);
+        reportLeftFiles(run.leftFiles);
         QDialog::reject();
         return;
     }
-}
-
-// Claimed before anything of the set is written: a set another run has is left alone.
-bool TWskDialog::claimSet(const std::string& path) {
-    claim_ = SetClaim::claim(listFilePath(), path);
-    switch (claim_->status()) {
-    case SetClaim::Status::Claimed:
-        return true;
-    case SetClaim::Status::InUse:
-        showMessage(this, tr("Filename is already in use"), tr("Check data!"),
-                    MessageIcon::Exclamation);
-        return false;
-    case SetClaim::Status::Failed:
-        break;
-    }
-    showListProblem(this, claim_->problem());
-    return false;
 }
 
 // An unfinished run's files that could not be deleted or put back would be taken for results.

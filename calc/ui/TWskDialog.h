@@ -13,6 +13,7 @@
 
 #include "FileTable.h"
 #include "ProcessForm.h"
+#include "RunCommand.h"
 
 #include "Computation.h"
 
@@ -51,8 +52,9 @@ private:
     void showRunWarnings(const RunOutcome& outcome);
     // As wide as the dialog already is: a text under the gauge wraps rather than widens it.
     void showBelowGauge(QLabel* text);
-    // False, with the user told why, when the set cannot be claimed.
-    bool claimSet(const std::string& path);
+    RunRefusal layProcessData(const std::string& path, const std::string& processData);
+    void refuseRun(const SetRunOutcome& run);
+    void showEnd(const SetRunOutcome& run);
     void reportLeftFiles(const std::optional<std::string>& problem);
     void showInViewer(); // "Pokaż wyniki"
     QWidget* mainWindow() const;

@@ -2,13 +2,17 @@
 // tavcalc's entry functions gives the same words, status, exit status and script exception (the
 // Python module's test makes the same lines through Python and the tavcalc binary).
 
+#include "BatchRun.h"
 #include "CommandCall.h"
 #include "DesignCommand.h"
 #include "DesignCommands.h"
 #include "FitCommands.h"
+#include "RunCommand.h"
 
+#include "FileTable.h"
 #include "ProcessCheck.h"
 #include "RunFixture.h"
+#include "SetNames.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +25,7 @@ namespace {
 
 struct Mistake {
     std::string input; // a stored input's name
-    std::string mode;  // "design" or "fit-beta"
+    std::string mode;  // "design", "fit-beta" or "run"
     std::map<std::string, std::string> options;
     std::string status;
     int exitStatus = 0;
@@ -61,6 +65,8 @@ std::vector<Mistake> mistakes() {
 
 const std::map<CommandStatus, std::string> statusNames{
     {CommandStatus::Usage, "Usage"},
+    {CommandStatus::Unusable, "Unusable"},
+    {CommandStatus::InUse, "InUse"},
     {CommandStatus::Refused, "Refused"},
     {CommandStatus::Unreachable, "Unreachable"},
 };
@@ -106,9 +112,21 @@ struct Answer {
     std::string message;
 };
 
+// A run's mistake through the command layer: the set read, then claimed, as a front end runs it.
+Answer runAnswer(const std::filesystem::path& path) {
+    const RunRequest request = runRequest(path.string(), {});
+    const RunSetReading reading = readRunSet(request);
+    const RunRefusal refusal = reading.set ? claimRunSet(request.path).refusal : reading.refusal;
+    EXPECT_EQ(refusal.file, path.string());
+    return {refusal.status, statusMessage(refusal.status, refusal.reason)};
+}
+
 // The mistake made through the command layer, as a front end makes it.
-Answer layerAnswer(const Mistake& mistake, const ProcessRecord& head) {
+Answer layerAnswer(const Mistake& mistake, const ProcessRecord& head,
+                   const std::filesystem::path& path) {
     Quiet quiet;
+    if (mistake.mode == "run")
+        return runAnswer(path);
     if (mistake.mode == "fit-beta") {
         const FoilFitOutcome outcome =
             runFoilFit(head, number(mistake.options.at("carbon")), quiet);
@@ -121,8 +139,37 @@ Answer layerAnswer(const Mistake& mistake, const ProcessRecord& head) {
     return {outcome.status, outcome.message()};
 }
 
+// `text` with line N (from 1) replaced where the options hold lineN=TEXT.
+std::string withLines(const std::string& text, const std::map<std::string, std::string>& options) {
+    std::vector<std::string> lines;
+    std::stringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    for (const auto& [name, value] : options)
+        if (name.rfind("line", 0) == 0)
+            lines.at(std::stoul(name.substr(4)) - 1) = value + "\r";
+    std::string laid;
+    for (const std::string& line : lines)
+        laid += line + "\n";
+    return laid;
+}
+
+// The mistake's set in `folder`, laid out as its options say (the input as it is, for the
+// commands that are no run); its path.
+std::filesystem::path laidOutSet(const Mistake& mistake, const std::string& text,
+                                 const TempFolder& folder) {
+    const auto& options = mistake.options;
+    const auto path =
+        folder.file(options.contains("set") ? options.at("set") : mistake.input + ".tav");
+    if (!options.contains("missing"))
+        writeText(path, withLines(text, options));
+    return path;
+}
+
 std::vector<std::string> commandWords(const Mistake& mistake, const std::string& path) {
     std::vector<std::string> words{"--" + mistake.mode, path};
+    if (mistake.mode == "run")
+        return words; // its options lay out the set
     for (const auto& [name, value] : mistake.options) {
         const std::string option = spelledOption(name, Spelling::CommandLine);
         if (name == "low_pressure") {
@@ -152,17 +199,22 @@ TEST_P(SameMistake, ReadsAlikeThroughTheLayerAndTheCommandLine) {
     const HeadReading reading = readCheckedProcessHead(text);
     ASSERT_TRUE(reading.head) << reading.problem.rule;
 
-    const Answer answer = layerAnswer(mistake, *reading.head);
+    const auto path = laidOutSet(mistake, text, folder_);
+    std::optional<SetClaim> otherRun;
+    if (mistake.options.contains("claimed"))
+        otherRun = SetClaim::claim(listFilePath(), path.string());
+
+    const Answer answer = layerAnswer(mistake, *reading.head, path);
     const std::string words = spelledWords(mistake.words, Spelling::CommandLine);
     EXPECT_EQ(answer.message, words);
     EXPECT_EQ(statusNames.at(answer.status), mistake.status);
     EXPECT_EQ(statusEntry(answer.status).exitStatus, mistake.exitStatus);
     EXPECT_EQ(exceptionNames.at(statusEntry(answer.status).exception), mistake.exception);
 
-    const auto path = folder_.file(mistake.input + ".tav");
-    writeText(path, text);
-    const Command command = mistake.mode == "design" ? runDesignCommand : runFitCommand;
-    EXPECT_EQ(call(command, commandWords(mistake, path.string())), mistake.exitStatus);
+    const std::map<std::string, Command> commands{
+        {"design", runDesignCommand}, {"fit-beta", runFitCommand}, {"run", runBatch}};
+    EXPECT_EQ(call(commands.at(mistake.mode), commandWords(mistake, path.string())),
+              mistake.exitStatus);
     const std::string named = mistake.status == "Usage" ? "" : path.string() + ": ";
     EXPECT_EQ(lastMessage.substr(0, lastMessage.find('\n')), "tavcalc: " + named + words);
 }
@@ -183,6 +235,7 @@ TEST(StatusTable, HasARowForEveryStatus) {
     // What the user asked for is not told as a mistake.
     EXPECT_EQ(statusEntry(CommandStatus::Cancelled).notice, WindowNotice::None);
     EXPECT_EQ(statusEntry(CommandStatus::FitCancelled).notice, WindowNotice::None);
+    EXPECT_EQ(statusEntry(CommandStatus::RunCancelled).notice, WindowNotice::None);
     EXPECT_EQ(statusMessage(CommandStatus::FitFailed, "after 40 trial runs"),
               "fit stopped after 40 trial runs");
 }

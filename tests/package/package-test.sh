@@ -30,7 +30,24 @@ copyright=$root/usr/share/doc/tavrix/copyright
 grep -q "under the MIT License" "$copyright" && grep -q "Permission is hereby granted" "$copyright" ||
     fail "the copyright file does not give the MIT License"
 ! grep -qi "all rights reserved" "$copyright" || fail "the copyright file reserves all rights"
-[ -n "$(dpkg-deb -f "$package" Maintainer)" ] || fail "the package names no maintainer"
+maintainer=$(dpkg-deb -f "$package" Maintainer)
+[ -n "$maintainer" ] || fail "the package names no maintainer"
+[ "$maintainer" = "$(sed -n 's/^TAVRIX_MAINTAINER:[A-Z]*=//p' "$build/CMakeCache.txt")" ] ||
+    fail "the package's maintainer \"$maintainer\" is not the build's TAVRIX_MAINTAINER"
+zcat "$root/usr/share/doc/tavrix/changelog.gz" | grep -qF -- " -- $maintainer  " ||
+    fail "the changelog names another maintainer than the control file"
+# Whoever builds the package for others names themselves: the setting reaches the control file
+# and the changelog at configure time, before anything is built.
+builder="A Builder <builder@test.invalid>"
+"$cmake" -S "$(dirname "$0")/../.." -B "$work/rebuilt" -DTAVRIX_MAINTAINER="$builder" \
+    -DTAVRIX_PYTHON=OFF >"$work/configure.log" 2>&1 || {
+    cat "$work/configure.log"
+    fail "configure with -DTAVRIX_MAINTAINER"
+}
+grep -qF "set(CPACK_DEBIAN_PACKAGE_MAINTAINER \"$builder\")" "$work/rebuilt/CPackConfig.cmake" ||
+    fail "-DTAVRIX_MAINTAINER does not reach the control file"
+grep -qF -- " -- $builder  " "$work/rebuilt/package/changelog" ||
+    fail "-DTAVRIX_MAINTAINER does not reach the changelog"
 desktop-file-validate "$root/usr/share/applications/tavrix.desktop" || fail "desktop entry"
 # Both languages: the English interface is in the programs, its help pages beside the Polish.
 for page in prog.html prochelp.html calchelp.html designhelp.html; do

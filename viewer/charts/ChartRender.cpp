@@ -310,6 +310,157 @@ void placeLegendAndMargins(QChart& chart, QSizeF size) {
     }
 }
 
+// The chart with its title, legend and margins, and no series yet.
+std::unique_ptr<QChart> emptyChart(const ChartDescription& description, QSizeF size) {
+    auto chart = std::make_unique<QChart>();
+    // Every drawing builds the chart anew; an animation would replay at each resize.
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->setTitle(titleOf(description).toHtmlEscaped());
+    chart->legend()->setVisible(!description.legends.isEmpty() ||
+                                !description.measurements.isEmpty() ||
+                                !description.levels.isEmpty());
+    placeLegendAndMargins(*chart, size);
+    return chart;
+}
+
+struct ValueAxes {
+    QValueAxis* x;
+    QValueAxis* y;
+};
+
+ValueAxes addValueAxes(QChart& chart) {
+    const ValueAxes axes{new QValueAxis, new QValueAxis};
+    chart.addAxis(axes.x, Qt::AlignBottom);
+    chart.addAxis(axes.y, Qt::AlignLeft);
+    return axes;
+}
+
+void addSeries(QChart& chart, QAbstractSeries* series, const ValueAxes& axes) {
+    chart.addSeries(series); // the chart owns the series from here
+    series->attachAxis(axes.x);
+    series->attachAxis(axes.y);
+}
+
+// One series per piece of a line; the first carries the legend, and the line's pen, which
+// the others take. The points wait in `points` until the axes are laid out.
+struct Piece {
+    QLineSeries* series;
+    QList<QPointF> points;
+    qsizetype line;
+    bool first;
+};
+
+// The series of one piece of line `line`, styled as the description asks; `previous` is the
+// line's piece before it, null for its first.
+QLineSeries* addPieceSeries(QChart& chart, const ChartDescription& description, qsizetype line,
+                            const QLineSeries* previous, const ValueAxes& axes) {
+    auto* series = new QLineSeries;
+    series->setProperty(describedLineProperty, static_cast<int>(line));
+    if (line < description.legends.size())
+        series->setName(shownLegend(description.legends[line]));
+    if (line < description.colours.size() && description.colours[line].isValid())
+        series->setColor(description.colours[line]);
+    chart.addSeries(series);
+    // The chart's theme gives each series a pen of its own: a piece takes its line's.
+    if (previous != nullptr)
+        series->setPen(previous->pen());
+    else if (description.emphasisedLine >= 0)
+        emphasise(*series, line == description.emphasisedLine,
+                  description.lines.size() > shownProfiles);
+    series->attachAxis(axes.x);
+    series->attachAxis(axes.y);
+    if (previous != nullptr)
+        for (QLegendMarker* marker : chart.legend()->markers(series))
+            marker->setVisible(false);
+    return series;
+}
+
+QList<Piece> addLinePieces(QChart& chart, const ChartDescription& description,
+                           const ValueAxes& axes) {
+    QList<Piece> pieces;
+    for (qsizetype line = 0; line < description.lines.size(); ++line) {
+        const QLineSeries* previous = nullptr;
+        for (QList<QPointF>& points : linePieces(description.lines[line])) {
+            QLineSeries* series = addPieceSeries(chart, description, line, previous, axes);
+            pieces.append({series, std::move(points), line, previous == nullptr});
+            previous = series;
+        }
+    }
+    return pieces;
+}
+
+QList<QLineSeries*> addLevels(QChart& chart, const ChartDescription& description,
+                              const ValueAxes& axes) {
+    QList<QLineSeries*> levels;
+    for (const LevelLine& level : description.levels) {
+        auto* series = new QLineSeries;
+        series->setName(level.legend);
+        series->setPen(QPen(level.colour, 2, Qt::DashLine));
+        addSeries(chart, series, axes);
+        levels.append(series);
+    }
+    return levels;
+}
+
+QList<QScatterSeries*> addMarkers(QChart& chart, const ChartDescription& description,
+                                  const ValueAxes& axes) {
+    QList<QScatterSeries*> markers;
+    for (const MeasuredPoints& measured : description.measurements) {
+        auto* series = new QScatterSeries;
+        series->setName(measured.legend);
+        series->setColor(measured.colour);
+        series->setBorderColor(measured.colour);
+        series->setMarkerSize(measuredMarkerSize);
+        addSeries(chart, series, axes);
+        markers.append(series);
+    }
+    return markers;
+}
+
+// The axes set to the description's ranges, laid out with their captions and labels for
+// `size`.
+QList<ShownAxis> layOutShownAxes(QChart& chart, const ChartDescription& description,
+                                 const ValueAxes& axes, QSizeF size) {
+    const QList<ShownAxis> shownAxes{{axes.x, drawableAxis(description.xAxis),
+                                      shownCaption(description.xCaption), Qt::Horizontal},
+                                     {axes.y, drawableAxis(description.yAxis),
+                                      shownCaption(description.yCaption), Qt::Vertical}};
+    for (const ShownAxis& shown : shownAxes) {
+        shown.valueAxis->setRange(shown.axis.start, shown.axis.end());
+        shown.valueAxis->setMinorTickCount(0);
+    }
+    chart.resize(size);
+    layOutAxes(chart, shownAxes);
+    return shownAxes;
+}
+
+void fillLinePieces(QChart& chart, const ChartDescription& description,
+                    const QList<Piece>& pieces) {
+    for (const Piece& piece : pieces) {
+        piece.series->replace(piece.points);
+        if (description.lines[piece.line].isEmpty())
+            showAsGap(*chart.legend(), *piece.series);
+        if (description.hiddenLines.contains(static_cast<int>(piece.line)))
+            hideLine(chart, *piece.series,
+                     piece.first &&
+                         !description.leftOutLines.contains(static_cast<int>(piece.line)));
+    }
+}
+
+// A level runs across the whole X axis as it is shown.
+void fillLevels(const ChartDescription& description, const QList<QLineSeries*>& levels,
+                const ChartAxis& xShown) {
+    for (qsizetype level = 0; level < levels.size(); ++level) {
+        const double y = description.levels[level].y;
+        levels[level]->replace({QPointF(xShown.start, y), QPointF(xShown.end(), y)});
+    }
+}
+
+void fillMarkers(const ChartDescription& description, const QList<QScatterSeries*>& markers) {
+    for (qsizetype measured = 0; measured < markers.size(); ++measured)
+        markers[measured]->replace(description.measurements[measured].points);
+}
+
 } // namespace
 
 int describedLine(const QAbstractSeries& series) {
@@ -326,107 +477,18 @@ ChartAxis drawableAxis(ChartAxis axis) {
     return axis;
 }
 
-// The chart laid out for `size`: how captions break and how densely the axes can be labelled
-// depend on it.
 std::unique_ptr<QChart> buildChart(const ChartDescription& description, QSizeF size) {
-    auto chart = std::make_unique<QChart>();
-    // Every drawing builds the chart anew; an animation would replay at each resize.
-    chart->setAnimationOptions(QChart::NoAnimation);
-    chart->setTitle(titleOf(description).toHtmlEscaped());
-    chart->legend()->setVisible(!description.legends.isEmpty() ||
-                                !description.measurements.isEmpty() ||
-                                !description.levels.isEmpty());
-    placeLegendAndMargins(*chart, size);
-
-    auto* xAxis = new QValueAxis;
-    auto* yAxis = new QValueAxis;
-    chart->addAxis(xAxis, Qt::AlignBottom);
-    chart->addAxis(yAxis, Qt::AlignLeft);
-    // One series per piece of a line; the first carries the legend, and the line's pen, which
-    // the others take.
-    struct Piece {
-        QLineSeries* series;
-        QList<QPointF> points;
-        qsizetype line;
-        bool first;
-    };
-    QList<Piece> pieces;
-    for (qsizetype line = 0; line < description.lines.size(); ++line) {
-        bool first = true;
-        for (QList<QPointF>& points : linePieces(description.lines[line])) {
-            auto* series = new QLineSeries;
-            series->setProperty(describedLineProperty, static_cast<int>(line));
-            if (line < description.legends.size())
-                series->setName(shownLegend(description.legends[line]));
-            if (line < description.colours.size() && description.colours[line].isValid())
-                series->setColor(description.colours[line]);
-            chart->addSeries(series);
-            // The chart's theme gives each series a pen of its own: a piece takes its line's.
-            if (!first)
-                series->setPen(pieces.last().series->pen());
-            else if (description.emphasisedLine >= 0)
-                emphasise(*series, line == description.emphasisedLine,
-                          description.lines.size() > shownProfiles);
-            series->attachAxis(xAxis);
-            series->attachAxis(yAxis);
-            if (!first)
-                for (QLegendMarker* marker : chart->legend()->markers(series))
-                    marker->setVisible(false);
-            pieces.append({series, std::move(points), line, first});
-            first = false;
-        }
-    }
-
-    QList<QLineSeries*> levels;
-    for (const LevelLine& level : description.levels) {
-        levels.append(new QLineSeries);
-        levels.last()->setName(level.legend);
-        QPen pen(level.colour, 2, Qt::DashLine);
-        levels.last()->setPen(pen);
-        chart->addSeries(levels.last());
-        levels.last()->attachAxis(xAxis);
-        levels.last()->attachAxis(yAxis);
-    }
-    QList<QScatterSeries*> markers;
-    for (const MeasuredPoints& measured : description.measurements) {
-        markers.append(new QScatterSeries);
-        markers.last()->setName(measured.legend);
-        markers.last()->setColor(measured.colour);
-        markers.last()->setBorderColor(measured.colour);
-        markers.last()->setMarkerSize(measuredMarkerSize);
-        chart->addSeries(markers.last());
-        markers.last()->attachAxis(xAxis);
-        markers.last()->attachAxis(yAxis);
-    }
-
-    const ChartAxis xShown = drawableAxis(description.xAxis);
-    const QList<ShownAxis> axes{
-        {xAxis, xShown, shownCaption(description.xCaption), Qt::Horizontal},
-        {yAxis, drawableAxis(description.yAxis), shownCaption(description.yCaption), Qt::Vertical}};
-    for (const ShownAxis& shown : axes) {
-        shown.valueAxis->setRange(shown.axis.start, shown.axis.end());
-        shown.valueAxis->setMinorTickCount(0);
-    }
-    chart->resize(size);
-    layOutAxes(*chart, axes);
-
+    std::unique_ptr<QChart> chart = emptyChart(description, size);
+    const ValueAxes axes = addValueAxes(*chart);
+    const QList<Piece> pieces = addLinePieces(*chart, description, axes);
+    const QList<QLineSeries*> levels = addLevels(*chart, description, axes);
+    const QList<QScatterSeries*> markers = addMarkers(*chart, description, axes);
+    const QList<ShownAxis> shownAxes = layOutShownAxes(*chart, description, axes, size);
     // The points go in last, so that the layouts above do not trace a long line each; one
     // replace per line, not a redraw per point.
-    for (const Piece& piece : pieces) {
-        piece.series->replace(piece.points);
-        if (description.lines[piece.line].isEmpty())
-            showAsGap(*chart->legend(), *piece.series);
-        if (description.hiddenLines.contains(static_cast<int>(piece.line)))
-            hideLine(*chart, *piece.series,
-                     piece.first &&
-                         !description.leftOutLines.contains(static_cast<int>(piece.line)));
-    }
-    for (qsizetype level = 0; level < levels.size(); ++level) {
-        const double y = description.levels[level].y;
-        levels[level]->replace({QPointF(xShown.start, y), QPointF(xShown.end(), y)});
-    }
-    for (qsizetype measured = 0; measured < markers.size(); ++measured)
-        markers[measured]->replace(description.measurements[measured].points);
+    fillLinePieces(*chart, description, pieces);
+    fillLevels(description, levels, shownAxes.first().axis);
+    fillMarkers(description, markers);
     return chart;
 }
 

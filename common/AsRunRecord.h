@@ -8,7 +8,9 @@
 // each and choose models, while this is a column of thousands of values, one per stage row,
 // and figures of a finished run. Every reader of the process file (the viewer's, the form's,
 // the Python module's) reads an as-run set as an ordinary one; only those that need the
-// setpoint, the stage ends or the figures read this file.
+// setpoint, the stage ends or the figures read this file. The replay builds the record
+// (asRunRecord, Replay.h); the data and their text are here, below the computation, so that
+// the readers of a result set read it without the engine.
 //
 // Text, CR LF (either read), numbers in the C locale, each written in the fewest digits that
 // read back as the same double:
@@ -28,13 +30,27 @@
 //   0.95 m                          "-" none, else letters: e ends a stage, m masked after it)
 //   0.95 e
 
-#include "Replay.h"
-
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+inline constexpr double potentialBand = 0.05; // % C, the band about the setpoint (CQI-9)
+
+// How the logged potential kept to its setpoint, the intervals between points taken linearly
+// as the run takes them.
+struct BandReport {
+    double loggedMinutes = 0;
+    double outsideMinutes = 0; // outside ±potentialBand, masked intervals not counted
+    double outsidePercent = 0; // of the logged time
+    double longestMinutes = 0; // the longest excursion, unbroken
+    double longestStartHours = 0;
+    std::size_t longestStartLine = 0; // the log row it starts after
+    double maskedMinutes = 0;
+    std::vector<std::size_t> sootLines; // rows where the gas would soot
+    friend bool operator==(const BandReport&, const BandReport&) = default;
+};
 
 // What a case is at the end of a run, as the comparison prints it.
 struct CaseFigures {
@@ -67,11 +83,6 @@ struct AsRunRecord {
     // Per stage row, whether it ends a stage, as the run takes them (Parametry::stageEnds).
     std::vector<bool> stageEnds() const;
 };
-
-// The record of `asRun` as the replay leaves it: the rows of its path, the band report, the
-// names and the figures given.
-AsRunRecord asRunRecord(const AsRun& asRun, std::string logName, std::string planName,
-                        const CaseFigures& planned, const CaseFigures& asRunCase);
 
 // The file beside the set: "<set>.run".
 std::string asRunRecordName(std::string_view setName);
