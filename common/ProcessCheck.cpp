@@ -21,14 +21,14 @@ constexpr const char* alloyNames[] = {"Cr", "Mo", "Mn", "Si", "Ni"};
 const std::string countRule =
     "must be from 1 to 10, or to 100 when stages carry a condition word other than gas";
 
-// A value that belongs to a boost only must be given for a boost and lie within its range.
-std::optional<ProcessProblem> boostValueProblem(const StageCondition& condition,
-                                                const std::optional<double>& value, std::size_t row,
-                                                const char* column, double highest,
+// A value that belongs to a boost only must be given for a condition that takes it and lie
+// within its range.
+std::optional<ProcessProblem> boostValueProblem(bool taken, const std::optional<double>& value,
+                                                std::size_t row, const char* column, double highest,
                                                 const std::string& range) {
     if (!value)
         return std::nullopt;
-    if (condition.kind != SurfaceCondition::Boost)
+    if (!taken)
         return problem(stageField(row, column), "belongs to a boost only");
     if (!(std::isfinite(*value) && *value > 0.0 && *value <= highest))
         return problem(stageField(row, column), range);
@@ -38,16 +38,17 @@ std::optional<ProcessProblem> boostValueProblem(const StageCondition& condition,
 // The first row ends no stage; a flux limit bounds a boost's flux, so it is a positive flux and
 // belongs to a boost only; a ceiling is a surface carbon the diffusivity law still serves.
 std::optional<ProcessProblem> conditionProblem(const StageCondition& condition, std::size_t row) {
-    if (row == 0 && condition.kind != SurfaceCondition::Gas)
+    if (row == 0 && !isPlain(condition.kind))
         return problem(stageField(row, "condition"),
                        "must be left out: the first row starts the process and ends no stage");
-    if (auto flux = boostValueProblem(condition, condition.fluxLimit, row, "flux limit",
+    const ConditionTraits& traits = conditionTraits(condition.kind);
+    if (auto flux = boostValueProblem(traits.takesFluxLimit, condition.fluxLimit, row, "flux limit",
                                       std::numeric_limits<double>::max(),
                                       "must be greater than 0 g/(m²·s)"))
         return flux;
     std::ostringstream range;
     range << "must be greater than 0 and at most " << maxCarbon << " % C";
-    return boostValueProblem(condition, condition.ceiling, row, "carbon limit", maxCarbon,
+    return boostValueProblem(traits.takesCeiling, condition.ceiling, row, "carbon limit", maxCarbon,
                              range.str());
 }
 

@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "ProcessScanner.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -112,54 +113,53 @@ std::optional<double> fileNumber(std::string_view word) {
 }
 
 std::string conditionWord(const StageCondition& condition) {
-    switch (condition.kind) {
-    case SurfaceCondition::Gas:
+    if (isPlain(condition.kind))
         return {};
-    case SurfaceCondition::Neutral:
-        return "neutral";
-    case SurfaceCondition::Boost: {
-        std::string word = "boost";
-        if (condition.fluxLimit)
-            word += " " + numberText(*condition.fluxLimit);
-        if (condition.ceiling)
-            word += " limit " + numberText(*condition.ceiling);
-        return word;
-    }
-    }
-    return {};
+    const ConditionTraits& traits = conditionTraits(condition.kind);
+    std::string word(traits.word);
+    if (traits.takesFluxLimit && condition.fluxLimit)
+        word += " " + numberText(*condition.fluxLimit);
+    if (traits.takesCeiling && condition.ceiling)
+        word += " limit " + numberText(*condition.ceiling);
+    return word;
 }
 
 namespace {
 
-const std::string knownConditions = "must be \"gas\", \"neutral\", \"boost\" or \"boost\" with a "
-                                    "flux limit in g/(m²·s)";
+std::string knownConditions() {
+    return "must be " + conditionChoices([](std::string_view word) {
+               return "\"" + std::string(word) + "\" with a flux limit in g/(m²·s)";
+           });
+}
 
-// The words after "boost": an optional flux limit, then an optional "limit C".
-ConditionReading readBoostWords(const std::vector<std::string_view>& found) {
-    StageCondition boost{SurfaceCondition::Boost, std::nullopt, std::nullopt};
+// The words after a condition's own, where it takes them: an optional flux limit, then an
+// optional "limit C".
+ConditionReading readConditionValues(const ConditionTraits& traits,
+                                     const std::vector<std::string_view>& found) {
+    StageCondition condition{traits.kind, std::nullopt, std::nullopt};
     std::size_t next = 1;
-    if (next < found.size() && found[next] != "limit") {
+    if (traits.takesFluxLimit && next < found.size() && found[next] != "limit") {
         const auto flux = fileNumber(found[next]);
         if (!flux)
-            return {std::nullopt,
-                    "must be a number after \"boost\" (the flux limit in g/(m²·s)), not \"" +
-                        std::string(found[next]) + "\""};
-        boost.fluxLimit = *flux;
+            return {std::nullopt, "must be a number after \"" + std::string(traits.word) +
+                                      "\" (the flux limit in g/(m²·s)), not \"" +
+                                      std::string(found[next]) + "\""};
+        condition.fluxLimit = *flux;
         ++next;
     }
-    if (next < found.size() && found[next] == "limit") {
+    if (traits.takesCeiling && next < found.size() && found[next] == "limit") {
         const auto ceiling =
             next + 1 < found.size() ? fileNumber(found[next + 1]) : std::optional<double>();
         if (!ceiling)
             return {std::nullopt, "must be a number after \"limit\" (the surface carbon a boost "
                                   "holds, in % C)"};
-        boost.ceiling = *ceiling;
+        condition.ceiling = *ceiling;
         next += 2;
     }
     if (next < found.size())
-        return {std::nullopt, knownConditions + " and \"limit C\", not \"" +
+        return {std::nullopt, knownConditions() + " and \"limit C\", not \"" +
                                   std::string(found[next]) + "\" after it"};
-    return {boost, {}};
+    return {condition, {}};
 }
 
 } // namespace
@@ -169,28 +169,31 @@ ConditionReading readConditionWord(std::string_view tail) {
     if (found.empty())
         return {StageCondition{}, {}};
     const std::string_view word = found.front();
-    const bool alone = found.size() == 1;
-    if (word == "gas" && alone)
-        return {StageCondition{SurfaceCondition::Gas, std::nullopt}, {}};
-    if (word == "neutral" && alone)
-        return {StageCondition{SurfaceCondition::Neutral, std::nullopt}, {}};
-    if (word == "boost")
-        return readBoostWords(found);
+    if (const std::optional<SurfaceCondition> kind = conditionNamed(word)) {
+        const ConditionTraits& traits = conditionTraits(*kind);
+        if (found.size() == 1 || traits.takesFluxLimit || traits.takesCeiling)
+            return readConditionValues(traits, found);
+    }
     const std::string_view written(
         word.data(),
         static_cast<std::size_t>(found.back().data() + found.back().size() - word.data()));
-    return {std::nullopt, knownConditions + ", not \"" + std::string(written) + "\""};
+    return {std::nullopt, knownConditions() + ", not \"" + std::string(written) + "\""};
 }
 
 StageCondition stageCondition(const TDane& data, std::size_t row) {
     return row < data.conditions.size() ? data.conditions[row] : StageCondition{};
 }
 
+bool potentialOffered(const TDane& data, std::size_t row) {
+    const auto offers = [&data](std::size_t stage) {
+        return conditionTraits(stageCondition(data, stage).kind).offer == Offer::Potential;
+    };
+    return (row > 0 && offers(row)) || (row + 1 < data.potentials.size() && offers(row + 1));
+}
+
 bool usesConditions(const TDane& data) {
-    for (const StageCondition& condition : data.conditions)
-        if (condition.kind != SurfaceCondition::Gas)
-            return true;
-    return false;
+    return std::ranges::any_of(
+        data.conditions, [](const StageCondition& condition) { return !isPlain(condition.kind); });
 }
 
 std::size_t stageLimit(const TDane& data) {

@@ -11,6 +11,7 @@
 
 #include "KindTraits.h"
 #include "ProcessSettings.h"
+#include "SurfaceConditions.h"
 
 #include <array>
 #include <cstddef>
@@ -32,22 +33,6 @@ inline constexpr int maxConditionStages = 100; // rows when any stage carries an
 // programme of a logged load (an as-run set, told by its record beside it) has a row per
 // logged instant.
 enum class RowLimit { Form, None };
-
-// How carbon crosses the surface during a stage (the interval that ends at a stage row).
-//   Gas:     J = β·(Cp − Cs), the atmosphere's potential ramping between rows.
-//   Neutral: J = 0 (a neutral atmosphere or vacuum): carbon only redistributes inside.
-//   Boost:   the surface is held at the saturation limit of austenite; with a flux limit J0,
-//            J = J0 until the surface reaches that limit, then it is held there. A ceiling
-//            ("limit C") holds the surface at C in place of the saturation limit: a steel whose
-//            surface takes up carbon beyond it, with carbides, in a strong atmosphere.
-enum class SurfaceCondition { Gas, Neutral, Boost };
-
-struct StageCondition {
-    SurfaceCondition kind = SurfaceCondition::Gas;
-    std::optional<double> fluxLimit; // g/(m²·s), J0 of a limited boost; only with Boost
-    std::optional<double> ceiling{}; // % C, the surface a boost holds; absent: saturation limit
-    friend bool operator==(const StageCondition&, const StageCondition&) = default;
-};
 
 // The word a stage row carries for `condition`: empty for gas (gas rows are written without
 // one, as they always were), "neutral", "boost" or "boost J0" with J0 written like every other
@@ -85,6 +70,10 @@ struct TDane {
 
 // The condition of the stage that ends at `row`; gas where the record carries none.
 StageCondition stageCondition(const TDane& data, std::size_t row);
+
+// Whether a stage that offers the atmosphere's potential ramps from or to the potential of
+// `row`: only then does that potential reach the surface.
+bool potentialOffered(const TDane& data, std::size_t row);
 
 // True when any stage is not a gas stage: such a programme may have up to 100 rows.
 bool usesConditions(const TDane& data);

@@ -181,7 +181,7 @@ std::optional<StageRow> scanStageRow(ProcessScanner& scanner, std::size_t row) {
 
 bool anyCondition(const std::vector<StageRow>& rows) {
     for (const StageRow& row : rows)
-        if (row.condition.kind != SurfaceCondition::Gas)
+        if (!isPlain(row.condition.kind))
             return true;
     return false;
 }

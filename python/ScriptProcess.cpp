@@ -38,17 +38,20 @@ StageCondition conditionGiven(const py::handle& given, std::size_t row) {
         throw ProcessError(named + reading.rule);
     }
     if (py::isinstance<py::tuple>(given) && py::len(given) == 2 &&
-        py::isinstance<py::str>(given[py::int_(0)]) &&
-        given[py::int_(0)].cast<std::string>() == "boost")
-        return {SurfaceCondition::Boost, asWritten(given[py::int_(1)].cast<double>())};
-    throw ProcessError(named + "must be \"gas\", \"neutral\", \"boost\" or (\"boost\", J0), not " +
+        py::isinstance<py::str>(given[py::int_(0)]))
+        if (const auto kind = conditionNamed(given[py::int_(0)].cast<std::string>());
+            kind && conditionTraits(*kind).takesFluxLimit)
+            return {*kind, asWritten(given[py::int_(1)].cast<double>())};
+    const std::string choices = conditionChoices(
+        [](std::string_view word) { return "(\"" + std::string(word) + "\", J0)"; });
+    throw ProcessError(named + "must be " + choices + ", not " +
                        py::repr(given).cast<std::string>());
 }
 
 // A limited boost as the tuple a script gives; every other condition as its word.
 py::object conditionObject(const StageCondition& condition) {
     if (condition.fluxLimit)
-        return py::make_tuple("boost", *condition.fluxLimit);
+        return py::make_tuple(conditionTraits(condition.kind).word, *condition.fluxLimit);
     return py::str(conditionWord(condition));
 }
 
@@ -145,7 +148,7 @@ py::list Process::stages() const {
         py::tuple stage = py::make_tuple(record.data.times[row], record.data.temperatures[row],
                                          record.data.potentials[row]);
         if (const StageCondition condition = stageCondition(record.data, row);
-            condition.kind != SurfaceCondition::Gas)
+            !isPlain(condition.kind))
             stage = stage + py::make_tuple(conditionObject(condition));
         rows.append(stage);
     }

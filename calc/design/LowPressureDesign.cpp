@@ -31,7 +31,7 @@ double roundStep(double seconds) {
 // One stage of the programme, as the design builds it.
 struct Stage {
     double seconds;
-    SurfaceCondition kind;
+    StageCondition condition; // a boost (the search's own) or a neutral diffusion
 };
 
 // % C at `depth` (µm) of the sample's profile, linear between nodes; the steel's beyond them.
@@ -70,7 +70,7 @@ public:
         : request_(request), progress_(progress), trialObserver_(progress),
           limit_(request.ceiling.value_or(
               saturationCarbon(request.celsius, request.steel.data.alloy))),
-          monitor_(monitorDepthFor(request.depth) * 1000) {}
+          monitor_(monitorDepthFor(request.depth) * 1000), boost_(heldBoost(request.ceiling)) {}
 
     LowPressureResult run();
 
@@ -87,12 +87,12 @@ private:
     std::optional<std::string> inputProblem() const;
     // The programme of `stages`, then the hardening stage when there is one.
     ProcessRecord programme(const std::vector<Stage>& stages, bool hardening) const;
-    // Runs `stages` and then an open stage of `kind` (up to the longest programme) until
+    // Runs `stages` and then an open stage of `condition` (up to the longest programme) until
     // `reached` holds for the open stage's state: a stop condition of the trial run. None when
     // the search stops (cancelled, or the trial failed, as its outcome says) or when the longest
     // programme ends first: that is the search's end.
     template <class Reached>
-    std::optional<Watched> watch(const std::vector<Stage>& stages, SurfaceCondition kind,
+    std::optional<Watched> watch(const std::vector<Stage>& stages, const StageCondition& condition,
                                  Reached reached);
     // Where the watched run `kept` of an open stage from `start` (s) stopped; none as for watch.
     std::optional<Watched> watchedEnd(const KeptRun& kept, double start);
@@ -135,8 +135,9 @@ private:
     const LowPressureRequest& request_;
     RunObserver& progress_;
     TrialObserver trialObserver_;
-    double limit_;   // % C
-    double monitor_; // µm
+    double limit_;         // % C
+    double monitor_;       // µm
+    StageCondition boost_; // every boost's: held at the limit
     // The pulses of the last trial of a final diffusion and the case depth (mm) it gave.
     std::pair<std::size_t, double> reached_{0, 0.0};
     LowPressureResult result_;
@@ -162,8 +163,7 @@ std::optional<std::string> LowPressureSearch::inputProblem() const {
         return "case depth level " + numberText(r.level) +
                " % C: must lie between the steel's carbon " + numberText(steel()) +
                " % C and the surface target " + numberText(r.surface) + " % C";
-    const ProcessRecord provisional =
-        programme({{60, SurfaceCondition::Boost}, {60, SurfaceCondition::Neutral}}, true);
+    const ProcessRecord provisional = programme({{60, boost_}, {60, neutralDiffusion}}, true);
     if (auto problem =
             checkProcessValues(provisional.data, provisional.shape, provisional.thickness))
         return problem->field + " " + problem->rule;
@@ -180,30 +180,30 @@ ProcessRecord LowPressureSearch::programme(const std::vector<Stage>& stages, boo
     // A boost row shows the limit it holds the surface at, a neutral row the surface target;
     // neither offers a potential to the surface.
     const double limitAsWritten = asWritten(limit_);
-    auto row = [&](double seconds, double celsius, double potential, SurfaceCondition kind) {
+    auto row = [&](double seconds, double celsius, double potential,
+                   const StageCondition& condition) {
         data.times.push_back(asWritten(seconds / 3600));
         data.temperatures.push_back(asWritten(celsius));
         data.potentials.push_back(potential);
-        data.conditions.push_back(StageCondition{
-            kind, std::nullopt, kind == SurfaceCondition::Boost ? request_.ceiling : std::nullopt});
+        data.conditions.push_back(condition);
     };
     double elapsed = 0;
-    row(0, request_.celsius, limitAsWritten, SurfaceCondition::Gas);
+    row(0, request_.celsius, limitAsWritten, StageCondition{});
     for (const Stage& stage : stages) {
         elapsed += stage.seconds;
         row(elapsed, request_.celsius,
-            stage.kind == SurfaceCondition::Boost ? limitAsWritten : asWritten(request_.surface),
-            stage.kind);
+            stage.condition == boost_ ? limitAsWritten : asWritten(request_.surface),
+            stage.condition);
     }
     if (hardening && request_.hardening)
         row(elapsed + request_.hardening->hours * 3600, request_.hardening->celsius,
-            asWritten(request_.surface), SurfaceCondition::Neutral);
+            asWritten(request_.surface), neutralDiffusion);
     return process;
 }
 
 template <class Reached>
 std::optional<Watched> LowPressureSearch::watch(const std::vector<Stage>& stages,
-                                                SurfaceCondition kind, Reached reached) {
+                                                const StageCondition& condition, Reached reached) {
     double start = 0;
     for (const Stage& stage : stages)
         start += stage.seconds;
@@ -211,12 +211,12 @@ std::optional<Watched> LowPressureSearch::watch(const std::vector<Stage>& stages
     if (!(open > timerStepSeconds))
         return std::nullopt;
     std::vector<Stage> watched = stages;
-    watched.push_back({open, kind});
+    watched.push_back({open, condition});
     const Parametry parametry(programme(watched, false), {});
     TrialStreams streams;
-    OpenStageReached<Reached> condition(start, std::move(reached));
+    OpenStageReached<Reached> reachedStop(start, std::move(reached));
     ++result_.trials;
-    return watchedEnd(runKept(parametry, trialObserver_, streams, condition), start);
+    return watchedEnd(runKept(parametry, trialObserver_, streams, reachedStop), start);
 }
 
 std::optional<Watched> LowPressureSearch::watchedEnd(const KeptRun& kept, double start) {
@@ -251,7 +251,7 @@ bool LowPressureSearch::stoppedBy(const RunOutcome& outcome) {
 
 std::optional<std::pair<double, TrialResult>>
 LowPressureSearch::finalDiffusion(std::vector<Stage> stages, double longest, bool toMeet) {
-    stages.push_back({timerStepSeconds, SurfaceCondition::Neutral});
+    stages.push_back({timerStepSeconds, neutralDiffusion});
     std::optional<TrialResult> kept;
     const RootFunction surfaceError = [&](double seconds) -> std::optional<double> {
         stages.back().seconds = seconds;
@@ -344,10 +344,10 @@ bool LowPressureSearch::sizeKnob(const StagesWith& build, double low, double hig
 bool LowPressureSearch::sizeLastPulse(const std::vector<Stage>& stages, double longestBoost) {
     // The stages before the final diffusion: `base` and a last boost `boost` long. The case
     // grows with the boost; the final diffusion follows from the surface target.
-    const auto after = [](const std::vector<Stage>& base) {
-        return [&base](double boost) {
+    const auto after = [this](const std::vector<Stage>& base) {
+        return [this, &base](double boost) {
             std::vector<Stage> built = base;
-            built.push_back({boost, SurfaceCondition::Boost});
+            built.push_back({boost, boost_});
             return built;
         };
     };
@@ -376,7 +376,7 @@ bool LowPressureSearch::designed(const SizedPulse& sized) {
         return false;
     }
     std::vector<Stage> designed = sized.stages;
-    designed.push_back({sized.final->first, SurfaceCondition::Neutral});
+    designed.push_back({sized.final->first, neutralDiffusion});
     result_.process = programme(designed, true);
     result_.hours = result_.process.data.times.back();
     for (std::size_t i = 0; i + 1 < designed.size(); i += 2)
@@ -422,14 +422,14 @@ LowPressureResult LowPressureSearch::run() {
     std::vector<Stage> stages;
     // Every pulse takes time, so the longest programme ends the search.
     for (;;) {
-        const auto boosted = watch(stages, SurfaceCondition::Boost, monitorAbove);
+        const auto boosted = watch(stages, boost_, monitorAbove);
         if (!boosted)
             break;
         const double boost = std::max(ceilStep(request_.minBoost), ceilStep(boosted->seconds));
         std::vector<Stage> withBoost = stages;
-        withBoost.push_back({boost, SurfaceCondition::Boost});
+        withBoost.push_back({boost, boost_});
         // The trial of the final diffusion: diffuse until the surface is at its target.
-        const auto final = watch(withBoost, SurfaceCondition::Neutral, surfaceAtTarget);
+        const auto final = watch(withBoost, neutralDiffusion, surfaceAtTarget);
         if (!final)
             break;
         reached_ = {withBoost.size() / 2 + 1, final->depth};
@@ -441,11 +441,11 @@ LowPressureResult LowPressureSearch::run() {
                 stop(Status::Failed, "the last pulse could not be sized");
             return result_;
         }
-        const auto diffused = watch(withBoost, SurfaceCondition::Neutral, monitorBelow);
+        const auto diffused = watch(withBoost, neutralDiffusion, monitorBelow);
         if (!diffused)
             break;
         stages = withBoost;
-        stages.push_back({ceilStep(diffused->seconds), SurfaceCondition::Neutral});
+        stages.push_back({ceilStep(diffused->seconds), neutralDiffusion});
     }
     if (!stopped())
         outOfTime();

@@ -87,20 +87,14 @@ double rms(const std::vector<double>& r) {
     return std::sqrt(sum / static_cast<double>(r.size()));
 }
 
-// Whether a gas stage ramps from or to the potential of `row`: a probe's error is in the
-// atmosphere's potential, which boost and neutral stages do not follow.
-bool gasPotential(const TDane& data, std::size_t row) {
-    return (row > 0 && stageCondition(data, row).kind == SurfaceCondition::Gas) ||
-           (row + 1 < data.potentials.size() &&
-            stageCondition(data, row + 1).kind == SurfaceCondition::Gas);
-}
-
 ProcessRecord withValues(const ProcessRecord& process, const std::vector<double>& x) {
     ProcessRecord trial = process;
     trial.data.transferCoefficient = std::exp(x[0]);
+    // A probe's error is in the atmosphere's potential, which only the stages it is offered to
+    // follow.
     if (x.size() > 1)
         for (std::size_t row = 0; row < trial.data.potentials.size(); ++row)
-            if (gasPotential(trial.data, row))
+            if (potentialOffered(trial.data, row))
                 trial.data.potentials[row] += x[1];
     return trial;
 }
@@ -114,7 +108,7 @@ std::vector<FittedParameter> parametersOf(const ProcessRecord& process, FittedVa
     if (values == FittedValues::BetaAndPotential) {
         double lowest = maxCarbon, highest = 0;
         for (std::size_t row = 0; row < process.data.potentials.size(); ++row)
-            if (gasPotential(process.data, row)) {
+            if (potentialOffered(process.data, row)) {
                 lowest = std::min(lowest, process.data.potentials[row]);
                 highest = std::max(highest, process.data.potentials[row]);
             }
@@ -272,7 +266,7 @@ std::optional<std::string> ProfileFitter::inputRefusal() const {
                " has no hardness profile to compare the measured hardness with";
     bool anyGas = false;
     for (std::size_t row = 0; row < process_.data.potentials.size(); ++row)
-        anyGas = anyGas || gasPotential(process_.data, row);
+        anyGas = anyGas || potentialOffered(process_.data, row);
     if (values_ == FittedValues::BetaAndPotential && !anyGas)
         return "the programme has no gas stage whose potential an offset could correct";
     return std::nullopt;

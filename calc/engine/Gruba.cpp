@@ -43,11 +43,12 @@ void Gruba::oblD(const Furnace& furnace) {
 // computed; a law whose D rises steeply with carbon takes the largest D on the grid, which lies
 // below the surface once a lower potential or a diffusion has made the surface leaner.
 void Gruba::oblKr(Furnace& furnace) const {
-    const bool gas = furnace.condition.kind == SurfaceCondition::Gas;
+    const ConditionTraits& condition = conditionTraits(furnace.condition.kind);
+    const bool gas = condition.boundary == SurfaceBoundary::Atmosphere;
     const double cs = c[1];
-    double p = furnace.potentialC;
-    if (!gas)
-        p = furnace.condition.kind == SurfaceCondition::Boost ? furnace.saturationC : cs;
+    double p = cs;
+    if (condition.offer)
+        p = *condition.offer == Offer::Potential ? furnace.potentialC : furnace.saturationC;
     const double ratio = p > cs ? (cs + 0.1) / (p + 0.15) : (p + 0.1) / (cs + 0.15);
     const double fastest =
         law == DiffusivityModel::Standard ? d[1] : *std::max_element(d.begin() + 1, d.end());
@@ -58,8 +59,8 @@ void Gruba::oblKr(Furnace& furnace) const {
 }
 
 void Gruba::c0(const Furnace& furnace) {
-    switch (furnace.condition.kind) {
-    case SurfaceCondition::Gas:
+    switch (conditionTraits(furnace.condition.kind).boundary) {
+    case SurfaceBoundary::Atmosphere:
         // The standard law, as every stored result was computed: the central difference at the
         // surface carries the flux from the atmosphere,
         // D·(c[2] − c[0])/(s[2] − s[0]) = −β·(potential − c[1]). That agrees with the mass the
@@ -71,12 +72,10 @@ void Gruba::c0(const Furnace& furnace) {
         else
             c[0] = fluxGhost(be * (furnace.potentialC - c[1]));
         return;
-    case SurfaceCondition::Neutral:
-        c[0] = fluxGhost(0.0);
-        return;
-    case SurfaceCondition::Boost: {
-        // Without a limit the flux is whatever holds the surface (holdSurface); the ghost node
-        // then only completes the stencil.
+    case SurfaceBoundary::GivenFlux:
+    case SurfaceBoundary::Held: {
+        // The flux the stage sets: none, or its limit. A held surface without a limit takes
+        // whatever holds it (holdSurface); the ghost node then only completes the stencil.
         const std::optional<double> limit = furnace.condition.fluxLimit;
         c[0] = fluxGhost(limit ? percentMicrometres(*limit) : 0.0);
         return;
@@ -105,7 +104,7 @@ double Gruba::fluxGhost(double flux) const {
 // dissolved carbon and cementite; a limited boost is then held only under a ceiling it states,
 // and without one its flux goes on into cementite once the surface is saturated.
 void Gruba::holdSurface(const Furnace& furnace) {
-    if (furnace.condition.kind != SurfaceCondition::Boost)
+    if (conditionTraits(furnace.condition.kind).boundary != SurfaceBoundary::Held)
         return;
     const bool limited = furnace.condition.fluxLimit.has_value();
     if (!carbides) {

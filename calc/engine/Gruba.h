@@ -121,7 +121,7 @@ protected:
     // it again when the grid grows. Other stages, whose mass balance is their check (a neutral
     // stage gains nothing, a limited boost J0·t), balance it instead.
     static bool conservesCarbon(const Furnace& furnace) {
-        return furnace.condition.kind != SurfaceCondition::Gas;
+        return conditionTraits(furnace.condition.kind).boundary != SurfaceBoundary::Atmosphere;
     }
 
     // The extent of cell i below the far node in the mass sum (massGain): % C times it is the

@@ -51,10 +51,6 @@ double saturationCarbon(double celsius, const std::array<double, 5>& alloy) {
 
 namespace {
 
-bool isGas(const TDane& data, std::size_t row) {
-    return stageCondition(data, row).kind == SurfaceCondition::Gas;
-}
-
 // A row's potential reaches the surface only through a gas stage that ends or starts at it; a
 // boost holds the surface at the limit by definition, so its rows do not warn of the surface.
 std::vector<std::string> warnings(const TDane& data, const std::vector<double>& surfaceAtRows,
@@ -64,13 +60,12 @@ std::vector<std::string> warnings(const TDane& data, const std::vector<double>& 
     for (std::size_t row = 0; row < rows; ++row) {
         const double celsius = data.temperatures[row];
         const double limit = saturationCarbon(celsius, data.alloy);
-        const bool offered =
-            (row > 0 && isGas(data, row)) || (row + 1 < rows && isGas(data, row + 1));
-        if (ofPotentials && offered && data.potentials[row] >= limit)
+        if (ofPotentials && potentialOffered(data, row) && data.potentials[row] >= limit)
             warnings.push_back(excess(row, "potential", data.potentials[row], limit, celsius) +
                                "soot and carbides are to be expected");
-        const bool boost = stageCondition(data, row).kind == SurfaceCondition::Boost;
-        if (!boost && row < surfaceAtRows.size() && surfaceAtRows[row] > limit)
+        const bool held =
+            conditionTraits(stageCondition(data, row).kind).boundary == SurfaceBoundary::Held;
+        if (!held && row < surfaceAtRows.size() && surfaceAtRows[row] > limit)
             warnings.push_back(
                 excess(row, "computed surface carbon", surfaceAtRows[row], limit, celsius) +
                 "the case will hold carbides");

@@ -170,7 +170,7 @@ void Steruj::noteCarbide() {
 void Steruj::setSurfaceCondition() {
     furnace.condition = stage + 1 < warunki.size() ? warunki[stage + 1] : StageCondition{};
     furnace.solubilityC = saturationCarbon(furnace.temperatureK - 273, alloy);
-    furnace.saturationC = furnace.condition.kind == SurfaceCondition::Boost
+    furnace.saturationC = conditionTraits(furnace.condition.kind).boundary == SurfaceBoundary::Held
                               ? furnace.condition.ceiling.value_or(furnace.solubilityC)
                               : 0.0;
 }

@@ -20,7 +20,7 @@ struct LoadedBoxes {
     std::string cr, mo, mn, si, ni;
     struct Row {
         std::string time, temperature, potential;
-        SurfaceCondition condition = SurfaceCondition::Gas;
+        SurfaceCondition condition = plainCondition;
         std::string fluxLimit; // J0 of a limited boost; empty for every other condition
         std::string ceiling;   // % C a boost holds the surface at; empty: the saturation limit
     };

@@ -46,22 +46,6 @@ constexpr int rowSpacing = 5;
 // Between the columns, in the headings and in the rows alike.
 constexpr int columnSpacing = 6;
 
-// The conditions in the order of the choice, with the words the form shows for them.
-struct ConditionChoice {
-    SurfaceCondition condition;
-    const char* text; // UTF-8, as QT_TRANSLATE_NOOP marks it
-};
-constexpr ConditionChoice conditionChoices[] = {
-    {SurfaceCondition::Gas, QT_TRANSLATE_NOOP("StageTable", "gaz")},
-    {SurfaceCondition::Neutral, QT_TRANSLATE_NOOP("StageTable", "obojętna")},
-    {SurfaceCondition::Boost, QT_TRANSLATE_NOOP("StageTable", "nasycanie")},
-};
-
-int choiceOf(SurfaceCondition condition) {
-    const auto* found = std::ranges::find(conditionChoices, condition, &ConditionChoice::condition);
-    return int(found - std::begin(conditionChoices));
-}
-
 QLabel* newLabel(const QString& text, const QString& name, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -245,8 +229,8 @@ void StageTable::appendRow() {
 void StageTable::addConditionCells(Row& row, int index) {
     row.condition = new QComboBox(rowsArea_);
     row.condition->setObjectName(u"condition%1"_s.arg(index + 1));
-    for (const ConditionChoice& choice : conditionChoices)
-        row.condition->addItem(tr(choice.text));
+    for (const ConditionTraits& choice : allConditions)
+        row.condition->addItem(tr(choice.formLabel));
     // A row as tall as its boxes, so that ten rows stand as they do without the column.
     row.condition->setFixedHeight(row.time->sizeHint().height());
     // Row 1 starts the programme and ends no stage: it has no condition to choose.
@@ -295,11 +279,15 @@ void StageTable::showConditions(bool shown) {
 }
 
 void StageTable::conditionChosen(const Row& row) {
-    const bool boost = row.condition->currentIndex() == choiceOf(SurfaceCondition::Boost);
-    // A flux limit and a ceiling belong to a boost only: no other row keeps one out of sight.
-    for (QLineEdit* box : {row.fluxLimit, row.ceiling}) {
-        box->setEnabled(boost);
-        if (!boost)
+    const int choice = row.condition->currentIndex();
+    const ConditionTraits* chosen = choice < 0 ? nullptr : &allConditions[std::size_t(choice)];
+    // A flux limit and a ceiling belong to the conditions that take them: no other row keeps one
+    // out of sight.
+    const std::pair<QLineEdit*, bool> boxes[] = {{row.fluxLimit, chosen && chosen->takesFluxLimit},
+                                                 {row.ceiling, chosen && chosen->takesCeiling}};
+    for (const auto& [box, taken] : boxes) {
+        box->setEnabled(taken);
+        if (!taken)
             box->clear();
     }
 }
@@ -433,7 +421,7 @@ void StageTable::showRow(Row& row, const LoadedBoxes::Row& texts) {
     if (!row.condition)
         return;
     if (row.condition->isEnabled())
-        row.condition->setCurrentIndex(choiceOf(texts.condition));
+        row.condition->setCurrentIndex(int(texts.condition)); // offered in the table's order
     conditionChosen(row);
     showText(row.fluxLimit, texts.fluxLimit);
     showText(row.ceiling, texts.ceiling);
@@ -444,9 +432,8 @@ void StageTable::showRows(const std::vector<LoadedBoxes::Row>& rows) {
     durationsBox_->setChecked(false);
     timeHeading_->setText(endHeading_);
     showConditions(rows.size() > std::size_t(maxStages) ||
-                   std::ranges::any_of(rows, [](const LoadedBoxes::Row& row) {
-                       return row.condition != SurfaceCondition::Gas;
-                   }));
+                   std::ranges::any_of(
+                       rows, [](const LoadedBoxes::Row& row) { return !isPlain(row.condition); }));
     setRowCount(int(rows.size()));
     for (std::size_t row = 0; row < rows_.size(); ++row)
         showRow(rows_[row], row < rows.size() ? rows[row] : LoadedBoxes::Row{});
@@ -478,12 +465,11 @@ void StageTable::readInto(ProcessForm& form) const {
         condition = StageCondition{};
         if (!row.condition || row.condition->currentIndex() < 0)
             continue;
-        condition.kind = conditionChoices[std::size_t(row.condition->currentIndex())].condition;
-        if (condition.kind != SurfaceCondition::Boost)
-            continue;
-        if (!row.fluxLimit->text().isEmpty())
+        const ConditionTraits& chosen = allConditions[std::size_t(row.condition->currentIndex())];
+        condition.kind = chosen.kind;
+        if (chosen.takesFluxLimit && !row.fluxLimit->text().isEmpty())
             condition.fluxLimit = boxValue(row.fluxLimit);
-        if (!row.ceiling->text().isEmpty())
+        if (chosen.takesCeiling && !row.ceiling->text().isEmpty())
             condition.ceiling = boxValue(row.ceiling);
     }
 }

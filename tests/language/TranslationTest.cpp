@@ -6,6 +6,7 @@
 
 #include "InterfaceLanguage.h"
 #include "InterfaceTexts.h"
+#include "SurfaceConditions.h"
 #include "WindowSystem.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -105,6 +107,8 @@ private slots:
     void optionWinsOverKeptChoiceWhichWinsOverDesktop();
     void eachLanguageInstallsItsOwnTranslation();
     void everyHelpPageHasAnEnglishOneWithItsAnchorsAndLinks();
+    void everySurfaceConditionHasItsFormLabelInBothLanguages_data();
+    void everySurfaceConditionHasItsFormLabelInBothLanguages();
 };
 
 void TranslationTest::everyTextHasAFinishedEnglishTranslation() {
@@ -284,6 +288,27 @@ void TranslationTest::everyHelpPageHasAnEnglishOneWithItsAnchorsAndLinks() {
         }
         QCOMPARE(links, attributeValues(help.filePath(page), u"href"_s));
     }
+}
+
+void TranslationTest::everySurfaceConditionHasItsFormLabelInBothLanguages_data() {
+    QTest::addColumn<QString>("label");
+    for (const ConditionTraits& row : allConditions)
+        QTest::newRow(std::string(row.word).c_str()) << QString::fromUtf8(row.formLabel);
+}
+
+// The form and the load record show a condition by its label, in each interface a word of that
+// language.
+void TranslationTest::everySurfaceConditionHasItsFormLabelInBothLanguages() {
+    QFETCH(QString, label);
+    const auto labelIn = [&label](const QList<TranslatedText>& messages) {
+        const auto found = std::ranges::find_if(messages, [&label](const TranslatedText& message) {
+            return message.context == u"StageTable"_s && message.source == label;
+        });
+        return found != messages.end() && found->finished ? found->translation : QString();
+    };
+    QCOMPARE(labelIn(committedPolishTranslation()), label);
+    const QString english = labelIn(committedTranslation());
+    QVERIFY2(!english.isEmpty() && english != label, qPrintable(label));
 }
 
 QTEST_MAIN(TranslationTest)

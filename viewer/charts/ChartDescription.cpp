@@ -119,7 +119,7 @@ ChartData surfaceOffered(const TDane& programme, TimeUnit unit) {
         data.legends.append(legend(QT_TRANSLATE_NOOP("ChartLegends", "granica nasycenia")));
     }
     if (std::ranges::any_of(programme.conditions, [](const StageCondition& condition) {
-            return condition.kind == SurfaceCondition::Neutral;
+            return !conditionTraits(condition.kind).offer;
         })) {
         // A legend for the gaps: no line of its own.
         data.y.emplace_back();

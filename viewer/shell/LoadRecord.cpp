@@ -211,18 +211,11 @@ QString LoadRecordDocument::conditionText(std::size_t row) const {
     if (row == 0)
         return QStringLiteral("—");
     const StageCondition condition = stageCondition(set_.process.series, row);
-    switch (condition.kind) {
-    case SurfaceCondition::Gas:
-        return QCoreApplication::translate("StageTable", "gaz");
-    case SurfaceCondition::Neutral:
-        return QCoreApplication::translate("StageTable", "obojętna");
-    case SurfaceCondition::Boost:
-        break;
-    }
-    const QString boost = QCoreApplication::translate("StageTable", "nasycanie");
-    return condition.fluxLimit
-               ? boost + QStringLiteral(", J0 = %1 g/(m²·s)").arg(general(*condition.fluxLimit))
-               : boost;
+    const ConditionTraits& traits = conditionTraits(condition.kind);
+    const QString label = QCoreApplication::translate("StageTable", traits.formLabel);
+    return traits.takesFluxLimit && condition.fluxLimit
+               ? label + QStringLiteral(", J0 = %1 g/(m²·s)").arg(general(*condition.fluxLimit))
+               : label;
 }
 
 void LoadRecordDocument::head(RecordLayout& layout) const {

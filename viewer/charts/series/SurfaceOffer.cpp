@@ -13,22 +13,6 @@ namespace {
 // 0.1 % C per 10 °C). A stage at one temperature needs only its ends.
 constexpr int rampSteps = 16;
 
-SurfaceCondition conditionOf(const TDane& data, std::size_t row) {
-    return row < data.conditions.size() ? data.conditions[row].kind : SurfaceCondition::Gas;
-}
-
-std::optional<Offer> offerOf(SurfaceCondition condition) {
-    switch (condition) {
-    case SurfaceCondition::Gas:
-        return Offer::Potential;
-    case SurfaceCondition::Boost:
-        return Offer::Saturation;
-    case SurfaceCondition::Neutral:
-        return std::nullopt;
-    }
-    return std::nullopt;
-}
-
 // Appends the stage that ends at `row` to `stretch`, its first point only when the stretch
 // does not end there already.
 void appendStage(OfferedStretch& stretch, const TDane& data, std::size_t row) {
@@ -62,7 +46,7 @@ std::vector<OfferedStretch> surfaceOffer(const TDane& data) {
         stretches.push_back({Offer::Potential, {data.times[0]}, {data.potentials[0]}});
     bool broken = true; // the stage before offered nothing, or there was none
     for (std::size_t row = 1; row < rows; ++row) {
-        const std::optional<Offer> offer = offerOf(conditionOf(data, row));
+        const std::optional<Offer> offer = conditionTraits(stageCondition(data, row).kind).offer;
         if (!offer) {
             broken = true;
             continue;
@@ -93,7 +77,5 @@ OfferTable offerTable(const TDane& data) {
 }
 
 bool offersMoreThanGas(const TDane& data) {
-    return std::ranges::any_of(data.conditions, [](const StageCondition& condition) {
-        return condition.kind != SurfaceCondition::Gas;
-    });
+    return usesConditions(data);
 }

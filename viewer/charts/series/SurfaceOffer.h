@@ -9,11 +9,6 @@
 
 #include <vector>
 
-enum class Offer {
-    Potential,  // gas stages: the atmosphere's carbon potential, ramping between rows
-    Saturation, // boosts: the saturation limit at the temperature, ramping between rows
-};
-
 // Stages next to each other that offer the same thing, drawn as one unbroken line; a neutral
 // stage or a change of what is offered breaks the line.
 struct OfferedStretch {
