@@ -119,10 +119,14 @@ StageTable::StageTable(TimeUnit unit, QWidget* parent) : QWidget(parent), timeUn
     for (int row = 0; row < maxStages; ++row)
         appendRow();
     // The table keeps the room of its condition column and of a scroll bar beside it, so that
-    // neither "Warunki etapów" nor a row more moves or resizes the form around it.
+    // neither "Warunki etapów" nor a row more moves or resizes the form around it. The height
+    // too: a minimum of our own replaces the layout's, and a form squeezed below it would lay
+    // the buttons over the tenth row.
     showConditions(true);
-    setMinimumWidth(sizeHint().width() + scroll_->verticalScrollBar()->sizeHint().width());
+    const QSize withConditions = sizeHint();
     showConditions(false);
+    setMinimumSize(withConditions.width() + scroll_->verticalScrollBar()->sizeHint().width(),
+                   std::max(withConditions.height(), sizeHint().height()));
 }
 
 void StageTable::makeHeadings() {
@@ -375,7 +379,9 @@ void StageTable::setTimeHeading(const QString& heading) {
 }
 
 std::optional<QString> StageTable::clockTextOf(double time) const {
-    if (timeUnit_ != TimeUnit::Hours || !conditionsBox_->isChecked() || !std::isfinite(time))
+    // An empty row's marker is a number too, but no time of the programme.
+    if (timeUnit_ != TimeUnit::Hours || !conditionsBox_->isChecked() || !std::isfinite(time) ||
+        time == emptyCell)
         return std::nullopt;
     // The process-data file keeps six significant digits: the clock must keep them too.
     const std::string clock = clockText(time);

@@ -322,6 +322,9 @@ void StageTableTest::loadedConditionsComputeAndWriteBack() {
     QVERIFY(control<QCheckBox>(&dialog, QStringLiteral("checkConditions"))->isChecked());
     QCOMPARE(conditionsShown(&dialog, 3),
              (QStringList{QString(), QStringLiteral("nasycanie "), QStringLiteral("gaz")}));
+    // The rows the programme leaves empty stay empty, as clock times too.
+    compareBoxes(&dialog, {QStringLiteral("edit235=0:03:00"), QStringLiteral("edit233="),
+                           QStringLiteral("edit121=")});
 }
 
 void StageTableTest::typedConditionsAreWritten() {

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScrollArea>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -147,6 +148,14 @@ void TTavrixFrameTest::frameFitsItsShape() {
     }
     QCOMPARE(control<QLabel>(&frame, QStringLiteral("static122"))->text(), QStringLiteral("10."));
     QVERIFY(!control<QLabel>(&frame, QStringLiteral("picture120"))->pixmap().isNull());
+
+    // The tenth row is seen whole: inside the rows' view and above the button below it.
+    const QWidget* tenth = control(&frame, QStringLiteral("edit121"));
+    const QWidget* view = control<QScrollArea>(&frame, QStringLiteral("stageScroll"))->viewport();
+    const QWidget* addRow = control(&frame, QStringLiteral("buttonAddRow"));
+    const QRect tenthBox(tenth->mapTo(&frame, QPoint(0, 0)), tenth->size());
+    QVERIFY(QRect(view->mapTo(&frame, QPoint(0, 0)), view->size()).contains(tenthBox));
+    QCOMPARE_LE(tenthBox.bottom(), addRow->mapTo(&frame, QPoint(0, 0)).y());
 }
 
 void TTavrixFrameTest::numberBoxesAdmitOnlyNumberCharacters() {
