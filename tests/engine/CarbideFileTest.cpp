@@ -31,13 +31,6 @@ ProcessRecord boosted(bool carbides) {
     return process;
 }
 
-std::size_t count(const std::string& text, const std::string& part) {
-    std::size_t found = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++found;
-    return found;
-}
-
 // g/m² of carbon above the steel's over a profile block (mm, % C above ck), by the trapezoid rule.
 double excessMass(const std::vector<double>& x, const std::vector<double>& excess) {
     double sum = 0; // % C · mm
@@ -62,7 +55,7 @@ TEST_F(CarbideFile, HoldsOneBlockPerStageEndOnTheCarbonProfilesPoints) {
     ASSERT_EQ(outcome.status, RunStatus::Finished) << outcome.error;
     const std::string text = readText(folder.file("c.wgl"));
     EXPECT_EQ(text.rfind("-\"Cementite across the case, mass fraction,  mm  %\r\n", 0), 0U) << text;
-    EXPECT_EQ(count(text, "\"  "), 2U) << "two stage ends";
+    EXPECT_EQ(occurrences(text, "\"  "), 2U) << "two stage ends";
     const ProfileBlock cementite = lastBlock(folder.file("c.wgl"));
     const ProfileBlock carbon = lastBlock(folder.file("c.tav"));
     ASSERT_FALSE(cementite.x.empty());
@@ -130,5 +123,5 @@ TEST(CarbideText, IsKeptInMemory) {
     Parametry parametry(boosted(true), {});
     KeptRun kept = runKept(parametry, progress, streams);
     ASSERT_EQ(kept.outcome.status, RunStatus::Finished);
-    EXPECT_EQ(count(streams.text(ResultFile::Carbide), "\"  "), 2U);
+    EXPECT_EQ(occurrences(streams.text(ResultFile::Carbide), "\"  "), 2U);
 }

@@ -24,13 +24,6 @@ ProcessRecord quenched(ProcessRecord process) {
     return process;
 }
 
-std::size_t count(const std::string& text, const std::string& part) {
-    std::size_t found = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++found;
-    return found;
-}
-
 } // namespace
 
 TEST(QuenchRun, WritesTheRetainedAusteniteBesideTheHardnessOneBlockPerStageEnd) {
@@ -41,7 +34,7 @@ TEST(QuenchRun, WritesTheRetainedAusteniteBesideTheHardnessOneBlockPerStageEnd) 
     ASSERT_EQ(outcome.status, RunStatus::Finished) << outcome.error;
     const std::string austenite = readText(folder.file("q.aus"));
     EXPECT_EQ(austenite.rfind("-\"Retained austenite across the case,  mm  %\r\n", 0), 0U);
-    EXPECT_EQ(count(austenite, "\"  "), 2U) << "two stage ends";
+    EXPECT_EQ(occurrences(austenite, "\"  "), 2U) << "two stage ends";
     const ProfileBlock last = lastBlock(folder.file("q.aus"));
     const ProfileBlock hardness = lastBlock(folder.file("q.twa"));
     ASSERT_FALSE(last.x.empty());

@@ -22,6 +22,13 @@ std::string readText(const std::filesystem::path& path) {
     return wholeFile(path.string()).value_or(std::string());
 }
 
+std::size_t occurrences(const std::string& text, const std::string& part) {
+    std::size_t found = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++found;
+    return found;
+}
+
 void writeText(const std::filesystem::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }

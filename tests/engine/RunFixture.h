@@ -12,6 +12,8 @@
 
 // The whole file; empty when it cannot be read.
 std::string readText(const std::filesystem::path& path);
+// How often `part` stands in `text`, overlapping ones counted.
+std::size_t occurrences(const std::string& text, const std::string& part);
 // Replaces the file with `text`.
 void writeText(const std::filesystem::path& path, const std::string& text);
 

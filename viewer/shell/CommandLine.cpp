@@ -43,7 +43,7 @@ ViewerCommandLine reportCommand(const std::vector<std::string>& own) {
     command.setName = QString::fromStdString(own[2]);
     bool measured = false;
     for (std::size_t i = 3; i < own.size(); ++i) {
-        // The part's drawing calls its requirements its "spec": the short name is taken too.
+        // The option's first, shorter name stays accepted: scripts written for it keep working.
         const bool requirementsOption = own[i] == "--requirements" || own[i] == "--spec";
         if (requirementsOption && i + 1 < own.size() && command.requirements.isEmpty() &&
             !own[i + 1].starts_with("-")) {
